@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Sets up, builds, assembles the installation folder and starts Morvelank under Wine.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+"$here/scripts/setup.sh"
+"$here/scripts/build.sh"
+exec "$here/scripts/run.sh" "$@"
