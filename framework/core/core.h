@@ -3,6 +3,7 @@
 
 #include "framework/core/codepage.h"
 #include "framework/core/cstring.h"
+#include "framework/core/ctime.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/module.h"
 #include "framework/core/object.h"
