@@ -1,0 +1,23 @@
+// The program settings that the application object holds and every subsystem reads.
+#pragma once
+
+#include "framework/core/cstring.h"
+
+struct AppSettings {
+    CString BuyerData[9];      // the contracting authority: name, street, postal code, town,
+                               // telephone, e-mail, web page, office hours, fax
+    bool Greetings = false;    // the start-up page may be shown
+    CString WordPath;          // word processor's installation folder, empty when none
+    int EuroRate = 0;          // EURO rate times 10000
+    CString MainPath;          // working folder of the program, no trailing backslash
+    CString ExportPath;
+    CString ArchivePath;
+    CString SchedulePath;
+    CString ExamplePath;       // MainPath + "\example"
+    CString UserTemplatesPath; // MainPath + "\szablony_moje"
+    CString WorkingPath;       // folder of current proceedings
+    CString BackupPath;
+    CString QuvPath;           // the sibling program Quv, empty when not found
+    int AutoSaveOn = 0;
+    int AutoSaveInterval = 0;  // minutes
+};
