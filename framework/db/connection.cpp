@@ -36,6 +36,13 @@ std::string DataSourceOf(const std::string& connectionString) {
   return std::string();
 }
 
+// Throws the database's last failure as a ComError, after closing the half-opened handle.
+[[noreturn]] void FailOpening(sqlite3* db) {
+  const ComError error(sqlite3_extended_errcode(db), Cp1250FromUtf8(sqlite3_errmsg(db)));
+  sqlite3_close_v2(db);
+  throw error;
+}
+
 }  // namespace
 
 void ThrowNullDbObject() {
@@ -54,26 +61,15 @@ void Connection::Open(const CString& connectionString) {
   // No SQLITE_OPEN_CREATE: a missing database is an error, never a new empty file.
   if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
     if (!db) throw ComError(SQLITE_NOMEM, "Brak pamięci na otwarcie bazy danych.");
-    try {
-      ThrowSqliteError(db);
-    } catch (...) {
-      sqlite3_close_v2(db);
-      throw;
-    }
+    FailOpening(db);
   }
   sqlite3_extended_result_codes(db, 1);
   // The registers program may hold the file for a moment.
   sqlite3_busy_timeout(db, 5000);
   // SQLite reads the file only when asked: a damaged or foreign file shows here.
   if (sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) !=
-      SQLITE_OK) {
-    try {
-      ThrowSqliteError(db);
-    } catch (...) {
-      sqlite3_close_v2(db);
-      throw;
-    }
-  }
+      SQLITE_OK)
+    FailOpening(db);
   db_ = db;
 }
 
