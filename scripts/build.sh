@@ -8,3 +8,5 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
         -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
 fi
 cmake --build "$build" -j"$(nproc)" -- --no-print-directory
+# The two databases of a new installation, created from the shipped schema when missing.
+"$repo/scripts/create-databases.sh" "$installation"

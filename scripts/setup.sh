@@ -7,7 +7,7 @@ packages=(
   cmake make git ca-certificates
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth
-  googletest fonts-liberation sqlite3
+  googletest fonts-liberation sqlite3 locales
 )
 command -v npm >/dev/null || packages+=(npm)
 
@@ -19,6 +19,12 @@ if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
   as_root apt-get update -qq
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+# Wine takes its code page from the Polish locale and converts file names with the locale's
+# character set: without a generated pl_PL.UTF-8 every non-ASCII file name fails.
+if ! locale -a 2>/dev/null | grep -qix 'pl_PL.utf8'; then
+  as_root localedef -i pl_PL -c -f UTF-8 pl_PL.UTF-8
 fi
 
 # SQLite is compiled into the program from the amalgamation inside this npm package.
