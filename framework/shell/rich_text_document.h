@@ -1,0 +1,94 @@
+#pragma once
+// A rich-text document read from RTF, as the page renderer needs it: fonts, character runs,
+// paragraphs with their layout properties, and simple table rows. Only what our templates and
+// the rich-edit control write is read; anything else is skipped, never guessed at.
+//
+// All lengths are in twips (1/1440 inch), as in RTF.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+enum class RichTextAlignment { Left, Center, Right, Justify };
+
+struct RichTextCharFormat {
+    int font = -1;        // index into RichTextDocument::fonts; -1: no font table, a default face
+    int halfPoints = 24;  // font size in half points
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
+    COLORREF color = RGB(0, 0, 0);
+
+    bool operator==(const RichTextCharFormat& other) const {
+        return font == other.font && halfPoints == other.halfPoints && bold == other.bold &&
+               italic == other.italic && underline == other.underline &&
+               strikeOut == other.strikeOut && color == other.color;
+    }
+    bool operator!=(const RichTextCharFormat& other) const { return !(*this == other); }
+};
+
+// Text of one format. L'\t' is a tab, L'\n' a line break inside the paragraph.
+struct RichTextRun {
+    std::wstring text;
+    RichTextCharFormat format;
+};
+
+struct RichTextParagraph {
+    std::vector<RichTextRun> runs;
+    RichTextCharFormat markFormat;  // the paragraph mark's format: sizes an empty paragraph
+    RichTextAlignment alignment = RichTextAlignment::Left;
+    int leftIndent = 0;
+    int rightIndent = 0;
+    int firstLineIndent = 0;  // relative to leftIndent
+    int spaceBefore = 0;
+    int spaceAfter = 0;
+    std::vector<int> tabStops;  // from the left edge of the text area, ascending
+};
+
+// Border sides of a table cell.
+enum : unsigned {
+    kRichTextBorderLeft = 1,
+    kRichTextBorderTop = 2,
+    kRichTextBorderRight = 4,
+    kRichTextBorderBottom = 8
+};
+
+struct RichTextCell {
+    int right = 0;  // right edge, from the left edge of the text area
+    unsigned borders = 0;
+    int borderWidth = 15;
+    std::vector<RichTextParagraph> paragraphs;
+};
+
+struct RichTextRow {
+    int left = 0;  // left edge of the first cell
+    int gap = 0;   // space between a cell's edge and its text, on both sides
+    std::vector<RichTextCell> cells;
+};
+
+// A paragraph or a table row.
+struct RichTextBlock {
+    bool isRow = false;
+    bool pageBreakBefore = false;
+    RichTextParagraph paragraph;
+    RichTextRow row;
+};
+
+class RichTextDocument {
+public:
+    // Never fails: damaged input gives whatever text could be read from it.
+    static RichTextDocument FromRtf(const char* rtf, size_t length);
+    static RichTextDocument FromRtf(const std::string& rtf) {
+        return FromRtf(rtf.data(), rtf.size());
+    }
+
+    // The visible text: paragraphs end with L'\n', table cells with L'\t'.
+    std::wstring PlainText() const;
+
+    std::vector<std::wstring> fonts;  // face names
+    int defaultFont = -1;             // index into fonts; -1 when there are none
+    std::vector<RichTextBlock> blocks;
+    int defaultTabWidth = 720;
+};
