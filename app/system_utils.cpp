@@ -25,11 +25,6 @@ bool QueryValueText(HKEY key, const wchar_t *valueName, std::wstring &text)
     return true;
 }
 
-void CopyToBuffer(const CString &text, char *buffer, int capacity)
-{
-    lstrcpynA(buffer, text, capacity);
-}
-
 } // namespace
 
 CString ReadRegistryString(HKEY root, const CString &subkey, const CString &valueName)
@@ -50,8 +45,8 @@ LONG ReadClassesRootString(HKEY root, const CString &subkey, char *buffer)
     if (status != ERROR_SUCCESS)
         return status;
     std::wstring text;
-    CopyToBuffer(QueryValueText(key, nullptr, text) ? WideToCp1250(text.c_str()) : CString(), buffer,
-                 kClassesRootBufferSize);
+    const CString value = QueryValueText(key, nullptr, text) ? WideToCp1250(text.c_str()) : CString();
+    lstrcpynA(buffer, value, kClassesRootBufferSize);
     RegCloseKey(key);
     return status;
 }
