@@ -116,19 +116,23 @@ public:
         return AsPosition(node);
     }
 
-    // The count (see CArchive::WriteCount), then the elements from head to tail.
+    // The count (see CArchive::WriteCount), then the elements from head to tail; loading
+    // appends to what the list holds.
     void Serialize(CArchive& ar) override {
         if (ar.IsStoring()) {
             ar.WriteCount(static_cast<DWORD_PTR>(m_nCount));
             for (Node* node = m_pHead; node; node = node->next)
                 SerializeElements<TYPE>(ar, &node->data, 1);
         } else {
+            // Appended only once every element has been read.
             const INT_PTR count = ReadElementCount<TYPE>(ar);
+            CList loaded;
             for (INT_PTR i = 0; i < count; ++i) {
                 TYPE element{};
                 SerializeElements<TYPE>(ar, &element, 1);
-                AddTail(element);
+                loaded.AddTail(element);
             }
+            AddTail(&loaded);
         }
     }
 
