@@ -304,7 +304,9 @@ void RtfReader::OnControlWord(const std::string& word, bool hasParameter, int pa
     }
 
     if (word == "u") {
-        OnChar(static_cast<wchar_t>(static_cast<unsigned short>(Clamp(parameter, -32768, 65535))));
+        // Negative values are the upper half of the 16-bit range; others are damage.
+        if (hasParameter && parameter >= -32768 && parameter <= 65535)
+            OnChar(static_cast<wchar_t>(static_cast<unsigned short>(parameter)));
         m_skipChars = m_state.unicodeSkip;
         return;
     }
@@ -464,12 +466,12 @@ bool RtfReader::OnTableProperty(const std::string& word, int parameter) {
         if (m_borderSide != 0) m_cellBorderWidth = Clamp(parameter, 1, 255);
     } else if (word == "brdrnone" || word == "brdrnil") {
         m_cellBorders &= ~m_borderSide;
-    } else if (word.compare(0, 4, "brdr") == 0 && word.size() > 5 && word != "brdrcf" &&
-               word != "brdrsp" && word != "brdrbtw" && word != "brdrbar") {
-        m_cellBorders |= m_borderSide;  // a line style: \brdrs, \brdrdb, \brdrth...
-    } else if (word.compare(0, 4, "brdr") == 0 || word.compare(0, 6, "trbrdr") == 0 ||
-               word == "box") {
+    } else if (word == "brdrt" || word == "brdrb" || word == "brdrl" || word == "brdrr" ||
+               word == "brdrbtw" || word == "brdrbar" || word == "box" ||
+               word.compare(0, 6, "trbrdr") == 0) {
         m_borderSide = 0;  // paragraph and row borders are not drawn
+    } else if (word.compare(0, 4, "brdr") == 0 && word != "brdrcf" && word != "brdrsp") {
+        m_cellBorders |= m_borderSide;  // a line style: \brdrs, \brdrdb, \brdrth...
     } else {
         return false;
     }
