@@ -15,19 +15,6 @@ namespace {
 // A version number above this is no version: the file is read as version 0 from its fifth byte.
 const int32_t kHighestVersionNumber = 1000;
 
-// Times are stored as their low 32 bits and read back unsigned, so dates after 2038 survive.
-void WriteTime(CArchive &ar, const CTime &time)
-{
-    ar << static_cast<DWORD>(static_cast<unsigned long long>(time.GetTime()) & 0xFFFFFFFFu);
-}
-
-CTime ReadTime(CArchive &ar)
-{
-    DWORD seconds = 0;
-    ar >> seconds;
-    return CTime(static_cast<__time64_t>(seconds));
-}
-
 int32_t ClampedAttachedCount(int32_t count)
 {
     return count < 0 ? 0 : count > CProject::kMaxAttachedFiles ? CProject::kMaxAttachedFiles : count;
@@ -99,8 +86,8 @@ void CProject::Store(CArchive &ar, const CString &path)
         ar << m_strAttachedFiles[i];
     m_pCriteria->Serialize(ar);
     ar << m_nDatabaseId;
-    WriteTime(ar, m_timeCreated);
-    WriteTime(ar, m_timeModified);
+    ar.WriteTime32(m_timeCreated);
+    ar.WriteTime32(m_timeModified);
     ar << m_strHeader << m_strFooter << m_nPageNumbering << m_nLawVersion << m_nReserved;
 }
 
@@ -141,8 +128,8 @@ void CProject::Load(CArchive &ar)
     else
         NextId();
     if (version >= 6) {
-        m_timeCreated = ReadTime(ar);
-        m_timeModified = ReadTime(ar);
+        m_timeCreated = ar.ReadTime32();
+        m_timeModified = ar.ReadTime32();
     }
     if (version >= 7)
         ar >> m_strHeader >> m_strFooter >> m_nPageNumbering;

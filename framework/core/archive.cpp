@@ -192,7 +192,7 @@ void CArchive::WriteTime32(CTime value) {
 }
 
 CTime CArchive::ReadTime32() {
-    LONG seconds;
+    DWORD seconds;
     *this >> seconds;
     return CTime(static_cast<__time64_t>(seconds));
 }

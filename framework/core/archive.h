@@ -4,7 +4,7 @@
 //   int, UINT, LONG, DWORD   4 bytes         BYTE, char   1 byte     WORD, short   2 bytes
 //   LONGLONG, ULONGLONG      8 bytes         float 4, double 8 bytes (IEEE 754)
 //   CTime                    8 bytes of seconds since 1970; WriteTime32/ReadTime32 store the
-//                            low 32 bits and read them back sign-extended, as older files do
+//                            low 32 bits and read them back unsigned, so dates after 2038 survive
 //   CString                  length n, then n bytes: n < 255 one byte; n < 65534 0xFF and a
 //                            16-bit n; else 0xFF 0xFFFF and a 32-bit n. Reading also takes
 //                            0xFF 0xFFFE (then the length in the same forms) followed by

@@ -102,7 +102,7 @@ TEST(ArchiveBytesTest, ValuesRoundTrip) {
     const Bytes bytes = Store([&](CArchive& ar) {
         for (const auto& s : lengths) ar << s;
         ar << 123 << -7.25 << CTime(1700000000) << WORD(65535) << LONGLONG(1) << 'q';
-        ar.WriteTime32(CTime(-5));
+        ar.WriteTime32(CTime(0xF0000000LL));
     });
     Load(bytes, [&](CArchive& ar) {
         for (const auto& expected : lengths) {
@@ -123,13 +123,13 @@ TEST(ArchiveBytesTest, ValuesRoundTrip) {
         EXPECT_EQ(65535, w);
         EXPECT_EQ(1, ll);
         EXPECT_EQ('q', c);
-        EXPECT_EQ(-5, ar.ReadTime32().GetTime());
+        EXPECT_EQ(0xF0000000LL, ar.ReadTime32().GetTime());
     });
 }
 
-TEST(ArchiveBytesTest, Time32IsSignExtendedWhenRead) {
+TEST(ArchiveBytesTest, Time32IsReadUnsignedSoDatesAfter2038Survive) {
     Load(Prefix({0xFF, 0xFF, 0xFF, 0x80}), [](CArchive& ar) {
-        EXPECT_EQ(-0x7F000001LL, ar.ReadTime32().GetTime());
+        EXPECT_EQ(0x80FFFFFFLL, ar.ReadTime32().GetTime());
     });
 }
 
