@@ -1,0 +1,106 @@
+#pragma once
+// The application object and its thread: the message pump with pre-translation and idle
+// processing, the profile (settings under HKCU\Software\<key>\<application>) and the command
+// line. The program declares exactly one CWinApp-derived object; its constructor makes it the
+// object AfxGetApp returns, and the layer's WinMain runs InitInstance, Run and ExitInstance.
+
+#include "framework/core/cstring.h"
+#include "framework/ui/wnd.h"
+
+#include <windows.h>
+
+// What the command line asks for; ParseParam is called for each argument.
+class CCommandLineInfo {
+public:
+    enum { FileNew, FileOpen, FilePrint, FilePrintTo, FileDDE, AppRegister, AppUnregister, FileNothing = -1 };
+
+    virtual ~CCommandLineInfo() = default;
+    // bFlag: the argument began with '/' or '-' (taken off); bLast: it is the last one.
+    virtual void ParseParam(const char* pszParam, BOOL bFlag, BOOL bLast);
+
+    BOOL m_bShowSplash = TRUE;
+    BOOL m_bRunEmbedded = FALSE;
+    BOOL m_bRunAutomated = FALSE;
+    int m_nShellCommand = FileNew;
+    CString m_strFileName;
+    CString m_strPrinterName;
+    CString m_strDriverName;
+    CString m_strPortName;
+};
+
+class CWinThread : public CCmdTarget {
+    DECLARE_DYNAMIC(CWinThread)
+
+public:
+    CWinThread() = default;
+
+    CWnd* m_pMainWnd = nullptr;
+    MSG m_msgCur{};
+
+    virtual BOOL InitInstance();
+    virtual int ExitInstance();
+    // The message pump: idle processing while the queue is empty, then one message at a time.
+    virtual int Run();
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+    // lCount counts idle calls since the last message; return TRUE for more idle time.
+    virtual BOOL OnIdle(LONG lCount);
+    virtual BOOL PumpMessage();
+    // FALSE for messages that must not restart idle processing (mouse moves in place, timers).
+    virtual BOOL IsIdleMessage(MSG* pMsg);
+    virtual CWnd* GetMainWnd();
+
+private:
+    POINT m_ptCursorLast{-1, -1};
+    UINT m_nMsgLast = 0;
+};
+
+class CWinApp : public CWinThread {
+    DECLARE_DYNAMIC(CWinApp)
+
+public:
+    explicit CWinApp(LPCTSTR lpszAppName = nullptr);
+    ~CWinApp() override;
+
+    HINSTANCE m_hInstance = nullptr;
+    LPTSTR m_lpCmdLine = nullptr;
+    int m_nCmdShow = SW_SHOWNORMAL;
+    LPCTSTR m_pszAppName = nullptr;      // title of the application (message-box captions)
+    LPCTSTR m_pszExeName = nullptr;      // the executable's name without its extension
+    LPCTSTR m_pszHelpFilePath = nullptr;
+    LPCTSTR m_pszRegistryKey = nullptr;  // set by SetRegistryKey
+    LPCTSTR m_pszProfileName = nullptr;  // the application's key under the registry key
+
+    int ExitInstance() override;
+    BOOL OnIdle(LONG lCount) override;
+
+    // Settings go to HKCU\Software\<lpszRegistryKey>\<m_pszProfileName>.
+    void SetRegistryKey(LPCTSTR lpszRegistryKey);
+    void SetRegistryKey(UINT nIDRegistryKey);
+    CString GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault = nullptr);
+    BOOL WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue);
+    UINT GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault);
+    BOOL WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue);
+    // Open keys of the profile (created when missing); the caller closes them.
+    HKEY GetAppRegistryKey();
+    HKEY GetSectionKey(LPCTSTR lpszSection);
+
+    void ParseCommandLine(CCommandLineInfo& rCmdInfo);
+
+    HCURSOR LoadCursor(UINT nIDResource) const;
+    HCURSOR LoadStandardCursor(LPCTSTR lpszCursorName) const;
+    HICON LoadIcon(UINT nIDResource) const;
+    HICON LoadStandardIcon(LPCTSTR lpszIconName) const;
+
+private:
+    CString m_strAppName;
+    CString m_strExeName;
+    CString m_strRegistryKey;
+    CString m_strProfileName;
+};
+
+CWinApp* AfxGetApp();
+CWinThread* AfxGetThread();
+CWnd* AfxGetMainWnd();
+HINSTANCE AfxGetInstanceHandle();
+// Runs the application object: what the layer's WinMain does.
+int AfxWinMain(HINSTANCE hInstance, LPTSTR lpCmdLine, int nCmdShow);

@@ -1,0 +1,39 @@
+// Ids of the test resources (test_dialogs.rc).
+#pragma once
+
+#define IDD_EXCHANGE 100
+#define IDD_HOST 101
+#define IDD_CHILD 102
+#define IDD_GRANDCHILD 103
+
+#define IDC_NAME 1000
+#define IDC_COUNT 1001
+#define IDC_UCOUNT 1002
+#define IDC_LONG 1003
+#define IDC_PRICE 1004
+#define IDC_CHECK 1005
+#define IDC_RADIO1 1006
+#define IDC_RADIO2 1007
+#define IDC_RADIO3 1008
+#define IDC_COMBO_INDEX 1009
+#define IDC_COMBO_TEXT 1010
+#define IDC_LIST_TEXT 1011
+#define IDC_LIST_INDEX 1012
+#define IDC_DATE 1013
+
+#define IDC_FIRST 1100
+#define IDC_CHILD_PLACE 1101
+#define IDC_LAST 1102
+#define IDC_CHILD_EDIT 1103
+#define IDC_GRANDCHILD_PLACE 1104
+#define IDC_GRANDCHILD_EDIT 1105
+
+#define IDR_TEST_MENU 200
+#define IDR_TEST_ACCEL 201
+#define ID_CMD_OPEN 32000
+#define ID_CMD_SAVE 32001
+#define ID_CMD_CLOSE 32002
+#define ID_CMD_RANGE_FIRST 32010
+#define ID_CMD_RANGE_LAST 32019
+
+#define IDS_SAVE_PROMPT 300
