@@ -1,0 +1,112 @@
+// The renderer reads the RTF that the rich-edit control writes, which is what gets printed.
+
+#include "rich_text_test_support.h"
+
+#include <gtest/gtest.h>
+#include <richedit.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::string ReadFixture(const char* name) {
+    char folder[MAX_PATH] = {};
+    GetEnvironmentVariableA("MORVELANK_TEST_SOURCE_DIR", folder, MAX_PATH);
+    std::string path = std::string("Z:") + folder + "/fixtures/" + name;
+    for (char& ch : path)
+        if (ch == '/') ch = '\\';
+    std::string content;
+    if (FILE* file = fopen(path.c_str(), "rb")) {
+        char buffer[4096];
+        size_t read = 0;
+        while ((read = fread(buffer, 1, sizeof(buffer), file)) > 0) content.append(buffer, read);
+        fclose(file);
+    }
+    return content;
+}
+
+struct Stream {
+    std::string data;
+    size_t position = 0;
+};
+
+DWORD CALLBACK ReadStream(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) {
+    Stream& stream = *reinterpret_cast<Stream*>(cookie);
+    const size_t count = std::min(static_cast<size_t>(size), stream.data.size() - stream.position);
+    memcpy(buffer, stream.data.data() + stream.position, count);
+    stream.position += count;
+    *done = static_cast<LONG>(count);
+    return 0;
+}
+
+DWORD CALLBACK WriteStream(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) {
+    reinterpret_cast<Stream*>(cookie)->data.append(reinterpret_cast<const char*>(buffer), size);
+    *done = size;
+    return 0;
+}
+
+// Streams RTF into a real rich-edit 5.0 control and back out.
+std::string ThroughRichEdit(const std::string& rtf) {
+    LoadLibraryW(L"MSFTEDIT.DLL");
+    HWND edit = CreateWindowExW(0, L"RICHEDIT50W", L"", WS_POPUP | ES_MULTILINE, 0, 0, 600, 400,
+                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!edit) return std::string();
+    Stream in{rtf};
+    EDITSTREAM streamIn = {reinterpret_cast<DWORD_PTR>(&in), 0, ReadStream};
+    SendMessageW(edit, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&streamIn));
+    Stream out;
+    EDITSTREAM streamOut = {reinterpret_cast<DWORD_PTR>(&out), 0, WriteStream};
+    SendMessageW(edit, EM_STREAMOUT, SF_RTF, reinterpret_cast<LPARAM>(&streamOut));
+    DestroyWindow(edit);
+    return out.data;
+}
+
+TEST(RichEditOutputTest, RendersWhatTheControlStreamsOut) {
+    const std::string fixture = ReadFixture("protokol.rtf");
+    ASSERT_FALSE(fixture.empty());
+    const std::string rtf = ThroughRichEdit(fixture);
+    ASSERT_EQ(0u, rtf.find("{\\rtf1")) << rtf.substr(0, 200);
+    const RichTextDocument document = RichTextDocument::FromRtf(rtf);
+
+    const std::wstring text = document.PlainText();
+    EXPECT_NE(std::wstring::npos, text.find(L"Protokół postępowania\n"));
+    EXPECT_NE(std::wstring::npos,
+              text.find(L"Zamawiający ogłasza przetarg nieograniczony na dostawę sprzętu. Termin: Środa.\n"));
+    EXPECT_NE(std::wstring::npos, text.find(L"Wartość:\t1000 zł\n"));
+    EXPECT_EQ(std::wstring::npos, text.find(L"UKRYTY"));
+
+    // Formats survive the control: the bold word, the red one, the centred title.
+    bool boldFound = false;
+    bool redFound = false;
+    for (const RichTextBlock& block : document.blocks) {
+        for (const RichTextRun& run : block.paragraph.runs) {
+            if (run.text == L"Zamawiający") boldFound = run.format.bold;
+            if (run.text.find(L"Środa") == 0) redFound = run.format.color == RGB(255, 0, 0);
+        }
+    }
+    EXPECT_TRUE(boldFound);
+    EXPECT_TRUE(redFound);
+    ASSERT_FALSE(document.blocks.empty());
+    EXPECT_EQ(RichTextAlignment::Center, document.blocks[0].paragraph.alignment);
+
+    // The table comes back as two rows of two cells with their edges.
+    int rows = 0;
+    for (const RichTextBlock& block : document.blocks) {
+        if (!block.isRow) continue;
+        ++rows;
+        ASSERT_EQ(2u, block.row.cells.size());
+        EXPECT_EQ(3000, block.row.cells[0].right);
+        EXPECT_EQ(7000, block.row.cells[1].right);
+    }
+    EXPECT_EQ(2, rows);
+
+    MemoryDC dc;
+    const RichTextLayout layout(document, A4Page(), dc);
+    ASSERT_EQ(1, layout.PageCount());
+    const std::wstring page = layout.PageText(1);
+    EXPECT_NE(std::wstring::npos, page.find(L"Łódź S.A.\n123,45\n")) << page;
+    EXPECT_NE(std::wstring::npos, page.find(L"Koniec.\n")) << page;
+}
+
+}  // namespace
