@@ -19,7 +19,7 @@ struct BlockLines {
     int height = 0;
     bool isRow = false;
     bool pageBreakBefore = false;
-    std::vector<RECT> cells;          // a row's cell edges, y from 0 to its height
+    std::vector<RECT> cells;  // a row's cell edges, y from 0 to its height
     std::vector<unsigned> cellBorders;
     std::vector<int> cellBorderWidths;
 };
@@ -34,7 +34,8 @@ BlockLines LayOutRow(const RichTextRow& row, int defaultTabWidth, RichTextMeasur
         int y = 0;
         for (const RichTextParagraph& paragraph : cell.paragraphs) {
             int height = 0;
-            for (RichTextLine& line : LayOutParagraph(paragraph, textWidth, defaultTabWidth, measurer, height)) {
+            for (RichTextLine& line :
+                 LayOutParagraph(paragraph, textWidth, defaultTabWidth, measurer, height)) {
                 line.x += textLeft;
                 line.y += y;
                 block.lines.push_back(std::move(line));
@@ -60,7 +61,8 @@ public:
     Paginator(const RichTextPageSize& page)
         : m_left(page.margins.left),
           m_top(page.margins.top),
-          m_height(std::max<int>(page.height - page.margins.top - page.margins.bottom, kMinBodySize)) {
+          m_height(
+              std::max<int>(page.height - page.margins.top - page.margins.bottom, kMinBodySize)) {
         NewPage();
     }
 
@@ -88,9 +90,7 @@ public:
         if (block.isRow) AddBorders(block, firstPage, firstY);
     }
 
-    std::vector<RichTextPageContent> TakePages() {
-        return std::move(m_pages);
-    }
+    std::vector<RichTextPageContent> TakePages() { return std::move(m_pages); }
 
 private:
     void NewPage() {
@@ -111,8 +111,10 @@ private:
                 const int left = m_left + block.cells[i].left;
                 const int right = m_left + block.cells[i].right;
                 std::vector<RECT>& borders = m_pages[page].borders;
-                if (sides & kRichTextBorderLeft) borders.push_back(RECT{left, top, left + w, bottom});
-                if (sides & kRichTextBorderRight) borders.push_back(RECT{right - w, top, right, bottom});
+                if (sides & kRichTextBorderLeft)
+                    borders.push_back(RECT{left, top, left + w, bottom});
+                if (sides & kRichTextBorderRight)
+                    borders.push_back(RECT{right - w, top, right, bottom});
                 if ((sides & kRichTextBorderTop) && page == firstPage)
                     borders.push_back(RECT{left, top, right, top + w});
                 if ((sides & kRichTextBorderBottom) && page == lastPage)
@@ -152,8 +154,12 @@ public:
           m_x(static_cast<double>(target.right - target.left) / std::max(page.width, 1)),
           m_y(static_cast<double>(target.bottom - target.top) / std::max(page.height, 1)) {}
 
-    int X(long long twips) const { return m_target.left + static_cast<int>(std::llround(twips * m_x)); }
-    int Y(long long twips) const { return m_target.top + static_cast<int>(std::llround(twips * m_y)); }
+    int X(long long twips) const {
+        return m_target.left + static_cast<int>(std::llround(twips * m_x));
+    }
+    int Y(long long twips) const {
+        return m_target.top + static_cast<int>(std::llround(twips * m_y));
+    }
     int Height(int twips) const { return std::max(static_cast<int>(std::llround(twips * m_y)), 1); }
 
 private:
@@ -170,13 +176,15 @@ void DrawLine(HDC dc, const RichTextLine& line, const SheetScale& scale,
     for (const RichTextFragment& fragment : line.fragments) {
         if (fragment.text == L"\t") continue;
         const RichTextCharFormat& format = fragment.format;
-        if (!format.underline && !format.strikeOut && fragment.text.find_first_not_of(L' ') == std::wstring::npos)
+        if (!format.underline && !format.strikeOut &&
+            fragment.text.find_first_not_of(L' ') == std::wstring::npos)
             continue;
         const auto key = std::make_tuple(format.font, format.halfPoints, format.bold, format.italic,
                                          format.underline, format.strikeOut);
         HFONT& font = cache[key];
         if (!font)
-            font = CreateRichTextFont(RichTextFace(fonts, format.font), format, scale.Height(format.halfPoints * 10));
+            font = CreateRichTextFont(RichTextFace(fonts, format.font), format,
+                                      scale.Height(format.halfPoints * 10));
         SelectObject(dc, font);
         SetTextColor(dc, format.color);
         // Every character goes where the layout put it, whatever the device font's own widths.
@@ -198,7 +206,8 @@ void DrawLine(HDC dc, const RichTextLine& line, const SheetScale& scale,
 RichTextLayout::RichTextLayout(const RichTextDocument& document, const RichTextPageSize& page,
                                HDC referenceDC)
     : m_page(page), m_fonts(document.fonts), m_defaultFont(document.defaultFont) {
-    const int bodyWidth = std::max<int>(page.width - page.margins.left - page.margins.right, kMinBodySize);
+    const int bodyWidth =
+        std::max<int>(page.width - page.margins.left - page.margins.right, kMinBodySize);
     Paginator paginator(page);
     {
         RichTextMeasurer measurer(referenceDC, m_fonts);
@@ -264,13 +273,16 @@ void RichTextLayout::DrawPage(HDC dc, int page, const RECT& target) const {
     SetBkMode(dc, TRANSPARENT);
     SetTextAlign(dc, TA_BASELINE | TA_LEFT | TA_NOUPDATECP);
     std::map<std::tuple<int, int, bool, bool, bool, bool>, HFONT> fonts;
-    for (const RichTextLine& line : DecorationLines(page, false)) DrawLine(dc, line, scale, m_fonts, fonts);
+    for (const RichTextLine& line : DecorationLines(page, false))
+        DrawLine(dc, line, scale, m_fonts, fonts);
     for (const RichTextLine& line : sheet.lines) DrawLine(dc, line, scale, m_fonts, fonts);
-    for (const RichTextLine& line : DecorationLines(page, true)) DrawLine(dc, line, scale, m_fonts, fonts);
+    for (const RichTextLine& line : DecorationLines(page, true))
+        DrawLine(dc, line, scale, m_fonts, fonts);
     HBRUSH black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     for (const RECT& border : sheet.borders) {
         // At least one device unit thick, or thin borders vanish from small previews.
-        RECT edge = {scale.X(border.left), scale.Y(border.top), scale.X(border.right), scale.Y(border.bottom)};
+        RECT edge = {scale.X(border.left), scale.Y(border.top), scale.X(border.right),
+                     scale.Y(border.bottom)};
         edge.right = std::max(edge.right, edge.left + 1);
         edge.bottom = std::max(edge.bottom, edge.top + 1);
         FillRect(dc, &edge, black);
@@ -283,7 +295,8 @@ std::vector<RichTextLineInfo> RichTextLayout::PageLines(int page) const {
     std::vector<RichTextLineInfo> result;
     if (page < 1 || page > PageCount()) return result;
     auto add = [&result](const std::vector<RichTextLine>& lines) {
-        for (const RichTextLine& line : lines) result.push_back(RichTextLineInfo{LineBox(line), LineText(line)});
+        for (const RichTextLine& line : lines)
+            result.push_back(RichTextLineInfo{LineBox(line), LineText(line)});
     };
     add(DecorationLines(page, false));
     add(m_pages[static_cast<size_t>(page - 1)].lines);

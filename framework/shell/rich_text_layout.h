@@ -36,8 +36,7 @@ struct RichTextLineInfo {
 class RichTextLayout {
 public:
     // The reference DC only measures text (usually the printer's DC); its state is kept.
-    RichTextLayout(const RichTextDocument& document, const RichTextPageSize& page,
-                   HDC referenceDC);
+    RichTextLayout(const RichTextDocument& document, const RichTextPageSize& page, HDC referenceDC);
 
     int PageCount() const { return static_cast<int>(m_pages.size()); }
     const RichTextPageSize& PageSize() const { return m_page; }

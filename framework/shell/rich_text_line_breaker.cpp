@@ -57,13 +57,19 @@ public:
         StartLine();
         for (const Atom& atom : SplitIntoAtoms(m_paragraph)) {
             switch (atom.kind) {
-            case AtomKind::Word: AddWord(atom.text, *atom.format); break;
-            case AtomKind::Space: AddFragment(atom.text, *atom.format, true); break;
-            case AtomKind::Tab: AddTab(*atom.format); break;
-            case AtomKind::Break:
-                EndLine(true);
-                StartLine();
-                break;
+                case AtomKind::Word:
+                    AddWord(atom.text, *atom.format);
+                    break;
+                case AtomKind::Space:
+                    AddFragment(atom.text, *atom.format, true);
+                    break;
+                case AtomKind::Tab:
+                    AddTab(*atom.format);
+                    break;
+                case AtomKind::Break:
+                    EndLine(true);
+                    StartLine();
+                    break;
             }
         }
         EndLine(true);
@@ -153,7 +159,8 @@ private:
 
     void EndLine(bool lastOfParagraph) {
         std::vector<RichTextFragment>& fragments = m_line.fragments;
-        while (!fragments.empty() && fragments.back().text.find_first_not_of(L' ') == std::wstring::npos)
+        while (!fragments.empty() &&
+               fragments.back().text.find_first_not_of(L' ') == std::wstring::npos)
             fragments.pop_back();
         int ascent = 0;
         int descent = 0;
@@ -183,12 +190,17 @@ private:
         if (spare <= 0) return;
         int shift = 0;
         switch (m_paragraph.alignment) {
-        case RichTextAlignment::Left: return;
-        case RichTextAlignment::Center: shift = spare / 2; break;
-        case RichTextAlignment::Right: shift = spare; break;
-        case RichTextAlignment::Justify:
-            if (!lastOfParagraph) Justify(spare);
-            return;
+            case RichTextAlignment::Left:
+                return;
+            case RichTextAlignment::Center:
+                shift = spare / 2;
+                break;
+            case RichTextAlignment::Right:
+                shift = spare;
+                break;
+            case RichTextAlignment::Justify:
+                if (!lastOfParagraph) Justify(spare);
+                return;
         }
         for (RichTextFragment& fragment : fragments) fragment.x += shift;
     }

@@ -14,7 +14,7 @@
 struct RichTextFragment {
     std::wstring text;
     RichTextCharFormat format;
-    int x = 0;                 // from the line's left edge
+    int x = 0;  // from the line's left edge
     int width = 0;
     std::vector<int> extents;  // where each character ends, from the fragment's start
 };

@@ -3,7 +3,8 @@
 #include <algorithm>
 
 std::wstring RichTextFace(const std::vector<std::wstring>& fonts, int font) {
-    if (font >= 0 && static_cast<size_t>(font) < fonts.size()) return fonts[static_cast<size_t>(font)];
+    if (font >= 0 && static_cast<size_t>(font) < fonts.size())
+        return fonts[static_cast<size_t>(font)];
     return L"Times New Roman";
 }
 
@@ -39,9 +40,9 @@ const RichTextMeasurer::Font& RichTextMeasurer::Select(const RichTextCharFormat&
         RichTextCharFormat plain = format;
         plain.underline = plain.strikeOut = false;
         // A half point is ten twips.
-        Font font = {CreateRichTextFont(RichTextFace(m_fonts, format.font), plain,
-                                        format.halfPoints * 10),
-                     0, 0};
+        Font font = {
+            CreateRichTextFont(RichTextFace(m_fonts, format.font), plain, format.halfPoints * 10),
+            0, 0};
         SelectObject(m_dc, font.handle);
         TEXTMETRICW metrics = {};
         if (GetTextMetricsW(m_dc, &metrics)) {

@@ -32,11 +32,39 @@ struct GroupState {
 
 // Destinations whose content is never shown.
 const char* const kSkippedDestinations[] = {
-    "stylesheet", "info",      "pict",    "header",   "headerl",   "headerr",  "headerf",
-    "footer",     "footerl",   "footerr", "footerf",  "footnote",  "object",   "xe",
-    "tc",         "listtable", "listoverridetable",   "rsidtbl",   "generator", "filetbl",
-    "revtbl",     "pn",        "shp",     "nonshppict", "themedata", "datastore", "fldinst",
-    "bkmkstart",  "bkmkend",   "latentstyles", "colorschememapping", "template", "userprops",
+    "stylesheet",
+    "info",
+    "pict",
+    "header",
+    "headerl",
+    "headerr",
+    "headerf",
+    "footer",
+    "footerl",
+    "footerr",
+    "footerf",
+    "footnote",
+    "object",
+    "xe",
+    "tc",
+    "listtable",
+    "listoverridetable",
+    "rsidtbl",
+    "generator",
+    "filetbl",
+    "revtbl",
+    "pn",
+    "shp",
+    "nonshppict",
+    "themedata",
+    "datastore",
+    "fldinst",
+    "bkmkstart",
+    "bkmkend",
+    "latentstyles",
+    "colorschememapping",
+    "template",
+    "userprops",
 };
 
 struct Symbol {
@@ -45,16 +73,18 @@ struct Symbol {
 };
 
 const Symbol kSymbols[] = {
-    {"tab", L'\t'},         {"line", L'\n'},        {"emdash", 0x2014},   {"endash", 0x2013},
-    {"bullet", 0x2022},     {"lquote", 0x2018},     {"rquote", 0x2019},   {"ldblquote", 0x201C},
-    {"rdblquote", 0x201D},  {"emspace", 0x2003},    {"enspace", 0x2002},  {"qmspace", 0x2005},
+    {"tab", L'\t'},        {"line", L'\n'},     {"emdash", 0x2014},  {"endash", 0x2013},
+    {"bullet", 0x2022},    {"lquote", 0x2018},  {"rquote", 0x2019},  {"ldblquote", 0x201C},
+    {"rdblquote", 0x201D}, {"emspace", 0x2003}, {"enspace", 0x2002}, {"qmspace", 0x2005},
 };
 
 int Clamp(long long value, int low, int high) {
     return static_cast<int>(std::max<long long>(low, std::min<long long>(high, value)));
 }
 
-int ClampLength(int value) { return Clamp(value, -kMaxLength, kMaxLength); }
+int ClampLength(int value) {
+    return Clamp(value, -kMaxLength, kMaxLength);
+}
 
 int HexDigit(unsigned char ch) {
     if (ch >= '0' && ch <= '9') return ch - '0';
@@ -63,7 +93,9 @@ int HexDigit(unsigned char ch) {
     return -1;
 }
 
-bool IsLetter(unsigned char ch) { return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z'); }
+bool IsLetter(unsigned char ch) {
+    return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z');
+}
 
 class RtfReader {
 public:
@@ -128,17 +160,26 @@ RichTextDocument RtfReader::Read() {
     while (m_pos < m_end) {
         const unsigned char ch = *m_pos++;
         switch (ch) {
-        case '{': OpenGroup(); break;
-        case '}': CloseGroup(); break;
-        case '\\': ReadControl(); break;
-        case '\r':
-        case '\n':
-        case '\0': break;
-        case '\t':
-            FlushBytes();
-            OnChar(L'\t');
-            break;
-        default: OnByte(ch); break;
+            case '{':
+                OpenGroup();
+                break;
+            case '}':
+                CloseGroup();
+                break;
+            case '\\':
+                ReadControl();
+                break;
+            case '\r':
+            case '\n':
+            case '\0':
+                break;
+            case '\t':
+                FlushBytes();
+                OnChar(L'\t');
+                break;
+            default:
+                OnByte(ch);
+                break;
         }
     }
     FlushBytes();
@@ -253,15 +294,26 @@ void RtfReader::FlushBytes() {
 
 void RtfReader::OnControlSymbol(unsigned char symbol) {
     switch (symbol) {
-    case '*': m_ignorableNext = true; break;
-    case '\\':
-    case '{':
-    case '}': OnChar(static_cast<wchar_t>(symbol)); break;
-    case '~': OnChar(0x00A0); break;
-    case '_': OnChar(0x2011); break;
-    case '\r':
-    case '\n': EndParagraph(InRow()); break;
-    default: break;  // \- optional hyphen, \| \: and the unknown
+        case '*':
+            m_ignorableNext = true;
+            break;
+        case '\\':
+        case '{':
+        case '}':
+            OnChar(static_cast<wchar_t>(symbol));
+            break;
+        case '~':
+            OnChar(0x00A0);
+            break;
+        case '_':
+            OnChar(0x2011);
+            break;
+        case '\r':
+        case '\n':
+            EndParagraph(InRow());
+            break;
+        default:
+            break;  // \- optional hyphen, \| \: and the unknown
     }
 }
 
@@ -480,10 +532,16 @@ bool RtfReader::OnTableProperty(const std::string& word, int parameter) {
 
 void RtfReader::OnChar(wchar_t ch) {
     switch (m_state.destination) {
-    case Destination::Text: break;
-    case Destination::FontTable: OnFontTableChar(ch); return;
-    case Destination::ColorTable: OnColorTableChar(ch); return;
-    case Destination::Skip: return;
+        case Destination::Text:
+            break;
+        case Destination::FontTable:
+            OnFontTableChar(ch);
+            return;
+        case Destination::ColorTable:
+            OnColorTableChar(ch);
+            return;
+        case Destination::Skip:
+            return;
     }
     if (m_state.hidden) return;
     RichTextCharFormat format = m_state.format;

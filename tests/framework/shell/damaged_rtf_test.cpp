@@ -10,11 +10,14 @@
 namespace {
 
 const char kSample[] =
-    "{\\rtf1\\ansi\\ansicpg1250\\uc1\\deff0{\\fonttbl{\\f0\\fcharset238 Arial;}{\\f1 Times New Roman;}}"
+    "{\\rtf1\\ansi\\ansicpg1250\\uc1\\deff0{\\fonttbl{\\f0\\fcharset238 Arial;}{\\f1 Times New "
+    "Roman;}}"
     "{\\colortbl;\\red255\\green0\\blue0;}{\\*\\generator x;}"
     "\\pard\\qc\\li360\\fi-180\\sa120\\tx2000\\b\\fs28 Protok\\'f3\\'b3\\b0\\fs20\\par"
-    "\\pard\\qj {\\i Zamawiaj\\'b9cy}\\tab {\\v ukryte}\\u346?roda {\\cf1 czerwony}\\line dalej\\par"
-    "\\trowd\\trgaph108\\clbrdrt\\brdrs\\cellx3000\\cellx7000\\pard\\intbl A\\cell B\\par C\\cell\\row"
+    "\\pard\\qj {\\i Zamawiaj\\'b9cy}\\tab {\\v ukryte}\\u346?roda {\\cf1 czerwony}\\line "
+    "dalej\\par"
+    "\\trowd\\trgaph108\\clbrdrt\\brdrs\\cellx3000\\cellx7000\\pard\\intbl A\\cell B\\par "
+    "C\\cell\\row"
     "\\pard\\page {\\pict\\bin2 {}}\\f1 Koniec\\par}";
 
 // Deterministic, so a failure can be replayed.
@@ -30,11 +33,35 @@ private:
 };
 
 TEST(DamagedRtfTest, MutatedDocumentsLayOutWithoutCrashing) {
-    const char* const pieces[] = {"{", "}", "\\", "\\'", "\\'9", "\\u", "\\u-99999999 ", "\\uc9 ",
-                                  "\\cellx", "\\cellx-999999999 ", "\\cell ", "\\row ", "\\trowd ",
-                                  "\\page ", "\\bin", "\\bin99 ", "99999999999999", "\\fs0 ",
-                                  "\\fs99999 ", "\\li-9999999 ", "\\fi9999999 ", "\\tx1 ", "\\*",
-                                  "\\v ", "\\par ", "\\line ", "\\tab ", "\\deftab1 ", "{\\fonttbl"};
+    const char* const pieces[] = {"{",
+                                  "}",
+                                  "\\",
+                                  "\\'",
+                                  "\\'9",
+                                  "\\u",
+                                  "\\u-99999999 ",
+                                  "\\uc9 ",
+                                  "\\cellx",
+                                  "\\cellx-999999999 ",
+                                  "\\cell ",
+                                  "\\row ",
+                                  "\\trowd ",
+                                  "\\page ",
+                                  "\\bin",
+                                  "\\bin99 ",
+                                  "99999999999999",
+                                  "\\fs0 ",
+                                  "\\fs99999 ",
+                                  "\\li-9999999 ",
+                                  "\\fi9999999 ",
+                                  "\\tx1 ",
+                                  "\\*",
+                                  "\\v ",
+                                  "\\par ",
+                                  "\\line ",
+                                  "\\tab ",
+                                  "\\deftab1 ",
+                                  "{\\fonttbl"};
     Random random;
     const std::string sample = kSample;
     for (int round = 0; round < 2000; ++round) {
@@ -43,9 +70,15 @@ TEST(DamagedRtfTest, MutatedDocumentsLayOutWithoutCrashing) {
         for (uint32_t i = 0; i < edits; ++i) {
             const size_t at = random.Next(static_cast<uint32_t>(rtf.size() + 1));
             switch (random.Next(3)) {
-            case 0: rtf.insert(at, pieces[random.Next(std::size(pieces))]); break;
-            case 1: rtf.erase(at, random.Next(12)); break;
-            default: rtf.resize(at); break;
+                case 0:
+                    rtf.insert(at, pieces[random.Next(std::size(pieces))]);
+                    break;
+                case 1:
+                    rtf.erase(at, random.Next(12));
+                    break;
+                default:
+                    rtf.resize(at);
+                    break;
             }
         }
         const RichTextLayout layout = LayOut(rtf, SmallPage(6000, 4000, 700));
@@ -56,8 +89,8 @@ TEST(DamagedRtfTest, MutatedDocumentsLayOutWithoutCrashing) {
 
 TEST(DamagedRtfTest, AbsurdPagesStillProgress) {
     const RichTextPageSize pages[] = {
-        SmallPage(1000, 1000, 800),    // margins wider than the sheet
-        SmallPage(200, 200, 0),        // a line taller than the page
+        SmallPage(1000, 1000, 800),  // margins wider than the sheet
+        SmallPage(200, 200, 0),      // a line taller than the page
         SmallPage(1, 1, 0),
     };
     for (const RichTextPageSize& page : pages) {

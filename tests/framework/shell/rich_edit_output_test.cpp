@@ -71,8 +71,10 @@ TEST(RichEditOutputTest, RendersWhatTheControlStreamsOut) {
 
     const std::wstring text = document.PlainText();
     EXPECT_NE(std::wstring::npos, text.find(L"Protokół postępowania\n"));
-    EXPECT_NE(std::wstring::npos,
-              text.find(L"Zamawiający ogłasza przetarg nieograniczony na dostawę sprzętu. Termin: Środa.\n"));
+    EXPECT_NE(
+        std::wstring::npos,
+        text.find(
+            L"Zamawiający ogłasza przetarg nieograniczony na dostawę sprzętu. Termin: Środa.\n"));
     EXPECT_NE(std::wstring::npos, text.find(L"Wartość:\t1000 zł\n"));
     EXPECT_EQ(std::wstring::npos, text.find(L"UKRYTY"));
 

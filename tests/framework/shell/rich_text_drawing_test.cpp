@@ -126,7 +126,8 @@ TEST(RichTextDrawingTest, DrawsIntoTheTargetRectangleOnly) {
 std::string LongDocument() {
     std::string body;
     for (int i = 1; i <= 80; ++i) {
-        body += "\\pard\\sa120\\qj{\\b Punkt " + std::to_string(i) + ".} Zamawiaj\\'b9cy "
+        body += "\\pard\\sa120\\qj{\\b Punkt " + std::to_string(i) +
+                ".} Zamawiaj\\'b9cy "
                 "{\\i wymaga} od wykonawc\\'f3w z\\'b3o\\'bfenia ofert w terminie, a oferty "
                 "z\\'b3o\\'bfone po terminie zwraca si\\'ea bez otwierania.\\par ";
         if (i % 10 == 0)
@@ -158,7 +159,8 @@ TEST(RichTextResolutionChild, DISABLED_WriteDigest) {
     ASSERT_GT(GetEnvironmentVariableW(kDigestFileVariable, path, MAX_PATH), 0u);
     MemoryDC dc;
     const RichTextLayout layout(RichTextDocument::FromRtf(LongDocument()), A4Page(), dc);
-    const std::wstring digest = std::to_wstring(GetDeviceCaps(dc, LOGPIXELSY)) + L"\n" + Digest(layout);
+    const std::wstring digest =
+        std::to_wstring(GetDeviceCaps(dc, LOGPIXELSY)) + L"\n" + Digest(layout);
     FILE* file = _wfopen(path, L"wb");
     ASSERT_NE(nullptr, file);
     fwrite(digest.data(), sizeof(wchar_t), digest.size(), file);
@@ -174,11 +176,13 @@ public:
         DWORD size = sizeof(m_old);
         m_hadOld = RegQueryValueExW(m_key, L"LogPixels", nullptr, nullptr,
                                     reinterpret_cast<BYTE*>(&m_old), &size) == ERROR_SUCCESS;
-        RegSetValueExW(m_key, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof(dpi));
+        RegSetValueExW(m_key, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
+                       sizeof(dpi));
     }
     ~ScreenResolution() {
         if (m_hadOld)
-            RegSetValueExW(m_key, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&m_old), sizeof(m_old));
+            RegSetValueExW(m_key, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&m_old),
+                           sizeof(m_old));
         else
             RegDeleteValueW(m_key, L"LogPixels");
         RegCloseKey(m_key);

@@ -7,7 +7,9 @@
 
 namespace {
 
-int Width(const RECT& box) { return box.right - box.left; }
+int Width(const RECT& box) {
+    return box.right - box.left;
+}
 
 std::vector<RichTextLineInfo> AllLines(const RichTextLayout& layout) {
     std::vector<RichTextLineInfo> lines;
@@ -18,7 +20,8 @@ std::vector<RichTextLineInfo> AllLines(const RichTextLayout& layout) {
 
 std::string Words(int count) {
     std::string text;
-    for (int i = 1; i <= count; ++i) text += (i > 1 ? " s\\'b3owo" : "s\\'b3owo") + std::to_string(i);
+    for (int i = 1; i <= count; ++i)
+        text += (i > 1 ? " s\\'b3owo" : "s\\'b3owo") + std::to_string(i);
     return text;
 }
 
@@ -96,13 +99,14 @@ TEST(RichTextLayoutTest, AlignsAndIndentsLines) {
         {"\\fi500", 1, 1000, -1, -1},
     };
     for (const auto& c : cases) {
-        const std::vector<RichTextLineInfo> lines =
-            AllLines(LayOut(Rtf(std::string("\\pard") + c.properties + " " + text + "\\par"), page));
+        const std::vector<RichTextLineInfo> lines = AllLines(
+            LayOut(Rtf(std::string("\\pard") + c.properties + " " + text + "\\par"), page));
         ASSERT_GT(lines.size(), 2u);
         const RECT& box = lines[c.line < 0 ? lines.size() - 1 : static_cast<size_t>(c.line)].box;
         const int center = (box.left + box.right) / 2;
         EXPECT_NEAR(c.left < 0 ? box.left : c.left, box.left, 1) << c.properties << " " << c.line;
-        EXPECT_NEAR(c.right < 0 ? box.right : c.right, box.right, 2) << c.properties << " " << c.line;
+        EXPECT_NEAR(c.right < 0 ? box.right : c.right, box.right, 2)
+            << c.properties << " " << c.line;
         EXPECT_NEAR(c.center < 0 ? center : c.center, center, 2) << c.properties << " " << c.line;
     }
     // The last line of a justified paragraph is not stretched.
@@ -130,7 +134,8 @@ TEST(RichTextLayoutTest, TabsGoToTheirStops) {
 
 TEST(RichTextLayoutTest, BreaksPagesBetweenLinesAndLosesNone) {
     std::string body;
-    for (int i = 1; i <= 120; ++i) body += "\\sa120 Akapit " + std::to_string(i) + " " + Words(i % 17) + "\\par";
+    for (int i = 1; i <= 120; ++i)
+        body += "\\sa120 Akapit " + std::to_string(i) + " " + Words(i % 17) + "\\par";
     const RichTextPageSize page = SmallPage(8000, 6000, 1000);
     const RichTextLayout paged = LayOut(Rtf(body), page);
     const RichTextLayout single = LayOut(Rtf(body), SmallPage(8000, 1000000, 1000));
@@ -149,7 +154,8 @@ TEST(RichTextLayoutTest, BreaksPagesBetweenLinesAndLosesNone) {
         // A page ends only where its next line would not fit.
         if (p < paged.PageCount()) {
             const RECT next = paged.PageLines(p + 1).front().box;
-            EXPECT_GT(lines.back().box.bottom + (next.bottom - next.top), 5000 - 120) << "page " << p;
+            EXPECT_GT(lines.back().box.bottom + (next.bottom - next.top), 5000 - 120)
+                << "page " << p;
         }
     }
     std::vector<std::wstring> singleTexts;
@@ -165,7 +171,7 @@ TEST(RichTextLayoutTest, PageBreaksStartNewPages) {
         {"", {L""}},
         {"a\\par\\page b\\par c\\par", {L"a\n", L"b\nc\n"}},
         {"a\\page b\\par", {L"a\n", L"b\n"}},
-        {"a\\par\\page", {L"a\n"}},  // no empty page at the end
+        {"a\\par\\page", {L"a\n"}},   // no empty page at the end
         {"\\page a\\par", {L"a\n"}},  // nor at the start
         {"\\trowd\\cellx2000 x\\cell\\row\\page y\\par", {L"x\n", L"y\n"}},
     };
@@ -178,11 +184,13 @@ TEST(RichTextLayoutTest, PageBreaksStartNewPages) {
 }
 
 TEST(RichTextLayoutTest, LaysTablesOutAsCells) {
-    const RichTextLayout layout = LayOut(Rtf(
-        "przed\\par"
-        "\\trowd\\trgaph108\\cellx2000\\cellx5000 A1 " + Words(12) + "\\cell B1\\cell\\row"
-        "\\trowd\\trgaph108\\cellx2000\\cellx5000 A2\\cell B2\\cell\\row "
-        "po\\par"));
+    const RichTextLayout layout =
+        LayOut(Rtf("przed\\par"
+                   "\\trowd\\trgaph108\\cellx2000\\cellx5000 A1 " +
+                   Words(12) +
+                   "\\cell B1\\cell\\row"
+                   "\\trowd\\trgaph108\\cellx2000\\cellx5000 A2\\cell B2\\cell\\row "
+                   "po\\par"));
     const std::vector<RichTextLineInfo> lines = layout.PageLines(1);
     auto find = [&](const std::wstring& start) {
         for (const RichTextLineInfo& line : lines)
@@ -231,9 +239,10 @@ TEST(RichTextLayoutTest, HeaderAndFooterSitInTheMarginsOfEveryPage) {
     for (int i = 0; i < 150; ++i) body += "Akapit\\par ";
     RichTextLayout layout = LayOut(Rtf(body));
     ASSERT_GT(layout.PageCount(), 1);
-    const CString longHeader("Postępowanie o udzielenie zamówienia publicznego prowadzone w trybie "
-                             "przetargu nieograniczonego na dostawę sprzętu komputerowego dla "
-                             "jednostek organizacyjnych gminy");
+    const CString longHeader(
+        "Postępowanie o udzielenie zamówienia publicznego prowadzone w trybie "
+        "przetargu nieograniczonego na dostawę sprzętu komputerowego dla "
+        "jednostek organizacyjnych gminy");
     layout.SetPageTexts([&](int, int) { return longHeader; },
                         [](int page, int count) {
                             CString text;

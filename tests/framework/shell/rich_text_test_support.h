@@ -19,7 +19,9 @@ private:
     HDC m_dc;
 };
 
-inline RichTextPageSize A4Page() { return RichTextPageSize(); }
+inline RichTextPageSize A4Page() {
+    return RichTextPageSize();
+}
 
 inline RichTextPageSize SmallPage(int width, int height, int margin) {
     RichTextPageSize page;
@@ -36,6 +38,8 @@ inline RichTextLayout LayOut(const std::string& rtf, const RichTextPageSize& pag
 
 // A document in Times New Roman (Liberation Serif here) with the given body.
 inline std::string Rtf(const std::string& body) {
-    return "{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl{\\f0\\froman\\fcharset238 Times New Roman;}}"
-           "{\\colortbl;\\red255\\green0\\blue0;}" + body + "}";
+    return "{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl{\\f0\\froman\\fcharset238 Times New "
+           "Roman;}}"
+           "{\\colortbl;\\red255\\green0\\blue0;}" +
+           body + "}";
 }

@@ -7,7 +7,9 @@
 
 namespace {
 
-std::wstring Text(const std::string& rtf) { return RichTextDocument::FromRtf(rtf).PlainText(); }
+std::wstring Text(const std::string& rtf) {
+    return RichTextDocument::FromRtf(rtf).PlainText();
+}
 
 // The format of every visible character, in order.
 std::vector<std::pair<wchar_t, RichTextCharFormat>> Characters(const RichTextDocument& document) {
@@ -31,7 +33,9 @@ TEST(RtfReaderTest, ReadsVisibleText) {
         {"{\\rtf1 \\u322\\'b3\\u-10179?\\u-8704?\\par}", L"ł\xD83D\xDE00\n"},
         {"{\\rtf1 \\uc0\\u8364 x\\par}", L"€x\n"},
         {"{\\rtf1 widoczny {\\v ukryty}koniec \\v tak\\v0 nie\\par}", L"widoczny koniec nie\n"},
-        {"{\\rtf1 \\{ \\} \\\\ a\\~b\\par}", L"{ } \\ a\xA0" L"b\n"},
+        {"{\\rtf1 \\{ \\} \\\\ a\\~b\\par}",
+         L"{ } \\ a\xA0"
+         L"b\n"},
         {"{\\rtf1 a\\tab b\\line c\\par}", L"a\tb\nc\n"},
         {"{\\rtf1 {\\*\\foo bar}{\\stylesheet{\\s0 Normal;}}{\\info{\\title t}}x\\par}", L"x\n"},
         {"{\\rtf1 {\\pict\\bin2 }}}ok\\par}", L"ok\n"},
@@ -121,7 +125,8 @@ TEST(RtfReaderTest, ReadsTableRowsWithAndWithoutIntbl) {
     const RichTextDocument document = RichTextDocument::FromRtf(
         "{\\rtf1 przed\\par"
         "\\trowd\\trgaph108\\cellx2000\\cellx5000 A1\\cell B1\\cell \\row"
-        "\\trowd\\trleft-108\\clbrdrt\\brdrs\\brdrw30\\clbrdrb\\brdrs\\cellx3000\\clbrdrl\\brdrnone\\cellx6000"
+        "\\trowd\\trleft-"
+        "108\\clbrdrt\\brdrs\\brdrw30\\clbrdrb\\brdrs\\cellx3000\\clbrdrl\\brdrnone\\cellx6000"
         "\\pard\\intbl A2\\par druga\\cell B2\\cell C2\\cell\\row"
         "\\pard po\\par}");
     ASSERT_EQ(4u, document.blocks.size());
