@@ -1,6 +1,7 @@
 // Helpers shared by the window tests.
 #pragma once
 
+#include "framework/core/codepage.h"
 #include "framework/core/exceptions.h"
 #include "framework/ui/ui.h"
 
