@@ -249,6 +249,22 @@ void DDX_DateTimeCtrl(CDataExchange* pDX, int nIDC, CTime& value) {
     }
 }
 
+void DDX_DateTimeCtrl(CDataExchange* pDX, int nIDC, COleDateTime& value) {
+    HWND control = pDX->PrepareCtrl(nIDC);
+    SYSTEMTIME time{};
+    if (pDX->m_bSaveAndValidate) {
+        if (::SendMessageW(control, DTM_GETSYSTEMTIME, 0, (LPARAM)&time) == GDT_VALID) {
+            value = COleDateTime(time);
+        } else {
+            value.SetStatus(COleDateTime::null);
+        }
+    } else if (value.GetStatus() == COleDateTime::valid && value.GetAsSystemTime(time)) {
+        ::SendMessageW(control, DTM_SETSYSTEMTIME, GDT_VALID, (LPARAM)&time);
+    } else {
+        ::SendMessageW(control, DTM_SETSYSTEMTIME, GDT_NONE, 0);
+    }
+}
+
 void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars) {
     if (!pDX->m_bSaveAndValidate) {
         // Let the control itself refuse longer input.

@@ -7,6 +7,7 @@
 
 #include "framework/core/cstring.h"
 #include "framework/core/ctime.h"
+#include "framework/core/oledatetime.h"
 
 #include <windows.h>
 
@@ -46,6 +47,8 @@ void DDX_CBStringExact(CDataExchange* pDX, int nIDC, CString& value);
 void DDX_LBString(CDataExchange* pDX, int nIDC, CString& value);
 void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index);
 void DDX_DateTimeCtrl(CDataExchange* pDX, int nIDC, CTime& value);
+// An unchecked DTS_SHOWNONE picker reads back as a null value.
+void DDX_DateTimeCtrl(CDataExchange* pDX, int nIDC, COleDateTime& value);
 
 void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars);
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal);

@@ -119,10 +119,6 @@ CWinApp::~CWinApp() {
     if (theApp == this) theApp = nullptr;
 }
 
-int CWinApp::ExitInstance() { return CWinThread::ExitInstance(); }
-
-BOOL CWinApp::OnIdle(LONG lCount) { return CWinThread::OnIdle(lCount); }
-
 HCURSOR CWinApp::LoadCursor(UINT nIDResource) const {
     return ::LoadCursorW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nIDResource));
 }

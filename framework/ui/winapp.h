@@ -70,9 +70,6 @@ public:
     LPCTSTR m_pszRegistryKey = nullptr;  // set by SetRegistryKey
     LPCTSTR m_pszProfileName = nullptr;  // the application's key under the registry key
 
-    int ExitInstance() override;
-    BOOL OnIdle(LONG lCount) override;
-
     // Settings go to HKCU\Software\<lpszRegistryKey>\<m_pszProfileName>.
     void SetRegistryKey(LPCTSTR lpszRegistryKey);
     void SetRegistryKey(UINT nIDRegistryKey);

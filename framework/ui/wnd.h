@@ -32,7 +32,6 @@ public:
 
     operator HWND() const { return m_hWnd; }
     HWND GetSafeHwnd() const { return m_hWnd; }
-    BOOL operator==(const CWnd& other) const { return m_hWnd == other.m_hWnd; }
 
     // ---- Handle map -------------------------------------------------------------------------
     static CWnd* FromHandle(HWND hWnd);

@@ -110,6 +110,31 @@ TEST(DialogExchange, MembersReachTheControlsAndComeBackChanged) {
     EXPECT_EQ(dialog.m_hWnd, nullptr);  // destroyed after the modal run
 }
 
+class OleDateDialog : public CDialog {
+public:
+    OleDateDialog() : CDialog(IDD_EXCHANGE) {}
+    COleDateTime date{2025, 12, 31, 0, 0, 0};
+    void DoDataExchange(CDataExchange* pDX) override { DDX_DateTimeCtrl(pDX, IDC_DATE, date); }
+};
+
+TEST(DialogExchange, OleDateGoesToThePickerAndBack) {
+    OleDateDialog dialog;
+    CTestHook hook;
+    hook.onDialog = [&](CDialog& d) {
+        SYSTEMTIME time{};
+        d.SendDlgItemMessage(IDC_DATE, DTM_GETSYSTEMTIME, 0, (LPARAM)&time);
+        EXPECT_EQ(time.wYear * 10000 + time.wMonth * 100 + time.wDay, 20251231);
+        time.wYear = 2026;
+        time.wMonth = 1;
+        time.wDay = 2;
+        d.SendDlgItemMessage(IDC_DATE, DTM_SETSYSTEMTIME, GDT_VALID, (LPARAM)&time);
+        d.SendMessage(WM_COMMAND, IDOK);
+    };
+    CTestHookScope scope(hook);
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.date.GetYear() * 10000 + dialog.date.GetMonth() * 100 + dialog.date.GetDay(), 20260102);
+}
+
 TEST(DialogExchange, RefusedInputKeepsTheDialogOpenWithFocusOnTheField) {
     struct Case {
         int control;
