@@ -4,7 +4,6 @@
 #include "framework/ui/testhook.h"
 #include "framework/ui/winapp.h"
 
-#include <shlobj.h>
 
 #include <string>
 
@@ -13,7 +12,6 @@ IMPLEMENT_DYNAMIC(CFileDialog, CCommonDialog)
 IMPLEMENT_DYNAMIC(CColorDialog, CCommonDialog)
 IMPLEMENT_DYNAMIC(CPrintDialog, CCommonDialog)
 IMPLEMENT_DYNAMIC(CPageSetupDialog, CCommonDialog)
-IMPLEMENT_DYNAMIC(CFolderDialog, CCommonDialog)
 
 namespace {
 
@@ -237,41 +235,4 @@ CString CPageSetupDialog::GetDeviceName() const {
     CString device = WideToCp1250(reinterpret_cast<const wchar_t*>(names) + names->wDeviceOffset);
     ::GlobalUnlock(m_psd.hDevNames);
     return device;
-}
-
-// ---- CFolderDialog ---------------------------------------------------------------------------
-
-namespace {
-int CALLBACK SelectStartFolder(HWND hWnd, UINT message, LPARAM, LPARAM data) {
-    if (message == BFFM_INITIALIZED && data != 0) ::SendMessageW(hWnd, BFFM_SETSELECTIONW, TRUE, data);
-    return 0;
-}
-}  // namespace
-
-CFolderDialog::CFolderDialog(LPCTSTR lpszTitle, LPCTSTR lpszStartFolder, CWnd* pParentWnd, UINT nFlags)
-    : CCommonDialog(pParentWnd), m_strTitle(lpszTitle ? lpszTitle : ""),
-      m_strPath(lpszStartFolder ? lpszStartFolder : ""), m_nFlags(nFlags) {}
-
-BOOL CFolderDialog::Show() {
-    std::wstring title = Cp1250ToWide(m_strTitle);
-    std::wstring start = Cp1250ToWide(m_strPath);
-    wchar_t display[MAX_PATH] = L"";
-    BROWSEINFOW info{};
-    info.hwndOwner = OwnerHandle();
-    info.pszDisplayName = display;
-    info.lpszTitle = title.c_str();
-    info.ulFlags = m_nFlags;
-    info.lpfn = SelectStartFolder;
-    info.lParam = start.empty() ? 0 : (LPARAM)start.c_str();
-    ::CoInitialize(nullptr);
-    PIDLIST_ABSOLUTE chosen = ::SHBrowseForFolderW(&info);
-    BOOL ok = FALSE;
-    if (chosen != nullptr) {
-        wchar_t path[MAX_PATH] = L"";
-        ok = ::SHGetPathFromIDListW(chosen, path);
-        if (ok) m_strPath = WideToCp1250(path);
-        ::CoTaskMemFree(chosen);
-    }
-    ::CoUninitialize();
-    return ok;
 }

@@ -124,24 +124,3 @@ public:
 protected:
     BOOL Show() override;
 };
-
-// The shell's folder browser.
-class CFolderDialog : public CCommonDialog {
-    DECLARE_DYNAMIC(CFolderDialog)
-
-public:
-    explicit CFolderDialog(LPCTSTR lpszTitle = nullptr, LPCTSTR lpszStartFolder = nullptr,
-                           CWnd* pParentWnd = nullptr,
-                           UINT nFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE);
-    CString GetPathName() const { return m_strPath; }
-    // The test hook's answer goes here.
-    void SetPathName(LPCTSTR lpszPath) { m_strPath = lpszPath; }
-
-protected:
-    BOOL Show() override;
-
-private:
-    CString m_strTitle;
-    CString m_strPath;
-    UINT m_nFlags;
-};
