@@ -1,5 +1,5 @@
 #pragma once
-// The common dialogs: file open/save, colour, print, page set-up and the shell's folder browser.
+// The common dialogs: file open/save, colour, print and page set-up.
 // Their structures are the code-page-1250 forms the program fills (m_ofn, m_cc, m_pd, m_psd);
 // DoModal crosses to the UTF-16 dialogs and back. With a test hook installed, DoModal asks the
 // hook instead of showing anything (see testhook.h).
@@ -8,7 +8,6 @@
 #include "framework/ui/wnd.h"
 
 #include <commdlg.h>
-#include <shlobj.h>
 
 #include <vector>
 
