@@ -1,0 +1,212 @@
+// The program's settings: text values under HKEY_CURRENT_USER "Software\Dravo\Morvelank4",
+// loaded once at start-up with their defaults and saved when the settings dialog confirms.
+#include "app/morvelank_app.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "app/file_utils.h"
+#include "app/system_utils.h"
+#include "framework/core/codepage.h"
+
+const char kSettingsKey[] = "Software\\Dravo\\Morvelank4";
+
+namespace {
+
+// A registry text is read through a buffer of this many bytes, its terminator included.
+const int kRegistryTextBuffer = 1000;
+const int kDefaultEuroRate = 41749;
+const int kDefaultAutoSaveMinutes = 60;
+const int kNewestOfficeVersion = 20;
+
+const char *const kBuyerDataLabels[9] = {
+    "Nazwa zamawiającego", "Ulica", "Kod", "Miejscowość", "Telefon",
+    "E-mail", "Strona WWW", "Godziny urzędowania", "Fax",
+};
+
+CString CurrentDirectory()
+{
+    wchar_t folder[kRegistryTextBuffer] = L"";
+    GetCurrentDirectoryW(kRegistryTextBuffer, folder);
+    return WideToCp1250(folder);
+}
+
+CString TrimTrailingBlanks(CString text)
+{
+    text.TrimRight(' ');
+    return text;
+}
+
+CString DefaultExportPath(const CString &mainPath)
+{
+    try {
+        wchar_t temp[MAX_PATH] = L"";
+        GetTempPathW(MAX_PATH, temp);
+        CString folder;
+        folder.Format("%sMorvelankExport", (LPCSTR)WideToCp1250(temp));
+        if (DirectoryExists(folder) || CreateDirectoryPath(folder))
+            return folder;
+    } catch (...) {
+    }
+    return mainPath + "\\temp";
+}
+
+// The sibling program Quv: under the Program Files folder, else on drive C: or D:.
+CString FindQuv()
+{
+    CString candidates[3];
+    char programFiles[128] = "";
+    const DWORD length = GetEnvironmentVariableA("PROGRAMFILES", programFiles, sizeof programFiles);
+    if (length > 0 && length < sizeof programFiles)
+        candidates[0] = CString(programFiles) + "\\DRAVO\\Quv\\Quv.exe";
+    candidates[1] = "c:\\Program Files\\DRAVO\\Quv\\Quv.exe";
+    candidates[2] = "d:\\Program Files\\DRAVO\\Quv\\Quv.exe";
+    for (const CString &candidate : candidates)
+        if (!candidate.IsEmpty() && FileExists(candidate))
+            return candidate;
+    return CString();
+}
+
+// The word processor of the newest Office version installed.
+CString FindWordPath()
+{
+    for (int version = kNewestOfficeVersion; version >= 1; --version) {
+        CString key;
+        key.Format("Software\\Microsoft\\Office\\%d.0\\Word\\InstallRoot", version);
+        CString path = CMorvelankApp::ReadRegString(key, "Path", HKEY_LOCAL_MACHINE);
+        if (!path.IsEmpty()) {
+            path.Remove('"');
+            return path;
+        }
+    }
+    return CString();
+}
+
+} // namespace
+
+CString CMorvelankApp::ReadRegString(const CString &subkey, const CString &valueName, HKEY root)
+{
+    CString text = ReadRegistryString(root, subkey, valueName);
+    if (text.GetLength() >= kRegistryTextBuffer)
+        text = text.Left(kRegistryTextBuffer - 1);
+    return text;
+}
+
+void CMorvelankApp::WriteRegString(const CString &valueName, const CString &text, HKEY root,
+                                   const CString &subkey)
+{
+    const std::wstring wideKey = Cp1250ToWide(subkey);
+    HKEY key;
+    if (RegOpenKeyExW(root, wideKey.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) {
+        HKEY created;
+        if (RegCreateKeyExW(root, wideKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &created,
+                            nullptr) != ERROR_SUCCESS)
+            return;
+        RegCloseKey(created);
+        if (RegOpenKeyExW(root, wideKey.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS)
+            return;
+    }
+    const std::wstring wideText = Cp1250ToWide(text);
+    RegSetValueExW(key, Cp1250ToWide(valueName).c_str(), 0, REG_SZ,
+                   reinterpret_cast<const BYTE *>(wideText.c_str()),
+                   static_cast<DWORD>(wideText.size() * sizeof(wchar_t)));
+    RegCloseKey(key);
+}
+
+void CMorvelankApp::WczytajUstawieniaProgramu()
+{
+    auto read = [](const char *valueName) { return ReadRegString(kSettingsKey, valueName, HKEY_CURRENT_USER); };
+    auto write = [](const char *valueName, const CString &text) {
+        WriteRegString(valueName, text, HKEY_CURRENT_USER, kSettingsKey);
+    };
+
+    const CString euro = read("EURO");
+    EuroRate = euro.IsEmpty() ? kDefaultEuroRate : atoi(euro);
+
+    MainPath = CurrentDirectory();
+    MainPath.TrimRight('\\');
+    write("MainPath", MainPath);
+
+    SchedulePath = read("SchedulePath");
+    WorkingPath = read("WorkingPath");
+
+    ArchivePath = read("ArchivePath");
+    if (ArchivePath.IsEmpty()) {
+        ArchivePath = MainPath + "\\archiwum";
+        write("ArchivePath", ArchivePath);
+    }
+
+    ExportPath = ReadRegistryString(HKEY_CURRENT_USER, kSettingsKey, "ExportPath");
+    if (ExportPath.IsEmpty()) {
+        ExportPath = DefaultExportPath(MainPath);
+        write("ExportPath", ExportPath);
+    }
+
+    BackupPath = read("BackupPath");
+    if (BackupPath.IsEmpty()) {
+        BackupPath = MainPath + "\\backup";
+        write("BackupPath", BackupPath);
+    }
+
+    ExamplePath = MainPath + "\\example";
+
+    const CString greetings = read("greetings");
+    Greetings = greetings.IsEmpty() || atoi(greetings) != 0;
+
+    // Blanks are trimmed after the archive folder's default test: a folder of blanks ends empty.
+    WorkingPath = TrimTrailingBlanks(WorkingPath);
+    ArchivePath = TrimTrailingBlanks(ArchivePath);
+    SchedulePath = TrimTrailingBlanks(SchedulePath);
+
+    UserTemplatesPath = MainPath + "\\szablony_moje";
+    QuvPath = FindQuv();
+
+    for (int i = 0; i < 9; ++i) {
+        CString valueName;
+        valueName.Format("zamawiajacy%d", i + 1);
+        BuyerData[i] = read(valueName);
+        if (BuyerData[i].IsEmpty())
+            BuyerData[i] = kBuyerDataLabels[i];
+    }
+
+    WordPath = FindWordPath();
+
+    Trace("WczytajZRejestru:");
+    Trace("currentDir=" + MainPath);
+    Trace("sKatalogSzablonowUzytkownika=" + UserTemplatesPath);
+    Trace("sKatalogBiezacy=" + WorkingPath);
+    Trace("sKatalogArchiwum=" + ArchivePath);
+    Trace(DirectoryExists(UserTemplatesPath) ? "Kat. szablonow uzytkownika istnieje"
+                                             : "Kat. szablonow uzytkownika NIE istnieje");
+
+    if (SchedulePath.IsEmpty()) {
+        SchedulePath = MainPath + "\\terminarz";
+        write("SchedulePath", SchedulePath);
+    }
+
+    CString autoSave = read("AutoSave");
+    autoSave.Trim();
+    AutoSaveOn = autoSave.IsEmpty() ? 0 : 1;
+    AutoSaveInterval = AutoSaveOn ? atoi(autoSave) : kDefaultAutoSaveMinutes;
+}
+
+void CMorvelankApp::SaveSettings()
+{
+    auto write = [](const char *valueName, const CString &text) {
+        WriteRegString(valueName, text, HKEY_CURRENT_USER, kSettingsKey);
+    };
+    CString euro;
+    euro.Format("%d", EuroRate);
+    write("EURO", euro);
+    write("WorkingPath", WorkingPath);
+    write("ArchivePath", ArchivePath);
+    write("MainPath", MainPath);
+    write("SchedulePath", SchedulePath);
+    write("BackupPath", BackupPath);
+    CString autoSave;
+    if (AutoSaveOn)
+        autoSave.Format("%d", AutoSaveInterval);
+    UstawAutozapis();
+    write("AutoSave", autoSave);
+}
