@@ -1,0 +1,121 @@
+// Build-time generator of the installation's binary starting data and comment files:
+//   morvelank_datagen <output folder> <source postepowanie<N>.txt>...
+// writes "<output>\postepowanie<N>.wy" and "<output>\komentarz<N>.wy" for every source through
+// the program's own writers. Every source is read before anything is written; the first fault
+// ends the run with its file and line on the error output and exit code 1.
+#include <windows.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/archive_file.h"
+#include "app/comment_table.h"
+#include "app/file_utils.h"
+#include "document/data_file.h"
+#include "document/view_tables.h"
+#include "tools/datagen/kind_source.h"
+
+namespace {
+
+// Messages are code page 1250 inside the program; the build's console reads UTF-8.
+void PrintError(const CString &text)
+{
+    const std::wstring wide = [&] {
+        const int length = MultiByteToWideChar(1250, 0, text, text.GetLength(), nullptr, 0);
+        std::wstring result(static_cast<size_t>(length), L'\0');
+        MultiByteToWideChar(1250, 0, text, text.GetLength(), &result[0], length);
+        return result;
+    }();
+    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                           nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &utf8[0], length, nullptr, nullptr);
+    fprintf(stderr, "morvelank_datagen: %s\n", utf8.c_str());
+}
+
+struct Kind {
+    CString sourcePath;
+    CString title; // postepowanie<N>
+    KindSource source;
+};
+
+bool WriteKind(const Kind &kind, const CString &outputFolder)
+{
+    auto tables = std::make_unique<ViewTables>();
+    tables->m_nLoadedVersion = kind.source.version;
+    tables->m_nNextDynamicVariable = tables->GetFirstVariableIndex();
+    tables->m_nParts = -1;
+    auto comments = std::make_unique<CKomentarz2>();
+    for (const auto &entry : kind.source.variables) {
+        const SourceVariable &variable = entry.second;
+        VariableSlot &slot = tables->m_variables[entry.first];
+        slot.type = static_cast<int16_t>(variable.type);
+        slot.value = variable.value;
+        slot.groupNumber = static_cast<int16_t>(variable.group);
+        slot.selected = variable.selected;
+        if (!variable.label.IsEmpty()) {
+            KomentarzEntry &comment = comments->m_entries[comments->m_nCount++];
+            comment.text = variable.label;
+            comment.id = entry.first;
+        }
+    }
+
+    DataFileHeader header;
+    header.version = kind.source.version;
+    header.procedureCode = kind.source.procedureCode;
+    const int number = kind.source.procedureCode + 1;
+    CString dataPath, commentPath;
+    dataPath.Format("%s\\postepowanie%d.wy", outputFolder, number);
+    commentPath.Format("%s\\komentarz%d.wy", outputFolder, number);
+    ProceedingDataFile file;
+    if (!file.Write(dataPath, kind.title, *tables, header)) {
+        for (const DataFileMessage &message : file.GetMessages())
+            PrintError(message.text);
+        return false;
+    }
+    if (!WriteCommentFile(*comments, commentPath)) {
+        PrintError("nie można zapisać pliku " + commentPath);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc < 3) {
+        PrintError("użycie: morvelank_datagen <folder wyjściowy> <postepowanie<N>.txt>...");
+        return 2;
+    }
+    const CString outputFolder(argv[1]);
+    std::vector<Kind> kinds;
+    for (int i = 2; i < argc; ++i) {
+        Kind kind;
+        kind.sourcePath = argv[i];
+        kind.title = GetFileTitleNoExt(kind.sourcePath);
+        CString error;
+        if (!ReadKindSource(kind.sourcePath, kind.source, error)) {
+            PrintError(error);
+            return 1;
+        }
+        CString expected;
+        expected.Format("postepowanie%d", kind.source.procedureCode + 1);
+        if (kind.title != expected) {
+            PrintError(kind.sourcePath + ": kod " + CString(std::to_string(kind.source.procedureCode).c_str())
+                       + " należy do pliku " + expected + ".txt");
+            return 1;
+        }
+        kinds.push_back(kind);
+    }
+    if (!DirectoryExists(outputFolder) && !CreateDirectoryPath(outputFolder)) {
+        PrintError("nie można utworzyć folderu " + outputFolder);
+        return 1;
+    }
+    for (const Kind &kind : kinds)
+        if (!WriteKind(kind, outputFolder))
+            return 1;
+    return 0;
+}
