@@ -184,10 +184,12 @@ bool SourceReader::HeaderField(const CString &key, const CString &value, int dep
         return Fail("zbyt głębokie dołączanie plików");
     if (value.IsEmpty() || value.FindOneOf("\\/:") >= 0)
         return Fail("dołączany plik musi leżeć w tym samym folderze: " + value);
-    const CString folder = GetParentFolder(m_path);
+    const CString included = GetParentFolder(m_path) + "\\" + value;
+    if (!FileExists(included))
+        return Fail("nie ma dołączanego pliku " + value);
     const CString path = m_path;
     const int line = m_line;
-    if (!ReadFile(folder + "\\" + value, false, depth + 1))
+    if (!ReadFile(included, false, depth + 1))
         return false;
     m_path = path;
     m_line = line;
