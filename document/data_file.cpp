@@ -491,65 +491,9 @@ void ApplyBody(const FileContents &contents, ViewTables &tables, DataFileHeader 
         tables.m_pageBreaks[mark] = contents.pageBreaks[mark];
 }
 
-} // namespace
-
-InstalledSets::InstalledSets(const CString &mainPath, const CString &userTemplatesPath)
-    : m_mainPath(mainPath), m_userTemplatesPath(userTemplatesPath)
+// The bytes of the whole file, fields 1 to 18.
+std::string BuildDataFile(const CString &name, ViewTables &tables, const DataFileHeader &header)
 {
-}
-
-bool InstalledSets::HasTemplatesForVersion(int version) const
-{
-    return LawVersions::HasTemplatesForVersion(m_mainPath, m_userTemplatesPath, version);
-}
-
-bool InstalledSets::HasConfigForVersion(int version, int procedureCode) const
-{
-    return LawVersions::HasConfigForVersion(m_mainPath, version, procedureCode);
-}
-
-CString InstalledSets::GetCommentFilePath(int procedureCode) const
-{
-    CString path;
-    path.Format("%s\\data\\komentarz%d.wy", m_mainPath, procedureCode % 100 + 1);
-    return path;
-}
-
-int VariableCountForVersion(int version)
-{
-    return version >= 0 && version <= 73 ? 6000 : 9000;
-}
-
-int FirstDynamicVariableForVersion(int version)
-{
-    return version >= 0 && version <= 73 ? 2000 : 3000;
-}
-
-CString StripTrailingDots(const CString &text)
-{
-    CString stripped(text);
-    stripped.TrimRight('.');
-    return stripped;
-}
-
-void ProceedingDataFile::AddMessage(const CString &text, const char *caption, UINT icon)
-{
-    m_messages.push_back(DataFileMessage{text, caption, icon});
-}
-
-int ProceedingDataFile::Write(const CString &path, const CString &name, ViewTables &tables, DataFileHeader &header)
-{
-    m_messages.clear();
-    if (header.password.GetLength() > kMaxPasswordLength) {
-        AddMessage("Hasło jest za długie: może mieć najwyżej 299 znaków.", "Błąd", MB_ICONERROR);
-        return 0;
-    }
-    if (tables.m_nParts > kMaxPartNames) {
-        AddMessage("Postępowanie może mieć najwyżej 100 części.", "Błąd", MB_ICONERROR);
-        return 0;
-    }
-    header.procedureCode %= 100;
-
     ByteWriter out;
     out.Int32(header.version);
     out.Int32(0);
@@ -610,16 +554,83 @@ int ProceedingDataFile::Write(const CString &path, const CString &name, ViewTabl
         out.Int32(tables.m_pageBreaks[mark].length);
     }
 
+    return out.Result();
+}
+
+} // namespace
+
+InstalledSets::InstalledSets(const CString &mainPath, const CString &userTemplatesPath)
+    : m_mainPath(mainPath), m_userTemplatesPath(userTemplatesPath)
+{
+}
+
+bool InstalledSets::HasTemplatesForVersion(int version) const
+{
+    return LawVersions::HasTemplatesForVersion(m_mainPath, m_userTemplatesPath, version);
+}
+
+bool InstalledSets::HasConfigForVersion(int version, int procedureCode) const
+{
+    return LawVersions::HasConfigForVersion(m_mainPath, version, procedureCode);
+}
+
+CString InstalledSets::GetCommentFilePath(int procedureCode) const
+{
+    CString path;
+    path.Format("%s\\data\\komentarz%d.wy", m_mainPath, procedureCode % 100 + 1);
+    return path;
+}
+
+int VariableCountForVersion(int version)
+{
+    return version >= 0 && version <= 73 ? 6000 : 9000;
+}
+
+int FirstDynamicVariableForVersion(int version)
+{
+    return version >= 0 && version <= 73 ? 2000 : 3000;
+}
+
+CString StripTrailingDots(const CString &text)
+{
+    CString stripped(text);
+    stripped.TrimRight('.');
+    return stripped;
+}
+
+void ProceedingDataFile::AddMessage(const CString &text, const char *caption, UINT icon)
+{
+    m_messages.push_back(DataFileMessage{text, caption, icon});
+}
+
+int ProceedingDataFile::Write(const CString &path, const CString &name, ViewTables &tables, DataFileHeader &header)
+{
+    m_messages.clear();
+    if (header.password.GetLength() > kMaxPasswordLength) {
+        AddMessage("Hasło jest za długie: może mieć najwyżej 299 znaków.", "Błąd", MB_ICONERROR);
+        return 0;
+    }
+    if (tables.m_nParts > kMaxPartNames) {
+        AddMessage("Postępowanie może mieć najwyżej 100 części.", "Błąd", MB_ICONERROR);
+        return 0;
+    }
+    header.procedureCode %= 100;
+    const std::string bytes = BuildDataFile(name, tables, header);
+
+    if (path.IsEmpty()) {
+        AddMessage("Błąd otwarcia pliku: " + path, "Błąd", MB_ICONERROR);
+        return 0;
+    }
     TempFileSave save(path);
     CFile file;
-    if (path.IsEmpty() || !save.IsReady()
+    if (!save.IsReady()
         || !file.Open(save.GetTempPath(), CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive)) {
         AddMessage("Błąd otwarcia pliku: " + path, "Błąd", MB_ICONERROR);
         return 0;
     }
     bool written = true;
     try {
-        file.Write(out.Result().data(), static_cast<UINT>(out.Result().size()));
+        file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
         file.Close();
     } catch (CException *e) {
         e->Delete();
