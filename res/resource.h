@@ -12,3 +12,10 @@
 
 // Reusable controls
 #define IDD_HINT                    355
+
+#include "mainframe_ids.h"
+#include "wizard_ids.h"
+#include "editors_ids.h"
+#include "proceeding_ids.h"
+#include "document_ids.h"
+#include "evaluation_ids.h"

@@ -1,0 +1,2 @@
+// Resource ids of the document engine and its printing.
+#pragma once

@@ -1,0 +1,2 @@
+// Resource ids of the offer evaluation, deadline calculator and calendar.
+#pragma once

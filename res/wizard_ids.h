@@ -1,0 +1,2 @@
+// Resource ids of the wizards: the wizard frame and the new-proceeding wizard.
+#pragma once
