@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 // ---- Child windows of a frame ------------------------------------------------------------------
 #define AFX_IDW_TOOLBAR 0xE800      // the main toolbar (59392)
 #define AFX_IDW_STATUS_BAR 0xE801   // the status bar (59393)
@@ -41,6 +43,9 @@
 #define ID_PREV_PANE 0xE151
 #define ID_VIEW_TOOLBAR 0xE800
 #define ID_VIEW_STATUS_BAR 0xE801
+
+// The private message that starts a view's initial update.
+#define WM_INITIALUPDATE (WM_AFXFIRST + 4)
 
 // The application's title string (the first part of a frame's string is its own title).
 #define AFX_IDS_APP_TITLE 0xE000

@@ -2,6 +2,7 @@
 
 #include "framework/core/codepage.h"
 #include "framework/core/module.h"
+#include "framework/ui/docmanager.h"
 #include "framework/ui/gdi.h"
 #include "framework/ui/menu.h"
 
@@ -116,6 +117,8 @@ CWinApp::CWinApp(LPCTSTR lpszAppName) {
 }
 
 CWinApp::~CWinApp() {
+    delete m_pDocManager;
+    delete m_pRecentFileList;
     if (theApp == this) theApp = nullptr;
 }
 

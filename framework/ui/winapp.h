@@ -4,10 +4,16 @@
 // line. The program declares exactly one CWinApp-derived object; its constructor makes it the
 // object AfxGetApp returns, and the layer's WinMain runs InitInstance, Run and ExitInstance.
 
+#include "framework/core/collection_elements.h"
 #include "framework/core/cstring.h"
 #include "framework/ui/wnd.h"
 
 #include <windows.h>
+
+class CDocManager;
+class CDocTemplate;
+class CDocument;
+class CRecentFileList;
 
 // What the command line asks for; ParseParam is called for each argument.
 class CCommandLineInfo {
@@ -82,6 +88,35 @@ public:
     HKEY GetSectionKey(LPCTSTR lpszSection);
 
     void ParseCommandLine(CCommandLineInfo& rCmdInfo);
+
+    // ---- Documents: templates, recent files and the shell (appdocuments.cpp) -------------------
+    CDocManager* m_pDocManager = nullptr;
+    CRecentFileList* m_pRecentFileList = nullptr;
+    // The application owns the template from now on and deletes it at exit.
+    void AddDocTemplate(CDocTemplate* pTemplate);
+    POSITION GetFirstDocTemplatePosition() const;
+    CDocTemplate* GetNextDocTemplate(POSITION& pos) const;
+    virtual CDocument* OpenDocumentFile(LPCTSTR lpszFileName);
+    virtual void AddToRecentFileList(LPCTSTR lpszPathName);
+    // Reads the recent-file list of nMaxMRU entries from the profile.
+    void LoadStdProfileSettings(UINT nMaxMRU = 4);
+    void SaveStdProfileSettings();
+    void EnableShellOpen();
+    void RegisterShellFileTypes(BOOL bCompat = FALSE);
+    void UnregisterShellFileTypes();
+    // FileNew, FileOpen (FALSE when the file did not open), FileNothing, register/unregister.
+    BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
+    virtual BOOL SaveAllModified();
+    void CloseAllDocuments(BOOL bEndSession);
+    int ExitInstance() override;
+
+    // Command handlers for a derived application's message map.
+    void OnFileNew();
+    void OnFileOpen();
+    BOOL OnOpenRecentFile(UINT nID);
+    void OnUpdateRecentFileMenu(CCmdUI* pCmdUI);
+
+    DECLARE_MESSAGE_MAP()
 
     HCURSOR LoadCursor(UINT nIDResource) const;
     HCURSOR LoadStandardCursor(LPCTSTR lpszCursorName) const;
