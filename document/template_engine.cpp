@@ -15,6 +15,23 @@ void ShiftOccurrence(VariableOccurrence *occurrence, int from, int by)
         occurrence->position += by;
 }
 
+// Wine's control repaints after every replacement of a shown document; painting once at the
+// end makes generation several times faster and shows the same text.
+class RedrawSuspended {
+public:
+    explicit RedrawSuspended(HWND control) : m_control(control) { SendMessageW(m_control, WM_SETREDRAW, FALSE, 0); }
+    ~RedrawSuspended()
+    {
+        SendMessageW(m_control, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(m_control, nullptr, TRUE);
+    }
+    RedrawSuspended(const RedrawSuspended &) = delete;
+    RedrawSuspended &operator=(const RedrawSuspended &) = delete;
+
+private:
+    HWND m_control;
+};
+
 } // namespace
 
 TemplateEngine::TemplateEngine(HWND control, ViewTables &tables, GenerationHost &host)
@@ -37,6 +54,7 @@ void TemplateEngine::ShowDocument(int index, int part)
     const bool perPart = IsPartDocument(index) != 0;
     m_host.CaptureEditableText();
     const CString text = m_host.ReadDocumentTemplate(index);
+    RedrawSuspended redraw(m_control.GetHwnd());
     m_control.SelectAll();
     m_control.ReplaceSel("");
     m_control.StreamInRtf(text);
