@@ -1,0 +1,72 @@
+#include "tools/tavrimonk/table_file.h"
+
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+constexpr int32_t kTableFileMark = 43;
+
+class ByteReader {
+public:
+    explicit ByteReader(const std::string& bytes) : m_bytes(bytes) {}
+
+    size_t Remaining() const { return m_bytes.size() - m_offset; }
+
+    bool ReadInt(int32_t& value) {
+        if (Remaining() < sizeof value) return false;
+        std::memcpy(&value, m_bytes.data() + m_offset, sizeof value);
+        m_offset += sizeof value;
+        return true;
+    }
+
+    bool ReadString(std::string& text) {
+        int32_t length = 0;
+        if (!ReadInt(length) || length < 0 || static_cast<size_t>(length) > Remaining()) return false;
+        text.assign(m_bytes, m_offset, static_cast<size_t>(length));
+        m_offset += static_cast<size_t>(length);
+        return true;
+    }
+
+private:
+    const std::string& m_bytes;
+    size_t m_offset = 0;
+};
+
+bool ReadTable(ByteReader& reader, TextTable& table) {
+    int32_t rows = 0;
+    int32_t columns = 0;
+    if (!reader.ReadInt(rows) || !reader.ReadInt(columns) || rows < 0 || columns < 0) return false;
+    // Every cell takes at least its four length bytes: a count beyond that is damage.
+    uint64_t cellCount = static_cast<uint64_t>(rows) * static_cast<uint64_t>(columns);
+    if (cellCount > reader.Remaining() / 4) return false;
+    table.rows = rows;
+    table.columns = columns;
+    table.cells.resize(static_cast<size_t>(cellCount));
+    for (std::string& cell : table.cells) {
+        if (!reader.ReadString(cell)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ReadTableFile(const std::string& bytes, std::vector<TextTable>& tables, std::string& error) {
+    tables.clear();
+    ByteReader reader(bytes);
+    int32_t mark = 0;
+    if (!reader.ReadInt(mark) || mark != kTableFileMark) {
+        error = "Plik tabel nie jest plikiem eksportu programu.";
+        return false;
+    }
+    while (reader.Remaining() > 0) {
+        TextTable table;
+        if (!ReadTable(reader, table)) {
+            error = "Plik tabel jest uszkodzony (tabela " + std::to_string(tables.size() + 1) + ").";
+            tables.clear();
+            return false;
+        }
+        tables.push_back(std::move(table));
+    }
+    return true;
+}
