@@ -46,10 +46,10 @@ private:
     // False when the tag stays in the text.
     bool ReplaceVariable(const VariableTag &tag, VariableOccurrence &occurrence);
     void SetUpInstance(int variable);
-    // The text from the cursor to end replaced; the length the control gives the new text.
-    int Replace(int end, const CString &text);
-    int ReplaceWithRtf(int end, const CString &rtf);
-    void Apply(int position, int length, TextStyle style) const;
+    // The text from the cursor to end replaced by text in the style; the length the control
+    // gives the new text.
+    int Replace(int end, const CString &text, TextStyle style);
+    int ReplaceWithRtf(int end, const CString &rtf, TextStyle style);
 
     const RichEditText &m_control;
     ViewTables &m_tables;
@@ -105,8 +105,7 @@ bool TagReplacer::ReplaceHeading()
 
     const int position = Position();
     const CString text = m_text.Mid(m_cursor + kHeadingOpenerLength, closerAt - m_cursor - kHeadingOpenerLength);
-    const int length = Replace(closerAt + closer.GetLength(), text);
-    Apply(position, length, TextStyle::Heading);
+    const int length = Replace(closerAt + closer.GetLength(), text, TextStyle::Heading);
     heading->position = position;
     heading->length = length;
     heading->variable = kHeadingVariable;
@@ -190,32 +189,34 @@ bool TagReplacer::ReplaceVariable(const VariableTag &tag, VariableOccurrence &oc
     bool setsInsertedLength = false;
     TextStyle style = TextStyle::Value;
     TextStyle disabledStyle = TextStyle::Disabled;
-    int length = 0;
+    CString text;
+    bool isRtf = false;
+    bool isOption = false;
 
     if (tag.plainLink) {
         occurrence.enabled = linkOff ? 0 : 1;
         name = kPlainLinkName;
         hint.Empty();
-        length = Replace(tag.end, tag.templateText);
+        text = tag.templateText;
         style = TextStyle::Plain;
         disabledStyle = TextStyle::PlainDisabled;
     } else if (type == 0 || type == 32 || type == 34) {
         // Amounts keep the link their slot holds and are never switched off by it.
         keepsLink = type != 0;
         occurrence.enabled = type == 0 && linkOff ? 0 : 1;
-        length = Replace(tag.end, variable.value);
+        text = variable.value;
         if (variable.untouched == 1)
             style = tag.templateText == kAddEntryName ? TextStyle::AddEntry : TextStyle::DefaultValue;
     } else if (type == 20) {
         occurrence.enabled = 1;
         link = -1;
-        length = Replace(tag.end, tag.templateText);
+        text = tag.templateText;
         style = TextStyle::FixedText;
     } else if (type == 2 || type == 16 || type == 17) {
         // The enabled flag is only ever cleared here: the option editor sets it back.
         if (linkOff)
             occurrence.enabled = 0;
-        length = Replace(tag.end, variable.value);
+        text = variable.value;
         if (variable.untouched == 1)
             style = TextStyle::DefaultValue;
     } else if (type == 1 || type == 3) {
@@ -225,35 +226,38 @@ bool TagReplacer::ReplaceVariable(const VariableTag &tag, VariableOccurrence &oc
             variable.selected = 0;
         const char *mark = variable.selected != 1 ? " [ ] " : type == 1 ? " [o] " : " [x] ";
         keepsName = true;
-        length = Replace(tag.end, mark + tag.templateText);
-        variable.value = tag.templateText;
+        isOption = true;
+        text = mark + tag.templateText;
     } else if (type == 13 || type == 14 || type == 15) {
         occurrence.enabled = linkOff ? 0 : 1;
-        length = Replace(tag.end, type == 13   ? RenderDashList(variable.value)
-                                  : type == 14 ? RenderLetteredList(variable.value)
-                                               : RenderNumberedList(tag.templateText, variable.value));
+        text = type == 13   ? RenderDashList(variable.value)
+               : type == 14 ? RenderLetteredList(variable.value)
+                            : RenderNumberedList(tag.templateText, variable.value);
         setsInsertedLength = true;
     } else if (table || type == 30 || type == 31 || type == 36) {
         occurrence.enabled = linkOff ? 0 : 1;
-        CString text;
         if (table) {
             text = BuildDocumentTable(TableValueText(variable.value), type - 4, m_tables.m_nParts);
         } else {
             text = BuildRecordList(tag.templateText, TableValueText(variable.value));
             NormalizeNewlines(text);
         }
-        length = Replace(tag.end, text);
         style = TextStyle::Table;
         setsInsertedLength = true;
     } else if (type == 35) {
         occurrence.enabled = linkOff ? 0 : 1;
-        length = ReplaceWithRtf(tag.end, TableTextToRtf(variable.value, tag.variable));
+        text = TableTextToRtf(variable.value, tag.variable);
+        isRtf = true;
         style = TextStyle::Table;
         setsInsertedLength = true;
     } else {
         return false; // a type that is never shown: the tag stays
     }
 
+    const TextStyle shownStyle = occurrence.enabled != 0 ? style : disabledStyle;
+    const int length = isRtf ? ReplaceWithRtf(tag.end, text, shownStyle) : Replace(tag.end, text, shownStyle);
+    if (isOption)
+        variable.value = tag.templateText;
     occurrence.variable = static_cast<int16_t>(tag.variable);
     occurrence.position = position;
     occurrence.length = length;
@@ -264,15 +268,17 @@ bool TagReplacer::ReplaceVariable(const VariableTag &tag, VariableOccurrence &oc
         occurrence.link = link;
     if (setsInsertedLength)
         variable.insertedLength = length;
-    Apply(position, length, occurrence.enabled != 0 ? style : disabledStyle);
     return true;
 }
 
-int TagReplacer::Replace(int end, const CString &text)
+// The tag is styled first and then replaced: the new text takes the style of the text it
+// replaces, and the control is asked one thing less per tag than styling the new text after.
+int TagReplacer::Replace(int end, const CString &text, TextStyle style)
 {
     const int replacedLength = end - m_cursor;
     const int before = m_control.GetTextLength();
     m_control.SetSel(Position(), Position() + replacedLength);
+    m_control.SetSelectionFormat(MakeTextStyle(style));
     m_control.ReplaceSel(text);
     const int length = m_control.GetTextLength() - before + replacedLength;
     m_shift += length - replacedLength;
@@ -280,8 +286,9 @@ int TagReplacer::Replace(int end, const CString &text)
     return length;
 }
 
-int TagReplacer::ReplaceWithRtf(int end, const CString &rtf)
+int TagReplacer::ReplaceWithRtf(int end, const CString &rtf, TextStyle style)
 {
+    const int position = Position();
     const int replacedLength = end - m_cursor;
     const int before = m_control.GetTextLength();
     m_control.SetSel(Position(), Position() + replacedLength);
@@ -289,13 +296,9 @@ int TagReplacer::ReplaceWithRtf(int end, const CString &rtf)
     const int length = m_control.GetTextLength() - before + replacedLength;
     m_shift += length - replacedLength;
     m_cursor = end;
-    return length;
-}
-
-void TagReplacer::Apply(int position, int length, TextStyle style) const
-{
     m_control.SetSel(position, position + length);
     m_control.SetSelectionFormat(MakeTextStyle(style));
+    return length;
 }
 
 } // namespace
