@@ -312,7 +312,7 @@ void PageBuilder::OpenTag(const Tag& tag) {
             CloseInScope({L"tr"}, {L"table"});
             if (!m_tables.empty()) m_tables.back().cellsInRow = 0;
             FinishParagraph(0, false);
-        } else if (name != L"li" && name != L"dt" && name != L"dd") {
+        } else if (name != L"dt" && name != L"dd") {
             CloseInScope({L"p"}, {L"table", L"td", L"th", L"caption"});
         }
         if (name != L"tr") BlockBoundary(IsSpacedBlock(name) && !IsNestedList(name) ? blockSpacing : 0);

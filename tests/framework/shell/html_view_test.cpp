@@ -207,6 +207,16 @@ TEST_F(HtmlViewTest, MissingPageShowsWhyInTheView) {
     EXPECT_TRUE(messages.empty());
 }
 
+TEST_F(HtmlViewTest, MissingFileForTheShellIsToldAndThePageStays) {
+    ScratchFolder folder;
+    Open(FixturePath(L"html\\start.htm"));
+    view.Navigate2(WideToCp1250(folder.Path() + L"\\brak.pdf"));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].Left(20), "Nie można otworzyć: ");
+    EXPECT_NE(messages[0].Find("brak.pdf"), -1);
+    EXPECT_EQ(Text(), startPageText);
+}
+
 // Characters RTF gives meaning to, and characters outside code page 1250, arrive as written
 // and leave the links where the page put them.
 TEST_F(HtmlViewTest, RtfSpecialCharactersAndWideCharacters) {
