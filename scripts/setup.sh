@@ -8,6 +8,7 @@ packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth
   googletest fonts-liberation sqlite3 locales
+  cups printer-driver-cups-pdf poppler-utils
 )
 command -v npm >/dev/null || packages+=(npm)
 
