@@ -3,19 +3,14 @@
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-"$WINESERVER" -p
-trap '"$WINESERVER" -k 2>/dev/null' EXIT
 # A default PDF printer for the print tests: cupsd with a cups-pdf queue "PDF", which Wine
-# reports as its default printer (before Wine starts, so it sees the queue). Jobs land as PDF files in MORVELANK_PRINT_OUTPUT_DIR.
+# reports as its default printer (set up before Wine starts, so it sees the queue). Jobs land
+# as PDF files in MORVELANK_PRINT_OUTPUT_DIR.
 if command -v cupsd >/dev/null && command -v lpadmin >/dev/null; then
   if ! pgrep -x cupsd >/dev/null; then
     as_root cupsd
     for _ in $(seq 50); do lpstat -r 2>/dev/null | grep -q 'is running' && break; sleep 0.1; done
   fi
-
-# Start Wine's own services now, away from ctest's output pipes: a service started by the
-# first test would inherit them and ctest would wait for them to close.
-wine wineboot >/dev/null 2>&1 </dev/null
   lpstat -p PDF >/dev/null 2>&1 ||
     as_root lpadmin -p PDF -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
   lpstat -d 2>/dev/null | grep -q ': PDF$' || as_root lpadmin -d PDF
@@ -23,5 +18,11 @@ wine wineboot >/dev/null 2>&1 </dev/null
   pdf_out=${pdf_out:-'${HOME}/PDF'}
   export MORVELANK_PRINT_OUTPUT_DIR=${pdf_out//'${HOME}'/$HOME}
 fi
+
+"$WINESERVER" -p
+trap '"$WINESERVER" -k 2>/dev/null' EXIT
+# Start Wine's own services now, away from ctest's output pipes: a service started by the
+# first test would inherit them and ctest would wait for them to close.
+wine wineboot >/dev/null 2>&1 </dev/null
 cd "$build"
 ctest --output-on-failure "$@"
