@@ -225,16 +225,21 @@ void CFrameWnd::UpdateFrameTitleForDocument(LPCTSTR lpszDocName) {
 
 BOOL CFrameWnd::CloseApplicationDocuments() {
     CWinApp* app = AfxGetApp();
-    if (app == nullptr || app->m_pMainWnd != this) return TRUE;
     if (!app->SaveAllModified()) return FALSE;
     app->CloseAllDocuments(FALSE);
     return TRUE;
 }
 
 void CFrameWnd::OnClose() {
+    CWinApp* app = AfxGetApp();
+    if (app != nullptr && app->m_pMainWnd == this) {
+        // Every document is asked once, then all of them close with the program.
+        if (!CloseApplicationDocuments()) return;
+        DestroyWindow();
+        return;
+    }
     CDocument* doc = GetActiveDocument();
     if (doc != nullptr && !doc->CanCloseFrame(this)) return;
-    if (!CloseApplicationDocuments()) return;
     if (doc != nullptr && doc->m_bAutoDelete) {
         bool otherFrame = false;
         POSITION pos = doc->GetFirstViewPosition();
@@ -428,6 +433,10 @@ void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT) {
     }
     if (side == 0 || !(allowed & side)) return;
     pBar->SetBarStyle((pBar->m_dwStyle & ~CBRS_ALIGN_ANY) | side);
+    // Docked bars lie inside the bars placed by their creation alone (the status bar).
+    POSITION found = m_listControlBars.Find(pBar);
+    if (found != nullptr) m_listControlBars.RemoveAt(found);
+    m_listControlBars.AddTail(pBar);
     RecalcLayout();
 }
 

@@ -4,7 +4,8 @@
 // LoadFrame takes everything from one resource id: the title (the string's text up to its
 // first '\n'), the menu, the accelerators and the icon; each may be missing. OnCreateClient
 // makes the view a CCreateContext asks for; RecalcLayout gives each visible control bar a strip
-// along its side, in the order the bars were created, and the rest to the pane with id
+// along its side, in the order the bars were created (a docked bar goes after those not
+// docked, as in the order they were docked), and the rest to the pane with id
 // AFX_IDW_PANE_FIRST (the view, a splitter or the MDI client).
 //
 // Commands are routed to the active view (and so its document and template), then the frame

@@ -52,8 +52,8 @@ BOOL CMDIFrameWnd::CreateClient(LPCREATESTRUCT, CMenu* pWindowMenu) {
     return m_hWndMDIClient != nullptr;
 }
 
+// The frame's class procedure is the plain default one: the MDI default must replace it.
 LRESULT CMDIFrameWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (m_pfnSuper != nullptr) return CFrameWnd::DefWindowProc(message, wParam, lParam);
     return ::DefFrameProcW(m_hWnd, m_hWndMDIClient, message, wParam, lParam);
 }
 
@@ -220,6 +220,7 @@ BOOL CMDIChildWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD d
     cs.hwndParent = pParentWnd->m_hWndMDIClient;
     cs.hInstance = ::GetModuleHandleW(nullptr);
     if (!PreCreateWindow(cs)) return FALSE;
+    if (cs.lpszClass == nullptr) return FALSE;
     // An MDI child hidden at first keeps the client's maximised child as it is.
     BOOL maximized = FALSE;
     pParentWnd->MDIGetActive(&maximized);
@@ -247,7 +248,6 @@ BOOL CMDIChildWnd::PreCreateWindow(CREATESTRUCT& cs) {
 }
 
 LRESULT CMDIChildWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (m_pfnSuper != nullptr) return CFrameWnd::DefWindowProc(message, wParam, lParam);
     return ::DefMDIChildProcW(m_hWnd, message, wParam, lParam);
 }
 
