@@ -1,0 +1,73 @@
+#include "proceeding/editors/date_editor_dlg.h"
+
+#include <cstdlib>
+
+#include "framework/core/module.h"
+#include "framework/ui/ddx.h"
+#include "framework/ui/msgbox.h"
+#include "framework/ui/msgmap.h"
+#include "res/editors_ids.h"
+
+BEGIN_MESSAGE_MAP(CDateEditorDlg, CDialog)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+CDateEditorDlg::CDateEditorDlg(CWnd* pParent)
+    : CDialog(IDD_DATE_EDITOR, pParent), m_date(COleDateTime::GetCurrentTime()) {}
+
+BOOL CDateEditorDlg::Create(CWnd* pParent)
+{
+    return CDialog::Create(IDD_DATE_EDITOR, pParent);
+}
+
+int CDateEditorDlg::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    return CDialog::OnCreate(lpCreateStruct) == -1 ? -1 : 0;
+}
+
+void CDateEditorDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_DATE_PICKER, m_picker);
+    DDX_DateTimeCtrl(pDX, IDC_DATE_PICKER, m_date);
+}
+
+BOOL CDateEditorDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    SetWindowText("Edytor - " + m_strVariableName);
+    SetIcon((HICON)::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_EDITOR), IMAGE_ICON, 16, 16, 0),
+            FALSE);
+    m_picker.SetFormat("yyyy-MM-dd");
+    if (m_strValue.GetLength() == 10) {
+        const COleDateTime date(atoi(m_strValue.Left(4)), atoi(m_strValue.Mid(5, 2)),
+                                atoi(m_strValue.Right(2)), 1, 1, 1);
+        // A text that names no day leaves the picker at today.
+        if (date.GetStatus() == COleDateTime::valid) {
+            m_date = date;
+            UpdateData(FALSE);
+        }
+    }
+    // The calendar and the deadline calculator these buttons open are not in the program
+    // yet; the buttons stay disabled in every mode until they are.
+    GetDlgItem(IDC_DATE_SCHEDULER)->EnableWindow(FALSE);
+    GetDlgItem(IDC_DATE_DEADLINE)->EnableWindow(FALSE);
+    GetDlgItem(IDC_EDITOR_DICTIONARY)->EnableWindow(FALSE);
+    return TRUE;
+}
+
+void CDateEditorDlg::OnOK()
+{
+    if (!UpdateData(TRUE))
+        return;
+    const int year = m_date.GetYear();
+    const int month = m_date.GetMonth();
+    const int day = m_date.GetDay();
+    if (m_date.GetStatus() != COleDateTime::valid || year < 1900 || year > 2100 || month < 1 ||
+        month > 12 || day < 1 || day > 31) {
+        AfxShowMessageBox(m_hWnd, "Błędny format daty", "Błąd", MB_ICONEXCLAMATION);
+        return;
+    }
+    m_strValue.Format("%04d-%02d-%02d", year, month, day);
+    EndDialog(IDOK);
+}

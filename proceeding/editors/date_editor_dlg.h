@@ -1,0 +1,31 @@
+// The editor of a date variable: a picker in "yyyy-MM-dd"; the value crosses as "RRRR-MM-DD".
+#pragma once
+
+#include "framework/core/oledatetime.h"
+#include "framework/ui/commctrls.h"
+#include "framework/ui/dialog.h"
+
+class CDateEditorDlg : public CDialog {
+public:
+    explicit CDateEditorDlg(CWnd* pParent = nullptr);
+
+    // A modeless editor (the class library's create path, for callers that embed it).
+    BOOL Create(CWnd* pParent);
+
+    CString m_strSchedulePath;
+    CString m_strVariableName;
+    CString m_strValue;          // "RRRR-MM-DD", in and out
+    int m_nMode = 0;             // 0 date only, 1 with the calendar, 2 also the deadline calculator
+    int m_nProcedureCode = 0;
+    // The picked day; an OLE date, since years before 1970 have to be refused, not lost.
+    COleDateTime m_date;
+    CDateTimeCtrl m_picker;
+
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnOK() override;
+
+protected:
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,49 @@
+// The editor of a text variable: a rich edit with the value, "&Zapisz" and "&Anuluj". The view
+// stores line ends as "\r"; the editor hands the text back with "\r\n".
+#pragma once
+
+#include "framework/ui/controls.h"
+#include "framework/ui/dialog.h"
+#include "framework/ui/richedit.h"
+
+// The value as the editor opens it: line ends made "\r\n" and trailing full stops removed
+// (an empty value is shown in the document as a row of full stops).
+CString PrepareTextEditorValue(const CString& value);
+
+class CTextEditorDlg : public CDialog {
+public:
+    explicit CTextEditorDlg(CWnd* pParent = nullptr);
+
+    CString m_strHelpFolder;
+    CString m_strHelpTopic;
+    CString m_strVariableName;
+    CString m_strValue;            // in and out
+    int m_nKeyChar = 0;            // typed on the variable; 0 or less: none
+    int m_nClickOffset = 0;        // caret offset inside the variable's text
+    int m_nWindowWidth = 0;        // 0 keeps the resource size
+    int m_nPropagationIndex = -1;  // 0 or more shows the propagation check box
+    int m_nLineCountDelta = 0;     // lines at "&Zapisz" minus lines at the start
+
+    CRichEditCtrl m_richEdit;
+    CButton m_dictionaryButton;
+
+    static bool IsCpvVariable(const CString& name);
+    static bool IsContractDefinitionVariable(const CString& name);
+    static bool IsContractScopeVariable(const CString& name);
+
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnOK() override;
+
+protected:
+    void OnSize(UINT nType, int cx, int cy);
+    void OnCopy();
+    void OnCut();
+    void OnPaste();
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void RecalcLayout(int cx, int cy);
+
+    int m_nStartLineCount = 0;
+};
