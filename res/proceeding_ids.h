@@ -31,3 +31,45 @@
 #define IDC_CLOSE_AND_ARCHIVE       1005
 #define IDC_SECURE_ALL              1006
 #define IDC_DOCUMENT_PROPERTY_LIST  1054
+
+// ---- The proceeding window: frame, document tree, their menus ----------------------------------
+#define IDR_PROCEEDING              129     // menu, accelerators and icon of the proceeding template
+#define IDB_TREE_IMAGES             132
+#define IDR_TREE_CONTEXT_MENU       312
+
+// Commands of the proceeding window's frame.
+#define ID_ZAPISZ_POSTEPOWANIE      32807
+#define ID_ZAPISZ_JAKO              32948
+#define ID_ZAMKNIJ_POSTEPOWANIE     32860
+#define ID_DRUKUJ_WSZYSTKO          32859
+#define ID_ZAWIJANIE_BRAK           32773
+#define ID_ZAWIJANIE_OKNO           32774
+#define ID_ZAWIJANIE_WYDRUK         32775
+#define ID_DRZEWO_DOKUMENTOW        32974
+#define ID_UKLAD_WIELOZADANIOWY     32805
+#define ID_ZABEZPIECZENIE_DOKUMENTU 32863
+#define ID_ZMIEN_HASLO              32864
+#define ID_PRZENIES_DO_ARCHIWUM     32865
+#define ID_WLASNOSCI_DOKUMENTOW     32869
+#define ID_EKSPORT_DOC              32867
+#define ID_EKSPORT_RTF              32871
+#define ID_EKSPORT_HTML             33821
+#define ID_WYCZYSC_SZABLONY         32797
+#define ID_EDYTOR_SZABLONOW         32799
+#define ID_KREATOR_SPECYFIKACJI     33792
+#define ID_WYSLIJ_EMAIL             33812
+#define ID_KORESPONDENCJA_SERYJNA   33813
+#define ID_NAGLOWEK_I_STOPKA        33819
+#define ID_DRZEWO_DO_PLIKU          33807
+#define ID_KOPIUJ_WSZYSTKO          33810
+
+// Commands of the document tree.
+#define ID_DRZEWO_POPRZEDNI         32826
+#define ID_DRZEWO_NASTEPNY          32827
+#define ID_DRZEWO_ROZWIN            32835
+#define ID_DRZEWO_ZWIN              32836
+#define ID_DRZEWO_ROZWIN_WSZYSTKO   32837
+#define ID_DRZEWO_ZWIN_WSZYSTKO     32838
+#define ID_DODAJ_DOKUMENT           32994
+#define ID_OTWORZ_PLIK              33003
+#define ID_USUN_PLIK                33004
