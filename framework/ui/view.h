@@ -15,6 +15,7 @@
 class CDC;
 class CDocument;
 class CFrameWnd;
+class CPrintInfo;
 struct CCreateContext;
 
 class CView : public CWnd {
@@ -40,6 +41,20 @@ public:
     virtual void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView);
     // Its frame was activated (WA_ACTIVE...) or deactivated (WA_INACTIVE).
     virtual void OnActivateFrame(UINT nState, CFrameWnd* pFrameWnd);
+
+    // ---- Printing (viewprint.cpp; the loop is described in printinfo.h) ------------------------
+    // FALSE stops the run; the default asks DoPreparePrinting.
+    virtual BOOL OnPreparePrinting(CPrintInfo* pInfo);
+    // The print dialog (or the default printer when direct or previewing); FALSE when the
+    // user cancelled or there is no printer (said in a message box, except in a preview).
+    BOOL DoPreparePrinting(CPrintInfo* pInfo);
+    virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+    // The default draws the view's OnDraw onto the page.
+    virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+    // Runs the loop on the printer; FALSE when nothing was printed.
+    BOOL PrintTo(CPrintInfo& info);
+    void OnFilePrint();
 
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     void PostNcDestroy() override;

@@ -1,0 +1,31 @@
+#pragma once
+// A rich-edit control's text on printed or previewed pages, through the page renderer (the
+// control cannot format a page range itself here): the control's RTF is streamed out, laid out
+// for the paper and margins in twips, and any page drawn onto a printer or a preview DC.
+
+#include "framework/core/geometry.h"
+#include "framework/shell/rich_text_layout.h"
+
+#include <windows.h>
+
+#include <memory>
+
+class CRichEditPages {
+public:
+    // Lays out the control's whole text; the reference DC only measures (the printer's DC,
+    // or the screen's for a preview without a printer).
+    void Paginate(HWND control, CSize paperTwips, const CRect& marginsTwips, HDC referenceDC);
+    int PageCount() const { return m_layout ? m_layout->PageCount() : 0; }
+    // Header above the top margin and footer below the bottom one, wrapped to the text width.
+    void SetPageTexts(RichTextPageText header, RichTextPageText footer);
+    // Draws page (1..PageCount()) with the whole sheet in sheet, in the DC's units.
+    void DrawPage(HDC dc, int page, const RECT& sheet) const;
+    const RichTextLayout* Layout() const { return m_layout.get(); }
+
+private:
+    std::unique_ptr<RichTextLayout> m_layout;
+};
+
+// The whole sheet of a printer DC in its device units: the printable area starts at the
+// physical offset, so the sheet starts before it.
+RECT PrinterSheet(HDC printerDC);

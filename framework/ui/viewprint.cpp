@@ -1,0 +1,95 @@
+// The print loop of a view.
+
+#include "framework/core/codepage.h"
+#include "framework/ui/commondlg.h"
+#include "framework/ui/document.h"
+#include "framework/ui/gdi.h"
+#include "framework/ui/msgbox.h"
+#include "framework/ui/printinfo.h"
+#include "framework/ui/view.h"
+
+#include <string>
+
+namespace {
+
+// The default printer's DC into the dialog; FALSE when there is none.
+BOOL UseDefaultPrinter(CPrintDialog& dialog) {
+    if (dialog.m_pd.hDC != nullptr) return TRUE;
+    if (dialog.m_pd.hDevNames == nullptr && !dialog.GetDefaults()) return FALSE;
+    return dialog.CreatePrinterDC() != nullptr;
+}
+
+}  // namespace
+
+BOOL CView::OnPreparePrinting(CPrintInfo* pInfo) { return DoPreparePrinting(pInfo); }
+
+BOOL CView::DoPreparePrinting(CPrintInfo* pInfo) {
+    CPrintDialog& dialog = *pInfo->m_pPD;
+    if (pInfo->m_bPreview || pInfo->m_bDirect) {
+        if (UseDefaultPrinter(dialog)) return TRUE;
+        // A preview without a printer shows a virtual page; printing needs a printer.
+        if (pInfo->m_bPreview) return TRUE;
+        AfxMessageBox(kNoPrinterMessage, MB_OK | MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    dialog.m_pd.hwndOwner = m_hWnd;
+    if (dialog.DoModal() != IDOK) {
+        // Cancelled, or the dialog could not open because there is no printer.
+        if (::CommDlgExtendedError() == PDERR_NODEFAULTPRN) {
+            AfxMessageBox(kNoPrinterMessage, MB_OK | MB_ICONEXCLAMATION);
+        }
+        return FALSE;
+    }
+    if (UseDefaultPrinter(dialog)) return TRUE;
+    AfxMessageBox(kNoPrinterMessage, MB_OK | MB_ICONEXCLAMATION);
+    return FALSE;
+}
+
+void CView::OnBeginPrinting(CDC*, CPrintInfo*) {}
+void CView::OnEndPrinting(CDC*, CPrintInfo*) {}
+void CView::OnPrint(CDC* pDC, CPrintInfo*) { OnDraw(pDC); }
+
+void CView::OnFilePrint() {
+    CPrintInfo info;
+    if (!OnPreparePrinting(&info)) return;
+    PrintTo(info);
+}
+
+BOOL CView::PrintTo(CPrintInfo& info) {
+    CDC dc;
+    dc.Attach(info.m_pPD->m_pd.hDC);
+    dc.m_bPrinting = TRUE;
+    dc.m_hAttribDC = dc.m_hDC;
+
+    std::wstring title = m_pDocument ? Cp1250ToWide(m_pDocument->GetTitle()) : std::wstring(L"Morvelank");
+    DOCINFOW document{};
+    document.cbSize = sizeof document;
+    document.lpszDocName = title.c_str();
+    if (::StartDocW(dc.m_hDC, &document) <= 0) {
+        dc.Detach();
+        AfxMessageBox("Nie można rozpocząć drukowania.", MB_OK | MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    OnBeginPrinting(&dc, &info);
+    BOOL ok = TRUE;
+    for (UINT page = info.GetFromPage(); ok && info.m_bContinuePrinting && page <= info.GetToPage() &&
+                                         page <= info.GetMaxPage();
+         ++page) {
+        info.m_nCurPage = page;
+        OnPrepareDC(&dc);
+        ok = ::StartPage(dc.m_hDC) > 0;
+        if (!ok) break;
+        info.m_rectDraw.SetRect(0, 0, dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES));
+        OnPrint(&dc, &info);
+        ok = ::EndPage(dc.m_hDC) > 0;
+    }
+    OnEndPrinting(&dc, &info);
+    if (ok) {
+        ::EndDoc(dc.m_hDC);
+    } else {
+        ::AbortDoc(dc.m_hDC);
+    }
+    dc.m_hAttribDC = nullptr;
+    dc.Detach();
+    return ok;
+}
