@@ -48,8 +48,8 @@ protected:
 // ---- Commands (menus, accelerators, buttons) -------------------------------------------------
 #define ON_COMMAND(id, fn)                                                                         \
     MSGMAP_ENTRY(WM_COMMAND, CN_COMMAND, id, id, self.fn(); return TRUE;)
-#define ON_COMMAND_EX(id, fn)                                                                      \
-    MSGMAP_ENTRY(WM_COMMAND, CN_COMMAND, id, id, return self.fn(args.id);)
+#define ON_COMMAND_EX(cmdId, fn)                                                                   \
+    MSGMAP_ENTRY(WM_COMMAND, CN_COMMAND, cmdId, cmdId, return self.fn(args.id);)
 #define ON_COMMAND_RANGE(first, last, fn)                                                          \
     MSGMAP_ENTRY(WM_COMMAND, CN_COMMAND, first, last, self.fn(args.id); return TRUE;)
 #define ON_COMMAND_EX_RANGE(first, last, fn)                                                       \
@@ -112,8 +112,8 @@ protected:
 #define ON_NOTIFY_RANGE(code, first, last, fn)                                                     \
     MSGMAP_ENTRY(WM_NOTIFY, (WORD)(code), first, last, MSGMAP_NOTIFY_ARGS                          \
                               self.fn(args.id, notify->pNMHDR, notify->pResult); return TRUE;)
-#define ON_NOTIFY_EX(code, id, fn)                                                                 \
-    MSGMAP_ENTRY(WM_NOTIFY, (WORD)(code), id, id, MSGMAP_NOTIFY_ARGS                               \
+#define ON_NOTIFY_EX(code, ctrlId, fn)                                                             \
+    MSGMAP_ENTRY(WM_NOTIFY, (WORD)(code), ctrlId, ctrlId, MSGMAP_NOTIFY_ARGS                       \
                               return self.fn(args.id, notify->pNMHDR, notify->pResult);)
 #define ON_NOTIFY_EX_RANGE(code, first, last, fn)                                                  \
     MSGMAP_ENTRY(WM_NOTIFY, (WORD)(code), first, last, MSGMAP_NOTIFY_ARGS                          \

@@ -7,6 +7,7 @@
 #include "framework/ui/controls.h"
 #include "framework/ui/ddx.h"
 #include "framework/ui/dialog.h"
+#include "framework/ui/docview.h"
 #include "framework/ui/gdi.h"
 #include "framework/ui/menu.h"
 #include "framework/ui/msgbox.h"
