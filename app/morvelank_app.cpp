@@ -6,11 +6,11 @@
 
 #include "app/about_dlg.h"
 #include "app/database_access.h"
-#include "app/minimal_main_frame.h"
 #include "app/project.h"
 #include "app/system_utils.h"
 #include "framework/core/codepage.h"
 #include "framework/ui/frameids.h"
+#include "framework/ui/mdiframe.h"
 #include "framework/ui/msgbox.h"
 #include "res/resource.h"
 
@@ -81,15 +81,32 @@ BOOL CMorvelankApp::InitInstance()
     CCommandLineInfo commandLine;
     ParseCommandLine(commandLine);
     Trace("EnableSplashScreen");
+    SplashEnabled = commandLine.m_bShowSplash;
     Trace("WczytajUstawieniaProgramu");
     WczytajUstawieniaProgramu();
 
     Trace("create main MDI Frame window");
-    m_pStartFrame.reset(new CMinimalMainFrame(*this));
-    if (!m_pStartFrame->CreateFrame())
+    // The main frame lives above this library: it is made by its class name.
+    CMDIFrameWnd *pMainFrame = dynamic_cast<CMDIFrameWnd *>(CRuntimeClass::CreateObject("CMainFrame"));
+    if (!pMainFrame)
         return FALSE;
-    m_pMainWnd = m_pStartFrame.get();
+    if (!pMainFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE)) {
+        delete pMainFrame;
+        return FALSE;
+    }
+    m_pMainWnd = pMainFrame;
     m_pMainWnd->DragAcceptFiles();
+    if (MainWindowServices *services = GetMainWindowServices()) {
+        Trace("BuildMainMenu");
+        HMENU menu = services->BuildMainMenu();
+        if (menu) {
+            HMENU old = ::GetMenu(pMainFrame->m_hWnd);
+            pMainFrame->m_hMenuDefault = menu;
+            ::SetMenu(pMainFrame->m_hWnd, menu);
+            if (old && old != menu)
+                ::DestroyMenu(old);
+        }
+    }
     Trace("UstawAutozapis");
     UstawAutozapis();
     Trace("pMainFrame->ShowWindow");
@@ -103,7 +120,6 @@ int CMorvelankApp::ExitInstance()
     CloseMainDB();
     CloseRejestryDB();
     m_pMainWnd = nullptr;
-    m_pStartFrame.reset();
     return CWinApp::ExitInstance();
 }
 
@@ -126,10 +142,23 @@ CString CMorvelankApp::GetProgramFolder()
     return program.Left(program.ReverseFind('\\') + 1);
 }
 
+BOOL CMorvelankApp::PreTranslateMessage(MSG *pMsg)
+{
+    MainWindowServices *services = GetMainWindowServices();
+    if (services && services->PreTranslateAppMessage(pMsg))
+        return TRUE;
+    return CWinApp::PreTranslateMessage(pMsg);
+}
+
+MainWindowServices *CMorvelankApp::GetMainWindowServices() const
+{
+    return m_pMainWnd && m_pMainWnd->GetSafeHwnd() ? dynamic_cast<MainWindowServices *>(m_pMainWnd) : nullptr;
+}
+
 void CMorvelankApp::UstawAutozapis()
 {
-    if (m_pStartFrame && m_pStartFrame->GetSafeHwnd())
-        m_pStartFrame->SetAutosaveTimer();
+    if (MainWindowServices *services = GetMainWindowServices())
+        services->SetAutosaveTimer();
 }
 
 int CMorvelankApp::EnsureCurrentFolder()

@@ -12,7 +12,6 @@
 #include "framework/db/connection.h"
 #include "framework/ui/winapp.h"
 
-class CMinimalMainFrame;
 class CMultiDocTemplate;
 class CMDIChildWnd;
 class CProject;
@@ -25,6 +24,42 @@ public:
     virtual ~ProceedingVariables() = default;
     virtual CString GetDatabaseFieldName(int index) const = 0; // index 0..9
     virtual CString LookUpVariableValue(const CString &name) = 0;
+};
+
+// What the main window asks of an open proceeding's view: the view lives above this library.
+class ProceedingViewServices {
+public:
+    virtual ~ProceedingViewServices() = default;
+    // The proceeding's title, as the window list and the open command compare it.
+    virtual CString GetProceedingTitle() const = 0;
+    // Loads a proceeding into the new view; nonzero on success (failures already told).
+    virtual int OpenProceeding(int folderKind, int sample, const CString &folder, const CString &fileName) = 0;
+    // Opened from the archive: never saved by the autosave, never asked on closing.
+    virtual bool IsFromArchive() const = 0;
+    // (0, 0, 0) for the Save command; (0, 0, 1) saves only when modified. Nonzero on success.
+    virtual int SaveProceeding(int asNew, int quiet, int onlyIfModified) = 0;
+    // Asks whether to keep the changes and saves; false when the user cancelled.
+    virtual bool SaveModifiedPrompt() = 0;
+};
+
+// The main window's services to the rest of the program, which lies below it.
+class MainWindowServices {
+public:
+    virtual ~MainWindowServices() = default;
+    // Menu 128 with its icons; the caller owns the handle.
+    virtual HMENU BuildMainMenu() = 0;
+    virtual void SetAutosaveTimer() = 0;
+    // Pane 0 to 3; other indexes are ignored.
+    virtual void SetStatusText(int pane, const CString &text) = 0;
+    virtual void ShowProgress() = 0;
+    virtual void SetProgressPos(int position) = 0;
+    virtual void SetProgressRange(int maximum) = 0;
+    // which: 0 main toolbar, 1 document-tree toolbar; show 1 shows, anything else hides.
+    virtual void ShowBar(int which, int show) = 0;
+    virtual void ShowFormatBar(int show) = 0;
+    virtual void OpenProject(int folderKind, int sample, const CString &folder, const CString &fileName) = 0;
+    // The splash window takes the first key or click of the application.
+    virtual BOOL PreTranslateAppMessage(MSG *message) = 0;
 };
 
 // The header of a proceeding that the archive browser lists.
@@ -48,6 +83,7 @@ public:
 
     BOOL InitInstance() override;
     int ExitInstance() override;
+    BOOL PreTranslateMessage(MSG *pMsg) override;
 
     void OnAppAbout();
 
@@ -109,11 +145,12 @@ public:
     ConnectionPtr MainConnection;
     ConnectionPtr RegistersConnection;
     int OsVersion = 0;
+    // The command line allows the splash window ("/Embedding" and "/Automation" do not).
+    BOOL SplashEnabled = FALSE;
+    // The main window's services; null before it exists.
+    MainWindowServices *GetMainWindowServices() const;
 
     DECLARE_MESSAGE_MAP()
-
-private:
-    std::unique_ptr<CMinimalMainFrame> m_pStartFrame;
 };
 
 // The registry key of the program's settings under HKEY_CURRENT_USER.

@@ -1,0 +1,152 @@
+#include "mainframe/settings_dlg.h"
+
+#include "app/file_utils.h"
+#include "app/morvelank_app.h"
+#include "app/number_format.h"
+#include "controls/folder_dialog.h"
+#include "framework/ui/commctrls.h"
+#include "framework/ui/ddx.h"
+#include "framework/ui/msgbox.h"
+#include "res/resource.h"
+
+BEGIN_MESSAGE_MAP(CUstawieniaDlg, CDialog)
+    ON_BN_CLICKED(IDC_AUTOSAVE_ON, OnAutosaveOn)
+    ON_EN_KILLFOCUS(IDC_AUTOSAVE_PERIOD, OnPeriodKillFocus)
+    ON_COMMAND_EX(IDC_BROWSE_CURRENT, OnBrowse)
+    ON_COMMAND_EX(IDC_BROWSE_ARCHIVE, OnBrowse)
+    ON_COMMAND_EX(IDC_BROWSE_SCHEDULE, OnBrowse)
+    ON_COMMAND_EX(IDC_BROWSE_BACKUP, OnBrowse)
+    ON_COMMAND_EX(IDC_BROWSE_EXPORT, OnBrowse)
+END_MESSAGE_MAP()
+
+CUstawieniaDlg::CUstawieniaDlg(CWnd *pParent) : CDialog(IDD_USTAWIENIA, pParent) {}
+
+int CUstawieniaDlg::ClampPeriod(int minutes)
+{
+    return minutes < kShortestAutosave ? kShortestAutosave : minutes > kLongestAutosave ? kLongestAutosave : minutes;
+}
+
+void CUstawieniaDlg::DoDataExchange(CDataExchange *pDX)
+{
+    DDX_Text(pDX, IDC_FOLDER_CURRENT, m_currentFolder);
+    DDX_Text(pDX, IDC_FOLDER_ARCHIVE, m_archiveFolder);
+    DDX_Text(pDX, IDC_FOLDER_SCHEDULE, m_scheduleFolder);
+    DDX_Text(pDX, IDC_EURO_RATE, m_euroRate);
+    DDX_Check(pDX, IDC_AUTOSAVE_ON, m_autosaveOn);
+    DDX_Text(pDX, IDC_AUTOSAVE_PERIOD, m_autosavePeriod);
+    DDX_Text(pDX, IDC_FOLDER_BACKUP, m_backupFolder);
+    DDX_Text(pDX, IDC_FOLDER_EXPORT, m_exportFolder);
+}
+
+BOOL CUstawieniaDlg::OnInitDialog()
+{
+    CMorvelankApp &app = *GetMorvelankApp();
+    CSpinButtonCtrl spin;
+    spin.Attach(::GetDlgItem(m_hWnd, IDC_AUTOSAVE_SPIN));
+    spin.SetBuddy(GetDlgItem(IDC_AUTOSAVE_PERIOD));
+    spin.SetRange32(kShortestAutosave, kLongestAutosave);
+    spin.Detach();
+
+    m_euroRate = FormatScaledNumber(app.EuroRate / 10000.0, ".4");
+    m_currentFolder = app.WorkingPath;
+    m_archiveFolder = app.ArchivePath;
+    m_scheduleFolder = app.SchedulePath;
+    m_backupFolder = app.BackupPath;
+    m_exportFolder = app.ExportPath;
+    m_autosaveOn = app.AutoSaveOn;
+    m_autosavePeriod = ClampPeriod(app.AutoSaveInterval);
+    CDialog::OnInitDialog();
+    EnablePeriod();
+
+    const int focus = m_focusField == FocusArchive    ? IDC_FOLDER_ARCHIVE
+                      : m_focusField == FocusSchedule ? IDC_FOLDER_SCHEDULE
+                      : m_focusField == FocusBackup   ? IDC_FOLDER_BACKUP
+                                                      : IDC_FOLDER_CURRENT;
+    GotoDlgCtrl(GetDlgItem(focus));
+    return FALSE;
+}
+
+void CUstawieniaDlg::EnablePeriod()
+{
+    GetDlgItem(IDC_AUTOSAVE_PERIOD)->EnableWindow(m_autosaveOn != 0);
+}
+
+void CUstawieniaDlg::OnAutosaveOn()
+{
+    m_autosaveOn = IsDlgButtonChecked(IDC_AUTOSAVE_ON) ? 1 : 0;
+    EnablePeriod();
+}
+
+void CUstawieniaDlg::OnPeriodKillFocus()
+{
+    if (!UpdateData(TRUE))
+        return;
+    m_autosavePeriod = ClampPeriod(m_autosavePeriod);
+    UpdateData(FALSE);
+}
+
+BOOL CUstawieniaDlg::OnBrowse(UINT nID)
+{
+    CString *target = nID == IDC_BROWSE_CURRENT    ? &m_currentFolder
+                      : nID == IDC_BROWSE_ARCHIVE  ? &m_archiveFolder
+                      : nID == IDC_BROWSE_SCHEDULE ? &m_scheduleFolder
+                      : nID == IDC_BROWSE_BACKUP   ? &m_backupFolder
+                                                   : &m_exportFolder;
+    if (!UpdateData(TRUE))
+        return TRUE;
+    const char *title = nID == IDC_BROWSE_EXPORT ? "Wybierz katalog tymczasowy..." : "Wybierz katalog...";
+    CFolderDialog chooser(title, title, *target, this);
+    if (chooser.DoModal() == 1) {
+        *target = chooser.GetPath();
+        UpdateData(FALSE);
+    }
+    return TRUE;
+}
+
+int CUstawieniaDlg::CheckFolder(CString path)
+{
+    path.Trim();
+    if (path.IsEmpty()) {
+        AfxShowMessageBox(m_hWnd, "Proszę podać wszystkie wymagane katalogi", "Informacja", MB_ICONERROR);
+        return 0;
+    }
+    if (DirectoryExists(path))
+        return 1;
+    // Only a well-formed path is offered for creation: no "..", no forbidden characters.
+    if (CFolderDialog::CreateFolder(path, true) == 1) {
+        AfxShowMessageBox(m_hWnd, "Nieprawidłowa nazwa katalogu: '" + path + "'", "Błąd", MB_ICONERROR);
+        return 0;
+    }
+    if (AfxShowMessageBox(m_hWnd, "Czy utworzyć katalog : '" + path + "' ?", "Pytanie", MB_YESNO | MB_ICONQUESTION) !=
+        IDYES)
+        return 0;
+    if (!CreateDirectoryPath(path) || !DirectoryExists(path)) {
+        AfxShowMessageBox(m_hWnd, "Błąd utworzenia katalogu: '" + path + "'", "Błąd", MB_ICONERROR);
+        return 0;
+    }
+    return 1;
+}
+
+void CUstawieniaDlg::OnOK()
+{
+    if (!UpdateData(TRUE))
+        return;
+    CString *folders[] = {&m_currentFolder, &m_archiveFolder, &m_scheduleFolder, &m_backupFolder, &m_exportFolder};
+    for (CString *folder : folders)
+        folder->Trim();
+    for (CString *folder : folders)
+        if (!CheckFolder(*folder))
+            return;
+
+    CMorvelankApp &app = *GetMorvelankApp();
+    app.WorkingPath = m_currentFolder;
+    app.SchedulePath = m_scheduleFolder;
+    app.ArchivePath = m_archiveFolder;
+    app.BackupPath = m_backupFolder;
+    app.ExportPath = m_exportFolder;
+    app.EuroRate = NormalizeAmount(m_euroRate, 4);
+    app.AutoSaveOn = m_autosaveOn;
+    app.AutoSaveInterval = ClampPeriod(m_autosavePeriod);
+    app.SaveSettings();
+    EndDialog(IDOK);
+}
