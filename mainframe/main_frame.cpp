@@ -126,6 +126,8 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCT &cs)
     if (!CMDIFrameWnd::PreCreateWindow(cs))
         return FALSE;
     cs.style &= ~FWS_ADDTOTITLE;
+    // The system's default place and size; start-up maximises the window afterwards.
+    cs.x = cs.y = cs.cx = cs.cy = CW_USEDEFAULT;
     return TRUE;
 }
 
