@@ -1,5 +1,7 @@
 #include "frame_fixture.h"
 
+#include <shellapi.h>
+
 #include "document/item_codes.h"
 #include "framework/core/codepage.h"
 #include "framework/ui/msgbox.h"
@@ -44,7 +46,7 @@ void FakeProceedingView::ShowDocument(int document, int part)
     CString entry;
     entry.Format("%d/%d", document, part);
     shown.push_back(entry);
-    if (IsWindowVisible()) visibleWhileShowing = false;
+    if (IsWindowVisible()) generatedWhileVisible = true;
 
     CString text;
     for (int line = 0; line < 120; ++line) {
@@ -231,6 +233,14 @@ CString ProceedingWindowTest::TempFolder(const char* name)
     CString folder = WideToCp1250(temp);
     folder += "proceeding_frame_";
     folder += name;
+    // Each test starts from an empty folder, whatever an earlier run left.
+    std::wstring from = Cp1250ToWide(folder);
+    from.push_back(L'\0');  // the list of paths ends with an empty one
+    SHFILEOPSTRUCTW operation{};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.c_str();
+    operation.fFlags = FOF_NO_UI;
+    ::SHFileOperationW(&operation);
     ::CreateDirectoryW(Cp1250ToWide(folder).c_str(), nullptr);
     return folder;
 }

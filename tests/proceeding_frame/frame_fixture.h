@@ -99,7 +99,7 @@ public:
     std::vector<int> calculators;
     std::vector<CString> saves;        // "asNew,quiet,onlyIfModified"
     std::vector<CString> shown;        // "document/part"
-    bool visibleWhileShowing = true;
+    bool generatedWhileVisible = false;
 };
 
 // Records what an update handler decided.
