@@ -140,7 +140,8 @@ public:
     BOOL IsPrinting() const { return m_bPrinting; }
     int SaveDC();
     BOOL RestoreDC(int nSavedDC);
-    int GetDeviceCaps(int nIndex) const;
+    // Virtual: a preview DC answers for the page it shows, not for the screen.
+    virtual int GetDeviceCaps(int nIndex) const;
     CWnd* GetWindow() const;
 
     // ---- Objects -----------------------------------------------------------------------------

@@ -15,8 +15,10 @@
 class CDC;
 class CDocument;
 class CFrameWnd;
+class CPreviewView;
 class CPrintInfo;
 struct CCreateContext;
+struct CPrintPreviewState;
 
 class CView : public CWnd {
     DECLARE_DYNAMIC(CView)
@@ -55,6 +57,17 @@ public:
     // Runs the loop on the printer; FALSE when nothing was printed.
     BOOL PrintTo(CPrintInfo& info);
     void OnFilePrint();
+
+    // ---- Print preview (viewpreview.cpp; described in preview.h) -------------------------------
+    // The pages of pPrintView in a pPreviewViewClass (a CPreviewView) over the outermost frame,
+    // under the bar of dialog template nIDResource. FALSE when it did not start; pState then
+    // stays the caller's, otherwise the preview deletes it when it closes.
+    BOOL DoPrintPreview(UINT nIDResource, CView* pPrintView, CRuntimeClass* pPreviewViewClass,
+                        CPrintPreviewState* pState);
+    // The framework's bar and preview view; a preview that cannot start is said in a message.
+    void OnFilePrintPreview();
+    // The preview is closing: the default ends printing and puts the frame back.
+    virtual void OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT point, CPreviewView* pView);
 
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     void PostNcDestroy() override;
