@@ -1,6 +1,8 @@
 // What the proceeding window's frame and document tree ask of the view beside them. The view,
 // the right pane, holds all data of the open proceeding and fills the tree when a proceeding
-// loads; saving and the closing question come through ProceedingViewServices (app/).
+// loads; saving and the closing question come through ProceedingViewServices (app/). The view
+// class that the proceeding templates pair with CChildFrame implements both; the frame finds
+// them on its right pane. This header needs no library, so the view can derive from it.
 #pragma once
 
 #include <windows.h>

@@ -248,3 +248,14 @@ TEST_F(ProceedingWindowTest, HeaderAndFooterGoIntoTheRecordOnlyOnOk)
     EXPECT_EQ(view->project.m_nPageNumbering, 1);
     EXPECT_EQ(view->modified, 1);
 }
+
+TEST_F(ProceedingWindowTest, ActivatingTheWindowRefreshesTheViewsStatusPanes)
+{
+    ASSERT_NE(proceedingTemplate->OpenDocumentFile(nullptr), nullptr);
+    auto* second = dynamic_cast<CChildFrame*>(frame->MDIGetActive());
+    ASSERT_NE(second, child);
+    const int before = view->statusUpdates;
+    frame->MDIActivate(child);
+    EXPECT_GT(view->statusUpdates, before);
+    EXPECT_EQ(frame->MDIGetActive(), child);
+}
