@@ -44,16 +44,24 @@ if [ ! -f "$sqlite_dir/sqlite3.c" ]; then
       package/deps/sqlite3/sqlite3.c package/deps/sqlite3/sqlite3.h
 fi
 
-# The user's Wine prefix, with the three Windows fonts mapped to their Liberation twins.
+# The pristine Wine prefix, with the three Windows fonts mapped to their Liberation twins,
+# and the user's prefix copied from it.
+if [ ! -f "$template_prefix/.morvelank-ready" ]; then
+  echo "setup: creating the Wine prefix $template_prefix"
+  rm -rf "$template_prefix"
+  mkdir -p "$template_prefix"
+  (
+    export WINEPREFIX=$template_prefix
+    wine wineboot -i >/dev/null 2>&1
+    key='HKCU\Software\Wine\Fonts\Replacements'
+    wine reg add "$key" /v Arial /d "Liberation Sans" /f >/dev/null 2>&1
+    wine reg add "$key" /v "Courier New" /d "Liberation Mono" /f >/dev/null 2>&1
+    wine reg add "$key" /v "Times New Roman" /d "Liberation Serif" /f >/dev/null 2>&1
+    "$WINESERVER" -w
+  )
+  touch "$template_prefix/.morvelank-ready"
+fi
 if [ ! -f "$WINEPREFIX/.morvelank-ready" ]; then
-  echo "setup: creating the Wine prefix $WINEPREFIX"
   rm -rf "$WINEPREFIX"
-  mkdir -p "$WINEPREFIX"
-  wine wineboot -i >/dev/null 2>&1
-  key='HKCU\Software\Wine\Fonts\Replacements'
-  wine reg add "$key" /v Arial /d "Liberation Sans" /f >/dev/null 2>&1
-  wine reg add "$key" /v "Courier New" /d "Liberation Mono" /f >/dev/null 2>&1
-  wine reg add "$key" /v "Times New Roman" /d "Liberation Serif" /f >/dev/null 2>&1
-  "$WINESERVER" -w
-  touch "$WINEPREFIX/.morvelank-ready"
+  cp -a "$template_prefix" "$WINEPREFIX"
 fi

@@ -4,10 +4,9 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-test_prefix=$build/test-wine
+export WINEPREFIX=$build/test-wine
 "$WINESERVER" -k 2>/dev/null || true
-rm -rf "$test_prefix"
-cp -a "$WINEPREFIX" "$test_prefix"
-export WINEPREFIX=$test_prefix
+rm -rf "$WINEPREFIX"
+cp -a "$template_prefix" "$WINEPREFIX"
 
 xvfb-run -a -s "-screen 0 1280x1024x24" "$repo/scripts/test-session.sh" "$@"
