@@ -1,2 +1,12 @@
 // Resource ids of the document engine and its printing.
 #pragma once
+
+// Print preview bar of the document view, and its button pictures
+#define IDD_PREVIEW_BAR             298
+#define IDB_PREVIEW_PREV            299
+#define IDB_PREVIEW_NEXT            301
+#define IDB_PREVIEW_TWO_PAGES       302
+#define IDB_PREVIEW_PRINT           303
+#define IDB_PREVIEW_ONE_PAGE        304
+#define IDB_PREVIEW_ZOOM_IN         305
+#define IDB_PREVIEW_ZOOM_OUT        306
