@@ -84,6 +84,8 @@ BOOL CMorvelankApp::InitInstance()
     SplashEnabled = commandLine.m_bShowSplash;
     Trace("WczytajUstawieniaProgramu");
     WczytajUstawieniaProgramu();
+    Trace("LoadStdProfileSettings");
+    LoadStdProfileSettings(4);
 
     Trace("create main MDI Frame window");
     // The main frame lives above this library: it is made by its class name.

@@ -5,6 +5,7 @@
 #include "app/database_upgrade.h"
 #include "app/file_utils.h"
 #include "framework/core/exceptions.h"
+#include "framework/ui/frameids.h"
 #include "framework/ui/msgbox.h"
 #include "mainframe/preview_dlg.h"
 #include "mainframe/splash_wnd.h"
@@ -54,6 +55,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWnd)
     ON_COMMAND(ID_ORZECZENIA_KIO, OnOrzeczeniaKio)
     ON_COMMAND(ID_OFERTA, OnOferta)
     ON_COMMAND(ID_KATALOG, OnKatalog)
+    ON_COMMAND(ID_APP_EXIT, OnZakoncz)
     // Commands whose windows and dialogs come later stay visible but disabled.
     ON_UPDATE_COMMAND_UI(ID_NOWY, OnUpdateNotBuilt)
     ON_UPDATE_COMMAND_UI(ID_OTWORZ, OnUpdateNotBuilt)

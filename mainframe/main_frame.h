@@ -98,6 +98,7 @@ protected:
     void OnOrzeczeniaKio();
     void OnOferta();
     void OnKatalog();
+    void OnZakoncz();
     void OnUpdateNotBuilt(CCmdUI *pCmdUI);
     void OnUpdateTemplateCommand(CCmdUI *pCmdUI);
     BOOL OnNewOtherDocument(UINT nID);

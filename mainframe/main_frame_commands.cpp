@@ -191,6 +191,12 @@ void CMainFrame::OnKalkulator()
         AfxShowMessageBox(m_hWnd, "Nie znaleziono kalkulatora systemu (calc.exe)", "Błąd", MB_ICONERROR);
 }
 
+// Closing through the menu goes the same way as closing the window: every question first.
+void CMainFrame::OnZakoncz()
+{
+    PostMessage(WM_CLOSE);
+}
+
 // ---- Tools --------------------------------------------------------------------------------------
 
 void CMainFrame::OnUstawienia()

@@ -1,4 +1,5 @@
-// Starts the assembled program as a user would and closes its main window.
+// Starts the assembled program as a user would, goes through its start-up (splash window,
+// start-up page) and closes its main window.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -9,6 +10,9 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+const wchar_t kMainTitle[] = L"Morvelank, wrzesie\u0144 2025";
+const int kStatusProgressId = 321;
 
 // The build's installation folder is a Linux path; Wine shows the root as drive Z:.
 fs::path InstallationFolder()
@@ -23,71 +27,166 @@ fs::path InstallationFolder()
     return fs::path(path);
 }
 
-struct WindowSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindVisibleWindowOf(HWND hwnd, LPARAM lParam)
+std::wstring TitleOf(HWND window)
 {
-    auto *search = reinterpret_cast<WindowSearch *>(lParam);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    if (pid == search->processId && IsWindowVisible(hwnd)) {
-        search->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
+    wchar_t title[256] = L"";
+    GetWindowTextW(window, title, 256);
+    return title;
 }
 
-HWND WaitForMainWindow(DWORD processId, DWORD timeoutMs)
+std::wstring ClassOf(HWND window)
 {
-    for (DWORD waited = 0; waited < timeoutMs; waited += 100) {
-        WindowSearch search{processId, nullptr};
-        EnumWindows(FindVisibleWindowOf, reinterpret_cast<LPARAM>(&search));
-        if (search.found)
-            return search.found;
+    wchar_t name[128] = L"";
+    GetClassNameW(window, name, 128);
+    return name;
+}
+
+// A visible top-level window of the process that the predicate accepts.
+template <typename Accept>
+HWND FindWindowOf(DWORD processId, Accept accept)
+{
+    struct Search {
+        DWORD processId;
+        Accept *accept;
+        HWND found;
+    } search{processId, &accept, nullptr};
+    EnumWindows(
+        [](HWND hwnd, LPARAM lParam) -> BOOL {
+            auto *s = reinterpret_cast<Search *>(lParam);
+            DWORD pid = 0;
+            GetWindowThreadProcessId(hwnd, &pid);
+            if (pid != s->processId || !IsWindowVisible(hwnd) || !(*s->accept)(hwnd))
+                return TRUE;
+            s->found = hwnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+template <typename Accept>
+HWND WaitForWindowOf(DWORD processId, DWORD timeoutMs, Accept accept)
+{
+    for (DWORD waited = 0;; waited += 100) {
+        if (HWND found = FindWindowOf(processId, accept))
+            return found;
+        if (waited >= timeoutMs)
+            return nullptr;
         Sleep(100);
     }
-    return nullptr;
+}
+
+bool IsMainFrame(HWND window)
+{
+    return TitleOf(window).rfind(kMainTitle, 0) == 0;
+}
+
+// The splash window: a captionless popup owned by the main window.
+bool IsSplash(HWND window)
+{
+    return (GetWindowLongW(window, GWL_STYLE) & WS_POPUP) && !(GetWindowLongW(window, GWL_STYLE) & WS_CAPTION) &&
+           GetWindow(window, GW_OWNER) != nullptr && ClassOf(window) != L"#32770";
+}
+
+bool IsDialog(HWND window)
+{
+    return ClassOf(window) == L"#32770";
+}
+
+// The program started from a copy of the installation folder of its own, so its writes
+// never touch the build.
+class StartedProgram : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const fs::path source = InstallationFolder();
+        ASSERT_FALSE(source.empty()) << "MORVELANK_INSTALLATION is not set";
+        ASSERT_TRUE(fs::exists(source / "morvelank.exe")) << source;
+        m_folder = fs::temp_directory_path() / "morvelank-smoke";
+        fs::remove_all(m_folder);
+        fs::copy(source, m_folder, fs::copy_options::recursive);
+
+        std::wstring commandLine = L"\"" + (m_folder / "morvelank.exe").wstring() + L"\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   m_folder.wstring().c_str(), &startup, &m_process));
+        m_mainWindow = WaitForWindowOf(m_process.dwProcessId, 30000, IsMainFrame);
+        ASSERT_NE(m_mainWindow, nullptr) << "no main window within 30 s";
+    }
+
+    void TearDown() override
+    {
+        if (m_process.hProcess) {
+            if (WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT)
+                TerminateProcess(m_process.hProcess, 2);
+            CloseHandle(m_process.hThread);
+            CloseHandle(m_process.hProcess);
+        }
+        std::error_code ignored;
+        fs::remove_all(m_folder, ignored);
+    }
+
+    void ExpectClosesWithExitCodeZero()
+    {
+        PostMessageW(m_mainWindow, WM_CLOSE, 0, 0);
+        ASSERT_EQ(WaitForSingleObject(m_process.hProcess, 15000), WAIT_OBJECT_0)
+            << "the program did not end after WM_CLOSE";
+        DWORD exitCode = 1;
+        GetExitCodeProcess(m_process.hProcess, &exitCode);
+        EXPECT_EQ(exitCode, 0u);
+    }
+
+    fs::path m_folder;
+    PROCESS_INFORMATION m_process{};
+    HWND m_mainWindow = nullptr;
+};
+
+TEST_F(StartedProgram, MainWindowIsMaximisedWithMenuBarsAndProgressInTheStatusBar)
+{
+    EXPECT_TRUE(IsZoomed(m_mainWindow));
+    EXPECT_NE(GetMenu(m_mainWindow), nullptr);
+    HWND statusBar = FindWindowExW(m_mainWindow, nullptr, L"msctls_statusbar32", nullptr);
+    ASSERT_NE(statusBar, nullptr);
+    EXPECT_TRUE(IsWindowVisible(statusBar));
+    EXPECT_NE(GetDlgItem(statusBar, kStatusProgressId), nullptr);
+    int toolbars = 0;
+    for (HWND bar = nullptr; (bar = FindWindowExW(m_mainWindow, bar, L"ToolbarWindow32", nullptr));)
+        ++toolbars;
+    EXPECT_EQ(toolbars, 4);
+    ExpectClosesWithExitCodeZero();
+}
+
+TEST_F(StartedProgram, ClosesWhileTheSplashWindowIsShown)
+{
+    ASSERT_NE(WaitForWindowOf(m_process.dwProcessId, 5000, IsSplash), nullptr) << "no splash window";
+    ExpectClosesWithExitCodeZero();
+}
+
+// A key takes the splash away; whatever start-up dialogs follow (the start-up page, the
+// wizard) are closed the way a user declines them, and the program then closes normally.
+TEST_F(StartedProgram, KeyEndsTheSplashAndTheStartUpDialogsCanBeDeclined)
+{
+    HWND splash = WaitForWindowOf(m_process.dwProcessId, 5000, IsSplash);
+    ASSERT_NE(splash, nullptr) << "no splash window";
+    PostMessageW(splash, WM_KEYDOWN, VK_SPACE, 0);
+    for (DWORD waited = 0; waited < 5000 && IsWindow(splash); waited += 100)
+        Sleep(100);
+    EXPECT_FALSE(IsWindow(splash)) << "the key did not end the splash window";
+
+    // Each dialog is declined with the button a user presses to close it (id 2).
+    for (int declined = 0; declined < 5; ++declined) {
+        HWND dialog = WaitForWindowOf(m_process.dwProcessId, 3000, IsDialog);
+        if (!dialog)
+            break;
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
+        for (DWORD waited = 0; waited < 5000 && IsWindow(dialog); waited += 100)
+            Sleep(100);
+        ASSERT_FALSE(IsWindow(dialog)) << "a start-up dialog did not close";
+    }
+    EXPECT_EQ(FindWindowOf(m_process.dwProcessId, IsDialog), nullptr);
+    ExpectClosesWithExitCodeZero();
 }
 
 } // namespace
-
-TEST(Smoke, MainWindowOpensAndClosesWithExitCodeZero)
-{
-    const fs::path source = InstallationFolder();
-    ASSERT_FALSE(source.empty()) << "MORVELANK_INSTALLATION is not set";
-    ASSERT_TRUE(fs::exists(source / "morvelank.exe")) << source;
-
-    // A copy of its own, so the program's writes never touch the build.
-    const fs::path folder = fs::temp_directory_path() / "morvelank-smoke";
-    fs::remove_all(folder);
-    fs::copy(source, folder, fs::copy_options::recursive);
-
-    std::wstring commandLine = L"\"" + (folder / "morvelank.exe").wstring() + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               folder.wstring().c_str(), &startup, &process));
-
-    HWND mainWindow = WaitForMainWindow(process.dwProcessId, 30000);
-    ASSERT_NE(mainWindow, nullptr) << "no main window within 30 s";
-
-    wchar_t title[256] = L"";
-    GetWindowTextW(mainWindow, title, 256);
-    EXPECT_EQ(std::wstring(title).rfind(L"Morvelank, wrzesie\u0144 2025", 0), 0u);
-
-    PostMessageW(mainWindow, WM_CLOSE, 0, 0);
-    ASSERT_EQ(WaitForSingleObject(process.hProcess, 15000), WAIT_OBJECT_0)
-        << "the program did not end after WM_CLOSE";
-    DWORD exitCode = 1;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    EXPECT_EQ(exitCode, 0u);
-    EXPECT_EQ(WaitForMainWindow(process.dwProcessId, 200), nullptr);
-
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    fs::remove_all(folder);
-}
