@@ -16,8 +16,9 @@ struct ViewTables;
 class GenerationHost {
 public:
     virtual ~GenerationHost() = default;
-    // Keeps the RTF of the shown editable document before another one replaces it.
-    virtual void CaptureEditableText() = 0;
+    // Keeps the RTF of the shown editable document before another one replaces it; 1 when it
+    // did.
+    virtual int CaptureEditableText() = 0;
     // The RTF template of a document; "" when it cannot be read.
     virtual CString ReadDocumentTemplate(int document) = 0;
     virtual void SetProgressRange(int) {}

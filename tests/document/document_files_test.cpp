@@ -41,6 +41,17 @@ protected:
         tables = std::make_unique<ViewTables>();
         files = std::make_unique<DocumentFiles>(*tables, *project, state);
         this->root = root;
+        RemoveMadeFiles();
+    }
+    void TearDown() override { RemoveMadeFiles(); }
+
+    // What the tests make in the proceeding folder, gone before and after each test.
+    void RemoveMadeFiles() const
+    {
+        for (const char *name : {"\\sprawa\\formularz.doc", "\\sprawa\\spec.dat"}) {
+            SetFileAttributesA(root + name, FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA(root + name);
+        }
     }
 
     void Slot(int document, const char *fileName, int state)

@@ -14,7 +14,7 @@
 
 class FixtureHost : public GenerationHost {
 public:
-    void CaptureEditableText() override {}
+    int CaptureEditableText() override { return 0; }
     CString ReadDocumentTemplate(int document) override
     {
         requested = document;

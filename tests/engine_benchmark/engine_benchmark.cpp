@@ -16,7 +16,7 @@ namespace {
 
 class MemoryHost : public GenerationHost {
 public:
-    void CaptureEditableText() override {}
+    int CaptureEditableText() override { return 0; }
     CString ReadDocumentTemplate(int) override { return templateText; }
     CString templateText;
 };

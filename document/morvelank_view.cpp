@@ -1,0 +1,115 @@
+#include "document/morvelank_view.h"
+
+#include "document/morvelank_doc.h"
+#include "document/value_rendering.h"
+
+IMPLEMENT_DYNCREATE(CMorvelankView, CRichEditView)
+
+BEGIN_MESSAGE_MAP(CMorvelankView, CRichEditView)
+END_MESSAGE_MAP()
+
+CMorvelankView::CMorvelankView() : m_tables(new ViewTables)
+{
+}
+
+CMorvelankView::~CMorvelankView() = default;
+
+CMorvelankDoc *CMorvelankView::GetDocument() const
+{
+    return dynamic_cast<CMorvelankDoc *>(m_pDocument);
+}
+
+BOOL CMorvelankView::PreCreateWindow(CREATESTRUCT &cs)
+{
+    cs.style |= WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL;
+    const BOOL created = CRichEditView::PreCreateWindow(cs);
+    cs.style |= ES_SELECTIONBAR;
+    return created;
+}
+
+void CMorvelankView::OnInitialUpdate()
+{
+    CRichEditView::OnInitialUpdate();
+    m_engine = std::make_unique<TemplateEngine>(m_hWnd, *m_tables, *this);
+    m_nProcedureCode = 0;
+    m_tables->m_nParts = -1;
+    m_tables->m_instanceFlags[0] = 1;
+    SetMargins(CRect(720, 1420, 720, 1420));
+    SetPaperSize(CSize(11910, 16840));
+    m_nWordWrap = WrapToTargetDevice;
+    WrapChanged();
+    m_nProcedureCode = -1;
+    m_bModified = 0;
+
+    m_tables->ResetVariables();
+    CRichEditCtrl &control = GetRichEditCtrl();
+    control.SetEventMask(control.GetEventMask() | ENM_SCROLL);
+    control.SetOptions(ECOOP_SET, ECO_AUTOVSCROLL | ECO_AUTOHSCROLL | ECO_WANTRETURN);
+    control.SetReadOnly(TRUE);
+    RECT format;
+    SendMessage(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    format.top += 10;
+    format.left += 15;
+    SendMessage(EM_SETRECT, 0, reinterpret_cast<LPARAM>(&format));
+}
+
+void CMorvelankView::ShowDocument(int index, int part)
+{
+    if (m_engine)
+        m_engine->ShowDocument(index, part);
+}
+
+const DocumentSlot *CMorvelankView::Slot(int n) const
+{
+    return n >= 0 && n < kDocumentSlots ? &m_tables->m_documents[n] : nullptr;
+}
+
+int CMorvelankView::GetDocumentState(int n) const
+{
+    const DocumentSlot *slot = Slot(n < 0 ? GetCurrentDocument() : n);
+    return slot ? slot->state : -1;
+}
+
+int CMorvelankView::IsPartDocument(int n) const
+{
+    return m_engine ? m_engine->IsPartDocument(n < 0 ? GetCurrentDocument() : n) : 0;
+}
+
+CString CMorvelankView::GetDocumentName(int n) const
+{
+    const DocumentSlot *slot = Slot(n);
+    return slot ? slot->fileName : CString();
+}
+
+int CMorvelankView::FindDocument(const CString &name) const
+{
+    for (int n = 0; n < m_tables->m_nDocumentCount && n < kDocumentSlots; ++n)
+        if (m_tables->m_documents[n].fileName == name)
+            return n;
+    return -1;
+}
+
+int CMorvelankView::IsDocumentUsed(int n) const
+{
+    const DocumentSlot *slot = Slot(n);
+    return slot ? slot->secured : 0;
+}
+
+int CMorvelankView::IsSiwz(int n) const
+{
+    const DocumentSlot *slot = Slot(n);
+    return slot && IsSiwzName(slot->displayName) ? 1 : 0;
+}
+
+int CMorvelankView::CaptureEditableText()
+{
+    if (GetDocumentState(-1) != kStateEditable)
+        return 0;
+    m_files.m_strEditableText = RichEditText(m_hWnd).StreamOutRtf();
+    return 1;
+}
+
+CString CMorvelankView::ReadDocumentTemplate(int document)
+{
+    return DocumentFiles(*m_tables, m_project, m_files).ReadDocumentTemplate(document);
+}
