@@ -180,7 +180,8 @@ int CMorvelankApp::EnsureCurrentFolder()
 
 int CMorvelankApp::ChooseCurrentFolder()
 {
-    // The settings dialog belongs to the main window, which is not built yet: nothing can be
-    // chosen, and the caller stops asking.
-    return 0;
+    // The settings dialog belongs to the main window; without one nothing can be chosen and
+    // the caller stops asking.
+    MainWindowServices *services = GetMainWindowServices();
+    return services ? services->RunSettingsDialog(1) : 0;
 }

@@ -60,6 +60,12 @@ public:
     virtual void OpenProject(int folderKind, int sample, const CString &folder, const CString &fileName) = 0;
     // The splash window takes the first key or click of the application.
     virtual BOOL PreTranslateAppMessage(MSG *message) = 0;
+    // The settings dialog with the focus on a folder field; 1 when it was confirmed.
+    virtual int RunSettingsDialog(int focusField)
+    {
+        (void)focusField;
+        return 0;
+    }
 };
 
 // The header of a proceeding that the archive browser lists.

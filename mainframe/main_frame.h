@@ -35,6 +35,7 @@ public:
     void ShowFormatBar(int show) override;
     void OpenProject(int folderKind, int sample, const CString &folder, const CString &fileName) override;
     BOOL PreTranslateAppMessage(MSG *message) override;
+    int RunSettingsDialog(int focusField) override;
     // 1 when an open proceeding of that name and kind of folder was activated.
     int ActivateOpenProject(const CString &fileName, int folderKind);
 

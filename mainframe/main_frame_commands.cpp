@@ -201,8 +201,14 @@ void CMainFrame::OnZakoncz()
 
 void CMainFrame::OnUstawienia()
 {
+    RunSettingsDialog(0);
+}
+
+int CMainFrame::RunSettingsDialog(int focusField)
+{
     CUstawieniaDlg settings(this);
-    settings.DoModal();
+    settings.m_focusField = focusField;
+    return settings.DoModal() == IDOK ? 1 : 0;
 }
 
 void CMainFrame::OnDaneZamawiajacego()

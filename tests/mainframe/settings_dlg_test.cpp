@@ -109,4 +109,24 @@ TEST_F(SettingsDialogTest, UnusableFolderKeepsTheDialogOpenWithNothingStored)
     }
 }
 
+// The application's folder question runs this dialog through the main window.
+TEST_F(SettingsDialogTest, ChoosingTheCurrentFolderRunsTheDialogOfTheMainWindow)
+{
+    EXPECT_EQ(app.ChooseCurrentFolder(), 0);  // no main window yet
+    CreateFrame();
+    int focused = 0;
+    hook.onDialog = [&](CDialog &dialog) {
+        focused = ::GetDlgCtrlID(::GetFocus());
+        dialog.SetDlgItemText(IDC_FOLDER_CURRENT, fields[0]);
+        dialog.SetDlgItemText(IDC_FOLDER_ARCHIVE, fields[1]);
+        dialog.SetDlgItemText(IDC_FOLDER_SCHEDULE, fields[2]);
+        dialog.SetDlgItemText(IDC_FOLDER_BACKUP, fields[3]);
+        dialog.SetDlgItemText(IDC_FOLDER_EXPORT, fields[4]);
+        dynamic_cast<CUstawieniaDlg &>(dialog).OnOK();
+    };
+    EXPECT_EQ(app.ChooseCurrentFolder(), 1);
+    EXPECT_EQ(focused, IDC_FOLDER_CURRENT);
+    EXPECT_EQ(app.WorkingPath, fields[0]);
+}
+
 } // namespace
