@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "dialog_driver.h"
+#include "tests/support/dialog_driver.h"
 #include "proceeding/editors/date_editor_dlg.h"
 #include "proceeding/editors/price_editor_dlg.h"
 #include "proceeding/editors/text_editor_dlg.h"

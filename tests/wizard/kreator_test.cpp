@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "dialog_driver.h"
+#include "tests/support/dialog_driver.h"
 #include "mainframe/wizard/kreator_dlg.h"
 #include "proceeding/editors/small_value_dialogs.h"
 #include "res/wizard_ids.h"

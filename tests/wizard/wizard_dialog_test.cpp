@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "dialog_driver.h"
+#include "tests/support/dialog_driver.h"
 #include "mainframe/wizard/wizard_dialog.h"
 #include "res/wizard_ids.h"
 
