@@ -15,21 +15,29 @@ void ShiftOccurrence(VariableOccurrence *occurrence, int from, int by)
         occurrence->position += by;
 }
 
-// Wine's control repaints after every replacement of a shown document; painting once at the
-// end makes generation several times faster and shows the same text.
-class RedrawSuspended {
+// Generation is no edit of the user's: the control neither paints nor notifies its parent
+// until it ends. Wine's control repaints after every replacement of a shown document, so
+// painting once at the end also makes generation several times faster.
+class ControlQuiet {
 public:
-    explicit RedrawSuspended(HWND control) : m_control(control) { SendMessageW(m_control, WM_SETREDRAW, FALSE, 0); }
-    ~RedrawSuspended()
+    explicit ControlQuiet(HWND control)
+        : m_control(control), m_eventMask(static_cast<DWORD>(SendMessageW(control, EM_GETEVENTMASK, 0, 0)))
+    {
+        SendMessageW(m_control, EM_SETEVENTMASK, 0, 0);
+        SendMessageW(m_control, WM_SETREDRAW, FALSE, 0);
+    }
+    ~ControlQuiet()
     {
         SendMessageW(m_control, WM_SETREDRAW, TRUE, 0);
+        SendMessageW(m_control, EM_SETEVENTMASK, 0, m_eventMask);
         InvalidateRect(m_control, nullptr, TRUE);
     }
-    RedrawSuspended(const RedrawSuspended &) = delete;
-    RedrawSuspended &operator=(const RedrawSuspended &) = delete;
+    ControlQuiet(const ControlQuiet &) = delete;
+    ControlQuiet &operator=(const ControlQuiet &) = delete;
 
 private:
     HWND m_control;
+    DWORD m_eventMask;
 };
 
 } // namespace
@@ -54,7 +62,7 @@ void TemplateEngine::ShowDocument(int index, int part)
     const bool perPart = IsPartDocument(index) != 0;
     m_host.CaptureEditableText();
     const CString text = m_host.ReadDocumentTemplate(index);
-    RedrawSuspended redraw(m_control.GetHwnd());
+    ControlQuiet quiet(m_control.GetHwnd());
     m_control.SelectAll();
     m_control.ReplaceSel("");
     m_control.StreamInRtf(text);
