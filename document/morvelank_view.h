@@ -5,14 +5,20 @@
 #include <memory>
 
 #include "app/project.h"
+#include "app/morvelank_app.h"
+#include "document/data_file.h"
 #include "document/document_files.h"
 #include "document/template_engine.h"
 #include "document/view_tables.h"
 #include "framework/ui/docview.h"
+#include "proceeding/frame/proceeding_window_view.h"
 
 class CMorvelankDoc;
 
-class CMorvelankView : public CRichEditView, public GenerationHost {
+class CMorvelankView : public CRichEditView,
+                       public GenerationHost,
+                       public ProceedingWindowView,
+                       public ProceedingViewServices {
     DECLARE_DYNCREATE(CMorvelankView)
 public:
     CMorvelankView();
@@ -23,16 +29,16 @@ public:
     void OnInitialUpdate() override;
 
     // Generates document index and shows it; see TemplateEngine::ShowDocument.
-    void ShowDocument(int index, int part);
+    void ShowDocument(int index, int part) override;
 
     int GetVariableCount() const { return m_tables->GetVariableCount(); }
     int GetFirstVariableIndex() const { return m_tables->GetFirstVariableIndex(); }
     // n below 0 means the shown document; -1 outside 0..139.
-    int GetDocumentState(int n) const;
-    int IsPartDocument(int n) const;
-    int GetCurrentPart() const { return m_engine ? m_engine->m_nCurrentPart : 0; }
-    int GetCurrentDocument() const { return m_engine ? m_engine->m_nCurrentDocument : -1; }
-    CString GetDocumentName(int n) const;
+    int GetDocumentState(int n) const override;
+    int IsPartDocument(int n) const override;
+    int GetCurrentPart() const override { return m_engine ? m_engine->m_nCurrentPart : 0; }
+    int GetCurrentDocument() const override { return m_engine ? m_engine->m_nCurrentDocument : -1; }
+    CString GetDocumentName(int n) const override;
     // The first document whose file name is name, letter case counting; -1 when none.
     int FindDocument(const CString &name) const;
     int IsDocumentUsed(int n) const;
@@ -40,6 +46,42 @@ public:
 
     int CaptureEditableText() override;
     CString ReadDocumentTemplate(int document) override;
+
+    // ---- The proceeding window (morvelank_view_window.cpp) --------------------------------------
+    int GetProceedingKind() const override { return m_nProceedingKind; }
+    void SetProceedingKind(int kind) override { m_nProceedingKind = kind; }
+    bool IsModified() const override { return m_bModified != 0; }
+    void SetModified() override { m_bModified = 1; }
+    void SetTree(CTreeView *tree) override { m_pTree = tree; }
+    void SetWordWrap(int mode) override;
+    void RegenerateDocument() override {}
+    void OnUpdateMultipartLayout(CCmdUI *pCmdUI) override;
+    int GetFileVersion() const override { return m_files.m_nFileVersion; }
+    void UpdateStatusBar() override;
+    CProject &GetProject() override { return m_project; }
+    bool IsTreeSyncing() const override { return false; }
+    int GetHeadingPosition(int document, int slot) const override;
+    void ToggleDocumentSecured(int document) override;
+    void AddFileToProject() override {}
+    HTREEITEM GetCalculatorItem(int) const override { return nullptr; }
+    void ShowCriteriaCalculator(int) override {}
+    void UpdateFrameTitle();
+    void SetProgressRange(int maximum) override;
+    void SetProgressPos(int position) override;
+
+    // ---- Creating, opening and saving (morvelank_view_proceeding.cpp) --------------------------
+    CString GetProceedingTitle() const override { return m_project.m_strName; }
+    bool IsFromArchive() const override { return m_nProceedingKind == 1; }
+    // folder is relative to the working, archive or example folder, or a full path.
+    int OpenProceeding(int archive, int example, const CString &folder, const CString &fileName) override;
+    int CreateProceeding(int act2019, const CString &name, int parts, int kindIndex, int variant,
+                         DefaultValues defaults);
+    int SaveProceeding(int askPassword, int saveAs, int onlyIfModified) override;
+    bool SaveModifiedPrompt() override;
+    // Set once the proceeding was loaded whole; a window without it is never saved.
+    bool m_bLoaded = false;
+    DataFileHeader m_header;
+    int m_bClosing = 0;
 
     DECLARE_MESSAGE_MAP()
 
@@ -53,6 +95,13 @@ public:
 
 private:
     const DocumentSlot *Slot(int n) const;
+    int LoadProceeding(int mode, const CString &dataPath, const DefaultValues &defaults);
+    void FinishLoadingProceeding();
+    void ShowFirstLines();
+    void ShowMessages(const std::vector<DataFileMessage> &messages);
+    MainWindowServices *MainWindow() const;
+
+    CTreeView *m_pTree = nullptr;
 
     std::unique_ptr<TemplateEngine> m_engine; // made once the control exists
 };

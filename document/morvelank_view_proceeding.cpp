@@ -1,0 +1,284 @@
+// Filling the view: a new proceeding from the wizard's answers, or a saved one from its files;
+// the proceeding tree; saving and the closing question.
+#include "app/file_utils.h"
+#include "app/law_versions.h"
+#include "app/procedure_catalogue.h"
+#include "document/document_sets.h"
+#include "document/morvelank_view.h"
+#include "document/new_proceeding_code.h"
+#include "document/proceeding_open.h"
+#include "document/proceeding_prompts.h"
+#include "document/proceeding_save.h"
+#include "framework/ui/msgbox.h"
+
+namespace {
+
+const DWORD_PTR kRootItemData = 1234570;
+const DWORD_PTR kAttachmentsItemData = 1234568;
+const DWORD_PTR kAttachedFileItemData = 1234567;
+
+bool IsFullPath(const CString &folder)
+{
+    return (folder.GetLength() > 1 && folder[1] == ':') || folder.Left(2) == "\\\\";
+}
+
+// Office and PDF files that a proceeding only links; compared with their letter case.
+bool IsOfficeExtension(const CString &extension)
+{
+    return extension == "doc" || extension == "dot" || extension == "xls" || extension == "xlt" || extension == "pdf";
+}
+
+int DocumentImage(const DocumentSlot &slot, const CString &extension, bool perPart)
+{
+    const bool linked = slot.state == kStateGenerated || slot.state == kStateExternal;
+    if (linked && (extension == "doc" || extension == "dot"))
+        return 4;
+    if (linked && (extension == "xls" || extension == "xlt"))
+        return 3;
+    if (linked && extension == "pdf")
+        return 20;
+    if (perPart)
+        return 8;
+    switch (slot.state) {
+    case kStateEditable: return 22;
+    case 1: return 6;
+    case kStateNotGenerated: return 8;
+    case kStateGenerated: return slot.secured ? 5 : 1;
+    case kStateLink: return 17;
+    default: return 1;
+    }
+}
+
+} // namespace
+
+void CMorvelankView::ShowMessages(const std::vector<DataFileMessage> &messages)
+{
+    for (const DataFileMessage &message : messages)
+        AfxShowMessageBox(GetSafeHwnd(), message.text, message.caption, message.icon);
+}
+
+int CMorvelankView::CreateProceeding(int act2019, const CString &name, int parts, int kindIndex, int variant,
+                                     DefaultValues defaults)
+{
+    CWaitCursor wait;
+    CMorvelankApp *app = GetMorvelankApp();
+    m_files.m_strMainPath = app->MainPath;
+    m_files.m_strUserTemplatesPath = app->UserTemplatesPath;
+    ViewTables &tables = *m_tables;
+    tables.m_nParts = parts;
+    for (int part = 0; part < parts && part < kPartNames; ++part) {
+        tables.m_partNames[part].Format("Część postępowania %d", part + 1);
+        tables.m_instanceFlags[part] = 1;
+    }
+    tables.m_instanceFlags[0] = 1;
+    m_project.m_nAttachedCount = 0;
+    m_project.m_strName = name;
+    m_project.SetFileName(name, "dat");
+    m_project.SetFolder(app->WorkingPath + "\\" + name);
+    m_project.m_nOrderType = 0;
+    const int code = NewProceedingCode(act2019 != 0, kindIndex, variant);
+    if (code < 0)
+        return 0;
+    m_nProcedureCode = code;
+    m_project.ResetCriteria();
+    m_project.m_nProcedureCode = code;
+    // A kind whose starting data cannot be read gives no proceeding: an empty one saved now
+    // would look like a proceeding and hold nothing.
+    if (!LoadProceeding(kLoadNewProceeding, LawVersions::GetDataFilePath(app->MainPath, code), defaults))
+        return 0;
+    m_project.NextId();
+    CreateDirectoryPath(m_project.GetFolder());
+    m_bModified = 1;
+    SaveProceeding(0, 0, 0);
+    UpdateFrameTitle();
+    ShowFirstLines();
+    return 1;
+}
+
+int CMorvelankView::OpenProceeding(int archive, int example, const CString &folder, const CString &fileName)
+{
+    CWaitCursor wait;
+    CMorvelankApp *app = GetMorvelankApp();
+    m_files.m_strMainPath = app->MainPath;
+    m_files.m_strUserTemplatesPath = app->UserTemplatesPath;
+    const CString name = GetFileTitleNoExt(fileName);
+    CString base = app->WorkingPath;
+    m_nProceedingKind = kKindProceeding;
+    if (example) {
+        base = app->ExamplePath;
+        m_nProceedingKind = kKindExample;
+    } else if (archive) {
+        base = app->ArchivePath;
+        m_nProceedingKind = kKindArchive;
+    }
+    const CString recordFolder = IsFullPath(folder) ? folder : base + "\\" + folder;
+
+    InstalledSets installation(m_files.m_strMainPath, m_files.m_strUserTemplatesPath);
+    ProceedingOpen open(m_files.m_strMainPath, installation);
+    if (!open.ReadRecord(m_project, recordFolder, name)) {
+        ShowMessages(open.GetMessages());
+        return 0;
+    }
+    m_nProcedureCode = m_project.m_nProcedureCode;
+    CString stored;
+    if (!open.ReadPassword(m_project.GetDocumentPath(), stored)) {
+        ShowMessages(open.GetMessages());
+        return 0;
+    }
+    if (!stored.IsEmpty()) {
+        ProceedingPrompts *prompts = GetProceedingPrompts();
+        if (!prompts || !prompts->AskPassword(GetParentFrame(), stored))
+            return 0;
+    }
+    UpdateFrameTitle();
+    if (!LoadProceeding(kLoadOwnFile, m_project.GetDocumentPath(), DefaultValues()))
+        return 0;
+    ShowFirstLines();
+    return 1;
+}
+
+int CMorvelankView::LoadProceeding(int mode, const CString &dataPath, const DefaultValues &defaults)
+{
+    m_bLoaded = false;
+    InstalledSets installation(m_files.m_strMainPath, m_files.m_strUserTemplatesPath);
+    ProceedingOpen open(m_files.m_strMainPath, installation);
+    const int loaded = open.Load(mode, dataPath, m_project, defaults, *m_tables, m_header, nullptr);
+    ShowMessages(open.GetMessages());
+    if (loaded) {
+        m_files.m_nFileVersion = m_header.version;
+        m_bLoaded = true;
+        FinishLoadingProceeding();
+    }
+    if (MainWindowServices *main = MainWindow())
+        main->SetStatusText(0, "");
+    return loaded;
+}
+
+void CMorvelankView::FinishLoadingProceeding()
+{
+    const int code = m_nProcedureCode % 100;
+    CString title = ProcedureCatalogue::GetProcedureShortName(m_files.m_nFileVersion, m_nProcedureCode);
+    const CString orderType = ProcedureCatalogue::GetOrderTypeWord(m_nProcedureCode, m_project.m_nOrderType);
+    if (!orderType.IsEmpty())
+        title += " (" + orderType + ")";
+    if (m_nProceedingKind == kKindExample)
+        title = "Przykład::" + title;
+
+    if (m_pTree) {
+        CTreeCtrl &tree = m_pTree->GetTreeCtrl();
+        tree.DeleteAllItems();
+        HTREEITEM root = tree.InsertItem(title, 0, 0);
+        tree.SetItemData(root, kRootItemData);
+        HTREEITEM group = nullptr;
+        DocumentFiles files(*m_tables, m_project, m_files);
+        for (int t = 0; t < m_tables->m_nDocumentCount && t < kDocumentSlots; ++t) {
+            DocumentSlot &slot = m_tables->m_documents[t];
+            if (slot.fileName.IsEmpty() && slot.displayName.IsEmpty())
+                continue;
+            const CString extension = GetFileExtension(slot.fileName);
+            if (slot.state == kStateGenerated || slot.state == kStateExternal) {
+                const CString path = files.GetDocumentFilePath(t, false, false);
+                if (!path.IsEmpty() && !FileExists(path))
+                    continue;
+                if (IsOfficeExtension(extension))
+                    slot.secured = 1;
+            }
+            HTREEITEM parent = root;
+            if (slot.plus) {
+                if (!group)
+                    continue;
+                parent = group;
+            }
+            const bool perPart = IsPartDocument(t) != 0;
+            const int image = DocumentImage(slot, extension, perPart);
+            HTREEITEM item = tree.InsertItem(slot.displayName, image, image, parent);
+            tree.SetItemData(item, static_cast<DWORD_PTR>(t) * 1000);
+            if (!slot.plus)
+                group = item;
+            if (perPart) {
+                for (int part = 0; part < m_tables->m_nParts && part < kPartNames; ++part) {
+                    CString text;
+                    text.Format("%s (%s)", (LPCSTR)slot.displayName, (LPCSTR)m_tables->m_partNames[part]);
+                    const int partImage = slot.secured ? 5 : 1;
+                    HTREEITEM child = tree.InsertItem(text, partImage, partImage, item);
+                    tree.SetItemData(child, static_cast<DWORD_PTR>(t) * 1000);
+                }
+            }
+        }
+        if (code != 98 && code != 96) {
+            HTREEITEM attachments = tree.InsertItem("Moje dokumenty", 7, 8, root);
+            tree.SetItemData(attachments, kAttachmentsItemData);
+            for (int i = 0; i < m_project.m_nAttachedCount && i < 100; ++i) {
+                const CString &file = m_project.m_strAttachedFiles[i];
+                const int image = FileKindByExtension(GetFileExtension(file));
+                HTREEITEM item = tree.InsertItem(file, image, image, attachments);
+                tree.SetItemData(item, kAttachedFileItemData);
+            }
+        }
+        tree.Expand(root, TVE_EXPAND);
+        if (HTREEITEM first = tree.GetChildItem(root))
+            tree.SelectItem(first);
+    }
+
+    ShowWindow(SW_HIDE);
+    ShowDocument(code == 98 || code == 96 || code == 95 ? 1 : 0, -1);
+    if (MainWindowServices *main = MainWindow())
+        main->SetProgressPos(0);
+    GetRichEditCtrl().SetSel(0, 0);
+}
+
+void CMorvelankView::ShowFirstLines()
+{
+    SendMessage(EM_LINESCROLL, 0, -10000);
+    SendMessage(EM_HIDESELECTION, TRUE, 0);
+    ShowWindow(SW_SHOW);
+    UpdateStatusBar();
+}
+
+int CMorvelankView::SaveProceeding(int askPassword, int saveAs, int onlyIfModified)
+{
+    CWaitCursor wait;
+    (void)askPassword;
+    if (onlyIfModified && !m_bModified)
+        return 0;
+    if (m_nProcedureCode < 0)
+        return 0;
+    CMorvelankApp *app = GetMorvelankApp();
+    if (app->EnsureCurrentFolder() == 0)
+        return 0;
+    // Save As, which would ask for a new name and password, is not offered yet: a proceeding
+    // without a name cannot be saved.
+    if (saveAs || m_project.m_strName.IsEmpty())
+        return 0;
+
+    const bool editableShown = CaptureEditableText() != 0;
+    ProceedingSaveRequest request;
+    request.kind = m_nProceedingKind;
+    request.loaded = m_bLoaded;
+    request.header = m_header;
+    if (editableShown && !m_files.m_bClearOnFirstClick)
+        request.editableRtf = &m_files.m_strEditableText;
+    ProceedingSave save(*m_tables, m_project, [app](CProject &project) { app->ExportToMDB(&project, nullptr); });
+    const int saved = save.Save(request);
+    if (!saved) {
+        ShowMessages(save.GetMessages());
+        UpdateFrameTitle();
+        return 0;
+    }
+    m_bModified = 0;
+    if (!FindDocumentSet(m_nProceedingKind))
+        app->AddToRecentFileList(m_project.GetProjectFilePath());
+    UpdateFrameTitle();
+    return 1;
+}
+
+bool CMorvelankView::SaveModifiedPrompt()
+{
+    if (MainWindowServices *main = MainWindow(); main && m_bModified)
+        main->SetStatusText(0, "Zapisuje postępowanie");
+    bool closing = m_bClosing != 0;
+    const bool mayClose = ConfirmClosing(m_nProceedingKind, m_bModified != 0, m_project.m_strName,
+                                         [this] { return SaveProceeding(0, 0, 0); }, closing);
+    m_bClosing = closing ? 1 : 0;
+    return mayClose;
+}
