@@ -9,18 +9,26 @@
 #include "app/project.h"
 #include "app/system_utils.h"
 #include "framework/core/codepage.h"
+#include "framework/ui/commondlg.h"
+#include "framework/ui/doctemplate.h"
 #include "framework/ui/frameids.h"
 #include "framework/ui/mdiframe.h"
 #include "framework/ui/msgbox.h"
+#include "res/proceeding_ids.h"
 #include "res/resource.h"
 
 BEGIN_MESSAGE_MAP(CMorvelankApp, CWinApp)
     ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
+    ON_COMMAND(ID_FILE_OPEN, OnOpenProceedingFile)
 END_MESSAGE_MAP()
 
 namespace {
 
 const int kCurrentDirectoryBuffer = 1000;
+const UINT kContractsResource = 318;
+const UINT kRemediesResource = 376;
+const UINT kFormsResource = 379;
+const UINT kInPlaceContainerResource = 6;
 
 // The id counter of the proceeding records: table maxid of the main database.
 bool TakeIdFromMainDatabase(int32_t &id)
@@ -87,6 +95,9 @@ BOOL CMorvelankApp::InitInstance()
     Trace("LoadStdProfileSettings");
     LoadStdProfileSettings(4);
 
+    Trace("CMultiDocTemplate");
+    CreateDocumentTemplates();
+
     Trace("create main MDI Frame window");
     // The main frame lives above this library: it is made by its class name.
     CMDIFrameWnd *pMainFrame = dynamic_cast<CMDIFrameWnd *>(CRuntimeClass::CreateObject("CMainFrame"));
@@ -98,6 +109,10 @@ BOOL CMorvelankApp::InitInstance()
     }
     m_pMainWnd = pMainFrame;
     m_pMainWnd->DragAcceptFiles();
+    Trace("EnableShellOpen");
+    EnableShellOpen();
+    RegisterShellFileTypes(TRUE);
+    Trace("RegisterShellFileTypes");
     if (MainWindowServices *services = GetMainWindowServices()) {
         Trace("BuildMainMenu");
         HMENU menu = services->BuildMainMenu();
@@ -109,12 +124,61 @@ BOOL CMorvelankApp::InitInstance()
                 ::DestroyMenu(old);
         }
     }
+    Trace("ProcessShellCommand");
+    if (!ProcessShellCommand(commandLine))
+        return FALSE;
     Trace("UstawAutozapis");
     UstawAutozapis();
     Trace("pMainFrame->ShowWindow");
     m_pMainWnd->ShowWindow(SW_SHOWMAXIMIZED);
     m_pMainWnd->UpdateWindow();
     return TRUE;
+}
+
+void CMorvelankApp::CreateDocumentTemplates()
+{
+    // The window classes live above this library: they are found by name. The three library
+    // windows are not part of the program yet; their templates stay null and their commands
+    // stay disabled.
+    CRuntimeClass *document = CRuntimeClass::FromName("CMorvelankDoc");
+    CRuntimeClass *frame = CRuntimeClass::FromName("CChildFrame");
+    CRuntimeClass *view = CRuntimeClass::FromName("CMorvelankView");
+    if (!document || !frame || !view)
+        return;
+    ProceedingTemplate = new CMultiDocTemplate(IDR_PROCEEDING, document, frame, view);
+    ContractsTemplate = new CMultiDocTemplate(kContractsResource, document, frame, view);
+    RemediesTemplate = new CMultiDocTemplate(kRemediesResource, document, frame, view);
+    FormsTemplate = new CMultiDocTemplate(kFormsResource, document, frame, view);
+    Trace("pDocMorvelankTemplate");
+    for (CMultiDocTemplate *docTemplate : {ProceedingTemplate, ContractsTemplate, RemediesTemplate, FormsTemplate})
+        docTemplate->SetContainerInfo(kInPlaceContainerResource);
+    Trace("AddDocTemplate");
+    for (CMultiDocTemplate *docTemplate : {ProceedingTemplate, ContractsTemplate, RemediesTemplate, FormsTemplate})
+        AddDocTemplate(docTemplate);
+}
+
+CDocument *CMorvelankApp::OpenDocumentFile(LPCTSTR lpszFileName)
+{
+    // Proceedings open by their record file, through the main window; what else reaches here
+    // (a dropped file, the command line, the recent-file list) is named by that file too.
+    const CString path = lpszFileName ? lpszFileName : "";
+    MainWindowServices *services = GetMainWindowServices();
+    if (!services || path.Right(4).CompareNoCase(".baz") != 0)
+        return CWinApp::OpenDocumentFile(lpszFileName);
+    const CString folder = path.Left(path.ReverseFind('\\'));
+    const CString fileName = path.Mid(path.ReverseFind('\\') + 1);
+    CMDIChildWnd *before = ProceedingWindow;
+    services->OpenProject(0, 0, folder, fileName);
+    return ProceedingWindow && ProceedingWindow != before ? ProceedingWindow->GetActiveDocument() : nullptr;
+}
+
+void CMorvelankApp::OnOpenProceedingFile()
+{
+    CFileDialog dialog(TRUE, "baz", nullptr, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST,
+                       "Postępowania (*.baz)|*.baz|Wszystkie pliki (*.*)|*.*||", m_pMainWnd);
+    dialog.m_ofn.lpstrInitialDir = WorkingPath;
+    if (dialog.DoModal() == IDOK)
+        OpenDocumentFile(dialog.GetPathName());
 }
 
 int CMorvelankApp::ExitInstance()

@@ -92,6 +92,11 @@ public:
     BOOL PreTranslateMessage(MSG *pMsg) override;
 
     void OnAppAbout();
+    // A proceeding's record file (".baz") opens the proceeding; anything else goes to the
+    // document templates.
+    CDocument *OpenDocumentFile(LPCTSTR lpszFileName) override;
+    // "Otwórz": a proceeding's record file chosen in the working folder.
+    void OnOpenProceedingFile();
 
     // "Morvelank, wrzesień 2025": window and print-preview titles.
     static CString GetTitle();
@@ -157,6 +162,9 @@ public:
     MainWindowServices *GetMainWindowServices() const;
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    void CreateDocumentTemplates();
 };
 
 // The registry key of the program's settings under HKEY_CURRENT_USER.
