@@ -6,8 +6,12 @@
 #include "app/file_utils.h"
 #include "framework/core/exceptions.h"
 #include "framework/ui/frameids.h"
+#include "document/morvelank_view.h"
 #include "framework/ui/msgbox.h"
 #include "mainframe/preview_dlg.h"
+#include "mainframe/wizard/kreator_dlg.h"
+#include "proceeding/dialogs/dialog_prompts.h"
+#include "proceeding/frame/child_frame.h"
 #include "mainframe/splash_wnd.h"
 #include "res/resource.h"
 
@@ -404,12 +408,15 @@ void CMainFrame::OpenProject(int folderKind, int sample, const CString &folder, 
     CMultiDocTemplate *proceedings = App().ProceedingTemplate;
     if (!proceedings)
         return;
+    InstallDialogPrompts();
     CDocument *doc = proceedings->OpenDocumentFile(nullptr);
     if (!doc)
         return;
     App().ProceedingWindow = MDIGetActive();
-    POSITION viewPos = doc->GetFirstViewPosition();
-    auto *proceeding = viewPos ? dynamic_cast<ProceedingViewServices *>(doc->GetNextView(viewPos)) : nullptr;
+    // The tree is the window's first view; the proceeding is in the other one.
+    ProceedingViewServices *proceeding = nullptr;
+    for (POSITION viewPos = doc->GetFirstViewPosition(); viewPos && !proceeding;)
+        proceeding = dynamic_cast<ProceedingViewServices *>(doc->GetNextView(viewPos));
     if (!proceeding || !proceeding->OpenProceeding(folderKind, sample, folder, fileName)) {
         doc->OnCloseDocument();
         return;
@@ -556,7 +563,32 @@ void CMainFrame::ShowStartupPage()
 
 void CMainFrame::NewProject()
 {
-    // The new-proceeding wizard takes over here once it exists.
+    CNewProceedingWizard wizard(this);
+    if (wizard.DoModal() != IDC_WIZARD_FINISH)
+        return;
+    // The start menu's other operations are offered once their windows exist.
+    const int operation = wizard.m_page1.m_nOperation;
+    if (operation != kOperationOldForms && operation != kOperationNewProceeding)
+        return;
+    CMultiDocTemplate *proceedings = App().ProceedingTemplate;
+    if (!proceedings)
+        return;
+    ShowFormatBar(TRUE);
+    CDocument *doc = proceedings->OpenDocumentFile(nullptr);
+    if (!doc)
+        return;
+    if (auto *frame = dynamic_cast<CChildFrame *>(MDIGetActive()))
+        App().ProceedingWindow = frame;
+    CMorvelankView *view = nullptr;
+    for (POSITION viewPos = doc->GetFirstViewPosition(); viewPos && !view;)
+        view = dynamic_cast<CMorvelankView *>(doc->GetNextView(viewPos));
+    if (!view || !view->CreateProceeding(wizard.m_wizard.m_bAct2019, wizard.m_page4.m_strName,
+                                         wizard.m_page4.m_nTaskCount, wizard.m_wizard.m_nProcedureCode,
+                                         wizard.m_page3.m_bAboveThreshold, wizard.m_page4.m_defaults)) {
+        doc->OnCloseDocument();
+        return;
+    }
+    App().AddToRecentFileList(view->m_project.GetProjectFilePath());
 }
 
 // ---- Window list --------------------------------------------------------------------------------
