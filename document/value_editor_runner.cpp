@@ -1,0 +1,15 @@
+#include "document/value_editor_runner.h"
+
+namespace {
+ValueEditorRunner *g_runner = nullptr;
+}
+
+void SetValueEditorRunner(ValueEditorRunner *runner)
+{
+    g_runner = runner;
+}
+
+ValueEditorRunner *GetValueEditorRunner()
+{
+    return g_runner;
+}

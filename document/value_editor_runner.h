@@ -1,0 +1,44 @@
+// The modal value editors as the document view asks for them. The editors are dialogs of the
+// proceeding window's library, which lies above this one: the proceeding window registers the
+// runner that opens them, and tests register one that answers without a dialog.
+#pragma once
+
+#include "framework/core/cstring.h"
+
+struct TextEditRequest {
+    CString helpFolder;         // folder that holds the legal help
+    CString helpTopic;          // the variable's comment text; may be empty
+    CString variableName;       // the clicked occurrence's name
+    CString value;              // in and out; the editor hands line ends back as "\r\n"
+    int keyChar = 0;            // typed on the variable; 0 none
+    int clickOffset = 0;        // caret offset inside the occurrence
+    int windowWidth = 0;        // 0 keeps the dialog's own width
+    int propagationIndex = -1;  // default-list index of the variable, -1 none
+};
+
+struct PriceEditRequest {
+    CString caption;            // the occurrence's name
+    CString value;              // in and out; comes back digit-grouped
+};
+
+struct DateEditRequest {
+    CString schedulePath;
+    CString variableName;
+    CString value;              // "RRRR-MM-DD", in and out
+    int mode = 0;               // 0 date only, 1 with the calendar, 2 also the deadline calculator
+    int procedureCode = 0;
+};
+
+class ValueEditorRunner {
+public:
+    virtual ~ValueEditorRunner() = default;
+    // Each opens its editor modally: true when the user confirmed, the request's value then
+    // holds the result; false leaves the request as it was given.
+    virtual bool EditText(TextEditRequest &request) = 0;
+    virtual bool EditPrice(PriceEditRequest &request) = 0;
+    virtual bool EditDate(DateEditRequest &request) = 0;
+};
+
+// One runner for the whole program; null until the proceeding window registers it.
+void SetValueEditorRunner(ValueEditorRunner *runner);
+ValueEditorRunner *GetValueEditorRunner();

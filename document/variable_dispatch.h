@@ -1,0 +1,84 @@
+// Editing a variable of the shown document: the occurrence under a character position, the
+// editor its type calls for, and the new value written into every occurrence of the variable
+// in the control, the occurrence table's positions and lengths kept in step with it.
+#pragma once
+
+#include <windows.h>
+
+#include "document/rich_edit_text.h"
+#include "document/text_styles.h"
+#include "framework/core/cstring.h"
+
+class CKomentarz2;
+class ValueEditorRunner;
+struct ViewTables;
+struct VariableOccurrence;
+
+// What the dispatch reads around the view's tables.
+struct DispatchContext {
+    int proceedingKind = 0;              // 1 archive and 5 example are never edited
+    int procedureCode = 0;               // % 100 of 96 and 98: sets that are no proceedings
+    int currentDocument = -1;
+    CString mainPath;                    // the program folder, where the legal help lies
+    CString schedulePath;
+    int euroRate = 0;                    // EURO rate times 10000
+    const CString *buyerData = nullptr;  // the contracting authority's texts, 8 or more; may be null
+    const CKomentarz2 *comments = nullptr;
+};
+
+enum class EditOutcome {
+    Refused,      // archive, example, secured document, or no occurrence under the position
+    NotEditable,  // plain-text or disabled occurrence
+    NoEditor,     // a type whose editor is not available: the status bar says so
+    NothingToDo,  // a type that has no editor at all
+    Cancelled,
+    Written,
+};
+
+class VariableDispatch {
+public:
+    // The status-bar text for a variable whose editor is not available.
+    static const char kNoEditorText[];
+
+    VariableDispatch(HWND control, ViewTables &tables, const DispatchContext &context, ValueEditorRunner *editors,
+                     int &modified);
+
+    // Edits the variable at the position; character is the key typed on it, 0 for a double
+    // click. Marks the proceeding modified unless it may not be edited at all; every outcome
+    // from NoEditor on puts the caret back at the position.
+    EditOutcome EditVariableAt(int position, int character);
+
+    // The slot of the occurrence under the position, -1 when none (an occurrence at 0 never counts).
+    int FindOccurrence(int position) const;
+
+private:
+    EditOutcome EditText(int slot, int position, int character);
+    EditOutcome EditPrice(int slot);
+    EditOutcome EditDate(int slot);
+
+    // The value an editor opens with while the variable is untouched.
+    bool ShowsStoredValue(int variable) const;
+    CString BuyerDataText(int variable) const;
+    CString Label(int variable) const;
+
+    void ApplyDateDefault(int variable, const CString &date);
+    void KeepOfferValidity(const VariableOccurrence &edited, const CString &date);
+    // The value, and its text in every occurrence of the variable.
+    void SetValueAndText(int variable, const CString &value);
+    // Later occurrences, headings and page breaks of the shown document move by the change of
+    // length; the style follows the occurrence's enabled flag.
+    void ReplaceOccurrence(VariableOccurrence &occurrence, const CString &text);
+    void ShiftAfter(int position, int delta, const VariableOccurrence *except);
+
+    VariableOccurrence *Occurrence(int slot) const;
+    int OccurrenceCount() const;
+
+    RichEditText m_control;
+    ViewTables &m_tables;
+    const DispatchContext &m_context;
+    ValueEditorRunner *m_editors;
+    int &m_bModified;
+};
+
+// "RRRR-MM-DD" plus a number of days, "%04d-%02d-%02d"; "" when the text is no date.
+CString AddDaysToDateText(const CString &date, int days);
