@@ -62,11 +62,10 @@
 #define ID_OFERTA                   372
 #define ID_POMOC_PRAWNA             32823
 #define ID_KATALOG                  32971
-// Commands of the proceeding window that the main menu and toolbars carry.
+// Commands of the proceeding window that the main menu and toolbars carry (more of them in
+// proceeding_ids.h).
 #define ID_ZAPISZ                   32807
-#define ID_USTAWIENIA_STRONY        32859
 #define ID_EKSPORT                  32776
-#define ID_ZABEZPIECZ               32867
 
 // Settings dialog.
 #define IDD_USTAWIENIA              222
