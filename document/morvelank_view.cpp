@@ -2,10 +2,17 @@
 
 #include "document/morvelank_doc.h"
 #include "document/value_rendering.h"
+#include "res/proceeding_ids.h"
 
 IMPLEMENT_DYNCREATE(CMorvelankView, CRichEditView)
 
 BEGIN_MESSAGE_MAP(CMorvelankView, CRichEditView)
+    ON_COMMAND(ID_FILE_PRINT, OnFilePrint)
+    ON_COMMAND(ID_FILE_PRINT_PREVIEW, OnFilePrintPreview)
+    ON_COMMAND(ID_DRUKUJ_WSZYSTKO, PrintProceeding)
+    ON_COMMAND(ID_EKSPORT_RTF, ExportRtf)
+    ON_COMMAND(ID_EKSPORT_DOC, Eksportuj)
+    ON_COMMAND(ID_EKSPORT_HTML, EksportujHTML)
 END_MESSAGE_MAP()
 
 CMorvelankView::CMorvelankView() : m_tables(new ViewTables)

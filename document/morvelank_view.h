@@ -11,6 +11,7 @@
 #include "document/template_engine.h"
 #include "document/view_tables.h"
 #include "framework/ui/docview.h"
+#include "framework/shell/rich_edit_print.h"
 #include "proceeding/frame/proceeding_window_view.h"
 
 class CMorvelankDoc;
@@ -82,6 +83,41 @@ public:
     bool m_bLoaded = false;
     DataFileHeader m_header;
     int m_bClosing = 0;
+
+    // ---- Printing and print preview (morvelank_view_print.cpp) -------------------------------
+    BOOL OnPreparePrinting(CPrintInfo *pInfo) override;
+    void OnBeginPrinting(CDC *pDC, CPrintInfo *pInfo) override;
+    void OnPrint(CDC *pDC, CPrintInfo *pInfo) override;
+    void OnEndPrinting(CDC *pDC, CPrintInfo *pInfo) override;
+    void OnEndPrintPreview(CDC *pDC, CPrintInfo *pInfo, POINT point, CPreviewView *pView) override;
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    // Every generated document, the print dialog shown for the first only; cancelling it (or
+    // any failure) ends the run. The shown document is shown again at the end.
+    void PrintProceeding();
+    // Page set-up: the dialog works in hundredths of a millimetre, the view keeps twips.
+    void GetPageSize();
+    void DrawMarginGuides(CDC *pDC, CPrintInfo *pInfo);
+    // Halves away from zero: 15 gives 20, -15 gives -20, 14 gives 10.
+    static int NearestTen(int a);
+    static void ScaleRect(CRect &out, const CRect &in, int numerator, int denominator);
+    int m_bBatchPrint = 0; // 1 while the later documents of a print-all run print
+
+    // ---- Export (morvelank_view_export.cpp) -----------------------------------------------------
+    int ExportRtf();
+    void Eksportuj();
+    void EksportujHTML();
+    // format 0 DOC, 1 HTML: the work files in the export folder, then the converter started.
+    void EksportujDocHtml(int format, const CString &path);
+    // 1 when the cleaned document was written to path as RTF.
+    int ExportToFile(const CString &path);
+    // Cleans the shown text for output and hides the view; RegenerateAfterOutput undoes both.
+    void PrepareExportText();
+    void RegenerateAfterOutput();
+
+private:
+    CRichEditPages m_printPages;
+    CString m_strTextBeforeOutput; // an editable document's own text while it is output
 
     DECLARE_MESSAGE_MAP()
 
