@@ -13,6 +13,8 @@ BEGIN_MESSAGE_MAP(CMorvelankView, CRichEditView)
     ON_COMMAND(ID_EKSPORT_RTF, ExportRtf)
     ON_COMMAND(ID_EKSPORT_DOC, Eksportuj)
     ON_COMMAND(ID_EKSPORT_HTML, EksportujHTML)
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_CHAR()
 END_MESSAGE_MAP()
 
 CMorvelankView::CMorvelankView() : m_tables(new ViewTables)

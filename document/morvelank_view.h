@@ -84,6 +84,13 @@ public:
     DataFileHeader m_header;
     int m_bClosing = 0;
 
+    // ---- Editing variables (morvelank_view_edit.cpp) ---------------------------------------------
+    // Opens the editor of the variable at the position and writes its result into the shown
+    // document; character is the key typed on the variable, 0 for a double click.
+    void InsertVariableAt(int position, int character);
+    void OnLButtonDblClk(UINT nFlags, CPoint point);
+    void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+
     // ---- Printing and print preview (morvelank_view_print.cpp) -------------------------------
     BOOL OnPreparePrinting(CPrintInfo *pInfo) override;
     void OnBeginPrinting(CDC *pDC, CPrintInfo *pInfo) override;

@@ -1,0 +1,58 @@
+// The view's way into variable editing: a double click or a key typed on a variable of an
+// ordinary document opens the variable's editor.
+#include "document/morvelank_view.h"
+
+#include "document/value_editor_runner.h"
+#include "document/variable_dispatch.h"
+
+void CMorvelankView::InsertVariableAt(int position, int character)
+{
+    DispatchContext context;
+    context.proceedingKind = m_nProceedingKind;
+    context.procedureCode = m_nProcedureCode;
+    context.currentDocument = GetCurrentDocument();
+    context.mainPath = m_files.m_strMainPath;
+    if (CMorvelankApp *app = GetMorvelankApp()) {
+        context.schedulePath = app->SchedulePath;
+        context.euroRate = app->EuroRate;
+        context.buyerData = app->BuyerData;
+    }
+    VariableDispatch dispatch(m_hWnd, *m_tables, context, GetValueEditorRunner(), m_bModified);
+    if (dispatch.EditVariableAt(position, character) == EditOutcome::NoEditor)
+        if (MainWindowServices *main = MainWindow())
+            main->SetStatusText(0, VariableDispatch::kNoEditorText);
+}
+
+void CMorvelankView::OnLButtonDblClk(UINT, CPoint)
+{
+    // The first click of the two has put the caret on the variable.
+    long start = 0, end = 0;
+    GetRichEditCtrl().GetSel(start, end);
+    InsertVariableAt(static_cast<int>(start), 0);
+}
+
+void CMorvelankView::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    const int state = GetDocumentState(-1);
+    if (nChar == VK_TAB || (state != kStateGenerated && state != kStateEditable)) {
+        CRichEditView::OnChar(nChar, nRepCnt, nFlags);
+        return;
+    }
+    if (state == kStateEditable) {
+        m_bModified = 1;
+        CRichEditView::OnChar(nChar, nRepCnt, nFlags);
+        return;
+    }
+    // A generated document's text is never typed into. A character 0 names an occurrence slot
+    // plus one in its repeat count: the caret goes to that occurrence first.
+    if (nChar == 0) {
+        const int slot = static_cast<int>(nRepCnt) - 1;
+        const OccurrenceBlock *block = static_cast<const OccurrenceTable &>(m_tables->m_occurrences).Block(GetCurrentDocument());
+        const VariableOccurrence *occurrence = block && slot < GetVariableCount() ? block->Variable(slot) : nullptr;
+        if (occurrence)
+            GetRichEditCtrl().SetSel(occurrence->position, occurrence->position);
+    }
+    long start = 0, end = 0;
+    GetRichEditCtrl().GetSel(start, end);
+    InsertVariableAt(static_cast<int>(start), static_cast<int>(nChar));
+}

@@ -1,0 +1,53 @@
+#include "proceeding/editors/editor_runner.h"
+
+#include "proceeding/editors/date_editor_dlg.h"
+#include "proceeding/editors/price_editor_dlg.h"
+#include "proceeding/editors/text_editor_dlg.h"
+
+bool DialogEditorRunner::EditText(TextEditRequest &request)
+{
+    CTextEditorDlg dialog;
+    dialog.m_strHelpFolder = request.helpFolder;
+    dialog.m_strHelpTopic = request.helpTopic;
+    dialog.m_strVariableName = request.variableName;
+    dialog.m_strValue = request.value;
+    dialog.m_nKeyChar = request.keyChar;
+    dialog.m_nClickOffset = request.clickOffset;
+    dialog.m_nWindowWidth = request.windowWidth;
+    dialog.m_nPropagationIndex = request.propagationIndex;
+    if (dialog.DoModal() != IDOK)
+        return false;
+    request.value = dialog.m_strValue;
+    return true;
+}
+
+bool DialogEditorRunner::EditPrice(PriceEditRequest &request)
+{
+    CPriceEditorDlg dialog;
+    dialog.m_strCaption = request.caption;
+    dialog.m_strValue = request.value;
+    if (dialog.DoModal() != IDOK)
+        return false;
+    request.value = dialog.m_strValue;
+    return true;
+}
+
+bool DialogEditorRunner::EditDate(DateEditRequest &request)
+{
+    CDateEditorDlg dialog;
+    dialog.m_strSchedulePath = request.schedulePath;
+    dialog.m_strVariableName = request.variableName;
+    dialog.m_strValue = request.value;
+    dialog.m_nMode = request.mode;
+    dialog.m_nProcedureCode = request.procedureCode;
+    if (dialog.DoModal() != IDOK)
+        return false;
+    request.value = dialog.m_strValue;
+    return true;
+}
+
+void RegisterDialogEditorRunner()
+{
+    static DialogEditorRunner runner;
+    SetValueEditorRunner(&runner);
+}
