@@ -1,0 +1,427 @@
+// The proceeding view's output: a generated document printed to the PDF queue, printed all at
+// once, previewed, exported as RTF, and the page set-up's units. Output cleans the shown text
+// and must leave the proceeding's tables and the shown document as they were.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <set>
+#include <string>
+
+#include "app/file_utils.h"
+#include "app/law_versions.h"
+#include "document/morvelank_doc.h"
+#include "document/morvelank_view.h"
+#include "framework/core/codepage.h"
+#include "framework/ui/commondlg.h"
+#include "framework/ui/framewnd.h"
+#include "framework/ui/preview.h"
+#include "framework/ui/printinfo.h"
+#include "framework/ui/testhook.h"
+#include "res/proceeding_ids.h"
+
+namespace {
+
+// "Zażółć gęślą jaźń" in RTF escapes of code page 1250.
+const char kPolishRtf[] = "Za\\'bf\\'f3\\'b3\\'e6 g\\'ea\\'9cl\\'b9 ja\\'9f\\'f1";
+const int kCheckBox = 1010;  // <!A10>: an unticked check box, left out of every output
+const int kName = 1005;      // <!A05>: a plain value
+
+// A document long enough for several pages: a value, an unticked check box and numbered
+// paragraphs with Polish letters.
+std::string LongTemplate(const char *title)
+{
+    std::string rtf = "{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset238 Arial;}}\n\\f0\\fs20 ";
+    rtf += title;
+    rtf += "\\par\nZamawiaj\\'b9cy: <!A05>nazwa;Podpowied\\'9f</A05>.\\par\nWadium <!A10>wniesione</A10>\\par\n";
+    for (int i = 1; i <= 140; ++i)
+        rtf += "Akapit " + std::to_string(i) + ": " + kPolishRtf + ".\\par\n";
+    return rtf + "}\n";
+}
+
+// Counts what the print loop did, around the view's own steps.
+class CountingView : public CMorvelankView {
+public:
+    void OnBeginPrinting(CDC *pDC, CPrintInfo *pInfo) override
+    {
+        ++begun;
+        CMorvelankView::OnBeginPrinting(pDC, pInfo);
+    }
+    void OnPrint(CDC *pDC, CPrintInfo *pInfo) override
+    {
+        ++pages;
+        CMorvelankView::OnPrint(pDC, pInfo);
+    }
+    int begun = 0;
+    int pages = 0;
+};
+
+std::set<std::wstring> PdfFiles(const std::wstring &folder)
+{
+    std::set<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*.pdf").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do
+        names.insert(found.cFileName);
+    while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
+
+std::string ReadBytes(const std::wstring &path)
+{
+    std::string bytes;
+    FILE *file = _wfopen(path.c_str(), L"rb");
+    if (!file)
+        return bytes;
+    char buffer[65536];
+    for (size_t n; (n = fread(buffer, 1, sizeof buffer, file)) > 0;)
+        bytes.append(buffer, n);
+    fclose(file);
+    return bytes;
+}
+
+// A proceeding window's frame holding the view; documents 0 and 1 are generated from long
+// templates, document 2 is editable.
+class ViewOutputTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        frame = new CFrameWnd;
+        ASSERT_TRUE(frame->Create(nullptr, "Postępowanie", WS_OVERLAPPEDWINDOW, CRect(0, 0, 800, 600)));
+        doc = new CMorvelankDoc;
+        view = new CountingView;
+        CCreateContext context;
+        context.m_pCurrentDoc = doc;
+        ASSERT_TRUE(view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 800, 600}, frame,
+                                 AFX_IDW_PANE_FIRST, &context));
+        frame->SetActiveView(view, FALSE);
+        view->OnInitialUpdate();
+
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        view->m_files.m_strMainPath.Format("%smorvelank_wydruk_%lu", temp, GetCurrentProcessId());
+        const CString templates = LawVersions::GetTemplateFolder(view->m_files.m_strMainPath, "", -1) + "\\1";
+        ASSERT_TRUE(CreateDirectoryPath(templates));
+        ASSERT_TRUE(WriteTextFile(templates + "\\ogloszenie.rtf", LongTemplate("Og\\'b3oszenie").c_str()));
+        ASSERT_TRUE(WriteTextFile(templates + "\\umowa.rtf", LongTemplate("Umowa").c_str()));
+        ASSERT_TRUE(WriteTextFile(templates + "\\notatka.rtf",
+                                  "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0 Notatka <!A05>x</A05>\\par}"));
+
+        ViewTables &tables = *view->m_tables;
+        const char *names[] = {"ogloszenie.rtf", "umowa.rtf", "notatka.rtf"};
+        for (int i = 0; i < 3; ++i)
+            tables.m_documents[i].fileName = names[i];
+        tables.m_documents[2].state = kStateEditable;
+        tables.m_nDocumentCount = 3;
+        tables.m_variables[kName].type = 0;
+        tables.m_variables[kName].value = "Gmina Łódź";
+        tables.m_variables[kCheckBox].type = 1;
+        tables.m_variables[kCheckBox].selected = 0;
+
+        view->m_project.m_strHeader = "Nagłówek: przetarg nieograniczony na dostawę sprzętu komputerowego "
+                                      "dla szkół podstawowych gminy, znak sprawy ZP.271.1.2025, KONIEC";
+        view->m_project.m_strFooter = "Stopka: Urząd Gminy Łódź";
+        view->m_project.m_nPageNumbering = 1;
+
+        view->ShowDocument(0, -1);
+        // A page break the user put before paragraph 50; printing keeps the break, not its line.
+        const size_t breakAt = Plain().find("Akapit 50:");
+        ASSERT_NE(std::string::npos, breakAt);
+        tables.m_pageBreaks[0] = PageBreakMark{0, static_cast<int32_t>(breakAt), 0};
+        tables.m_nPageBreaks = 1;
+        view->ShowDocument(0, -1);
+    }
+
+    void TearDown() override
+    {
+        if (frame != nullptr)
+            frame->DestroyWindow();
+    }
+
+    std::string Plain() const { return RichEditText(view->GetSafeHwnd()).GetPlainText().GetString(); }
+
+    CFrameWnd *frame = nullptr;
+    CMorvelankDoc *doc = nullptr;
+    CountingView *view = nullptr;
+};
+
+TEST_F(ViewOutputTest, GeneratedDocumentShowsWhatOutputMustRemove)
+{
+    const std::string shown = Plain();
+    EXPECT_NE(std::string::npos, shown.find(" [ ] wniesione"));
+    EXPECT_NE(std::string::npos, shown.find("podział strony"));
+    EXPECT_NE(std::string::npos, shown.find("Gmina Łódź"));
+}
+
+// ---- Export -----------------------------------------------------------------------------------
+
+class ViewExportTest : public ViewOutputTest {
+protected:
+    void SetUp() override
+    {
+        ViewOutputTest::SetUp();
+        target = view->m_files.m_strMainPath + "\\eksport.rtf";
+        DeleteFileW(Cp1250ToWide(target).c_str());
+    }
+    // The exported file's text, as a rich-edit control reads it.
+    std::string ExportedText() const
+    {
+        HWND scratch = CreateWindowExW(0, L"RICHEDIT50W", L"", WS_POPUP | ES_MULTILINE, 0, 0, 600, 400, nullptr,
+                                       nullptr, GetModuleHandleW(nullptr), nullptr);
+        RichEditText text(scratch);
+        text.StreamInRtf(ReadFileToString(target));
+        const std::string plain = text.GetPlainText().GetString();
+        DestroyWindow(scratch);
+        return plain;
+    }
+    CString target;
+};
+
+TEST_F(ViewExportTest, RtfExportIsTheCleanedDocumentAndTheViewIsGeneratedAgain)
+{
+    const std::string before = Plain();
+    const VariableOccurrence nameBefore = *view->m_tables->m_occurrences.Block(0)->Variable(0);
+    ASSERT_EQ(1, view->ExportToFile(target));
+
+    const std::string exported = ExportedText();
+    EXPECT_NE(std::string::npos, exported.find("Zamawiający: Gmina Łódź."));
+    EXPECT_NE(std::string::npos, exported.find("Akapit 140: Zażółć gęślą jaźń."));
+    EXPECT_EQ(std::string::npos, exported.find("wniesione")) << "an unticked check box is left out";
+    EXPECT_EQ(std::string::npos, exported.find("^^^^^"));
+    EXPECT_EQ(std::string::npos, exported.find("podział strony"));
+
+    EXPECT_EQ(before, Plain()) << "the shown document is generated again";
+    EXPECT_TRUE(view->GetStyle() & WS_VISIBLE);
+    const ViewTables &tables = *view->m_tables;
+    EXPECT_EQ("Gmina Łódź", std::string(tables.m_variables[kName].value));
+    EXPECT_EQ(0, tables.m_variables[kCheckBox].selected);
+    EXPECT_EQ(1, tables.m_nPageBreaks);
+    const VariableOccurrence &nameAfter = *tables.m_occurrences.Block(0)->Variable(0);
+    EXPECT_EQ(nameBefore.position, nameAfter.position);
+    EXPECT_EQ(nameBefore.length, nameAfter.length);
+}
+
+TEST_F(ViewExportTest, TickedCheckBoxIsExportedAsItsTextWithLaterValuesInPlace)
+{
+    ViewTables &tables = *view->m_tables;
+    tables.m_variables[kCheckBox].selected = 1;
+    tables.m_variables[kCheckBox].extra = 1;
+    view->ShowDocument(0, -1);
+    ASSERT_EQ(1, view->ExportToFile(target));
+    const std::string exported = ExportedText();
+    EXPECT_NE(std::string::npos, exported.find("Wadium wniesione\r"));
+    EXPECT_EQ(std::string::npos, exported.find("[o]"));
+}
+
+// The user's own text in an editable document is output cleaned, but stays as typed.
+TEST_F(ViewExportTest, EditableDocumentKeepsItsOwnTextAfterExport)
+{
+    view->ShowDocument(2, -1);
+    RichEditText text(view->GetSafeHwnd());
+    text.SetSel(0, 0);
+    text.ReplaceSel("Lista:\r-\rKoniec\r");
+    ASSERT_EQ(1, view->ExportToFile(target));
+    EXPECT_EQ(std::string::npos, ExportedText().find("\r-\r"));
+    view->ShowDocument(0, -1);
+    view->ShowDocument(2, -1);
+    EXPECT_EQ(0u, Plain().find("Lista:\r-\rKoniec\r"));
+}
+
+TEST_F(ViewExportTest, UnwritableTargetIsToldAndTheDocumentShownAgain)
+{
+    CTestHook hook;
+    CString told;
+    hook.onMessageBox = [&](const CString &text, const CString &caption, UINT) {
+        told = caption + "|" + text;
+        return IDOK;
+    };
+    CTestHookScope scope(hook);
+    const std::string before = Plain();
+    const CString missing = view->m_files.m_strMainPath + "\\brak\\eksport.rtf";
+    EXPECT_EQ(0, view->ExportToFile(missing));
+    EXPECT_EQ(std::string("Błąd|Wystąpił błąd podczas zapisu pliku eksportu.\nProszę sprawdzić prawo do zapisu pliku: ") +
+                  missing.GetString(),
+              std::string(told));
+    EXPECT_EQ(before, Plain());
+}
+
+TEST_F(ViewExportTest, CancelledSaveDialogChangesNothing)
+{
+    CTestHook hook;
+    int asked = 0;
+    hook.onCommonDialog = [&](CCommonDialog &) -> INT_PTR {
+        ++asked;
+        return IDCANCEL;
+    };
+    CTestHookScope scope(hook);
+    const std::string before = Plain();
+    EXPECT_EQ(0, view->ExportRtf());
+    view->SendMessage(WM_COMMAND, ID_EKSPORT_RTF, 0);
+    EXPECT_EQ(2, asked);
+    EXPECT_EQ(before, Plain());
+    EXPECT_FALSE(FileExists(target));
+}
+
+// ---- Page set-up ------------------------------------------------------------------------------
+
+TEST(NearestTenTest, RoundsHalvesAwayFromZero)
+{
+    const struct {
+        int value, expected;
+    } cases[] = {{15, 20}, {-15, -20}, {14, 10}, {-14, -10}, {0, 0}, {567, 570}, {1440, 1440}, {-6, -10}};
+    for (const auto &c : cases)
+        EXPECT_EQ(c.expected, CMorvelankView::NearestTen(c.value)) << c.value;
+}
+
+TEST_F(ViewOutputTest, PageSetUpWorksInHundredthsOfAMillimetre)
+{
+    CTestHook hook;
+    RECT offered = {};
+    hook.onCommonDialog = [&](CCommonDialog &dialog) -> INT_PTR {
+        auto &setup = dynamic_cast<CPageSetupDialog &>(dialog);
+        offered = setup.m_psd.rtMargin;
+        setup.m_psd.rtMargin = RECT{2540, 1000, 2540, 1000};
+        setup.m_psd.ptPaperSize = POINT{21000, 29700};
+        return IDOK;
+    };
+    CTestHookScope scope(hook);
+    view->GetPageSize();
+    // The view starts with 720 and 1420 twips: 12.70 mm and 25.05 mm.
+    EXPECT_EQ(1270, offered.left);
+    EXPECT_EQ(2510, offered.top);
+    const CRect margins = view->GetMargins();
+    EXPECT_EQ(1440, margins.left);
+    EXPECT_EQ(570, margins.top);
+    EXPECT_EQ(1440, margins.right);
+    EXPECT_EQ(570, margins.bottom);
+    EXPECT_EQ(11910, view->GetPaperSize().cx);
+    EXPECT_EQ(16840, view->GetPaperSize().cy);
+}
+
+TEST_F(ViewOutputTest, CancelledPageSetUpKeepsThePage)
+{
+    CTestHook hook;
+    hook.onCommonDialog = [](CCommonDialog &) -> INT_PTR { return IDCANCEL; };
+    CTestHookScope scope(hook);
+    const CRect margins = view->GetMargins();
+    view->GetPageSize();
+    EXPECT_EQ(margins, view->GetMargins());
+}
+
+// ---- Preview ----------------------------------------------------------------------------------
+
+TEST_F(ViewOutputTest, PreviewShowsTheCleanedPagesAndClosesBackToTheDocument)
+{
+    frame->ShowWindow(SW_SHOW);
+    const std::string before = Plain();
+    frame->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW, 0);
+    auto *preview = dynamic_cast<CPreviewView *>(frame->GetActiveView());
+    ASSERT_NE(nullptr, preview);
+    EXPECT_EQ(1, view->begun);
+    EXPECT_GE(preview->m_pPreviewInfo->GetMaxPage(), 3u);
+    EXPECT_EQ(std::string::npos, Plain().find("podział strony")) << "the preview shows the cleaned text";
+    preview->UpdateWindow();
+    EXPECT_GE(view->pages, 1);
+
+    frame->SendMessage(WM_COMMAND, AFX_ID_PREVIEW_CLOSE, 0);
+    EXPECT_EQ(view, frame->GetActiveView());
+    EXPECT_EQ(before, Plain());
+    EXPECT_TRUE(view->GetStyle() & WS_VISIBLE);
+}
+
+// ---- Printing ---------------------------------------------------------------------------------
+
+class ViewPrintTest : public ViewOutputTest {
+protected:
+    void SetUp() override
+    {
+        const char *out = getenv("MORVELANK_PRINT_OUTPUT_DIR");
+        if (out == nullptr || *out == '\0')
+            GTEST_SKIP() << "no PDF printer in this run";
+        folder = L"Z:" + Cp1250ToWide(out);
+        for (wchar_t &c : folder)
+            c = c == L'/' ? L'\\' : c;
+        ViewOutputTest::SetUp();
+    }
+
+    // The PDFs that appeared since before, once count of them are complete.
+    std::set<std::wstring> NewPdfs(const std::set<std::wstring> &before, size_t count)
+    {
+        std::set<std::wstring> complete;
+        for (int tries = 0; tries < 300 && complete.size() < count; ++tries) {
+            for (const std::wstring &name : PdfFiles(folder))
+                if (!before.count(name) && ReadBytes(folder + L"\\" + name).find("%%EOF") != std::string::npos)
+                    complete.insert(name);
+            if (complete.size() < count)
+                Sleep(100);
+        }
+        return complete;
+    }
+
+    std::wstring folder;
+};
+
+TEST_F(ViewPrintTest, PrintedDocumentLandsCleanWithHeaderFooterAndPageNumbers)
+{
+    CTestHook hook;
+    hook.onCommonDialog = [](CCommonDialog &) -> INT_PTR { return IDOK; };
+    CTestHookScope scope(hook);
+    const std::string shown = Plain();
+    const std::set<std::wstring> before = PdfFiles(folder);
+    frame->SendMessage(WM_COMMAND, ID_FILE_PRINT, 0);
+    ASSERT_EQ(1, view->begun);
+    ASSERT_GE(view->pages, 3);
+    EXPECT_EQ(shown, Plain()) << "the document is generated again after printing";
+    EXPECT_TRUE(view->GetStyle() & WS_VISIBLE);
+
+    const std::set<std::wstring> printed = NewPdfs(before, 1);
+    ASSERT_EQ(1u, printed.size());
+    // The text is read back with pdftotext by the check that follows this test.
+    FILE *note = _wfopen((folder + L"\\last-view-print.txt").c_str(), L"wb");
+    ASSERT_NE(nullptr, note);
+    fprintf(note, "%s\n%d\n", WideToCp1250(*printed.begin()).GetString(), view->pages);
+    fclose(note);
+}
+
+TEST_F(ViewPrintTest, PrintAllAsksOnceAndPrintsEveryGeneratedDocument)
+{
+    CTestHook hook;
+    int asked = 0;
+    hook.onCommonDialog = [&](CCommonDialog &) -> INT_PTR {
+        ++asked;
+        return IDOK;
+    };
+    CTestHookScope scope(hook);
+    view->ShowDocument(2, -1);
+    const std::set<std::wstring> before = PdfFiles(folder);
+    frame->SendMessage(WM_COMMAND, ID_DRUKUJ_WSZYSTKO, 0);
+    EXPECT_EQ(1, asked);
+    EXPECT_EQ(2, view->begun) << "the editable document is not printed";
+    EXPECT_EQ(2u, NewPdfs(before, 2).size());
+    EXPECT_EQ(2, view->GetCurrentDocument());
+    EXPECT_EQ(0u, Plain().find("Notatka Gmina Łódź"));
+    EXPECT_EQ(0, view->m_bBatchPrint);
+}
+
+TEST_F(ViewPrintTest, PrintAllStopsWhenTheFirstDialogIsCancelled)
+{
+    CTestHook hook;
+    int asked = 0;
+    hook.onCommonDialog = [&](CCommonDialog &) -> INT_PTR {
+        ++asked;
+        return IDCANCEL;
+    };
+    CTestHookScope scope(hook);
+    const std::string shown = Plain();
+    view->PrintProceeding();
+    EXPECT_EQ(1, asked);
+    EXPECT_EQ(0, view->begun);
+    EXPECT_EQ(0, view->GetCurrentDocument());
+    EXPECT_EQ(shown, Plain());
+}
+
+} // namespace
