@@ -161,10 +161,10 @@ public:
     // The main window's services; null before it exists.
     MainWindowServices *GetMainWindowServices() const;
 
-    DECLARE_MESSAGE_MAP()
-
-private:
+    // The proceeding and document-set templates, added to the document manager.
     void CreateDocumentTemplates();
+
+    DECLARE_MESSAGE_MAP()
 };
 
 // The registry key of the program's settings under HKEY_CURRENT_USER.

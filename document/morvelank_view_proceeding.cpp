@@ -142,8 +142,16 @@ int CMorvelankView::LoadProceeding(int mode, const CString &dataPath, const Defa
     m_bLoaded = false;
     InstalledSets installation(m_files.m_strMainPath, m_files.m_strUserTemplatesPath);
     ProceedingOpen open(m_files.m_strMainPath, installation);
+    // A new proceeding keeps the parts the wizard gave it, whatever its starting data holds.
+    const int parts = m_tables->m_nParts;
+    std::vector<CString> partNames(m_tables->m_partNames, m_tables->m_partNames + (parts > 0 ? parts : 0));
     const int loaded = open.Load(mode, dataPath, m_project, defaults, *m_tables, m_header, nullptr);
     ShowMessages(open.GetMessages());
+    if (loaded && mode == kLoadNewProceeding) {
+        m_tables->m_nParts = parts;
+        for (int part = 0; part < parts; ++part)
+            m_tables->m_partNames[part] = partNames[part];
+    }
     if (loaded) {
         m_files.m_nFileVersion = m_header.version;
         m_bLoaded = true;

@@ -6,6 +6,7 @@
 #include "app/file_utils.h"
 #include "framework/core/exceptions.h"
 #include "framework/ui/frameids.h"
+#include "document/morvelank_doc.h"
 #include "document/morvelank_view.h"
 #include "framework/ui/msgbox.h"
 #include "mainframe/preview_dlg.h"
@@ -23,6 +24,12 @@ extern "C" {
 extern const int MorvelankMainFrame;
 const int MorvelankMainFrame = 1;
 }
+
+// Start-up finds the proceeding windows' classes by name before this window exists; naming
+// them here brings them into the program with it.
+extern CRuntimeClass *const MorvelankProceedingWindowClasses[];
+CRuntimeClass *const MorvelankProceedingWindowClasses[] = {RUNTIME_CLASS(CMorvelankDoc), RUNTIME_CLASS(CChildFrame),
+                                                          RUNTIME_CLASS(CMorvelankView)};
 
 BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWnd)
     ON_WM_CREATE()
