@@ -83,4 +83,72 @@ TEST(KindSource, FaultsNameTheirFileAndLine)
     EXPECT_STREQ(folder / "postepowanie63.txt: brak pola \"kod\" albo \"wersja\" w bloku [postępowanie]", error);
 }
 
+// A kind of three variables under the example sources below.
+KindSource ReadSmallKind(const TestFolder &folder)
+{
+    TestFolder::WriteBytes(folder / "postepowanie63.txt",
+                           kKindHeader + u8"[001]\ntyp = tekst\netykieta = Nazwa zamawiającego\nwartość = domyślna\n"
+                                         u8"[030]\ntyp = data\nwartość = dzisiaj\n"
+                                         u8"[126]\ntyp = opcja\ngrupa = 126\nzaznaczona = nie\n");
+    KindSource kind;
+    CString error;
+    EXPECT_TRUE(ReadKindSource(folder / "postepowanie63.txt", kind, error)) << error;
+    return kind;
+}
+
+TEST(ExampleSource, GivesTheNameAndChangesOnlyValuesAndSelections)
+{
+    TestFolder folder;
+    KindSource kind = ReadSmallKind(folder);
+    TestFolder::WriteBytes(folder / "przyklad.txt", u8"# przykład\n[przykład]\nnazwa = Dostawa tonerów\n\n"
+                                                    u8"[001]\nwiersz = Gmina\nwiersz = Wierzbnica\n"
+                                                    u8"[030]\nwartość = 2025-10-14\n"
+                                                    u8"[126]\nzaznaczona = tak\n");
+    CString name, error;
+    ASSERT_TRUE(ReadExampleSource(folder / "przyklad.txt", kind, name, error)) << error;
+    EXPECT_STREQ("Dostawa tonerów", name);
+    ASSERT_EQ(3u, kind.variables.size());
+    EXPECT_EQ(0, kind.variables[1].type);
+    EXPECT_STREQ("Nazwa zamawiającego", kind.variables[1].label);
+    EXPECT_STREQ("Gmina\nWierzbnica\n", kind.variables[1].value);
+    EXPECT_STREQ("2025-10-14", kind.variables[30].value);
+    EXPECT_EQ(126, kind.variables[126].group);
+    EXPECT_EQ(1, kind.variables[126].selected);
+}
+
+TEST(ExampleSource, FaultsNameTheirFileAndLine)
+{
+    struct Case {
+        std::string source;
+        const char *error; // after the folder
+    };
+    const Case cases[] = {
+        {u8"[przykład]\nnazwa = Dostawa\n[002]\nwartość = x\n",
+         "przyklad.txt:3: przykład podaje zmienną, której rodzaj postępowania nie ma: [002]"},
+        {u8"[przykład]\nnazwa = Dostawa\n[001]\ntyp = data\n",
+         "przyklad.txt:4: przykład zmienia tylko pola \"wartość\", \"wiersz\" i \"zaznaczona\", nie: typ"},
+        {u8"[przykład]\nnazwa = Dostawa\n[001]\netykieta = Inna\n",
+         "przyklad.txt:4: przykład zmienia tylko pola \"wartość\", \"wiersz\" i \"zaznaczona\", nie: etykieta"},
+        {u8"[przykład]\nnazwa = Dostawa\n[030]\nwartość = dzisiaj\n",
+         "przyklad.txt:4: data przykładu to RRRR-MM-DD, nie \"dzisiaj\""},
+        {u8"[przykład]\nnazwa = Dostawa\n[030]\nwartość = 14.10.2025\n",
+         "przyklad.txt:4: data to \"dzisiaj\" albo RRRR-MM-DD, nie: 14.10.2025"},
+        {u8"[przykład]\nnazwa = Dostawa\\tonery\n",
+         "przyklad.txt:2: nazwa przykładu musi być dopuszczalną nazwą pliku: Dostawa\\tonery"},
+        {u8"[przykład]\nrodzaj = 64\n", "przyklad.txt:2: nieznane pole bloku [przykład]: rodzaj"},
+        {u8"[postępowanie]\nkod = 64\n",
+         "przyklad.txt:1: blok [postępowanie] może stać tylko w pliku postepowanie<N>.txt"},
+        {u8"[001]\nwartość = Gmina\n", "przyklad.txt: brak bloku [przykład] z polem \"nazwa\""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.error);
+        TestFolder folder;
+        KindSource kind = ReadSmallKind(folder);
+        TestFolder::WriteBytes(folder / "przyklad.txt", c.source);
+        CString name, error;
+        EXPECT_FALSE(ReadExampleSource(folder / "przyklad.txt", kind, name, error));
+        EXPECT_STREQ(folder / c.error, error);
+    }
+}
+
 } // namespace

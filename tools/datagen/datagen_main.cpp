@@ -3,6 +3,9 @@
 // writes "<output>\postepowanie<N>.wy" and "<output>\komentarz<N>.wy" for every source through
 // the program's own writers. Every source is read before anything is written; the first fault
 // ends the run with its file and line on the error output and exit code 1.
+//   morvelank_datagen --przyklad <example folder> <source postepowanie<N>.txt> <example source>
+// writes the example proceeding "<example folder>\<name>\<name>.baz" and "<name>.dat": the
+// kind's starting data with the example's values, as a saved undivided proceeding.
 #include <windows.h>
 
 #include <cstdio>
@@ -13,6 +16,7 @@
 #include "app/archive_file.h"
 #include "app/comment_table.h"
 #include "app/file_utils.h"
+#include "app/project.h"
 #include "document/data_file.h"
 #include "document/view_tables.h"
 #include "tools/datagen/kind_source.h"
@@ -41,26 +45,32 @@ struct Kind {
     KindSource source;
 };
 
-bool WriteKind(const Kind &kind, const CString &outputFolder)
+// The variables into the tables, and the labels into the comment table when one is given.
+void FillTables(const KindSource &source, ViewTables &tables, CKomentarz2 *comments)
 {
-    auto tables = std::make_unique<ViewTables>();
-    tables->m_nLoadedVersion = kind.source.version;
-    tables->m_nNextDynamicVariable = tables->GetFirstVariableIndex();
-    tables->m_nParts = -1;
-    auto comments = std::make_unique<CKomentarz2>();
-    for (const auto &entry : kind.source.variables) {
+    tables.m_nLoadedVersion = source.version;
+    tables.m_nNextDynamicVariable = tables.GetFirstVariableIndex();
+    tables.m_nParts = -1;
+    for (const auto &entry : source.variables) {
         const SourceVariable &variable = entry.second;
-        VariableSlot &slot = tables->m_variables[entry.first];
+        VariableSlot &slot = tables.m_variables[entry.first];
         slot.type = static_cast<int16_t>(variable.type);
         slot.value = variable.value;
         slot.groupNumber = static_cast<int16_t>(variable.group);
         slot.selected = variable.selected;
-        if (!variable.label.IsEmpty()) {
+        if (comments && !variable.label.IsEmpty()) {
             KomentarzEntry &comment = comments->m_entries[comments->m_nCount++];
             comment.text = variable.label;
             comment.id = entry.first;
         }
     }
+}
+
+bool WriteKind(const Kind &kind, const CString &outputFolder)
+{
+    auto tables = std::make_unique<ViewTables>();
+    auto comments = std::make_unique<CKomentarz2>();
+    FillTables(kind.source, *tables, comments.get());
 
     DataFileHeader header;
     header.version = kind.source.version;
@@ -82,10 +92,60 @@ bool WriteKind(const Kind &kind, const CString &outputFolder)
     return true;
 }
 
+// The example as the program saves a proceeding: the data file first, then the record that
+// names it.
+int WriteExample(const CString &exampleFolder, const CString &kindPath, const CString &examplePath)
+{
+    KindSource source;
+    CString name, error;
+    if (!ReadKindSource(kindPath, source, error) || !ReadExampleSource(examplePath, source, name, error)) {
+        PrintError(error);
+        return 1;
+    }
+    auto tables = std::make_unique<ViewTables>();
+    FillTables(source, *tables, nullptr);
+
+    CProject project;
+    project.m_strName = name;
+    project.SetFileName(name, "dat");
+    project.SetFolder(exampleFolder + "\\" + name);
+    project.m_nProcedureCode = source.procedureCode;
+    project.m_nLawVersion = source.version;
+    project.m_nOrderType = 0;
+    project.m_nAttachedCount = 0;
+    project.ResetCriteria();
+    if (!DirectoryExists(project.GetFolder()) && !CreateDirectoryPath(project.GetFolder())) {
+        PrintError("nie można utworzyć folderu " + project.GetFolder());
+        return 1;
+    }
+
+    DataFileHeader header;
+    header.version = source.version;
+    header.procedureCode = source.procedureCode;
+    ProceedingDataFile file;
+    if (!file.Write(project.GetDocumentPath(), name, *tables, header)) {
+        for (const DataFileMessage &message : file.GetMessages())
+            PrintError(message.text);
+        return 1;
+    }
+    if (!WriteProjectFile(project, project.GetProjectFilePath())) {
+        PrintError("nie można zapisać pliku " + project.GetProjectFilePath());
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    if (argc >= 2 && CString(argv[1]) == "--przyklad") {
+        if (argc != 5) {
+            PrintError("użycie: morvelank_datagen --przyklad <folder przykładu> <postepowanie<N>.txt> <źródło przykładu>");
+            return 2;
+        }
+        return WriteExample(argv[2], argv[3], argv[4]);
+    }
     if (argc < 3) {
         PrintError("użycie: morvelank_datagen <folder wyjściowy> <postepowanie<N>.txt>...");
         return 2;

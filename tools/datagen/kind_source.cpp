@@ -74,6 +74,12 @@ bool ToCodePage1250(const std::string &utf8, CString &text)
 class SourceReader {
 public:
     SourceReader(KindSource &kind, CString &error) : m_kind(kind), m_error(error) {}
+    // Reading an example proceeding: its [przykład] block names it, and its variable blocks
+    // only change values of the kind's variables.
+    SourceReader(KindSource &kind, CString &exampleName, CString &error)
+        : m_kind(kind), m_error(error), m_exampleName(&exampleName)
+    {
+    }
 
     bool ReadFile(const CString &path, bool isKindFile, int depth);
 
@@ -84,6 +90,7 @@ private:
         return false;
     }
     bool ReadLine(const CString &line, int depth);
+    bool ExampleField(const CString &key, const CString &value);
     bool HeaderField(const CString &key, const CString &value, int depth);
     bool VariableField(const CString &key, const CString &value);
     bool StartVariable(const CString &identifier);
@@ -95,6 +102,8 @@ private:
     int m_line = 0;
     bool m_isKindFile = false;
     bool m_inHeader = false;
+    CString *m_exampleName = nullptr;
+    bool m_inExample = false;
     SourceVariable *m_variable = nullptr;
     bool m_valueStarted = false;
 };
@@ -139,6 +148,9 @@ bool SourceReader::ReadLine(const CString &line, int depth)
             return Fail("nagłówek bloku bez zamykającego \"]\"");
         const CString name = line.Mid(1, line.GetLength() - 2);
         m_variable = nullptr;
+        m_inExample = m_exampleName && name == "przykład";
+        if (m_inExample)
+            return true;
         m_inHeader = name == "postępowanie";
         if (m_inHeader && !m_isKindFile)
             return Fail("blok [postępowanie] może stać tylko w pliku postepowanie<N>.txt");
@@ -153,9 +165,22 @@ bool SourceReader::ReadLine(const CString &line, int depth)
     value.Trim();
     if (m_inHeader)
         return HeaderField(key, value, depth);
+    if (m_inExample)
+        return ExampleField(key, value);
     if (m_variable)
         return VariableField(key, value);
     return Fail("pole poza blokiem [postępowanie] lub [zmienna]");
+}
+
+bool SourceReader::ExampleField(const CString &key, const CString &value)
+{
+    if (key != "nazwa")
+        return Fail("nieznane pole bloku [przykład]: " + key);
+    // The name becomes a folder and file names of the installation.
+    if (value.IsEmpty() || value.FindOneOf("\\/:*?\"<>|") >= 0)
+        return Fail("nazwa przykładu musi być dopuszczalną nazwą pliku: " + value);
+    *m_exampleName = value;
+    return true;
 }
 
 bool SourceReader::Number(const CString &value, int low, int high, int &number)
@@ -211,6 +236,8 @@ bool SourceReader::StartVariable(const CString &identifier)
     // Numbers from the first instance number on belong to the copies that repeated blocks make.
     if (number >= FirstDynamicVariableForVersion(kNewestFileVersion))
         return Fail("numer zmiennej zajęty przez kopie bloków powtarzanych: [" + identifier + "]");
+    if (m_exampleName && m_kind.variables.count(number) == 0)
+        return Fail("przykład podaje zmienną, której rodzaj postępowania nie ma: [" + identifier + "]");
     m_variable = &m_kind.variables[number];
     if (m_variable->where.IsEmpty())
         m_variable->where.Format("%s:%d", m_path, m_line);
@@ -221,6 +248,13 @@ bool SourceReader::StartVariable(const CString &identifier)
 bool SourceReader::VariableField(const CString &key, const CString &value)
 {
     SourceVariable &variable = *m_variable;
+    if (m_exampleName) {
+        if (key != "wartość" && key != "wiersz" && key != "zaznaczona")
+            return Fail("przykład zmienia tylko pola \"wartość\", \"wiersz\" i \"zaznaczona\", nie: " + key);
+        // The example is opened, never created: "today" would be the day it is opened.
+        if (IsDateType(variable.type) && value == "dzisiaj")
+            return Fail("data przykładu to RRRR-MM-DD, nie \"dzisiaj\"");
+    }
     if (key == "typ") {
         for (const TypeName &name : kTypeNames)
             if (value == name.name) {
@@ -288,4 +322,17 @@ bool ReadKindSource(const CString &path, KindSource &kind, CString &error)
 {
     SourceReader reader(kind, error);
     return reader.ReadFile(path, true, 0) && Complete(kind, path, error);
+}
+
+bool ReadExampleSource(const CString &path, KindSource &kind, CString &name, CString &error)
+{
+    name.Empty();
+    SourceReader reader(kind, name, error);
+    if (!reader.ReadFile(path, false, 0) || !Complete(kind, path, error))
+        return false;
+    if (name.IsEmpty()) {
+        error = path + ": brak bloku [przykład] z polem \"nazwa\"";
+        return false;
+    }
+    return true;
 }

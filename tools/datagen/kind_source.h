@@ -25,3 +25,8 @@ struct KindSource {
 // Reads the source and the files it includes. False on the first fault, with error saying
 // "<file>:<line>: " and what is wrong.
 bool ReadKindSource(const CString &path, KindSource &kind, CString &error);
+
+// An example proceeding's source over its kind, already read: the name from its [przykład]
+// block, and new values and selections for the kind's variables. False on the first fault, as
+// above; a variable the kind lacks, a type or label, or a date given as "dzisiaj" is one.
+bool ReadExampleSource(const CString &path, KindSource &kind, CString &name, CString &error);
