@@ -84,6 +84,15 @@ public:
     DataFileHeader m_header;
     int m_bClosing = 0;
 
+    // ---- Save As, password and document properties (morvelank_view_files.cpp) ------------------
+    // SaveProceeding is there too: a save asks for the set file or the proceeding's name and
+    // password it needs; "Zapisz jako" copies the proceeding to its new folder.
+    void SaveProceedingAs() override;
+    void ChangePassword() override;
+    // The secured flags through the properties dialog, the tree's pictures following them.
+    void EditDocumentProperties() override;
+    void RefreshSecuredIcons();
+
     // ---- Editing variables (morvelank_view_edit.cpp) ---------------------------------------------
     // Opens the editor of the variable at the position and writes its result into the shown
     // document; character is the key typed on the variable, 0 for a double click.
@@ -103,7 +112,7 @@ public:
     // any failure) ends the run. The shown document is shown again at the end.
     void PrintProceeding();
     // Page set-up: the dialog works in hundredths of a millimetre, the view keeps twips.
-    void GetPageSize();
+    void GetPageSize() override;
     void DrawMarginGuides(CDC *pDC, CPrintInfo *pInfo);
     // Halves away from zero: 15 gives 20, -15 gives -20, 14 gives 10.
     static int NearestTen(int a);

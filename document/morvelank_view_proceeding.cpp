@@ -1,5 +1,5 @@
 // Filling the view: a new proceeding from the wizard's answers, or a saved one from its files;
-// the proceeding tree; saving and the closing question.
+// the proceeding tree; the closing question. Saving itself: morvelank_view_files.cpp.
 #include "app/file_utils.h"
 #include "app/law_versions.h"
 #include "app/procedure_catalogue.h"
@@ -241,43 +241,6 @@ void CMorvelankView::ShowFirstLines()
     SendMessage(EM_HIDESELECTION, TRUE, 0);
     ShowWindow(SW_SHOW);
     UpdateStatusBar();
-}
-
-int CMorvelankView::SaveProceeding(int askPassword, int saveAs, int onlyIfModified)
-{
-    CWaitCursor wait;
-    (void)askPassword;
-    if (onlyIfModified && !m_bModified)
-        return 0;
-    if (m_nProcedureCode < 0)
-        return 0;
-    CMorvelankApp *app = GetMorvelankApp();
-    if (app->EnsureCurrentFolder() == 0)
-        return 0;
-    // Save As, which would ask for a new name and password, is not offered yet: a proceeding
-    // without a name cannot be saved.
-    if (saveAs || m_project.m_strName.IsEmpty())
-        return 0;
-
-    const bool editableShown = CaptureEditableText() != 0;
-    ProceedingSaveRequest request;
-    request.kind = m_nProceedingKind;
-    request.loaded = m_bLoaded;
-    request.header = m_header;
-    if (editableShown && !m_files.m_bClearOnFirstClick)
-        request.editableRtf = &m_files.m_strEditableText;
-    ProceedingSave save(*m_tables, m_project, [app](CProject &project) { app->ExportToMDB(&project, nullptr); });
-    const int saved = save.Save(request);
-    if (!saved) {
-        ShowMessages(save.GetMessages());
-        UpdateFrameTitle();
-        return 0;
-    }
-    m_bModified = 0;
-    if (!FindDocumentSet(m_nProceedingKind))
-        app->AddToRecentFileList(m_project.GetProjectFilePath());
-    UpdateFrameTitle();
-    return 1;
 }
 
 bool CMorvelankView::SaveModifiedPrompt()

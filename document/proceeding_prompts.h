@@ -1,8 +1,9 @@
-// Questions that opening a proceeding asks through dialogs of the proceeding window's layer,
-// which lies above the view. The program installs them before it opens a proceeding; without
-// them a question cannot be asked and the answer is "no".
+// Questions that opening and saving a proceeding ask through dialogs of the proceeding window's
+// layer, which lies above the view. The program installs them before it opens a proceeding;
+// without them a question cannot be asked and the answer is "no".
 #pragma once
 
+#include "document/view_tables.h"
 #include "framework/core/cstring.h"
 
 class CWnd;
@@ -12,6 +13,17 @@ public:
     virtual ~ProceedingPrompts() = default;
     // True when the user typed the stored password.
     virtual bool AskPassword(CWnd *parent, const CString &storedPassword) = 0;
+    // The password chosen for a proceeding being saved; "" for none, also after Cancel.
+    virtual CString ChooseProtection(CWnd *parent) = 0;
+    // The name of a proceeding saved for the first time or under another name. True once the
+    // name was accepted and its folder made in the working folder; false on Cancel.
+    virtual bool AskProceedingName(CWnd *parent, CString &name) = 0;
+    // True when the user confirmed the stored password and chose the new one ("" removes it).
+    virtual bool AskNewPassword(CWnd *parent, const CString &storedPassword, CString &newPassword) = 0;
+    // The secured flags of the documents as the user left them, and whether the proceeding is
+    // to go to the archive; false on Cancel.
+    virtual bool EditDocumentProperties(CWnd *parent, const ViewTables &tables, int secured[kDocumentSlots],
+                                        bool &archive) = 0;
 };
 
 void SetProceedingPrompts(ProceedingPrompts *prompts);

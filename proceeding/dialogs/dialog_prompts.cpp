@@ -1,9 +1,16 @@
 #include "proceeding/dialogs/dialog_prompts.h"
 
+#include <memory>
+
 #include "document/proceeding_prompts.h"
+#include "proceeding/dialogs/document_properties_dlg.h"
 #include "proceeding/dialogs/password_dialogs.h"
+#include "proceeding/dialogs/save_as_dlg.h"
 
 namespace {
+
+// A state of 1 marks a comment: the properties dialog neither locks nor unlocks it.
+const int kCommentState = 1;
 
 class DialogPrompts : public ProceedingPrompts {
 public:
@@ -12,6 +19,52 @@ public:
         CPasswordPromptDlg prompt(parent);
         prompt.m_strStoredPassword = storedPassword;
         return prompt.DoModal() == IDOK;
+    }
+
+    CString ChooseProtection(CWnd *parent) override
+    {
+        CProtectDocumentDlg dialog(parent);
+        return dialog.DoModal() == IDOK ? dialog.m_strPassword : CString();
+    }
+
+    bool AskProceedingName(CWnd *parent, CString &name) override
+    {
+        CSaveAsDlg dialog(parent);
+        dialog.m_strName = name;
+        if (dialog.DoModal() != IDOK)
+            return false;
+        name = dialog.m_strName;
+        return true;
+    }
+
+    bool AskNewPassword(CWnd *parent, const CString &storedPassword, CString &newPassword) override
+    {
+        CChangePasswordDlg dialog(parent);
+        dialog.m_strStoredPassword = storedPassword;
+        if (dialog.DoModal() != IDOK)
+            return false;
+        newPassword = dialog.m_strNewPassword;
+        return true;
+    }
+
+    bool EditDocumentProperties(CWnd *parent, const ViewTables &tables, int secured[kDocumentSlots],
+                                bool &archive) override
+    {
+        // Large: kept off the stack.
+        auto dialog = std::make_unique<CDocumentPropertiesDlg>(parent);
+        for (int slot = 0; slot < kDocumentSlots; ++slot) {
+            const DocumentSlot &document = tables.m_documents[slot];
+            dialog->m_strFileNames[slot] = document.fileName;
+            dialog->m_strDocumentNames[slot] = document.displayName;
+            dialog->m_nLocked[slot] = document.secured;
+            dialog->m_nComment[slot] = document.state == kCommentState ? 1 : 0;
+        }
+        if (dialog->DoModal() != IDOK)
+            return false;
+        for (int slot = 0; slot < kDocumentSlots; ++slot)
+            secured[slot] = dialog->m_nLocked[slot];
+        archive = dialog->m_nArchiveRequest == 1;
+        return true;
     }
 };
 

@@ -59,11 +59,15 @@ BEGIN_MESSAGE_MAP(CChildFrame, CMDIChildWnd)
     ON_UPDATE_COMMAND_UI(ID_KREATOR_SPECYFIKACJI, OnUpdateSpecificationWizard)
     ON_COMMAND(ID_NAGLOWEK_I_STOPKA, OnHeaderFooter)
     ON_COMMAND(ID_DRZEWO_DO_PLIKU, OnSaveTreeAsText)
+    ON_COMMAND(ID_ZAPISZ_JAKO, OnSaveAs)
+    ON_UPDATE_COMMAND_UI(ID_ZAPISZ_JAKO, OnUpdateSaveAs)
+    ON_COMMAND(ID_ZMIEN_HASLO, OnChangePassword)
+    ON_UPDATE_COMMAND_UI(ID_ZMIEN_HASLO, OnUpdateKindZero)
+    ON_COMMAND(ID_WLASNOSCI_DOKUMENTOW, OnDocumentProperties)
+    ON_UPDATE_COMMAND_UI(ID_WLASNOSCI_DOKUMENTOW, OnUpdateKindZero)
+    ON_COMMAND(ID_FILE_PRINT_SETUP, OnPageSetup)  // 57606, the menu's "&Ustawienia strony"
     // Commands whose work the view or a dialog does not offer yet: greyed until it does.
-    ON_UPDATE_COMMAND_UI(ID_ZAPISZ_JAKO, OnUpdateNotYetAvailable)
-    ON_UPDATE_COMMAND_UI(ID_ZMIEN_HASLO, OnUpdateNotYetAvailable)
     ON_UPDATE_COMMAND_UI(ID_PRZENIES_DO_ARCHIWUM, OnUpdateNotYetAvailable)
-    ON_UPDATE_COMMAND_UI(ID_WLASNOSCI_DOKUMENTOW, OnUpdateNotYetAvailable)
     ON_UPDATE_COMMAND_UI(ID_EDYTOR_SZABLONOW, OnUpdateNotYetAvailable)
     ON_UPDATE_COMMAND_UI(ID_WYSLIJ_EMAIL, OnUpdateNotYetAvailable)
     ON_UPDATE_COMMAND_UI(ID_KORESPONDENCJA_SERYJNA, OnUpdateNotYetAvailable)
@@ -170,6 +174,31 @@ void CChildFrame::OnUpdateSave(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(m_pView != nullptr && IsSavableKind(m_pView->GetProceedingKind()) &&
                    m_pView->IsModified());
+}
+
+void CChildFrame::OnSaveAs()
+{
+    if (m_pView != nullptr) m_pView->SaveProceedingAs();
+}
+
+void CChildFrame::OnUpdateSaveAs(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_pView != nullptr && IsSavableKind(m_pView->GetProceedingKind()));
+}
+
+void CChildFrame::OnChangePassword()
+{
+    if (m_pView != nullptr) m_pView->ChangePassword();
+}
+
+void CChildFrame::OnDocumentProperties()
+{
+    if (m_pView != nullptr) m_pView->EditDocumentProperties();
+}
+
+void CChildFrame::OnPageSetup()
+{
+    if (m_pView != nullptr) m_pView->GetPageSize();
 }
 
 void CChildFrame::OnUpdateKindZero(CCmdUI* pCmdUI)

@@ -37,6 +37,11 @@ public:
 
     void OnSave();
     void OnUpdateSave(CCmdUI* pCmdUI);
+    void OnSaveAs();
+    void OnUpdateSaveAs(CCmdUI* pCmdUI);
+    void OnChangePassword();
+    void OnDocumentProperties();
+    void OnPageSetup();
     void OnUpdateKindZero(CCmdUI* pCmdUI);
     void OnWrapNone() { ApplyWordWrap(0); }
     void OnWrapToWindow() { ApplyWordWrap(1); }

@@ -35,6 +35,11 @@ public:
     virtual int GetFileVersion() const = 0;
     virtual void UpdateStatusBar() = 0;
     virtual CProject &GetProject() = 0;
+    // Saving under a new name, the password, the documents' secured flags and the page set-up.
+    virtual void SaveProceedingAs() = 0;
+    virtual void ChangePassword() = 0;
+    virtual void EditDocumentProperties() = 0;
+    virtual void GetPageSize() = 0;
 
     // ---- For the tree ----------------------------------------------------------------------
     // Set while the view moves the tree's selection to follow the caret.

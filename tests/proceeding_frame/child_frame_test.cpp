@@ -112,10 +112,32 @@ TEST_F(ProceedingWindowTest, CommandsWhoseWorkIsNotInTheProgramYetAreGreyed)
 {
     view->kind = 0;
     view->modified = 1;
-    const UINT ids[] = {ID_ZAPISZ_JAKO,      ID_ZMIEN_HASLO,    ID_PRZENIES_DO_ARCHIWUM,
-                        ID_WLASNOSCI_DOKUMENTOW, ID_EDYTOR_SZABLONOW, ID_WYSLIJ_EMAIL,
-                        ID_KORESPONDENCJA_SERYJNA, ID_KOPIUJ_WSZYSTKO, ID_KREATOR_SPECYFIKACJI};
+    const UINT ids[] = {ID_PRZENIES_DO_ARCHIWUM,   ID_EDYTOR_SZABLONOW, ID_WYSLIJ_EMAIL,
+                        ID_KORESPONDENCJA_SERYJNA, ID_KOPIUJ_WSZYSTKO,  ID_KREATOR_SPECYFIKACJI};
     for (UINT id : ids) EXPECT_EQ(Update(id).enabled, 0) << id;
+}
+
+TEST_F(ProceedingWindowTest, SaveAsPasswordPropertiesAndPageSetUpReachTheViewForTheirKinds)
+{
+    const struct {
+        int kind;
+        bool saveAs;
+        bool kindZero;
+    } cases[] = {{0, true, true}, {1, false, false}, {3, true, false}, {5, false, false}, {6, true, false}, {8, true, false}};
+    for (const auto& c : cases) {
+        view->kind = c.kind;
+        view->modified = 0;  // Save As does not wait for a change
+        EXPECT_EQ(Update(ID_ZAPISZ_JAKO).enabled, c.saveAs ? 1 : 0) << c.kind;
+        EXPECT_EQ(Update(ID_ZMIEN_HASLO).enabled, c.kindZero ? 1 : 0) << c.kind;
+        EXPECT_EQ(Update(ID_WLASNOSCI_DOKUMENTOW).enabled, c.kindZero ? 1 : 0) << c.kind;
+    }
+
+    view->kind = 0;
+    for (UINT id : {UINT(ID_ZAPISZ_JAKO), UINT(ID_ZMIEN_HASLO), UINT(ID_WLASNOSCI_DOKUMENTOW), UINT(57606)})
+        Command(id);  // 57606: "&Ustawienia strony"
+    const std::vector<CString> expected = {"SaveProceedingAs", "ChangePassword", "EditDocumentProperties",
+                                           "GetPageSize"};
+    EXPECT_EQ(view->commands, expected);
 }
 
 TEST_F(ProceedingWindowTest, WordWrapCommandsMarkTheModeInForce)

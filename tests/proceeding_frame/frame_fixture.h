@@ -58,6 +58,10 @@ public:
     int GetFileVersion() const override { return fileVersion; }
     void UpdateStatusBar() override { ++statusUpdates; }
     CProject& GetProject() override { return project; }
+    void SaveProceedingAs() override { commands.push_back("SaveProceedingAs"); }
+    void ChangePassword() override { commands.push_back("ChangePassword"); }
+    void EditDocumentProperties() override { commands.push_back("EditDocumentProperties"); }
+    void GetPageSize() override { commands.push_back("GetPageSize"); }
 
     bool IsTreeSyncing() const override { return syncing; }
     int GetDocumentState(int n) const override;
@@ -99,6 +103,7 @@ public:
     std::vector<int> calculators;
     std::vector<CString> saves;        // "asNew,quiet,onlyIfModified"
     std::vector<CString> shown;        // "document/part"
+    std::vector<CString> commands;     // the view operations the frame relayed, by name
     bool generatedWhileVisible = false;
 };
 
