@@ -15,6 +15,7 @@ BEGIN_MESSAGE_MAP(CMorvelankView, CRichEditView)
     ON_COMMAND(ID_EKSPORT_HTML, EksportujHTML)
     ON_WM_LBUTTONDBLCLK()
     ON_WM_CHAR()
+    ON_WM_SETCURSOR()
 END_MESSAGE_MAP()
 
 CMorvelankView::CMorvelankView() : m_tables(new ViewTables)
@@ -43,6 +44,8 @@ void CMorvelankView::OnInitialUpdate()
     m_nProcedureCode = 0;
     m_tables->m_nParts = -1;
     m_tables->m_instanceFlags[0] = 1;
+    if (!m_hint.GetSafeHwnd())
+        m_hint.Create(CHintWnd::IDD, this);
     SetMargins(CRect(720, 1420, 720, 1420));
     SetPaperSize(CSize(11910, 16840));
     m_nWordWrap = WrapToTargetDevice;

@@ -4,12 +4,14 @@
 
 #include <memory>
 
+#include "app/comment_table.h"
 #include "app/project.h"
 #include "app/morvelank_app.h"
 #include "document/data_file.h"
 #include "document/document_files.h"
 #include "document/template_engine.h"
 #include "document/view_tables.h"
+#include "controls/hint_wnd.h"
 #include "framework/ui/docview.h"
 #include "framework/shell/rich_edit_print.h"
 #include "proceeding/frame/proceeding_window_view.h"
@@ -63,7 +65,6 @@ public:
     bool IsTreeSyncing() const override { return false; }
     int GetHeadingPosition(int document, int slot) const override;
     void ToggleDocumentSecured(int document) override;
-    void AddFileToProject() override {}
     HTREEITEM GetCalculatorItem(int) const override { return nullptr; }
     void ShowCriteriaCalculator(int) override {}
     void UpdateFrameTitle();
@@ -99,6 +100,24 @@ public:
     void InsertVariableAt(int position, int character);
     void OnLButtonDblClk(UINT nFlags, CPoint point);
     void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+
+    // ---- Headings and own files in the tree, comments, hints (morvelank_view_tree.cpp) ---------
+    // Lists the headings of the points of document index under its tree item; the control is
+    // left holding the raw template.
+    void OdczytajNaglowkiPunktowZDokumentu(int index);
+    void AddFileToProject() override;
+    // The comment text of the id from the procedure kind's comment table; "" when none.
+    CString GetCommentText(int id) const;
+    // Hover over the shown document: a variable shows its hint, a page break its cursor;
+    // whether anything was hit.
+    BOOL TrackMouseOverVariable(int x, int y, BOOL select);
+    BOOL PreTranslateMessage(MSG *pMsg) override;
+    BOOL OnSetCursor(CWnd *pWnd, UINT nHitTest, UINT message);
+    std::unique_ptr<CKomentarz2> m_pComments{new CKomentarz2}; // large; loaded with the proceeding
+    CHintWnd m_hint{this};
+    HTREEITEM m_hAttachmentsItem = nullptr; // "Moje dokumenty"; null when the tree has none
+    int m_bOverVariable = 0;
+    int m_bOverPageBreak = 0;
 
     // ---- Printing and print preview (morvelank_view_print.cpp) -------------------------------
     BOOL OnPreparePrinting(CPrintInfo *pInfo) override;

@@ -12,6 +12,7 @@ void CMorvelankView::InsertVariableAt(int position, int character)
     context.procedureCode = m_nProcedureCode;
     context.currentDocument = GetCurrentDocument();
     context.mainPath = m_files.m_strMainPath;
+    context.comments = m_pComments.get();
     if (CMorvelankApp *app = GetMorvelankApp()) {
         context.schedulePath = app->SchedulePath;
         context.euroRate = app->EuroRate;

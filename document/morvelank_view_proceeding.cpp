@@ -145,7 +145,7 @@ int CMorvelankView::LoadProceeding(int mode, const CString &dataPath, const Defa
     // A new proceeding keeps the parts the wizard gave it, whatever its starting data holds.
     const int parts = m_tables->m_nParts;
     std::vector<CString> partNames(m_tables->m_partNames, m_tables->m_partNames + (parts > 0 ? parts : 0));
-    const int loaded = open.Load(mode, dataPath, m_project, defaults, *m_tables, m_header, nullptr);
+    const int loaded = open.Load(mode, dataPath, m_project, defaults, *m_tables, m_header, m_pComments.get());
     ShowMessages(open.GetMessages());
     if (loaded && mode == kLoadNewProceeding) {
         m_tables->m_nParts = parts;
@@ -172,6 +172,7 @@ void CMorvelankView::FinishLoadingProceeding()
     if (m_nProceedingKind == kKindExample)
         title = "Przykład::" + title;
 
+    m_hAttachmentsItem = nullptr;
     if (m_pTree) {
         CTreeCtrl &tree = m_pTree->GetTreeCtrl();
         tree.DeleteAllItems();
@@ -216,6 +217,7 @@ void CMorvelankView::FinishLoadingProceeding()
         if (code != 98 && code != 96) {
             HTREEITEM attachments = tree.InsertItem("Moje dokumenty", 7, 8, root);
             tree.SetItemData(attachments, kAttachmentsItemData);
+            m_hAttachmentsItem = attachments;
             for (int i = 0; i < m_project.m_nAttachedCount && i < 100; ++i) {
                 const CString &file = m_project.m_strAttachedFiles[i];
                 const int image = FileKindByExtension(GetFileExtension(file));
@@ -229,7 +231,10 @@ void CMorvelankView::FinishLoadingProceeding()
     }
 
     ShowWindow(SW_HIDE);
-    ShowDocument(code == 98 || code == 96 || code == 95 ? 1 : 0, -1);
+    const int first = code == 98 || code == 96 || code == 95 ? 1 : 0;
+    for (int t = m_tables->m_nDocumentCount - 1; t >= first; --t)
+        OdczytajNaglowkiPunktowZDokumentu(t);
+    ShowDocument(first, -1);
     if (MainWindowServices *main = MainWindow())
         main->SetProgressPos(0);
     GetRichEditCtrl().SetSel(0, 0);

@@ -1,0 +1,223 @@
+// What the view puts into the proceeding tree besides its documents: the headings of their
+// points and the proceeding's own files; the comment table's texts; the hint over variables.
+#include "app/file_utils.h"
+#include "document/attached_files.h"
+#include "document/hover_hit.h"
+#include "document/morvelank_view.h"
+#include "document/point_headings.h"
+#include "document/view_services.h"
+#include "framework/core/codepage.h"
+#include "framework/core/module.h"
+#include "framework/ui/commondlg.h"
+#include "framework/ui/msgbox.h"
+
+namespace {
+
+const DWORD_PTR kAttachedFileItemData = 1234567;
+const int kPointImage = 2;
+const int kHoverSlots = 1000; // occurrence slots of variables; headings lie above them
+const char kPlainTextName[] = "to jest zwykly tekst";
+const UINT kVariableCursor = 163;
+const UINT kPageBreakCursor = 136;
+
+// The program's cursor, or the hand where the resources lack it.
+HCURSOR HoverCursor(UINT id)
+{
+    HCURSOR cursor = ::LoadCursorW(AfxGetResourceHandle(), MAKEINTRESOURCEW(id));
+    return cursor ? cursor : ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32649)); // IDC_HAND
+}
+
+CString HintWithoutMarkers(CString hint)
+{
+    for (const char *marker : {"[KORESPONDENCJA]", "[KORESPONDENCJA1]", "[KORESPONDENCJA2]", "[KORESPONDENCJA3]",
+                               "[KORESPONDENCJA4]"})
+        hint.Replace(marker, "");
+    return hint;
+}
+
+} // namespace
+
+void CMorvelankView::OdczytajNaglowkiPunktowZDokumentu(int index)
+{
+    if (index < 0 || index >= kDocumentSlots)
+        return;
+    const DocumentSlot &slot = m_tables->m_documents[index];
+    CString extension = GetFileExtension(slot.fileName);
+    extension.MakeLower();
+    if ((slot.state != kStateGenerated && slot.state != kStateEditable) || extension != "rtf")
+        return;
+
+    m_bModified = 0;
+    MainWindowServices *main = MainWindow();
+    if (main)
+        main->SetStatusText(0, "Wprowadza przetarg");
+    RichEditText control(m_hWnd);
+    control.SelectAll();
+    control.ReplaceSel("");
+
+    if (!m_pTree)
+        return;
+    CTreeCtrl &tree = m_pTree->GetTreeCtrl();
+    const DWORD_PTR code = static_cast<DWORD_PTR>(index) * 1000;
+    HTREEITEM documentItem = nullptr;
+    for (HTREEITEM child = tree.GetChildItem(tree.GetRootItem()); child && !documentItem;
+         child = tree.GetNextSiblingItem(child)) {
+        if (tree.GetItemData(child) == code) {
+            documentItem = child;
+            break;
+        }
+        for (HTREEITEM grandchild = tree.GetChildItem(child); grandchild; grandchild = tree.GetNextSiblingItem(grandchild))
+            if (tree.GetItemData(grandchild) == code) {
+                documentItem = grandchild;
+                break;
+            }
+    }
+    if (!documentItem)
+        return;
+
+    const int count = m_tables->m_nDocumentCount;
+    if (main && count > 0)
+        main->SetProgressPos((count - index + 1) * (100 / count));
+    control.StreamInRtf(ReadDocumentTemplate(index));
+    for (const PointHeading &heading : FindPointHeadings(control.GetPlainText())) {
+        HTREEITEM item = tree.InsertItem(heading.text, kPointImage, kPointImage, documentItem);
+        tree.SetItemData(item, code + heading.point);
+    }
+}
+
+void CMorvelankView::AddFileToProject()
+{
+    CMorvelankApp *app = GetMorvelankApp();
+    CFileDialog dialog(TRUE, "*.*", app ? app->WorkingPath + "\\*.*" : CString("*.*"),
+                       OFN_FILEMUSTEXIST | OFN_HIDEREADONLY,
+                       "Pliki tekstowe (*.txt)|*.txt|Pliki MS Word (*.doc)|*.doc|Pliki MS Excel (*.xls)|*.xls|"
+                       "Wszystkie pliki (*.*)|*.*||",
+                       this);
+    if (dialog.DoModal() != IDOK)
+        return;
+    const CString source = dialog.GetPathName();
+    const CString name = dialog.GetFileName();
+    const CString target = m_project.GetFolder() + "\\" + name;
+    const bool listed = m_hAttachmentsItem && !m_project.m_strName.IsEmpty();
+    // A full list refuses before anything is copied, so that the folder, the tree and the
+    // record never disagree.
+    if (listed && AttachedFileSlot(m_project, name) < 0) {
+        AfxShowMessageBox(m_hWnd, "Za dużo plików w projekcie", "Błąd", MB_ICONERROR);
+        return;
+    }
+    if (FileExists(target) &&
+        AfxShowMessageBox(m_hWnd, "Ten plik został już wcześniej dodany do projektu. Czy chcesz go nadpisać?",
+                          "Ostrzeżenie", MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+        return;
+    if (!::CopyFileW(Cp1250ToWide(source).c_str(), Cp1250ToWide(target).c_str(), FALSE)) {
+        AfxShowMessageBox(m_hWnd, "Błąd kopiowania pliku: " + source + " do " + target, "Błąd", MB_ICONEXCLAMATION);
+        return;
+    }
+    m_bModified = 1;
+    if (!m_hAttachmentsItem || !m_pTree)
+        return;
+
+    CTreeCtrl &tree = m_pTree->GetTreeCtrl();
+    // A file added again keeps its one item.
+    HTREEITEM item = nullptr;
+    for (HTREEITEM child = tree.GetChildItem(m_hAttachmentsItem); child && !item; child = tree.GetNextSiblingItem(child))
+        if (tree.GetItemText(child) == name)
+            item = child;
+    if (!item) {
+        const int image = FileKindByExtension(GetFileExtension(name));
+        item = tree.InsertItem(name, image, image, m_hAttachmentsItem);
+        tree.SetItemData(item, kAttachedFileItemData);
+    }
+    if (listed)
+        ListAttachedFile(m_project, name);
+    tree.EnsureVisible(item);
+    AfxShowMessageBox(m_hWnd, "Plik " + source + " \nzostał skopiowany do katalogu projektu:\n" + target, "Informacja",
+                      MB_ICONINFORMATION);
+}
+
+CString CMorvelankView::GetCommentText(int id) const
+{
+    return ::GetCommentText(m_pComments.get(), id);
+}
+
+BOOL CMorvelankView::TrackMouseOverVariable(int x, int y, BOOL select)
+{
+    const int current = GetCurrentDocument();
+    const OccurrenceBlock *block = static_cast<const OccurrenceTable &>(m_tables->m_occurrences).Block(current);
+    if (!block)
+        return FALSE;
+    auto isOver = [this, x, y](int position, int length) {
+        POINTL first{}, afterLast{};
+        SendMessage(EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&first), position);
+        SendMessage(EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&afterLast), position + length);
+        return IsOverText(POINT{first.x, first.y}, POINT{afterLast.x, afterLast.y}, x, y);
+    };
+
+    bool hintShown = false;
+    bool hit = false;
+    for (int slot = 0; slot < kHoverSlots && !hit; ++slot) {
+        const VariableOccurrence *occurrence = block->Variable(slot);
+        if (occurrence->position <= 0 || occurrence->length <= 0 || occurrence->name == kPlainTextName)
+            continue;
+        if (!isOver(occurrence->position, occurrence->length))
+            continue;
+        hit = true;
+        if (select)
+            GetRichEditCtrl().SetSel(occurrence->position, occurrence->position + occurrence->length);
+        if (!m_bOverVariable)
+            ::SetCursor(HoverCursor(kVariableCursor));
+        if (m_hint.GetSafeHwnd()) {
+            m_hint.ShowAtCursor(HintWithoutMarkers(occurrence->hint));
+            hintShown = true;
+        }
+        m_bOverVariable = 1;
+        m_bOverPageBreak = 0;
+    }
+    const int marks = m_tables->m_nPageBreaks < kPageBreakMarks ? m_tables->m_nPageBreaks : kPageBreakMarks;
+    for (int i = 0; i < marks && !hit; ++i) {
+        const PageBreakMark &mark = m_tables->m_pageBreaks[i];
+        if (mark.document != current || !isOver(mark.position, mark.length))
+            continue;
+        hit = true;
+        if (!m_bOverPageBreak)
+            ::SetCursor(HoverCursor(kPageBreakCursor));
+        m_bOverPageBreak = 1;
+        m_bOverVariable = 0;
+    }
+    if (!hintShown && m_hint.GetSafeHwnd())
+        m_hint.HideHint();
+    if (!hit) {
+        m_bOverVariable = 0;
+        m_bOverPageBreak = 0;
+    }
+    return hit ? TRUE : FALSE;
+}
+
+BOOL CMorvelankView::PreTranslateMessage(MSG *pMsg)
+{
+    switch (pMsg->message) {
+    case WM_KEYDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+        if (m_hint.GetSafeHwnd())
+            m_hint.HideHint();
+        break;
+    case WM_MOUSEMOVE:
+        if (pMsg->hwnd == m_hWnd)
+            TrackMouseOverVariable(static_cast<short>(LOWORD(pMsg->lParam)), static_cast<short>(HIWORD(pMsg->lParam)), FALSE);
+        else if (m_hint.GetSafeHwnd())
+            m_hint.HideHint();
+        break;
+    default:
+        break;
+    }
+    return CRichEditView::PreTranslateMessage(pMsg);
+}
+
+BOOL CMorvelankView::OnSetCursor(CWnd *pWnd, UINT nHitTest, UINT message)
+{
+    // The hover logic has set the cursor for what lies under it.
+    if (m_bOverVariable || m_bOverPageBreak)
+        return TRUE;
+    return CRichEditView::OnSetCursor(pWnd, nHitTest, message);
+}
