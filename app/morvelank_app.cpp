@@ -28,6 +28,8 @@ const int kCurrentDirectoryBuffer = 1000;
 const UINT kContractsResource = 318;
 const UINT kRemediesResource = 376;
 const UINT kFormsResource = 379;
+const UINT kZpLibraryResource = 319;
+const UINT kLibraryResource = 320;
 const UINT kInPlaceContainerResource = 6;
 
 // The id counter of the proceeding records: table maxid of the main database.
@@ -137,24 +139,37 @@ BOOL CMorvelankApp::InitInstance()
 
 void CMorvelankApp::CreateDocumentTemplates()
 {
-    // The window classes live above this library: they are found by name. The three library
-    // windows are not part of the program yet; their templates stay null and their commands
-    // stay disabled.
+    // The window classes live above this library: they are found by name. A library window
+    // whose classes are not in the program keeps a null template, and its command stays
+    // disabled.
     CRuntimeClass *document = CRuntimeClass::FromName("CMorvelankDoc");
     CRuntimeClass *frame = CRuntimeClass::FromName("CChildFrame");
     CRuntimeClass *view = CRuntimeClass::FromName("CMorvelankView");
     if (!document || !frame || !view)
         return;
+    CRuntimeClass *libraryView = CRuntimeClass::FromName("CZPUmowyView");
+    auto libraryTemplate = [&](UINT resource, const char *frameName) -> CMultiDocTemplate * {
+        CRuntimeClass *libraryFrame = CRuntimeClass::FromName(frameName);
+        return libraryView && libraryFrame ? new CMultiDocTemplate(resource, document, libraryFrame, libraryView)
+                                           : nullptr;
+    };
     ProceedingTemplate = new CMultiDocTemplate(IDR_PROCEEDING, document, frame, view);
     ContractsTemplate = new CMultiDocTemplate(kContractsResource, document, frame, view);
+    ZpTemplate = libraryTemplate(kZpLibraryResource, "CZPFrame");
+    ArticlesTemplate = libraryTemplate(kLibraryResource, "CCiekaweFrame");
+    RulingsTemplate = libraryTemplate(kLibraryResource, "COrzeczeniaKIOFrame");
     RemediesTemplate = new CMultiDocTemplate(kRemediesResource, document, frame, view);
     FormsTemplate = new CMultiDocTemplate(kFormsResource, document, frame, view);
+    const std::initializer_list<CMultiDocTemplate *> inFieldOrder = {
+        ProceedingTemplate, ZpTemplate, ContractsTemplate, ArticlesTemplate, RulingsTemplate, RemediesTemplate, FormsTemplate};
     Trace("pDocMorvelankTemplate");
-    for (CMultiDocTemplate *docTemplate : {ProceedingTemplate, ContractsTemplate, RemediesTemplate, FormsTemplate})
-        docTemplate->SetContainerInfo(kInPlaceContainerResource);
+    for (CMultiDocTemplate *docTemplate : inFieldOrder)
+        if (docTemplate)
+            docTemplate->SetContainerInfo(kInPlaceContainerResource);
     Trace("AddDocTemplate");
-    for (CMultiDocTemplate *docTemplate : {ProceedingTemplate, ContractsTemplate, RemediesTemplate, FormsTemplate})
-        AddDocTemplate(docTemplate);
+    for (CMultiDocTemplate *docTemplate : inFieldOrder)
+        if (docTemplate)
+            AddDocTemplate(docTemplate);
 }
 
 CDocument *CMorvelankApp::OpenDocumentFile(LPCTSTR lpszFileName)

@@ -161,7 +161,7 @@ public:
     // The main window's services; null before it exists.
     MainWindowServices *GetMainWindowServices() const;
 
-    // The proceeding and document-set templates, added to the document manager.
+    // The seven document templates, added to the document manager.
     void CreateDocumentTemplates();
 
     DECLARE_MESSAGE_MAP()

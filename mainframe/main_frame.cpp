@@ -9,6 +9,8 @@
 #include "document/morvelank_doc.h"
 #include "document/morvelank_view.h"
 #include "framework/ui/msgbox.h"
+#include "mainframe/library/library_frames.h"
+#include "mainframe/library/zp_umowy_view.h"
 #include "mainframe/preview_dlg.h"
 #include "mainframe/wizard/kreator_dlg.h"
 #include "proceeding/dialogs/dialog_prompts.h"
@@ -30,6 +32,9 @@ const int MorvelankMainFrame = 1;
 extern CRuntimeClass *const MorvelankProceedingWindowClasses[];
 CRuntimeClass *const MorvelankProceedingWindowClasses[] = {RUNTIME_CLASS(CMorvelankDoc), RUNTIME_CLASS(CChildFrame),
                                                           RUNTIME_CLASS(CMorvelankView)};
+extern CRuntimeClass *const MorvelankLibraryWindowClasses[];
+CRuntimeClass *const MorvelankLibraryWindowClasses[] = {RUNTIME_CLASS(CZPFrame), RUNTIME_CLASS(CCiekaweFrame),
+                                                       RUNTIME_CLASS(COrzeczeniaKIOFrame), RUNTIME_CLASS(CZPUmowyView)};
 
 BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWnd)
     ON_WM_CREATE()
