@@ -60,6 +60,15 @@ int ToolbarImageOf(UINT toolbarId, UINT commandId) {
     return -1;
 }
 
+// A radio item: checked through a radio check or carrying a checked-state bitmap.
+bool IsRadioItem(const DRAWITEMSTRUCT& draw) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_CHECKMARKS;
+    if (!::GetMenuItemInfoW((HMENU)draw.hwndItem, draw.itemID, FALSE, &info)) return false;
+    return (info.fType & MFT_RADIOCHECK) != 0 || info.hbmpChecked != nullptr;
+}
+
 }  // namespace
 
 COLORREF LightenColor(COLORREF color, double factor) {
@@ -81,7 +90,38 @@ CIconMenu* CIconMenu::FromIconMenuHandle(HMENU hMenu) {
     return found == LiveMenus().end() ? nullptr : found->second;
 }
 
+void CIconMenu::SetCheckImages(HIMAGELIST images, int checkIndex, int radioIndex) {
+    ReleaseCheckImages();
+    m_checkImages = images;
+    m_checkImage = checkIndex;
+    m_radioImage = radioIndex;
+    for (auto& sub : m_subMenus) sub->InheritFrom(*this);
+}
+
+void CIconMenu::ReleaseCheckImages() {
+    if (m_checkImages != nullptr && !m_checkImagesBorrowed) ::ImageList_Destroy(m_checkImages);
+    m_checkImages = nullptr;
+    m_checkImage = m_radioImage = -1;
+    m_checkImagesBorrowed = false;
+}
+
+// A submenu draws as its parent does and borrows its check images; the borrowed list follows
+// the parent's, so it never outlives it.
+void CIconMenu::InheritFrom(const CIconMenu& parent) {
+    m_maskColor = parent.m_maskColor;
+    m_useMaskColor = parent.m_useMaskColor;
+    m_embossWithDib = parent.m_embossWithDib;
+    m_addAsIcons = parent.m_addAsIcons;
+    ReleaseCheckImages();
+    m_checkImages = parent.m_checkImages;
+    m_checkImage = parent.m_checkImage;
+    m_radioImage = parent.m_radioImage;
+    m_checkImagesBorrowed = parent.m_checkImages != nullptr;
+    for (auto& sub : m_subMenus) sub->InheritFrom(*this);
+}
+
 BOOL CIconMenu::DestroyMenu() {
+    ReleaseCheckImages();
     if (m_hMenu != nullptr) LiveMenus().erase(m_hMenu);
     // Destroying this menu destroys its submenus' handles with it: only their objects remain.
     const BOOL destroyed = CMenu::DestroyMenu();
@@ -92,6 +132,7 @@ BOOL CIconMenu::DestroyMenu() {
 }
 
 void CIconMenu::ForgetDestroyedMenu() {
+    ReleaseCheckImages();
     for (auto& sub : m_subMenus) sub->ForgetDestroyedMenu();
     m_subMenus.clear();
     if (m_hMenu != nullptr) LiveMenus().erase(m_hMenu);
@@ -149,8 +190,7 @@ bool CIconMenu::ReadLevel(const BYTE*& position, const BYTE* end) {
         const UINT state = flags & (MF_GRAYED | MF_CHECKED);
         if (flags & kResourcePopup) {
             auto sub = std::make_unique<CIconMenu>();
-            sub->m_maskColor = m_maskColor;
-            sub->m_useMaskColor = m_useMaskColor;
+            sub->InheritFrom(*this);
             if (!sub->CreatePopupMenu()) return false;
             LiveMenus()[sub->m_hMenu] = sub.get();
             const bool read = sub->ReadLevel(position, end);
@@ -247,13 +287,59 @@ bool CIconMenu::LoadItemBitmap(CIconMenuItem& item, int bitmapId) {
     }
     if (bitmap == nullptr) return false;
     item.imageList = CreateItemImageList();
-    const bool added = item.imageList != nullptr &&
-                       ::ImageList_AddMasked(item.imageList, bitmap, TransparentColor()) >= 0;
+    const bool added = item.imageList != nullptr && AddBitmap(item.imageList, bitmap);
     ::DeleteObject(bitmap);
     if (!added) return false;
     item.imageIndex = image < 0 ? 0 : image;
     item.bitmapId = bitmapId;
     return true;
+}
+
+bool CIconMenu::AddBitmap(HIMAGELIST images, HBITMAP bitmap) const {
+    if (m_addAsIcons) return AddBitmapAsIcons(images, bitmap);
+    return ::ImageList_AddMasked(images, bitmap, TransparentColor()) >= 0;
+}
+
+// Cuts the bitmap into cells of the icon size and adds each as an icon whose mask is the
+// transparent colour.
+bool CIconMenu::AddBitmapAsIcons(HIMAGELIST images, HBITMAP bitmap) const {
+    BITMAP info{};
+    if (!::GetObjectW(bitmap, sizeof info, &info)) return false;
+    const int count = info.bmWidth / ICON_WIDTH;
+    if (count == 0) return false;
+    HDC screen = ::GetDC(nullptr);
+    HDC source = ::CreateCompatibleDC(screen);
+    HDC cellDC = ::CreateCompatibleDC(screen);
+    HDC maskDC = ::CreateCompatibleDC(screen);
+    HGDIOBJ oldSource = ::SelectObject(source, bitmap);
+    bool added = true;
+    for (int image = 0; image < count && added; ++image) {
+        HBITMAP cell = ::CreateCompatibleBitmap(screen, ICON_WIDTH, ICON_HEIGHT);
+        HBITMAP mask = ::CreateBitmap(ICON_WIDTH, ICON_HEIGHT, 1, 1, nullptr);
+        HGDIOBJ oldCell = ::SelectObject(cellDC, cell);
+        HGDIOBJ oldMask = ::SelectObject(maskDC, mask);
+        ::BitBlt(cellDC, 0, 0, ICON_WIDTH, ICON_HEIGHT, source, image * ICON_WIDTH, 0, SRCCOPY);
+        ::SetBkColor(cellDC, TransparentColor());
+        ::BitBlt(maskDC, 0, 0, ICON_WIDTH, ICON_HEIGHT, cellDC, 0, 0, SRCCOPY);
+        // An icon's colour is XOR-ed onto the screen where its mask is set: blacken it there.
+        ::SetBkColor(cellDC, RGB(255, 255, 255));
+        ::SetTextColor(cellDC, RGB(0, 0, 0));
+        ::BitBlt(cellDC, 0, 0, ICON_WIDTH, ICON_HEIGHT, maskDC, 0, 0, 0x00220326);  // DSna
+        ::SelectObject(cellDC, oldCell);
+        ::SelectObject(maskDC, oldMask);
+        ICONINFO iconInfo{TRUE, 0, 0, mask, cell};
+        HICON icon = ::CreateIconIndirect(&iconInfo);
+        added = icon != nullptr && ::ImageList_AddIcon(images, icon) >= 0;
+        if (icon != nullptr) ::DestroyIcon(icon);
+        ::DeleteObject(cell);
+        ::DeleteObject(mask);
+    }
+    ::SelectObject(source, oldSource);
+    ::DeleteDC(maskDC);
+    ::DeleteDC(cellDC);
+    ::DeleteDC(source);
+    ::ReleaseDC(nullptr, screen);
+    return added;
 }
 
 void CIconMenu::ModifyItemImage(const wchar_t* text, UINT nID, HIMAGELIST imageList, int imageIndex) {
@@ -286,8 +372,7 @@ BOOL CIconMenu::LoadToolbar(UINT nIDToolbar) {
     if (words == nullptr || size < 12) return FALSE;
     HIMAGELIST images = ::ImageList_Create(ICON_WIDTH, ICON_HEIGHT, ILC_COLOR32 | ILC_MASK, 1, 1);
     HBITMAP bitmap = (HBITMAP)::LoadImageW(module, MAKEINTRESOURCEW(nIDToolbar), IMAGE_BITMAP, 0, 0, 0);
-    const bool loaded = images != nullptr && bitmap != nullptr &&
-                        ::ImageList_AddMasked(images, bitmap, TransparentColor()) >= 0;
+    const bool loaded = images != nullptr && bitmap != nullptr && AddBitmap(images, bitmap);
     if (bitmap != nullptr) ::DeleteObject(bitmap);
     if (loaded) {
         const DWORD count = std::min<DWORD>(words[2], (size - 12) / 4);
@@ -332,11 +417,15 @@ void CIconMenu::MeasureItem(LPMEASUREITEMSTRUCT measure) {
 }
 
 void CIconMenu::DrawItem(LPDRAWITEMSTRUCT draw) {
+    DrawItemInStyle(draw, (::GetDeviceCaps(draw->hDC, RASTERCAPS) & RC_PALETTE) != 0);
+}
+
+void CIconMenu::DrawItemInStyle(LPDRAWITEMSTRUCT draw, bool classicStyle) {
     const CIconMenuItem* item = reinterpret_cast<const CIconMenuItem*>(draw->itemData);
     if (item == nullptr) return;
     CDC* dc = CDC::FromHandle(draw->hDC);
     const int saved = dc->SaveDC();
-    if (dc->GetDeviceCaps(RASTERCAPS) & RC_PALETTE) {
+    if (classicStyle) {
         DrawClassic(*dc, *item, *draw);
     } else {
         DrawFlat(*dc, *item, *draw);
@@ -350,7 +439,7 @@ void CIconMenu::DrawImage(CDC& dc, const CIconMenuItem& item, CPoint at, bool di
         return;
     }
     // Embossed: the image's shape in the highlight colour, one pixel down and right, and in the
-    // shadow colour in place.
+    // shadow colour in place, on the face colour.
     HICON icon = ::ImageList_GetIcon(item.imageList, item.imageIndex, ILD_NORMAL);
     if (icon == nullptr) return;
     CDC memory;
@@ -361,20 +450,35 @@ void CIconMenu::DrawImage(CDC& dc, const CIconMenuItem& item, CPoint at, bool di
     memory.FillSolidRect(0, 0, ICON_WIDTH, ICON_HEIGHT, ::GetSysColor(COLOR_MENU));
     ::DrawIconEx(memory.m_hDC, 0, 0, icon, ICON_WIDTH, ICON_HEIGHT, 0, nullptr, DI_NORMAL);
     ::DestroyIcon(icon);
+    const int savedDC = dc.SaveDC();
+    if (m_embossWithDib) {
+        EmbossThroughDib(dc, memory, at, face);
+    } else {
+        EmbossThroughMask(dc, memory, at, face);
+    }
+    dc.RestoreDC(savedDC);
+    memory.SelectObject(oldImage);
+}
 
+// The mask is set wherever the image shows the background: the menu colour it was drawn on,
+// the button face or the highlight. DSPDxax then paints the brush where the mask is clear.
+void CIconMenu::EmbossThroughMask(CDC& dc, CDC& image, CPoint at, COLORREF face) {
     CDC maskDC;
     maskDC.CreateCompatibleDC(&dc);
     CBitmap mask;
     mask.CreateBitmap(ICON_WIDTH, ICON_HEIGHT, 1, 1, nullptr);
     CBitmap* oldMask = maskDC.SelectObject(&mask);
-    memory.SetBkColor(::GetSysColor(COLOR_MENU));
-    maskDC.BitBlt(0, 0, ICON_WIDTH, ICON_HEIGHT, &memory, 0, 0, SRCCOPY);
-    memory.SetBkColor(::GetSysColor(COLOR_BTNHIGHLIGHT));
-    maskDC.BitBlt(0, 0, ICON_WIDTH, ICON_HEIGHT, &memory, 0, 0, SRCPAINT);
+    image.SetBkColor(::GetSysColor(COLOR_MENU));
+    maskDC.BitBlt(0, 0, ICON_WIDTH, ICON_HEIGHT, &image, 0, 0, SRCCOPY);
+    for (int background : {COLOR_BTNFACE, COLOR_BTNHIGHLIGHT}) {
+        image.SetBkColor(::GetSysColor(background));
+        maskDC.BitBlt(0, 0, ICON_WIDTH, ICON_HEIGHT, &image, 0, 0, SRCPAINT);
+    }
 
     dc.FillSolidRect(at.x, at.y, ICON_WIDTH, ICON_HEIGHT, face);
-    dc.SetBkColor(RGB(255, 255, 255));
-    dc.SetTextColor(RGB(0, 0, 0));
+    // A clear mask bit becomes white (the brush), a set one black (the cell stays).
+    dc.SetBkColor(RGB(0, 0, 0));
+    dc.SetTextColor(RGB(255, 255, 255));
     CBrush highlight(::GetSysColor(COLOR_BTNHIGHLIGHT));
     CBrush* oldBrush = dc.SelectObject(&highlight);
     dc.BitBlt(at.x + 1, at.y + 1, ICON_WIDTH, ICON_HEIGHT, &maskDC, 0, 0, 0xE20746);
@@ -383,10 +487,55 @@ void CIconMenu::DrawImage(CDC& dc, const CIconMenuItem& item, CPoint at, bool di
     dc.BitBlt(at.x, at.y, ICON_WIDTH, ICON_HEIGHT, &maskDC, 0, 0, 0xE20746);
     dc.SelectObject(oldBrush);
     maskDC.SelectObject(oldMask);
-    memory.SelectObject(oldImage);
+}
+
+// The image goes into a black-and-white DIB section (dark parts black); PSDPxax then paints the
+// brush where it is black.
+void CIconMenu::EmbossThroughDib(CDC& dc, CDC& image, CPoint at, COLORREF face) {
+    struct {
+        BITMAPINFOHEADER header;
+        RGBQUAD colours[2];
+    } info{};
+    info.header.biSize = sizeof info.header;
+    info.header.biWidth = ICON_WIDTH;
+    info.header.biHeight = ICON_HEIGHT;
+    info.header.biPlanes = 1;
+    info.header.biBitCount = 1;
+    info.header.biCompression = BI_RGB;
+    info.header.biClrUsed = 2;
+    info.colours[1] = RGBQUAD{255, 255, 255, 0};
+    void* bits = nullptr;
+    HBITMAP dib = ::CreateDIBSection(dc.m_hDC, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits,
+                                     nullptr, 0);
+    if (dib == nullptr) return;
+    CDC monoDC;
+    monoDC.CreateCompatibleDC(&dc);
+    HGDIOBJ oldDib = ::SelectObject(monoDC.m_hDC, dib);
+    image.SetBkColor(::GetSysColor(COLOR_MENU));
+    monoDC.BitBlt(0, 0, ICON_WIDTH, ICON_HEIGHT, &image, 0, 0, SRCCOPY);
+
+    CBrush faceBrush(face);
+    CRect cell(at.x, at.y, at.x + ICON_WIDTH, at.y + ICON_HEIGHT);
+    dc.FillRect(&cell, &faceBrush);
+    dc.SetBkColor(RGB(255, 255, 255));
+    dc.SetTextColor(RGB(0, 0, 0));
+    CBrush highlight(::GetSysColor(COLOR_BTNHIGHLIGHT));
+    CBrush* oldBrush = dc.SelectObject(&highlight);
+    dc.BitBlt(at.x + 1, at.y + 1, ICON_WIDTH, ICON_HEIGHT, &monoDC, 0, 0, 0xB8074A);
+    CBrush shadow(::GetSysColor(COLOR_BTNSHADOW));
+    dc.SelectObject(&shadow);
+    dc.BitBlt(at.x, at.y, ICON_WIDTH, ICON_HEIGHT, &monoDC, 0, 0, 0xB8074A);
+    dc.SelectObject(oldBrush);
+    ::SelectObject(monoDC.m_hDC, oldDib);
+    ::DeleteObject(dib);
 }
 
 void CIconMenu::DrawCheck(CDC& dc, CRect box, bool radio, COLORREF color) {
+    const int image = radio ? m_radioImage : m_checkImage;
+    if (m_checkImages != nullptr && image >= 0) {
+        ::ImageList_Draw(m_checkImages, image, dc.m_hDC, box.left + 1, box.top + 1, ILD_TRANSPARENT);
+        return;
+    }
     const int x = box.left + 4;
     const int y = box.top + 4;
     if (radio) {
@@ -446,7 +595,7 @@ void CIconMenu::DrawClassic(CDC& dc, const CIconMenuItem& item, const DRAWITEMST
         const bool onMenuColour = selected || !IsNewShell();
         dc.FillSolidRect(&cell, ::GetSysColor(onMenuColour ? COLOR_MENU : COLOR_3DLIGHT));
         if (IsNewShell()) dc.DrawEdge(&cell, BDR_SUNKENOUTER, BF_RECT);
-        DrawCheck(dc, cell, false, ::GetSysColor(COLOR_MENUTEXT));
+        DrawCheck(dc, cell, IsRadioItem(draw), ::GetSysColor(COLOR_MENUTEXT));
     }
 
     CRect textRect(rect.left + ICON_WIDTH + 9, rect.top, rect.right, rect.bottom + 1);
@@ -498,7 +647,7 @@ void CIconMenu::DrawFlat(CDC& dc, const CIconMenuItem& item, const DRAWITEMSTRUC
         dc.FillSolidRect(&cell, LightenColor(highlight, 0.85));
         CBrush frame(highlight);
         dc.FrameRect(&cell, &frame);
-        DrawCheck(dc, cell, false, ::GetSysColor(COLOR_MENUTEXT));
+        DrawCheck(dc, cell, IsRadioItem(draw), ::GetSysColor(COLOR_MENUTEXT));
     }
     CRect textRect(rect.left + ICON_WIDTH + 9, rect.top, rect.right, rect.bottom + 1);
     dc.SetBkMode(TRANSPARENT);

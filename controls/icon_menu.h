@@ -55,8 +55,15 @@ public:
     // Gives every item whose command has a button on the toolbar that button's image.
     BOOL LoadToolbar(UINT nIDToolbar);
 
+    // Images drawn for checked items that have no image of their own, in place of the drawn
+    // check mark and radio bullet (an index of -1 keeps the drawn one). The menu owns the list
+    // and lends it to its submenus.
+    void SetCheckImages(HIMAGELIST images, int checkIndex, int radioIndex);
+
     void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override;
+    // Classic style on a palette display, flat style otherwise.
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+    void DrawItemInStyle(LPDRAWITEMSTRUCT lpDrawItemStruct, bool classicStyle);
 
     // The item records of this menu, by position; the submenus this menu owns.
     const std::vector<std::unique_ptr<CIconMenuItem>>& Items() const { return m_items; }
@@ -67,6 +74,10 @@ public:
     COLORREF m_maskColor = RGB(192, 192, 192);
     // When set, m_maskColor is the transparent colour of loaded bitmaps; else COLOR_BTNFACE.
     bool m_useMaskColor = false;
+    // Disabled images are embossed through a 1-bit DIB section instead of a monochrome mask.
+    bool m_embossWithDib = false;
+    // Bitmaps enter the image lists as icons, one per image, instead of as one masked strip.
+    bool m_addAsIcons = false;
 
 private:
     BOOL LoadMenuResource(HRSRC resource);
@@ -76,6 +87,10 @@ private:
     void AlignAccelerators();
     void TurnBarIntoText();
     HIMAGELIST CreateItemImageList() const;
+    bool AddBitmap(HIMAGELIST images, HBITMAP bitmap) const;
+    bool AddBitmapAsIcons(HIMAGELIST images, HBITMAP bitmap) const;
+    void InheritFrom(const CIconMenu& parent);
+    void ReleaseCheckImages();
     bool LoadItemBitmap(CIconMenuItem& item, int bitmapId);
     COLORREF TransparentColor() const;
     bool IsNewShell() const { return m_platformClass == 1 || m_platformClass == 3; }
@@ -83,10 +98,16 @@ private:
     void DrawFlat(CDC& dc, const CIconMenuItem& item, const DRAWITEMSTRUCT& draw);
     void DrawItemText(CDC& dc, const CIconMenuItem& item, CRect textRect);
     void DrawImage(CDC& dc, const CIconMenuItem& item, CPoint at, bool disabled, COLORREF face);
+    void EmbossThroughMask(CDC& dc, CDC& image, CPoint at, COLORREF face);
+    void EmbossThroughDib(CDC& dc, CDC& image, CPoint at, COLORREF face);
     void DrawCheck(CDC& dc, CRect box, bool radio, COLORREF color);
 
     std::vector<std::unique_ptr<CIconMenuItem>> m_items;
     std::vector<std::unique_ptr<CIconMenu>> m_subMenus;
+    HIMAGELIST m_checkImages = nullptr;
+    int m_checkImage = -1;
+    int m_radioImage = -1;
+    bool m_checkImagesBorrowed = false;
     int m_platformClass;
     CPINFO m_codePage{};
 };
