@@ -91,7 +91,7 @@ CIconMenu* CIconMenu::FromIconMenuHandle(HMENU hMenu) {
 }
 
 void CIconMenu::SetCheckImages(HIMAGELIST images, int checkIndex, int radioIndex) {
-    ReleaseCheckImages();
+    if (images != m_checkImages) ReleaseCheckImages();
     m_checkImages = images;
     m_checkImage = checkIndex;
     m_radioImage = radioIndex;

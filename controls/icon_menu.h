@@ -57,7 +57,7 @@ public:
 
     // Images drawn for checked items that have no image of their own, in place of the drawn
     // check mark and radio bullet (an index of -1 keeps the drawn one). The menu owns the list
-    // and lends it to its submenus.
+    // and lends it to its submenus; loading or destroying the menu releases it.
     void SetCheckImages(HIMAGELIST images, int checkIndex, int radioIndex);
 
     void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override;
