@@ -316,7 +316,10 @@ LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM) {
         m_bRecalcPending = FALSE;
         RecalcLayout();
     }
-    OnUpdateFrameTitle(TRUE);
+    if (m_bTitlePending) {
+        m_bTitlePending = FALSE;
+        OnUpdateFrameTitle(TRUE);
+    }
     return 0;
 }
 

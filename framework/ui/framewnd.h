@@ -59,6 +59,9 @@ public:
     void SetTitle(LPCTSTR lpszTitle) { m_strTitle = lpszTitle ? lpszTitle : ""; }
     // With FWS_ADDTOTITLE the window text names the active document.
     virtual void OnUpdateFrameTitle(BOOL bAddToTitle);
+    // The title is brought up to date at the next idle time; a text the program set itself
+    // stays until then.
+    void DelayUpdateFrameTitle() { m_bTitlePending = TRUE; }
     void UpdateFrameTitleForDocument(LPCTSTR lpszDocName);
 
     // ---- Status texts ------------------------------------------------------------------------------
@@ -124,6 +127,7 @@ protected:
     CCreateContext* m_pPendingContext = nullptr;  // the context of the creation under way
     BOOL m_bInRecalcLayout = FALSE;
     BOOL m_bRecalcPending = FALSE;
+    BOOL m_bTitlePending = FALSE;
     BOOL m_bFlyBy = FALSE;            // pane 0 shows a prompt; m_strTextBeforeFlyBy comes back
     CString m_strTextBeforeFlyBy;
     std::wstring m_tipText;           // the text a tooltip was last given

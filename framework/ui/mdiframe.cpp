@@ -152,6 +152,7 @@ IMPLEMENT_DYNCREATE(CMDIChildWnd, CFrameWnd)
 BEGIN_MESSAGE_MAP(CMDIChildWnd, CFrameWnd)
     ON_WM_MDIACTIVATE()
     ON_WM_MOUSEACTIVATE()
+    ON_WM_SIZE()
 END_MESSAGE_MAP()
 
 namespace {
@@ -304,6 +305,13 @@ int CMDIChildWnd::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message
     CMDIFrameWnd* frame = GetMDIFrame();
     if (frame != nullptr && frame->MDIGetActive() != this) MDIActivate();
     return result;
+}
+
+void CMDIChildWnd::OnSize(UINT nType, int cx, int cy) {
+    CFrameWnd::OnSize(nType, cx, cy);
+    // Maximising or restoring a child changes whether the MDI frame names its document.
+    CMDIFrameWnd* frame = GetMDIFrame();
+    if (frame != nullptr) frame->DelayUpdateFrameTitle();
 }
 
 void CMDIChildWnd::OnUpdateFrameTitle(BOOL bAddToTitle) {

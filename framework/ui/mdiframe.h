@@ -82,6 +82,7 @@ public:
 
     void OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd);
     int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    void OnSize(UINT nType, int cx, int cy);
 
     DECLARE_MESSAGE_MAP()
 

@@ -3,78 +3,18 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#include "tests/support/program_windows.h"
+
 namespace fs = std::filesystem;
+using namespace program_windows;
 
 namespace {
 
 const wchar_t kMainTitle[] = L"Morvelank, wrzesie\u0144 2025";
 const int kStatusProgressId = 321;
-
-// The build's installation folder is a Linux path; Wine shows the root as drive Z:.
-fs::path InstallationFolder()
-{
-    const char *unixPath = std::getenv("MORVELANK_INSTALLATION");
-    if (!unixPath)
-        return {};
-    std::string path = std::string("Z:") + unixPath;
-    for (char &c : path)
-        if (c == '/')
-            c = '\\';
-    return fs::path(path);
-}
-
-std::wstring TitleOf(HWND window)
-{
-    wchar_t title[256] = L"";
-    GetWindowTextW(window, title, 256);
-    return title;
-}
-
-std::wstring ClassOf(HWND window)
-{
-    wchar_t name[128] = L"";
-    GetClassNameW(window, name, 128);
-    return name;
-}
-
-// A visible top-level window of the process that the predicate accepts.
-template <typename Accept>
-HWND FindWindowOf(DWORD processId, Accept accept)
-{
-    struct Search {
-        DWORD processId;
-        Accept *accept;
-        HWND found;
-    } search{processId, &accept, nullptr};
-    EnumWindows(
-        [](HWND hwnd, LPARAM lParam) -> BOOL {
-            auto *s = reinterpret_cast<Search *>(lParam);
-            DWORD pid = 0;
-            GetWindowThreadProcessId(hwnd, &pid);
-            if (pid != s->processId || !IsWindowVisible(hwnd) || !(*s->accept)(hwnd))
-                return TRUE;
-            s->found = hwnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-template <typename Accept>
-HWND WaitForWindowOf(DWORD processId, DWORD timeoutMs, Accept accept)
-{
-    for (DWORD waited = 0;; waited += 100) {
-        if (HWND found = FindWindowOf(processId, accept))
-            return found;
-        if (waited >= timeoutMs)
-            return nullptr;
-        Sleep(100);
-    }
-}
 
 bool IsMainFrame(HWND window)
 {
@@ -86,11 +26,6 @@ bool IsSplash(HWND window)
 {
     return (GetWindowLongW(window, GWL_STYLE) & WS_POPUP) && !(GetWindowLongW(window, GWL_STYLE) & WS_CAPTION) &&
            GetWindow(window, GW_OWNER) != nullptr && ClassOf(window) != L"#32770";
-}
-
-bool IsDialog(HWND window)
-{
-    return ClassOf(window) == L"#32770";
 }
 
 // The program started from a copy of the installation folder of its own, so its writes

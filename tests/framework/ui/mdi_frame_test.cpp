@@ -234,3 +234,18 @@ TEST_F(DocViewTest, ClosingTheMainWindowClosesEveryDocumentUnlessOneRefuses) {
     EXPECT_EQ(DocumentCount(namedTemplate) + DocumentCount(plainTemplate), 0);
     frame = nullptr;
 }
+
+// A program that names its child window itself keeps that name through idle time; a new
+// document title still reaches the window.
+TEST_F(DocViewTest, ChildTitleSetByTheProgramSurvivesIdleUntilTheDocumentTitleChanges) {
+    CDocument* doc = plainTemplate->OpenDocumentFile(nullptr);
+    ASSERT_NE(doc, nullptr);
+    CFrameWnd* child = ViewOf(doc)->GetParentFrame();
+    child->SetWindowText("Postępowanie::przetarg");
+    frame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    frame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+    EXPECT_EQ(WideWindowText(child->m_hWnd), L"Post\u0119powanie::przetarg");
+
+    doc->SetTitle("umowa");
+    EXPECT_EQ(WideWindowText(child->m_hWnd), L"umowa");
+}
