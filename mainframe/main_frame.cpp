@@ -11,6 +11,7 @@
 #include "framework/ui/msgbox.h"
 #include "mainframe/library/library_frames.h"
 #include "mainframe/library/zp_umowy_view.h"
+#include "mainframe/my_preview_view.h"
 #include "mainframe/preview_dlg.h"
 #include "mainframe/wizard/kreator_dlg.h"
 #include "proceeding/dialogs/dialog_prompts.h"
@@ -31,7 +32,7 @@ const int MorvelankMainFrame = 1;
 // them here brings them into the program with it.
 extern CRuntimeClass *const MorvelankProceedingWindowClasses[];
 CRuntimeClass *const MorvelankProceedingWindowClasses[] = {RUNTIME_CLASS(CMorvelankDoc), RUNTIME_CLASS(CChildFrame),
-                                                          RUNTIME_CLASS(CMorvelankView)};
+                                                          RUNTIME_CLASS(CMorvelankView), RUNTIME_CLASS(CMyPreviewView)};
 extern CRuntimeClass *const MorvelankLibraryWindowClasses[];
 CRuntimeClass *const MorvelankLibraryWindowClasses[] = {RUNTIME_CLASS(CZPFrame), RUNTIME_CLASS(CCiekaweFrame),
                                                        RUNTIME_CLASS(COrzeczeniaKIOFrame), RUNTIME_CLASS(CZPUmowyView)};
