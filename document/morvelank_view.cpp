@@ -2,6 +2,7 @@
 
 #include "document/morvelank_doc.h"
 #include "document/value_rendering.h"
+#include "res/document_ids.h"
 #include "res/proceeding_ids.h"
 
 IMPLEMENT_DYNCREATE(CMorvelankView, CRichEditView)
@@ -16,6 +17,12 @@ BEGIN_MESSAGE_MAP(CMorvelankView, CRichEditView)
     ON_WM_LBUTTONDBLCLK()
     ON_WM_CHAR()
     ON_WM_SETCURSOR()
+    ON_CONTROL_REFLECT(EN_VSCROLL, OnScrolled)
+    ON_CONTROL_REFLECT(EN_HSCROLL, OnScrolled)
+    ON_NOTIFY_REFLECT(EN_LINK, OnLinkNotify)
+    ON_COMMAND(ID_KOPIUJ, CopySelection)
+    ON_COMMAND(ID_ZAZNACZ_WSZYSTKO, SelectAllText)
+    ON_COMMAND(ID_KOPIUJ_WSZYSTKO, CopyAll)
 END_MESSAGE_MAP()
 
 CMorvelankView::CMorvelankView() : m_tables(new ViewTables)

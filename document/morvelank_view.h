@@ -62,7 +62,7 @@ public:
     int GetFileVersion() const override { return m_files.m_nFileVersion; }
     void UpdateStatusBar() override;
     CProject &GetProject() override { return m_project; }
-    bool IsTreeSyncing() const override { return false; }
+    bool IsTreeSyncing() const override { return m_bTreeSyncing != 0; }
     int GetHeadingPosition(int document, int slot) const override;
     void ToggleDocumentSecured(int document) override;
     HTREEITEM GetCalculatorItem(int) const override { return nullptr; }
@@ -111,13 +111,26 @@ public:
     // Hover over the shown document: a variable shows its hint, a page break its cursor;
     // whether anything was hit.
     BOOL TrackMouseOverVariable(int x, int y, BOOL select);
-    BOOL PreTranslateMessage(MSG *pMsg) override;
     BOOL OnSetCursor(CWnd *pWnd, UINT nHitTest, UINT message);
     std::unique_ptr<CKomentarz2> m_pComments{new CKomentarz2}; // large; loaded with the proceeding
     CHintWnd m_hint{this};
     HTREEITEM m_hAttachmentsItem = nullptr; // "Moje dokumenty"; null when the tree has none
     int m_bOverVariable = 0;
     int m_bOverPageBreak = 0;
+
+    // ---- Keys, clicks, the tree following the caret, edit commands (morvelank_view_keys.cpp) --
+    // Tab selects the next variable; a key or click moves the tree to the caret's point; the
+    // first click into an editable document empties it; typing and double clicks edit variables.
+    BOOL PreTranslateMessage(MSG *pMsg) override;
+    // Selects, under item, the tree item of the shown document's point whose heading occupies
+    // headingSlot, opening the branches on the way.
+    void SyncTreeWithCaret(HTREEITEM item, int headingSlot);
+    void CopySelection();
+    void SelectAllText();
+    void CopyAll();
+    void OnScrolled();
+    void OnLinkNotify(NMHDR *pNMHDR, LRESULT *pResult);
+    int m_bTreeSyncing = 0; // set while the caret moves the tree's selection
 
     // ---- Printing and print preview (morvelank_view_print.cpp) -------------------------------
     BOOL OnPreparePrinting(CPrintInfo *pInfo) override;

@@ -10,6 +10,7 @@
 #include "framework/core/module.h"
 #include "framework/ui/commondlg.h"
 #include "framework/ui/msgbox.h"
+#include "res/document_ids.h"
 
 namespace {
 
@@ -17,10 +18,8 @@ const DWORD_PTR kAttachedFileItemData = 1234567;
 const int kPointImage = 2;
 const int kHoverSlots = 1000; // occurrence slots of variables; headings lie above them
 const char kPlainTextName[] = "to jest zwykly tekst";
-const UINT kVariableCursor = 163;
-const UINT kPageBreakCursor = 136;
 
-// The program's cursor, or the hand where the resources lack it.
+// The program's cursor, or the hand where the module lacks it.
 HCURSOR HoverCursor(UINT id)
 {
     HCURSOR cursor = ::LoadCursorW(AfxGetResourceHandle(), MAKEINTRESOURCEW(id));
@@ -165,7 +164,7 @@ BOOL CMorvelankView::TrackMouseOverVariable(int x, int y, BOOL select)
         if (select)
             GetRichEditCtrl().SetSel(occurrence->position, occurrence->position + occurrence->length);
         if (!m_bOverVariable)
-            ::SetCursor(HoverCursor(kVariableCursor));
+            ::SetCursor(HoverCursor(IDC_VARIABLE_CURSOR));
         if (m_hint.GetSafeHwnd()) {
             m_hint.ShowAtCursor(HintWithoutMarkers(occurrence->hint));
             hintShown = true;
@@ -180,7 +179,7 @@ BOOL CMorvelankView::TrackMouseOverVariable(int x, int y, BOOL select)
             continue;
         hit = true;
         if (!m_bOverPageBreak)
-            ::SetCursor(HoverCursor(kPageBreakCursor));
+            ::SetCursor(HoverCursor(IDC_PAGE_BREAK_CURSOR));
         m_bOverPageBreak = 1;
         m_bOverVariable = 0;
     }
@@ -191,27 +190,6 @@ BOOL CMorvelankView::TrackMouseOverVariable(int x, int y, BOOL select)
         m_bOverPageBreak = 0;
     }
     return hit ? TRUE : FALSE;
-}
-
-BOOL CMorvelankView::PreTranslateMessage(MSG *pMsg)
-{
-    switch (pMsg->message) {
-    case WM_KEYDOWN:
-    case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK:
-        if (m_hint.GetSafeHwnd())
-            m_hint.HideHint();
-        break;
-    case WM_MOUSEMOVE:
-        if (pMsg->hwnd == m_hWnd)
-            TrackMouseOverVariable(static_cast<short>(LOWORD(pMsg->lParam)), static_cast<short>(HIWORD(pMsg->lParam)), FALSE);
-        else if (m_hint.GetSafeHwnd())
-            m_hint.HideHint();
-        break;
-    default:
-        break;
-    }
-    return CRichEditView::PreTranslateMessage(pMsg);
 }
 
 BOOL CMorvelankView::OnSetCursor(CWnd *pWnd, UINT nHitTest, UINT message)

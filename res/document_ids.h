@@ -10,3 +10,11 @@
 #define IDB_PREVIEW_ONE_PAGE        304
 #define IDB_PREVIEW_ZOOM_IN         305
 #define IDB_PREVIEW_ZOOM_OUT        306
+
+// Hover cursors of the document view: over a variable, over a page-break marker
+#define IDC_VARIABLE_CURSOR         163
+#define IDC_PAGE_BREAK_CURSOR       136
+
+// Edit commands of the document view
+#define ID_KOPIUJ                   32832
+#define ID_ZAZNACZ_WSZYSTKO         32947

@@ -71,7 +71,6 @@ BEGIN_MESSAGE_MAP(CChildFrame, CMDIChildWnd)
     ON_UPDATE_COMMAND_UI(ID_EDYTOR_SZABLONOW, OnUpdateNotYetAvailable)
     ON_UPDATE_COMMAND_UI(ID_WYSLIJ_EMAIL, OnUpdateNotYetAvailable)
     ON_UPDATE_COMMAND_UI(ID_KORESPONDENCJA_SERYJNA, OnUpdateNotYetAvailable)
-    ON_UPDATE_COMMAND_UI(ID_KOPIUJ_WSZYSTKO, OnUpdateNotYetAvailable)
 END_MESSAGE_MAP()
 
 CChildFrame::~CChildFrame() = default;
