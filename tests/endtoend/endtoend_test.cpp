@@ -3,7 +3,6 @@
 // opening the proceeding again, the typed value checked on screen and in the files.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <richedit.h>
 
 #include <filesystem>
 #include <fstream>
