@@ -200,7 +200,9 @@ void CMorvelankView::GetPageSize()
     const CSize paper = GetPaperSize();
     dialog.m_psd.ptPaperSize = POINT{MulDiv(paper.cx, kHundredthsMmPerInch, kTwipsPerInch),
                                      MulDiv(paper.cy, kHundredthsMmPerInch, kTwipsPerInch)};
-    if (dialog.DoModal() != IDOK)
+    // The printer chosen there becomes the application's, for printing and preview.
+    CWinApp *app = AfxGetApp();
+    if ((app ? app->DoPageSetupDialog(&dialog) : dialog.DoModal()) != IDOK)
         return;
 
     RECT chosen;

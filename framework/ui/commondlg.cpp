@@ -164,6 +164,8 @@ CPrintDialog::CPrintDialog(BOOL bPrintSetupOnly, DWORD dwFlags, CWnd* pParentWnd
 
 CPrintDialog::~CPrintDialog() {
     if (m_pd.hDC != nullptr) ::DeleteDC(m_pd.hDC);
+    if (m_pd.hDevMode != nullptr) ::GlobalFree(m_pd.hDevMode);
+    if (m_pd.hDevNames != nullptr) ::GlobalFree(m_pd.hDevNames);
 }
 
 BOOL CPrintDialog::Show() {

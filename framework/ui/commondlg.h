@@ -73,8 +73,9 @@ private:
     COLORREF m_customColors[16];
 };
 
-// The print dialog; with bPrintSetupOnly it only chooses the printer. The caller frees
-// hDevMode/hDevNames it keeps (GlobalFree), or gets a DC from CreatePrinterDC.
+// The print dialog; with bPrintSetupOnly it only chooses the printer. The dialog frees the
+// hDevMode/hDevNames and the DC it holds; a caller that keeps the printer keeps copies
+// (CWinApp::DoPrintDialog).
 class CPrintDialog : public CCommonDialog {
     DECLARE_DYNAMIC(CPrintDialog)
 

@@ -7,15 +7,20 @@
 #include "framework/ui/msgbox.h"
 #include "framework/ui/printinfo.h"
 #include "framework/ui/view.h"
+#include "framework/ui/winapp.h"
 
 #include <string>
 
 namespace {
 
-// The default printer's DC into the dialog; FALSE when there is none.
-BOOL UseDefaultPrinter(CPrintDialog& dialog) {
+// A DC of the printer the dialog names, or else of the application's printer (the default one
+// without an application); FALSE when there is none.
+BOOL UsePrinter(CPrintDialog& dialog) {
     if (dialog.m_pd.hDC != nullptr) return TRUE;
-    if (dialog.m_pd.hDevNames == nullptr && !dialog.GetDefaults()) return FALSE;
+    if (dialog.m_pd.hDevNames == nullptr) {
+        CWinApp* app = AfxGetApp();
+        if (!(app ? app->GetPrinterDeviceDefaults(&dialog.m_pd) : dialog.GetDefaults())) return FALSE;
+    }
     return dialog.CreatePrinterDC() != nullptr;
 }
 
@@ -26,21 +31,23 @@ BOOL CView::OnPreparePrinting(CPrintInfo* pInfo) { return DoPreparePrinting(pInf
 BOOL CView::DoPreparePrinting(CPrintInfo* pInfo) {
     CPrintDialog& dialog = *pInfo->m_pPD;
     if (pInfo->m_bPreview || pInfo->m_bDirect) {
-        if (UseDefaultPrinter(dialog)) return TRUE;
+        if (UsePrinter(dialog)) return TRUE;
         // A preview without a printer shows a virtual page; printing needs a printer.
         if (pInfo->m_bPreview) return TRUE;
         AfxMessageBox(kNoPrinterMessage, MB_OK | MB_ICONEXCLAMATION);
         return FALSE;
     }
     dialog.m_pd.hwndOwner = m_hWnd;
-    if (dialog.DoModal() != IDOK) {
+    // The printer chosen here is the application's for the direct prints that follow.
+    CWinApp* app = AfxGetApp();
+    if ((app ? app->DoPrintDialog(&dialog) : dialog.DoModal()) != IDOK) {
         // Cancelled, or the dialog could not open because there is no printer.
         if (::CommDlgExtendedError() == PDERR_NODEFAULTPRN) {
             AfxMessageBox(kNoPrinterMessage, MB_OK | MB_ICONEXCLAMATION);
         }
         return FALSE;
     }
-    if (UseDefaultPrinter(dialog)) return TRUE;
+    if (UsePrinter(dialog)) return TRUE;
     AfxMessageBox(kNoPrinterMessage, MB_OK | MB_ICONEXCLAMATION);
     return FALSE;
 }

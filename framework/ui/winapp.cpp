@@ -119,6 +119,7 @@ CWinApp::CWinApp(LPCTSTR lpszAppName) {
 CWinApp::~CWinApp() {
     delete m_pDocManager;
     delete m_pRecentFileList;
+    SelectPrinter(nullptr, nullptr);
     if (theApp == this) theApp = nullptr;
 }
 

@@ -10,9 +10,13 @@
 
 #include <windows.h>
 
+#include <commdlg.h>
+
 class CDocManager;
 class CDocTemplate;
 class CDocument;
+class CPageSetupDialog;
+class CPrintDialog;
 class CRecentFileList;
 
 // What the command line asks for; ParseParam is called for each argument.
@@ -116,6 +120,21 @@ public:
     BOOL OnOpenRecentFile(UINT nID);
     void OnUpdateRecentFileMenu(CCmdUI* pCmdUI);
 
+    // ---- The printer (appprinter.cpp) ------------------------------------------------------------
+    // The application's printer: chosen in the last print or page set-up dialog closed with OK,
+    // the default printer until then. The application owns these two handles (UTF-16 DEVNAMES
+    // and DEVMODE); dialogs get copies of their own.
+    HGLOBAL m_hDevNames = nullptr;
+    HGLOBAL m_hDevMode = nullptr;
+    // Takes the handles over as the application's printer; bFreeOld frees the ones they replace.
+    void SelectPrinter(HGLOBAL hDevNames, HGLOBAL hDevMode, BOOL bFreeOld = TRUE);
+    // Copies of the application's printer into the structure (whatever it held is freed);
+    // FALSE when there is no printer at all.
+    BOOL GetPrinterDeviceDefaults(PRINTDLGW* pPrintDlg);
+    // The dialog opened on the application's printer; the printer chosen with OK becomes it.
+    INT_PTR DoPrintDialog(CPrintDialog* pPD);
+    INT_PTR DoPageSetupDialog(CPageSetupDialog* pPSD);
+
     DECLARE_MESSAGE_MAP()
 
     HCURSOR LoadCursor(UINT nIDResource) const;
@@ -124,6 +143,9 @@ public:
     HICON LoadStandardIcon(LPCTSTR lpszIconName) const;
 
 private:
+    // TRUE when the application has a printer, the default one taken when none was chosen.
+    BOOL HasPrinter();
+
     CString m_strAppName;
     CString m_strExeName;
     CString m_strRegistryKey;
