@@ -82,6 +82,7 @@ protected:
 
     // Commands (main_frame_commands.cpp).
     void OnNowy();
+    void OnPrzykladowe();
     void OnDokumentyZp();
     void OnCiekaweArtykuly();
     void OnRejestry();

@@ -71,6 +71,12 @@ void CMainFrame::OnNowy()
     NewProject();
 }
 
+// The sample proceeding shipped in the installation's example folder, opened read-only.
+void CMainFrame::OnPrzykladowe()
+{
+    OpenProject(0, 1, "Dostawa tonerów", "Dostawa tonerów");
+}
+
 // ---- Library windows and the documents of the other kinds ---------------------------------------
 
 void CMainFrame::ShowLibraryWindow(CMultiDocTemplate *docTemplate, CMDIChildWnd *&window)

@@ -217,4 +217,27 @@ TEST_F(MainRoad, NewProceedingIsShownSavedClosedAndOpenedAgain)
     EXPECT_EQ(RichEditText(reopened->GetSafeHwnd()).GetPlainText(), text);
 }
 
+TEST_F(MainRoad, SampleCommandOpensTheShippedExampleWithoutSavingIt)
+{
+    app.ExamplePath = app.MainPath + "\\example";
+    const CString folder = app.ExamplePath + "\\Dostawa tonerów";
+    const CString record = folder + "\\Dostawa tonerów.baz";
+    ASSERT_TRUE(FileExists(record));
+    WIN32_FILE_ATTRIBUTE_DATA before{};
+    ASSERT_TRUE(GetFileAttributesExA(record, GetFileExInfoStandard, &before));
+
+    frame->SendMessage(WM_COMMAND, ID_PRZYKLADOWE);
+    CMorvelankView *view = ActiveView();
+    ASSERT_NE(view, nullptr) << Messages();
+    EXPECT_TRUE(messages.empty()) << Messages();
+    EXPECT_EQ(view->GetProceedingKind(), 5);
+    EXPECT_EQ(view->m_nProcedureCode % 100, 64);
+    EXPECT_NE(RichEditText(view->GetSafeHwnd()).GetPlainText().Find(kKnownText), -1);
+
+    app.ProceedingWindow->SendMessage(WM_CLOSE);
+    WIN32_FILE_ATTRIBUTE_DATA after{};
+    ASSERT_TRUE(GetFileAttributesExA(record, GetFileExInfoStandard, &after));
+    EXPECT_EQ(CompareFileTime(&before.ftLastWriteTime, &after.ftLastWriteTime), 0) << "the example was written";
+}
+
 } // namespace
