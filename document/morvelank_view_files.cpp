@@ -123,12 +123,16 @@ int CMorvelankView::SaveProceeding(int askPassword, int saveAs, int onlyIfModifi
             return 0;
     }
 
-    const bool editableShown = CaptureEditableText() != 0;
+    // The editable document's text comes from the control only while the control holds it
+    // whole; after a generation that stopped part way, or with another document shown, it is
+    // the text kept when the document was last left. Untouched text is not written.
+    if (m_engine && m_engine->HoldsCurrentDocument())
+        CaptureEditableText();
     ProceedingSaveRequest request;
     request.kind = m_nProceedingKind;
     request.loaded = m_bLoaded;
     request.header = m_header;
-    if (editableShown && !m_files.m_bClearOnFirstClick)
+    if (!m_files.m_bClearOnFirstClick && !m_files.m_strEditableText.IsEmpty())
         request.editableRtf = &m_files.m_strEditableText;
     ProceedingSave save(*m_tables, m_project, [app](CProject &project) { app->ExportToMDB(&project, nullptr); });
     if (!save.Save(request)) {

@@ -60,9 +60,11 @@ void TemplateEngine::ShowDocument(int index, int part)
     if (index < 0 || index >= kDocumentSlots || m_tables.m_documents[index].state == kStateNotGenerated)
         return;
     const bool perPart = IsPartDocument(index) != 0;
-    m_host.CaptureEditableText();
+    if (m_bHoldsCurrent)
+        m_host.CaptureEditableText();
     const CString text = m_host.ReadDocumentTemplate(index);
     ControlQuiet quiet(m_control.GetHwnd());
+    m_bHoldsCurrent = false;
     m_control.SelectAll();
     m_control.ReplaceSel("");
     m_control.StreamInRtf(text);
@@ -82,6 +84,7 @@ void TemplateEngine::ShowDocument(int index, int part)
     m_control.SelectAll();
     m_control.SetReadOnly(m_tables.m_documents[index].state != kStateEditable);
     m_control.SetSel(0, 0);
+    m_bHoldsCurrent = true;
     m_host.UpdateStatusBar();
 }
 

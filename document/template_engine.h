@@ -38,6 +38,11 @@ public:
     // 0 when undivided, else the document's per-part flag; 0 outside 0..139.
     int IsPartDocument(int document) const;
 
+    // Whether the control holds the current document as its generation left it (and as the
+    // user edited it since). A generation that stopped part way leaves text of no document
+    // there, which must never be kept as the editable document's text.
+    bool HoldsCurrentDocument() const { return m_bHoldsCurrent; }
+
     int m_nCurrentDocument = -1;
     int m_nCurrentPart = 0;
     int m_bShownIsSiwz = 0;
@@ -50,4 +55,5 @@ private:
     RichEditText m_control;
     ViewTables &m_tables;
     GenerationHost &m_host;
+    bool m_bHoldsCurrent = false;
 };
