@@ -22,13 +22,14 @@ TEST(KindSource, IncludedBlocksAreCompletedAndOverriddenInOrder)
     TestFolder::WriteBytes(folder / "postepowanie63.txt",
                            "\xEF\xBB\xBF" + kKindHeader + u8"wlacz = wspolne.txt\r\n\r\n"
                            u8"[001]\nwartość = nadpisana\n\n"
-                           u8"[040]\ntyp = data-termin\nwartość = dzisiaj\n");
+                           u8"[040]\ntyp = data-termin\nwartość = dzisiaj\n\n"
+                           u8"[060]\ntyp = kwota-zl\n\n[061]\ntyp = kwota-euro\nwartość = 12 000,00\n");
     KindSource kind;
     CString error;
     ASSERT_TRUE(ReadKindSource(folder / "postepowanie63.txt", kind, error)) << error;
     EXPECT_EQ(62, kind.procedureCode);
     EXPECT_EQ(114, kind.version);
-    ASSERT_EQ(4u, kind.variables.size());
+    ASSERT_EQ(6u, kind.variables.size());
     EXPECT_EQ(0, kind.variables[1].type);
     EXPECT_STREQ("Nazwa zamawiającego", kind.variables[1].label);
     EXPECT_STREQ("nadpisana", kind.variables[1].value);
@@ -38,6 +39,8 @@ TEST(KindSource, IncludedBlocksAreCompletedAndOverriddenInOrder)
     EXPECT_EQ(0, kind.variables[126].selected);
     EXPECT_EQ(17, kind.variables[40].type);
     EXPECT_STREQ("1600-02-32", kind.variables[40].value);
+    EXPECT_STREQ("0,00", kind.variables[60].value);
+    EXPECT_STREQ("12 000,00", kind.variables[61].value);
 }
 
 TEST(KindSource, FaultsNameTheirFileAndLine)

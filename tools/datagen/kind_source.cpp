@@ -312,6 +312,10 @@ bool Complete(KindSource &kind, const CString &path, CString &error)
         }
         if ((variable.type == 1 || variable.type == 3) && variable.selected < 0)
             variable.selected = 0;
+        // An amount shows only its value: an empty one would leave nothing in the document
+        // to double-click for its editor.
+        if ((variable.type == 32 || variable.type == 34) && variable.value.IsEmpty())
+            variable.value = "0,00";
     }
     return true;
 }
