@@ -127,6 +127,7 @@ protected:
         app.MainPath = m_root / "Morvelank";
         ASSERT_TRUE(CreateDirectoryPath(app.MainPath));
         CopyFolder(installation, app.MainPath, 1);
+        ASSERT_EQ(1, app.OpenMainDB()); // a saved proceeding is entered in it, as the main window opens it
         app.WorkingPath = m_root / "prace";
         ASSERT_TRUE(CreateDirectoryPath(app.WorkingPath));
         app.UserTemplatesPath = app.MainPath + "\\szablony_moje";
