@@ -3,6 +3,7 @@
 #include "document/morvelank_doc.h"
 #include "document/value_rendering.h"
 #include "res/document_ids.h"
+#include "res/mainframe_ids.h"
 #include "res/proceeding_ids.h"
 
 IMPLEMENT_DYNCREATE(CMorvelankView, CRichEditView)
@@ -16,6 +17,8 @@ BEGIN_MESSAGE_MAP(CMorvelankView, CRichEditView)
     ON_COMMAND(ID_EKSPORT_HTML, EksportujHTML)
     ON_WM_LBUTTONDBLCLK()
     ON_WM_CHAR()
+    ON_COMMAND(ID_EDYCJA, OnEditVariable)
+    ON_UPDATE_COMMAND_UI(ID_EDYCJA, OnUpdateEditVariable)
     ON_WM_SETCURSOR()
     ON_CONTROL_REFLECT(EN_VSCROLL, OnScrolled)
     ON_CONTROL_REFLECT(EN_HSCROLL, OnScrolled)

@@ -100,6 +100,9 @@ public:
     void InsertVariableAt(int position, int character);
     void OnLButtonDblClk(UINT nFlags, CPoint point);
     void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    // "Edycja": the editor of the variable at the caret.
+    void OnEditVariable();
+    void OnUpdateEditVariable(CCmdUI *pCmdUI);
 
     // ---- Headings and own files in the tree, comments, hints (morvelank_view_tree.cpp) ---------
     // Lists the headings of the points of document index under its tree item; the control is

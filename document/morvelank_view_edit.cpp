@@ -57,3 +57,15 @@ void CMorvelankView::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
     GetRichEditCtrl().GetSel(start, end);
     InsertVariableAt(static_cast<int>(start), static_cast<int>(nChar));
 }
+
+void CMorvelankView::OnEditVariable()
+{
+    long start = 0, end = 0;
+    GetRichEditCtrl().GetSel(start, end);
+    InsertVariableAt(static_cast<int>(start), 0);
+}
+
+void CMorvelankView::OnUpdateEditVariable(CCmdUI *pCmdUI)
+{
+    pCmdUI->Enable(m_bOverVariable && !m_bOverPageBreak);
+}

@@ -65,7 +65,7 @@
 // Commands of the proceeding window that the main menu and toolbars carry (more of them in
 // proceeding_ids.h).
 #define ID_ZAPISZ                   32807
-#define ID_EKSPORT                  32776
+#define ID_EDYCJA                   32776
 
 // Settings dialog.
 #define IDD_USTAWIENIA              222

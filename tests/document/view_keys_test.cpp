@@ -3,6 +3,8 @@
 // typing and clicking may change in a generated and in an editable document, copying.
 #include <gtest/gtest.h>
 
+#include "res/mainframe_ids.h"
+
 #include <windows.h>
 
 #include <memory>
@@ -262,6 +264,22 @@ TEST_F(ViewKeysTest, TypingChangesOnlyAnEditableDocument)
     EXPECT_EQ(0, Text().Find("xy")) << "the second click keeps the text";
     EXPECT_EQ(1, view->m_bModified);
     EXPECT_EQ(1, editors.opened);
+}
+
+TEST_F(ViewKeysTest, EditCommandOpensTheEditorOfTheVariableAtTheCaret)
+{
+    // The command is offered while the mouse is over a variable.
+    PutCaret(block->Variable(0)->position + 1);
+    view->SendMessage(WM_COMMAND, ID_EDYCJA);
+    EXPECT_EQ(0, editors.opened) << "not over a variable: the command is disabled";
+
+    view->m_bOverVariable = 1;
+    view->SendMessage(WM_COMMAND, ID_EDYCJA);
+    EXPECT_EQ(1, editors.opened);
+
+    PutCaret(0);
+    view->SendMessage(WM_COMMAND, ID_EDYCJA);
+    EXPECT_EQ(1, editors.opened) << "no variable at the caret: nothing opens";
 }
 
 TEST_F(ViewKeysTest, CopyPutsTheSelectionOnTheClipboard)
