@@ -15,7 +15,7 @@
 #include "framework/db/connection.h"
 #include "framework/db/recordset.h"
 #include "framework/ui/testhook.h"
-#include "test_folder.h"
+#include "tests/support/test_folder.h"
 
 struct ShownMessage {
     CString text;

@@ -5,7 +5,7 @@
 
 #include "app/file_utils.h"
 #include "framework/core/codepage.h"
-#include "test_folder.h"
+#include "tests/support/test_folder.h"
 
 namespace {
 

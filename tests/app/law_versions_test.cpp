@@ -4,7 +4,7 @@
 
 #include "app/law_versions.h"
 #include "framework/core/codepage.h"
-#include "test_folder.h"
+#include "tests/support/test_folder.h"
 
 using namespace LawVersions;
 

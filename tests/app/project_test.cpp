@@ -6,7 +6,7 @@
 #include "app/archive_file.h"
 #include "app/project.h"
 #include "tests/evaluation/archive_bytes.h"
-#include "test_folder.h"
+#include "tests/support/test_folder.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/morvelank_app.h"
-#include "test_folder.h"
+#include "tests/support/test_folder.h"
 
 namespace {
 

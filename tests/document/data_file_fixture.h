@@ -8,7 +8,7 @@
 
 #include "document/data_file.h"
 #include "document/view_tables.h"
-#include "tests/app/test_folder.h"
+#include "tests/support/test_folder.h"
 
 class FileBytes {
 public:

@@ -18,7 +18,7 @@
 #include "document/morvelank_view.h"
 #include "fixture_path.h"
 #include "framework/ui/testhook.h"
-#include "tests/app/test_folder.h"
+#include "tests/support/test_folder.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tests/app/test_folder.h"
+#include "tests/support/test_folder.h"
 #include "tools/datagen/kind_source.h"
 
 namespace {

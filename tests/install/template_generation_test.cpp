@@ -22,7 +22,7 @@
 #include "document/rich_edit_text.h"
 #include "framework/ui/testhook.h"
 #include "installation_folder.h"
-#include "tests/app/test_folder.h"
+#include "tests/support/test_folder.h"
 
 namespace {
 

@@ -19,6 +19,7 @@
 #include "res/resource.h"
 #include "res/wizard_ids.h"
 #include "tests/support/dialog_driver.h"
+#include "tests/support/test_folder.h"
 
 namespace {
 
@@ -30,24 +31,6 @@ CString WindowsPath(const char *linuxPath)
     return path;
 }
 
-void RemoveTree(const CString &path)
-{
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(path + "\\*", &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const CString name = found.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(path + "\\" + name);
-            else
-                DeleteFileA(path + "\\" + name);
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(path);
-}
 
 struct ShownMessage {
     CString text;
@@ -63,7 +46,7 @@ protected:
         char temp[MAX_PATH];
         GetTempPathA(MAX_PATH, temp);
         m_root.Format("%smorvelank_droga_%lu", temp, GetCurrentProcessId());
-        RemoveTree(m_root);
+        TestFolder::RemoveTree(m_root);
         // A copy of the installation: the road writes the database's id counter.
         app.MainPath = m_root + "\\Morvelank";
         ASSERT_TRUE(CreateDirectoryPath(app.MainPath));
@@ -104,7 +87,7 @@ protected:
         app.CloseMainDB();
         app.CloseRejestryDB();
         scope.reset();
-        RemoveTree(m_root);
+        TestFolder::RemoveTree(m_root);
     }
 
     // A proceeding of the 2019 act in the basic procedure without negotiations, in two parts.

@@ -3,7 +3,7 @@
 #include "dialog_test_support.h"
 #include "framework/core/codepage.h"
 #include "proceeding/dialogs/save_as_dlg.h"
-#include "tests/app/test_folder.h"
+#include "tests/support/test_folder.h"
 
 namespace {
 

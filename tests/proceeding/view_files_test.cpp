@@ -21,7 +21,7 @@
 #include "proceeding/dialogs/save_as_dlg.h"
 #include "proceeding/frame/child_frame.h"
 #include "res/resource.h"
-#include "tests/app/test_folder.h"
+#include "tests/support/test_folder.h"
 
 namespace {
 

@@ -2,6 +2,8 @@
 // over a fresh working folder for each test.
 #pragma once
 
+#include "tests/support/test_folder.h"
+
 #include <gtest/gtest.h>
 
 #include "app/morvelank_app.h"
@@ -20,26 +22,8 @@ protected:
         for (int i = 0; i < 9; ++i)
             m_app.BuyerData[i].Format("zamawiający %d", i);
     }
-    void TearDown() override { RemoveTree(m_folder); }
+    void TearDown() override { TestFolder::RemoveTree(m_folder); }
 
-    static void RemoveTree(const CString& path)
-    {
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA(path + "\\*", &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                const CString name = found.cFileName;
-                if (name == "." || name == "..")
-                    continue;
-                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                    RemoveTree(path + "\\" + name);
-                else
-                    DeleteFileA(path + "\\" + name);
-            } while (FindNextFileA(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryA(path);
-    }
 
     CMorvelankApp m_app;
     CString m_folder;

@@ -48,24 +48,7 @@ public:
         return bytes;
     }
 
-    // Names of the entries directly inside the folder, "." and ".." left out, joined by "|".
-    std::string Listing() const
-    {
-        std::string names;
-        WIN32_FIND_DATAW found;
-        HANDLE search = FindFirstFileW(Cp1250ToWide(m_path + "\\*").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE)
-            return names;
-        do {
-            const CString name = WideToCp1250(found.cFileName);
-            if (name != "." && name != "..")
-                names += std::string(names.empty() ? "" : "|") + (LPCSTR)name;
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-        return names;
-    }
-
-private:
+    // Removes the folder with everything in it, read-only files too.
     static void RemoveTree(const CString &folder)
     {
         WIN32_FIND_DATAW found;
@@ -87,5 +70,24 @@ private:
         RemoveDirectoryW(Cp1250ToWide(folder).c_str());
     }
 
+
+    // Names of the entries directly inside the folder, "." and ".." left out, joined by "|".
+    std::string Listing() const
+    {
+        std::string names;
+        WIN32_FIND_DATAW found;
+        HANDLE search = FindFirstFileW(Cp1250ToWide(m_path + "\\*").c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE)
+            return names;
+        do {
+            const CString name = WideToCp1250(found.cFileName);
+            if (name != "." && name != "..")
+                names += std::string(names.empty() ? "" : "|") + (LPCSTR)name;
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+        return names;
+    }
+
+private:
     CString m_path;
 };
