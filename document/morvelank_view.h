@@ -169,6 +169,7 @@ public:
 private:
     CRichEditPages m_printPages;
     CString m_strTextBeforeOutput; // an editable document's own text while it is output
+    bool m_bOutputInProgress = false; // the control holds the cleaned text of an output
 
     DECLARE_MESSAGE_MAP()
 

@@ -53,6 +53,7 @@ void CMorvelankView::PrepareExportText()
     // An editable document's text is the user's own: kept, so that generating the document
     // again after the output does not take the cleaned text for it.
     m_strTextBeforeOutput = GetDocumentState(-1) == kStateEditable ? control.StreamOutRtf() : CString();
+    m_bOutputInProgress = true;
     ShowWindow(SW_HIDE);
     control.SelectAll();
     control.SetSelectionFormat(MakeTextStyle(TextStyle::ExportText));
@@ -94,6 +95,7 @@ void CMorvelankView::RegenerateAfterOutput()
         RichEditText(m_hWnd).StreamInRtf(m_strTextBeforeOutput);
         m_strTextBeforeOutput.Empty();
     }
+    m_bOutputInProgress = false;
     ShowDocument(GetCurrentDocument(), -1);
     ShowWindow(SW_SHOW);
 }

@@ -87,6 +87,10 @@ int CMorvelankView::SaveProceeding(int askPassword, int saveAs, int onlyIfModifi
     CWaitCursor wait;
     if (onlyIfModified && !m_bModified)
         return 0;
+    // An autosave while a document is printed or exported would take the cleaned text for the
+    // user's own: it waits for the next turn.
+    if (m_bOutputInProgress)
+        return 0;
     if (m_nProcedureCode < 0)
         return 0;
     CMorvelankApp *app = GetMorvelankApp();

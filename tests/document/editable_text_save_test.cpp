@@ -160,6 +160,21 @@ TEST_F(EditableTextSaveTest, SaveWritesTheTypedTextWhateverTheControlHoldsSince)
     }
 }
 
+TEST_F(EditableTextSaveTest, SaveWaitsWhileTheDocumentIsBeingOutput)
+{
+    CMorvelankView *view = ProceedingWithTypedText("Wydruk");
+    const CString spec = view->m_project.GetSpecPath();
+    Type(view, "Opis od zamawiajacego, poprawiony");
+
+    view->PrepareExportText();
+    EXPECT_EQ(0, view->SaveProceeding(0, 0, 1)) << "an autosave during the output";
+    EXPECT_LT(ReadFileToString(spec).Find("poprawiony"), 0);
+
+    view->RegenerateAfterOutput();
+    EXPECT_EQ(1, view->SaveProceeding(0, 0, 1));
+    EXPECT_GE(ReadFileToString(spec).Find("Opis od zamawiajacego, poprawiony"), 0);
+}
+
 TEST_F(EditableTextSaveTest, StoppedGenerationIsToldAndLeavesTheStoredTextAsItWas)
 {
     CMorvelankView *view = ProceedingWithTypedText("Przetarg");
