@@ -57,7 +57,8 @@ public:
     void SetModified() override { m_bModified = 1; }
     void SetTree(CTreeView *tree) override { m_pTree = tree; }
     void SetWordWrap(int mode) override;
-    void RegenerateDocument() override {}
+    // The parts in the layout dialog, then the shown document again (morvelank_view_parts.cpp).
+    void RegenerateDocument() override;
     void OnUpdateMultipartLayout(CCmdUI *pCmdUI) override;
     int GetFileVersion() const override { return m_files.m_nFileVersion; }
     void UpdateStatusBar() override;

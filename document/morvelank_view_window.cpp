@@ -2,6 +2,7 @@
 // frame title, headings and the secured flag of documents.
 #include "document/document_sets.h"
 #include "document/morvelank_view.h"
+#include "document/view_services.h"
 #include "document/window_title.h"
 #include "framework/ui/cmdtarget.h"
 
@@ -19,8 +20,7 @@ void CMorvelankView::SetWordWrap(int mode)
 
 void CMorvelankView::OnUpdateMultipartLayout(CCmdUI *pCmdUI)
 {
-    // The layout dialog that would ask for the parts is not part of the program yet.
-    pCmdUI->Enable(FALSE);
+    pCmdUI->Enable(IsMultipartLayoutEnabled(m_nProcedureCode, m_tables->m_nParts));
 }
 
 void CMorvelankView::SetProgressRange(int maximum)

@@ -3,10 +3,18 @@
 // without them a question cannot be asked and the answer is "no".
 #pragma once
 
+#include <vector>
+
 #include "document/view_tables.h"
 #include "framework/core/cstring.h"
 
 class CWnd;
+
+// The parts of a divided proceeding as the layout dialog shows and returns them.
+struct PartLayout {
+    std::vector<CString> names;
+    std::vector<int> active; // 1 active, 0 deleted; one per name
+};
 
 class ProceedingPrompts {
 public:
@@ -24,6 +32,9 @@ public:
     // to go to the archive; false on Cancel.
     virtual bool EditDocumentProperties(CWnd *parent, const ViewTables &tables, int secured[kDocumentSlots],
                                         bool &archive) = 0;
+    // The parts as the user left them; false on Cancel. With firstFixed the first part cannot
+    // be marked deleted.
+    virtual bool EditPartLayout(CWnd *parent, bool firstFixed, PartLayout &layout) = 0;
 };
 
 void SetProceedingPrompts(ProceedingPrompts *prompts);

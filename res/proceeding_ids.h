@@ -9,6 +9,8 @@
 #define IDD_CHANGE_PASSWORD         202
 #define IDD_DOCUMENT_PROPERTIES     227
 #define IDD_HEADER_FOOTER           349
+#define IDD_MULTI_TASK_LAYOUT       130
+#define IDD_TASK_NAME               131
 
 // Save-as and add-document
 #define IDC_PROCEEDING_NAME         1000
@@ -31,6 +33,13 @@
 #define IDC_CLOSE_AND_ARCHIVE       1005
 #define IDC_SECURE_ALL              1006
 #define IDC_DOCUMENT_PROPERTY_LIST  1054
+
+// Parts of a divided proceeding
+#define IDC_EDIT_TASK               1000
+#define IDC_TASK_LIST               1054
+#define IDC_ADD_TASK                1082
+#define IDC_DELETE_TASK             1083
+#define IDC_TASK_NAME               1125
 
 // ---- The proceeding window: frame, document tree, their menus ----------------------------------
 #define IDR_PROCEEDING              129     // menu, accelerators and icon of the proceeding template

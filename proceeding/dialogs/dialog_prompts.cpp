@@ -1,9 +1,11 @@
 #include "proceeding/dialogs/dialog_prompts.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "document/proceeding_prompts.h"
 #include "proceeding/dialogs/document_properties_dlg.h"
+#include "proceeding/dialogs/multi_task_layout_dlg.h"
 #include "proceeding/dialogs/password_dialogs.h"
 #include "proceeding/dialogs/save_as_dlg.h"
 
@@ -64,6 +66,23 @@ public:
         for (int slot = 0; slot < kDocumentSlots; ++slot)
             secured[slot] = dialog->m_nLocked[slot];
         archive = dialog->m_nArchiveRequest == 1;
+        return true;
+    }
+
+    bool EditPartLayout(CWnd *parent, bool firstFixed, PartLayout &layout) override
+    {
+        auto dialog = std::make_unique<CMultiTaskLayoutDlg>(parent);
+        dialog->m_nFirstRowFixed = firstFixed ? 1 : 0;
+        const int count = static_cast<int>(std::min(layout.names.size(), layout.active.size()));
+        dialog->m_nCount = std::min(count, static_cast<int>(CMultiTaskLayoutDlg::kSlots));
+        for (int part = 0; part < dialog->m_nCount; ++part) {
+            dialog->m_strNames[part] = layout.names[part];
+            dialog->m_nActive[part] = layout.active[part];
+        }
+        if (dialog->DoModal() != IDOK)
+            return false;
+        layout.names.assign(dialog->m_strNames, dialog->m_strNames + dialog->m_nCount);
+        layout.active.assign(dialog->m_nActive, dialog->m_nActive + dialog->m_nCount);
         return true;
     }
 };
