@@ -79,6 +79,11 @@ public:
     int OpenProceeding(int archive, int example, const CString &folder, const CString &fileName) override;
     int CreateProceeding(int act2019, const CString &name, int parts, int kindIndex, int variant,
                          DefaultValues defaults);
+    // A document set in this window: the set file at path, or a new set from the kind's starting
+    // data when path is empty. 1 when shown; 0 after the messages, and the window is to be closed.
+    int OpenContractsSet(const CString &path);
+    int OpenRemediesSet(const CString &path);
+    int OpenContractorFormsSet(const CString &path);
     int SaveProceeding(int askPassword, int saveAs, int onlyIfModified) override;
     bool SaveModifiedPrompt() override;
     // Set once the proceeding was loaded whole; a window without it is never saved.
@@ -184,6 +189,7 @@ public:
 
 private:
     const DocumentSlot *Slot(int n) const;
+    int OpenDocumentSet(int kind, const CString &path);
     int LoadProceeding(int mode, const CString &dataPath, const DefaultValues &defaults);
     void FinishLoadingProceeding();
     void ShowFirstLines();

@@ -137,6 +137,49 @@ int CMorvelankView::OpenProceeding(int archive, int example, const CString &fold
     return 1;
 }
 
+int CMorvelankView::OpenContractsSet(const CString &path)
+{
+    return OpenDocumentSet(kKindContracts, path);
+}
+
+int CMorvelankView::OpenRemediesSet(const CString &path)
+{
+    return OpenDocumentSet(kKindRemedies, path);
+}
+
+int CMorvelankView::OpenContractorFormsSet(const CString &path)
+{
+    return OpenDocumentSet(kKindContractorForms, path);
+}
+
+int CMorvelankView::OpenDocumentSet(int kind, const CString &path)
+{
+    const DocumentSetKind *set = FindDocumentSet(kind);
+    if (!set)
+        return 0;
+    CWaitCursor wait;
+    CMorvelankApp *app = GetMorvelankApp();
+    m_files.m_strMainPath = app->MainPath;
+    m_files.m_strUserTemplatesPath = app->UserTemplatesPath;
+    m_nProceedingKind = kind;
+    if (MainWindowServices *main = MainWindow())
+        main->SetStatusText(0, set->loadingText);
+    PrepareDocumentSet(*set, path, m_project);
+    m_nProcedureCode = set->procedureCode;
+    ShowWindow(SW_HIDE);
+    const bool isNew = path.IsEmpty();
+    const CString dataPath = isNew ? LawVersions::GetDataFilePath(app->MainPath, m_nProcedureCode)
+                                   : m_project.GetDocumentPath();
+    if (!LoadProceeding(isNew ? kLoadNewProceeding : kLoadOwnFile, dataPath, DefaultValues()))
+        return 0;
+    // A new set has no file yet: closing asks where to keep it.
+    if (isNew)
+        m_bModified = 1;
+    ShowFirstLines();
+    UpdateFrameTitle();
+    return 1;
+}
+
 int CMorvelankView::LoadProceeding(int mode, const CString &dataPath, const DefaultValues &defaults)
 {
     m_bLoaded = false;

@@ -10,6 +10,10 @@
 #include "mainframe/mdi_client.h"
 
 class CListCtrl;
+class CMorvelankView;
+
+// How a view of the document sets opens one: the set file's path, empty for a new set.
+using OpenSetFunction = int (CMorvelankView::*)(const CString &path);
 
 class CMainFrame : public CMDIFrameWnd, public MainWindowServices {
     DECLARE_DYNCREATE(CMainFrame)
@@ -119,8 +123,10 @@ private:
     void TrackDropDownMenu(UINT menuId, const RECT &buttonRect);
     // The single-instance library window of a template: activated, or opened once.
     void ShowLibraryWindow(CMultiDocTemplate *docTemplate, CMDIChildWnd *&window);
-    // A new document of another kind, handed an empty path or the path given.
-    void OpenOtherDocument(CMultiDocTemplate *docTemplate, CMDIChildWnd *&window, const CString &path);
+    // A new window of another kind whose view opens the set at path (empty: a new set); closed
+    // again when the set cannot be opened.
+    void OpenOtherDocument(CMultiDocTemplate *docTemplate, CMDIChildWnd *&window, OpenSetFunction openSet,
+                           const CString &path);
     // The views of open proceedings, archived ones included.
     template <typename Visit> bool ForEachProceedingView(Visit visit);
 

@@ -3,6 +3,7 @@
 
 #include "app/file_utils.h"
 #include "app/system_utils.h"
+#include "document/morvelank_view.h"
 #include "framework/shell/html_help.h"
 #include "framework/ui/commondlg.h"
 #include "framework/ui/msgbox.h"
@@ -26,17 +27,18 @@ struct OtherKind {
     UINT openId;
     CMultiDocTemplate *CMorvelankApp::*docTemplate;
     CMDIChildWnd *CMorvelankApp::*window;
+    OpenSetFunction openSet;
     const char *extension;
     const char *filter;
 };
 
 const OtherKind kOtherKinds[] = {
     {{ID_UMOWY, ID_UMOWY_NOWE}, ID_UMOWY_OTWORZ, &CMorvelankApp::ContractsTemplate, &CMorvelankApp::ContractsWindow,
-     "um", "Pliki umów (*.um)|*.um|Wszystkie pliki (*.*)|*.*||"},
+     &CMorvelankView::OpenContractsSet, "um", "Pliki umów (*.um)|*.um|Wszystkie pliki (*.*)|*.*||"},
     {{ID_SRODKI_OCHRONY, ID_SRODKI_NOWE}, ID_SRODKI_OTWORZ, &CMorvelankApp::RemediesTemplate,
-     &CMorvelankApp::RemediesWindow, "opr", "Pliki ochrony prawnej (*.opr)|*.opr|Wszystkie pliki (*.*)|*.*||"},
+     &CMorvelankApp::RemediesWindow, &CMorvelankView::OpenRemediesSet, "opr", "Pliki ochrony prawnej (*.opr)|*.opr|Wszystkie pliki (*.*)|*.*||"},
     {{ID_WZORY_WYKONAWCOW, ID_WZORY_NOWE}, ID_WZORY_OTWORZ, &CMorvelankApp::FormsTemplate, &CMorvelankApp::FormsWindow,
-     "opw", "Pliki wzorów dokumentów wykonawców (*.opw)|*.opw|Wszystkie pliki (*.*)|*.*||"},
+     &CMorvelankView::OpenContractorFormsSet, "opw", "Pliki wzorów dokumentów wykonawców (*.opw)|*.opw|Wszystkie pliki (*.*)|*.*||"},
 };
 
 const OtherKind *KindOfCommand(UINT id)
@@ -101,19 +103,29 @@ void CMainFrame::OnCiekaweArtykuly()
     ShowLibraryWindow(App().ArticlesTemplate, App().ArticlesWindow);
 }
 
-void CMainFrame::OpenOtherDocument(CMultiDocTemplate *docTemplate, CMDIChildWnd *&window, const CString &path)
+void CMainFrame::OpenOtherDocument(CMultiDocTemplate *docTemplate, CMDIChildWnd *&window, OpenSetFunction openSet,
+                                   const CString &path)
 {
-    if (!docTemplate || !docTemplate->OpenDocumentFile(nullptr))
+    if (!docTemplate)
+        return;
+    CDocument *doc = docTemplate->OpenDocumentFile(nullptr);
+    if (!doc)
         return;
     window = MDIGetActive();
-    // The view of that kind takes the path (empty: a new document) once it exists.
-    (void)path;
+    CMorvelankView *view = nullptr;
+    for (POSITION viewPos = doc->GetFirstViewPosition(); viewPos && !view;)
+        view = dynamic_cast<CMorvelankView *>(doc->GetNextView(viewPos));
+    // A set that could not be read is not shown: saving it would write an empty set over the file.
+    if (!view || !(view->*openSet)(path)) {
+        window = nullptr;
+        doc->OnCloseDocument();
+    }
 }
 
 BOOL CMainFrame::OnNewOtherDocument(UINT nID)
 {
     if (const OtherKind *kind = KindOfCommand(nID))
-        OpenOtherDocument(App().*(kind->docTemplate), App().*(kind->window), "");
+        OpenOtherDocument(App().*(kind->docTemplate), App().*(kind->window), kind->openSet, "");
     return TRUE;
 }
 
@@ -128,13 +140,14 @@ BOOL CMainFrame::OnOpenOtherDocument(UINT nID)
             AfxShowMessageBox(m_hWnd, "Nie znaleziono pliku umów: " + path, "Błąd", MB_ICONERROR);
             return TRUE;
         }
-        OpenOtherDocument(App().*(kind->docTemplate), App().*(kind->window), path);
+        OpenOtherDocument(App().*(kind->docTemplate), App().*(kind->window), kind->openSet, path);
         return TRUE;
     }
     CFileDialog open(TRUE, CString("*.") + kind->extension, App().WorkingPath + "\\*." + kind->extension,
                      OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_FILEMUSTEXIST, kind->filter, this);
     if (open.DoModal() == IDOK)
-        OpenOtherDocument(App().*(kind->docTemplate), App().*(kind->window), open.GetPathName());
+        OpenOtherDocument(App().*(kind->docTemplate), App().*(kind->window), kind->openSet,
+                          open.GetPathName());
     return TRUE;
 }
 
