@@ -210,6 +210,27 @@ TEST_F(DocumentSets, UnreadableSetFileOpensNoWindow)
     EXPECT_EQ(app.*(set.window), nullptr);
 }
 
+TEST_F(DocumentSets, ContractsDataFileOpensAsTheProgramsLibrary)
+{
+    const SetCommands &set = kSets[0];
+    ASSERT_TRUE(CreateDirectoryPath(GetParentFolder(app.GetContractsDataPath())));
+    frame->SendMessage(WM_COMMAND, set.newId);
+    ASSERT_NE(SetView(set), nullptr) << (LPCSTR)messages;
+    chosenFile = app.GetContractsDataPath();
+    (app.*(set.window))->SendMessage(WM_COMMAND, ID_ZAPISZ_POSTEPOWANIE);
+    ASSERT_TRUE(FileExists(chosenFile)) << (LPCSTR)messages;
+    (app.*(set.window))->SendMessage(WM_CLOSE);
+    chosenFile.Empty(); // no dialog on this road
+
+    frame->SendMessage(WM_COMMAND, ID_UMOWY_2006);
+    CMorvelankView *view = SetView(set);
+    ASSERT_NE(view, nullptr) << (LPCSTR)messages;
+    EXPECT_TRUE(messages.IsEmpty()) << (LPCSTR)messages;
+    EXPECT_EQ(view->GetProceedingKind(), set.kind);
+    EXPECT_EQ(view->GetCurrentDocument(), 1);
+    EXPECT_EQ(Title(*view), "Umowy::Biblioteka umów programu Morvelank");
+}
+
 TEST_F(DocumentSets, MissingContractsDataFileIsReported)
 {
     ASSERT_FALSE(FileExists(app.GetContractsDataPath()));
