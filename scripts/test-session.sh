@@ -7,7 +7,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 # reports as its default printer (set up before Wine starts, so it sees the queue). Jobs land
 # as PDF files in MORVELANK_PRINT_OUTPUT_DIR.
 if command -v cupsd >/dev/null && command -v lpadmin >/dev/null; then
-  if ! pgrep -x cupsd >/dev/null; then
+  if ! lpstat -r 2>/dev/null | grep -q 'is running'; then
     as_root cupsd
     for _ in $(seq 50); do lpstat -r 2>/dev/null | grep -q 'is running' && break; sleep 0.1; done
   fi
