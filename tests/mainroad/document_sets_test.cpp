@@ -18,6 +18,7 @@
 #include "mainframe/main_frame.h"
 #include "proceeding/frame/child_frame.h"
 #include "res/resource.h"
+#include "tests/mainroad/installed_main_window.h"
 #include "tests/support/test_folder.h"
 
 namespace {
@@ -42,14 +43,6 @@ const SetCommands kSets[] = {
      "wzory.opw", "Wzory dokumentów dla wykonawców::"},
 };
 
-CString WindowsPath(const char *linuxPath)
-{
-    CString path = "Z:";
-    path += linuxPath;
-    path.Replace('/', '\\');
-    return path;
-}
-
 std::vector<std::string> TableLines(const ViewTables &tables)
 {
     std::vector<std::string> lines;
@@ -73,14 +66,9 @@ class DocumentSets : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const char *installation = std::getenv("MORVELANK_INSTALLATION");
-        ASSERT_NE(installation, nullptr);
-        app.MainPath = m_root / "Morvelank";
-        ASSERT_TRUE(CreateDirectoryPath(app.MainPath));
-        CopyFolder(WindowsPath(installation), app.MainPath, 1);
-        app.WorkingPath = m_root / "prace";
-        ASSERT_TRUE(CreateDirectoryPath(app.WorkingPath));
-        app.UserTemplatesPath = app.MainPath + "\\szablony_moje";
+        CopyInstallation(app, m_root.Path());
+        if (HasFatalFailure())
+            return;
 
         hook.onMessageBox = [this](const CString &text, const CString &caption, UINT) {
             messages += caption + ": " + text + "\n";
@@ -95,24 +83,14 @@ protected:
         };
         scope = std::make_unique<CTestHookScope>(hook);
 
-        app.CreateDocumentTemplates();
+        frame = OpenMainWindow(app);
         ASSERT_NE(app.ContractsTemplate, nullptr);
-        frame = new CMainFrame;
-        app.m_pMainWnd = frame;
-        ASSERT_TRUE(frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW));
-        frame->MoveWindow(0, 0, 1000, 700);
-        frame->ShowWindow(SW_SHOW);
+        ASSERT_NE(frame, nullptr);
     }
 
     void TearDown() override
     {
-        if (frame && ::IsWindow(frame->GetSafeHwnd()))
-            frame->DestroyWindow();
-        MSG quit;
-        while (::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
-        app.CloseMainDB();
-        app.CloseRejestryDB();
+        CloseMainWindow(app, frame);
         scope.reset();
     }
 

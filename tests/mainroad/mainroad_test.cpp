@@ -19,17 +19,11 @@
 #include "res/resource.h"
 #include "res/wizard_ids.h"
 #include "tests/support/dialog_driver.h"
+#include "tests/mainroad/installed_main_window.h"
 #include "tests/support/test_folder.h"
 
 namespace {
 
-CString WindowsPath(const char *linuxPath)
-{
-    CString path = "Z:";
-    path += linuxPath;
-    path.Replace('/', '\\');
-    return path;
-}
 
 
 struct ShownMessage {
@@ -41,20 +35,14 @@ class MainRoad : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const char *installation = std::getenv("MORVELANK_INSTALLATION");
-        ASSERT_NE(installation, nullptr);
         char temp[MAX_PATH];
         GetTempPathA(MAX_PATH, temp);
         m_root.Format("%smorvelank_droga_%lu", temp, GetCurrentProcessId());
         TestFolder::RemoveTree(m_root);
         // A copy of the installation: the road writes the database's id counter.
-        app.MainPath = m_root + "\\Morvelank";
-        ASSERT_TRUE(CreateDirectoryPath(app.MainPath));
-        CopyFolder(WindowsPath(installation), app.MainPath, 1);
-        ASSERT_TRUE(FileExists(app.MainPath + "\\DB\\morvelank.mdb"));
-        app.WorkingPath = m_root + "\\prace";
-        ASSERT_TRUE(CreateDirectoryPath(app.WorkingPath));
-        app.UserTemplatesPath = app.MainPath + "\\szablony_moje";
+        CopyInstallation(app, m_root);
+        if (HasFatalFailure())
+            return;
         app.SchedulePath = app.MainPath + "\\terminarz";
         CreateDirectoryPath(app.SchedulePath);
 
@@ -68,24 +56,14 @@ protected:
         };
         scope = std::make_unique<CTestHookScope>(hook);
 
-        app.CreateDocumentTemplates();
+        frame = OpenMainWindow(app);
         ASSERT_NE(app.ProceedingTemplate, nullptr);
-        frame = new CMainFrame;
-        app.m_pMainWnd = frame;
-        ASSERT_TRUE(frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW));
-        frame->MoveWindow(0, 0, 1000, 700);
-        frame->ShowWindow(SW_SHOW);
+        ASSERT_NE(frame, nullptr);
     }
 
     void TearDown() override
     {
-        if (frame && ::IsWindow(frame->GetSafeHwnd()))
-            frame->DestroyWindow();
-        MSG quit;
-        while (::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
-        app.CloseMainDB();
-        app.CloseRejestryDB();
+        CloseMainWindow(app, frame);
         scope.reset();
         TestFolder::RemoveTree(m_root);
     }
