@@ -18,6 +18,7 @@ struct TextEditRequest {
 
 struct PriceEditRequest {
     CString caption;            // the occurrence's name
+    CString label;              // text before the value; empty keeps the editor's own
     CString value;              // in and out; comes back digit-grouped
 };
 

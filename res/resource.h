@@ -19,3 +19,5 @@
 #include "proceeding_ids.h"
 #include "document_ids.h"
 #include "evaluation_ids.h"
+#include "evaluation_balance_ids.h"
+#include "price_components_ids.h"

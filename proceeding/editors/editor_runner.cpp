@@ -25,6 +25,7 @@ bool DialogEditorRunner::EditPrice(PriceEditRequest &request)
 {
     CPriceEditorDlg dialog;
     dialog.m_strCaption = request.caption;
+    dialog.m_strLabel = request.label;
     dialog.m_strValue = request.value;
     if (dialog.DoModal() != IDOK)
         return false;

@@ -40,6 +40,8 @@ BOOL CPriceEditorDlg::OnInitDialog()
     CDialog::OnInitDialog();
     if (!m_strCaption.IsEmpty())
         SetWindowText(m_strCaption);
+    if (!m_strLabel.IsEmpty())
+        SetDlgItemText(IDC_PRICE_LABEL, m_strLabel);
     m_edit.SetWindowText(NormalizeNumberText(m_strValue));
     return TRUE;
 }

@@ -14,6 +14,7 @@ class CPriceEditorDlg : public CDialog {
 public:
     explicit CPriceEditorDlg(CWnd* pParent = nullptr);
     CString m_strCaption;   // used when not empty
+    CString m_strLabel;     // text before the value, used when not empty
     CString m_strValue;     // in and out
     CEdit m_edit;
 

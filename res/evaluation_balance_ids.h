@@ -1,0 +1,2 @@
+// Resource ids of the points balance of the offer evaluation.
+#pragma once
