@@ -66,8 +66,10 @@ public:
     bool IsTreeSyncing() const override { return m_bTreeSyncing != 0; }
     int GetHeadingPosition(int document, int slot) const override;
     void ToggleDocumentSecured(int document) override;
-    HTREEITEM GetCalculatorItem(int) const override { return nullptr; }
-    void ShowCriteriaCalculator(int) override {}
+    // The three evaluation calculators' tree items and opening them (morvelank_view_tree.cpp).
+    HTREEITEM GetCalculatorItem(int type) const override;
+    void AddCalculatorItems(HTREEITEM root);
+    void ShowCriteriaCalculator(int type) override;
     void UpdateFrameTitle();
     void SetProgressRange(int maximum) override;
     void SetProgressPos(int position) override;
@@ -124,6 +126,7 @@ public:
     std::unique_ptr<CKomentarz2> m_pComments{new CKomentarz2}; // large; loaded with the proceeding
     CHintWnd m_hint{this};
     HTREEITEM m_hAttachmentsItem = nullptr; // "Moje dokumenty"; null when the tree has none
+    HTREEITEM m_hCalculatorItems[kCriteriaCalculators] = {}; // null when the tree has none
     int m_bOverVariable = 0;
     int m_bOverPageBreak = 0;
 

@@ -216,6 +216,8 @@ void CMorvelankView::FinishLoadingProceeding()
         title = "Przykład::" + title;
 
     m_hAttachmentsItem = nullptr;
+    for (HTREEITEM &item : m_hCalculatorItems)
+        item = nullptr;
     if (m_pTree) {
         CTreeCtrl &tree = m_pTree->GetTreeCtrl();
         tree.DeleteAllItems();
@@ -267,6 +269,7 @@ void CMorvelankView::FinishLoadingProceeding()
                 HTREEITEM item = tree.InsertItem(file, image, image, attachments);
                 tree.SetItemData(item, kAttachedFileItemData);
             }
+            AddCalculatorItems(root);
         }
         tree.Expand(root, TVE_EXPAND);
         if (HTREEITEM first = tree.GetChildItem(root))

@@ -1,10 +1,13 @@
 // What the view puts into the proceeding tree besides its documents: the headings of their
-// points and the proceeding's own files; the comment table's texts; the hint over variables.
+// points, the proceeding's own files and the evaluation calculators; the comment table's
+// texts; the hint over variables.
 #include "app/file_utils.h"
 #include "document/attached_files.h"
 #include "document/hover_hit.h"
+#include "document/item_codes.h"
 #include "document/morvelank_view.h"
 #include "document/point_headings.h"
+#include "document/proceeding_prompts.h"
 #include "document/view_services.h"
 #include "framework/core/codepage.h"
 #include "framework/core/module.h"
@@ -16,6 +19,7 @@ namespace {
 
 const DWORD_PTR kAttachedFileItemData = 1234567;
 const int kPointImage = 2;
+const int kCalculatorImage = 11;
 const int kHoverSlots = 1000; // occurrence slots of variables; headings lie above them
 const char kPlainTextName[] = "to jest zwykly tekst";
 
@@ -132,6 +136,34 @@ void CMorvelankView::AddFileToProject()
     tree.EnsureVisible(item);
     AfxShowMessageBox(m_hWnd, "Plik " + source + " \nzostał skopiowany do katalogu projektu:\n" + target, "Informacja",
                       MB_ICONINFORMATION);
+}
+
+void CMorvelankView::AddCalculatorItems(HTREEITEM root)
+{
+    static const char *const names[kCriteriaCalculators] = {
+        "Obliczenie punktacji - kryterium cena",
+        "Obliczenie punktacji - kryterium termin realizacji",
+        "Bilans punktowy zastosowanych kryteriów",
+    };
+    CTreeCtrl &tree = m_pTree->GetTreeCtrl();
+    for (int type = 0; type < kCriteriaCalculators; ++type) {
+        m_hCalculatorItems[type] = tree.InsertItem(names[type], kCalculatorImage, kCalculatorImage, root);
+        tree.SetItemData(m_hCalculatorItems[type], kItemReserved);
+    }
+}
+
+HTREEITEM CMorvelankView::GetCalculatorItem(int type) const
+{
+    return type >= 0 && type < kCriteriaCalculators ? m_hCalculatorItems[type] : nullptr;
+}
+
+void CMorvelankView::ShowCriteriaCalculator(int type)
+{
+    ProceedingPrompts *prompts = GetProceedingPrompts();
+    if (prompts && type >= 0 && type < kCriteriaCalculators)
+        m_project.m_pCriteria = prompts->RunCriteriaCalculator(this, type, m_project.m_pCriteria);
+    // The calculators write into the record as they go, so even Cancel leaves changes.
+    m_bModified = 1;
 }
 
 CString CMorvelankView::GetCommentText(int id) const

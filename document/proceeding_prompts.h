@@ -8,6 +8,7 @@
 #include "document/view_tables.h"
 #include "framework/core/cstring.h"
 
+class CCriteriaData;
 class CWnd;
 
 // The parts of a divided proceeding as the layout dialog shows and returns them.
@@ -35,6 +36,9 @@ public:
     // The parts as the user left them; false on Cancel. With firstFixed the first part cannot
     // be marked deleted.
     virtual bool EditPartLayout(CWnd *parent, bool firstFixed, PartLayout &layout) = 0;
+    // Runs evaluation calculator type (0 price, 1 delivery term, 2 points balance) on the
+    // record; returns the record the calculator holds when it closes, which the caller owns.
+    virtual CCriteriaData *RunCriteriaCalculator(CWnd *parent, int type, CCriteriaData *record) = 0;
 };
 
 void SetProceedingPrompts(ProceedingPrompts *prompts);

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "document/proceeding_prompts.h"
+#include "evaluation/criteria_calculators.h"
 #include "proceeding/dialogs/document_properties_dlg.h"
 #include "proceeding/dialogs/multi_task_layout_dlg.h"
 #include "proceeding/dialogs/password_dialogs.h"
@@ -84,6 +85,11 @@ public:
         layout.names.assign(dialog->m_strNames, dialog->m_strNames + dialog->m_nCount);
         layout.active.assign(dialog->m_nActive, dialog->m_nActive + dialog->m_nCount);
         return true;
+    }
+
+    CCriteriaData *RunCriteriaCalculator(CWnd *parent, int type, CCriteriaData *record) override
+    {
+        return ::RunCriteriaCalculator(parent, type, record);
     }
 };
 

@@ -14,6 +14,9 @@ class CCmdUI;
 class CProject;
 class CTreeView;
 
+// The evaluation calculators: 0 price criterion, 1 delivery term, 2 points balance.
+const int kCriteriaCalculators = 3;
+
 class ProceedingWindowView {
 public:
     virtual ~ProceedingWindowView() = default;
@@ -59,8 +62,7 @@ public:
     virtual void ToggleDocumentSecured(int document) = 0;
     // Asks for a file, copies it into the proceeding's folder and lists it in the tree.
     virtual void AddFileToProject() = 0;
-    // The tree items that open the evaluation calculators (0 price, 1 delivery term, 2 points
-    // balance); null when the view made none.
+    // The tree items that open the evaluation calculators; null when the view made none.
     virtual HTREEITEM GetCalculatorItem(int type) const = 0;
     virtual void ShowCriteriaCalculator(int type) = 0;
 };

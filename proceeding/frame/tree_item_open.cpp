@@ -12,8 +12,6 @@
 
 namespace {
 
-const int kCalculatorTypes = 3;
-
 void RunProgram(const CString& commandLine)
 {
     // A program that is not there fails silently, as the user's own set-up decides.
@@ -36,7 +34,7 @@ void CTreeLeftView::DrzewoClick()
     if (m_pView == nullptr || m_pView->IsTreeSyncing()) return;
     HTREEITEM selected = GetTreeCtrl().GetSelectedItem();
     if (selected == nullptr) return;
-    for (int type = 0; type < kCalculatorTypes; ++type) {
+    for (int type = 0; type < kCriteriaCalculators; ++type) {
         if (m_pView->GetCalculatorItem(type) == selected) {
             m_pView->ShowCriteriaCalculator(type);
             return;
@@ -44,7 +42,7 @@ void CTreeLeftView::DrzewoClick()
     }
 
     const int code = ItemCode(selected);
-    if (code == kItemRoot || code == kItemMyDocuments) return;
+    if (code == kItemRoot || code == kItemMyDocuments || code == kItemReserved) return;
     if (code == kItemOwnFile) {
         OpenOwnFile(selected);
         return;

@@ -1,13 +1,16 @@
 // The layout command of a divided proceeding: the parts come back from the layout question and
-// the shown document is generated again with them.
+// the shown document is generated again with them. The evaluation calculators: the record goes
+// to the calculator and the one it hands back is the proceeding's.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "app/file_utils.h"
 #include "app/law_versions.h"
+#include "evaluation/criteria_data.h"
 #include "document/morvelank_doc.h"
 #include "document/morvelank_view.h"
 #include "document/proceeding_prompts.h"
@@ -32,6 +35,20 @@ public:
         layout = answer;
         return true;
     }
+
+    CCriteriaData *RunCriteriaCalculator(CWnd *parent, int type, CCriteriaData *record) override
+    {
+        calculators.push_back({parent, type, record});
+        return calculatorAnswer ? calculatorAnswer : record;
+    }
+
+    struct CalculatorRun {
+        CWnd *parent;
+        int type;
+        CCriteriaData *record;
+    };
+    std::vector<CalculatorRun> calculators;
+    CCriteriaData *calculatorAnswer = nullptr;
 
     bool ok = true;
     PartLayout answer;
@@ -134,6 +151,38 @@ TEST_F(ViewPartsTest, CancelOrNoPartChangesNothing)
         EXPECT_EQ(-1, view->m_tables->m_nParts);
         EXPECT_FALSE(view->IsModified());
         EXPECT_EQ("Przetarg jednolity\rZadanie 1: 100\rKoniec", Plain());
+    }
+}
+
+TEST_F(ViewPartsTest, CalculatorGetsTheRecordAndTheProceedingIsChangedWhateverItDid)
+{
+    for (int type = 0; type < kCriteriaCalculators; ++type) {
+        view->m_bModified = 0;
+        CCriteriaData *record = view->m_project.m_pCriteria;
+        view->ShowCriteriaCalculator(type);
+        ASSERT_EQ(static_cast<size_t>(type + 1), prompts.calculators.size());
+        EXPECT_EQ(type, prompts.calculators.back().type);
+        EXPECT_EQ(record, prompts.calculators.back().record);
+        EXPECT_EQ(view, prompts.calculators.back().parent);
+        EXPECT_EQ(record, view->m_project.m_pCriteria);
+        EXPECT_TRUE(view->IsModified()) << "closed with Cancel, the record may still have changed";
+    }
+
+    // The record the calculator holds when it closes becomes the proceeding's.
+    CCriteriaData *previous = view->m_project.m_pCriteria;
+    auto *replacement = new CCriteriaData;
+    prompts.calculatorAnswer = replacement;
+    view->ShowCriteriaCalculator(2);
+    EXPECT_EQ(replacement, view->m_project.m_pCriteria);
+    delete previous;
+
+    // A type without a calculator opens nothing, yet marks the proceeding changed.
+    for (int type : {-1, kCriteriaCalculators}) {
+        view->m_bModified = 0;
+        const size_t runs = prompts.calculators.size();
+        view->ShowCriteriaCalculator(type);
+        EXPECT_EQ(runs, prompts.calculators.size());
+        EXPECT_TRUE(view->IsModified());
     }
 }
 

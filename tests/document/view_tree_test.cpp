@@ -213,6 +213,25 @@ TEST_F(ViewTreeTest, PointHeadingsUnderTheirDocumentByNumber)
     EXPECT_EQ(-1, view->GetHeadingPosition(0, 1003));
 }
 
+TEST_F(ViewTreeTest, CalculatorsFollowTheOwnFilesAsItemsThatAreNoDocument)
+{
+    CMorvelankView *view = CreateProceeding();
+    const std::vector<std::pair<CString, DWORD_PTR>> children = Children(Tree().GetRootItem());
+    ASSERT_GE(children.size(), 4u);
+    const std::vector<std::pair<CString, DWORD_PTR>> last(children.end() - 4, children.end());
+    const std::vector<std::pair<CString, DWORD_PTR>> expected = {
+        {"Moje dokumenty", 1234568},
+        {"Obliczenie punktacji - kryterium cena", 1234569},
+        {"Obliczenie punktacji - kryterium termin realizacji", 1234569},
+        {"Bilans punktowy zastosowanych kryteriów", 1234569},
+    };
+    EXPECT_EQ(expected, last);
+    for (int type = 0; type < kCriteriaCalculators; ++type)
+        EXPECT_EQ(Tree().GetItemText(view->GetCalculatorItem(type)), expected[type + 1].first);
+    EXPECT_EQ(nullptr, view->GetCalculatorItem(-1));
+    EXPECT_EQ(nullptr, view->GetCalculatorItem(kCriteriaCalculators));
+}
+
 TEST_F(ViewTreeTest, NoTreeItemForTheDocumentAddsNothing)
 {
     CMorvelankView *view = CreateProceeding();

@@ -1,0 +1,6 @@
+#include "evaluation/criteria_calculators.h"
+
+CCriteriaData *RunCriteriaCalculator(CWnd *, int, CCriteriaData *record)
+{
+    return record;
+}
