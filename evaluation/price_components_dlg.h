@@ -3,7 +3,11 @@
 // "name|net|VAT rate|gross".
 #pragma once
 
+#include <vector>
+
+#include "evaluation/price_components.h"
 #include "framework/core/cstring.h"
+#include "framework/ui/commctrls.h"
 #include "framework/ui/dialog.h"
 
 class CElementySkladoweKryteriumDlg : public CDialog {
@@ -14,4 +18,21 @@ public:
     CString m_strNetTotal;    // "%.2f" of the net column, after OK
     CString m_strGrossTotal;  // "%.2f" of the gross column, after OK
     BOOL m_bTransferGross;    // "Przenieś kwotę brutto": set when the dialog opens
+
+    CListCtrl m_list;
+
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnAdd();
+    void OnEdit();
+    void OnDelete();
+    DECLARE_MESSAGE_MAP()
+
+private:
+    std::vector<PriceComponent> Rows() const;
+    void SetRow(int row, const PriceComponent& component);
+    void ShowTotals();
 };
