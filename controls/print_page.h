@@ -165,7 +165,6 @@ public:
     CPrintPainter& Painter() { return m_painter; }
     int MapMode() const { return m_mapMode; }
     int ResolutionY() const { return m_resolutionY; }
-    int Orientation() const { return m_orientation; }
     const TEXTMETRIC& TextMetric() const { return m_textMetric; }
 
 private:
