@@ -1,10 +1,13 @@
 #include "evaluation/offer_panel.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "app/number_format.h"
 #include "evaluation/criteria_data.h"
 #include "framework/core/exceptions.h"
+#include "framework/ui/gdi.h"
+#include "framework/ui/msgbox.h"
 #include "framework/ui/msgmap.h"
 #include "res/evaluation_ids.h"
 
@@ -13,6 +16,13 @@ BEGIN_MESSAGE_MAP(COfferPanel, CDialog)
     ON_WM_VSCROLL()
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
+
+BOOL CreateEvaluationBoldFont(CFont& font)
+{
+    return font.CreateFont(-12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                           DEFAULT_PITCH | FF_SWISS, "Verdana");
+}
 
 COfferPanel::COfferPanel(UINT nIDTemplate, CCriteriaData* pData)
     : m_pData(pData), m_nIDTemplate(nIDTemplate)
@@ -146,6 +156,24 @@ void COfferPanel::MoveOntoFrame(CWnd* pOwner, int nFrameId)
     frame->GetWindowRect(&rect);
     pOwner->ScreenToClient(&rect);
     MoveWindow(&rect);
+}
+
+BOOL COfferPanel::ApplyOfferCount(CWnd* pOwner, int nCountId, int nFrameId)
+{
+    CString text;
+    pOwner->GetDlgItemText(nCountId, text);
+    const int count = atoi(text);
+    if (count >= 100) {
+        // The field is set back first: the message box takes the focus and would report the
+        // refused number a second time.
+        pOwner->SetDlgItemText(nCountId, IntToStr(m_nRowsWanted));
+        AfxShowMessageBox(pOwner->GetSafeHwnd(), "Maksymalna ilość ofert to 99", "Błąd", MB_ICONERROR);
+        return FALSE;
+    }
+    m_nRowsWanted = count;
+    CreateRows();
+    MoveOntoFrame(pOwner, nFrameId);
+    return TRUE;
 }
 
 void COfferPanel::ScrollTo(int nPos)

@@ -24,6 +24,10 @@
 #include "framework/ui/dialog.h"
 
 class CCriteriaData;
+class CFont;
+
+// The bold face of the evaluation dialogs' titles and row numbers.
+BOOL CreateEvaluationBoldFont(CFont& font);
 
 class COfferPanel : public CDialog {
 public:
@@ -44,6 +48,10 @@ public:
     void CreateRows();
     // Puts the panel over control nFrameId of pOwner (usually the frame it stands in for).
     void MoveOntoFrame(CWnd* pOwner, int nFrameId);
+    // The number of offers typed into control nCountId of pOwner: below 100 the rows follow it
+    // and the panel goes back onto frame nFrameId; otherwise the field shows the rows wanted
+    // again and "Maksymalna ilość ofert to 99" is shown. FALSE when refused.
+    BOOL ApplyOfferCount(CWnd* pOwner, int nCountId, int nFrameId);
 
     int GetScrollPosition() const { return m_nScrollPos; }
     int GetPageHeight() const { return m_nPageHeight; }
