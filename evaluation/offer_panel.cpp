@@ -155,7 +155,8 @@ void COfferPanel::MoveOntoFrame(CWnd* pOwner, int nFrameId)
     CRect rect;
     frame->GetWindowRect(&rect);
     pOwner->ScreenToClient(&rect);
-    MoveWindow(&rect);
+    // Right after the frame in the owner's z-order, so that Tab reaches the rows in its place.
+    SetWindowPos(frame, rect.left, rect.top, rect.Width(), rect.Height(), SWP_NOACTIVATE);
 }
 
 BOOL COfferPanel::ApplyOfferCount(CWnd* pOwner, int nCountId, int nFrameId)

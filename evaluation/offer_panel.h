@@ -46,7 +46,8 @@ public:
     // Brings the rows to the wanted number, places them and sizes the panel to hold them all;
     // the caller then moves the panel back onto its frame.
     void CreateRows();
-    // Puts the panel over control nFrameId of pOwner (usually the frame it stands in for).
+    // Puts the panel over control nFrameId of pOwner (usually the frame it stands in for) and
+    // right after it in the Tab order.
     void MoveOntoFrame(CWnd* pOwner, int nFrameId);
     // The number of offers typed into control nCountId of pOwner: below 100 the rows follow it
     // and the panel goes back onto frame nFrameId; otherwise the field shows the rows wanted

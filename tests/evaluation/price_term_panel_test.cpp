@@ -91,8 +91,8 @@ TEST_F(PanelHost, ScrollsByLinePageAndThumbWithinTheContent)
     data.m_nOfferCount = 10;
     TestPanel panel(&data, &host);
     panel.MoveOntoFrame(&host, IDC_EVAL_PANEL_FRAME);
-    CRect frame;
-    host.GetDlgItem(IDC_EVAL_PANEL_FRAME)->GetWindowRect(&frame);
+    // In the frame's place in the Tab order too.
+    EXPECT_EQ(::GetWindow(host.GetDlgItem(IDC_EVAL_PANEL_FRAME)->m_hWnd, GW_HWNDNEXT), panel.m_hWnd);
     CRect client;
     panel.GetClientRect(&client);
     ASSERT_EQ(panel.GetPageHeight(), client.Height());
