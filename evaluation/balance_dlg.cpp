@@ -1,0 +1,162 @@
+#include "evaluation/balance_dlg.h"
+
+#include <cstdlib>
+
+#include "app/number_format.h"
+#include "evaluation/balance_criteria.h"
+#include "evaluation/balance_panel.h"
+#include "evaluation/best_offer.h"
+#include "evaluation/criteria_data.h"
+#include "evaluation/new_criterion_dlg.h"
+#include "framework/ui/ddx.h"
+#include "framework/ui/msgbox.h"
+
+namespace {
+
+const int kNameColumnWidth = 240;
+const int kWeightColumnWidth = 100;
+
+void ShowError(CWnd &owner, const char *text)
+{
+    AfxShowMessageBox(owner.m_hWnd, text, "Błąd", MB_OK | MB_ICONERROR);
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CBilansPunktowyDlg, CDialog)
+    ON_EN_KILLFOCUS(IDC_BALANCE_OFFER_COUNT, OnOfferCountKillFocus)
+    ON_NOTIFY(NM_CLICK, IDC_BALANCE_CRITERIA, OnCriteriaClick)
+    ON_BN_CLICKED(IDC_BALANCE_ADD, OnAdd)
+    ON_BN_CLICKED(IDC_BALANCE_REMOVE, OnRemove)
+END_MESSAGE_MAP()
+
+CBilansPunktowyDlg::CBilansPunktowyDlg(CCriteriaData *pData, CWnd *pParent)
+    : CDialog(IDD, pParent), m_pData(pData)
+{
+}
+
+// The panel's window goes with the dialog's; the object goes here.
+CBilansPunktowyDlg::~CBilansPunktowyDlg() = default;
+
+void CBilansPunktowyDlg::DoDataExchange(CDataExchange *pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_BALANCE_CRITERIA, m_criteria);
+    DDX_Control(pDX, IDC_BALANCE_TITLE, m_title);
+    DDX_Control(pDX, IDC_BALANCE_RESULT, m_result);
+}
+
+BOOL CBilansPunktowyDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+
+    m_criteria.SetExtendedStyle(m_criteria.GetExtendedStyle() | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    m_criteria.InsertColumn(0, "Nazwa kryterium", LVCFMT_LEFT, kNameColumnWidth);
+    m_criteria.InsertColumn(1, "Waga kryterium", LVCFMT_LEFT, kWeightColumnWidth);
+    m_criteria.InsertItem(0, "cena");
+    m_criteria.SetItemText(0, 1, WeightText(m_pData != nullptr ? m_pData->m_strPriceWeight : CString()));
+    if (m_pData != nullptr) {
+        for (int k = 0; k < m_pData->m_nCriteriaCount && k < kMaxBalanceCriteria; ++k) {
+            const int row = m_criteria.InsertItem(k + 1, m_pData->m_strCriterionName[k]);
+            m_criteria.SetItemText(row, 1, WeightText(m_pData->m_strCriterionWeight[k]));
+        }
+    }
+
+    if (m_boldFont.CreateFont(-12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Verdana")) {
+        m_title.SetFont(&m_boldFont);
+        m_result.SetFont(&m_boldFont);
+    }
+    m_panel = std::make_unique<CPanelBilansDlg>(m_pData, this);
+    m_panel->MoveOntoFrame(this, IDC_BALANCE_PANEL_FRAME);
+
+    if (m_pData != nullptr) {
+        SetDlgItemText(IDC_BALANCE_DATE, m_pData->m_strDate);
+        SetDlgItemText(IDC_BALANCE_OFFER_COUNT, IntToStr(m_pData->m_nOfferCount));
+        SetDlgItemText(IDC_BALANCE_CASE_NUMBER, m_pData->m_strCaseNumber);
+    }
+    return TRUE;
+}
+
+void CBilansPunktowyDlg::SetResultText(double best, const CString &winners, const CString &cheapest)
+{
+    SetDlgItemText(IDC_BALANCE_RESULT, BestOfferSentence(best, winners, cheapest));
+}
+
+void CBilansPunktowyDlg::StoreFields()
+{
+    if (m_pData == nullptr)
+        return;
+    GetDlgItemText(IDC_BALANCE_DATE, m_pData->m_strDate);
+    GetDlgItemText(IDC_BALANCE_CASE_NUMBER, m_pData->m_strCaseNumber);
+}
+
+void CBilansPunktowyDlg::OnOK()
+{
+    StoreFields();
+    CDialog::OnOK();
+}
+
+void CBilansPunktowyDlg::OnCancel()
+{
+    StoreFields();
+    CDialog::OnCancel();
+}
+
+void CBilansPunktowyDlg::OnOfferCountKillFocus()
+{
+    if (m_panel == nullptr)
+        return;
+    CString text;
+    GetDlgItemText(IDC_BALANCE_OFFER_COUNT, text);
+    // strtol, not atoi: a long row of digits reads as too many instead of overflowing.
+    const long count = strtol(text, nullptr, 10);
+    if (count >= CCriteriaData::kMaxOffers) {
+        ShowError(*this, "Maksymalna ilość ofert to 99");
+        SetDlgItemText(IDC_BALANCE_OFFER_COUNT, IntToStr(m_panel->GetRowsWanted()));
+        return;
+    }
+    const int offers = count > 0 ? (int)count : 0;
+    m_panel->SetRowsWanted(offers);
+    if (m_pData != nullptr)
+        m_pData->m_nOfferCount = offers;
+    m_panel->CreateRows();
+    m_panel->MoveOntoFrame(this, IDC_BALANCE_PANEL_FRAME);
+}
+
+void CBilansPunktowyDlg::OnCriteriaClick(NMHDR *, LRESULT *pResult)
+{
+    const int selected = m_criteria.GetNextItem(-1, LVNI_SELECTED);
+    if (selected >= 0)
+        GetDlgItem(IDC_BALANCE_REMOVE)->EnableWindow(selected > 0); // "cena" stays
+    *pResult = 0;
+}
+
+void CBilansPunktowyDlg::OnAdd()
+{
+    if (m_pData == nullptr)
+        return;
+    if (m_pData->m_nCriteriaCount >= kMaxBalanceCriteria) {
+        ShowError(*this, "Za duża ilość wprowadzonych kryteriów");
+        return;
+    }
+    CNoweKryteriumDlg dialog(this);
+    if (dialog.DoModal() != IDOK)
+        return;
+    if (AddCriterion(*m_pData, dialog.m_strName, dialog.m_strWeight) != AddCriterionResult::Added) {
+        ShowError(*this, "Kryterium o podanej nazwie już istnieje");
+        return;
+    }
+    const int row = m_criteria.InsertItem(m_criteria.GetItemCount(), dialog.m_strName);
+    m_criteria.SetItemText(row, 1, WeightText(dialog.m_strWeight));
+    m_panel->RefreshRows();
+}
+
+void CBilansPunktowyDlg::OnRemove()
+{
+    const int selected = m_criteria.GetNextItem(-1, LVNI_SELECTED);
+    if (selected <= 0 || m_pData == nullptr || !RemoveCriterion(*m_pData, selected - 1))
+        return;
+    m_criteria.DeleteItem(selected);
+    m_panel->RefreshRows();
+}
