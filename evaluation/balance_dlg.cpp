@@ -28,6 +28,7 @@ BEGIN_MESSAGE_MAP(CBilansPunktowyDlg, CDialog)
     ON_NOTIFY(NM_CLICK, IDC_BALANCE_CRITERIA, OnCriteriaClick)
     ON_BN_CLICKED(IDC_BALANCE_ADD, OnAdd)
     ON_BN_CLICKED(IDC_BALANCE_REMOVE, OnRemove)
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 CBilansPunktowyDlg::CBilansPunktowyDlg(CCriteriaData *pData, CWnd *pParent)
@@ -35,7 +36,7 @@ CBilansPunktowyDlg::CBilansPunktowyDlg(CCriteriaData *pData, CWnd *pParent)
 {
 }
 
-// The panel's window goes with the dialog's; the object goes here.
+// Out of line, where the panel is a complete type.
 CBilansPunktowyDlg::~CBilansPunktowyDlg() = default;
 
 void CBilansPunktowyDlg::DoDataExchange(CDataExchange *pDX)
@@ -83,24 +84,19 @@ void CBilansPunktowyDlg::SetResultText(double best, const CString &winners, cons
     SetDlgItemText(IDC_BALANCE_RESULT, BestOfferSentence(best, winners, cheapest));
 }
 
-void CBilansPunktowyDlg::StoreFields()
+// However the dialog closes, what was typed reaches the record.
+void CBilansPunktowyDlg::OnDestroy()
 {
-    if (m_pData == nullptr)
-        return;
-    GetDlgItemText(IDC_BALANCE_DATE, m_pData->m_strDate);
-    GetDlgItemText(IDC_BALANCE_CASE_NUMBER, m_pData->m_strCaseNumber);
-}
-
-void CBilansPunktowyDlg::OnOK()
-{
-    StoreFields();
-    CDialog::OnOK();
-}
-
-void CBilansPunktowyDlg::OnCancel()
-{
-    StoreFields();
-    CDialog::OnCancel();
+    if (m_pData != nullptr) {
+        GetDlgItemText(IDC_BALANCE_DATE, m_pData->m_strDate);
+        GetDlgItemText(IDC_BALANCE_CASE_NUMBER, m_pData->m_strCaseNumber);
+    }
+    // The panel sets the offer count while it is destroyed.
+    if (m_panel != nullptr) {
+        m_panel->DestroyWindow();
+        m_panel.reset();
+    }
+    CDialog::OnDestroy();
 }
 
 void CBilansPunktowyDlg::OnOfferCountKillFocus()

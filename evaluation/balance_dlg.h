@@ -23,8 +23,6 @@ public:
     ~CBilansPunktowyDlg() override;
 
     BOOL OnInitDialog() override;
-    void OnOK() override;
-    void OnCancel() override;
 
     // Shows the result sentence for the best total and the lists of winners and cheapest.
     void SetResultText(double best, const CString &winners, const CString &cheapest);
@@ -40,10 +38,10 @@ protected:
     void OnCriteriaClick(NMHDR *pNMHDR, LRESULT *pResult);
     void OnAdd();
     void OnRemove();
+    void OnDestroy();
     DECLARE_MESSAGE_MAP()
 
 private:
-    void StoreFields();
 
     CListCtrl m_criteria;
     CBlinkStatic m_title;
