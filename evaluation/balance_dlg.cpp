@@ -1,7 +1,5 @@
 #include "evaluation/balance_dlg.h"
 
-#include <cstdlib>
-
 #include "app/number_format.h"
 #include "evaluation/balance_criteria.h"
 #include "evaluation/balance_panel.h"
@@ -63,8 +61,7 @@ BOOL CBilansPunktowyDlg::OnInitDialog()
         }
     }
 
-    if (m_boldFont.CreateFont(-12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Verdana")) {
+    if (CreateEvaluationBoldFont(m_boldFont)) {
         m_title.SetFont(&m_boldFont);
         m_result.SetFont(&m_boldFont);
     }
@@ -101,23 +98,10 @@ void CBilansPunktowyDlg::OnDestroy()
 
 void CBilansPunktowyDlg::OnOfferCountKillFocus()
 {
-    if (m_panel == nullptr)
-        return;
-    CString text;
-    GetDlgItemText(IDC_BALANCE_OFFER_COUNT, text);
-    // strtol, not atoi: a long row of digits reads as too many instead of overflowing.
-    const long count = strtol(text, nullptr, 10);
-    if (count >= CCriteriaData::kMaxOffers) {
-        ShowError(*this, "Maksymalna ilość ofert to 99");
-        SetDlgItemText(IDC_BALANCE_OFFER_COUNT, IntToStr(m_panel->GetRowsWanted()));
-        return;
-    }
-    const int offers = count > 0 ? (int)count : 0;
-    m_panel->SetRowsWanted(offers);
-    if (m_pData != nullptr)
-        m_pData->m_nOfferCount = offers;
-    m_panel->CreateRows();
-    m_panel->MoveOntoFrame(this, IDC_BALANCE_PANEL_FRAME);
+    // Unlike the other calculators, the record's offer count follows at once.
+    if (m_panel != nullptr && m_panel->ApplyOfferCount(this, IDC_BALANCE_OFFER_COUNT, IDC_BALANCE_PANEL_FRAME) &&
+        m_pData != nullptr)
+        m_pData->m_nOfferCount = m_panel->GetRowsWanted();
 }
 
 void CBilansPunktowyDlg::OnCriteriaClick(NMHDR *, LRESULT *pResult)

@@ -40,8 +40,7 @@ void COfertaPunktyDlg::DoDataExchange(CDataExchange *pDX)
 BOOL COfertaPunktyDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    if (m_boldFont.CreateFont(-12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Verdana"))
+    if (CreateEvaluationBoldFont(m_boldFont))
         GetDlgItem(IDC_BALANCE_ROW_NUMBER)->SetFont(&m_boldFont);
     m_list.SetExtendedStyle(m_list.GetExtendedStyle() | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     m_list.InsertColumn(0, "Nazwa kryterium", LVCFMT_LEFT, kNameColumnWidth);
