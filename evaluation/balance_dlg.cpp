@@ -55,7 +55,7 @@ BOOL CBilansPunktowyDlg::OnInitDialog()
     m_criteria.InsertItem(0, "cena");
     m_criteria.SetItemText(0, 1, WeightText(m_pData != nullptr ? m_pData->m_strPriceWeight : CString()));
     if (m_pData != nullptr) {
-        for (int k = 0; k < m_pData->m_nCriteriaCount && k < kMaxBalanceCriteria; ++k) {
+        for (int k = 0; k < m_pData->m_nCriteriaCount && k < CCriteriaData::kMaxCriteria; ++k) {
             const int row = m_criteria.InsertItem(k + 1, m_pData->m_strCriterionName[k]);
             m_criteria.SetItemText(row, 1, WeightText(m_pData->m_strCriterionWeight[k]));
         }
