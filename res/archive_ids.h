@@ -1,0 +1,2 @@
+// Resource ids of the archive browser.
+#pragma once

@@ -1,0 +1,2 @@
+// Resource ids of the grid control.
+#pragma once

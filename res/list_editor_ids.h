@@ -1,0 +1,2 @@
+// Resource ids of the list editor and its input dialogs.
+#pragma once

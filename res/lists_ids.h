@@ -1,0 +1,2 @@
+// Resource ids of the definition, document and criteria lists.
+#pragma once

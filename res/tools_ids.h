@@ -1,0 +1,2 @@
+// Resource ids of the backup manager and the finder.
+#pragma once
