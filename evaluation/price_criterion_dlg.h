@@ -28,6 +28,7 @@ protected:
     BOOL OnInitDialog() override;
     void OnKillFocusOfferCount();
     void OnKillFocusWeight();
+    void OnDrukuj();
     void OnDestroy();
     DECLARE_MESSAGE_MAP()
 

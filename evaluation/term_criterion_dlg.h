@@ -30,6 +30,7 @@ protected:
     BOOL OnInitDialog() override;
     void OnKillFocusOfferCount();
     void OnKillFocusWeight();
+    void OnDrukuj();
     void OnDestroy();
     DECLARE_MESSAGE_MAP()
 
