@@ -20,18 +20,6 @@ void ShowPrintError(HWND owner, const char* text) {
     AfxShowMessageBox(owner, text, "Błąd", MB_OK | MB_ICONERROR);
 }
 
-// The chosen printer's DC; a dialog answered without one (the default printer) gets the
-// application's printer, or the default one without an application. Null when there is none.
-HDC ChosenPrinterDC(CPrintDialog& dialog) {
-    if (dialog.GetPrinterDC() != nullptr) return dialog.GetPrinterDC();
-    if (dialog.m_pd.hDevNames == nullptr) {
-        CWinApp* app = AfxGetApp();
-        if (!(app ? app->GetPrinterDeviceDefaults(&dialog.m_pd) : dialog.GetDefaults())) return nullptr;
-        if (dialog.GetPrinterDC() != nullptr) return dialog.GetPrinterDC();
-    }
-    return dialog.CreatePrinterDC();
-}
-
 // The pages of the job: a page the printer refuses to start is reported and the job goes on.
 class PrinterPages : public CalculationPageSink {
 public:
@@ -61,12 +49,12 @@ void PrintCalculation(CWnd* pParent, const std::function<void(CalculationPages&)
             AfxShowMessageBox(owner, kNoPrinterMessage, nullptr, MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    const HDC printer = ChosenPrinterDC(dialog);
-    if (printer == nullptr) {
+    if (!UseChosenPrinter(dialog)) {
         AfxShowMessageBox(owner, kNoPrinterMessage, nullptr, MB_OK | MB_ICONEXCLAMATION);
         return;
     }
 
+    const HDC printer = dialog.GetPrinterDC();
     CDC dc;
     dc.Attach(printer);
     dc.m_bPrinting = TRUE;

@@ -40,3 +40,8 @@ public:
 
 // The text shown when printing finds no printer at all.
 extern const char* const kNoPrinterMessage;
+
+class CPrintDialog;
+// Gives the dialog a DC of the printer it names, or else of the application's printer (the
+// default one without an application); FALSE when there is none.
+BOOL UseChosenPrinter(CPrintDialog& dialog);

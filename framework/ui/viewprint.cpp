@@ -11,11 +11,7 @@
 
 #include <string>
 
-namespace {
-
-// A DC of the printer the dialog names, or else of the application's printer (the default one
-// without an application); FALSE when there is none.
-BOOL UsePrinter(CPrintDialog& dialog) {
+BOOL UseChosenPrinter(CPrintDialog& dialog) {
     if (dialog.m_pd.hDC != nullptr) return TRUE;
     if (dialog.m_pd.hDevNames == nullptr) {
         CWinApp* app = AfxGetApp();
@@ -24,14 +20,12 @@ BOOL UsePrinter(CPrintDialog& dialog) {
     return dialog.CreatePrinterDC() != nullptr;
 }
 
-}  // namespace
-
 BOOL CView::OnPreparePrinting(CPrintInfo* pInfo) { return DoPreparePrinting(pInfo); }
 
 BOOL CView::DoPreparePrinting(CPrintInfo* pInfo) {
     CPrintDialog& dialog = *pInfo->m_pPD;
     if (pInfo->m_bPreview || pInfo->m_bDirect) {
-        if (UsePrinter(dialog)) return TRUE;
+        if (UseChosenPrinter(dialog)) return TRUE;
         // A preview without a printer shows a virtual page; printing needs a printer.
         if (pInfo->m_bPreview) return TRUE;
         AfxMessageBox(kNoPrinterMessage, MB_OK | MB_ICONEXCLAMATION);
@@ -47,7 +41,7 @@ BOOL CView::DoPreparePrinting(CPrintInfo* pInfo) {
         }
         return FALSE;
     }
-    if (UsePrinter(dialog)) return TRUE;
+    if (UseChosenPrinter(dialog)) return TRUE;
     AfxMessageBox(kNoPrinterMessage, MB_OK | MB_ICONEXCLAMATION);
     return FALSE;
 }
