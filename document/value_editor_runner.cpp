@@ -13,3 +13,8 @@ ValueEditorRunner *GetValueEditorRunner()
 {
     return g_runner;
 }
+
+bool ValueEditorRunner::EditList(ListEditRequest &)
+{
+    return false;
+}

@@ -30,6 +30,12 @@ struct DateEditRequest {
     int procedureCode = 0;
 };
 
+struct ListEditRequest {
+    int listKind = 0;           // the variable's type minus 4
+    int partCount = -1;         // the proceeding's parts, -1 undivided
+    CString value;              // the rows text, in and out: a line per row, cells separated by "|"
+};
+
 class ValueEditorRunner {
 public:
     virtual ~ValueEditorRunner() = default;
@@ -38,6 +44,8 @@ public:
     virtual bool EditText(TextEditRequest &request) = 0;
     virtual bool EditPrice(PriceEditRequest &request) = 0;
     virtual bool EditDate(DateEditRequest &request) = 0;
+    // Runners with no list editor answer as if it was cancelled.
+    virtual bool EditList(ListEditRequest &request);
 };
 
 // One runner for the whole program; null until the proceeding window registers it.

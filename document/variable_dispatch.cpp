@@ -4,6 +4,8 @@
 
 #include "app/number_format.h"
 #include "document/config_file.h"
+#include "document/text_tables.h"
+#include "document/value_rendering.h"
 #include "document/value_editor_runner.h"
 #include "document/view_services.h"
 #include "document/view_tables.h"
@@ -39,6 +41,12 @@ CString Folded(const CString &text)
 bool HasNoEditor(int type)
 {
     return type < 0 || type == 12 || type == 19 || (type >= 22 && type <= 29) || type > 36;
+}
+
+// Types whose value is a list of rows, edited in the list editor and shown as a text table.
+bool IsListType(int type)
+{
+    return (type >= 4 && type <= 10) || type == 18 || type == 21 || type == 33;
 }
 
 // While values are written the control is hidden, silent towards its parent and writable.
@@ -149,6 +157,8 @@ EditOutcome VariableDispatch::EditVariableAt(int position, int character)
         outcome = EditPrice(slot);
     } else if (type == 2 || type == 16 || type == 17) {
         outcome = EditDate(slot);
+    } else if (IsListType(type)) {
+        outcome = EditList(slot);
     } else {
         outcome = EditOutcome::NoEditor;
     }
@@ -283,6 +293,26 @@ EditOutcome VariableDispatch::EditDate(int slot)
     return EditOutcome::Written;
 }
 
+EditOutcome VariableDispatch::EditList(int slot)
+{
+    const int v = Occurrence(slot)->variable;
+    VariableSlot &variable = m_tables.m_variables[v];
+
+    ListEditRequest request;
+    request.listKind = variable.type - 4;
+    request.partCount = m_tables.m_nParts;
+    request.value = ShowsStoredValue(v) ? variable.value : CString();
+    if (!m_editors->EditList(request))
+        return EditOutcome::Cancelled;
+
+    variable.untouched = 0;
+    variable.value = request.value;
+    WriteGuard guard(m_control.GetHwnd());
+    WriteText(v, BuildDocumentTable(TableValueText(request.value), request.listKind, m_tables.m_nParts),
+              TextStyle::Table);
+    return EditOutcome::Written;
+}
+
 void VariableDispatch::ApplyDateDefault(int variable, const CString &date)
 {
     for (int r = 0; r < m_tables.m_nDateDefaultRows && r < kDateDefaultRows; ++r) {
@@ -329,23 +359,28 @@ void VariableDispatch::KeepOfferValidity(const VariableOccurrence &edited, const
 void VariableDispatch::SetValueAndText(int variable, const CString &value)
 {
     m_tables.m_variables[variable].value = value;
-    CString text = value;
-    NormalizeNewlines(text);
+    WriteText(variable, value, TextStyle::Value);
+}
+
+void VariableDispatch::WriteText(int variable, const CString &text, TextStyle enabledStyle)
+{
+    CString shown = text;
+    NormalizeNewlines(shown);
     for (int j = 0; j < OccurrenceCount(); ++j) {
         VariableOccurrence *o = Occurrence(j);
         if (o && o->variable == variable && (o->position > 0 || o->length > 0))
-            ReplaceOccurrence(*o, text);
+            ReplaceOccurrence(*o, shown, enabledStyle);
     }
 }
 
-void VariableDispatch::ReplaceOccurrence(VariableOccurrence &occurrence, const CString &text)
+void VariableDispatch::ReplaceOccurrence(VariableOccurrence &occurrence, const CString &text, TextStyle enabledStyle)
 {
     const int start = occurrence.position;
     const int oldLength = occurrence.length;
     m_control.SetSel(start, start + oldLength);
     m_control.ReplaceSel(text);
     m_control.SetSel(start, start + text.GetLength());
-    m_control.SetSelectionFormat(MakeTextStyle(occurrence.enabled == 0 ? TextStyle::Disabled : TextStyle::Value));
+    m_control.SetSelectionFormat(MakeTextStyle(occurrence.enabled == 0 ? TextStyle::Disabled : enabledStyle));
     occurrence.length = text.GetLength();
     ShiftAfter(start, occurrence.length - oldLength, &occurrence);
 }

@@ -55,6 +55,7 @@ private:
     EditOutcome EditText(int slot, int position, int character);
     EditOutcome EditPrice(int slot);
     EditOutcome EditDate(int slot);
+    EditOutcome EditList(int slot);
 
     // The value an editor opens with while the variable is untouched.
     bool ShowsStoredValue(int variable) const;
@@ -65,9 +66,11 @@ private:
     void KeepOfferValidity(const VariableOccurrence &edited, const CString &date);
     // The value, and its text in every occurrence of the variable.
     void SetValueAndText(int variable, const CString &value);
+    void WriteText(int variable, const CString &text, TextStyle enabledStyle);
     // Later occurrences, headings and page breaks of the shown document move by the change of
-    // length; the style follows the occurrence's enabled flag.
-    void ReplaceOccurrence(VariableOccurrence &occurrence, const CString &text);
+    // length; a disabled occurrence is greyed, an enabled one takes the given style.
+    void ReplaceOccurrence(VariableOccurrence &occurrence, const CString &text,
+                           TextStyle enabledStyle = TextStyle::Value);
     void ShiftAfter(int position, int delta, const VariableOccurrence *except);
 
     VariableOccurrence *Occurrence(int slot) const;

@@ -1,6 +1,7 @@
 #include "proceeding/editors/editor_runner.h"
 
 #include "proceeding/editors/date_editor_dlg.h"
+#include "proceeding/editors/list_editor_dlg.h"
 #include "proceeding/editors/price_editor_dlg.h"
 #include "proceeding/editors/text_editor_dlg.h"
 
@@ -41,6 +42,18 @@ bool DialogEditorRunner::EditDate(DateEditRequest &request)
     dialog.m_strValue = request.value;
     dialog.m_nMode = request.mode;
     dialog.m_nProcedureCode = request.procedureCode;
+    if (dialog.DoModal() != IDOK)
+        return false;
+    request.value = dialog.m_strValue;
+    return true;
+}
+
+bool DialogEditorRunner::EditList(ListEditRequest &request)
+{
+    CListEditorDlg dialog;
+    dialog.m_nListKind = request.listKind;
+    dialog.m_nPartCount = request.partCount;
+    dialog.m_strValue = request.value;
     if (dialog.DoModal() != IDOK)
         return false;
     request.value = dialog.m_strValue;

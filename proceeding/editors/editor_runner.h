@@ -8,6 +8,7 @@ public:
     bool EditText(TextEditRequest &request) override;
     bool EditPrice(PriceEditRequest &request) override;
     bool EditDate(DateEditRequest &request) override;
+    bool EditList(ListEditRequest &request) override;
 };
 
 // Registers the program's one dialog runner with the document view.
