@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "evaluation/deadline_dlg.h"
 #include "framework/core/module.h"
 #include "framework/ui/ddx.h"
 #include "framework/ui/msgbox.h"
@@ -10,6 +11,7 @@
 
 BEGIN_MESSAGE_MAP(CDateEditorDlg, CDialog)
     ON_WM_CREATE()
+    ON_BN_CLICKED(IDC_DATE_DEADLINE, OnComputeDeadline)
 END_MESSAGE_MAP()
 
 CDateEditorDlg::CDateEditorDlg(CWnd* pParent)
@@ -48,10 +50,10 @@ BOOL CDateEditorDlg::OnInitDialog()
             UpdateData(FALSE);
         }
     }
-    // The calendar and the deadline calculator these buttons open are not in the program
-    // yet; the buttons stay disabled in every mode until they are.
+    // The calendar "Terminarz" opens is not in the program yet: its button stays disabled in
+    // every mode until it is.
     GetDlgItem(IDC_DATE_SCHEDULER)->EnableWindow(FALSE);
-    GetDlgItem(IDC_DATE_DEADLINE)->EnableWindow(FALSE);
+    GetDlgItem(IDC_DATE_DEADLINE)->EnableWindow(m_nMode == 2);
     GetDlgItem(IDC_EDITOR_DICTIONARY)->EnableWindow(FALSE);
     return TRUE;
 }
@@ -70,4 +72,27 @@ void CDateEditorDlg::OnOK()
     }
     m_strValue.Format("%04d-%02d-%02d", year, month, day);
     EndDialog(IDOK);
+}
+
+void CDateEditorDlg::OnComputeDeadline()
+{
+    if (!UpdateData(TRUE))
+        return;
+    const int year = m_date.GetYear();
+    const int month = m_date.GetMonth();
+    const int day = m_date.GetDay();
+    if (m_date.GetStatus() != COleDateTime::valid || year <= 1900 || year >= 2100 || month < 1 ||
+        month > 12 || day < 1 || day > 31) {
+        AfxShowMessageBox(m_hWnd, "Błędny format daty", "Błąd", MB_ICONERROR);
+        return;
+    }
+    CObliczTerminDlg calculator(this);
+    calculator.m_nDay = day;
+    calculator.m_nMonth = month;
+    calculator.m_nYear = year;
+    calculator.m_nProcedureCode = m_nProcedureCode;
+    if (calculator.DoModal() != IDOK)
+        return;
+    m_date = COleDateTime(calculator.m_nYear, calculator.m_nMonth, calculator.m_nDay, 1, 1, 1);
+    UpdateData(FALSE);
 }

@@ -27,5 +27,7 @@ public:
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    // "Oblicz termin": the deadline calculator from the picked day; its expiry date is picked.
+    void OnComputeDeadline();
     DECLARE_MESSAGE_MAP()
 };

@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include "evaluation/deadline_dlg.h"
+#include "proceeding/editors/date_editor_dlg.h"
+#include "res/editors_ids.h"
+#include "tests/support/dialog_driver.h"
+
+namespace {
+
+void Pick(CDialog &d, WORD year, WORD month, WORD day)
+{
+    SYSTEMTIME time{};
+    time.wYear = year;
+    time.wMonth = month;
+    time.wDay = day;
+    d.SendDlgItemMessage(IDC_DATE_PICKER, DTM_SETRANGE, 0, 0);
+    d.SendDlgItemMessage(IDC_DATE_PICKER, DTM_SETSYSTEMTIME, GDT_VALID, (LPARAM)&time);
+}
+
+// The calculator opened by the editor, answered by the test: `onCalculator` sees it open;
+// every message box is recorded.
+struct CalculatorAnswer {
+    std::function<void(CObliczTerminDlg &)> onCalculator;
+    std::function<void(CDialog &)> onEditor;
+    std::vector<CString> messages;
+    int calculatorOpened = 0;
+
+    INT_PTR Run(CDateEditorDlg &editor)
+    {
+        CTestHook hook;
+        hook.onDialog = [&](CDialog &d) {
+            if (CObliczTerminDlg *calculator = dynamic_cast<CObliczTerminDlg *>(&d)) {
+                ++calculatorOpened;
+                if (onCalculator)
+                    onCalculator(*calculator);
+            } else if (&d == &editor) {
+                onEditor(d);
+            }
+        };
+        hook.onMessageBox = [&](const CString &text, const CString &, UINT) {
+            messages.push_back(text);
+            return IDOK;
+        };
+        CTestHookScope scope(hook);
+        return editor.DoModal();
+    }
+};
+
+void Choose(CWnd &d, int option)
+{
+    d.CheckRadioButton(IDC_DEADLINE_OPTION0, IDC_DEADLINE_OPTION7, option);
+    DialogDriver::Press(d, IDOK);
+}
+
+TEST(DateEditorDeadline, OnlyModeTwoOffersTheCalculatorAndTheCalendarIsNotOffered)
+{
+    for (int mode : {0, 1, 2}) {
+        SCOPED_TRACE(mode);
+        CDateEditorDlg editor;
+        editor.m_nMode = mode;
+        DialogDriver driver;
+        bool deadline = true, scheduler = true;
+        driver.Run(editor, [&](CDialog &d) {
+            deadline = DialogDriver::IsEnabled(d, IDC_DATE_DEADLINE);
+            scheduler = DialogDriver::IsEnabled(d, IDC_DATE_SCHEDULER);
+        });
+        EXPECT_EQ(deadline, mode == 2);
+        EXPECT_FALSE(scheduler);
+    }
+}
+
+TEST(DateEditorDeadline, TheCalculatedExpiryIsPickedAndSaved)
+{
+    CDateEditorDlg editor;
+    editor.m_nMode = 2;
+    editor.m_nProcedureCode = 101;
+    editor.m_strValue = "2020-01-01";
+    CalculatorAnswer answer;
+    CString sendShown, title;
+    answer.onCalculator = [&](CObliczTerminDlg &c) {
+        c.GetDlgItemText(IDC_DEADLINE_STEP_TITLE, title);
+        Choose(c, IDC_DEADLINE_OPTION1); // e-mail
+        c.GetDlgItemText(IDC_DEADLINE_SEND_DATE, sendShown);
+        Choose(c, IDC_DEADLINE_OPTION0); // six weeks
+        DialogDriver::Press(c, IDOK);    // "Zakończ"
+    };
+    answer.onEditor = [&](CDialog &d) {
+        Pick(d, 2024, 3, 28);
+        DialogDriver::Press(d, IDC_DATE_DEADLINE);
+        DialogDriver::Press(d, IDOK);
+    };
+    EXPECT_EQ(answer.Run(editor), IDOK);
+    EXPECT_EQ(answer.calculatorOpened, 1);
+    EXPECT_EQ(title, "Krok 2"); // the code names the kind, so the first page is skipped
+    EXPECT_EQ(sendShown, "2024-03-28");
+    EXPECT_EQ(editor.m_strValue, "2024-05-14");
+    EXPECT_TRUE(answer.messages.empty());
+}
+
+TEST(DateEditorDeadline, ACancelledCalculatorLeavesThePickedDay)
+{
+    CDateEditorDlg editor;
+    editor.m_nMode = 2;
+    editor.m_nProcedureCode = 1;
+    CalculatorAnswer answer;
+    answer.onCalculator = [](CObliczTerminDlg &c) { DialogDriver::Press(c, IDCANCEL); };
+    answer.onEditor = [&](CDialog &d) {
+        Pick(d, 2024, 3, 28);
+        DialogDriver::Press(d, IDC_DATE_DEADLINE);
+        DialogDriver::Press(d, IDOK);
+    };
+    EXPECT_EQ(answer.Run(editor), IDOK);
+    EXPECT_EQ(answer.calculatorOpened, 1);
+    EXPECT_EQ(editor.m_strValue, "2024-03-28");
+}
+
+TEST(DateEditorDeadline, ADayTheCalculatorCannotStartFromIsRefused)
+{
+    // "Zapisz" takes 1900 and 2100; the calculator's button does not.
+    for (WORD year : {1900, 2100}) {
+        SCOPED_TRACE(year);
+        CDateEditorDlg editor;
+        editor.m_nMode = 2;
+        CalculatorAnswer answer;
+        answer.onEditor = [&](CDialog &d) {
+            Pick(d, year, 1, 1);
+            DialogDriver::Press(d, IDC_DATE_DEADLINE);
+        };
+        answer.Run(editor);
+        EXPECT_EQ(answer.calculatorOpened, 0);
+        EXPECT_EQ(answer.messages, std::vector<CString>{"Błędny format daty"});
+    }
+}
+
+} // namespace
