@@ -3,7 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "document/text_tables.h"
 #include "document/value_editor_runner.h"
+#include "document/value_rendering.h"
 #include "document/variable_dispatch.h"
 #include "engine_fixture.h"
 
@@ -30,6 +32,12 @@ public:
         date = request;
         return Answer(request.value);
     }
+    bool EditList(ListEditRequest &request) override
+    {
+        calls.push_back("list");
+        list = request;
+        return Answer(request.value);
+    }
 
     CString answer;
     bool confirm = true;
@@ -37,6 +45,7 @@ public:
     TextEditRequest text;
     PriceEditRequest price;
     DateEditRequest date;
+    ListEditRequest list;
 
 private:
     bool Answer(CString &value)
@@ -359,6 +368,62 @@ TEST_F(VariableDispatchTest, DateModeFollowsTheType)
         EditAt(Inside(11));
         EXPECT_EQ(c.mode, editors.date.mode) << c.type;
     }
+}
+
+TEST_F(VariableDispatchTest, ListRowsGoIntoEveryOccurrenceAsTheirTable)
+{
+    tables->m_variables[1005].type = 5; // the list of offers
+    tables->m_nParts = 2;
+    editors.answer = "1|Firma A|Polna 1|2024-01-02|1\n2|Firma B|Leśna 2|2024-01-03|2\n";
+
+    EXPECT_EQ(EditOutcome::Written, EditAt(Inside(2)));
+
+    ASSERT_EQ(std::vector<std::string>{"list"}, editors.calls);
+    EXPECT_EQ(1, editors.list.listKind);
+    EXPECT_EQ(2, editors.list.partCount);
+    EXPECT_STREQ("Kowalski", editors.list.value);
+    EXPECT_STREQ(editors.answer, tables->m_variables[1005].value) << "the rows are the value";
+    EXPECT_EQ(0, tables->m_variables[1005].untouched);
+    CString table = BuildDocumentTable(TableValueText(editors.answer), 1, 2);
+    NormalizeNewlines(table);
+    ASSERT_GT(table.GetLength(), 100);
+    ExpectShownEverywhere(1005, table.GetString());
+    ExpectTableInStep({{1, "inny"}, {3, "Nowak"}, {6, "100"}, {7, "24"}, {kFirstHeadingSlot + 2, "Drugi"},
+                       {9, "2025-03-03"}, {12, "2025-01-15"}});
+
+    // A table is set in the fixed-pitch face of tables.
+    RichEditText text(control);
+    const VariableOccurrence &last = Occurrence(5);
+    text.SetSel(last.position, last.position + last.length);
+    const CHARFORMAT2W format = text.GetSelectionFormat();
+    EXPECT_STREQ(L"Courier New", format.szFaceName);
+    EXPECT_EQ(RGB(0, 0, 255), format.crTextColor);
+}
+
+TEST_F(VariableDispatchTest, ListKindIsTheTypeLessFourAndAnUntouchedListOpensEmpty)
+{
+    const struct {
+        int type;
+        int kind;
+    } cases[] = {{4, 0}, {10, 6}, {18, 14}, {21, 17}, {33, 29}};
+    const std::string plain = Plain();
+    editors.confirm = false;
+    tables->m_variables[1005].untouched = 1;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.type);
+        tables->m_variables[1005].type = static_cast<int16_t>(c.type);
+        EXPECT_EQ(EditOutcome::Cancelled, EditAt(Inside(0)));
+        EXPECT_EQ(c.kind, editors.list.listKind);
+        EXPECT_EQ(-1, editors.list.partCount);
+        EXPECT_STREQ("", editors.list.value);
+    }
+    EXPECT_EQ(plain, Plain());
+    EXPECT_STREQ("Kowalski", tables->m_variables[1005].value);
+    EXPECT_EQ(1, tables->m_variables[1005].untouched);
+
+    context.procedureCode = 198; // contracts always show the stored rows
+    EditAt(Inside(0));
+    EXPECT_STREQ("Kowalski", editors.list.value);
 }
 
 TEST(AddDaysToDateText, CountsAcrossMonthsAndYearsAndRefusesNonDates)

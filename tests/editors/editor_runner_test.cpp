@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "framework/ui/ui.h"
 #include "proceeding/editors/editor_runner.h"
+#include "proceeding/editors/list_editor_dlg.h"
+#include "res/list_editor_ids.h"
 #include "tests/support/dialog_driver.h"
 
 namespace {
@@ -74,6 +78,32 @@ TEST_F(EditorRunnerTest, PriceAndDateEditorsGetCaptionAndValue)
     ASSERT_TRUE(runner.EditDate(date));
     EXPECT_STREQ("Edytor - termin", caption);
     EXPECT_STREQ("2025-03-04", date.value);
+}
+
+TEST_F(EditorRunnerTest, ListEditorGetsKindPartsAndRowsAndReturnsTheRows)
+{
+    std::vector<int> columns;
+    Answer([&](CDialog &dialog) {
+        auto *editor = dynamic_cast<CListEditorDlg *>(&dialog);
+        ASSERT_NE(nullptr, editor);
+        columns.push_back(static_cast<int>(
+            ::SendMessageW(reinterpret_cast<HWND>(editor->m_list.SendMessage(LVM_GETHEADER)), HDM_GETITEMCOUNT, 0, 0)));
+        DialogDriver::Press(dialog, IDC_LIST_EDITOR_OK);
+    });
+    CTestHookScope scope(hook);
+    ListEditRequest request;
+    request.listKind = 2;
+    request.partCount = 3;
+    request.value = "1|Firma|Adres|100|brak|2";
+    ASSERT_TRUE(runner.EditList(request));
+    EXPECT_STREQ("1|Firma|Adres|100|brak|2\n", request.value);
+
+    // Weights short of 100 keep the editor open, so it ends as cancelled.
+    request.listKind = 0;
+    request.value = "Cena|50\n";
+    EXPECT_FALSE(runner.EditList(request));
+    EXPECT_STREQ("Cena|50\n", request.value);
+    EXPECT_EQ((std::vector<int>{6, 2}), columns) << "the divided summary has the part column";
 }
 
 TEST(EditorRunnerRegistration, TheProgramRunnerIsRegisteredForTheView)
