@@ -39,7 +39,7 @@ std::vector<DefinitionEntry> ParseDefinitions(const CString &fileText)
         if (dash <= 0)
             continue;
         // The whole text before the dash is the name: "Wykonawca-osoba" keeps its last letter.
-        entries.push_back({TrimChars(line.Left(dash), " "), ExpandText(TrimChars(line.Mid(dash + 1), " "))});
+        entries.push_back({TrimChars(line.Left(dash), " \t"), ExpandText(TrimChars(line.Mid(dash + 1), " "))});
     }
     return entries;
 }
