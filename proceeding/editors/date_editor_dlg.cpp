@@ -58,34 +58,35 @@ BOOL CDateEditorDlg::OnInitDialog()
     return TRUE;
 }
 
-void CDateEditorDlg::OnOK()
+bool CDateEditorDlg::ReadPickedDay(int firstYear, int lastYear, UINT icon, int &year, int &month, int &day)
 {
     if (!UpdateData(TRUE))
-        return;
-    const int year = m_date.GetYear();
-    const int month = m_date.GetMonth();
-    const int day = m_date.GetDay();
-    if (m_date.GetStatus() != COleDateTime::valid || year < 1900 || year > 2100 || month < 1 ||
+        return false;
+    year = m_date.GetYear();
+    month = m_date.GetMonth();
+    day = m_date.GetDay();
+    if (m_date.GetStatus() != COleDateTime::valid || year < firstYear || year > lastYear || month < 1 ||
         month > 12 || day < 1 || day > 31) {
-        AfxShowMessageBox(m_hWnd, "Błędny format daty", "Błąd", MB_ICONEXCLAMATION);
-        return;
+        AfxShowMessageBox(m_hWnd, "Błędny format daty", "Błąd", icon);
+        return false;
     }
+    return true;
+}
+
+void CDateEditorDlg::OnOK()
+{
+    int year, month, day;
+    if (!ReadPickedDay(1900, 2100, MB_ICONEXCLAMATION, year, month, day))
+        return;
     m_strValue.Format("%04d-%02d-%02d", year, month, day);
     EndDialog(IDOK);
 }
 
 void CDateEditorDlg::OnComputeDeadline()
 {
-    if (!UpdateData(TRUE))
+    int year, month, day;
+    if (!ReadPickedDay(1901, 2099, MB_ICONERROR, year, month, day))
         return;
-    const int year = m_date.GetYear();
-    const int month = m_date.GetMonth();
-    const int day = m_date.GetDay();
-    if (m_date.GetStatus() != COleDateTime::valid || year <= 1900 || year >= 2100 || month < 1 ||
-        month > 12 || day < 1 || day > 31) {
-        AfxShowMessageBox(m_hWnd, "Błędny format daty", "Błąd", MB_ICONERROR);
-        return;
-    }
     CObliczTerminDlg calculator(this);
     calculator.m_nDay = day;
     calculator.m_nMonth = month;

@@ -29,5 +29,9 @@ protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     // "Oblicz termin": the deadline calculator from the picked day; its expiry date is picked.
     void OnComputeDeadline();
+
+private:
+    // The picked day within the years given; otherwise "Błędny format daty" with the icon.
+    bool ReadPickedDay(int firstYear, int lastYear, UINT icon, int &year, int &month, int &day);
     DECLARE_MESSAGE_MAP()
 };

@@ -52,6 +52,16 @@ void Choose(CWnd &d, int option)
     DialogDriver::Press(d, IDOK);
 }
 
+// Picks the day, runs the calculator from it and saves what the picker then shows.
+std::function<void(CDialog &)> PickComputeAndSave(WORD year, WORD month, WORD day)
+{
+    return [=](CDialog &d) {
+        Pick(d, year, month, day);
+        DialogDriver::Press(d, IDC_DATE_DEADLINE);
+        DialogDriver::Press(d, IDOK);
+    };
+}
+
 TEST(DateEditorDeadline, OnlyModeTwoOffersTheCalculatorAndTheCalendarIsNotOffered)
 {
     for (int mode : {0, 1, 2}) {
@@ -84,11 +94,7 @@ TEST(DateEditorDeadline, TheCalculatedExpiryIsPickedAndSaved)
         Choose(c, IDC_DEADLINE_OPTION0); // six weeks
         DialogDriver::Press(c, IDOK);    // "Zakończ"
     };
-    answer.onEditor = [&](CDialog &d) {
-        Pick(d, 2024, 3, 28);
-        DialogDriver::Press(d, IDC_DATE_DEADLINE);
-        DialogDriver::Press(d, IDOK);
-    };
+    answer.onEditor = PickComputeAndSave(2024, 3, 28);
     EXPECT_EQ(answer.Run(editor), IDOK);
     EXPECT_EQ(answer.calculatorOpened, 1);
     EXPECT_EQ(title, "Krok 2"); // the code names the kind, so the first page is skipped
@@ -104,11 +110,7 @@ TEST(DateEditorDeadline, ACancelledCalculatorLeavesThePickedDay)
     editor.m_nProcedureCode = 1;
     CalculatorAnswer answer;
     answer.onCalculator = [](CObliczTerminDlg &c) { DialogDriver::Press(c, IDCANCEL); };
-    answer.onEditor = [&](CDialog &d) {
-        Pick(d, 2024, 3, 28);
-        DialogDriver::Press(d, IDC_DATE_DEADLINE);
-        DialogDriver::Press(d, IDOK);
-    };
+    answer.onEditor = PickComputeAndSave(2024, 3, 28);
     EXPECT_EQ(answer.Run(editor), IDOK);
     EXPECT_EQ(answer.calculatorOpened, 1);
     EXPECT_EQ(editor.m_strValue, "2024-03-28");

@@ -42,6 +42,15 @@ void Choose(CWnd &d, int option)
     DialogDriver::Press(d, IDOK);
 }
 
+// Opened for a proceeding, with its send date.
+void ForProceeding(CObliczTerminDlg &dialog, int code, int year, int month, int day)
+{
+    dialog.m_nProcedureCode = code;
+    dialog.m_nYear = year;
+    dialog.m_nMonth = month;
+    dialog.m_nDay = day;
+}
+
 int Top(CWnd &d, int id)
 {
     CRect rect;
@@ -111,10 +120,7 @@ TEST(DeadlineDialog, TwoStageTenderByPostToTheResult)
 TEST(DeadlineDialog, RestrictedTenderCodeStartsAtTheSecondStepAndEmailSkipsTheThird)
 {
     CObliczTerminDlg dialog;
-    dialog.m_nProcedureCode = 103;
-    dialog.m_nYear = 2024;
-    dialog.m_nMonth = 12;
-    dialog.m_nDay = 20;
+    ForProceeding(dialog, 103, 2024, 12, 20);
     DialogDriver driver;
     const INT_PTR result = driver.Run(dialog, [&](CDialog &d) {
         EXPECT_EQ(Text(d, IDC_DEADLINE_STEP_TITLE), "Krok 2");
@@ -158,10 +164,7 @@ TEST(DeadlineDialog, BadSendDatesAreRefusedOnTheTermPage)
     for (const char *send : {"", "1969-12-31", "2038-01-04", "2024-02-30", "2024-13-01", "2024-3-1"}) {
         SCOPED_TRACE(send);
         CObliczTerminDlg dialog;
-        dialog.m_nProcedureCode = 1;
-        dialog.m_nYear = 2024;
-        dialog.m_nMonth = 3;
-        dialog.m_nDay = 1;
+        ForProceeding(dialog, 1, 2024, 3, 1);
         DialogDriver driver;
         CString title;
         driver.Run(dialog, [&](CDialog &d) {
@@ -181,10 +184,7 @@ TEST(DeadlineDialog, BadSendDatesAreRefusedOnTheTermPage)
 TEST(DeadlineDialog, AnExpiryPast2037IsNoResult)
 {
     CObliczTerminDlg dialog;
-    dialog.m_nProcedureCode = 1;
-    dialog.m_nYear = 2037;
-    dialog.m_nMonth = 11;
-    dialog.m_nDay = 20;
+    ForProceeding(dialog, 1, 2037, 11, 20);
     DialogDriver driver;
     CString expiry;
     const INT_PTR result = driver.Run(dialog, [&](CDialog &d) {
@@ -203,10 +203,7 @@ TEST(DeadlineDialog, AnExpiryPast2037IsNoResult)
 TEST(DeadlineDialog, GoingBackKeepsTheTypedSendDateAndTheButtonSaysNext)
 {
     CObliczTerminDlg dialog;
-    dialog.m_nProcedureCode = 1;
-    dialog.m_nYear = 2024;
-    dialog.m_nMonth = 3;
-    dialog.m_nDay = 1;
+    ForProceeding(dialog, 1, 2024, 3, 1);
     DialogDriver driver;
     driver.Run(dialog, [&](CDialog &d) {
         ToTermPage(d);
