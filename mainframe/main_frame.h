@@ -92,6 +92,12 @@ protected:
     void OnRejestry();
     void OnEwidencja();
     void OnKalkulator();
+    void OnOtworz();
+    void OnOtworzZArchiwum();
+    void OnZnajdzWBiezacych();
+    void OnZnajdzWArchiwum();
+    void OnObliczTermin();
+    void OnKopiaZapasowa();
     void OnUstawienia();
     void OnDaneZamawiajacego();
     void OnListaOkien();

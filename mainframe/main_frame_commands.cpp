@@ -4,12 +4,15 @@
 #include "app/file_utils.h"
 #include "app/system_utils.h"
 #include "document/morvelank_view.h"
+#include "evaluation/deadline_command.h"
 #include "framework/shell/html_help.h"
 #include "framework/ui/commondlg.h"
 #include "framework/ui/msgbox.h"
+#include "mainframe/archive/archive_command.h"
 #include "mainframe/outside_program.h"
 #include "mainframe/settings_dlg.h"
 #include "mainframe/tool_dialogs.h"
+#include "mainframe/tools/tool_commands.h"
 #include "res/resource.h"
 
 namespace {
@@ -208,6 +211,36 @@ void CMainFrame::OnKalkulator()
 {
     if (!StartOutsideProgram("calc.exe", ""))
         AfxShowMessageBox(m_hWnd, "Nie znaleziono kalkulatora systemu (calc.exe)", "Błąd", MB_ICONERROR);
+}
+
+void CMainFrame::OnOtworz()
+{
+    RunArchiveBrowser(this, 0);
+}
+
+void CMainFrame::OnOtworzZArchiwum()
+{
+    RunArchiveBrowser(this, 1);
+}
+
+void CMainFrame::OnZnajdzWBiezacych()
+{
+    RunFinder(this, 0);
+}
+
+void CMainFrame::OnZnajdzWArchiwum()
+{
+    RunFinder(this, 1);
+}
+
+void CMainFrame::OnObliczTermin()
+{
+    RunDeadlineCalculator(this);
+}
+
+void CMainFrame::OnKopiaZapasowa()
+{
+    RunBackupManager(this);
 }
 
 // Closing through the menu goes the same way as closing the window: every question first.
