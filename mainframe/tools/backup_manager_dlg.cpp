@@ -44,7 +44,8 @@ BOOL CBackupManagerDlg::OnInitDialog()
     m_list.InsertColumn(1, "Nazwa pliku", LVCFMT_LEFT, 90);
     m_list.InsertColumn(2, "Opis", LVCFMT_LEFT, 240);
     FillList();
-    return TRUE;
+    GotoDlgCtrl(&m_list);
+    return FALSE;
 }
 
 void CBackupManagerDlg::FillList()

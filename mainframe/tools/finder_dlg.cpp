@@ -78,9 +78,11 @@ void CZnajdzPlikiDlg::DescribeFile(const CString &entry)
 // "Otwórz" with nothing chosen keeps the dialog open.
 void CZnajdzPlikiDlg::OnOK()
 {
-    if (m_files.GetCurSel() < 0) {
+    const int selected = m_files.GetCurSel();
+    if (selected < 0) {
         AfxShowMessageBox(m_hWnd, "Brak wybranych elementów.", "Błąd", MB_OK | MB_ICONERROR);
         return;
     }
+    m_files.GetText(selected, m_selected);
     CDialog::OnOK();
 }
