@@ -1,49 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "proceeding/editors/criteria_list_dlg.h"
 #include "res/editors_ids.h"
-#include "tests/support/dialog_driver.h"
+#include "tests/editors/nested_name_dialogs.h"
 
 namespace {
 
-// Runs the criteria list; each add-criterion dialog it opens takes the next answer (a name to
-// type and OK, or nullptr to cancel). Message boxes are recorded.
-struct CriteriaListRun {
-    INT_PTR Run(CListaKryteriowDlg &dialog, const std::function<void(CListaKryteriowDlg &)> &script)
-    {
-        CTestHook hook;
-        hook.onDialog = [&](CDialog &shown) {
-            if (&shown == &dialog) {
-                script(dialog);
-                return;
-            }
-            CString prefilled;
-            shown.GetDlgItemText(IDC_EDITOR_VALUE, prefilled);
-            prefills.push_back(std::string(prefilled));
-            ASSERT_FALSE(answers.empty());
-            const char *answer = answers.front();
-            answers.pop_front();
-            if (answer == nullptr)
-                return;
-            shown.SetDlgItemText(IDC_EDITOR_VALUE, answer);
-            DialogDriver::Press(shown, IDOK);
-        };
-        hook.onMessageBox = [this](const CString &text, const CString &caption, UINT type) {
-            messages.push_back({text, caption, type});
-            return IDOK;
-        };
-        CTestHookScope scope(hook);
-        return dialog.DoModal();
-    }
-
-    std::deque<const char *> answers;
-    std::vector<std::string> prefills;
-    std::vector<ShownMessage> messages;
+struct CriteriaListRun : NestedNameDialogs<CListaKryteriowDlg> {
+    CriteriaListRun() : NestedNameDialogs(IDC_EDITOR_VALUE) {}
 };
 
 void SetNames(CListaKryteriowDlg &dialog, int count)

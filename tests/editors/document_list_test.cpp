@@ -1,14 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "proceeding/dialogs/add_document_dlg.h"
 #include "proceeding/editors/document_list.h"
 #include "proceeding/editors/document_list_dlg.h"
-#include "tests/support/dialog_driver.h"
+#include "tests/editors/nested_name_dialogs.h"
 
 namespace {
 
@@ -61,34 +59,8 @@ std::vector<std::string> Items(const CListBox &list)
     return items;
 }
 
-// Runs the list dialog; each name dialog it opens takes the next answer (a name to type and
-// OK, or nullptr to cancel), and what it showed is recorded.
-struct DocumentListRun {
-    INT_PTR Run(CDocumentListDlg &dialog, const std::function<void(CDocumentListDlg &)> &script)
-    {
-        CTestHook hook;
-        hook.onDialog = [&](CDialog &shown) {
-            if (&shown == &dialog) {
-                script(dialog);
-                return;
-            }
-            CString prefilled;
-            shown.GetDlgItemText(IDC_DOCUMENT_TITLE, prefilled);
-            prefills.push_back(std::string(prefilled));
-            ASSERT_FALSE(answers.empty());
-            const char *answer = answers.front();
-            answers.pop_front();
-            if (answer == nullptr)
-                return;
-            shown.SetDlgItemText(IDC_DOCUMENT_TITLE, answer);
-            DialogDriver::Press(shown, IDOK);
-        };
-        CTestHookScope scope(hook);
-        return dialog.DoModal();
-    }
-
-    std::deque<const char *> answers;
-    std::vector<std::string> prefills;
+struct DocumentListRun : NestedNameDialogs<CDocumentListDlg> {
+    DocumentListRun() : NestedNameDialogs(IDC_DOCUMENT_TITLE) {}
 };
 
 TEST(DocumentListDialog, ShowsTheCaptionAndNamesAndSavesThemBack)
