@@ -61,6 +61,9 @@ CMultilineList::CMultilineList()
 
 CMultilineList::~CMultilineList()
 {
+    // Gone before the fonts, pen and bitmap its children and painting use.
+    if (m_hWnd != nullptr)
+        DestroyWindow();
     if (m_oldMemBitmap != nullptr)
         ::SelectObject(m_memDC, m_oldMemBitmap);
 }
