@@ -1,12 +1,16 @@
 #include "mainframe/archive/archive_listing.h"
 
+#include <windows.h>
+
 #include <algorithm>
+#include <string>
 
 #include "app/archive_file.h"
 #include "app/file_utils.h"
 #include "app/morvelank_app.h"
 #include "app/procedure_catalogue.h"
 #include "app/project.h"
+#include "framework/core/codepage.h"
 #include "framework/core/filefind.h"
 
 const ArchiveKindFilter kArchiveKindFilters[] = {
@@ -127,6 +131,16 @@ ArchiveEntry ListRecordFile(const CString &folder, const CString &fileName)
     return entry;
 }
 
+// Polish alphabetical order, case ignored: "śmieci" between "sala" and "tory", whatever the
+// user's own locale.
+bool ComesBefore(const CString &a, const CString &b)
+{
+    static const LCID polish = MAKELCID(MAKELANGID(LANG_POLISH, SUBLANG_DEFAULT), SORT_DEFAULT);
+    const std::wstring wideA = Cp1250ToWide(a), wideB = Cp1250ToWide(b);
+    return ::CompareStringW(polish, NORM_IGNORECASE, wideA.c_str(), (int)wideA.size(), wideB.c_str(),
+                            (int)wideB.size()) == CSTR_LESS_THAN;
+}
+
 bool PassesFilter(const ArchiveEntry &entry, int kindFilter)
 {
     return kindFilter == kAllKinds || (entry.readable && entry.procedureCode >= 0 && entry.procedureCode % 100 == kindFilter);
@@ -194,6 +208,6 @@ ArchiveListing ListArchiveFolder(CMorvelankApp &app, const CString &folder, int 
             listing.entries.push_back(entry);
     }
     std::stable_sort(listing.entries.begin(), listing.entries.end(),
-                     [](const ArchiveEntry &a, const ArchiveEntry &b) { return a.name.CompareNoCase(b.name) < 0; });
+                     [](const ArchiveEntry &a, const ArchiveEntry &b) { return ComesBefore(a.name, b.name); });
     return listing;
 }
