@@ -37,7 +37,8 @@ public:
     int m_nProcedureCode = 0;
     // Bit n set: operation n is offered on the first page. The start menu offers only what the
     // program can carry out.
-    UINT m_nEnabledOperations = (1u << kOperationOldForms) | (1u << kOperationNewProceeding);
+    UINT m_nEnabledOperations = (1u << kOperationOldForms) | (1u << kOperationNewProceeding) |
+                                (1u << kOperationOpen) | (1u << kOperationArchive);
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;

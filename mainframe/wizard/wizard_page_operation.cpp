@@ -5,6 +5,7 @@
 #include "framework/ui/msgbox.h"
 #include "framework/ui/msgmap.h"
 #include "mainframe/wizard/kreator_dlg.h"
+#include "res/mainframe_ids.h"
 #include "res/wizard_ids.h"
 
 namespace {
@@ -90,6 +91,11 @@ LRESULT CWizardPage1::OnWizardNext()
         return -1;
     case kOperationOpen:
     case kOperationArchive:
+        // The main menu's own command runs the archive browser once the wizard has gone.
+        if (CWnd* main = AfxGetMainWnd())
+            main->PostMessage(WM_COMMAND, m_nOperation == kOperationOpen ? ID_OTWORZ : ID_OTWORZ_Z_ARCHIWUM);
+        m_pKreator->Finish();
+        return -1;
     case kOperationFormsLibrary:
     case kOperationRegisters:
         // The wizard has ended: no page may be shown after it.
