@@ -392,6 +392,27 @@ protected:
         ASSERT_TRUE(WaitUntil(5000, [editor] { return !IsWindow(editor); })) << "the editor stayed open";
     }
 
+    // A program of the installation that shows no main window; ended by EndProgram.
+    void StartTool(const wchar_t *exe, const std::wstring &arguments)
+    {
+        std::wstring commandLine = L"\"" + (m_program / exe).wstring() + L"\" " + arguments;
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   m_program.wstring().c_str(), &startup, &m_process));
+    }
+
+    // Answers the tool's message boxes with OK until it ends; its exit code.
+    DWORD FinishTool()
+    {
+        AnswerQuestions(IDOK, [&] { return WaitForSingleObject(m_process.hProcess, 0) == WAIT_OBJECT_0; });
+        DWORD exitCode = 99;
+        if (WaitForSingleObject(m_process.hProcess, 5000) == WAIT_OBJECT_0)
+            GetExitCodeProcess(m_process.hProcess, &exitCode);
+        EndProgram();
+        return exitCode;
+    }
+
     void Command(UINT id)
     {
         PostMessageW(m_mainWindow, WM_COMMAND, MAKEWPARAM(id, 0), 0);
@@ -457,6 +478,39 @@ TEST_F(EndToEnd, NewProceedingEditedSavedClosedAndOpenedAgain)
     ASSERT_NE(view, nullptr) << "the proceeding did not open from the command line";
     EXPECT_NE(ShownText::Of(view).text.find(std::wstring(kLabel) + kTypedValue), std::wstring::npos);
     CloseProgram();
+}
+
+// The backup program as the backup manager starts it: the current proceedings packed into a
+// backup, then restored from it into an emptied folder, byte for byte.
+TEST_F(EndToEnd, BackupProgramPacksTheCurrentProceedingsAndRestoresThem)
+{
+    const fs::path proceeding = m_working / kName;
+    fs::create_directories(proceeding);
+    const std::string bytes("dane\r\n\0\xB3\xF3" "d\x9F", 11);
+    std::ofstream(proceeding / "dane.baz", std::ios::binary) << bytes;
+
+    StartTool(L"Carvinhold.exe", L"PACK");
+    EXPECT_EQ(FinishTool(), 0u) << Questions();
+    ASSERT_EQ(m_questions.size(), 1u) << Questions();
+    EXPECT_EQ(m_questions[0].rfind(L"Kopia zapasowa: Kopia zapasowa zosta\u0142a wykonana", 0), 0u) << Questions();
+    std::vector<fs::path> backups;
+    for (const fs::directory_entry &entry : fs::directory_iterator(m_root / "backup"))
+        backups.push_back(entry.path());
+    ASSERT_EQ(backups.size(), 1u);
+    EXPECT_EQ(backups[0].extension(), ".bkp");
+
+    fs::remove_all(proceeding);
+    m_questions.clear();
+    // The manager writes the blanks of the backup's path as "@".
+    std::wstring path = backups[0].wstring();
+    for (wchar_t &c : path)
+        if (c == L' ')
+            c = L'@';
+    StartTool(L"Carvinhold.exe", path);
+    EXPECT_EQ(FinishTool(), 0u) << Questions();
+    ASSERT_EQ(m_questions.size(), 1u) << Questions();
+    EXPECT_NE(m_questions[0].find(L"Odtworzono kopi\u0119 zapasow\u0105"), std::wstring::npos) << Questions();
+    EXPECT_EQ(FileBytes(proceeding / "dane.baz"), bytes);
 }
 
 } // namespace
