@@ -156,5 +156,3 @@ private:
     bool m_treeBarShown = true;
 };
 
-// The list-view custom-draw answer that paints odd rows light grey and even rows white.
-void OnCustomDrawAlternateRows(NMHDR *pNMHDR, LRESULT *pResult);

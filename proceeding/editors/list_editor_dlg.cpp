@@ -1,5 +1,6 @@
 #include "proceeding/editors/list_editor_dlg.h"
 
+#include "controls/alternate_rows.h"
 #include "framework/ui/ddx.h"
 #include "framework/ui/msgbox.h"
 #include "framework/ui/msgmap.h"
@@ -24,6 +25,7 @@ BEGIN_MESSAGE_MAP(CListEditorDlg, CDialog)
     ON_BN_CLICKED(IDC_LIST_EDITOR_DELETE, OnDelete)
     ON_BN_CLICKED(IDC_LIST_EDITOR_OK, OnOK)
     ON_NOTIFY(NM_DBLCLK, IDC_LIST_EDITOR_LIST, OnDblClkList)
+    ON_NOTIFY(NM_CUSTOMDRAW, IDC_LIST_EDITOR_LIST, OnCustomDrawList)
 END_MESSAGE_MAP()
 
 CListEditorDlg::CListEditorDlg(CWnd* pParent) : CDialog(IDD_LIST_EDITOR, pParent) {}
@@ -202,4 +204,9 @@ void CListEditorDlg::OnOK()
     }
     m_strValue = WriteListRows(rows);
     EndDialog(IDOK);
+}
+
+void CListEditorDlg::OnCustomDrawList(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    OnCustomDrawAlternateRows(pNMHDR, pResult);
 }

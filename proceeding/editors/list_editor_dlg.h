@@ -31,6 +31,7 @@ protected:
     void OnModify();
     void OnDelete();
     void OnDblClkList(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnCustomDrawList(NMHDR* pNMHDR, LRESULT* pResult);
     DECLARE_MESSAGE_MAP()
 
 private:
