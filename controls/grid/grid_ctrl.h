@@ -14,6 +14,7 @@
 
 #include "controls/grid/grid_types.h"
 #include "framework/ui/commctrls.h"
+#include "framework/ui/controls.h"
 #include "framework/ui/gdi.h"
 #include "framework/ui/wnd.h"
 
@@ -21,8 +22,6 @@
 #include <memory>
 #include <unordered_map>
 #include <vector>
-
-class CListBox;
 
 #define GRIDCTRL_CLASSNAME "MorvGridCtrl"
 

@@ -40,13 +40,14 @@ CGridEditBox::CGridEditBox(CGridCtrl* pGrid, const CRect& rect, DWORD dwAlignmen
     SetWindowText(sInitText);
     SetFocus();
 
+    const int end = GetWindowTextLength();
     switch (nFirstChar) {
     case VK_LBUTTON:
     case VK_RETURN:
-        SetSel(-1, -1);
+        SetSel(end, end);
         break;
     case VK_BACK:
-        SetSel(-1, -1);
+        SetSel(end, end);
         SendMessage(WM_CHAR, VK_BACK, 1);
         break;
     default:
