@@ -64,7 +64,8 @@ BOOL CArchiwumDlg::OnInitDialog()
     GetDlgItem(IDC_ARCHIWUM_SAMPLE)->ShowWindow(m_nMode == ModeCurrent ? SW_SHOW : SW_HIDE);
     UpdateData(FALSE);
     FillListTellingMissingFolder();
-    return TRUE;
+    GotoDlgCtrl(&m_list);
+    return FALSE;
 }
 
 void CArchiwumDlg::ReadFolderSetting()
