@@ -156,6 +156,13 @@ void CArchiwumDlg::OnOK()
         AfxShowMessageBox(m_hWnd, "Proszę wybrać plik do otwarcia", "Błąd", MB_ICONERROR);
         return;
     }
+    // The opening code reads only record files: it would look for "<name>.baz" beside the old
+    // file and could open another proceeding of that name.
+    if (m_entries[m_nItemData].kind == ArchiveEntryKind::OldSingleFile) {
+        AfxShowMessageBox(m_hWnd, "Postępowania zapisanego w starszym formacie jednoplikowym nie można otworzyć.",
+                          "Błąd", MB_ICONERROR);
+        return;
+    }
     m_strResultPath = GetChosenFolder() + "\\" + m_strFileName;
     EndDialog(IDOK);
 }

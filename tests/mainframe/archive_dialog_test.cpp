@@ -226,6 +226,21 @@ TEST_F(ArchiveDialogTest, ChoiceGivesTheProceedingsFolderAndFile)
     }
 }
 
+TEST_F(ArchiveDialogTest, OlderSingleFileIsNotHandedOn)
+{
+    // A record of the same name lies beside it: opening must not take that one instead.
+    MakeProceeding(current, "", "stary", 0, 114);
+    WriteBytes(current + "\\stary.zp1", {'x'});
+    const INT_PTR result = Run(CArchiwumDlg::ModeCurrent, [&](CArchiwumDlg &d) {
+        Select(d, "stary.zp1");
+        Press(d, IDOK);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_TRUE(dialog->m_strResultPath.IsEmpty());
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Postępowania zapisanego w starszym formacie jednoplikowym nie można otworzyć.");
+}
+
 TEST_F(ArchiveDialogTest, SampleNeedsNoRow)
 {
     const INT_PTR result = Run(CArchiwumDlg::ModeCurrent, [&](CArchiwumDlg &d) { Press(d, IDC_ARCHIWUM_SAMPLE); });
