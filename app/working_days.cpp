@@ -91,3 +91,19 @@ CTime NextWorkingDay(const CTime &moment)
     while (IsDayOff(year, month, day));
     return CTime(year, month, day, moment.GetHour(), moment.GetMinute(), moment.GetSecond());
 }
+
+CString AddDays(int year, int month, int day, int days)
+{
+    long count = DaysFromCivil(year, month, day);
+    int y = 0, m = 0, d = 0;
+    CivilFromDays(count, y, m, d);
+    if (y != year || m != month || d != day)
+        return CString(); // no such day
+    CivilFromDays(count += days, y, m, d);
+    // Offices count 31 December out of a deadline, though it is no public holiday.
+    while (IsDayOff(y, m, d) || (m == 12 && d == 31))
+        CivilFromDays(++count, y, m, d);
+    CString text;
+    text.Format("%04d-%02d-%02d", y, m, d);
+    return text;
+}

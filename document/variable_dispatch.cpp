@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "app/number_format.h"
+#include "app/working_days.h"
 #include "document/config_file.h"
 #include "document/text_tables.h"
 #include "document/value_rendering.h"
@@ -319,7 +320,8 @@ void VariableDispatch::ApplyDateDefault(int variable, const CString &date)
         const DateDefaultRow &row = m_tables.m_dateDefaults[r];
         if (row.source != variable)
             continue;
-        const CString target = AddDaysToDateText(date, row.days);
+        // A dependent deadline skips the days off, as the deadline calculator counts.
+        const CString target = AddDays(atoi(date.Left(4)), atoi(date.Mid(5, 2)), atoi(date.Mid(8, 2)), row.days);
         if (!target.IsEmpty() && m_tables.IsVariableNumber(row.target)) {
             m_tables.m_variables[row.target].untouched = 0;
             SetValueAndText(row.target, target);

@@ -339,7 +339,9 @@ TEST_F(VariableDispatchTest, OfferDateSetsValidityAndDependentDate)
     EXPECT_STREQ("C:\\terminarz", editors.date.schedulePath);
     ExpectShownEverywhere(1014, "2025-12-20");
     ExpectShownEverywhere(1015, "2026-01-19");  // + 30 days, both occurrences
-    ExpectShownEverywhere(1017, "2026-01-03");  // + 14 days
+    // + 14 days is Saturday 3 January: the dependent deadline moves to the Monday, while the
+    // validity above counts plain days.
+    ExpectShownEverywhere(1017, "2026-01-05");
     EXPECT_STREQ("2025-01-01", tables->m_variables[1016].value);
 }
 
