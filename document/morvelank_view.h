@@ -175,6 +175,34 @@ public:
     void PrepareExportText();
     void RegenerateAfterOutput();
 
+    // ---- Find, page breaks and the context menu (morvelank_view_find.cpp, _context.cpp) -------
+    void FindText();
+    // The next match, or the find dialog while nothing was searched for.
+    void FindNext();
+    void OnRButtonUp(UINT nFlags, CPoint point);
+    void OnContextMenu(CWnd *pWnd, CPoint point);
+    void OnInsertPageBreak();
+    void OnRemovePageBreak();
+    void OnUpdatePageBreakInsert(CCmdUI *pCmdUI);
+    void OnUpdatePageBreakRemove(CCmdUI *pCmdUI);
+    int m_bFindMatchCase = 0;
+    CString m_strFindText;
+    int m_nFindFrom = 0;
+
+    // ---- Template editor, legal help, text colour (morvelank_view_outside.cpp) ----------------
+    // The topic table from the topic file; an unreadable file leaves it empty.
+    void LoadTopics();
+    // The topic of the tree's selected heading; -1 when none.
+    int LookUpTopic() const;
+    void OnLegalHelp();
+    void OnUpdateLegalHelp(CCmdUI *pCmdUI);
+    void StartTemplateEditor() override;
+    void OnUpdateEditTemplate(CCmdUI *pCmdUI);
+    void OnTextColor();
+
+    // ---- Moving to the archive (morvelank_view_archive.cpp) ------------------------------------
+    void MoveToArchive() override;
+
 private:
     CRichEditPages m_printPages;
     CString m_strTextBeforeOutput; // an editable document's own text while it is output
@@ -192,6 +220,10 @@ public:
 
 private:
     const DocumentSlot *Slot(int n) const;
+    void SearchFrom(int from);
+    bool MayEditPageBreaks() const;
+    void EditPageBreak(bool insert);
+    bool IsShownSiwz() const;
     int OpenDocumentSet(int kind, const CString &path);
     int LoadProceeding(int mode, const CString &dataPath, const DefaultValues &defaults);
     void FinishLoadingProceeding();

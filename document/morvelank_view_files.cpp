@@ -195,8 +195,7 @@ void CMorvelankView::EditDocumentProperties()
     RefreshSecuredIcons();
     m_bModified = 1;
     if (archive)
-        AfxShowMessageBox(GetSafeHwnd(), "Przeniesienie postępowania do archiwum nie jest jeszcze dostępne.",
-                          "Informacja", MB_ICONINFORMATION);
+        MoveToArchive();
 }
 
 void CMorvelankView::RefreshSecuredIcons()

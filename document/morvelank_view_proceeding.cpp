@@ -207,6 +207,7 @@ int CMorvelankView::LoadProceeding(int mode, const CString &dataPath, const Defa
 
 void CMorvelankView::FinishLoadingProceeding()
 {
+    LoadTopics();
     const int code = m_nProcedureCode % 100;
     CString title = ProcedureCatalogue::GetProcedureShortName(m_files.m_nFileVersion, m_nProcedureCode);
     const CString orderType = ProcedureCatalogue::GetOrderTypeWord(m_nProcedureCode, m_project.m_nOrderType);

@@ -18,3 +18,13 @@
 // Edit commands of the document view
 #define ID_KOPIUJ                   32832
 #define ID_ZAZNACZ_WSZYSTKO         32947
+#define ID_ZNAJDZ                   32949
+#define ID_ZNAJDZ_NASTEPNE          32950
+#define ID_WSTAW_PODZIAL_STRONY     32999
+#define ID_USUN_PODZIAL_STRONY      32803
+#define ID_EDYCJA_SZABLONU          32796
+#define ID_KOLOR_TEKSTU             33801
+#define ID_POMOC_PRAWNA_TEMATU      33816
+
+// Context menu of the document view
+#define IDR_VIEW_CONTEXT_MENU       314

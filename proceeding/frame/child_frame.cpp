@@ -66,9 +66,10 @@ BEGIN_MESSAGE_MAP(CChildFrame, CMDIChildWnd)
     ON_COMMAND(ID_WLASNOSCI_DOKUMENTOW, OnDocumentProperties)
     ON_UPDATE_COMMAND_UI(ID_WLASNOSCI_DOKUMENTOW, OnUpdateKindZero)
     ON_COMMAND(ID_FILE_PRINT_SETUP, OnPageSetup)  // 57606, the menu's "&Ustawienia strony"
+    ON_COMMAND(ID_PRZENIES_DO_ARCHIWUM, OnMoveToArchive)
+    ON_UPDATE_COMMAND_UI(ID_PRZENIES_DO_ARCHIWUM, OnUpdateKindZero)
+    ON_COMMAND(ID_EDYTOR_SZABLONOW, OnTemplateEditor)
     // Commands whose work the view or a dialog does not offer yet: greyed until it does.
-    ON_UPDATE_COMMAND_UI(ID_PRZENIES_DO_ARCHIWUM, OnUpdateNotYetAvailable)
-    ON_UPDATE_COMMAND_UI(ID_EDYTOR_SZABLONOW, OnUpdateNotYetAvailable)
     ON_UPDATE_COMMAND_UI(ID_WYSLIJ_EMAIL, OnUpdateNotYetAvailable)
     ON_UPDATE_COMMAND_UI(ID_KORESPONDENCJA_SERYJNA, OnUpdateNotYetAvailable)
 END_MESSAGE_MAP()
@@ -193,6 +194,16 @@ void CChildFrame::OnChangePassword()
 void CChildFrame::OnDocumentProperties()
 {
     if (m_pView != nullptr) m_pView->EditDocumentProperties();
+}
+
+void CChildFrame::OnMoveToArchive()
+{
+    if (m_pView != nullptr) m_pView->MoveToArchive();
+}
+
+void CChildFrame::OnTemplateEditor()
+{
+    if (m_pView != nullptr) m_pView->StartTemplateEditor();
 }
 
 void CChildFrame::OnPageSetup()

@@ -42,6 +42,8 @@ public:
     void OnChangePassword();
     void OnDocumentProperties();
     void OnPageSetup();
+    void OnMoveToArchive();
+    void OnTemplateEditor();
     void OnUpdateKindZero(CCmdUI* pCmdUI);
     void OnWrapNone() { ApplyWordWrap(0); }
     void OnWrapToWindow() { ApplyWordWrap(1); }

@@ -43,6 +43,10 @@ public:
     virtual void ChangePassword() = 0;
     virtual void EditDocumentProperties() = 0;
     virtual void GetPageSize() = 0;
+    // The proceeding to the archive folder, after its signature was asked.
+    virtual void MoveToArchive() = 0;
+    // The template editor on the open proceeding's template set.
+    virtual void StartTemplateEditor() = 0;
 
     // ---- For the tree ----------------------------------------------------------------------
     // Set while the view moves the tree's selection to follow the caret.

@@ -112,12 +112,11 @@ TEST_F(ProceedingWindowTest, CommandsWhoseWorkIsNotInTheProgramYetAreGreyed)
 {
     view->kind = 0;
     view->modified = 1;
-    const UINT ids[] = {ID_PRZENIES_DO_ARCHIWUM, ID_EDYTOR_SZABLONOW, ID_WYSLIJ_EMAIL, ID_KORESPONDENCJA_SERYJNA,
-                        ID_KREATOR_SPECYFIKACJI};
+    const UINT ids[] = {ID_WYSLIJ_EMAIL, ID_KORESPONDENCJA_SERYJNA, ID_KREATOR_SPECYFIKACJI};
     for (UINT id : ids) EXPECT_EQ(Update(id).enabled, 0) << id;
 }
 
-TEST_F(ProceedingWindowTest, SaveAsPasswordPropertiesAndPageSetUpReachTheViewForTheirKinds)
+TEST_F(ProceedingWindowTest, SaveAsPasswordPropertiesArchiveAndPageSetUpReachTheViewForTheirKinds)
 {
     const struct {
         int kind;
@@ -130,13 +129,15 @@ TEST_F(ProceedingWindowTest, SaveAsPasswordPropertiesAndPageSetUpReachTheViewFor
         EXPECT_EQ(Update(ID_ZAPISZ_JAKO).enabled, c.saveAs ? 1 : 0) << c.kind;
         EXPECT_EQ(Update(ID_ZMIEN_HASLO).enabled, c.kindZero ? 1 : 0) << c.kind;
         EXPECT_EQ(Update(ID_WLASNOSCI_DOKUMENTOW).enabled, c.kindZero ? 1 : 0) << c.kind;
+        EXPECT_EQ(Update(ID_PRZENIES_DO_ARCHIWUM).enabled, c.kindZero ? 1 : 0) << c.kind;
     }
 
     view->kind = 0;
-    for (UINT id : {UINT(ID_ZAPISZ_JAKO), UINT(ID_ZMIEN_HASLO), UINT(ID_WLASNOSCI_DOKUMENTOW), UINT(57606)})
+    for (UINT id : {UINT(ID_ZAPISZ_JAKO), UINT(ID_ZMIEN_HASLO), UINT(ID_WLASNOSCI_DOKUMENTOW), UINT(57606),
+                    UINT(ID_PRZENIES_DO_ARCHIWUM), UINT(ID_EDYTOR_SZABLONOW)})
         Command(id);  // 57606: "&Ustawienia strony"
     const std::vector<CString> expected = {"SaveProceedingAs", "ChangePassword", "EditDocumentProperties",
-                                           "GetPageSize"};
+                                           "GetPageSize",      "MoveToArchive",  "StartTemplateEditor"};
     EXPECT_EQ(view->commands, expected);
 }
 

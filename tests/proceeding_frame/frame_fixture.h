@@ -62,6 +62,8 @@ public:
     void ChangePassword() override { commands.push_back("ChangePassword"); }
     void EditDocumentProperties() override { commands.push_back("EditDocumentProperties"); }
     void GetPageSize() override { commands.push_back("GetPageSize"); }
+    void MoveToArchive() override { commands.push_back("MoveToArchive"); }
+    void StartTemplateEditor() override { commands.push_back("StartTemplateEditor"); }
 
     bool IsTreeSyncing() const override { return syncing; }
     int GetDocumentState(int n) const override;

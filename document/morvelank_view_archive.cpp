@@ -1,0 +1,61 @@
+// "Przenieś do archiwum": a finished proceeding whose documents are all secured goes to a
+// folder of the archive named by its signature, and the window goes on showing it there.
+#include "document/document_sets.h"
+#include "document/morvelank_view.h"
+#include "document/proceeding_archive.h"
+#include "document/view_tool_prompts.h"
+#include "framework/ui/msgbox.h"
+
+void CMorvelankView::MoveToArchive()
+{
+    if (m_nProceedingKind != kKindProceeding)
+        return;
+    if (!AreDocumentsSecured(*m_tables)) {
+        AfxShowMessageBox(GetSafeHwnd(),
+                          "Nie wszystkie dokumenty związane z bieżącym trybem przetargowym zostały zabezpieczone "
+                          "(zatwierdzone).\rAby przenieść dane postępowanie do archiwum należy zabezpieczyć "
+                          "wszystkiem dokumenty postępowania.",
+                          "Błąd", MB_ICONEXCLAMATION);
+        return;
+    }
+    // A window that did not load whole, or holds the cleaned text of an output, has nothing
+    // trustworthy to write.
+    if (!m_bLoaded || m_bOutputInProgress) {
+        AfxShowMessageBox(GetSafeHwnd(), "Postępowanie nie zostało wczytane w całości, więc nie zostanie przeniesione "
+                                         "do archiwum.",
+                          "Błąd", MB_ICONERROR);
+        return;
+    }
+    CMorvelankApp *app = GetMorvelankApp();
+    ViewToolPrompts *prompts = ViewToolPrompts::Installed();
+    if (!app || !prompts)
+        return;
+
+    ArchiveSignatureRequest signature;
+    signature.suffix.Format("%d", m_nProcedureCode % 100);
+    signature.archivePath = app->ArchivePath;
+    signature.signature = m_project.m_strName.IsEmpty() ? ArchiveExtension(m_nProcedureCode) : m_project.m_strName;
+    if (!prompts->AskArchiveSignature(GetParentFrame(), signature))
+        return;
+
+    CWaitCursor wait;
+    if (m_engine && m_engine->HoldsCurrentDocument())
+        CaptureEditableText();
+    ArchiveMoveRequest request;
+    request.workingPath = app->WorkingPath;
+    request.archivePath = app->ArchivePath;
+    request.signature = signature.signature;
+    request.description = signature.description;
+    request.header = m_header;
+    if (!m_files.m_bClearOnFirstClick && !m_files.m_strEditableText.IsEmpty())
+        request.editableRtf = &m_files.m_strEditableText;
+    ProceedingArchive archive(*m_tables, m_project, [app](CProject &project) { app->ExportToMDB(&project, nullptr); });
+    const int moved = archive.Move(request);
+    ShowMessages(archive.GetMessages());
+    if (!moved)
+        return;
+    m_nProceedingKind = kKindArchive;
+    m_bModified = 0;
+    UpdateFrameTitle();
+    UpdateStatusBar();
+}

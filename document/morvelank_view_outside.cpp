@@ -1,0 +1,68 @@
+// Commands of the view that reach outside the document: the template editor on the open
+// proceeding's template set, the legal help on the topic of the chosen heading of the
+// specification, and the colour of the selected text.
+#include "app/file_utils.h"
+#include "document/document_sets.h"
+#include "document/help_topics.h"
+#include "document/morvelank_view.h"
+#include "document/outside_commands.h"
+#include "framework/ui/commondlg.h"
+
+void CMorvelankView::LoadTopics()
+{
+    ParseTopics(ReadFileToString(TopicFilePath(m_files.m_strMainPath)), m_tables->m_idTexts);
+}
+
+int CMorvelankView::LookUpTopic() const
+{
+    if (!m_pTree)
+        return -1;
+    CTreeCtrl &tree = m_pTree->GetTreeCtrl();
+    HTREEITEM selected = tree.GetSelectedItem();
+    return selected ? FindTopic(m_tables->m_idTexts, tree.GetItemText(selected)) : -1;
+}
+
+bool CMorvelankView::IsShownSiwz() const
+{
+    return m_engine && m_engine->m_bShownIsSiwz;
+}
+
+void CMorvelankView::OnLegalHelp()
+{
+    CMorvelankApp *app = GetMorvelankApp();
+    if (!IsShownSiwz() || !app || app->QuvPath.IsEmpty())
+        return;
+    const CString line = LegalHelpCommandLine(app->QuvPath, LookUpTopic());
+    CMorvelankApp::Trace("Qox command:" + line);
+    StartCommandLine(line);
+}
+
+void CMorvelankView::OnUpdateLegalHelp(CCmdUI *pCmdUI)
+{
+    pCmdUI->Enable(IsShownSiwz() && LookUpTopic() >= 0);
+}
+
+void CMorvelankView::StartTemplateEditor()
+{
+    // The editor runs on its own; one that does not start says nothing.
+    StartCommandLine(TemplateEditorCommandLine(m_files.m_strMainPath, m_files.m_strUserTemplatesPath,
+                                               m_files.m_nFileVersion, m_project.m_nProcedureCode));
+}
+
+void CMorvelankView::OnUpdateEditTemplate(CCmdUI *pCmdUI)
+{
+    pCmdUI->Enable(m_nProceedingKind == kKindProceeding && GetDocumentState(-1) == kStateGenerated);
+}
+
+void CMorvelankView::OnTextColor()
+{
+    CColorDialog dialog(0, 0, this);
+    if (dialog.DoModal() != IDOK)
+        return;
+    CHARFORMAT2A format{};
+    format.dwMask = CFM_COLOR;
+    format.crTextColor = dialog.GetColor();
+    SetCharFormat(format);
+    if (GetDocumentState(-1) == kStateEditable)
+        m_bModified = 1;
+}
