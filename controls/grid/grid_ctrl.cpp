@@ -33,6 +33,7 @@ BEGIN_MESSAGE_MAP(CGridCtrl, CWnd)
     ON_WM_SYSCOLORCHANGE()
     ON_MESSAGE(WM_GRID_FILLLIST, OnFillList)
     ON_NOTIFY_REFLECT(LVN_ENDLABELEDIT, OnEndInPlaceEdit)
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 namespace {
@@ -107,7 +108,14 @@ BOOL CGridCtrl::Create(const RECT& rect, CWnd* pParentWnd, UINT nID, DWORD dwSty
 void CGridCtrl::PreSubclassWindow() {
     CWnd::PreSubclassWindow();
     ApplyFont(m_Font);
+    m_DropTarget.Register(this);
     ResetScrollBars();
+}
+
+void CGridCtrl::OnDestroy() {
+    // OLE holds the window's drop target until it is revoked: never past the window.
+    m_DropTarget.Revoke();
+    CWnd::OnDestroy();
 }
 
 int CGridCtrl::ReadWheelScrollLines() {

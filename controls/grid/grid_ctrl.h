@@ -12,6 +12,8 @@
 // An edit that ends stores the text with OnEndEditCell; the parent must be a window object of
 // ours, because the editors' end notification reaches the grid by reflection.
 
+#include "controls/grid/grid_data_source.h"
+#include "controls/grid/grid_drop_sink.h"
 #include "controls/grid/grid_types.h"
 #include "framework/ui/commctrls.h"
 #include "framework/ui/controls.h"
@@ -24,6 +26,8 @@
 #include <vector>
 
 #define GRIDCTRL_CLASSNAME "MorvGridCtrl"
+
+class CPrintInfo;
 
 class CGridCtrl : public CWnd {
     DECLARE_DYNCREATE(CGridCtrl)
@@ -190,7 +194,50 @@ public:
     // Adds the choices of the column's in-place list box; the grid itself has none.
     virtual void FillListItems(int nCol, CListBox* pListBox);
 
+    // ---- Clipboard and drag-and-drop ---------------------------------------------------------
+    // The selection's text: the rows of its bounding range joined by "\r\n", the cells of a
+    // row by "\t"; a cell inside the range but not selected gives an empty field.
+    CString GetSelectedText();
+    // Empties the selected cells (so they are no longer selected).
+    virtual void CutSelectedText();
+    // A new data object with the selection's text, or null when nothing is selected; the
+    // caller releases it.
+    virtual CGridDataSource* CopyTextFromGrid();
+    // Writes the data's text from the cell on: a line per row, a field per column, fields
+    // separated by tabs; an empty field leaves its cell as it is and cells outside the grid
+    // are skipped. FALSE when the data has no text or the cell is not a body cell.
+    virtual BOOL PasteTextToGrid(int nRow, int nCol, IDataObject* pDataObject);
+    // Writes the text as PasteTextToGrid does; FALSE when the cell is not a body cell.
+    BOOL PasteText(int nRow, int nCol, const CString& text);
+    virtual void OnEditCut();
+    virtual void OnEditCopy();
+    virtual void OnEditPaste();
+
+    // The drop side, in client coordinates; called by the grid's drop target.
+    DWORD OnDragEnter(IDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    DWORD OnDragOver(IDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    void OnDragLeave();
+    BOOL OnDrop(IDataObject* pDataObject, DWORD dropEffect, CPoint point);
+    CGridCellPos GetDropHighlightCell() const { return m_idDropCell; }
+    BOOL IsDropTargetRegistered() const { return m_DropTarget.IsRegistered(); }
+    // The focus cell as drawn, masked with the background colour; the hot spot is its
+    // bottom-right corner. Null without a focus cell; the caller deletes the list.
+    virtual CImageList* CreateDragImage(CPoint* pHotSpot);
+
+    // ---- Printing ------------------------------------------------------------------------------
+    // The whole grid on the printer the user picks: headings on every page under a header,
+    // the body rows that fit, and a footer with the page number and the date.
+    void Print();
+    virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+    // The page count of the last OnBeginPrinting; 0 when it printed nothing.
+    int GetPrintPageCount() const { return m_nPrintPages; }
+
 protected:
+    virtual void PrintColumnHeadings(CDC* pDC, CPrintInfo* pInfo);
+    virtual void PrintHeader(CDC* pDC, CPrintInfo* pInfo);
+    virtual void PrintFooter(CDC* pDC, CPrintInfo* pInfo);
     virtual void OnFixedColumnClick(CGridCellPos& cell);
     virtual void OnFixedRowClick(CGridCellPos& cell);
     // Called for every cell before it is deleted: leaves the selection and empties the text.
@@ -221,6 +268,7 @@ protected:
     void OnSysColorChange();
     LRESULT OnFillList(WPARAM wParam, LPARAM lParam);
     void OnEndInPlaceEdit(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnDestroy();
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -257,6 +305,20 @@ private:
     int DividerIndexAt(const CPoint& point, BOOL bColumn) const;
     void ConfineCursorFrom(int nEdge, BOOL bColumn);
     void StartTextDialog(int nRow, int nCol, const CRect& rect, UINT nChar);
+
+    // Clipboard and drag-and-drop helpers
+    // FALSE when nothing is selected or the clipboard refused the text.
+    BOOL CopyToClipboard();
+    void OnBeginDrag();
+    void SetDropHighlight(const CGridCellPos& cell);
+
+    // Printing helpers
+    // The first body row of each page: a page takes rows while their heights fit the body
+    // height, and always at least one, so a row taller than a page gets a page of its own.
+    std::vector<int> PageFirstRows() const;
+    // The cell's bottom and right lines (and the top and left ones of the first row and column)
+    // as the grid-line mode asks, with the DC's pen.
+    void PrintCellLines(CDC* pDC, const CRect& rect, BOOL bFirstRow, BOOL bFirstCol);
 
     // Colours and their system origins
     COLORREF m_crTextColour;
@@ -311,4 +373,20 @@ private:
 
     BOOL m_bAscending = TRUE;
     int m_SortColumn = -1;
+
+    // Drag-and-drop
+    CGridCellPos m_idDropCell;
+    CGridDropSink m_DropTarget;
+    // While this grid's own drag runs; a move within it empties its source cells before the
+    // drop writes, and says so.
+    BOOL m_bOwnDrag = FALSE;
+    BOOL m_bDragSourceCut = FALSE;
+
+    // Printing: the print font and the page metrics, in the grid's logical units.
+    CFont m_PrinterFont;
+    CSize m_CharSize;
+    CSize m_LogicalPageSize;
+    CSize m_PaperSize;
+    int m_nPageBodyHeight = 0;
+    int m_nPrintPages = 0;
 };

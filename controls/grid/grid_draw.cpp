@@ -162,8 +162,12 @@ BOOL CGridCtrl::DrawFixedCell(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEr
     if (bEraseBk && !printing) pDC->FillSolidRect(FillArea(rect), m_crFixedBkColour);
     pDC->SetTextColor(m_crFixedTextColour);
 
+    // Printed headings take the print font, in bold.
     LOGFONTW logFont{};
-    ::GetObjectW(m_Font.GetSafeHandle(), sizeof logFont, &logFont);
+    const HFONT baseFont = printing && m_PrinterFont.GetSafeHandle() != nullptr
+                               ? (HFONT)m_PrinterFont.GetSafeHandle()
+                               : (HFONT)m_Font.GetSafeHandle();
+    ::GetObjectW(baseFont, sizeof logFont, &logFont);
     CFont boldFont;
     const bool focusLine = IsValid(m_idCurrentCell) &&
                            (m_idCurrentCell.row == nRow || m_idCurrentCell.col == nCol);

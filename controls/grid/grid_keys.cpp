@@ -17,7 +17,22 @@ UINT CGridCtrl::OnGetDlgCode() {
 
 void CGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
     if (!IsValid(m_idCurrentCell)) return;
-    if (CtrlHeld()) return;
+    if (CtrlHeld()) {
+        switch (nChar) {
+        case 'C':
+            OnEditCopy();
+            break;
+        case 'V':
+            OnEditPaste();
+            break;
+        case 'X':
+            OnEditCut();
+            break;
+        default:
+            break;
+        }
+        return;
+    }
     if (!MoveFocusByKey(nChar)) CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
 }
 

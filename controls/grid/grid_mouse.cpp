@@ -176,6 +176,9 @@ void CGridCtrl::OnMouseMove(UINT nFlags, CPoint point) {
         InvertBand(m_LastMousePoint, TRUE);
         InvertBand(point, TRUE);
         break;
+    case MOUSE_PREPARE_DRAG:
+        OnBeginDrag();
+        break;
     default:
         break;
     }
