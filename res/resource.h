@@ -27,3 +27,4 @@
 #include "archive_ids.h"
 #include "lists_ids.h"
 #include "tools_ids.h"
+#include "summary_proceedings_ids.h"

@@ -1,0 +1,154 @@
+#include "mainframe/summary/zestawienie_przetargow_dlg.h"
+
+#include <exception>
+
+#include "app/file_utils.h"
+#include "app/morvelank_app.h"
+#include "app/number_format.h"
+#include "framework/core/exceptions.h"
+#include "framework/db/com_error.h"
+#include "framework/ui/frameids.h"
+#include "framework/ui/msgbox.h"
+#include "framework/ui/msgmap.h"
+#include "mainframe/outside_program.h"
+#include "mainframe/summary/proceedings_summary.h"
+#include "res/summary_proceedings_ids.h"
+
+namespace {
+
+const char kErrorCaption[] = "Błąd";
+const char kExportFileName[] = "\\export.dat";
+const char kExporterName[] = "\\Quendral.exe";
+
+const struct {
+    const char *heading;
+    int width;
+} kColumns[] = {
+    {"", 25},
+    {"Sygnatura", 100},
+    {"Data utworzenia", 100},
+    {"Data modyfikacji", 100},
+    {"Tryb postępowania", 280},
+    {"Tryb", 54},
+};
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CZestawieniePrzetargow, CDialog)
+    ON_COMMAND(ID_SUMMARY_PROCEEDINGS_PRINT, OnPrint)
+    ON_COMMAND(ID_SUMMARY_PROCEEDINGS_EXPORT, OnExportExcel)
+END_MESSAGE_MAP()
+
+CZestawieniePrzetargow::CZestawieniePrzetargow(CWnd *pParent) : CDialog(IDD_SUMMARY_PROCEEDINGS, pParent)
+{
+    if (const CMorvelankApp *app = GetMorvelankApp()) {
+        m_connection = app->GetMainConnection();
+        m_strMainPath = app->MainPath;
+        m_strExportPath = app->ExportPath;
+    }
+}
+
+BOOL CZestawieniePrzetargow::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    m_Grid.SubclassDlgItem(IDC_SUMMARY_PROCEEDINGS_GRID, this);
+    if (!CreateToolBar()) {
+        EndDialog(IDCANCEL);
+        return TRUE;
+    }
+    for (const auto &column : kColumns) {
+        const int index = m_Grid.InsertColumn(column.heading);
+        m_Grid.SetColumnWidth(index, column.width);
+    }
+    m_Grid.SetFixedRowCount(1);
+    m_Grid.SetFixedColumnCount(1);
+    LoadList();
+    return TRUE;
+}
+
+bool CZestawieniePrzetargow::CreateToolBar()
+{
+    if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_TOOLTIPS,
+                               CRect(0, 0, 0, 0), AFX_IDW_TOOLBAR) ||
+        !m_wndToolBar.LoadToolBar(IDR_SUMMARY_PROCEEDINGS_TOOLBAR))
+        return false;
+
+    // The bar goes on top: everything else moves down by its height and the dialog grows.
+    const int height = m_wndToolBar.CalcFixedLayout(TRUE, TRUE).cy;
+    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (child == m_wndToolBar.m_hWnd)
+            continue;
+        RECT rect;
+        ::GetWindowRect(child, &rect);
+        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT *>(&rect), 2);
+        ::SetWindowPos(child, nullptr, rect.left, rect.top + height, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    CRect window;
+    GetWindowRect(&window);
+    SetWindowPos(nullptr, 0, 0, window.Width(), window.Height() + height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CRect client;
+    GetClientRect(&client);
+    m_wndToolBar.MoveWindow(0, 0, client.Width(), height);
+    return true;
+}
+
+void CZestawieniePrzetargow::LoadList()
+{
+    const HWND owner = m_hWnd;
+    if (!m_connection || !m_connection->IsOpen()) {
+        AfxShowMessageBox(owner,
+                          "Baza danych postępowań nie jest otwarta. Zestawienia nie można odczytać.",
+                          kErrorCaption, MB_ICONERROR);
+        return;
+    }
+    try {
+        int counter = 1;
+        for (const ProceedingSummaryRow &record : ReadProceedingSummaries(m_connection)) {
+            const int row = m_Grid.InsertRow(IntToStr(record.id));
+            m_Grid.SetItemText(row, 0, IntToStr(counter));
+            const std::vector<CString> texts = SummaryRowTexts(record);
+            for (size_t i = 0; i < texts.size(); ++i)
+                m_Grid.SetItemText(row, static_cast<int>(i) + 1, texts[i]);
+            ++counter;
+        }
+    } catch (const ComError &error) {
+        AfxShowMessageBox(owner, "Wyjątek COM: " + error.Description(), kErrorCaption, MB_ICONERROR);
+        AfxShowMessageBox(owner, "Nie udało się odczytać zestawienia postępowań z bazy danych.", kErrorCaption,
+                          MB_ICONERROR);
+    } catch (CException *e) {
+        e->Delete();
+        AfxShowMessageBox(owner, "Nieobsłużony wyjątek", kErrorCaption, MB_ICONERROR);
+    } catch (const std::exception &) {
+        AfxShowMessageBox(owner, "Nieobsłużony wyjątek", kErrorCaption, MB_ICONERROR);
+    }
+    m_Grid.ResetScrollBars();
+    m_Grid.Invalidate();
+}
+
+std::vector<std::vector<CString>> CZestawieniePrzetargow::GridTexts()
+{
+    std::vector<std::vector<CString>> cells(m_Grid.GetRowCount());
+    for (int row = 0; row < m_Grid.GetRowCount(); ++row)
+        for (int col = 0; col < m_Grid.GetColumnCount(); ++col)
+            cells[row].push_back(m_Grid.GetItemText(row, col));
+    return cells;
+}
+
+void CZestawieniePrzetargow::OnPrint()
+{
+    m_Grid.Print();
+}
+
+void CZestawieniePrzetargow::OnExportExcel()
+{
+    const CString file = m_strExportPath + kExportFileName;
+    CreateDirectoryPath(m_strExportPath);
+    if (!WriteSummaryExport(file, GridTexts())) {
+        AfxShowMessageBox(m_hWnd, "Nie można zapisać pliku eksportu " + file, kErrorCaption, MB_ICONERROR);
+        return;
+    }
+    const CString exporter = m_strMainPath + kExporterName;
+    if (!FileExists(exporter) || !StartOutsideProgram(exporter, ""))
+        AfxShowMessageBox(m_hWnd, "Nie można uruchomić programu eksportu do arkusza kalkulacyjnego " + exporter,
+                          kErrorCaption, MB_ICONERROR);
+}
