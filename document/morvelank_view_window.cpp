@@ -5,6 +5,7 @@
 #include "document/view_services.h"
 #include "document/window_title.h"
 #include "framework/ui/cmdtarget.h"
+#include "framework/ui/msgbox.h"
 
 MainWindowServices *CMorvelankView::MainWindow() const
 {
@@ -69,9 +70,18 @@ int CMorvelankView::GetHeadingPosition(int document, int slot) const
 
 void CMorvelankView::ToggleDocumentSecured(int document)
 {
-    if (document < 0 || document >= kDocumentSlots)
+    // Sets of contracts and legal remedies, archives and examples are never secured.
+    const int code = m_nProcedureCode;
+    if (m_nProceedingKind != kKindProceeding || code == 300 || code == 198 || code == 196)
         return;
-    DocumentSlot &slot = m_tables->m_documents[document];
-    slot.secured = slot.secured ? 0 : 1;
+    if (document < 0)
+        document = GetCurrentDocument();
+    if (document >= 0 && document < kDocumentSlots && m_tables->m_documents[document].state == kStateGenerated) {
+        DocumentSlot &slot = m_tables->m_documents[document];
+        slot.secured = slot.secured ? 0 : 1;
+        RefreshSecuredIcons();
+        AfxShowMessageBox(GetSafeHwnd(), slot.secured ? "Dokument zabezpieczony" : "Zabezpieczenie zdjęte", "Informacja",
+                          MB_ICONINFORMATION);
+    }
     m_bModified = 1;
 }

@@ -122,14 +122,14 @@ int ProceedingArchive::CreateArchiveFolder(const CString &archivePath, const CSt
         return -1;
     }
     const CString path = archivePath + "\\" + signature;
-    if (FileExists(path) || DirectoryExists(path)) {
+    // Without an archive folder the path would name a folder at the root of the drive.
+    const bool nameable = !archivePath.IsEmpty() && IsPlainFileName(signature);
+    if (nameable && (FileExists(path) || DirectoryExists(path))) {
         AddMessage("Katalog o nazwie: " + signature + " już istnieje. Proszę wybrać inną nazwę postępowania.",
                    "Informacja", MB_ICONINFORMATION);
         return -1;
     }
-    // Without an archive folder the path would name a folder at the root of the drive.
-    if (archivePath.IsEmpty() || !IsPlainFileName(signature) ||
-        !::CreateDirectoryW(Cp1250ToWide(path).c_str(), nullptr)) {
+    if (!nameable || !::CreateDirectoryW(Cp1250ToWide(path).c_str(), nullptr)) {
         AddMessage("Błąd utworzenia katalogu: " + path + ".", "Błąd", MB_ICONEXCLAMATION);
         return -1;
     }
