@@ -28,3 +28,4 @@
 #include "lists_ids.h"
 #include "tools_ids.h"
 #include "summary_proceedings_ids.h"
+#include "calendar_ids.h"

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "evaluation/calendar_dlg.h"
 #include "evaluation/deadline_dlg.h"
 #include "framework/core/module.h"
 #include "framework/ui/ddx.h"
@@ -11,6 +12,7 @@
 
 BEGIN_MESSAGE_MAP(CDateEditorDlg, CDialog)
     ON_WM_CREATE()
+    ON_BN_CLICKED(IDC_DATE_SCHEDULER, OnScheduler)
     ON_BN_CLICKED(IDC_DATE_DEADLINE, OnComputeDeadline)
 END_MESSAGE_MAP()
 
@@ -50,9 +52,7 @@ BOOL CDateEditorDlg::OnInitDialog()
             UpdateData(FALSE);
         }
     }
-    // The calendar "Terminarz" opens is not in the program yet: its button stays disabled in
-    // every mode until it is.
-    GetDlgItem(IDC_DATE_SCHEDULER)->EnableWindow(FALSE);
+    GetDlgItem(IDC_DATE_SCHEDULER)->EnableWindow(m_nMode == 1 || m_nMode == 2);
     GetDlgItem(IDC_DATE_DEADLINE)->EnableWindow(m_nMode == 2);
     GetDlgItem(IDC_EDITOR_DICTIONARY)->EnableWindow(FALSE);
     return TRUE;
@@ -82,6 +82,24 @@ void CDateEditorDlg::OnOK()
     EndDialog(IDOK);
 }
 
+void CDateEditorDlg::RunScheduler(int mode, int year, int month, int day)
+{
+    CTerminarzDlg scheduler(this);
+    scheduler.m_strFolder = m_strSchedulePath;
+    scheduler.m_nMode = mode;
+    scheduler.m_nYear = year;
+    scheduler.m_nMonth = month;
+    scheduler.m_nDay = day;
+    scheduler.DoModal();
+}
+
+void CDateEditorDlg::OnScheduler()
+{
+    int year, month, day;
+    if (ReadPickedDay(1901, 2099, MB_ICONERROR, year, month, day))
+        RunScheduler(CTerminarzDlg::ModeAddAtOnce, year, month, day);
+}
+
 void CDateEditorDlg::OnComputeDeadline()
 {
     int year, month, day;
@@ -94,6 +112,7 @@ void CDateEditorDlg::OnComputeDeadline()
     calculator.m_nProcedureCode = m_nProcedureCode;
     if (calculator.DoModal() != IDOK)
         return;
+    RunScheduler(CTerminarzDlg::ModeAddDeadline, calculator.m_nYear, calculator.m_nMonth, calculator.m_nDay);
     m_date = COleDateTime(calculator.m_nYear, calculator.m_nMonth, calculator.m_nDay, 1, 1, 1);
     UpdateData(FALSE);
 }

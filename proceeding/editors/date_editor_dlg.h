@@ -27,10 +27,14 @@ public:
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
-    // "Oblicz termin": the deadline calculator from the picked day; its expiry date is picked.
+    // "Terminarz": the calendar on the picked day, asking for an entry at once.
+    void OnScheduler();
+    // "Oblicz termin": the deadline calculator from the picked day; its expiry date goes into
+    // the calendar as the offer deadline and is picked.
     void OnComputeDeadline();
 
 private:
+    void RunScheduler(int mode, int year, int month, int day);
     // The picked day within the years given; otherwise "Błędny format daty" with the icon.
     bool ReadPickedDay(int firstYear, int lastYear, UINT icon, int &year, int &month, int &day);
     DECLARE_MESSAGE_MAP()

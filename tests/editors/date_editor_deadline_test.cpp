@@ -4,6 +4,7 @@
 #include "proceeding/editors/date_editor_dlg.h"
 #include "res/editors_ids.h"
 #include "tests/support/dialog_driver.h"
+#include "tests/support/test_folder.h"
 
 namespace {
 
@@ -62,7 +63,7 @@ std::function<void(CDialog &)> PickComputeAndSave(WORD year, WORD month, WORD da
     };
 }
 
-TEST(DateEditorDeadline, OnlyModeTwoOffersTheCalculatorAndTheCalendarIsNotOffered)
+TEST(DateEditorDeadline, ModeOneOffersTheCalendarAndModeTwoAlsoTheCalculator)
 {
     for (int mode : {0, 1, 2}) {
         SCOPED_TRACE(mode);
@@ -75,13 +76,15 @@ TEST(DateEditorDeadline, OnlyModeTwoOffersTheCalculatorAndTheCalendarIsNotOffere
             scheduler = DialogDriver::IsEnabled(d, IDC_DATE_SCHEDULER);
         });
         EXPECT_EQ(deadline, mode == 2);
-        EXPECT_FALSE(scheduler);
+        EXPECT_EQ(scheduler, mode != 0);
     }
 }
 
 TEST(DateEditorDeadline, TheCalculatedExpiryIsPickedAndSaved)
 {
+    TestFolder calendar; // the expiry goes into the calendar too
     CDateEditorDlg editor;
+    editor.m_strSchedulePath = calendar.Path();
     editor.m_nMode = 2;
     editor.m_nProcedureCode = 101;
     editor.m_strValue = "2020-01-01";
