@@ -19,6 +19,11 @@ namespace {
 const char kErrorCaption[] = "Błąd";
 const char kExportFileName[] = "\\export.dat";
 const char kExporterName[] = "\\Quendral.exe";
+// "&" in a signature is text, not a mnemonic.
+const UINT kCellFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
+// Long procedure names read from their start and end in an ellipsis where they are cut.
+const UINT kNameFormat = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
+const int kNameColumn = 4;
 
 const struct {
     const char *heading;
@@ -57,7 +62,7 @@ BOOL CZestawieniePrzetargow::OnInitDialog()
         return TRUE;
     }
     for (const auto &column : kColumns) {
-        const int index = m_Grid.InsertColumn(column.heading);
+        const int index = m_Grid.InsertColumn(column.heading, kCellFormat);
         m_Grid.SetColumnWidth(index, column.width);
     }
     m_Grid.SetFixedRowCount(1);
@@ -109,6 +114,7 @@ void CZestawieniePrzetargow::LoadList()
             const std::vector<CString> texts = SummaryRowTexts(record);
             for (size_t i = 0; i < texts.size(); ++i)
                 m_Grid.SetItemText(row, static_cast<int>(i) + 1, texts[i]);
+            m_Grid.SetItemFormat(row, kNameColumn, kNameFormat);
             ++counter;
         }
     } catch (const ComError &error) {
