@@ -76,12 +76,14 @@ BOOL CTerminarzDlg::OnInitDialog()
     ScheduleFolderChooser *chooser = ScheduleFolderChooser::Installed();
     GetDlgItem(IDC_CALENDAR_FOLDER)->EnableWindow(chooser != nullptr);
 
-    if (m_nMode == ModeNormal) {
+    // A given date that names no day shows today; a deadline on it is refused when stored.
+    const bool givenDay = m_nYear > 0 && m_nDay >= 1 && m_nDay <= CalendarMonthDays(m_nYear, m_nMonth);
+    if (m_nMode != ModeNormal && givenDay) {
+        ShowMonth(m_nYear, m_nMonth, m_nDay);
+    } else {
         SYSTEMTIME today;
         ::GetLocalTime(&today);
         ShowMonth(today.wYear, today.wMonth, today.wDay);
-    } else {
-        ShowMonth(m_nYear, m_nMonth, m_nDay);
     }
     m_gridYear = m_gridMonth = m_gridDay = 0;
     m_book = ScheduleBook(m_strFolder);

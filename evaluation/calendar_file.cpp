@@ -4,6 +4,7 @@
 
 #include "app/file_utils.h"
 #include "app/temp_file_save.h"
+#include "evaluation/calendar_month.h"
 #include "framework/core/file.h"
 
 namespace {
@@ -181,8 +182,8 @@ ScheduleBook::AppendResult ScheduleBook::AppendEntry(const ScheduleNote &note)
         return AppendResult::Locked;
     if (Count() >= kMaxEntries)
         return AppendResult::Full;
-    if (note.year < 1900 || note.year > 1900 + 255 || note.month < 1 || note.month > 12 || note.day < 1 ||
-        note.day > 31 || note.hour < 0 || note.hour > 23 || note.minute < 0 || note.minute > 59)
+    if (note.year < 1900 || note.year > 1900 + 255 || note.day < 1 || note.day > CalendarMonthDays(note.year, note.month) ||
+        note.hour < 0 || note.hour > 23 || note.minute < 0 || note.minute > 59)
         return AppendResult::Failed;
     if (!EnsureFolder(m_folder))
         return AppendResult::Failed;

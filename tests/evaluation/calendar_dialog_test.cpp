@@ -231,6 +231,15 @@ TEST(CalendarDialog, AnOfferDeadlineIsAddedAndTheCalendarClosesAtOnce)
     EXPECT_EQ(folder.Index(), Index({{0, 125, 6, 12, 9, 0, 1, 3}, {0, 125, 6, 12, 0, 0, 4, 22}}));
     EXPECT_EQ(folder.Texts(), Texts(1, {"abc", "Termin składania ofert"}));
     EXPECT_TRUE(run.messages.empty());
+
+    // A day that does not exist is not stored.
+    const std::string index = folder.Index();
+    CTerminarzDlg wrongDay;
+    OpenOn(wrongDay, folder, CTerminarzDlg::ModeAddDeadline, 2025, 2, 30);
+    CalendarRun refused;
+    EXPECT_EQ(refused.Run(wrongDay), IDOK);
+    EXPECT_EQ(refused.Texts(), std::vector<CString>{"Błąd zapisu kalendarza"});
+    EXPECT_EQ(folder.Index(), index);
 }
 
 TEST(CalendarDialog, OpenedToAddAtOnceItAsksForTheEntryOnTheGivenDay)

@@ -221,7 +221,7 @@ TEST(CalendarFile, WritingFailuresLeaveTheFilesAsTheyWere)
 
     // Dates a record cannot hold are refused.
     for (const ScheduleNote &note : {Note(1899, 3, 1, 9, 0, "x"), Note(2156, 3, 1, 9, 0, "x"), Note(2025, 13, 1, 9, 0, "x"),
-                                     Note(2025, 3, 32, 9, 0, "x"), Note(2025, 3, 1, 24, 0, "x")})
+                                     Note(2025, 3, 32, 9, 0, "x"), Note(2025, 2, 29, 9, 0, "x"), Note(2025, 3, 1, 24, 0, "x")})
         EXPECT_EQ(book.AppendEntry(note), ScheduleBook::AppendResult::Failed);
     EXPECT_EQ(folder.Texts(), Texts(1, {"abc"}));
 
