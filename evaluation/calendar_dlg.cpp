@@ -287,11 +287,8 @@ void CTerminarzDlg::LoadDayEntries(int year, int month, int day, int force)
 
 // ---- Buttons ----------------------------------------------------------------------------------
 
-int CTerminarzDlg::AddEntry()
+ScheduleNote CTerminarzDlg::NoteOnGridDay(const CWiadomoscDlg &entryDialog, int flagD) const
 {
-    CWiadomoscDlg entryDialog(this);
-    if (entryDialog.DoModal() != IDOK)
-        return m_nMode != ModeNormal ? 0 : 1;
     ScheduleNote note;
     note.year = m_gridYear;
     note.month = m_gridMonth;
@@ -300,7 +297,17 @@ int CTerminarzDlg::AddEntry()
     note.minute = entryDialog.m_nMinute;
     note.alarm = entryDialog.m_nAlarm;
     note.priority = entryDialog.m_nPriority;
+    note.flagD = flagD;
     note.text = entryDialog.m_strText;
+    return note;
+}
+
+int CTerminarzDlg::AddEntry()
+{
+    CWiadomoscDlg entryDialog(this);
+    if (entryDialog.DoModal() != IDOK)
+        return m_nMode != ModeNormal ? 0 : 1;
+    const ScheduleNote note = NoteOnGridDay(entryDialog, 0);
     if (StoreNote(note))
         AddGridRow(note.hour, note.minute, note.alarm, note.priority, 0, note.text, m_book.Count() - 1);
     return 1;
@@ -343,16 +350,7 @@ void CTerminarzDlg::OnEdit()
         return;
 
     // The new text is stored before the old entry is given up, so a failure loses neither.
-    ScheduleNote note;
-    note.year = m_gridYear;
-    note.month = m_gridMonth;
-    note.day = m_gridDay;
-    note.hour = entryDialog.m_nHour;
-    note.minute = entryDialog.m_nMinute;
-    note.alarm = entryDialog.m_nAlarm;
-    note.priority = entryDialog.m_nPriority;
-    note.flagD = old.flagD;
-    note.text = entryDialog.m_strText;
+    const ScheduleNote note = NoteOnGridDay(entryDialog, old.flagD);
     const int before = m_book.Count();
     if (!AppendEntry(note))
         return;

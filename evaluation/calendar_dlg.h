@@ -11,6 +11,8 @@
 #include "framework/ui/dialog.h"
 #include "res/calendar_ids.h"
 
+class CWiadomoscDlg;
+
 class CTerminarzDlg : public CDialog {
 public:
     enum { IDD = IDD_TERMINARZ };
@@ -74,6 +76,8 @@ private:
     // The selected day's entries in the grid.
     void ShowSelectedDay();
     bool IsGridDay(int year, int month, int day) const;
+    // What the entry dialog holds, on the grid's day.
+    ScheduleNote NoteOnGridDay(const CWiadomoscDlg &entryDialog, int flagD) const;
     // Stores a note and its index at once; the table forgets it when the index fails.
     bool StoreNote(const ScheduleNote &note);
 

@@ -2,77 +2,20 @@
 // that "Oblicz termin" enters there before it picks it.
 #include <gtest/gtest.h>
 
-#include "evaluation/calendar_dlg.h"
-#include "evaluation/calendar_entry_dlg.h"
-#include "evaluation/deadline_dlg.h"
-#include "proceeding/editors/date_editor_dlg.h"
-#include "res/editors_ids.h"
-#include "tests/support/dialog_driver.h"
-#include "tests/support/test_folder.h"
+#include "tests/editors/date_editor_driver.h"
+#include "tests/evaluation/calendar_fixture.h"
 
 namespace {
 
-void Pick(CDialog &d, WORD year, WORD month, WORD day)
-{
-    SYSTEMTIME time{};
-    time.wYear = year;
-    time.wMonth = month;
-    time.wDay = day;
-    d.SendDlgItemMessage(IDC_DATE_PICKER, DTM_SETRANGE, 0, 0);
-    d.SendDlgItemMessage(IDC_DATE_PICKER, DTM_SETSYSTEMTIME, GDT_VALID, (LPARAM)&time);
-}
-
-// The editor with the dialogs it opens answered; the calendar is seen as it opens.
-struct EditorRun {
-    std::function<void(CDialog &)> onEditor;
-    std::function<void(CWiadomoscDlg &)> onEntry;
-    std::function<void(CObliczTerminDlg &)> onCalculator;
-    std::function<void(CTerminarzDlg &)> onCalendar;
-    std::vector<CString> messages;
-
-    INT_PTR Run(CDateEditorDlg &editor)
-    {
-        CTestHook hook;
-        hook.onDialog = [&](CDialog &d) {
-            if (auto *entry = dynamic_cast<CWiadomoscDlg *>(&d)) {
-                if (onEntry)
-                    onEntry(*entry);
-            } else if (auto *calculator = dynamic_cast<CObliczTerminDlg *>(&d)) {
-                if (onCalculator)
-                    onCalculator(*calculator);
-            } else if (auto *calendar = dynamic_cast<CTerminarzDlg *>(&d)) {
-                if (onCalendar)
-                    onCalendar(*calendar);
-            } else if (&d == &editor) {
-                onEditor(d);
-            }
-        };
-        hook.onMessageBox = [&](const CString &text, const CString &, UINT) {
-            messages.push_back(text);
-            return IDOK;
-        };
-        CTestHookScope scope(hook);
-        return editor.DoModal();
-    }
-};
-
-std::string Record(uint8_t year, uint8_t month, uint8_t day, uint8_t hour, uint8_t minute, uint8_t flags,
-                   int32_t length)
-{
-    std::string bytes = {0, static_cast<char>(year), static_cast<char>(month), static_cast<char>(day),
-                         static_cast<char>(hour), static_cast<char>(minute), static_cast<char>(flags), 0};
-    for (int shift = 0; shift < 32; shift += 8)
-        bytes += static_cast<char>((static_cast<uint32_t>(length) >> shift) & 0xFF);
-    return bytes;
-}
+using namespace calendar_bytes;
 
 TEST(DateEditorCalendar, TerminarzOpensTheCalendarOnThePickedDay)
 {
-    TestFolder folder;
+    CalendarFolder folder;
     CDateEditorDlg editor;
     editor.m_strSchedulePath = folder.Path();
     editor.m_nMode = 1;
-    EditorRun run;
+    DateEditorRun run;
     int shownDay = 0, shownRows = 0;
     run.onEntry = [](CWiadomoscDlg &e) {
         e.SetDlgItemText(IDC_NOTE_TEXT, "Wizja lokalna");
@@ -83,14 +26,15 @@ TEST(DateEditorCalendar, TerminarzOpensTheCalendarOnThePickedDay)
         shownRows = c.Grid().GetRowCount() - 1;
     };
     run.onEditor = [](CDialog &d) {
-        Pick(d, 2025, 11, 14);
+        PickDate(d, 2025, 11, 14);
         DialogDriver::Press(d, IDC_DATE_SCHEDULER);
         DialogDriver::Press(d, IDOK);
     };
     EXPECT_EQ(run.Run(editor), IDOK);
     EXPECT_EQ(shownDay, 20251114);
     EXPECT_EQ(shownRows, 1);
-    EXPECT_EQ(TestFolder::ReadBytes(folder / "naglowek.dat").substr(16, 4), std::string("\0\x7D\x0B\x0E", 4));
+    // Up to the day of the record: 14 November 2025; the time is the entry dialog's.
+    EXPECT_EQ(folder.Index().substr(0, 20), Index({{0, 125, 11, 14, 0, 0, 0, 13}}).substr(0, 20));
     EXPECT_EQ(editor.m_strValue, "2025-11-14"); // the calendar picks nothing
     EXPECT_TRUE(run.messages.empty());
 }
@@ -99,19 +43,17 @@ TEST(DateEditorCalendar, TerminarzRefusesADayTheCalendarCannotHold)
 {
     for (WORD year : {1900, 2100}) {
         SCOPED_TRACE(year);
-        TestFolder folder;
+        CalendarFolder folder;
         CDateEditorDlg editor;
         editor.m_strSchedulePath = folder.Path();
         editor.m_nMode = 1;
-        EditorRun run;
-        int calendars = 0;
-        run.onCalendar = [&](CTerminarzDlg &) { ++calendars; };
+        DateEditorRun run;
         run.onEditor = [&](CDialog &d) {
-            Pick(d, year, 1, 1);
+            PickDate(d, year, 1, 1);
             DialogDriver::Press(d, IDC_DATE_SCHEDULER);
         };
         run.Run(editor);
-        EXPECT_EQ(calendars, 0);
+        EXPECT_EQ(run.calendarShown, 0);
         EXPECT_EQ(run.messages, std::vector<CString>{"Błędny format daty"});
         EXPECT_EQ(folder.Listing(), "");
     }
@@ -119,12 +61,12 @@ TEST(DateEditorCalendar, TerminarzRefusesADayTheCalendarCannotHold)
 
 TEST(DateEditorCalendar, TheCalculatedDeadlineIsEnteredInTheCalendarAndPicked)
 {
-    TestFolder folder;
+    CalendarFolder folder;
     CDateEditorDlg editor;
     editor.m_strSchedulePath = folder.Path();
     editor.m_nMode = 2;
     editor.m_nProcedureCode = 1;
-    EditorRun run;
+    DateEditorRun run;
     run.onCalculator = [](CObliczTerminDlg &c) {
         c.CheckRadioButton(IDC_DEADLINE_OPTION0, IDC_DEADLINE_OPTION7, IDC_DEADLINE_OPTION1); // e-mail
         DialogDriver::Press(c, IDOK);
@@ -133,15 +75,15 @@ TEST(DateEditorCalendar, TheCalculatedDeadlineIsEnteredInTheCalendarAndPicked)
         DialogDriver::Press(c, IDOK); // "Zakończ"
     };
     run.onEditor = [](CDialog &d) {
-        Pick(d, 2024, 3, 28);
+        PickDate(d, 2024, 3, 28);
         DialogDriver::Press(d, IDC_DATE_DEADLINE);
         DialogDriver::Press(d, IDOK);
     };
     EXPECT_EQ(run.Run(editor), IDOK);
     EXPECT_EQ(editor.m_strValue, "2024-05-14");
     // 14 May 2024 at 00:00, flag D, the fixed text.
-    EXPECT_EQ(TestFolder::ReadBytes(folder / "naglowek.dat").substr(16), Record(124, 5, 14, 0, 0, 4, 22));
-    EXPECT_EQ(TestFolder::ReadBytes(folder / "terminarz.dat").substr(16), std::string("Termin składania ofert", 23));
+    EXPECT_EQ(folder.Index(), Index({{0, 124, 5, 14, 0, 0, 4, 22}}));
+    EXPECT_EQ(folder.Texts(), Texts(0, {"Termin składania ofert"}));
     EXPECT_TRUE(run.messages.empty());
 }
 

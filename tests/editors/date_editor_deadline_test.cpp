@@ -1,51 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "evaluation/deadline_dlg.h"
-#include "proceeding/editors/date_editor_dlg.h"
-#include "res/editors_ids.h"
-#include "tests/support/dialog_driver.h"
+#include "tests/editors/date_editor_driver.h"
 #include "tests/support/test_folder.h"
 
 namespace {
-
-void Pick(CDialog &d, WORD year, WORD month, WORD day)
-{
-    SYSTEMTIME time{};
-    time.wYear = year;
-    time.wMonth = month;
-    time.wDay = day;
-    d.SendDlgItemMessage(IDC_DATE_PICKER, DTM_SETRANGE, 0, 0);
-    d.SendDlgItemMessage(IDC_DATE_PICKER, DTM_SETSYSTEMTIME, GDT_VALID, (LPARAM)&time);
-}
-
-// The calculator opened by the editor, answered by the test: `onCalculator` sees it open;
-// every message box is recorded.
-struct CalculatorAnswer {
-    std::function<void(CObliczTerminDlg &)> onCalculator;
-    std::function<void(CDialog &)> onEditor;
-    std::vector<CString> messages;
-    int calculatorOpened = 0;
-
-    INT_PTR Run(CDateEditorDlg &editor)
-    {
-        CTestHook hook;
-        hook.onDialog = [&](CDialog &d) {
-            if (CObliczTerminDlg *calculator = dynamic_cast<CObliczTerminDlg *>(&d)) {
-                ++calculatorOpened;
-                if (onCalculator)
-                    onCalculator(*calculator);
-            } else if (&d == &editor) {
-                onEditor(d);
-            }
-        };
-        hook.onMessageBox = [&](const CString &text, const CString &, UINT) {
-            messages.push_back(text);
-            return IDOK;
-        };
-        CTestHookScope scope(hook);
-        return editor.DoModal();
-    }
-};
 
 void Choose(CWnd &d, int option)
 {
@@ -57,7 +15,7 @@ void Choose(CWnd &d, int option)
 std::function<void(CDialog &)> PickComputeAndSave(WORD year, WORD month, WORD day)
 {
     return [=](CDialog &d) {
-        Pick(d, year, month, day);
+        PickDate(d, year, month, day);
         DialogDriver::Press(d, IDC_DATE_DEADLINE);
         DialogDriver::Press(d, IDOK);
     };
@@ -88,7 +46,7 @@ TEST(DateEditorDeadline, TheCalculatedExpiryIsPickedAndSaved)
     editor.m_nMode = 2;
     editor.m_nProcedureCode = 101;
     editor.m_strValue = "2020-01-01";
-    CalculatorAnswer answer;
+    DateEditorRun answer;
     CString sendShown, title;
     answer.onCalculator = [&](CObliczTerminDlg &c) {
         c.GetDlgItemText(IDC_DEADLINE_STEP_TITLE, title);
@@ -111,7 +69,7 @@ TEST(DateEditorDeadline, ACancelledCalculatorLeavesThePickedDay)
     CDateEditorDlg editor;
     editor.m_nMode = 2;
     editor.m_nProcedureCode = 1;
-    CalculatorAnswer answer;
+    DateEditorRun answer;
     answer.onCalculator = [](CObliczTerminDlg &c) { DialogDriver::Press(c, IDCANCEL); };
     answer.onEditor = PickComputeAndSave(2024, 3, 28);
     EXPECT_EQ(answer.Run(editor), IDOK);
@@ -126,9 +84,9 @@ TEST(DateEditorDeadline, ADayTheCalculatorCannotStartFromIsRefused)
         SCOPED_TRACE(year);
         CDateEditorDlg editor;
         editor.m_nMode = 2;
-        CalculatorAnswer answer;
+        DateEditorRun answer;
         answer.onEditor = [&](CDialog &d) {
-            Pick(d, year, 1, 1);
+            PickDate(d, year, 1, 1);
             DialogDriver::Press(d, IDC_DATE_DEADLINE);
         };
         answer.Run(editor);
