@@ -29,3 +29,4 @@
 #include "tools_ids.h"
 #include "summary_proceedings_ids.h"
 #include "calendar_ids.h"
+#include "cpv_ids.h"

@@ -1,10 +1,15 @@
 #include "proceeding/editors/text_editor_dlg.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <initializer_list>
 
 #include "framework/core/module.h"
+#include "framework/shell/html_help.h"
 #include "framework/ui/ddx.h"
 #include "framework/ui/msgmap.h"
+#include "proceeding/editors/cpv_dlg.h"
+#include "proceeding/editors/definition_list_dlg.h"
 #include "res/editors_ids.h"
 
 namespace {
@@ -53,6 +58,21 @@ CString PrepareTextEditorValue(const CString& value)
     return text.Left(end);
 }
 
+int NextItemNumber(const CString& text)
+{
+    // Longer runs of digits are no item number (and would not fit an int).
+    const int maxDigits = 9;
+    CString rest = text;
+    for (int paren = rest.ReverseFind(')'); paren >= 0; paren = rest.ReverseFind(')')) {
+        rest = rest.Left(paren);
+        const int lineStart = std::max(rest.ReverseFind('\n'), rest.ReverseFind('\r')) + 1;
+        const CString number = rest.Mid(lineStart);
+        if (!number.IsEmpty() && number.GetLength() <= maxDigits && number.SpanIncluding("0123456789") == number)
+            return atoi(number) + 1;
+    }
+    return 1;
+}
+
 bool CTextEditorDlg::IsCpvVariable(const CString& name)
 {
     return IsOneOf(name, {"kod cpv", "kod ze wspólnego słownika zamówień",
@@ -71,6 +91,7 @@ bool CTextEditorDlg::IsContractScopeVariable(const CString& name)
 
 BEGIN_MESSAGE_MAP(CTextEditorDlg, CDialog)
     ON_WM_SIZE()
+    ON_BN_CLICKED(IDC_EDITOR_DICTIONARY, OnDictionaryButton)
     ON_COMMAND(ID_TEXT_EDITOR_EXIT, OnOK)
     ON_COMMAND(ID_TEXT_EDITOR_COPY, OnCopy)
     ON_COMMAND(ID_TEXT_EDITOR_CUT, OnCut)
@@ -97,13 +118,16 @@ BOOL CTextEditorDlg::OnInitDialog()
     SetIcon((HICON)::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_EDITOR), IMAGE_ICON, 16, 16, 0),
             FALSE);
 
-    // The lists these labels name are not in the program yet: the button says what the
-    // variable offers and stays disabled.
     m_dictionaryButton.EnableWindow(FALSE);
-    if (IsContractDefinitionVariable(m_strVariableName))
+    if (IsCpvVariable(m_strVariableName)) {
+        m_dictionaryButton.EnableWindow(TRUE);
+    } else if (IsContractDefinitionVariable(m_strVariableName)) {
+        m_dictionaryButton.EnableWindow(TRUE);
         m_dictionaryButton.SetWindowText("Pobierz definicję");
-    else if (IsContractScopeVariable(m_strVariableName))
+    } else if (IsContractScopeVariable(m_strVariableName)) {
+        m_dictionaryButton.EnableWindow(TRUE);
         m_dictionaryButton.SetWindowText("Przykład zakresu umowy");
+    }
 
     m_richEdit.SetTextEx(PrepareTextEditorValue(m_strValue));
     // Counted once the value is in: the delta is the lines the user added.
@@ -167,6 +191,51 @@ void CTextEditorDlg::RecalcLayout(int cx, int cy)
     // The check box stands where the two buttons it replaces stood.
     MoveButton(GetDlgItem(IDC_TEXT_EDITOR_PROPAGATE), edit.left + 2, top + 2);
     Invalidate();
+}
+
+void CTextEditorDlg::OnDictionaryButton()
+{
+    if (IsCpvVariable(m_strVariableName))
+        InsertCpvCode();
+    else if (IsContractDefinitionVariable(m_strVariableName))
+        InsertDefinition(kDefinitionsMode);
+    else if (IsContractScopeVariable(m_strVariableName))
+        InsertDefinition(kContractScopesMode);
+    else
+        return;
+    m_richEdit.SetFocus();
+    if (!m_strHelpTopic.IsEmpty())
+        HtmlHelp(nullptr, m_strHelpFolder + "\\prawo.chm::/" + m_strHelpTopic + ".html", HH_DISPLAY_TOC, 0);
+}
+
+void CTextEditorDlg::InsertCpvCode()
+{
+    CCPVDlg dialog(this);
+    // "Zamknij" ends with IDOK and no code: the selection must not be replaced by nothing.
+    if (dialog.DoModal() == IDOK && !dialog.m_strResult.IsEmpty())
+        m_richEdit.ReplaceSel(dialog.m_strResult);
+}
+
+void CTextEditorDlg::InsertDefinition(int mode)
+{
+    CDefinitionListDlg dialog(this);
+    dialog.m_nMode = mode;
+    if (dialog.DoModal() != IDOK)
+        return;
+    long start = 0, caret = 0;
+    m_richEdit.GetSel(start, caret);
+    CString text;
+    if (mode == kDefinitionsMode && dialog.m_nAddNumber) {
+        // A numbered definition goes to the end of the text, after the last numbered one.
+        const CString current = m_richEdit.GetTextEx();
+        text.Format("\r\n%d) %s", NextItemNumber(current), (LPCSTR)dialog.m_strChosenText);
+        m_richEdit.SetSel(current.GetLength(), current.GetLength());
+    } else {
+        text = "\r\n" + dialog.m_strChosenText;
+        m_richEdit.SetSel(caret, caret);
+    }
+    m_richEdit.ReplaceSel(text);
+    m_richEdit.SetSel(caret, caret);
 }
 
 void CTextEditorDlg::OnOK()

@@ -10,6 +10,10 @@
 // (an empty value is shown in the document as a row of full stops).
 CString PrepareTextEditorValue(const CString& value);
 
+// The number of the next item of a numbered list in the text: one more than the digits that
+// stand alone between a line start and the last ")" after them; 1 when there are none.
+int NextItemNumber(const CString& text);
+
 class CTextEditorDlg : public CDialog {
 public:
     explicit CTextEditorDlg(CWnd* pParent = nullptr);
@@ -37,6 +41,7 @@ public:
 
 protected:
     void OnSize(UINT nType, int cx, int cy);
+    void OnDictionaryButton();
     void OnCopy();
     void OnCut();
     void OnPaste();
@@ -44,6 +49,8 @@ protected:
 
 private:
     void RecalcLayout(int cx, int cy);
+    void InsertCpvCode();
+    void InsertDefinition(int mode);
 
     int m_nStartLineCount = 0;
 };
