@@ -49,7 +49,7 @@ void CMorvelankView::MoveToArchive()
     request.header = m_header;
     if (!m_files.m_bClearOnFirstClick && !m_files.m_strEditableText.IsEmpty())
         request.editableRtf = &m_files.m_strEditableText;
-    ProceedingArchive archive(*m_tables, m_project, [app](CProject &project) { app->ExportToMDB(&project, nullptr); });
+    ProceedingArchive archive(*m_tables, m_project);
     const int moved = archive.Move(request);
     ShowMessages(archive.GetMessages());
     if (!moved)

@@ -105,10 +105,7 @@ bool AreDocumentsSecured(const ViewTables &tables)
     return true;
 }
 
-ProceedingArchive::ProceedingArchive(ViewTables &tables, CProject &project, DatabaseRecorder recordInDatabase)
-    : m_tables(tables), m_project(project), m_recordInDatabase(std::move(recordInDatabase))
-{
-}
+ProceedingArchive::ProceedingArchive(ViewTables &tables, CProject &project) : m_tables(tables), m_project(project) {}
 
 void ProceedingArchive::AddMessage(const CString &text, const CString &caption, UINT icon)
 {
@@ -155,16 +152,16 @@ bool ProceedingArchive::IsOwnFolder(const CString &folder, const CString &workin
     return true;
 }
 
-std::vector<ProceedingArchive::FileToMove> ProceedingArchive::FilesToMove(const CString &folder) const
+std::vector<CString> ProceedingArchive::FilesToCopy(const CString &folder) const
 {
-    std::vector<FileToMove> files;
-    auto add = [&files](const CString &name, bool removable) {
+    std::vector<CString> files;
+    auto add = [&files](const CString &name) {
         if (!IsPlainFileName(name))
             return;
-        for (const FileToMove &file : files)
-            if (file.name.CompareNoCase(name) == 0)
+        for (const CString &file : files)
+            if (file.CompareNoCase(name) == 0)
                 return;
-        files.push_back(FileToMove{name, removable});
+        files.push_back(name);
     };
     const CString record = m_project.m_strFileName + ".baz";
     const CString data = m_project.m_strFileName + "." + m_project.m_strExtension;
@@ -174,30 +171,16 @@ std::vector<ProceedingArchive::FileToMove> ProceedingArchive::FilesToMove(const 
         while (more) {
             more = finder.FindNextFile();
             const CString name = finder.GetFileName();
-            if (finder.IsDirectory() || name.CompareNoCase(record) == 0 || name.CompareNoCase(data) == 0)
-                continue;
-            add(name, true);
+            if (!finder.IsDirectory() && name.CompareNoCase(record) != 0 && name.CompareNoCase(data) != 0)
+                add(name);
         }
         return files;
     }
     const int attached = std::min<int>(m_project.m_nAttachedCount, CProject::kMaxAttachedFiles);
     for (int i = 0; i < std::max(attached, 0); ++i)
-        add(m_project.m_strAttachedFiles[i], false);
-    add(kSpecFileName, false);
+        add(m_project.m_strAttachedFiles[i]);
+    add(kSpecFileName);
     return files;
-}
-
-bool ProceedingArchive::RemoveOriginals(const CString &folder, const std::vector<CString> &files) const
-{
-    // The record goes first: a folder whose removal stops half way is then no longer listed
-    // among the current proceedings.
-    bool removed = true;
-    for (const CString &file : files)
-        if (FileExists(file) && !DeleteFilePath(file))
-            removed = false;
-    if (m_ownFolder && !::RemoveDirectoryW(Cp1250ToWide(folder).c_str()))
-        removed = false;
-    return removed;
 }
 
 int ProceedingArchive::Move(const ArchiveMoveRequest &request)
@@ -218,8 +201,7 @@ int ProceedingArchive::Move(const ArchiveMoveRequest &request)
     const CString oldName = m_project.m_strName;
     const CString oldFolder = m_project.m_strFolder;
     const int32_t oldCode = m_project.m_nProcedureCode;
-    std::vector<CString> written;   // in the archive; taken away again on failure
-    std::vector<CString> originals; // in the folder of current proceedings; removed at the end
+    std::vector<CString> written; // in the archive; taken away again when the record cannot be stored
     auto giveUp = [&]() {
         for (auto file = written.rbegin(); file != written.rend(); ++file)
             DeleteFilePath(*file);
@@ -231,22 +213,20 @@ int ProceedingArchive::Move(const ArchiveMoveRequest &request)
         return 0;
     };
 
-    originals.push_back(source + "\\" + fileName + ".baz");
-    originals.push_back(m_project.GetDocumentPath());
-    for (const FileToMove &file : FilesToMove(source)) {
-        const CString from = source + "\\" + file.name;
-        const CString to = target + "\\" + file.name;
+    for (const CString &name : FilesToCopy(source)) {
+        const CString from = source + "\\" + name;
+        const CString to = target + "\\" + name;
         if (!FileExists(from))
             continue;
         const bool copied = ::CopyFileW(Cp1250ToWide(from).c_str(), Cp1250ToWide(to).c_str(), TRUE) != 0;
-        if (copied)
+        if (copied && SameContents(from, to)) {
             written.push_back(to);
-        if (!copied || !SameContents(from, to)) {
-            AddMessage("Błąd kopiowania pliku:\n" + from + "\ndo:\n" + to + ".", "Błąd", MB_ICONERROR);
-            return giveUp();
+            continue;
         }
-        if (file.removable)
-            originals.push_back(from);
+        // The original stays in the folder of current proceedings; a damaged copy is not kept.
+        if (copied)
+            DeleteFilePath(to);
+        AddMessage("Błąd kopiowania pliku:\n" + from + "\ndo:\n" + to + ".", "Informacja", MB_ICONINFORMATION);
     }
 
     // The record keeps the name it had; the window shows the signature from now on.
@@ -290,12 +270,5 @@ int ProceedingArchive::Move(const ArchiveMoveRequest &request)
         }
     }
 
-    // Everything is in the archive: the database row follows the proceeding, and the originals go.
-    if (m_recordInDatabase)
-        m_recordInDatabase(m_project);
-    if (!RemoveOriginals(source, originals))
-        AddMessage("Postępowanie przeniesiono do archiwum, lecz w katalogu:\n" + source +
-                       "\npozostały pliki, których nie udało się usunąć.",
-                   "Informacja", MB_ICONINFORMATION);
     return 1;
 }

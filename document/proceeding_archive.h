@@ -1,12 +1,11 @@
 // Moving a finished proceeding to the archive folder. Its files are copied into a folder of its
-// own under the archive folder and compared with their originals, its record (marked as
-// archived) and its data file are written there and read back, its database row is written,
-// and only then are the originals removed from the folder of current proceedings. A failure
-// before that point takes away what was written in the archive and leaves the proceeding as it
-// was, so a proceeding is never lost on the way.
+// own under the archive folder and compared with their originals (a file that does not copy is
+// reported and the move goes on), then its record (marked as archived) and its data file are
+// written there and read back. The proceeding's own copy in the folder of current proceedings
+// stays as it was. When the record or the data file cannot be stored, what was written in the
+// archive is taken away and the record is left as it was.
 #pragma once
 
-#include <functional>
 #include <vector>
 
 #include "document/data_file.h"
@@ -35,9 +34,7 @@ struct ArchiveMoveRequest {
 
 class ProceedingArchive {
 public:
-    using DatabaseRecorder = std::function<void(CProject &project)>;
-
-    ProceedingArchive(ViewTables &tables, CProject &project, DatabaseRecorder recordInDatabase);
+    ProceedingArchive(ViewTables &tables, CProject &project);
 
     // 0 when the folder <archivePath>\<signature> was created; -1 when it was not (the reason
     // in GetMessages).
@@ -45,28 +42,21 @@ public:
 
     // 1 when the proceeding now lives in the archive: the record holds the signature as its
     // name, the archive folder as its folder and the archived procedure code. 0 when it was
-    // not moved: the record, the original files and the archive folder are as before.
+    // not moved: the record and the archive folder are as before.
     int Move(const ArchiveMoveRequest &request);
 
-    // Why a step failed; after a move, also originals that could not be removed.
+    // Why a step failed, and each file that did not copy.
     const std::vector<DataFileMessage> &GetMessages() const { return m_messages; }
 
 private:
-    struct FileToMove {
-        CString name;    // a plain file name inside the proceeding's folder
-        bool removable;  // removed from the folder of current proceedings after the move
-    };
     // The files that go with the proceeding besides its record and data file: every file of
-    // a folder of its own, else its attached files and free-text document, which stay behind.
-    std::vector<FileToMove> FilesToMove(const CString &folder) const;
+    // a folder of its own, else its attached files and free-text document.
+    std::vector<CString> FilesToCopy(const CString &folder) const;
     bool IsOwnFolder(const CString &folder, const CString &workingPath) const;
-    // Removes the originals after a move; false when some stayed.
-    bool RemoveOriginals(const CString &folder, const std::vector<CString> &files) const;
     void AddMessage(const CString &text, const CString &caption, UINT icon);
 
     ViewTables &m_tables;
     CProject &m_project;
-    DatabaseRecorder m_recordInDatabase;
     std::vector<DataFileMessage> m_messages;
     bool m_ownFolder = false; // the proceeding's folder holds nothing but the proceeding
 };
