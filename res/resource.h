@@ -30,3 +30,4 @@
 #include "summary_proceedings_ids.h"
 #include "calendar_ids.h"
 #include "cpv_ids.h"
+#include "mail_ids.h"

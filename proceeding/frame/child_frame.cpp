@@ -9,6 +9,7 @@
 #include "proceeding/editors/editor_runner.h"
 #include "proceeding/frame/proceeding_window_view.h"
 #include "proceeding/frame/tree_left_view.h"
+#include "proceeding/mail/send_documents.h"
 #include "res/resource.h"
 
 namespace {
@@ -66,11 +67,11 @@ BEGIN_MESSAGE_MAP(CChildFrame, CMDIChildWnd)
     ON_COMMAND(ID_WLASNOSCI_DOKUMENTOW, OnDocumentProperties)
     ON_UPDATE_COMMAND_UI(ID_WLASNOSCI_DOKUMENTOW, OnUpdateKindZero)
     ON_COMMAND(ID_FILE_PRINT_SETUP, OnPageSetup)  // 57606, the menu's "&Ustawienia strony"
+    ON_COMMAND(ID_WYSLIJ_EMAIL, OnSendByEmail)
     ON_COMMAND(ID_PRZENIES_DO_ARCHIWUM, OnMoveToArchive)
     ON_UPDATE_COMMAND_UI(ID_PRZENIES_DO_ARCHIWUM, OnUpdateKindZero)
     ON_COMMAND(ID_EDYTOR_SZABLONOW, OnTemplateEditor)
     // Commands whose work the view or a dialog does not offer yet: greyed until it does.
-    ON_UPDATE_COMMAND_UI(ID_WYSLIJ_EMAIL, OnUpdateNotYetAvailable)
     ON_UPDATE_COMMAND_UI(ID_KORESPONDENCJA_SERYJNA, OnUpdateNotYetAvailable)
 END_MESSAGE_MAP()
 
@@ -305,6 +306,11 @@ void CChildFrame::OnHeaderFooter()
     project.m_strFooter = dialog.m_strFooter;
     project.m_nPageNumbering = dialog.m_nPageNumbering;
     m_pView->SetModified();
+}
+
+void CChildFrame::OnSendByEmail()
+{
+    SendDocumentsByEmail(this, m_pView, OpenMapiSession);
 }
 
 void CChildFrame::OnSaveTreeAsText()

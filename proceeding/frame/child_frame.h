@@ -59,6 +59,8 @@ public:
     void OnUpdateSpecificationWizard(CCmdUI* pCmdUI);
     void OnHeaderFooter();
     void OnSaveTreeAsText();
+    // The chosen documents as attachments of a new message in the mail program.
+    void OnSendByEmail();
     void OnUpdateNotYetAvailable(CCmdUI* pCmdUI);
 
     DECLARE_MESSAGE_MAP()

@@ -1,0 +1,118 @@
+#include "proceeding/mail/send_documents.h"
+
+#include <vector>
+
+#include "app/file_utils.h"
+#include "app/morvelank_app.h"
+#include "document/morvelank_view.h"
+#include "framework/core/codepage.h"
+#include "framework/core/exceptions.h"
+#include "framework/ui/msgbox.h"
+#include "proceeding/mail/document_choice_dlg.h"
+#include "proceeding/mail/mapi_session.h"
+
+namespace {
+
+const char kNoMapi[] = "Biblioteka dostępu do poczty MAPI nie jest zainstalowana. Operacja nie może być kontynuowana.";
+
+void RemoveFiles(const std::vector<CString> &paths)
+{
+    for (const CString &path : paths)
+        ::DeleteFileW(Cp1250ToWide(path).c_str());
+}
+
+// Writes each chosen document through the view's export into the folder, the view hidden
+// while the documents are generated; false after the export's own message when one could not
+// be written.
+bool WriteAttachments(CMorvelankView &view, const std::vector<int> &chosen, const CString &folder,
+                      std::vector<CString> &written)
+{
+    view.ShowWindow(SW_HIDE);
+    CreateDirectoryPath(folder);
+    for (int document : chosen) {
+        view.ShowWindow(SW_HIDE);
+        view.ShowDocument(document, -1);
+        view.ShowWindow(SW_HIDE);
+        const CString path = AttachmentPath(folder, view.m_tables->m_documents[document].fileName);
+        if (!view.ExportToFile(path))
+            return false;
+        written.push_back(path);
+    }
+    return true;
+}
+
+void ShowDocumentAgain(CMorvelankView &view, int document)
+{
+    view.ShowWindow(SW_HIDE);
+    view.ShowDocument(document, -1);
+    view.ShowWindow(SW_SHOW);
+}
+
+} // namespace
+
+std::unique_ptr<MailSender> OpenMapiSession()
+{
+    return std::make_unique<CMapiSession>();
+}
+
+CString AttachmentPath(const CString &folder, const CString &fileName)
+{
+    int start = 0;
+    for (int i = 0; i < fileName.GetLength(); ++i)
+        if (fileName[i] == '\\' || fileName[i] == '/' || fileName[i] == ':')
+            start = i + 1;
+    return folder + fileName.Mid(start);
+}
+
+void SendDocumentsByEmail(CWnd *parent, ProceedingWindowView *proceedingView, const MailSenderFactory &openSender)
+{
+    auto *view = dynamic_cast<CMorvelankView *>(proceedingView);
+    CMorvelankApp *app = GetMorvelankApp();
+    if (view == nullptr || app == nullptr)
+        return;
+    const HWND owner = parent != nullptr ? parent->m_hWnd : nullptr;
+
+    CWyborDokumentow dialog(parent);
+    const int count = view->m_tables->m_nDocumentCount;
+    dialog.m_nEntries = count < 0 ? 0 : (count > kDocumentSlots ? kDocumentSlots : count);
+    for (int i = 0; i < dialog.m_nEntries; ++i)
+        dialog.m_entries[i] = view->m_tables->m_documents[i];
+    if (dialog.DoModal() != IDOK || dialog.m_chosen.empty())
+        return;
+
+    const int current = view->GetCurrentDocument();
+    std::vector<CString> written;
+    bool complete = false;
+    try {
+        complete = WriteAttachments(*view, dialog.m_chosen, app->MainPath + "\\temp\\", written);
+    } catch (CException *e) {
+        char text[512] = "";
+        e->GetErrorMessage(text, sizeof text);
+        e->Delete();
+        CString shown;
+        shown.Format("Błąd : %s", text);
+        AfxMessageBox(shown);
+    }
+    ShowDocumentAgain(*view, current);
+    if (!complete) {
+        // A message without one of the chosen documents would mislead; nothing is sent.
+        RemoveFiles(written);
+        return;
+    }
+    const MapiMessage message = BuildDocumentsMessage(view->m_project.m_strName, written);
+
+    std::unique_ptr<MailSender> sender = openSender();
+    if (!sender || !sender->IsAvailable()) {
+        // The written files stay, for the user to attach by hand.
+        AfxShowMessageBox(owner, kNoMapi, "Błąd", MB_OK | MB_ICONERROR);
+        return;
+    }
+    const bool sent = sender->Send(message, kMailDialog);
+    // The mail program has taken the attachments in by the time its window closes.
+    RemoveFiles(written);
+    if (!sent && sender->GetLastError() != kMailUserAbort)
+        AfxShowMessageBox(owner,
+                          "Nie udało się przekazać dokumentów do programu pocztowego: " +
+                              MailFailureReason(sender->GetLastError()) + ".",
+                          "Błąd", MB_OK | MB_ICONERROR);
+}
