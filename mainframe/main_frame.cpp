@@ -13,10 +13,12 @@
 #include "mainframe/library/zp_umowy_view.h"
 #include "mainframe/my_preview_view.h"
 #include "mainframe/preview_dlg.h"
+#include "mainframe/schedule_folder_chooser.h"
 #include "mainframe/wizard/kreator_dlg.h"
 #include "proceeding/dialogs/dialog_prompts.h"
 #include "proceeding/frame/child_frame.h"
 #include "mainframe/splash_wnd.h"
+#include "mainframe/view_tool_dialogs.h"
 #include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(CMainFrame, CMDIFrameWnd)
@@ -80,8 +82,8 @@ BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWnd)
     ON_COMMAND(ID_ZNAJDZ_W_ARCHIWUM, OnZnajdzWArchiwum)
     ON_COMMAND(ID_OBLICZ_TERMIN, OnObliczTermin)
     ON_COMMAND(ID_KOPIA_ZAPASOWA, OnKopiaZapasowa)
+    ON_COMMAND(ID_TERMINARZ, OnTerminarz)
     // Commands whose windows and dialogs come later stay visible but disabled.
-    ON_UPDATE_COMMAND_UI(ID_TERMINARZ, OnUpdateNotBuilt)
     ON_UPDATE_COMMAND_UI(ID_CPV, OnUpdateNotBuilt)
     ON_UPDATE_COMMAND_UI(ID_ZESTAWIENIE, OnUpdateNotBuilt)
     // Library windows and documents of the other kinds need their templates.
@@ -200,6 +202,9 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         AfxShowMessageBox(m_hWnd, "Nieznany błąd w trakcie ładowania programu", "Błąd", MB_ICONERROR);
     }
 
+    // Dialogs of this layer that the proceeding view and the calendar ask through.
+    InstallViewToolPrompts();
+    InstallScheduleFolderChooser();
     WczytajAlarm();
     if (!App().OpenMainDB()) {
         AfxShowMessageBox(m_hWnd, "Błąd podczas otwierania bazy danych.", "Błąd", MB_ICONERROR);

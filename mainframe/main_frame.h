@@ -98,6 +98,7 @@ protected:
     void OnZnajdzWArchiwum();
     void OnObliczTermin();
     void OnKopiaZapasowa();
+    void OnTerminarz();
     void OnUstawienia();
     void OnDaneZamawiajacego();
     void OnListaOkien();

@@ -4,6 +4,7 @@
 #include "app/file_utils.h"
 #include "app/system_utils.h"
 #include "document/morvelank_view.h"
+#include "evaluation/calendar_command.h"
 #include "evaluation/deadline_command.h"
 #include "framework/shell/html_help.h"
 #include "framework/ui/commondlg.h"
@@ -241,6 +242,14 @@ void CMainFrame::OnObliczTermin()
 void CMainFrame::OnKopiaZapasowa()
 {
     RunBackupManager(this);
+}
+
+// Entries changed in the calendar may carry other alarms.
+void CMainFrame::OnTerminarz()
+{
+    RunCalendar(this);
+    m_alarms.ClearDue();
+    WczytajAlarm();
 }
 
 // Closing through the menu goes the same way as closing the window: every question first.
