@@ -235,9 +235,11 @@ TEST_F(SendDocumentsTest, RefusedSendIsReportedWithItsReasonUnlessTheUserCancell
 
 TEST_F(SendDocumentsTest, NothingIsSentWhenTheChoiceIsCancelledOrAFileCannotBeWritten)
 {
+    // Through the window's menu command; cancelled before any mail interface is opened.
     choose = [](CWyborDokumentow &dialog) { dialog.EndDialog(IDCANCEL); };
-    Send();
-    EXPECT_EQ(program.opened, 0);
+    child->SendMessage(WM_COMMAND, ID_WYSLIJ_EMAIL);
+    EXPECT_EQ(offered, 2);
+    EXPECT_TRUE(messages.empty());
     EXPECT_FALSE(DirectoryExists(app.MainPath + "\\temp"));
 
     // A file where the folder should be: the export says so, and a message short of one of
