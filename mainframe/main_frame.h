@@ -99,6 +99,7 @@ protected:
     void OnObliczTermin();
     void OnKopiaZapasowa();
     void OnTerminarz();
+    void OnCpv();
     void OnUstawienia();
     void OnDaneZamawiajacego();
     void OnListaOkien();

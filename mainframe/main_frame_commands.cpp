@@ -14,6 +14,7 @@
 #include "mainframe/settings_dlg.h"
 #include "mainframe/tool_dialogs.h"
 #include "mainframe/tools/tool_commands.h"
+#include "proceeding/editors/cpv_command.h"
 #include "res/resource.h"
 
 namespace {
@@ -242,6 +243,11 @@ void CMainFrame::OnObliczTermin()
 void CMainFrame::OnKopiaZapasowa()
 {
     RunBackupManager(this);
+}
+
+void CMainFrame::OnCpv()
+{
+    RunCpvDictionary(this);
 }
 
 // Entries changed in the calendar may carry other alarms.
