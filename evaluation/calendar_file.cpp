@@ -46,6 +46,22 @@ bool EnsureFolder(const CString &folder)
 
 } // namespace
 
+ScheduleEntry DecodeScheduleRecord(const uint8_t *record)
+{
+    ScheduleEntry entry;
+    entry.kind = record[0];
+    entry.year = record[1];
+    entry.month = record[2];
+    entry.day = record[3];
+    entry.hour = record[4];
+    entry.minute = record[5];
+    entry.alarm = record[6] & 1;
+    entry.priority = (record[6] >> 1) & 1;
+    entry.flagD = (record[6] >> 2) & 1;
+    entry.textLength = ReadInt32(record + 8);
+    return entry;
+}
+
 ScheduleBook::LoadResult ScheduleBook::LoadHeader()
 {
     m_entries.clear();
@@ -85,18 +101,8 @@ ScheduleBook::LoadResult ScheduleBook::LoadHeader()
     std::vector<ScheduleEntry> entries(bytes.size() / kRecordSize);
     int64_t offset = 0;
     for (size_t i = 0; i < entries.size(); ++i) {
-        const uint8_t *record = &bytes[i * kRecordSize];
         ScheduleEntry &entry = entries[i];
-        entry.kind = record[0];
-        entry.year = record[1];
-        entry.month = record[2];
-        entry.day = record[3];
-        entry.hour = record[4];
-        entry.minute = record[5];
-        entry.alarm = record[6] & 1;
-        entry.priority = (record[6] >> 1) & 1;
-        entry.flagD = (record[6] >> 2) & 1;
-        entry.textLength = ReadInt32(record + 8);
+        entry = DecodeScheduleRecord(&bytes[i * kRecordSize]);
         entry.textOffset = static_cast<int32_t>(offset);
         offset = NextTextOffset(offset, entry.textLength);
         // A length below -1 would step back over other texts; offsets must stay 32-bit.

@@ -99,16 +99,7 @@ AlarmSchedule::LoadResult AlarmSchedule::Load(const CString &folder, const Alarm
     for (int i = 0; i < count; ++i) {
         const uint8_t *record = &bytes[kHeaderSize + i * kRecordSize];
         AlarmEntry &entry = m_alarms[i];
-        entry.kind = record[0];
-        entry.year = record[1];
-        entry.month = record[2];
-        entry.day = record[3];
-        entry.hour = record[4];
-        entry.minute = record[5];
-        entry.alarm = record[6] & 1;
-        entry.priority = (record[6] >> 1) & 1;
-        entry.thirdFlag = (record[6] >> 2) & 1;
-        entry.textLength = ReadInt32(record + 8);
+        static_cast<ScheduleEntry &>(entry) = DecodeScheduleRecord(record);
         entry.textOffset = offset > INT32_MAX ? INT32_MAX : static_cast<int32_t>(offset);
         entry.index = i;
         offset += static_cast<int64_t>(entry.textLength) + 1;

@@ -6,21 +6,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "evaluation/calendar_file.h"
 #include "framework/core/cstring.h"
 
-struct AlarmEntry {
-    uint8_t year = 0;      // year - 1900
-    uint8_t month = 0;
-    uint8_t day = 0;
-    uint8_t hour = 0;
-    uint8_t minute = 0;
-    uint8_t alarm = 0;
-    uint8_t priority = 0;
-    uint8_t thirdFlag = 0;
-    uint8_t kind = 0;      // 0 active, 1 deleted
-    int32_t textOffset = 0; // behind the 16-byte header of the text file
-    int32_t textLength = 0; // -1: up to the end of the text file
-    int32_t index = 0;     // in the due table: the entry's place in the alarm table
+struct AlarmEntry : ScheduleEntry {
+    int32_t index = 0; // in the due table: the entry's place in the alarm table
 };
 
 // A local moment with the full year.
