@@ -3,6 +3,7 @@
 // without them a question cannot be asked and the answer is "no".
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "document/view_tables.h"
@@ -16,6 +17,10 @@ struct PartLayout {
     std::vector<CString> names;
     std::vector<int> active; // 1 active, 0 deleted; one per name
 };
+
+// Puts text into the shown document: position -1 at its start, 1 at its end, 0 at the caret;
+// format 1 for names and headings, 0 for their text.
+using InsertTextFunction = std::function<void(int position, const CString &text, int format)>;
 
 class ProceedingPrompts {
 public:
@@ -39,6 +44,8 @@ public:
     // Runs evaluation calculator type (0 price, 1 delivery term, 2 points balance) on the
     // record; returns the record the calculator holds when it closes, which the caller owns.
     virtual CCriteriaData *RunCriteriaCalculator(CWnd *parent, int type, CCriteriaData *record) = 0;
+    // Runs the technical-specification wizard, which puts what the user picks through insertText.
+    virtual void RunSpecificationWizard(CWnd *parent, const InsertTextFunction &insertText) = 0;
 };
 
 void SetProceedingPrompts(ProceedingPrompts *prompts);

@@ -31,3 +31,4 @@
 #include "calendar_ids.h"
 #include "cpv_ids.h"
 #include "mail_ids.h"
+#include "summary_ids.h"

@@ -9,6 +9,7 @@
 #include "proceeding/dialogs/multi_task_layout_dlg.h"
 #include "proceeding/dialogs/password_dialogs.h"
 #include "proceeding/dialogs/save_as_dlg.h"
+#include "proceeding/editors/tech_spec_dlg.h"
 
 namespace {
 
@@ -90,6 +91,13 @@ public:
     CCriteriaData *RunCriteriaCalculator(CWnd *parent, int type, CCriteriaData *record) override
     {
         return ::RunCriteriaCalculator(parent, type, record);
+    }
+
+    void RunSpecificationWizard(CWnd *parent, const InsertTextFunction &insertText) override
+    {
+        CSpecyfikacjaTechniczna wizard(parent);
+        wizard.m_insertText = insertText;
+        wizard.DoModal();
     }
 };
 

@@ -42,6 +42,8 @@ public:
         return calculatorAnswer ? calculatorAnswer : record;
     }
 
+    void RunSpecificationWizard(CWnd *, const InsertTextFunction &) override {}
+
     struct CalculatorRun {
         CWnd *parent;
         int type;
