@@ -27,6 +27,7 @@
 #include "archive_ids.h"
 #include "lists_ids.h"
 #include "tools_ids.h"
+#include "table_editors_ids.h"
 #include "summary_proceedings_ids.h"
 #include "calendar_ids.h"
 #include "cpv_ids.h"
