@@ -18,3 +18,18 @@ bool ValueEditorRunner::EditList(ListEditRequest &)
 {
     return false;
 }
+
+bool ValueEditorRunner::EditDocumentList(DocumentListEditRequest &)
+{
+    return false;
+}
+
+bool ValueEditorRunner::EditGridTable(GridTableEditRequest &)
+{
+    return false;
+}
+
+bool ValueEditorRunner::EditTable(TableEditRequest &)
+{
+    return false;
+}

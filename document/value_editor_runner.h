@@ -5,6 +5,8 @@
 
 #include "framework/core/cstring.h"
 
+class CProject;
+
 struct TextEditRequest {
     CString helpFolder;         // folder that holds the legal help
     CString helpTopic;          // the variable's comment text; may be empty
@@ -36,6 +38,23 @@ struct ListEditRequest {
     CString value;              // the rows text, in and out: a line per row, cells separated by "|"
 };
 
+struct DocumentListEditRequest {
+    CString caption;            // the occurrence's name
+    CString value;              // document names, each followed by "|"; in and out
+};
+
+struct GridTableEditRequest {
+    int mode = 0;               // 0 type 31, 1 type 30 (numbered rows), 2 type 36 (columns may change)
+    CString caption;            // the occurrence's name
+    CString value;              // the grid text, in and out: headings, then "heading=cell" rows
+};
+
+struct TableEditRequest {
+    CProject *project = nullptr; // whose evaluation criteria the table may set; may be null
+    CString name;               // the occurrence's name
+    CString value;              // the ";" table text, in and out
+};
+
 class ValueEditorRunner {
 public:
     virtual ~ValueEditorRunner() = default;
@@ -44,8 +63,11 @@ public:
     virtual bool EditText(TextEditRequest &request) = 0;
     virtual bool EditPrice(PriceEditRequest &request) = 0;
     virtual bool EditDate(DateEditRequest &request) = 0;
-    // Runners with no list editor answer as if it was cancelled.
+    // Runners without these editors answer as if they were cancelled.
     virtual bool EditList(ListEditRequest &request);
+    virtual bool EditDocumentList(DocumentListEditRequest &request);
+    virtual bool EditGridTable(GridTableEditRequest &request);
+    virtual bool EditTable(TableEditRequest &request);
 };
 
 // One runner for the whole program; null until the proceeding window registers it.

@@ -5,6 +5,7 @@
 #include "app/number_format.h"
 #include "app/working_days.h"
 #include "document/config_file.h"
+#include "document/rtf_table.h"
 #include "document/text_tables.h"
 #include "document/value_rendering.h"
 #include "document/value_editor_runner.h"
@@ -49,6 +50,19 @@ bool IsListType(int type)
 {
     return (type >= 4 && type <= 10) || type == 18 || type == 21 || type == 33;
 }
+
+bool IsDocumentListType(int type)
+{
+    return type >= 13 && type <= 15;
+}
+
+// Types whose value is a grid of label=value records, shown as a record list.
+bool IsGridTableType(int type)
+{
+    return type == 30 || type == 31 || type == 36;
+}
+
+const int kTableEditorType = 35;
 
 // While values are written the control is hidden, silent towards its parent and writable.
 class WriteGuard {
@@ -160,6 +174,12 @@ EditOutcome VariableDispatch::EditVariableAt(int position, int character)
         outcome = EditDate(slot);
     } else if (IsListType(type)) {
         outcome = EditList(slot);
+    } else if (IsDocumentListType(type)) {
+        outcome = EditDocumentList(slot);
+    } else if (IsGridTableType(type)) {
+        outcome = EditGridTable(slot);
+    } else if (type == kTableEditorType) {
+        outcome = EditTable(slot);
     } else {
         outcome = EditOutcome::NoEditor;
     }
@@ -314,6 +334,78 @@ EditOutcome VariableDispatch::EditList(int slot)
     return EditOutcome::Written;
 }
 
+EditOutcome VariableDispatch::EditDocumentList(int slot)
+{
+    const VariableOccurrence &occurrence = *Occurrence(slot);
+    const int v = occurrence.variable;
+    VariableSlot &variable = m_tables.m_variables[v];
+
+    DocumentListEditRequest request;
+    request.caption = occurrence.name;
+    request.value = ShowsStoredValue(v) ? variable.value : CString();
+    if (!m_editors->EditDocumentList(request))
+        return EditOutcome::Cancelled;
+
+    variable.untouched = 0;
+    variable.value = request.value;
+    const int type = variable.type;
+    WriteGuard guard(m_control.GetHwnd());
+    WriteTextOf(v,
+                [&](const VariableOccurrence &o) {
+                    return type == 13   ? RenderDashList(request.value)
+                           : type == 14 ? RenderLetteredList(request.value)
+                                        : RenderNumberedList(o.name, request.value);
+                },
+                TextStyle::Value);
+    return EditOutcome::Written;
+}
+
+EditOutcome VariableDispatch::EditGridTable(int slot)
+{
+    const VariableOccurrence &occurrence = *Occurrence(slot);
+    const int v = occurrence.variable;
+    VariableSlot &variable = m_tables.m_variables[v];
+
+    GridTableEditRequest request;
+    request.mode = variable.type == 30 ? 1 : variable.type == 31 ? 0 : 2;
+    request.caption = occurrence.name;
+    request.value = variable.value;
+    if (!m_editors->EditGridTable(request))
+        return EditOutcome::Cancelled;
+
+    variable.untouched = 0;
+    variable.value = request.value;
+    const CString body = TableValueText(request.value);
+    WriteGuard guard(m_control.GetHwnd());
+    WriteTextOf(v, [&](const VariableOccurrence &o) { return BuildRecordList(o.name, body); }, TextStyle::Table);
+    return EditOutcome::Written;
+}
+
+EditOutcome VariableDispatch::EditTable(int slot)
+{
+    const VariableOccurrence &occurrence = *Occurrence(slot);
+    const int v = occurrence.variable;
+    VariableSlot &variable = m_tables.m_variables[v];
+
+    TableEditRequest request;
+    request.project = m_context.project;
+    request.name = occurrence.name;
+    request.value = variable.value;
+    if (!m_editors->EditTable(request))
+        return EditOutcome::Cancelled;
+
+    variable.untouched = 0;
+    variable.value = request.value;
+    const CString rtf = TableTextToRtf(request.value, v);
+    WriteGuard guard(m_control.GetHwnd());
+    for (int j = 0; j < OccurrenceCount(); ++j) {
+        VariableOccurrence *o = Occurrence(j);
+        if (o && o->variable == v && (o->position > 0 || o->length > 0))
+            variable.insertedLength = ReplaceOccurrenceWithRtf(*o, rtf, TextStyle::Table);
+    }
+    return EditOutcome::Written;
+}
+
 void VariableDispatch::ApplyDateDefault(int variable, const CString &date)
 {
     for (int r = 0; r < m_tables.m_nDateDefaultRows && r < kDateDefaultRows; ++r) {
@@ -366,12 +458,19 @@ void VariableDispatch::SetValueAndText(int variable, const CString &value)
 
 void VariableDispatch::WriteText(int variable, const CString &text, TextStyle enabledStyle)
 {
-    CString shown = text;
-    NormalizeNewlines(shown);
+    WriteTextOf(variable, [&](const VariableOccurrence &) { return text; }, enabledStyle);
+}
+
+void VariableDispatch::WriteTextOf(int variable, const std::function<CString(const VariableOccurrence &)> &textOf,
+                                   TextStyle enabledStyle)
+{
     for (int j = 0; j < OccurrenceCount(); ++j) {
         VariableOccurrence *o = Occurrence(j);
-        if (o && o->variable == variable && (o->position > 0 || o->length > 0))
+        if (o && o->variable == variable && (o->position > 0 || o->length > 0)) {
+            CString shown = textOf(*o);
+            NormalizeNewlines(shown);
             ReplaceOccurrence(*o, shown, enabledStyle);
+        }
     }
 }
 
@@ -381,10 +480,29 @@ void VariableDispatch::ReplaceOccurrence(VariableOccurrence &occurrence, const C
     const int oldLength = occurrence.length;
     m_control.SetSel(start, start + oldLength);
     m_control.ReplaceSel(text);
-    m_control.SetSel(start, start + text.GetLength());
+    FinishReplacement(occurrence, oldLength, text.GetLength(), enabledStyle);
+}
+
+int VariableDispatch::ReplaceOccurrenceWithRtf(VariableOccurrence &occurrence, const CString &rtf,
+                                               TextStyle enabledStyle)
+{
+    const int oldLength = occurrence.length;
+    m_control.SetSel(occurrence.position, occurrence.position + oldLength);
+    const int before = m_control.GetTextLength();
+    m_control.InsertRtf(rtf, true);
+    const int length = m_control.GetTextLength() - before + oldLength;
+    FinishReplacement(occurrence, oldLength, length, enabledStyle);
+    return length;
+}
+
+void VariableDispatch::FinishReplacement(VariableOccurrence &occurrence, int oldLength, int newLength,
+                                         TextStyle enabledStyle)
+{
+    const int start = occurrence.position;
+    m_control.SetSel(start, start + newLength);
     m_control.SetSelectionFormat(MakeTextStyle(occurrence.enabled == 0 ? TextStyle::Disabled : enabledStyle));
-    occurrence.length = text.GetLength();
-    ShiftAfter(start, occurrence.length - oldLength, &occurrence);
+    occurrence.length = newLength;
+    ShiftAfter(start, newLength - oldLength, &occurrence);
 }
 
 void VariableDispatch::ShiftAfter(int position, int delta, const VariableOccurrence *except)

@@ -3,6 +3,8 @@
 // in the control, the occurrence table's positions and lengths kept in step with it.
 #pragma once
 
+#include <functional>
+
 #include <windows.h>
 
 #include "document/rich_edit_text.h"
@@ -10,6 +12,7 @@
 #include "framework/core/cstring.h"
 
 class CKomentarz2;
+class CProject;
 class ValueEditorRunner;
 struct ViewTables;
 struct VariableOccurrence;
@@ -24,6 +27,7 @@ struct DispatchContext {
     int euroRate = 0;                    // EURO rate times 10000
     const CString *buyerData = nullptr;  // the contracting authority's texts, 8 or more; may be null
     const CKomentarz2 *comments = nullptr;
+    CProject *project = nullptr;         // the open proceeding's record, for the table editor's criteria
 };
 
 enum class EditOutcome {
@@ -56,6 +60,9 @@ private:
     EditOutcome EditPrice(int slot);
     EditOutcome EditDate(int slot);
     EditOutcome EditList(int slot);
+    EditOutcome EditDocumentList(int slot);
+    EditOutcome EditGridTable(int slot);
+    EditOutcome EditTable(int slot);
 
     // The value an editor opens with while the variable is untouched.
     bool ShowsStoredValue(int variable) const;
@@ -67,10 +74,16 @@ private:
     // The value, and its text in every occurrence of the variable.
     void SetValueAndText(int variable, const CString &value);
     void WriteText(int variable, const CString &text, TextStyle enabledStyle);
+    // As WriteText, with a text of each occurrence's own (lists headed by the occurrence's name).
+    void WriteTextOf(int variable, const std::function<CString(const VariableOccurrence &)> &textOf,
+                     TextStyle enabledStyle);
     // Later occurrences, headings and page breaks of the shown document move by the change of
     // length; a disabled occurrence is greyed, an enabled one takes the given style.
     void ReplaceOccurrence(VariableOccurrence &occurrence, const CString &text,
                            TextStyle enabledStyle = TextStyle::Value);
+    // The same with RTF; the new length is what the control counts. Returns it.
+    int ReplaceOccurrenceWithRtf(VariableOccurrence &occurrence, const CString &rtf, TextStyle enabledStyle);
+    void FinishReplacement(VariableOccurrence &occurrence, int oldLength, int newLength, TextStyle enabledStyle);
     void ShiftAfter(int position, int delta, const VariableOccurrence *except);
 
     VariableOccurrence *Occurrence(int slot) const;

@@ -1,8 +1,11 @@
 #include "proceeding/editors/editor_runner.h"
 
 #include "proceeding/editors/date_editor_dlg.h"
+#include "proceeding/editors/document_list_dlg.h"
+#include "proceeding/editors/grid_table_editor_dlg.h"
 #include "proceeding/editors/list_editor_dlg.h"
 #include "proceeding/editors/price_editor_dlg.h"
+#include "proceeding/editors/table_editor_dlg.h"
 #include "proceeding/editors/text_editor_dlg.h"
 
 bool DialogEditorRunner::EditText(TextEditRequest &request)
@@ -53,6 +56,41 @@ bool DialogEditorRunner::EditList(ListEditRequest &request)
     CListEditorDlg dialog;
     dialog.m_nListKind = request.listKind;
     dialog.m_nPartCount = request.partCount;
+    dialog.m_strValue = request.value;
+    if (dialog.DoModal() != IDOK)
+        return false;
+    request.value = dialog.m_strValue;
+    return true;
+}
+
+bool DialogEditorRunner::EditDocumentList(DocumentListEditRequest &request)
+{
+    CDocumentListDlg dialog;
+    dialog.m_strCaption = request.caption;
+    dialog.m_strValue = request.value;
+    if (dialog.DoModal() != IDOK)
+        return false;
+    request.value = dialog.m_strValue;
+    return true;
+}
+
+bool DialogEditorRunner::EditGridTable(GridTableEditRequest &request)
+{
+    CGridTableEditorDlg dialog;
+    dialog.m_nMode = request.mode;
+    dialog.m_strCaption = request.caption;
+    dialog.m_strValue = request.value;
+    if (dialog.DoModal() != IDOK)
+        return false;
+    request.value = dialog.m_strValue;
+    return true;
+}
+
+bool DialogEditorRunner::EditTable(TableEditRequest &request)
+{
+    CTableEditorDlg dialog;
+    dialog.SetTable(request.project);
+    dialog.m_strName = request.name;
     dialog.m_strValue = request.value;
     if (dialog.DoModal() != IDOK)
         return false;

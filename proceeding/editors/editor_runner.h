@@ -9,6 +9,9 @@ public:
     bool EditPrice(PriceEditRequest &request) override;
     bool EditDate(DateEditRequest &request) override;
     bool EditList(ListEditRequest &request) override;
+    bool EditDocumentList(DocumentListEditRequest &request) override;
+    bool EditGridTable(GridTableEditRequest &request) override;
+    bool EditTable(TableEditRequest &request) override;
 };
 
 // Registers the program's one dialog runner with the document view.

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/project.h"
 #include "document/text_tables.h"
 #include "document/value_editor_runner.h"
 #include "document/value_rendering.h"
@@ -38,6 +39,24 @@ public:
         list = request;
         return Answer(request.value);
     }
+    bool EditDocumentList(DocumentListEditRequest &request) override
+    {
+        calls.push_back("documents");
+        documents = request;
+        return Answer(request.value);
+    }
+    bool EditGridTable(GridTableEditRequest &request) override
+    {
+        calls.push_back("grid");
+        grid = request;
+        return Answer(request.value);
+    }
+    bool EditTable(TableEditRequest &request) override
+    {
+        calls.push_back("table");
+        table = request;
+        return Answer(request.value);
+    }
 
     CString answer;
     bool confirm = true;
@@ -46,6 +65,9 @@ public:
     PriceEditRequest price;
     DateEditRequest date;
     ListEditRequest list;
+    DocumentListEditRequest documents;
+    GridTableEditRequest grid;
+    TableEditRequest table;
 
 private:
     bool Answer(CString &value)
@@ -276,7 +298,15 @@ TEST_F(VariableDispatchTest, OccurrenceAtTheVeryStartIsNeverFound)
 TEST_F(VariableDispatchTest, TypesWithoutAnEditorOpenNothing)
 {
     const std::string plain = Plain();
-    EXPECT_EQ(EditOutcome::NoEditor, EditAt(Inside(8)));
+    const struct {
+        int type;
+        EditOutcome outcome;
+    } cases[] = {{11, EditOutcome::NoEditor}, {12, EditOutcome::NothingToDo}, {19, EditOutcome::NothingToDo},
+                 {22, EditOutcome::NothingToDo}, {29, EditOutcome::NothingToDo}, {37, EditOutcome::NothingToDo}};
+    for (const auto &c : cases) {
+        tables->m_variables[1012].type = static_cast<int16_t>(c.type);
+        EXPECT_EQ(c.outcome, EditAt(Inside(8))) << c.type;
+    }
     EXPECT_TRUE(editors.calls.empty());
     EXPECT_EQ(plain, Plain());
     EXPECT_STREQ("Edytor tej zmiennej nie jest jeszcze dostępny", VariableDispatch::kNoEditorText);
@@ -426,6 +456,121 @@ TEST_F(VariableDispatchTest, ListKindIsTheTypeLessFourAndAnUntouchedListOpensEmp
     context.procedureCode = 198; // contracts always show the stored rows
     EditAt(Inside(0));
     EXPECT_STREQ("Kowalski", editors.list.value);
+}
+
+// Every occurrence of the variable shows the list its type makes; a numbered list is headed by
+// the name of its own occurrence.
+TEST_F(VariableDispatchTest, DocumentListsAreWrittenAsDashLetteredAndNumberedLists)
+{
+    std::string twenty;
+    for (int item = 1; item <= 20; ++item)
+        twenty += "d" + std::to_string(item) + "|";
+    const struct {
+        int type;
+        std::string value;
+        std::string shown;      // slots 0 and 2, named "nazwa"
+        std::string shownLast;  // slot 5, renamed "spis"
+    } cases[] = {
+        {13, "Wniosek|Oferta|", "-      Wniosek\r-      Oferta", "-      Wniosek\r-      Oferta"},
+        {14, "Wniosek|Oferta|", "f)      Wniosek\rg)      Oferta", "f)      Wniosek\rg)      Oferta"},
+        {15, "Wniosek||Oferta|", "nazwa\r  1. Wniosek\r  2. Oferta\r", "spis\r  1. Wniosek\r  2. Oferta\r"},
+        {14, twenty,
+         "f)      d1\rg)      d2\rh)      d3\ri)      d4\rj)      d5\rk)      d6\rl)      d7\rm)      d8\r"
+         "n)      d9\ro)      d10\rp)      d11\rr)      d12\rs)      d13\rt)      d14\ru)      d15\r"
+         "v)      d16\rw)      d17\rx)      d18\rx)      d19\rx)      d20",
+         ""},
+    };
+    tables->m_occurrences.Block(0)->Variable(5)->name = "spis";
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.shown);
+        tables->m_variables[1005].type = static_cast<int16_t>(c.type);
+        editors.answer = c.value.c_str();
+        EXPECT_EQ(EditOutcome::Written, EditAt(Inside(2)));
+        EXPECT_EQ("documents", editors.calls.back());
+        EXPECT_STREQ("nazwa", editors.documents.caption);
+        EXPECT_STREQ(c.value.c_str(), tables->m_variables[1005].value);
+        EXPECT_EQ(c.shown, TextAt(Occurrence(0).position, Occurrence(0).length));
+        EXPECT_EQ(c.shown, TextAt(Occurrence(2).position, Occurrence(2).length));
+        EXPECT_EQ(c.shownLast.empty() ? c.shown : c.shownLast, TextAt(Occurrence(5).position, Occurrence(5).length));
+        ExpectTableInStep({{1, "inny"}, {3, "Nowak"}, {6, "100"}, {kFirstHeadingSlot + 2, "Drugi"}, {12, "2025-01-15"}});
+    }
+}
+
+TEST_F(VariableDispatchTest, DocumentListOpensByTheUntouchedRuleAndCancelKeepsIt)
+{
+    const std::string plain = Plain();
+    tables->m_variables[1012].untouched = 1;
+    tables->m_variables[1012].value = "Szablon|";
+    editors.confirm = false;
+    EXPECT_EQ(EditOutcome::Cancelled, EditAt(Inside(8)));
+    EXPECT_STREQ("", editors.documents.value);
+    EXPECT_STREQ("lista", editors.documents.caption);
+    EXPECT_EQ(plain, Plain());
+    EXPECT_STREQ("Szablon|", tables->m_variables[1012].value);
+    EXPECT_EQ(1, tables->m_variables[1012].untouched);
+
+    context.procedureCode = 196;
+    EditAt(Inside(8));
+    EXPECT_STREQ("Szablon|", editors.documents.value);
+}
+
+TEST_F(VariableDispatchTest, GridTableIsShownAsTheRecordListOfEachOccurrence)
+{
+    const struct {
+        int type;
+        int mode;
+    } cases[] = {{30, 1}, {31, 0}, {36, 2}};
+    const std::string rule(75, '-');
+    const std::string records = "Nazwa: " + std::string(23, ' ') + "Firma A\r" + "Adres: " + std::string(23, ' ') +
+                                "Polna 1\rul. 2\r\r\r";
+    tables->m_occurrences.Block(0)->Variable(5)->name = "";
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.type);
+        tables->m_variables[1005].type = static_cast<int16_t>(c.type);
+        tables->m_variables[1005].untouched = 1; // the grid always opens with the stored value
+        editors.answer = "Nazwa|Adres\nNazwa=Firma A|Adres=Polna 1\\nul. 2\n";
+        const CString stored = tables->m_variables[1005].value;
+
+        EXPECT_EQ(EditOutcome::Written, EditAt(Inside(0)));
+        EXPECT_EQ(c.mode, editors.grid.mode);
+        EXPECT_STREQ("nazwa", editors.grid.caption);
+        EXPECT_STREQ(stored, editors.grid.value);
+        EXPECT_STREQ(editors.answer, tables->m_variables[1005].value);
+        EXPECT_EQ(0, tables->m_variables[1005].untouched);
+        EXPECT_EQ("nazwa\r" + rule + "\r\r" + records, TextAt(Occurrence(2).position, Occurrence(2).length));
+        EXPECT_EQ(rule + "\r\r" + records, TextAt(Occurrence(5).position, Occurrence(5).length))
+            << "an occurrence without a name has no heading";
+        ExpectTableInStep({{1, "inny"}, {3, "Nowak"}, {6, "100"}, {kFirstHeadingSlot + 2, "Drugi"}, {12, "2025-01-15"}});
+    }
+}
+
+// The RTF table stands in paragraphs of its own, as templates place it.
+TEST_F(VariableDispatchTest, TableEditorResultIsInsertedAsAnRtfTableInEveryOccurrence)
+{
+    Variable(1013, 35, "1;-1;-1;H;1;;");
+    engine->ShowDocument(0, -1);
+    CProject project;
+    context.project = &project;
+    editors.answer = "2;-1;-1;Nazwa;1;;Waga;1;;Cena;60;";
+
+    EXPECT_EQ(EditOutcome::Written, EditAt(Inside(14)));
+
+    EXPECT_EQ(&project, editors.table.project);
+    EXPECT_STREQ("tabela", editors.table.name);
+    EXPECT_STREQ("1;-1;-1;H;1;;", editors.table.value);
+    EXPECT_STREQ(editors.answer, tables->m_variables[1013].value);
+    const std::string table = "\r\nNazwa\tWaga\t\r\n\r\nCena\t60\t\r\n#1013";
+    EXPECT_EQ(table, TextAt(Occurrence(14).position, Occurrence(14).length));
+    EXPECT_EQ(table, TextAt(Occurrence(15).position, Occurrence(15).length));
+    EXPECT_EQ(static_cast<int>(table.size()), tables->m_variables[1013].insertedLength);
+    EXPECT_NE(std::string::npos, Plain().find("\rpomiedzy\r"));
+    ExpectTableInStep({{1, "inny"}, {12, "2025-01-15"}});
+
+    // Cancelled: nothing changes.
+    const std::string plain = Plain();
+    editors.confirm = false;
+    EXPECT_EQ(EditOutcome::Cancelled, EditAt(Inside(15)));
+    EXPECT_EQ(plain, Plain());
 }
 
 TEST(AddDaysToDateText, CountsAcrossMonthsAndYearsAndRefusesNonDates)
