@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "framework/ui/ui.h"
+#include "app/project.h"
 #include "proceeding/editors/editor_runner.h"
+#include "proceeding/editors/grid_table_editor_dlg.h"
 #include "proceeding/editors/list_editor_dlg.h"
+#include "proceeding/editors/table_editor_dlg.h"
 #include "res/list_editor_ids.h"
+#include "res/table_editors_ids.h"
 #include "tests/support/dialog_driver.h"
 
 namespace {
@@ -104,6 +109,50 @@ TEST_F(EditorRunnerTest, ListEditorGetsKindPartsAndRowsAndReturnsTheRows)
     EXPECT_FALSE(runner.EditList(request));
     EXPECT_STREQ("Cena|50\n", request.value);
     EXPECT_EQ((std::vector<int>{6, 2}), columns) << "the divided summary has the part column";
+}
+
+TEST_F(EditorRunnerTest, DocumentListAndTableEditorsGetCaptionAndValueAndReturnTheValue)
+{
+    std::vector<std::string> captions;
+    bool criteriaShown = false;
+    int gridMode = -1;
+    Answer([&](CDialog &dialog) {
+        CString caption;
+        dialog.GetWindowText(caption);
+        captions.push_back(caption.GetString());
+        if (auto *grid = dynamic_cast<CGridTableEditorDlg *>(&dialog))
+            gridMode = grid->m_nMode;
+        if (dynamic_cast<CTableEditorDlg *>(&dialog))
+            criteriaShown = DialogDriver::IsShown(dialog, IDC_TABLE_EDITOR_CRITERIA);
+        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    CTestHookScope scope(hook);
+
+    DocumentListEditRequest documents;
+    documents.caption = "Załączniki";
+    documents.value = "Wniosek|Oferta|";
+    ASSERT_TRUE(runner.EditDocumentList(documents));
+    EXPECT_STREQ("Wniosek|Oferta|", documents.value);
+
+    GridTableEditRequest grid;
+    grid.mode = 1;
+    grid.caption = "Komisja";
+    grid.value = "Lp|Nazwisko\nLp=1|Nazwisko=Nowak\n";
+    ASSERT_TRUE(runner.EditGridTable(grid));
+    EXPECT_STREQ("Lp|Nazwisko\nLp=1|Nazwisko=Nowak\n", grid.value);
+    EXPECT_EQ(1, gridMode);
+
+    CProject project;
+    TableEditRequest table;
+    table.project = &project;
+    table.name = "Kryteria oceny ofert";
+    table.value = "1;-1;-1;Nazwa;1;;Cena;";
+    ASSERT_TRUE(runner.EditTable(table));
+    EXPECT_STREQ("1;-1;-1;Nazwa;", table.value.Left(14));
+    EXPECT_STREQ(";;Cena;", table.value.Right(7));
+    EXPECT_TRUE(criteriaShown) << "the record was handed to the editor";
+
+    EXPECT_EQ((std::vector<std::string>{"Załączniki", "Komisja", "Edycja tabeli: Kryteria oceny ofert"}), captions);
 }
 
 TEST(EditorRunnerRegistration, TheProgramRunnerIsRegisteredForTheView)
