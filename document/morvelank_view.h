@@ -203,6 +203,14 @@ public:
     // ---- Moving to the archive (morvelank_view_archive.cpp) ------------------------------------
     void MoveToArchive() override;
 
+    // ---- Series correspondence (morvelank_view_series.cpp) -------------------------------------
+    // The fields are the variables whose hint carries "[KORESPONDENCJA1]" .. "[KORESPONDENCJA4]";
+    // filling stops at the first field the shown document lacks.
+    void StoreSeriesTexts();
+    void FillCorrespondence(const CString &text1, const CString &text2, const CString &text3, const CString &text4);
+    void RestoreSeriesTexts();
+    CString m_seriesTexts[4];
+
 private:
     CRichEditPages m_printPages;
     CString m_strTextBeforeOutput; // an editable document's own text while it is output

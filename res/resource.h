@@ -32,4 +32,5 @@
 #include "calendar_ids.h"
 #include "cpv_ids.h"
 #include "mail_ids.h"
+#include "merge_ids.h"
 #include "summary_ids.h"

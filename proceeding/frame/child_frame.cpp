@@ -10,6 +10,7 @@
 #include "proceeding/frame/proceeding_window_view.h"
 #include "proceeding/frame/tree_left_view.h"
 #include "proceeding/mail/send_documents.h"
+#include "proceeding/merge/mail_merge.h"
 #include "res/resource.h"
 
 namespace {
@@ -71,8 +72,7 @@ BEGIN_MESSAGE_MAP(CChildFrame, CMDIChildWnd)
     ON_COMMAND(ID_PRZENIES_DO_ARCHIWUM, OnMoveToArchive)
     ON_UPDATE_COMMAND_UI(ID_PRZENIES_DO_ARCHIWUM, OnUpdateKindZero)
     ON_COMMAND(ID_EDYTOR_SZABLONOW, OnTemplateEditor)
-    // Commands whose work the view or a dialog does not offer yet: greyed until it does.
-    ON_UPDATE_COMMAND_UI(ID_KORESPONDENCJA_SERYJNA, OnUpdateNotYetAvailable)
+    ON_COMMAND(ID_KORESPONDENCJA_SERYJNA, OnMailMerge)
 END_MESSAGE_MAP()
 
 CChildFrame::~CChildFrame() = default;
@@ -217,11 +217,6 @@ void CChildFrame::OnUpdateKindZero(CCmdUI* pCmdUI)
     pCmdUI->Enable(m_pView != nullptr && m_pView->GetProceedingKind() == 0);
 }
 
-void CChildFrame::OnUpdateNotYetAvailable(CCmdUI* pCmdUI)
-{
-    pCmdUI->Enable(FALSE);
-}
-
 // ---- View ---------------------------------------------------------------------------------------
 
 void CChildFrame::ApplyWordWrap(int mode)
@@ -311,6 +306,11 @@ void CChildFrame::OnHeaderFooter()
 void CChildFrame::OnSendByEmail()
 {
     SendDocumentsByEmail(this, m_pView, OpenMapiSession);
+}
+
+void CChildFrame::OnMailMerge()
+{
+    RunMailMerge(this, m_pView, MainWindow());
 }
 
 void CChildFrame::OnSaveTreeAsText()

@@ -61,7 +61,8 @@ public:
     void OnSaveTreeAsText();
     // The chosen documents as attachments of a new message in the mail program.
     void OnSendByEmail();
-    void OnUpdateNotYetAvailable(CCmdUI* pCmdUI);
+    // Each chosen correspondence document printed once per chosen contractor of the register.
+    void OnMailMerge();
 
     DECLARE_MESSAGE_MAP()
 

@@ -112,7 +112,7 @@ TEST_F(ProceedingWindowTest, CommandsWhoseWorkIsNotInTheProgramYetAreGreyed)
 {
     view->kind = 0;
     view->modified = 1;
-    const UINT ids[] = {ID_KORESPONDENCJA_SERYJNA, ID_KREATOR_SPECYFIKACJI};
+    const UINT ids[] = {ID_KREATOR_SPECYFIKACJI};
     for (UINT id : ids) EXPECT_EQ(Update(id).enabled, 0) << id;
 }
 

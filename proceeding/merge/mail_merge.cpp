@@ -1,0 +1,119 @@
+#include "proceeding/merge/mail_merge.h"
+
+#include <vector>
+
+#include "app/morvelank_app.h"
+#include "document/morvelank_view.h"
+#include "framework/ui/msgbox.h"
+#include "proceeding/merge/contractor_register.h"
+#include "proceeding/merge/series_correspondence_wizard.h"
+
+namespace {
+
+void SetStatus(MainWindowServices *main, const CString &text)
+{
+    if (main != nullptr)
+        main->SetStatusText(0, text);
+}
+
+// Generates the document out of sight; the view is shown again afterwards.
+void ShowDocumentHidden(CMorvelankView &view, int document)
+{
+    view.ShowWindow(SW_HIDE);
+    view.ShowDocument(document, -1);
+    view.ShowWindow(SW_SHOW);
+}
+
+// The proceeding's own values of the shown document's fields, kept while the contractors'
+// texts are in them and written back however the series of the document ends.
+class SeriesTextsKept {
+public:
+    explicit SeriesTextsKept(CMorvelankView &view) : m_view(view) { m_view.StoreSeriesTexts(); }
+    ~SeriesTextsKept()
+    {
+        m_view.ShowWindow(SW_HIDE);
+        m_view.RestoreSeriesTexts();
+        m_view.ShowWindow(SW_SHOW);
+    }
+    SeriesTextsKept(const SeriesTextsKept &) = delete;
+    SeriesTextsKept &operator=(const SeriesTextsKept &) = delete;
+
+private:
+    CMorvelankView &m_view;
+};
+
+void PrintDocument(CMorvelankView &view)
+{
+    view.OnFilePrint();
+}
+
+} // namespace
+
+void RunMailMerge(CWnd *parent, ProceedingWindowView *proceedingView, MainWindowServices *main)
+{
+    auto *shownView = dynamic_cast<CMorvelankView *>(proceedingView);
+    if (shownView == nullptr)
+        return;
+    CMorvelankView &view = *shownView;
+    SetStatus(main, "Korespondencja seryjna...");
+    CMorvelankApp *app = GetMorvelankApp();
+    const ConnectionPtr registers = app != nullptr ? app->GetRegistersConnection() : ConnectionPtr();
+    CSeriesCorespondenceWizzard wizard(parent);
+    wizard.m_connection = registers;
+    wizard.m_pTables = view.m_tables.get();
+    if (wizard.DoModal() != IDOK) {
+        SetStatus(main, "");
+        return;
+    }
+    GenerateSeries(parent, view, main, registers, wizard.m_strChosenDocuments, wizard.m_strChosenContractors,
+                   PrintDocument);
+}
+
+void GenerateSeries(CWnd *parent, CMorvelankView &view, MainWindowServices *main, const ConnectionPtr &registers,
+                    const CString &chosenDocuments, const CString &chosenContractors, const MergeOutput &output)
+{
+    const HWND owner = parent != nullptr ? parent->GetSafeHwnd() : nullptr;
+    SetStatus(main, "Korespondencja seryjna... Trwa generowanie dokumentow");
+    const ContractorRegister contractors(registers);
+    if (!contractors.IsOpen()) {
+        AfxShowMessageBox(owner, "Baza danych rejestrów nie jest otwarta", "Błąd", MB_OK | MB_ICONERROR);
+        SetStatus(main, "");
+        return;
+    }
+
+    const int current = view.GetCurrentDocument();
+    const std::vector<int> documents = SplitKeys(chosenDocuments);
+    const std::vector<int> firms = SplitKeys(chosenContractors);
+    const int total = static_cast<int>(documents.size() * firms.size());
+    if (main != nullptr)
+        main->SetProgressRange(total);
+
+    try {
+        for (size_t i = 0; i < documents.size(); ++i) {
+            const int document = documents[i];
+            if (document < 0 || document >= view.m_tables->m_nDocumentCount || document >= kDocumentSlots)
+                continue;
+            ShowDocumentHidden(view, document);
+            const SeriesTextsKept kept(view);
+            for (size_t j = 0; j < firms.size(); ++j) {
+                const int n = static_cast<int>(i * firms.size() + j + 1);
+                if (main != nullptr)
+                    main->SetProgressPos(n);
+                CString status;
+                status.Format("Korespondencja seryjna... %d z %d", n, total);
+                SetStatus(main, status);
+                Contractor contractor;
+                if (!contractors.Find(firms[j], contractor))
+                    continue;
+                view.FillCorrespondence(contractor.Name(), MergeAddress(contractor), "", "");
+                output(view);
+            }
+        }
+    } catch (...) {
+        ReportCurrentException(owner);
+    }
+
+    SetStatus(main, "");
+    if (current >= 0)
+        ShowDocumentHidden(view, current);
+}
