@@ -7,6 +7,7 @@
 #include "framework/core/codepage.h"
 #include "framework/ui/msgbox.h"
 #include "framework/ui/msgmap.h"
+#include "proceeding/merge/contractor_list_dlg.h"
 #include "proceeding/editors/small_value_dialogs.h"
 #include "res/table_editors_ids.h"
 
@@ -72,6 +73,7 @@ BOOL CDialogToolBar::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT *pResult)
 BEGIN_MESSAGE_MAP(CGridTableEditorDlg, CDialog)
     ON_COMMAND(ID_GRID_TABLE_ADD_ROW, OnAddRow)
     ON_COMMAND(ID_GRID_TABLE_DELETE_ROW, OnDeleteRow)
+    ON_COMMAND(ID_GRID_TABLE_CONTRACTORS, OnInsertContractor)
     ON_COMMAND(ID_GRID_TABLE_EXPORT, OnExportExcel)
     ON_COMMAND(ID_GRID_TABLE_ADD_COLUMN, OnAddColumn)
     ON_COMMAND(ID_GRID_TABLE_DELETE_COLUMN, OnDeleteLastColumn)
@@ -133,9 +135,9 @@ bool CGridTableEditorDlg::CreateToolBar()
 void CGridTableEditorDlg::EnableButtons()
 {
     CToolBarCtrl &buttons = m_toolBar.GetToolBarCtrl();
-    // The contractor register and the grid's printing are not part of this program yet.
-    buttons.EnableButton(ID_GRID_TABLE_CONTRACTORS, FALSE);
+    // The grid cannot print yet.
     buttons.EnableButton(ID_GRID_TABLE_PRINT, FALSE);
+    buttons.EnableButton(ID_GRID_TABLE_CONTRACTORS, m_nMode == 1);
     buttons.EnableButton(ID_GRID_TABLE_ADD_COLUMN, m_nMode == 2);
     buttons.EnableButton(ID_GRID_TABLE_DELETE_COLUMN, m_nMode == 2);
 }
@@ -166,13 +168,17 @@ void CGridTableEditorDlg::LoadTable()
     for (int c = 0; c < m_nColumns; ++c)
         m_grid.SetColumnWidth(c, table.widths[c]);
 
-    // Narrow columns share the grid's width.
+    // Narrow columns are widened to fill the grid beside the fixed one.
     CRect client;
     m_grid.GetClientRect(&client);
-    const int target = client.Width() - kWidthSlack;
+    int target = client.Width() - kWidthSlack;
     int total = 0;
-    for (int c = 0; c < m_nColumns; ++c)
-        total += m_grid.GetColumnWidth(c);
+    for (int c = 0; c < m_nColumns; ++c) {
+        if (c < FirstEditableColumn())
+            target -= m_grid.GetColumnWidth(c);
+        else
+            total += m_grid.GetColumnWidth(c);
+    }
     for (int c = FirstEditableColumn(); c < m_nColumns; ++c) {
         if (total > 0 && total < target)
             m_grid.SetColumnWidth(c, m_grid.GetColumnWidth(c) * target / total);
@@ -232,11 +238,35 @@ BOOL CGridTableEditorDlg::PreTranslateMessage(MSG *pMsg)
     return CDialog::PreTranslateMessage(pMsg);
 }
 
-void CGridTableEditorDlg::OnAddRow()
+int CGridTableEditorDlg::AppendRow()
 {
     const int row = m_grid.InsertRow(m_nMode == 1 ? RowNumber(m_grid.GetRowCount()) : CString(" "));
     for (int c = 0; c < m_grid.GetColumnCount(); ++c)
         m_grid.SetItemFormat(row, c, kCellFormat);
+    FitRowHeight(row);
+    return row;
+}
+
+void CGridTableEditorDlg::OnAddRow()
+{
+    AppendRow();
+    m_grid.ResetScrollBars();
+    m_grid.Invalidate();
+}
+
+void CGridTableEditorDlg::OnInsertContractor()
+{
+    if (m_nMode != 1)
+        return;
+    CContractorListDlg dialog(this);
+    if (dialog.DoModal() != IDOK || dialog.m_strName.IsEmpty())
+        return;
+    const CString texts[5] = {dialog.m_strName, dialog.m_strAddress, dialog.m_strPhones, dialog.m_strEmail,
+                              dialog.m_strContact};
+    int row = m_grid.GetFocusCell().row;
+    if (row < 1)
+        row = AppendRow();
+    m_grid.SetItemText(row, 1, ContractorCellText(texts));
     FitRowHeight(row);
     m_grid.ResetScrollBars();
     m_grid.Invalidate();

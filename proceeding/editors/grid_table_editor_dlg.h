@@ -43,6 +43,7 @@ protected:
     void OnExit();
     void OnAddRow();
     void OnDeleteRow();
+    void OnInsertContractor();
     void OnExportExcel();
     void OnAddColumn();
     void OnDeleteLastColumn();
@@ -54,5 +55,7 @@ private:
     void EnableButtons();
     void LoadTable();
     void FitRowHeight(int row);
+    // A new last row, numbered in mode 1; its index.
+    int AppendRow();
     int FirstEditableColumn() const { return m_nMode == 1 ? 1 : 0; }
 };

@@ -110,6 +110,15 @@ int ColumnWidthForText(const CString &text)
     return std::min(longest * kPixelsPerCharacter + kWidthPadding, kMaxColumnWidth);
 }
 
+CString ContractorCellText(const CString (&texts)[5])
+{
+    CString joined;
+    for (const CString &text : texts)
+        if (!text.IsEmpty())
+            joined += (joined.IsEmpty() ? "" : ", ") + text;
+    return TrimChars(joined, ", ");
+}
+
 bool WriteGridExportFile(const CString &path, const std::vector<GridTableRow> &rows)
 {
     CExportFile file(path, true);

@@ -27,6 +27,10 @@ CString WriteGridTable(const std::vector<GridTableRow> &rows);
 // one character, at most 100.
 int ColumnWidthForText(const CString &text);
 
+// The five texts of a contractor (name, address, telephones, e-mail, contact person) as one
+// cell: the non-empty ones joined with ", ", "," and blanks trimmed from both ends.
+CString ContractorCellText(const CString (&texts)[5]);
+
 // The rows as the spreadsheet exporter's "export.dat": one record per cell, the heading row on
 // a light yellow background. False when the file cannot be created.
 bool WriteGridExportFile(const CString &path, const std::vector<GridTableRow> &rows);

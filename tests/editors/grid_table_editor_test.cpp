@@ -9,6 +9,7 @@
 #include "framework/ui/ui.h"
 #include "proceeding/editors/grid_table_editor_dlg.h"
 #include "proceeding/editors/grid_table_editor_text.h"
+#include "proceeding/merge/contractor_list_dlg.h"
 #include "res/editors_ids.h"
 #include "res/grid_ids.h"
 #include "res/table_editors_ids.h"
@@ -93,6 +94,20 @@ TEST(GridTableText, ColumnWidthFollowsTheLongestLine)
     EXPECT_EQ((std::vector<int>{93, 37}), ParseGridTable("A|B\nA=x|B=y\nNazwa=Firma|B=ab\\ncdef").widths);
 }
 
+TEST(GridTableText, ContractorBecomesOneCell)
+{
+    const struct {
+        CString texts[5];
+        const char *cell;
+    } cases[] = {
+        {{"Firma", "Polna 1", "", "biuro@firma.pl", ""}, "Firma, Polna 1, biuro@firma.pl"},
+        {{", Firma ,", "", "", "", "Jan Nowak, "}, "Firma ,, Jan Nowak"},
+        {{"", "", "", "", ""}, ""},
+    };
+    for (const auto &c : cases)
+        EXPECT_STREQ(c.cell, ContractorCellText(c.texts));
+}
+
 TEST(GridTableText, ExportFileHoldsOneRecordPerCell)
 {
     TestFolder folder;
@@ -138,7 +153,20 @@ protected:
         return dialog.DoModal();
     }
 
-    static void Command(CGridTableEditorDlg &d, int id) { d.SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+    // A click on the toolbar's button, as the mouse gives it.
+    static void Click(CGridTableEditorDlg &d, int id)
+    {
+        CRect button;
+        ASSERT_TRUE(d.m_toolBar.GetToolBarCtrl().GetRect(id, &button));
+        const LPARAM centre = MAKELPARAM(button.CenterPoint().x, button.CenterPoint().y);
+        d.m_toolBar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, centre);
+        d.m_toolBar.SendMessage(WM_LBUTTONUP, 0, centre);
+    }
+    // The command itself, whether its button is enabled or not.
+    static void Command(CGridTableEditorDlg &d, int id)
+    {
+        d.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)d.m_toolBar.m_hWnd);
+    }
     static Rows Cells(CGridTableEditorDlg &d) { return AsStrings(d.Rows()); }
 
     CGridTableEditorDlg dialog;
@@ -181,9 +209,7 @@ TEST_F(GridTableEditorTest, TableIsShownUnderTheToolbarAndEachModeHasItsButtons)
             int total = 0;
             for (int column = 0; column < 2; ++column)
                 total += d.m_grid.GetColumnWidth(column);
-            if (c.fixedColumns == 0) {
-                EXPECT_NEAR(grid.Width() - 20, total, 2);
-            }
+            EXPECT_NEAR(grid.Width() - 20, total, 2);
 
             d.m_toolBar.GetWindowRect(&bar);
             d.ScreenToClient(&bar);
@@ -196,7 +222,8 @@ TEST_F(GridTableEditorTest, TableIsShownUnderTheToolbarAndEachModeHasItsButtons)
             EXPECT_TRUE(buttons.IsButtonEnabled(ID_GRID_TABLE_ADD_ROW));
             EXPECT_EQ(c.columnButtons, buttons.IsButtonEnabled(ID_GRID_TABLE_ADD_COLUMN) != 0);
             EXPECT_EQ(c.columnButtons, buttons.IsButtonEnabled(ID_GRID_TABLE_DELETE_COLUMN) != 0);
-            EXPECT_FALSE(buttons.IsButtonEnabled(ID_GRID_TABLE_CONTRACTORS));
+            EXPECT_EQ(c.mode == 1, buttons.IsButtonEnabled(ID_GRID_TABLE_CONTRACTORS) != 0);
+            EXPECT_FALSE(buttons.IsButtonEnabled(ID_GRID_TABLE_PRINT));
         });
     }
 }
@@ -214,7 +241,7 @@ TEST_F(GridTableEditorTest, EditedCellsAreWrittenBackOnSaveAndKeptOnExit)
         const INT_PTR result = Run([&](CGridTableEditorDlg &d) {
             d.m_grid.SetFocusCell(1, 1);
             d.m_grid.OnEditCell(1, 1, VK_LBUTTON);
-            Command(d, command);
+            Click(d, command);
         });
         EXPECT_TRUE(answers.empty()) << "the cell's text dialog was opened";
         if (command == ID_GRID_TABLE_SAVE) {
@@ -231,16 +258,16 @@ TEST_F(GridTableEditorTest, RowsAreAddedByButtonAndEnterAndDeletedBelowTheHeadin
 {
     dialog.m_strValue = "A|B\nA=1|B=2\nA=3|B=4\n";
     Run([&](CGridTableEditorDlg &d) {
-        Command(d, ID_GRID_TABLE_ADD_ROW);
+        Click(d, ID_GRID_TABLE_ADD_ROW);
         MSG enter = {d.m_grid.m_hWnd, WM_KEYDOWN, VK_RETURN, 0, 0, {0, 0}};
         EXPECT_TRUE(d.PreTranslateMessage(&enter));
         EXPECT_EQ(5, d.m_grid.GetRowCount());
 
         d.m_grid.SetFocusCell(1, 0);
-        Command(d, ID_GRID_TABLE_DELETE_ROW);
+        Click(d, ID_GRID_TABLE_DELETE_ROW);
         d.m_grid.SetFocusCell(0, 1);
-        Command(d, ID_GRID_TABLE_DELETE_ROW); // the headings stay
-        Command(d, ID_GRID_TABLE_SAVE);
+        Click(d, ID_GRID_TABLE_DELETE_ROW); // the headings stay
+        Click(d, ID_GRID_TABLE_SAVE);
     });
     EXPECT_STREQ("A|B\nA=3|B=4\nA=|B=\nA=|B=\n", dialog.m_strValue);
 }
@@ -251,10 +278,39 @@ TEST_F(GridTableEditorTest, NumberedRowsCountOnWithoutGaps)
     dialog.m_strValue = "Lp|Nazwa\nLp=1|Nazwa=a\nLp=2|Nazwa=b\nLp=3|Nazwa=c\n";
     Run([&](CGridTableEditorDlg &d) {
         d.m_grid.SetFocusCell(2, 1);
-        Command(d, ID_GRID_TABLE_DELETE_ROW);
-        Command(d, ID_GRID_TABLE_ADD_ROW);
+        Click(d, ID_GRID_TABLE_DELETE_ROW);
+        Click(d, ID_GRID_TABLE_ADD_ROW);
         EXPECT_EQ((Rows{{"Lp", "Nazwa"}, {"1", "a"}, {"2", "c"}, {"3", ""}}), Cells(d));
     });
+}
+
+TEST_F(GridTableEditorTest, ChosenContractorGoesIntoTheFocusRowOrANewOne)
+{
+    const auto choose = [this](const char *name) {
+        answers.push_back([name](CDialog &d) {
+            auto *list = dynamic_cast<CContractorListDlg *>(&d);
+            ASSERT_NE(nullptr, list);
+            list->m_strName = name;
+            list->m_strAddress = "Polna 1";
+            list->m_strContact = "Jan Nowak";
+            list->EndDialog(IDOK);
+        });
+    };
+    dialog.m_nMode = 1;
+    dialog.m_strValue = "Lp|Wykonawca\nLp=1|Wykonawca=A\n";
+    choose("Firma B");
+    choose("Firma C");
+    choose("");
+    Run([&](CGridTableEditorDlg &d) {
+        d.m_grid.SetFocusCell(1, 0);
+        Click(d, ID_GRID_TABLE_CONTRACTORS);
+        d.m_grid.SetFocusCell(0, 1);
+        Click(d, ID_GRID_TABLE_CONTRACTORS);
+        Click(d, ID_GRID_TABLE_CONTRACTORS); // no name chosen: nothing changes
+        EXPECT_EQ((Rows{{"Lp", "Wykonawca"}, {"1", "Firma B, Polna 1, Jan Nowak"}, {"2", "Firma C, Polna 1, Jan Nowak"}}),
+                  Cells(d));
+    });
+    EXPECT_TRUE(answers.empty());
 }
 
 TEST_F(GridTableEditorTest, ColumnsAreAddedAndTheLastDeletedInModeTwoOnly)
@@ -278,17 +334,17 @@ TEST_F(GridTableEditorTest, ColumnsAreAddedAndTheLastDeletedInModeTwoOnly)
     name("   ");
     replies = {IDOK, IDNO, IDYES};
     Run([&](CGridTableEditorDlg &d) {
-        Command(d, ID_GRID_TABLE_ADD_COLUMN);
+        Click(d, ID_GRID_TABLE_ADD_COLUMN);
         EXPECT_EQ(GVET_TEXTDIALOG, d.m_grid.GetColumnEditType(1));
         EXPECT_EQ(120, d.m_grid.GetColumnWidth(1));
-        Command(d, ID_GRID_TABLE_ADD_COLUMN);        // a blank name is refused
-        Command(d, ID_GRID_TABLE_DELETE_COLUMN);     // "Nie"
+        Click(d, ID_GRID_TABLE_ADD_COLUMN);        // a blank name is refused
+        Click(d, ID_GRID_TABLE_DELETE_COLUMN);     // "Nie"
         EXPECT_EQ(2, d.m_grid.GetColumnCount());
-        Command(d, ID_GRID_TABLE_DELETE_COLUMN);     // "Tak"
-        Command(d, ID_GRID_TABLE_DELETE_COLUMN);     // the only column stays
+        Click(d, ID_GRID_TABLE_DELETE_COLUMN);     // "Tak"
+        Click(d, ID_GRID_TABLE_DELETE_COLUMN);     // the only column stays
         EXPECT_EQ(1, d.m_grid.GetColumnCount());
-        Command(d, ID_GRID_TABLE_ADD_COLUMN);
-        Command(d, ID_GRID_TABLE_SAVE);
+        Click(d, ID_GRID_TABLE_ADD_COLUMN);
+        Click(d, ID_GRID_TABLE_SAVE);
     });
     EXPECT_STREQ("A\nA=1\n", dialog.m_strValue);
     ASSERT_EQ(4u, messages.size());
