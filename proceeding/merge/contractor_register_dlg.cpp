@@ -10,15 +10,15 @@ struct ShownField {
     int control;
     int field;           // index into Contractor::fields
     const char *heading;
-    int width;           // pixels in the register's list
+    int percent;         // of the list's width; the rest is left for a scroll bar
 };
 
 // The register shows and edits the fields whose meaning the program knows; the others stay
 // as the registers program wrote them.
 const ShownField kShownFields[] = {
-    {IDC_CONTRACTOR_NAME, 0, "Nazwa wykonawcy", 170},   {IDC_CONTRACTOR_ADDRESS, 1, "Adres", 190},
-    {IDC_CONTRACTOR_PHONES, 5, "Telefony kontaktowe", 110}, {IDC_CONTRACTOR_EMAIL, 6, "Adres e-mail", 110},
-    {IDC_CONTRACTOR_CONTACT, 7, "Osoba kontaktowa", 100},
+    {IDC_CONTRACTOR_NAME, 0, "Nazwa wykonawcy", 27},   {IDC_CONTRACTOR_ADDRESS, 1, "Adres", 28},
+    {IDC_CONTRACTOR_PHONES, 5, "Telefony kontaktowe", 14}, {IDC_CONTRACTOR_EMAIL, 6, "Adres e-mail", 14},
+    {IDC_CONTRACTOR_CONTACT, 7, "Osoba kontaktowa", 14},
 };
 
 bool ConnectionOpen(HWND owner, const ContractorRegister &contractors)
@@ -80,9 +80,11 @@ BOOL CContractorRegisterDlg::OnInitDialog()
         if (CMorvelankApp *app = GetMorvelankApp())
             m_connection = app->GetRegistersConnection();
     m_list.SetExtendedStyle(m_list.GetExtendedStyle() | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    CRect client;
+    m_list.GetClientRect(&client);
     int column = 0;
     for (const ShownField &shown : kShownFields)
-        m_list.InsertColumn(column++, shown.heading, LVCFMT_LEFT, shown.width);
+        m_list.InsertColumn(column++, shown.heading, LVCFMT_LEFT, client.Width() * shown.percent / 100);
     if (ConnectionOpen(m_hWnd, ContractorRegister(m_connection)))
         LoadRows(0);
     return TRUE;
