@@ -1,7 +1,6 @@
 #include "proceeding/merge/contractor_register.h"
 
 #include <cstdlib>
-#include <exception>
 
 #include "framework/db/com_error.h"
 #include "framework/db/recordset.h"
