@@ -19,6 +19,11 @@ bool ValueEditorRunner::EditList(ListEditRequest &)
     return false;
 }
 
+bool ValueEditorRunner::EditOffersSummary(OffersSummaryEditRequest &)
+{
+    return false;
+}
+
 bool ValueEditorRunner::EditDocumentList(DocumentListEditRequest &)
 {
     return false;

@@ -38,6 +38,10 @@ struct ListEditRequest {
     CString value;              // the rows text, in and out: a line per row, cells separated by "|"
 };
 
+struct OffersSummaryEditRequest {
+    CString value;              // in and out: a line per offer, cells separated by " | "
+};
+
 struct DocumentListEditRequest {
     CString caption;            // the occurrence's name
     CString value;              // document names, each followed by "|"; in and out
@@ -65,6 +69,7 @@ public:
     virtual bool EditDate(DateEditRequest &request) = 0;
     // Runners without these editors answer as if they were cancelled.
     virtual bool EditList(ListEditRequest &request);
+    virtual bool EditOffersSummary(OffersSummaryEditRequest &request);
     virtual bool EditDocumentList(DocumentListEditRequest &request);
     virtual bool EditGridTable(GridTableEditRequest &request);
     virtual bool EditTable(TableEditRequest &request);

@@ -63,6 +63,9 @@ bool IsGridTableType(int type)
 }
 
 const int kTableEditorType = 35;
+// The offers summary is shown as the text table of offers with their criterion points.
+const int kOffersSummaryType = 11;
+const int kOffersSummaryTableKind = 7;
 
 // While values are written the control is hidden, silent towards its parent and writable.
 class WriteGuard {
@@ -174,6 +177,8 @@ EditOutcome VariableDispatch::EditVariableAt(int position, int character)
         outcome = EditDate(slot);
     } else if (IsListType(type)) {
         outcome = EditList(slot);
+    } else if (type == kOffersSummaryType) {
+        outcome = EditOffersSummary(slot);
     } else if (IsDocumentListType(type)) {
         outcome = EditDocumentList(slot);
     } else if (IsGridTableType(type)) {
@@ -330,6 +335,25 @@ EditOutcome VariableDispatch::EditList(int slot)
     variable.value = request.value;
     WriteGuard guard(m_control.GetHwnd());
     WriteText(v, BuildDocumentTable(TableValueText(request.value), request.listKind, m_tables.m_nParts),
+              TextStyle::Table);
+    return EditOutcome::Written;
+}
+
+EditOutcome VariableDispatch::EditOffersSummary(int slot)
+{
+    const int v = Occurrence(slot)->variable;
+    VariableSlot &variable = m_tables.m_variables[v];
+
+    // The summary opens with the stored offers also while they are the template's.
+    OffersSummaryEditRequest request;
+    request.value = variable.value;
+    if (!m_editors->EditOffersSummary(request))
+        return EditOutcome::Cancelled;
+
+    variable.untouched = 0;
+    variable.value = request.value;
+    WriteGuard guard(m_control.GetHwnd());
+    WriteText(v, BuildDocumentTable(TableValueText(request.value), kOffersSummaryTableKind, m_tables.m_nParts),
               TextStyle::Table);
     return EditOutcome::Written;
 }

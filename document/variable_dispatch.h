@@ -60,6 +60,7 @@ private:
     EditOutcome EditPrice(int slot);
     EditOutcome EditDate(int slot);
     EditOutcome EditList(int slot);
+    EditOutcome EditOffersSummary(int slot);
     EditOutcome EditDocumentList(int slot);
     EditOutcome EditGridTable(int slot);
     EditOutcome EditTable(int slot);

@@ -4,6 +4,7 @@
 #include "proceeding/editors/document_list_dlg.h"
 #include "proceeding/editors/grid_table_editor_dlg.h"
 #include "proceeding/editors/list_editor_dlg.h"
+#include "proceeding/editors/offers_summary_dlg.h"
 #include "proceeding/editors/price_editor_dlg.h"
 #include "proceeding/editors/table_editor_dlg.h"
 #include "proceeding/editors/text_editor_dlg.h"
@@ -60,6 +61,16 @@ bool DialogEditorRunner::EditList(ListEditRequest &request)
     if (dialog.DoModal() != IDOK)
         return false;
     request.value = dialog.m_strValue;
+    return true;
+}
+
+bool DialogEditorRunner::EditOffersSummary(OffersSummaryEditRequest &request)
+{
+    CZestawienieOfertDlg dialog;
+    dialog.m_strText = request.value;
+    if (dialog.DoModal() != IDOK)
+        return false;
+    request.value = dialog.m_strText;
     return true;
 }
 

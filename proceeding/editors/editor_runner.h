@@ -9,6 +9,7 @@ public:
     bool EditPrice(PriceEditRequest &request) override;
     bool EditDate(DateEditRequest &request) override;
     bool EditList(ListEditRequest &request) override;
+    bool EditOffersSummary(OffersSummaryEditRequest &request) override;
     bool EditDocumentList(DocumentListEditRequest &request) override;
     bool EditGridTable(GridTableEditRequest &request) override;
     bool EditTable(TableEditRequest &request) override;

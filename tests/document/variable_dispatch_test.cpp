@@ -39,6 +39,12 @@ public:
         list = request;
         return Answer(request.value);
     }
+    bool EditOffersSummary(OffersSummaryEditRequest &request) override
+    {
+        calls.push_back("summary");
+        summary = request;
+        return Answer(request.value);
+    }
     bool EditDocumentList(DocumentListEditRequest &request) override
     {
         calls.push_back("documents");
@@ -65,6 +71,7 @@ public:
     PriceEditRequest price;
     DateEditRequest date;
     ListEditRequest list;
+    OffersSummaryEditRequest summary;
     DocumentListEditRequest documents;
     GridTableEditRequest grid;
     TableEditRequest table;
@@ -301,7 +308,7 @@ TEST_F(VariableDispatchTest, TypesWithoutAnEditorOpenNothing)
     const struct {
         int type;
         EditOutcome outcome;
-    } cases[] = {{11, EditOutcome::NoEditor}, {12, EditOutcome::NothingToDo}, {19, EditOutcome::NothingToDo},
+    } cases[] = {{12, EditOutcome::NothingToDo}, {19, EditOutcome::NothingToDo},
                  {22, EditOutcome::NothingToDo}, {29, EditOutcome::NothingToDo}, {37, EditOutcome::NothingToDo}};
     for (const auto &c : cases) {
         tables->m_variables[1012].type = static_cast<int16_t>(c.type);
@@ -456,6 +463,35 @@ TEST_F(VariableDispatchTest, ListKindIsTheTypeLessFourAndAnUntouchedListOpensEmp
     context.procedureCode = 198; // contracts always show the stored rows
     EditAt(Inside(0));
     EXPECT_STREQ("Kowalski", editors.list.value);
+}
+
+// The offers summary opens with the stored offers even while they are the template's, and every
+// occurrence shows them as the table of offers with their criterion points.
+TEST_F(VariableDispatchTest, OffersSummaryIsShownAsTheTableOfOffersAndTheirPoints)
+{
+    tables->m_variables[1005].type = 11;
+    tables->m_variables[1005].untouched = 1;
+    const std::string plain = Plain();
+    editors.confirm = false;
+    EXPECT_EQ(EditOutcome::Cancelled, EditAt(Inside(0)));
+    EXPECT_EQ(plain, Plain());
+    EXPECT_EQ(1, tables->m_variables[1005].untouched);
+
+    editors.confirm = true;
+    editors.answer = "1 | Cena=90 | Termin=10 | Suma=100.00\n2 | Cena=70 | Termin=5  | Suma=75.00 \n";
+    EXPECT_EQ(EditOutcome::Written, EditAt(Inside(2)));
+    EXPECT_EQ((std::vector<std::string>{"summary", "summary"}), editors.calls);
+    EXPECT_STREQ("Kowalski", editors.summary.value);
+    EXPECT_STREQ(editors.answer, tables->m_variables[1005].value);
+    EXPECT_EQ(0, tables->m_variables[1005].untouched);
+    CString table = BuildDocumentTable(TableValueText(editors.answer), 7, -1);
+    NormalizeNewlines(table);
+    // Offer 1: its first criterion beside the total, the second on a line of its own.
+    EXPECT_NE(-1, table.Find("| 1  | Cena ")) << table.GetString();
+    EXPECT_NE(-1, table.Find("| 90      | 100.00  |")) << table.GetString();
+    EXPECT_NE(-1, table.Find("|    | Termin ")) << table.GetString();
+    ExpectShownEverywhere(1005, table.GetString());
+    ExpectTableInStep({{1, "inny"}, {3, "Nowak"}, {6, "100"}, {7, "24"}, {kFirstHeadingSlot + 2, "Drugi"}});
 }
 
 // Every occurrence of the variable shows the list its type makes; a numbered list is headed by
