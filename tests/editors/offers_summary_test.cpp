@@ -327,6 +327,37 @@ TEST(OffersSummaryDialog, TheCriteriaListChangesTheColumns)
                                 "2 | Termin=5  | Gwarancja-lata=0 | Suma=5.00 \n");
 }
 
+// A text with more criteria than the dialogs reach keeps the further ones: a new offer gets 0
+// there, and the criteria list leaves them in place.
+TEST(OffersSummaryDialog, CriteriaBeyondTheTenthAreKept)
+{
+    CString line = "1";
+    for (int criterion = 1; criterion <= 11; ++criterion)
+        line.AppendFormat(" | K%d=1", criterion);
+    CZestawienieOfertDlg dialog;
+    dialog.m_strText = line + " | Suma=11\n";
+    SummaryRun run;
+    int listed = 0;
+    run.answers = {run.Offer("2", {"2", "2", "2", "2", "2", "2", "2", "2", "2", "2"}),
+                   [&](CDialog &d) {
+                       listed = static_cast<CListaKryteriowDlg &>(d).m_list.GetCount();
+                       DialogDriver::Press(d, IDOK);
+                   }};
+    run.Run(dialog, [](CZestawienieOfertDlg &d) {
+        DialogDriver::Press(d, IDC_OFFERS_SUMMARY_ADD);
+        DialogDriver::Press(d, IDC_OFFERS_SUMMARY_CRITERIA);
+        DialogDriver::Press(d, IDC_OFFERS_SUMMARY_OK);
+    });
+    EXPECT_EQ(listed, 10);
+    const OffersSummaryTable table = ReadOffersSummary(dialog.m_strText).table;
+    ASSERT_EQ(table.criteria.size(), 11u);
+    EXPECT_EQ(table.criteria[10], "K11");
+    ASSERT_EQ(table.rows.size(), 2u);
+    EXPECT_EQ(table.rows[0][11], "1");
+    EXPECT_EQ(table.rows[1][11], "0");
+    EXPECT_EQ(table.rows[1][12], "20.00");
+}
+
 TEST(OffersSummaryDialog, CancelKeepsTheText)
 {
     CZestawienieOfertDlg dialog;
