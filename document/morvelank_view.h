@@ -70,6 +70,10 @@ public:
     HTREEITEM GetCalculatorItem(int type) const override;
     void AddCalculatorItems(HTREEITEM root);
     void ShowCriteriaCalculator(int type) override;
+    // Text into the shown editable document: at the start (-1), the end (1) or the caret,
+    // bold as a heading or plain (morvelank_view_insert.cpp).
+    void InsertTextAt(int where, const CString &text, int bold);
+    void RunSpecificationWizard() override;
     void UpdateFrameTitle();
     void SetProgressRange(int maximum) override;
     void SetProgressPos(int position) override;

@@ -13,6 +13,7 @@ void CMorvelankView::InsertVariableAt(int position, int character)
     context.currentDocument = GetCurrentDocument();
     context.mainPath = m_files.m_strMainPath;
     context.comments = m_pComments.get();
+    context.project = &m_project;
     if (CMorvelankApp *app = GetMorvelankApp()) {
         context.schedulePath = app->SchedulePath;
         context.euroRate = app->EuroRate;

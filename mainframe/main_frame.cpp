@@ -84,8 +84,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWnd)
     ON_COMMAND(ID_KOPIA_ZAPASOWA, OnKopiaZapasowa)
     ON_COMMAND(ID_TERMINARZ, OnTerminarz)
     ON_COMMAND(ID_CPV, OnCpv)
-    // Commands whose windows and dialogs come later stay visible but disabled.
-    ON_UPDATE_COMMAND_UI(ID_ZESTAWIENIE, OnUpdateNotBuilt)
+    ON_COMMAND(ID_ZESTAWIENIE, OnZestawienie)
     // Library windows and documents of the other kinds need their templates.
     ON_UPDATE_COMMAND_UI(ID_DOKUMENTY_ZP, OnUpdateTemplateCommand)
     ON_UPDATE_COMMAND_UI(ID_CIEKAWE_ARTYKULY, OnUpdateTemplateCommand)

@@ -100,6 +100,7 @@ protected:
     void OnKopiaZapasowa();
     void OnTerminarz();
     void OnCpv();
+    void OnZestawienie();
     void OnUstawienia();
     void OnDaneZamawiajacego();
     void OnListaOkien();
@@ -113,7 +114,6 @@ protected:
     void OnOferta();
     void OnKatalog();
     void OnZakoncz();
-    void OnUpdateNotBuilt(CCmdUI *pCmdUI);
     void OnUpdateTemplateCommand(CCmdUI *pCmdUI);
     BOOL OnNewOtherDocument(UINT nID);
     BOOL OnOpenOtherDocument(UINT nID);

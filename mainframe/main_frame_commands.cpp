@@ -13,6 +13,7 @@
 #include "mainframe/outside_program.h"
 #include "mainframe/settings_dlg.h"
 #include "mainframe/tool_dialogs.h"
+#include "mainframe/summary/summary_command.h"
 #include "mainframe/tools/tool_commands.h"
 #include "proceeding/editors/cpv_command.h"
 #include "res/resource.h"
@@ -55,11 +56,6 @@ const OtherKind *KindOfCommand(UINT id)
 }
 
 } // namespace
-
-void CMainFrame::OnUpdateNotBuilt(CCmdUI *pCmdUI)
-{
-    pCmdUI->Enable(FALSE);
-}
 
 void CMainFrame::OnUpdateTemplateCommand(CCmdUI *pCmdUI)
 {
@@ -248,6 +244,11 @@ void CMainFrame::OnKopiaZapasowa()
 void CMainFrame::OnCpv()
 {
     RunCpvDictionary(this);
+}
+
+void CMainFrame::OnZestawienie()
+{
+    RunProceedingsSummary(this);
 }
 
 // Entries changed in the calendar may carry other alarms.

@@ -58,6 +58,7 @@ BEGIN_MESSAGE_MAP(CChildFrame, CMDIChildWnd)
     ON_COMMAND(ID_ZABEZPIECZENIE_DOKUMENTU, OnProtectDocument)
     ON_UPDATE_COMMAND_UI(ID_ZABEZPIECZENIE_DOKUMENTU, OnUpdateProtectDocument)
     ON_COMMAND(ID_WYCZYSC_SZABLONY, OnClearTemplates)
+    ON_COMMAND(ID_KREATOR_SPECYFIKACJI, OnSpecificationWizard)
     ON_UPDATE_COMMAND_UI(ID_KREATOR_SPECYFIKACJI, OnUpdateSpecificationWizard)
     ON_COMMAND(ID_NAGLOWEK_I_STOPKA, OnHeaderFooter)
     ON_COMMAND(ID_DRZEWO_DO_PLIKU, OnSaveTreeAsText)
@@ -271,8 +272,12 @@ void CChildFrame::OnUpdateSpecificationWizard(CCmdUI* pCmdUI)
 {
     const bool specification = m_pView != nullptr && m_pView->GetDocumentState(-1) == 2;
     if (MainWindowServices* main = MainWindow()) main->ShowFormatBar(specification ? 1 : 0);
-    // The wizard itself is not in the program yet.
-    pCmdUI->Enable(FALSE);
+    pCmdUI->Enable(specification);
+}
+
+void CChildFrame::OnSpecificationWizard()
+{
+    if (m_pView != nullptr && m_pView->GetDocumentState(-1) == 2) m_pView->RunSpecificationWizard();
 }
 
 // ---- Documents ----------------------------------------------------------------------------------

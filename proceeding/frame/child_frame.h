@@ -57,6 +57,7 @@ public:
     void OnUpdateProtectDocument(CCmdUI* pCmdUI);
     void OnClearTemplates();
     void OnUpdateSpecificationWizard(CCmdUI* pCmdUI);
+    void OnSpecificationWizard();
     void OnHeaderFooter();
     void OnSaveTreeAsText();
     // The chosen documents as attachments of a new message in the mail program.

@@ -69,4 +69,6 @@ public:
     // The tree items that open the evaluation calculators; null when the view made none.
     virtual HTREEITEM GetCalculatorItem(int type) const = 0;
     virtual void ShowCriteriaCalculator(int type) = 0;
+    // The technical specification wizard, writing into the shown editable document.
+    virtual void RunSpecificationWizard() = 0;
 };

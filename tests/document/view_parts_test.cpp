@@ -42,7 +42,18 @@ public:
         return calculatorAnswer ? calculatorAnswer : record;
     }
 
-    void RunSpecificationWizard(CWnd *, const InsertTextFunction &) override {}
+    void RunSpecificationWizard(CWnd *, const InsertTextFunction &insertText) override
+    {
+        for (const Insertion &insertion : insertions)
+            insertText(insertion.where, insertion.text, insertion.bold);
+    }
+
+    struct Insertion {
+        int where;
+        CString text;
+        int bold;
+    };
+    std::vector<Insertion> insertions;
 
     struct CalculatorRun {
         CWnd *parent;
@@ -185,6 +196,35 @@ TEST_F(ViewPartsTest, CalculatorGetsTheRecordAndTheProceedingIsChangedWhateverIt
         view->ShowCriteriaCalculator(type);
         EXPECT_EQ(runs, prompts.calculators.size());
         EXPECT_TRUE(view->IsModified());
+    }
+}
+
+TEST_F(ViewPartsTest, SpecificationWizardWritesOnlyIntoTheEditableDocument)
+{
+    prompts.insertions = {{1, "Wymagania\n", 1}, {1, "Opis", 0}, {-1, "Na start ", 0}};
+    view->ShowDocument(0, -1);
+    const std::string generated = Plain();
+    view->m_bModified = 0;
+    view->RunSpecificationWizard();
+    EXPECT_EQ(generated, Plain()) << "a generated document takes nothing";
+    EXPECT_FALSE(view->IsModified());
+
+    // The editable document's sample text goes at the first insertion.
+    view->m_tables->m_documents[0].state = 2;
+    view->m_files.m_bClearOnFirstClick = 1;
+    view->RunSpecificationWizard();
+    EXPECT_EQ("Na start Wymagania\rOpis", Plain());
+    EXPECT_TRUE(view->IsModified());
+    EXPECT_EQ(0, view->m_files.m_bClearOnFirstClick);
+
+    const RichEditText control(view->GetSafeHwnd());
+    const struct {
+        int start;
+        bool bold;
+    } runs[] = {{9, true}, {19, false}, {0, false}};
+    for (const auto &run : runs) {
+        control.SetSel(run.start, run.start + 1);
+        EXPECT_EQ(run.bold, (control.GetSelectionFormat().dwEffects & CFE_BOLD) != 0) << run.start;
     }
 }
 

@@ -108,14 +108,6 @@ TEST_F(ProceedingWindowTest, ProtectionActsOnTheSelectedDocumentOnly)
     EXPECT_EQ(view->tables->m_documents[0].secured, 1);
 }
 
-TEST_F(ProceedingWindowTest, CommandsWhoseWorkIsNotInTheProgramYetAreGreyed)
-{
-    view->kind = 0;
-    view->modified = 1;
-    const UINT ids[] = {ID_KREATOR_SPECYFIKACJI};
-    for (UINT id : ids) EXPECT_EQ(Update(id).enabled, 0) << id;
-}
-
 TEST_F(ProceedingWindowTest, SaveAsPasswordPropertiesArchiveAndPageSetUpReachTheViewForTheirKinds)
 {
     const struct {
@@ -178,12 +170,17 @@ TEST_F(ProceedingWindowTest, MultipartLayoutAndSpecificationRulesComeFromTheView
     Command(ID_UKLAD_WIELOZADANIOWY);
     EXPECT_EQ(view->regenerations, 1);
 
-    // The text-format bar is shown exactly while the shown document is the specification.
+    // The text-format bar is shown, and the wizard offered, exactly while the shown document
+    // is the editable specification.
     view->currentDocument = 4;
-    Update(ID_KREATOR_SPECYFIKACJI);
+    EXPECT_EQ(Update(ID_KREATOR_SPECYFIKACJI).enabled, 1);
+    EXPECT_EQ(frame->formatBar.back(), 1);
+    Command(ID_KREATOR_SPECYFIKACJI);
     view->currentDocument = 0;
-    Update(ID_KREATOR_SPECYFIKACJI);
-    EXPECT_EQ(frame->formatBar, (std::vector<int>{1, 0}));
+    EXPECT_EQ(Update(ID_KREATOR_SPECYFIKACJI).enabled, 0);
+    EXPECT_EQ(frame->formatBar.back(), 0);
+    Command(ID_KREATOR_SPECYFIKACJI);
+    EXPECT_EQ(view->specificationWizardRuns, 1);
 }
 
 TEST_F(ProceedingWindowTest, ClearingTemplatesCopiesOnlyForTheNewestVersionAfterYes)

@@ -78,6 +78,7 @@ public:
     void AddFileToProject() override { ++filesAdded; }
     HTREEITEM GetCalculatorItem(int type) const override;
     void ShowCriteriaCalculator(int type) override { calculators.push_back(type); }
+    void RunSpecificationWizard() override { ++specificationWizardRuns; }
 
     CString GetProceedingTitle() const override { return "Przetarg"; }
     int OpenProceeding(int, int, const CString&, const CString&) override { return 1; }
@@ -103,6 +104,7 @@ public:
     HTREEITEM calculatorItems[3] = {nullptr, nullptr, nullptr};
     std::vector<int> wrapModes;
     std::vector<int> calculators;
+    int specificationWizardRuns = 0;
     std::vector<CString> saves;        // "asNew,quiet,onlyIfModified"
     std::vector<CString> shown;        // "document/part"
     std::vector<CString> commands;     // the view operations the frame relayed, by name
