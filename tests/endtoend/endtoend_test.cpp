@@ -513,4 +513,19 @@ TEST_F(EndToEnd, BackupProgramPacksTheCurrentProceedingsAndRestoresThem)
     EXPECT_EQ(FileBytes(proceeding / "dane.baz"), bytes);
 }
 
+// The registers program as the main window starts it: the contractor register over the
+// installation's registers database, ended with its window.
+TEST_F(EndToEnd, RegistersProgramShowsTheContractorRegister)
+{
+    StartTool(L"Rejestry.exe", L"4");
+    HWND registers = WaitForWindowOf(m_process.dwProcessId, 30000, [](HWND window) {
+        return IsDialog(window) && TitleOf(window) == L"Rejestr wykonawc\u00f3w";
+    });
+    ASSERT_NE(registers, nullptr) << "no register window; other windows:\n" << Questions();
+    PostMessageW(registers, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    EXPECT_TRUE(WaitUntil(5000, [registers] { return !IsWindow(registers); })) << "the register stayed open";
+    EXPECT_EQ(FinishTool(), 0u) << Questions();
+    EXPECT_TRUE(m_questions.empty()) << Questions();
+}
+
 } // namespace
