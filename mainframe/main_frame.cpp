@@ -582,10 +582,11 @@ void CMainFrame::NewProject()
     CNewProceedingWizard wizard(this);
     if (wizard.DoModal() != IDC_WIZARD_FINISH)
         return;
-    // The start menu's other operations are offered once their windows exist.
     const int operation = wizard.m_page1.m_nOperation;
-    if (operation != kOperationOldForms && operation != kOperationNewProceeding)
+    if (operation != kOperationOldForms && operation != kOperationNewProceeding) {
+        RunWizardTool(operation, wizard);
         return;
+    }
     CMultiDocTemplate *proceedings = App().ProceedingTemplate;
     if (!proceedings)
         return;
@@ -605,6 +606,34 @@ void CMainFrame::NewProject()
         return;
     }
     App().AddToRecentFileList(view->m_project.GetProjectFilePath());
+}
+
+// The start menu's tools go the way of the main menu's commands for them; opening a
+// proceeding (operations 2 and 3) the wizard has already asked for itself.
+void CMainFrame::RunWizardTool(int operation, const CNewProceedingWizard &wizard)
+{
+    static const UINT contracts[] = {ID_UMOWY_NOWE, ID_UMOWY_OTWORZ, ID_UMOWY_2006};
+    static const UINT remedies[] = {ID_SRODKI_NOWE, ID_SRODKI_OTWORZ};
+    const int contractChoice = wizard.m_page7.m_nChoice;
+    const int remedyChoice = wizard.m_page6.m_nChoice;
+    switch (operation) {
+    case kOperationFormsLibrary:
+        OnDokumentyZp();
+        break;
+    case kOperationContracts:
+        if (contractChoice >= 0 && contractChoice < 3)
+            SendMessage(WM_COMMAND, contracts[contractChoice]);
+        break;
+    case kOperationRegisters:
+        OnRejestry();
+        break;
+    case kOperationLegalRemedies:
+        if (remedyChoice >= 0 && remedyChoice < 2)
+            SendMessage(WM_COMMAND, remedies[remedyChoice]);
+        break;
+    default:
+        break;
+    }
 }
 
 // ---- Window list --------------------------------------------------------------------------------

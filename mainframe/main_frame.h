@@ -11,6 +11,7 @@
 
 class CListCtrl;
 class CMorvelankView;
+class CNewProceedingWizard;
 
 // How a view of the document sets opens one: the set file's path, empty for a new set.
 using OpenSetFunction = int (CMorvelankView::*)(const CString &path);
@@ -101,6 +102,7 @@ protected:
     void OnTerminarz();
     void OnCpv();
     void OnZestawienie();
+    void RunWizardTool(int operation, const CNewProceedingWizard &wizard);
     void OnUstawienia();
     void OnDaneZamawiajacego();
     void OnListaOkien();

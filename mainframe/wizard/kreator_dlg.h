@@ -38,7 +38,9 @@ public:
     // Bit n set: operation n is offered on the first page. The start menu offers only what the
     // program can carry out.
     UINT m_nEnabledOperations = (1u << kOperationOldForms) | (1u << kOperationNewProceeding) |
-                                (1u << kOperationOpen) | (1u << kOperationArchive);
+                                (1u << kOperationOpen) | (1u << kOperationArchive) |
+                                (1u << kOperationFormsLibrary) | (1u << kOperationContracts) |
+                                (1u << kOperationRegisters) | (1u << kOperationLegalRemedies);
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
