@@ -5,6 +5,7 @@
 #include "app/file_utils.h"
 #include "app/morvelank_app.h"
 #include "app/number_format.h"
+#include "controls/dialog_toolbar.h"
 #include "framework/core/exceptions.h"
 #include "framework/db/com_error.h"
 #include "framework/ui/frameids.h"
@@ -73,28 +74,7 @@ BOOL CZestawieniePrzetargow::OnInitDialog()
 
 bool CZestawieniePrzetargow::CreateToolBar()
 {
-    if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_TOOLTIPS,
-                               CRect(0, 0, 0, 0), AFX_IDW_TOOLBAR) ||
-        !m_wndToolBar.LoadToolBar(IDR_SUMMARY_PROCEEDINGS_TOOLBAR))
-        return false;
-
-    // The bar goes on top: everything else moves down by its height and the dialog grows.
-    const int height = m_wndToolBar.CalcFixedLayout(TRUE, TRUE).cy;
-    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        if (child == m_wndToolBar.m_hWnd)
-            continue;
-        RECT rect;
-        ::GetWindowRect(child, &rect);
-        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT *>(&rect), 2);
-        ::SetWindowPos(child, nullptr, rect.left, rect.top + height, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    CRect window;
-    GetWindowRect(&window);
-    SetWindowPos(nullptr, 0, 0, window.Width(), window.Height() + height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    CRect client;
-    GetClientRect(&client);
-    m_wndToolBar.MoveWindow(0, 0, client.Width(), height);
-    return true;
+    return CreateToolBarOnTop(*this, m_wndToolBar, IDR_SUMMARY_PROCEEDINGS_TOOLBAR);
 }
 
 void CZestawieniePrzetargow::LoadList()

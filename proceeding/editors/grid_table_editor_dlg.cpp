@@ -4,6 +4,7 @@
 
 #include "app/file_utils.h"
 #include "app/morvelank_app.h"
+#include "controls/dialog_toolbar.h"
 #include "framework/core/codepage.h"
 #include "framework/ui/msgbox.h"
 #include "framework/ui/msgmap.h"
@@ -108,28 +109,7 @@ BOOL CGridTableEditorDlg::OnInitDialog()
 
 bool CGridTableEditorDlg::CreateToolBar()
 {
-    if (!m_toolBar.CreateEx(this, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_TOOLTIPS | CBRS_FLYBY,
-                            CRect(0, 0, 0, 0), AFX_IDW_TOOLBAR) ||
-        !m_toolBar.LoadToolBar(IDR_GRID_TABLE_TOOLBAR))
-        return false;
-
-    // The bar goes on top: everything else moves down by its height and the dialog grows.
-    const int height = m_toolBar.CalcFixedLayout(TRUE, TRUE).cy;
-    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        if (child == m_toolBar.m_hWnd)
-            continue;
-        RECT rect;
-        ::GetWindowRect(child, &rect);
-        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT *>(&rect), 2);
-        ::SetWindowPos(child, nullptr, rect.left, rect.top + height, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    CRect window;
-    GetWindowRect(&window);
-    SetWindowPos(nullptr, 0, 0, window.Width(), window.Height() + height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    CRect client;
-    GetClientRect(&client);
-    m_toolBar.MoveWindow(0, 0, client.Width(), height);
-    return true;
+    return CreateToolBarOnTop(*this, m_toolBar, IDR_GRID_TABLE_TOOLBAR, CBRS_FLYBY);
 }
 
 void CGridTableEditorDlg::EnableButtons()
