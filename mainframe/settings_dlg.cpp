@@ -47,7 +47,7 @@ BOOL CUstawieniaDlg::OnInitDialog()
     spin.SetRange32(kShortestAutosave, kLongestAutosave);
     spin.Detach();
 
-    m_euroRate = FormatScaledNumber(app.EuroRate / 10000.0, ".4");
+    m_euroRate = FormatScaledNumber(app.EuroRate, ".4");
     m_currentFolder = app.WorkingPath;
     m_archiveFolder = app.ArchivePath;
     m_scheduleFolder = app.SchedulePath;

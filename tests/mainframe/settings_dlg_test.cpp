@@ -65,6 +65,25 @@ TEST_F(SettingsDialogTest, OkStoresTrimmedFoldersRateAndClampedPeriod)
     EXPECT_EQ(app.AutoSaveInterval, 60);
 }
 
+TEST_F(SettingsDialogTest, RateIsShownAsItIsAndOkWithoutChangesKeepsIt)
+{
+    app.WorkingPath = fields[0];
+    app.ArchivePath = fields[1];
+    app.SchedulePath = fields[2];
+    app.BackupPath = fields[3];
+    app.ExportPath = fields[4];
+    CString shown;
+    hook.onDialog = [&shown](CDialog &settings) {
+        settings.GetDlgItemText(IDC_EURO_RATE, shown);
+        settings.OnOK();
+    };
+    CUstawieniaDlg settings;
+    EXPECT_EQ(settings.DoModal(), IDOK);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_STREQ("4.1749", shown);
+    EXPECT_EQ(app.EuroRate, 41749);
+}
+
 TEST_F(SettingsDialogTest, MissingFolderIsCreatedOnlyAfterYes)
 {
     const struct {
