@@ -76,6 +76,7 @@ BEGIN_MESSAGE_MAP(CGridTableEditorDlg, CDialog)
     ON_COMMAND(ID_GRID_TABLE_DELETE_ROW, OnDeleteRow)
     ON_COMMAND(ID_GRID_TABLE_CONTRACTORS, OnInsertContractor)
     ON_COMMAND(ID_GRID_TABLE_EXPORT, OnExportExcel)
+    ON_COMMAND(ID_GRID_TABLE_PRINT, OnPrint)
     ON_COMMAND(ID_GRID_TABLE_ADD_COLUMN, OnAddColumn)
     ON_COMMAND(ID_GRID_TABLE_DELETE_COLUMN, OnDeleteLastColumn)
     ON_COMMAND(ID_GRID_TABLE_SAVE, OnOK)
@@ -115,11 +116,15 @@ bool CGridTableEditorDlg::CreateToolBar()
 void CGridTableEditorDlg::EnableButtons()
 {
     CToolBarCtrl &buttons = m_toolBar.GetToolBarCtrl();
-    // The grid cannot print yet.
-    buttons.EnableButton(ID_GRID_TABLE_PRINT, FALSE);
+    buttons.EnableButton(ID_GRID_TABLE_PRINT, TRUE);
     buttons.EnableButton(ID_GRID_TABLE_CONTRACTORS, m_nMode == 1);
     buttons.EnableButton(ID_GRID_TABLE_ADD_COLUMN, m_nMode == 2);
     buttons.EnableButton(ID_GRID_TABLE_DELETE_COLUMN, m_nMode == 2);
+}
+
+void CGridTableEditorDlg::OnPrint()
+{
+    m_grid.Print();
 }
 
 void CGridTableEditorDlg::LoadTable()

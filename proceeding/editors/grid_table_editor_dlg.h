@@ -45,6 +45,7 @@ protected:
     void OnDeleteRow();
     void OnInsertContractor();
     void OnExportExcel();
+    void OnPrint();
     void OnAddColumn();
     void OnDeleteLastColumn();
     BOOL OnToolTipText(UINT id, NMHDR *pNMHDR, LRESULT *pResult);

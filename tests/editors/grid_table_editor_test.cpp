@@ -223,7 +223,7 @@ TEST_F(GridTableEditorTest, TableIsShownUnderTheToolbarAndEachModeHasItsButtons)
             EXPECT_EQ(c.columnButtons, buttons.IsButtonEnabled(ID_GRID_TABLE_ADD_COLUMN) != 0);
             EXPECT_EQ(c.columnButtons, buttons.IsButtonEnabled(ID_GRID_TABLE_DELETE_COLUMN) != 0);
             EXPECT_EQ(c.mode == 1, buttons.IsButtonEnabled(ID_GRID_TABLE_CONTRACTORS) != 0);
-            EXPECT_FALSE(buttons.IsButtonEnabled(ID_GRID_TABLE_PRINT));
+            EXPECT_TRUE(buttons.IsButtonEnabled(ID_GRID_TABLE_PRINT));
         });
     }
 }
