@@ -8,6 +8,7 @@
 #include "framework/ui/commondlg.h"
 #include "framework/ui/printinfo.h"
 #include "framework/ui/testhook.h"
+#include "tests/support/pdf_output.h"
 
 #include <cstdlib>
 #include <set>
@@ -15,6 +16,8 @@
 #include <vector>
 
 namespace {
+
+using namespace pdf_output;
 
 const int kPaperWidth = 1000;
 const int kPaperHeight = 1414;
@@ -225,42 +228,6 @@ TEST(GridPrint, TheCommandStartsNoDocumentWhenCancelledAndReportsAPrinterThatRef
         EXPECT_EQ(0, g.grid.GetPrintPageCount());
     }
 }
-
-namespace {
-
-std::set<std::wstring> PdfFiles(const std::wstring& folder) {
-    std::set<std::wstring> names;
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((folder + L"\\*.pdf").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do names.insert(found.cFileName);
-    while (FindNextFileW(search, &found));
-    FindClose(search);
-    return names;
-}
-
-std::string ReadBytes(const std::wstring& path) {
-    std::string bytes;
-    FILE* file = _wfopen(path.c_str(), L"rb");
-    if (!file) return bytes;
-    char buffer[65536];
-    for (size_t n; (n = fread(buffer, 1, sizeof buffer, file)) > 0;) bytes.append(buffer, n);
-    fclose(file);
-    return bytes;
-}
-
-int PdfPageCount(const std::string& pdf) {
-    int pages = 0;
-    for (size_t at = pdf.find("/Type"); at != std::string::npos; at = pdf.find("/Type", at + 1)) {
-        size_t name = pdf.find_first_not_of(" \r\n", at + 5);
-        if (name != std::string::npos && pdf.compare(name, 5, "/Page") == 0 &&
-            (name + 5 >= pdf.size() || pdf[name + 5] != 's'))
-            ++pages;
-    }
-    return pages;
-}
-
-}  // namespace
 
 TEST(GridPrint, PrintsEveryPageOnTheChosenPrinter) {
     const char* out = getenv("MORVELANK_PRINT_OUTPUT_DIR");

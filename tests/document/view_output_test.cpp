@@ -20,8 +20,11 @@
 #include "framework/ui/printinfo.h"
 #include "framework/ui/testhook.h"
 #include "res/proceeding_ids.h"
+#include "tests/support/pdf_output.h"
 
 namespace {
+
+using namespace pdf_output;
 
 // "Zażółć gęślą jaźń" in RTF escapes of code page 1250.
 const char kPolishRtf[] = "Za\\'bf\\'f3\\'b3\\'e6 g\\'ea\\'9cl\\'b9 ja\\'9f\\'f1";
@@ -56,33 +59,6 @@ public:
     int begun = 0;
     int pages = 0;
 };
-
-std::set<std::wstring> PdfFiles(const std::wstring &folder)
-{
-    std::set<std::wstring> names;
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((folder + L"\\*.pdf").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do
-        names.insert(found.cFileName);
-    while (FindNextFileW(search, &found));
-    FindClose(search);
-    return names;
-}
-
-std::string ReadBytes(const std::wstring &path)
-{
-    std::string bytes;
-    FILE *file = _wfopen(path.c_str(), L"rb");
-    if (!file)
-        return bytes;
-    char buffer[65536];
-    for (size_t n; (n = fread(buffer, 1, sizeof buffer, file)) > 0;)
-        bytes.append(buffer, n);
-    fclose(file);
-    return bytes;
-}
 
 // A proceeding window's frame holding the view; documents 0 and 1 are generated from long
 // templates, document 2 is editable.

@@ -12,8 +12,11 @@
 #include "framework/core/codepage.h"
 #include "framework/ui/commondlg.h"
 #include "framework/ui/testhook.h"
+#include "tests/support/pdf_output.h"
 
 namespace {
+
+using namespace pdf_output;
 
 struct Answers {
     int dialogs = 0;
@@ -48,39 +51,6 @@ PriceCalculationPrint EightOffers() {
     for (int i = 1; i <= 8; ++i)
         print.rows.push_back({IntToStr(i), "Wykonawca " + IntToStr(i), "100.00", "100.00", "80.00", ""});
     return print;
-}
-
-std::set<std::wstring> PdfFiles(const std::wstring& folder) {
-    std::set<std::wstring> names;
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((folder + L"\\*.pdf").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do names.insert(found.cFileName);
-    while (FindNextFileW(search, &found));
-    FindClose(search);
-    return names;
-}
-
-std::string ReadBytes(const std::wstring& path) {
-    std::string bytes;
-    FILE* file = _wfopen(path.c_str(), L"rb");
-    if (!file) return bytes;
-    char buffer[65536];
-    for (size_t n; (n = fread(buffer, 1, sizeof buffer, file)) > 0;) bytes.append(buffer, n);
-    fclose(file);
-    return bytes;
-}
-
-// The page objects of a PDF ("/Type /Page", not "/Pages").
-int PdfPageCount(const std::string& pdf) {
-    int pages = 0;
-    for (size_t at = pdf.find("/Type"); at != std::string::npos; at = pdf.find("/Type", at + 1)) {
-        size_t name = pdf.find_first_not_of(" \r\n", at + 5);
-        if (name != std::string::npos && pdf.compare(name, 5, "/Page") == 0 &&
-            (name + 5 >= pdf.size() || pdf[name + 5] != 's'))
-            ++pages;
-    }
-    return pages;
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "framework/ui/printinfo.h"
 #include "framework/ui/testhook.h"
 #include "framework/ui/view.h"
+#include "tests/support/pdf_output.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -18,6 +19,8 @@
 #include <string>
 
 namespace {
+
+using namespace pdf_output;
 
 class PrintingView : public CView {
 public:
@@ -48,38 +51,6 @@ private:
     HWND m_control;
     CRichEditPages m_pages;
 };
-
-std::set<std::wstring> PdfFiles(const std::wstring& folder) {
-    std::set<std::wstring> names;
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((folder + L"\\*.pdf").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do names.insert(found.cFileName);
-    while (FindNextFileW(search, &found));
-    FindClose(search);
-    return names;
-}
-
-std::string ReadBytes(const std::wstring& path) {
-    std::string bytes;
-    FILE* file = _wfopen(path.c_str(), L"rb");
-    if (!file) return bytes;
-    char buffer[65536];
-    size_t count;
-    while ((count = fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, count);
-    fclose(file);
-    return bytes;
-}
-
-// Pages of a PDF as its page objects count them ("/Type/Page" or "/Type /Page", not "/Pages").
-int PdfPageCount(const std::string& pdf) {
-    int count = 0;
-    for (size_t at = pdf.find("/Type"); at != std::string::npos; at = pdf.find("/Type", at + 1)) {
-        size_t name = pdf.find_first_not_of(' ', at + 5);
-        if (pdf.compare(name, 5, "/Page") == 0 && pdf.compare(name, 6, "/Pages") != 0) ++count;
-    }
-    return count;
-}
 
 class PrintingTest : public ::testing::Test {
 protected:
