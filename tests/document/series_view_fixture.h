@@ -21,6 +21,7 @@
 #include "framework/ui/testhook.h"
 #include "tests/document/data_file_fixture.h"
 #include "tests/support/test_folder.h"
+#include "tests/document/proceeding_view_window.h"
 
 const int kLetterDocument = 0;
 const int kDescriptionDocument = 1;
@@ -49,16 +50,8 @@ protected:
         scope = std::make_unique<CTestHookScope>(hook);
         ASSERT_TRUE(parent.CreateEx(0, nullptr, "postepowanie", WS_POPUP | WS_VISIBLE, 0, 0, 900, 300, nullptr, nullptr));
 
-        CCreateContext context;
-        context.m_pCurrentDoc = new CMorvelankDoc; // deletes itself with its view
-        tree = new CTreeView;
-        ASSERT_TRUE(tree->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS, RECT{0, 0, 250, 300}, &parent,
-                                 AFX_IDW_PANE_FIRST + 1, &context));
-        view = new CMorvelankView;
-        ASSERT_TRUE(view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{250, 0, 900, 300}, &parent,
-                                 AFX_IDW_PANE_FIRST, &context));
-        view->OnInitialUpdate();
-        view->SetTree(tree);
+        view = MakeProceedingView(parent, tree, 300);
+        ASSERT_NE(view, nullptr);
         ASSERT_EQ(1, view->CreateProceeding(1, "Przetarg", -1, 0, 0, DefaultValues()));
         ASSERT_EQ(kLetterDocument, view->GetCurrentDocument());
         view->m_bModified = 0;

@@ -20,6 +20,7 @@
 #include "document/view_tool_prompts.h"
 #include "fixture_path.h"
 #include "framework/ui/testhook.h"
+#include "tests/document/proceeding_view_window.h"
 
 class ScriptedToolPrompts : public ViewToolPrompts {
 public:
@@ -76,16 +77,8 @@ protected:
         ViewToolPrompts::Install(&prompts);
         ASSERT_TRUE(parent.CreateEx(0, nullptr, "postepowanie", WS_POPUP | WS_VISIBLE, 0, 0, 900, 300, nullptr, nullptr));
 
-        CCreateContext context;
-        context.m_pCurrentDoc = new CMorvelankDoc; // deletes itself with its view
-        tree = new CTreeView;
-        ASSERT_TRUE(tree->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS, RECT{0, 0, 250, 300}, &parent,
-                                 AFX_IDW_PANE_FIRST + 1, &context));
-        view = new CMorvelankView;
-        ASSERT_TRUE(view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{250, 0, 900, 300}, &parent,
-                                 AFX_IDW_PANE_FIRST, &context));
-        view->OnInitialUpdate();
-        view->SetTree(tree);
+        view = MakeProceedingView(parent, tree, 300);
+        ASSERT_NE(view, nullptr);
         ASSERT_EQ(1, view->CreateProceeding(1, "Przetarg", -1, 0, 0, DefaultValues()));
         ASSERT_EQ(0, view->GetCurrentDocument());
         block = view->m_tables->m_occurrences.Block(0);
@@ -100,29 +93,7 @@ protected:
         scope.reset();
     }
 
-    void InstallKind()
-    {
-        const CString config = LawVersions::GetConfigFilePath(app.MainPath, kVersion, kCode);
-        ASSERT_TRUE(CreateDirectoryPath(GetParentFolder(config)));
-        ASSERT_TRUE(WriteTextFile(config, "tab.rtf;Specyfikacja\r\nopis.rtf;Opis przedmiotu\r\n"));
-        const CString templates = LawVersions::GetTemplateFolder(app.MainPath, app.UserTemplatesPath, kVersion) + "\\63";
-        ASSERT_TRUE(CreateDirectoryPath(templates));
-        ASSERT_TRUE(CopyFileA(FixturePath("engine/tab_stops.rtf"), templates + "\\tab.rtf", FALSE));
-        ASSERT_TRUE(WriteTextFile(templates + "\\opis.rtf", "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0 "
-                                                            "Tu wpisz opis\\par}"));
-        auto tables = FreshTables();
-        for (int variable : {1005, 1006, 1007}) {
-            tables->m_variables[variable].type = 0;
-            tables->m_variables[variable].value = "wartość";
-        }
-        DataFileHeader header;
-        header.version = kVersion;
-        header.procedureCode = kCode;
-        const CString data = LawVersions::GetDataFilePath(app.MainPath, kCode);
-        ASSERT_TRUE(CreateDirectoryPath(GetParentFolder(data)));
-        ProceedingDataFile file;
-        ASSERT_EQ(1, file.Write(data, "", *tables, header));
-    }
+    void InstallKind() { InstallTabStopsKind(app.MainPath, app.UserTemplatesPath, kVersion, kCode); }
 
     void PutCaret(int position) { view->GetRichEditCtrl().SetSel(position, position); }
 

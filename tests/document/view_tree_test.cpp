@@ -22,6 +22,7 @@
 #include "framework/core/codepage.h"
 #include "framework/ui/commondlg.h"
 #include "framework/ui/testhook.h"
+#include "tests/document/proceeding_view_window.h"
 
 namespace {
 
@@ -122,16 +123,8 @@ protected:
     // A tree pane and a view pane; the view fills the tree as a proceeding window's does.
     CMorvelankView *MakeView()
     {
-        CCreateContext context;
-        context.m_pCurrentDoc = new CMorvelankDoc; // deletes itself with its view
-        tree = new CTreeView;
-        EXPECT_TRUE(tree->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES,
-                                 RECT{0, 0, 250, 600}, &parent, AFX_IDW_PANE_FIRST + 1, &context));
-        auto *view = new CMorvelankView;
-        EXPECT_TRUE(view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{250, 0, 900, 600}, &parent,
-                                 AFX_IDW_PANE_FIRST, &context));
-        view->OnInitialUpdate();
-        view->SetTree(tree);
+        CMorvelankView *view = MakeProceedingView(parent, tree, 600, TVS_HASBUTTONS | TVS_HASLINES);
+        EXPECT_NE(view, nullptr);
         return view;
     }
 
