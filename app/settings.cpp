@@ -52,16 +52,18 @@ CString DefaultExportPath(const CString &mainPath)
     return mainPath + "\\temp";
 }
 
-// The sibling program Quv: under the Program Files folder, else on drive C: or D:.
-CString FindQuv()
+// The sibling program Quv: under the Program Files folder, else on drive C: or D:, else
+// beside the program, where the installation folder carries it.
+CString FindQuv(const CString &mainPath)
 {
-    CString candidates[3];
+    CString candidates[4];
     char programFiles[128] = "";
     const DWORD length = GetEnvironmentVariableA("PROGRAMFILES", programFiles, sizeof programFiles);
     if (length > 0 && length < sizeof programFiles)
         candidates[0] = CString(programFiles) + "\\DRAVO\\Quv\\Quv.exe";
     candidates[1] = "c:\\Program Files\\DRAVO\\Quv\\Quv.exe";
     candidates[2] = "d:\\Program Files\\DRAVO\\Quv\\Quv.exe";
+    candidates[3] = mainPath + "\\Quv.exe";
     for (const CString &candidate : candidates)
         if (!candidate.IsEmpty() && FileExists(candidate))
             return candidate;
@@ -160,7 +162,7 @@ void CMorvelankApp::WczytajUstawieniaProgramu()
     SchedulePath = TrimTrailingBlanks(SchedulePath);
 
     UserTemplatesPath = MainPath + "\\szablony_moje";
-    QuvPath = FindQuv();
+    QuvPath = FindQuv(MainPath);
 
     for (int i = 0; i < 9; ++i) {
         CString valueName;

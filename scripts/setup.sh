@@ -9,6 +9,7 @@ packages=(
   wine wine64 xvfb xauth
   googletest fonts-liberation sqlite3 locales
   cups printer-driver-cups-pdf poppler-utils
+  libz-mingw-w64-dev
 )
 command -v npm >/dev/null || packages+=(npm)
 

@@ -1,0 +1,229 @@
+// The sibling programs as the main window starts them, each from its own copy of the
+// installation: the spreadsheet exporter after the summary's export, the legal help with a
+// topic number, and the help pages the main window's commands show.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <tlhelp32.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "res/mainframe_ids.h"
+#include "res/summary_proceedings_ids.h"
+#include "tests/support/program_windows.h"
+
+namespace fs = std::filesystem;
+using namespace program_windows;
+
+namespace {
+
+const wchar_t kSettingsKey[] = L"Software\\Dravo\\Morvelank4";
+const wchar_t kMainTitle[] = L"Morvelank, wrzesie\u0144 2025";
+
+std::string FileBytes(const fs::path &file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A running process of the given program name, 0 when there is none.
+DWORD FindProcess(const wchar_t *exeName)
+{
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    DWORD found = 0;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more && !found; more = Process32NextW(snapshot, &entry))
+        if (_wcsicmp(entry.szExeFile, exeName) == 0)
+            found = entry.th32ProcessID;
+    CloseHandle(snapshot);
+    return found;
+}
+
+std::wstring StaticText(HWND dialog)
+{
+    std::wstring text;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (ClassOf(child) == L"Static")
+            text += TitleOf(child);
+    return text;
+}
+
+class SiblingPrograms : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const fs::path source = InstallationFolder();
+        ASSERT_TRUE(fs::exists(source / "morvelank.exe")) << source;
+        m_root = fs::temp_directory_path() / "morvelank-siblings";
+        fs::remove_all(m_root);
+        m_program = m_root / "Morvelank";
+        fs::create_directories(m_root);
+        fs::copy(source, m_program, fs::copy_options::recursive);
+        m_export = m_root / "eksport";
+        fs::create_directories(m_export);
+        fs::create_directories(m_root / "prace");
+        RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+        Write(L"WorkingPath", (m_root / "prace").wstring());
+        Write(L"ArchivePath", (m_root / "archiwum").wstring());
+        Write(L"SchedulePath", (m_root / "terminarz").wstring());
+        Write(L"BackupPath", (m_root / "backup").wstring());
+        Write(L"ExportPath", m_export.wstring());
+        Write(L"greetings", L"0");
+    }
+
+    void TearDown() override
+    {
+        for (PROCESS_INFORMATION &process : m_processes) {
+            if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT)
+                TerminateProcess(process.hProcess, 2);
+            WaitForSingleObject(process.hProcess, 5000);
+            CloseHandle(process.hThread);
+            CloseHandle(process.hProcess);
+        }
+        RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+        std::error_code ignored;
+        fs::remove_all(m_root, ignored);
+    }
+
+    static void Write(const wchar_t *name, const std::wstring &value)
+    {
+        RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, name, REG_SZ, value.c_str(),
+                        static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    }
+
+    PROCESS_INFORMATION Start(const wchar_t *exe, const std::wstring &arguments)
+    {
+        std::wstring commandLine = L"\"" + (m_program / exe).wstring() + L"\"" + arguments;
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        EXPECT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   m_program.wstring().c_str(), &startup, &process));
+        m_processes.push_back(process);
+        return process;
+    }
+
+    // The main window once the start-up page and the wizard are put aside.
+    HWND StartProgram()
+    {
+        m_main = Start(L"morvelank.exe", L"");
+        HWND frame = nullptr;
+        WaitUntil(60000, [&] {
+            frame = FindWindowOf(m_main.dwProcessId,
+                                 [](HWND w) { return TitleOf(w).rfind(kMainTitle, 0) == 0; });
+            if (HWND dialog = FindWindowOf(m_main.dwProcessId, IsDialog))
+                PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+            return frame && !FindWindowOf(m_main.dwProcessId, IsDialog);
+        });
+        return frame;
+    }
+
+    // Until the process ends, its message boxes are answered with OK and their texts kept.
+    DWORD AnswerUntilEnd(DWORD processId, HANDLE process)
+    {
+        WaitUntil(30000, [&] {
+            if (WaitForSingleObject(process, 0) == WAIT_OBJECT_0)
+                return true;
+            if (HWND box = FindWindowOf(processId, IsDialog)) {
+                m_messages.push_back(TitleOf(box) + L": " + StaticText(box));
+                PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                WaitUntil(3000, [box] { return !IsWindow(box); });
+            }
+            return false;
+        });
+        DWORD exitCode = 99;
+        if (WaitForSingleObject(process, 0) == WAIT_OBJECT_0)
+            GetExitCodeProcess(process, &exitCode);
+        return exitCode;
+    }
+
+    std::wstring Messages() const
+    {
+        std::wstring all;
+        for (const std::wstring &m : m_messages)
+            all += m + L"\n";
+        return all;
+    }
+
+    fs::path m_root, m_program, m_export;
+    PROCESS_INFORMATION m_main{};
+    std::vector<PROCESS_INFORMATION> m_processes;
+    std::vector<std::wstring> m_messages;
+};
+
+TEST_F(SiblingPrograms, SummaryExportMakesAWorkbookThroughTheSpreadsheetExporter)
+{
+    HWND frame = StartProgram();
+    ASSERT_NE(frame, nullptr) << "no main window";
+    PostMessageW(frame, WM_COMMAND, MAKEWPARAM(ID_ZESTAWIENIE, 0), 0);
+    HWND summary = WaitForWindowOf(m_main.dwProcessId, 15000, [](HWND w) {
+        return IsDialog(w) && TitleOf(w) == L"Zestawienie prowadzonych post\u0119powa\u0144 przetargowych";
+    });
+    ASSERT_NE(summary, nullptr) << "no summary of proceedings";
+    PostMessageW(summary, WM_COMMAND, MAKEWPARAM(ID_SUMMARY_PROCEEDINGS_EXPORT, 0), 0);
+
+    DWORD exporter = 0;
+    ASSERT_TRUE(WaitUntil(15000, [&] { return (exporter = FindProcess(L"Quendral.exe")) != 0; }))
+        << "the exporter did not start";
+    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, exporter);
+    ASSERT_NE(process, nullptr);
+    EXPECT_EQ(AnswerUntilEnd(exporter, process), 0u) << Messages();
+    CloseHandle(process);
+    EXPECT_EQ(FileBytes(m_export / "export.xlsx").substr(0, 2), "PK");
+    for (const std::wstring &message : m_messages)
+        EXPECT_EQ(message.find(L"uszkodzony"), std::wstring::npos) << message;
+    PostMessageW(summary, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+}
+
+TEST_F(SiblingPrograms, LegalHelpShowsTheTopicAndEndsWithItsWindow)
+{
+    // The command line the specification's legal-help command builds.
+    PROCESS_INFORMATION quv = Start(L"Quv.exe", L" 12");
+    HWND help = WaitForWindowOf(quv.dwProcessId, 20000, [](HWND w) {
+        return TitleOf(w) == L"XII. Opis sposobu przygotowania oferty";
+    });
+    ASSERT_NE(help, nullptr) << "no help window with topic 12";
+    PostMessageW(help, WM_CLOSE, 0, 0);
+    EXPECT_EQ(AnswerUntilEnd(quv.dwProcessId, quv.hProcess), 0u) << Messages();
+    EXPECT_TRUE(m_messages.empty()) << Messages();
+}
+
+TEST_F(SiblingPrograms, LegalHelpRefusesATopicThatIsNoNumber)
+{
+    PROCESS_INFORMATION quv = Start(L"Quv.exe", L" dwunasty");
+    EXPECT_EQ(AnswerUntilEnd(quv.dwProcessId, quv.hProcess), 1u);
+    ASSERT_EQ(m_messages.size(), 1u) << Messages();
+    EXPECT_NE(m_messages[0].find(L"Nieprawid\u0142owy numer tematu pomocy prawnej"), std::wstring::npos)
+        << Messages();
+}
+
+TEST_F(SiblingPrograms, MainWindowHelpCommandsShowTheirPages)
+{
+    HWND frame = StartProgram();
+    ASSERT_NE(frame, nullptr) << "no main window";
+    const struct {
+        UINT command;
+        const wchar_t *title;
+    } cases[] = {
+        {ID_POMOC_PRAWNA, L"Pomoc prawna"},
+        {ID_ORZECZENIA_KIO, L"Orzeczenia KIO"},
+    };
+    for (const auto &c : cases) {
+        PostMessageW(frame, WM_COMMAND, MAKEWPARAM(c.command, 0), 0);
+        const std::wstring title = c.title;
+        HWND help = WaitForWindowOf(m_main.dwProcessId, 15000, [&](HWND w) { return TitleOf(w) == title; });
+        HWND box = FindWindowOf(m_main.dwProcessId, IsDialog);
+        EXPECT_NE(help, nullptr) << c.command << (box ? L" shows: " + StaticText(box) : std::wstring());
+        if (help)
+            PostMessageW(help, WM_CLOSE, 0, 0);
+        if (box)
+            PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        WaitUntil(5000, [help] { return !help || !IsWindow(help); });
+    }
+}
+
+} // namespace
