@@ -4,11 +4,13 @@
 
 #include "app/database_upgrade.h"
 #include "app/file_utils.h"
+#include "app/system_utils.h"
 #include "framework/core/exceptions.h"
 #include "framework/ui/frameids.h"
 #include "document/morvelank_doc.h"
 #include "document/morvelank_view.h"
 #include "framework/ui/msgbox.h"
+#include "mainframe/library/library_config.h"
 #include "mainframe/library/library_frames.h"
 #include "mainframe/library/zp_umowy_view.h"
 #include "mainframe/my_preview_view.h"
@@ -631,9 +633,26 @@ void CMainFrame::RunWizardTool(int operation, const CNewProceedingWizard &wizard
         if (remedyChoice >= 0 && remedyChoice < 2)
             SendMessage(WM_COMMAND, remedies[remedyChoice]);
         break;
+    case kOperationAnnualReport:
+        if (wizard.m_page5.m_nChoice == 0)
+            OpenAnnualReportForm();
+        break;
     default:
         break;
     }
+}
+
+// The form of the annual report on awarded contracts, in the word processor when one is known.
+void CMainFrame::OpenAnnualReportForm()
+{
+    const CString path = App().MainPath + "\\zp\\ZP-SR_2014.dot";
+    const LibraryOpening opening = ChooseLibraryOpening(path, App().WordPath, FileExists(path));
+    if (opening.kind == LibraryOpening::Missing)
+        AfxShowMessageBox(m_hWnd, "Nie znaleziono formularza sprawozdania rocznego: " + path, "Błąd", MB_ICONERROR);
+    else if (opening.kind == LibraryOpening::CommandLine)
+        ::WinExec(opening.text, SW_SHOWNORMAL);
+    else
+        OpenInShell(opening.text, SW_SHOWNORMAL);
 }
 
 // ---- Window list --------------------------------------------------------------------------------

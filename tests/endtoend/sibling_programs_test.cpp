@@ -1,6 +1,7 @@
 // The sibling programs as the main window starts them, each from its own copy of the
 // installation: the spreadsheet exporter after the summary's export, the legal help with a
-// topic number, and the help pages the main window's commands show.
+// topic number, the help pages the main window's commands show and the annual report form
+// the start menu opens.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <tlhelp32.h>
@@ -13,6 +14,7 @@
 
 #include "res/mainframe_ids.h"
 #include "res/summary_proceedings_ids.h"
+#include "res/wizard_ids.h"
 #include "tests/support/program_windows.h"
 
 namespace fs = std::filesystem;
@@ -105,6 +107,28 @@ protected:
                                    m_program.wstring().c_str(), &startup, &process));
         m_processes.push_back(process);
         return process;
+    }
+
+    // The start menu's wizard as the program shows it after the start-up page.
+    HWND StartWizard()
+    {
+        m_main = Start(L"morvelank.exe", L"");
+        return WaitForWindowOf(m_main.dwProcessId, 60000, [](HWND w) {
+            return IsDialog(w) && GetDlgItem(w, IDC_KREATOR_PLACEHOLDER) != nullptr;
+        });
+    }
+
+    // The visible page of the wizard that holds the control.
+    static HWND PageWith(HWND wizard, int control)
+    {
+        HWND page = nullptr;
+        WaitUntil(5000, [&] {
+            page = FindDescendant(wizard, [control](HWND w) {
+                return IsDialog(w) && GetDlgItem(w, control) && IsWindowVisible(GetDlgItem(w, control));
+            });
+            return page != nullptr;
+        });
+        return page;
     }
 
     // The main window once the start-up page and the wizard are put aside.
@@ -224,6 +248,25 @@ TEST_F(SiblingPrograms, MainWindowHelpCommandsShowTheirPages)
             PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         WaitUntil(5000, [help] { return !help || !IsWindow(help); });
     }
+}
+
+TEST_F(SiblingPrograms, StartMenuOpensTheAnnualReportForm)
+{
+    EXPECT_EQ(FileBytes(m_program / "zp" / "ZP-SR_2014.dot").substr(0, 6), "{\\rtf1");
+    HWND wizard = StartWizard();
+    ASSERT_NE(wizard, nullptr) << "no start menu";
+    HWND page = PageWith(wizard, IDC_OPERATION_REPORT);
+    ASSERT_NE(page, nullptr);
+    HWND report = GetDlgItem(page, IDC_OPERATION_REPORT);
+    ASSERT_TRUE(IsWindowEnabled(report)) << "the start menu does not offer the annual report";
+    SendMessageTimeoutW(report, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+    PostMessageW(wizard, WM_COMMAND, MAKEWPARAM(IDC_WIZARD_NEXT, BN_CLICKED), 0);
+    ASSERT_NE(PageWith(wizard, IDC_REPORT_ZPSR), nullptr) << "no annual report page";
+    PostMessageW(wizard, WM_COMMAND, MAKEWPARAM(IDC_WIZARD_FINISH, BN_CLICKED), 0);
+    EXPECT_TRUE(WaitUntil(10000, [wizard] { return !IsWindow(wizard); })) << "the wizard stayed open";
+    Sleep(2000);
+    HWND box = FindWindowOf(m_main.dwProcessId, IsDialog);
+    EXPECT_EQ(box, nullptr) << "the form was not opened: " << (box ? StaticText(box) : std::wstring());
 }
 
 } // namespace

@@ -169,6 +169,8 @@ TEST(QuendralWorkbook, HoldsHeadingsNumbersColoursAndWidths)
     EXPECT_NE(sheet.find(">ZP.271.1.2025 &lt;roboty&gt; &amp; &quot;drogi&quot;</t>"), std::string::npos) << sheet;
     EXPECT_NE(sheet.find("<c r=\"B2\" s=\"3\"><v>12300.00</v></c>"), std::string::npos) << sheet;
     EXPECT_NE(sheet.find(">linia pierwsza\nlinia</t>"), std::string::npos) << sheet;
+    EXPECT_NE(sheet.find("<row r=\"3\" ht=\"25.50\" customHeight=\"1\">"), std::string::npos) << sheet;
+    EXPECT_NE(sheet.find("<row r=\"2\">"), std::string::npos) << sheet;
     EXPECT_NE(sheet.find("state=\"frozen\""), std::string::npos);
     char width[64];
     snprintf(width, sizeof width, "<col min=\"1\" max=\"1\" width=\"%.2f\"", ColumnWidth(cells[2].text.size()));

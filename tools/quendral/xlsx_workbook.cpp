@@ -70,6 +70,27 @@ size_t LongestLine(const std::string &text)
     return std::max(longest, current);
 }
 
+// A row opens with its height set when a cell of it has several lines: spreadsheet programs
+// do not all grow a row for wrapped text on their own.
+std::string RowStart(const std::vector<ExportCell> &cells, size_t first)
+{
+    const double kLineHeight = 12.75;
+    size_t lines = 1;
+    for (size_t i = first; i < cells.size() && cells[i].row == cells[first].row; ++i) {
+        size_t cellLines = 1;
+        for (char c : cells[i].text)
+            cellLines += c == '\n';
+        lines = std::max(lines, cellLines);
+    }
+    std::string start = "<row r=\"" + std::to_string(cells[first].row + 1) + "\"";
+    if (lines > 1) {
+        char height[32];
+        snprintf(height, sizeof height, "%.2f", kLineHeight * static_cast<double>(lines));
+        start += std::string(" ht=\"") + height + "\" customHeight=\"1\"";
+    }
+    return start + ">";
+}
+
 std::string Hex(uint32_t colour)
 {
     // COLORREF holds red in the lowest byte; the sheet wants alpha, red, green, blue.
@@ -163,7 +184,7 @@ std::string SheetXml(const std::vector<ExportCell> &cells, CellStyles &styles)
         const ExportCell &cell = cells[i];
         const std::string row = std::to_string(cell.row + 1);
         if (i == 0 || cells[i - 1].row != cell.row)
-            xml += "<row r=\"" + row + "\">";
+            xml += RowStart(cells, i);
         const bool heading = cell.row == 0;
         const CellValue value = heading ? CellValue() : ReadCellValue(cell.text);
         const bool wrap = cell.text.find('\n') != std::string::npos;
