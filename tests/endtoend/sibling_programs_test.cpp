@@ -1,7 +1,7 @@
 // The sibling programs as the main window starts them, each from its own copy of the
 // installation: the spreadsheet exporter after the summary's export, the legal help with a
-// topic number, the help pages the main window's commands show and the annual report form
-// the start menu opens.
+// topic number, the template editor on a template set, the help pages the main window's
+// commands show and the annual report form the start menu opens.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <tlhelp32.h>
@@ -248,6 +248,70 @@ TEST_F(SiblingPrograms, MainWindowHelpCommandsShowTheirPages)
             PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         WaitUntil(5000, [help] { return !help || !IsWindow(help); });
     }
+}
+
+// Types into a control as the keyboard does, over its selection.
+void Type(HWND control, const std::wstring &text)
+{
+    for (wchar_t c : text)
+        SendMessageTimeoutW(control, WM_CHAR, c, 1, SMTO_ABORTIFHUNG, 5000, nullptr);
+}
+
+TEST_F(SiblingPrograms, TemplateEditorSavesToThePrivateFolderAndRefusesABrokenTag)
+{
+    // The command line the proceeding window's "Edycja szablonu" builds.
+    PROCESS_INFORMATION editor = Start(L"szablony.exe", L" 64 1 szablony_202509 Tryb@podstawowy");
+    HWND window = WaitForWindowOf(editor.dwProcessId, 20000, [](HWND w) {
+        return TitleOf(w) == L"Edytor szablon\u00f3w: Tryb podstawowy (szablony_202509)";
+    });
+    ASSERT_NE(window, nullptr) << "no editor window";
+    HWND list = FindDescendant(window, [](HWND w) { return _wcsicmp(ClassOf(w).c_str(), L"ListBox") == 0; });
+    HWND edit = FindDescendant(window, [](HWND w) { return _wcsicmp(ClassOf(w).c_str(), L"RICHEDIT50W") == 0; });
+    ASSERT_TRUE(list && edit);
+    wchar_t first[MAX_PATH] = L"";
+    ASSERT_GT(SendMessageW(list, LB_GETCOUNT, 0, 0), 0);
+    SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(first));
+    SendMessageW(list, LB_SETCURSEL, 0, 0);
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    ASSERT_TRUE(WaitUntil(5000, [edit] {
+        DWORD_PTR length = 0;
+        SendMessageTimeoutW(edit, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
+        return length > 0;
+    })) << "the template did not show";
+    const std::string installed = FileBytes(m_program / "szablony_202509" / first);
+    HWND save = FindDescendant(window, [](HWND w) { return TitleOf(w) == L"Zapisz"; });
+    ASSERT_NE(save, nullptr);
+
+    SendMessageTimeoutW(edit, EM_SETSEL, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+    Type(edit, L"<!999>uwaga ");
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(save), BN_CLICKED), reinterpret_cast<LPARAM>(save));
+    HWND box = WaitForWindowOf(editor.dwProcessId, 5000, IsDialog);
+    ASSERT_NE(box, nullptr) << "a broken tag was saved";
+    EXPECT_NE(StaticText(box).find(L"\u201e<!999>\u201d"), std::wstring::npos) << StaticText(box);
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    ASSERT_TRUE(WaitUntil(3000, [box] { return !IsWindow(box); }));
+    const fs::path own = m_program / "szablony_moje" / first;
+    EXPECT_FALSE(fs::exists(own));
+
+    SendMessageTimeoutW(edit, EM_SETSEL, 0, 6, SMTO_ABORTIFHUNG, 5000, nullptr);
+    Type(edit, L"Uwaga:");
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(save), BN_CLICKED), reinterpret_cast<LPARAM>(save));
+    EXPECT_TRUE(WaitUntil(5000, [&] { return FileBytes(own).find("Uwaga:uwaga") != std::string::npos; }))
+        << "the edited template is not in szablony_moje: " << FileBytes(own).substr(0, 300);
+    EXPECT_EQ(FileBytes(m_program / "szablony_202509" / first), installed);
+
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(AnswerUntilEnd(editor.dwProcessId, editor.hProcess), 0u) << Messages();
+    EXPECT_TRUE(m_messages.empty()) << Messages();
+}
+
+TEST_F(SiblingPrograms, TemplateEditorRefusesACommandLineThatNamesNoSet)
+{
+    PROCESS_INFORMATION editor = Start(L"szablony.exe", L" 64 1 ..\\Windows Tryb");
+    EXPECT_EQ(AnswerUntilEnd(editor.dwProcessId, editor.hProcess), 1u);
+    ASSERT_EQ(m_messages.size(), 1u) << Messages();
+    EXPECT_NE(m_messages[0].find(L"Nieprawid\u0142owe wywo\u0142anie edytora szablon\u00f3w"), std::wstring::npos)
+        << Messages();
 }
 
 TEST_F(SiblingPrograms, StartMenuOpensTheAnnualReportForm)
