@@ -1,9 +1,11 @@
 // The sibling programs as the main window starts them, each from its own copy of the
 // installation: the spreadsheet exporter after the summary's export, the legal help with a
-// topic number, the template editor on a template set, the help pages the main window's
+// topic number, the template editor on a template set, the register of public contracts, the
+// help pages the main window's
 // commands show and the annual report form the start menu opens.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 #include <tlhelp32.h>
 
 #include <filesystem>
@@ -312,6 +314,56 @@ TEST_F(SiblingPrograms, TemplateEditorRefusesACommandLineThatNamesNoSet)
     ASSERT_EQ(m_messages.size(), 1u) << Messages();
     EXPECT_NE(m_messages[0].find(L"Nieprawid\u0142owe wywo\u0142anie edytora szablon\u00f3w"), std::wstring::npos)
         << Messages();
+}
+
+TEST_F(SiblingPrograms, ContractRegisterKeepsAnEntryAddedThroughItsWindow)
+{
+    HWND frame = StartProgram();
+    ASSERT_NE(frame, nullptr) << "no main window";
+    PostMessageW(frame, WM_COMMAND, MAKEWPARAM(ID_EWIDENCJA_TOOLBAR, 0), 0);
+    DWORD registerId = 0;
+    ASSERT_TRUE(WaitUntil(15000, [&] { return (registerId = FindProcess(L"Wendrix.exe")) != 0; }))
+        << "the register did not start";
+    HWND window = WaitForWindowOf(registerId, 15000, [](HWND w) {
+        return TitleOf(w) == L"Ewidencja zam\u00f3wie\u0144 publicznych";
+    });
+    ASSERT_NE(window, nullptr) << "no register window";
+    auto field = [window](const wchar_t *label) {
+        // Each field follows its label among the window's children.
+        HWND child = FindDescendant(window, [label](HWND w) { return TitleOf(w) == label; });
+        return child ? GetWindow(child, GW_HWNDNEXT) : nullptr;
+    };
+    const struct {
+        const wchar_t *label;
+        const wchar_t *text;
+    } typed[] = {
+        {L"Data (RRRR-MM-DD):", L"2026-03-15"},
+        {L"Warto\u015b\u0107 netto (z\u0142):", L"12 300,50"},
+        {L"Przedmiot zam\u00f3wienia:", L"Dostawa papieru"},
+        {L"Wykonawca:", L"Papiernik, \u0141\u00f3d\u017a"},
+    };
+    for (const auto &t : typed) {
+        HWND edit = field(t.label);
+        ASSERT_NE(edit, nullptr) << t.label;
+        SendMessageTimeoutW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(t.text), SMTO_ABORTIFHUNG, 5000, nullptr);
+    }
+    SendMessageTimeoutW(field(L"Rodzaj:"), CB_SETCURSEL, 1, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+    HWND add = FindDescendant(window, [](HWND w) { return TitleOf(w) == L"Dodaj"; });
+    HWND list = FindDescendant(window, [](HWND w) { return ClassOf(w) == L"SysListView32"; });
+    ASSERT_TRUE(add && list);
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(add), BN_CLICKED), reinterpret_cast<LPARAM>(add));
+    EXPECT_TRUE(WaitUntil(5000, [list] {
+        DWORD_PTR count = 0;
+        SendMessageTimeoutW(list, LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count);
+        return count == 1;
+    })) << "the entry is not in the list: " << StaticText(FindWindowOf(registerId, IsDialog));
+
+    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, registerId);
+    ASSERT_NE(process, nullptr);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(AnswerUntilEnd(registerId, process), 0u) << Messages();
+    CloseHandle(process);
+    EXPECT_TRUE(m_messages.empty()) << Messages();
 }
 
 TEST_F(SiblingPrograms, StartMenuOpensTheAnnualReportForm)
