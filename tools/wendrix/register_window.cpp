@@ -32,9 +32,9 @@ const struct {
     const char *label;
     int x, y, width;
 } kFields[] = {
-    {kDate, "Data (RRRR-MM-DD):", 8, 0, 100},  {kKind, "Rodzaj:", 120, 0, 150},
-    {kValue, "Wartość netto (zł):", 282, 0, 130}, {kCpv, "Kod CPV:", 424, 0, 100},
-    {kCase, "Znak sprawy:", 536, 0, 150},      {kSubject, "Przedmiot zamówienia:", 8, 1, 500},
+    {kDate, "Data (RRRR-MM-DD):", 8, 0, 120},  {kKind, "Rodzaj:", 140, 0, 150},
+    {kValue, "Wartość netto (zł):", 302, 0, 130}, {kCpv, "Kod CPV:", 444, 0, 100},
+    {kCase, "Znak sprawy:", 556, 0, 150},      {kSubject, "Przedmiot zamówienia:", 8, 1, 500},
     {kContractor, "Wykonawca:", 520, 1, 480},
 };
 
