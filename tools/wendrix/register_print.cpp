@@ -8,7 +8,7 @@
 namespace {
 
 // Shares of the page width per column, in hundredths.
-const int kColumnShares[] = {4, 9, 27, 10, 11, 21, 9, 9};
+const int kColumnShares[] = {3, 9, 24, 12, 12, 18, 10, 12};
 
 } // namespace
 
@@ -25,9 +25,9 @@ bool PrintRegister(HWND owner, const std::vector<ContractEntry> &entries)
     const int height = GetDeviceCaps(dc, VERTRES);
     const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
     const int margin = dpi / 2;
-    HFONT font = CreateFontW(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, EASTEUROPE_CHARSET, 0, 0, 0, 0, L"Arial");
-    HFONT bold = CreateFontW(-MulDiv(8, dpi, 72), 0, 0, 0, FW_BOLD, 0, 0, 0, EASTEUROPE_CHARSET, 0, 0, 0, 0, L"Arial");
-    const int lineHeight = MulDiv(11, dpi, 72);
+    HFONT font = CreateFontW(-MulDiv(7, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, EASTEUROPE_CHARSET, 0, 0, 0, 0, L"Arial");
+    HFONT bold = CreateFontW(-MulDiv(7, dpi, 72), 0, 0, 0, FW_BOLD, 0, 0, 0, EASTEUROPE_CHARSET, 0, 0, 0, 0, L"Arial");
+    const int lineHeight = MulDiv(10, dpi, 72);
     DOCINFOW document{};
     document.cbSize = sizeof document;
     document.lpszDocName = L"Ewidencja zam\u00f3wie\u0144 publicznych";
