@@ -42,14 +42,6 @@ void CleanExportText(const RichEditText &control)
     for (const char *find : {"\n \r", "\r \n", "\n \n"})
         replace(find, "\r");
     replace(Repeat("\r", 6), "\r\r");
-    for (int markers = 5; markers >= 1; --markers) {
-        for (int blanks = 3; blanks >= 1; --blanks)
-            replace(Repeat(RemovalMarker, markers, " ") + Repeat(" ", blanks) + "\r", "");
-    }
-    for (int markers = 5; markers >= 1; --markers)
-        replace(Repeat(RemovalMarker, markers, " ") + "\r", "");
-    for (const char *find : {"^^^^^ ^^^^^", "^^^^^ ", "^^^^^\r\n", "^^^^^"})
-        replace(find, "");
     replace("\r, ", RemovalMarker);
     replace(RemovalMarker, "");
 }

@@ -1,6 +1,5 @@
-// The last step of cleaning a document's text for output: leftovers of variables that take no
-// part in the document ("^^^^^" markers, lone dashes and colons, empty list items), the page
-// break lines and surplus empty paragraphs removed from the control's text.
+// The last step of cleaning a document's text for output: lone dashes and colons, empty list
+// items, the page break lines and surplus empty paragraphs removed from the control's text.
 #pragma once
 
 class RichEditText;

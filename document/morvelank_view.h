@@ -165,6 +165,8 @@ public:
     // Halves away from zero: 15 gives 20, -15 gives -20, 14 gives 10.
     static int NearestTen(int a);
     static void ScaleRect(CRect &out, const CRect &in, int numerator, int denominator);
+    // The shown document's name, with its part for a document made per part.
+    CString GetPrintJobTitle() const override;
     int m_bBatchPrint = 0; // 1 while the later documents of a print-all run print
 
     // ---- Export (morvelank_view_export.cpp) -----------------------------------------------------
@@ -178,6 +180,8 @@ public:
     // Cleans the shown text for output and hides the view; RegenerateAfterOutput undoes both.
     void PrepareExportText();
     void RegenerateAfterOutput();
+    // The output is over: saving is allowed again and an editable document has its text back.
+    void EndOutput();
 
     // ---- Find, page breaks and the context menu (morvelank_view_find.cpp, _context.cpp) -------
     void FindText();

@@ -8,8 +8,11 @@
 #include "app/morvelank_app.h"
 #include "document/export_tables.h"
 #include "document/export_text.h"
+#include "document/output_paragraphs.h"
 #include "document/text_styles.h"
 #include "framework/ui/commondlg.h"
+
+#include <vector>
 
 namespace {
 
@@ -33,6 +36,15 @@ CString AskTarget(const char *extension, const char *fileName, const char *filte
 }
 
 bool IsOptionType(int type) { return type == 1 || type == 3; }
+
+bool IsAmountType(int type) { return type == 32 || type == 34; }
+
+// " [o] " or " [x] " before the option's text.
+CString WithoutOptionMark(const CString &shown)
+{
+    const CString mark = shown.Left(5);
+    return mark == " [o] " || mark == " [x] " ? shown.Mid(5) : shown;
+}
 
 bool IsTableType(int type)
 {
@@ -60,6 +72,7 @@ void CMorvelankView::PrepareExportText()
 
     const OccurrenceBlock *block = m_tables->m_occurrences.Block(GetCurrentDocument());
     const int variableCount = GetVariableCount();
+    std::vector<OutputRange> ranges;
     int shift = 0;
     for (int slot = 0; block != nullptr && slot < kVariableOccurrences; ++slot) {
         const VariableOccurrence &occurrence = *block->Variable(slot);
@@ -70,11 +83,13 @@ void CMorvelankView::PrepareExportText()
         control.SetSel(start, start + occurrence.length);
         const int lengthBefore = control.GetTextLength();
         const bool option = IsOptionType(variable.type);
-        if (occurrence.enabled == 0 || (option && variable.selected == 0) || occurrence.name == kUnusedName ||
-            (option && variable.extra != 1)) {
+        OutputRangeKind kind = IsAmountType(variable.type) ? OutputRangeKind::Amount : OutputRangeKind::Value;
+        if (occurrence.enabled == 0 || (option && variable.selected != 1) || occurrence.name == kUnusedName) {
             control.ReplaceSel(RemovalMarker);
+            kind = OutputRangeKind::Removed;
         } else if (option) {
-            control.ReplaceSel(variable.value);
+            // The chosen option reads as the sentence it is, without its mark.
+            control.ReplaceSel(WithoutOptionMark(control.GetSelectedText()));
             const int added = control.GetTextLength() - lengthBefore + occurrence.length;
             control.SetSel(start, start + added);
             control.SetSelectionFormat(MakeTextStyle(occurrence.name == kPlainTextName ? TextStyle::ExportPlain
@@ -82,21 +97,29 @@ void CMorvelankView::PrepareExportText()
         } else if (IsTableType(variable.type)) {
             control.SetSelectionFormat(MakeTextStyle(TextStyle::ExportTable));
         }
+        const int end = start + occurrence.length + control.GetTextLength() - lengthBefore;
+        ranges.push_back(OutputRange{start, end, kind});
         // Later stored positions move by what this replacement took away or added.
         shift += lengthBefore - control.GetTextLength();
         control.SetSel(start, start);
     }
+    CleanOutputParagraphs(control, ranges);
     CleanExportText(control);
 }
 
-void CMorvelankView::RegenerateAfterOutput()
+void CMorvelankView::EndOutput()
 {
     if (!m_strTextBeforeOutput.IsEmpty()) {
         RichEditText(m_hWnd).StreamInRtf(m_strTextBeforeOutput);
         m_strTextBeforeOutput.Empty();
     }
     m_bOutputInProgress = false;
-    ShowDocument(GetCurrentDocument(), -1);
+}
+
+void CMorvelankView::RegenerateAfterOutput()
+{
+    EndOutput();
+    ShowDocument(GetCurrentDocument(), GetCurrentPart());
     ShowWindow(SW_SHOW);
 }
 

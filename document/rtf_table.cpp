@@ -1,5 +1,6 @@
 #include "document/rtf_table.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -10,7 +11,10 @@ namespace {
 const char *const kTableProlog =
     "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1045\\deflang1045{\\fonttbl{\\f0\\froman\\fprq2\\fcharset238"
     "{\\*\\fname Arial;}Arial CE;}{\\f0\\froman\\fprq2\\fcharset238 Arial;}}\r\n"
-    "{\\*\\generator Msftedit 5.41.15.1503;}\\viewkind4\\uc1\r\n"
+    "{\\*\\generator Msftedit 5.41.15.1503;}\\viewkind4\\uc1\r\n";
+
+// Every row states its own cells: a reader keeps no row's layout for the next one.
+const char *const kRowProlog =
     "\\trowd\r\n"
     "\\trgaph108\\trleft-108\r\n"
     "\r\n"
@@ -24,6 +28,27 @@ const char *const kTableProlog =
 const char *const kCellBorders =
     "\\clcbpat1\\clbrdrl\\brdrw10\\brdrs\\clbrdrt\\brdrw10\\brdrs\\clbrdrr\\brdrw10\\brdrs"
     "\\clbrdrb\\brdrw10\\brdrs ";
+
+const int kNarrowestCell = 50; // twips
+
+// Right cell edges, strictly increasing: the total width shared out in proportion to the
+// widths, a column of no width (or a negative one) counted as the narrowest share.
+std::vector<int> CellEdges(const std::vector<int> &widths, int columns, int totalWidth)
+{
+    long long sum = 0;
+    for (int i = 0; i < columns; ++i)
+        sum += std::max(widths[i], 1);
+    const long long usable = std::max(totalWidth, kNarrowestCell * columns);
+    std::vector<int> edges;
+    long long covered = 0;
+    int previous = 0;
+    for (int i = 0; i < columns; ++i) {
+        covered += std::max(widths[i], 1);
+        previous = std::max(static_cast<int>(covered * usable / sum), previous + kNarrowestCell);
+        edges.push_back(previous);
+    }
+    return edges;
+}
 
 } // namespace
 
@@ -44,19 +69,13 @@ CString BuildRtfTable(int columns, int rows, const std::vector<int> &widths,
 {
     if (columns <= 0 || rows <= 0 || static_cast<int>(widths.size()) < columns)
         return CString();
+    CString row = kRowProlog;
+    for (int edge : CellEdges(widths, columns, totalWidth))
+        row.AppendFormat("%s\\cellx%d\r\n", kCellBorders, edge);
     CString rtf = kTableProlog;
-    long long sum = 0;
-    for (int i = 0; i < columns; ++i)
-        sum += widths[i];
-    if (sum == 0)
-        sum = 100;
-    long long edge = 0;
-    for (int i = 0; i < columns; ++i) {
-        edge += static_cast<long long>(widths[i]) * totalWidth / sum;
-        rtf.AppendFormat("%s\\cellx%lld\r\n", kCellBorders, edge);
-    }
     for (int r = 0; r < rows; ++r) {
-        rtf += r == 0 ? "\\intbl\\b\\f0\\fs20 \r\n" : "\\intbl\\f0\\fs20 \r\n";
+        rtf += row;
+        rtf += r == 0 ? "\\pard\\intbl\\b\\f0\\fs20 \r\n" : "\\pard\\intbl\\f0\\fs20 \r\n";
         for (int c = 0; c < columns; ++c) {
             const size_t index = static_cast<size_t>(r) * columns + c;
             rtf += EscapeRtfText(index < cells.size() ? cells[index] : CString()) + "\\cell ";

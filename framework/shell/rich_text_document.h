@@ -12,6 +12,9 @@
 
 enum class RichTextAlignment { Left, Center, Right, Justify };
 
+// Where the text after a tab stands: after the stop, centred on it or ending at it.
+enum class RichTextTabAlignment { Left, Center, Right };
+
 struct RichTextCharFormat {
     int font = -1;        // index into RichTextDocument::fonts; -1: no font table, a default face
     int halfPoints = 24;  // font size in half points
@@ -45,6 +48,8 @@ struct RichTextParagraph {
     int spaceBefore = 0;
     int spaceAfter = 0;
     std::vector<int> tabStops;  // from the left edge of the text area, ascending
+    std::vector<RichTextTabAlignment> tabAlignments;  // by tab stop; a missing one is Left
+    bool keepWithNext = false;  // on the same page as the paragraph that follows
 };
 
 // Border sides of a table cell.

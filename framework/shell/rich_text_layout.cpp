@@ -19,6 +19,7 @@ struct BlockLines {
     int height = 0;
     bool isRow = false;
     bool pageBreakBefore = false;
+    bool keepWithNext = false;
     std::vector<RECT> cells;  // a row's cell edges, y from 0 to its height
     std::vector<unsigned> cellBorders;
     std::vector<int> cellBorderWidths;
@@ -66,8 +67,18 @@ public:
         NewPage();
     }
 
-    void Place(const BlockLines& block) {
+    // `next` is the block that follows, or null.
+    void Place(const BlockLines& block, const BlockLines* next) {
         if (block.pageBreakBefore && m_pageUsed) NewPage();
+        // A paragraph kept with the next one moves on when the next one's first line (a row:
+        // the whole row) would not follow it on this page.
+        if (block.keepWithNext && next != nullptr && !next->pageBreakBefore && m_pageUsed) {
+            const int following = next->isRow || next->lines.empty()
+                                      ? next->height
+                                      : next->lines.front().y + next->lines.front().height;
+            const int together = block.height + following;
+            if (m_y + together > m_height && together <= m_height) NewPage();
+        }
         // A row that fits on a page is not split.
         if (block.isRow && m_pageUsed && m_y + block.height > m_height && block.height <= m_height)
             NewPage();
@@ -130,6 +141,20 @@ private:
     int m_y = 0;
     bool m_pageUsed = false;
 };
+
+// A line of dots or underscores to sign on: its caption below it goes with it.
+bool IsSignatureLine(const RichTextParagraph& paragraph) {
+    size_t marks = 0;
+    for (const RichTextRun& run : paragraph.runs) {
+        for (wchar_t ch : run.text) {
+            if (ch == L'.' || ch == L'_' || ch == L'\u2026')
+                ++marks;
+            else if (ch != L' ' && ch != L'\t')
+                return false;
+        }
+    }
+    return marks >= 10;
+}
 
 std::wstring LineText(const RichTextLine& line) {
     std::wstring text;
@@ -208,7 +233,7 @@ RichTextLayout::RichTextLayout(const RichTextDocument& document, const RichTextP
     : m_page(page), m_fonts(document.fonts), m_defaultFont(document.defaultFont) {
     const int bodyWidth =
         std::max<int>(page.width - page.margins.left - page.margins.right, kMinBodySize);
-    Paginator paginator(page);
+    std::vector<BlockLines> laidOut;
     {
         RichTextMeasurer measurer(referenceDC, m_fonts);
         for (const RichTextBlock& block : document.blocks) {
@@ -218,11 +243,16 @@ RichTextLayout::RichTextLayout(const RichTextDocument& document, const RichTextP
             } else {
                 lines.lines = LayOutParagraph(block.paragraph, bodyWidth, document.defaultTabWidth,
                                               measurer, lines.height);
+                lines.keepWithNext =
+                    block.paragraph.keepWithNext || IsSignatureLine(block.paragraph);
             }
             lines.pageBreakBefore = block.pageBreakBefore;
-            paginator.Place(lines);
+            laidOut.push_back(std::move(lines));
         }
     }
+    Paginator paginator(page);
+    for (size_t i = 0; i < laidOut.size(); ++i)
+        paginator.Place(laidOut[i], i + 1 < laidOut.size() ? &laidOut[i + 1] : nullptr);
     m_pages = paginator.TakePages();
 }
 

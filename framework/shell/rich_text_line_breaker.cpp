@@ -79,6 +79,7 @@ public:
 
 private:
     void StartLine() {
+        m_pendingTab = kNoPendingTab;
         m_start = m_paragraph.leftIndent + (m_lines.empty() ? m_paragraph.firstLineIndent : 0);
         m_lineRight = std::max(m_right, m_start + 1);
         m_x = m_start;
@@ -137,11 +138,18 @@ private:
     }
 
     void AddTab(const RichTextCharFormat& format) {
-        int stop = 0;
+        PlacePendingTab();
         const std::vector<int>& stops = m_paragraph.tabStops;
         const auto next = std::upper_bound(stops.begin(), stops.end(), m_x);
+        RichTextTabAlignment alignment = RichTextTabAlignment::Left;
+        int stop = 0;
         if (next != stops.end()) {
             stop = *next;
+            const size_t index = static_cast<size_t>(next - stops.begin());
+            if (index < m_paragraph.tabAlignments.size()) alignment = m_paragraph.tabAlignments[index];
+        } else if (m_lines.empty() && m_x < m_paragraph.leftIndent) {
+            // A hanging first line: its number and the text after the tab line up at the indent.
+            stop = m_paragraph.leftIndent;
         } else {
             stop = (std::max(m_x, 0) / m_defaultTabWidth + 1) * m_defaultTabWidth;
         }
@@ -151,14 +159,49 @@ private:
         fragment.format = format;
         fragment.x = m_x;
         fragment.width = stop - m_x;
+        if (alignment != RichTextTabAlignment::Left) {
+            // The text after it is placed once it is known; until then the tab takes no room.
+            fragment.width = 0;
+            m_pendingTab = m_line.fragments.size();
+            m_pendingStop = stop;
+            m_pendingAlignment = alignment;
+        }
         fragment.extents.assign(1, fragment.width);
-        m_x = stop;
+        m_x += fragment.width;
         m_line.fragments.push_back(std::move(fragment));
         m_breakAfter = m_line.fragments.size();
     }
 
+    // Widens a centre or right tab so that the text after it is centred on its stop or ends
+    // there, as far as the line has room.
+    void PlacePendingTab() {
+        if (m_pendingTab == kNoPendingTab) return;
+        std::vector<RichTextFragment>& fragments = m_line.fragments;
+        const size_t tab = m_pendingTab;
+        m_pendingTab = kNoPendingTab;
+        if (tab >= fragments.size()) return;
+        int textWidth = 0;
+        for (size_t i = tab + 1; i < fragments.size(); ++i) textWidth += fragments[i].width;
+        const int wanted = m_pendingAlignment == RichTextTabAlignment::Right ? m_pendingStop - textWidth
+                                                                             : m_pendingStop - textWidth / 2;
+        const int start = fragments[tab].x;
+        const int width = std::max(0, std::min(wanted, m_lineRight - textWidth) - start);
+        fragments[tab].width = width;
+        fragments[tab].extents.assign(1, width);
+        for (size_t i = tab + 1; i < fragments.size(); ++i) fragments[i].x += width;
+        m_x += width;
+    }
+
     void EndLine(bool lastOfParagraph) {
         std::vector<RichTextFragment>& fragments = m_line.fragments;
+        // Blanks that end the line take no part in where a tab puts the text before them.
+        const size_t kept = m_pendingTab == kNoPendingTab ? 0 : m_pendingTab + 1;
+        while (fragments.size() > kept &&
+               fragments.back().text.find_first_not_of(L' ') == std::wstring::npos) {
+            m_x -= fragments.back().width;
+            fragments.pop_back();
+        }
+        PlacePendingTab();
         while (!fragments.empty() &&
                fragments.back().text.find_first_not_of(L' ') == std::wstring::npos)
             fragments.pop_back();
@@ -241,6 +284,10 @@ private:
     int m_lineRight = 0;
     int m_x = 0;
     size_t m_breakAfter = 0;  // fragments before the last place the line may break; 0: none
+    static constexpr size_t kNoPendingTab = static_cast<size_t>(-1);
+    size_t m_pendingTab = kNoPendingTab;  // a centre or right tab of this line not yet placed
+    int m_pendingStop = 0;
+    RichTextTabAlignment m_pendingAlignment = RichTextTabAlignment::Left;
 };
 
 }  // namespace

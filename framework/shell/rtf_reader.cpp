@@ -28,6 +28,7 @@ struct GroupState {
     RichTextParagraph paragraph;  // properties only, never runs
     bool inTable = false;
     bool pageBreakBefore = false;
+    RichTextTabAlignment nextTabAlignment = RichTextTabAlignment::Left;  // of the next tab stop
 };
 
 // Destinations whose content is never shown.
@@ -449,6 +450,7 @@ bool RtfReader::OnParagraphProperty(const std::string& word, int parameter) {
         paragraph = RichTextParagraph();
         m_state.inTable = false;
         m_state.pageBreakBefore = false;
+        m_state.nextTabAlignment = RichTextTabAlignment::Left;
     } else if (word == "ql") {
         paragraph.alignment = RichTextAlignment::Left;
     } else if (word == "qc") {
@@ -467,13 +469,24 @@ bool RtfReader::OnParagraphProperty(const std::string& word, int parameter) {
         paragraph.spaceBefore = Clamp(parameter, 0, kMaxLength);
     } else if (word == "sa") {
         paragraph.spaceAfter = Clamp(parameter, 0, kMaxLength);
+    } else if (word == "tqr") {
+        m_state.nextTabAlignment = RichTextTabAlignment::Right;
+    } else if (word == "tqc") {
+        m_state.nextTabAlignment = RichTextTabAlignment::Center;
     } else if (word == "tx") {
         std::vector<int>& stops = paragraph.tabStops;
+        std::vector<RichTextTabAlignment>& alignments = paragraph.tabAlignments;
         const int stop = Clamp(parameter, 0, kMaxLength);
         if (stops.size() < static_cast<size_t>(kMaxTabStops) &&
             std::find(stops.begin(), stops.end(), stop) == stops.end()) {
-            stops.insert(std::upper_bound(stops.begin(), stops.end(), stop), stop);
+            const auto at = std::upper_bound(stops.begin(), stops.end(), stop);
+            alignments.resize(stops.size(), RichTextTabAlignment::Left);
+            alignments.insert(alignments.begin() + (at - stops.begin()), m_state.nextTabAlignment);
+            stops.insert(at, stop);
         }
+        m_state.nextTabAlignment = RichTextTabAlignment::Left;
+    } else if (word == "keepn") {
+        paragraph.keepWithNext = true;
     } else if (word == "intbl") {
         m_state.inTable = true;
     } else if (word == "pagebb") {

@@ -31,6 +31,8 @@ struct CTestHook {
     std::function<INT_PTR(CCommonDialog& dialog)> onCommonDialog;
     // Answers a popup menu instead of tracking it: the chosen command, or 0 for none.
     std::function<UINT(CMenu& menu)> onPopupMenu;
+    // Told the name of every print job as it starts; the job still prints.
+    std::function<void(const CString& title)> onPrintJob;
 };
 
 CTestHook* AfxGetTestHook();

@@ -56,6 +56,8 @@ public:
     virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
     // Runs the loop on the printer; FALSE when nothing was printed.
     BOOL PrintTo(CPrintInfo& info);
+    // The name of the print job; the default is the document's title.
+    virtual CString GetPrintJobTitle() const;
     void OnFilePrint();
 
     // ---- Print preview (viewpreview.cpp; described in preview.h) -------------------------------

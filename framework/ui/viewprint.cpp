@@ -6,6 +6,7 @@
 #include "framework/ui/gdi.h"
 #include "framework/ui/msgbox.h"
 #include "framework/ui/printinfo.h"
+#include "framework/ui/testhook.h"
 #include "framework/ui/view.h"
 #include "framework/ui/winapp.h"
 
@@ -56,13 +57,16 @@ void CView::OnFilePrint() {
     PrintTo(info);
 }
 
+CString CView::GetPrintJobTitle() const { return m_pDocument ? m_pDocument->GetTitle() : CString(); }
+
 BOOL CView::PrintTo(CPrintInfo& info) {
     CDC dc;
     dc.Attach(info.m_pPD->m_pd.hDC);
     dc.m_bPrinting = TRUE;
     dc.m_hAttribDC = dc.m_hDC;
 
-    std::wstring title = m_pDocument ? Cp1250ToWide(m_pDocument->GetTitle()) : std::wstring(L"Morvelank");
+    const CString jobTitle = GetPrintJobTitle();
+    std::wstring title = Cp1250ToWide(jobTitle.IsEmpty() ? CString("Morvelank") : jobTitle);
     DOCINFOW document{};
     document.cbSize = sizeof document;
     document.lpszDocName = title.c_str();
@@ -71,6 +75,7 @@ BOOL CView::PrintTo(CPrintInfo& info) {
         AfxMessageBox("Nie można rozpocząć drukowania.", MB_OK | MB_ICONEXCLAMATION);
         return FALSE;
     }
+    if (CTestHook* hook = AfxGetTestHook(); hook && hook->onPrintJob) hook->onPrintJob(jobTitle);
     OnBeginPrinting(&dc, &info);
     BOOL ok = TRUE;
     for (UINT page = info.GetFromPage(); ok && info.m_bContinuePrinting && page <= info.GetToPage() &&

@@ -222,10 +222,10 @@ TEST(ConverterCommandLine, EveryPathQuoted)
                                    "C:\\Dokumenty\\Zawiadomienie o wyborze.html"));
 }
 
-TEST_F(TextTablesTest, CleaningRemovesMarkersPageBreaksAndEmptyRuns)
+TEST_F(TextTablesTest, CleaningRemovesPageBreakLinesAndEmptyRuns)
 {
     const CString dots = "........................................................";
-    SetText("Tytuł\n ala\n Ala ma\nTreść ^^^^^ końcowa\n" + dots + "podział strony" + dots +
+    SetText("Tytuł\n ala\n Ala ma\nTreść końcowa\n" + dots + "podział strony" + dots +
             "\nDalej\n\n\n\n\n\nKoniec");
     CleanExportText(text);
     EXPECT_EQ(CString("Tytuł\rala\rAla ma\rTreść końcowa\r\rDalej\r\rKoniec"), text.GetPlainText());

@@ -37,7 +37,9 @@ std::vector<std::vector<std::string>> Rows(const std::string &rtf)
 TEST(RtfTable, TableTextGivesHeadingAndDataRows)
 {
     const std::string rtf = TableTextToRtf("3;-1;-1;A;1;x;B;1;x;K;2;x;a1;b1;c1;a2;", 7).GetString();
-    EXPECT_EQ((std::vector<std::string>{"2250", "4500", "9000"}), CellEdges(rtf));
+    // Every row states its cells.
+    EXPECT_EQ((std::vector<std::string>{"2250", "4500", "9000", "2250", "4500", "9000", "2250", "4500", "9000"}),
+              CellEdges(rtf));
     const std::vector<std::vector<std::string>> expected = {{"A", "B", "K"}, {"a1", "b1", "c1"}, {"a2", "", ""}};
     EXPECT_EQ(expected, Rows(rtf));
     EXPECT_NE(std::string::npos, rtf.find("\\intbl\\b\\f0\\fs20 \r\nA\\cell B\\cell K\\cell \\b0\\row"));
@@ -50,8 +52,11 @@ TEST(RtfTable, ShapesOfTableText)
     const std::string oneColumn = TableTextToRtf("1;-1;-1;H;1;x;c1;c2", 1).GetString();
     EXPECT_EQ((std::vector<std::vector<std::string>>{{"H"}, {"c1"}, {"c2"}}), Rows(oneColumn));
 
-    EXPECT_EQ((std::vector<std::string>{"0", "0"}),
+    // Columns of no width share the width: no cell edge repeats the one before.
+    EXPECT_EQ((std::vector<std::string>{"4500", "9000", "4500", "9000"}),
               CellEdges(TableTextToRtf("2;-1;-1;A;0;x;B;0;x;a;b", 1).GetString()));
+    EXPECT_EQ((std::vector<std::string>{"50", "9000"}),
+              CellEdges(TableTextToRtf("2;-1;-1;A;-5;x;B;1000000;x", 1).GetString()));
 
     // An empty cell keeps its place.
     EXPECT_EQ((std::vector<std::vector<std::string>>{{"A", "B"}, {"", "b"}}),
