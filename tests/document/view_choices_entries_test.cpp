@@ -454,4 +454,57 @@ TEST_F(ViewChoicesEntriesTest, FullPoolRefusesNewEntriesAndKeepsTheOld)
     EXPECT_EQ(std::vector<CString>{"Członek komisji"}, CollectRepeatEntries(tables, kCommittee).names);
 }
 
+TEST_F(ViewChoicesEntriesTest, InstalledQuestionsTemplateGrowsAndItsCheckBoxSwitches)
+{
+    // The shipped questions-and-answers document with its variables as the common data gives them.
+    const CString config = LawVersions::GetConfigFilePath(app.MainPath, kVersion, kCode);
+    ASSERT_TRUE(WriteTextFile(config, "wyjasnienia.rtf;Wyjaśnienia treści SWZ\r\n"));
+    const CString templates = LawVersions::GetTemplateFolder(app.MainPath, app.UserTemplatesPath, kVersion) + "\\63";
+    ASSERT_TRUE(CopyFileA(FixturePath("../../../install/szablony_202509/wspolne/wyjasnienia.rtf"),
+                          templates + "\\wyjasnienia.rtf", FALSE));
+    auto tables = FreshTables();
+    const struct {
+        int number;
+        int type;
+        const char *value;
+    } variables[] = {{310, 0, "Kliknij, aby dodać kolejne pytanie|Pytanie"}, {311, 0, "treść pytania"},
+                     {312, 0, "treść odpowiedzi"}, {136, 3, ""}, {990, 0, ""}, {10, 0, "kierownik"}};
+    for (const auto &v : variables) {
+        tables->m_variables[v.number].type = static_cast<int16_t>(v.type);
+        tables->m_variables[v.number].value = v.value;
+    }
+    tables->m_variables[136].groupNumber = 136;
+    tables->m_variables[136].selected = 0;
+    DataFileHeader header;
+    header.version = kVersion;
+    header.procedureCode = kCode;
+    ProceedingDataFile file;
+    ASSERT_EQ(1, file.Write(LawVersions::GetDataFilePath(app.MainPath, kCode), "", *tables, header));
+    view = MakeView();
+    ASSERT_EQ(1, view->CreateProceeding(1, "Pytania", -1, 0, 0, DefaultValues()));
+
+    const auto count = [this](const char *text) {
+        int found = 0;
+        const std::string plain = Plain();
+        for (size_t at = plain.find(text); at != std::string::npos; at = plain.find(text, at + 1))
+            ++found;
+        return found;
+    };
+    EXPECT_EQ(1, count("Pytanie: treść pytania"));
+    answers.entries = Entries({{"Pytanie", 1}, {"Pytanie 2", 1}});
+    ClickAddEntry();
+    ASSERT_EQ(1u, answers.asked.size());
+    EXPECT_EQ(std::vector<CString>{"Pytanie"}, answers.asked[0].names);
+    EXPECT_EQ(2, count("Pytanie: treść pytania"));
+    EXPECT_EQ(2, count("Odpowiedź: treść odpowiedzi"));
+    EXPECT_EQ(1, count("Kliknij, aby dodać kolejne pytanie"));
+
+    const VariableOccurrence *dependent = FindAll(990).front();
+    EXPECT_TRUE(Greyed(*dependent));
+    ClickVariable(136);
+    EXPECT_EQ(1, count(" [x] Wyjaśnienia prowadzą do zmiany treści SWZ"));
+    EXPECT_FALSE(Greyed(*FindAll(990).front()));
+    EXPECT_EQ(1, FindAll(990).front()->enabled);
+}
+
 } // namespace
