@@ -115,6 +115,13 @@ public:
     // "Edycja": the editor of the variable at the caret.
     void OnEditVariable();
     void OnUpdateEditVariable(CCmdUI *pCmdUI);
+    // The value of the variable a tag names in the shown document: the tag is the variable's
+    // number, or else the name of one of its occurrences; "" when it names none.
+    CString LookUpVariableValue(const CString &tag);
+
+    // ---- Entries of a repeated block (morvelank_view_entries.cpp) -------------------------------
+    // The block's entries in the layout dialog; after OK the shown document again with them.
+    void EditRepeatInstances(int blockVariable);
 
     // ---- Headings and own files in the tree, comments, hints (morvelank_view_tree.cpp) ---------
     // Lists the headings of the points of document index under its tree item; the control is

@@ -316,11 +316,10 @@ TEST_F(VariableDispatchTest, TypesWithoutAnEditorOpenNothing)
     }
     EXPECT_TRUE(editors.calls.empty());
     EXPECT_EQ(plain, Plain());
-    EXPECT_STREQ("Edytor tej zmiennej nie jest jeszcze dostępny", VariableDispatch::kNoEditorText);
 
     // Without a registered runner even a text variable has no editor to open.
     VariableDispatch dispatch(control, *tables, context, nullptr, modified);
-    EXPECT_EQ(EditOutcome::NoEditor, dispatch.EditVariableAt(Inside(0), 0));
+    EXPECT_EQ(EditOutcome::NothingToDo, dispatch.EditVariableAt(Inside(0), 0));
     EXPECT_EQ(plain, Plain());
 }
 
