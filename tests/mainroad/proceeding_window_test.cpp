@@ -8,11 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "app/file_utils.h"
 #include "app/morvelank_app.h"
 #include "app/procedure_catalogue.h"
 #include "document/morvelank_view.h"
 #include "framework/core/codepage.h"
 #include "framework/db/db.h"
+#include "framework/ui/docmanager.h"
 #include "framework/ui/testhook.h"
 #include "mainframe/main_frame.h"
 #include "mainframe/summary/zestawienie_przetargow_dlg.h"
@@ -221,6 +223,30 @@ TEST_F(ProceedingWindowRoad, ASavedProceedingGivesTheSummaryItsCaseNumberAndProc
     const CString procedure = ProcedureCatalogue::GetProcedureName(114, 64);
     EXPECT_FALSE(procedure.IsEmpty());
     EXPECT_EQ(rows[0][3], procedure);
+}
+
+TEST_F(ProceedingWindowRoad, RecentFilesNameTheRecordReadAndNeverTheExample)
+{
+    app.LoadStdProfileSettings(4);
+    ASSERT_NE(app.m_pRecentFileList, nullptr);
+    CRecentFileList &recent = *app.m_pRecentFileList;
+    ASSERT_NE(NewProceeding(), nullptr) << messages;
+    app.ProceedingWindow->SendMessage(WM_CLOSE);
+
+    // Opened by the name the archive browser gives, relative to the current-proceedings folder.
+    frame->OpenProject(0, 0, "Remont dachu", "Remont dachu.baz");
+    ASSERT_NE(app.ProceedingWindow, nullptr) << messages;
+    const CString record = app.WorkingPath + "\\Remont dachu\\Remont dachu.baz";
+    ASSERT_GE(recent.GetCount(), 1);
+    EXPECT_EQ(recent[0], record);
+    EXPECT_TRUE(FileExists(recent[0]));
+
+    app.ExamplePath = app.MainPath + "\\example";
+    const int listed = recent.GetCount();
+    Command(ID_PRZYKLADOWE);
+    ASSERT_EQ(frame->MDIGetActive(), app.ProceedingWindow) << messages;
+    EXPECT_EQ(recent.GetCount(), listed);
+    EXPECT_EQ(recent[0], record);
 }
 
 } // namespace
