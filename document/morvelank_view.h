@@ -215,6 +215,10 @@ public:
     void OnUpdateEditTemplate(CCmdUI *pCmdUI);
     void OnTextColor();
 
+    // ---- Format bar: bold, italic, underline, alignment (morvelank_view_format.cpp) -----------
+    void OnFormatCommand(UINT id);
+    void OnUpdateFormatCommand(CCmdUI *pCmdUI);
+
     // ---- Moving to the archive (morvelank_view_archive.cpp) ------------------------------------
     void MoveToArchive() override;
 

@@ -7,6 +7,7 @@
 #include "app/system_utils.h"
 #include "framework/core/exceptions.h"
 #include "framework/ui/frameids.h"
+#include "document/document_sets.h"
 #include "document/morvelank_doc.h"
 #include "document/morvelank_view.h"
 #include "framework/ui/msgbox.h"
@@ -439,7 +440,11 @@ void CMainFrame::OpenProject(int folderKind, int sample, const CString &folder, 
         doc->OnCloseDocument();
         return;
     }
-    App().AddToRecentFileList(folder + "\\" + fileName);
+    // The list names the record file the view read, with its full path: the example is not
+    // listed, as it opens only by its own command and never as a proceeding of the user's.
+    auto *view = dynamic_cast<CMorvelankView *>(proceeding);
+    if (view && view->GetProceedingKind() != kKindExample)
+        App().AddToRecentFileList(view->m_project.GetProjectFilePath());
 }
 
 bool CMainFrame::AskToSaveProceedings()
