@@ -84,6 +84,18 @@ const ContentRule kRules[] = {
     {72, "informacja_negocjacje.rtf", {"art. 287 ust. 4"}, ""},
     {72, "zaproszenie_oferty_po_negocjacjach.rtf", {"ofert ostatecznych", "art. 295 ust. 1", "art. 277 ust. 2"},
      "ofert dodatkowych"},
+    // Cancellation grounds of every kind; wolna ręka has its own (art. 255 pkt 1, 2, 8).
+    {67, "uniewaznienie.rtf", {"nie złożono żadnego wniosku o dopuszczenie do udziału w postępowaniu albo żadnej"}, ""},
+    {70, "uniewaznienie.rtf", {"art. 255 pkt 8"}, "art. 255 pkt 1"},
+    {71, "uniewaznienie.rtf", {"art. 255 pkt 8"}, ""},
+    // Contract form (art. 432), art. 436 pkt 4, a place name that reads right whatever it is.
+    {64, "umowa.rtf", {"w formie pisemnej albo w formie elektronicznej", "art. 436 pkt 4", "miejsce zawarcia umowy: "},
+     "w postaci elektronicznej"},
+    // Impartiality (art. 56 ust. 2 pkt 3), the SWZ's communication points, proofs with years.
+    {64, "oswiadczenie_56.rtf", {"wynagrodzenia z innego tytułu", "art. 56 ust. 2 i 3"}, ""},
+    {64, "swz.rtf", {"art. 65 ust. 1, art. 66 i art. 69", "maksymalny rozmiar", "ostatnich 3 lat"}, ""},
+    {63, "swz.rtf", {"Krajowego Rejestru Karnego", "grupy kapitałowej"}, ""},
+    {64, "formularz_oferty.rtf", {"W kryteriach oceny ofert innych niż cena"}, ""},
 };
 
 // Documents of wariant 3 that must come only after the negotiations, and the one that ends them.
