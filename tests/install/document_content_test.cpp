@@ -96,6 +96,9 @@ const ContentRule kRules[] = {
     {64, "swz.rtf", {"art. 65 ust. 1, art. 66 i art. 69", "maksymalny rozmiar", "ostatnich 3 lat"}, ""},
     {63, "swz.rtf", {"Krajowego Rejestru Karnego", "grupy kapitałowej"}, ""},
     {64, "formularz_oferty.rtf", {"W kryteriach oceny ofert innych niż cena"}, ""},
+    // The protocol's minimum (art. 72 ust. 1 pkt 3-8, 10).
+    {64, "protokol.rtf", {"art. 72 ust. 1 pkt 3", "art. 72 ust. 1 pkt 5", "art. 72 ust. 1 pkt 6"}, ""},
+    {70, "protokol.rtf", {"art. 72 ust. 1 pkt 7", "art. 72 ust. 1 pkt 8", "art. 72 ust. 1 pkt 10"}, ""},
 };
 
 // Documents of wariant 3 that must come only after the negotiations, and the one that ends them.
