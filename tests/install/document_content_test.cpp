@@ -96,6 +96,14 @@ const ContentRule kRules[] = {
     {64, "swz.rtf", {"art. 65 ust. 1, art. 66 i art. 69", "maksymalny rozmiar", "ostatnich 3 lat"}, ""},
     {63, "swz.rtf", {"Krajowego Rejestru Karnego", "grupy kapitałowej"}, ""},
     {64, "formularz_oferty.rtf", {"W kryteriach oceny ofert innych niż cena"}, ""},
+    // The standard letters and the result notice, with the article of the value band.
+    {64, "przedluzenie_zwiazania.rtf", {"art. 307 ust. 2", "nie dłuższy niż 30 dni"}, ""},
+    {63, "przedluzenie_zwiazania.rtf", {"art. 220 ust. 3", "nie dłuższy niż 60 dni"}, ""},
+    {64, "wezwanie_224.rtf", {"art. 224 ust. 6"}, ""},
+    {64, "wezwanie_128.rtf", {"art. 128 ust. 1"}, ""},
+    {64, "poprawienie_omylek.rtf", {"art. 223 ust. 2 pkt 3"}, ""},
+    {70, "ogloszenie_wyniku.rtf", {"art. 309 ust. 1", "30 dni"}, ""},
+    {63, "ogloszenie_wyniku.rtf", {"art. 265 ust. 1", "wykonawca, z którym zawarto umowę"}, ""},
     // The protocol's minimum (art. 72 ust. 1 pkt 3-8, 10).
     {64, "protokol.rtf", {"art. 72 ust. 1 pkt 3", "art. 72 ust. 1 pkt 5", "art. 72 ust. 1 pkt 6"}, ""},
     {70, "protokol.rtf", {"art. 72 ust. 1 pkt 7", "art. 72 ust. 1 pkt 8", "art. 72 ust. 1 pkt 10"}, ""},
