@@ -16,7 +16,7 @@ namespace {
 
 // A registry text is read through a buffer of this many bytes, its terminator included.
 const int kRegistryTextBuffer = 1000;
-const int kDefaultEuroRate = 41749;
+const int kDefaultEuroRate = 43100; // 4,31 zł, the average rate for 2026-2027
 const int kDefaultAutoSaveMinutes = 60;
 const int kNewestOfficeVersion = 20;
 
