@@ -11,6 +11,9 @@ fi
 
 # Printing needs a running scheduler; a machine with no printer at all gets the PDF queue.
 # Printers the machine already has stay as they are.
+if command -v lpstat >/dev/null && ! lpstat -r 2>/dev/null | grep -q 'is running'; then
+  echo "run: starting the print service (cupsd)"
+fi
 if start_print_scheduler; then
   if [ -z "$(lpstat -e 2>/dev/null)" ]; then
     echo "run: no printer on this machine: adding the PDF printer"
