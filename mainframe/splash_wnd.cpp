@@ -93,9 +93,9 @@ void CSplashWnd::OnPaint()
 void CSplashWnd::OnTimer(UINT_PTR)
 {
     if (m_leaving) {
-        // The start-up page is up and covers it.
-        KillTimer(kTimer);
-        ShowWindow(SW_HIDE);
+        // The start-up page is up and waits for the user; the hand-over that is still under
+        // way touches nothing of this object once the page returns.
+        DestroyWindow();
         return;
     }
     // Timers run only once the program waits for messages. A message box of the start-up
@@ -119,11 +119,11 @@ void CSplashWnd::HideSplashScreen()
     }
     frame->UpdateWindow();
     // The start-up page takes a moment to build: the splash stays over the main window until
-    // that page waits for the user, and hides at its next tick.
+    // that page waits for the user, and goes at its next tick.
     m_leaving = true;
     const HWND self = m_hWnd;
     frame->ShowStartupPage();
-    // Closing the main window meanwhile took the splash (and this object) with it.
+    // Gone already when a tick came while the page was up (and this object with it).
     if (::IsWindow(self))
         DestroyWindow();
 }
