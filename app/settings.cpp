@@ -38,6 +38,16 @@ CString TrimTrailingBlanks(CString text)
     return text;
 }
 
+// A folder of the installation named by a setting for the first time: made now, so the first
+// visit to the settings finds it there and asks nothing.
+CString DefaultFolder(const CString &mainPath, const char *name)
+{
+    const CString folder = mainPath + "\\" + name;
+    if (!DirectoryExists(folder))
+        CreateDirectoryPath(folder);
+    return folder;
+}
+
 CString DefaultExportPath(const CString &mainPath)
 {
     try {
@@ -135,7 +145,7 @@ void CMorvelankApp::WczytajUstawieniaProgramu()
 
     ArchivePath = read("ArchivePath");
     if (ArchivePath.IsEmpty()) {
-        ArchivePath = MainPath + "\\archiwum";
+        ArchivePath = DefaultFolder(MainPath, "archiwum");
         write("ArchivePath", ArchivePath);
     }
 
@@ -147,7 +157,7 @@ void CMorvelankApp::WczytajUstawieniaProgramu()
 
     BackupPath = read("BackupPath");
     if (BackupPath.IsEmpty()) {
-        BackupPath = MainPath + "\\backup";
+        BackupPath = DefaultFolder(MainPath, "backup");
         write("BackupPath", BackupPath);
     }
 
@@ -183,7 +193,7 @@ void CMorvelankApp::WczytajUstawieniaProgramu()
                                              : "Kat. szablonow uzytkownika NIE istnieje");
 
     if (SchedulePath.IsEmpty()) {
-        SchedulePath = MainPath + "\\terminarz";
+        SchedulePath = DefaultFolder(MainPath, "terminarz");
         write("SchedulePath", SchedulePath);
     }
 

@@ -164,6 +164,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
+    // Shown first, so it is there while the bars and the databases load.
+    CSplashWnd::ShowSplashScreen(this);
     try {
         if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT, kBarStyle | CBRS_TOP, CRect(0, 0, 0, 0), AFX_IDW_TOOLBAR) ||
             !m_wndToolBar.LoadToolBar(IDR_MAINFRAME)) {
@@ -224,7 +226,6 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         AfxShowMessageBox(m_hWnd, "Nieznany błąd w trakcie otwierania bazy rejestrów", "Błąd", MB_ICONERROR);
     }
     ShowFormatBar(0);
-    CSplashWnd::ShowSplashScreen(this);
     return 0;
 }
 

@@ -22,10 +22,15 @@ void CSplashWnd::ShowSplashScreen(CWnd *parent)
     if (!c_bShowSplashWnd || c_pSplashWnd)
         return;
     c_pSplashWnd = new CSplashWnd;
-    if (!c_pSplashWnd->Create(parent))
+    if (!c_pSplashWnd->Create(parent)) {
         delete c_pSplashWnd;
-    else
-        c_pSplashWnd->UpdateWindow();
+        return;
+    }
+    c_pSplashWnd->UpdateWindow();
+    // Under Wine a painted window reaches the screen when the thread next looks at its queue;
+    // loading keeps it busy, so look once now or the splash stays blank.
+    MSG message;
+    ::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);
 }
 
 BOOL CSplashWnd::PreTranslateAppMessage(MSG *message)
@@ -68,7 +73,7 @@ BOOL CSplashWnd::Create(CWnd *parent)
 int CSplashWnd::OnCreate(LPCREATESTRUCT)
 {
     CenterWindow();
-    SetTimer(kTimer, kShowTime);
+    SetTimer(kTimer, kCheckPeriod);
     return 0;
 }
 
@@ -87,7 +92,17 @@ void CSplashWnd::OnPaint()
 
 void CSplashWnd::OnTimer(UINT_PTR)
 {
-    HideSplashScreen();
+    if (m_leaving) {
+        // The start-up page is up and waits for the user; the hand-over that is still under
+        // way touches nothing of this object once the page returns.
+        DestroyWindow();
+        return;
+    }
+    // Timers run only once the program waits for messages. A message box of the start-up
+    // waits too, before the main window is shown: the splash stays while loading goes on.
+    CWnd *mainWindow = AfxGetMainWnd();
+    if (mainWindow && mainWindow->IsWindowVisible())
+        HideSplashScreen();
 }
 
 void CSplashWnd::HideSplashScreen()
@@ -95,13 +110,22 @@ void CSplashWnd::HideSplashScreen()
     // Forgotten first, so nothing that follows sees a splash that is going.
     if (c_pSplashWnd == this)
         c_pSplashWnd = nullptr;
-    CWnd *mainWindow = AfxGetMainWnd();
-    DestroyWindow();
-    if (!mainWindow)
+    if (m_leaving)
         return;
-    mainWindow->UpdateWindow();
-    if (auto *frame = dynamic_cast<CMainFrame *>(mainWindow))
-        frame->ShowStartupPage();
+    auto *frame = dynamic_cast<CMainFrame *>(AfxGetMainWnd());
+    if (!frame) {
+        DestroyWindow();
+        return;
+    }
+    frame->UpdateWindow();
+    // The start-up page takes a moment to build: the splash stays over the main window until
+    // that page waits for the user, and goes at its next tick.
+    m_leaving = true;
+    const HWND self = m_hWnd;
+    frame->ShowStartupPage();
+    // Gone already when a tick came while the page was up (and this object with it).
+    if (::IsWindow(self))
+        DestroyWindow();
 }
 
 void CSplashWnd::PostNcDestroy()
