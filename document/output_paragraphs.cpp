@@ -59,8 +59,9 @@ CString LabelText(const ListLabel &label, int value)
 
 bool IsFiller(char ch)
 {
-    // Blanks, punctuation and the dashes of code page 1250 (en and em dash, no-break space).
-    return strchr(" \t.,:;-()", ch) != nullptr || ch == '\x96' || ch == '\x97' || ch == '\xA0';
+    // Blanks, digits, punctuation and the dashes of code page 1250 (en and em dash, no-break
+    // space): a number left of a point is no sentence.
+    return strchr(" \t.,:;-()0123456789", ch) != nullptr || ch == '\x96' || ch == '\x97' || ch == '\xA0';
 }
 
 bool HasWords(const CString &text, int from, int to)

@@ -138,7 +138,7 @@ protected:
 
     CMorvelankView *OpenNewTwoPartProceeding()
     {
-        frame->SendMessage(WM_COMMAND, ID_FILE_NEW);
+        frame->NewProject();
         return View();
     }
 
@@ -162,7 +162,7 @@ protected:
     static int FindSwz(const CMorvelankView &view)
     {
         for (int i = 0; i < view.m_tables->m_nDocumentCount; ++i)
-            if (view.m_tables->m_documents[i].fileName.CompareNoCase("swz.rtf") == 0)
+            if (view.m_tables->m_documents[i].fileName.CompareNoCase("wspolne\\swz.rtf") == 0)
                 return i;
         return -1;
     }
@@ -199,7 +199,7 @@ TEST_F(OutputRoad, SpecificationKeepsTheChosenOptionsAndDropsTheDisabledBlocks)
                                  "\rZamawiający nie przewiduje udzielenia zamówień podobnych\r"})
             EXPECT_GE(cleaned.Find(kept), 0) << kept;
         for (const char *dropped : {"Zamawiający wymaga wniesienia wadium", "Wadium wnosi", "Wadium może",
-                                    "część 1:", "Zabezpieczenie ustala", "w zakresie:", "0,00"})
+                                    "część 1:", "Zabezpieczenie ustala", "w zakresie:", "2 000.00"})
             EXPECT_LT(cleaned.Find(dropped), 0) << dropped;
         EXPECT_EQ(shown, Shown(*view)) << "the document is shown again after the output";
 
@@ -210,7 +210,7 @@ TEST_F(OutputRoad, SpecificationKeepsTheChosenOptionsAndDropsTheDisabledBlocks)
         const CString required = Cleaned(*view);
         EXPECT_EQ("", OutputFaults(required)) << required;
         for (const char *kept : {"\rZamawiający wymaga wniesienia wadium.\r", "\r1.\tWadium wnosi się",
-                                 "\r2.\tWadium może", "Zabezpieczenie ustala się"})
+                                 "2.\tWadium może", "Zabezpieczenie ustala się"})
             EXPECT_GE(required.Find(kept), 0) << kept;
         EXPECT_LT(required.Find("nie wymaga wniesienia wadium"), 0);
         if (twoParts) {
@@ -276,7 +276,7 @@ TEST_F(OutputRoad, ExportedTableRowsAreWhole)
     CMorvelankView *view = OpenExample();
     ASSERT_NE(view, nullptr) << messages;
     const CString target = m_root + "\\eksport.rtf";
-    for (const char *document : {"swz.rtf", "formularz_oferty.rtf"}) {
+    for (const char *document : {"wspolne\\swz.rtf", "wspolne\\formularz_oferty.rtf"}) {
         const int index = view->FindDocument(document);
         ASSERT_GE(index, 0) << document;
         view->ShowDocument(index, -1);
