@@ -76,6 +76,7 @@ bool HasWords(const CString &text, int from, int to)
 struct ParagraphContent {
     bool removed = false; // a variable was taken out of it
     bool words = false;   // text of the template or of a value, beside list number and amounts
+    bool valueWords = false; // words of a shown value among them
 };
 
 ParagraphContent ContentOf(const OutputParagraph &paragraph, const ListLabel &label,
@@ -94,7 +95,7 @@ ParagraphContent ContentOf(const OutputParagraph &paragraph, const ListLabel &la
         if (range.kind == OutputRangeKind::Removed)
             content.removed = true;
         else if (range.kind == OutputRangeKind::Value && HasWords(paragraph.text, from, to))
-            content.words = true;
+            content.words = content.valueWords = true;
         std::fill(covered.begin() + from, covered.begin() + to, true);
     }
     for (int i = 0; i < length && !content.words; ++i)
@@ -130,6 +131,7 @@ std::vector<OutputEdit> PlanOutputParagraphs(const std::vector<OutputParagraph> 
     std::vector<OutputEdit> edits(paragraphs.size());
     std::map<int, ListRun> runs; // by indent
     int droppedIndent = -1;      // the indent of the disabled block being dropped, -1 none
+    bool droppedPoint = false;   // that block is a numbered point
     for (size_t i = 0; i < paragraphs.size(); ++i) {
         const OutputParagraph &paragraph = paragraphs[i];
         ListLabel label = FindLabel(paragraph.text);
@@ -137,11 +139,17 @@ std::vector<OutputEdit> PlanOutputParagraphs(const std::vector<OutputParagraph> 
             label = ListLabel();
         const ParagraphContent content = ContentOf(paragraph, label, ranges);
         OutputEdit &edit = edits[i];
-        if (droppedIndent >= 0 && paragraph.indent > droppedIndent) {
-            edit.drop = true; // the deeper paragraphs of a disabled block go with it
+        // The deeper paragraphs of a disabled block go with it, and so do those that continue a
+        // disabled point at its own indent (repeated lines of its parts) unless a value of the
+        // user's speaks in them.
+        const bool continuesPoint = droppedPoint && paragraph.indent == droppedIndent && !label.found &&
+                                    !content.valueWords;
+        if (droppedIndent >= 0 && (paragraph.indent > droppedIndent || continuesPoint)) {
+            edit.drop = true;
         } else {
             edit.drop = content.removed && !content.words;
             droppedIndent = edit.drop ? paragraph.indent : -1;
+            droppedPoint = edit.drop && label.found;
         }
 
         // Lists deeper than this paragraph have ended.

