@@ -77,6 +77,7 @@ struct ParagraphContent {
     bool removed = false; // a variable was taken out of it
     bool words = false;   // text of the template or of a value, beside list number and amounts
     bool valueWords = false; // words of a shown value among them
+    bool values = false;     // any shown value or amount
 };
 
 ParagraphContent ContentOf(const OutputParagraph &paragraph, const ListLabel &label,
@@ -92,9 +93,9 @@ ParagraphContent ContentOf(const OutputParagraph &paragraph, const ListLabel &la
         const int to = std::min(range.end - paragraph.start, length);
         if (from >= to)
             continue;
-        if (range.kind == OutputRangeKind::Removed)
-            content.removed = true;
-        else if (range.kind == OutputRangeKind::Value && HasWords(paragraph.text, from, to))
+        content.removed = content.removed || range.kind == OutputRangeKind::Removed;
+        content.values = content.values || range.kind != OutputRangeKind::Removed;
+        if (range.kind == OutputRangeKind::Value && HasWords(paragraph.text, from, to))
             content.words = content.valueWords = true;
         std::fill(covered.begin() + from, covered.begin() + to, true);
     }
@@ -143,7 +144,7 @@ std::vector<OutputEdit> PlanOutputParagraphs(const std::vector<OutputParagraph> 
         // disabled point at its own indent (repeated lines of its parts) unless a value of the
         // user's speaks in them.
         const bool continuesPoint = droppedPoint && paragraph.indent == droppedIndent && !label.found &&
-                                    !content.valueWords;
+                                    content.values && !content.valueWords;
         if (droppedIndent >= 0 && (paragraph.indent > droppedIndent || continuesPoint)) {
             edit.drop = true;
         } else {

@@ -13,6 +13,7 @@
 #include "mainframe/wizard/kreator_dlg.h"
 #include "proceeding/frame/child_frame.h"
 #include "framework/ui/commondlg.h"
+#include "framework/ui/framewnd.h"
 #include "res/proceeding_ids.h"
 #include "res/resource.h"
 #include "res/wizard_ids.h"
@@ -331,7 +332,9 @@ TEST_F(OutputRoad, PrintAllPrintsEveryPartAndLeavesTheProceedingSavable)
     };
     hook.onPrintJob = [&](const CString &title) { printed.push_back(title); };
     const int shownDocument = view->GetCurrentDocument();
-    app.ProceedingWindow->SendMessage(WM_COMMAND, ID_DRUKUJ_WSZYSTKO);
+    // The menu's command, with the document (not the tree) the window's active view.
+    static_cast<CFrameWnd *>(app.ProceedingWindow)->SetActiveView(view);
+    frame->SendMessage(WM_COMMAND, ID_DRUKUJ_WSZYSTKO);
     EXPECT_EQ(1, asked);
     EXPECT_EQ(jobs, printed);
     EXPECT_EQ(shownDocument, view->GetCurrentDocument());
@@ -340,7 +343,7 @@ TEST_F(OutputRoad, PrintAllPrintsEveryPartAndLeavesTheProceedingSavable)
     ASSERT_TRUE(FileExists(record)) << record.GetString();
     DeleteFileA(record);
     view->SetModified();
-    app.ProceedingWindow->SendMessage(WM_COMMAND, ID_FILE_SAVE);
+    frame->SendMessage(WM_COMMAND, ID_ZAPISZ_POSTEPOWANIE);
     EXPECT_TRUE(FileExists(record)) << "Ctrl+S after printing saves";
 
     DeleteFileA(record);
