@@ -59,8 +59,9 @@ CString LabelText(const ListLabel &label, int value)
 
 bool IsFiller(char ch)
 {
-    // Blanks, punctuation and the dashes of code page 1250 (en and em dash, no-break space).
-    return strchr(" \t.,:;-()", ch) != nullptr || ch == '\x96' || ch == '\x97' || ch == '\xA0';
+    // Blanks, digits, punctuation and the dashes of code page 1250 (en and em dash, no-break
+    // space): a number left of a point is no sentence.
+    return strchr(" \t.,:;-()0123456789", ch) != nullptr || ch == '\x96' || ch == '\x97' || ch == '\xA0';
 }
 
 bool HasWords(const CString &text, int from, int to)
@@ -75,6 +76,8 @@ bool HasWords(const CString &text, int from, int to)
 struct ParagraphContent {
     bool removed = false; // a variable was taken out of it
     bool words = false;   // text of the template or of a value, beside list number and amounts
+    bool valueWords = false; // words of a shown value among them
+    bool values = false;     // any shown value or amount
 };
 
 ParagraphContent ContentOf(const OutputParagraph &paragraph, const ListLabel &label,
@@ -90,10 +93,10 @@ ParagraphContent ContentOf(const OutputParagraph &paragraph, const ListLabel &la
         const int to = std::min(range.end - paragraph.start, length);
         if (from >= to)
             continue;
-        if (range.kind == OutputRangeKind::Removed)
-            content.removed = true;
-        else if (range.kind == OutputRangeKind::Value && HasWords(paragraph.text, from, to))
-            content.words = true;
+        content.removed = content.removed || range.kind == OutputRangeKind::Removed;
+        content.values = content.values || range.kind != OutputRangeKind::Removed;
+        if (range.kind == OutputRangeKind::Value && HasWords(paragraph.text, from, to))
+            content.words = content.valueWords = true;
         std::fill(covered.begin() + from, covered.begin() + to, true);
     }
     for (int i = 0; i < length && !content.words; ++i)
@@ -129,6 +132,7 @@ std::vector<OutputEdit> PlanOutputParagraphs(const std::vector<OutputParagraph> 
     std::vector<OutputEdit> edits(paragraphs.size());
     std::map<int, ListRun> runs; // by indent
     int droppedIndent = -1;      // the indent of the disabled block being dropped, -1 none
+    bool droppedPoint = false;   // that block is a numbered point
     for (size_t i = 0; i < paragraphs.size(); ++i) {
         const OutputParagraph &paragraph = paragraphs[i];
         ListLabel label = FindLabel(paragraph.text);
@@ -136,11 +140,17 @@ std::vector<OutputEdit> PlanOutputParagraphs(const std::vector<OutputParagraph> 
             label = ListLabel();
         const ParagraphContent content = ContentOf(paragraph, label, ranges);
         OutputEdit &edit = edits[i];
-        if (droppedIndent >= 0 && paragraph.indent > droppedIndent) {
-            edit.drop = true; // the deeper paragraphs of a disabled block go with it
+        // The deeper paragraphs of a disabled block go with it, and so do those that continue a
+        // disabled point at its own indent (repeated lines of its parts) unless a value of the
+        // user's speaks in them.
+        const bool continuesPoint = droppedPoint && paragraph.indent == droppedIndent && !label.found &&
+                                    content.values && !content.valueWords;
+        if (droppedIndent >= 0 && (paragraph.indent > droppedIndent || continuesPoint)) {
+            edit.drop = true;
         } else {
             edit.drop = content.removed && !content.words;
             droppedIndent = edit.drop ? paragraph.indent : -1;
+            droppedPoint = edit.drop && label.found;
         }
 
         // Lists deeper than this paragraph have ended.

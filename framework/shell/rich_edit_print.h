@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 
 class CRichEditPages {
 public:
@@ -25,6 +26,14 @@ public:
 private:
     std::unique_ptr<RichTextLayout> m_layout;
 };
+
+// The control writes a row's last cell edge and the first cell's text with nothing between when
+// the text starts with a digit ("\\cellx9000" and "2" as "\\cellx90002"). An edge wider than the
+// page is split back: the longest leading part within the page is the edge, the rest is text.
+std::string SeparateCellEdgesFromText(const std::string& rtf, int pageWidthTwips);
+
+// The control's content as RTF, its cell edges separated from their text.
+std::string StreamOutRichEditRtf(HWND control, int pageWidthTwips);
 
 // The whole sheet of a printer DC in its device units: the printable area starts at the
 // physical offset, so the sheet starts before it.
