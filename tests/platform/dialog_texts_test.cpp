@@ -79,8 +79,9 @@ TextLayout LayoutOf(HWND control)
     return layout;
 }
 
-// "dialog/control 'text'" for each control whose text does not fit it.
-void CollectClipped(HWND dialog, int dialogId, std::vector<std::string> &clipped)
+// "dialog/control 'text'" for each control whose text does not fit it; measured counts the
+// controls looked at.
+void CollectClipped(HWND dialog, int dialogId, std::vector<std::string> &clipped, int &measured)
 {
     for (HWND control = GetWindow(dialog, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
         const TextLayout layout = LayoutOf(control);
@@ -89,6 +90,7 @@ void CollectClipped(HWND dialog, int dialogId, std::vector<std::string> &clipped
         const std::wstring shown = ShownText(text);
         if (!layout.checked || shown.empty())
             continue;
+        ++measured;
         RECT client{};
         GetClientRect(control, &client);
         const int width = client.right - layout.reserved;
@@ -133,6 +135,7 @@ TEST(DialogTexts, EveryLabelAndButtonOfEveryDialogShowsItsWholeText)
     ASSERT_NE(owner, nullptr);
     std::vector<std::string> clipped;
     std::vector<int> unmade;
+    int measured = 0;
     for (int id : dialogs) {
         HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(id), (LPCWSTR)RT_DIALOG);
         auto *dialogTemplate = (LPCDLGTEMPLATEW)LockResource(LoadResource(module, resource));
@@ -142,12 +145,13 @@ TEST(DialogTexts, EveryLabelAndButtonOfEveryDialogShowsItsWholeText)
             unmade.push_back(id);
             continue;
         }
-        CollectClipped(dialog, id, clipped);
+        CollectClipped(dialog, id, clipped, measured);
         DestroyWindow(dialog);
     }
     DestroyWindow(owner);
     FreeLibrary(module);
 
+    EXPECT_GT(measured, 300);
     EXPECT_TRUE(unmade.empty()) << "dialogs not made: " << ::testing::PrintToString(unmade);
     std::string all;
     for (const std::string &line : clipped)
