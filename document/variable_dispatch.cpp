@@ -414,8 +414,9 @@ void VariableDispatch::ApplyDateDefault(int variable, const CString &date)
         const DateDefaultRow &row = m_tables.m_dateDefaults[r];
         if (row.source != variable)
             continue;
-        // A dependent deadline skips the days off, as the deadline calculator counts.
-        const CString target = AddDays(atoi(date.Left(4)), atoi(date.Mid(5, 2)), atoi(date.Mid(8, 2)), row.days);
+        // The dependent date is the end of a period the act caps (the binding period: 30 or
+        // 90 days), so it is counted in calendar days and never moved past a day off.
+        const CString target = AddDaysToDateText(date, row.days);
         if (!target.IsEmpty() && m_tables.IsVariableNumber(row.target)) {
             m_tables.m_variables[row.target].untouched = 0;
             SetValueAndText(row.target, target);

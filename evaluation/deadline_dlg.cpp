@@ -18,24 +18,24 @@ const int kOptionIds[CObliczTerminDlg::kOptionCount] = {
 // Radio texts per step; a missing text hides the radio.
 const char *const kKindTexts[] = {
     "Przetarg nieograniczony od progów unijnych - oferty",
-    "Przetarg ograniczony, negocjacje z ogłoszeniem, dialog, partnerstwo\ninnowacyjne (od progów unijnych) - wnioski",
+    "Przetarg ograniczony, negocjacje z ogłoszeniem, dialog,\npartnerstwo innowacyjne (od progów unijnych) - wnioski",
     "Tryb podstawowy (poniżej progów unijnych) - oferty",
     nullptr, nullptr, nullptr, nullptr, nullptr,
 };
 const char *const kOfferTermTexts[] = {
-    "35 dni od przekazania ogłoszenia Urzędowi Publikacji UE - termin\nustawowy (art. 138 ust. 1 ustawy Pzp)",
-    "15 dni - skrócony termin: zamieszczono wstępne ogłoszenie\ninformacyjne (art. 138 ustawy Pzp)",
-    "15 dni - skrócony termin: pilna potrzeba udzielenia zamówienia,\nuzasadniona w dokumentacji (art. 138 ustawy Pzp)",
+    "35 dni od przekazania ogłoszenia Urzędowi Publikacji UE\n- termin ustawowy (art. 138 ust. 1 ustawy Pzp)",
+    "15 dni - skrócony termin: zamieszczono wstępne\nogłoszenie informacyjne (art. 138 ustawy Pzp)",
+    "15 dni - skrócony termin: pilna potrzeba udzielenia\nzamówienia (art. 138 ustawy Pzp)",
     nullptr, nullptr, nullptr, nullptr, nullptr,
 };
 const char *const kRequestTermTexts[] = {
-    "30 dni od przekazania ogłoszenia Urzędowi Publikacji UE - termin\nustawowy (art. 144 ust. 1 ustawy Pzp)",
-    "15 dni - skrócony termin: pilna potrzeba udzielenia zamówienia\n(art. 144 ustawy Pzp)",
+    "30 dni od przekazania ogłoszenia Urzędowi Publikacji UE\n- termin ustawowy (art. 144 ust. 1 ustawy Pzp)",
+    "15 dni - skrócony termin: pilna potrzeba udzielenia\nzamówienia (art. 144 ustawy Pzp)",
     nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
 };
 const char *const kBasicTermTexts[] = {
-    "7 dni od zamieszczenia ogłoszenia w BZP - dostawy lub usługi\n(art. 283 ustawy Pzp)",
-    "14 dni od zamieszczenia ogłoszenia w BZP - roboty budowlane\n(art. 283 ustawy Pzp)",
+    "7 dni od zamieszczenia ogłoszenia w BZP -\ndostawy lub usługi (art. 283 ustawy Pzp)",
+    "14 dni od zamieszczenia ogłoszenia w BZP -\nroboty budowlane (art. 283 ustawy Pzp)",
     nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
 };
 

@@ -375,9 +375,9 @@ TEST_F(VariableDispatchTest, OfferDateSetsValidityAndDependentDate)
     EXPECT_STREQ("C:\\terminarz", editors.date.schedulePath);
     ExpectShownEverywhere(1014, "2025-12-20");
     ExpectShownEverywhere(1015, "2026-01-19");  // + 30 days, both occurrences
-    // + 14 days is Saturday 3 January: the dependent deadline moves to the Monday, while the
-    // validity above counts plain days.
-    ExpectShownEverywhere(1017, "2026-01-05");
+    // + 14 days is Saturday 3 January: the dependent date ends a period the act caps (the
+    // binding period), so it stays there rather than run past the cap.
+    ExpectShownEverywhere(1017, "2026-01-03");
     EXPECT_STREQ("2025-01-01", tables->m_variables[1016].value);
 }
 
