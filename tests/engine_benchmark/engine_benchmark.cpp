@@ -170,7 +170,7 @@ private:
 int FindSiwz(const ViewTables &tables)
 {
     for (int document = 0; document < tables.m_nDocumentCount; ++document)
-        if (tables.m_documents[document].fileName.CompareNoCase("swz.rtf") == 0)
+        if (tables.m_documents[document].fileName.Right(8).CompareNoCase("\\swz.rtf") == 0)
             return document;
     return -1;
 }
