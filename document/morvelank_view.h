@@ -41,6 +41,7 @@ public:
     int IsPartDocument(int n) const override;
     int GetCurrentPart() const override { return m_engine ? m_engine->m_nCurrentPart : 0; }
     int GetCurrentDocument() const override { return m_engine ? m_engine->m_nCurrentDocument : -1; }
+    const TemplateEngine *GetEngine() const { return m_engine.get(); }
     CString GetDocumentName(int n) const override;
     // The first document whose file name is name, letter case counting; -1 when none.
     int FindDocument(const CString &name) const;
