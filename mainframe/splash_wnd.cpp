@@ -92,12 +92,6 @@ void CSplashWnd::OnPaint()
 
 void CSplashWnd::OnTimer(UINT_PTR)
 {
-    if (m_leaving) {
-        // The start-up page is up and waits for the user; the hand-over that is still under
-        // way touches nothing of this object once the page returns.
-        DestroyWindow();
-        return;
-    }
     // Timers run only once the program waits for messages. A message box of the start-up
     // waits too, before the main window is shown: the splash stays while loading goes on.
     CWnd *mainWindow = AfxGetMainWnd();
@@ -110,22 +104,13 @@ void CSplashWnd::HideSplashScreen()
     // Forgotten first, so nothing that follows sees a splash that is going.
     if (c_pSplashWnd == this)
         c_pSplashWnd = nullptr;
-    if (m_leaving)
+    CWnd *mainWindow = AfxGetMainWnd();
+    DestroyWindow();
+    if (!mainWindow)
         return;
-    auto *frame = dynamic_cast<CMainFrame *>(AfxGetMainWnd());
-    if (!frame) {
-        DestroyWindow();
-        return;
-    }
-    frame->UpdateWindow();
-    // The start-up page takes a moment to build: the splash stays over the main window until
-    // that page waits for the user, and goes at its next tick.
-    m_leaving = true;
-    const HWND self = m_hWnd;
-    frame->ShowStartupPage();
-    // Gone already when a tick came while the page was up (and this object with it).
-    if (::IsWindow(self))
-        DestroyWindow();
+    mainWindow->UpdateWindow();
+    if (auto *frame = dynamic_cast<CMainFrame *>(mainWindow))
+        frame->ShowStartupPage();
 }
 
 void CSplashWnd::PostNcDestroy()

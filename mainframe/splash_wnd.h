@@ -36,8 +36,6 @@ protected:
 
 private:
     CBitmap m_bitmap;
-    // Set once the start-up page is on its way.
-    bool m_leaving = false;
     static BOOL c_bShowSplashWnd;
     static CSplashWnd *c_pSplashWnd;
 };

@@ -15,7 +15,7 @@ for target in "$@"; do targets+=(--target "$target"); done
 if [ $# -eq 0 ]; then
   echo "build: compiling the program and its tests (the first time takes several minutes)"
 else
-  echo "build: compiling $* (the first time takes a few minutes)"
+  echo "build: compiling $* (the first time takes several minutes)"
 fi
 cmake --build "$build" "${targets[@]}" -j"$(nproc)" -- --no-print-directory
 # The two databases of a new installation, created from the shipped schema when missing.
