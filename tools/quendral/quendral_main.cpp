@@ -3,6 +3,7 @@
 // the file and opens it with the spreadsheet program the shell knows; the program does not
 // wait, so every failure is told to the user here.
 
+#include "framework/core/codepage.h"
 #include "tools/quendral/workbook_export.h"
 
 #include <windows.h>
@@ -16,10 +17,7 @@ const wchar_t kCaption[] = L"Eksport do arkusza";
 
 std::wstring Wide(const std::string &cp1250)
 {
-    const int length = MultiByteToWideChar(1250, 0, cp1250.c_str(), static_cast<int>(cp1250.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(1250, 0, cp1250.c_str(), static_cast<int>(cp1250.size()), &wide[0], length);
-    return wide;
+    return Cp1250ToWide(cp1250.c_str(), static_cast<int>(cp1250.size()));
 }
 
 int Tell(const std::wstring &text, UINT icon)

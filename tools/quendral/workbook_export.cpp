@@ -2,6 +2,8 @@
 
 #include "tools/quendral/export_records.h"
 #include "tools/quendral/xlsx_workbook.h"
+#include "framework/core/codepage.h"
+#include "tools/common/whole_file.h"
 
 #include <windows.h>
 
@@ -11,44 +13,9 @@ namespace {
 
 const wchar_t kSettingsKey[] = L"Software\\Dravo\\Morvelank4";
 
-bool ReadWholeFile(const std::wstring &path, std::string &bytes)
-{
-    FILE *file = _wfopen(path.c_str(), L"rb");
-    if (!file)
-        return false;
-    char buffer[65536];
-    size_t count;
-    while ((count = fread(buffer, 1, sizeof buffer, file)) > 0)
-        bytes.append(buffer, count);
-    const bool ok = !ferror(file);
-    fclose(file);
-    return ok;
-}
-
-bool WriteThroughTemporary(const std::wstring &path, const std::string &bytes)
-{
-    const std::wstring temporary = path + L".tmp";
-    FILE *file = _wfopen(temporary.c_str(), L"wb");
-    if (!file)
-        return false;
-    const bool written = fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    if (fclose(file) != 0 || !written ||
-        !MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DeleteFileW(temporary.c_str());
-        return false;
-    }
-    return true;
-}
-
 std::string Cp1250(const std::wstring &text)
 {
-    const int length =
-        WideCharToMultiByte(1250, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(length > 0 ? length : 0), '\0');
-    if (length > 0)
-        WideCharToMultiByte(1250, 0, text.c_str(), static_cast<int>(text.size()), &bytes[0], length, nullptr,
-                            nullptr);
-    return bytes;
+    return std::string(WideToCp1250(text).GetString());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // "cnf\qox.cnf". It shows that topic of the legal help (the contents for an unknown one) and
 // ends when its window closes.
 
+#include "framework/core/codepage.h"
 #include "framework/shell/html_help.h"
 #include "tools/quv/legal_help_topic.h"
 
@@ -23,13 +24,7 @@ std::wstring OwnFolder()
 
 std::string Cp1250(const std::wstring &text)
 {
-    const int length =
-        WideCharToMultiByte(1250, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(length > 0 ? length : 0), '\0');
-    if (length > 0)
-        WideCharToMultiByte(1250, 0, text.c_str(), static_cast<int>(text.size()), &bytes[0], length, nullptr,
-                            nullptr);
-    return bytes;
+    return std::string(WideToCp1250(text).GetString());
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 // templates folder "szablony_moje", never over the installation's set, and a template with a
 // broken tag is refused with the tag named.
 
+#include "framework/core/codepage.h"
+#include "tools/common/whole_file.h"
 #include "tools/szablony/template_store.h"
 #include "tools/szablony/template_tags.h"
 
@@ -38,34 +40,12 @@ Editor g_editor;
 
 std::string Cp1250(const std::wstring &text)
 {
-    const int length =
-        WideCharToMultiByte(1250, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(length > 0 ? length : 0), '\0');
-    if (length > 0)
-        WideCharToMultiByte(1250, 0, text.c_str(), static_cast<int>(text.size()), &bytes[0], length, nullptr,
-                            nullptr);
-    return bytes;
+    return std::string(WideToCp1250(text).GetString());
 }
 
 std::wstring Wide(const std::string &cp1250)
 {
-    const int length = MultiByteToWideChar(1250, 0, cp1250.c_str(), static_cast<int>(cp1250.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(1250, 0, cp1250.c_str(), static_cast<int>(cp1250.size()), &wide[0], length);
-    return wide;
-}
-
-bool ReadFileBytes(const std::wstring &path, std::string &bytes)
-{
-    FILE *file = _wfopen(path.c_str(), L"rb");
-    if (!file)
-        return false;
-    char buffer[65536];
-    size_t count;
-    while ((count = fread(buffer, 1, sizeof buffer, file)) > 0)
-        bytes.append(buffer, count);
-    fclose(file);
-    return true;
+    return Cp1250ToWide(cp1250.c_str(), static_cast<int>(cp1250.size()));
 }
 
 struct StreamCursor {
@@ -147,7 +127,7 @@ void Show(int index)
 {
     std::string rtf;
     const std::wstring path = g_editor.set.ReadPath(g_editor.templates[static_cast<size_t>(index)]);
-    if (!ReadFileBytes(path, rtf) || rtf.compare(0, 5, "{\\rtf") != 0) {
+    if (!ReadWholeFile(path, rtf) || rtf.compare(0, 5, "{\\rtf") != 0) {
         MessageBoxW(g_editor.window, (L"Plik nie jest szablonem RTF:\n" + path).c_str(), kCaption,
                     MB_OK | MB_ICONERROR);
         SendMessageW(g_editor.list, LB_SETCURSEL, static_cast<WPARAM>(g_editor.shown), 0);

@@ -1,5 +1,7 @@
 #include "tools/szablony/template_store.h"
 
+#include "tools/common/whole_file.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -75,17 +77,7 @@ bool SaveTemplate(const std::wstring &path, const std::string &bytes)
 {
     if (!MakeFolders(path))
         return false;
-    const std::wstring temporary = path + L".tmp";
-    FILE *file = _wfopen(temporary.c_str(), L"wb");
-    if (!file)
-        return false;
-    const bool written = fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    if (fclose(file) != 0 || !written ||
-        !MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DeleteFileW(temporary.c_str());
-        return false;
-    }
-    return true;
+    return WriteThroughTemporary(path, bytes);
 }
 
 bool IsPlainFolderName(const std::wstring &name)
