@@ -99,9 +99,10 @@ const ContentRule kRules[] = {
     {64, "umowa.rtf", {"w formie pisemnej albo w formie elektronicznej", "art. 436 pkt 4", "miejsce zawarcia umowy: "},
      "w postaci elektronicznej"},
     // Works contracts carry the subcontracting clauses of art. 437 ust. 1; others do not.
-    {63, "umowa.rtf", {"art. 437 ust. 1", "art. 465", "nieprzedłożenia do zaakceptowania projektu umowy o podwykonawstwo"},
+    {63, "umowa.rtf", {"art. 437 ust. 1", "nie może być dłuższy niż 30 dni", "art. 465"},
      "", 158},
     {64, "umowa.rtf", {}, "podwykonawstwa robót budowlanych"},
+    {63, "umowa.rtf", {"nieprzedłożenia do zaakceptowania projektu umowy o podwykonawstwo"}, "", 158},
     // Impartiality (art. 56 ust. 2 pkt 3), the SWZ's communication points, proofs with years.
     {64, "oswiadczenie_56.rtf", {"wynagrodzenia z innego tytułu", "art. 56 ust. 2 i 3"}, ""},
     {64, "swz.rtf", {"art. 65 ust. 1, art. 66 i art. 69", "maksymalny rozmiar", "ostatnich 3 lat"}, ""},
@@ -129,7 +130,7 @@ const ContentRule kRules[] = {
     {64, "protokol.rtf", {"wzoru protokołu postępowania w trybie podstawowym", "art. 275 pkt 1"}, ""},
     {67, "protokol.rtf", {"w trybie przetargu ograniczonego", "wykonawcy zaproszeni do składania ofert"}, ""},
     {70, "protokol.rtf", {"w trybie zamówienia z wolnej ręki", "Wykonawca, z którym prowadzono negocjacje",
-                          "nie publikował ogłoszenia o zamówieniu"}, "Ogłoszenie opublikowano"},
+                          "Postępowanie wszczęto przekazaniem zaproszenia"}, "Ogłoszenie opublikowano"},
     {77, "protokol.rtf", {"Wykonawcy zaproszeni do negocjacji", "nie publikował ogłoszenia o zamówieniu"},
      "Ogłoszenie opublikowano"},
     {79, "protokol.rtf", {"w trybie negocjacji z ogłoszeniem", "oferty ostateczne złożyli"}, ""},
