@@ -24,10 +24,10 @@ const BandRule2019 kBandRules2019[] = {
     {{0, 1, -1}, kEuThresholds, false, true, 1},
     {{13, 14, 15}, kEuThresholds, true, false, 0},
     {{16, -1, -1}, kEuThresholds, true, true, 0},
-    {{17, 21, -1}, nullptr, true, false, 0},
+    {{17, -1, -1}, nullptr, true, false, 0},
     {{18, 23, -1}, nullptr, true, true, 0},
-    {{12, 19, 20}, nullptr, false, true, 1},
-    {{22, -1, -1}, nullptr, true, true, -1},
+    {{12, 19, -1}, nullptr, false, true, 1},
+    {{20, 21, 22}, nullptr, true, true, -1},
 };
 
 const BandRule2019* FindRule2019(int code)

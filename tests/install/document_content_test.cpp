@@ -1,7 +1,8 @@
 // What the exported text of the main documents of each kind of the newest law must say, and
 // must not say, for the documents to hold up under the act: the signature the value band
 // requires, the bidders named in the notice of selection, the repeat orders announced in the
-// notice, the statements of the EU kinds, the order of wariant 3 (no price before final offers).
+// notice, the statements of the EU kinds, the order of wariant 3 (no price before final offers),
+// konkurs in both bands, the subcontracting clauses of works contracts, the protocol per mode.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -31,12 +32,14 @@ const char kTrustedSignature[] = "podpis zaufany";
 const char kBidderName[] = "Biuro-Tech Sp. z o.o.";
 const char kBidderSeat[] = "60-101 Poznań";
 
-// A document of a kind: its exported text holds every "must" and no "mustNot" ("" for none).
+// A document of a kind: its exported text holds every "must" and no "mustNot" ("" for none),
+// with the option `chosen` (0: none) chosen in its group first.
 struct ContentRule {
     int code;
     const char *document; // file name of the template, as the configuration file gives it
     const char *must[3];
     const char *mustNot;
+    int chosen = 0;
 };
 
 const ContentRule kRules[] = {
@@ -72,6 +75,10 @@ const ContentRule kRules[] = {
     // Art. 214 ust. 1 pkt 7: repeat orders stand in the notice; criteria with their weights.
     {64, "ogloszenie.rtf", {"art. 214 ust. 1 pkt 7", "Okres gwarancji", "Waga"}, "zgodnie z rozdziałem XVI"},
     {63, "ogloszenie.rtf", {"art. 214 ust. 1 pkt 7", "Cena"}, ""},
+    // The notice states EU funding and lists the proofs.
+    {64, "ogloszenie.rtf", {"Zamówienie nie jest finansowane ze środków Unii Europejskiej.", "Podmiotowe środki dowodowe:",
+                            "ostatnich 3 lat"}, "Zamówienie jest finansowane"},
+    {67, "ogloszenie.rtf", {"Zamówienie nie jest finansowane ze środków Unii Europejskiej."}, "Zamówienie jest finansowane"},
     // Wariant 2: negotiation announced, the notice before negotiations, additional offers.
     {68, "swz.rtf", {"zamawiający przewiduje taką możliwość"}, ""},
     {68, "informacja_negocjacje.rtf", {"art. 287 ust. 3", "łączna punktacja"}, ""},
@@ -91,6 +98,11 @@ const ContentRule kRules[] = {
     // Contract form (art. 432), art. 436 pkt 4, a place name that reads right whatever it is.
     {64, "umowa.rtf", {"w formie pisemnej albo w formie elektronicznej", "art. 436 pkt 4", "miejsce zawarcia umowy: "},
      "w postaci elektronicznej"},
+    // Works contracts carry the subcontracting clauses of art. 437 ust. 1; others do not.
+    {63, "umowa.rtf", {"art. 437 ust. 1", "nie może być dłuższy niż 30 dni", "art. 465"},
+     "", 158},
+    {64, "umowa.rtf", {}, "podwykonawstwa robót budowlanych"},
+    {63, "umowa.rtf", {"nieprzedłożenia do zaakceptowania projektu umowy o podwykonawstwo"}, "", 158},
     // Impartiality (art. 56 ust. 2 pkt 3), the SWZ's communication points, proofs with years.
     {64, "oswiadczenie_56.rtf", {"wynagrodzenia z innego tytułu", "art. 56 ust. 2 i 3"}, ""},
     {64, "swz.rtf", {"art. 65 ust. 1, art. 66 i art. 69", "maksymalny rozmiar", "ostatnich 3 lat"}, ""},
@@ -104,9 +116,25 @@ const ContentRule kRules[] = {
     {64, "poprawienie_omylek.rtf", {"art. 223 ust. 2 pkt 3"}, ""},
     {70, "ogloszenie_wyniku.rtf", {"art. 309 ust. 1", "30 dni"}, ""},
     {63, "ogloszenie_wyniku.rtf", {"art. 265 ust. 1", "wykonawca, z którym zawarto umowę"}, ""},
+    // Both forms of konkurs in both bands (art. 325 ff.), each with its band's notice and signature.
+    {82, "wniosek.rtf", {"podpis zaufany lub podpis osobisty osoby uprawnionej do reprezentowania uczestnika"}, ""},
+    {82, "ogloszenie.rtf", {"Biuletynie Zamówień Publicznych", "konkursu ograniczonego"}, "Dzienniku Urzędowym"},
+    {85, "ogloszenie.rtf", {"Dzienniku Urzędowym Unii Europejskiej", "konkursu nieograniczonego"}, "Biuletynie"},
     // The protocol's minimum (art. 72 ust. 1 pkt 3-8, 10).
     {64, "protokol.rtf", {"art. 72 ust. 1 pkt 3", "art. 72 ust. 1 pkt 5", "art. 72 ust. 1 pkt 6"}, ""},
     {70, "protokol.rtf", {"art. 72 ust. 1 pkt 7", "art. 72 ust. 1 pkt 8", "art. 72 ust. 1 pkt 10"}, ""},
+    // ... following the form of its mode (Dz.U. 2020 poz. 2434): the mode's own steps, and no notice
+    // where the mode has none.
+    {63, "protokol.rtf", {"wzoru protokołu postępowania w trybie przetargu nieograniczonego", "art. 139 ust. 1",
+                          "Ogłoszenie opublikowano w"}, "nie publikował ogłoszenia"},
+    {64, "protokol.rtf", {"wzoru protokołu postępowania w trybie podstawowym", "art. 275 pkt 1"}, ""},
+    {67, "protokol.rtf", {"w trybie przetargu ograniczonego", "wykonawcy zaproszeni do składania ofert"}, ""},
+    {70, "protokol.rtf", {"w trybie zamówienia z wolnej ręki", "Wykonawca, z którym prowadzono negocjacje",
+                          "Postępowanie wszczęto przekazaniem zaproszenia"}, "Ogłoszenie opublikowano"},
+    {77, "protokol.rtf", {"Wykonawcy zaproszeni do negocjacji", "nie publikował ogłoszenia o zamówieniu"},
+     "Ogłoszenie opublikowano"},
+    {79, "protokol.rtf", {"w trybie negocjacji z ogłoszeniem", "oferty ostateczne złożyli"}, ""},
+    {72, "protokol.rtf", {"art. 275 pkt 3", "oferty ostateczne złożyli"}, ""},
 };
 
 // Documents of wariant 3 that must come only after the negotiations, and the one that ends them.
@@ -185,6 +213,15 @@ protected:
         return -1;
     }
 
+    // As a click on the option does: the others of its group are no longer chosen.
+    static void ChooseOption(CMorvelankView &view, int option)
+    {
+        ViewTables &tables = *view.m_tables;
+        for (int i = 0; i < tables.GetVariableCount(); ++i)
+            if (tables.m_variables[i].groupNumber == tables.m_variables[option].groupNumber)
+                tables.m_variables[i].selected = i == option ? 1 : 0;
+    }
+
     // The document's text as export leaves it: options not chosen and unused values removed.
     static CString ExportedText(CMorvelankView &view, int document)
     {
@@ -221,6 +258,8 @@ TEST_F(DocumentContent, MainDocumentsOfEveryKindSayWhatTheActRequires)
             failures += where + " not in the set\n";
             continue;
         }
+        if (rule.chosen)
+            ChooseOption(*view, rule.chosen);
         CString text = ExportedText(*view, document);
         text.Replace("\r", " ");
         text.Replace("\n", " ");

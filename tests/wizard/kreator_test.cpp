@@ -242,7 +242,8 @@ TEST_F(Kreator, ValuePageOffersTheBandsOfTheProcedure)
         {IDC_OPERATION_NEW, IDC_MODE_FIRST, 0, false, true, 1, kEu2026},                  // code 0
         {IDC_OPERATION_NEW, IDC_MODE_4, 1, true, false, 0, kEu2026},                      // 14
         {IDC_OPERATION_NEW, IDC_MODE_6, 1, true, true, 0, kEu2026},                       // 16
-        {IDC_OPERATION_NEW, IDC_MODE_12, 1, true, false, 0, nullptr},                      // 21
+        {IDC_OPERATION_NEW, IDC_MODE_12, 1, true, true, 1, nullptr},                       // 21 keeps
+        {IDC_OPERATION_NEW, IDC_MODE_11, 0, true, true, 0, nullptr},                       // 20 keeps
         {IDC_OPERATION_NEW, IDC_MODE_13, 1, true, true, 1, nullptr},                       // 22 keeps
         {IDC_OPERATION_NEW, IDC_MODE_10, 0, false, true, 1, nullptr},                      // 19
         {IDC_OPERATION_OLD_FORMS, IDC_MODE_12, 1, true, false, 0, "poniżej progów 750.000"},  // 11
