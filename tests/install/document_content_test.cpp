@@ -107,6 +107,8 @@ const ContentRule kRules[] = {
     {64, "oswiadczenie_56.rtf", {"wynagrodzenia z innego tytułu", "art. 56 ust. 2 i 3"}, ""},
     {64, "swz.rtf", {"art. 65 ust. 1, art. 66 i art. 69", "maksymalny rozmiar", "ostatnich 3 lat"}, ""},
     {63, "swz.rtf", {"Krajowego Rejestru Karnego", "grupy kapitałowej"}, ""},
+    // Without parts the wadium amount ends its own point; the next point starts a paragraph.
+    {64, "swz.rtf", {"zł 2.\tWadium może być wnoszone"}, "", 126},
     {64, "formularz_oferty.rtf", {"W kryteriach oceny ofert innych niż cena"}, ""},
     // The standard letters and the result notice, with the article of the value band.
     {64, "przedluzenie_zwiazania.rtf", {"art. 307 ust. 2", "nie dłuższy niż 30 dni"}, ""},
