@@ -64,7 +64,7 @@ int WriteProjectFile(CProject &project, const CString &path)
 
 bool ReadCommentFile(CKomentarz2 &comments, const CString &path)
 {
-    return LoadThroughArchive(path, [&](CArchive &ar) {
+    const bool read = LoadThroughArchive(path, [&](CArchive &ar) {
         try {
             comments.Serialize(ar);
             return true;
@@ -74,6 +74,13 @@ bool ReadCommentFile(CKomentarz2 &comments, const CString &path)
         }
         return false;
     });
+    // No text of an earlier file, nor of this one read part way, stays behind a refusal.
+    if (!read) {
+        comments.m_nCount = 0;
+        for (KomentarzEntry &entry : comments.m_entries)
+            entry = KomentarzEntry();
+    }
+    return read;
 }
 
 bool WriteCommentFile(CKomentarz2 &comments, const CString &path)

@@ -120,6 +120,11 @@ void CProject::Load(CArchive &ar)
     for (int i = 0; i < attachedCount; ++i)
         ar >> m_strAttachedFiles[i];
     m_nAttachedCount = ClampedAttachedCount(attachedCount);
+    // The oldest layout has no version to tell it apart: only a file it fills exactly is one,
+    // never the start of a newer record cut short.
+    BYTE beyond = 0;
+    if (version < 0 && ar.Read(&beyond, 1) != 0)
+        AfxThrowArchiveException(CArchiveException::badIndex, ar.m_strFileName);
 
     if (version >= 4)
         m_pCriteria->Read(ar);

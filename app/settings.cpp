@@ -16,7 +16,7 @@ namespace {
 
 // A registry text is read through a buffer of this many bytes, its terminator included.
 const int kRegistryTextBuffer = 1000;
-const int kDefaultEuroRate = 41749;
+const int kDefaultEuroRate = 43100; // 4,31 zł, the average rate for 2026-2027
 const int kDefaultAutoSaveMinutes = 60;
 const int kNewestOfficeVersion = 20;
 
@@ -38,6 +38,16 @@ CString TrimTrailingBlanks(CString text)
     return text;
 }
 
+// A folder of the installation named by a setting for the first time: made now, so the first
+// visit to the settings finds it there and asks nothing.
+CString DefaultFolder(const CString &mainPath, const char *name)
+{
+    const CString folder = mainPath + "\\" + name;
+    if (!DirectoryExists(folder))
+        CreateDirectoryPath(folder);
+    return folder;
+}
+
 CString DefaultExportPath(const CString &mainPath)
 {
     try {
@@ -52,16 +62,18 @@ CString DefaultExportPath(const CString &mainPath)
     return mainPath + "\\temp";
 }
 
-// The sibling program Quv: under the Program Files folder, else on drive C: or D:.
-CString FindQuv()
+// The sibling program Quv: under the Program Files folder, else on drive C: or D:, else
+// beside the program, where the installation folder carries it.
+CString FindQuv(const CString &mainPath)
 {
-    CString candidates[3];
+    CString candidates[4];
     char programFiles[128] = "";
     const DWORD length = GetEnvironmentVariableA("PROGRAMFILES", programFiles, sizeof programFiles);
     if (length > 0 && length < sizeof programFiles)
         candidates[0] = CString(programFiles) + "\\DRAVO\\Quv\\Quv.exe";
     candidates[1] = "c:\\Program Files\\DRAVO\\Quv\\Quv.exe";
     candidates[2] = "d:\\Program Files\\DRAVO\\Quv\\Quv.exe";
+    candidates[3] = mainPath + "\\Quv.exe";
     for (const CString &candidate : candidates)
         if (!candidate.IsEmpty() && FileExists(candidate))
             return candidate;
@@ -133,7 +145,7 @@ void CMorvelankApp::WczytajUstawieniaProgramu()
 
     ArchivePath = read("ArchivePath");
     if (ArchivePath.IsEmpty()) {
-        ArchivePath = MainPath + "\\archiwum";
+        ArchivePath = DefaultFolder(MainPath, "archiwum");
         write("ArchivePath", ArchivePath);
     }
 
@@ -145,7 +157,7 @@ void CMorvelankApp::WczytajUstawieniaProgramu()
 
     BackupPath = read("BackupPath");
     if (BackupPath.IsEmpty()) {
-        BackupPath = MainPath + "\\backup";
+        BackupPath = DefaultFolder(MainPath, "backup");
         write("BackupPath", BackupPath);
     }
 
@@ -160,7 +172,7 @@ void CMorvelankApp::WczytajUstawieniaProgramu()
     SchedulePath = TrimTrailingBlanks(SchedulePath);
 
     UserTemplatesPath = MainPath + "\\szablony_moje";
-    QuvPath = FindQuv();
+    QuvPath = FindQuv(MainPath);
 
     for (int i = 0; i < 9; ++i) {
         CString valueName;
@@ -181,7 +193,7 @@ void CMorvelankApp::WczytajUstawieniaProgramu()
                                              : "Kat. szablonow uzytkownika NIE istnieje");
 
     if (SchedulePath.IsEmpty()) {
-        SchedulePath = MainPath + "\\terminarz";
+        SchedulePath = DefaultFolder(MainPath, "terminarz");
         write("SchedulePath", SchedulePath);
     }
 

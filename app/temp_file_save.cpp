@@ -3,14 +3,10 @@
 #include <windows.h>
 
 #include "framework/core/codepage.h"
+#include "framework/core/temp_file.h"
 
-TempFileSave::TempFileSave(const CString &target) : m_target(target)
+TempFileSave::TempFileSave(const CString &target) : m_target(target), m_tempPath(CreateTempFileBeside(target))
 {
-    const int lastSlash = target.ReverseFind('\\');
-    const CString folder = lastSlash < 0 ? CString(".") : target.Left(lastSlash + 1);
-    wchar_t tempPath[MAX_PATH];
-    if (GetTempFileNameW(Cp1250ToWide(folder).c_str(), L"mvk", 0, tempPath) != 0)
-        m_tempPath = WideToCp1250(tempPath);
 }
 
 TempFileSave::~TempFileSave()

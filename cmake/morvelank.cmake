@@ -30,6 +30,7 @@ function(morvelank_test name)
   target_link_libraries(${name} PRIVATE morvelank_options ${ARG_DEPENDS} gtest gtest_main)
   target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES
+  # A message box no test answers would wait forever: the run fails it instead.
+  set_tests_properties(${name} PROPERTIES TIMEOUT 900
     ENVIRONMENT "MORVELANK_TEST_SOURCE_DIR=${CMAKE_CURRENT_SOURCE_DIR};${ARG_ENVIRONMENT}")
 endfunction()

@@ -58,6 +58,12 @@ CFolderDialog::CFolderDialog(LPCTSTR lpszWindowTitle, LPCTSTR lpszBanner,
         m_hOwner = pOwner->m_hWnd;
 }
 
+CString CFolderDialog::WithoutTrailingSeparator(CString path) {
+    while (path.GetLength() > 3 && path[path.GetLength() - 1] == '\\')
+        path.Delete(path.GetLength() - 1);
+    return path;
+}
+
 int CFolderDialog::CreateFolder(const CString& path, bool bCheckOnly) {
     const int length = path.GetLength();
     if (length <= 2) return 1;
@@ -86,9 +92,11 @@ int CFolderDialog::Ask(const CString& text, UINT type) {
 }
 
 int CFolderDialog::ConfirmFolder(const CString& path) {
+    // A folder that is there is taken whatever its form (a network path, a name the checks
+    // below would not create).
+    if (FolderExists(path)) return 0;
     int outcome = CreateFolder(path, true);
     if (outcome == 0) {
-        if (FolderExists(path)) return 0;
         CString question;
         question.Format("Katalog :\n\n%s\n\nnie istnieje. Czy chcesz utworzyć ten katalog?",
                         (LPCTSTR)path);
@@ -108,7 +116,7 @@ int CFolderDialog::ConfirmFolder(const CString& path) {
 INT_PTR CFolderDialog::DoModal() {
     m_confirmed = false;
     if (AfxGetTestHook() != nullptr) {
-        m_path = m_initialFolder;
+        m_path = WithoutTrailingSeparator(m_initialFolder);
         m_confirmed = ConfirmFolder(m_path) == 0;
         return m_confirmed ? 1 : -1;
     }
@@ -160,7 +168,7 @@ void CFolderDialog::OnSelectionChanged(LPCITEMIDLIST item) {
     wchar_t path[MAX_PATH] = L"";
     CString selected;
     if (item != nullptr && ::SHGetPathFromIDListW(item, path) && path[0] != 0 && path[1] == L':')
-        selected = WideToCp1250(path);
+        selected = WithoutTrailingSeparator(WideToCp1250(path));  // the shell ends some with "\\"
     ::SendMessageW(m_hDialog, BFFM_ENABLEOK, 0, selected.IsEmpty() ? 0 : 1);
     std::wstring wide = Cp1250ToWide(selected);
     ::SendMessageW(m_hDialog, BFFM_SETSTATUSTEXTW, 0, (LPARAM)wide.c_str());
@@ -174,6 +182,7 @@ void CFolderDialog::OnTypedPathChange() {
 
 void CFolderDialog::OnOK() {
     m_typedPath.GetWindowText(m_path);
+    m_path = WithoutTrailingSeparator(m_path);
     if (ConfirmFolder(m_path) != 0) {
         m_typedPath.SetFocus();
         return;

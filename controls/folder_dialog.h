@@ -26,8 +26,12 @@ public:
     // drive root ("C:\") or go on from one with valid names; with bCheckOnly nothing is created.
     static int CreateFolder(const CString& path, bool bCheckOnly);
 
-    // What OK does with a path: checks it, asks to create a missing folder and reports a bad
-    // one. 0 when the path may be taken, -1 when the user declined, else CreateFolder's outcome.
+    // The path without the backslashes that end it; a drive root ("C:\") keeps its own.
+    static CString WithoutTrailingSeparator(CString path);
+
+    // What OK does with a path: an existing folder is taken; else it checks the path, asks to
+    // create the folder and reports a bad path. 0 when the path may be taken, -1 when the user
+    // declined, else CreateFolder's outcome.
     int ConfirmFolder(const CString& path);
 
     // The browser's callback (public for the C callback only).

@@ -41,6 +41,7 @@ public:
     int IsPartDocument(int n) const override;
     int GetCurrentPart() const override { return m_engine ? m_engine->m_nCurrentPart : 0; }
     int GetCurrentDocument() const override { return m_engine ? m_engine->m_nCurrentDocument : -1; }
+    const TemplateEngine *GetEngine() const { return m_engine.get(); }
     CString GetDocumentName(int n) const override;
     // The first document whose file name is name, letter case counting; -1 when none.
     int FindDocument(const CString &name) const;
@@ -115,6 +116,13 @@ public:
     // "Edycja": the editor of the variable at the caret.
     void OnEditVariable();
     void OnUpdateEditVariable(CCmdUI *pCmdUI);
+    // The value of the variable a tag names in the shown document: the tag is the variable's
+    // number, or else the name of one of its occurrences; "" when it names none.
+    CString LookUpVariableValue(const CString &tag);
+
+    // ---- Entries of a repeated block (morvelank_view_entries.cpp) -------------------------------
+    // The block's entries in the layout dialog; after OK the shown document again with them.
+    void EditRepeatInstances(int blockVariable);
 
     // ---- Headings and own files in the tree, comments, hints (morvelank_view_tree.cpp) ---------
     // Lists the headings of the points of document index under its tree item; the control is
@@ -207,6 +215,10 @@ public:
     void StartTemplateEditor() override;
     void OnUpdateEditTemplate(CCmdUI *pCmdUI);
     void OnTextColor();
+
+    // ---- Format bar: bold, italic, underline, alignment (morvelank_view_format.cpp) -----------
+    void OnFormatCommand(UINT id);
+    void OnUpdateFormatCommand(CCmdUI *pCmdUI);
 
     // ---- Moving to the archive (morvelank_view_archive.cpp) ------------------------------------
     void MoveToArchive() override;

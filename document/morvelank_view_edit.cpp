@@ -4,6 +4,7 @@
 
 #include "document/value_editor_runner.h"
 #include "document/variable_dispatch.h"
+#include "document/variable_tags.h"
 
 void CMorvelankView::InsertVariableAt(int position, int character)
 {
@@ -20,9 +21,10 @@ void CMorvelankView::InsertVariableAt(int position, int character)
         context.buyerData = app->BuyerData;
     }
     VariableDispatch dispatch(m_hWnd, *m_tables, context, GetValueEditorRunner(), m_bModified);
-    if (dispatch.EditVariableAt(position, character) == EditOutcome::NoEditor)
-        if (MainWindowServices *main = MainWindow())
-            main->SetStatusText(0, VariableDispatch::kNoEditorText);
+    if (dispatch.EditVariableAt(position, character) == EditOutcome::EditEntries) {
+        m_hint.HideHint();
+        EditRepeatInstances(dispatch.EntriesBlock());
+    }
 }
 
 void CMorvelankView::OnLButtonDblClk(UINT, CPoint)
@@ -69,4 +71,25 @@ void CMorvelankView::OnEditVariable()
 void CMorvelankView::OnUpdateEditVariable(CCmdUI *pCmdUI)
 {
     pCmdUI->Enable(m_bOverVariable && !m_bOverPageBreak);
+}
+
+CString CMorvelankView::LookUpVariableValue(const CString &tag)
+{
+    const int document = GetCurrentDocument();
+    const OccurrenceBlock *block = static_cast<const OccurrenceTable &>(m_tables->m_occurrences).Block(document);
+    if (!block)
+        return CString();
+    const int variable = DecodeVariableId(tag);
+    CString number;
+    number.Format("%d", variable);
+    if (number == tag)
+        return m_tables->IsVariableNumber(variable) ? m_tables->m_variables[variable].value : CString();
+    for (int slot = 0; slot < GetVariableCount(); ++slot) {
+        const VariableOccurrence *occurrence = block->Variable(slot);
+        if (!occurrence)
+            break;
+        if (occurrence->name == tag && m_tables->IsVariableNumber(occurrence->variable))
+            return m_tables->m_variables[occurrence->variable].value;
+    }
+    return CString();
 }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "app/file_utils.h"
+#include "document/database_row_values.h"
 #include "document/document_sets.h"
 #include "document/morvelank_view.h"
 #include "document/proceeding_prompts.h"
@@ -138,7 +139,9 @@ int CMorvelankView::SaveProceeding(int askPassword, int saveAs, int onlyIfModifi
     request.header = m_header;
     if (!m_files.m_bClearOnFirstClick && !m_files.m_strEditableText.IsEmpty())
         request.editableRtf = &m_files.m_strEditableText;
-    ProceedingSave save(*m_tables, m_project, [app](CProject &project) { app->ExportToMDB(&project, nullptr); });
+    DatabaseRowValues rowValues(*m_tables, GetCurrentDocument());
+    ProceedingSave save(*m_tables, m_project,
+                        [app, &rowValues](CProject &project) { app->ExportToMDB(&project, &rowValues); });
     if (!save.Save(request)) {
         ShowMessages(save.GetMessages());
         // The open proceeding stays what it was, so that "Zapisz" writes to the files it came from.

@@ -54,9 +54,6 @@ void CMorvelankView::OdczytajNaglowkiPunktowZDokumentu(int index)
     MainWindowServices *main = MainWindow();
     if (main)
         main->SetStatusText(0, "Wprowadza przetarg");
-    RichEditText control(m_hWnd);
-    control.SelectAll();
-    control.ReplaceSel("");
 
     if (!m_pTree)
         return;
@@ -81,8 +78,7 @@ void CMorvelankView::OdczytajNaglowkiPunktowZDokumentu(int index)
     const int count = m_tables->m_nDocumentCount;
     if (main && count > 0)
         main->SetProgressPos((count - index + 1) * (100 / count));
-    control.StreamInRtf(ReadDocumentTemplate(index));
-    for (const PointHeading &heading : FindPointHeadings(control.GetPlainText())) {
+    for (const PointHeading &heading : FindTemplateHeadings(ReadDocumentTemplate(index))) {
         HTREEITEM item = tree.InsertItem(heading.text, kPointImage, kPointImage, documentItem);
         tree.SetItemData(item, code + heading.point);
     }

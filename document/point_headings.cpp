@@ -1,5 +1,7 @@
 #include "document/point_headings.h"
 
+#include "document/rtf_plain_model.h"
+
 std::vector<PointHeading> FindPointHeadings(const CString &plainText)
 {
     std::vector<PointHeading> headings;
@@ -15,4 +17,9 @@ std::vector<PointHeading> FindPointHeadings(const CString &plainText)
             headings.push_back({point, plainText.Mid(start + opener.GetLength(), end - start - opener.GetLength())});
     }
     return headings;
+}
+
+std::vector<PointHeading> FindTemplateHeadings(const CString &templateRtf)
+{
+    return FindPointHeadings(RtfPlainModel(templateRtf).PlainText());
 }

@@ -14,3 +14,5 @@ struct PointHeading {
 // In the order of their numbers, the first heading of each number; letter identifiers are
 // not points and are not listed.
 std::vector<PointHeading> FindPointHeadings(const CString &plainText);
+// The same for an RTF template, read from the text a control would show for it.
+std::vector<PointHeading> FindTemplateHeadings(const CString &templateRtf);

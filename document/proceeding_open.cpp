@@ -5,6 +5,7 @@
 #include "app/law_versions.h"
 #include "app/project.h"
 #include "document/config_file.h"
+#include "document/file_set_replace.h"
 #include "document/view_tables.h"
 
 ProceedingOpen::ProceedingOpen(const CString &mainPath, const InstalledSets &installation)
@@ -22,12 +23,23 @@ void ProceedingOpen::TakeMessages(const ProceedingDataFile &file)
     m_messages.insert(m_messages.end(), file.GetMessages().begin(), file.GetMessages().end());
 }
 
+bool ProceedingOpen::FinishSave(const std::vector<CString> &files)
+{
+    CString failure;
+    if (FinishInterruptedSave(files, failure))
+        return true;
+    AddMessage("Nie udało się dokończyć przerwanego zapisu postępowania: " + failure, "Błąd", MB_ICONERROR);
+    return false;
+}
+
 int ProceedingOpen::ReadRecord(CProject &project, const CString &folder, const CString &name)
 {
     m_messages.clear();
     const CString recordPath = folder + "\\" + name + ".baz";
     project.SetFileName(name, "dat");
     project.SetFolder(folder);
+    if (!FinishSave({project.GetDocumentPath(), recordPath, project.GetSpecPath()}))
+        return 0;
     int read = ReadProjectFile(project, recordPath);
     if (!read && project.m_nLoadFailed == 1)
         read = ReadProjectFile(project, recordPath);
@@ -63,6 +75,8 @@ int ProceedingOpen::Load(int mode, const CString &dataPath, CProject &project, c
     for (CString &name : tables.m_mdbList)
         name.Empty();
 
+    if (mode == kLoadOwnFile && !dataPath.IsEmpty() && !FinishSave({dataPath}))
+        return 0;
     if (dataPath.IsEmpty() || !FileExists(dataPath)) {
         AddMessage("Błąd otwarcia pliku danych(1): " + dataPath, "Błąd", MB_ICONEXCLAMATION);
         return 0;

@@ -21,7 +21,8 @@ class ProceedingOpen {
 public:
     ProceedingOpen(const CString &mainPath, const InstalledSets &installation);
 
-    // The record file <folder>\<name>.baz into the record, read once more from its first byte
+    // The record file <folder>\<name>.baz into the record, once a save of the proceeding that
+    // was cut short has been completed or discarded; read once more from its first byte
     // when the first reading failed; 1 read, 0 with a message.
     int ReadRecord(CProject &project, const CString &folder, const CString &name);
 
@@ -39,6 +40,8 @@ public:
 private:
     void AddMessage(const CString &text, const char *caption, UINT icon);
     void TakeMessages(const ProceedingDataFile &file);
+    // Completes or discards a save of these files that was cut short; false with a message.
+    bool FinishSave(const std::vector<CString> &files);
 
     CString m_mainPath;
     const InstalledSets &m_installation;

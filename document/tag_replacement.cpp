@@ -1,8 +1,8 @@
 #include "document/tag_replacement.h"
 
 #include "document/rich_edit_text.h"
+#include "document/rtf_document_builder.h"
 #include "document/rtf_table.h"
-#include "document/template_engine.h"
 #include "document/text_styles.h"
 #include "document/text_tables.h"
 #include "document/value_rendering.h"
@@ -26,51 +26,41 @@ struct VariableTag {
     CString hint;
 };
 
-// The scan keeps the text read from the control at the start and a cursor in it: everything
-// before the cursor has been dealt with and is never searched again, and every replacement
-// lies at the cursor, so the control position of the cursor is the cursor plus the sum of what
-// the replacements added. The control is never read back between tags.
+// The scan keeps the document's text and a cursor in it: everything before the cursor has been
+// dealt with and is never searched again, and every replacement starts at the cursor.
 class TagReplacer {
 public:
-    TagReplacer(const RichEditText &control, ViewTables &tables, OccurrenceBlock &block, GenerationHost &host)
-        : m_control(control), m_tables(tables), m_block(block), m_host(host), m_text(control.GetPlainText())
+    TagReplacer(RtfDocumentBuilder &document, ViewTables &tables, OccurrenceBlock &block)
+        : m_document(document), m_tables(tables), m_block(block), m_text(document.PlainText())
     {
     }
 
-    void Run();
+    std::vector<TagPlacement> Run();
 
 private:
-    int Position() const { return m_cursor + m_shift; }
     bool ReplaceHeading();
     bool ReadVariableTag(VariableTag &tag);
     // False when the tag stays in the text.
     bool ReplaceVariable(const VariableTag &tag, VariableOccurrence &occurrence);
     void SetUpInstance(int variable);
-    // The text from the cursor to end replaced by text in the style; the length the control
-    // gives the new text.
-    int Replace(int end, const CString &text, TextStyle style);
-    int ReplaceWithRtf(int end, const CString &rtf, TextStyle style);
+    // The text from the cursor to end replaced by text (or RTF) in the style.
+    int Replace(int end, const CString &text, TextStyle style, bool isRtf = false);
 
-    const RichEditText &m_control;
+    RtfDocumentBuilder &m_document;
     ViewTables &m_tables;
     OccurrenceBlock &m_block;
-    GenerationHost &m_host;
     const CString m_text;
     int m_cursor = 0;
-    int m_shift = 0;
     int m_nextOccurrence = 0;
+    std::vector<TagPlacement> m_placements;
 };
 
-void TagReplacer::Run()
+std::vector<TagPlacement> TagReplacer::Run()
 {
-    const int length = m_text.GetLength();
-    const int range = length - static_cast<int>(length * 0.1);
-    m_host.SetProgressRange(range);
     for (;;) {
         m_cursor = m_text.Find('<', m_cursor);
         if (m_cursor < 0)
-            return;
-        m_host.SetProgressPos(Position() >= 1 ? Position() : range - 1);
+            return m_placements;
         const char kind = m_text[m_cursor + 1];
         bool replaced = false;
         if (kind == '$') {
@@ -103,11 +93,8 @@ bool TagReplacer::ReplaceHeading()
     if (closerAt < 0)
         return false;
 
-    const int position = Position();
     const CString text = m_text.Mid(m_cursor + kHeadingOpenerLength, closerAt - m_cursor - kHeadingOpenerLength);
-    const int length = Replace(closerAt + closer.GetLength(), text, TextStyle::Heading);
-    heading->position = position;
-    heading->length = length;
+    m_placements.push_back({heading, nullptr, Replace(closerAt + closer.GetLength(), text, TextStyle::Heading)});
     heading->variable = kHeadingVariable;
     heading->hint = kHeadingHint;
     heading->enabled = 1;
@@ -180,7 +167,6 @@ bool TagReplacer::ReplaceVariable(const VariableTag &tag, VariableOccurrence &oc
     const bool linkOff = tag.link >= 0 && m_tables.m_variables[tag.link].selected == 0;
     const int type = variable.type;
     const bool table = (type >= 4 && type <= 12) || type == 18 || type == 21 || type == 33;
-    const int position = Position();
     CString name = tag.templateText;
     CString hint = tag.hint;
     int link = tag.link;
@@ -255,55 +241,30 @@ bool TagReplacer::ReplaceVariable(const VariableTag &tag, VariableOccurrence &oc
     }
 
     const TextStyle shownStyle = occurrence.enabled != 0 ? style : disabledStyle;
-    const int length = isRtf ? ReplaceWithRtf(tag.end, text, shownStyle) : Replace(tag.end, text, shownStyle);
+    m_placements.push_back({&occurrence, setsInsertedLength ? &variable : nullptr,
+                            Replace(tag.end, text, shownStyle, isRtf)});
     if (isOption)
         variable.value = tag.templateText;
     occurrence.variable = static_cast<int16_t>(tag.variable);
-    occurrence.position = position;
-    occurrence.length = length;
     occurrence.hint = hint;
     if (!keepsName)
         occurrence.name = name;
     if (!keepsLink)
         occurrence.link = link;
-    if (setsInsertedLength)
-        variable.insertedLength = length;
     return true;
 }
 
-// The tag is styled first and then replaced: the new text takes the style of the text it
-// replaces, and the control is asked one thing less per tag than styling the new text after.
-int TagReplacer::Replace(int end, const CString &text, TextStyle style)
+int TagReplacer::Replace(int end, const CString &text, TextStyle style, bool isRtf)
 {
-    const int replacedLength = end - m_cursor;
-    const int before = m_control.GetTextLength();
-    m_control.SetSel(Position(), Position() + replacedLength);
-    m_control.SetSelectionFormat(MakeTextStyle(style));
-    m_control.ReplaceSel(text);
-    const int length = m_control.GetTextLength() - before + replacedLength;
-    m_shift += length - replacedLength;
+    const int replacement = isRtf ? m_document.AddRtfReplacement(m_cursor, end, text, style)
+                                  : m_document.AddReplacement(m_cursor, end, text, style);
     m_cursor = end;
-    return length;
-}
-
-int TagReplacer::ReplaceWithRtf(int end, const CString &rtf, TextStyle style)
-{
-    const int position = Position();
-    const int replacedLength = end - m_cursor;
-    const int before = m_control.GetTextLength();
-    m_control.SetSel(Position(), Position() + replacedLength);
-    m_control.InsertRtf(rtf, true);
-    const int length = m_control.GetTextLength() - before + replacedLength;
-    m_shift += length - replacedLength;
-    m_cursor = end;
-    m_control.SetSel(position, position + length);
-    m_control.SetSelectionFormat(MakeTextStyle(style));
-    return length;
+    return replacement;
 }
 
 } // namespace
 
-void ReplaceTags(const RichEditText &control, ViewTables &tables, OccurrenceBlock &block, GenerationHost &host)
+std::vector<TagPlacement> ReplaceTags(RtfDocumentBuilder &document, ViewTables &tables, OccurrenceBlock &block)
 {
-    TagReplacer(control, tables, block, host).Run();
+    return TagReplacer(document, tables, block).Run();
 }

@@ -1,11 +1,22 @@
-// The last step of generation: the headings and variable tags of the control's text replaced
+// The last step of generation: the headings and variable tags of the document's text replaced
 // by the headings' text and the variables' rendered values, each recorded in the document's
-// occurrence block.
+// occurrence block once the finished document tells where it stands.
 #pragma once
 
-class GenerationHost;
+#include <vector>
+
 class OccurrenceBlock;
-class RichEditText;
+class RtfDocumentBuilder;
+struct VariableOccurrence;
+struct VariableSlot;
 struct ViewTables;
 
-void ReplaceTags(const RichEditText &control, ViewTables &tables, OccurrenceBlock &block, GenerationHost &host);
+// An occurrence waiting for its place: the replacement that made it, and the variable whose
+// inserted length it gives when it is a list or a table.
+struct TagPlacement {
+    VariableOccurrence *occurrence;
+    VariableSlot *insertedLengthOf;
+    int replacement;
+};
+
+std::vector<TagPlacement> ReplaceTags(RtfDocumentBuilder &document, ViewTables &tables, OccurrenceBlock &block);

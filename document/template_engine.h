@@ -1,15 +1,30 @@
-// Generation of a document: its RTF template streamed into the view's rich-edit control and
-// turned into the shown document. Division blocks stay or go, repeated blocks are expanded,
+// Generation of a document: its RTF template turned into the shown document and streamed into
+// the view's rich-edit control once. Division blocks stay or go, repeated blocks are expanded,
 // headings are formatted, and every variable tag is replaced by its value rendered by type and
 // styled by its state. Each replacement is recorded in the document's occurrence block at the
-// position the control counts.
+// position the control counts, which the plain-text model of the finished RTF gives.
 #pragma once
 
 #include <windows.h>
 
+#include <memory>
+#include <utility>
+#include <vector>
+
 #include "document/rich_edit_text.h"
+#include "document/rtf_plain_model.h"
 #include "framework/core/cstring.h"
 
+class RtfDocumentBuilder;
+struct FormatRange;
+
+// What the last generation put where, as the plain-text model of its RTF counts it: each
+// occurrence's place and the format its styles give it (the fields of its mask).
+struct PredictedOccurrence {
+    int position;
+    int length;
+    CHARFORMAT2W format;
+};
 struct ViewTables;
 
 // What generation asks of the view around the control.
@@ -43,17 +58,26 @@ public:
     // there, which must never be kept as the editable document's text.
     bool HoldsCurrentDocument() const { return m_bHoldsCurrent; }
 
+    // The plain text the last generation streamed in, as the model counts it; null before.
+    const RtfPlainModel *ShownModel() const { return m_shown.get(); }
+    const std::vector<PredictedOccurrence> &Prediction() const { return m_prediction; }
+
     int m_nCurrentDocument = -1;
     int m_nCurrentPart = 0;
     int m_bShownIsSiwz = 0;
 
 private:
-    void ResolveDivisionBlocks();
-    void ResolveDivisionPair(const char *opener, const char *closer, bool keepText);
-    void ReinsertPageBreaks(int index);
+    void ResolveDivisionBlocks(RtfDocumentBuilder &document);
+    void ResolveDivisionPair(RtfDocumentBuilder &document, const char *opener, const char *closer, bool keepText);
+    bool ExpandBlocks(RtfDocumentBuilder &document, bool perPart, int part);
+    void ReinsertPageBreaks(int index, const CString &marker, CString &rtf, std::vector<FormatRange> &formats);
+    int MarkerOffset(int position, const CString &rtf) const;
+    void ApplyFormats(const std::vector<FormatRange> &formats);
 
     RichEditText m_control;
     ViewTables &m_tables;
     GenerationHost &m_host;
     bool m_bHoldsCurrent = false;
+    std::unique_ptr<RtfPlainModel> m_shown;
+    std::vector<PredictedOccurrence> m_prediction;
 };

@@ -5,6 +5,7 @@
 #include "app/number_format.h"
 #include "app/working_days.h"
 #include "document/config_file.h"
+#include "document/control_write_guard.h"
 #include "document/rtf_table.h"
 #include "document/text_tables.h"
 #include "document/value_rendering.h"
@@ -12,8 +13,6 @@
 #include "document/view_services.h"
 #include "document/view_tables.h"
 #include "framework/core/oledatetime.h"
-
-const char VariableDispatch::kNoEditorText[] = "Edytor tej zmiennej nie jest jeszcze dostępny";
 
 namespace {
 
@@ -45,6 +44,10 @@ bool HasNoEditor(int type)
     return type < 0 || type == 12 || type == 19 || (type >= 22 && type <= 29) || type > 36;
 }
 
+const int kOptionType = 1;
+const int kCheckBoxType = 3;
+const int kHelpLinkType = 20;
+
 // Types whose value is a list of rows, edited in the list editor and shown as a text table.
 bool IsListType(int type)
 {
@@ -66,37 +69,6 @@ const int kTableEditorType = 35;
 // The offers summary is shown as the text table of offers with their criterion points.
 const int kOffersSummaryType = 11;
 const int kOffersSummaryTableKind = 7;
-
-// While values are written the control is hidden, silent towards its parent and writable.
-class WriteGuard {
-public:
-    explicit WriteGuard(HWND control)
-        : m_control(control), m_visible(IsWindowVisible(control) != FALSE),
-          m_readOnly((GetWindowLongW(control, GWL_STYLE) & ES_READONLY) != 0),
-          m_eventMask(static_cast<DWORD>(SendMessageW(control, EM_GETEVENTMASK, 0, 0)))
-    {
-        if (m_visible)
-            ShowWindow(m_control, SW_HIDE);
-        SendMessageW(m_control, EM_SETEVENTMASK, 0, 0);
-        SendMessageW(m_control, EM_SETREADONLY, FALSE, 0);
-    }
-    ~WriteGuard()
-    {
-        SendMessageW(m_control, EM_SETREADONLY, m_readOnly, 0);
-        SendMessageW(m_control, EM_SETEVENTMASK, 0, m_eventMask);
-        SendMessageW(m_control, EM_HIDESELECTION, TRUE, 0);
-        if (m_visible)
-            ShowWindow(m_control, SW_SHOW);
-    }
-    WriteGuard(const WriteGuard &) = delete;
-    WriteGuard &operator=(const WriteGuard &) = delete;
-
-private:
-    HWND m_control;
-    bool m_visible;
-    bool m_readOnly;
-    DWORD m_eventMask;
-};
 
 } // namespace
 
@@ -160,15 +132,21 @@ EditOutcome VariableDispatch::EditVariableAt(int position, int character)
         return EditOutcome::Refused;
     const int type = m_tables.m_variables[occurrence.variable].type;
 
-    EditOutcome outcome;
     if (occurrence.name == kPlaceholderName) {
-        outcome = EditOutcome::NoEditor; // the repeated-block editor
-    } else if (occurrence.name == kPlainTextName || occurrence.enabled == 0) {
+        m_entriesBlock = occurrence.variable;
+        m_control.SetSel(occurrence.position, occurrence.position);
+        return EditOutcome::EditEntries;
+    }
+    if (type == kHelpLinkType)
+        return ShowHelpLink(slot);
+
+    EditOutcome outcome;
+    if (occurrence.name == kPlainTextName || occurrence.enabled == 0) {
         return EditOutcome::NotEditable;
-    } else if (HasNoEditor(type)) {
+    } else if (type == kOptionType || type == kCheckBoxType) {
+        outcome = EditOption(slot);
+    } else if (HasNoEditor(type) || !m_editors) {
         outcome = EditOutcome::NothingToDo;
-    } else if (!m_editors) {
-        outcome = EditOutcome::NoEditor;
     } else if (type == 0) {
         outcome = EditText(slot, position, character);
     } else if (type == 32 || type == 34) {
@@ -186,7 +164,7 @@ EditOutcome VariableDispatch::EditVariableAt(int position, int character)
     } else if (type == kTableEditorType) {
         outcome = EditTable(slot);
     } else {
-        outcome = EditOutcome::NoEditor;
+        outcome = EditOutcome::NothingToDo;
     }
 
     m_control.SetSel(position, position);
@@ -241,7 +219,7 @@ EditOutcome VariableDispatch::EditText(int slot, int position, int character)
     if (text.IsEmpty())
         text = kEmptyTextValue;
     variable.untouched = 0;
-    WriteGuard guard(m_control.GetHwnd());
+    ControlWriteGuard guard(m_control.GetHwnd());
     SetValueAndText(v, text);
     return EditOutcome::Written;
 }
@@ -276,7 +254,7 @@ EditOutcome VariableDispatch::EditPrice(int slot)
 
     // A price without a group is a pair of its own, never of every other ungrouped price.
     const int group = variable.groupNumber;
-    WriteGuard guard(m_control.GetHwnd());
+    ControlWriteGuard guard(m_control.GetHwnd());
     for (int j = 0; j < OccurrenceCount(); ++j) {
         VariableOccurrence *o = Occurrence(j);
         if (!o || !m_tables.IsVariableNumber(o->variable) || (o->position <= 0 && o->length <= 0))
@@ -312,7 +290,7 @@ EditOutcome VariableDispatch::EditDate(int slot)
         return EditOutcome::Cancelled;
 
     variable.untouched = 0;
-    WriteGuard guard(m_control.GetHwnd());
+    ControlWriteGuard guard(m_control.GetHwnd());
     SetValueAndText(v, request.value);
     ApplyDateDefault(v, request.value);
     KeepOfferValidity(occurrence, request.value);
@@ -333,7 +311,7 @@ EditOutcome VariableDispatch::EditList(int slot)
 
     variable.untouched = 0;
     variable.value = request.value;
-    WriteGuard guard(m_control.GetHwnd());
+    ControlWriteGuard guard(m_control.GetHwnd());
     WriteText(v, BuildDocumentTable(TableValueText(request.value), request.listKind, m_tables.m_nParts),
               TextStyle::Table);
     return EditOutcome::Written;
@@ -352,7 +330,7 @@ EditOutcome VariableDispatch::EditOffersSummary(int slot)
 
     variable.untouched = 0;
     variable.value = request.value;
-    WriteGuard guard(m_control.GetHwnd());
+    ControlWriteGuard guard(m_control.GetHwnd());
     WriteText(v, BuildDocumentTable(TableValueText(request.value), kOffersSummaryTableKind, m_tables.m_nParts),
               TextStyle::Table);
     return EditOutcome::Written;
@@ -373,7 +351,7 @@ EditOutcome VariableDispatch::EditDocumentList(int slot)
     variable.untouched = 0;
     variable.value = request.value;
     const int type = variable.type;
-    WriteGuard guard(m_control.GetHwnd());
+    ControlWriteGuard guard(m_control.GetHwnd());
     WriteTextOf(v,
                 [&](const VariableOccurrence &o) {
                     return type == 13   ? RenderDashList(request.value)
@@ -400,7 +378,7 @@ EditOutcome VariableDispatch::EditGridTable(int slot)
     variable.untouched = 0;
     variable.value = request.value;
     const CString body = TableValueText(request.value);
-    WriteGuard guard(m_control.GetHwnd());
+    ControlWriteGuard guard(m_control.GetHwnd());
     WriteTextOf(v, [&](const VariableOccurrence &o) { return BuildRecordList(o.name, body); }, TextStyle::Table);
     return EditOutcome::Written;
 }
@@ -421,7 +399,7 @@ EditOutcome VariableDispatch::EditTable(int slot)
     variable.untouched = 0;
     variable.value = request.value;
     const CString rtf = TableTextToRtf(request.value, v);
-    WriteGuard guard(m_control.GetHwnd());
+    ControlWriteGuard guard(m_control.GetHwnd());
     for (int j = 0; j < OccurrenceCount(); ++j) {
         VariableOccurrence *o = Occurrence(j);
         if (o && o->variable == v && (o->position > 0 || o->length > 0))
@@ -436,8 +414,9 @@ void VariableDispatch::ApplyDateDefault(int variable, const CString &date)
         const DateDefaultRow &row = m_tables.m_dateDefaults[r];
         if (row.source != variable)
             continue;
-        // A dependent deadline skips the days off, as the deadline calculator counts.
-        const CString target = AddDays(atoi(date.Left(4)), atoi(date.Mid(5, 2)), atoi(date.Mid(8, 2)), row.days);
+        // The dependent date is the end of a period the act caps (the binding period: 30 or
+        // 90 days), so it is counted in calendar days and never moved past a day off.
+        const CString target = AddDaysToDateText(date, row.days);
         if (!target.IsEmpty() && m_tables.IsVariableNumber(row.target)) {
             m_tables.m_variables[row.target].untouched = 0;
             SetValueAndText(row.target, target);

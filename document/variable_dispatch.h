@@ -33,27 +33,28 @@ struct DispatchContext {
 enum class EditOutcome {
     Refused,      // archive, example, secured document, or no occurrence under the position
     NotEditable,  // plain-text or disabled occurrence
-    NoEditor,     // a type whose editor is not available: the status bar says so
-    NothingToDo,  // a type that has no editor at all
+    NothingToDo,  // a type that has no editor at all, or no editors are registered
     Cancelled,
     Written,
+    HelpShown,    // a help link: its topic was asked of the legal help
+    EditEntries,  // the add-entry link of a repeated block: EntriesBlock() names the block
 };
 
 class VariableDispatch {
 public:
-    // The status-bar text for a variable whose editor is not available.
-    static const char kNoEditorText[];
-
     VariableDispatch(HWND control, ViewTables &tables, const DispatchContext &context, ValueEditorRunner *editors,
                      int &modified);
 
     // Edits the variable at the position; character is the key typed on it, 0 for a double
     // click. Marks the proceeding modified unless it may not be edited at all; every outcome
-    // from NoEditor on puts the caret back at the position.
+    // from NothingToDo on puts the caret back at the position.
     EditOutcome EditVariableAt(int position, int character);
 
     // The slot of the occurrence under the position, -1 when none (an occurrence at 0 never counts).
     int FindOccurrence(int position) const;
+
+    // After EditEntries: the block variable whose entries the user wants to change.
+    int EntriesBlock() const { return m_entriesBlock; }
 
 private:
     EditOutcome EditText(int slot, int position, int character);
@@ -64,6 +65,16 @@ private:
     EditOutcome EditDocumentList(int slot);
     EditOutcome EditGridTable(int slot);
     EditOutcome EditTable(int slot);
+    // Options and check boxes (option_dispatch.cpp): the clicked one chosen or toggled, then the
+    // marks, enabled flags and styles of everything that hangs on an option of the document.
+    EditOutcome EditOption(int slot);
+    EditOutcome ShowHelpLink(int slot);
+    void ApplyOptionStates(int clickedGroup);
+    // Every occurrence whose controlling option is the variable takes its selected flag.
+    void RestyleControlledBy(int option, bool enabled);
+    void WriteOptionMark(int option);
+    void RestyleOccurrence(VariableOccurrence &occurrence);
+    bool IsAmount(int variable) const;
 
     // The value an editor opens with while the variable is untouched.
     bool ShowsStoredValue(int variable) const;
@@ -95,6 +106,7 @@ private:
     const DispatchContext &m_context;
     ValueEditorRunner *m_editors;
     int &m_bModified;
+    int m_entriesBlock = -1;
 };
 
 // "RRRR-MM-DD" plus a number of days, "%04d-%02d-%02d"; "" when the text is no date.

@@ -1,5 +1,6 @@
 #include "evaluation/calendar_file.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "app/file_utils.h"
@@ -105,8 +106,9 @@ ScheduleBook::LoadResult ScheduleBook::LoadHeader()
         entry = DecodeScheduleRecord(&bytes[i * kRecordSize]);
         entry.textOffset = static_cast<int32_t>(offset);
         offset = NextTextOffset(offset, entry.textLength);
-        // A length below -1 would step back over other texts; offsets must stay 32-bit.
-        if (entry.textLength < -1 || offset > INT32_MAX) {
+        // A length below -1 would step back over other texts; offsets must stay 32-bit. A length
+        // no entry can have is one damaged byte: taken, it would pad the text file to gigabytes.
+        if (entry.textLength < -1 || entry.textLength > kMaxTextLength || offset > INT32_MAX) {
             m_locked = true;
             return LoadResult::Damaged;
         }
@@ -167,16 +169,16 @@ bool ScheduleBook::AlignTextFile(int64_t &fileSize)
     // or the texts added behind it would become part of it.
     if (!m_entries.empty() && m_entries.back().textLength == -1) {
         const int64_t length = fileSize - kHeaderSize - m_entries.back().textOffset - 1;
-        m_entries.back().textLength = static_cast<int32_t>(length < 0 ? 0 : length);
+        m_entries.back().textLength = static_cast<int32_t>(length < 0 ? 0 : std::min<int64_t>(length, kMaxTextLength));
     }
-    const int64_t expected = kHeaderSize + TextEnd();
-    if (fileSize > expected) {
+    // Each stored length stays one an entry can have, so the index reads back.
+    for (int64_t expected = kHeaderSize + TextEnd(); fileSize > expected; expected = kHeaderSize + TextEnd()) {
         if (Count() >= kMaxEntries)
             return false;
         ScheduleEntry filler;
         filler.kind = 1;
         filler.textOffset = static_cast<int32_t>(TextEnd());
-        filler.textLength = static_cast<int32_t>(fileSize - expected - 1);
+        filler.textLength = static_cast<int32_t>(std::min<int64_t>(fileSize - expected - 1, kMaxTextLength));
         m_entries.push_back(filler);
     }
     return true;

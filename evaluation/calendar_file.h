@@ -50,6 +50,7 @@ public:
     static constexpr int kHeaderSize = 16;
     static constexpr int kRecordSize = 12;
     static constexpr int kMaxEntries = 1000;
+    static constexpr int kMaxTextLength = 4000; // what an entry's dialog takes
 
     enum class LoadResult { Loaded, NoFile, WrongMark, Damaged };
     enum class AppendResult { Appended, Full, Failed, Locked };
@@ -61,7 +62,7 @@ public:
     CString TextPath() const { return m_folder + "\\terminarz.dat"; }
 
     // Reads the index into the table. A file that is no calendar index, or whose count or text
-    // lengths do not fit it, leaves the table empty and the book locked, so that nothing is ever
+    // lengths do not fit it (a text longer than an entry can hold is damage), leaves the table empty and the book locked, so that nothing is ever
     // written over it.
     LoadResult LoadHeader();
     // Rewrites the index from the table through a temporary file; false leaves the old one.
@@ -84,7 +85,7 @@ private:
     // Where the next text starts behind the header, by the lengths of the texts before it.
     int64_t TextEnd() const;
     // Brings the text file's end to where the table expects the next text: zero bytes for texts
-    // that went missing, a deleted entry over texts the index does not know.
+    // that went missing, deleted entries over texts the index does not know.
     bool AlignTextFile(int64_t &fileSize);
 
     CString m_folder;

@@ -17,59 +17,40 @@ const int kOptionIds[CObliczTerminDlg::kOptionCount] = {
 
 // Radio texts per step; a missing text hides the radio.
 const char *const kKindTexts[] = {
-    "Przetarg nieograniczony pow. 30 000 EURO", nullptr, "Przetarg dwustopniowy pow. 30 000 EURO",
+    "Przetarg nieograniczony od progów unijnych - oferty",
+    "Przetarg ograniczony, negocjacje z ogłoszeniem, dialog,\npartnerstwo innowacyjne (od progów unijnych) - wnioski",
+    "Tryb podstawowy (poniżej progów unijnych) - oferty",
     nullptr, nullptr, nullptr, nullptr, nullptr,
-};
-const char *const kSendingTexts[] = {
-    "Ogłoszenie zostanie wysłane pocztą zwykłą", "Ogłoszenie zostanie wysłane pocztą e-mail",
-    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-};
-const char *const kPostTexts[] = {
-    "bezpiecznie", "niezwłocznie", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
 };
 const char *const kOfferTermTexts[] = {
-    "6 tygodniowy - ustawowy termin składania ofert",
-    "5 tygodniowy - skrócony termin składania ofert",
-    "4 tygodniowy - skrócony termin składania ofert",
-    "3 tygodniowy - skrócony termin składania ofert",
-    nullptr, nullptr, nullptr, nullptr,
+    "35 dni od przekazania ogłoszenia Urzędowi Publikacji UE\n- termin ustawowy (art. 138 ust. 1 ustawy Pzp)",
+    "15 dni - skrócony termin: zamieszczono wstępne\nogłoszenie informacyjne (art. 138 ustawy Pzp)",
+    "15 dni - skrócony termin: pilna potrzeba udzielenia\nzamówienia (art. 138 ustawy Pzp)",
+    nullptr, nullptr, nullptr, nullptr, nullptr,
 };
 const char *const kRequestTermTexts[] = {
-    nullptr, nullptr, nullptr, nullptr, nullptr,
-    "4 tygodniowy - ustawowy termin składania wniosków o\ndopuszczenie do udziału w przetargu",
-    "3 tygodniowy - skrócony termin składania wniosków o\ndopuszczenie do udziału w przetargu",
-    "2 tygodniowy - skrócony termin składania wniosków o\ndopuszczenie do udziału w przetargu",
+    "30 dni od przekazania ogłoszenia Urzędowi Publikacji UE\n- termin ustawowy (art. 144 ust. 1 ustawy Pzp)",
+    "15 dni - skrócony termin: pilna potrzeba udzielenia\nzamówienia (art. 144 ustawy Pzp)",
+    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
 };
-const char *const kPreliminaryTermTexts[] = {
-    "6 tygodniowy - ustawowy termin składania ofert wstępnych",
-    "5 tygodniowy - skrócony termin składania ofert wstępnych",
-    "4 tygodniowy - skrócony termin składania ofert wstępnych",
-    "3 tygodniowy - skrócony termin składania ofert wstępnych",
-    "2 tygodniowy - skrócony termin składania ofert wstępnych",
-    nullptr, nullptr, nullptr,
+const char *const kBasicTermTexts[] = {
+    "7 dni od zamieszczenia ogłoszenia w BZP -\ndostawy lub usługi (art. 283 ustawy Pzp)",
+    "14 dni od zamieszczenia ogłoszenia w BZP -\nroboty budowlane (art. 283 ustawy Pzp)",
+    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
 };
 
-const char kPostTip[] =
-    "Ogłoszenie publikowane jest w Biuletynie nie później niż w 10 dniu od daty doręczenia do Urzędu "
-    "Zamówień Publicznych. Biorąc pod uwagę czas doręczenia korespondencji przez pocztę w programie "
-    "przyjęto 'bezpiecznie' 14 dni lub 'niezwłocznie' 10 dni na opublikowanie ogłoszenia od dnia "
-    "wysłania korespondencji.";
-const char kEmailTip[] =
-    "Ogłoszenie publikowane jest w Biuletynie nie później niż w 4 dni robocze od daty wpływu na konto "
-    "Urzędu Zamówień Publicznych. Przyjęto w programie bezpieczny okres 5 dni na opublikowanie "
-    "ogłoszenia od dnia wysłania korespondencji.";
-
+const char kOffersComment[] =
+    "Termin wyznaczony w ogłoszeniu nie może być krótszy niż obliczony. Ogłoszenie przekazane "
+    "Urzędowi Publikacji UE jest publikowane w ciągu 5 dni. Termin związania ofertą nie może być "
+    "dłuższy niż 90 dni od dnia upływu terminu składania ofert (art. 220 ust. 1 ustawy Pzp).";
 const char kRequestsComment[] =
-    "Po rozpatrzeniu wniosków Zamawiający zaprasza do składania ofert, wyznaczając termin składania "
-    "ofert nie krótszy niż 6 tygodni od dnia wysłania zaproszenia (termin ustawowy), lub termin "
-    "skrócony zgodnie z wymaganiami ustawowymi.";
-const char kPreliminaryComment[] =
-    "Po rozpatrzeniu ofert wstępnych Zamawiający zaprasza do składania ofert ostatecznych. Może "
-    "przedtem przeprowadzić negocjacje z oferentami. Ustawa nie stawia żadnych ścisłych wymagań "
-    "terminowych, związanych ze składaniem ofert ostatecznych i ewentualnymi negocjacjami.";
-
-const int kEmailAnswer = 1;  // way of sending: e-mail
-const int kPromptAnswer = 1; // by post: "niezwłocznie"
+    "Po ocenie wniosków zamawiający zaprasza wykonawców do składania ofert, wyznaczając termin nie "
+    "krótszy niż 30 dni od dnia przekazania zaproszenia (art. 151 ust. 1 ustawy Pzp; w negocjacjach "
+    "z ogłoszeniem dla ofert wstępnych art. 162 ust. 1), chyba że ustawa dopuszcza termin krótszy.";
+const char kBasicComment[] =
+    "Zamawiający zamieszcza ogłoszenie w Biuletynie Zamówień Publicznych sam, przy użyciu środków "
+    "komunikacji elektronicznej. Termin związania ofertą nie może być dłuższy niż 30 dni od dnia "
+    "upływu terminu składania ofert (art. 307 ust. 1 ustawy Pzp).";
 
 } // namespace
 
@@ -96,6 +77,7 @@ void CObliczTerminDlg::DoDataExchange(CDataExchange *pDX)
     DDX_Text(pDX, IDC_DEADLINE_PUBLICATION_DATE, m_strPublicationDate);
     DDX_Text(pDX, IDC_DEADLINE_EXPIRY_DATE, m_strExpiryDate);
     DDX_Text(pDX, IDC_DEADLINE_SEND_DATE, m_strSendDate);
+    DDX_Text(pDX, IDC_DEADLINE_SEND_LABEL, m_strSendLabel);
     DDX_Text(pDX, IDC_DEADLINE_COMMENT, m_strComment);
     DDX_Text(pDX, IDC_DEADLINE_NAME, m_strName);
 }
@@ -104,6 +86,7 @@ BOOL CObliczTerminDlg::OnInitDialog()
 {
     GetDlgItemText(IDC_DEADLINE_PUBLICATION_LABEL, m_strPublicationLabel);
     GetDlgItemText(IDC_DEADLINE_EXPIRY_LABEL, m_strExpiryLabel);
+    GetDlgItemText(IDC_DEADLINE_SEND_LABEL, m_strSendLabel);
     if (m_nProcedureCode < 0) {
         const COleDateTime today = COleDateTime::GetCurrentTime();
         m_strSendDate.Format("%04d-%02d-%02d", today.GetYear(), today.GetMonth(), today.GetDay());
@@ -111,7 +94,7 @@ BOOL CObliczTerminDlg::OnInitDialog()
     } else {
         m_strSendDate.Format("%04d-%02d-%02d", m_nYear, m_nMonth, m_nDay);
         m_answers[0] = DeadlineKindOfProcedure(m_nProcedureCode);
-        m_nStep = 1;
+        m_nStep = kTermStep;
     }
     m_answers[m_nStep] = -1;
     CDialog::OnInitDialog();
@@ -119,10 +102,6 @@ BOOL CObliczTerminDlg::OnInitDialog()
     m_sendDate.SetLocked(0);
     m_publicationDate.SetLocked(1);
     m_expiryDate.SetLocked(1);
-    m_options[1].GetWindowRect(&m_option1Rect);
-    ScreenToClient(&m_option1Rect);
-    m_options[2].GetWindowRect(&m_option2Rect);
-    ScreenToClient(&m_option2Rect);
     GetDlgItem(IDC_DEADLINE_BACK)->EnableWindow(FALSE);
     ShowStep();
     return TRUE;
@@ -153,80 +132,60 @@ void CObliczTerminDlg::SetToolTip(int option, const char *text)
 
 void CObliczTerminDlg::ShowStep()
 {
-    static const char *const kTitles[] = {"Krok 1", "Krok 2", "Krok 2", "Krok 3", "Wynik"};
+    static const char *const kTitles[] = {"Krok 1", "Krok 2", "Wynik"};
     m_nRadio = 0;
     m_title.SetWindowText(kTitles[m_nStep]);
-    SetDlgItemText(IDOK, m_nStep == 3 ? "Oblicz >>" : m_nStep == kLastStep ? "Zakończ" : "Dalej >>");
+    SetDlgItemText(IDOK, m_nStep == kTermStep ? "Oblicz >>" : m_nStep == kLastStep ? "Zakończ" : "Dalej >>");
 
-    // At the first step the two-stage tender stands in the place of the hidden second radio.
-    const CRect &place = m_nStep == 0 ? m_option1Rect : m_option2Rect;
-    m_options[2].MoveWindow(&place);
-
+    const DeadlineKind kind = static_cast<DeadlineKind>(m_answers[0]);
     switch (m_nStep) {
-    case 0:
+    case kKindStep:
         ShowOptions(kKindTexts);
         break;
-    case 1:
-        ShowOptions(kSendingTexts);
-        SetToolTip(0, kPostTip);
-        SetToolTip(1, kEmailTip);
-        break;
-    case 2:
-        ShowOptions(kPostTexts);
-        SetToolTip(0, "14 dni od daty wysłania korespondencji");
-        SetToolTip(1, "10 dni od daty wysłania korespondencji");
-        break;
-    case 3:
-        switch (m_answers[0]) {
-        case kDeadlineRequests:
-            ShowOptions(kRequestTermTexts);
-            m_nRadio = 5;
-            break;
-        case kDeadlinePreliminaryOffers:
-            ShowOptions(kPreliminaryTermTexts);
-            break;
-        default:
-            ShowOptions(kOfferTermTexts);
-            break;
-        }
+    case kTermStep:
+        ShowOptions(kind == kDeadlineRequests ? kRequestTermTexts
+                    : kind == kDeadlineBasic  ? kBasicTermTexts
+                                              : kOfferTermTexts);
+        m_strSendLabel = kind == kDeadlineBasic ? "Podaj datę zamieszczenia ogłoszenia w BZP:\n(RRRR-MM-DD)"
+                                                : "Podaj datę przekazania ogłoszenia:\n(RRRR-MM-DD)";
         break;
     default:
         ShowOptions(nullptr);
         ShowResult();
         break;
     }
-    ShowControl(IDC_DEADLINE_NAME_LABEL, m_nStep == 0);
-    ShowControl(IDC_DEADLINE_NAME, m_nStep == 0);
-    ShowControl(IDC_DEADLINE_SEND_LABEL, m_nStep == 3);
-    ShowControl(IDC_DEADLINE_SEND_DATE, m_nStep == 3);
+    ShowControl(IDC_DEADLINE_NAME_LABEL, m_nStep == kKindStep);
+    ShowControl(IDC_DEADLINE_NAME, m_nStep == kKindStep);
+    ShowControl(IDC_DEADLINE_SEND_LABEL, m_nStep == kTermStep);
+    ShowControl(IDC_DEADLINE_SEND_DATE, m_nStep == kTermStep);
     for (int id : {IDC_DEADLINE_PUBLICATION_LABEL, IDC_DEADLINE_PUBLICATION_DATE, IDC_DEADLINE_EXPIRY_LABEL,
-                   IDC_DEADLINE_EXPIRY_DATE})
+                   IDC_DEADLINE_EXPIRY_DATE, IDC_DEADLINE_COMMENT})
         ShowControl(id, m_nStep == kLastStep);
-    ShowControl(IDC_DEADLINE_COMMENT, m_nStep == kLastStep && m_answers[0] != kDeadlineOffers);
     UpdateData(FALSE);
 }
 
 void CObliczTerminDlg::ShowResult()
 {
     const DeadlineKind kind = static_cast<DeadlineKind>(m_answers[0]);
-    m_strPublicationLabel = "Data publikacji ogłoszenia:";
     switch (kind) {
     case kDeadlineRequests:
-        m_strExpiryLabel = "Data upływu terminu składania wniosków o dopuszczenie do udziału w przetargu:";
+        m_strPublicationLabel = "Najpóźniejsza data publikacji ogłoszenia:";
+        m_strExpiryLabel = "Najwcześniejsza data upływu terminu składania wniosków o dopuszczenie do udziału:";
         m_strComment = kRequestsComment;
         break;
-    case kDeadlinePreliminaryOffers:
-        m_strExpiryLabel = "Data upływu terminu składania ofert wstępnych:";
-        m_strComment = kPreliminaryComment;
+    case kDeadlineBasic:
+        m_strPublicationLabel = "Data zamieszczenia ogłoszenia w BZP:";
+        m_strExpiryLabel = "Najwcześniejsza data upływu terminu składania ofert:";
+        m_strComment = kBasicComment;
         break;
     default:
-        m_strExpiryLabel = "Data upływu terminu składania ofert:";
-        m_strComment.Empty();
+        m_strPublicationLabel = "Najpóźniejsza data publikacji ogłoszenia:";
+        m_strExpiryLabel = "Najwcześniejsza data upływu terminu składania ofert:";
+        m_strComment = kOffersComment;
         break;
     }
     DeadlineDates dates;
-    ComputeDeadlineDates(m_strSendDate, PublicationDays(m_answers[1] == kEmailAnswer, m_answers[2] == kPromptAnswer),
-                         kind, m_answers[3], dates);
+    ComputeDeadlineDates(m_strSendDate, kind, m_answers[1], dates);
     m_strPublicationDate = dates.publication;
     m_strExpiryDate = dates.expiry;
 }
@@ -252,18 +211,16 @@ void CObliczTerminDlg::OnOK()
         AfxShowMessageBox(m_hWnd, "Proszę wybrać jedną z opcji", "Informacja", MB_OK | MB_ICONERROR);
         return;
     }
-    if (m_nStep == 0 && m_strName.IsEmpty()) {
+    if (m_nStep == kKindStep && m_strName.IsEmpty()) {
         AfxShowMessageBox(m_hWnd, "Proszę wprowadzić nazwę postępowania", "Informacja", MB_OK | MB_ICONERROR);
         return;
     }
-    if (m_nStep == 3 && !ParseDeadlineDate(m_strSendDate, year, month, day)) {
+    if (m_nStep == kTermStep && !ParseDeadlineDate(m_strSendDate, year, month, day)) {
         AfxShowMessageBox(m_hWnd, "Błędna data", "Błąd", MB_OK | MB_ICONERROR);
         return;
     }
     m_answers[m_nStep] = m_nRadio;
-    // By e-mail there is no safe or prompt choice to make.
-    const bool skipPostStep = m_nStep == 1 && m_nRadio == kEmailAnswer;
-    m_nStep += skipPostStep ? 2 : 1;
+    ++m_nStep;
     if (m_nStep < kLastStep)
         m_answers[m_nStep] = -1;
     GetDlgItem(IDC_DEADLINE_BACK)->EnableWindow(TRUE);
@@ -274,8 +231,8 @@ void CObliczTerminDlg::OnWstecz()
 {
     // Keep what was typed on this page; ShowStep writes the members back into the controls.
     UpdateData(TRUE);
-    m_nStep -= m_nStep == 3 && m_answers[1] == kEmailAnswer ? 2 : 1;
-    const int firstStep = m_nProcedureCode >= 0 ? 1 : 0;
+    --m_nStep;
+    const int firstStep = m_nProcedureCode >= 0 ? kTermStep : kKindStep;
     if (m_nStep <= firstStep) {
         m_nStep = firstStep;
         GetDlgItem(IDC_DEADLINE_BACK)->EnableWindow(FALSE);

@@ -1,5 +1,5 @@
 // The deadline calculator: a small wizard from the day the contract notice is sent to the day
-// its publication is expected and the day the time for offers (or requests) runs out.
+// its publication is expected and the earliest day the time for offers (or requests) may run out.
 #pragma once
 
 #include "controls/color_button.h"
@@ -12,7 +12,7 @@
 class CObliczTerminDlg : public CDialog {
 public:
     enum { IDD = IDD_OBLICZ_TERMIN };
-    enum { kOptionCount = 8, kLastStep = 4 };
+    enum { kOptionCount = 8, kKindStep = 0, kTermStep = 1, kLastStep = 2 };
 
     explicit CObliczTerminDlg(CWnd *pParent = nullptr);
 
@@ -40,12 +40,13 @@ private:
 
     int m_nStep = 0;
     int m_nRadio = 0;
-    int m_answers[4] = {-1, -1, -1, -1}; // kind, way of sending, safe/prompt, term
+    int m_answers[2] = {-1, -1}; // kind, term
     CString m_strPublicationLabel;
     CString m_strExpiryLabel;
     CString m_strPublicationDate;
     CString m_strExpiryDate;
     CString m_strSendDate;
+    CString m_strSendLabel;
     CString m_strComment;
     CString m_strName;
 
@@ -54,6 +55,4 @@ private:
     CDateEdit m_sendDate;
     CDateEdit m_publicationDate;
     CDateEdit m_expiryDate;
-    CRect m_option1Rect; // where the two-stage tender's radio stands in for the hidden second one
-    CRect m_option2Rect;
 };

@@ -1,54 +1,61 @@
 #include "evaluation/deadline_terms.h"
 
-#include <cstdlib>
-
 #include "evaluation/deadline_calendar.h"
 
 DeadlineKind DeadlineKindOfProcedure(int procedureCode)
 {
     switch (procedureCode % 100) {
-    case 3:
+    case 3:  // restricted tender of the former act
+    case 5:  // two-stage tender of the former act
+    case 67: // restricted tender
+    case 79: // competitive negotiation
+    case 81: // competitive dialogue
+    case 83: // restricted design contest
+    case 86: // innovation partnership, both bands
+    case 87:
         return kDeadlineRequests;
-    case 5:
-        return kDeadlinePreliminaryOffers;
+    case 62:
+    case 64:
+    case 68:
+    case 72:
+    case 84:
+    case 88:
+        return kDeadlineBasic;
     default:
         return kDeadlineOffers;
     }
 }
 
-int PublicationDays(bool byEmail, bool prompt)
+int PublicationDays(DeadlineKind kind)
 {
-    if (byEmail)
-        return 5;
-    return prompt ? 10 : 14;
+    return kind == kDeadlineBasic ? 0 : 5;
 }
 
 int TermDays(DeadlineKind kind, int option)
 {
-    // Six to two weeks; requests start at four weeks and use the options 5 to 7.
-    static const int kOffers[] = {42, 35, 28, 21};
-    static const int kRequests[] = {28, 21, 14};
-    static const int kPreliminary[] = {42, 35, 28, 21, 14};
+    static const int kOffers[] = {35, 15, 15};
+    static const int kRequests[] = {30, 15};
+    static const int kBasic[] = {7, 14};
     switch (kind) {
     case kDeadlineOffers:
-        return option >= 0 && option < 4 ? kOffers[option] : 0;
+        return option >= 0 && option < 3 ? kOffers[option] : 0;
     case kDeadlineRequests:
-        return option >= 5 && option < 8 ? kRequests[option - 5] : 0;
-    case kDeadlinePreliminaryOffers:
-        return option >= 0 && option < 5 ? kPreliminary[option] : 0;
+        return option >= 0 && option < 2 ? kRequests[option] : 0;
+    case kDeadlineBasic:
+        return option >= 0 && option < 2 ? kBasic[option] : 0;
     }
     return 0;
 }
 
-bool ComputeDeadlineDates(const CString &sendDate, int publicationDays, DeadlineKind kind, int option,
-                          DeadlineDates &dates)
+bool ComputeDeadlineDates(const CString &sendDate, DeadlineKind kind, int option, DeadlineDates &dates)
 {
     const int termDays = TermDays(kind, option);
     int year, month, day;
     if (termDays == 0 || !ParseDeadlineDate(sendDate, year, month, day))
         return false;
-    dates.publication = AddDays(year, month, day, publicationDays);
-    dates.expiry = AddDays(atoi(dates.publication.Left(4)), atoi(dates.publication.Mid(5, 2)),
-                           atoi(dates.publication.Right(2)), termDays);
+    const int publicationDays = PublicationDays(kind);
+    dates.publication = publicationDays == 0 ? sendDate : AddDays(year, month, day, publicationDays);
+    // Every period of the act runs from the sending (BZP: the publication, the same day).
+    dates.expiry = AddDays(year, month, day, termDays);
     return true;
 }

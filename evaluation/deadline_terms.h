@@ -1,24 +1,25 @@
-// The statutory terms of the deadline calculator: what is counted for which kind of proceeding.
+// The statutory terms of the deadline calculator under the act of 11 September 2019: what is
+// counted for which kind of proceeding, and from which day.
 #pragma once
 
 #include "framework/core/cstring.h"
 
 // What the expiry date closes.
 enum DeadlineKind {
-    kDeadlineOffers = 0,            // open tender: offers
-    kDeadlineRequests = 1,          // requests to participate
-    kDeadlinePreliminaryOffers = 2, // two-stage tender: preliminary offers
+    kDeadlineOffers = 0,   // open tender at or above EU thresholds: offers (art. 138)
+    kDeadlineRequests = 1, // two-stage kinds at or above EU thresholds: requests (art. 144)
+    kDeadlineBasic = 2,    // basic mode below EU thresholds: offers (art. 283)
 };
 
 // The kind a proceeding's procedure code asks for (only the code modulo 100 counts).
 DeadlineKind DeadlineKindOfProcedure(int procedureCode);
 
-// Days from sending the notice to its publication: 5 by e-mail; by post 14 "bezpiecznie"
-// (safe) or 10 "niezwłocznie" (prompt).
-int PublicationDays(bool byEmail, bool prompt);
+// Days from the notice's sending to its publication: an EU notice is published within 5 days;
+// the authority itself publishes in the BZP on the day.
+int PublicationDays(DeadlineKind kind);
 
-// Days from publication to expiry for the term option chosen (the radio value of the last
-// step); 0 when the option is none of the kind's.
+// Minimum days from the notice's sending to expiry for the term option chosen; 0 when the
+// option is none of the kind's.
 int TermDays(DeadlineKind kind, int option);
 
 struct DeadlineDates {
@@ -28,5 +29,4 @@ struct DeadlineDates {
 
 // Both dates from a send date "RRRR-MM-DD"; false (and nothing set) when the send date is no
 // deadline date or the option no term of the kind.
-bool ComputeDeadlineDates(const CString &sendDate, int publicationDays, DeadlineKind kind, int option,
-                          DeadlineDates &dates);
+bool ComputeDeadlineDates(const CString &sendDate, DeadlineKind kind, int option, DeadlineDates &dates);

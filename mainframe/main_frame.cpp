@@ -4,11 +4,14 @@
 
 #include "app/database_upgrade.h"
 #include "app/file_utils.h"
+#include "app/system_utils.h"
 #include "framework/core/exceptions.h"
 #include "framework/ui/frameids.h"
+#include "document/document_sets.h"
 #include "document/morvelank_doc.h"
 #include "document/morvelank_view.h"
 #include "framework/ui/msgbox.h"
+#include "mainframe/library/library_config.h"
 #include "mainframe/library/library_frames.h"
 #include "mainframe/library/zp_umowy_view.h"
 #include "mainframe/my_preview_view.h"
@@ -161,6 +164,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
+    // Shown first, so it is there while the bars and the databases load.
+    CSplashWnd::ShowSplashScreen(this);
     try {
         if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT, kBarStyle | CBRS_TOP, CRect(0, 0, 0, 0), AFX_IDW_TOOLBAR) ||
             !m_wndToolBar.LoadToolBar(IDR_MAINFRAME)) {
@@ -221,7 +226,6 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         AfxShowMessageBox(m_hWnd, "Nieznany błąd w trakcie otwierania bazy rejestrów", "Błąd", MB_ICONERROR);
     }
     ShowFormatBar(0);
-    CSplashWnd::ShowSplashScreen(this);
     return 0;
 }
 
@@ -437,7 +441,11 @@ void CMainFrame::OpenProject(int folderKind, int sample, const CString &folder, 
         doc->OnCloseDocument();
         return;
     }
-    App().AddToRecentFileList(folder + "\\" + fileName);
+    // The list names the record file the view read, with its full path: the example is not
+    // listed, as it opens only by its own command and never as a proceeding of the user's.
+    auto *view = dynamic_cast<CMorvelankView *>(proceeding);
+    if (view && view->GetProceedingKind() != kKindExample)
+        App().AddToRecentFileList(view->m_project.GetProjectFilePath());
 }
 
 bool CMainFrame::AskToSaveProceedings()
@@ -631,9 +639,26 @@ void CMainFrame::RunWizardTool(int operation, const CNewProceedingWizard &wizard
         if (remedyChoice >= 0 && remedyChoice < 2)
             SendMessage(WM_COMMAND, remedies[remedyChoice]);
         break;
+    case kOperationAnnualReport:
+        if (wizard.m_page5.m_nChoice == 0)
+            OpenAnnualReportForm();
+        break;
     default:
         break;
     }
+}
+
+// The form of the annual report on awarded contracts, in the word processor when one is known.
+void CMainFrame::OpenAnnualReportForm()
+{
+    const CString path = App().MainPath + "\\zp\\ZP-SR_2014.dot";
+    const LibraryOpening opening = ChooseLibraryOpening(path, App().WordPath, FileExists(path));
+    if (opening.kind == LibraryOpening::Missing)
+        AfxShowMessageBox(m_hWnd, "Nie znaleziono formularza sprawozdania rocznego: " + path, "Błąd", MB_ICONERROR);
+    else if (opening.kind == LibraryOpening::CommandLine)
+        ::WinExec(opening.text, SW_SHOWNORMAL);
+    else
+        OpenInShell(opening.text, SW_SHOWNORMAL);
 }
 
 // ---- Window list --------------------------------------------------------------------------------

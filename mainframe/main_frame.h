@@ -103,6 +103,7 @@ protected:
     void OnCpv();
     void OnZestawienie();
     void RunWizardTool(int operation, const CNewProceedingWizard &wizard);
+    void OpenAnnualReportForm();
     void OnUstawienia();
     void OnDaneZamawiajacego();
     void OnListaOkien();

@@ -9,6 +9,9 @@
 #include "framework/ui/msgbox.h"
 #include "res/resource.h"
 
+#include <algorithm>
+#include <vector>
+
 BEGIN_MESSAGE_MAP(CUstawieniaDlg, CDialog)
     ON_BN_CLICKED(IDC_AUTOSAVE_ON, OnAutosaveOn)
     ON_EN_KILLFOCUS(IDC_AUTOSAVE_PERIOD, OnPeriodKillFocus)
@@ -103,40 +106,50 @@ BOOL CUstawieniaDlg::OnBrowse(UINT nID)
     return TRUE;
 }
 
-int CUstawieniaDlg::CheckFolder(CString path)
+int CUstawieniaDlg::CheckFolders()
 {
-    path.Trim();
-    if (path.IsEmpty()) {
-        AfxShowMessageBox(m_hWnd, "Proszę podać wszystkie wymagane katalogi", "Informacja", MB_ICONERROR);
-        return 0;
+    CString *folders[] = {&m_currentFolder, &m_archiveFolder, &m_scheduleFolder, &m_backupFolder, &m_exportFolder};
+    std::vector<CString> missing;
+    for (CString *folder : folders) {
+        folder->Trim();
+        *folder = CFolderDialog::WithoutTrailingSeparator(*folder);
+        if (folder->IsEmpty()) {
+            AfxShowMessageBox(m_hWnd, "Proszę podać wszystkie wymagane katalogi", "Informacja", MB_ICONERROR);
+            return 0;
+        }
+        if (DirectoryExists(*folder) || std::find(missing.begin(), missing.end(), *folder) != missing.end())
+            continue;
+        // Only a well-formed path is offered for creation: no "..", no forbidden characters.
+        if (CFolderDialog::CreateFolder(*folder, true) == 1) {
+            AfxShowMessageBox(m_hWnd, "Nieprawidłowa nazwa katalogu: '" + *folder + "'", "Błąd", MB_ICONERROR);
+            return 0;
+        }
+        missing.push_back(*folder);
     }
-    if (DirectoryExists(path))
+    if (missing.empty())
         return 1;
-    // Only a well-formed path is offered for creation: no "..", no forbidden characters.
-    if (CFolderDialog::CreateFolder(path, true) == 1) {
-        AfxShowMessageBox(m_hWnd, "Nieprawidłowa nazwa katalogu: '" + path + "'", "Błąd", MB_ICONERROR);
-        return 0;
+    // Every missing folder in one question: a first start names several.
+    CString question = missing.size() == 1 ? "Czy utworzyć katalog : '" : "Czy utworzyć katalogi :\n'";
+    for (size_t i = 0; i < missing.size(); ++i) {
+        if (i > 0)
+            question += "'\n'";
+        question += missing[i];
     }
-    if (AfxShowMessageBox(m_hWnd, "Czy utworzyć katalog : '" + path + "' ?", "Pytanie", MB_YESNO | MB_ICONQUESTION) !=
-        IDYES)
+    question += "' ?";
+    if (AfxShowMessageBox(m_hWnd, question, "Pytanie", MB_YESNO | MB_ICONQUESTION) != IDYES)
         return 0;
-    if (!CreateDirectoryPath(path) || !DirectoryExists(path)) {
-        AfxShowMessageBox(m_hWnd, "Błąd utworzenia katalogu: '" + path + "'", "Błąd", MB_ICONERROR);
-        return 0;
-    }
+    for (const CString &folder : missing)
+        if (!CreateDirectoryPath(folder) || !DirectoryExists(folder)) {
+            AfxShowMessageBox(m_hWnd, "Błąd utworzenia katalogu: '" + folder + "'", "Błąd", MB_ICONERROR);
+            return 0;
+        }
     return 1;
 }
 
 void CUstawieniaDlg::OnOK()
 {
-    if (!UpdateData(TRUE))
+    if (!UpdateData(TRUE) || !CheckFolders())
         return;
-    CString *folders[] = {&m_currentFolder, &m_archiveFolder, &m_scheduleFolder, &m_backupFolder, &m_exportFolder};
-    for (CString *folder : folders)
-        folder->Trim();
-    for (CString *folder : folders)
-        if (!CheckFolder(*folder))
-            return;
 
     CMorvelankApp &app = *GetMorvelankApp();
     app.WorkingPath = m_currentFolder;

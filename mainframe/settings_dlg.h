@@ -15,8 +15,9 @@ public:
     void DoDataExchange(CDataExchange *pDX) override;
     void OnOK() override;
 
-    // 1 when the folder can be used, creating it after asking; 0 after a message.
-    int CheckFolder(CString path);
+    // 1 when the five folders (trimmed) can be used, the missing ones created after one
+    // question; 0 after a message.
+    int CheckFolders();
     static int ClampPeriod(int minutes);
 
     int m_focusField = 0;

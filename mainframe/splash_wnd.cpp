@@ -22,10 +22,15 @@ void CSplashWnd::ShowSplashScreen(CWnd *parent)
     if (!c_bShowSplashWnd || c_pSplashWnd)
         return;
     c_pSplashWnd = new CSplashWnd;
-    if (!c_pSplashWnd->Create(parent))
+    if (!c_pSplashWnd->Create(parent)) {
         delete c_pSplashWnd;
-    else
-        c_pSplashWnd->UpdateWindow();
+        return;
+    }
+    c_pSplashWnd->UpdateWindow();
+    // Under Wine a painted window reaches the screen when the thread next looks at its queue;
+    // loading keeps it busy, so look once now or the splash stays blank.
+    MSG message;
+    ::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);
 }
 
 BOOL CSplashWnd::PreTranslateAppMessage(MSG *message)
@@ -68,7 +73,7 @@ BOOL CSplashWnd::Create(CWnd *parent)
 int CSplashWnd::OnCreate(LPCREATESTRUCT)
 {
     CenterWindow();
-    SetTimer(kTimer, kShowTime);
+    SetTimer(kTimer, kCheckPeriod);
     return 0;
 }
 
@@ -87,7 +92,11 @@ void CSplashWnd::OnPaint()
 
 void CSplashWnd::OnTimer(UINT_PTR)
 {
-    HideSplashScreen();
+    // Timers run only once the program waits for messages. A message box of the start-up
+    // waits too, before the main window is shown: the splash stays while loading goes on.
+    CWnd *mainWindow = AfxGetMainWnd();
+    if (mainWindow && mainWindow->IsWindowVisible())
+        HideSplashScreen();
 }
 
 void CSplashWnd::HideSplashScreen()

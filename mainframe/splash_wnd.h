@@ -1,6 +1,7 @@
-// The splash window shown over the main window at start, and the short picture dialog of the
-// document tree. When the splash goes (after 6 s, or at the first key or click anywhere in the
-// program, which it takes) the main window shows the start-up page and the wizard.
+// The splash window shown while the program loads, and the short picture dialog of the
+// document tree. When the splash goes (once the main window is shown, or at the first key or
+// click anywhere in the program, which it takes) the main window shows the start-up page and
+// the wizard.
 #pragma once
 
 #include "framework/ui/dialog.h"
@@ -10,7 +11,8 @@
 class CSplashWnd : public CWnd {
 public:
     static constexpr UINT_PTR kTimer = 1;
-    static constexpr UINT kShowTime = 6000;
+    // How often the splash looks whether the main window is up.
+    static constexpr UINT kCheckPeriod = 50;
 
     static void EnableSplashScreen(BOOL enable);
     static void ShowSplashScreen(CWnd *parent);

@@ -24,6 +24,14 @@
 #define ID_USUN_PODZIAL_STRONY      32803
 #define ID_EDYCJA_SZABLONU          32796
 #define ID_KOLOR_TEKSTU             33801
+
+// Format bar on the editable document
+#define ID_POGRUBIENIE              33793
+#define ID_KURSYWA                  33794
+#define ID_PODKRESLENIE             33795
+#define ID_DO_LEWEJ                 33796
+#define ID_WYSRODKUJ                33797
+#define ID_DO_PRAWEJ                33798
 #define ID_POMOC_PRAWNA_TEMATU      33816
 
 // Context menu of the document view

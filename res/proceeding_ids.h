@@ -42,7 +42,7 @@
 #define IDC_TASK_NAME               1125
 
 // ---- The proceeding window: frame, document tree, their menus ----------------------------------
-#define IDR_PROCEEDING              129     // menu, accelerators and icon of the proceeding template
+#define IDR_PROCEEDING              129     // accelerators and icon of the proceeding template
 #define IDB_TREE_IMAGES             132
 #define IDR_TREE_CONTEXT_MENU       312
 

@@ -8,5 +8,24 @@ if [ -z "${DISPLAY:-}" ]; then
        "or under a virtual display: xvfb-run -a ./run.sh" >&2
   exit 1
 fi
+
+# Printing needs a running scheduler; a machine with no printer at all gets the PDF queue.
+# Printers the machine already has stay as they are.
+if command -v lpstat >/dev/null && ! lpstat -r 2>/dev/null | grep -q 'is running'; then
+  echo "run: starting the print service (cupsd)"
+fi
+if start_print_scheduler; then
+  if [ -z "$(lpstat -e 2>/dev/null)" ]; then
+    echo "run: no printer on this machine: adding the PDF printer"
+    add_pdf_printer || echo "run: cannot add the PDF printer; the program will find no printer" >&2
+  fi
+  if lpstat -p PDF >/dev/null 2>&1; then
+    echo "run: the PDF printer writes printed pages to $(pdf_output_folder)"
+  fi
+else
+  echo "run: the print service cannot be started; the program will find no printer" >&2
+fi
+
+echo "run: starting Morvelank under Wine; its window appears in a few seconds"
 cd "$installation"
 exec "$repo/scripts/wine-exec" morvelank.exe "$@"

@@ -9,6 +9,7 @@ packages=(
   wine wine64 xvfb xauth
   googletest fonts-liberation sqlite3 locales
   cups printer-driver-cups-pdf poppler-utils
+  libz-mingw-w64-dev
 )
 command -v npm >/dev/null || packages+=(npm)
 
@@ -17,7 +18,7 @@ for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
-  echo "setup: installing ${missing[*]}"
+  echo "setup: installing the Debian packages ${missing[*]} (takes a minute or two)"
   as_root apt-get update -qq
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
@@ -25,6 +26,7 @@ fi
 # Wine takes its code page from the Polish locale and converts file names with the locale's
 # character set: without a generated pl_PL.UTF-8 every non-ASCII file name fails.
 if ! locale -a 2>/dev/null | grep -qix 'pl_PL.utf8'; then
+  echo "setup: generating the Polish locale pl_PL.UTF-8"
   as_root localedef -i pl_PL -c -f UTF-8 pl_PL.UTF-8
 fi
 
@@ -32,6 +34,7 @@ fi
 if [ ! -f "$sqlite_dir/sqlite3.c" ]; then
   tarball=$cache/npm/better-sqlite3-12.11.1.tgz
   if [ ! -f "$tarball" ]; then
+    echo "setup: fetching the SQLite sources (npm package better-sqlite3@12.11.1)"
     mkdir -p "$cache/npm"
     if ! (cd "$cache/npm" && npm pack --silent better-sqlite3@12.11.1 >/dev/null 2>&1); then
       echo "setup: cannot fetch better-sqlite3@12.11.1 from the npm registry;" \
@@ -47,7 +50,7 @@ fi
 # The pristine Wine prefix, with the three Windows fonts mapped to their Liberation twins,
 # and the user's prefix copied from it.
 if [ ! -f "$template_prefix/.morvelank-ready" ]; then
-  echo "setup: creating the Wine prefix $template_prefix"
+  echo "setup: creating the Wine prefix $template_prefix (once; up to a minute)"
   rm -rf "$template_prefix"
   mkdir -p "$template_prefix"
   (
@@ -62,6 +65,7 @@ if [ ! -f "$template_prefix/.morvelank-ready" ]; then
   touch "$template_prefix/.morvelank-ready"
 fi
 if [ ! -f "$WINEPREFIX/.morvelank-ready" ]; then
+  echo "setup: copying it to the Wine prefix of the program, $WINEPREFIX"
   rm -rf "$WINEPREFIX"
   cp -a "$template_prefix" "$WINEPREFIX"
 fi

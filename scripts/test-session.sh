@@ -6,17 +6,9 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 # A default PDF printer for the print tests: cupsd with a cups-pdf queue "PDF", which Wine
 # reports as its default printer (set up before Wine starts, so it sees the queue). Jobs land
 # as PDF files in MORVELANK_PRINT_OUTPUT_DIR.
-if command -v cupsd >/dev/null && command -v lpadmin >/dev/null; then
-  if ! lpstat -r 2>/dev/null | grep -q 'is running'; then
-    as_root cupsd
-    for _ in $(seq 50); do lpstat -r 2>/dev/null | grep -q 'is running' && break; sleep 0.1; done
-  fi
-  lpstat -p PDF >/dev/null 2>&1 ||
-    as_root lpadmin -p PDF -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
-  lpstat -d 2>/dev/null | grep -q ': PDF$' || as_root lpadmin -d PDF
-  pdf_out=$(sed -n 's/^Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf 2>/dev/null | tail -n 1)
-  pdf_out=${pdf_out:-'${HOME}/PDF'}
-  export MORVELANK_PRINT_OUTPUT_DIR=${pdf_out//'${HOME}'/$HOME}
+if start_print_scheduler && add_pdf_printer; then
+  MORVELANK_PRINT_OUTPUT_DIR=$(pdf_output_folder)
+  export MORVELANK_PRINT_OUTPUT_DIR
 fi
 
 "$WINESERVER" -p

@@ -114,7 +114,9 @@ UINT CArchive::Read(void* buffer, UINT count) {
     return done;
 }
 
+// A value cut short by the end of the file leaves the caller's variable as it was.
 void CArchive::ReadExactly(void* buffer, UINT count) {
+    CheckRemaining(count);
     if (Read(buffer, count) != count) Throw(CArchiveException::endOfFile);
 }
 
@@ -377,6 +379,11 @@ CObject* CArchive::ReadObject(const CRuntimeClass* requested) {
         Throw(CArchiveException::badSchema);
     }
 
+    // A few damaged bytes can name a large class again and again: what the objects of one
+    // archive take stays within a share of the file.
+    m_objectBytes += static_cast<ULONGLONG>(runtimeClass->m_nObjectSize);
+    if (m_objectBytes > kObjectAllowance + kObjectBytesPerFileByte * m_pFile->GetLength())
+        Throw(CArchiveException::badIndex);
     CObject* object = runtimeClass->CreateObject();
     const size_t entry = m_loaded.size();
     m_loaded.push_back(LoadedEntry{nullptr, 0, object});

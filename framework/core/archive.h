@@ -126,6 +126,10 @@ private:
     UINT m_max;  // loading: end of the valid bytes
     UINT m_nObjectSchema;
 
+    static constexpr ULONGLONG kObjectAllowance = 4 * 1024 * 1024;
+    static constexpr ULONGLONG kObjectBytesPerFileByte = 64;
+    ULONGLONG m_objectBytes = 0;  // loading: the size of every object created so far
+
     DWORD m_nMapCount;
     std::unordered_map<const void*, DWORD> m_storedIndexes;
     std::vector<LoadedEntry> m_loaded;

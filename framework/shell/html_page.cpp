@@ -16,6 +16,9 @@ const int maxIndent = 10 * listIndent;
 // million unclosed tags costs no more than one of a few.
 const size_t maxOpenElements = 256;
 const size_t maxTableColumnChars = 40;
+// A row gets stops for its own cells only, and no more than this many, so a page of wide and
+// ragged tables costs stops in proportion to its rows.
+const size_t maxTableTabStops = 32;
 const int twipsPerChar = 110;
 
 bool IsHtmlSpace(wchar_t c) {
@@ -197,7 +200,9 @@ HtmlPage PageBuilder::Build(const std::wstring& html) {
         }
     }
     FinishParagraph(0, false);
-    for (const std::wstring& name : m_pendingAnchors) m_page.anchors.emplace_back(name, CurrentOffset());
+    // Anchors after the last text point at the page's end, not past it.
+    const long pageEnd = std::max(0L, m_finishedLength - 1);
+    for (const std::wstring& name : m_pendingAnchors) m_page.anchors.emplace_back(name, pageEnd);
     MeasureLinks();
     SetTableTabStops();
     return std::move(m_page);
@@ -575,9 +580,11 @@ void PageBuilder::MeasureLinks() {
     }
 }
 
-// Each table gets tab stops wide enough for its widest cells (within reason).
+// Each table's columns get widths for their widest cells (within reason); each row gets the
+// stops of its own cells.
 void PageBuilder::SetTableTabStops() {
     std::map<int, std::vector<size_t>> columnWidths;
+    std::vector<size_t> rowColumns(m_page.paragraphs.size(), 0);
     for (size_t p = 0; p < m_page.paragraphs.size(); ++p) {
         if (m_paragraphTable[p] < 0) continue;
         std::vector<size_t>& widths = columnWidths[m_paragraphTable[p]];
@@ -585,18 +592,22 @@ void PageBuilder::SetTableTabStops() {
         size_t column = 0, start = 0;
         for (size_t i = 0; i <= text.size(); ++i) {
             if (i < text.size() && text[i] != L'\t') continue;
-            if (widths.size() <= column) widths.resize(column + 1, 0);
-            widths[column] = std::max(widths[column], std::min(i - start, maxTableColumnChars));
+            if (column <= maxTableTabStops) {
+                if (widths.size() <= column) widths.resize(column + 1, 0);
+                widths[column] = std::max(widths[column], std::min(i - start, maxTableColumnChars));
+            }
             ++column;
             start = i + 1;
         }
+        rowColumns[p] = column;
     }
     for (size_t p = 0; p < m_page.paragraphs.size(); ++p) {
         if (m_paragraphTable[p] < 0) continue;
         HtmlParagraph& paragraph = m_page.paragraphs[p];
         const std::vector<size_t>& widths = columnWidths[m_paragraphTable[p]];
+        const size_t stops = std::min(rowColumns[p] - 1, maxTableTabStops);
         int stop = paragraph.leftIndent;
-        for (size_t column = 0; column + 1 < widths.size(); ++column) {
+        for (size_t column = 0; column < stops; ++column) {
             stop += (int)widths[column] * twipsPerChar + listIndent;
             paragraph.tabStops.push_back(stop);
         }

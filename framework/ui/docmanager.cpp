@@ -236,6 +236,13 @@ void CRecentFileList::UpdateMenu(CCmdUI* pCmdUI) {
         ::GetMenuStringW(menu, pCmdUI->m_nIndex, text, 256, MF_BYPOSITION);
         m_strOriginal = WideToCp1250(text);
     }
+    // An empty list leaves the menu's own item in place, greyed: an owner-drawn item keeps
+    // its text only in its owner's records, so a copy of it would show blank.
+    if (m_files.empty() && ::GetMenuState(menu, m_nStart, MF_BYCOMMAND) != (UINT)-1) {
+        pCmdUI->m_bEnableChanged = TRUE;
+        ::EnableMenuItem(menu, m_nStart, MF_BYCOMMAND | MF_GRAYED);
+        return;
+    }
     for (int i = 0; i < m_nSize; ++i) ::DeleteMenu(menu, m_nStart + i, MF_BYCOMMAND);
     pCmdUI->m_bEnableChanged = TRUE;
     if (m_files.empty()) {

@@ -4,6 +4,7 @@
 #include "framework/core/codepage.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/file.h"
+#include "framework/core/temp_file.h"
 #include "framework/ui/commondlg.h"
 #include "framework/ui/doctemplate.h"
 #include "framework/ui/framewnd.h"
@@ -24,11 +25,6 @@ END_MESSAGE_MAP()
 namespace {
 
 CString FileNameOf(const CString& path) { return path.Mid(path.ReverseFind('\\') + 1); }
-
-CString FolderOf(const CString& path) {
-    int slash = path.ReverseFind('\\');
-    return slash < 0 ? CString(".") : path.Left(slash);
-}
 
 }  // namespace
 
@@ -148,20 +144,19 @@ BOOL CDocument::OnOpenDocument(LPCTSTR lpszPathName) {
 
 BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName) {
     CString target = lpszPathName;
-    std::wstring folder = Cp1250ToWide(FolderOf(target));
-    wchar_t temporary[MAX_PATH] = L"";
-    if (!::GetTempFileNameW(folder.c_str(), L"mvk", 0, temporary)) {
-        CFileException error(CFileException::OsErrorToException((LONG)::GetLastError()),
-                             (LONG)::GetLastError(), target);
+    const CString temporaryPath = CreateTempFileBeside(target);
+    if (temporaryPath.IsEmpty()) {
+        const LONG osError = (LONG)::GetLastError();
+        CFileException error(CFileException::OsErrorToException(osError), osError, target);
         ReportSaveLoadException(target, &error, TRUE);
         return FALSE;
     }
-    CString temporaryPath = WideToCp1250(temporary);
+    const std::wstring temporary = Cp1250ToWide(temporaryPath);
     CFile file;
     CFileException error;
     if (!file.Open(temporaryPath, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive,
                    &error)) {
-        ::DeleteFileW(temporary);
+        ::DeleteFileW(temporary.c_str());
         ReportSaveLoadException(target, &error, TRUE);
         return FALSE;
     }
@@ -172,15 +167,15 @@ BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName) {
         file.Close();
     } catch (CException* e) {
         file.Abort();
-        ::DeleteFileW(temporary);
+        ::DeleteFileW(temporary.c_str());
         ReportSaveLoadException(target, e, TRUE);
         e->Delete();
         return FALSE;
     }
-    if (!::MoveFileExW(temporary, Cp1250ToWide(target).c_str(),
+    if (!::MoveFileExW(temporary.c_str(), Cp1250ToWide(target).c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         LONG osError = (LONG)::GetLastError();
-        ::DeleteFileW(temporary);
+        ::DeleteFileW(temporary.c_str());
         CFileException moveError(CFileException::OsErrorToException(osError), osError, target);
         ReportSaveLoadException(target, &moveError, TRUE);
         return FALSE;

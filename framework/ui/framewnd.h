@@ -114,8 +114,9 @@ public:
 
 protected:
     friend class CControlBar;
-    // The view, then this frame's own map; no application.
-    BOOL RouteToViewAndSelf(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
+    // The view, then this frame's own map; no application. A frame with more than one view
+    // may go on to the others.
+    virtual BOOL RouteToViewAndSelf(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
     BOOL OnCreateHelper(LPCREATESTRUCT lpcs, CCreateContext* pContext);
     // Loads the title, menu, accelerators and icon of nIDResource; returns the class to register.
     LPCTSTR PrepareResources(UINT nIDResource, HMENU& hMenu);

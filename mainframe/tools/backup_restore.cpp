@@ -1,5 +1,8 @@
 #include "mainframe/tools/backup_restore.h"
 
+#include <map>
+#include <string>
+
 #include "app/file_utils.h"
 #include "app/temp_file_save.h"
 #include "framework/core/archive.h"
@@ -88,6 +91,59 @@ bool WriteEntryFile(CArchive &ar, const BackupEntry &entry, const CString &path)
     return save.Commit();
 }
 
+// Names Windows keeps for devices in every folder, with any extension ("con.txt" too).
+bool IsDeviceName(const CString &level)
+{
+    CString base = level;
+    const int dot = base.Find('.');
+    if (dot >= 0)
+        base = base.Left(dot);
+    base.TrimRight(' ');
+    base.MakeUpper();
+    static const char *const devices[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$", "CLOCK$"};
+    for (const char *device : devices)
+        if (base == device)
+            return true;
+    return base.GetLength() == 4 && (base.Left(3) == "COM" || base.Left(3) == "LPT") && base[3] >= '0' && base[3] <= '9';
+}
+
+// The first entry whose name is a file in one place and a folder in another (a folder being
+// every level above an entry); "" when there is none.
+CString FindNameClash(const std::vector<BackupEntry> &entries)
+{
+    std::map<std::string, bool> isFolder;
+    auto settle = [&](CString name, bool folder) {
+        name.MakeLower();
+        const auto placed = isFolder.emplace(std::string((LPCSTR)name), folder);
+        return placed.second || placed.first->second == folder;
+    };
+    for (const BackupEntry &entry : entries) {
+        for (int slash = entry.path.Find('\\'); slash >= 0; slash = entry.path.Find('\\', slash + 1))
+            if (!settle(entry.path.Left(slash), true))
+                return entry.path;
+        if (!settle(entry.path, entry.folder))
+            return entry.path;
+    }
+    return CString();
+}
+
+// The first path under target that the entries cannot take because the folder already holds a
+// file where a folder must go, or a folder where a file must go; "" when all fit.
+CString FindTargetClash(const std::vector<BackupEntry> &entries, const CString &target)
+{
+    for (const BackupEntry &entry : entries) {
+        for (int slash = entry.path.Find('\\'); slash >= 0; slash = entry.path.Find('\\', slash + 1)) {
+            const CString level = target + "\\" + entry.path.Left(slash);
+            if (FileExists(level))
+                return level;
+        }
+        const CString path = target + "\\" + entry.path;
+        if (entry.folder ? FileExists(path) : DirectoryExists(path))
+            return path;
+    }
+    return CString();
+}
+
 } // namespace
 
 bool IsSafeBackupPath(const CString &path)
@@ -104,7 +160,8 @@ bool IsSafeBackupPath(const CString &path)
             end = path.GetLength();
         const CString level = path.Mid(start, end - start);
         // Windows drops trailing dots and blanks, so ". ." or "..." could still mean "..".
-        if (level.IsEmpty() || level[level.GetLength() - 1] == '.' || level[level.GetLength() - 1] == ' ')
+        if (level.IsEmpty() || level[level.GetLength() - 1] == '.' || level[level.GetLength() - 1] == ' '
+            || IsDeviceName(level))
             return false;
         start = end + 1;
     }
@@ -136,6 +193,13 @@ bool ReadBackupEntries(const CString &backupPath, std::vector<BackupEntry> &entr
         char extra;
         if (ar.Read(&extra, 1) != 0)
             throw new CArchiveException(CArchiveException::genericException, backupPath);
+        const CString clash = FindNameClash(entries);
+        if (!clash.IsEmpty()) {
+            entries.clear();
+            message = "Kopia zapasowa zawiera plik i katalog o tej samej nazwie:\n" + clash +
+                      "\n\nŻaden plik nie został zmieniony.";
+            return false;
+        }
     } catch (CArchiveException *e) {
         const bool newer = e->m_cause == CArchiveException::badSchema;
         e->Delete();
@@ -165,6 +229,11 @@ BackupRestoreResult RestoreBackup(const CString &backupPath, const CString &targ
             ++existing;
     if (existing > 0 && !confirmOverwrite(existing)) {
         result.cancelled = true;
+        return result;
+    }
+    const CString clash = FindTargetClash(entries, target);
+    if (!clash.IsEmpty()) {
+        result.message = "Nie można zapisać pliku:\n" + clash + "\n\nŻaden plik nie został zmieniony.";
         return result;
     }
     if (!DirectoryExists(target) && !CreateDirectoryPath(target)) {

@@ -40,7 +40,8 @@ public:
     UINT m_nEnabledOperations = (1u << kOperationOldForms) | (1u << kOperationNewProceeding) |
                                 (1u << kOperationOpen) | (1u << kOperationArchive) |
                                 (1u << kOperationFormsLibrary) | (1u << kOperationContracts) |
-                                (1u << kOperationRegisters) | (1u << kOperationLegalRemedies);
+                                (1u << kOperationRegisters) | (1u << kOperationAnnualReport) |
+                                (1u << kOperationLegalRemedies);
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;

@@ -7,7 +7,8 @@
 
 namespace {
 
-const char kEuThresholds[] = "progów unijnych";
+// Thresholds of 2026-2027 (EUR 5 404 000 and 216 000 at 4,31 zł).
+const char kEuThresholds[] = "progów unijnych (roboty budowlane 23 291 240 zł,\ndostawy i usługi 930 960 zł)";
 const char kArticle11Thresholds[] = "progów ustalonych na podst.art.11 ust.8";
 
 // How a procedure of the 2019 act offers the bands; `forcedBand` -1 keeps the user's choice.
@@ -22,7 +23,7 @@ struct BandRule2019 {
 const BandRule2019 kBandRules2019[] = {
     {{0, 1, -1}, kEuThresholds, false, true, 1},
     {{13, 14, 15}, kEuThresholds, true, false, 0},
-    {{16, -1, -1}, kArticle11Thresholds, true, true, 0},
+    {{16, -1, -1}, kEuThresholds, true, true, 0},
     {{17, 21, -1}, nullptr, true, false, 0},
     {{18, 23, -1}, nullptr, true, true, 0},
     {{12, 19, 20}, nullptr, false, true, 1},

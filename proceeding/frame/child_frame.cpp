@@ -140,6 +140,14 @@ void CChildFrame::OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeact
     if (m_pView != nullptr) m_pView->UpdateStatusBar();
 }
 
+BOOL CChildFrame::RouteToViewAndSelf(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (CMDIChildWnd::RouteToViewAndSelf(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
+    CView* documentView = dynamic_cast<CView*>(m_pView);
+    return documentView != nullptr && documentView != GetActiveView() &&
+           documentView->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
 MainWindowServices* CChildFrame::MainWindow() const
 {
     return dynamic_cast<MainWindowServices*>(m_pMainFrame);

@@ -67,6 +67,11 @@ public:
 
     DECLARE_MESSAGE_MAP()
 
+protected:
+    // After the active pane and the frame, the document view: print, export, copy-all and
+    // the format bar act on the document while the tree has the focus.
+    BOOL RouteToViewAndSelf(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+
 private:
     void ApplyWordWrap(int mode);
     MainWindowServices* MainWindow() const;

@@ -46,14 +46,16 @@ const NameCase kNameCases[] = {
     {29, 45, "Licytacja elektroniczna ", "Licytacja elektroniczna"},
     {29, 23, "Licytacja elektroniczna", "Licytacja elektroniczna"},
     {29, 44, "Poniżej 30 000 EURO ", "Poniżej 30 000 EURO "},
-    {29, 74, "Poniżej 130 000 EURO ", "Poniżej 130 000 EURO "},
-    {29, 75, "Poniżej 130 000 EURO ", "Poniżej 130 000 EURO "},
+    {29, 74, "Poniżej 130 000 zł (art. 2 ust. 1 pkt 1 ustawy Pzp)", "Poniżej 130 000 zł"},
+    {29, 75, "Poniżej 130 000 zł (art. 2 ust. 1 pkt 1 ustawy Pzp)", "Poniżej 130 000 zł"},
     {29, 88, "Od 2021r.,Procedura powodziowa - bez stosowania ustawy",
      "Od 2021r.,Procedura powodziowa - bez stosowania ustawy"},
     {29, 89, "Od 2021r.,Procedura powodziowa - bez stosowania ustawy",
      "Od 2021r.,Procedura powodziowa - bez stosowania ustawy"},
-    {114, 65, "Od roku 2021, Tryb podstawowy powyżej progów ustalonych na podstawie art. 11 ust. 8",
-     "Od 2021r.,Tryb podst.bez negocj.powyżej progów unijnych art. 11 ust. 8"},
+    // The current act names its own thresholds and articles, never art. 11 ust. 8 of the former.
+    {114, 65, "Od roku 2021, Tryb podstawowy bez negocjacji (tylko poniżej progów unijnych)",
+     "Od 2021r.,Tryb podst.bez negocj.(tylko poniżej progów unijnych)"},
+    {29, 71, "Od 2021r.,Zam.z w.ręki od progów unijnych (art. 214 ust. 1)", "Od 2021r.,Zam.z w.ręki od progów unijnych"},
     {114, 60, "Usługi społeczne poniżej progów 750.000", "Usługi społeczne poniżej progów 750.000"},
 };
 

@@ -59,7 +59,7 @@ TEST_F(Settings, FirstStartGivesDefaultsAndWritesTheFoldersBack)
     EXPECT_EQ(m_app.ExportPath.Right(16), "\\MorvelankExport");
     EXPECT_NE(GetFileAttributesA(m_app.ExportPath), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(m_app.WorkingPath, "");
-    EXPECT_EQ(m_app.EuroRate, 41749);
+    EXPECT_EQ(m_app.EuroRate, 43100); // 4,31 zł
     EXPECT_EQ(m_app.AutoSaveOn, 0);
     EXPECT_EQ(m_app.AutoSaveInterval, 60);
     EXPECT_TRUE(m_app.Greetings);

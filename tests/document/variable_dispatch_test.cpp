@@ -316,11 +316,10 @@ TEST_F(VariableDispatchTest, TypesWithoutAnEditorOpenNothing)
     }
     EXPECT_TRUE(editors.calls.empty());
     EXPECT_EQ(plain, Plain());
-    EXPECT_STREQ("Edytor tej zmiennej nie jest jeszcze dostępny", VariableDispatch::kNoEditorText);
 
     // Without a registered runner even a text variable has no editor to open.
     VariableDispatch dispatch(control, *tables, context, nullptr, modified);
-    EXPECT_EQ(EditOutcome::NoEditor, dispatch.EditVariableAt(Inside(0), 0));
+    EXPECT_EQ(EditOutcome::NothingToDo, dispatch.EditVariableAt(Inside(0), 0));
     EXPECT_EQ(plain, Plain());
 }
 
@@ -376,9 +375,9 @@ TEST_F(VariableDispatchTest, OfferDateSetsValidityAndDependentDate)
     EXPECT_STREQ("C:\\terminarz", editors.date.schedulePath);
     ExpectShownEverywhere(1014, "2025-12-20");
     ExpectShownEverywhere(1015, "2026-01-19");  // + 30 days, both occurrences
-    // + 14 days is Saturday 3 January: the dependent deadline moves to the Monday, while the
-    // validity above counts plain days.
-    ExpectShownEverywhere(1017, "2026-01-05");
+    // + 14 days is Saturday 3 January: the dependent date ends a period the act caps (the
+    // binding period), so it stays there rather than run past the cap.
+    ExpectShownEverywhere(1017, "2026-01-03");
     EXPECT_STREQ("2025-01-01", tables->m_variables[1016].value);
 }
 

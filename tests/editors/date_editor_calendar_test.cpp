@@ -65,12 +65,10 @@ TEST(DateEditorCalendar, TheCalculatedDeadlineIsEnteredInTheCalendarAndPicked)
     CDateEditorDlg editor;
     editor.m_strSchedulePath = folder.Path();
     editor.m_nMode = 2;
-    editor.m_nProcedureCode = 1;
+    editor.m_nProcedureCode = 63;
     DateEditorRun run;
     run.onCalculator = [](CObliczTerminDlg &c) {
-        c.CheckRadioButton(IDC_DEADLINE_OPTION0, IDC_DEADLINE_OPTION7, IDC_DEADLINE_OPTION1); // e-mail
-        DialogDriver::Press(c, IDOK);
-        c.CheckRadioButton(IDC_DEADLINE_OPTION0, IDC_DEADLINE_OPTION7, IDC_DEADLINE_OPTION0); // six weeks
+        c.CheckRadioButton(IDC_DEADLINE_OPTION0, IDC_DEADLINE_OPTION7, IDC_DEADLINE_OPTION0); // 35 days
         DialogDriver::Press(c, IDOK);
         DialogDriver::Press(c, IDOK); // "Zakończ"
     };
@@ -80,9 +78,9 @@ TEST(DateEditorCalendar, TheCalculatedDeadlineIsEnteredInTheCalendarAndPicked)
         DialogDriver::Press(d, IDOK);
     };
     EXPECT_EQ(run.Run(editor), IDOK);
-    EXPECT_EQ(editor.m_strValue, "2024-05-14");
-    // 14 May 2024 at 00:00, flag D, the fixed text.
-    EXPECT_EQ(folder.Index(), Index({{0, 124, 5, 14, 0, 0, 4, 22}}));
+    EXPECT_EQ(editor.m_strValue, "2024-05-02");
+    // 2 May 2024 at 00:00, flag D, the fixed text.
+    EXPECT_EQ(folder.Index(), Index({{0, 124, 5, 2, 0, 0, 4, 22}}));
     EXPECT_EQ(folder.Texts(), Texts(0, {"Termin składania ofert"}));
     EXPECT_TRUE(run.messages.empty());
 }

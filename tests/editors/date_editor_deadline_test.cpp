@@ -44,15 +44,14 @@ TEST(DateEditorDeadline, TheCalculatedExpiryIsPickedAndSaved)
     CDateEditorDlg editor;
     editor.m_strSchedulePath = calendar.Path();
     editor.m_nMode = 2;
-    editor.m_nProcedureCode = 101;
+    editor.m_nProcedureCode = 163;
     editor.m_strValue = "2020-01-01";
     DateEditorRun answer;
     CString sendShown, title;
     answer.onCalculator = [&](CObliczTerminDlg &c) {
         c.GetDlgItemText(IDC_DEADLINE_STEP_TITLE, title);
-        Choose(c, IDC_DEADLINE_OPTION1); // e-mail
         c.GetDlgItemText(IDC_DEADLINE_SEND_DATE, sendShown);
-        Choose(c, IDC_DEADLINE_OPTION0); // six weeks
+        Choose(c, IDC_DEADLINE_OPTION0); // 35 days
         DialogDriver::Press(c, IDOK);    // "Zakończ"
     };
     answer.onEditor = PickComputeAndSave(2024, 3, 28);
@@ -60,7 +59,7 @@ TEST(DateEditorDeadline, TheCalculatedExpiryIsPickedAndSaved)
     EXPECT_EQ(answer.calculatorOpened, 1);
     EXPECT_EQ(title, "Krok 2"); // the code names the kind, so the first page is skipped
     EXPECT_EQ(sendShown, "2024-03-28");
-    EXPECT_EQ(editor.m_strValue, "2024-05-14");
+    EXPECT_EQ(editor.m_strValue, "2024-05-02");
     EXPECT_TRUE(answer.messages.empty());
 }
 

@@ -1,16 +1,30 @@
-// Generates synthetic documents of 500 to 4000 variable occurrences in a shown rich-edit
+// Generates synthetic documents of 500 to 8000 variable occurrences in a shown rich-edit
 // control and compares the time with streaming the finished document's RTF into a fresh
-// control once, the least that showing that document can cost.
+// control once, the least that showing that document can cost. Each is repeated; the least
+// and the median time are reported. With the installation folder as its argument (or in
+// MORVELANK_INSTALLATION) it also times the set's SWZ in two parts, opening the example
+// proceeding to its first shown document, and switching between two documents.
 #include <windows.h>
 #include <richedit.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <initializer_list>
 #include <memory>
+#include <vector>
 
+#include "app/file_utils.h"
+#include "app/folder_copy.h"
+#include "app/morvelank_app.h"
+#include "app/project.h"
+#include "document/data_file.h"
+#include "document/morvelank_doc.h"
+#include "document/morvelank_view.h"
+#include "document/proceeding_open.h"
 #include "document/rich_edit_text.h"
 #include "document/template_engine.h"
 #include "document/view_tables.h"
+#include "framework/ui/testhook.h"
 
 namespace {
 
@@ -59,6 +73,19 @@ void PumpMessages()
     }
 }
 
+const int kRepetitions = 7;
+
+double Median(std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+double Least(const std::vector<double> &times)
+{
+    return *std::min_element(times.begin(), times.end());
+}
+
 double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
 {
     LARGE_INTEGER frequency;
@@ -66,9 +93,170 @@ double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
     return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
+// The time of streaming the control's RTF into a fresh control.
+double StreamFloor(HWND shown)
+{
+    const CString finished = RichEditText(shown).StreamOutRtf();
+    HWND fresh = CreateShownControl();
+    PumpMessages();
+    LARGE_INTEGER start, end;
+    QueryPerformanceCounter(&start);
+    RichEditText(fresh).StreamInRtf(finished);
+    PumpMessages();
+    QueryPerformanceCounter(&end);
+    DestroyWindow(fresh);
+    return Seconds(start, end);
+}
+
+void PrintTimes(const char *what, const std::vector<double> &shows, const std::vector<double> &floors)
+{
+    printf("%-28s %10.4fs %10.4fs %10.4fs %10.4fs %6.2f %6.2f\n", what, Least(shows), Median(shows), Least(floors),
+           Median(floors), Least(shows) / Least(floors), Median(shows) / Median(floors));
+}
+
+// The program's view of a proceeding in a window of its own, working on a copy of the
+// installation; message boxes are answered and counted.
+class InstallationBench {
+public:
+    explicit InstallationBench(const CString &installation)
+    {
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        m_root.Format("%smorvelank_benchmark_%lu", temp, GetCurrentProcessId());
+        m_app.MainPath = m_root + "\\Morvelank";
+        CreateDirectoryPath(m_app.MainPath);
+        CopyFolder(installation, m_app.MainPath, 1);
+        m_app.OpenMainDB();
+        m_app.WorkingPath = m_root + "\\prace";
+        CreateDirectoryPath(m_app.WorkingPath);
+        m_app.ExamplePath = m_app.MainPath + "\\example";
+        m_app.UserTemplatesPath = m_app.MainPath + "\\szablony_moje";
+        m_hook.onMessageBox = [this](const CString &, const CString &, UINT) {
+            ++messages;
+            return IDOK;
+        };
+        m_scope = std::make_unique<CTestHookScope>(m_hook);
+        m_parent.CreateEx(0, nullptr, "postepowanie", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 900, 700, nullptr, nullptr);
+    }
+    ~InstallationBench()
+    {
+        m_parent.DestroyWindow();
+        m_scope.reset();
+        m_app.CloseMainDB();
+    }
+
+    CMorvelankView *MakeView()
+    {
+        CCreateContext context;
+        context.m_pCurrentDoc = new CMorvelankDoc; // deletes itself with its view
+        auto *view = new CMorvelankView;
+        view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 900, 700}, &m_parent, AFX_IDW_PANE_FIRST,
+                     &context);
+        view->OnInitialUpdate();
+        PumpMessages();
+        return view;
+    }
+
+    int messages = 0;
+
+private:
+    CString m_root;
+    CMorvelankApp m_app;
+    CTestHook m_hook;
+    std::unique_ptr<CTestHookScope> m_scope;
+    CWnd m_parent;
+};
+
+int FindSiwz(const ViewTables &tables)
+{
+    for (int document = 0; document < tables.m_nDocumentCount; ++document)
+        if (tables.m_documents[document].fileName.Right(8).CompareNoCase("\\swz.rtf") == 0)
+            return document;
+    return -1;
+}
+
+template <typename Action> double Timed(Action action)
+{
+    LARGE_INTEGER start, end;
+    QueryPerformanceCounter(&start);
+    action();
+    PumpMessages();
+    QueryPerformanceCounter(&end);
+    return Seconds(start, end);
+}
+
+void BenchInstallation(const CString &installation)
+{
+    InstallationBench bench(installation);
+    const char kExample[] = "Dostawa tonerów";
+
+    std::vector<double> shows, floors;
+    CMorvelankView *view = bench.MakeView();
+    if (!view->CreateProceeding(1, "Benchmark", 2, 0, 0, DefaultValues())) {
+        printf("the proceeding in two parts was not created\n");
+        return;
+    }
+    const int siwz = FindSiwz(*view->m_tables);
+    if (siwz < 0) {
+        printf("no SWZ in the proceeding\n");
+        return;
+    }
+    for (int repetition = 0; repetition < kRepetitions; ++repetition) {
+        shows.push_back(Timed([&] { view->ShowDocument(siwz, -1); }));
+        floors.push_back(StreamFloor(view->GetSafeHwnd()));
+    }
+    PrintTimes("SWZ in two parts", shows, floors);
+
+    int first = -1, second = -1;
+    for (int document = 0; document < view->m_tables->m_nDocumentCount && second < 0; ++document) {
+        if (view->m_tables->m_documents[document].state == kStateNotGenerated)
+            continue;
+        (first < 0 ? first : second) = document;
+    }
+    shows.clear();
+    floors.clear();
+    for (int repetition = 0; repetition < kRepetitions; ++repetition) {
+        view->ShowDocument(first, -1);
+        PumpMessages();
+        shows.push_back(Timed([&] { view->ShowDocument(second, -1); }));
+        floors.push_back(StreamFloor(view->GetSafeHwnd()));
+    }
+    PrintTimes("switching two documents", shows, floors);
+    view->DestroyWindow();
+
+    shows.clear();
+    floors.clear();
+    std::vector<double> readings;
+    for (int repetition = 0; repetition < kRepetitions; ++repetition) {
+        CMorvelankView *opened = bench.MakeView();
+        int result = 0;
+        shows.push_back(Timed([&] { result = opened->OpenProceeding(0, 1, kExample, CString(kExample) + ".baz"); }));
+        if (!result) {
+            printf("the example did not open\n");
+            return;
+        }
+        floors.push_back(StreamFloor(opened->GetSafeHwnd()));
+        CProject project;
+        ViewTables tables;
+        DataFileHeader header;
+        readings.push_back(Timed([&] {
+            const InstalledSets sets(GetMorvelankApp()->MainPath, "");
+            ProceedingOpen open(GetMorvelankApp()->MainPath, sets);
+            open.ReadRecord(project, GetMorvelankApp()->ExamplePath + "\\" + kExample, kExample);
+            open.Load(kLoadOwnFile, project.GetDocumentPath(), project, DefaultValues(), tables, header, nullptr);
+        }));
+        opened->DestroyWindow();
+    }
+    PrintTimes("opening the example", shows, floors);
+    printf("%-28s %10.4fs %10.4fs  (reading its files; target: open <= 3 x floor + reading)\n", "", Least(readings),
+           Median(readings));
+    if (bench.messages)
+        printf("%d messages were answered\n", bench.messages);
+}
+
 } // namespace
 
-int main()
+int main(int argc, char **argv)
 {
     if (!LoadLibraryW(L"MSFTEDIT.DLL")) {
         fprintf(stderr, "MSFTEDIT.DLL missing\n");
@@ -84,40 +272,59 @@ int main()
     }
     tables->m_nDocumentCount = 1;
 
-    printf("%12s %14s %12s %8s %10s\n", "occurrences", "ShowDocument", "stream in", "ratio", "text");
-    for (int occurrences : {500, 1000, 2000, 4000}) {
+    printf("%12s %22s %22s %14s %10s\n", "occurrences", "ShowDocument min/med", "stream in min/med",
+           "ratio min/med", "text");
+    double least500 = 0;
+    for (int occurrences : {500, 1000, 2000, 4000, 8000}) {
         MemoryHost host;
         host.templateText = SyntheticTemplate(occurrences);
-        HWND shown = CreateShownControl();
-        TemplateEngine engine(shown, *tables, host);
-        PumpMessages();
+        std::vector<double> shows, floors;
+        bool placed = true;
+        int length = 0;
+        for (int repetition = 0; repetition < kRepetitions; ++repetition) {
+            HWND shown = CreateShownControl();
+            TemplateEngine engine(shown, *tables, host);
+            PumpMessages();
 
-        LARGE_INTEGER start, generated, streamed;
-        QueryPerformanceCounter(&start);
-        engine.ShowDocument(0, -1);
-        PumpMessages();
-        QueryPerformanceCounter(&generated);
+            LARGE_INTEGER start, generated, streamStart, streamed;
+            QueryPerformanceCounter(&start);
+            engine.ShowDocument(0, -1);
+            PumpMessages();
+            QueryPerformanceCounter(&generated);
 
-        const CString finished = RichEditText(shown).StreamOutRtf();
-        HWND fresh = CreateShownControl();
-        PumpMessages();
-        LARGE_INTEGER streamStart;
-        QueryPerformanceCounter(&streamStart);
-        RichEditText(fresh).StreamInRtf(finished);
-        PumpMessages();
-        QueryPerformanceCounter(&streamed);
+            const CString finished = RichEditText(shown).StreamOutRtf();
+            HWND fresh = CreateShownControl();
+            PumpMessages();
+            QueryPerformanceCounter(&streamStart);
+            RichEditText(fresh).StreamInRtf(finished);
+            PumpMessages();
+            QueryPerformanceCounter(&streamed);
 
-        const double show = Seconds(start, generated);
-        const double floor = Seconds(streamStart, streamed);
-        const int lastSlot = occurrences - 1;
-        const VariableOccurrence &last = *tables->m_occurrences.Block(0)->Variable(lastSlot);
-        RichEditText text(shown);
-        text.SetSel(last.position, last.position + last.length);
-        const bool placed = text.GetSelectedText() == tables->m_variables[last.variable].value;
-        printf("%12d %13.3fs %11.3fs %8.2f %10d%s\n", occurrences, show, floor, show / floor,
-               RichEditText(shown).GetTextLength(), placed ? "" : "  (last occurrence misplaced)");
-        DestroyWindow(fresh);
-        DestroyWindow(shown);
+            shows.push_back(Seconds(start, generated));
+            floors.push_back(Seconds(streamStart, streamed));
+            const VariableOccurrence &last = *tables->m_occurrences.Block(0)->Variable(occurrences - 1);
+            RichEditText text(shown);
+            text.SetSel(last.position, last.position + last.length);
+            placed = placed && text.GetSelectedText() == tables->m_variables[last.variable].value;
+            length = text.GetTextLength();
+            DestroyWindow(fresh);
+            DestroyWindow(shown);
+        }
+        if (occurrences == 500)
+            least500 = Least(shows);
+        printf("%12d %10.3fs %10.3fs %10.3fs %10.3fs %6.2f %6.2f %10d%s\n", occurrences, Least(shows), Median(shows),
+               Least(floors), Median(floors), Least(shows) / Least(floors), Median(shows) / Median(floors), length,
+               placed ? "" : "  (last occurrence misplaced)");
+        if (occurrences == 8000)
+            printf("8000 against 500: %.1f times\n", Least(shows) / least500);
     }
+
+    CString installation = argc > 1 ? CString(argv[1]) : CString();
+    if (installation.IsEmpty() && getenv("MORVELANK_INSTALLATION")) {
+        installation = CString("Z:") + getenv("MORVELANK_INSTALLATION");
+        installation.Replace('/', '\\');
+    }
+    if (!installation.IsEmpty())
+        BenchInstallation(installation);
     return 0;
 }

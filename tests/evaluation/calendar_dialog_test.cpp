@@ -315,12 +315,10 @@ TEST(CalendarDialog, TheDeadlineCalculatorsResultBecomesAnEntry)
     run.onEntry = Write(10, 0, false, false, "narada");
     run.onCalculator = [](CObliczTerminDlg &c) {
         c.SetDlgItemText(IDC_DEADLINE_NAME, "Dostawa papieru");
-        c.CheckRadioButton(IDC_DEADLINE_OPTION0, IDC_DEADLINE_OPTION7, IDC_DEADLINE_OPTION0); // unlimited tender
+        c.CheckRadioButton(IDC_DEADLINE_OPTION0, IDC_DEADLINE_OPTION7, IDC_DEADLINE_OPTION2); // basic mode
         DialogDriver::Press(c, IDOK);
-        c.CheckRadioButton(IDC_DEADLINE_OPTION0, IDC_DEADLINE_OPTION7, IDC_DEADLINE_OPTION1); // e-mail
-        DialogDriver::Press(c, IDOK);
-        c.SetDlgItemText(IDC_DEADLINE_SEND_DATE, "2024-03-28");
-        c.CheckRadioButton(IDC_DEADLINE_OPTION0, IDC_DEADLINE_OPTION7, IDC_DEADLINE_OPTION0); // six weeks
+        c.SetDlgItemText(IDC_DEADLINE_SEND_DATE, "2024-04-30");
+        c.CheckRadioButton(IDC_DEADLINE_OPTION0, IDC_DEADLINE_OPTION7, IDC_DEADLINE_OPTION1); // works: 14 days
         DialogDriver::Press(c, IDOK);
         DialogDriver::Press(c, IDOK); // "Zakończ"
     };

@@ -51,112 +51,84 @@ void ForProceeding(CObliczTerminDlg &dialog, int code, int year, int month, int 
     dialog.m_nDay = day;
 }
 
-int Top(CWnd &d, int id)
-{
-    CRect rect;
-    d.GetDlgItem(id)->GetWindowRect(&rect);
-    return rect.top;
-}
-
-TEST(DeadlineDialog, TwoStageTenderByPostToTheResult)
+TEST(DeadlineDialog, RestrictedKindsFromTheFirstStepToTheResult)
 {
     CObliczTerminDlg dialog;
     DialogDriver driver;
     const INT_PTR result = driver.Run(dialog, [&](CDialog &d) {
         EXPECT_EQ(Text(d, IDC_DEADLINE_STEP_TITLE), "Krok 1");
-        EXPECT_EQ(ShownOptions(d), (std::vector<int>{0, 2}));
-        EXPECT_EQ(Text(d, IDC_DEADLINE_OPTION2), "Przetarg dwustopniowy pow. 30 000 EURO");
+        EXPECT_EQ(ShownOptions(d), (std::vector<int>{0, 1, 2}));
+        EXPECT_EQ(Text(d, IDC_DEADLINE_OPTION0), "Przetarg nieograniczony od progów unijnych - oferty");
+        EXPECT_EQ(Text(d, IDC_DEADLINE_OPTION2), "Tryb podstawowy (poniżej progów unijnych) - oferty");
         EXPECT_TRUE(DialogDriver::IsShown(d, IDC_DEADLINE_NAME));
         EXPECT_FALSE(DialogDriver::IsShown(d, IDC_DEADLINE_SEND_DATE));
         EXPECT_FALSE(DialogDriver::IsEnabled(d, IDC_DEADLINE_BACK));
-        const int secondPlace = Top(d, IDC_DEADLINE_OPTION1);
-        EXPECT_EQ(Top(d, IDC_DEADLINE_OPTION2), secondPlace); // in the hidden radio's place
 
-        Choose(d, 2); // no name yet
+        Choose(d, 1); // no name yet
         ASSERT_EQ(driver.messages.size(), 1u);
         EXPECT_EQ(driver.messages[0].text, "Proszę wprowadzić nazwę postępowania");
         EXPECT_EQ(driver.messages[0].caption, "Informacja");
         EXPECT_EQ(Text(d, IDC_DEADLINE_STEP_TITLE), "Krok 1");
 
         d.SetDlgItemText(IDC_DEADLINE_NAME, "Dostawa tonerów");
-        Choose(d, 2);
+        Choose(d, 1);
         EXPECT_EQ(Text(d, IDC_DEADLINE_STEP_TITLE), "Krok 2");
+        EXPECT_EQ(Text(d, IDOK), "Oblicz >>");
         EXPECT_TRUE(DialogDriver::IsEnabled(d, IDC_DEADLINE_BACK));
         EXPECT_FALSE(DialogDriver::IsShown(d, IDC_DEADLINE_NAME));
-        EXPECT_EQ(Text(d, IDC_DEADLINE_OPTION0), "Ogłoszenie zostanie wysłane pocztą zwykłą");
-
-        Choose(d, 0); // by post: the safe or prompt page follows
-        EXPECT_EQ(Text(d, IDC_DEADLINE_OPTION1), "niezwłocznie");
+        EXPECT_EQ(ShownOptions(d), (std::vector<int>{0, 1}));
         EXPECT_EQ(CheckedOption(d), 0);
-        Choose(d, 1);
-
-        EXPECT_EQ(Text(d, IDC_DEADLINE_STEP_TITLE), "Krok 3");
-        EXPECT_EQ(Text(d, IDOK), "Oblicz >>");
-        EXPECT_EQ(ShownOptions(d), (std::vector<int>{0, 1, 2, 3, 4}));
-        EXPECT_EQ(Text(d, IDC_DEADLINE_OPTION4), "2 tygodniowy - skrócony termin składania ofert wstępnych");
-        EXPECT_GT(Top(d, IDC_DEADLINE_OPTION2), secondPlace); // back in its own place
-        EXPECT_TRUE(DialogDriver::IsShown(d, IDC_DEADLINE_SEND_DATE));
-        d.SetDlgItemText(IDC_DEADLINE_SEND_DATE, "2024-03-28");
-        Choose(d, 4);
+        EXPECT_EQ(Text(d, IDC_DEADLINE_OPTION0).Left(27), "30 dni od przekazania ogłos");
+        EXPECT_EQ(Text(d, IDC_DEADLINE_SEND_LABEL), "Podaj datę przekazania ogłoszenia:\n(RRRR-MM-DD)");
+        d.SetDlgItemText(IDC_DEADLINE_SEND_DATE, "2024-12-20");
+        Choose(d, 0);
 
         EXPECT_EQ(Text(d, IDC_DEADLINE_STEP_TITLE), "Wynik");
         EXPECT_EQ(Text(d, IDOK), "Zakończ");
         EXPECT_TRUE(ShownOptions(d).empty());
-        EXPECT_EQ(Text(d, IDC_DEADLINE_PUBLICATION_DATE), "2024-04-08");
-        EXPECT_EQ(Text(d, IDC_DEADLINE_EXPIRY_DATE), "2024-04-22");
-        EXPECT_EQ(Text(d, IDC_DEADLINE_EXPIRY_LABEL), "Data upływu terminu składania ofert wstępnych:");
+        EXPECT_EQ(Text(d, IDC_DEADLINE_PUBLICATION_DATE), "2024-12-27");
+        EXPECT_EQ(Text(d, IDC_DEADLINE_EXPIRY_DATE), "2025-01-20");
+        EXPECT_EQ(Text(d, IDC_DEADLINE_EXPIRY_LABEL),
+                  "Najwcześniejsza data upływu terminu składania wniosków o dopuszczenie do udziału:");
         EXPECT_TRUE(DialogDriver::IsShown(d, IDC_DEADLINE_COMMENT));
-        EXPECT_EQ(Text(d, IDC_DEADLINE_COMMENT).Left(36), "Po rozpatrzeniu ofert wstępnych Zama");
+        EXPECT_GE(Text(d, IDC_DEADLINE_COMMENT).Find("art. 151 ust. 1"), 0);
         DialogDriver::Press(d, IDOK);
     });
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(driver.messages.size(), 1u);
-    EXPECT_EQ(dialog.m_nYear, 2024);
-    EXPECT_EQ(dialog.m_nMonth, 4);
-    EXPECT_EQ(dialog.m_nDay, 22);
+    EXPECT_EQ(dialog.m_nYear, 2025);
+    EXPECT_EQ(dialog.m_nMonth, 1);
+    EXPECT_EQ(dialog.m_nDay, 20);
     EXPECT_EQ(dialog.m_strResultName, "Dostawa tonerów");
 }
 
-TEST(DeadlineDialog, RestrictedTenderCodeStartsAtTheSecondStepAndEmailSkipsTheThird)
+TEST(DeadlineDialog, BasicModeCodeStartsAtTheTermsAndCountsFromTheBzp)
 {
     CObliczTerminDlg dialog;
-    ForProceeding(dialog, 103, 2024, 12, 20);
+    ForProceeding(dialog, 64, 2026, 1, 9);
     DialogDriver driver;
     const INT_PTR result = driver.Run(dialog, [&](CDialog &d) {
         EXPECT_EQ(Text(d, IDC_DEADLINE_STEP_TITLE), "Krok 2");
-        EXPECT_FALSE(DialogDriver::IsEnabled(d, IDC_DEADLINE_BACK));
-        Choose(d, 1); // e-mail
+        EXPECT_FALSE(DialogDriver::IsEnabled(d, IDC_DEADLINE_BACK)); // no way to the kinds
+        EXPECT_EQ(ShownOptions(d), (std::vector<int>{0, 1}));
+        EXPECT_EQ(Text(d, IDC_DEADLINE_SEND_DATE), "2026-01-09");
+        EXPECT_EQ(Text(d, IDC_DEADLINE_SEND_LABEL), "Podaj datę zamieszczenia ogłoszenia w BZP:\n(RRRR-MM-DD)");
+        Choose(d, 1); // works
 
-        EXPECT_EQ(Text(d, IDC_DEADLINE_STEP_TITLE), "Krok 3");
-        EXPECT_EQ(ShownOptions(d), (std::vector<int>{5, 6, 7}));
-        EXPECT_EQ(CheckedOption(d), 5);
-        EXPECT_EQ(Text(d, IDC_DEADLINE_SEND_DATE), "2024-12-20");
-
-        DialogDriver::Press(d, IDC_DEADLINE_BACK); // straight back past the post page
+        EXPECT_EQ(Text(d, IDC_DEADLINE_PUBLICATION_DATE), "2026-01-09");
+        EXPECT_EQ(Text(d, IDC_DEADLINE_EXPIRY_DATE), "2026-01-23");
+        EXPECT_GE(Text(d, IDC_DEADLINE_COMMENT).Find("art. 307 ust. 1"), 0);
+        DialogDriver::Press(d, IDC_DEADLINE_BACK);
         EXPECT_EQ(Text(d, IDC_DEADLINE_STEP_TITLE), "Krok 2");
-        EXPECT_EQ(Text(d, IDC_DEADLINE_OPTION1), "Ogłoszenie zostanie wysłane pocztą e-mail");
-        EXPECT_FALSE(DialogDriver::IsEnabled(d, IDC_DEADLINE_BACK)); // no way to the first page
-
-        Choose(d, 1);
-        Choose(d, 7);
-        EXPECT_EQ(Text(d, IDC_DEADLINE_PUBLICATION_DATE), "2024-12-27");
-        EXPECT_EQ(Text(d, IDC_DEADLINE_EXPIRY_DATE), "2025-01-10");
-        EXPECT_EQ(Text(d, IDC_DEADLINE_EXPIRY_LABEL),
-                  "Data upływu terminu składania wniosków o dopuszczenie do udziału w przetargu:");
+        EXPECT_FALSE(DialogDriver::IsEnabled(d, IDC_DEADLINE_BACK));
+        Choose(d, 0); // supplies or services
         DialogDriver::Press(d, IDOK);
     });
     EXPECT_EQ(result, IDOK);
     EXPECT_TRUE(driver.messages.empty());
-    EXPECT_EQ(dialog.m_nYear, 2025);
+    EXPECT_EQ(dialog.m_nYear, 2026);
     EXPECT_EQ(dialog.m_nMonth, 1);
-    EXPECT_EQ(dialog.m_nDay, 10);
-}
-
-// Brings a dialog opened for an open tender (code 1) by post to the last page.
-void ToTermPage(CWnd &d)
-{
-    Choose(d, 0);
-    Choose(d, 0);
+    EXPECT_EQ(dialog.m_nDay, 16);
 }
 
 TEST(DeadlineDialog, BadSendDatesAreRefusedOnTheTermPage)
@@ -164,16 +136,15 @@ TEST(DeadlineDialog, BadSendDatesAreRefusedOnTheTermPage)
     for (const char *send : {"", "1969-12-31", "2038-01-04", "2024-02-30", "2024-13-01", "2024-3-1"}) {
         SCOPED_TRACE(send);
         CObliczTerminDlg dialog;
-        ForProceeding(dialog, 1, 2024, 3, 1);
+        ForProceeding(dialog, 63, 2024, 3, 1);
         DialogDriver driver;
         CString title;
         driver.Run(dialog, [&](CDialog &d) {
-            ToTermPage(d);
             d.SetDlgItemText(IDC_DEADLINE_SEND_DATE, send);
             Choose(d, 0);
             title = Text(d, IDC_DEADLINE_STEP_TITLE);
         });
-        EXPECT_EQ(title, "Krok 3");
+        EXPECT_EQ(title, "Krok 2");
         ASSERT_EQ(driver.messages.size(), 1u);
         EXPECT_EQ(driver.messages[0].text, "Błędna data");
         EXPECT_EQ(driver.messages[0].caption, "Błąd");
@@ -184,16 +155,15 @@ TEST(DeadlineDialog, BadSendDatesAreRefusedOnTheTermPage)
 TEST(DeadlineDialog, AnExpiryPast2037IsNoResult)
 {
     CObliczTerminDlg dialog;
-    ForProceeding(dialog, 1, 2037, 11, 20);
+    ForProceeding(dialog, 63, 2037, 12, 1);
     DialogDriver driver;
     CString expiry;
     const INT_PTR result = driver.Run(dialog, [&](CDialog &d) {
-        ToTermPage(d);
         Choose(d, 0);
         expiry = Text(d, IDC_DEADLINE_EXPIRY_DATE);
         DialogDriver::Press(d, IDOK);
     });
-    EXPECT_EQ(expiry, "2038-01-15");
+    EXPECT_EQ(expiry, "2038-01-05");
     EXPECT_EQ(result, IDCANCEL);
     ASSERT_EQ(driver.messages.size(), 1u);
     EXPECT_EQ(driver.messages[0].text, "Błędna data");
@@ -203,21 +173,21 @@ TEST(DeadlineDialog, AnExpiryPast2037IsNoResult)
 TEST(DeadlineDialog, GoingBackKeepsTheTypedSendDateAndTheButtonSaysNext)
 {
     CObliczTerminDlg dialog;
-    ForProceeding(dialog, 1, 2024, 3, 1);
     DialogDriver driver;
     driver.Run(dialog, [&](CDialog &d) {
-        ToTermPage(d);
+        d.SetDlgItemText(IDC_DEADLINE_NAME, "Remont");
+        Choose(d, 0);
         d.SetDlgItemText(IDC_DEADLINE_SEND_DATE, "2024-03-28");
         DialogDriver::Press(d, IDC_DEADLINE_BACK);
-        EXPECT_EQ(Text(d, IDC_DEADLINE_OPTION0), "bezpiecznie");
+        EXPECT_EQ(Text(d, IDC_DEADLINE_STEP_TITLE), "Krok 1");
         EXPECT_EQ(Text(d, IDOK), "Dalej >>");
         Choose(d, 0);
         EXPECT_EQ(Text(d, IDC_DEADLINE_SEND_DATE), "2024-03-28");
         Choose(d, 0);
-        EXPECT_EQ(Text(d, IDC_DEADLINE_EXPIRY_DATE), "2024-05-23");
-        EXPECT_FALSE(DialogDriver::IsShown(d, IDC_DEADLINE_COMMENT));
+        EXPECT_EQ(Text(d, IDC_DEADLINE_PUBLICATION_DATE), "2024-04-02");
+        EXPECT_EQ(Text(d, IDC_DEADLINE_EXPIRY_DATE), "2024-05-02");
         DialogDriver::Press(d, IDC_DEADLINE_BACK);
-        EXPECT_EQ(Text(d, IDC_DEADLINE_STEP_TITLE), "Krok 3");
+        EXPECT_EQ(Text(d, IDC_DEADLINE_STEP_TITLE), "Krok 2");
     });
     EXPECT_TRUE(driver.messages.empty());
 }
@@ -229,8 +199,7 @@ TEST(DeadlineDialog, MainWindowCommandAsksEverythingFromTodayAndKeepsNothing)
     hook.onDialog = [&](CDialog &d) {
         title = Text(d, IDC_DEADLINE_STEP_TITLE);
         d.SetDlgItemText(IDC_DEADLINE_NAME, "Remont");
-        Choose(d, 0);
-        Choose(d, 1);
+        Choose(d, 2);
         send = Text(d, IDC_DEADLINE_SEND_DATE);
         DialogDriver::Press(d, IDCANCEL);
     };

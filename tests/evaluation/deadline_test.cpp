@@ -96,60 +96,63 @@ TEST(DeadlineTerms, KindAndDaysByProcedureAndOption)
         int code;
         DeadlineKind kind;
     } kinds[] = {
-        {1, kDeadlineOffers},   {101, kDeadlineOffers},           {0, kDeadlineOffers},
-        {7, kDeadlineOffers},   {96, kDeadlineOffers},            {3, kDeadlineRequests},
-        {103, kDeadlineRequests}, {5, kDeadlinePreliminaryOffers}, {205, kDeadlinePreliminaryOffers},
+        {63, kDeadlineOffers},    {163, kDeadlineOffers},   {1, kDeadlineOffers},    {0, kDeadlineOffers},
+        {67, kDeadlineRequests},  {79, kDeadlineRequests},  {81, kDeadlineRequests}, {87, kDeadlineRequests},
+        {86, kDeadlineRequests},  {3, kDeadlineRequests},   {64, kDeadlineBasic},    {68, kDeadlineBasic},
+        {172, kDeadlineBasic},    {84, kDeadlineBasic},
     };
     for (const auto &k : kinds) {
         SCOPED_TRACE(k.code);
         EXPECT_EQ(DeadlineKindOfProcedure(k.code), k.kind);
     }
 
-    // Weeks per option; 0 marks an option the kind does not offer.
-    const int offers[8] = {42, 35, 28, 21, 0, 0, 0, 0};
-    const int requests[8] = {0, 0, 0, 0, 0, 28, 21, 14};
-    const int preliminary[8] = {42, 35, 28, 21, 14, 0, 0, 0};
+    // Days per option; 0 marks an option the kind does not offer.
+    const int offers[8] = {35, 15, 15, 0, 0, 0, 0, 0};
+    const int requests[8] = {30, 15, 0, 0, 0, 0, 0, 0};
+    const int basic[8] = {7, 14, 0, 0, 0, 0, 0, 0};
     for (int option = -1; option <= 8; ++option) {
         SCOPED_TRACE(option);
         const bool known = option >= 0 && option < 8;
         EXPECT_EQ(TermDays(kDeadlineOffers, option), known ? offers[option] : 0);
         EXPECT_EQ(TermDays(kDeadlineRequests, option), known ? requests[option] : 0);
-        EXPECT_EQ(TermDays(kDeadlinePreliminaryOffers, option), known ? preliminary[option] : 0);
+        EXPECT_EQ(TermDays(kDeadlineBasic, option), known ? basic[option] : 0);
     }
 
-    EXPECT_EQ(PublicationDays(false, false), 14);
-    EXPECT_EQ(PublicationDays(false, true), 10);
-    EXPECT_EQ(PublicationDays(true, false), 5);
-    EXPECT_EQ(PublicationDays(true, true), 5);
+    EXPECT_EQ(PublicationDays(kDeadlineOffers), 5);
+    EXPECT_EQ(PublicationDays(kDeadlineRequests), 5);
+    EXPECT_EQ(PublicationDays(kDeadlineBasic), 0);
 }
 
 TEST(DeadlineTerms, PublicationAndExpiryFromTheSendDate)
 {
     const struct {
         const char *send;
-        int publicationDays;
         DeadlineKind kind;
         int option;
         const char *publication, *expiry;
     } cases[] = {
-        {"2024-03-28", 14, kDeadlineOffers, 0, "2024-04-11", "2024-05-23"},
-        // e-mail: the publication day would be Easter Monday
-        {"2024-03-28", 5, kDeadlineOffers, 0, "2024-04-02", "2024-05-14"},
-        {"2024-03-28", 10, kDeadlinePreliminaryOffers, 4, "2024-04-08", "2024-04-22"},
+        // 35 days from sending, not from publication; the publication day would be Easter Monday
+        {"2024-03-28", kDeadlineOffers, 0, "2024-04-02", "2024-05-02"},
+        {"2024-03-28", kDeadlineOffers, 2, "2024-04-02", "2024-04-12"},
         // over Christmas and New Year
-        {"2024-12-20", 5, kDeadlineRequests, 7, "2024-12-27", "2025-01-10"},
+        {"2024-12-20", kDeadlineRequests, 0, "2024-12-27", "2025-01-20"},
+        {"2024-12-20", kDeadlineRequests, 1, "2024-12-27", "2025-01-07"},
+        // BZP: published on the day; 7 days ending on a Saturday move to Monday
+        {"2026-01-09", kDeadlineBasic, 0, "2026-01-09", "2026-01-16"},
+        {"2026-01-10", kDeadlineBasic, 0, "2026-01-10", "2026-01-19"},
+        {"2026-01-09", kDeadlineBasic, 1, "2026-01-09", "2026-01-23"},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.publication);
+        SCOPED_TRACE(c.send);
         DeadlineDates dates;
-        ASSERT_TRUE(ComputeDeadlineDates(c.send, c.publicationDays, c.kind, c.option, dates));
+        ASSERT_TRUE(ComputeDeadlineDates(c.send, c.kind, c.option, dates));
         EXPECT_EQ(dates.publication, c.publication);
         EXPECT_EQ(dates.expiry, c.expiry);
     }
 
     DeadlineDates untouched;
-    EXPECT_FALSE(ComputeDeadlineDates("2024-02-30", 14, kDeadlineOffers, 0, untouched));
-    EXPECT_FALSE(ComputeDeadlineDates("2024-03-28", 14, kDeadlineRequests, 0, untouched));
+    EXPECT_FALSE(ComputeDeadlineDates("2024-02-30", kDeadlineOffers, 0, untouched));
+    EXPECT_FALSE(ComputeDeadlineDates("2024-03-28", kDeadlineRequests, 2, untouched));
     EXPECT_TRUE(untouched.publication.IsEmpty());
     EXPECT_TRUE(untouched.expiry.IsEmpty());
 }

@@ -117,6 +117,38 @@ std::string TextFaults(const CString &text)
     return faults;
 }
 
+// Where the control's text or an occurrence's format differs from what the plain-text model of
+// the streamed RTF predicted; "" when nowhere.
+std::string ModelFaults(const CMorvelankView &view)
+{
+    const TemplateEngine *engine = view.GetEngine();
+    if (!engine || !engine->ShownModel())
+        return " no model;";
+    RichEditText control(view.GetSafeHwnd());
+    const CString predicted = engine->ShownModel()->PlainText();
+    const CString shown = control.GetPlainText();
+    if (predicted != shown) {
+        int at = 0;
+        while (at < predicted.GetLength() && at < shown.GetLength() && predicted[at] == shown[at])
+            ++at;
+        return std::string(" model differs at ") + std::to_string(at) + ": \"" + (LPCSTR)Context(predicted, at) +
+               "\" against \"" + (LPCSTR)Context(shown, at) + "\";";
+    }
+    for (const PredictedOccurrence &occurrence : engine->Prediction()) {
+        if (occurrence.length == 0)
+            continue;
+        control.SetSel(occurrence.position, occurrence.position + occurrence.length);
+        const CHARFORMAT2W format = control.GetSelectionFormat();
+        const DWORD effects = occurrence.format.dwMask & (CFM_BOLD | CFM_ITALIC | CFM_STRIKEOUT | CFM_IMPRINT);
+        const bool colourDiffers = (occurrence.format.dwMask & CFM_COLOR) &&
+                                   (!(format.dwMask & CFM_COLOR) || format.crTextColor != occurrence.format.crTextColor);
+        if (colourDiffers || (format.dwMask & effects) != effects ||
+            (format.dwEffects & effects) != (occurrence.format.dwEffects & effects))
+            return " format differs at " + std::to_string(occurrence.position) + ";";
+    }
+    return std::string();
+}
+
 class TemplateGeneration : public ::testing::Test {
 protected:
     void SetUp() override
@@ -226,7 +258,7 @@ protected:
                 messages.Empty();
                 view->ShowDocument(document, -1);
                 ++generated;
-                std::string faults = TextFaults(RichEditText(view->GetSafeHwnd()).GetPlainText());
+                std::string faults = TextFaults(RichEditText(view->GetSafeHwnd()).GetPlainText()) + ModelFaults(*view);
                 if (view->GetCurrentDocument() != document)
                     faults += " not generated to its end;";
                 if (!messages.IsEmpty())

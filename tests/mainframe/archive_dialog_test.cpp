@@ -154,7 +154,7 @@ TEST_F(ArchiveDialogTest, RowsCarryKindNamePathAndDate)
         record = Row(d, RowOf(d, "luźny.baz"), 4);
         pathWidth = d.List().GetColumnWidth(CArchiwumDlg::ColumnPath);
     });
-    EXPECT_EQ(remont, (std::vector<CString>{"Od 2021r.,Tryb podst.bez negocj.poniżej progów unijnych art. 11 ust. 8",
+    EXPECT_EQ(remont, (std::vector<CString>{"Od 2021r.,Tryb podst.bez negocj.poniżej progów unijnych",
                                             "Remont", "Remont\\Remont.baz", remontTime}));
     EXPECT_EQ(record[0], "Licytacja elektroniczna ");
     EXPECT_EQ(record[2], "luźny.baz");

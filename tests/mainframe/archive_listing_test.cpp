@@ -42,9 +42,9 @@ TEST_F(ArchiveListingTest, ProceedingFoldersAreListedSortedWithTheirColumns)
     const ArchiveEntry &second = listing.entries[1];
     EXPECT_EQ(second.name, "Remont szkoły");
     EXPECT_EQ(second.path, "Remont szkoły\\Remont szkoły.baz");
-    EXPECT_EQ(second.kindName, "Od 2021r.,Tryb podst.bez negocj.poniżej progów unijnych art. 11 ust. 8");
+    EXPECT_EQ(second.kindName, "Od 2021r.,Tryb podst.bez negocj.poniżej progów unijnych");
     EXPECT_EQ(second.modified, remont);
-    EXPECT_GE(second.description.Find("Od roku 2021, Tryb podstawowy poniżej"), 0);
+    EXPECT_GE(second.description.Find("Od roku 2021, Tryb podstawowy bez negocjacji poniżej"), 0);
     EXPECT_GE(second.description.Find(current + "\\Remont szkoły"), 0);
 }
 

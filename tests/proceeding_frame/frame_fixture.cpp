@@ -119,7 +119,7 @@ void ProceedingWindowTest::SetUp()
     app.ProceedingTemplate = proceedingTemplate;
 
     frame = new TestMainFrame;
-    ASSERT_TRUE(frame->LoadFrame(IDR_PROCEEDING));
+    ASSERT_TRUE(frame->LoadFrame(IDR_MAINFRAME));
     app.m_pMainWnd = frame;
     frame->MoveWindow(0, 0, 900, 700);
     frame->ShowWindow(SW_SHOW);

@@ -133,6 +133,7 @@ TEST_F(ConverterTest, DamagedTableFileIsRefusedAndNoTargetWritten)
         {"too short for the mark", std::string("\x2b\x00", 2)},
         {"more cells than bytes", Int32(43) + Int32(100000) + Int32(100000)},
         {"negative rows", Int32(43) + Int32(-1) + Int32(1) + Text("a")},
+        {"rows without a column", Int32(43) + Int32(0x7FFFFFFF) + Int32(0)},
         {"string beyond the end", Int32(43) + Int32(1) + Int32(1) + Int32(50) + "abc"},
         {"second table cut short", Int32(43) + Int32(1) + Int32(1) + Text("a") + Int32(1)},
     };

@@ -58,6 +58,10 @@ void FillTables(const KindSource &source, ViewTables &tables, CKomentarz2 *comme
         slot.value = variable.value;
         slot.groupNumber = static_cast<int16_t>(variable.group);
         slot.selected = variable.selected;
+        // Options and check boxes take part in the exported text; without it a chosen option
+        // (the ground of a cancellation, say) vanished from every export and print.
+        if (variable.type == 1 || variable.type == 3)
+            slot.extra = 1;
         if (comments && !variable.label.IsEmpty()) {
             KomentarzEntry &comment = comments->m_entries[comments->m_nCount++];
             comment.text = variable.label;

@@ -37,6 +37,8 @@ bool ReadTable(ByteReader& reader, TextTable& table) {
     int32_t rows = 0;
     int32_t columns = 0;
     if (!reader.ReadInt(rows) || !reader.ReadInt(columns) || rows < 0 || columns < 0) return false;
+    // Rows without a cell cost the file nothing but the output one line each: damage as well.
+    if (rows > 0 && columns == 0) return false;
     // Every cell takes at least its four length bytes: a count beyond that is damage.
     uint64_t cellCount = static_cast<uint64_t>(rows) * static_cast<uint64_t>(columns);
     if (cellCount > reader.Remaining() / 4) return false;

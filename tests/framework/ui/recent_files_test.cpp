@@ -53,4 +53,25 @@ TEST(RecentFiles, MenuShowsTheEntriesOrItsOwnGreyedItemWhenEmpty) {
     EXPECT_FALSE(file->GetMenuState(ID_FILE_MRU_FILE1, MF_BYCOMMAND) & MF_GRAYED);
 }
 
+TEST(RecentFiles, AnEmptyListKeepsAnOwnerDrawnItemAndGreysIt) {
+    RecentApp app;
+    app.LoadStdProfileSettings(4);
+    ASSERT_EQ(app.m_pRecentFileList->GetCount(), 0);
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(IDR_TEST_MAINFRAME));
+    CMenu* file = menu.GetSubMenu(0);
+    ASSERT_NE(file, nullptr);
+    // An icon menu draws the item itself from its own record, named by the item data.
+    ASSERT_TRUE(::ModifyMenuW(file->GetSafeHmenu(), ID_FILE_MRU_FILE1, MF_BYCOMMAND | MF_OWNERDRAW,
+                              ID_FILE_MRU_FILE1, (LPCWSTR)42));
+    AfxUpdateMenuCmdUI(file, &app, TRUE);
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_DATA | MIIM_STATE;
+    ASSERT_TRUE(::GetMenuItemInfoW(file->GetSafeHmenu(), ID_FILE_MRU_FILE1, FALSE, &info));
+    EXPECT_TRUE(info.fType & MFT_OWNERDRAW);
+    EXPECT_EQ(info.dwItemData, 42u);
+    EXPECT_TRUE(info.fState & MFS_GRAYED);
+}
+
 }  // namespace

@@ -1,0 +1,61 @@
+// The plain text a rich-edit control shows for an RTF document once the document is streamed
+// in, computed without the control, with every character traced to the RTF that made it.
+// It counts as Wine's control counts: a paragraph end (\par, \page, \sect) is one character
+// and the document's last one is dropped; a table row starts and ends with two characters and
+// a cell ends with one, while \cell and \row outside a table paragraph count nothing; hidden
+// text counts; \u characters count one each (a character outside the basic plane is two);
+// fields, pictures and the header's tables show nothing.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "framework/core/cstring.h"
+
+// RTF that makes characters: a literal, \'xx, \u with its fallback, \tab, a paragraph end, a
+// table mark. start == end for the two characters that start a table row.
+struct RtfTextToken {
+    int start = 0; // byte offsets in the RTF
+    int end = 0;
+    int firstChar = 0;
+    int charCount = 0;
+};
+
+class RtfPlainModel {
+public:
+    explicit RtfPlainModel(const CString &rtf);
+
+    const std::wstring &Text() const { return m_text; }
+    int GetLength() const { return static_cast<int>(m_text.size()); }
+    // The text in code page 1250, one byte per character ('?' for what the code page lacks),
+    // so that positions in it are control positions.
+    CString PlainText() const;
+
+    const std::vector<RtfTextToken> &Tokens() const { return m_tokens; }
+    const RtfTextToken &TokenOf(int character) const { return m_tokens[m_charTokens[character]]; }
+    // The number of characters made by RTF before the byte offset.
+    int CharactersBefore(int offset) const;
+
+    // Where the header's tables end (the offset of their closing brace), -1 when missing; the
+    // offset just after "{\rtf1"; the number of colour-table entries and the highest font.
+    int FontTableEnd() const { return m_fontTableEnd; }
+    int ColorTableEnd() const { return m_colorTableEnd; }
+    int HeaderStart() const { return m_headerStart; }
+    int ColorCount() const { return m_colorCount; }
+    int HighestFont() const { return m_highestFont; }
+    // The offset of the paragraph end that the control drops at the end, -1 when none.
+    int DroppedEnd() const { return m_droppedEnd; }
+
+private:
+    std::wstring m_text;
+    std::vector<RtfTextToken> m_tokens;
+    std::vector<int> m_charTokens;
+    int m_fontTableEnd = -1;
+    int m_colorTableEnd = -1;
+    int m_headerStart = -1;
+    int m_colorCount = 0;
+    int m_highestFont = -1;
+    int m_droppedEnd = -1;
+
+    friend class RtfPlainParser;
+};

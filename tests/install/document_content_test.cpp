@@ -1,0 +1,251 @@
+// What the exported text of the main documents of each kind of the newest law must say, and
+// must not say, for the documents to hold up under the act: the signature the value band
+// requires, the bidders named in the notice of selection, the repeat orders announced in the
+// notice, the statements of the EU kinds, the order of wariant 3 (no price before final offers).
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "app/file_utils.h"
+#include "app/folder_copy.h"
+#include "app/morvelank_app.h"
+#include "document/morvelank_doc.h"
+#include "document/morvelank_view.h"
+#include "document/new_proceeding_code.h"
+#include "document/rich_edit_text.h"
+#include "framework/ui/testhook.h"
+#include "installation_folder.h"
+#include "tests/support/test_folder.h"
+
+namespace {
+
+const int kWizardModes = 24;
+
+const char kQualifiedOnly[] = "kwalifikowany podpis elektroniczny osoby uprawnionej";
+const char kTrustedSignature[] = "podpis zaufany";
+const char kBidderName[] = "Biuro-Tech Sp. z o.o.";
+const char kBidderSeat[] = "60-101 Poznań";
+
+// A document of a kind: its exported text holds every "must" and no "mustNot" ("" for none).
+struct ContentRule {
+    int code;
+    const char *document; // file name of the template, as the configuration file gives it
+    const char *must[3];
+    const char *mustNot;
+};
+
+const ContentRule kRules[] = {
+    // Art. 63 ust. 1: at or above EU thresholds only the qualified electronic signature.
+    {63, "formularz_oferty.rtf", {kQualifiedOnly}, kTrustedSignature},
+    {67, "formularz_oferty.rtf", {kQualifiedOnly}, kTrustedSignature},
+    {77, "formularz_oferty.rtf", {kQualifiedOnly}, kTrustedSignature},
+    {79, "formularz_oferty.rtf", {kQualifiedOnly}, kTrustedSignature},
+    {81, "formularz_oferty.rtf", {kQualifiedOnly}, kTrustedSignature},
+    {87, "formularz_oferty.rtf", {kQualifiedOnly}, kTrustedSignature},
+    {67, "wniosek.rtf", {kQualifiedOnly}, kTrustedSignature},
+    {83, "wniosek.rtf", {"kwalifikowany podpis elektroniczny osoby uprawnionej do reprezentowania uczestnika"},
+     kTrustedSignature},
+    {67, "ogloszenie.rtf", {"opatrzone kwalifikowanym podpisem elektronicznym (art. 63 ust. 1"}, "podpisem zaufanym"},
+    {63, "ogloszenie.rtf", {"opatrzone kwalifikowanym podpisem elektronicznym (art. 63 ust. 1"}, "podpisem zaufanym"},
+    // Below them also the trusted or personal signature (art. 63 ust. 2).
+    {64, "formularz_oferty.rtf", {"podpis zaufany lub podpis osobisty osoby uprawnionej"}, ""},
+    {86, "formularz_oferty.rtf", {"podpis zaufany lub podpis osobisty osoby uprawnionej"}, ""},
+    {64, "oswiadczenie_125.rtf", {"podpis zaufany lub podpis osobisty wykonawcy", "podstaw wykluczenia"},
+     "przesłanek wykluczenia"},
+    {64, "ogloszenie.rtf", {"podpisem zaufanym lub podpisem osobistym (art. 63 ust. 2"}, ""},
+    // EU kinds: JEDZ and the sanctions statements instead of the national form (art. 125 ust. 3).
+    {63, "oswiadczenie_sankcje.rtf", {"JEDZ", "art. 5k ust. 1 rozporządzenia Rady (UE) nr 833/2014",
+                                   "kwalifikowany podpis elektroniczny wykonawcy"},
+     kTrustedSignature},
+    {83, "oswiadczenie_sankcje.rtf", {"art. 7 ust. 1 ustawy z dnia 13 kwietnia 2022", "art. 5k ust. 1"}, ""},
+    {63, "swz.rtf", {"JEDZ", "art. 5k ust. 1"}, ""},
+    // Art. 253 ust. 1 pkt 1: every bidder with its seat, and the scores.
+    {63, "wybor_oferty.rtf", {kBidderName, kBidderSeat, "łączna punktacja"}, ""},
+    {64, "wybor_oferty.rtf", {kBidderName, kBidderSeat, "łączna punktacja"}, ""},
+    {72, "wybor_oferty.rtf", {kBidderName, kBidderSeat}, ""},
+    {79, "wybor_oferty.rtf", {kBidderName, kBidderSeat}, ""},
+    // Art. 214 ust. 1 pkt 7: repeat orders stand in the notice; criteria with their weights.
+    {64, "ogloszenie.rtf", {"art. 214 ust. 1 pkt 7", "Okres gwarancji", "Waga"}, "zgodnie z rozdziałem XVI"},
+    {63, "ogloszenie.rtf", {"art. 214 ust. 1 pkt 7", "Cena"}, ""},
+    // Wariant 2: negotiation announced, the notice before negotiations, additional offers.
+    {68, "swz.rtf", {"zamawiający przewiduje taką możliwość"}, ""},
+    {68, "informacja_negocjacje.rtf", {"art. 287 ust. 3", "łączna punktacja"}, ""},
+    {68, "zaproszenie_oferty_po_negocjacjach.rtf", {"ofert dodatkowych", "art. 296 ust. 1"}, "ofert ostatecznych"},
+    {68, "zaproszenie_negocjacje.rtf", {"art. 289 ust. 1"}, ""},
+    // Wariant 3: final offers, needs described first, prices only after final offers.
+    {72, "swz.rtf", {"ofert ostatecznych", "art. 277 ust. 2"}, "ofert dodatkowych"},
+    {72, "opis_potrzeb.rtf", {"OPIS POTRZEB I WYMAGAŃ", "ofert ostatecznych"}, ""},
+    {72, "informacja_otwarcie_wstepne.rtf", {kBidderName, "art. 222 ust. 6"}, "176 418,90"},
+    {72, "informacja_negocjacje.rtf", {"art. 287 ust. 4"}, ""},
+    {72, "zaproszenie_oferty_po_negocjacjach.rtf", {"ofert ostatecznych", "art. 295 ust. 1", "art. 277 ust. 2"},
+     "ofert dodatkowych"},
+    // Cancellation grounds of every kind; wolna ręka has its own (art. 255 pkt 1, 2, 8).
+    {67, "uniewaznienie.rtf", {"nie złożono żadnego wniosku o dopuszczenie do udziału w postępowaniu albo żadnej"}, ""},
+    {70, "uniewaznienie.rtf", {"art. 255 pkt 8"}, "art. 255 pkt 1"},
+    {71, "uniewaznienie.rtf", {"art. 255 pkt 8"}, ""},
+    // Contract form (art. 432), art. 436 pkt 4, a place name that reads right whatever it is.
+    {64, "umowa.rtf", {"w formie pisemnej albo w formie elektronicznej", "art. 436 pkt 4", "miejsce zawarcia umowy: "},
+     "w postaci elektronicznej"},
+    // Impartiality (art. 56 ust. 2 pkt 3), the SWZ's communication points, proofs with years.
+    {64, "oswiadczenie_56.rtf", {"wynagrodzenia z innego tytułu", "art. 56 ust. 2 i 3"}, ""},
+    {64, "swz.rtf", {"art. 65 ust. 1, art. 66 i art. 69", "maksymalny rozmiar", "ostatnich 3 lat"}, ""},
+    {63, "swz.rtf", {"Krajowego Rejestru Karnego", "grupy kapitałowej"}, ""},
+    {64, "formularz_oferty.rtf", {"W kryteriach oceny ofert innych niż cena"}, ""},
+    // The standard letters and the result notice, with the article of the value band.
+    {64, "przedluzenie_zwiazania.rtf", {"art. 307 ust. 2", "nie dłuższy niż 30 dni"}, ""},
+    {63, "przedluzenie_zwiazania.rtf", {"art. 220 ust. 3", "nie dłuższy niż 60 dni"}, ""},
+    {64, "wezwanie_224.rtf", {"art. 224 ust. 6"}, ""},
+    {64, "wezwanie_128.rtf", {"art. 128 ust. 1"}, ""},
+    {64, "poprawienie_omylek.rtf", {"art. 223 ust. 2 pkt 3"}, ""},
+    {70, "ogloszenie_wyniku.rtf", {"art. 309 ust. 1", "30 dni"}, ""},
+    {63, "ogloszenie_wyniku.rtf", {"art. 265 ust. 1", "wykonawca, z którym zawarto umowę"}, ""},
+    // The protocol's minimum (art. 72 ust. 1 pkt 3-8, 10).
+    {64, "protokol.rtf", {"art. 72 ust. 1 pkt 3", "art. 72 ust. 1 pkt 5", "art. 72 ust. 1 pkt 6"}, ""},
+    {70, "protokol.rtf", {"art. 72 ust. 1 pkt 7", "art. 72 ust. 1 pkt 8", "art. 72 ust. 1 pkt 10"}, ""},
+};
+
+// Documents of wariant 3 that must come only after the negotiations, and the one that ends them.
+const char *const kAfterNegotiation[] = {"swz.rtf", "informacja_kwota.rtf", "informacja_otwarcie.rtf",
+                                         "zaproszenie_oferty_po_negocjacjach.rtf"};
+
+bool EndsWith(const CString &text, const char *suffix)
+{
+    const int length = static_cast<int>(strlen(suffix));
+    return text.GetLength() >= length && text.Right(length).CompareNoCase(suffix) == 0 &&
+           (text.GetLength() == length || text[text.GetLength() - length - 1] == '\\');
+}
+
+class DocumentContent : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const CString installation = InstallationFolder();
+        ASSERT_FALSE(installation.IsEmpty()) << "MORVELANK_INSTALLATION is not set";
+        app.MainPath = m_root / "Morvelank";
+        ASSERT_TRUE(CreateDirectoryPath(app.MainPath));
+        CopyFolder(installation, app.MainPath, 1);
+        ASSERT_EQ(1, app.OpenMainDB());
+        app.WorkingPath = m_root / "prace";
+        ASSERT_TRUE(CreateDirectoryPath(app.WorkingPath));
+        app.UserTemplatesPath = app.MainPath + "\\szablony_moje";
+        hook.onMessageBox = [](const CString &, const CString &, UINT) { return IDOK; };
+        scope = std::make_unique<CTestHookScope>(hook);
+        ASSERT_TRUE(parent.CreateEx(0, nullptr, "postepowanie", WS_POPUP | WS_VISIBLE, 0, 0, 900, 700, nullptr,
+                                    nullptr));
+        for (int mode = 0; mode < kWizardModes; ++mode)
+            for (int variant = 0; variant < 2; ++variant) {
+                const int code = NewProceedingCode(true, mode, variant);
+                if (code >= 0 && !wizardChoice.count(code % 100))
+                    wizardChoice[code % 100] = {mode, variant};
+            }
+    }
+
+    void TearDown() override
+    {
+        parent.DestroyWindow();
+        scope.reset();
+        app.CloseMainDB();
+    }
+
+    // A new undivided proceeding of the kind, with one bidder's offer opened; null when the
+    // wizard cannot create the kind.
+    CMorvelankView *CreateKind(int code)
+    {
+        const auto choice = wizardChoice.find(code);
+        if (choice == wizardChoice.end())
+            return nullptr;
+        CCreateContext context;
+        context.m_pCurrentDoc = new CMorvelankDoc;
+        auto *view = new CMorvelankView;
+        EXPECT_TRUE(view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 900, 700}, &parent,
+                                 AFX_IDW_PANE_FIRST, &context));
+        view->OnInitialUpdate();
+        CString name;
+        name.Format("Rodzaj %d", code);
+        if (!view->CreateProceeding(1, name, -1, choice->second.first, choice->second.second, DefaultValues())) {
+            view->DestroyWindow();
+            return nullptr;
+        }
+        const CString offer = CString("1|") + kBidderName + "|ul. Przemysłowa 12, " + kBidderSeat + "|176 418,90|\n";
+        for (int list : {259, 265})
+            view->m_tables->m_variables[list].value = offer;
+        return view;
+    }
+
+    static int FindDocument(CMorvelankView &view, const char *fileName)
+    {
+        for (int document = 0; document < view.m_tables->m_nDocumentCount; ++document)
+            if (EndsWith(view.m_tables->m_documents[document].fileName, fileName))
+                return document;
+        return -1;
+    }
+
+    // The document's text as export leaves it: options not chosen and unused values removed.
+    static CString ExportedText(CMorvelankView &view, int document)
+    {
+        view.ShowDocument(document, -1);
+        view.PrepareExportText();
+        const CString text = RichEditText(view.GetSafeHwnd()).GetPlainText();
+        view.RegenerateAfterOutput();
+        return text;
+    }
+
+    TestFolder m_root;
+    CMorvelankApp app;
+    CTestHook hook;
+    std::unique_ptr<CTestHookScope> scope;
+    CWnd parent;
+    std::map<int, std::pair<int, int>> wizardChoice; // code % 100 -> wizard mode and variant
+};
+
+TEST_F(DocumentContent, MainDocumentsOfEveryKindSayWhatTheActRequires)
+{
+    std::string failures;
+    std::map<int, CMorvelankView *> views;
+    for (const ContentRule &rule : kRules) {
+        CMorvelankView *&view = views[rule.code];
+        if (!view)
+            view = CreateKind(rule.code);
+        const std::string where = std::to_string(rule.code) + " " + rule.document + ":";
+        if (!view) {
+            failures += where + " kind not created\n";
+            continue;
+        }
+        const int document = FindDocument(*view, rule.document);
+        if (document < 0) {
+            failures += where + " not in the set\n";
+            continue;
+        }
+        CString text = ExportedText(*view, document);
+        text.Replace("\r", " ");
+        text.Replace("\n", " ");
+        for (const char *must : rule.must)
+            if (must && text.Find(must) < 0)
+                failures += where + " lacks \"" + must + "\"\n";
+        if (*rule.mustNot && text.Find(rule.mustNot) >= 0)
+            failures += where + " says \"" + rule.mustNot + "\"\n";
+    }
+    for (auto &entry : views)
+        if (entry.second)
+            entry.second->DestroyWindow();
+    EXPECT_EQ("", failures);
+}
+
+TEST_F(DocumentContent, WariantThreeDisclosesNoPriceAndSetsNoSpecificationBeforeNegotiating)
+{
+    CMorvelankView *view = CreateKind(72);
+    ASSERT_NE(nullptr, view);
+    const int negotiation = FindDocument(*view, "protokol_negocjacji.rtf");
+    ASSERT_GE(negotiation, 0);
+    EXPECT_LT(FindDocument(*view, "opis_potrzeb.rtf"), negotiation);
+    for (const char *later : kAfterNegotiation)
+        EXPECT_GT(FindDocument(*view, later), negotiation) << later;
+    view->DestroyWindow();
+}
+
+} // namespace

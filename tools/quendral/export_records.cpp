@@ -1,0 +1,80 @@
+#include "tools/quendral/export_records.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+class ByteReader {
+public:
+    explicit ByteReader(const std::string &bytes) : m_bytes(bytes) {}
+
+    size_t Remaining() const { return m_bytes.size() - m_offset; }
+
+    bool ReadInt(int32_t &value)
+    {
+        if (Remaining() < sizeof value)
+            return false;
+        std::memcpy(&value, m_bytes.data() + m_offset, sizeof value);
+        m_offset += sizeof value;
+        return true;
+    }
+
+    bool ReadString(std::string &text)
+    {
+        int32_t length = 0;
+        if (!ReadInt(length) || length < 0 || static_cast<size_t>(length) > Remaining())
+            return false;
+        text.assign(m_bytes, m_offset, static_cast<size_t>(length));
+        m_offset += static_cast<size_t>(length);
+        return true;
+    }
+
+private:
+    const std::string &m_bytes;
+    size_t m_offset = 0;
+};
+
+bool ReadRecord(ByteReader &reader, ExportCell &cell)
+{
+    if (!reader.ReadInt(cell.row) || !reader.ReadInt(cell.column) || !reader.ReadString(cell.text))
+        return false;
+    int32_t values[6];
+    for (int32_t &value : values)
+        if (!reader.ReadInt(value))
+            return false;
+    cell.colour = static_cast<uint32_t>(values[3]);
+    return cell.row >= 0 && cell.row < kMaxExportRows && cell.column >= 0 && cell.column < kMaxExportColumns;
+}
+
+} // namespace
+
+bool ReadExportRecords(const std::string &bytes, std::vector<ExportCell> &cells, std::string &error)
+{
+    cells.clear();
+    ByteReader reader(bytes);
+    std::vector<ExportCell> read;
+    while (reader.Remaining() > 0) {
+        ExportCell cell;
+        if (!ReadRecord(reader, cell)) {
+            error = "Plik eksportu jest uszkodzony (komórka " + std::to_string(read.size() + 1) +
+                    "). Proszę wyeksportować tabelę ponownie.";
+            return false;
+        }
+        read.push_back(std::move(cell));
+    }
+    if (read.empty()) {
+        error = "Plik eksportu jest pusty: nie ma danych do przeniesienia do arkusza.";
+        return false;
+    }
+    std::stable_sort(read.begin(), read.end(), [](const ExportCell &a, const ExportCell &b) {
+        return a.row != b.row ? a.row < b.row : a.column < b.column;
+    });
+    for (ExportCell &cell : read) {
+        if (!cells.empty() && cells.back().row == cell.row && cells.back().column == cell.column)
+            cells.back() = std::move(cell);
+        else
+            cells.push_back(std::move(cell));
+    }
+    return true;
+}
