@@ -2,10 +2,14 @@
 
 #include "document/rich_edit_text.h"
 #include "framework/core/cstring.h"
+#include "framework/shell/rich_edit_print.h"
 
 #include <initializer_list>
 
 const char *const RemovalMarker = "^^^^^";
+// Stands for a page break in the control: Wine's control keeps no page break it is given, but
+// it writes this text as it is.
+const char *const PageBreakStandIn = "<<<podzial-strony>>>";
 
 namespace {
 
@@ -27,7 +31,7 @@ void CleanExportText(const RichEditText &control)
     for (const char *find : {"\n-\n", "\n:\n", "\r-\r", "\r:\r", "-\t\n", "-\t\n", "-\t\t\n"})
         replace(find, "");
     const CString dots = Repeat(".", 56);
-    replace(dots + "podział strony" + dots, "");
+    replace(dots + "podział strony" + dots, PageBreakStandIn);
     for (const char *find : {"\r -\r", "\r:\r", "\r-\r", "\r,\r"})
         replace(find, "\r");
     for (int blanks = 2; blanks <= 5; ++blanks)
@@ -44,4 +48,13 @@ void CleanExportText(const RichEditText &control)
     replace(Repeat("\r", 6), "\r\r");
     replace("\r, ", RemovalMarker);
     replace(RemovalMarker, "");
+}
+
+std::string StreamOutOutputRtf(HWND control, int pageWidthTwips)
+{
+    std::string rtf = StreamOutRichEditRtf(control, pageWidthTwips);
+    const std::string standIn = PageBreakStandIn;
+    for (size_t at = rtf.find(standIn); at != std::string::npos; at = rtf.find(standIn, at))
+        rtf.replace(at, standIn.size(), "\\page ");
+    return rtf;
 }

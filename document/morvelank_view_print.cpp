@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "app/morvelank_app.h"
+#include "document/export_text.h"
 #include "framework/ui/commondlg.h"
 #include "framework/ui/framewnd.h"
 #include "framework/ui/gdi.h"
@@ -98,7 +99,7 @@ CString CMorvelankView::GetPrintJobTitle() const
 void CMorvelankView::OnBeginPrinting(CDC *pDC, CPrintInfo *pInfo)
 {
     PrepareExportText();
-    m_printPages.Paginate(m_hWnd, GetPaperSize(), GetMargins(), pDC->m_hAttribDC);
+    m_printPages.Paginate(StreamOutOutputRtf(m_hWnd, GetPaperSize().cx), GetPaperSize(), GetMargins(), pDC->m_hAttribDC);
     const CString header = m_project.m_strHeader;
     const CString footer = m_project.m_strFooter;
     const bool numbering = m_project.m_nPageNumbering != 0;

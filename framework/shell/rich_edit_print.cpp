@@ -2,6 +2,8 @@
 
 #include <richedit.h>
 
+#include <cctype>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -48,16 +50,83 @@ std::string SeparateCellEdgesFromText(const std::string& rtf, int pageWidthTwips
     return result;
 }
 
+namespace {
+
+// A control word at `at` (its backslash): its letters and its number, if any.
+struct ControlWord {
+    std::string letters;
+    long value = 0;
+    size_t end = 0;
+};
+
+bool ReadControlWord(const std::string& rtf, size_t at, ControlWord& word) {
+    if (at + 1 >= rtf.size() || rtf[at] != '\\' || !isalpha(static_cast<unsigned char>(rtf[at + 1])))
+        return false;
+    size_t end = at + 1;
+    while (end < rtf.size() && isalpha(static_cast<unsigned char>(rtf[end]))) ++end;
+    word.letters.assign(rtf, at + 1, end - at - 1);
+    const size_t number = end;
+    if (end < rtf.size() && rtf[end] == '-') ++end;
+    while (end < rtf.size() && end - number < 10 && isdigit(static_cast<unsigned char>(rtf[end]))) ++end;
+    word.value = end > number ? strtol(rtf.c_str() + number, nullptr, 10) : 0;
+    word.end = end;
+    return true;
+}
+
+}  // namespace
+
+std::string CorrectWineParagraphIndents(const std::string& rtf) {
+    if (rtf.find("{\\*\\generator Wine Riched20") == std::string::npos) return rtf;
+    static const char kPard[] = "\\pard";
+    std::string result;
+    size_t copied = 0;
+    for (size_t at = rtf.find(kPard); at != std::string::npos; at = rtf.find(kPard, at + 1)) {
+        // The control words that follow \pard up to the first text or blank.
+        size_t end = at + sizeof kPard - 1;
+        if (end < rtf.size() && isalpha(static_cast<unsigned char>(rtf[end]))) continue;
+        std::string kept;
+        long writtenLeft = 0;
+        long writtenFirst = 0;
+        ControlWord word;
+        while (ReadControlWord(rtf, end, word)) {
+            if (word.letters == "li")
+                writtenLeft = word.value;
+            else if (word.letters == "fi")
+                writtenFirst = word.value;
+            else
+                kept.append(rtf, end, word.end - end);
+            end = word.end;
+        }
+        if (writtenLeft == 0 && writtenFirst == 0) continue;
+        // Written as \li the offset of the lines after the first and as \fi where the first
+        // line starts: the left indent is their sum and the first line starts back by the offset.
+        const long left = writtenLeft + writtenFirst;
+        const long first = -writtenLeft;
+        result.append(rtf, copied, at + sizeof kPard - 1 - copied);
+        result += kept;
+        if (left != 0) result += "\\li" + std::to_string(left);
+        if (first != 0) result += "\\fi" + std::to_string(first);
+        copied = end;
+    }
+    result.append(rtf, copied, std::string::npos);
+    return result;
+}
+
 std::string StreamOutRichEditRtf(HWND control, int pageWidthTwips) {
-    return SeparateCellEdgesFromText(StreamOutRtf(control), pageWidthTwips);
+    return CorrectWineParagraphIndents(SeparateCellEdgesFromText(StreamOutRtf(control), pageWidthTwips));
 }
 
 void CRichEditPages::Paginate(HWND control, CSize paperTwips, const CRect& marginsTwips, HDC referenceDC) {
+    Paginate(StreamOutRichEditRtf(control, paperTwips.cx), paperTwips, marginsTwips, referenceDC);
+}
+
+void CRichEditPages::Paginate(const std::string& rtf, CSize paperTwips, const CRect& marginsTwips,
+                              HDC referenceDC) {
     RichTextPageSize page;
     page.width = paperTwips.cx;
     page.height = paperTwips.cy;
     page.margins = marginsTwips;
-    m_layout.reset(new RichTextLayout(RichTextDocument::FromRtf(StreamOutRichEditRtf(control, paperTwips.cx)), page, referenceDC));
+    m_layout.reset(new RichTextLayout(RichTextDocument::FromRtf(rtf), page, referenceDC));
 }
 
 void CRichEditPages::SetPageTexts(RichTextPageText header, RichTextPageText footer) {

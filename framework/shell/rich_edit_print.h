@@ -16,6 +16,8 @@ public:
     // Lays out the control's whole text; the reference DC only measures (the printer's DC,
     // or the screen's for a preview without a printer).
     void Paginate(HWND control, CSize paperTwips, const CRect& marginsTwips, HDC referenceDC);
+    // The same for RTF already streamed out of the control (see StreamOutRichEditRtf).
+    void Paginate(const std::string& rtf, CSize paperTwips, const CRect& marginsTwips, HDC referenceDC);
     int PageCount() const { return m_layout ? m_layout->PageCount() : 0; }
     // Header above the top margin and footer below the bottom one, wrapped to the text width.
     void SetPageTexts(RichTextPageText header, RichTextPageText footer);
@@ -32,7 +34,13 @@ private:
 // page is split back: the longest leading part within the page is the edge, the rest is text.
 std::string SeparateCellEdgesFromText(const std::string& rtf, int pageWidthTwips);
 
-// The control's content as RTF, its cell edges separated from their text.
+// Wine's control writes a paragraph's indents swapped about: \li is the offset of the lines
+// after the first and \fi where the first line starts. RTF that says it comes from Wine's
+// control gets them back as a word processor reads them; other RTF is returned as it is.
+std::string CorrectWineParagraphIndents(const std::string& rtf);
+
+// The control's content as RTF, its cell edges separated from their text and its indents as
+// written by a word processor.
 std::string StreamOutRichEditRtf(HWND control, int pageWidthTwips);
 
 // The whole sheet of a printer DC in its device units: the printable area starts at the

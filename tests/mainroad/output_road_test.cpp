@@ -7,7 +7,10 @@
 
 #include "app/file_utils.h"
 #include "document/morvelank_view.h"
+#include "document/export_text.h"
 #include "document/rich_edit_text.h"
+#include "framework/core/codepage.h"
+#include "framework/shell/rich_text_layout.h"
 #include "framework/ui/testhook.h"
 #include "mainframe/main_frame.h"
 #include "mainframe/wizard/kreator_dlg.h"
@@ -358,3 +361,54 @@ TEST_F(OutputRoad, PrintAllPrintsEveryPartAndLeavesTheProceedingSavable)
 }
 
 } // namespace
+
+// A page break the user put in the specification leaves as a real page break: the exported RTF
+// carries \page in place of the marker line, and on paper the text after it starts a page.
+TEST_F(OutputRoad, UsersPageBreakStartsAPrintedPage)
+{
+    CMorvelankView *view = OpenNewTwoPartProceeding();
+    ASSERT_NE(view, nullptr) << messages;
+    const int index = view->FindDocument("wspolne\\swz.rtf");
+    ASSERT_GE(index, 0);
+    view->ShowDocument(index, -1);
+    RichEditText control(view->m_hWnd);
+    const std::string plain = control.GetPlainText().GetString();
+    // The first paragraph start past the middle that takes a break (not a variable).
+    std::string following;
+    for (size_t at = plain.find('\r', plain.size() / 2); at != std::string::npos && view->m_tables->m_nPageBreaks == 0;
+         at = plain.find('\r', at + 1)) {
+        const size_t end = plain.find('\r', at + 1);
+        following = plain.substr(at + 1, end == std::string::npos ? std::string::npos : end - at - 1);
+        if (following.size() < 20 || following.find('\t') != std::string::npos)
+            continue;
+        control.SetSel(static_cast<int>(at + 1), static_cast<int>(at + 1));
+        view->OnInsertPageBreak();
+    }
+    ASSERT_EQ(1, view->m_tables->m_nPageBreaks);
+
+    const CString target = m_root + "\\podzial.rtf";
+    ASSERT_EQ(1, view->ExportToFile(target)) << messages;
+    const std::string rtf = ReadFileToString(target).GetString();
+    EXPECT_NE(std::string::npos, rtf.find("\\page")) << "the break is in the file";
+    EXPECT_EQ(std::string::npos, rtf.find("podzia")) << "the marker line is not";
+    EXPECT_EQ(std::string::npos, rtf.find(PageBreakStandIn));
+
+    RichTextPageSize size;
+    HDC screen = GetDC(nullptr);
+    const RichTextLayout pages(RichTextDocument::FromRtf(rtf), size, screen);
+    ReleaseDC(nullptr, screen);
+    const std::wstring start = Cp1250ToWide(CString(following.substr(0, 15).c_str()));
+    int startsAPage = 0;
+    for (int page = 1; page <= pages.PageCount(); ++page) {
+        const std::vector<RichTextLineInfo> lines = pages.PageLines(page);
+        for (const RichTextLineInfo &line : lines)
+            EXPECT_EQ(std::wstring::npos, line.text.find(L"podział strony")) << page;
+        for (const RichTextLineInfo &line : lines) {
+            if (line.text.find_first_not_of(L" \t") == std::wstring::npos)
+                continue;
+            startsAPage += line.text.compare(0, start.size(), start) == 0 ? 1 : 0;
+            break;
+        }
+    }
+    EXPECT_EQ(1, startsAPage) << "\"" << following << "\" starts a page";
+}

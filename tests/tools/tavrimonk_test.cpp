@@ -6,6 +6,7 @@
 #include "document/string_table_2d.h"
 #include "framework/core/codepage.h"
 #include "tools/tavrimonk/converter.h"
+#include "tools/tavrimonk/html_export.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -179,3 +180,14 @@ TEST_F(ConverterTest, ProgramsCommandLineRunsTheExeWithPathsHoldingBlanks)
 }
 
 } // namespace
+
+// A numbered point keeps its hanging indent in HTML, and a page break its new page.
+TEST(HtmlExportTest, IndentsAndPageBreaks)
+{
+    const std::string html = DocumentToHtml(
+        RichTextDocument::FromRtf("{\\rtf1\\ansi \\pard\\qj\\li567\\fi-283 1.\\tab Punkt\\par\\pard\\page Dalej\\par}"), {});
+    EXPECT_NE(std::string::npos,
+              html.find("<p style=\"text-align:justify;margin-left:28.35pt;text-indent:-14.15pt\">1. Punkt</p>"))
+        << html;
+    EXPECT_NE(std::string::npos, html.find("<p style=\"page-break-before:always\">Dalej</p>")) << html;
+}

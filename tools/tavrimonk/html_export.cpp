@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstdio>
+
 namespace {
 
 const wchar_t kTablePlaceholder[] = L"<<table>>";
@@ -57,12 +59,32 @@ void AppendText(std::string& html, const std::wstring& text) {
 
 const char* AlignmentStyle(RichTextAlignment alignment) {
     switch (alignment) {
-        case RichTextAlignment::Center: return " style=\"text-align:center\"";
-        case RichTextAlignment::Right: return " style=\"text-align:right\"";
-        case RichTextAlignment::Justify: return " style=\"text-align:justify\"";
+        case RichTextAlignment::Center: return "text-align:center;";
+        case RichTextAlignment::Right: return "text-align:right;";
+        case RichTextAlignment::Justify: return "text-align:justify;";
         case RichTextAlignment::Left: break;
     }
     return "";
+}
+
+// Twips as CSS points, to the tenth.
+std::string Points(int twips) {
+    char text[32];
+    snprintf(text, sizeof text, "%gpt", twips / 20.0);
+    return text;
+}
+
+// The paragraph's alignment, its indents (a numbered point's lines after the first stand under
+// its text) and a page break before it, as a style attribute; empty when it needs none.
+std::string ParagraphStyle(const RichTextParagraph& paragraph, bool pageBreakBefore) {
+    std::string style = AlignmentStyle(paragraph.alignment);
+    if (paragraph.leftIndent != 0) style += "margin-left:" + Points(paragraph.leftIndent) + ";";
+    if (paragraph.rightIndent != 0) style += "margin-right:" + Points(paragraph.rightIndent) + ";";
+    if (paragraph.firstLineIndent != 0) style += "text-indent:" + Points(paragraph.firstLineIndent) + ";";
+    if (pageBreakBefore) style += "page-break-before:always;";
+    if (style.empty()) return style;
+    style.pop_back();
+    return " style=\"" + style + "\"";
 }
 
 std::wstring ParagraphText(const RichTextParagraph& paragraph) {
@@ -95,9 +117,9 @@ void AppendParagraphContent(std::string& html, const RichTextParagraph& paragrap
     if (!any) html += "&nbsp;";
 }
 
-void AppendParagraph(std::string& html, const RichTextParagraph& paragraph) {
+void AppendParagraph(std::string& html, const RichTextParagraph& paragraph, bool pageBreakBefore) {
     html += "<p";
-    html += AlignmentStyle(paragraph.alignment);
+    html += ParagraphStyle(paragraph, pageBreakBefore);
     html += '>';
     AppendParagraphContent(html, paragraph);
     html += "</p>\n";
@@ -162,7 +184,7 @@ std::string DocumentToHtml(const RichTextDocument& document, const std::vector<T
         } else if (IsTablePlaceholder(block.paragraph) && nextTable < tables.size()) {
             AppendTextTable(html, tables[nextTable++]);
         } else {
-            AppendParagraph(html, block.paragraph);
+            AppendParagraph(html, block.paragraph, block.pageBreakBefore);
         }
     }
     if (inRows) html += "</table>\n";

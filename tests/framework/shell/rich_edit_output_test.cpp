@@ -2,6 +2,8 @@
 
 #include "rich_text_test_support.h"
 
+#include "framework/shell/rich_edit_print.h"
+
 #include <gtest/gtest.h>
 #include <richedit.h>
 
@@ -109,6 +111,27 @@ TEST(RichEditOutputTest, RendersWhatTheControlStreamsOut) {
     const std::wstring page = layout.PageText(1);
     EXPECT_NE(std::wstring::npos, page.find(L"Łódź S.A.\n123,45\n")) << page;
     EXPECT_NE(std::wstring::npos, page.find(L"Koniec.\n")) << page;
+}
+
+// Indents read back as they went in, hanging ones (a numbered point) above all.
+TEST(RichEditOutputTest, IndentsSurviveTheControl) {
+    struct Case {
+        int left;
+        int first;
+    };
+    const Case cases[] = {{567, -283}, {720, 0}, {0, 360}, {720, 360}, {567, -567}, {0, 0}};
+    std::string rtf = "{\\rtf1\\ansi\\ansicpg1250 ";
+    for (const Case& c : cases)
+        rtf += "\\pard\\li" + std::to_string(c.left) + "\\fi" + std::to_string(c.first) + " x\\par";
+    rtf += "}";
+    const RichTextDocument document = RichTextDocument::FromRtf(CorrectWineParagraphIndents(ThroughRichEdit(rtf)));
+    ASSERT_GE(document.blocks.size(), std::size(cases));
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(cases[i].left, document.blocks[i].paragraph.leftIndent) << i;
+        EXPECT_EQ(cases[i].first, document.blocks[i].paragraph.firstLineIndent) << i;
+    }
+    const std::string other = "{\\rtf1 \\pard\\li567\\fi-283 x\\par}";
+    EXPECT_EQ(other, CorrectWineParagraphIndents(other)) << "only the control's own RTF is corrected";
 }
 
 }  // namespace
