@@ -22,61 +22,10 @@
 #include "res/wizard_ids.h"
 #include "tests/mainroad/installed_main_window.h"
 #include "tests/support/dialog_driver.h"
+#include "tests/support/output_checks.h"
 #include "tests/support/test_folder.h"
 
 namespace {
-
-std::vector<std::string> Paragraphs(const CString &text)
-{
-    std::vector<std::string> paragraphs;
-    std::string all = text.GetString();
-    size_t start = 0;
-    for (size_t end; (end = all.find('\r', start)) != std::string::npos; start = end + 1)
-        paragraphs.push_back(all.substr(start, end - start));
-    paragraphs.push_back(all.substr(start));
-    return paragraphs;
-}
-
-// A paragraph that is nothing but a list number ("6.", "2. .").
-bool IsLoneNumber(const std::string &paragraph)
-{
-    size_t i = paragraph.find_first_not_of(' ');
-    if (i == std::string::npos || !isdigit(static_cast<unsigned char>(paragraph[i])))
-        return false;
-    return paragraph.find_first_not_of("0123456789.)\t :;,-", i) == std::string::npos;
-}
-
-int ListNumber(const std::string &paragraph)
-{
-    size_t digits = 0;
-    while (digits < paragraph.size() && digits < 3 && isdigit(static_cast<unsigned char>(paragraph[digits])))
-        ++digits;
-    if (digits == 0 || digits + 1 >= paragraph.size() || paragraph[digits] != '.' || paragraph[digits + 1] != '\t')
-        return 0;
-    return atoi(paragraph.substr(0, digits).c_str());
-}
-
-// Faults any cleaned document must not show; empty when it shows none.
-std::string OutputFaults(const CString &cleaned)
-{
-    std::string faults;
-    // "[ ]" may be a form's own box for the reader to tick; a chosen option's mark may not.
-    for (const char *left : {" [o] ", "^^^^^", "podział strony"})
-        if (cleaned.Find(left) >= 0)
-            faults += std::string("left: ") + left + "\n";
-    int previous = 0;
-    for (const std::string &paragraph : Paragraphs(cleaned)) {
-        if (IsLoneNumber(paragraph))
-            faults += "lone number: \"" + paragraph + "\"\n";
-        const int number = ListNumber(paragraph);
-        // A list goes on by one, or a new one starts at 1.
-        if (number > 1 && number != previous + 1)
-            faults += "gap before: \"" + paragraph.substr(0, 60) + "\"\n";
-        if (number > 0)
-            previous = number;
-    }
-    return faults;
-}
 
 class OutputRoad : public ::testing::Test {
 protected:
@@ -253,30 +202,6 @@ TEST_F(OutputRoad, EveryDocumentLeavesWithoutMarksMarkersOrLoneNumbers)
     }
 }
 
-// The rows of an RTF text: for each row its cell edges and how many cells it holds.
-struct RtfRow {
-    std::vector<int> edges;
-    int cells = 0;
-};
-
-std::vector<RtfRow> RtfRows(const std::string &rtf)
-{
-    std::vector<RtfRow> rows;
-    for (size_t at = rtf.find("\\trowd"); at != std::string::npos; at = rtf.find("\\trowd", at + 1)) {
-        const size_t end = rtf.find("\\row", at + 6);
-        const std::string row = rtf.substr(at, end == std::string::npos ? std::string::npos : end - at);
-        RtfRow parsed;
-        for (size_t cell = row.find("\\cell"); cell != std::string::npos; cell = row.find("\\cell", cell + 1)) {
-            if (row.compare(cell, 6, "\\cellx") == 0)
-                parsed.edges.push_back(atoi(row.c_str() + cell + 6));
-            else if (cell + 5 >= row.size() || !isalpha(static_cast<unsigned char>(row[cell + 5])))
-                ++parsed.cells;
-        }
-        rows.push_back(parsed);
-    }
-    return rows;
-}
-
 // The specification's criteria table and the offer form's price table, exported as RTF: every
 // row has its cells with edges that grow within the page.
 TEST_F(OutputRoad, ExportedTableRowsAreWhole)
@@ -291,14 +216,7 @@ TEST_F(OutputRoad, ExportedTableRowsAreWhole)
         ASSERT_EQ(1, view->ExportToFile(target)) << messages;
         const std::vector<RtfRow> rows = RtfRows(ReadFileToString(target).GetString());
         ASSERT_GE(rows.size(), 3u) << document;
-        for (size_t r = 0; r < rows.size(); ++r) {
-            const RtfRow &row = rows[r];
-            ASSERT_FALSE(row.edges.empty()) << document << " row " << r;
-            EXPECT_EQ(static_cast<int>(row.edges.size()), row.cells) << document << " row " << r;
-            for (size_t c = 1; c < row.edges.size(); ++c)
-                EXPECT_GT(row.edges[c], row.edges[c - 1]) << document << " row " << r;
-            EXPECT_LE(row.edges.back(), 9638) << document << " row " << r;
-        }
+        EXPECT_EQ("", TableRowFaults(rows)) << document;
     }
 }
 
