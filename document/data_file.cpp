@@ -462,6 +462,14 @@ void ApplySecuredDocuments(const FileContents &contents, ViewTables &tables)
             }
 }
 
+// Each pool record stores one flag. Files have always kept there, at the indexes of the parts,
+// whether the part is in use, and elsewhere whether the instance is. An instance is never taken
+// out of use, so a record at a part's index is a live one.
+bool IsPartFlagIndex(int index, int parts)
+{
+    return index < parts && index < kPartNames;
+}
+
 void ApplyBody(const FileContents &contents, ViewTables &tables, DataFileHeader &header)
 {
     ApplySecuredDocuments(contents, tables);
@@ -479,12 +487,15 @@ void ApplyBody(const FileContents &contents, ViewTables &tables, DataFileHeader 
         instance.templateVariable = record.templateVariable;
         instance.blockKind = record.blockKind;
         instance.label = record.label;
-        tables.m_instanceFlags[k] = record.instanceFlag;
+        tables.m_instanceFlags[k] = IsPartFlagIndex(static_cast<int>(k), contents.parts) ? 1 : record.instanceFlag;
     }
 
     tables.m_nParts = contents.parts;
-    for (size_t part = 0; part < contents.partNames.size(); ++part)
+    for (size_t part = 0; part < contents.partNames.size(); ++part) {
         tables.m_partNames[part] = contents.partNames[part];
+        // A part beyond the stored records had no place for its flag: it is in use.
+        tables.m_partFlags[part] = part < contents.dynamics.size() ? contents.dynamics[part].instanceFlag : 1;
+    }
 
     tables.m_nPageBreaks = static_cast<int>(contents.pageBreaks.size());
     for (size_t mark = 0; mark < contents.pageBreaks.size(); ++mark)
@@ -539,7 +550,7 @@ std::string BuildDataFile(const CString &name, ViewTables &tables, const DataFil
         out.Int32(instance.templateVariable);
         out.Int32(instance.blockKind);
         out.String(instance.label);
-        out.Int32(tables.m_instanceFlags[k]);
+        out.Int32(IsPartFlagIndex(k, tables.m_nParts) ? tables.m_partFlags[k] : tables.m_instanceFlags[k]);
     }
 
     out.Int32(tables.m_nParts);

@@ -68,7 +68,7 @@ void CMorvelankView::OnInitialUpdate()
     m_engine = std::make_unique<TemplateEngine>(m_hWnd, *m_tables, *this);
     m_nProcedureCode = 0;
     m_tables->m_nParts = -1;
-    m_tables->m_instanceFlags[0] = 1;
+    m_tables->m_partFlags[0] = 1;
     if (!m_hint.GetSafeHwnd())
         m_hint.Create(CHintWnd::IDD, this);
     SetMargins(CRect(720, 1420, 720, 1420));

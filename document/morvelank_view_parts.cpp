@@ -12,12 +12,11 @@ void CMorvelankView::RegenerateDocument()
     if (prompts == nullptr)
         return;
     ViewTables &tables = *m_tables;
-    // The active flags of the parts are the first instance flags.
     PartLayout layout;
     const int parts = std::min(tables.m_nParts, kMaxPartNames);
     for (int part = 0; part < parts; ++part) {
         layout.names.push_back(tables.m_partNames[part]);
-        layout.active.push_back(tables.m_instanceFlags[part]);
+        layout.active.push_back(tables.m_partFlags[part]);
     }
     if (!prompts->EditPartLayout(this, false, layout))
         return;
@@ -30,7 +29,7 @@ void CMorvelankView::RegenerateDocument()
     tables.m_nParts = count;
     for (int part = 0; part < count; ++part) {
         tables.m_partNames[part] = layout.names[part];
-        tables.m_instanceFlags[part] = layout.active[part];
+        tables.m_partFlags[part] = layout.active[part];
     }
     m_bModified = 1;
 

@@ -68,9 +68,9 @@ int CMorvelankView::CreateProceeding(int act2019, const CString &name, int parts
     tables.m_nParts = parts;
     for (int part = 0; part < parts && part < kPartNames; ++part) {
         tables.m_partNames[part].Format("Część postępowania %d", part + 1);
-        tables.m_instanceFlags[part] = 1;
+        tables.m_partFlags[part] = 1;
     }
-    tables.m_instanceFlags[0] = 1;
+    tables.m_partFlags[0] = 1;
     m_project.m_nAttachedCount = 0;
     m_project.m_strName = name;
     m_project.SetFileName(name, "dat");

@@ -167,7 +167,7 @@ ExpandResult ExpandFirstBlock(const CString &plainText, int blockKind, bool perP
     CString repetition;
     if (blockKind == kPerPartBlock) {
         for (int j : PartRepetitions(tables, perPartDocument, part)) {
-            if (j >= kVariableSlots || tables.m_instanceFlags[j] == 0)
+            if (j >= kPartNames || tables.m_partFlags[j] == 0)
                 continue;
             if (!expander.Repeat(body, j, repetition))
                 return ExpandResult::PoolExhausted;
@@ -176,14 +176,12 @@ ExpandResult ExpandFirstBlock(const CString &plainText, int blockKind, bool perP
         return ExpandResult::Expanded;
     }
 
+    // Entries are numbered without a gap (an entry left out is taken off the block), so no
+    // entry number is skipped; the part flags have nothing to do with entries.
     const int lastEntry = tables.m_nNextDynamicVariable - tables.GetFirstVariableIndex();
-    bool previousSkipped = false;
     for (int j = 0; j <= lastEntry && j < kVariableSlots; ++j) {
-        if (j > 0 && !expander.LastTagFound() && !previousSkipped)
+        if (j > 0 && !expander.LastTagFound())
             break;
-        previousSkipped = j > 0 && tables.m_instanceFlags[j] == 0;
-        if (previousSkipped)
-            continue;
         if (!expander.Repeat(body, j, repetition))
             return ExpandResult::PoolExhausted;
         if (!expander.LastTagFound() && expander.AnyFound())

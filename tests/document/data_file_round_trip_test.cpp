@@ -121,7 +121,9 @@ TEST_F(DataFileRoundTrip, WholeProceedingComesBackTableByTable)
     tables->m_dynamicVariables[0] = DynamicVariable{250, "Część", 0, 251, 0};
     tables->m_dynamicVariables[1] = DynamicVariable{250, "Część", 1, 251, 0};
     tables->m_instanceFlags[0] = 1;
-    tables->m_instanceFlags[1] = 0;
+    tables->m_instanceFlags[1] = 1;
+    tables->m_partFlags[0] = 1;
+    tables->m_partFlags[1] = 0; // kept in the flag of pool record 1, as files always held it
     tables->m_nParts = 100;
     for (int part = 0; part < 100; ++part)
         tables->m_partNames[part].Format("Część postępowania %d", part + 1);
@@ -158,9 +160,11 @@ TEST_F(DataFileRoundTrip, WholeProceedingComesBackTableByTable)
         EXPECT_STREQ("Część", read->m_dynamicVariables[k].label);
         EXPECT_EQ(k, read->m_dynamicVariables[k].repetition);
         EXPECT_EQ(251, read->m_dynamicVariables[k].templateVariable);
-        EXPECT_EQ(tables->m_instanceFlags[k], read->m_instanceFlags[k]);
+        EXPECT_EQ(1, read->m_instanceFlags[k]) << "an instance at a part's index stays in use";
+        EXPECT_EQ(tables->m_partFlags[k], read->m_partFlags[k]);
     }
     EXPECT_EQ(100, read->m_nParts);
+    EXPECT_EQ(1, read->m_partFlags[99]) << "a part beyond the stored records has no flag and is in use";
     EXPECT_STREQ("Część postępowania 100", read->m_partNames[99]);
     ASSERT_EQ(2, read->m_nPageBreaks);
     EXPECT_EQ(139, read->m_pageBreaks[1].document);

@@ -59,9 +59,9 @@ TEST_F(RepeatedBlocksTest, PartsAndTheirFlags)
         SCOPED_TRACE(c.part);
         tables = std::make_unique<ViewTables>();
         tables->m_nParts = 3;
-        tables->m_instanceFlags[0] = 1;
-        tables->m_instanceFlags[1] = 0;
-        tables->m_instanceFlags[2] = 1;
+        tables->m_partFlags[0] = 1;
+        tables->m_partFlags[1] = 0;
+        tables->m_partFlags[2] = 1;
         EXPECT_STREQ(c.expanded, Expand("<&B01>[<#>]<-B01>", kPerPartBlock, c.perPartDocument, c.part));
     }
 }
@@ -69,7 +69,7 @@ TEST_F(RepeatedBlocksTest, PartsAndTheirFlags)
 TEST_F(RepeatedBlocksTest, SecondGenerationReusesInstances)
 {
     tables->m_nParts = 2;
-    tables->m_instanceFlags[1] = 1;
+    tables->m_partFlags[1] = 1;
     const CString text = "<&B01><!A05>v</A05><-B01>";
     EXPECT_STREQ("<!03000>v</03000><!03001>v</03001>", Expand(text, kPerPartBlock));
     EXPECT_STREQ("<!03000>v</03000><!03001>v</03001>", Expand(text, kPerPartBlock));

@@ -132,7 +132,7 @@ TEST_F(PlainModelTest, EveryFixtureGeneratesAsPredicted)
             tables->ResetVariables();
             SetUpValues();
             tables->m_nParts = parts;
-            tables->m_instanceFlags[1] = 1;
+            tables->m_partFlags[1] = 1;
             tables->m_pageBreaks[0] = {0, 16, 129};
             tables->m_pageBreaks[1] = {0, 3, 129};
             tables->m_nPageBreaks = 2;

@@ -164,7 +164,7 @@ TEST_F(GenerationTest, RepeatedBlocksPerPartAndPerEntry)
 {
     UseTemplate("blocks.rtf");
     tables->m_nParts = 2;
-    tables->m_instanceFlags[1] = 1;
+    tables->m_partFlags[1] = 1;
     Variable(1005, 0, "100");
     Variable(1006, 0, "..........", 1);
     Variable(1102, 0, "Dodaj osobe|Czlonkowie komisji", 1);

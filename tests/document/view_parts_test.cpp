@@ -134,7 +134,7 @@ TEST_F(ViewPartsTest, UndividedProceedingGetsTwoPartsAndLosesTheSecondAgain)
     const ViewTables &tables = *view->m_tables;
     EXPECT_EQ(2, tables.m_nParts);
     EXPECT_STREQ("Mosty", tables.m_partNames[1]);
-    EXPECT_EQ(1, tables.m_instanceFlags[1]);
+    EXPECT_EQ(1, tables.m_partFlags[1]);
     EXPECT_EQ("Przetarg w czesciach\rZadanie 1: 100\rZadanie 2: 100\rKoniec", Plain());
     EXPECT_NE(0u, view->GetStyle() & WS_VISIBLE) << "shown again";
     EXPECT_TRUE(view->IsModified());
@@ -144,7 +144,7 @@ TEST_F(ViewPartsTest, UndividedProceedingGetsTwoPartsAndLosesTheSecondAgain)
     EXPECT_EQ(2u, prompts.asked.names.size());
     EXPECT_EQ(1, prompts.asked.active[1]);
     EXPECT_EQ(2, tables.m_nParts) << "a deleted part keeps its place";
-    EXPECT_EQ(0, tables.m_instanceFlags[1]);
+    EXPECT_EQ(0, tables.m_partFlags[1]);
     EXPECT_EQ("Przetarg w czesciach\rZadanie 1: 100\rKoniec", Plain());
 }
 
