@@ -15,6 +15,7 @@
 #include "framework/db/connection.h"
 #include "framework/db/recordset.h"
 #include "framework/ui/testhook.h"
+#include "tests/support/query_rows.h"
 #include "tests/support/test_folder.h"
 
 struct ShownMessage {
@@ -77,16 +78,7 @@ protected:
     // The rows of the query, fields joined by "|", rows by ";".
     std::string Rows(const CString &sql)
     {
-        Recordset rows;
-        rows.Open(sql, m_app.GetMainConnection());
-        std::string text;
-        for (; !rows.IsEOF(); rows.MoveNext()) {
-            if (!text.empty())
-                text += ";";
-            for (int i = 0; i < rows.GetFieldCount(); ++i)
-                text += std::string(i ? "|" : "") + (LPCSTR)rows.GetFieldValue(i).AsText();
-        }
-        return text;
+        return QueryRows(m_app.GetMainConnection(), sql);
     }
 
     TestFolder m_folder;

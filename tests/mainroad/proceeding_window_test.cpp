@@ -25,6 +25,7 @@
 #include "res/wizard_ids.h"
 #include "tests/mainroad/installed_main_window.h"
 #include "tests/support/dialog_driver.h"
+#include "tests/support/query_rows.h"
 #include "tests/support/test_folder.h"
 
 namespace {
@@ -97,16 +98,7 @@ protected:
 
     std::string Rows(const CString &sql)
     {
-        Recordset rows;
-        rows.Open(sql, app.GetMainConnection());
-        std::string text;
-        for (; !rows.IsEOF(); rows.MoveNext()) {
-            if (!text.empty())
-                text += ";";
-            for (int i = 0; i < rows.GetFieldCount(); ++i)
-                text += std::string(i ? "|" : "") + (LPCSTR)rows.GetFieldValue(i).AsText();
-        }
-        return text;
+        return QueryRows(app.GetMainConnection(), sql);
     }
 
     static CString ClipboardText()
