@@ -4,7 +4,7 @@
 
 #include <exception>
 
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "framework/core/codepage.h"
 #include "framework/core/exceptions.h"
 #include "framework/db/com_error.h"

@@ -3,9 +3,9 @@
 #include <exception>
 #include <memory>
 
-#include "app/archive_file.h"
+#include "model/archive_file.h"
 #include "app/morvelank_app.h"
-#include "app/project.h"
+#include "model/project.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/filefind.h"
 #include "framework/db/com_error.h"

@@ -6,7 +6,7 @@
 
 #include "app/about_dlg.h"
 #include "app/database_access.h"
-#include "app/project.h"
+#include "model/project.h"
 #include "app/system_utils.h"
 #include "framework/core/codepage.h"
 #include "framework/ui/commondlg.h"

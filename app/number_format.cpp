@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "app/string_utils.h"
+#include "model/string_utils.h"
 
 CString IntToStr(int value)
 {

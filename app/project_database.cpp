@@ -4,11 +4,11 @@
 #include <exception>
 #include <vector>
 
-#include "app/archive_file.h"
+#include "model/archive_file.h"
 #include "app/database_access.h"
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "app/number_format.h"
-#include "app/project.h"
+#include "model/project.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/filefind.h"
 #include "framework/ui/msgbox.h"

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "app/system_utils.h"
 #include "framework/core/codepage.h"
 

@@ -1,6 +1,6 @@
 #include "document/attached_files.h"
 
-#include "app/project.h"
+#include "model/project.h"
 
 namespace {
 

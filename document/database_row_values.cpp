@@ -2,7 +2,7 @@
 
 #include "app/number_format.h"
 #include "document/variable_tags.h"
-#include "document/view_tables.h"
+#include "model/view_tables.h"
 
 CString DatabaseRowValues::GetDatabaseFieldName(int index) const
 {

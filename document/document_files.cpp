@@ -4,11 +4,11 @@
 
 #include <initializer_list>
 
-#include "app/file_utils.h"
-#include "app/law_versions.h"
+#include "model/file_utils.h"
+#include "model/law_versions.h"
 #include "app/procedure_catalogue.h"
-#include "app/project.h"
-#include "document/view_tables.h"
+#include "model/project.h"
+#include "model/view_tables.h"
 #include "framework/core/codepage.h"
 #include "framework/ui/msgbox.h"
 

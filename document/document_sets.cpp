@@ -1,7 +1,7 @@
 #include "document/document_sets.h"
 
-#include "app/file_utils.h"
-#include "app/project.h"
+#include "model/file_utils.h"
+#include "model/project.h"
 
 namespace {
 

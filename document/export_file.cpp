@@ -1,6 +1,6 @@
 #include "document/export_file.h"
 
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "framework/core/codepage.h"
 
 #include <initializer_list>

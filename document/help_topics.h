@@ -3,7 +3,7 @@
 // help program opens.
 #pragma once
 
-#include "document/view_tables.h"
+#include "model/view_tables.h"
 #include "framework/core/cstring.h"
 
 // The topic file under the program folder.

@@ -4,17 +4,17 @@
 
 #include <memory>
 
-#include "app/comment_table.h"
-#include "app/project.h"
+#include "model/comment_table.h"
+#include "model/project.h"
 #include "app/morvelank_app.h"
-#include "document/data_file.h"
+#include "model/data_file.h"
 #include "document/document_files.h"
 #include "document/template_engine.h"
-#include "document/view_tables.h"
+#include "model/view_tables.h"
 #include "controls/hint_wnd.h"
 #include "framework/ui/docview.h"
 #include "framework/shell/rich_edit_print.h"
-#include "proceeding/frame/proceeding_window_view.h"
+#include "document/proceeding_window_view.h"
 
 class CMorvelankDoc;
 

@@ -4,7 +4,7 @@
 
 #include "document/morvelank_view.h"
 
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "app/morvelank_app.h"
 #include "document/export_tables.h"
 #include "document/export_text.h"

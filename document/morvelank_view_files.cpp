@@ -3,7 +3,7 @@
 // documents' secured flags.
 #include <windows.h>
 
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "document/database_row_values.h"
 #include "document/document_sets.h"
 #include "document/morvelank_view.h"

@@ -2,7 +2,7 @@
 // a generated document is made again from its template, so its formatting would not last.
 #include "document/morvelank_view.h"
 
-#include "document/view_tables.h"
+#include "model/view_tables.h"
 #include "res/document_ids.h"
 
 namespace {

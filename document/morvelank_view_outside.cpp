@@ -1,7 +1,7 @@
 // Commands of the view that reach outside the document: the template editor on the open
 // proceeding's template set, the legal help on the topic of the chosen heading of the
 // specification, and the colour of the selected text.
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "document/document_sets.h"
 #include "document/help_topics.h"
 #include "document/morvelank_view.h"

@@ -2,7 +2,7 @@
 // the layout dialog, and the shown document generated again with them.
 #include <algorithm>
 
-#include "document/data_file.h"
+#include "model/data_file.h"
 #include "document/morvelank_view.h"
 #include "document/proceeding_prompts.h"
 

@@ -1,7 +1,7 @@
 // Filling the view: a new proceeding from the wizard's answers, or a saved one from its files;
 // the proceeding tree; the closing question. Saving itself: morvelank_view_files.cpp.
-#include "app/file_utils.h"
-#include "app/law_versions.h"
+#include "model/file_utils.h"
+#include "model/law_versions.h"
 #include "app/procedure_catalogue.h"
 #include "document/document_sets.h"
 #include "document/morvelank_view.h"

@@ -1,7 +1,7 @@
 // What the view puts into the proceeding tree besides its documents: the headings of their
 // points, the proceeding's own files and the evaluation calculators; the comment table's
 // texts; the hint over variables.
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "document/attached_files.h"
 #include "document/hover_hit.h"
 #include "document/item_codes.h"

@@ -4,7 +4,7 @@
 #include "document/variable_dispatch.h"
 
 #include "document/control_write_guard.h"
-#include "document/view_tables.h"
+#include "model/view_tables.h"
 #include "framework/shell/html_help.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/law_versions.h"
+#include "model/law_versions.h"
 #include "app/procedure_catalogue.h"
 #include "framework/core/codepage.h"
 

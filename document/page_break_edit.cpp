@@ -2,7 +2,7 @@
 
 #include "document/page_break_marker.h"
 #include "document/variable_dispatch.h"
-#include "document/view_tables.h"
+#include "model/view_tables.h"
 
 PageBreakEdit::PageBreakEdit(HWND control, ViewTables &tables, int document)
     : m_control(control), m_tables(tables), m_document(document)

@@ -8,7 +8,7 @@
 
 #include <vector>
 
-#include "document/data_file.h"
+#include "model/data_file.h"
 #include "framework/core/cstring.h"
 
 class CProject;

@@ -1,12 +1,12 @@
 #include "document/proceeding_open.h"
 
-#include "app/archive_file.h"
-#include "app/file_utils.h"
-#include "app/law_versions.h"
-#include "app/project.h"
-#include "document/config_file.h"
+#include "model/archive_file.h"
+#include "model/file_utils.h"
+#include "model/law_versions.h"
+#include "model/project.h"
+#include "model/config_file.h"
 #include "document/file_set_replace.h"
-#include "document/view_tables.h"
+#include "model/view_tables.h"
 
 ProceedingOpen::ProceedingOpen(const CString &mainPath, const InstalledSets &installation)
     : m_mainPath(mainPath), m_installation(installation)

@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "document/view_tables.h"
+#include "model/view_tables.h"
 #include "framework/core/cstring.h"
 
 class CCriteriaData;

@@ -1,10 +1,10 @@
 #include "document/proceeding_save.h"
 
-#include "app/file_utils.h"
-#include "app/project.h"
+#include "model/file_utils.h"
+#include "model/project.h"
 #include "document/document_sets.h"
 #include "document/file_set_replace.h"
-#include "document/view_tables.h"
+#include "model/view_tables.h"
 #include "framework/core/archive.h"
 #include "framework/core/file.h"
 #include "framework/ui/msgbox.h"

@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "document/data_file.h"
+#include "model/data_file.h"
 #include "framework/core/cstring.h"
 
 class CProject;

@@ -1,6 +1,6 @@
 #include "document/repeat_entries.h"
 
-#include "document/view_tables.h"
+#include "model/view_tables.h"
 
 namespace {
 

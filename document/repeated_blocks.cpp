@@ -5,7 +5,7 @@
 #include "document/rich_edit_text.h"
 #include "document/text_styles.h"
 #include "document/variable_tags.h"
-#include "document/view_tables.h"
+#include "model/view_tables.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/string_utils.h"
+#include "model/string_utils.h"
 
 namespace {
 

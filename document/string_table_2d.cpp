@@ -1,6 +1,6 @@
 #include "document/string_table_2d.h"
 
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 
 #include <algorithm>
 

@@ -7,7 +7,7 @@
 #include "document/text_tables.h"
 #include "document/value_rendering.h"
 #include "document/variable_tags.h"
-#include "document/view_tables.h"
+#include "model/view_tables.h"
 
 namespace {
 

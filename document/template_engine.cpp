@@ -5,7 +5,7 @@
 #include "document/tag_replacement.h"
 #include "document/variable_tags.h"
 #include "document/value_rendering.h"
-#include "document/view_tables.h"
+#include "model/view_tables.h"
 #include "framework/ui/msgbox.h"
 
 namespace {

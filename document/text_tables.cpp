@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/string_utils.h"
+#include "model/string_utils.h"
 
 const char *const SeparatorLine =
     "---------------------------------------------------------------------------";

@@ -4,14 +4,14 @@
 
 #include "app/number_format.h"
 #include "app/working_days.h"
-#include "document/config_file.h"
+#include "model/config_file.h"
 #include "document/control_write_guard.h"
 #include "document/rtf_table.h"
 #include "document/text_tables.h"
 #include "document/value_rendering.h"
 #include "document/value_editor_runner.h"
 #include "document/view_services.h"
-#include "document/view_tables.h"
+#include "model/view_tables.h"
 #include "framework/core/oledatetime.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "document/view_tables.h"
+#include "model/view_tables.h"
 
 namespace {
 

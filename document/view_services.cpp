@@ -1,6 +1,6 @@
 #include "document/view_services.h"
 
-#include "app/comment_table.h"
+#include "model/comment_table.h"
 
 CString GetCommentText(const CKomentarz2 *comments, int id)
 {

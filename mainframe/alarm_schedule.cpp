@@ -7,7 +7,7 @@
 #include <memory>
 #include <tuple>
 
-#include "app/temp_file_save.h"
+#include "model/temp_file_save.h"
 #include "framework/core/codepage.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "evaluation/calendar_file.h"
+#include "evaluation/calendar/calendar_file.h"
 #include "framework/core/cstring.h"
 
 struct AlarmEntry : ScheduleEntry {

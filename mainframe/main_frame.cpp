@@ -3,7 +3,7 @@
 #include <exception>
 
 #include "app/database_upgrade.h"
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "app/system_utils.h"
 #include "framework/core/exceptions.h"
 #include "framework/ui/frameids.h"

@@ -1,11 +1,11 @@
 // The commands of the main window's own menus and toolbar.
 #include "mainframe/main_frame.h"
 
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "app/system_utils.h"
 #include "document/morvelank_view.h"
-#include "evaluation/calendar_command.h"
-#include "evaluation/deadline_command.h"
+#include "evaluation/calendar/calendar_command.h"
+#include "evaluation/deadline/deadline_command.h"
 #include "framework/shell/html_help.h"
 #include "framework/ui/commondlg.h"
 #include "framework/ui/msgbox.h"

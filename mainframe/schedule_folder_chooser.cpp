@@ -1,6 +1,6 @@
 #include "mainframe/schedule_folder_chooser.h"
 
-#include "evaluation/calendar_folder_chooser.h"
+#include "evaluation/calendar/calendar_folder_chooser.h"
 #include "mainframe/settings_dlg.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "mainframe/settings_dlg.h"
 
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "app/morvelank_app.h"
 #include "app/number_format.h"
 #include "controls/folder_dialog.h"

@@ -1,6 +1,6 @@
 #include "mainframe/tool_dialogs.h"
 
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "app/morvelank_app.h"
 #include "framework/ui/ddx.h"
 #include "framework/ui/msgbox.h"

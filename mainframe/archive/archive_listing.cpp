@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <string>
 
-#include "app/archive_file.h"
-#include "app/file_utils.h"
+#include "model/archive_file.h"
+#include "model/file_utils.h"
 #include "app/morvelank_app.h"
 #include "app/procedure_catalogue.h"
-#include "app/project.h"
+#include "model/project.h"
 #include "framework/core/codepage.h"
 #include "framework/core/filefind.h"
 

@@ -1,6 +1,6 @@
 #include "mainframe/library/zp_tree_left_view.h"
 
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "app/morvelank_app.h"
 #include "app/system_utils.h"
 #include "framework/ui/msgbox.h"

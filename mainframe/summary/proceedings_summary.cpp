@@ -1,9 +1,9 @@
 #include "mainframe/summary/proceedings_summary.h"
 
 #include "app/database_access.h"
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "app/procedure_catalogue.h"
-#include "app/temp_file_save.h"
+#include "model/temp_file_save.h"
 #include "document/export_file.h"
 #include "framework/db/recordset.h"
 

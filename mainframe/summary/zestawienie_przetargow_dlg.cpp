@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "app/morvelank_app.h"
 #include "app/number_format.h"
 #include "controls/dialog_toolbar.h"

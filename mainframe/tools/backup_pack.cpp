@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "app/file_utils.h"
-#include "app/temp_file_save.h"
+#include "model/file_utils.h"
+#include "model/temp_file_save.h"
 #include "framework/core/archive.h"
 #include "framework/core/codepage.h"
 #include "framework/core/file.h"

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "app/morvelank_app.h"
 #include "framework/ui/msgbox.h"
 #include "mainframe/tools/backup_pack.h"

@@ -3,8 +3,8 @@
 #include <map>
 #include <string>
 
-#include "app/file_utils.h"
-#include "app/temp_file_save.h"
+#include "model/file_utils.h"
+#include "model/temp_file_save.h"
 #include "framework/core/archive.h"
 #include "framework/core/file.h"
 #include "mainframe/tools/backup_format.h"

@@ -5,7 +5,7 @@
 #include <iterator>
 #include <string>
 
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "framework/core/file.h"
 #include "framework/core/filefind.h"
 

@@ -1,5 +1,5 @@
 // Pages 5, 6 and 7 of the new-proceeding wizard: one choice each, reached from page 1 only.
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "app/morvelank_app.h"
 #include "framework/ui/ddx.h"
 #include "mainframe/wizard/kreator_dlg.h"

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "document/proceeding_prompts.h"
-#include "evaluation/criteria_calculators.h"
+#include "evaluation/criteria/criteria_calculators.h"
 #include "proceeding/dialogs/document_properties_dlg.h"
 #include "proceeding/dialogs/multi_task_layout_dlg.h"
 #include "proceeding/dialogs/password_dialogs.h"

@@ -1,6 +1,6 @@
 #include "proceeding/dialogs/password_dialogs.h"
 
-#include "document/data_file.h"
+#include "model/data_file.h"
 #include "framework/ui/ddx.h"
 #include "framework/ui/msgbox.h"
 

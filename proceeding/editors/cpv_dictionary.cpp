@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "app/file_utils.h"
-#include "app/string_utils.h"
+#include "model/file_utils.h"
+#include "model/string_utils.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "evaluation/calendar_dlg.h"
-#include "evaluation/deadline_dlg.h"
+#include "evaluation/calendar/calendar_dlg.h"
+#include "evaluation/deadline/deadline_dlg.h"
 #include "framework/core/module.h"
 #include "framework/ui/ddx.h"
 #include "framework/ui/msgbox.h"

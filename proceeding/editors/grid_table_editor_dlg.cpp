@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "app/morvelank_app.h"
 #include "controls/dialog_toolbar.h"
 #include "framework/core/codepage.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/string_utils.h"
+#include "model/string_utils.h"
 #include "document/export_file.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "app/number_format.h"
-#include "app/string_utils.h"
+#include "model/string_utils.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "proceeding/editors/price_editor_dlg.h"
 
 #include "app/number_format.h"
-#include "app/string_utils.h"
+#include "model/string_utils.h"
 #include "framework/ui/ddx.h"
 #include "framework/ui/msgbox.h"
 #include "framework/ui/msgmap.h"

@@ -1,6 +1,6 @@
 #include "proceeding/editors/table_editor_dlg.h"
 
-#include "app/project.h"
+#include "model/project.h"
 #include "framework/ui/ddx.h"
 #include "framework/ui/msgbox.h"
 #include "framework/ui/msgmap.h"

@@ -4,8 +4,8 @@
 #include <cstdlib>
 
 #include "app/number_format.h"
-#include "app/string_utils.h"
-#include "evaluation/criteria_data.h"
+#include "model/string_utils.h"
+#include "model/criteria_data.h"
 
 namespace {
 

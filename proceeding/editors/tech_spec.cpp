@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/string_utils.h"
+#include "model/string_utils.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "proceeding/editors/tech_spec_dlg.h"
 
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "app/morvelank_app.h"
 #include "framework/ui/ddx.h"
 #include "framework/ui/msgmap.h"

@@ -1,13 +1,13 @@
 // Opening a tree item: a document's point or part in the view, a linked or file document, an
 // own file of the proceeding, or one of the evaluation calculators.
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "app/morvelank_app.h"
-#include "app/project.h"
+#include "model/project.h"
 #include "app/system_utils.h"
 #include "document/item_codes.h"
-#include "document/view_tables.h"
+#include "model/view_tables.h"
 #include "framework/ui/msgbox.h"
-#include "proceeding/frame/proceeding_window_view.h"
+#include "document/proceeding_window_view.h"
 #include "proceeding/frame/tree_left_view.h"
 
 namespace {

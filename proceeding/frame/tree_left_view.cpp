@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
-#include "app/file_utils.h"
-#include "app/project.h"
+#include "model/file_utils.h"
+#include "model/project.h"
 #include "document/item_codes.h"
 #include "framework/core/codepage.h"
 #include "framework/ui/commondlg.h"
 #include "framework/ui/msgbox.h"
 #include "framework/ui/winapp.h"
-#include "proceeding/frame/proceeding_window_view.h"
+#include "document/proceeding_window_view.h"
 #include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(CTreeLeftView, CTreeView)

@@ -1,6 +1,6 @@
 #include "proceeding/mail/document_choice_dlg.h"
 
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "framework/ui/ddx.h"
 #include "framework/ui/msgbox.h"
 

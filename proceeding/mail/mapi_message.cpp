@@ -1,6 +1,6 @@
 #include "proceeding/mail/mapi_message.h"
 
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 
 MapiMessage BuildDocumentsMessage(const CString &proceedingName, const std::vector<CString> &paths)
 {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "app/morvelank_app.h"
 #include "document/morvelank_view.h"
 #include "framework/core/codepage.h"

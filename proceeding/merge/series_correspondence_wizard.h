@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "controls/color_label.h"
-#include "document/view_tables.h"
+#include "model/view_tables.h"
 #include "framework/db/connection.h"
 #include "framework/ui/commctrls.h"
 #include "framework/ui/dialog.h"

@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "app/archive_file.h"
-#include "app/comment_table.h"
+#include "model/archive_file.h"
+#include "model/comment_table.h"
 #include "tests/evaluation/archive_bytes.h"
 #include "tests/support/test_folder.h"
 

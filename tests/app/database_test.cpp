@@ -3,10 +3,10 @@
 #include <memory>
 #include <string>
 
-#include "app/archive_file.h"
+#include "model/archive_file.h"
 #include "app/database_access.h"
 #include "app/database_upgrade.h"
-#include "app/project.h"
+#include "model/project.h"
 #include "database_fixture.h"
 
 namespace {

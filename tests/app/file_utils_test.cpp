@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "framework/core/codepage.h"
 #include "tests/support/test_folder.h"
 

@@ -2,7 +2,7 @@
 // and later removed is left to the settings to ask about.
 #include <gtest/gtest.h>
 
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "app/morvelank_app.h"
 #include "tests/support/test_folder.h"
 

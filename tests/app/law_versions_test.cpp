@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/law_versions.h"
+#include "model/law_versions.h"
 #include "framework/core/codepage.h"
 #include "tests/support/test_folder.h"
 

@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "app/archive_file.h"
-#include "app/project.h"
+#include "model/archive_file.h"
+#include "model/project.h"
 #include "tests/evaluation/archive_bytes.h"
 #include "tests/support/test_folder.h"
 

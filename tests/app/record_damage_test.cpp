@@ -5,10 +5,10 @@
 #include <memory>
 #include <string>
 
-#include "app/archive_file.h"
-#include "app/comment_table.h"
-#include "app/file_utils.h"
-#include "app/project.h"
+#include "model/archive_file.h"
+#include "model/comment_table.h"
+#include "model/file_utils.h"
+#include "model/project.h"
 #include "framework/core/codepage.h"
 #include "tests/support/damaged_copies.h"
 #include "tests/support/largest_allocation.h"

@@ -3,9 +3,9 @@
 #include <memory>
 #include <string>
 
-#include "app/file_utils.h"
-#include "document/config_file.h"
-#include "document/view_tables.h"
+#include "model/file_utils.h"
+#include "model/config_file.h"
+#include "model/view_tables.h"
 #include "fixture_path.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "document/data_file.h"
-#include "document/view_tables.h"
+#include "model/data_file.h"
+#include "model/view_tables.h"
 #include "tests/support/test_folder.h"
 
 class FileBytes {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "app/archive_file.h"
-#include "app/comment_table.h"
+#include "model/archive_file.h"
+#include "model/comment_table.h"
 #include "data_file_fixture.h"
-#include "document/clock.h"
-#include "document/password_scramble.h"
+#include "model/clock.h"
+#include "model/password_scramble.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 
 #include <memory>
 
-#include "app/file_utils.h"
-#include "app/law_versions.h"
-#include "app/project.h"
+#include "model/file_utils.h"
+#include "model/law_versions.h"
+#include "model/project.h"
 #include "document/document_files.h"
-#include "document/view_tables.h"
+#include "model/view_tables.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "document/template_engine.h"
-#include "document/view_tables.h"
+#include "model/view_tables.h"
 #include "fixture_path.h"
 
 class FixtureHost : public GenerationHost {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "document/help_topics.h"
 #include "document/outside_commands.h"
 #include "tests/support/test_folder.h"

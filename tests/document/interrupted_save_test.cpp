@@ -8,9 +8,9 @@
 #include <random>
 #include <string>
 
-#include "app/file_utils.h"
-#include "app/law_versions.h"
-#include "app/project.h"
+#include "model/file_utils.h"
+#include "model/law_versions.h"
+#include "model/project.h"
 #include "data_file_fixture.h"
 #include "document/file_set_replace.h"
 #include "document/proceeding_open.h"

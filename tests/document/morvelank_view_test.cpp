@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "app/file_utils.h"
-#include "app/law_versions.h"
+#include "model/file_utils.h"
+#include "model/law_versions.h"
 #include "document/morvelank_doc.h"
 #include "document/morvelank_view.h"
 #include "fixture_path.h"

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/file_utils.h"
-#include "app/law_versions.h"
-#include "app/project.h"
+#include "model/file_utils.h"
+#include "model/law_versions.h"
+#include "model/project.h"
 #include "data_file_fixture.h"
 #include "document/document_sets.h"
 #include "document/proceeding_open.h"

@@ -8,9 +8,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/file_utils.h"
-#include "app/law_versions.h"
-#include "document/data_file.h"
+#include "model/file_utils.h"
+#include "model/law_versions.h"
+#include "model/data_file.h"
 #include "document/morvelank_doc.h"
 #include "document/morvelank_view.h"
 #include "tests/document/data_file_fixture.h"

@@ -5,10 +5,10 @@
 #include "document/point_headings.h"
 #include "document/repeated_blocks.h"
 #include "document/rich_edit_text.h"
-#include "document/view_tables.h"
+#include "model/view_tables.h"
 #include "fixture_path.h"
 
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/project.h"
+#include "model/project.h"
 #include "document/text_tables.h"
 #include "document/value_editor_runner.h"
 #include "document/value_rendering.h"

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "document/variable_tags.h"
-#include "document/view_tables.h"
+#include "model/view_tables.h"
 
 namespace {
 

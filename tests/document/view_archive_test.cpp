@@ -4,8 +4,8 @@
 // shared folder takes nothing of the others; the view's refusal, dialog and new state.
 #include <map>
 
-#include "app/archive_file.h"
-#include "app/project.h"
+#include "model/archive_file.h"
+#include "model/project.h"
 #include "document/proceeding_archive.h"
 #include "view_command_fixture.h"
 

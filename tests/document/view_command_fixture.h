@@ -10,8 +10,8 @@
 #include <memory>
 #include <vector>
 
-#include "app/file_utils.h"
-#include "app/law_versions.h"
+#include "model/file_utils.h"
+#include "model/law_versions.h"
 #include "app/morvelank_app.h"
 #include "data_file_fixture.h"
 #include "document/morvelank_doc.h"

@@ -9,8 +9,8 @@
 
 #include <memory>
 
-#include "app/file_utils.h"
-#include "app/law_versions.h"
+#include "model/file_utils.h"
+#include "model/law_versions.h"
 #include "app/morvelank_app.h"
 #include "data_file_fixture.h"
 #include "document/caret_navigation.h"

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/comment_table.h"
+#include "model/comment_table.h"
 #include "document/view_services.h"
 
 TEST(ViewServices, CommentTextByIdFirstEntryWins)

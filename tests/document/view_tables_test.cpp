@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "document/view_tables.h"
+#include "model/view_tables.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "app/archive_file.h"
-#include "app/file_utils.h"
-#include "app/law_versions.h"
+#include "model/archive_file.h"
+#include "model/file_utils.h"
+#include "model/law_versions.h"
 #include "app/morvelank_app.h"
 #include "data_file_fixture.h"
 #include "document/morvelank_doc.h"

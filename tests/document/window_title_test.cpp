@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/project.h"
+#include "model/project.h"
 #include "document/document_sets.h"
 #include "document/window_title.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "proceeding/editors/cpv_dictionary.h"
 #include "proceeding/editors/cpv_dlg.h"
 #include "proceeding/editors/definition_list_dlg.h"

@@ -5,9 +5,9 @@
 #include <functional>
 #include <vector>
 
-#include "evaluation/calendar_dlg.h"
-#include "evaluation/calendar_entry_dlg.h"
-#include "evaluation/deadline_dlg.h"
+#include "evaluation/calendar/calendar_dlg.h"
+#include "evaluation/calendar/calendar_entry_dlg.h"
+#include "evaluation/deadline/deadline_dlg.h"
 #include "proceeding/editors/date_editor_dlg.h"
 #include "res/editors_ids.h"
 #include "tests/support/dialog_driver.h"

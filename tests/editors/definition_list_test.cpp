@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "proceeding/editors/definition_list.h"
 #include "proceeding/editors/definition_list_dlg.h"
 #include "tests/support/dialog_driver.h"

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "framework/ui/ui.h"
-#include "app/project.h"
+#include "model/project.h"
 #include "proceeding/editors/editor_runner.h"
 #include "proceeding/editors/grid_table_editor_dlg.h"
 #include "proceeding/editors/list_editor_dlg.h"

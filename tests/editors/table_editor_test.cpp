@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/project.h"
+#include "model/project.h"
 #include "framework/core/codepage.h"
 #include "framework/ui/ui.h"
 #include "proceeding/editors/table_editor_dlg.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "framework/core/codepage.h"
 #include "proceeding/editors/tech_spec.h"
 #include "proceeding/editors/tech_spec_dlg.h"

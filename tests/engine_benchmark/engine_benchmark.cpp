@@ -13,17 +13,17 @@
 #include <memory>
 #include <vector>
 
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "app/folder_copy.h"
 #include "app/morvelank_app.h"
-#include "app/project.h"
-#include "document/data_file.h"
+#include "model/project.h"
+#include "model/data_file.h"
 #include "document/morvelank_doc.h"
 #include "document/morvelank_view.h"
 #include "document/proceeding_open.h"
 #include "document/rich_edit_text.h"
 #include "document/template_engine.h"
-#include "document/view_tables.h"
+#include "model/view_tables.h"
 #include "framework/ui/testhook.h"
 
 namespace {

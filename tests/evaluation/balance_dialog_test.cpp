@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "document/value_editor_runner.h"
-#include "evaluation/balance_dlg.h"
-#include "evaluation/balance_panel.h"
-#include "evaluation/criteria_data.h"
-#include "evaluation/new_criterion_dlg.h"
+#include "evaluation/criteria/balance_dlg.h"
+#include "evaluation/criteria/balance_panel.h"
+#include "model/criteria_data.h"
+#include "evaluation/criteria/new_criterion_dlg.h"
 #include "framework/ui/ui.h"
 #include "tests/support/dialog_driver.h"
 

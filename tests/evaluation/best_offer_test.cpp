@@ -5,9 +5,9 @@
 #include <memory>
 #include <vector>
 
-#include "evaluation/balance_criteria.h"
-#include "evaluation/best_offer.h"
-#include "evaluation/criteria_data.h"
+#include "evaluation/criteria/balance_criteria.h"
+#include "evaluation/criteria/best_offer.h"
+#include "model/criteria_data.h"
 
 namespace {
 

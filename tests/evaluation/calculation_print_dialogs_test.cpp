@@ -8,11 +8,11 @@
 #include <set>
 #include <string>
 
-#include "evaluation/balance_dlg.h"
-#include "evaluation/calculation_print_dialogs.h"
-#include "evaluation/criteria_data.h"
-#include "evaluation/price_criterion_dlg.h"
-#include "evaluation/term_criterion_dlg.h"
+#include "evaluation/criteria/balance_dlg.h"
+#include "evaluation/criteria/calculation_print_dialogs.h"
+#include "model/criteria_data.h"
+#include "evaluation/criteria/price_criterion_dlg.h"
+#include "evaluation/criteria/term_criterion_dlg.h"
 #include "framework/core/codepage.h"
 #include "framework/ui/ui.h"
 #include "res/evaluation_balance_ids.h"

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/number_format.h"
-#include "evaluation/calculation_print.h"
+#include "evaluation/criteria/calculation_print.h"
 #include "framework/core/codepage.h"
 #include "framework/ui/commondlg.h"
 #include "framework/ui/testhook.h"

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "app/number_format.h"
-#include "evaluation/calculation_print.h"
+#include "evaluation/criteria/calculation_print.h"
 #include "controls/print_page.h"
 #include "print_record_dc.h"
 

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "evaluation/calendar_file.h"
+#include "evaluation/calendar/calendar_file.h"
 #include "tests/evaluation/calendar_fixture.h"
 #include "tests/support/damaged_copies.h"
 #include "tests/support/largest_allocation.h"

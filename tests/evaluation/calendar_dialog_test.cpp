@@ -5,11 +5,11 @@
 #include <functional>
 
 #include "app/morvelank_app.h"
-#include "evaluation/calendar_dlg.h"
-#include "evaluation/calendar_entry_dlg.h"
-#include "evaluation/calendar_folder_chooser.h"
-#include "evaluation/calendar_month.h"
-#include "evaluation/deadline_dlg.h"
+#include "evaluation/calendar/calendar_dlg.h"
+#include "evaluation/calendar/calendar_entry_dlg.h"
+#include "evaluation/calendar/calendar_folder_chooser.h"
+#include "evaluation/calendar/calendar_month.h"
+#include "evaluation/deadline/deadline_dlg.h"
 #include "tests/evaluation/calendar_fixture.h"
 #include "tests/support/dialog_driver.h"
 

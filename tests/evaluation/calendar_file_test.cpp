@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "evaluation/calendar_file.h"
+#include "evaluation/calendar/calendar_file.h"
 #include "framework/core/codepage.h"
 #include "tests/evaluation/calendar_fixture.h"
 

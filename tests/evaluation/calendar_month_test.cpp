@@ -1,7 +1,7 @@
 // The painted month's arithmetic and geometry.
 #include <gtest/gtest.h>
 
-#include "evaluation/calendar_month.h"
+#include "evaluation/calendar/calendar_month.h"
 
 namespace {
 

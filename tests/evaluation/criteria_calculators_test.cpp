@@ -2,8 +2,8 @@
 // and what the user typed is in that record however the calculator was closed.
 #include <gtest/gtest.h>
 
-#include "evaluation/criteria_calculators.h"
-#include "evaluation/criteria_data.h"
+#include "evaluation/criteria/criteria_calculators.h"
+#include "model/criteria_data.h"
 #include "res/evaluation_ids.h"
 #include "tests/support/dialog_driver.h"
 

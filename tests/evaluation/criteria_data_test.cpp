@@ -4,7 +4,7 @@
 #include <string>
 
 #include "archive_bytes.h"
-#include "evaluation/criteria_data.h"
+#include "model/criteria_data.h"
 
 namespace {
 

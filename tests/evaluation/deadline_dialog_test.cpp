@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "evaluation/deadline_command.h"
-#include "evaluation/deadline_dlg.h"
+#include "evaluation/deadline/deadline_command.h"
+#include "evaluation/deadline/deadline_dlg.h"
 #include "framework/core/oledatetime.h"
 #include "tests/support/dialog_driver.h"
 

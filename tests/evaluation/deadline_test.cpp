@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "evaluation/deadline_calendar.h"
-#include "evaluation/deadline_terms.h"
+#include "evaluation/deadline/deadline_calendar.h"
+#include "evaluation/deadline/deadline_terms.h"
 
 namespace {
 

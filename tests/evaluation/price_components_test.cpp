@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "evaluation/price_component_dlg.h"
-#include "evaluation/price_components.h"
-#include "evaluation/price_components_dlg.h"
+#include "evaluation/criteria/price_component_dlg.h"
+#include "evaluation/criteria/price_components.h"
+#include "evaluation/criteria/price_components_dlg.h"
 #include "framework/ui/ui.h"
 #include "res/price_components_ids.h"
 

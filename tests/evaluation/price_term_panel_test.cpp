@@ -7,8 +7,8 @@
 #include <stdexcept>
 
 #include "app/number_format.h"
-#include "evaluation/criteria_data.h"
-#include "evaluation/offer_panel.h"
+#include "model/criteria_data.h"
+#include "evaluation/criteria/offer_panel.h"
 #include "framework/ui/ui.h"
 #include "res/evaluation_ids.h"
 

@@ -6,15 +6,15 @@
 #include <initializer_list>
 #include <vector>
 
-#include "evaluation/criteria_data.h"
-#include "evaluation/offer_scoring.h"
-#include "evaluation/price_components_dlg.h"
-#include "evaluation/price_criterion_dlg.h"
-#include "evaluation/price_offer_row.h"
-#include "evaluation/price_panel.h"
-#include "evaluation/term_criterion_dlg.h"
-#include "evaluation/term_offer_row.h"
-#include "evaluation/term_panel.h"
+#include "model/criteria_data.h"
+#include "evaluation/criteria/offer_scoring.h"
+#include "evaluation/criteria/price_components_dlg.h"
+#include "evaluation/criteria/price_criterion_dlg.h"
+#include "evaluation/criteria/price_offer_row.h"
+#include "evaluation/criteria/price_panel.h"
+#include "evaluation/criteria/term_criterion_dlg.h"
+#include "evaluation/criteria/term_offer_row.h"
+#include "evaluation/criteria/term_panel.h"
 #include "res/evaluation_ids.h"
 #include "tests/support/dialog_driver.h"
 

@@ -4,7 +4,7 @@
 // in for the printer job and counts the pages started and ended.
 #pragma once
 
-#include "evaluation/calculation_print.h"
+#include "evaluation/criteria/calculation_print.h"
 #include "framework/core/codepage.h"
 #include "framework/ui/gdi.h"
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <utility>
 
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "app/folder_copy.h"
 #include "app/morvelank_app.h"
 #include "document/morvelank_doc.h"

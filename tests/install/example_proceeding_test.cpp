@@ -7,12 +7,12 @@
 #include <memory>
 #include <string>
 
-#include "app/file_utils.h"
-#include "app/law_versions.h"
-#include "app/project.h"
-#include "document/clock.h"
+#include "model/file_utils.h"
+#include "model/law_versions.h"
+#include "model/project.h"
+#include "model/clock.h"
 #include "document/proceeding_open.h"
-#include "document/view_tables.h"
+#include "model/view_tables.h"
 #include "installation_folder.h"
 #include "template_variables.h"
 

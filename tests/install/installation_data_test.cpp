@@ -7,12 +7,12 @@
 #include <memory>
 #include <string>
 
-#include "app/comment_table.h"
-#include "app/file_utils.h"
-#include "app/law_versions.h"
-#include "document/config_file.h"
-#include "document/data_file.h"
-#include "document/view_tables.h"
+#include "model/comment_table.h"
+#include "model/file_utils.h"
+#include "model/law_versions.h"
+#include "model/config_file.h"
+#include "model/data_file.h"
+#include "model/view_tables.h"
 #include "installation_folder.h"
 #include "template_variables.h"
 

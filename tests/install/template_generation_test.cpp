@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "app/folder_copy.h"
-#include "app/law_versions.h"
+#include "model/law_versions.h"
 #include "app/morvelank_app.h"
 #include "document/document_files.h"
 #include "document/document_sets.h"

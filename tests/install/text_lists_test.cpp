@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "installation_folder.h"
 #include "template_variables.h"
 

@@ -3,7 +3,7 @@
 
 #include <cstdlib>
 
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "tests/mainframe/mainframe_test_support.h"
 
 // The text written as it is (code page 1250 bytes), folders made on the way.

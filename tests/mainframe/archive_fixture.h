@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/archive_file.h"
+#include "model/archive_file.h"
 #include "app/morvelank_app.h"
-#include "app/project.h"
+#include "model/project.h"
 #include "mainframe_test_support.h"
 
 class ArchiveFolderTest : public ::testing::Test {

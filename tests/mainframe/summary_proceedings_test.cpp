@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "app/procedure_catalogue.h"
-#include "app/project.h"
+#include "model/project.h"
 #include "framework/ui/commondlg.h"
 #include "mainframe/summary/summary_command.h"
 #include "mainframe/summary/zestawienie_przetargow_dlg.h"

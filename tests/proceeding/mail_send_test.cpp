@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/file_utils.h"
-#include "app/law_versions.h"
+#include "model/file_utils.h"
+#include "model/law_versions.h"
 #include "app/morvelank_app.h"
-#include "document/data_file.h"
+#include "model/data_file.h"
 #include "document/document_files.h"
 #include "document/morvelank_doc.h"
 #include "document/morvelank_view.h"

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "dialog_test_support.h"
-#include "document/data_file.h"
+#include "model/data_file.h"
 #include "proceeding/dialogs/password_dialogs.h"
 
 namespace {

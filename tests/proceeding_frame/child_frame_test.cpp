@@ -2,7 +2,7 @@
 // word-wrap marks, the closing sequence, the template restoring and the header and footer.
 #include "frame_fixture.h"
 
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "document/item_codes.h"
 #include "framework/core/codepage.h"
 #include "framework/ui/dialog.h"

@@ -8,12 +8,12 @@
 #include <gtest/gtest.h>
 
 #include "app/morvelank_app.h"
-#include "app/project.h"
-#include "document/view_tables.h"
+#include "model/project.h"
+#include "model/view_tables.h"
 #include "framework/ui/docview.h"
 #include "framework/ui/testhook.h"
 #include "proceeding/frame/child_frame.h"
-#include "proceeding/frame/proceeding_window_view.h"
+#include "document/proceeding_window_view.h"
 #include "proceeding/frame/tree_left_view.h"
 
 class TestMainFrame : public CMDIFrameWnd, public MainWindowServices {

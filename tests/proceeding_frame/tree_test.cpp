@@ -2,7 +2,7 @@
 // tree's own commands.
 #include "frame_fixture.h"
 
-#include "app/file_utils.h"
+#include "model/file_utils.h"
 #include "document/item_codes.h"
 #include "framework/core/codepage.h"
 #include "framework/ui/commondlg.h"

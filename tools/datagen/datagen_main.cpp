@@ -13,12 +13,12 @@
 #include <string>
 #include <vector>
 
-#include "app/archive_file.h"
-#include "app/comment_table.h"
-#include "app/file_utils.h"
-#include "app/project.h"
-#include "document/data_file.h"
-#include "document/view_tables.h"
+#include "model/archive_file.h"
+#include "model/comment_table.h"
+#include "model/file_utils.h"
+#include "model/project.h"
+#include "model/data_file.h"
+#include "model/view_tables.h"
 #include "tools/datagen/kind_source.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/file_utils.h"
-#include "document/data_file.h"
+#include "model/file_utils.h"
+#include "model/data_file.h"
 #include "document/variable_tags.h"
 
 namespace {

@@ -1,3 +1,0 @@
-#include "evaluation/calendar_folder_chooser.h"
-
-ScheduleFolderChooser *ScheduleFolderChooser::s_installed = nullptr;
