@@ -134,14 +134,14 @@ ControlWord RtfPlainParser::ReadControlWord(int at) const
     return word;
 }
 
-wchar_t RtfPlainParser::Decode(unsigned char byte) const
+wchar_t RtfPlainParser::Decode(unsigned char code) const
 {
     UINT codePage = m_documentCodePage;
     const auto charset = m_fontCharsets.find(m_stack.back().font);
     if (charset != m_fontCharsets.end())
         codePage = CharsetCodePage(charset->second, m_documentCodePage);
     wchar_t wide = L'?';
-    const char narrow = static_cast<char>(byte);
+    const char narrow = static_cast<char>(code);
     if (MultiByteToWideChar(codePage, 0, &narrow, 1, &wide, 1) != 1)
         wide = L'?';
     return wide;
@@ -285,10 +285,10 @@ void RtfPlainParser::Run()
         } else if (c == '\\' && i + 1 < m_length) {
             const char next = m_data[i + 1];
             if (next == '\'' && i + 3 < m_length) {
-                const unsigned char byte = static_cast<unsigned char>(strtol(std::string(m_data + i + 2, 2).c_str(), nullptr, 16));
+                const unsigned char code = static_cast<unsigned char>(strtol(std::string(m_data + i + 2, 2).c_str(), nullptr, 16));
                 if (State().destination == Destination::Text) {
                     StartRowIfNeeded(i);
-                    const wchar_t character = Decode(byte);
+                    const wchar_t character = Decode(code);
                     Emit(i, i + 4, &character, 1);
                 }
                 i += 4;

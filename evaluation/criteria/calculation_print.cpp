@@ -258,7 +258,7 @@ double PrintBalanceRow(CPrintPage& page, double y, const BalanceRowPrint& row, i
     PrintIn(page, block, 0.1, 0.05, kBold, "Oferta nr " + row.number);
     const size_t count = row.lines.size();
     for (size_t j = 0; j < count; ++j) {
-        const double line = 0.1 + 0.2 * j;
+        const double line = 0.1 + 0.2 * static_cast<double>(j);
         const bool total = count > 1 && j == count - 1;
         const CString name = j == 0 ? CString("Liczba punktów w kryterium cena oferty") : row.lines[j].name;
         PrintIn(page, block, line, 2, total ? kBold : kPlain, name + ":");

@@ -58,13 +58,13 @@ UINT CMemFile::Read(void* buffer, UINT count) {
 
 void CMemFile::Write(const void* buffer, UINT count) {
     if (count == 0) return;
-    const SIZE_T end = m_nPosition + count;
-    Grow(end);
+    const SIZE_T newEnd = m_nPosition + count;
+    Grow(newEnd);
     if (m_nPosition > m_nFileSize)  // written after a seek past the end: the gap reads as zeros
         std::memset(m_lpBuffer + m_nFileSize, 0, m_nPosition - m_nFileSize);
     std::memcpy(m_lpBuffer + m_nPosition, buffer, count);
-    m_nPosition = end;
-    if (end > m_nFileSize) m_nFileSize = end;
+    m_nPosition = newEnd;
+    if (newEnd > m_nFileSize) m_nFileSize = newEnd;
 }
 
 ULONGLONG CMemFile::Seek(LONGLONG offset, UINT from) {

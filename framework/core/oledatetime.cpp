@@ -65,7 +65,8 @@ int COleDateTime::SetDateTime(int year, int month, int day, int hour, int minute
     }
     const long long serial = DaysFromCivil(year, month, day) + kDaysFrom1899To1970;
     const double time = (hour * 3600 + minute * 60 + second) / 86400.0;
-    m_dt = serial >= 0 ? serial + time : serial - time;
+    const double days = static_cast<double>(serial);
+    m_dt = serial >= 0 ? days + time : days - time;
     m_status = valid;
     return 0;
 }

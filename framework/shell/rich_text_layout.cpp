@@ -180,10 +180,10 @@ public:
           m_y(static_cast<double>(target.bottom - target.top) / std::max(page.height, 1)) {}
 
     int X(long long twips) const {
-        return m_target.left + static_cast<int>(std::llround(twips * m_x));
+        return m_target.left + static_cast<int>(std::llround(static_cast<double>(twips) * m_x));
     }
     int Y(long long twips) const {
-        return m_target.top + static_cast<int>(std::llround(twips * m_y));
+        return m_target.top + static_cast<int>(std::llround(static_cast<double>(twips) * m_y));
     }
     int Height(int twips) const { return std::max(static_cast<int>(std::llround(twips * m_y)), 1); }
 

@@ -84,8 +84,8 @@ bool FileContainsText(const CString &path, const CString &text, bool matchCase)
     try {
         for (UINT read; (read = file.Read(chunk, sizeof chunk)) > 0;) {
             for (UINT i = 0; i < read; ++i) {
-                const unsigned char byte = static_cast<unsigned char>(chunk[i]);
-                if (!IsPrintable(byte))
+                const unsigned char code = static_cast<unsigned char>(chunk[i]);
+                if (!IsPrintable(code))
                     continue;
                 block.push_back(matchCase ? chunk[i] : Cp1250ToUpper(chunk[i]));
                 if (block.size() < kFinderBlock + overlap)
