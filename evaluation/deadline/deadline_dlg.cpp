@@ -55,7 +55,7 @@ const char kBasicComment[] =
 } // namespace
 
 BEGIN_MESSAGE_MAP(CObliczTerminDlg, CDialog)
-    ON_BN_CLICKED(IDC_DEADLINE_BACK, OnWstecz)
+    ON_BN_CLICKED(IDC_DEADLINE_BACK, OnBack)
 END_MESSAGE_MAP()
 
 CObliczTerminDlg::CObliczTerminDlg(CWnd *pParent) : CDialog(IDD, pParent)
@@ -227,7 +227,7 @@ void CObliczTerminDlg::OnOK()
     ShowStep();
 }
 
-void CObliczTerminDlg::OnWstecz()
+void CObliczTerminDlg::OnBack()
 {
     // Keep what was typed on this page; ShowStep writes the members back into the controls.
     UpdateData(TRUE);

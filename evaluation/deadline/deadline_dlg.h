@@ -28,7 +28,7 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange *pDX) override;
-    void OnWstecz();
+    void OnBack();
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -43,8 +43,8 @@ void CKreatorDlg::OnHelp()
 
 CNewProceedingWizard::CNewProceedingWizard(CWnd* pParent) : m_wizard(pParent)
 {
-    CKreatorPage* pages[] = {&m_page1, &m_page2, &m_page3, &m_page4, &m_page7, &m_page5, &m_page6};
-    for (CKreatorPage* page : pages) {
+    CWizardPage* pages[] = {&m_page1, &m_page2, &m_page3, &m_page4, &m_page7, &m_page5, &m_page6};
+    for (CWizardPage* page : pages) {
         page->m_pKreator = &m_wizard;
         m_wizard.AddPage(page, page->m_nResourceID);
     }

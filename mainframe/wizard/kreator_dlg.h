@@ -9,7 +9,7 @@
 #include "mainframe/wizard/wizard_dialog.h"
 
 // Operations of the first page, in the order of its radio group.
-enum KreatorOperation {
+enum WizardOperation {
     kOperationOldForms = 0,     // a proceeding under the 2004 act
     kOperationNewProceeding,    // a proceeding under the 2019 act
     kOperationOpen,
@@ -52,14 +52,14 @@ protected:
 };
 
 // The pages keep the wizard they belong to; the caller sets it before adding them.
-class CKreatorPage : public CWizardPageBase {
+class CWizardPage : public CWizardPageBase {
 public:
     using CWizardPageBase::CWizardPageBase;
     CKreatorDlg* m_pKreator = nullptr;
 };
 
 // Page 1: the operation.
-class CWizardPage1 : public CKreatorPage {
+class CWizardPage1 : public CWizardPage {
 public:
     CWizardPage1();
     int m_nOperation = kOperationNewProceeding;
@@ -81,7 +81,7 @@ private:
 };
 
 // Page 2: the procedure mode; its captions and codes depend on the act.
-class CWizardPage2 : public CKreatorPage {
+class CWizardPage2 : public CWizardPage {
 public:
     CWizardPage2();
     int m_nRadio = 0;
@@ -94,7 +94,7 @@ public:
 };
 
 // Page 3: the value band against the thresholds.
-class CWizardPage3 : public CKreatorPage {
+class CWizardPage3 : public CWizardPage {
 public:
     CWizardPage3();
     int m_nValueBand = 0;          // 0 below, 1 above
@@ -110,7 +110,7 @@ private:
 };
 
 // Page 4: name, layout of tasks and default values; Next ends the wizard.
-class CWizardPage4 : public CKreatorPage {
+class CWizardPage4 : public CWizardPage {
 public:
     CWizardPage4();
     int m_nLayout = 0;             // 0 one task, 1 several
@@ -139,7 +139,7 @@ private:
 };
 
 // Pages 5, 6 and 7: one choice each, reached only from page 1.
-class CWizardChoicePage : public CKreatorPage {
+class CWizardChoicePage : public CWizardPage {
 public:
     CWizardChoicePage(UINT nIDTemplate, int nFirstRadio, LPCTSTR lpszTitle);
     int m_nChoice = 0;

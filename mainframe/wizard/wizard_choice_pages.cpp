@@ -6,11 +6,11 @@
 #include "res/wizard_ids.h"
 
 CWizardChoicePage::CWizardChoicePage(UINT nIDTemplate, int nFirstRadio, LPCTSTR lpszTitle)
-    : CKreatorPage(nIDTemplate), m_nFirstRadio(nFirstRadio), m_lpszTitle(lpszTitle) {}
+    : CWizardPage(nIDTemplate), m_nFirstRadio(nFirstRadio), m_lpszTitle(lpszTitle) {}
 
 void CWizardChoicePage::DoDataExchange(CDataExchange* pDX)
 {
-    CKreatorPage::DoDataExchange(pDX);
+    CWizardPage::DoDataExchange(pDX);
     DDX_Radio(pDX, m_nFirstRadio, m_nChoice);
 }
 

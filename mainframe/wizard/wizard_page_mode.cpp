@@ -33,11 +33,11 @@ const ModeRadio kModeRadios[] = {
 
 }  // namespace
 
-CWizardPage2::CWizardPage2() : CKreatorPage(IDD_WIZARD_MODE) {}
+CWizardPage2::CWizardPage2() : CWizardPage(IDD_WIZARD_MODE) {}
 
 void CWizardPage2::DoDataExchange(CDataExchange* pDX)
 {
-    CKreatorPage::DoDataExchange(pDX);
+    CWizardPage::DoDataExchange(pDX);
     DDX_Radio(pDX, IDC_MODE_FIRST, m_nRadio);
 }
 

@@ -19,16 +19,16 @@ const int kOperationRadios[kOperationCount] = {
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CWizardPage1, CKreatorPage)
+BEGIN_MESSAGE_MAP(CWizardPage1, CWizardPage)
     ON_BN_CLICKED(IDC_OPERATION_LEGAL_HELP, OnLegalHelp)
     ON_CONTROL_RANGE(BN_CLICKED, IDC_OPERATION_OLD_FORMS, IDC_OPERATION_NEW, OnOperationClicked)
 END_MESSAGE_MAP()
 
-CWizardPage1::CWizardPage1() : CKreatorPage(IDD_WIZARD_OPERATION) {}
+CWizardPage1::CWizardPage1() : CWizardPage(IDD_WIZARD_OPERATION) {}
 
 BOOL CWizardPage1::OnInitDialog()
 {
-    CKreatorPage::OnInitDialog();
+    CWizardPage::OnInitDialog();
     m_tooltips.Create(this);
     m_tooltips.AddTool(GetDlgItem(IDC_OPERATION_OLD_FORMS),
                        "Stare wzory dokumentów obowiązujące do roku 2020 na podstawie ustawy Pzp z 2004 roku.");
@@ -40,7 +40,7 @@ BOOL CWizardPage1::OnInitDialog()
 
 void CWizardPage1::DoDataExchange(CDataExchange* pDX)
 {
-    CKreatorPage::DoDataExchange(pDX);
+    CWizardPage::DoDataExchange(pDX);
     DDX_Radio(pDX, IDC_OPERATION_OLD_FORMS, m_nOperation);
 }
 

@@ -29,18 +29,18 @@ bool OffersSeveralTasks(int code)
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CWizardPage4, CKreatorPage)
+BEGIN_MESSAGE_MAP(CWizardPage4, CWizardPage)
     ON_BN_CLICKED(IDC_PROJECT_ONE_TASK, OnLayoutClicked)
     ON_BN_CLICKED(IDC_PROJECT_MANY_TASKS, OnLayoutClicked)
     ON_BN_CLICKED(IDC_PROJECT_FOLDER, OnChooseFolder)
     ON_BN_CLICKED(IDC_PROJECT_DEFAULTS, OnDefaultValues)
 END_MESSAGE_MAP()
 
-CWizardPage4::CWizardPage4() : CKreatorPage(IDD_WIZARD_PROJECT) {}
+CWizardPage4::CWizardPage4() : CWizardPage(IDD_WIZARD_PROJECT) {}
 
 void CWizardPage4::DoDataExchange(CDataExchange* pDX)
 {
-    CKreatorPage::DoDataExchange(pDX);
+    CWizardPage::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_PROJECT_COUNT_SPIN, m_spin);
     DDX_Text(pDX, IDC_PROJECT_NAME, m_strName);
     DDX_Radio(pDX, IDC_PROJECT_ONE_TASK, m_nLayout);
@@ -49,7 +49,7 @@ void CWizardPage4::DoDataExchange(CDataExchange* pDX)
 
 BOOL CWizardPage4::OnInitDialog()
 {
-    CKreatorPage::OnInitDialog();
+    CWizardPage::OnInitDialog();
     m_spin.SetRange32(2, 99);
     m_spin.SetBuddy(GetDlgItem(IDC_PROJECT_COUNT));
     m_nTaskCountInput = 2;

@@ -43,11 +43,11 @@ const BandRule2019* FindRule2019(int code)
 
 }  // namespace
 
-CWizardPage3::CWizardPage3() : CKreatorPage(IDD_WIZARD_VALUE) {}
+CWizardPage3::CWizardPage3() : CWizardPage(IDD_WIZARD_VALUE) {}
 
 void CWizardPage3::DoDataExchange(CDataExchange* pDX)
 {
-    CKreatorPage::DoDataExchange(pDX);
+    CWizardPage::DoDataExchange(pDX);
     DDX_Radio(pDX, IDC_VALUE_BELOW, m_nValueBand);
 }
 
