@@ -34,6 +34,11 @@ CMorvelankApp *GetMorvelankApp()
     return static_cast<CMorvelankApp *>(AfxGetApp());
 }
 
+AppSettings *GetProgramSettings()
+{
+    return GetMorvelankApp();
+}
+
 CMorvelankApp::CMorvelankApp(const ProgramAssembly &assembly) : m_assembly(assembly)
 {
     CProject::SetIdCounter(TakeIdFromMainDatabase);
