@@ -21,3 +21,7 @@ struct AppSettings {
     int AutoSaveOn = 0;
     int AutoSaveInterval = 0;  // minutes
 };
+
+// The running program's settings, for code that needs only its folders and options; null when
+// there is no application object.
+AppSettings *GetProgramSettings();

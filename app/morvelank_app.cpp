@@ -1,20 +1,14 @@
 #include "app/morvelank_app.h"
 
-#include <commctrl.h>
-#include <objbase.h>
-#include <ole2.h>
-
 #include "app/about_dlg.h"
 #include "app/database_access.h"
 #include "model/project.h"
 #include "app/system_utils.h"
 #include "framework/core/codepage.h"
 #include "framework/ui/commondlg.h"
-#include "framework/ui/doctemplate.h"
 #include "framework/ui/frameids.h"
 #include "framework/ui/mdiframe.h"
 #include "framework/ui/msgbox.h"
-#include "res/proceeding_ids.h"
 #include "res/resource.h"
 
 BEGIN_MESSAGE_MAP(CMorvelankApp, CWinApp)
@@ -25,12 +19,6 @@ END_MESSAGE_MAP()
 namespace {
 
 const int kCurrentDirectoryBuffer = 1000;
-const UINT kContractsResource = 318;
-const UINT kRemediesResource = 376;
-const UINT kFormsResource = 379;
-const UINT kZpLibraryResource = 319;
-const UINT kLibraryResource = 320;
-const UINT kInPlaceContainerResource = 6;
 
 // The id counter of the proceeding records: table maxid of the main database.
 bool TakeIdFromMainDatabase(int32_t &id)
@@ -46,7 +34,12 @@ CMorvelankApp *GetMorvelankApp()
     return static_cast<CMorvelankApp *>(AfxGetApp());
 }
 
-CMorvelankApp::CMorvelankApp()
+AppSettings *GetProgramSettings()
+{
+    return GetMorvelankApp();
+}
+
+CMorvelankApp::CMorvelankApp(const ProgramAssembly &assembly) : m_assembly(assembly)
 {
     CProject::SetIdCounter(TakeIdFromMainDatabase);
 }
@@ -60,33 +53,21 @@ CMorvelankApp::~CMorvelankApp()
 
 BOOL CMorvelankApp::InitInstance()
 {
-    Trace("Load MSFTEDIT.DLL");
-    if (!::LoadLibraryW(L"MSFTEDIT.DLL")) {
-        AfxMessageBox("Could not load the RichControl Dll.", MB_ICONEXCLAMATION);
-        return FALSE;
+    // The templates come first: the program's services register their file types.
+    if (m_assembly.createDocumentTemplates) {
+        Trace("CMultiDocTemplate");
+        m_assembly.createDocumentTemplates(*this);
     }
-    Trace("InitCommonControls");
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-    ::InitCommonControlsEx(&controls);
+    if (m_assembly.installServices && !m_assembly.installServices(*this))
+        return FALSE;
     Trace("InitInstance");
     CWinApp::InitInstance();
-    Trace("AfxOleInit");
-    if (FAILED(::OleInitialize(nullptr))) {
-        AfxMessageBox(IDP_OLE_INIT_FAILED);
-        return FALSE;
-    }
     Trace("AfxInitRichEdit");
     wchar_t folder[kCurrentDirectoryBuffer] = L"";
     ::GetCurrentDirectoryW(kCurrentDirectoryBuffer, folder);
     MainPath = WideToCp1250(folder);
     Trace("GetOSVersionInfo");
     OsVersion = GetOSVersionInfo();
-    Trace("AfxEnableControlContainer");
-    Trace("CoInitialize");
-    if (FAILED(::CoInitialize(nullptr))) {
-        AfxMessageBox("Unable to initialize COM");
-        return FALSE;
-    }
     SetRegistryKey("Dravo");
     CCommandLineInfo commandLine;
     ParseCommandLine(commandLine);
@@ -97,12 +78,10 @@ BOOL CMorvelankApp::InitInstance()
     Trace("LoadStdProfileSettings");
     LoadStdProfileSettings(4);
 
-    Trace("CMultiDocTemplate");
-    CreateDocumentTemplates();
-
     Trace("create main MDI Frame window");
-    // The main frame lives above this library: it is made by its class name.
-    CMDIFrameWnd *pMainFrame = dynamic_cast<CMDIFrameWnd *>(CRuntimeClass::CreateObject("CMainFrame"));
+    CRuntimeClass *mainFrameClass = m_assembly.mainFrameClass;
+    CMDIFrameWnd *pMainFrame =
+        mainFrameClass ? dynamic_cast<CMDIFrameWnd *>(mainFrameClass->CreateObject()) : nullptr;
     if (!pMainFrame)
         return FALSE;
     if (!pMainFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE)) {
@@ -111,10 +90,6 @@ BOOL CMorvelankApp::InitInstance()
     }
     m_pMainWnd = pMainFrame;
     m_pMainWnd->DragAcceptFiles();
-    Trace("EnableShellOpen");
-    EnableShellOpen();
-    RegisterShellFileTypes(TRUE);
-    Trace("RegisterShellFileTypes");
     if (MainWindowServices *services = GetMainWindowServices()) {
         Trace("BuildMainMenu");
         HMENU menu = services->BuildMainMenu();
@@ -135,41 +110,6 @@ BOOL CMorvelankApp::InitInstance()
     m_pMainWnd->ShowWindow(SW_SHOWMAXIMIZED);
     m_pMainWnd->UpdateWindow();
     return TRUE;
-}
-
-void CMorvelankApp::CreateDocumentTemplates()
-{
-    // The window classes live above this library: they are found by name. A library window
-    // whose classes are not in the program keeps a null template, and its command stays
-    // disabled.
-    CRuntimeClass *document = CRuntimeClass::FromName("CMorvelankDoc");
-    CRuntimeClass *frame = CRuntimeClass::FromName("CChildFrame");
-    CRuntimeClass *view = CRuntimeClass::FromName("CMorvelankView");
-    if (!document || !frame || !view)
-        return;
-    CRuntimeClass *libraryView = CRuntimeClass::FromName("CZPUmowyView");
-    auto libraryTemplate = [&](UINT resource, const char *frameName) -> CMultiDocTemplate * {
-        CRuntimeClass *libraryFrame = CRuntimeClass::FromName(frameName);
-        return libraryView && libraryFrame ? new CMultiDocTemplate(resource, document, libraryFrame, libraryView)
-                                           : nullptr;
-    };
-    ProceedingTemplate = new CMultiDocTemplate(IDR_PROCEEDING, document, frame, view);
-    ContractsTemplate = new CMultiDocTemplate(kContractsResource, document, frame, view);
-    ZpTemplate = libraryTemplate(kZpLibraryResource, "CZPFrame");
-    ArticlesTemplate = libraryTemplate(kLibraryResource, "CCiekaweFrame");
-    RulingsTemplate = libraryTemplate(kLibraryResource, "COrzeczeniaKIOFrame");
-    RemediesTemplate = new CMultiDocTemplate(kRemediesResource, document, frame, view);
-    FormsTemplate = new CMultiDocTemplate(kFormsResource, document, frame, view);
-    const std::initializer_list<CMultiDocTemplate *> inFieldOrder = {
-        ProceedingTemplate, ZpTemplate, ContractsTemplate, ArticlesTemplate, RulingsTemplate, RemediesTemplate, FormsTemplate};
-    Trace("pDocMorvelankTemplate");
-    for (CMultiDocTemplate *docTemplate : inFieldOrder)
-        if (docTemplate)
-            docTemplate->SetContainerInfo(kInPlaceContainerResource);
-    Trace("AddDocTemplate");
-    for (CMultiDocTemplate *docTemplate : inFieldOrder)
-        if (docTemplate)
-            AddDocTemplate(docTemplate);
 }
 
 CDocument *CMorvelankApp::OpenDocumentFile(LPCTSTR lpszFileName)

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/app_settings.h"
+#include "app/program_assembly.h"
 #include "framework/core/ctime.h"
 #include "framework/core/cstring.h"
 #include "framework/db/connection.h"
@@ -84,7 +85,8 @@ public:
     // The database password of the main database.
     static const char kMainDatabasePassword[];
 
-    CMorvelankApp();
+    // Without an assembly (as in tests) the start-up makes no templates and no main window.
+    explicit CMorvelankApp(const ProgramAssembly &assembly = ProgramAssembly());
     ~CMorvelankApp() override;
 
     BOOL InitInstance() override;
@@ -161,8 +163,8 @@ public:
     // The main window's services; null before it exists.
     MainWindowServices *GetMainWindowServices() const;
 
-    // The seven document templates, added to the document manager.
-    void CreateDocumentTemplates();
+private:
+    ProgramAssembly m_assembly;
 
     DECLARE_MESSAGE_MAP()
 };

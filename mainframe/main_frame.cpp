@@ -8,12 +8,9 @@
 #include "framework/core/exceptions.h"
 #include "framework/ui/frameids.h"
 #include "document/document_sets.h"
-#include "document/morvelank_doc.h"
 #include "document/morvelank_view.h"
 #include "framework/ui/msgbox.h"
 #include "mainframe/library/library_config.h"
-#include "mainframe/library/library_frames.h"
-#include "mainframe/library/zp_umowy_view.h"
 #include "mainframe/my_preview_view.h"
 #include "mainframe/preview_dlg.h"
 #include "mainframe/schedule_folder_chooser.h"
@@ -26,21 +23,10 @@
 
 IMPLEMENT_DYNCREATE(CMainFrame, CMDIFrameWnd)
 
-// The program's link takes this object by this name: the application makes the frame by its
-// class name only.
-extern "C" {
-extern const int MorvelankMainFrame;
-const int MorvelankMainFrame = 1;
-}
-
-// Start-up finds the proceeding windows' classes by name before this window exists; naming
-// them here brings them into the program with it.
-extern CRuntimeClass *const MorvelankProceedingWindowClasses[];
-CRuntimeClass *const MorvelankProceedingWindowClasses[] = {RUNTIME_CLASS(CMorvelankDoc), RUNTIME_CLASS(CChildFrame),
-                                                          RUNTIME_CLASS(CMorvelankView), RUNTIME_CLASS(CMyPreviewView)};
-extern CRuntimeClass *const MorvelankLibraryWindowClasses[];
-CRuntimeClass *const MorvelankLibraryWindowClasses[] = {RUNTIME_CLASS(CZPFrame), RUNTIME_CLASS(CCiekaweFrame),
-                                                       RUNTIME_CLASS(COrzeczeniaKIOFrame), RUNTIME_CLASS(CZPUmowyView)};
+// The proceeding view finds its print preview's view by class name; naming the class here
+// brings it into the program with this window.
+extern CRuntimeClass *const MorvelankPreviewViewClass;
+CRuntimeClass *const MorvelankPreviewViewClass = RUNTIME_CLASS(CMyPreviewView);
 
 BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWnd)
     ON_WM_CREATE()

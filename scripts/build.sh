@@ -18,5 +18,3 @@ else
   echo "build: compiling $* (the first time takes several minutes)"
 fi
 cmake --build "$build" "${targets[@]}" -j"$(nproc)" -- --no-print-directory
-# The two databases of a new installation, created from the shipped schema when missing.
-"$repo/scripts/create-databases.sh" "$installation"

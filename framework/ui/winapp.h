@@ -2,7 +2,8 @@
 // The application object and its thread: the message pump with pre-translation and idle
 // processing, the profile (settings under HKCU\Software\<key>\<application>) and the command
 // line. The program declares exactly one CWinApp-derived object; its constructor makes it the
-// object AfxGetApp returns, and the layer's WinMain runs InitInstance, Run and ExitInstance.
+// object AfxGetApp returns, and the program's WinMain hands it to AfxWinMain, which runs
+// InitInstance, Run and ExitInstance.
 
 #include "framework/core/collection_elements.h"
 #include "framework/core/cstring.h"
@@ -156,5 +157,5 @@ CWinApp* AfxGetApp();
 CWinThread* AfxGetThread();
 CWnd* AfxGetMainWnd();
 HINSTANCE AfxGetInstanceHandle();
-// Runs the application object: what the layer's WinMain does.
+// Runs the application object: the whole of a program's WinMain.
 int AfxWinMain(HINSTANCE hInstance, LPTSTR lpCmdLine, int nCmdShow);

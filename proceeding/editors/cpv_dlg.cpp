@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/morvelank_app.h"
+#include "app/app_settings.h"
 #include "framework/ui/ddx.h"
 #include "proceeding/editors/cpv_dictionary.h"
 
@@ -24,8 +24,8 @@ END_MESSAGE_MAP()
 
 CCPVDlg::CCPVDlg(CWnd *pParent) : CDialog(IDD, pParent)
 {
-    if (CMorvelankApp *app = GetMorvelankApp())
-        m_strMainPath = app->MainPath;
+    if (const AppSettings *settings = GetProgramSettings())
+        m_strMainPath = settings->MainPath;
 }
 
 void CCPVDlg::DoDataExchange(CDataExchange *pDX)

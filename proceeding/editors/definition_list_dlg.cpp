@@ -1,6 +1,6 @@
 #include "proceeding/editors/definition_list_dlg.h"
 
-#include "app/morvelank_app.h"
+#include "app/app_settings.h"
 #include "framework/ui/ddx.h"
 
 BEGIN_MESSAGE_MAP(CDefinitionListDlg, CDialog)
@@ -9,8 +9,8 @@ END_MESSAGE_MAP()
 
 CDefinitionListDlg::CDefinitionListDlg(CWnd *pParent) : CDialog(IDD, pParent)
 {
-    if (CMorvelankApp *app = GetMorvelankApp())
-        m_strMainPath = app->MainPath;
+    if (const AppSettings *settings = GetProgramSettings())
+        m_strMainPath = settings->MainPath;
 }
 
 void CDefinitionListDlg::DoDataExchange(CDataExchange *pDX)

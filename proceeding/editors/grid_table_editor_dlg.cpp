@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "model/file_utils.h"
-#include "app/morvelank_app.h"
+#include "app/app_settings.h"
 #include "controls/dialog_toolbar.h"
 #include "framework/core/codepage.h"
 #include "framework/ui/msgbox.h"
@@ -87,9 +87,9 @@ END_MESSAGE_MAP()
 
 CGridTableEditorDlg::CGridTableEditorDlg(CWnd *pParent) : CDialog(IDD_GRID_TABLE_EDITOR, pParent)
 {
-    if (const CMorvelankApp *app = GetMorvelankApp()) {
-        m_strMainPath = app->MainPath;
-        m_strExportPath = app->ExportPath;
+    if (const AppSettings *settings = GetProgramSettings()) {
+        m_strMainPath = settings->MainPath;
+        m_strExportPath = settings->ExportPath;
     }
 }
 

@@ -1,7 +1,7 @@
 #include "proceeding/editors/tech_spec_dlg.h"
 
 #include "model/file_utils.h"
-#include "app/morvelank_app.h"
+#include "app/app_settings.h"
 #include "framework/ui/ddx.h"
 #include "framework/ui/msgmap.h"
 
@@ -17,8 +17,8 @@ CSpecyfikacjaTechniczna::CSpecyfikacjaTechniczna(CWnd *pParent) : CDialog(IDD, p
 {
     // The dialog template names the rich edit's window class.
     CRichEditCtrl::LoadLibrary();
-    if (CMorvelankApp *app = GetMorvelankApp())
-        m_strMainPath = app->MainPath;
+    if (const AppSettings *settings = GetProgramSettings())
+        m_strMainPath = settings->MainPath;
 }
 
 void CSpecyfikacjaTechniczna::DoDataExchange(CDataExchange *pDX)

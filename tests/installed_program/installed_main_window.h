@@ -10,6 +10,7 @@
 #include "app/folder_copy.h"
 #include "app/morvelank_app.h"
 #include "mainframe/main_frame.h"
+#include "program/document_templates.h"
 #include "res/resource.h"
 
 // The build's installation folder is a Linux path; Wine shows the root as drive Z:.
@@ -39,7 +40,7 @@ inline void CopyInstallation(CMorvelankApp &app, const CString &root)
 // The document templates and the main window, shown; null when the window cannot be made.
 inline CMainFrame *OpenMainWindow(CMorvelankApp &app)
 {
-    app.CreateDocumentTemplates();
+    CreateDocumentTemplates(app);
     auto *frame = new CMainFrame;
     app.m_pMainWnd = frame;
     if (!frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW))

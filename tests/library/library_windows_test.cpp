@@ -13,6 +13,7 @@
 #include "mainframe/library/zp_tree_left_view.h"
 #include "mainframe/library/zp_umowy_view.h"
 #include "mainframe/main_frame.h"
+#include "program/document_templates.h"
 #include "res/resource.h"
 
 namespace {
@@ -61,7 +62,7 @@ protected:
         CreateDirectoryPath(app.SchedulePath);
         WriteLibraryFile(folder.Path() + "\\DB\\morvelank.mdb", "");
         WriteLibraryFile(folder.Path() + "\\DB\\rejestry.mdb", "");
-        app.CreateDocumentTemplates();
+        CreateDocumentTemplates(app);
 
         frame = new CMainFrame;
         app.m_pMainWnd = frame;

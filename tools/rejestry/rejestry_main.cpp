@@ -27,3 +27,8 @@ public:
 CRegistersApp theRegistersApp;
 
 } // namespace
+
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow)
+{
+    return AfxWinMain(hInstance, lpCmdLine, nCmdShow);
+}
