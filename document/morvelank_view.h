@@ -91,7 +91,7 @@ public:
     int OpenContractsSet(const CString &path);
     int OpenRemediesSet(const CString &path);
     int OpenContractorFormsSet(const CString &path);
-    int SaveProceeding(int askPassword, int saveAs, int onlyIfModified) override;
+    int SaveProceeding(const SaveOptions &options) override;
     bool SaveModifiedPrompt() override;
     // Set once the proceeding was loaded whole; a window without it is never saved.
     bool m_bLoaded = false;

@@ -83,10 +83,10 @@ std::vector<CString> CopyRemainingFiles(const RecordNaming &old, const CString &
 
 } // namespace
 
-int CMorvelankView::SaveProceeding(int askPassword, int saveAs, int onlyIfModified)
+int CMorvelankView::SaveProceeding(const SaveOptions &options)
 {
     CWaitCursor wait;
-    if (onlyIfModified && !m_bModified)
+    if (options.onlyIfModified && !m_bModified)
         return 0;
     // An autosave while a document is printed or exported would take the cleaned text for the
     // user's own: it waits for the next turn.
@@ -103,16 +103,16 @@ int CMorvelankView::SaveProceeding(int askPassword, int saveAs, int onlyIfModifi
     const DocumentSetKind *set = FindDocumentSet(m_nProceedingKind);
     bool renamed = false;
     if (set) {
-        if (!m_project.HasFileName() || saveAs) {
+        if (!m_project.HasFileName() || options.saveAs) {
             if (!ChooseSetFile(*set, app->WorkingPath, m_project))
                 return 0;
             renamed = true;
         }
     } else {
         ProceedingPrompts *prompts = GetProceedingPrompts();
-        if (askPassword)
+        if (options.askPassword)
             m_project.m_strPassword = prompts ? prompts->ChooseProtection(GetParentFrame()) : CString();
-        if (m_project.m_strName.IsEmpty() || saveAs) {
+        if (m_project.m_strName.IsEmpty() || options.saveAs) {
             CString name = m_project.m_strName;
             if (!prompts || !prompts->AskProceedingName(GetParentFrame(), name))
                 return 0;
@@ -168,8 +168,12 @@ int CMorvelankView::SaveProceeding(int askPassword, int saveAs, int onlyIfModifi
 
 void CMorvelankView::SaveProceedingAs()
 {
-    if (m_nProceedingKind == kKindProceeding || FindDocumentSet(m_nProceedingKind))
-        SaveProceeding(1, 1, 0);
+    if (m_nProceedingKind != kKindProceeding && !FindDocumentSet(m_nProceedingKind))
+        return;
+    SaveOptions options;
+    options.askPassword = true;
+    options.saveAs = true;
+    SaveProceeding(options);
 }
 
 void CMorvelankView::ChangePassword()

@@ -89,7 +89,7 @@ int CMorvelankView::CreateProceeding(int act2019, const CString &name, int parts
     m_project.NextId();
     CreateDirectoryPath(m_project.GetFolder());
     m_bModified = 1;
-    SaveProceeding(0, 0, 0);
+    SaveProceeding(SaveOptions());
     UpdateFrameTitle();
     ShowFirstLines();
     return 1;
@@ -301,7 +301,7 @@ bool CMorvelankView::SaveModifiedPrompt()
         main->SetStatusText(0, "Zapisuje postępowanie");
     bool closing = m_bClosing != 0;
     const bool mayClose = ConfirmClosing(m_nProceedingKind, m_bModified != 0, m_project.m_strName,
-                                         [this] { return SaveProceeding(0, 0, 0); }, closing);
+                                         [this] { return SaveProceeding(SaveOptions()); }, closing);
     m_bClosing = closing ? 1 : 0;
     return mayClose;
 }

@@ -502,9 +502,11 @@ void CMainFrame::Autosave()
     HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, (LPCWSTR)IDC_WAIT));
     SetStatusText(0, "Autozapis");
     try {
-        ForEachProceedingView([](CView *, ProceedingViewServices &proceeding) {
+        SaveOptions autosave;
+        autosave.onlyIfModified = true;
+        ForEachProceedingView([&autosave](CView *, ProceedingViewServices &proceeding) {
             if (!proceeding.IsFromArchive())
-                proceeding.SaveProceeding(0, 0, 1);
+                proceeding.SaveProceeding(autosave);
             return true;
         });
     } catch (CException *e) {

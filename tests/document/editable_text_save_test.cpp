@@ -82,7 +82,7 @@ protected:
         view->m_tables->m_documents[kEditable].state = kStateEditable;
         view->ShowDocument(kEditable, -1);
         Type(view, "Opis od zamawiajacego");
-        EXPECT_EQ(1, view->SaveProceeding(0, 0, 0));
+        EXPECT_EQ(1, view->SaveProceeding(SaveOptions()));
         return view;
     }
 
@@ -146,7 +146,7 @@ TEST_F(EditableTextSaveTest, SaveWritesTheTypedTextWhateverTheControlHoldsSince)
         messages.Empty();
         c.after(view);
         ASSERT_EQ(c.currentDocument, view->GetCurrentDocument());
-        ASSERT_EQ(1, view->SaveProceeding(0, 0, 0));
+        ASSERT_EQ(1, view->SaveProceeding(SaveOptions()));
 
         const CString saved = ReadFileToString(spec);
         EXPECT_GE(saved.Find("Opis od zamawiajacego, poprawiony"), 0) << saved.GetString();
@@ -166,12 +166,14 @@ TEST_F(EditableTextSaveTest, SaveWaitsWhileTheDocumentIsBeingOutput)
     const CString spec = view->m_project.GetSpecPath();
     Type(view, "Opis od zamawiajacego, poprawiony");
 
+    SaveOptions autosave;
+    autosave.onlyIfModified = true;
     view->PrepareExportText();
-    EXPECT_EQ(0, view->SaveProceeding(0, 0, 1)) << "an autosave during the output";
+    EXPECT_EQ(0, view->SaveProceeding(autosave)) << "an autosave during the output";
     EXPECT_LT(ReadFileToString(spec).Find("poprawiony"), 0);
 
     view->RegenerateAfterOutput();
-    EXPECT_EQ(1, view->SaveProceeding(0, 0, 1));
+    EXPECT_EQ(1, view->SaveProceeding(autosave));
     EXPECT_GE(ReadFileToString(spec).Find("Opis od zamawiajacego, poprawiony"), 0);
 }
 

@@ -244,7 +244,7 @@ protected:
     // Saves, and opens the saved proceeding in a new view beside a new tree.
     void SaveAndReopen()
     {
-        ASSERT_EQ(1, view->SaveProceeding(0, 0, 0));
+        ASSERT_EQ(1, view->SaveProceeding(SaveOptions()));
         const CString folder = view->m_project.GetFolder();
         const CString record = view->m_project.GetFileName();
         view = MakeView();

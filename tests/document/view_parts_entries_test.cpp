@@ -185,7 +185,7 @@ protected:
     }
     void SaveAndReopen()
     {
-        ASSERT_EQ(1, view->SaveProceeding(0, 0, 0));
+        ASSERT_EQ(1, view->SaveProceeding(SaveOptions()));
         const CString folder = view->m_project.GetFolder();
         const CString record = view->m_project.GetFileName();
         view = MakeProceedingView(parent, tree, 600);

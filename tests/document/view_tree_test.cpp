@@ -273,7 +273,7 @@ TEST_F(ViewTreeTest, AttachedFileIsCopiedListedAndKeptBySaving)
     EXPECT_EQ(1, view->m_project.m_nAttachedCount);
     EXPECT_EQ(listed, Children(view->m_hAttachmentsItem));
 
-    ASSERT_EQ(1, view->SaveProceeding(0, 0, 0));
+    ASSERT_EQ(1, view->SaveProceeding(SaveOptions()));
     const CString folder = view->m_project.GetFolder();
     const CString record = view->m_project.GetFileName();
 

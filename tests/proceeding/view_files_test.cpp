@@ -199,7 +199,10 @@ TEST_F(ViewFilesTest, CancelledSaveAsLeavesTheProceedingOnItsFiles)
     for (int i = 0; i < 2; ++i) // the password, then the name
         dialogActions.push_back([](CDialog &dialog) { dialog.EndDialog(IDCANCEL); });
     view->m_bModified = 1;
-    EXPECT_EQ(view->SaveProceeding(1, 1, 0), 0);
+    SaveOptions saveAs;
+    saveAs.askPassword = true;
+    saveAs.saveAs = true;
+    EXPECT_EQ(view->SaveProceeding(saveAs), 0);
     EXPECT_STREQ(view->m_project.m_strName, "Przetarg");
     EXPECT_STREQ(view->m_project.GetProjectFilePath(), Working("Przetarg\\Przetarg.baz"));
     EXPECT_EQ(view->m_bModified, 1);
@@ -217,7 +220,7 @@ TEST_F(ViewFilesTest, ChangedPasswordIsAskedWhenTheProceedingOpensAgain)
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_STREQ(messages[0], "Aby hasło zostało zmienione należy zachować dokument.");
     EXPECT_EQ(view->m_bModified, 1);
-    ASSERT_EQ(view->SaveProceeding(0, 0, 0), 1);
+    ASSERT_EQ(view->SaveProceeding(SaveOptions()), 1);
 
     // A wrong password keeps the prompt open; Cancel then refuses the opening.
     dialogActions.push_back([this](CDialog &dialog) {
@@ -240,7 +243,7 @@ TEST_F(ViewFilesTest, ChangedPasswordIsAskedWhenTheProceedingOpensAgain)
         PressOk(dialog);
     });
     opened->ChangePassword();
-    ASSERT_EQ(opened->SaveProceeding(0, 0, 0), 1);
+    ASSERT_EQ(opened->SaveProceeding(SaveOptions()), 1);
     ASSERT_NE(Reopen("Przetarg", nullptr), nullptr);
 }
 
@@ -264,7 +267,7 @@ TEST_F(ViewFilesTest, SecuredFlagsFromThePropertiesSurviveSavingAndOpening)
     EXPECT_EQ(view->m_tables->m_documents[0].secured, 1);
     EXPECT_EQ(view->m_tables->m_documents[1].secured, 1);
     EXPECT_EQ(view->m_bModified, 1);
-    ASSERT_EQ(view->SaveProceeding(0, 0, 0), 1);
+    ASSERT_EQ(view->SaveProceeding(SaveOptions()), 1);
 
     CMorvelankView *opened = Reopen("Przetarg", nullptr);
     ASSERT_NE(opened, nullptr);
