@@ -14,14 +14,20 @@
 #include "controls/hint_wnd.h"
 #include "framework/ui/docview.h"
 #include "framework/shell/rich_edit_print.h"
+#include "document/proceeding_loader.h"
+#include "document/proceeding_mail_source.h"
 #include "document/proceeding_window_view.h"
+#include "document/series_merge_target.h"
 
 class CMorvelankDoc;
 
 class CMorvelankView : public CRichEditView,
                        public GenerationHost,
                        public ProceedingWindowView,
-                       public ProceedingViewServices {
+                       public ProceedingViewServices,
+                       public ProceedingLoader,
+                       public ProceedingMailSource,
+                       public SeriesMergeTarget {
     DECLARE_DYNCREATE(CMorvelankView)
 public:
     CMorvelankView();
@@ -42,6 +48,8 @@ public:
     int GetCurrentPart() const override { return m_engine ? m_engine->m_nCurrentPart : 0; }
     int GetCurrentDocument() const override { return m_engine ? m_engine->m_nCurrentDocument : -1; }
     const TemplateEngine *GetEngine() const { return m_engine.get(); }
+    const ViewTables &GetTables() const override { return *m_tables; }
+    void SetViewVisible(bool visible) override { ShowWindow(visible ? SW_SHOW : SW_HIDE); }
     CString GetDocumentName(int n) const override;
     // The first document whose file name is name, letter case counting; -1 when none.
     int FindDocument(const CString &name) const;
@@ -85,12 +93,8 @@ public:
     // folder is relative to the working, archive or example folder, or a full path.
     int OpenProceeding(int archive, int example, const CString &folder, const CString &fileName) override;
     int CreateProceeding(int act2019, const CString &name, int parts, int kindIndex, int variant,
-                         DefaultValues defaults);
-    // A document set in this window: the set file at path, or a new set from the kind's starting
-    // data when path is empty. 1 when shown; 0 after the messages, and the window is to be closed.
-    int OpenContractsSet(const CString &path);
-    int OpenRemediesSet(const CString &path);
-    int OpenContractorFormsSet(const CString &path);
+                         DefaultValues defaults) override;
+    int OpenDocumentSet(int kind, const CString &path) override;
     int SaveProceeding(const SaveOptions &options) override;
     bool SaveModifiedPrompt() override;
     // Set once the proceeding was loaded whole; a window without it is never saved.
@@ -162,7 +166,7 @@ public:
     void OnPrint(CDC *pDC, CPrintInfo *pInfo) override;
     void OnEndPrinting(CDC *pDC, CPrintInfo *pInfo) override;
     void OnEndPrintPreview(CDC *pDC, CPrintInfo *pInfo, POINT point, CPreviewView *pView) override;
-    void OnFilePrint();
+    void OnFilePrint() override;
     void OnFilePrintPreview();
     // Every generated document, the print dialog shown for the first only; cancelling it (or
     // any failure) ends the run. The shown document is shown again at the end.
@@ -184,7 +188,7 @@ public:
     // format 0 DOC, 1 HTML: the work files in the export folder, then the converter started.
     void EksportujDocHtml(int format, const CString &path);
     // 1 when the cleaned document was written to path as RTF.
-    int ExportToFile(const CString &path);
+    int ExportToFile(const CString &path) override;
     // Cleans the shown text for output and hides the view; RegenerateAfterOutput undoes both.
     void PrepareExportText();
     void RegenerateAfterOutput();
@@ -226,9 +230,10 @@ public:
     // ---- Series correspondence (morvelank_view_series.cpp) -------------------------------------
     // The fields are the variables whose hint carries "[KORESPONDENCJA1]" .. "[KORESPONDENCJA4]";
     // filling stops at the first field the shown document lacks.
-    void StoreSeriesTexts();
-    void FillCorrespondence(const CString &text1, const CString &text2, const CString &text3, const CString &text4);
-    void RestoreSeriesTexts();
+    void StoreSeriesTexts() override;
+    void FillCorrespondence(const CString &text1, const CString &text2, const CString &text3,
+                            const CString &text4) override;
+    void RestoreSeriesTexts() override;
     CString m_seriesTexts[4];
 
 private:
@@ -252,7 +257,6 @@ private:
     bool MayEditPageBreaks() const;
     void EditPageBreak(bool insert);
     bool IsShownSiwz() const;
-    int OpenDocumentSet(int kind, const CString &path);
     int LoadProceeding(int mode, const CString &dataPath, const DefaultValues &defaults);
     void FinishLoadingProceeding();
     void ShowFirstLines();

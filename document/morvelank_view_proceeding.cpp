@@ -137,21 +137,6 @@ int CMorvelankView::OpenProceeding(int archive, int example, const CString &fold
     return 1;
 }
 
-int CMorvelankView::OpenContractsSet(const CString &path)
-{
-    return OpenDocumentSet(kKindContracts, path);
-}
-
-int CMorvelankView::OpenRemediesSet(const CString &path)
-{
-    return OpenDocumentSet(kKindRemedies, path);
-}
-
-int CMorvelankView::OpenContractorFormsSet(const CString &path)
-{
-    return OpenDocumentSet(kKindContractorForms, path);
-}
-
 int CMorvelankView::OpenDocumentSet(int kind, const CString &path)
 {
     const DocumentSetKind *set = FindDocumentSet(kind);

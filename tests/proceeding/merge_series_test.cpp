@@ -63,7 +63,7 @@ protected:
     void Generate(const CString &documents, const CString &contractors, int failAt = 0)
     {
         GenerateSeries(&parent, *view, &main, app.GetRegistersConnection(), documents, contractors,
-                       [&](CMorvelankView &shown) {
+                       [&](SeriesMergeTarget &shown) {
                            outputs.push_back({shown.GetCurrentDocument(), Text()});
                            if (static_cast<int>(outputs.size()) == failAt)
                                throw std::runtime_error("printer gone");
