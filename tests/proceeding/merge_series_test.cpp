@@ -77,7 +77,7 @@ protected:
         EXPECT_EQ(Text(), textBefore);
         EXPECT_EQ(Value(kRecipientVariable), CString("Zamawiający odbiorca"));
         EXPECT_EQ(Value(kAddressVariable), CString("ul. Długa 1"));
-        EXPECT_EQ(view->m_bModified, 0);
+        EXPECT_EQ(view->m_proceeding.m_bModified, 0);
         EXPECT_EQ(main.statuses.back(), CString(""));
     }
 
