@@ -27,6 +27,13 @@ public:
     virtual CString LookUpVariableValue(const CString &name) = 0;
 };
 
+// How a save goes; all false is the Save command, which asks only for what is still missing.
+struct SaveOptions {
+    bool askPassword = false;    // asks for the protection again
+    bool saveAs = false;         // asks for a new name or set file
+    bool onlyIfModified = false; // the autosave: an unchanged proceeding is not written
+};
+
 // What the main window asks of an open proceeding's view: the view lives above this library.
 class ProceedingViewServices {
 public:
@@ -37,8 +44,8 @@ public:
     virtual int OpenProceeding(int folderKind, int sample, const CString &folder, const CString &fileName) = 0;
     // Opened from the archive: never saved by the autosave, never asked on closing.
     virtual bool IsFromArchive() const = 0;
-    // (0, 0, 0) for the Save command; (0, 0, 1) saves only when modified. Nonzero on success.
-    virtual int SaveProceeding(int asNew, int quiet, int onlyIfModified) = 0;
+    // Nonzero on success.
+    virtual int SaveProceeding(const SaveOptions &options) = 0;
     // Asks whether to keep the changes and saves; false when the user cancelled.
     virtual bool SaveModifiedPrompt() = 0;
 };

@@ -4,18 +4,7 @@
 #pragma once
 
 #include "framework/core/cstring.h"
-
-class CProject;
-struct ViewTables;
-
-// The view's members that the paths depend on.
-struct DocumentFileState {
-    CString m_strMainPath;
-    CString m_strUserTemplatesPath;
-    int m_nFileVersion = -1;      // law version of the open data file
-    CString m_strEditableText;    // RTF of the shown editable document
-    int m_bClearOnFirstClick = 1; // the first click into an editable document empties it
-};
+#include "model/proceeding.h"
 
 // Tree image of a file by its extension (any letter case).
 int FileKindByExtension(const CString &extension);

@@ -43,9 +43,7 @@ BEGIN_MESSAGE_MAP(CMorvelankView, CRichEditView)
     ON_UPDATE_COMMAND_UI(ID_POMOC_PRAWNA_TEMATU, OnUpdateLegalHelp)
 END_MESSAGE_MAP()
 
-CMorvelankView::CMorvelankView() : m_tables(new ViewTables)
-{
-}
+CMorvelankView::CMorvelankView() = default;
 
 CMorvelankView::~CMorvelankView() = default;
 
@@ -65,20 +63,20 @@ BOOL CMorvelankView::PreCreateWindow(CREATESTRUCT &cs)
 void CMorvelankView::OnInitialUpdate()
 {
     CRichEditView::OnInitialUpdate();
-    m_engine = std::make_unique<TemplateEngine>(m_hWnd, *m_tables, *this);
-    m_nProcedureCode = 0;
-    m_tables->m_nParts = -1;
-    m_tables->m_partFlags[0] = 1;
+    m_engine = std::make_unique<TemplateEngine>(m_hWnd, *m_proceeding.m_tables, *this);
+    m_proceeding.m_nProcedureCode = 0;
+    m_proceeding.m_tables->m_nParts = -1;
+    m_proceeding.m_tables->m_partFlags[0] = 1;
     if (!m_hint.GetSafeHwnd())
         m_hint.Create(CHintWnd::IDD, this);
     SetMargins(CRect(720, 1420, 720, 1420));
     SetPaperSize(CSize(11910, 16840));
     m_nWordWrap = WrapToTargetDevice;
     WrapChanged();
-    m_nProcedureCode = -1;
-    m_bModified = 0;
+    m_proceeding.m_nProcedureCode = -1;
+    m_proceeding.m_bModified = 0;
 
-    m_tables->ResetVariables();
+    m_proceeding.m_tables->ResetVariables();
     CRichEditCtrl &control = GetRichEditCtrl();
     control.SetEventMask(control.GetEventMask() | ENM_SCROLL);
     control.SetOptions(ECOOP_SET, ECO_AUTOVSCROLL | ECO_AUTOHSCROLL | ECO_WANTRETURN);
@@ -98,7 +96,7 @@ void CMorvelankView::ShowDocument(int index, int part)
 
 const DocumentSlot *CMorvelankView::Slot(int n) const
 {
-    return n >= 0 && n < kDocumentSlots ? &m_tables->m_documents[n] : nullptr;
+    return n >= 0 && n < kDocumentSlots ? &m_proceeding.m_tables->m_documents[n] : nullptr;
 }
 
 int CMorvelankView::GetDocumentState(int n) const
@@ -120,8 +118,8 @@ CString CMorvelankView::GetDocumentName(int n) const
 
 int CMorvelankView::FindDocument(const CString &name) const
 {
-    for (int n = 0; n < m_tables->m_nDocumentCount && n < kDocumentSlots; ++n)
-        if (m_tables->m_documents[n].fileName == name)
+    for (int n = 0; n < m_proceeding.m_tables->m_nDocumentCount && n < kDocumentSlots; ++n)
+        if (m_proceeding.m_tables->m_documents[n].fileName == name)
             return n;
     return -1;
 }
@@ -142,11 +140,12 @@ int CMorvelankView::CaptureEditableText()
 {
     if (GetDocumentState(-1) != kStateEditable)
         return 0;
-    m_files.m_strEditableText = RichEditText(m_hWnd).StreamOutRtf();
+    m_proceeding.m_files.m_strEditableText = RichEditText(m_hWnd).StreamOutRtf();
     return 1;
 }
 
 CString CMorvelankView::ReadDocumentTemplate(int document)
 {
-    return DocumentFiles(*m_tables, m_project, m_files).ReadDocumentTemplate(document);
+    return DocumentFiles(*m_proceeding.m_tables, m_proceeding.m_project, m_proceeding.m_files)
+        .ReadDocumentTemplate(document);
 }

@@ -8,9 +8,9 @@
 
 void CMorvelankView::MoveToArchive()
 {
-    if (m_nProceedingKind != kKindProceeding)
+    if (m_proceeding.m_nProceedingKind != kKindProceeding)
         return;
-    if (!AreDocumentsSecured(*m_tables)) {
+    if (!AreDocumentsSecured(*m_proceeding.m_tables)) {
         AfxShowMessageBox(GetSafeHwnd(),
                           "Nie wszystkie dokumenty związane z bieżącym trybem przetargowym zostały zabezpieczone "
                           "(zatwierdzone).\rAby przenieść dane postępowanie do archiwum należy zabezpieczyć "
@@ -20,7 +20,7 @@ void CMorvelankView::MoveToArchive()
     }
     // A window that did not load whole, or holds the cleaned text of an output, has nothing
     // trustworthy to write.
-    if (!m_bLoaded || m_bOutputInProgress) {
+    if (!m_proceeding.m_bLoaded || m_bOutputInProgress) {
         AfxShowMessageBox(GetSafeHwnd(), "Postępowanie nie zostało wczytane w całości, więc nie zostanie przeniesione "
                                          "do archiwum.",
                           "Błąd", MB_ICONERROR);
@@ -32,9 +32,10 @@ void CMorvelankView::MoveToArchive()
         return;
 
     ArchiveSignatureRequest signature;
-    signature.suffix.Format("%d", m_nProcedureCode % 100);
+    signature.suffix.Format("%d", m_proceeding.m_nProcedureCode % 100);
     signature.archivePath = app->ArchivePath;
-    signature.signature = m_project.m_strName.IsEmpty() ? ArchiveExtension(m_nProcedureCode) : m_project.m_strName;
+    const CString &name = m_proceeding.m_project.m_strName;
+    signature.signature = name.IsEmpty() ? ArchiveExtension(m_proceeding.m_nProcedureCode) : name;
     if (!prompts->AskArchiveSignature(GetParentFrame(), signature))
         return;
 
@@ -46,16 +47,16 @@ void CMorvelankView::MoveToArchive()
     request.archivePath = app->ArchivePath;
     request.signature = signature.signature;
     request.description = signature.description;
-    request.header = m_header;
-    if (!m_files.m_bClearOnFirstClick && !m_files.m_strEditableText.IsEmpty())
-        request.editableRtf = &m_files.m_strEditableText;
-    ProceedingArchive archive(*m_tables, m_project);
+    request.header = m_proceeding.m_header;
+    if (!m_proceeding.m_files.m_bClearOnFirstClick && !m_proceeding.m_files.m_strEditableText.IsEmpty())
+        request.editableRtf = &m_proceeding.m_files.m_strEditableText;
+    ProceedingArchive archive(*m_proceeding.m_tables, m_proceeding.m_project);
     const int moved = archive.Move(request);
     ShowMessages(archive.GetMessages());
     if (!moved)
         return;
-    m_nProceedingKind = kKindArchive;
-    m_bModified = 0;
+    m_proceeding.m_nProceedingKind = kKindArchive;
+    m_proceeding.m_bModified = 0;
     UpdateFrameTitle();
     UpdateStatusBar();
 }

@@ -33,25 +33,25 @@ void CMorvelankView::OnContextMenu(CWnd *, CPoint point)
 
 bool CMorvelankView::MayEditPageBreaks() const
 {
-    return m_nProceedingKind == kKindProceeding && GetDocumentState(-1) == kStateGenerated;
+    return m_proceeding.m_nProceedingKind == kKindProceeding && GetDocumentState(-1) == kStateGenerated;
 }
 
 void CMorvelankView::EditPageBreak(bool insert)
 {
     const int document = GetCurrentDocument();
     const DocumentSlot *slot = Slot(document);
-    if (!slot || m_nProceedingKind == kKindArchive || m_nProceedingKind == kKindExample || slot->secured ||
-        slot->state != kStateGenerated)
+    const int kind = m_proceeding.m_nProceedingKind;
+    if (!slot || kind == kKindArchive || kind == kKindExample || slot->secured || slot->state != kStateGenerated)
         return;
     long start = 0, end = 0;
     GetRichEditCtrl().GetSel(start, end);
     const int caret = static_cast<int>(end);
-    PageBreakEdit edit(m_hWnd, *m_tables, document);
+    PageBreakEdit edit(m_hWnd, *m_proceeding.m_tables, document);
     ShowWindow(SW_HIDE);
     const PageBreakEditResult result = insert ? edit.Insert(caret) : edit.Remove(caret);
     ShowWindow(SW_SHOW);
     if (result == PageBreakEditResult::Done)
-        m_bModified = 1;
+        m_proceeding.m_bModified = 1;
     else if (result == PageBreakEditResult::TableFull)
         AfxShowMessageBox(GetSafeHwnd(), "Nie można wstawić kolejnego znaku podziału strony: postępowanie ma ich już 100.",
                           "Informacja", MB_ICONINFORMATION);

@@ -9,18 +9,19 @@
 void CMorvelankView::InsertVariableAt(int position, int character)
 {
     DispatchContext context;
-    context.proceedingKind = m_nProceedingKind;
-    context.procedureCode = m_nProcedureCode;
+    context.proceedingKind = m_proceeding.m_nProceedingKind;
+    context.procedureCode = m_proceeding.m_nProcedureCode;
     context.currentDocument = GetCurrentDocument();
-    context.mainPath = m_files.m_strMainPath;
-    context.comments = m_pComments.get();
-    context.project = &m_project;
+    context.mainPath = m_proceeding.m_files.m_strMainPath;
+    context.comments = m_proceeding.m_pComments.get();
+    context.project = &m_proceeding.m_project;
     if (CMorvelankApp *app = GetMorvelankApp()) {
         context.schedulePath = app->SchedulePath;
         context.euroRate = app->EuroRate;
         context.buyerData = app->BuyerData;
     }
-    VariableDispatch dispatch(m_hWnd, *m_tables, context, GetValueEditorRunner(), m_bModified);
+    VariableDispatch dispatch(m_hWnd, *m_proceeding.m_tables, context, GetValueEditorRunner(),
+                              m_proceeding.m_bModified);
     if (dispatch.EditVariableAt(position, character) == EditOutcome::EditEntries) {
         m_hint.HideHint();
         EditRepeatInstances(dispatch.EntriesBlock());
@@ -43,7 +44,7 @@ void CMorvelankView::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
         return;
     }
     if (state == kStateEditable) {
-        m_bModified = 1;
+        m_proceeding.m_bModified = 1;
         CRichEditView::OnChar(nChar, nRepCnt, nFlags);
         return;
     }
@@ -51,7 +52,8 @@ void CMorvelankView::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
     // plus one in its repeat count: the caret goes to that occurrence first.
     if (nChar == 0) {
         const int slot = static_cast<int>(nRepCnt) - 1;
-        const OccurrenceBlock *block = static_cast<const OccurrenceTable &>(m_tables->m_occurrences).Block(GetCurrentDocument());
+        const OccurrenceBlock *block =
+            static_cast<const OccurrenceTable &>(m_proceeding.m_tables->m_occurrences).Block(GetCurrentDocument());
         const VariableOccurrence *occurrence = block && slot < GetVariableCount() ? block->Variable(slot) : nullptr;
         if (occurrence)
             GetRichEditCtrl().SetSel(occurrence->position, occurrence->position);
@@ -76,20 +78,21 @@ void CMorvelankView::OnUpdateEditVariable(CCmdUI *pCmdUI)
 CString CMorvelankView::LookUpVariableValue(const CString &tag)
 {
     const int document = GetCurrentDocument();
-    const OccurrenceBlock *block = static_cast<const OccurrenceTable &>(m_tables->m_occurrences).Block(document);
+    const ViewTables &tables = *m_proceeding.m_tables;
+    const OccurrenceBlock *block = static_cast<const OccurrenceTable &>(tables.m_occurrences).Block(document);
     if (!block)
         return CString();
     const int variable = DecodeVariableId(tag);
     CString number;
     number.Format("%d", variable);
     if (number == tag)
-        return m_tables->IsVariableNumber(variable) ? m_tables->m_variables[variable].value : CString();
+        return tables.IsVariableNumber(variable) ? tables.m_variables[variable].value : CString();
     for (int slot = 0; slot < GetVariableCount(); ++slot) {
         const VariableOccurrence *occurrence = block->Variable(slot);
         if (!occurrence)
             break;
-        if (occurrence->name == tag && m_tables->IsVariableNumber(occurrence->variable))
-            return m_tables->m_variables[occurrence->variable].value;
+        if (occurrence->name == tag && m_proceeding.m_tables->IsVariableNumber(occurrence->variable))
+            return m_proceeding.m_tables->m_variables[occurrence->variable].value;
     }
     return CString();
 }

@@ -11,17 +11,17 @@
 void CMorvelankView::EditRepeatInstances(int blockVariable)
 {
     ProceedingPrompts *prompts = GetProceedingPrompts();
-    PartLayout entries = CollectRepeatEntries(*m_tables, blockVariable);
+    PartLayout entries = CollectRepeatEntries(*m_proceeding.m_tables, blockVariable);
     if (prompts == nullptr || entries.names.empty())
         return;
     // The first entry is the one the block was made with: it may be renamed, never left out.
     if (!prompts->EditPartLayout(this, true, entries))
         return;
-    if (ApplyRepeatEntries(*m_tables, blockVariable, entries) == EntriesResult::PoolFull) {
+    if (ApplyRepeatEntries(*m_proceeding.m_tables, blockVariable, entries) == EntriesResult::PoolFull) {
         AfxShowMessageBox(GetSafeHwnd(), "Zbyt duża ilość zmiennych", "Błąd", MB_OK | MB_ICONSTOP);
         return;
     }
-    m_bModified = 1;
+    m_proceeding.m_bModified = 1;
 
     const int document = GetCurrentDocument();
     if (document < 0)
@@ -29,7 +29,7 @@ void CMorvelankView::EditRepeatInstances(int blockVariable)
     CRichEditCtrl &control = GetRichEditCtrl();
     ShowWindow(SW_HIDE);
     const int firstLine = static_cast<int>(control.SendMessage(EM_GETFIRSTVISIBLELINE, 0, 0));
-    if (OccurrenceBlock *block = m_tables->m_occurrences.Block(document))
+    if (OccurrenceBlock *block = m_proceeding.m_tables->m_occurrences.Block(document))
         block->Reset();
     ShowDocument(document, GetCurrentPart());
     control.SendMessage(EM_LINESCROLL, 0, -10000);

@@ -70,7 +70,7 @@ void CMorvelankView::PrepareExportText()
     control.SelectAll();
     control.SetSelectionFormat(MakeTextStyle(TextStyle::ExportText));
 
-    const OccurrenceBlock *block = m_tables->m_occurrences.Block(GetCurrentDocument());
+    const OccurrenceBlock *block = m_proceeding.m_tables->m_occurrences.Block(GetCurrentDocument());
     const int variableCount = GetVariableCount();
     std::vector<OutputRange> ranges;
     int shift = 0;
@@ -78,7 +78,7 @@ void CMorvelankView::PrepareExportText()
         const VariableOccurrence &occurrence = *block->Variable(slot);
         if (!IsRecorded(occurrence) || occurrence.variable < 0 || occurrence.variable >= variableCount)
             continue;
-        const VariableSlot &variable = m_tables->m_variables[occurrence.variable];
+        const VariableSlot &variable = m_proceeding.m_tables->m_variables[occurrence.variable];
         const int start = occurrence.position - shift;
         control.SetSel(start, start + occurrence.length);
         const int lengthBefore = control.GetTextLength();
@@ -170,7 +170,7 @@ void CMorvelankView::EksportujDocHtml(int format, const CString &path)
 {
     CMorvelankApp::Trace("EksportujDocHtml 1:" + path);
     const CString exportPath = ExportFolder();
-    const CString commandLine = ConverterCommandLine(m_files.m_strMainPath, format, exportPath, path);
+    const CString commandLine = ConverterCommandLine(m_proceeding.m_files.m_strMainPath, format, exportPath, path);
     CMorvelankApp::Trace("EksportujDocHtml 2:" + commandLine);
 
     PrepareExportText();

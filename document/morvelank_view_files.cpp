@@ -83,48 +83,48 @@ std::vector<CString> CopyRemainingFiles(const RecordNaming &old, const CString &
 
 } // namespace
 
-int CMorvelankView::SaveProceeding(int askPassword, int saveAs, int onlyIfModified)
+int CMorvelankView::SaveProceeding(const SaveOptions &options)
 {
     CWaitCursor wait;
-    if (onlyIfModified && !m_bModified)
+    if (options.onlyIfModified && !m_proceeding.m_bModified)
         return 0;
     // An autosave while a document is printed or exported would take the cleaned text for the
     // user's own: it waits for the next turn.
     if (m_bOutputInProgress)
         return 0;
-    if (m_nProcedureCode < 0)
+    if (m_proceeding.m_nProcedureCode < 0)
         return 0;
     CMorvelankApp *app = GetMorvelankApp();
     if (app->EnsureCurrentFolder() == 0)
         return 0;
 
-    const RecordNaming old(m_project);
-    const CString oldPassword = m_project.m_strPassword;
-    const DocumentSetKind *set = FindDocumentSet(m_nProceedingKind);
+    const RecordNaming old(m_proceeding.m_project);
+    const CString oldPassword = m_proceeding.m_project.m_strPassword;
+    const DocumentSetKind *set = FindDocumentSet(m_proceeding.m_nProceedingKind);
     bool renamed = false;
     if (set) {
-        if (!m_project.HasFileName() || saveAs) {
-            if (!ChooseSetFile(*set, app->WorkingPath, m_project))
+        if (!m_proceeding.m_project.HasFileName() || options.saveAs) {
+            if (!ChooseSetFile(*set, app->WorkingPath, m_proceeding.m_project))
                 return 0;
             renamed = true;
         }
     } else {
         ProceedingPrompts *prompts = GetProceedingPrompts();
-        if (askPassword)
-            m_project.m_strPassword = prompts ? prompts->ChooseProtection(GetParentFrame()) : CString();
-        if (m_project.m_strName.IsEmpty() || saveAs) {
-            CString name = m_project.m_strName;
+        if (options.askPassword)
+            m_proceeding.m_project.m_strPassword = prompts ? prompts->ChooseProtection(GetParentFrame()) : CString();
+        if (m_proceeding.m_project.m_strName.IsEmpty() || options.saveAs) {
+            CString name = m_proceeding.m_project.m_strName;
             if (!prompts || !prompts->AskProceedingName(GetParentFrame(), name))
                 return 0;
-            m_project.m_strName = name;
-            m_project.SetFileName(name, "dat");
-            m_project.SetFolder(app->WorkingPath + "\\" + name);
+            m_proceeding.m_project.m_strName = name;
+            m_proceeding.m_project.SetFileName(name, "dat");
+            m_proceeding.m_project.SetFolder(app->WorkingPath + "\\" + name);
             // A copy is a proceeding of its own: its database row must not overwrite the original's.
             if (!old.fileName.IsEmpty())
-                m_project.NextId();
+                m_proceeding.m_project.NextId();
             renamed = true;
         }
-        if (m_project.m_strName.IsEmpty())
+        if (m_proceeding.m_project.m_strName.IsEmpty())
             return 0;
     }
 
@@ -134,33 +134,34 @@ int CMorvelankView::SaveProceeding(int askPassword, int saveAs, int onlyIfModifi
     if (m_engine && m_engine->HoldsCurrentDocument())
         CaptureEditableText();
     ProceedingSaveRequest request;
-    request.kind = m_nProceedingKind;
-    request.loaded = m_bLoaded;
-    request.header = m_header;
-    if (!m_files.m_bClearOnFirstClick && !m_files.m_strEditableText.IsEmpty())
-        request.editableRtf = &m_files.m_strEditableText;
-    DatabaseRowValues rowValues(*m_tables, GetCurrentDocument());
-    ProceedingSave save(*m_tables, m_project,
+    request.kind = m_proceeding.m_nProceedingKind;
+    request.loaded = m_proceeding.m_bLoaded;
+    request.header = m_proceeding.m_header;
+    if (!m_proceeding.m_files.m_bClearOnFirstClick && !m_proceeding.m_files.m_strEditableText.IsEmpty())
+        request.editableRtf = &m_proceeding.m_files.m_strEditableText;
+    DatabaseRowValues rowValues(*m_proceeding.m_tables, GetCurrentDocument());
+    ProceedingSave save(*m_proceeding.m_tables, m_proceeding.m_project,
                         [app, &rowValues](CProject &project) { app->ExportToMDB(&project, &rowValues); });
     if (!save.Save(request)) {
         ShowMessages(save.GetMessages());
         // The open proceeding stays what it was, so that "Zapisz" writes to the files it came from.
         if (renamed) {
             if (!set)
-                RemoveDirectoryW(Cp1250ToWide(m_project.GetFolder()).c_str()); // made by the name dialog; only when empty
-            old.RestoreInto(m_project);
-            m_project.m_strPassword = oldPassword;
+                // made by the name dialog; only when empty
+                RemoveDirectoryW(Cp1250ToWide(m_proceeding.m_project.GetFolder()).c_str());
+            old.RestoreInto(m_proceeding.m_project);
+            m_proceeding.m_project.m_strPassword = oldPassword;
         }
         UpdateFrameTitle();
         return 0;
     }
-    m_bModified = 0;
+    m_proceeding.m_bModified = 0;
     if (!set) {
         if (renamed) {
-            for (const CString &file : CopyRemainingFiles(old, m_project.GetFolder()))
+            for (const CString &file : CopyRemainingFiles(old, m_proceeding.m_project.GetFolder()))
                 AfxShowMessageBox(GetSafeHwnd(), "Błąd kopiowania pliku: " + file, "Błąd", MB_ICONERROR);
         }
-        app->AddToRecentFileList(m_project.GetProjectFilePath());
+        app->AddToRecentFileList(m_proceeding.m_project.GetProjectFilePath());
     }
     UpdateFrameTitle();
     return 1;
@@ -168,20 +169,24 @@ int CMorvelankView::SaveProceeding(int askPassword, int saveAs, int onlyIfModifi
 
 void CMorvelankView::SaveProceedingAs()
 {
-    if (m_nProceedingKind == kKindProceeding || FindDocumentSet(m_nProceedingKind))
-        SaveProceeding(1, 1, 0);
+    if (m_proceeding.m_nProceedingKind != kKindProceeding && !FindDocumentSet(m_proceeding.m_nProceedingKind))
+        return;
+    SaveOptions options;
+    options.askPassword = true;
+    options.saveAs = true;
+    SaveProceeding(options);
 }
 
 void CMorvelankView::ChangePassword()
 {
-    if (m_nProceedingKind != kKindProceeding)
+    if (m_proceeding.m_nProceedingKind != kKindProceeding)
         return;
     ProceedingPrompts *prompts = GetProceedingPrompts();
     CString newPassword;
-    if (!prompts || !prompts->AskNewPassword(GetParentFrame(), m_project.m_strPassword, newPassword))
+    if (!prompts || !prompts->AskNewPassword(GetParentFrame(), m_proceeding.m_project.m_strPassword, newPassword))
         return;
-    m_project.m_strPassword = newPassword;
-    m_bModified = 1;
+    m_proceeding.m_project.m_strPassword = newPassword;
+    m_proceeding.m_bModified = 1;
     AfxShowMessageBox(GetSafeHwnd(), "Aby hasło zostało zmienione należy zachować dokument.", "Informacja",
                       MB_ICONINFORMATION);
 }
@@ -191,12 +196,12 @@ void CMorvelankView::EditDocumentProperties()
     ProceedingPrompts *prompts = GetProceedingPrompts();
     int secured[kDocumentSlots] = {};
     bool archive = false;
-    if (!prompts || !prompts->EditDocumentProperties(GetParentFrame(), *m_tables, secured, archive))
+    if (!prompts || !prompts->EditDocumentProperties(GetParentFrame(), *m_proceeding.m_tables, secured, archive))
         return;
-    for (int slot = 0; slot < m_tables->m_nDocumentCount && slot < kDocumentSlots; ++slot)
-        m_tables->m_documents[slot].secured = secured[slot] != 0 ? 1 : 0;
+    for (int slot = 0; slot < m_proceeding.m_tables->m_nDocumentCount && slot < kDocumentSlots; ++slot)
+        m_proceeding.m_tables->m_documents[slot].secured = secured[slot] != 0 ? 1 : 0;
     RefreshSecuredIcons();
-    m_bModified = 1;
+    m_proceeding.m_bModified = 1;
     if (archive)
         MoveToArchive();
 }
@@ -216,10 +221,10 @@ void CMorvelankView::RefreshSecuredIcons()
         for (HTREEITEM child = tree.GetChildItem(item); child; child = tree.GetNextSiblingItem(child))
             pending.push_back(child);
         const DWORD_PTR data = tree.GetItemData(item);
-        if (data % 1000 != 0 || data / 1000 >= static_cast<DWORD_PTR>(m_tables->m_nDocumentCount))
+        if (data % 1000 != 0 || data / 1000 >= static_cast<DWORD_PTR>(m_proceeding.m_tables->m_nDocumentCount))
             continue;
         const int t = static_cast<int>(data / 1000);
-        const DocumentSlot &slot = m_tables->m_documents[t];
+        const DocumentSlot &slot = m_proceeding.m_tables->m_documents[t];
         if (slot.state != kStateGenerated || GetFileExtension(slot.fileName) != "rtf")
             continue;
         // A per-part document's own item shows the parts' picture; its part items show the lock.

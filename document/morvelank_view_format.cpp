@@ -42,7 +42,7 @@ void CMorvelankView::OnFormatCommand(UINT id)
         OnCharEffect(command->mask, command->effect);
     else
         OnParaAlign(command->alignment);
-    m_bModified = 1;
+    m_proceeding.m_bModified = 1;
 }
 
 void CMorvelankView::OnUpdateFormatCommand(CCmdUI *pCmdUI)

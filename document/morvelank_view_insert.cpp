@@ -11,10 +11,10 @@ void CMorvelankView::InsertTextAt(int where, const CString &text, int bold)
         return;
     const RichEditText control(m_hWnd);
     // The editable document's sample text goes at the first insertion, as at the first click.
-    if (m_files.m_bClearOnFirstClick) {
+    if (m_proceeding.m_files.m_bClearOnFirstClick) {
         control.SelectAll();
         control.ReplaceSel("");
-        m_files.m_bClearOnFirstClick = 0;
+        m_proceeding.m_files.m_bClearOnFirstClick = 0;
     }
     int start = 0, end = 0;
     if (where == -1) {
@@ -33,7 +33,7 @@ void CMorvelankView::InsertTextAt(int where, const CString &text, int bold)
     control.SetSel(start, start + inserted.GetLength());
     control.SetSelectionFormat(MakeTextStyle(bold ? TextStyle::Heading : TextStyle::InsertedText));
     control.SetSel(start + inserted.GetLength(), start + inserted.GetLength());
-    m_bModified = 1;
+    m_proceeding.m_bModified = 1;
 }
 
 void CMorvelankView::RunSpecificationWizard()

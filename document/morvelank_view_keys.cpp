@@ -45,7 +45,8 @@ BOOL CMorvelankView::PreTranslateMessage(MSG *pMsg)
             break;
         long start = 0, caret = 0;
         GetRichEditCtrl().GetSel(start, caret);
-        const OccurrenceBlock *block = static_cast<const OccurrenceTable &>(m_tables->m_occurrences).Block(GetCurrentDocument());
+        const OccurrenceBlock *block =
+            static_cast<const OccurrenceTable &>(m_proceeding.m_tables->m_occurrences).Block(GetCurrentDocument());
         if (!block)
             break;
         if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_TAB) {
@@ -57,7 +58,8 @@ BOOL CMorvelankView::PreTranslateMessage(MSG *pMsg)
             }
         }
         // Other keys have not moved the caret yet: the tree follows where it stands now.
-        const int heading = HeadingSlotAtCaret(*block, m_tables->m_nLastHeadingSlot, static_cast<int>(caret));
+        const int heading =
+            HeadingSlotAtCaret(*block, m_proceeding.m_tables->m_nLastHeadingSlot, static_cast<int>(caret));
         if (heading > kFirstHeadingSlot && m_pTree) {
             if (HTREEITEM root = m_pTree->GetTreeCtrl().GetRootItem()) {
                 SyncTreeWithCaret(root, heading);
@@ -80,11 +82,11 @@ BOOL CMorvelankView::PreTranslateMessage(MSG *pMsg)
         break;
     case WM_LBUTTONDOWN:
         // An editable document shows its template's sample text until the user clicks into it.
-        if (GetDocumentState(-1) == kStateEditable && m_files.m_bClearOnFirstClick) {
+        if (GetDocumentState(-1) == kStateEditable && m_proceeding.m_files.m_bClearOnFirstClick) {
             GetRichEditCtrl().SetSel(0, -1);
             SendMessage(WM_CLEAR);
-            m_files.m_bClearOnFirstClick = 0;
-            m_bModified = 1;
+            m_proceeding.m_files.m_bClearOnFirstClick = 0;
+            m_proceeding.m_bModified = 1;
         }
         break;
     default:

@@ -10,7 +10,7 @@
 
 void CMorvelankView::LoadTopics()
 {
-    ParseTopics(ReadFileToString(TopicFilePath(m_files.m_strMainPath)), m_tables->m_idTexts);
+    ParseTopics(ReadFileToString(TopicFilePath(m_proceeding.m_files.m_strMainPath)), m_proceeding.m_tables->m_idTexts);
 }
 
 int CMorvelankView::LookUpTopic() const
@@ -19,7 +19,7 @@ int CMorvelankView::LookUpTopic() const
         return -1;
     CTreeCtrl &tree = m_pTree->GetTreeCtrl();
     HTREEITEM selected = tree.GetSelectedItem();
-    return selected ? FindTopic(m_tables->m_idTexts, tree.GetItemText(selected)) : -1;
+    return selected ? FindTopic(m_proceeding.m_tables->m_idTexts, tree.GetItemText(selected)) : -1;
 }
 
 bool CMorvelankView::IsShownSiwz() const
@@ -45,13 +45,14 @@ void CMorvelankView::OnUpdateLegalHelp(CCmdUI *pCmdUI)
 void CMorvelankView::StartTemplateEditor()
 {
     // The editor runs on its own; one that does not start says nothing.
-    StartCommandLine(TemplateEditorCommandLine(m_files.m_strMainPath, m_files.m_strUserTemplatesPath,
-                                               m_files.m_nFileVersion, m_project.m_nProcedureCode));
+    const DocumentFileState &files = m_proceeding.m_files;
+    StartCommandLine(TemplateEditorCommandLine(files.m_strMainPath, files.m_strUserTemplatesPath, files.m_nFileVersion,
+                                               m_proceeding.m_project.m_nProcedureCode));
 }
 
 void CMorvelankView::OnUpdateEditTemplate(CCmdUI *pCmdUI)
 {
-    pCmdUI->Enable(m_nProceedingKind == kKindProceeding && GetDocumentState(-1) == kStateGenerated);
+    pCmdUI->Enable(m_proceeding.m_nProceedingKind == kKindProceeding && GetDocumentState(-1) == kStateGenerated);
 }
 
 void CMorvelankView::OnTextColor()
@@ -64,5 +65,5 @@ void CMorvelankView::OnTextColor()
     format.crTextColor = dialog.GetColor();
     SetCharFormat(format);
     if (GetDocumentState(-1) == kStateEditable)
-        m_bModified = 1;
+        m_proceeding.m_bModified = 1;
 }

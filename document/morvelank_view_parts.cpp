@@ -11,7 +11,7 @@ void CMorvelankView::RegenerateDocument()
     ProceedingPrompts *prompts = GetProceedingPrompts();
     if (prompts == nullptr)
         return;
-    ViewTables &tables = *m_tables;
+    ViewTables &tables = *m_proceeding.m_tables;
     PartLayout layout;
     const int parts = std::min(tables.m_nParts, kMaxPartNames);
     for (int part = 0; part < parts; ++part) {
@@ -31,7 +31,7 @@ void CMorvelankView::RegenerateDocument()
         tables.m_partNames[part] = layout.names[part];
         tables.m_partFlags[part] = layout.active[part];
     }
-    m_bModified = 1;
+    m_proceeding.m_bModified = 1;
 
     const int document = GetCurrentDocument();
     if (document < 0)

@@ -58,11 +58,11 @@ void CMorvelankView::PrintProceeding()
     const int rememberedPart = GetCurrentPart();
     int printed = 0;
     bool stopped = false;
-    for (int i = 0; i < m_tables->m_nDocumentCount && i < kDocumentSlots && !stopped; ++i) {
-        if (m_tables->m_documents[i].state != kStateGenerated)
+    for (int i = 0; i < m_proceeding.m_tables->m_nDocumentCount && i < kDocumentSlots && !stopped; ++i) {
+        if (m_proceeding.m_tables->m_documents[i].state != kStateGenerated)
             continue;
         // A document made once per part is printed for every part.
-        const int parts = IsPartDocument(i) ? std::min(std::max(m_tables->m_nParts, 1), kPartNames) : 1;
+        const int parts = IsPartDocument(i) ? std::min(std::max(m_proceeding.m_tables->m_nParts, 1), kPartNames) : 1;
         for (int part = 0; part < parts && !stopped; ++part) {
             ShowWindow(SW_HIDE);
             ShowDocument(i, IsPartDocument(i) ? part : -1);
@@ -87,12 +87,12 @@ CString CMorvelankView::GetPrintJobTitle() const
     const int document = GetCurrentDocument();
     if (document < 0 || document >= kDocumentSlots)
         return CRichEditView::GetPrintJobTitle();
-    CString title = m_tables->m_documents[document].displayName;
+    CString title = m_proceeding.m_tables->m_documents[document].displayName;
     if (title.IsEmpty())
-        title = m_tables->m_documents[document].fileName;
+        title = m_proceeding.m_tables->m_documents[document].fileName;
     const int part = GetCurrentPart();
-    if (IsPartDocument(document) && part >= 0 && part < m_tables->m_nParts && part < kPartNames)
-        title += " (" + m_tables->m_partNames[part] + ")";
+    if (IsPartDocument(document) && part >= 0 && part < m_proceeding.m_tables->m_nParts && part < kPartNames)
+        title += " (" + m_proceeding.m_tables->m_partNames[part] + ")";
     return title;
 }
 
@@ -100,9 +100,9 @@ void CMorvelankView::OnBeginPrinting(CDC *pDC, CPrintInfo *pInfo)
 {
     PrepareExportText();
     m_printPages.Paginate(StreamOutOutputRtf(m_hWnd, GetPaperSize().cx), GetPaperSize(), GetMargins(), pDC->m_hAttribDC);
-    const CString header = m_project.m_strHeader;
-    const CString footer = m_project.m_strFooter;
-    const bool numbering = m_project.m_nPageNumbering != 0;
+    const CString header = m_proceeding.m_project.m_strHeader;
+    const CString footer = m_proceeding.m_project.m_strFooter;
+    const bool numbering = m_proceeding.m_project.m_nPageNumbering != 0;
     m_printPages.SetPageTexts([header](int, int) { return header; },
                               [footer, numbering](int page, int) {
                                   if (!numbering)

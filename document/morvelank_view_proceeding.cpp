@@ -62,34 +62,34 @@ int CMorvelankView::CreateProceeding(int act2019, const CString &name, int parts
 {
     CWaitCursor wait;
     CMorvelankApp *app = GetMorvelankApp();
-    m_files.m_strMainPath = app->MainPath;
-    m_files.m_strUserTemplatesPath = app->UserTemplatesPath;
-    ViewTables &tables = *m_tables;
+    m_proceeding.m_files.m_strMainPath = app->MainPath;
+    m_proceeding.m_files.m_strUserTemplatesPath = app->UserTemplatesPath;
+    ViewTables &tables = *m_proceeding.m_tables;
     tables.m_nParts = parts;
     for (int part = 0; part < parts && part < kPartNames; ++part) {
         tables.m_partNames[part].Format("Część postępowania %d", part + 1);
         tables.m_partFlags[part] = 1;
     }
     tables.m_partFlags[0] = 1;
-    m_project.m_nAttachedCount = 0;
-    m_project.m_strName = name;
-    m_project.SetFileName(name, "dat");
-    m_project.SetFolder(app->WorkingPath + "\\" + name);
-    m_project.m_nOrderType = 0;
+    m_proceeding.m_project.m_nAttachedCount = 0;
+    m_proceeding.m_project.m_strName = name;
+    m_proceeding.m_project.SetFileName(name, "dat");
+    m_proceeding.m_project.SetFolder(app->WorkingPath + "\\" + name);
+    m_proceeding.m_project.m_nOrderType = 0;
     const int code = NewProceedingCode(act2019 != 0, kindIndex, variant);
     if (code < 0)
         return 0;
-    m_nProcedureCode = code;
-    m_project.ResetCriteria();
-    m_project.m_nProcedureCode = code;
+    m_proceeding.m_nProcedureCode = code;
+    m_proceeding.m_project.ResetCriteria();
+    m_proceeding.m_project.m_nProcedureCode = code;
     // A kind whose starting data cannot be read gives no proceeding: an empty one saved now
     // would look like a proceeding and hold nothing.
     if (!LoadProceeding(kLoadNewProceeding, LawVersions::GetDataFilePath(app->MainPath, code), defaults))
         return 0;
-    m_project.NextId();
-    CreateDirectoryPath(m_project.GetFolder());
-    m_bModified = 1;
-    SaveProceeding(0, 0, 0);
+    m_proceeding.m_project.NextId();
+    CreateDirectoryPath(m_proceeding.m_project.GetFolder());
+    m_proceeding.m_bModified = 1;
+    SaveProceeding(SaveOptions());
     UpdateFrameTitle();
     ShowFirstLines();
     return 1;
@@ -99,29 +99,29 @@ int CMorvelankView::OpenProceeding(int archive, int example, const CString &fold
 {
     CWaitCursor wait;
     CMorvelankApp *app = GetMorvelankApp();
-    m_files.m_strMainPath = app->MainPath;
-    m_files.m_strUserTemplatesPath = app->UserTemplatesPath;
+    m_proceeding.m_files.m_strMainPath = app->MainPath;
+    m_proceeding.m_files.m_strUserTemplatesPath = app->UserTemplatesPath;
     const CString name = GetFileTitleNoExt(fileName);
     CString base = app->WorkingPath;
-    m_nProceedingKind = kKindProceeding;
+    m_proceeding.m_nProceedingKind = kKindProceeding;
     if (example) {
         base = app->ExamplePath;
-        m_nProceedingKind = kKindExample;
+        m_proceeding.m_nProceedingKind = kKindExample;
     } else if (archive) {
         base = app->ArchivePath;
-        m_nProceedingKind = kKindArchive;
+        m_proceeding.m_nProceedingKind = kKindArchive;
     }
     const CString recordFolder = IsFullPath(folder) ? folder : base + "\\" + folder;
 
-    InstalledSets installation(m_files.m_strMainPath, m_files.m_strUserTemplatesPath);
-    ProceedingOpen open(m_files.m_strMainPath, installation);
-    if (!open.ReadRecord(m_project, recordFolder, name)) {
+    InstalledSets installation(m_proceeding.m_files.m_strMainPath, m_proceeding.m_files.m_strUserTemplatesPath);
+    ProceedingOpen open(m_proceeding.m_files.m_strMainPath, installation);
+    if (!open.ReadRecord(m_proceeding.m_project, recordFolder, name)) {
         ShowMessages(open.GetMessages());
         return 0;
     }
-    m_nProcedureCode = m_project.m_nProcedureCode;
+    m_proceeding.m_nProcedureCode = m_proceeding.m_project.m_nProcedureCode;
     CString stored;
-    if (!open.ReadPassword(m_project.GetDocumentPath(), stored)) {
+    if (!open.ReadPassword(m_proceeding.m_project.GetDocumentPath(), stored)) {
         ShowMessages(open.GetMessages());
         return 0;
     }
@@ -131,25 +131,10 @@ int CMorvelankView::OpenProceeding(int archive, int example, const CString &fold
             return 0;
     }
     UpdateFrameTitle();
-    if (!LoadProceeding(kLoadOwnFile, m_project.GetDocumentPath(), DefaultValues()))
+    if (!LoadProceeding(kLoadOwnFile, m_proceeding.m_project.GetDocumentPath(), DefaultValues()))
         return 0;
     ShowFirstLines();
     return 1;
-}
-
-int CMorvelankView::OpenContractsSet(const CString &path)
-{
-    return OpenDocumentSet(kKindContracts, path);
-}
-
-int CMorvelankView::OpenRemediesSet(const CString &path)
-{
-    return OpenDocumentSet(kKindRemedies, path);
-}
-
-int CMorvelankView::OpenContractorFormsSet(const CString &path)
-{
-    return OpenDocumentSet(kKindContractorForms, path);
 }
 
 int CMorvelankView::OpenDocumentSet(int kind, const CString &path)
@@ -159,22 +144,22 @@ int CMorvelankView::OpenDocumentSet(int kind, const CString &path)
         return 0;
     CWaitCursor wait;
     CMorvelankApp *app = GetMorvelankApp();
-    m_files.m_strMainPath = app->MainPath;
-    m_files.m_strUserTemplatesPath = app->UserTemplatesPath;
-    m_nProceedingKind = kind;
+    m_proceeding.m_files.m_strMainPath = app->MainPath;
+    m_proceeding.m_files.m_strUserTemplatesPath = app->UserTemplatesPath;
+    m_proceeding.m_nProceedingKind = kind;
     if (MainWindowServices *main = MainWindow())
         main->SetStatusText(0, set->loadingText);
-    PrepareDocumentSet(*set, path, m_project);
-    m_nProcedureCode = set->procedureCode;
+    PrepareDocumentSet(*set, path, m_proceeding.m_project);
+    m_proceeding.m_nProcedureCode = set->procedureCode;
     ShowWindow(SW_HIDE);
     const bool isNew = path.IsEmpty();
-    const CString dataPath = isNew ? LawVersions::GetDataFilePath(app->MainPath, m_nProcedureCode)
-                                   : m_project.GetDocumentPath();
+    const CString dataPath = isNew ? LawVersions::GetDataFilePath(app->MainPath, m_proceeding.m_nProcedureCode)
+                                   : m_proceeding.m_project.GetDocumentPath();
     if (!LoadProceeding(isNew ? kLoadNewProceeding : kLoadOwnFile, dataPath, DefaultValues()))
         return 0;
     // A new set has no file yet: closing asks where to keep it.
     if (isNew)
-        m_bModified = 1;
+        m_proceeding.m_bModified = 1;
     ShowFirstLines();
     UpdateFrameTitle();
     return 1;
@@ -182,22 +167,24 @@ int CMorvelankView::OpenDocumentSet(int kind, const CString &path)
 
 int CMorvelankView::LoadProceeding(int mode, const CString &dataPath, const DefaultValues &defaults)
 {
-    m_bLoaded = false;
-    InstalledSets installation(m_files.m_strMainPath, m_files.m_strUserTemplatesPath);
-    ProceedingOpen open(m_files.m_strMainPath, installation);
+    m_proceeding.m_bLoaded = false;
+    InstalledSets installation(m_proceeding.m_files.m_strMainPath, m_proceeding.m_files.m_strUserTemplatesPath);
+    ProceedingOpen open(m_proceeding.m_files.m_strMainPath, installation);
     // A new proceeding keeps the parts the wizard gave it, whatever its starting data holds.
-    const int parts = m_tables->m_nParts;
-    std::vector<CString> partNames(m_tables->m_partNames, m_tables->m_partNames + (parts > 0 ? parts : 0));
-    const int loaded = open.Load(mode, dataPath, m_project, defaults, *m_tables, m_header, m_pComments.get());
+    const int parts = m_proceeding.m_tables->m_nParts;
+    std::vector<CString> partNames(m_proceeding.m_tables->m_partNames,
+                                   m_proceeding.m_tables->m_partNames + (parts > 0 ? parts : 0));
+    const int loaded = open.Load(mode, dataPath, m_proceeding.m_project, defaults, *m_proceeding.m_tables,
+                                 m_proceeding.m_header, m_proceeding.m_pComments.get());
     ShowMessages(open.GetMessages());
     if (loaded && mode == kLoadNewProceeding) {
-        m_tables->m_nParts = parts;
+        m_proceeding.m_tables->m_nParts = parts;
         for (int part = 0; part < parts; ++part)
-            m_tables->m_partNames[part] = partNames[part];
+            m_proceeding.m_tables->m_partNames[part] = partNames[part];
     }
     if (loaded) {
-        m_files.m_nFileVersion = m_header.version;
-        m_bLoaded = true;
+        m_proceeding.m_files.m_nFileVersion = m_proceeding.m_header.version;
+        m_proceeding.m_bLoaded = true;
         FinishLoadingProceeding();
     }
     if (MainWindowServices *main = MainWindow())
@@ -208,12 +195,14 @@ int CMorvelankView::LoadProceeding(int mode, const CString &dataPath, const Defa
 void CMorvelankView::FinishLoadingProceeding()
 {
     LoadTopics();
-    const int code = m_nProcedureCode % 100;
-    CString title = ProcedureCatalogue::GetProcedureShortName(m_files.m_nFileVersion, m_nProcedureCode);
-    const CString orderType = ProcedureCatalogue::GetOrderTypeWord(m_nProcedureCode, m_project.m_nOrderType);
+    const int code = m_proceeding.m_nProcedureCode % 100;
+    CString title =
+        ProcedureCatalogue::GetProcedureShortName(m_proceeding.m_files.m_nFileVersion, m_proceeding.m_nProcedureCode);
+    const CString orderType =
+        ProcedureCatalogue::GetOrderTypeWord(m_proceeding.m_nProcedureCode, m_proceeding.m_project.m_nOrderType);
     if (!orderType.IsEmpty())
         title += " (" + orderType + ")";
-    if (m_nProceedingKind == kKindExample)
+    if (m_proceeding.m_nProceedingKind == kKindExample)
         title = "Przykład::" + title;
 
     m_hAttachmentsItem = nullptr;
@@ -225,9 +214,9 @@ void CMorvelankView::FinishLoadingProceeding()
         HTREEITEM root = tree.InsertItem(title, 0, 0);
         tree.SetItemData(root, kRootItemData);
         HTREEITEM group = nullptr;
-        DocumentFiles files(*m_tables, m_project, m_files);
-        for (int t = 0; t < m_tables->m_nDocumentCount && t < kDocumentSlots; ++t) {
-            DocumentSlot &slot = m_tables->m_documents[t];
+        DocumentFiles files(*m_proceeding.m_tables, m_proceeding.m_project, m_proceeding.m_files);
+        for (int t = 0; t < m_proceeding.m_tables->m_nDocumentCount && t < kDocumentSlots; ++t) {
+            DocumentSlot &slot = m_proceeding.m_tables->m_documents[t];
             if (slot.fileName.IsEmpty() && slot.displayName.IsEmpty())
                 continue;
             const CString extension = GetFileExtension(slot.fileName);
@@ -251,9 +240,9 @@ void CMorvelankView::FinishLoadingProceeding()
             if (!slot.plus)
                 group = item;
             if (perPart) {
-                for (int part = 0; part < m_tables->m_nParts && part < kPartNames; ++part) {
+                for (int part = 0; part < m_proceeding.m_tables->m_nParts && part < kPartNames; ++part) {
                     CString text;
-                    text.Format("%s (%s)", (LPCSTR)slot.displayName, (LPCSTR)m_tables->m_partNames[part]);
+                    text.Format("%s (%s)", (LPCSTR)slot.displayName, (LPCSTR)m_proceeding.m_tables->m_partNames[part]);
                     const int partImage = slot.secured ? 5 : 1;
                     HTREEITEM child = tree.InsertItem(text, partImage, partImage, item);
                     tree.SetItemData(child, static_cast<DWORD_PTR>(t) * 1000);
@@ -264,8 +253,8 @@ void CMorvelankView::FinishLoadingProceeding()
             HTREEITEM attachments = tree.InsertItem("Moje dokumenty", 7, 8, root);
             tree.SetItemData(attachments, kAttachmentsItemData);
             m_hAttachmentsItem = attachments;
-            for (int i = 0; i < m_project.m_nAttachedCount && i < 100; ++i) {
-                const CString &file = m_project.m_strAttachedFiles[i];
+            for (int i = 0; i < m_proceeding.m_project.m_nAttachedCount && i < 100; ++i) {
+                const CString &file = m_proceeding.m_project.m_strAttachedFiles[i];
                 const int image = FileKindByExtension(GetFileExtension(file));
                 HTREEITEM item = tree.InsertItem(file, image, image, attachments);
                 tree.SetItemData(item, kAttachedFileItemData);
@@ -279,7 +268,7 @@ void CMorvelankView::FinishLoadingProceeding()
 
     ShowWindow(SW_HIDE);
     const int first = code == 98 || code == 96 || code == 95 ? 1 : 0;
-    for (int t = m_tables->m_nDocumentCount - 1; t >= first; --t)
+    for (int t = m_proceeding.m_tables->m_nDocumentCount - 1; t >= first; --t)
         OdczytajNaglowkiPunktowZDokumentu(t);
     ShowDocument(first, -1);
     if (MainWindowServices *main = MainWindow())
@@ -297,11 +286,12 @@ void CMorvelankView::ShowFirstLines()
 
 bool CMorvelankView::SaveModifiedPrompt()
 {
-    if (MainWindowServices *main = MainWindow(); main && m_bModified)
+    if (MainWindowServices *main = MainWindow(); main && m_proceeding.m_bModified)
         main->SetStatusText(0, "Zapisuje postępowanie");
     bool closing = m_bClosing != 0;
-    const bool mayClose = ConfirmClosing(m_nProceedingKind, m_bModified != 0, m_project.m_strName,
-                                         [this] { return SaveProceeding(0, 0, 0); }, closing);
+    const bool mayClose =
+        ConfirmClosing(m_proceeding.m_nProceedingKind, m_proceeding.m_bModified != 0, m_proceeding.m_project.m_strName,
+                       [this] { return SaveProceeding(SaveOptions()); }, closing);
     m_bClosing = closing ? 1 : 0;
     return mayClose;
 }

@@ -59,7 +59,7 @@ private:
 
 void CMorvelankView::StoreSeriesTexts()
 {
-    OccurrenceBlock *block = m_tables->m_occurrences.Block(GetCurrentDocument());
+    OccurrenceBlock *block = m_proceeding.m_tables->m_occurrences.Block(GetCurrentDocument());
     if (block == nullptr)
         return;
     const int variableCount = GetVariableCount();
@@ -68,7 +68,7 @@ void CMorvelankView::StoreSeriesTexts()
         const VariableOccurrence *occurrence = FieldOccurrence(*block, slots, variableCount, field);
         if (occurrence == nullptr)
             return;
-        m_seriesTexts[field] = m_tables->m_variables[occurrence->variable].value;
+        m_seriesTexts[field] = m_proceeding.m_tables->m_variables[occurrence->variable].value;
     }
 }
 
@@ -76,7 +76,7 @@ void CMorvelankView::FillCorrespondence(const CString &text1, const CString &tex
                                         const CString &text4)
 {
     const int document = GetCurrentDocument();
-    OccurrenceBlock *block = m_tables->m_occurrences.Block(document);
+    OccurrenceBlock *block = m_proceeding.m_tables->m_occurrences.Block(document);
     if (block == nullptr)
         return;
     const int variableCount = GetVariableCount();
@@ -93,7 +93,7 @@ void CMorvelankView::FillCorrespondence(const CString &text1, const CString &tex
         // The control keeps a paragraph end as one "\r"; lengths are counted in its terms.
         NormalizeNewlines(text);
         const int variable = first->variable;
-        m_tables->m_variables[variable].value = text;
+        m_proceeding.m_tables->m_variables[variable].value = text;
 
         for (int j = 0; j < slots; ++j) {
             VariableOccurrence &occurrence = *block->Variable(j);
@@ -120,8 +120,8 @@ void CMorvelankView::FillCorrespondence(const CString &text1, const CString &tex
                 if (heading.position > start)
                     heading.position += shift;
             }
-            for (int r = 0; r < m_tables->m_nPageBreaks && r < kPageBreakMarks; ++r) {
-                PageBreakMark &mark = m_tables->m_pageBreaks[r];
+            for (int r = 0; r < m_proceeding.m_tables->m_nPageBreaks && r < kPageBreakMarks; ++r) {
+                PageBreakMark &mark = m_proceeding.m_tables->m_pageBreaks[r];
                 if (mark.document == document && mark.position > start)
                     mark.position += shift;
             }

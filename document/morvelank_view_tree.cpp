@@ -44,13 +44,13 @@ void CMorvelankView::OdczytajNaglowkiPunktowZDokumentu(int index)
 {
     if (index < 0 || index >= kDocumentSlots)
         return;
-    const DocumentSlot &slot = m_tables->m_documents[index];
+    const DocumentSlot &slot = m_proceeding.m_tables->m_documents[index];
     CString extension = GetFileExtension(slot.fileName);
     extension.MakeLower();
     if ((slot.state != kStateGenerated && slot.state != kStateEditable) || extension != "rtf")
         return;
 
-    m_bModified = 0;
+    m_proceeding.m_bModified = 0;
     MainWindowServices *main = MainWindow();
     if (main)
         main->SetStatusText(0, "Wprowadza przetarg");
@@ -75,7 +75,7 @@ void CMorvelankView::OdczytajNaglowkiPunktowZDokumentu(int index)
     if (!documentItem)
         return;
 
-    const int count = m_tables->m_nDocumentCount;
+    const int count = m_proceeding.m_tables->m_nDocumentCount;
     if (main && count > 0)
         main->SetProgressPos((count - index + 1) * (100 / count));
     for (const PointHeading &heading : FindTemplateHeadings(ReadDocumentTemplate(index))) {
@@ -96,11 +96,11 @@ void CMorvelankView::AddFileToProject()
         return;
     const CString source = dialog.GetPathName();
     const CString name = dialog.GetFileName();
-    const CString target = m_project.GetFolder() + "\\" + name;
-    const bool listed = m_hAttachmentsItem && !m_project.m_strName.IsEmpty();
+    const CString target = m_proceeding.m_project.GetFolder() + "\\" + name;
+    const bool listed = m_hAttachmentsItem && !m_proceeding.m_project.m_strName.IsEmpty();
     // A full list refuses before anything is copied, so that the folder, the tree and the
     // record never disagree.
-    if (listed && AttachedFileSlot(m_project, name) < 0) {
+    if (listed && AttachedFileSlot(m_proceeding.m_project, name) < 0) {
         AfxShowMessageBox(m_hWnd, "Za dużo plików w projekcie", "Błąd", MB_ICONERROR);
         return;
     }
@@ -112,7 +112,7 @@ void CMorvelankView::AddFileToProject()
         AfxShowMessageBox(m_hWnd, "Błąd kopiowania pliku: " + source + " do " + target, "Błąd", MB_ICONEXCLAMATION);
         return;
     }
-    m_bModified = 1;
+    m_proceeding.m_bModified = 1;
     if (!m_hAttachmentsItem || !m_pTree)
         return;
 
@@ -128,7 +128,7 @@ void CMorvelankView::AddFileToProject()
         tree.SetItemData(item, kAttachedFileItemData);
     }
     if (listed)
-        ListAttachedFile(m_project, name);
+        ListAttachedFile(m_proceeding.m_project, name);
     tree.EnsureVisible(item);
     AfxShowMessageBox(m_hWnd, "Plik " + source + " \nzostał skopiowany do katalogu projektu:\n" + target, "Informacja",
                       MB_ICONINFORMATION);
@@ -156,21 +156,23 @@ HTREEITEM CMorvelankView::GetCalculatorItem(int type) const
 void CMorvelankView::ShowCriteriaCalculator(int type)
 {
     ProceedingPrompts *prompts = GetProceedingPrompts();
+    CProject &project = m_proceeding.m_project;
     if (prompts && type >= 0 && type < kCriteriaCalculators)
-        m_project.m_pCriteria = prompts->RunCriteriaCalculator(this, type, m_project.m_pCriteria);
+        project.m_pCriteria = prompts->RunCriteriaCalculator(this, type, project.m_pCriteria);
     // The calculators write into the record as they go, so even Cancel leaves changes.
-    m_bModified = 1;
+    m_proceeding.m_bModified = 1;
 }
 
 CString CMorvelankView::GetCommentText(int id) const
 {
-    return ::GetCommentText(m_pComments.get(), id);
+    return ::GetCommentText(m_proceeding.m_pComments.get(), id);
 }
 
 BOOL CMorvelankView::TrackMouseOverVariable(int x, int y, BOOL select)
 {
     const int current = GetCurrentDocument();
-    const OccurrenceBlock *block = static_cast<const OccurrenceTable &>(m_tables->m_occurrences).Block(current);
+    const OccurrenceBlock *block =
+        static_cast<const OccurrenceTable &>(m_proceeding.m_tables->m_occurrences).Block(current);
     if (!block)
         return FALSE;
     auto isOver = [this, x, y](int position, int length) {
@@ -200,9 +202,10 @@ BOOL CMorvelankView::TrackMouseOverVariable(int x, int y, BOOL select)
         m_bOverVariable = 1;
         m_bOverPageBreak = 0;
     }
-    const int marks = m_tables->m_nPageBreaks < kPageBreakMarks ? m_tables->m_nPageBreaks : kPageBreakMarks;
+    const int pageBreaks = m_proceeding.m_tables->m_nPageBreaks;
+    const int marks = pageBreaks < kPageBreakMarks ? pageBreaks : kPageBreakMarks;
     for (int i = 0; i < marks && !hit; ++i) {
-        const PageBreakMark &mark = m_tables->m_pageBreaks[i];
+        const PageBreakMark &mark = m_proceeding.m_tables->m_pageBreaks[i];
         if (mark.document != current || !isOver(mark.position, mark.length))
             continue;
         hit = true;

@@ -21,7 +21,7 @@ void CMorvelankView::SetWordWrap(int mode)
 
 void CMorvelankView::OnUpdateMultipartLayout(CCmdUI *pCmdUI)
 {
-    pCmdUI->Enable(IsMultipartLayoutEnabled(m_nProcedureCode, m_tables->m_nParts));
+    pCmdUI->Enable(IsMultipartLayoutEnabled(m_proceeding.m_nProcedureCode, m_proceeding.m_tables->m_nParts));
 }
 
 void CMorvelankView::SetProgressRange(int maximum)
@@ -45,11 +45,12 @@ void CMorvelankView::UpdateStatusBar()
     const int current = GetCurrentDocument();
     if (current < 0 || current >= kDocumentSlots)
         return;
-    CString name = m_nProceedingKind == kKindArchive ? "(Archiwum)" : m_nProceedingKind == kKindExample ? "(Przykład)" : "";
-    name += m_tables->m_documents[current].displayName;
+    const int kind = m_proceeding.m_nProceedingKind;
+    CString name = kind == kKindArchive ? "(Archiwum)" : kind == kKindExample ? "(Przykład)" : "";
+    name += m_proceeding.m_tables->m_documents[current].displayName;
     main->SetStatusText(1, name);
     main->SetStatusText(2, "");
-    main->SetStatusText(3, KindStatusText(m_nProceedingKind, m_project));
+    main->SetStatusText(3, KindStatusText(m_proceeding.m_nProceedingKind, m_proceeding.m_project));
 }
 
 void CMorvelankView::UpdateFrameTitle()
@@ -58,12 +59,13 @@ void CMorvelankView::UpdateFrameTitle()
     if (!frame)
         return;
     CMorvelankApp *app = GetMorvelankApp();
-    frame->SetWindowText(FrameTitle(m_nProceedingKind, m_project, app ? app->GetContractsDataPath() : CString()));
+    const CString contractsPath = app ? app->GetContractsDataPath() : CString();
+    frame->SetWindowText(FrameTitle(m_proceeding.m_nProceedingKind, m_proceeding.m_project, contractsPath));
 }
 
 int CMorvelankView::GetHeadingPosition(int document, int slot) const
 {
-    const OccurrenceBlock *block = m_tables->m_occurrences.Block(document);
+    const OccurrenceBlock *block = m_proceeding.m_tables->m_occurrences.Block(document);
     const VariableOccurrence *heading = block ? block->Heading(slot) : nullptr;
     return heading && heading->variable == kHeadingVariable ? heading->position : -1;
 }
@@ -71,17 +73,18 @@ int CMorvelankView::GetHeadingPosition(int document, int slot) const
 void CMorvelankView::ToggleDocumentSecured(int document)
 {
     // Sets of contracts and legal remedies, archives and examples are never secured.
-    const int code = m_nProcedureCode;
-    if (m_nProceedingKind != kKindProceeding || code == 300 || code == 198 || code == 196)
+    const int code = m_proceeding.m_nProcedureCode;
+    if (m_proceeding.m_nProceedingKind != kKindProceeding || code == 300 || code == 198 || code == 196)
         return;
     if (document < 0)
         document = GetCurrentDocument();
-    if (document >= 0 && document < kDocumentSlots && m_tables->m_documents[document].state == kStateGenerated) {
-        DocumentSlot &slot = m_tables->m_documents[document];
+    if (document >= 0 && document < kDocumentSlots &&
+        m_proceeding.m_tables->m_documents[document].state == kStateGenerated) {
+        DocumentSlot &slot = m_proceeding.m_tables->m_documents[document];
         slot.secured = slot.secured ? 0 : 1;
         RefreshSecuredIcons();
         AfxShowMessageBox(GetSafeHwnd(), slot.secured ? "Dokument zabezpieczony" : "Zabezpieczenie zdjęte", "Informacja",
                           MB_ICONINFORMATION);
     }
-    m_bModified = 1;
+    m_proceeding.m_bModified = 1;
 }

@@ -9,6 +9,8 @@
 #include "framework/ui/frameids.h"
 #include "document/document_sets.h"
 #include "document/morvelank_view.h"
+#include "document/proceeding_loader.h"
+#include "model/project.h"
 #include "framework/ui/msgbox.h"
 #include "mainframe/library/library_config.h"
 #include "mainframe/my_preview_view.h"
@@ -429,9 +431,9 @@ void CMainFrame::OpenProject(int folderKind, int sample, const CString &folder, 
     }
     // The list names the record file the view read, with its full path: the example is not
     // listed, as it opens only by its own command and never as a proceeding of the user's.
-    auto *view = dynamic_cast<CMorvelankView *>(proceeding);
+    auto *view = dynamic_cast<ProceedingLoader *>(proceeding);
     if (view && view->GetProceedingKind() != kKindExample)
-        App().AddToRecentFileList(view->m_project.GetProjectFilePath());
+        App().AddToRecentFileList(view->GetProject().GetProjectFilePath());
 }
 
 bool CMainFrame::AskToSaveProceedings()
@@ -488,9 +490,11 @@ void CMainFrame::Autosave()
     HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, (LPCWSTR)IDC_WAIT));
     SetStatusText(0, "Autozapis");
     try {
-        ForEachProceedingView([](CView *, ProceedingViewServices &proceeding) {
+        SaveOptions autosave;
+        autosave.onlyIfModified = true;
+        ForEachProceedingView([&autosave](CView *, ProceedingViewServices &proceeding) {
             if (!proceeding.IsFromArchive())
-                proceeding.SaveProceeding(0, 0, 1);
+                proceeding.SaveProceeding(autosave);
             return true;
         });
     } catch (CException *e) {
@@ -590,16 +594,16 @@ void CMainFrame::NewProject()
         return;
     if (auto *frame = dynamic_cast<CChildFrame *>(MDIGetActive()))
         App().ProceedingWindow = frame;
-    CMorvelankView *view = nullptr;
+    ProceedingLoader *view = nullptr;
     for (POSITION viewPos = doc->GetFirstViewPosition(); viewPos && !view;)
-        view = dynamic_cast<CMorvelankView *>(doc->GetNextView(viewPos));
+        view = dynamic_cast<ProceedingLoader *>(doc->GetNextView(viewPos));
     if (!view || !view->CreateProceeding(wizard.m_wizard.m_bAct2019, wizard.m_page4.m_strName,
                                          wizard.m_page4.m_nTaskCount, wizard.m_wizard.m_nProcedureCode,
                                          wizard.m_page3.m_bAboveThreshold, wizard.m_page4.m_defaults)) {
         doc->OnCloseDocument();
         return;
     }
-    App().AddToRecentFileList(view->m_project.GetProjectFilePath());
+    App().AddToRecentFileList(view->GetProject().GetProjectFilePath());
 }
 
 // The start menu's tools go the way of the main menu's commands for them; opening a

@@ -10,11 +10,7 @@
 #include "mainframe/mdi_client.h"
 
 class CListCtrl;
-class CMorvelankView;
 class CNewProceedingWizard;
-
-// How a view of the document sets opens one: the set file's path, empty for a new set.
-using OpenSetFunction = int (CMorvelankView::*)(const CString &path);
 
 class CMainFrame : public CMDIFrameWnd, public MainWindowServices {
     DECLARE_DYNCREATE(CMainFrame)
@@ -134,10 +130,9 @@ private:
     void TrackDropDownMenu(UINT menuId, const RECT &buttonRect);
     // The single-instance library window of a template: activated, or opened once.
     void ShowLibraryWindow(CMultiDocTemplate *docTemplate, CMDIChildWnd *&window);
-    // A new window of another kind whose view opens the set at path (empty: a new set); closed
-    // again when the set cannot be opened.
-    void OpenOtherDocument(CMultiDocTemplate *docTemplate, CMDIChildWnd *&window, OpenSetFunction openSet,
-                           const CString &path);
+    // A new window of another kind whose view opens the set of setKind at path (empty: a new
+    // set); closed again when the set cannot be opened.
+    void OpenOtherDocument(CMultiDocTemplate *docTemplate, CMDIChildWnd *&window, int setKind, const CString &path);
     // The views of open proceedings, archived ones included.
     template <typename Visit> bool ForEachProceedingView(Visit visit);
 

@@ -3,7 +3,8 @@
 
 #include "model/file_utils.h"
 #include "app/system_utils.h"
-#include "document/morvelank_view.h"
+#include "document/document_sets.h"
+#include "document/proceeding_loader.h"
 #include "evaluation/calendar/calendar_command.h"
 #include "evaluation/deadline/deadline_command.h"
 #include "framework/shell/html_help.h"
@@ -33,18 +34,18 @@ struct OtherKind {
     UINT openId;
     CMultiDocTemplate *CMorvelankApp::*docTemplate;
     CMDIChildWnd *CMorvelankApp::*window;
-    OpenSetFunction openSet;
+    int setKind; // document_sets.h
     const char *extension;
     const char *filter;
 };
 
 const OtherKind kOtherKinds[] = {
     {{ID_UMOWY, ID_UMOWY_NOWE}, ID_UMOWY_OTWORZ, &CMorvelankApp::ContractsTemplate, &CMorvelankApp::ContractsWindow,
-     &CMorvelankView::OpenContractsSet, "um", "Pliki umów (*.um)|*.um|Wszystkie pliki (*.*)|*.*||"},
+     kKindContracts, "um", "Pliki umów (*.um)|*.um|Wszystkie pliki (*.*)|*.*||"},
     {{ID_SRODKI_OCHRONY, ID_SRODKI_NOWE}, ID_SRODKI_OTWORZ, &CMorvelankApp::RemediesTemplate,
-     &CMorvelankApp::RemediesWindow, &CMorvelankView::OpenRemediesSet, "opr", "Pliki ochrony prawnej (*.opr)|*.opr|Wszystkie pliki (*.*)|*.*||"},
+     &CMorvelankApp::RemediesWindow, kKindRemedies, "opr", "Pliki ochrony prawnej (*.opr)|*.opr|Wszystkie pliki (*.*)|*.*||"},
     {{ID_WZORY_WYKONAWCOW, ID_WZORY_NOWE}, ID_WZORY_OTWORZ, &CMorvelankApp::FormsTemplate, &CMorvelankApp::FormsWindow,
-     &CMorvelankView::OpenContractorFormsSet, "opw", "Pliki wzorów dokumentów wykonawców (*.opw)|*.opw|Wszystkie pliki (*.*)|*.*||"},
+     kKindContractorForms, "opw", "Pliki wzorów dokumentów wykonawców (*.opw)|*.opw|Wszystkie pliki (*.*)|*.*||"},
 };
 
 const OtherKind *KindOfCommand(UINT id)
@@ -104,7 +105,7 @@ void CMainFrame::OnCiekaweArtykuly()
     ShowLibraryWindow(App().ArticlesTemplate, App().ArticlesWindow);
 }
 
-void CMainFrame::OpenOtherDocument(CMultiDocTemplate *docTemplate, CMDIChildWnd *&window, OpenSetFunction openSet,
+void CMainFrame::OpenOtherDocument(CMultiDocTemplate *docTemplate, CMDIChildWnd *&window, int setKind,
                                    const CString &path)
 {
     if (!docTemplate)
@@ -113,11 +114,11 @@ void CMainFrame::OpenOtherDocument(CMultiDocTemplate *docTemplate, CMDIChildWnd 
     if (!doc)
         return;
     window = MDIGetActive();
-    CMorvelankView *view = nullptr;
+    ProceedingLoader *view = nullptr;
     for (POSITION viewPos = doc->GetFirstViewPosition(); viewPos && !view;)
-        view = dynamic_cast<CMorvelankView *>(doc->GetNextView(viewPos));
+        view = dynamic_cast<ProceedingLoader *>(doc->GetNextView(viewPos));
     // A set that could not be read is not shown: saving it would write an empty set over the file.
-    if (!view || !(view->*openSet)(path)) {
+    if (!view || !view->OpenDocumentSet(setKind, path)) {
         window = nullptr;
         doc->OnCloseDocument();
     }
@@ -126,7 +127,7 @@ void CMainFrame::OpenOtherDocument(CMultiDocTemplate *docTemplate, CMDIChildWnd 
 BOOL CMainFrame::OnNewOtherDocument(UINT nID)
 {
     if (const OtherKind *kind = KindOfCommand(nID))
-        OpenOtherDocument(App().*(kind->docTemplate), App().*(kind->window), kind->openSet, "");
+        OpenOtherDocument(App().*(kind->docTemplate), App().*(kind->window), kind->setKind, "");
     return TRUE;
 }
 
@@ -141,14 +142,13 @@ BOOL CMainFrame::OnOpenOtherDocument(UINT nID)
             AfxShowMessageBox(m_hWnd, "Nie znaleziono pliku umów: " + path, "Błąd", MB_ICONERROR);
             return TRUE;
         }
-        OpenOtherDocument(App().*(kind->docTemplate), App().*(kind->window), kind->openSet, path);
+        OpenOtherDocument(App().*(kind->docTemplate), App().*(kind->window), kind->setKind, path);
         return TRUE;
     }
     CFileDialog open(TRUE, CString("*.") + kind->extension, App().WorkingPath + "\\*." + kind->extension,
                      OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_FILEMUSTEXIST, kind->filter, this);
     if (open.DoModal() == IDOK)
-        OpenOtherDocument(App().*(kind->docTemplate), App().*(kind->window), kind->openSet,
-                          open.GetPathName());
+        OpenOtherDocument(App().*(kind->docTemplate), App().*(kind->window), kind->setKind, open.GetPathName());
     return TRUE;
 }
 

@@ -177,7 +177,7 @@ void CChildFrame::CloseProceeding()
 void CChildFrame::OnSave()
 {
     if (auto* services = dynamic_cast<ProceedingViewServices*>(m_pView))
-        services->SaveProceeding(0, 0, 0);
+        services->SaveProceeding(SaveOptions());
 }
 
 void CChildFrame::OnUpdateSave(CCmdUI* pCmdUI)

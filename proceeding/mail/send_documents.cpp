@@ -4,7 +4,9 @@
 
 #include "model/file_utils.h"
 #include "app/morvelank_app.h"
-#include "document/morvelank_view.h"
+#include "document/proceeding_mail_source.h"
+#include "document/proceeding_window_view.h"
+#include "model/view_tables.h"
 #include "framework/core/codepage.h"
 #include "framework/core/exceptions.h"
 #include "framework/ui/msgbox.h"
@@ -24,16 +26,16 @@ void RemoveFiles(const std::vector<CString> &paths)
 // Writes each chosen document through the view's export into the folder, the view hidden
 // while the documents are generated; false after the export's own message when one could not
 // be written.
-bool WriteAttachments(CMorvelankView &view, const std::vector<int> &chosen, const CString &folder,
+bool WriteAttachments(ProceedingMailSource &view, const std::vector<int> &chosen, const CString &folder,
                       std::vector<CString> &written)
 {
-    view.ShowWindow(SW_HIDE);
+    view.SetViewVisible(false);
     CreateDirectoryPath(folder);
     for (int document : chosen) {
-        view.ShowWindow(SW_HIDE);
+        view.SetViewVisible(false);
         view.ShowDocument(document, -1);
-        view.ShowWindow(SW_HIDE);
-        const CString path = AttachmentPath(folder, view.m_tables->m_documents[document].fileName);
+        view.SetViewVisible(false);
+        const CString path = AttachmentPath(folder, view.GetTables().m_documents[document].fileName);
         if (!view.ExportToFile(path))
             return false;
         written.push_back(path);
@@ -41,11 +43,11 @@ bool WriteAttachments(CMorvelankView &view, const std::vector<int> &chosen, cons
     return true;
 }
 
-void ShowDocumentAgain(CMorvelankView &view, int document)
+void ShowDocumentAgain(ProceedingMailSource &view, int document)
 {
-    view.ShowWindow(SW_HIDE);
+    view.SetViewVisible(false);
     view.ShowDocument(document, -1);
-    view.ShowWindow(SW_SHOW);
+    view.SetViewVisible(true);
 }
 
 } // namespace
@@ -66,17 +68,18 @@ CString AttachmentPath(const CString &folder, const CString &fileName)
 
 void SendDocumentsByEmail(CWnd *parent, ProceedingWindowView *proceedingView, const MailSenderFactory &openSender)
 {
-    auto *view = dynamic_cast<CMorvelankView *>(proceedingView);
+    auto *view = dynamic_cast<ProceedingMailSource *>(proceedingView);
     CMorvelankApp *app = GetMorvelankApp();
     if (view == nullptr || app == nullptr)
         return;
     const HWND owner = parent != nullptr ? parent->m_hWnd : nullptr;
 
     CWyborDokumentow dialog(parent);
-    const int count = view->m_tables->m_nDocumentCount;
+    const ViewTables &tables = view->GetTables();
+    const int count = tables.m_nDocumentCount;
     dialog.m_nEntries = count < 0 ? 0 : (count > kDocumentSlots ? kDocumentSlots : count);
     for (int i = 0; i < dialog.m_nEntries; ++i)
-        dialog.m_entries[i] = view->m_tables->m_documents[i];
+        dialog.m_entries[i] = tables.m_documents[i];
     if (dialog.DoModal() != IDOK || dialog.m_chosen.empty())
         return;
 
@@ -99,7 +102,7 @@ void SendDocumentsByEmail(CWnd *parent, ProceedingWindowView *proceedingView, co
         RemoveFiles(written);
         return;
     }
-    const MapiMessage message = BuildDocumentsMessage(view->m_project.m_strName, written);
+    const MapiMessage message = BuildDocumentsMessage(view->GetProceedingTitle(), written);
 
     std::unique_ptr<MailSender> sender = openSender();
     if (!sender || !sender->IsAvailable()) {

@@ -6,7 +6,6 @@
 #include "framework/core/cstring.h"
 #include "proceeding/mail/mail_sender.h"
 
-class CMorvelankView;
 class CWnd;
 class ProceedingWindowView;
 

@@ -3,7 +3,9 @@
 #include <vector>
 
 #include "app/morvelank_app.h"
-#include "document/morvelank_view.h"
+#include "document/proceeding_window_view.h"
+#include "document/series_merge_target.h"
+#include "model/view_tables.h"
 #include "framework/ui/msgbox.h"
 #include "proceeding/merge/contractor_register.h"
 #include "proceeding/merge/series_correspondence_wizard.h"
@@ -17,32 +19,32 @@ void SetStatus(MainWindowServices *main, const CString &text)
 }
 
 // Generates the document out of sight; the view is shown again afterwards.
-void ShowDocumentHidden(CMorvelankView &view, int document)
+void ShowDocumentHidden(SeriesMergeTarget &view, int document)
 {
-    view.ShowWindow(SW_HIDE);
+    view.SetViewVisible(false);
     view.ShowDocument(document, -1);
-    view.ShowWindow(SW_SHOW);
+    view.SetViewVisible(true);
 }
 
 // The proceeding's own values of the shown document's fields, kept while the contractors'
 // texts are in them and written back however the series of the document ends.
 class SeriesTextsKept {
 public:
-    explicit SeriesTextsKept(CMorvelankView &view) : m_view(view) { m_view.StoreSeriesTexts(); }
+    explicit SeriesTextsKept(SeriesMergeTarget &view) : m_view(view) { m_view.StoreSeriesTexts(); }
     ~SeriesTextsKept()
     {
-        m_view.ShowWindow(SW_HIDE);
+        m_view.SetViewVisible(false);
         m_view.RestoreSeriesTexts();
-        m_view.ShowWindow(SW_SHOW);
+        m_view.SetViewVisible(true);
     }
     SeriesTextsKept(const SeriesTextsKept &) = delete;
     SeriesTextsKept &operator=(const SeriesTextsKept &) = delete;
 
 private:
-    CMorvelankView &m_view;
+    SeriesMergeTarget &m_view;
 };
 
-void PrintDocument(CMorvelankView &view)
+void PrintDocument(SeriesMergeTarget &view)
 {
     view.OnFilePrint();
 }
@@ -51,16 +53,16 @@ void PrintDocument(CMorvelankView &view)
 
 void RunMailMerge(CWnd *parent, ProceedingWindowView *proceedingView, MainWindowServices *main)
 {
-    auto *shownView = dynamic_cast<CMorvelankView *>(proceedingView);
+    auto *shownView = dynamic_cast<SeriesMergeTarget *>(proceedingView);
     if (shownView == nullptr)
         return;
-    CMorvelankView &view = *shownView;
+    SeriesMergeTarget &view = *shownView;
     SetStatus(main, "Korespondencja seryjna...");
     CMorvelankApp *app = GetMorvelankApp();
     const ConnectionPtr registers = app != nullptr ? app->GetRegistersConnection() : ConnectionPtr();
     CSeriesCorespondenceWizzard wizard(parent);
     wizard.m_connection = registers;
-    wizard.m_pTables = view.m_tables.get();
+    wizard.m_pTables = &view.GetTables();
     if (wizard.DoModal() != IDOK) {
         SetStatus(main, "");
         return;
@@ -69,7 +71,7 @@ void RunMailMerge(CWnd *parent, ProceedingWindowView *proceedingView, MainWindow
                    PrintDocument);
 }
 
-void GenerateSeries(CWnd *parent, CMorvelankView &view, MainWindowServices *main, const ConnectionPtr &registers,
+void GenerateSeries(CWnd *parent, SeriesMergeTarget &view, MainWindowServices *main, const ConnectionPtr &registers,
                     const CString &chosenDocuments, const CString &chosenContractors, const MergeOutput &output)
 {
     const HWND owner = parent != nullptr ? parent->GetSafeHwnd() : nullptr;
@@ -91,7 +93,7 @@ void GenerateSeries(CWnd *parent, CMorvelankView &view, MainWindowServices *main
     try {
         for (size_t i = 0; i < documents.size(); ++i) {
             const int document = documents[i];
-            if (document < 0 || document >= view.m_tables->m_nDocumentCount || document >= kDocumentSlots)
+            if (document < 0 || document >= view.GetTables().m_nDocumentCount || document >= kDocumentSlots)
                 continue;
             ShowDocumentHidden(view, document);
             const SeriesTextsKept kept(view);

@@ -9,13 +9,13 @@
 #include "framework/core/cstring.h"
 #include "framework/db/connection.h"
 
-class CMorvelankView;
 class CWnd;
 class MainWindowServices;
 class ProceedingWindowView;
+class SeriesMergeTarget;
 
 // What is done with one filled document; the program prints it through the print dialog.
-using MergeOutput = std::function<void(CMorvelankView &view)>;
+using MergeOutput = std::function<void(SeriesMergeTarget &view)>;
 
 // The whole command: the wizard, then the generation. Does nothing without a proceeding view;
 // main may be null.
@@ -23,5 +23,5 @@ void RunMailMerge(CWnd *parent, ProceedingWindowView *proceedingView, MainWindow
 
 // The generation alone for the two key lists (",k1,k2,...,"), each document with each
 // contractor in turn; a database or output failure ends it after a message.
-void GenerateSeries(CWnd *parent, CMorvelankView &view, MainWindowServices *main, const ConnectionPtr &registers,
+void GenerateSeries(CWnd *parent, SeriesMergeTarget &view, MainWindowServices *main, const ConnectionPtr &registers,
                     const CString &chosenDocuments, const CString &chosenContractors, const MergeOutput &output);

@@ -79,10 +79,10 @@ protected:
                                  AFX_IDW_PANE_FIRST, &context));
         view->OnInitialUpdate();
         EXPECT_EQ(1, view->CreateProceeding(1, name, -1, 0, 0, DefaultValues())) << messages.GetString();
-        view->m_tables->m_documents[kEditable].state = kStateEditable;
+        view->m_proceeding.m_tables->m_documents[kEditable].state = kStateEditable;
         view->ShowDocument(kEditable, -1);
         Type(view, "Opis od zamawiajacego");
-        EXPECT_EQ(1, view->SaveProceeding(0, 0, 0));
+        EXPECT_EQ(1, view->SaveProceeding(SaveOptions()));
         return view;
     }
 
@@ -92,8 +92,8 @@ protected:
         RichEditText control(view->GetSafeHwnd());
         control.SelectAll();
         control.ReplaceSel(text);
-        view->m_files.m_bClearOnFirstClick = 0;
-        view->m_bModified = 1;
+        view->m_proceeding.m_files.m_bClearOnFirstClick = 0;
+        view->m_proceeding.m_bModified = 1;
     }
 
     static std::string Plain(CMorvelankView *view)
@@ -119,7 +119,7 @@ TEST_F(EditableTextSaveTest, SaveWritesTheTypedTextWhateverTheControlHoldsSince)
     } cases[] = {
         {"a generation stopped by the full pool",
          [](CMorvelankView *view) {
-             view->m_tables->m_nNextDynamicVariable = view->GetVariableCount();
+             view->m_proceeding.m_tables->m_nNextDynamicVariable = view->GetVariableCount();
              view->ShowDocument(kBlocks, -1);
          },
          kEditable},
@@ -138,7 +138,7 @@ TEST_F(EditableTextSaveTest, SaveWritesTheTypedTextWhateverTheControlHoldsSince)
         CString name;
         name.Format("Przetarg%d", ++serial);
         CMorvelankView *view = ProceedingWithTypedText(name);
-        const CString spec = view->m_project.GetSpecPath();
+        const CString spec = view->m_proceeding.m_project.GetSpecPath();
         ASSERT_NE(std::string::npos, ReadFileToString(spec).Find("Opis od zamawiajacego"));
 
         // Typed after the last save, then the control given over to something else.
@@ -146,7 +146,7 @@ TEST_F(EditableTextSaveTest, SaveWritesTheTypedTextWhateverTheControlHoldsSince)
         messages.Empty();
         c.after(view);
         ASSERT_EQ(c.currentDocument, view->GetCurrentDocument());
-        ASSERT_EQ(1, view->SaveProceeding(0, 0, 0));
+        ASSERT_EQ(1, view->SaveProceeding(SaveOptions()));
 
         const CString saved = ReadFileToString(spec);
         EXPECT_GE(saved.Find("Opis od zamawiajacego, poprawiony"), 0) << saved.GetString();
@@ -154,7 +154,7 @@ TEST_F(EditableTextSaveTest, SaveWritesTheTypedTextWhateverTheControlHoldsSince)
             EXPECT_LT(saved.Find(foreign), 0) << foreign;
 
         // Shown again, the document is the user's text, not what the control held meanwhile.
-        view->m_tables->m_nNextDynamicVariable = view->GetFirstVariableIndex();
+        view->m_proceeding.m_tables->m_nNextDynamicVariable = view->GetFirstVariableIndex();
         view->ShowDocument(kEditable, -1);
         EXPECT_EQ(0u, Plain(view).find("Opis od zamawiajacego, poprawiony")) << Plain(view);
     }
@@ -163,23 +163,25 @@ TEST_F(EditableTextSaveTest, SaveWritesTheTypedTextWhateverTheControlHoldsSince)
 TEST_F(EditableTextSaveTest, SaveWaitsWhileTheDocumentIsBeingOutput)
 {
     CMorvelankView *view = ProceedingWithTypedText("Wydruk");
-    const CString spec = view->m_project.GetSpecPath();
+    const CString spec = view->m_proceeding.m_project.GetSpecPath();
     Type(view, "Opis od zamawiajacego, poprawiony");
 
+    SaveOptions autosave;
+    autosave.onlyIfModified = true;
     view->PrepareExportText();
-    EXPECT_EQ(0, view->SaveProceeding(0, 0, 1)) << "an autosave during the output";
+    EXPECT_EQ(0, view->SaveProceeding(autosave)) << "an autosave during the output";
     EXPECT_LT(ReadFileToString(spec).Find("poprawiony"), 0);
 
     view->RegenerateAfterOutput();
-    EXPECT_EQ(1, view->SaveProceeding(0, 0, 1));
+    EXPECT_EQ(1, view->SaveProceeding(autosave));
     EXPECT_GE(ReadFileToString(spec).Find("Opis od zamawiajacego, poprawiony"), 0);
 }
 
 TEST_F(EditableTextSaveTest, StoppedGenerationIsToldAndLeavesTheStoredTextAsItWas)
 {
     CMorvelankView *view = ProceedingWithTypedText("Przetarg");
-    const CString stored = view->m_files.m_strEditableText;
-    view->m_tables->m_nNextDynamicVariable = view->GetVariableCount();
+    const CString stored = view->m_proceeding.m_files.m_strEditableText;
+    view->m_proceeding.m_tables->m_nNextDynamicVariable = view->GetVariableCount();
     messages.Empty();
     view->ShowDocument(kBlocks, -1);
     EXPECT_EQ("Zbyt duża ilość zmiennych\n", messages);
@@ -187,7 +189,7 @@ TEST_F(EditableTextSaveTest, StoppedGenerationIsToldAndLeavesTheStoredTextAsItWa
 
     // Another document asked for now takes nothing from the half-made text either.
     view->ShowDocument(kPlain, -1);
-    EXPECT_EQ(stored, view->m_files.m_strEditableText);
+    EXPECT_EQ(stored, view->m_proceeding.m_files.m_strEditableText);
 }
 
 } // namespace

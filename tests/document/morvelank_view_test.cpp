@@ -29,13 +29,13 @@ protected:
 
         char temp[MAX_PATH];
         GetTempPathA(MAX_PATH, temp);
-        view->m_files.m_strMainPath.Format("%smorvelank_widok_%lu", temp, GetCurrentProcessId());
-        const CString templates = LawVersions::GetTemplateFolder(view->m_files.m_strMainPath, "", -1) + "\\1";
+        view->m_proceeding.m_files.m_strMainPath.Format("%smorvelank_widok_%lu", temp, GetCurrentProcessId());
+        const CString templates = LawVersions::GetTemplateFolder(view->m_proceeding.m_files.m_strMainPath, "", -1) + "\\1";
         ASSERT_TRUE(CreateDirectoryPath(templates));
         for (const char *name : {"tags.rtf", "pagebreak.rtf"})
             ASSERT_TRUE(CopyFileA(FixturePath((std::string("engine/") + name).c_str()), templates + "\\" + name, FALSE));
 
-        ViewTables &tables = *view->m_tables;
+        ViewTables &tables = *view->m_proceeding.m_tables;
         tables.m_documents[0].fileName = "tags.rtf";
         tables.m_documents[0].displayName = "Specyfikacja istotnych warunków zamówienia";
         tables.m_documents[1].fileName = "pagebreak.rtf";
@@ -67,7 +67,7 @@ TEST_F(ProceedingViewTest, ShowsADocumentFromItsTemplate)
     EXPECT_EQ(0, view->GetDocumentState(-1));
     EXPECT_EQ(1, view->IsSiwz(0));
     EXPECT_TRUE(ReadOnly());
-    EXPECT_EQ(1005, view->m_tables->m_occurrences.Block(0)->Variable(0)->variable);
+    EXPECT_EQ(1005, view->m_proceeding.m_tables->m_occurrences.Block(0)->Variable(0)->variable);
 
     EXPECT_EQ(1, view->FindDocument("pagebreak.rtf"));
     EXPECT_EQ(-1, view->FindDocument("PAGEBREAK.RTF"));

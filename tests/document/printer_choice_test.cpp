@@ -109,10 +109,10 @@ protected:
 
         char temp[MAX_PATH];
         GetTempPathA(MAX_PATH, temp);
-        view->m_files.m_strMainPath.Format("%smorvelank_drukarka_%lu", temp, GetCurrentProcessId());
-        const CString templates = LawVersions::GetTemplateFolder(view->m_files.m_strMainPath, "", -1) + "\\1";
+        view->m_proceeding.m_files.m_strMainPath.Format("%smorvelank_drukarka_%lu", temp, GetCurrentProcessId());
+        const CString templates = LawVersions::GetTemplateFolder(view->m_proceeding.m_files.m_strMainPath, "", -1) + "\\1";
         ASSERT_TRUE(CreateDirectoryPath(templates));
-        ViewTables &tables = *view->m_tables;
+        ViewTables &tables = *view->m_proceeding.m_tables;
         const char *names[] = {"ogloszenie.rtf", "umowa.rtf", "protokol.rtf"};
         for (int i = 0; i < 3; ++i) {
             ASSERT_TRUE(WriteTextFile(templates + "\\" + names[i], "{\\rtf1\\ansi Dokument\\par}"));

@@ -54,7 +54,7 @@ protected:
         ASSERT_NE(view, nullptr);
         ASSERT_EQ(1, view->CreateProceeding(1, "Przetarg", -1, 0, 0, DefaultValues()));
         ASSERT_EQ(kLetterDocument, view->GetCurrentDocument());
-        view->m_bModified = 0;
+        view->m_proceeding.m_bModified = 0;
         messages.clear();
     }
 
@@ -99,7 +99,7 @@ protected:
     }
 
     CString Text() { return RichEditText(view->GetSafeHwnd()).GetPlainText(); }
-    CString Value(int variable) { return view->m_tables->m_variables[variable].value; }
+    CString Value(int variable) { return view->m_proceeding.m_tables->m_variables[variable].value; }
 
     TestFolder m_main;
     CMorvelankApp app;

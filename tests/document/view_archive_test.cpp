@@ -237,8 +237,8 @@ class ViewArchiveTest : public ViewCommandTest {
 protected:
     void SecureAll()
     {
-        for (int i = 0; i < view->m_tables->m_nDocumentCount; ++i)
-            view->m_tables->m_documents[i].secured = 1;
+        for (int i = 0; i < view->m_proceeding.m_tables->m_nDocumentCount; ++i)
+            view->m_proceeding.m_tables->m_documents[i].secured = 1;
     }
 };
 
@@ -251,7 +251,7 @@ TEST_F(ViewArchiveTest, UnsecuredDocumentRefusesBeforeAnyQuestion)
                  "(zatwierdzone).\rAby przenieść dane postępowanie do archiwum należy zabezpieczyć wszystkiem "
                  "dokumenty postępowania.",
                  messages[0]);
-    EXPECT_EQ(0, view->m_nProceedingKind);
+    EXPECT_EQ(0, view->m_proceeding.m_nProceedingKind);
 }
 
 TEST_F(ViewArchiveTest, DialogIsFilledAndCancelChangesNothing)
@@ -263,12 +263,12 @@ TEST_F(ViewArchiveTest, DialogIsFilledAndCancelChangesNothing)
     EXPECT_STREQ("62", prompts.asked.suffix);
     EXPECT_STREQ(app.ArchivePath, prompts.asked.archivePath);
     EXPECT_STREQ("Przetarg", prompts.asked.signature);
-    EXPECT_EQ(0, view->m_nProceedingKind);
+    EXPECT_EQ(0, view->m_proceeding.m_nProceedingKind);
     EXPECT_TRUE(FileExists(app.WorkingPath + "\\Przetarg\\Przetarg.baz"));
 
     // A proceeding without a name is offered the archive extension of its kind.
-    view->m_project.m_strName.Empty();
-    view->m_nProcedureCode = 10;
+    view->m_proceeding.m_project.m_strName.Empty();
+    view->m_proceeding.m_nProcedureCode = 10;
     view->MoveToArchive();
     EXPECT_STREQ(".ara", prompts.asked.signature);
 }
@@ -276,21 +276,21 @@ TEST_F(ViewArchiveTest, DialogIsFilledAndCancelChangesNothing)
 TEST_F(ViewArchiveTest, MovedProceedingIsShownAsArchivedAndOpensFromTheArchive)
 {
     SecureAll();
-    view->m_bModified = 1; // unsaved changes go with it
+    view->m_proceeding.m_bModified = 1; // unsaved changes go with it
     prompts.signature = "ZP/5 łąka";
     prompts.signature.Replace('/', '_');
     prompts.description = "Dostawa łąk";
     view->MoveToArchive();
     for (const CString &message : messages)
         EXPECT_EQ(-1, message.Find("archiwum")) << message;
-    EXPECT_EQ(1, view->m_nProceedingKind);
-    EXPECT_EQ(0, view->m_bModified);
-    EXPECT_STREQ("ZP_5 łąka", view->m_project.m_strName);
+    EXPECT_EQ(1, view->m_proceeding.m_nProceedingKind);
+    EXPECT_EQ(0, view->m_proceeding.m_bModified);
+    EXPECT_STREQ("ZP_5 łąka", view->m_proceeding.m_project.m_strName);
     EXPECT_TRUE(FileExists(app.WorkingPath + "\\Przetarg\\Przetarg.baz")) << "the current copy stays";
 
     view->OpenProceeding(1, 0, "ZP_5 łąka", "Przetarg.baz");
-    EXPECT_EQ(1, view->m_nProceedingKind);
-    EXPECT_EQ(262, view->m_project.m_nProcedureCode);
+    EXPECT_EQ(1, view->m_proceeding.m_nProceedingKind);
+    EXPECT_EQ(262, view->m_proceeding.m_project.m_nProcedureCode);
     EXPECT_GE(Text().Find("Wstęp"), 0);
 }
 

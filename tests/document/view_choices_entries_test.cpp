@@ -174,7 +174,7 @@ protected:
     const VariableOccurrence *Find(int variable, const char *name = nullptr) const
     {
         const OccurrenceBlock *block =
-            static_cast<const OccurrenceTable &>(view->m_tables->m_occurrences).Block(view->GetCurrentDocument());
+            static_cast<const OccurrenceTable &>(view->m_proceeding.m_tables->m_occurrences).Block(view->GetCurrentDocument());
         for (int slot = 0; block && slot < kVariableOccurrences; ++slot) {
             const VariableOccurrence *o = block->Variable(slot);
             if (o->length > 0 && (name ? o->name == name : o->variable == variable))
@@ -186,7 +186,7 @@ protected:
     {
         std::vector<const VariableOccurrence *> found;
         const OccurrenceBlock *block =
-            static_cast<const OccurrenceTable &>(view->m_tables->m_occurrences).Block(view->GetCurrentDocument());
+            static_cast<const OccurrenceTable &>(view->m_proceeding.m_tables->m_occurrences).Block(view->GetCurrentDocument());
         for (int slot = 0; block && slot < kVariableOccurrences; ++slot)
             if (block->Variable(slot)->length > 0 && block->Variable(slot)->variable == variable)
                 found.push_back(block->Variable(slot));
@@ -232,10 +232,10 @@ protected:
     {
         std::vector<const VariableOccurrence *> found;
         const OccurrenceBlock *block =
-            static_cast<const OccurrenceTable &>(view->m_tables->m_occurrences).Block(view->GetCurrentDocument());
+            static_cast<const OccurrenceTable &>(view->m_proceeding.m_tables->m_occurrences).Block(view->GetCurrentDocument());
         for (int slot = 0; block && slot < kVariableOccurrences; ++slot) {
             const VariableOccurrence *o = block->Variable(slot);
-            const DynamicVariable *instance = view->m_tables->FindDynamicVariable(o->variable);
+            const DynamicVariable *instance = view->m_proceeding.m_tables->FindDynamicVariable(o->variable);
             if (o->length > 0 && instance && instance->templateVariable == templateVariable)
                 found.push_back(o);
         }
@@ -244,9 +244,9 @@ protected:
     // Saves, and opens the saved proceeding in a new view beside a new tree.
     void SaveAndReopen()
     {
-        ASSERT_EQ(1, view->SaveProceeding(0, 0, 0));
-        const CString folder = view->m_project.GetFolder();
-        const CString record = view->m_project.GetFileName();
+        ASSERT_EQ(1, view->SaveProceeding(SaveOptions()));
+        const CString folder = view->m_proceeding.m_project.GetFolder();
+        const CString record = view->m_proceeding.m_project.GetFileName();
         view = MakeView();
         ASSERT_NE(view, nullptr);
         ASSERT_EQ(1, view->OpenProceeding(0, 0, folder, record));
@@ -266,10 +266,10 @@ protected:
 TEST_F(ViewChoicesEntriesTest, OptionOfAGroupSwitchesWhatHangsOnIt)
 {
     EXPECT_EQ(0u, Plain().find("Wadium:  [o] wymagane  [ ] niewymagane\rKwota 10 000 zł wnosi się przed terminem."));
-    view->m_bModified = 0;
+    view->m_proceeding.m_bModified = 0;
 
     ClickVariable(kBidBondNone);
-    const ViewTables &tables = *view->m_tables;
+    const ViewTables &tables = *view->m_proceeding.m_tables;
     EXPECT_EQ(0, tables.m_variables[kBidBondRequired].selected);
     EXPECT_EQ(1, tables.m_variables[kBidBondNone].selected);
     EXPECT_EQ(0, tables.m_variables[kBidBondNone].untouched);
@@ -310,7 +310,7 @@ TEST_F(ViewChoicesEntriesTest, OptionOfAGroupSwitchesWhatHangsOnIt)
 
 TEST_F(ViewChoicesEntriesTest, CheckBoxTogglesAndClearsTheOptionsThatDependOnIt)
 {
-    const ViewTables &tables = *view->m_tables;
+    const ViewTables &tables = *view->m_proceeding.m_tables;
     EXPECT_NE(std::string::npos, Plain().find(" [ ] zabezpieczenie  [ ] gwarancja 5% ceny"))
         << "an option under a cleared check box is shown cleared";
     EXPECT_EQ(0, Find(kBankGuarantee)->enabled);
@@ -401,7 +401,7 @@ TEST_F(ViewChoicesEntriesTest, EntriesAreAddedInEveryDocumentAndKeptBySaving)
     view->ShowDocument(kCommitteeDocument, -1);
     EXPECT_EQ(three, Members());
     EXPECT_EQ(Entries({{"Przewodniczący", 1}, {"Członek 2", 1}, {"Członek 3", 1}}).names,
-              CollectRepeatEntries(*view->m_tables, kCommittee).names);
+              CollectRepeatEntries(*view->m_proceeding.m_tables, kCommittee).names);
 }
 
 TEST_F(ViewChoicesEntriesTest, EntryLeftOutGoesAndTheOthersMoveUp)
@@ -417,12 +417,12 @@ TEST_F(ViewChoicesEntriesTest, EntryLeftOutGoesAndTheOthersMoveUp)
 
     // B left out, C renamed, and a new entry added and at once left out again.
     answers.entries = Entries({{"A", 1}, {"B", 0}, {"Sekretarz", 1}, {"X", 0}});
-    const int pool = view->m_tables->m_nNextDynamicVariable;
+    const int pool = view->m_proceeding.m_tables->m_nNextDynamicVariable;
     ClickAddEntry();
     const std::vector<std::string> two = {"Jan Nowak/funkcja", "Piotr Wrona/funkcja"};
     EXPECT_EQ(two, Members());
-    EXPECT_EQ(pool, view->m_tables->m_nNextDynamicVariable) << "nothing new was made";
-    EXPECT_EQ(Entries({{"A", 1}, {"Sekretarz", 1}}).names, CollectRepeatEntries(*view->m_tables, kCommittee).names);
+    EXPECT_EQ(pool, view->m_proceeding.m_tables->m_nNextDynamicVariable) << "nothing new was made";
+    EXPECT_EQ(Entries({{"A", 1}, {"Sekretarz", 1}}).names, CollectRepeatEntries(*view->m_proceeding.m_tables, kCommittee).names);
 
     // Another entry after the renumbering takes the next number, after the moved one.
     answers.entries = Entries({{"A", 1}, {"Sekretarz", 1}, {"D", 1}});
@@ -441,7 +441,7 @@ TEST_F(ViewChoicesEntriesTest, EntryLeftOutGoesAndTheOthersMoveUp)
 TEST_F(ViewChoicesEntriesTest, FullPoolRefusesNewEntriesAndKeepsTheOld)
 {
     view->ShowDocument(kCommitteeDocument, -1);
-    ViewTables &tables = *view->m_tables;
+    ViewTables &tables = *view->m_proceeding.m_tables;
     const int full = tables.GetVariableCount() - 1; // room for one instance, an entry needs two
     const int before = tables.m_nNextDynamicVariable;
     tables.m_nNextDynamicVariable = full;

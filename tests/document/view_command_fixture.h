@@ -81,7 +81,7 @@ protected:
         ASSERT_NE(view, nullptr);
         ASSERT_EQ(1, view->CreateProceeding(1, "Przetarg", -1, 0, 0, DefaultValues()));
         ASSERT_EQ(0, view->GetCurrentDocument());
-        block = view->m_tables->m_occurrences.Block(0);
+        block = view->m_proceeding.m_tables->m_occurrences.Block(0);
         ASSERT_NE(block, nullptr);
         messages.clear();
     }

@@ -30,11 +30,11 @@ protected:
 
     void ShowEditable()
     {
-        view->m_tables->m_documents[kEditableDocument].state = kStateEditable;
+        view->m_proceeding.m_tables->m_documents[kEditableDocument].state = kStateEditable;
         view->ShowDocument(kEditableDocument, -1);
         ASSERT_EQ(kEditableDocument, view->GetCurrentDocument());
         view->GetRichEditCtrl().SetSel(0, -1);
-        view->m_bModified = 0;
+        view->m_proceeding.m_bModified = 0;
     }
 
     DWORD Effects()
@@ -75,7 +75,7 @@ TEST_F(ViewFormatBarTest, CharacterEffectsGoOnAndOffOnTheEditableDocument)
         Command(c.id);
         EXPECT_EQ(before ^ c.effect, Effects() & c.effect) << c.id;
         EXPECT_EQ(before ? 0 : 1, Update(c.id).checked) << c.id;
-        EXPECT_EQ(1, view->m_bModified) << c.id;
+        EXPECT_EQ(1, view->m_proceeding.m_bModified) << c.id;
         Command(c.id);
         EXPECT_EQ(before, Effects() & c.effect) << c.id;
     }
@@ -90,7 +90,7 @@ TEST_F(ViewFormatBarTest, AlignmentsSetTheParagraphAndCheckOnlyTheirOwnButton)
         for (const auto &other : kAlignments)
             EXPECT_EQ(other.id == c.id ? 1 : 0, Update(other.id).checked) << c.id << "/" << other.id;
     }
-    EXPECT_EQ(1, view->m_bModified);
+    EXPECT_EQ(1, view->m_proceeding.m_bModified);
 }
 
 TEST_F(ViewFormatBarTest, AGeneratedDocumentKeepsItsFormatAndTheButtonsAreGreyed)
@@ -99,14 +99,14 @@ TEST_F(ViewFormatBarTest, AGeneratedDocumentKeepsItsFormatAndTheButtonsAreGreyed
     view->GetRichEditCtrl().SetSel(0, -1);
     const DWORD effects = Effects();
     const WORD alignment = Alignment();
-    view->m_bModified = 0;
+    view->m_proceeding.m_bModified = 0;
     for (UINT id = ID_POGRUBIENIE; id <= ID_DO_PRAWEJ; ++id) {
         EXPECT_EQ(0, Update(id).enabled) << id;
         Command(id);
     }
     EXPECT_EQ(effects, Effects());
     EXPECT_EQ(alignment, Alignment());
-    EXPECT_EQ(0, view->m_bModified);
+    EXPECT_EQ(0, view->m_proceeding.m_bModified);
 }
 
 } // namespace

@@ -57,7 +57,7 @@ protected:
         ASSERT_NE(view, nullptr);
         ASSERT_EQ(1, view->CreateProceeding(1, "Przetarg", -1, 0, 0, DefaultValues()));
         ASSERT_EQ(0, view->GetCurrentDocument());
-        block = view->m_tables->m_occurrences.Block(0);
+        block = view->m_proceeding.m_tables->m_occurrences.Block(0);
         ASSERT_NE(block, nullptr);
     }
 
@@ -220,20 +220,20 @@ TEST_F(ViewKeysTest, TypingChangesOnlyAnEditableDocument)
     EXPECT_EQ(1, editors.opened);
 
     // The editable document: its sample text goes at the first click only, then typing counts.
-    view->m_tables->m_documents[1].state = kStateEditable;
+    view->m_proceeding.m_tables->m_documents[1].state = kStateEditable;
     view->ShowDocument(1, -1);
     ASSERT_EQ(1, view->GetCurrentDocument());
     ASSERT_GE(Text().Find("Tu wpisz opis"), 0);
-    view->m_bModified = 0;
+    view->m_proceeding.m_bModified = 0;
     Filter(WM_LBUTTONDOWN);
     EXPECT_EQ(-1, Text().Find("Tu wpisz opis"));
-    EXPECT_EQ(1, view->m_bModified);
+    EXPECT_EQ(1, view->m_proceeding.m_bModified);
     view->SendMessage(WM_CHAR, 'x', 1);
-    view->m_bModified = 0;
+    view->m_proceeding.m_bModified = 0;
     Filter(WM_LBUTTONDOWN);
     view->SendMessage(WM_CHAR, 'y', 1);
     EXPECT_EQ(0, Text().Find("xy")) << "the second click keeps the text";
-    EXPECT_EQ(1, view->m_bModified);
+    EXPECT_EQ(1, view->m_proceeding.m_bModified);
     EXPECT_EQ(1, editors.opened);
 }
 

@@ -79,15 +79,15 @@ protected:
 
         char temp[MAX_PATH];
         GetTempPathA(MAX_PATH, temp);
-        view->m_files.m_strMainPath.Format("%smorvelank_wydruk_%lu", temp, GetCurrentProcessId());
-        const CString templates = LawVersions::GetTemplateFolder(view->m_files.m_strMainPath, "", -1) + "\\1";
+        view->m_proceeding.m_files.m_strMainPath.Format("%smorvelank_wydruk_%lu", temp, GetCurrentProcessId());
+        const CString templates = LawVersions::GetTemplateFolder(view->m_proceeding.m_files.m_strMainPath, "", -1) + "\\1";
         ASSERT_TRUE(CreateDirectoryPath(templates));
         ASSERT_TRUE(WriteTextFile(templates + "\\ogloszenie.rtf", LongTemplate("Og\\'b3oszenie").c_str()));
         ASSERT_TRUE(WriteTextFile(templates + "\\umowa.rtf", LongTemplate("Umowa").c_str()));
         ASSERT_TRUE(WriteTextFile(templates + "\\notatka.rtf",
                                   "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0 Notatka <!A05>x</A05>\\par}"));
 
-        ViewTables &tables = *view->m_tables;
+        ViewTables &tables = *view->m_proceeding.m_tables;
         const char *names[] = {"ogloszenie.rtf", "umowa.rtf", "notatka.rtf"};
         for (int i = 0; i < 3; ++i)
             tables.m_documents[i].fileName = names[i];
@@ -98,10 +98,10 @@ protected:
         tables.m_variables[kCheckBox].type = 1;
         tables.m_variables[kCheckBox].selected = 0;
 
-        view->m_project.m_strHeader = "Nagłówek: przetarg nieograniczony na dostawę sprzętu komputerowego "
+        view->m_proceeding.m_project.m_strHeader = "Nagłówek: przetarg nieograniczony na dostawę sprzętu komputerowego "
                                       "dla szkół podstawowych gminy, znak sprawy ZP.271.1.2025, KONIEC";
-        view->m_project.m_strFooter = "Stopka: Urząd Gminy Łódź";
-        view->m_project.m_nPageNumbering = 1;
+        view->m_proceeding.m_project.m_strFooter = "Stopka: Urząd Gminy Łódź";
+        view->m_proceeding.m_project.m_nPageNumbering = 1;
 
         view->ShowDocument(0, -1);
         // A page break the user put before paragraph 50; printing keeps the break, not its line.
@@ -140,7 +140,7 @@ protected:
     void SetUp() override
     {
         ViewOutputTest::SetUp();
-        target = view->m_files.m_strMainPath + "\\eksport.rtf";
+        target = view->m_proceeding.m_files.m_strMainPath + "\\eksport.rtf";
         DeleteFileW(Cp1250ToWide(target).c_str());
     }
     // The exported file's text, as a rich-edit control reads it.
@@ -160,7 +160,7 @@ protected:
 TEST_F(ViewExportTest, RtfExportIsTheCleanedDocumentAndTheViewIsGeneratedAgain)
 {
     const std::string before = Plain();
-    const VariableOccurrence nameBefore = *view->m_tables->m_occurrences.Block(0)->Variable(0);
+    const VariableOccurrence nameBefore = *view->m_proceeding.m_tables->m_occurrences.Block(0)->Variable(0);
     ASSERT_EQ(1, view->ExportToFile(target));
 
     const std::string exported = ExportedText();
@@ -172,7 +172,7 @@ TEST_F(ViewExportTest, RtfExportIsTheCleanedDocumentAndTheViewIsGeneratedAgain)
 
     EXPECT_EQ(before, Plain()) << "the shown document is generated again";
     EXPECT_TRUE(view->GetStyle() & WS_VISIBLE);
-    const ViewTables &tables = *view->m_tables;
+    const ViewTables &tables = *view->m_proceeding.m_tables;
     EXPECT_EQ("Gmina Łódź", std::string(tables.m_variables[kName].value));
     EXPECT_EQ(0, tables.m_variables[kCheckBox].selected);
     EXPECT_EQ(1, tables.m_nPageBreaks);
@@ -183,7 +183,7 @@ TEST_F(ViewExportTest, RtfExportIsTheCleanedDocumentAndTheViewIsGeneratedAgain)
 
 TEST_F(ViewExportTest, TickedCheckBoxIsExportedAsItsTextWithLaterValuesInPlace)
 {
-    ViewTables &tables = *view->m_tables;
+    ViewTables &tables = *view->m_proceeding.m_tables;
     tables.m_variables[kCheckBox].selected = 1;
     tables.m_variables[kCheckBox].extra = 1;
     view->ShowDocument(0, -1);
@@ -217,7 +217,7 @@ TEST_F(ViewExportTest, UnwritableTargetIsToldAndTheDocumentShownAgain)
     };
     CTestHookScope scope(hook);
     const std::string before = Plain();
-    const CString missing = view->m_files.m_strMainPath + "\\brak\\eksport.rtf";
+    const CString missing = view->m_proceeding.m_files.m_strMainPath + "\\brak\\eksport.rtf";
     EXPECT_EQ(0, view->ExportToFile(missing));
     EXPECT_EQ(std::string("Błąd|Wystąpił błąd podczas zapisu pliku eksportu.\nProszę sprawdzić prawo do zapisu pliku: ") +
                   missing.GetString(),

@@ -28,22 +28,22 @@ TEST_F(ViewPageBreakTest, InsertedBeforeAHeadingMovesWhatFollowsAndRemovingResto
     ASSERT_GT(lastValue, heading);
 
     PutCaret(heading);
-    view->m_bModified = 0;
+    view->m_proceeding.m_bModified = 0;
     view->OnInsertPageBreak();
-    ASSERT_EQ(1, view->m_tables->m_nPageBreaks);
-    const PageBreakMark mark = view->m_tables->m_pageBreaks[0];
+    ASSERT_EQ(1, view->m_proceeding.m_tables->m_nPageBreaks);
+    const PageBreakMark mark = view->m_proceeding.m_tables->m_pageBreaks[0];
     EXPECT_EQ(0, mark.document);
     EXPECT_EQ(heading, mark.position);
     EXPECT_EQ(before.GetLength() + mark.length, Text().GetLength());
     EXPECT_GE(Text().Mid(mark.position, mark.length).Find("podział strony"), 0);
-    EXPECT_EQ(1, view->m_bModified);
+    EXPECT_EQ(1, view->m_proceeding.m_bModified);
     EXPECT_EQ(firstValue, block->Variable(0)->position);
     EXPECT_EQ(lastValue + mark.length, block->Variable(2)->position);
     EXPECT_EQ(heading + mark.length, SecondHeading()) << "the heading moved with its text";
 
     PutCaret(mark.position + mark.length / 2);
     view->OnRemovePageBreak();
-    EXPECT_EQ(0, view->m_tables->m_nPageBreaks);
+    EXPECT_EQ(0, view->m_proceeding.m_tables->m_nPageBreaks);
     EXPECT_EQ(before, Text());
     EXPECT_EQ(lastValue, block->Variable(2)->position);
     EXPECT_EQ(heading, SecondHeading());
@@ -54,8 +54,8 @@ TEST_F(ViewPageBreakTest, NoMarkerWhereItMayNotGo)
     const VariableOccurrence &value = *block->Variable(0);
     PutCaret(SecondHeading());
     view->OnInsertPageBreak();
-    ASSERT_EQ(1, view->m_tables->m_nPageBreaks);
-    const PageBreakMark mark = view->m_tables->m_pageBreaks[0];
+    ASSERT_EQ(1, view->m_proceeding.m_tables->m_nPageBreaks);
+    const PageBreakMark mark = view->m_proceeding.m_tables->m_pageBreaks[0];
     const CString withOne = Text();
 
     const struct {
@@ -75,22 +75,22 @@ TEST_F(ViewPageBreakTest, NoMarkerWhereItMayNotGo)
         {"removing from an archived proceeding", mark.position + 3, 1, 0, false},
     };
     for (const auto &c : cases) {
-        view->m_nProceedingKind = c.kind;
-        view->m_tables->m_documents[0].secured = static_cast<uint8_t>(c.secured);
+        view->m_proceeding.m_nProceedingKind = c.kind;
+        view->m_proceeding.m_tables->m_documents[0].secured = static_cast<uint8_t>(c.secured);
         PutCaret(c.caret);
         if (c.insert)
             view->OnInsertPageBreak();
         else
             view->OnRemovePageBreak();
         EXPECT_EQ(withOne, Text()) << c.what;
-        EXPECT_EQ(1, view->m_tables->m_nPageBreaks) << c.what;
+        EXPECT_EQ(1, view->m_proceeding.m_tables->m_nPageBreaks) << c.what;
     }
 }
 
 TEST_F(ViewPageBreakTest, FullTableIsRefusedWithAMessage)
 {
-    view->m_tables->m_nPageBreaks = kPageBreakMarks;
-    for (PageBreakMark &mark : view->m_tables->m_pageBreaks)
+    view->m_proceeding.m_tables->m_nPageBreaks = kPageBreakMarks;
+    for (PageBreakMark &mark : view->m_proceeding.m_tables->m_pageBreaks)
         mark = PageBreakMark{5, 10, 3}; // marks of another document
     const CString before = Text();
     PutCaret(3);
@@ -108,7 +108,7 @@ TEST_F(ViewPageBreakTest, MarksComeBackInPlaceWhenTheDocumentIsGeneratedAgain)
     view->OnInsertPageBreak();
     PutCaret(3);
     view->OnInsertPageBreak();
-    ASSERT_EQ(2, view->m_tables->m_nPageBreaks);
+    ASSERT_EQ(2, view->m_proceeding.m_tables->m_nPageBreaks);
     const CString shown = Text();
     const int headingShown = SecondHeading();
 
@@ -117,7 +117,7 @@ TEST_F(ViewPageBreakTest, MarksComeBackInPlaceWhenTheDocumentIsGeneratedAgain)
     EXPECT_EQ(shown, Text());
     EXPECT_EQ(headingShown, SecondHeading());
     for (int r = 0; r < 2; ++r) {
-        const PageBreakMark &mark = view->m_tables->m_pageBreaks[r];
+        const PageBreakMark &mark = view->m_proceeding.m_tables->m_pageBreaks[r];
         EXPECT_GE(Text().Mid(mark.position, mark.length).Find("podział strony"), 0) << r;
     }
 }
@@ -142,8 +142,8 @@ TEST_F(ViewPageBreakTest, CommandsAreOfferedByWhatIsUnderTheMouse)
     for (const auto &c : cases) {
         view->m_bOverVariable = c.overVariable;
         view->m_bOverPageBreak = c.overPageBreak;
-        view->m_nProceedingKind = c.kind;
-        view->m_tables->m_documents[0].state = static_cast<int16_t>(c.state);
+        view->m_proceeding.m_nProceedingKind = c.kind;
+        view->m_proceeding.m_tables->m_documents[0].state = static_cast<int16_t>(c.state);
         RecordingCmdUI insert, remove;
         view->OnUpdatePageBreakInsert(&insert);
         view->OnUpdatePageBreakRemove(&remove);

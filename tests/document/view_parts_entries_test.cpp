@@ -142,10 +142,10 @@ protected:
     {
         std::vector<const VariableOccurrence *> found;
         const OccurrenceBlock *block =
-            static_cast<const OccurrenceTable &>(view->m_tables->m_occurrences).Block(view->GetCurrentDocument());
+            static_cast<const OccurrenceTable &>(view->m_proceeding.m_tables->m_occurrences).Block(view->GetCurrentDocument());
         for (int slot = 0; block && slot < kVariableOccurrences; ++slot) {
             const VariableOccurrence *o = block->Variable(slot);
-            const DynamicVariable *instance = view->m_tables->FindDynamicVariable(o->variable);
+            const DynamicVariable *instance = view->m_proceeding.m_tables->FindDynamicVariable(o->variable);
             if (o->length > 0 && instance && instance->templateVariable == templateVariable)
                 found.push_back(o);
         }
@@ -172,7 +172,7 @@ protected:
     void EditEntries(std::initializer_list<std::pair<const char *, int>> rows)
     {
         const OccurrenceBlock *block =
-            static_cast<const OccurrenceTable &>(view->m_tables->m_occurrences).Block(view->GetCurrentDocument());
+            static_cast<const OccurrenceTable &>(view->m_proceeding.m_tables->m_occurrences).Block(view->GetCurrentDocument());
         for (int slot = 0; block && slot < kVariableOccurrences; ++slot) {
             const VariableOccurrence *o = block->Variable(slot);
             if (o->length > 0 && o->name == "TUTAJ NOWA ZMIENNA") {
@@ -185,9 +185,9 @@ protected:
     }
     void SaveAndReopen()
     {
-        ASSERT_EQ(1, view->SaveProceeding(0, 0, 0));
-        const CString folder = view->m_project.GetFolder();
-        const CString record = view->m_project.GetFileName();
+        ASSERT_EQ(1, view->SaveProceeding(SaveOptions()));
+        const CString folder = view->m_proceeding.m_project.GetFolder();
+        const CString record = view->m_proceeding.m_project.GetFileName();
         view = MakeProceedingView(parent, tree, 600);
         ASSERT_NE(view, nullptr);
         ASSERT_EQ(1, view->OpenProceeding(0, 0, folder, record));
@@ -219,9 +219,9 @@ TEST_F(ViewPartsEntriesTest, DeletedPartLeavesTheEntriesAndTheirInstancesAlone)
     EXPECT_EQ(three, Members()) << "the second entry stays with the second part deleted";
 
     // A new entry is made from both instances of the first and takes new numbers for them.
-    const int pool = view->m_tables->m_nNextDynamicVariable;
+    const int pool = view->m_proceeding.m_tables->m_nNextDynamicVariable;
     EditEntries({{"Przewodniczący", 1}, {"Członek 2", 1}, {"Członek 3", 1}, {"Sekretarz", 1}});
-    EXPECT_EQ(pool + 2, view->m_tables->m_nNextDynamicVariable);
+    EXPECT_EQ(pool + 2, view->m_proceeding.m_tables->m_nNextDynamicVariable);
     Type(InstancesOf(kMemberRole)[3], "sekretarz");
     const std::vector<std::string> four = {"Jan Nowak/przewodniczący", "Anna Lis/funkcja", "Piotr Wrona/funkcja",
                                            "osoba/sekretarz"};
@@ -231,12 +231,12 @@ TEST_F(ViewPartsEntriesTest, DeletedPartLeavesTheEntriesAndTheirInstancesAlone)
     EXPECT_NE(std::string::npos, Plain().find("[1: zakres][3: zakres]")) << Plain();
 
     SaveAndReopen();
-    EXPECT_EQ(0, view->m_tables->m_partFlags[1]) << "the deleted part stays deleted";
+    EXPECT_EQ(0, view->m_proceeding.m_tables->m_partFlags[1]) << "the deleted part stays deleted";
     view->ShowDocument(kPartsDocument, -1);
     EXPECT_NE(std::string::npos, Plain().find("[1: zakres][3: zakres]")) << Plain();
     view->ShowDocument(kCommitteeDocument, -1);
     EXPECT_EQ(four, Members());
-    EXPECT_EQ(4u, CollectRepeatEntries(*view->m_tables, kCommittee).names.size());
+    EXPECT_EQ(4u, CollectRepeatEntries(*view->m_proceeding.m_tables, kCommittee).names.size());
 
     // The part back in use brings its repetition back and changes no entry.
     answers.rows = Rows({{"Drogi", 1}, {"Mosty", 1}, {"Tunele", 1}});

@@ -85,18 +85,18 @@ protected:
 
         char temp[MAX_PATH];
         GetTempPathA(MAX_PATH, temp);
-        view->m_files.m_strMainPath.Format("%smorvelank_czesci_%lu", temp, GetCurrentProcessId());
-        const CString templates = LawVersions::GetTemplateFolder(view->m_files.m_strMainPath, "", -1) + "\\1";
+        view->m_proceeding.m_files.m_strMainPath.Format("%smorvelank_czesci_%lu", temp, GetCurrentProcessId());
+        const CString templates = LawVersions::GetTemplateFolder(view->m_proceeding.m_files.m_strMainPath, "", -1) + "\\1";
         ASSERT_TRUE(CreateDirectoryPath(templates));
         ASSERT_TRUE(CopyFileA(FixturePath("engine/parts.rtf"), templates + "\\parts.rtf", FALSE));
 
-        ViewTables &tables = *view->m_tables;
+        ViewTables &tables = *view->m_proceeding.m_tables;
         tables.m_documents[0].fileName = "parts.rtf";
         tables.m_documents[0].displayName = "Specyfikacja";
         tables.m_nDocumentCount = 1;
         tables.m_variables[1005].type = 0;
         tables.m_variables[1005].value = "100";
-        view->m_nProcedureCode = 101;
+        view->m_proceeding.m_nProcedureCode = 101;
     }
 
     void TearDown() override
@@ -131,7 +131,7 @@ TEST_F(ViewPartsTest, UndividedProceedingGetsTwoPartsAndLosesTheSecondAgain)
     view->RegenerateDocument();
     EXPECT_TRUE(prompts.asked.names.empty()) << "an undivided proceeding has no parts to list";
     EXPECT_FALSE(prompts.askedFirstFixed) << "from the command the first part may be deleted";
-    const ViewTables &tables = *view->m_tables;
+    const ViewTables &tables = *view->m_proceeding.m_tables;
     EXPECT_EQ(2, tables.m_nParts);
     EXPECT_STREQ("Mosty", tables.m_partNames[1]);
     EXPECT_EQ(1, tables.m_partFlags[1]);
@@ -156,12 +156,12 @@ TEST_F(ViewPartsTest, CancelOrNoPartChangesNothing)
     };
     const Case cases[] = {{false, Layout({{"Drogi", 1}})}, {true, PartLayout()}};
     for (const Case &c : cases) {
-        view->m_bModified = 0;
+        view->m_proceeding.m_bModified = 0;
         view->ShowDocument(0, -1);
         prompts.ok = c.ok;
         prompts.answer = c.answer;
         view->RegenerateDocument();
-        EXPECT_EQ(-1, view->m_tables->m_nParts);
+        EXPECT_EQ(-1, view->m_proceeding.m_tables->m_nParts);
         EXPECT_FALSE(view->IsModified());
         EXPECT_EQ("Przetarg jednolity\rZadanie 1: 100\rKoniec", Plain());
     }
@@ -170,28 +170,28 @@ TEST_F(ViewPartsTest, CancelOrNoPartChangesNothing)
 TEST_F(ViewPartsTest, CalculatorGetsTheRecordAndTheProceedingIsChangedWhateverItDid)
 {
     for (int type = 0; type < kCriteriaCalculators; ++type) {
-        view->m_bModified = 0;
-        CCriteriaData *record = view->m_project.m_pCriteria;
+        view->m_proceeding.m_bModified = 0;
+        CCriteriaData *record = view->m_proceeding.m_project.m_pCriteria;
         view->ShowCriteriaCalculator(type);
         ASSERT_EQ(static_cast<size_t>(type + 1), prompts.calculators.size());
         EXPECT_EQ(type, prompts.calculators.back().type);
         EXPECT_EQ(record, prompts.calculators.back().record);
         EXPECT_EQ(view, prompts.calculators.back().parent);
-        EXPECT_EQ(record, view->m_project.m_pCriteria);
+        EXPECT_EQ(record, view->m_proceeding.m_project.m_pCriteria);
         EXPECT_TRUE(view->IsModified()) << "closed with Cancel, the record may still have changed";
     }
 
     // The record the calculator holds when it closes becomes the proceeding's.
-    CCriteriaData *previous = view->m_project.m_pCriteria;
+    CCriteriaData *previous = view->m_proceeding.m_project.m_pCriteria;
     auto *replacement = new CCriteriaData;
     prompts.calculatorAnswer = replacement;
     view->ShowCriteriaCalculator(2);
-    EXPECT_EQ(replacement, view->m_project.m_pCriteria);
+    EXPECT_EQ(replacement, view->m_proceeding.m_project.m_pCriteria);
     delete previous;
 
     // A type without a calculator opens nothing, yet marks the proceeding changed.
     for (int type : {-1, kCriteriaCalculators}) {
-        view->m_bModified = 0;
+        view->m_proceeding.m_bModified = 0;
         const size_t runs = prompts.calculators.size();
         view->ShowCriteriaCalculator(type);
         EXPECT_EQ(runs, prompts.calculators.size());
@@ -204,18 +204,18 @@ TEST_F(ViewPartsTest, SpecificationWizardWritesOnlyIntoTheEditableDocument)
     prompts.insertions = {{1, "Wymagania\n", 1}, {1, "Opis", 0}, {-1, "Na start ", 0}};
     view->ShowDocument(0, -1);
     const std::string generated = Plain();
-    view->m_bModified = 0;
+    view->m_proceeding.m_bModified = 0;
     view->RunSpecificationWizard();
     EXPECT_EQ(generated, Plain()) << "a generated document takes nothing";
     EXPECT_FALSE(view->IsModified());
 
     // The editable document's sample text goes at the first insertion.
-    view->m_tables->m_documents[0].state = 2;
-    view->m_files.m_bClearOnFirstClick = 1;
+    view->m_proceeding.m_tables->m_documents[0].state = 2;
+    view->m_proceeding.m_files.m_bClearOnFirstClick = 1;
     view->RunSpecificationWizard();
     EXPECT_EQ("Na start Wymagania\rOpis", Plain());
     EXPECT_TRUE(view->IsModified());
-    EXPECT_EQ(0, view->m_files.m_bClearOnFirstClick);
+    EXPECT_EQ(0, view->m_proceeding.m_files.m_bClearOnFirstClick);
 
     const RichEditText control(view->GetSafeHwnd());
     const struct {

@@ -24,13 +24,13 @@ protected:
 
 TEST_F(ViewSecuringTest, GeneratedDocumentTogglesWithItsPictureAndMessage)
 {
-    view->m_bModified = 0;
+    view->m_proceeding.m_bModified = 0;
     view->ToggleDocumentSecured(0);
-    EXPECT_EQ(1, view->m_tables->m_documents[0].secured);
+    EXPECT_EQ(1, view->m_proceeding.m_tables->m_documents[0].secured);
     EXPECT_EQ(5, DocumentImage(0));
-    EXPECT_EQ(1, view->m_bModified);
+    EXPECT_EQ(1, view->m_proceeding.m_bModified);
     view->ToggleDocumentSecured(0);
-    EXPECT_EQ(0, view->m_tables->m_documents[0].secured);
+    EXPECT_EQ(0, view->m_proceeding.m_tables->m_documents[0].secured);
     EXPECT_EQ(1, DocumentImage(0));
     const std::vector<CString> expected = {"Informacja: Dokument zabezpieczony", "Informacja: Zabezpieczenie zdjęte"};
     EXPECT_EQ(expected, messages);
@@ -52,13 +52,13 @@ TEST_F(ViewSecuringTest, OtherKindsSetsAndStatesAreLeftAlone)
         {"editable document", 0, 162, kStateEditable, 1},
     };
     for (const auto &c : cases) {
-        view->m_nProceedingKind = c.kind;
-        view->m_nProcedureCode = c.code;
-        view->m_tables->m_documents[0].state = static_cast<int16_t>(c.state);
-        view->m_bModified = 0;
+        view->m_proceeding.m_nProceedingKind = c.kind;
+        view->m_proceeding.m_nProcedureCode = c.code;
+        view->m_proceeding.m_tables->m_documents[0].state = static_cast<int16_t>(c.state);
+        view->m_proceeding.m_bModified = 0;
         view->ToggleDocumentSecured(0);
-        EXPECT_EQ(0, view->m_tables->m_documents[0].secured) << c.what;
-        EXPECT_EQ(c.modified, view->m_bModified) << c.what;
+        EXPECT_EQ(0, view->m_proceeding.m_tables->m_documents[0].secured) << c.what;
+        EXPECT_EQ(c.modified, view->m_proceeding.m_bModified) << c.what;
     }
     EXPECT_TRUE(messages.empty());
 }

@@ -15,7 +15,7 @@ struct OccurrenceState {
 
 class ViewSeriesTest : public SeriesViewTest {
 protected:
-    OccurrenceBlock &Block() { return *view->m_tables->m_occurrences.Block(view->GetCurrentDocument()); }
+    OccurrenceBlock &Block() { return *view->m_proceeding.m_tables->m_occurrences.Block(view->GetCurrentDocument()); }
 
     // Every live occurrence's recorded range holds its variable's value.
     void ExpectRangesHoldValues()
@@ -56,7 +56,7 @@ TEST_F(ViewSeriesTest, FillWritesEveryOccurrenceOfAFieldAndMovesWhatFollows)
     EXPECT_NE(text.Find("Szanowni Firma „Żuraw” Sp. z o.o., termin 2025-09-30."), -1) << (LPCSTR)text;
     ExpectRangesHoldValues();
     EXPECT_EQ(text.Mid(HeadingPosition(), 5), CString("Treść"));
-    EXPECT_EQ(view->m_bModified, 0);
+    EXPECT_EQ(view->m_proceeding.m_bModified, 0);
 }
 
 TEST_F(ViewSeriesTest, RestoreGivesBackTheTextValuesAndPlacesAsTheyWere)

@@ -247,14 +247,14 @@ TEST_F(ViewTreeTest, AttachedFileIsCopiedListedAndKeptBySaving)
     ASSERT_NE(view->m_hAttachmentsItem, nullptr);
     chosenFile = m_main / "notatka.txt";
     ASSERT_TRUE(WriteTextFile(chosenFile, "treść"));
-    view->m_bModified = 0;
+    view->m_proceeding.m_bModified = 0;
 
     view->AddFileToProject();
-    const CString target = view->m_project.GetFolder() + "\\notatka.txt";
+    const CString target = view->m_proceeding.m_project.GetFolder() + "\\notatka.txt";
     EXPECT_EQ("treść", ReadFileToString(target));
-    EXPECT_EQ(1, view->m_bModified);
-    ASSERT_EQ(1, view->m_project.m_nAttachedCount);
-    EXPECT_STREQ("notatka.txt", view->m_project.m_strAttachedFiles[0]);
+    EXPECT_EQ(1, view->m_proceeding.m_bModified);
+    ASSERT_EQ(1, view->m_proceeding.m_project.m_nAttachedCount);
+    EXPECT_STREQ("notatka.txt", view->m_proceeding.m_project.m_strAttachedFiles[0]);
     const std::vector<std::pair<CString, DWORD_PTR>> listed = {{"notatka.txt", kOwnFile}};
     EXPECT_EQ(listed, Children(view->m_hAttachmentsItem));
     EXPECT_EQ(std::make_pair(14, 14), Images(Tree().GetChildItem(view->m_hAttachmentsItem)));
@@ -270,17 +270,17 @@ TEST_F(ViewTreeTest, AttachedFileIsCopiedListedAndKeptBySaving)
     answer = IDYES;
     view->AddFileToProject();
     EXPECT_EQ("nowa treść", ReadFileToString(target));
-    EXPECT_EQ(1, view->m_project.m_nAttachedCount);
+    EXPECT_EQ(1, view->m_proceeding.m_project.m_nAttachedCount);
     EXPECT_EQ(listed, Children(view->m_hAttachmentsItem));
 
-    ASSERT_EQ(1, view->SaveProceeding(0, 0, 0));
-    const CString folder = view->m_project.GetFolder();
-    const CString record = view->m_project.GetFileName();
+    ASSERT_EQ(1, view->SaveProceeding(SaveOptions()));
+    const CString folder = view->m_proceeding.m_project.GetFolder();
+    const CString record = view->m_proceeding.m_project.GetFileName();
 
     CMorvelankView *reopened = MakeView();
     ASSERT_EQ(1, reopened->OpenProceeding(0, 0, folder, record));
-    ASSERT_EQ(1, reopened->m_project.m_nAttachedCount);
-    EXPECT_STREQ("notatka.txt", reopened->m_project.m_strAttachedFiles[0]);
+    ASSERT_EQ(1, reopened->m_proceeding.m_project.m_nAttachedCount);
+    EXPECT_STREQ("notatka.txt", reopened->m_proceeding.m_project.m_strAttachedFiles[0]);
     HTREEITEM myDocuments = ChildWithData(Tree().GetRootItem(), kMyDocuments);
     EXPECT_EQ(myDocuments, reopened->m_hAttachmentsItem);
     EXPECT_EQ(listed, Children(myDocuments));
@@ -289,7 +289,7 @@ TEST_F(ViewTreeTest, AttachedFileIsCopiedListedAndKeptBySaving)
 TEST_F(ViewTreeTest, AttachingThatCannotBeDoneChangesNothing)
 {
     CMorvelankView *view = CreateProceeding();
-    view->m_bModified = 0;
+    view->m_proceeding.m_bModified = 0;
     messages.clear();
 
     // Cancelled dialog.
@@ -300,21 +300,21 @@ TEST_F(ViewTreeTest, AttachingThatCannotBeDoneChangesNothing)
     chosenFile = m_main / "zniknal.txt";
     view->AddFileToProject();
     EXPECT_TRUE(HasMessage("Błąd kopiowania pliku: "));
-    EXPECT_EQ(0, view->m_project.m_nAttachedCount);
+    EXPECT_EQ(0, view->m_proceeding.m_project.m_nAttachedCount);
     EXPECT_TRUE(Children(view->m_hAttachmentsItem).empty());
 
     // A full list takes no further name and nothing is copied for it.
     chosenFile = m_main / "setny.txt";
     ASSERT_TRUE(WriteTextFile(chosenFile, "x"));
-    view->m_project.m_nAttachedCount = CProject::kMaxAttachedFiles;
+    view->m_proceeding.m_project.m_nAttachedCount = CProject::kMaxAttachedFiles;
     for (int i = 0; i < CProject::kMaxAttachedFiles; ++i)
-        view->m_project.m_strAttachedFiles[i].Format("plik%d.txt", i);
+        view->m_proceeding.m_project.m_strAttachedFiles[i].Format("plik%d.txt", i);
     view->AddFileToProject();
     EXPECT_TRUE(HasMessage("Za dużo plików w projekcie"));
-    EXPECT_FALSE(FileExists(view->m_project.GetFolder() + "\\setny.txt"));
-    EXPECT_EQ(CProject::kMaxAttachedFiles, view->m_project.m_nAttachedCount);
+    EXPECT_FALSE(FileExists(view->m_proceeding.m_project.GetFolder() + "\\setny.txt"));
+    EXPECT_EQ(CProject::kMaxAttachedFiles, view->m_proceeding.m_project.m_nAttachedCount);
     EXPECT_TRUE(Children(view->m_hAttachmentsItem).empty());
-    EXPECT_EQ(0, view->m_bModified);
+    EXPECT_EQ(0, view->m_proceeding.m_bModified);
 }
 
 TEST_F(ViewTreeTest, CommentTextsOfTheKindReachTheTextEditor)
@@ -326,7 +326,7 @@ TEST_F(ViewTreeTest, CommentTextsOfTheKindReachTheTextEditor)
 
     RecordingEditors editors;
     SetValueEditorRunner(&editors);
-    const VariableOccurrence *name = view->m_tables->m_occurrences.Block(0)->Variable(0);
+    const VariableOccurrence *name = view->m_proceeding.m_tables->m_occurrences.Block(0)->Variable(0);
     ASSERT_EQ(kName, name->variable);
     view->InsertVariableAt(name->position + 1, 0);
     ASSERT_EQ(1u, editors.helpTopics.size());
@@ -337,7 +337,7 @@ TEST_F(ViewTreeTest, HintOverAVariableAndNotBesideIt)
 {
     CMorvelankView *view = CreateProceeding();
     ASSERT_NE(view->m_hint.GetSafeHwnd(), nullptr);
-    const VariableOccurrence *name = view->m_tables->m_occurrences.Block(0)->Variable(0);
+    const VariableOccurrence *name = view->m_proceeding.m_tables->m_occurrences.Block(0)->Variable(0);
     POINTL first{};
     view->SendMessage(EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&first), name->position + 1);
     auto moveTo = [view](int x, int y) {

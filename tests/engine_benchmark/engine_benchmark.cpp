@@ -196,7 +196,7 @@ void BenchInstallation(const CString &installation)
         printf("the proceeding in two parts was not created\n");
         return;
     }
-    const int siwz = FindSiwz(*view->m_tables);
+    const int siwz = FindSiwz(*view->m_proceeding.m_tables);
     if (siwz < 0) {
         printf("no SWZ in the proceeding\n");
         return;
@@ -208,8 +208,8 @@ void BenchInstallation(const CString &installation)
     PrintTimes("SWZ in two parts", shows, floors);
 
     int first = -1, second = -1;
-    for (int document = 0; document < view->m_tables->m_nDocumentCount && second < 0; ++document) {
-        if (view->m_tables->m_documents[document].state == kStateNotGenerated)
+    for (int document = 0; document < view->m_proceeding.m_tables->m_nDocumentCount && second < 0; ++document) {
+        if (view->m_proceeding.m_tables->m_documents[document].state == kStateNotGenerated)
             continue;
         (first < 0 ? first : second) = document;
     }

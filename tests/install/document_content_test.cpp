@@ -203,14 +203,14 @@ protected:
         }
         const CString offer = CString("1|") + kBidderName + "|ul. Przemysłowa 12, " + kBidderSeat + "|176 418,90|\n";
         for (int list : {259, 265})
-            view->m_tables->m_variables[list].value = offer;
+            view->m_proceeding.m_tables->m_variables[list].value = offer;
         return view;
     }
 
     static int FindDocument(CMorvelankView &view, const char *fileName)
     {
-        for (int document = 0; document < view.m_tables->m_nDocumentCount; ++document)
-            if (EndsWith(view.m_tables->m_documents[document].fileName, fileName))
+        for (int document = 0; document < view.m_proceeding.m_tables->m_nDocumentCount; ++document)
+            if (EndsWith(view.m_proceeding.m_tables->m_documents[document].fileName, fileName))
                 return document;
         return -1;
     }
@@ -218,7 +218,7 @@ protected:
     // As a click on the option does: the others of its group are no longer chosen.
     static void ChooseOption(CMorvelankView &view, int option)
     {
-        ViewTables &tables = *view.m_tables;
+        ViewTables &tables = *view.m_proceeding.m_tables;
         for (int i = 0; i < tables.GetVariableCount(); ++i)
             if (tables.m_variables[i].groupNumber == tables.m_variables[option].groupNumber)
                 tables.m_variables[i].selected = i == option ? 1 : 0;

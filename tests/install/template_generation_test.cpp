@@ -213,19 +213,19 @@ protected:
             name.Format("Postępowanie %d w %d częściach", kind.code, parts);
             return view.CreateProceeding(1, name, parts, kind.mode, kind.variant, DefaultValues());
         }
-        view.m_files.m_strMainPath = app.MainPath;
-        view.m_files.m_strUserTemplatesPath = app.UserTemplatesPath;
+        view.m_proceeding.m_files.m_strMainPath = app.MainPath;
+        view.m_proceeding.m_files.m_strUserTemplatesPath = app.UserTemplatesPath;
         view.SetProceedingKind(kind.set->kind);
-        view.m_nProcedureCode = kind.code;
-        PrepareDocumentSet(*kind.set, "", view.m_project);
+        view.m_proceeding.m_nProcedureCode = kind.code;
+        PrepareDocumentSet(*kind.set, "", view.m_proceeding.m_project);
         const InstalledSets installation(app.MainPath, app.UserTemplatesPath);
         ProceedingOpen open(app.MainPath, installation);
         const int loaded = open.Load(kLoadNewProceeding, LawVersions::GetDataFilePath(app.MainPath, kind.code),
-                                     view.m_project, DefaultValues(), *view.m_tables, view.m_header,
-                                     view.m_pComments.get());
+                                     view.m_proceeding.m_project, DefaultValues(), *view.m_proceeding.m_tables, view.m_proceeding.m_header,
+                                     view.m_proceeding.m_pComments.get());
         for (const DataFileMessage &message : open.GetMessages())
             messages += CString(message.text) + "; ";
-        view.m_files.m_nFileVersion = view.m_header.version;
+        view.m_proceeding.m_files.m_nFileVersion = view.m_proceeding.m_header.version;
         return loaded;
     }
 
@@ -248,10 +248,10 @@ protected:
             }
             if (!messages.IsEmpty())
                 failures += name + ": created with messages: " + (LPCSTR)messages + "\n";
-            const ViewTables &tables = *view->m_tables;
+            const ViewTables &tables = *view->m_proceeding.m_tables;
             int generated = 0;
             for (int document = 0; document < tables.m_nDocumentCount; ++document) {
-                const DocumentFiles files(*view->m_tables, view->m_project, view->m_files);
+                const DocumentFiles files(*view->m_proceeding.m_tables, view->m_proceeding.m_project, view->m_proceeding.m_files);
                 if (!files.IsTemplateDocument(document))
                     continue;
                 const std::string where = name + " " + (LPCSTR)tables.m_documents[document].fileName + ":";
@@ -289,7 +289,7 @@ public: // the tests name these checks
     std::string OutputTextFaults(CMorvelankView &view, int document)
     {
         std::string faults;
-        const int parts = view.IsPartDocument(document) ? std::max(view.m_tables->m_nParts, 1) : 1;
+        const int parts = view.IsPartDocument(document) ? std::max(view.m_proceeding.m_tables->m_nParts, 1) : 1;
         for (int part = 0; part < parts; ++part) {
             const std::string where = parts > 1 ? " part " + std::to_string(part + 1) + ":" : std::string();
             view.ShowDocument(document, parts > 1 ? part : -1);

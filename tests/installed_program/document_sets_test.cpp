@@ -127,7 +127,7 @@ TEST_F(DocumentSets, NewSetIsShownSavedClosedAndOpenedAgain)
         ASSERT_NE(view, nullptr) << (LPCSTR)messages;
         EXPECT_TRUE(messages.IsEmpty()) << (LPCSTR)messages;
         EXPECT_EQ(view->GetProceedingKind(), set.kind);
-        EXPECT_EQ(view->m_nProcedureCode, set.procedureCode);
+        EXPECT_EQ(view->m_proceeding.m_nProcedureCode, set.procedureCode);
         EXPECT_EQ(view->GetCurrentDocument(), 1);
         CString trimmed = RichEditText(view->GetSafeHwnd()).GetPlainText();
         EXPECT_GT(trimmed.Trim().GetLength(), 0) << "the first document is not generated";
@@ -138,10 +138,10 @@ TEST_F(DocumentSets, NewSetIsShownSavedClosedAndOpenedAgain)
         // A value of the user's own, so that reading the starting data again cannot pass for
         // reading the file.
         int changed = 0;
-        while (changed < view->m_tables->GetVariableCount() && view->m_tables->m_variables[changed].value.IsEmpty())
+        while (changed < view->m_proceeding.m_tables->GetVariableCount() && view->m_proceeding.m_tables->m_variables[changed].value.IsEmpty())
             ++changed;
-        ASSERT_LT(changed, view->m_tables->GetVariableCount());
-        VariableSlot &slot = view->m_tables->m_variables[changed];
+        ASSERT_LT(changed, view->m_proceeding.m_tables->GetVariableCount());
+        VariableSlot &slot = view->m_proceeding.m_tables->m_variables[changed];
         slot.value += " (zmienione)";
         slot.untouched = 0;
         const CString changedValue = slot.value;
@@ -153,7 +153,7 @@ TEST_F(DocumentSets, NewSetIsShownSavedClosedAndOpenedAgain)
         ASSERT_TRUE(FileExists(chosenFile)) << (LPCSTR)messages;
         EXPECT_FALSE(view->IsModified());
         EXPECT_EQ(Title(*view), set.titlePrefix + ShortenTitleText(chosenFile));
-        const std::vector<std::string> saved = TableLines(*view->m_tables);
+        const std::vector<std::string> saved = TableLines(*view->m_proceeding.m_tables);
 
         (app.*(set.window))->SendMessage(WM_CLOSE);
         EXPECT_FALSE((app.*(set.docTemplate))->GetFirstDocPosition()) << "closed without a question";
@@ -167,8 +167,8 @@ TEST_F(DocumentSets, NewSetIsShownSavedClosedAndOpenedAgain)
         EXPECT_EQ(reopened->GetCurrentDocument(), 1);
         EXPECT_FALSE(reopened->IsModified());
         EXPECT_EQ(Title(*reopened), set.titlePrefix + ShortenTitleText(chosenFile));
-        EXPECT_EQ(TableLines(*reopened->m_tables), saved);
-        EXPECT_EQ(reopened->m_tables->m_variables[changed].value, changedValue);
+        EXPECT_EQ(TableLines(*reopened->m_proceeding.m_tables), saved);
+        EXPECT_EQ(reopened->m_proceeding.m_tables->m_variables[changed].value, changedValue);
         EXPECT_EQ(RichEditText(reopened->GetSafeHwnd()).GetPlainText(), text);
         (app.*(set.window))->SendMessage(WM_CLOSE);
     }

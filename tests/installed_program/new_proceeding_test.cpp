@@ -140,27 +140,27 @@ TEST_F(MainRoad, NewProceedingIsShownSavedClosedAndOpenedAgain)
     ASSERT_NE(view, nullptr) << Messages();
     EXPECT_TRUE(messages.empty()) << Messages();
 
-    EXPECT_EQ(view->m_nProcedureCode, 164);
+    EXPECT_EQ(view->m_proceeding.m_nProcedureCode, 164);
     EXPECT_EQ(view->GetProceedingKind(), 0);
     EXPECT_EQ(view->GetCurrentDocument(), 0);
     const CString text = RichEditText(view->GetSafeHwnd()).GetPlainText();
     EXPECT_GT(text.GetLength(), 200);
     EXPECT_NE(text.Find(kKnownText), -1) << (LPCSTR)text.Left(400);
     EXPECT_NE(text.Find(kPartsText), -1);
-    EXPECT_EQ(view->m_tables->m_nParts, 2);
-    EXPECT_STREQ(view->m_tables->m_partNames[1], "Część postępowania 2");
+    EXPECT_EQ(view->m_proceeding.m_tables->m_nParts, 2);
+    EXPECT_STREQ(view->m_proceeding.m_tables->m_partNames[1], "Część postępowania 2");
 
     const CString folder = app.WorkingPath + "\\" + kName;
     for (const char *file : {".baz", ".dat"})
         EXPECT_TRUE(FileExists(folder + "\\" + kName + file)) << file;
     EXPECT_FALSE(view->IsModified());
-    EXPECT_GE(view->m_project.m_nDatabaseId, 1);
+    EXPECT_GE(view->m_proceeding.m_project.m_nDatabaseId, 1);
     CString title;
     view->GetParentFrame()->GetWindowText(title);
     EXPECT_EQ(title, "Postępowanie::" + ShortenTitleText(folder + "\\" + kName));
 
-    const TableSnapshot saved(*view->m_tables);
-    const int32_t id = view->m_project.m_nDatabaseId;
+    const TableSnapshot saved(*view->m_proceeding.m_tables);
+    const int32_t id = view->m_proceeding.m_project.m_nDatabaseId;
     app.ProceedingWindow->SendMessage(WM_CLOSE);
     EXPECT_FALSE(app.ProceedingTemplate->GetFirstDocPosition()) << "closed without a question";
     EXPECT_TRUE(messages.empty()) << Messages();
@@ -169,9 +169,9 @@ TEST_F(MainRoad, NewProceedingIsShownSavedClosedAndOpenedAgain)
     CMorvelankView *reopened = ActiveView();
     ASSERT_NE(reopened, nullptr) << Messages();
     EXPECT_TRUE(messages.empty()) << Messages();
-    EXPECT_EQ(reopened->m_project.m_nDatabaseId, id);
-    EXPECT_EQ(reopened->m_nProcedureCode, 164);
-    const TableSnapshot read(*reopened->m_tables);
+    EXPECT_EQ(reopened->m_proceeding.m_project.m_nDatabaseId, id);
+    EXPECT_EQ(reopened->m_proceeding.m_nProcedureCode, 164);
+    const TableSnapshot read(*reopened->m_proceeding.m_tables);
     EXPECT_EQ(saved.variables, read.variables);
     EXPECT_EQ(saved.documents, read.documents);
     EXPECT_EQ(saved.parts, read.parts);
@@ -192,7 +192,7 @@ TEST_F(MainRoad, SampleCommandOpensTheShippedExampleWithoutSavingIt)
     ASSERT_NE(view, nullptr) << Messages();
     EXPECT_TRUE(messages.empty()) << Messages();
     EXPECT_EQ(view->GetProceedingKind(), 5);
-    EXPECT_EQ(view->m_nProcedureCode % 100, 64);
+    EXPECT_EQ(view->m_proceeding.m_nProcedureCode % 100, 64);
     EXPECT_NE(RichEditText(view->GetSafeHwnd()).GetPlainText().Find(kKnownText), -1);
 
     app.ProceedingWindow->SendMessage(WM_CLOSE);

@@ -112,14 +112,14 @@ protected:
 
     static void Choose(CMorvelankView &view, int chosen, int other)
     {
-        view.m_tables->m_variables[chosen].selected = 1;
-        view.m_tables->m_variables[other].selected = 0;
+        view.m_proceeding.m_tables->m_variables[chosen].selected = 1;
+        view.m_proceeding.m_tables->m_variables[other].selected = 0;
     }
 
     static int FindSwz(const CMorvelankView &view)
     {
-        for (int i = 0; i < view.m_tables->m_nDocumentCount; ++i)
-            if (view.m_tables->m_documents[i].fileName.CompareNoCase("wspolne\\swz.rtf") == 0)
+        for (int i = 0; i < view.m_proceeding.m_tables->m_nDocumentCount; ++i)
+            if (view.m_proceeding.m_tables->m_documents[i].fileName.CompareNoCase("wspolne\\swz.rtf") == 0)
                 return i;
         return -1;
     }
@@ -184,7 +184,7 @@ TEST_F(OutputRoad, EveryDocumentLeavesWithoutMarksMarkersOrLoneNumbers)
     for (bool twoParts : {false, true}) {
         CMorvelankView *view = twoParts ? OpenNewTwoPartProceeding() : OpenExample();
         ASSERT_NE(view, nullptr) << messages;
-        const ViewTables &tables = *view->m_tables;
+        const ViewTables &tables = *view->m_proceeding.m_tables;
         for (int i = 0; i < tables.m_nDocumentCount; ++i) {
             if (tables.m_documents[i].state != kStateGenerated)
                 continue;
@@ -229,7 +229,7 @@ TEST_F(OutputRoad, PrintAllPrintsEveryPartAndLeavesTheProceedingSavable)
         GTEST_SKIP() << "no PDF printer in this run";
     CMorvelankView *view = OpenNewTwoPartProceeding();
     ASSERT_NE(view, nullptr) << messages;
-    const ViewTables &tables = *view->m_tables;
+    const ViewTables &tables = *view->m_proceeding.m_tables;
     ASSERT_EQ(2, tables.m_nParts);
     std::vector<CString> jobs;
     for (int i = 0; i < tables.m_nDocumentCount; ++i) {
@@ -260,7 +260,7 @@ TEST_F(OutputRoad, PrintAllPrintsEveryPartAndLeavesTheProceedingSavable)
     EXPECT_EQ(jobs, printed);
     EXPECT_EQ(shownDocument, view->GetCurrentDocument());
 
-    const CString record = view->m_project.GetProjectFilePath();
+    const CString record = view->m_proceeding.m_project.GetProjectFilePath();
     ASSERT_TRUE(FileExists(record)) << record.GetString();
     DeleteFileA(record);
     view->SetModified();
@@ -293,7 +293,7 @@ TEST_F(OutputRoad, UsersPageBreakStartsAPrintedPage)
     const std::string plain = control.GetPlainText().GetString();
     // The first paragraph start past the middle that takes a break (not a variable).
     std::string following;
-    for (size_t at = plain.find('\r', plain.size() / 2); at != std::string::npos && view->m_tables->m_nPageBreaks == 0;
+    for (size_t at = plain.find('\r', plain.size() / 2); at != std::string::npos && view->m_proceeding.m_tables->m_nPageBreaks == 0;
          at = plain.find('\r', at + 1)) {
         const size_t end = plain.find('\r', at + 1);
         following = plain.substr(at + 1, end == std::string::npos ? std::string::npos : end - at - 1);
@@ -302,7 +302,7 @@ TEST_F(OutputRoad, UsersPageBreakStartsAPrintedPage)
         control.SetSel(static_cast<int>(at + 1), static_cast<int>(at + 1));
         view->OnInsertPageBreak();
     }
-    ASSERT_EQ(1, view->m_tables->m_nPageBreaks);
+    ASSERT_EQ(1, view->m_proceeding.m_tables->m_nPageBreaks);
 
     const CString target = m_root + "\\podzial.rtf";
     ASSERT_EQ(1, view->ExportToFile(target)) << messages;

@@ -176,11 +176,11 @@ TEST_F(ProceedingWindowRoad, ASavedProceedingGivesTheSummaryItsCaseNumberAndProc
 {
     CMorvelankView *view = NewProceeding();
     ASSERT_NE(view, nullptr) << messages;
-    const int id = view->m_project.m_nDatabaseId;
+    const int id = view->m_proceeding.m_project.m_nDatabaseId;
     ASSERT_GE(id, 1);
     // Variables 20 and 21 are the case number and the name of the contract ([MDB] 20;21;...).
-    view->m_tables->m_variables[20].value = "ZP.271.5.2026";
-    view->m_tables->m_variables[21].value = "Remont dachu szkoły";
+    view->m_proceeding.m_tables->m_variables[20].value = "ZP.271.5.2026";
+    view->m_proceeding.m_tables->m_variables[21].value = "Remont dachu szkoły";
     // The row must not depend on the document shown when saving.
     view->ShowDocument(1, -1);
     view->SetModified();

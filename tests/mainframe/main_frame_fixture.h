@@ -26,10 +26,10 @@ public:
     CString GetProceedingTitle() const override { return title; }
     int OpenProceeding(int, int, const CString &, const CString &) override { return 1; }
     bool IsFromArchive() const override { return fromArchive; }
-    int SaveProceeding(int asNew, int quiet, int onlyIfModified) override
+    int SaveProceeding(const SaveOptions &options) override
     {
         CString entry;
-        entry.Format("%s %d,%d,%d", (LPCSTR)title, asNew, quiet, onlyIfModified);
+        entry.Format("%s %d,%d,%d", (LPCSTR)title, options.askPassword, options.saveAs, options.onlyIfModified);
         saves.push_back(entry);
         if (onSave)
             onSave();
@@ -45,7 +45,7 @@ public:
     bool fromArchive = false;
     bool promptAnswer = true;
     int prompts = 0;
-    std::vector<CString> saves;  // "<title> asNew,quiet,onlyIfModified"
+    std::vector<CString> saves;  // "<title> askPassword,saveAs,onlyIfModified"
     std::function<void()> onSave;
 };
 

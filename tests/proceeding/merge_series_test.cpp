@@ -63,7 +63,7 @@ protected:
     void Generate(const CString &documents, const CString &contractors, int failAt = 0)
     {
         GenerateSeries(&parent, *view, &main, app.GetRegistersConnection(), documents, contractors,
-                       [&](CMorvelankView &shown) {
+                       [&](SeriesMergeTarget &shown) {
                            outputs.push_back({shown.GetCurrentDocument(), Text()});
                            if (static_cast<int>(outputs.size()) == failAt)
                                throw std::runtime_error("printer gone");
@@ -77,7 +77,7 @@ protected:
         EXPECT_EQ(Text(), textBefore);
         EXPECT_EQ(Value(kRecipientVariable), CString("Zamawiający odbiorca"));
         EXPECT_EQ(Value(kAddressVariable), CString("ul. Długa 1"));
-        EXPECT_EQ(view->m_bModified, 0);
+        EXPECT_EQ(view->m_proceeding.m_bModified, 0);
         EXPECT_EQ(main.statuses.back(), CString(""));
     }
 

@@ -181,8 +181,8 @@ TEST_F(ViewFilesTest, SaveAsCopiesTheProceedingToItsNewFolderAndKeepsTheOldOne)
     EXPECT_EQ(TestFolder::ReadBytes(Working("Kopia\\spec.dat")), "{\\rtf1 opis}");
     EXPECT_EQ(TestFolder::ReadBytes(Working("Przetarg\\Przetarg.baz")), oldRecord);
     EXPECT_EQ(TestFolder::ReadBytes(Working("Przetarg\\Przetarg.dat")), oldData);
-    EXPECT_STREQ(view->m_project.m_strName, "Kopia");
-    EXPECT_EQ(view->m_bModified, 0);
+    EXPECT_STREQ(view->m_proceeding.m_project.m_strName, "Kopia");
+    EXPECT_EQ(view->m_proceeding.m_bModified, 0);
     // Long paths are shortened in the middle: the end names the new folder.
     EXPECT_EQ(Title().Find("Postępowanie::"), 0) << (LPCSTR)Title();
     EXPECT_EQ(Title().Right(12), "\\Kopia\\Kopia") << (LPCSTR)Title();
@@ -190,7 +190,7 @@ TEST_F(ViewFilesTest, SaveAsCopiesTheProceedingToItsNewFolderAndKeepsTheOldOne)
     // The copy opens with the password chosen on saving; the original still has none.
     CMorvelankView *copy = Reopen("Kopia", "abc");
     ASSERT_NE(copy, nullptr);
-    EXPECT_STREQ(copy->m_project.m_strPassword, "abc");
+    EXPECT_STREQ(copy->m_proceeding.m_project.m_strPassword, "abc");
     ASSERT_NE(Reopen("Przetarg", nullptr), nullptr);
 }
 
@@ -198,11 +198,14 @@ TEST_F(ViewFilesTest, CancelledSaveAsLeavesTheProceedingOnItsFiles)
 {
     for (int i = 0; i < 2; ++i) // the password, then the name
         dialogActions.push_back([](CDialog &dialog) { dialog.EndDialog(IDCANCEL); });
-    view->m_bModified = 1;
-    EXPECT_EQ(view->SaveProceeding(1, 1, 0), 0);
-    EXPECT_STREQ(view->m_project.m_strName, "Przetarg");
-    EXPECT_STREQ(view->m_project.GetProjectFilePath(), Working("Przetarg\\Przetarg.baz"));
-    EXPECT_EQ(view->m_bModified, 1);
+    view->m_proceeding.m_bModified = 1;
+    SaveOptions saveAs;
+    saveAs.askPassword = true;
+    saveAs.saveAs = true;
+    EXPECT_EQ(view->SaveProceeding(saveAs), 0);
+    EXPECT_STREQ(view->m_proceeding.m_project.m_strName, "Przetarg");
+    EXPECT_STREQ(view->m_proceeding.m_project.GetProjectFilePath(), Working("Przetarg\\Przetarg.baz"));
+    EXPECT_EQ(view->m_proceeding.m_bModified, 1);
 }
 
 TEST_F(ViewFilesTest, ChangedPasswordIsAskedWhenTheProceedingOpensAgain)
@@ -216,8 +219,8 @@ TEST_F(ViewFilesTest, ChangedPasswordIsAskedWhenTheProceedingOpensAgain)
     frame->MDIGetActive()->SendMessage(WM_COMMAND, ID_ZMIEN_HASLO);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_STREQ(messages[0], "Aby hasło zostało zmienione należy zachować dokument.");
-    EXPECT_EQ(view->m_bModified, 1);
-    ASSERT_EQ(view->SaveProceeding(0, 0, 0), 1);
+    EXPECT_EQ(view->m_proceeding.m_bModified, 1);
+    ASSERT_EQ(view->SaveProceeding(SaveOptions()), 1);
 
     // A wrong password keeps the prompt open; Cancel then refuses the opening.
     dialogActions.push_back([this](CDialog &dialog) {
@@ -232,7 +235,7 @@ TEST_F(ViewFilesTest, ChangedPasswordIsAskedWhenTheProceedingOpensAgain)
 
     CMorvelankView *opened = Reopen("Przetarg", "sezam12345");
     ASSERT_NE(opened, nullptr);
-    EXPECT_STREQ(opened->m_project.m_strPassword, "sezam12345");
+    EXPECT_STREQ(opened->m_proceeding.m_project.m_strPassword, "sezam12345");
 
     // The old password must be typed to remove it; an empty new one removes the protection.
     dialogActions.push_back([](CDialog &dialog) {
@@ -240,47 +243,47 @@ TEST_F(ViewFilesTest, ChangedPasswordIsAskedWhenTheProceedingOpensAgain)
         PressOk(dialog);
     });
     opened->ChangePassword();
-    ASSERT_EQ(opened->SaveProceeding(0, 0, 0), 1);
+    ASSERT_EQ(opened->SaveProceeding(SaveOptions()), 1);
     ASSERT_NE(Reopen("Przetarg", nullptr), nullptr);
 }
 
 TEST_F(ViewFilesTest, PasswordIsNotChangedOutsideAnOpenProceeding)
 {
-    view->m_nProceedingKind = 1; // an archived proceeding
+    view->m_proceeding.m_nProceedingKind = 1; // an archived proceeding
     view->ChangePassword();
     EXPECT_TRUE(messages.empty());
-    EXPECT_TRUE(view->m_project.m_strPassword.IsEmpty());
+    EXPECT_TRUE(view->m_proceeding.m_project.m_strPassword.IsEmpty());
 }
 
 TEST_F(ViewFilesTest, SecuredFlagsFromThePropertiesSurviveSavingAndOpening)
 {
-    ASSERT_EQ(view->m_tables->m_nDocumentCount, 2);
+    ASSERT_EQ(view->m_proceeding.m_tables->m_nDocumentCount, 2);
     dialogActions.push_back([](CDialog &dialog) {
         ASSERT_NE(dynamic_cast<CDocumentPropertiesDlg *>(&dialog), nullptr);
         Click(dialog, IDC_SECURE_ALL);
         PressOk(dialog);
     });
     frame->MDIGetActive()->SendMessage(WM_COMMAND, ID_WLASNOSCI_DOKUMENTOW);
-    EXPECT_EQ(view->m_tables->m_documents[0].secured, 1);
-    EXPECT_EQ(view->m_tables->m_documents[1].secured, 1);
-    EXPECT_EQ(view->m_bModified, 1);
-    ASSERT_EQ(view->SaveProceeding(0, 0, 0), 1);
+    EXPECT_EQ(view->m_proceeding.m_tables->m_documents[0].secured, 1);
+    EXPECT_EQ(view->m_proceeding.m_tables->m_documents[1].secured, 1);
+    EXPECT_EQ(view->m_proceeding.m_bModified, 1);
+    ASSERT_EQ(view->SaveProceeding(SaveOptions()), 1);
 
     CMorvelankView *opened = Reopen("Przetarg", nullptr);
     ASSERT_NE(opened, nullptr);
-    EXPECT_EQ(opened->m_tables->m_documents[0].secured, 1);
-    EXPECT_EQ(opened->m_tables->m_documents[1].secured, 1);
+    EXPECT_EQ(opened->m_proceeding.m_tables->m_documents[0].secured, 1);
+    EXPECT_EQ(opened->m_proceeding.m_tables->m_documents[1].secured, 1);
 
     // Closing the dialog with Cancel stores nothing.
     dialogActions.push_back([](CDialog &dialog) {
         Click(dialog, IDC_SECURE_ALL);
         dialog.EndDialog(IDCANCEL);
     });
-    opened->m_tables->m_documents[1].secured = 0;
-    opened->m_bModified = 0;
+    opened->m_proceeding.m_tables->m_documents[1].secured = 0;
+    opened->m_proceeding.m_bModified = 0;
     opened->EditDocumentProperties();
-    EXPECT_EQ(opened->m_tables->m_documents[1].secured, 0);
-    EXPECT_EQ(opened->m_bModified, 0);
+    EXPECT_EQ(opened->m_proceeding.m_tables->m_documents[1].secured, 0);
+    EXPECT_EQ(opened->m_proceeding.m_bModified, 0);
 }
 
 TEST_F(ViewFilesTest, PageSetUpCommandReachesTheViewInHundredthsOfAMillimetre)

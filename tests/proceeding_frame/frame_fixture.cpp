@@ -86,10 +86,10 @@ HTREEITEM FakeProceedingView::GetCalculatorItem(int type) const
     return type >= 0 && type < 3 ? calculatorItems[type] : nullptr;
 }
 
-int FakeProceedingView::SaveProceeding(int asNew, int quiet, int onlyIfModified)
+int FakeProceedingView::SaveProceeding(const SaveOptions &options)
 {
     CString entry;
-    entry.Format("%d,%d,%d", asNew, quiet, onlyIfModified);
+    entry.Format("%d,%d,%d", options.askPassword, options.saveAs, options.onlyIfModified);
     saves.push_back(entry);
     return 1;
 }

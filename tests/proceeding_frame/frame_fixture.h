@@ -83,7 +83,7 @@ public:
     CString GetProceedingTitle() const override { return "Przetarg"; }
     int OpenProceeding(int, int, const CString&, const CString&) override { return 1; }
     bool IsFromArchive() const override { return false; }
-    int SaveProceeding(int asNew, int quiet, int onlyIfModified) override;
+    int SaveProceeding(const SaveOptions &options) override;
     bool SaveModifiedPrompt() override;
 
     std::unique_ptr<ViewTables> tables;
@@ -105,7 +105,7 @@ public:
     std::vector<int> wrapModes;
     std::vector<int> calculators;
     int specificationWizardRuns = 0;
-    std::vector<CString> saves;        // "asNew,quiet,onlyIfModified"
+    std::vector<CString> saves;        // "askPassword,saveAs,onlyIfModified"
     std::vector<CString> shown;        // "document/part"
     std::vector<CString> commands;     // the view operations the frame relayed, by name
     bool generatedWhileVisible = false;
