@@ -6,6 +6,7 @@
 #include "model/archive_file.h"
 #include "model/comment_table.h"
 #include "model/law_versions.h"
+#include "model/little_endian_reader.h"
 #include "model/temp_file_save.h"
 #include "model/clock.h"
 #include "model/config_file.h"
@@ -121,23 +122,21 @@ struct DamagedFile {};
 
 class ByteReader {
 public:
-    explicit ByteReader(const std::string &bytes) : m_bytes(bytes) {}
+    explicit ByteReader(const std::string &bytes) : m_reader(bytes) {}
 
-    bool AtEnd() const { return m_position == m_bytes.size(); }
+    bool AtEnd() const { return m_reader.AtEnd(); }
     int32_t Int32()
     {
-        const std::string bytes = Raw(4);
-        uint32_t bits = 0;
-        for (int i = 3; i >= 0; --i)
-            bits = (bits << 8) | static_cast<uint8_t>(bytes[i]);
-        return static_cast<int32_t>(bits);
+        int32_t value = 0;
+        if (!m_reader.ReadInt32(value))
+            throw DamagedFile();
+        return value;
     }
     std::string Raw(int64_t count)
     {
-        if (count < 0 || static_cast<uint64_t>(count) > m_bytes.size() - m_position)
+        std::string bytes;
+        if (!m_reader.ReadBytes(count, bytes))
             throw DamagedFile();
-        const std::string bytes = m_bytes.substr(m_position, static_cast<size_t>(count));
-        m_position += static_cast<size_t>(count);
         return bytes;
     }
     CString String() { return Bytes(Raw(Int32())); }
@@ -145,15 +144,13 @@ public:
     int32_t Count(int32_t limit, int minimumBytes)
     {
         const int32_t count = Int32();
-        if (count < 0 || count > limit
-            || static_cast<uint64_t>(count) * minimumBytes > m_bytes.size() - m_position)
+        if (count < 0 || count > limit || static_cast<uint64_t>(count) * minimumBytes > m_reader.Remaining())
             throw DamagedFile();
         return count;
     }
 
 private:
-    const std::string &m_bytes;
-    size_t m_position = 0;
+    LittleEndianReader m_reader;
 };
 
 bool LoadFileBytes(const CString &path, std::string &bytes)
@@ -266,10 +263,10 @@ VariableRecord ReadVariableRecord(ByteReader &reader, int32_t number)
 const char *ReadBody(ByteReader &reader, FileContents &contents)
 {
     if (contents.version <= kLastSecuredMaskVersion) {
-        const std::string mask = reader.Raw(kSecuredMaskBytes);
+        // The mask is the first four of its bytes.
         contents.hasSecuredMask = true;
-        for (int i = 3; i >= 0; --i)
-            contents.securedMask = (contents.securedMask << 8) | static_cast<uint8_t>(mask[i]);
+        contents.securedMask = static_cast<uint32_t>(reader.Int32());
+        reader.Raw(kSecuredMaskBytes - 4);
     } else {
         const int32_t secured = reader.Count(kDocumentSlots, 4);
         for (int32_t i = 0; i < secured; ++i)
