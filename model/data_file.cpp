@@ -137,7 +137,13 @@ public:
             throw DamagedFile();
         return bytes;
     }
-    CString String() { return Bytes(Raw(Int32())); }
+    CString String()
+    {
+        std::string bytes;
+        if (!m_reader.ReadString(bytes))
+            throw DamagedFile();
+        return Bytes(bytes);
+    }
     // A count of records, each at least minimumBytes long, that must lie in 0..limit.
     int32_t Count(int32_t limit, int minimumBytes)
     {

@@ -41,3 +41,13 @@ bool LittleEndianReader::Skip(int64_t count)
     m_position += static_cast<size_t>(count);
     return true;
 }
+
+bool LittleEndianReader::ReadString(std::string &text)
+{
+    const size_t start = m_position;
+    int32_t length = 0;
+    if (ReadInt32(length) && ReadBytes(length, text))
+        return true;
+    m_position = start;
+    return false;
+}

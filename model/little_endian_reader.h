@@ -20,6 +20,8 @@ public:
     // Fails for a negative count as for one beyond what remains.
     bool ReadBytes(int64_t count, std::string &bytes);
     bool Skip(int64_t count);
+    // A 32-bit length, then that many bytes.
+    bool ReadString(std::string &text);
 
 private:
     bool Fits(int64_t count) const;

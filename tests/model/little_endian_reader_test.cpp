@@ -64,6 +64,33 @@ TEST(LittleEndianReader, BytesAndSkipsStayInsideTheBuffer)
     }
 }
 
+// A length-prefixed text is read whole or not at all: a length that is negative or lies about
+// the buffer leaves the cursor before the length.
+TEST(LittleEndianReader, StringsAreReadWholeOrNotAtAll)
+{
+    const struct {
+        std::string bytes;
+        bool read;
+        const char *text;
+        size_t remainingAfter;
+    } cases[] = {
+        {std::string("\x03\0\0\0abc", 7), true, "abc", 0},
+        {std::string("\0\0\0\0x", 5), true, "", 1},
+        {std::string("\x03\0\0\0ab", 6), false, "", 6},
+        {std::string("\xFF\xFF\xFF\xFF" "ab", 6), false, "", 6},
+        {std::string("\xFF\xFF\xFF\x7F", 4), false, "", 4},
+        {std::string("\x01\0\0", 3), false, "", 3},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.bytes.size() << " bytes, expecting \"" << c.text << "\"");
+        LittleEndianReader reader(c.bytes);
+        std::string text;
+        EXPECT_EQ(c.read, reader.ReadString(text));
+        EXPECT_EQ(c.text, text);
+        EXPECT_EQ(c.remainingAfter, reader.Remaining());
+    }
+}
+
 TEST(LittleEndianReader, FieldsFollowEachOtherUpToTheExactEnd)
 {
     // A length-prefixed text, then a number, then a text whose length lies about the buffer.
