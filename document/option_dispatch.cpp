@@ -4,36 +4,28 @@
 #include "document/variable_dispatch.h"
 
 #include "document/control_write_guard.h"
+#include "model/variable_type.h"
 #include "model/view_tables.h"
 #include "framework/shell/html_help.h"
 
 namespace {
 
-const int kOptionType = 1;
-const int kCheckBoxType = 3;
 const char kPlainTextName[] = "to jest zwykly tekst";
 const char kLegalHelpFile[] = "\\prawo.chm::/";
 
-bool IsChoice(int type)
-{
-    return type == kOptionType || type == kCheckBoxType;
-}
-
 // Values that generation shows as tables keep their fixed-width style when switched on.
-bool IsTableType(int type)
+bool IsTableType(VariableType type)
 {
-    return (type >= 4 && type <= 12) || type == 18 || type == 21 || type == 33 || type == 30 || type == 31 ||
-           (type >= 35 && type <= 36);
+    return IsTextTableType(type) || IsGridTableType(type) || type == VariableType::RtfTable;
 }
 
 // The style generation gives an enabled value of the variable.
 TextStyle EnabledStyle(const VariableSlot &variable)
 {
-    const int type = variable.type;
+    const VariableType type = VariableTypeOf(variable.type);
     if (IsTableType(type))
         return TextStyle::Table;
-    const bool date = type == 2 || type == 16 || type == 17;
-    if ((type == 0 || date) && variable.untouched == 1)
+    if ((type == VariableType::Text || IsDateType(type)) && variable.untouched == 1)
         return TextStyle::DefaultValue;
     return TextStyle::Value;
 }
@@ -43,8 +35,7 @@ TextStyle EnabledStyle(const VariableSlot &variable)
 bool VariableDispatch::IsAmount(int variable) const
 {
     // Generation never switches amounts off, whatever link their slot holds.
-    const int type = m_tables.IsVariableNumber(variable) ? m_tables.m_variables[variable].type : -1;
-    return type == 32 || type == 34;
+    return m_tables.IsVariableNumber(variable) && IsAmountType(VariableTypeOf(m_tables.m_variables[variable].type));
 }
 
 EditOutcome VariableDispatch::ShowHelpLink(int slot)
@@ -61,12 +52,12 @@ EditOutcome VariableDispatch::EditOption(int slot)
 {
     const int clicked = Occurrence(slot)->variable;
     VariableSlot &variable = m_tables.m_variables[clicked];
-    if (variable.type == kOptionType) {
+    if (VariableTypeOf(variable.type) == VariableType::Option) {
         if (variable.selected == 1)
             return EditOutcome::NothingToDo;
         // Options of no group stand alone: "no group" is no group to share.
         for (int i = 0; i < m_tables.GetVariableCount() && variable.groupNumber >= 0; ++i)
-            if (i != clicked && m_tables.m_variables[i].type == kOptionType &&
+            if (i != clicked && VariableTypeOf(m_tables.m_variables[i].type) == VariableType::Option &&
                 m_tables.m_variables[i].groupNumber == variable.groupNumber)
                 m_tables.m_variables[i].selected = 0;
         variable.selected = 1;
@@ -86,7 +77,7 @@ void VariableDispatch::ApplyOptionStates(int clickedGroup)
     // Marks are five characters each: nothing moves while they are written.
     for (int i = 0; i < m_tables.GetVariableCount(); ++i) {
         VariableSlot &option = m_tables.m_variables[i];
-        if (!IsChoice(option.type))
+        if (!IsOptionType(VariableTypeOf(option.type)))
             continue;
         const int group = option.groupNumber >= 0 ? option.groupNumber : -1 - i;
         // The option's own occurrences follow the option that controls them.
@@ -119,7 +110,8 @@ void VariableDispatch::RestyleControlledBy(int option, bool enabled)
 void VariableDispatch::WriteOptionMark(int option)
 {
     const VariableSlot &variable = m_tables.m_variables[option];
-    const char *mark = variable.selected != 1 ? " [ ] " : variable.type == kOptionType ? " [o] " : " [x] ";
+    const bool isOption = VariableTypeOf(variable.type) == VariableType::Option;
+    const char *mark = variable.selected != 1 ? " [ ] " : isOption ? " [o] " : " [x] ";
     for (int j = 0; j < OccurrenceCount(); ++j) {
         VariableOccurrence *o = Occurrence(j);
         if (!o || o->variable != option || o->length < 5)

@@ -7,6 +7,7 @@
 #include "document/text_tables.h"
 #include "document/value_rendering.h"
 #include "document/variable_tags.h"
+#include "model/variable_type.h"
 #include "model/view_tables.h"
 
 namespace {
@@ -105,7 +106,8 @@ bool TagReplacer::ReplaceHeading()
 // An instance not yet shown takes over the template variable it was made from.
 void TagReplacer::SetUpInstance(int variable)
 {
-    if (variable < m_tables.GetFirstVariableIndex() || m_tables.m_variables[variable].type != -1)
+    if (variable < m_tables.GetFirstVariableIndex() ||
+        VariableTypeOf(m_tables.m_variables[variable].type) != VariableType::None)
         return;
     const DynamicVariable *instance = m_tables.FindDynamicVariable(variable);
     if (!instance || !m_tables.IsVariableNumber(instance->templateVariable))
@@ -165,8 +167,7 @@ bool TagReplacer::ReplaceVariable(const VariableTag &tag, VariableOccurrence &oc
 {
     VariableSlot &variable = m_tables.m_variables[tag.variable];
     const bool linkOff = tag.link >= 0 && m_tables.m_variables[tag.link].selected == 0;
-    const int type = variable.type;
-    const bool table = (type >= 4 && type <= 12) || type == 18 || type == 21 || type == 33;
+    const VariableType type = VariableTypeOf(variable.type);
     CString name = tag.templateText;
     CString hint = tag.hint;
     int link = tag.link;
@@ -186,51 +187,51 @@ bool TagReplacer::ReplaceVariable(const VariableTag &tag, VariableOccurrence &oc
         text = tag.templateText;
         style = TextStyle::Plain;
         disabledStyle = TextStyle::PlainDisabled;
-    } else if (type == 0 || type == 32 || type == 34) {
+    } else if (type == VariableType::Text || IsAmountType(type)) {
         // Amounts keep the link their slot holds and are never switched off by it.
-        keepsLink = type != 0;
-        occurrence.enabled = type == 0 && linkOff ? 0 : 1;
+        keepsLink = type != VariableType::Text;
+        occurrence.enabled = type == VariableType::Text && linkOff ? 0 : 1;
         text = variable.value;
         if (variable.untouched == 1)
             style = tag.templateText == kAddEntryName ? TextStyle::AddEntry : TextStyle::DefaultValue;
-    } else if (type == 20) {
+    } else if (type == VariableType::HelpLink) {
         occurrence.enabled = 1;
         link = -1;
         text = tag.templateText;
         style = TextStyle::FixedText;
-    } else if (type == 2 || type == 16 || type == 17) {
+    } else if (IsDateType(type)) {
         // The enabled flag is only ever cleared here: the option editor sets it back.
         if (linkOff)
             occurrence.enabled = 0;
         text = variable.value;
         if (variable.untouched == 1)
             style = TextStyle::DefaultValue;
-    } else if (type == 1 || type == 3) {
+    } else if (IsOptionType(type)) {
         if (linkOff)
             occurrence.enabled = 0;
         if (occurrence.enabled == 0)
             variable.selected = 0;
-        const char *mark = variable.selected != 1 ? " [ ] " : type == 1 ? " [o] " : " [x] ";
+        const char *mark = variable.selected != 1 ? " [ ] " : type == VariableType::Option ? " [o] " : " [x] ";
         keepsName = true;
         isOption = true;
         text = mark + tag.templateText;
-    } else if (type == 13 || type == 14 || type == 15) {
+    } else if (IsDocumentListType(type)) {
         occurrence.enabled = linkOff ? 0 : 1;
-        text = type == 13   ? RenderDashList(variable.value)
-               : type == 14 ? RenderLetteredList(variable.value)
-                            : RenderNumberedList(tag.templateText, variable.value);
+        text = type == VariableType::DashList       ? RenderDashList(variable.value)
+               : type == VariableType::LetteredList ? RenderLetteredList(variable.value)
+                                                    : RenderNumberedList(tag.templateText, variable.value);
         setsInsertedLength = true;
-    } else if (table || type == 30 || type == 31 || type == 36) {
+    } else if (IsTextTableType(type) || IsGridTableType(type)) {
         occurrence.enabled = linkOff ? 0 : 1;
-        if (table) {
-            text = BuildDocumentTable(TableValueText(variable.value), type - 4, m_tables.m_nParts);
+        if (IsTextTableType(type)) {
+            text = BuildDocumentTable(TableValueText(variable.value), TableKindOf(type), m_tables.m_nParts);
         } else {
             text = BuildRecordList(tag.templateText, TableValueText(variable.value));
             NormalizeNewlines(text);
         }
         style = TextStyle::Table;
         setsInsertedLength = true;
-    } else if (type == 35) {
+    } else if (type == VariableType::RtfTable) {
         occurrence.enabled = linkOff ? 0 : 1;
         text = TableTextToRtf(variable.value, tag.variable);
         isRtf = true;

@@ -11,6 +11,7 @@
 #include "document/value_rendering.h"
 #include "document/value_editor_runner.h"
 #include "document/view_services.h"
+#include "model/variable_type.h"
 #include "model/view_tables.h"
 #include "framework/core/oledatetime.h"
 
@@ -37,38 +38,6 @@ CString Folded(const CString &text)
     folded.Trim();
     return folded;
 }
-
-// Types that have no editor at all: nothing is ever written for them.
-bool HasNoEditor(int type)
-{
-    return type < 0 || type == 12 || type == 19 || (type >= 22 && type <= 29) || type > 36;
-}
-
-const int kOptionType = 1;
-const int kCheckBoxType = 3;
-const int kHelpLinkType = 20;
-
-// Types whose value is a list of rows, edited in the list editor and shown as a text table.
-bool IsListType(int type)
-{
-    return (type >= 4 && type <= 10) || type == 18 || type == 21 || type == 33;
-}
-
-bool IsDocumentListType(int type)
-{
-    return type >= 13 && type <= 15;
-}
-
-// Types whose value is a grid of label=value records, shown as a record list.
-bool IsGridTableType(int type)
-{
-    return type == 30 || type == 31 || type == 36;
-}
-
-const int kTableEditorType = 35;
-// The offers summary is shown as the text table of offers with their criterion points.
-const int kOffersSummaryType = 11;
-const int kOffersSummaryTableKind = 7;
 
 } // namespace
 
@@ -130,38 +99,38 @@ EditOutcome VariableDispatch::EditVariableAt(int position, int character)
     const VariableOccurrence &occurrence = *Occurrence(slot);
     if (!m_tables.IsVariableNumber(occurrence.variable))
         return EditOutcome::Refused;
-    const int type = m_tables.m_variables[occurrence.variable].type;
+    const VariableType type = VariableTypeOf(m_tables.m_variables[occurrence.variable].type);
 
     if (occurrence.name == kPlaceholderName) {
         m_entriesBlock = occurrence.variable;
         m_control.SetSel(occurrence.position, occurrence.position);
         return EditOutcome::EditEntries;
     }
-    if (type == kHelpLinkType)
+    if (type == VariableType::HelpLink)
         return ShowHelpLink(slot);
 
     EditOutcome outcome;
     if (occurrence.name == kPlainTextName || occurrence.enabled == 0) {
         return EditOutcome::NotEditable;
-    } else if (type == kOptionType || type == kCheckBoxType) {
+    } else if (IsOptionType(type)) {
         outcome = EditOption(slot);
-    } else if (HasNoEditor(type) || !m_editors) {
+    } else if (!HasEditor(type) || !m_editors) {
         outcome = EditOutcome::NothingToDo;
-    } else if (type == 0) {
+    } else if (type == VariableType::Text) {
         outcome = EditText(slot, position, character);
-    } else if (type == 32 || type == 34) {
+    } else if (IsAmountType(type)) {
         outcome = EditPrice(slot);
-    } else if (type == 2 || type == 16 || type == 17) {
+    } else if (IsDateType(type)) {
         outcome = EditDate(slot);
     } else if (IsListType(type)) {
         outcome = EditList(slot);
-    } else if (type == kOffersSummaryType) {
+    } else if (type == VariableType::OffersSummary) {
         outcome = EditOffersSummary(slot);
     } else if (IsDocumentListType(type)) {
         outcome = EditDocumentList(slot);
     } else if (IsGridTableType(type)) {
         outcome = EditGridTable(slot);
-    } else if (type == kTableEditorType) {
+    } else if (type == VariableType::RtfTable) {
         outcome = EditTable(slot);
     } else {
         outcome = EditOutcome::NothingToDo;
@@ -242,7 +211,7 @@ EditOutcome VariableDispatch::EditPrice(int slot)
     const double amount = StrToDouble(request.value);
     const int rate = m_context.euroRate;
     CString zloty, euro;
-    if (variable.type == 32) {
+    if (VariableTypeOf(variable.type) == VariableType::AmountZloty) {
         zloty = request.value;
         if (rate > 0)
             euro = FormatAmount(DoubleToStr2(amount / (rate / 10000.0)));
@@ -262,9 +231,10 @@ EditOutcome VariableDispatch::EditPrice(int slot)
         VariableSlot &other = m_tables.m_variables[o->variable];
         const bool sameGroup = o->variable == v || (group >= 0 && other.groupNumber == group);
         CString text;
-        if (sameGroup && other.type == 32 && !zloty.IsEmpty())
+        const VariableType otherType = VariableTypeOf(other.type);
+        if (sameGroup && otherType == VariableType::AmountZloty && !zloty.IsEmpty())
             text = other.value = zloty;
-        else if (sameGroup && other.type == 34 && !euro.IsEmpty())
+        else if (sameGroup && otherType == VariableType::AmountEuro && !euro.IsEmpty())
             text = other.value = euro;
         else if (group >= 0 && o->variable == group)
             text = other.value;
@@ -284,7 +254,8 @@ EditOutcome VariableDispatch::EditDate(int slot)
     request.schedulePath = m_context.schedulePath;
     request.variableName = occurrence.name;
     request.value = variable.value;
-    request.mode = variable.type == 2 ? 0 : variable.type == 16 ? 1 : 2;
+    const VariableType type = VariableTypeOf(variable.type);
+    request.mode = type == VariableType::Date ? 0 : type == VariableType::ScheduleDate ? 1 : 2;
     request.procedureCode = m_context.procedureCode;
     if (!m_editors->EditDate(request))
         return EditOutcome::Cancelled;
@@ -303,7 +274,7 @@ EditOutcome VariableDispatch::EditList(int slot)
     VariableSlot &variable = m_tables.m_variables[v];
 
     ListEditRequest request;
-    request.listKind = variable.type - 4;
+    request.listKind = TableKindOf(VariableTypeOf(variable.type));
     request.partCount = m_tables.m_nParts;
     request.value = ShowsStoredValue(v) ? variable.value : CString();
     if (!m_editors->EditList(request))
@@ -331,8 +302,9 @@ EditOutcome VariableDispatch::EditOffersSummary(int slot)
     variable.untouched = 0;
     variable.value = request.value;
     ControlWriteGuard guard(m_control.GetHwnd());
-    WriteText(v, BuildDocumentTable(TableValueText(request.value), kOffersSummaryTableKind, m_tables.m_nParts),
-              TextStyle::Table);
+    // The offers summary is shown as the text table of offers with their criterion points.
+    const int kind = TableKindOf(VariableType::OffersSummary);
+    WriteText(v, BuildDocumentTable(TableValueText(request.value), kind, m_tables.m_nParts), TextStyle::Table);
     return EditOutcome::Written;
 }
 
@@ -350,13 +322,13 @@ EditOutcome VariableDispatch::EditDocumentList(int slot)
 
     variable.untouched = 0;
     variable.value = request.value;
-    const int type = variable.type;
+    const VariableType type = VariableTypeOf(variable.type);
     ControlWriteGuard guard(m_control.GetHwnd());
     WriteTextOf(v,
                 [&](const VariableOccurrence &o) {
-                    return type == 13   ? RenderDashList(request.value)
-                           : type == 14 ? RenderLetteredList(request.value)
-                                        : RenderNumberedList(o.name, request.value);
+                    return type == VariableType::DashList       ? RenderDashList(request.value)
+                           : type == VariableType::LetteredList ? RenderLetteredList(request.value)
+                                                                : RenderNumberedList(o.name, request.value);
                 },
                 TextStyle::Value);
     return EditOutcome::Written;
@@ -369,7 +341,8 @@ EditOutcome VariableDispatch::EditGridTable(int slot)
     VariableSlot &variable = m_tables.m_variables[v];
 
     GridTableEditRequest request;
-    request.mode = variable.type == 30 ? 1 : variable.type == 31 ? 0 : 2;
+    const VariableType type = VariableTypeOf(variable.type);
+    request.mode = type == VariableType::NumberedTable ? 1 : type == VariableType::Table ? 0 : 2;
     request.caption = occurrence.name;
     request.value = variable.value;
     if (!m_editors->EditGridTable(request))
@@ -435,7 +408,8 @@ void VariableDispatch::KeepOfferValidity(const VariableOccurrence &edited, const
         if (!o || !m_tables.IsVariableNumber(o->variable))
             continue;
         const VariableSlot &option = m_tables.m_variables[o->variable];
-        if (option.type == 1 && option.selected == 1 && Folded(o->hint) == kOfferDaysOption) {
+        if (VariableTypeOf(option.type) == VariableType::Option && option.selected == 1 &&
+            Folded(o->hint) == kOfferDaysOption) {
             days = atoi(option.value);
             break;
         }

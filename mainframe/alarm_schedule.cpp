@@ -40,19 +40,13 @@ std::vector<uint8_t> ReadWholeFile(const CString &path, bool &opened)
     return bytes;
 }
 
-int32_t ReadInt32(const uint8_t *at)
-{
-    return static_cast<int32_t>(static_cast<uint32_t>(at[0]) | static_cast<uint32_t>(at[1]) << 8 |
-                                static_cast<uint32_t>(at[2]) << 16 | static_cast<uint32_t>(at[3]) << 24);
-}
-
 // How many whole records the index holds: its count, bounded by the bytes that follow and by
 // the table size; -1 when it is no calendar index.
 int RecordCount(const std::vector<uint8_t> &bytes)
 {
     if (bytes.size() < kHeaderSize || bytes[0] != kHeaderMark)
         return -1;
-    const int32_t count = ReadInt32(&bytes[10]);
+    const int32_t count = DecodeScheduleCount(bytes.data());
     const size_t present = (bytes.size() - kHeaderSize) / kRecordSize;
     if (count <= 0)
         return 0;
@@ -74,7 +68,7 @@ bool SameRecord(const uint8_t *record, const AlarmEntry &entry)
 {
     return record[0] == entry.kind && record[1] == entry.year && record[2] == entry.month &&
            record[3] == entry.day && record[4] == entry.hour && record[5] == entry.minute &&
-           ReadInt32(record + 8) == entry.textLength;
+           DecodeScheduleRecord(record).textLength == entry.textLength;
 }
 
 std::tuple<int, int, int, int, int> Key(int year, int month, int day, int hour, int minute)

@@ -6,10 +6,12 @@
 #include "model/archive_file.h"
 #include "model/comment_table.h"
 #include "model/law_versions.h"
+#include "model/little_endian_reader.h"
 #include "model/temp_file_save.h"
 #include "model/clock.h"
 #include "model/config_file.h"
 #include "model/password_scramble.h"
+#include "model/variable_type.h"
 #include "model/view_tables.h"
 #include "framework/core/file.h"
 
@@ -24,7 +26,6 @@ const int32_t kFirstPartsVersion = 26;
 const int kSecuredMaskBytes = 10;
 const int kSecuredMaskDocuments = 32;
 const int32_t kStoredUndivided = 255;
-const int kLastType = 36;
 const int kEmptyValueDots = 30;
 // A stored date of 1600-02-32 stands for the day the proceeding is made.
 const int32_t kTodayYear = 1600;
@@ -45,6 +46,13 @@ const int kDefaultTextOfKey[] = {0, 1, 2, 3, 5, 4, 8, 7, 9, 10, -1, -1, 6, 11};
 const int kWadiumDef1 = 10;
 const int kWadiumDef2 = 11;
 
+// Types whose texts may carry "\n", "\r" and "\t" written out, and whose empty value shows as
+// a row of dots that writing strips again.
+bool IsPlainTextType(VariableType type)
+{
+    return type == VariableType::Text || IsDocumentListType(type);
+}
+
 enum class ValueShape {
     None,
     Text,            // a string
@@ -54,36 +62,27 @@ enum class ValueShape {
     Amount,          // a string and the group
 };
 
-ValueShape ShapeOfType(int type)
+ValueShape ShapeOfType(VariableType type)
 {
-    switch (type) {
-    case 0: case 13: case 14: case 15: case 20:
+    if (IsPlainTextType(type) || type == VariableType::HelpLink)
         return ValueShape::TextWithoutDots;
-    case 4: case 5: case 6: case 7: case 8: case 9: case 10: case 11: case 18: case 21: case 33:
-    case 30: case 31: case 35: case 36:
-        return ValueShape::Text;
-    case 1: case 3:
+    if (IsOptionType(type))
         return ValueShape::Option;
-    case 2: case 16: case 17:
+    if (IsDateType(type))
         return ValueShape::Date;
-    case 32: case 34:
+    if (IsAmountType(type))
         return ValueShape::Amount;
-    default:
-        return ValueShape::None;
-    }
-}
-
-// Types whose texts may carry "\n", "\r" and "\t" written out, and whose empty value shows as
-// a row of dots that writing strips again.
-bool IsPlainTextType(int type)
-{
-    return type == 0 || type == 13 || type == 14 || type == 15;
+    // The criteria-method table has no value of its own to keep.
+    if (IsListType(type) || type == VariableType::OffersSummary || IsGridTableType(type) ||
+        type == VariableType::RtfTable)
+        return ValueShape::Text;
+    return ValueShape::None;
 }
 
 int16_t TypeFromFile(int32_t stored)
 {
     const int16_t type = static_cast<int16_t>(stored);
-    return type < 0 || type > kLastType ? -1 : type;
+    return IsInTypeRange(VariableTypeOf(type)) ? type : VariableTypeCode(VariableType::None);
 }
 
 CString Bytes(const std::string &bytes)
@@ -121,39 +120,41 @@ struct DamagedFile {};
 
 class ByteReader {
 public:
-    explicit ByteReader(const std::string &bytes) : m_bytes(bytes) {}
+    explicit ByteReader(const std::string &bytes) : m_reader(bytes) {}
 
-    bool AtEnd() const { return m_position == m_bytes.size(); }
+    bool AtEnd() const { return m_reader.AtEnd(); }
     int32_t Int32()
     {
-        const std::string bytes = Raw(4);
-        uint32_t bits = 0;
-        for (int i = 3; i >= 0; --i)
-            bits = (bits << 8) | static_cast<uint8_t>(bytes[i]);
-        return static_cast<int32_t>(bits);
+        int32_t value = 0;
+        if (!m_reader.ReadInt32(value))
+            throw DamagedFile();
+        return value;
     }
     std::string Raw(int64_t count)
     {
-        if (count < 0 || static_cast<uint64_t>(count) > m_bytes.size() - m_position)
+        std::string bytes;
+        if (!m_reader.ReadBytes(count, bytes))
             throw DamagedFile();
-        const std::string bytes = m_bytes.substr(m_position, static_cast<size_t>(count));
-        m_position += static_cast<size_t>(count);
         return bytes;
     }
-    CString String() { return Bytes(Raw(Int32())); }
+    CString String()
+    {
+        std::string bytes;
+        if (!m_reader.ReadString(bytes))
+            throw DamagedFile();
+        return Bytes(bytes);
+    }
     // A count of records, each at least minimumBytes long, that must lie in 0..limit.
     int32_t Count(int32_t limit, int minimumBytes)
     {
         const int32_t count = Int32();
-        if (count < 0 || count > limit
-            || static_cast<uint64_t>(count) * minimumBytes > m_bytes.size() - m_position)
+        if (count < 0 || count > limit || static_cast<uint64_t>(count) * minimumBytes > m_reader.Remaining())
             throw DamagedFile();
         return count;
     }
 
 private:
-    const std::string &m_bytes;
-    size_t m_position = 0;
+    LittleEndianReader m_reader;
 };
 
 bool LoadFileBytes(const CString &path, std::string &bytes)
@@ -236,7 +237,7 @@ VariableRecord ReadVariableRecord(ByteReader &reader, int32_t number)
     VariableRecord record;
     record.number = number;
     record.type = TypeFromFile(reader.Int32());
-    switch (ShapeOfType(record.type)) {
+    switch (ShapeOfType(VariableTypeOf(record.type))) {
     case ValueShape::Text:
     case ValueShape::TextWithoutDots:
         record.value = reader.String();
@@ -266,10 +267,10 @@ VariableRecord ReadVariableRecord(ByteReader &reader, int32_t number)
 const char *ReadBody(ByteReader &reader, FileContents &contents)
 {
     if (contents.version <= kLastSecuredMaskVersion) {
-        const std::string mask = reader.Raw(kSecuredMaskBytes);
+        // The mask is the first four of its bytes.
         contents.hasSecuredMask = true;
-        for (int i = 3; i >= 0; --i)
-            contents.securedMask = (contents.securedMask << 8) | static_cast<uint8_t>(mask[i]);
+        contents.securedMask = static_cast<uint32_t>(reader.Int32());
+        reader.Raw(kSecuredMaskBytes - 4);
     } else {
         const int32_t secured = reader.Count(kDocumentSlots, 4);
         for (int32_t i = 0; i < secured; ++i)
@@ -335,11 +336,11 @@ const char *ReadBody(ByteReader &reader, FileContents &contents)
 
 void WriteVariableRecord(ByteWriter &out, int number, VariableSlot &slot)
 {
-    if (slot.type < 0 || slot.type > kLastType)
-        slot.type = -1;
+    if (!IsInTypeRange(VariableTypeOf(slot.type)))
+        slot.type = VariableTypeCode(VariableType::None);
     out.Int32(number);
     out.Int32(slot.type);
-    switch (ShapeOfType(slot.type)) {
+    switch (ShapeOfType(VariableTypeOf(slot.type))) {
     case ValueShape::TextWithoutDots:
         out.String(StripTrailingDots(slot.value));
         break;
@@ -397,7 +398,7 @@ void ApplyVariableRecord(const VariableRecord &record, ViewTables &tables)
 {
     VariableSlot &slot = tables.m_variables[record.number];
     slot.type = record.type;
-    switch (ShapeOfType(record.type)) {
+    switch (ShapeOfType(VariableTypeOf(record.type))) {
     case ValueShape::Text:
     case ValueShape::TextWithoutDots:
         slot.value = record.value;
@@ -418,19 +419,20 @@ void ApplyVariableRecord(const VariableRecord &record, ViewTables &tables)
         break;
     }
 
-    if (IsPlainTextType(slot.type)) {
+    const VariableType type = VariableTypeOf(slot.type);
+    if (IsPlainTextType(type)) {
         slot.value = UnescapeControlCharacters(slot.value);
         if (slot.value.IsEmpty())
             slot.value = CString('.', kEmptyValueDots);
     }
     // A new proceeding takes the wizard's texts and choices where the configuration names the
     // variable among its defaults; an opened one keeps what its user gave.
-    if (slot.untouched != 1 || (slot.type != 0 && slot.type != 1))
+    if (slot.untouched != 1 || (type != VariableType::Text && type != VariableType::Option))
         return;
     const int key = FindInSemicolonList(tables, record.number);
     if (key < 0)
         return;
-    if (slot.type == 0) {
+    if (type == VariableType::Text) {
         const int text = key < static_cast<int>(sizeof kDefaultTextOfKey / sizeof kDefaultTextOfKey[0])
                              ? kDefaultTextOfKey[key]
                              : -1;

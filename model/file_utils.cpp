@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include "model/little_endian_reader.h"
 #include "model/string_utils.h"
 #include "model/temp_file_save.h"
 #include "framework/core/codepage.h"
@@ -138,8 +139,8 @@ CString ReadStringFromFile(FILE *file)
     unsigned char prefix[4];
     if (fread(prefix, 1, 4, file) != 4)
         return CString();
-    const int32_t length = static_cast<int32_t>(prefix[0] | (prefix[1] << 8) | (prefix[2] << 16)
-                                                | (static_cast<uint32_t>(prefix[3]) << 24));
+    int32_t length = 0;
+    LittleEndianReader(prefix, sizeof prefix).ReadInt32(length);
     if (length <= 0)
         return CString();
     // A length that lies about the file reads what remains of it, and no more is allocated.

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "model/file_utils.h"
+#include "model/little_endian_reader.h"
 #include "model/temp_file_save.h"
 #include "evaluation/calendar/calendar_month.h"
 #include "framework/core/file.h"
@@ -13,10 +14,18 @@ namespace {
 const uint8_t kHeaderMark = ',';
 const uint8_t kHeaderVersion = 2;
 
-int32_t ReadInt32(const uint8_t *at)
+// Where the header keeps the entry count and a record its text length.
+const int kCountOffset = 10;
+const int kTextLengthOffset = 8;
+
+// The 32-bit field at the offset of a header or record of the given size.
+int32_t ReadInt32At(const uint8_t *bytes, size_t size, int offset)
 {
-    return static_cast<int32_t>(static_cast<uint32_t>(at[0]) | static_cast<uint32_t>(at[1]) << 8 |
-                                static_cast<uint32_t>(at[2]) << 16 | static_cast<uint32_t>(at[3]) << 24);
+    LittleEndianReader reader(bytes, size);
+    int32_t value = 0;
+    reader.Skip(offset);
+    reader.ReadInt32(value);
+    return value;
 }
 
 void WriteInt32(uint8_t *at, int32_t value)
@@ -30,7 +39,7 @@ void WriteInt32(uint8_t *at, int32_t value)
 void AppendHeader(std::vector<uint8_t> &bytes, int32_t count)
 {
     uint8_t header[ScheduleBook::kHeaderSize] = {kHeaderMark, kHeaderVersion};
-    WriteInt32(header + 10, count);
+    WriteInt32(header + kCountOffset, count);
     bytes.insert(bytes.end(), header, header + ScheduleBook::kHeaderSize);
 }
 
@@ -47,6 +56,11 @@ bool EnsureFolder(const CString &folder)
 
 } // namespace
 
+int32_t DecodeScheduleCount(const uint8_t *header)
+{
+    return ReadInt32At(header, ScheduleBook::kHeaderSize, kCountOffset);
+}
+
 ScheduleEntry DecodeScheduleRecord(const uint8_t *record)
 {
     ScheduleEntry entry;
@@ -59,7 +73,7 @@ ScheduleEntry DecodeScheduleRecord(const uint8_t *record)
     entry.alarm = record[6] & 1;
     entry.priority = (record[6] >> 1) & 1;
     entry.flagD = (record[6] >> 2) & 1;
-    entry.textLength = ReadInt32(record + 8);
+    entry.textLength = ReadInt32At(record, ScheduleBook::kRecordSize, kTextLengthOffset);
     return entry;
 }
 
@@ -82,7 +96,7 @@ ScheduleBook::LoadResult ScheduleBook::LoadHeader()
             m_locked = true;
             return LoadResult::WrongMark;
         }
-        const int32_t count = got == kHeaderSize ? ReadInt32(header + 10) : -1;
+        const int32_t count = got == kHeaderSize ? DecodeScheduleCount(header) : -1;
         // The records must fill the rest of the file exactly: a cut or overlong file is refused.
         if (count < 0 || size != static_cast<ULONGLONG>(kHeaderSize) + static_cast<ULONGLONG>(count) * kRecordSize) {
             m_locked = true;
@@ -134,7 +148,7 @@ bool ScheduleBook::SaveHeader() const
         record[4] = entry.hour;
         record[5] = entry.minute;
         record[6] = static_cast<uint8_t>((entry.alarm ? 1 : 0) | (entry.priority ? 2 : 0) | (entry.flagD ? 4 : 0));
-        WriteInt32(record + 8, entry.textLength);
+        WriteInt32(record + kTextLengthOffset, entry.textLength);
     }
 
     TempFileSave save(IndexPath());

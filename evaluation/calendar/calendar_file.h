@@ -23,6 +23,8 @@ struct ScheduleEntry {
     int32_t textLength = 0; // without the zero byte; -1: up to the end of the text file
 };
 
+// The entry count a 16-byte header holds.
+int32_t DecodeScheduleCount(const uint8_t *header);
 // The entry one 12-byte index record holds; where its text lies follows from the records
 // before it, so the text offset is left 0.
 ScheduleEntry DecodeScheduleRecord(const uint8_t *record);

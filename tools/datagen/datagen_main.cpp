@@ -18,6 +18,7 @@
 #include "model/file_utils.h"
 #include "model/project.h"
 #include "model/data_file.h"
+#include "model/variable_type.h"
 #include "model/view_tables.h"
 #include "tools/datagen/kind_source.h"
 
@@ -60,7 +61,7 @@ void FillTables(const KindSource &source, ViewTables &tables, CKomentarz2 *comme
         slot.selected = variable.selected;
         // Options and check boxes take part in the exported text; without it a chosen option
         // (the ground of a cancellation, say) vanished from every export and print.
-        if (variable.type == 1 || variable.type == 3)
+        if (IsOptionType(VariableTypeOf(variable.type)))
             slot.extra = 1;
         if (comments && !variable.label.IsEmpty()) {
             KomentarzEntry &comment = comments->m_entries[comments->m_nCount++];

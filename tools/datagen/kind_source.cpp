@@ -7,6 +7,7 @@
 
 #include "model/file_utils.h"
 #include "model/data_file.h"
+#include "model/variable_type.h"
 #include "document/variable_tags.h"
 
 namespace {
@@ -15,28 +16,41 @@ const int kIncludeDepth = 8;
 
 struct TypeName {
     const char *name;
-    int type;
+    VariableType type;
 };
 
 const TypeName kTypeNames[] = {
-    {"tekst", 0},           {"opcja", 1},            {"data", 2},
-    {"pole-wyboru", 3},     {"kryteria", 4},         {"oferty", 5},
-    {"oferty-ceny", 6},     {"oferty-wstepne", 7},   {"spis-ofert", 8},
-    {"lista-nr", 9},        {"punkty", 10},          {"zestawienie-ofert", 11},
-    {"lista-myslnikow", 13}, {"lista-literowa", 14}, {"lista-numerowana", 15},
-    {"data-terminarz", 16}, {"data-termin", 17},     {"kryteria-sposob", 18},
-    {"pomoc", 20},          {"osoby", 21},           {"tabela-numerowana", 30},
-    {"tabela", 31},         {"kwota-zl", 32},        {"oferty-czesci", 33},
-    {"kwota-euro", 34},     {"tabela-rtf", 35},      {"tabela-kolumny", 36},
+    {"tekst", VariableType::Text},
+    {"opcja", VariableType::Option},
+    {"data", VariableType::Date},
+    {"pole-wyboru", VariableType::CheckBox},
+    {"kryteria", VariableType::Criteria},
+    {"oferty", VariableType::Offers},
+    {"oferty-ceny", VariableType::OfferPrices},
+    {"oferty-wstepne", VariableType::PreliminaryOffers},
+    {"spis-ofert", VariableType::OfferIndex},
+    {"lista-nr", VariableType::NumberedRows},
+    {"punkty", VariableType::Points},
+    {"zestawienie-ofert", VariableType::OffersSummary},
+    {"lista-myslnikow", VariableType::DashList},
+    {"lista-literowa", VariableType::LetteredList},
+    {"lista-numerowana", VariableType::NumberedList},
+    {"data-terminarz", VariableType::ScheduleDate},
+    {"data-termin", VariableType::DeadlineDate},
+    {"kryteria-sposob", VariableType::CriteriaMethod},
+    {"pomoc", VariableType::HelpLink},
+    {"osoby", VariableType::Persons},
+    {"tabela-numerowana", VariableType::NumberedTable},
+    {"tabela", VariableType::Table},
+    {"kwota-zl", VariableType::AmountZloty},
+    {"oferty-czesci", VariableType::OfferParts},
+    {"kwota-euro", VariableType::AmountEuro},
+    {"tabela-rtf", VariableType::RtfTable},
+    {"tabela-kolumny", VariableType::ColumnTable},
 };
 
 // The day a proceeding is made, as the data file stores it.
 const char kTodayValue[] = "1600-02-32";
-
-bool IsDateType(int type)
-{
-    return type == 2 || type == 16 || type == 17;
-}
 
 bool IsDigits(const CString &text)
 {
@@ -252,13 +266,13 @@ bool SourceReader::VariableField(const CString &key, const CString &value)
         if (key != "wartość" && key != "wiersz" && key != "zaznaczona")
             return Fail("przykład zmienia tylko pola \"wartość\", \"wiersz\" i \"zaznaczona\", nie: " + key);
         // The example is opened, never created: "today" would be the day it is opened.
-        if (IsDateType(variable.type) && value == "dzisiaj")
+        if (IsDateType(VariableTypeOf(variable.type)) && value == "dzisiaj")
             return Fail("data przykładu to RRRR-MM-DD, nie \"dzisiaj\"");
     }
     if (key == "typ") {
         for (const TypeName &name : kTypeNames)
             if (value == name.name) {
-                variable.type = name.type;
+                variable.type = VariableTypeCode(name.type);
                 return true;
             }
         return Fail("nieznany typ zmiennej: " + value);
@@ -296,11 +310,12 @@ bool Complete(KindSource &kind, const CString &path, CString &error)
     for (auto &entry : kind.variables) {
         SourceVariable &variable = entry.second;
         const CString where = variable.where + ": ";
-        if (variable.type < 0) {
+        const VariableType type = VariableTypeOf(variable.type);
+        if (type == VariableType::None) {
             error = where + "brak pola \"typ\"";
             return false;
         }
-        if (IsDateType(variable.type)) {
+        if (IsDateType(type)) {
             const CString &date = variable.value;
             if (date == "dzisiaj") {
                 variable.value = kTodayValue;
@@ -310,11 +325,11 @@ bool Complete(KindSource &kind, const CString &path, CString &error)
                 return false;
             }
         }
-        if ((variable.type == 1 || variable.type == 3) && variable.selected < 0)
+        if (IsOptionType(type) && variable.selected < 0)
             variable.selected = 0;
         // An amount shows only its value: an empty one would leave nothing in the document
         // to double-click for its editor.
-        if ((variable.type == 32 || variable.type == 34) && variable.value.IsEmpty())
+        if (IsAmountType(type) && variable.value.IsEmpty())
             variable.value = "0,00";
     }
     return true;

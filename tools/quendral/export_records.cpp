@@ -1,47 +1,18 @@
 #include "tools/quendral/export_records.h"
 
 #include <algorithm>
-#include <cstring>
+
+#include "model/little_endian_reader.h"
 
 namespace {
 
-class ByteReader {
-public:
-    explicit ByteReader(const std::string &bytes) : m_bytes(bytes) {}
-
-    size_t Remaining() const { return m_bytes.size() - m_offset; }
-
-    bool ReadInt(int32_t &value)
-    {
-        if (Remaining() < sizeof value)
-            return false;
-        std::memcpy(&value, m_bytes.data() + m_offset, sizeof value);
-        m_offset += sizeof value;
-        return true;
-    }
-
-    bool ReadString(std::string &text)
-    {
-        int32_t length = 0;
-        if (!ReadInt(length) || length < 0 || static_cast<size_t>(length) > Remaining())
-            return false;
-        text.assign(m_bytes, m_offset, static_cast<size_t>(length));
-        m_offset += static_cast<size_t>(length);
-        return true;
-    }
-
-private:
-    const std::string &m_bytes;
-    size_t m_offset = 0;
-};
-
-bool ReadRecord(ByteReader &reader, ExportCell &cell)
+bool ReadRecord(LittleEndianReader &reader, ExportCell &cell)
 {
-    if (!reader.ReadInt(cell.row) || !reader.ReadInt(cell.column) || !reader.ReadString(cell.text))
+    if (!reader.ReadInt32(cell.row) || !reader.ReadInt32(cell.column) || !reader.ReadString(cell.text))
         return false;
     int32_t values[6];
     for (int32_t &value : values)
-        if (!reader.ReadInt(value))
+        if (!reader.ReadInt32(value))
             return false;
     cell.colour = static_cast<uint32_t>(values[3]);
     return cell.row >= 0 && cell.row < kMaxExportRows && cell.column >= 0 && cell.column < kMaxExportColumns;
@@ -52,7 +23,7 @@ bool ReadRecord(ByteReader &reader, ExportCell &cell)
 bool ReadExportRecords(const std::string &bytes, std::vector<ExportCell> &cells, std::string &error)
 {
     cells.clear();
-    ByteReader reader(bytes);
+    LittleEndianReader reader(bytes);
     std::vector<ExportCell> read;
     while (reader.Remaining() > 0) {
         ExportCell cell;

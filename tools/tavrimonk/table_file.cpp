@@ -1,42 +1,17 @@
 #include "tools/tavrimonk/table_file.h"
 
 #include <cstdint>
-#include <cstring>
+
+#include "model/little_endian_reader.h"
 
 namespace {
 
 constexpr int32_t kTableFileMark = 43;
 
-class ByteReader {
-public:
-    explicit ByteReader(const std::string& bytes) : m_bytes(bytes) {}
-
-    size_t Remaining() const { return m_bytes.size() - m_offset; }
-
-    bool ReadInt(int32_t& value) {
-        if (Remaining() < sizeof value) return false;
-        std::memcpy(&value, m_bytes.data() + m_offset, sizeof value);
-        m_offset += sizeof value;
-        return true;
-    }
-
-    bool ReadString(std::string& text) {
-        int32_t length = 0;
-        if (!ReadInt(length) || length < 0 || static_cast<size_t>(length) > Remaining()) return false;
-        text.assign(m_bytes, m_offset, static_cast<size_t>(length));
-        m_offset += static_cast<size_t>(length);
-        return true;
-    }
-
-private:
-    const std::string& m_bytes;
-    size_t m_offset = 0;
-};
-
-bool ReadTable(ByteReader& reader, TextTable& table) {
+bool ReadTable(LittleEndianReader& reader, TextTable& table) {
     int32_t rows = 0;
     int32_t columns = 0;
-    if (!reader.ReadInt(rows) || !reader.ReadInt(columns) || rows < 0 || columns < 0) return false;
+    if (!reader.ReadInt32(rows) || !reader.ReadInt32(columns) || rows < 0 || columns < 0) return false;
     // Rows without a cell cost the file nothing but the output one line each: damage as well.
     if (rows > 0 && columns == 0) return false;
     // Every cell takes at least its four length bytes: a count beyond that is damage.
@@ -55,9 +30,9 @@ bool ReadTable(ByteReader& reader, TextTable& table) {
 
 bool ReadTableFile(const std::string& bytes, std::vector<TextTable>& tables, std::string& error) {
     tables.clear();
-    ByteReader reader(bytes);
+    LittleEndianReader reader(bytes);
     int32_t mark = 0;
-    if (!reader.ReadInt(mark) || mark != kTableFileMark) {
+    if (!reader.ReadInt32(mark) || mark != kTableFileMark) {
         error = "Plik tabel nie jest plikiem eksportu programu.";
         return false;
     }
