@@ -161,6 +161,9 @@ public:
     void OnEndPrintPreview(CDC *pDC, CPrintInfo *pInfo, POINT point, CPreviewView *pView) override;
     void OnFilePrint() override;
     void OnFilePrintPreview();
+    // The view class print preview shows the pages in; a class not derived from CPreviewView
+    // or none gives the framework's own.
+    static void SetPreviewViewClass(CRuntimeClass *previewClass);
     // Every generated document, the print dialog shown for the first only; cancelling it (or
     // any failure) ends the run. The shown document is shown again at the end.
     void PrintProceeding();

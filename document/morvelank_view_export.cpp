@@ -4,6 +4,7 @@
 
 #include "document/morvelank_view.h"
 
+#include "model/variable_type.h"
 #include "model/file_utils.h"
 #include "app/morvelank_app.h"
 #include "document/export_tables.h"
@@ -35,10 +36,6 @@ CString AskTarget(const char *extension, const char *fileName, const char *filte
     return dialog.DoModal() == IDOK ? dialog.GetPathName() : CString();
 }
 
-bool IsOptionType(int type) { return type == 1 || type == 3; }
-
-bool IsAmountType(int type) { return type == 32 || type == 34; }
-
 // " [o] " or " [x] " before the option's text.
 CString WithoutOptionMark(const CString &shown)
 {
@@ -46,9 +43,10 @@ CString WithoutOptionMark(const CString &shown)
     return mark == " [o] " || mark == " [x] " ? shown.Mid(5) : shown;
 }
 
-bool IsTableType(int type)
+// The lists and the offers summary leave as tables of their rows.
+bool IsExportedAsTable(VariableType type)
 {
-    return (type >= 4 && type <= 11) || type == 18 || type == 21 || type == 33;
+    return IsListType(type) || type == VariableType::OffersSummary;
 }
 
 // Slots the last generation filled; the rest keep the reset state.
@@ -82,8 +80,9 @@ void CMorvelankView::PrepareExportText()
         const int start = occurrence.position - shift;
         control.SetSel(start, start + occurrence.length);
         const int lengthBefore = control.GetTextLength();
-        const bool option = IsOptionType(variable.type);
-        OutputRangeKind kind = IsAmountType(variable.type) ? OutputRangeKind::Amount : OutputRangeKind::Value;
+        const VariableType type = VariableTypeOf(variable.type);
+        const bool option = IsOptionType(type);
+        OutputRangeKind kind = IsAmountType(type) ? OutputRangeKind::Amount : OutputRangeKind::Value;
         if (occurrence.enabled == 0 || (option && variable.selected != 1) || occurrence.name == kUnusedName) {
             control.ReplaceSel(RemovalMarker);
             kind = OutputRangeKind::Removed;
@@ -94,7 +93,7 @@ void CMorvelankView::PrepareExportText()
             control.SetSel(start, start + added);
             control.SetSelectionFormat(MakeTextStyle(occurrence.name == kPlainTextName ? TextStyle::ExportPlain
                                                                                       : TextStyle::ExportText));
-        } else if (IsTableType(variable.type)) {
+        } else if (IsExportedAsTable(type)) {
             control.SetSelectionFormat(MakeTextStyle(TextStyle::ExportTable));
         }
         const int end = start + occurrence.length + control.GetTextLength() - lengthBefore;

@@ -166,11 +166,22 @@ void CMorvelankView::OnEndPrinting(CDC *pDC, CPrintInfo *pInfo)
     SetTopLevelTitle(this);
 }
 
+namespace {
+
+CRuntimeClass *previewViewClass = nullptr;
+
+} // namespace
+
+void CMorvelankView::SetPreviewViewClass(CRuntimeClass *previewClass)
+{
+    previewViewClass = previewClass;
+}
+
 void CMorvelankView::OnFilePrintPreview()
 {
-    // The program's preview view lives with the main window, which builds on this library;
-    // it is found by its class name, and the framework's own stands in when it is not linked.
-    CRuntimeClass *previewClass = CRuntimeClass::FromName("CMyPreviewView");
+    // The program's preview view lives with the main window, above this library; the
+    // framework's own stands in until the program sets it.
+    CRuntimeClass *previewClass = previewViewClass;
     if (previewClass == nullptr || !previewClass->IsDerivedFrom(RUNTIME_CLASS(CPreviewView)))
         previewClass = RUNTIME_CLASS(CPreviewView);
     CPrintPreviewState *state = new CPrintPreviewState;

@@ -8,27 +8,17 @@
 #include "framework/core/exceptions.h"
 #include "framework/ui/frameids.h"
 #include "document/document_sets.h"
-#include "document/morvelank_view.h"
 #include "document/proceeding_loader.h"
 #include "model/project.h"
 #include "framework/ui/msgbox.h"
 #include "mainframe/library/library_config.h"
-#include "mainframe/my_preview_view.h"
 #include "mainframe/preview_dlg.h"
-#include "mainframe/schedule_folder_chooser.h"
 #include "mainframe/wizard/kreator_dlg.h"
-#include "proceeding/dialogs/dialog_prompts.h"
 #include "proceeding/frame/child_frame.h"
 #include "mainframe/splash_wnd.h"
-#include "mainframe/view_tool_dialogs.h"
 #include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(CMainFrame, CMDIFrameWnd)
-
-// The proceeding view finds its print preview's view by class name; naming the class here
-// brings it into the program with this window.
-extern CRuntimeClass *const MorvelankPreviewViewClass;
-CRuntimeClass *const MorvelankPreviewViewClass = RUNTIME_CLASS(CMyPreviewView);
 
 BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWnd)
     ON_WM_CREATE()
@@ -194,9 +184,6 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         AfxShowMessageBox(m_hWnd, "Nieznany błąd w trakcie ładowania programu", "Błąd", MB_ICONERROR);
     }
 
-    // Dialogs of this layer that the proceeding view and the calendar ask through.
-    InstallViewToolPrompts();
-    InstallScheduleFolderChooser();
     WczytajAlarm();
     if (!App().OpenMainDB()) {
         AfxShowMessageBox(m_hWnd, "Błąd podczas otwierania bazy danych.", "Błąd", MB_ICONERROR);
@@ -416,7 +403,6 @@ void CMainFrame::OpenProject(int folderKind, int sample, const CString &folder, 
     CMultiDocTemplate *proceedings = App().ProceedingTemplate;
     if (!proceedings)
         return;
-    InstallDialogPrompts();
     CDocument *doc = proceedings->OpenDocumentFile(nullptr);
     if (!doc)
         return;

@@ -7,8 +7,29 @@
 #include <ole2.h>
 
 #include "app/morvelank_app.h"
+#include "document/morvelank_view.h"
 #include "framework/ui/msgbox.h"
+#include "mainframe/my_preview_view.h"
+#include "mainframe/schedule_folder_chooser.h"
+#include "mainframe/view_tool_dialogs.h"
+#include "proceeding/dialogs/dialog_prompts.h"
+#include "proceeding/editors/editor_runner.h"
 #include "res/resource.h"
+
+namespace {
+
+// The proceeding's prompts and value editors, the view's tool dialogs, the calendar's folder
+// chooser and the print preview's view all live above the code that shows them.
+void InstallWindowServices()
+{
+    InstallDialogPrompts();
+    RegisterDialogEditorRunner();
+    InstallViewToolPrompts();
+    InstallScheduleFolderChooser();
+    CMorvelankView::SetPreviewViewClass(RUNTIME_CLASS(CMyPreviewView));
+}
+
+} // namespace
 
 bool InstallProgramServices(CMorvelankApp &app)
 {
@@ -34,5 +55,6 @@ bool InstallProgramServices(CMorvelankApp &app)
     app.EnableShellOpen();
     app.RegisterShellFileTypes(TRUE);
     CMorvelankApp::Trace("RegisterShellFileTypes");
+    InstallWindowServices();
     return true;
 }

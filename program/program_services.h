@@ -3,6 +3,7 @@
 
 class CMorvelankApp;
 
-// Loads rich edit, the common controls, OLE and COM, then registers the file types of the
-// application's document templates. False when one fails to load, the user already told.
+// Loads rich edit, the common controls, OLE and COM, registers the file types of the
+// application's document templates, then installs the dialogs and views that lower layers
+// reach through a hook. False when one fails to load, the user already told.
 bool InstallProgramServices(CMorvelankApp &app);

@@ -6,7 +6,6 @@
 #include "framework/core/module.h"
 #include "framework/ui/msgbox.h"
 #include "proceeding/dialogs/header_footer_dlg.h"
-#include "proceeding/editors/editor_runner.h"
 #include "document/proceeding_window_view.h"
 #include "proceeding/frame/tree_left_view.h"
 #include "proceeding/mail/send_documents.h"
@@ -82,8 +81,6 @@ BOOL CChildFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext)
 {
     m_nWrapMode = 2;
     m_pMainFrame = AfxGetTopLevelFrame(this);
-    // The view opens its value editors through the runner; they live in this library.
-    RegisterDialogEditorRunner();
 
     if (!m_wndSplitter.CreateStatic(this, 1, 2, WS_CHILD | WS_VISIBLE, AFX_IDW_PANE_FIRST))
         return FALSE;
