@@ -70,13 +70,13 @@ void CMainFrame::OnUpdateTemplateCommand(CCmdUI *pCmdUI)
     pCmdUI->Enable(docTemplate != nullptr);
 }
 
-void CMainFrame::OnNowy()
+void CMainFrame::OnNewProceeding()
 {
     NewProject();
 }
 
 // The sample proceeding shipped in the installation's example folder, opened read-only.
-void CMainFrame::OnPrzykladowe()
+void CMainFrame::OnSampleProceedings()
 {
     OpenProject(0, 1, "Dostawa tonerów", "Dostawa tonerów");
 }
@@ -95,12 +95,12 @@ void CMainFrame::ShowLibraryWindow(CMultiDocTemplate *docTemplate, CMDIChildWnd 
         window = MDIGetActive();
 }
 
-void CMainFrame::OnDokumentyZp()
+void CMainFrame::OnZpDocuments()
 {
     ShowLibraryWindow(App().ZpTemplate, App().ZpWindow);
 }
 
-void CMainFrame::OnCiekaweArtykuly()
+void CMainFrame::OnInterestingArticles()
 {
     ShowLibraryWindow(App().ArticlesTemplate, App().ArticlesWindow);
 }
@@ -195,48 +195,48 @@ void CMainFrame::StartInstalledProgram(const char *exeName, const char *argument
         AfxShowMessageBox(m_hWnd, "Nie można uruchomić programu: " + program, "Błąd", MB_ICONERROR);
 }
 
-void CMainFrame::OnRejestry()
+void CMainFrame::OnRegisters()
 {
     StartInstalledProgram("Rejestry.exe", "4", "Nie znaleziono programu rejestrów");
 }
 
-void CMainFrame::OnEwidencja()
+void CMainFrame::OnOrderRegister()
 {
     StartInstalledProgram("Wendrix.exe", "", "Nie znaleziono programu ewidencji zamówień publicznych");
 }
 
-void CMainFrame::OnKalkulator()
+void CMainFrame::OnCalculator()
 {
     if (!StartOutsideProgram("calc.exe", ""))
         AfxShowMessageBox(m_hWnd, "Nie znaleziono kalkulatora systemu (calc.exe)", "Błąd", MB_ICONERROR);
 }
 
-void CMainFrame::OnOtworz()
+void CMainFrame::OnOpenProceeding()
 {
     RunArchiveBrowser(this, 0);
 }
 
-void CMainFrame::OnOtworzZArchiwum()
+void CMainFrame::OnOpenFromArchive()
 {
     RunArchiveBrowser(this, 1);
 }
 
-void CMainFrame::OnZnajdzWBiezacych()
+void CMainFrame::OnFindInCurrent()
 {
     RunFinder(this, 0);
 }
 
-void CMainFrame::OnZnajdzWArchiwum()
+void CMainFrame::OnFindInArchive()
 {
     RunFinder(this, 1);
 }
 
-void CMainFrame::OnObliczTermin()
+void CMainFrame::OnComputeDeadline()
 {
     RunDeadlineCalculator(this);
 }
 
-void CMainFrame::OnKopiaZapasowa()
+void CMainFrame::OnBackup()
 {
     RunBackupManager(this);
 }
@@ -246,13 +246,13 @@ void CMainFrame::OnCpv()
     RunCpvDictionary(this);
 }
 
-void CMainFrame::OnZestawienie()
+void CMainFrame::OnSummary()
 {
     RunProceedingsSummary(this);
 }
 
 // Entries changed in the calendar may carry other alarms.
-void CMainFrame::OnTerminarz()
+void CMainFrame::OnScheduler()
 {
     RunCalendar(this);
     m_alarms.ClearDue();
@@ -260,14 +260,14 @@ void CMainFrame::OnTerminarz()
 }
 
 // Closing through the menu goes the same way as closing the window: every question first.
-void CMainFrame::OnZakoncz()
+void CMainFrame::OnExit()
 {
     PostMessage(WM_CLOSE);
 }
 
 // ---- Tools --------------------------------------------------------------------------------------
 
-void CMainFrame::OnUstawienia()
+void CMainFrame::OnSettings()
 {
     RunSettingsDialog(0);
 }
@@ -279,12 +279,12 @@ int CMainFrame::RunSettingsDialog(int focusField)
     return settings.DoModal() == IDOK ? 1 : 0;
 }
 
-void CMainFrame::OnDaneZamawiajacego()
+void CMainFrame::OnBuyerData()
 {
     EditBuyerData(this);
 }
 
-void CMainFrame::OnListaOkien()
+void CMainFrame::OnWindowList()
 {
     CWindows windows(*this, this);
     windows.DoModal();
@@ -292,25 +292,25 @@ void CMainFrame::OnListaOkien()
 
 // ---- Toolbars -----------------------------------------------------------------------------------
 
-void CMainFrame::OnPasekDrzewa()
+void CMainFrame::OnTreeBar()
 {
     m_treeBarFlag = !m_treeBarFlag;
     if (m_wndTreeBar.GetSafeHwnd())
         ShowControlBar(&m_wndTreeBar, m_treeBarFlag, FALSE);
 }
 
-void CMainFrame::OnUpdatePasekDrzewa(CCmdUI *pCmdUI)
+void CMainFrame::OnUpdateTreeBar(CCmdUI *pCmdUI)
 {
     pCmdUI->SetCheck(m_treeBarFlag ? 1 : 0);
 }
 
-void CMainFrame::OnPokazPasekGlowny()
+void CMainFrame::OnShowMainBar()
 {
     m_mainBarShown = !m_mainBarShown;
     ShowBar(0, m_mainBarShown ? 1 : 0);
 }
 
-void CMainFrame::OnPokazPasekDrzewa()
+void CMainFrame::OnShowTreeBar()
 {
     m_treeBarShown = !m_treeBarShown;
     ShowBar(1, m_treeBarShown ? 1 : 0);
@@ -323,27 +323,27 @@ void CMainFrame::ShowHelp(const char *fileAndTopic)
     MorvelankHtmlHelp(m_hWnd, App().MainPath + fileAndTopic, HH_DISPLAY_TOPIC, 0);
 }
 
-void CMainFrame::OnPomoc()
+void CMainFrame::OnHelp()
 {
     ShowHelp("\\pomoc.chm::/0.htm");
 }
 
-void CMainFrame::OnPomocPrawna()
+void CMainFrame::OnLegalHelp()
 {
     ShowHelp("\\prawo.chm::/glowna.html");
 }
 
-void CMainFrame::OnOrzeczeniaKio()
+void CMainFrame::OnKioRulings()
 {
     ShowHelp("\\orzeczenia_kio.chm");
 }
 
-void CMainFrame::OnOferta()
+void CMainFrame::OnOffer()
 {
     OpenInShell(App().MainPath + "\\oferta.html", SW_SHOWNORMAL);
 }
 
-void CMainFrame::OnKatalog()
+void CMainFrame::OnCatalogue()
 {
     OpenInShell(kCatalogueAddress, SW_SHOWNORMAL);
 }
