@@ -5,12 +5,6 @@
 #include "evaluation/criteria/balance_dlg.h"
 #include "evaluation/criteria/balance_panel.h"
 #include "model/criteria_data.h"
-#include "evaluation/criteria/price_criterion_dlg.h"
-#include "evaluation/criteria/price_offer_row.h"
-#include "evaluation/criteria/price_panel.h"
-#include "evaluation/criteria/term_criterion_dlg.h"
-#include "evaluation/criteria/term_offer_row.h"
-#include "evaluation/criteria/term_panel.h"
 #include "res/evaluation_balance_ids.h"
 #include "res/evaluation_ids.h"
 
@@ -101,14 +95,14 @@ BalancePrint BalanceOf(CBilansPunktowyDlg& dialog) {
     return print;
 }
 
-void CKryteriumCenaDlg::OnDrukuj() {
-    const PriceCalculationPrint print = PriceCalculationOf(*this);
-    PrintCalculation(this, [&](CalculationPages& pages) { ComposePriceCalculation(pages, print); });
+void PriceCriterion::Print(CKryteriumCenaDlg& dialog) {
+    const PriceCalculationPrint print = PriceCalculationOf(dialog);
+    PrintCalculation(&dialog, [&](CalculationPages& pages) { ComposePriceCalculation(pages, print); });
 }
 
-void CKryteriumTerminDlg::OnDrukuj() {
-    const TermCalculationPrint print = TermCalculationOf(*this);
-    PrintCalculation(this, [&](CalculationPages& pages) { ComposeTermCalculation(pages, print); });
+void TermCriterion::Print(CKryteriumTerminDlg& dialog) {
+    const TermCalculationPrint print = TermCalculationOf(dialog);
+    PrintCalculation(&dialog, [&](CalculationPages& pages) { ComposeTermCalculation(pages, print); });
 }
 
 void CBilansPunktowyDlg::OnDrukuj() {

@@ -3,10 +3,10 @@
 #pragma once
 
 #include "evaluation/criteria/calculation_print.h"
+#include "evaluation/criteria/price_criterion_dlg.h"
+#include "evaluation/criteria/term_criterion_dlg.h"
 
 class CBilansPunktowyDlg;
-class CKryteriumCenaDlg;
-class CKryteriumTerminDlg;
 
 PriceCalculationPrint PriceCalculationOf(const CKryteriumCenaDlg& dialog);
 TermCalculationPrint TermCalculationOf(const CKryteriumTerminDlg& dialog);

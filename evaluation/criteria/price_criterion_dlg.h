@@ -4,37 +4,7 @@
 // the record. Without a record it works on empty rows and stores nothing.
 #pragma once
 
-#include <memory>
+#include "evaluation/criteria/criterion_dialog.h"
+#include "evaluation/criteria/price_panel.h"
 
-#include "controls/blink_static.h"
-#include "controls/numeric_edit.h"
-#include "framework/ui/dialog.h"
-#include "framework/ui/gdi.h"
-
-class CCriteriaData;
-class CPanelCenaDlg;
-
-class CKryteriumCenaDlg : public CDialog {
-public:
-    CKryteriumCenaDlg(CCriteriaData* pData, CWnd* pParent = nullptr);
-    ~CKryteriumCenaDlg() override;
-
-    // The record; the caller owns it again after DoModal.
-    CCriteriaData* m_pData;
-
-    CPanelCenaDlg* GetPanel() const { return m_pPanel.get(); }
-
-protected:
-    BOOL OnInitDialog() override;
-    void OnKillFocusOfferCount();
-    void OnKillFocusWeight();
-    void OnDrukuj();
-    void OnDestroy();
-    DECLARE_MESSAGE_MAP()
-
-private:
-    CFont m_titleFont;
-    CBlinkStatic m_title;
-    CNumericEdit m_weightEdit;
-    std::unique_ptr<CPanelCenaDlg> m_pPanel;
-};
+using CKryteriumCenaDlg = CCriterionDialog<PriceCriterion>;

@@ -2,83 +2,44 @@
 
 #include <cstdlib>
 
-#include "app/number_format.h"
-#include "model/criteria_data.h"
-#include "evaluation/criteria/offer_scoring.h"
 #include "evaluation/criteria/price_components_dlg.h"
 #include "evaluation/criteria/price_panel.h"
 #include "framework/ui/msgmap.h"
-#include "res/evaluation_ids.h"
 
-BEGIN_MESSAGE_MAP(COfertaCenaDlg, CDialog)
+BEGIN_MESSAGE_MAP(COfertaCenaDlg, CCriterionOfferRow<PriceCriterion>)
     ON_EN_KILLFOCUS(IDC_PRICE_ROW_PRICE, OnKillFocusPrice)
     ON_EN_KILLFOCUS(IDC_PRICE_ROW_CONTRACTOR, OnKillFocusContractor)
     ON_BN_CLICKED(IDC_PRICE_ROW_COMPONENTS, OnComponents)
 END_MESSAGE_MAP()
 
-COfertaCenaDlg::COfertaCenaDlg(CPanelCenaDlg* pPanel) : m_pPanel(pPanel) {}
-
-BOOL COfertaCenaDlg::CreateRow()
-{
-    return Create(IDD_OFERTA_CENA, m_pPanel);
-}
-
 BOOL COfertaCenaDlg::OnInitDialog()
 {
-    CDialog::OnInitDialog();
-    m_number.SubclassDlgItem(IDC_EVAL_ROW_NUMBER, this);
-    if (CreateEvaluationBoldFont(m_numberFont))
-        m_number.SetFont(&m_numberFont);
+    CCriterionOfferRow::OnInitDialog();
     m_priceEdit.SubclassDlgItem(IDC_PRICE_ROW_PRICE, this);
     return FALSE;
 }
 
-void COfertaCenaDlg::SetMinPrice(double dMinPrice)
+void COfertaCenaDlg::LoadFrom(const CriteriaOffer& offer)
 {
-    m_dMinPrice = dMinPrice;
-    SetDlgItemText(IDC_EVAL_ROW_BEST, dMinPrice >= 0 ? DoubleToStr2(dMinPrice) : CString("0.00"));
-    RecomputePoints();
-}
-
-void COfertaCenaDlg::SetWeight(double dWeight)
-{
-    m_dWeight = dWeight;
-    RecomputePoints();
-}
-
-void COfertaCenaDlg::SetPrice()
-{
-    m_priceEdit.SetWindowText(DoubleToStr2(m_dGrossPrice));
-    RecomputePoints();
-}
-
-void COfertaCenaDlg::RecomputePoints()
-{
-    const CString points = m_dGrossPrice > 0
-        ? DoubleToStr2(CriterionPoints(m_dMinPrice, m_dGrossPrice, m_dWeight))
-        : CString("0.00");
-    SetDlgItemText(IDC_EVAL_ROW_POINTS, points);
-}
-
-void COfertaCenaDlg::SetContractor(const CString& strContractor)
-{
-    m_strContractor = strContractor;
-    SetDlgItemText(IDC_PRICE_ROW_CONTRACTOR, strContractor);
+    m_strContractor = offer.contractor;
+    SetDlgItemText(IDC_PRICE_ROW_CONTRACTOR, m_strContractor);
+    m_dValue = offer.grossPrice;
+    m_strComponents = offer.priceComponents;
 }
 
 void COfertaCenaDlg::TakeTypedPrice()
 {
     CString text;
     m_priceEdit.GetWindowText(text);
-    m_dGrossPrice = atof(text);
-    m_priceEdit.SetWindowText(DoubleToStr2(m_dGrossPrice));
+    m_dValue = atof(text);
+    m_priceEdit.SetWindowText(PriceCriterion::ValueText(m_dValue));
     m_priceEdit.SetModify(FALSE);
 }
 
 void COfertaCenaDlg::OnKillFocusPrice()
 {
     TakeTypedPrice();
-    m_pPanel->UpdateMinPrice();
+    m_pPanel->UpdateBest();
 }
 
 void COfertaCenaDlg::OnKillFocusContractor()
@@ -93,7 +54,7 @@ void COfertaCenaDlg::StoreInto(CriteriaOffer& offer)
         TakeTypedPrice();
     GetDlgItemText(IDC_PRICE_ROW_CONTRACTOR, m_strContractor);
     offer.contractor = m_strContractor;
-    offer.grossPrice = m_dGrossPrice;
+    offer.grossPrice = m_dValue;
     offer.priceComponents = m_strComponents;
 }
 
@@ -105,9 +66,9 @@ void COfertaCenaDlg::OnComponents()
         return;
     m_strComponents = dialog.m_strComponents;
     if (dialog.m_bTransferGross) {
-        m_dGrossPrice = atof(dialog.m_strGrossTotal);
-        m_priceEdit.SetWindowText(DoubleToStr2(m_dGrossPrice));
+        m_dValue = atof(dialog.m_strGrossTotal);
+        m_priceEdit.SetWindowText(PriceCriterion::ValueText(m_dValue));
         m_priceEdit.SetModify(FALSE);
-        m_pPanel->UpdateMinPrice();
+        m_pPanel->UpdateBest();
     }
 }

@@ -2,42 +2,18 @@
 // offers and the points that follow from them.
 #pragma once
 
-#include "controls/blink_static.h"
-#include "framework/ui/dialog.h"
-#include "framework/ui/gdi.h"
+#include "evaluation/criteria/criterion_offer_row.h"
+#include "evaluation/criteria/term_criterion.h"
 
-class CPanelTerminDlg;
-struct CriteriaOffer;
-
-class COfertaTerminDlg : public CDialog {
+class COfertaTerminDlg : public CCriterionOfferRow<TermCriterion> {
 public:
-    explicit COfertaTerminDlg(CPanelTerminDlg* pPanel);
+    using CCriterionOfferRow::CCriterionOfferRow;
 
-    // Creates the row's window from its template as a child of the panel.
-    BOOL CreateRow();
-
-    void SetShortestTerm(double dShortestTerm);
-    void SetWeight(double dWeight);
-    // Shows the term held by the row, in whole units.
-    void SetTerm();
-    void RecomputePoints();
+    void LoadFrom(const CriteriaOffer& offer) { m_dValue = offer.term; }
     // Writes the row's term into the offer, a term still being typed included.
     void StoreInto(CriteriaOffer& offer);
 
-    double m_dTerm = 0;
-    double m_dShortestTerm = 0;
-    double m_dWeight = 0;
-
 protected:
-    BOOL OnInitDialog() override;
-    // Enter and Esc belong to the dialog around the panel.
-    void OnOK() override {}
-    void OnCancel() override {}
     void OnKillFocusTerm();
     DECLARE_MESSAGE_MAP()
-
-private:
-    CPanelTerminDlg* m_pPanel;
-    CFont m_numberFont;
-    CBlinkStatic m_number;
 };

@@ -27,6 +27,17 @@ protected:
         using TheBaseClass = baseClass;                                                            \
         static const MessageMapEntry entries[] = {
 
+// The same for a class template; theClass names it with its parameters:
+//   BEGIN_TEMPLATE_MESSAGE_MAP(class T, CMyDlg<T>, CDialog)
+#define BEGIN_TEMPLATE_MESSAGE_MAP(templateParameter, theClass, baseClass)                       \
+    template <templateParameter>                                                                   \
+    const MessageMap* theClass::GetMessageMap() const { return GetThisMessageMap(); }              \
+    template <templateParameter>                                                                   \
+    const MessageMap* theClass::GetThisMessageMap() {                                              \
+        using ThisClass [[maybe_unused]] = theClass;                                               \
+        using TheBaseClass = baseClass;                                                            \
+        static const MessageMapEntry entries[] = {
+
 #define END_MESSAGE_MAP()                                                                          \
             {0, 0, 0, 0, nullptr, nullptr}};                                                       \
         static const MessageMap map = {&TheBaseClass::GetThisMessageMap, entries};                 \

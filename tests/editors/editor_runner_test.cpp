@@ -8,7 +8,9 @@
 #include "proceeding/editors/editor_runner.h"
 #include "proceeding/editors/grid_table_editor_dlg.h"
 #include "proceeding/editors/list_editor_dlg.h"
+#include "proceeding/editors/price_editor_dlg.h"
 #include "proceeding/editors/table_editor_dlg.h"
+#include "res/editors_ids.h"
 #include "res/list_editor_ids.h"
 #include "res/table_editors_ids.h"
 #include "tests/support/dialog_driver.h"
@@ -65,6 +67,9 @@ TEST_F(EditorRunnerTest, PriceAndDateEditorsGetCaptionAndValue)
     CString caption;
     Answer([&](CDialog &dialog) {
         dialog.GetWindowText(caption);
+        // The price editor groups the amount as the user leaves its edit for "Zapisz".
+        if (dynamic_cast<CPriceEditorDlg *>(&dialog) != nullptr)
+            DialogDriver::LeaveEdit(dialog, IDC_EDITOR_VALUE);
         DialogDriver::Press(dialog, IDOK);
     });
     CTestHookScope scope(hook);

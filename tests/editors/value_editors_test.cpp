@@ -45,6 +45,7 @@ TEST(PriceEditor, AcceptsAmountsAndRefusesAnythingElseKeepingTheDialogOpen)
         bool stayedOpen = false;
         const INT_PTR result = driver.Run(dialog, [&](CDialog& d) {
             d.SetDlgItemText(IDC_EDITOR_VALUE, c.typed);
+            DialogDriver::LeaveEdit(d, IDC_EDITOR_VALUE);
             DialogDriver::Press(d, IDOK);
             stayedOpen = driver.messages.size() == 1;
         });

@@ -36,6 +36,13 @@ public:
         dialog.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)dialog.GetDlgItem(id)->m_hWnd);
     }
 
+    // The user leaves edit `id` (for a button, say): the dialog hears the edit lose the focus.
+    // Sent, not left to the focus, which a window of another program may hold.
+    static void LeaveEdit(CWnd& dialog, int id)
+    {
+        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(id, EN_KILLFOCUS), (LPARAM)dialog.GetDlgItem(id)->m_hWnd);
+    }
+
     static bool IsShown(CWnd& dialog, int id) { return (dialog.GetDlgItem(id)->GetStyle() & WS_VISIBLE) != 0; }
     static bool IsEnabled(CWnd& dialog, int id) { return dialog.GetDlgItem(id)->IsWindowEnabled() != 0; }
 
