@@ -38,7 +38,7 @@ protected:
     void OnCriteriaClick(NMHDR *pNMHDR, LRESULT *pResult);
     void OnAdd();
     void OnRemove();
-    void OnDrukuj();
+    void OnPrintCalculation();
     void OnDestroy();
     DECLARE_MESSAGE_MAP()
 

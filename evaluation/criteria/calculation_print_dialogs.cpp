@@ -105,7 +105,7 @@ void TermCriterion::Print(CKryteriumTerminDlg& dialog) {
     PrintCalculation(&dialog, [&](CalculationPages& pages) { ComposeTermCalculation(pages, print); });
 }
 
-void CBilansPunktowyDlg::OnDrukuj() {
+void CBilansPunktowyDlg::OnPrintCalculation() {
     const BalancePrint print = BalanceOf(*this);
     PrintCalculation(this, [&](CalculationPages& pages) { ComposeBalance(pages, print); });
 }

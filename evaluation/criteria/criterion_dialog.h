@@ -37,7 +37,7 @@ protected:
     BOOL OnInitDialog() override;
     void OnKillFocusOfferCount();
     void OnKillFocusWeight();
-    void OnDrukuj() { Criterion::Print(*this); }
+    void OnPrintCalculation() { Criterion::Print(*this); }
     void OnDestroy();
     DECLARE_MESSAGE_MAP()
 
@@ -51,7 +51,7 @@ private:
 BEGIN_TEMPLATE_MESSAGE_MAP(class Criterion, CCriterionDialog<Criterion>, CDialog)
     ON_EN_KILLFOCUS(IDC_EVAL_OFFER_COUNT, OnKillFocusOfferCount)
     ON_EN_KILLFOCUS(IDC_EVAL_WEIGHT, OnKillFocusWeight)
-    ON_BN_CLICKED(Criterion::kPrintId, OnDrukuj)
+    ON_BN_CLICKED(Criterion::kPrintId, OnPrintCalculation)
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
