@@ -10,6 +10,11 @@ target_compile_definitions(morvelank_options INTERFACE
 target_include_directories(morvelank_options INTERFACE ${CMAKE_SOURCE_DIR})
 target_link_options(morvelank_options INTERFACE -static)
 
+# The program's own code (its libraries, the executable and the tools) also builds clean of
+# narrowing conversions and shadowed names; the tests keep the common set, as GoogleTest's own
+# headers do not pass these.
+set(MORVELANK_PROGRAM_WARNINGS -Wconversion -Wshadow)
+
 # One static library per source folder, from every .cpp in it and its subfolders:
 #   morvelank_library(<name> [DEPENDS <libraries>...])
 function(morvelank_library name)
@@ -17,6 +22,7 @@ function(morvelank_library name)
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   add_library(${name} STATIC ${sources})
   target_link_libraries(${name} PUBLIC morvelank_options ${ARG_DEPENDS})
+  target_compile_options(${name} PRIVATE ${MORVELANK_PROGRAM_WARNINGS})
 endfunction()
 
 # One GoogleTest executable per tested folder, from every .cpp and .rc in it; ctest runs it
