@@ -3,12 +3,14 @@
 // start-up, and the few services of the whole program.
 #pragma once
 
-#include <cstdint>
 #include <memory>
 
 #include "app/app_settings.h"
+#include "app/main_window_services.h"
+#include "app/proceeding_header.h"
+#include "app/proceeding_variables.h"
+#include "app/proceeding_view_services.h"
 #include "app/program_assembly.h"
-#include "framework/core/ctime.h"
 #include "framework/core/cstring.h"
 #include "framework/db/connection.h"
 #include "framework/ui/winapp.h"
@@ -16,76 +18,6 @@
 class CMultiDocTemplate;
 class CMDIChildWnd;
 class CProject;
-
-// What the database export reads of an open proceeding's view: the names of the variables
-// that go into the columns pole0 to pole9 and the value of a variable by its name.
-class ProceedingVariables {
-public:
-    static constexpr int kDatabaseFields = 10;
-    virtual ~ProceedingVariables() = default;
-    virtual CString GetDatabaseFieldName(int index) const = 0; // index 0..9
-    virtual CString LookUpVariableValue(const CString &name) = 0;
-};
-
-// How a save goes; all false is the Save command, which asks only for what is still missing.
-struct SaveOptions {
-    bool askPassword = false;    // asks for the protection again
-    bool saveAs = false;         // asks for a new name or set file
-    bool onlyIfModified = false; // the autosave: an unchanged proceeding is not written
-};
-
-// What the main window asks of an open proceeding's view: the view lives above this library.
-class ProceedingViewServices {
-public:
-    virtual ~ProceedingViewServices() = default;
-    // The proceeding's title, as the window list and the open command compare it.
-    virtual CString GetProceedingTitle() const = 0;
-    // Loads a proceeding into the new view; nonzero on success (failures already told).
-    virtual int OpenProceeding(int folderKind, int sample, const CString &folder, const CString &fileName) = 0;
-    // Opened from the archive: never saved by the autosave, never asked on closing.
-    virtual bool IsFromArchive() const = 0;
-    // Nonzero on success.
-    virtual int SaveProceeding(const SaveOptions &options) = 0;
-    // Asks whether to keep the changes and saves; false when the user cancelled.
-    virtual bool SaveModifiedPrompt() = 0;
-};
-
-// The main window's services to the rest of the program, which lies below it.
-class MainWindowServices {
-public:
-    virtual ~MainWindowServices() = default;
-    // Menu 128 with its icons; the caller owns the handle.
-    virtual HMENU BuildMainMenu() = 0;
-    virtual void SetAutosaveTimer() = 0;
-    // Pane 0 to 3; other indexes are ignored.
-    virtual void SetStatusText(int pane, const CString &text) = 0;
-    virtual void ShowProgress() = 0;
-    virtual void SetProgressPos(int position) = 0;
-    virtual void SetProgressRange(int maximum) = 0;
-    // which: 0 main toolbar, 1 document-tree toolbar; show 1 shows, anything else hides.
-    virtual void ShowBar(int which, int show) = 0;
-    virtual void ShowFormatBar(int show) = 0;
-    virtual void OpenProject(int folderKind, int sample, const CString &folder, const CString &fileName) = 0;
-    // The splash window takes the first key or click of the application.
-    virtual BOOL PreTranslateAppMessage(MSG *message) = 0;
-    // The settings dialog with the focus on a folder field; 1 when it was confirmed.
-    virtual int RunSettingsDialog(int focusField)
-    {
-        (void)focusField;
-        return 0;
-    }
-};
-
-// The header of a proceeding that the archive browser lists.
-struct ProceedingHeader {
-    CString fileName;           // "<name>.baz"
-    int32_t procedureCode = 0;
-    int32_t orderType = 0;
-    CTime created;
-    CTime modified;
-    int32_t databaseId = -1;
-    int32_t lawVersion = 28;
-};
 
 class CMorvelankApp : public CWinApp, public AppSettings {
 public:
