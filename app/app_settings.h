@@ -25,3 +25,6 @@ struct AppSettings {
 // The running program's settings, for code that needs only its folders and options; null when
 // there is no application object.
 AppSettings *GetProgramSettings();
+
+// The contracts library's data file under the working folder of the program.
+CString ContractsDataPath(const AppSettings &settings);

@@ -29,3 +29,6 @@ public:
         return 0;
     }
 };
+
+// The running program's main window; null before it exists or without an application object.
+MainWindowServices *GetProgramMainWindow();

@@ -11,6 +11,9 @@
 #include "app/proceeding_variables.h"
 #include "app/proceeding_view_services.h"
 #include "app/program_assembly.h"
+#include "app/program_title.h"
+#include "app/program_trace.h"
+#include "app/registry_text.h"
 #include "framework/core/cstring.h"
 #include "framework/db/connection.h"
 #include "framework/ui/winapp.h"
@@ -40,7 +43,7 @@ public:
     void OnOpenProceedingFile();
 
     // "Morvelank, wrzesień 2025": window and print-preview titles.
-    static CString GetTitle();
+    static CString GetTitle() { return ProgramTitle(); }
     // The folder of the program's own executable, with its trailing backslash.
     static CString GetProgramFolder();
 
@@ -62,13 +65,19 @@ public:
     virtual int ChooseCurrentFolder();
 
     // The trace logger: takes the label of a step and keeps nothing.
-    static void Trace(const CString &) {}
+    static void Trace(const CString &label) { TraceStep(label); }
 
     // Registry texts of at most 999 characters; "" when the key or value cannot be read.
-    static CString ReadRegString(const CString &subkey, const CString &valueName, HKEY root);
+    static CString ReadRegString(const CString &subkey, const CString &valueName, HKEY root)
+    {
+        return ReadRegistryText(subkey, valueName, root);
+    }
     // Stores the text as REG_SZ, creating the key when needed; failures are silent.
     static void WriteRegString(const CString &valueName, const CString &text, HKEY root,
-                               const CString &subkey);
+                               const CString &subkey)
+    {
+        WriteRegistryText(valueName, text, root, subkey);
+    }
     void WczytajUstawieniaProgramu();
     void SaveSettings();
 
@@ -77,7 +86,7 @@ public:
     // Inserts the record's row into [postepowanie] when missing, then updates its columns;
     // the pole columns and [sygnatura] only when the view is given.
     void ExportToMDB(CProject *project, ProceedingVariables *view);
-    CString GetContractsDataPath() const;
+    CString GetContractsDataPath() const { return ContractsDataPath(*this); }
     // 1 and the header of the proceeding in the folder; 0 and the defaults when none loads.
     int ReadProceedingHeader(const CString &folder, ProceedingHeader &header);
 
@@ -107,9 +116,6 @@ private:
 
     DECLARE_MESSAGE_MAP()
 };
-
-// The registry key of the program's settings under HKEY_CURRENT_USER.
-extern const char kSettingsKey[];
 
 // The one application object, as every window reaches it.
 CMorvelankApp *GetMorvelankApp();
