@@ -8,7 +8,7 @@ int EnsureWorkingFolder()
     return app ? app->EnsureCurrentFolder() : 0;
 }
 
-int ChooseWorkingFolder()
+int AskForWorkingFolder()
 {
     CMorvelankApp *app = GetMorvelankApp();
     return app ? app->ChooseCurrentFolder() : 0;

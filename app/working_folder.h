@@ -7,4 +7,4 @@
 int EnsureWorkingFolder();
 // Runs the settings dialog; 1 when it was confirmed, 0 otherwise or without an application
 // object.
-int ChooseWorkingFolder();
+int AskForWorkingFolder();
