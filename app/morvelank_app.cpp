@@ -39,6 +39,11 @@ AppSettings *GetProgramSettings()
     return GetMorvelankApp();
 }
 
+ProceedingHeaderReader *GetProgramProceedingHeaderReader()
+{
+    return GetMorvelankApp();
+}
+
 MainWindowServices *GetProgramMainWindow()
 {
     CMorvelankApp *app = GetMorvelankApp();

@@ -22,7 +22,7 @@ class CMultiDocTemplate;
 class CMDIChildWnd;
 class CProject;
 
-class CMorvelankApp : public CWinApp, public AppSettings {
+class CMorvelankApp : public CWinApp, public AppSettings, public ProceedingHeaderReader {
 public:
     // The database password of the main database.
     static const char kMainDatabasePassword[];
@@ -87,8 +87,7 @@ public:
     // the pole columns and [sygnatura] only when the view is given.
     void ExportToMDB(CProject *project, ProceedingVariables *view);
     CString GetContractsDataPath() const { return ContractsDataPath(*this); }
-    // 1 and the header of the proceeding in the folder; 0 and the defaults when none loads.
-    int ReadProceedingHeader(const CString &folder, ProceedingHeader &header);
+    int ReadProceedingHeader(const CString &folder, ProceedingHeader &header) override;
 
     CMultiDocTemplate *ProceedingTemplate = nullptr;
     CMultiDocTemplate *ZpTemplate = nullptr;
