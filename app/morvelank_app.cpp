@@ -39,6 +39,12 @@ AppSettings *GetProgramSettings()
     return GetMorvelankApp();
 }
 
+void SaveProgramSettings()
+{
+    if (CMorvelankApp *app = GetMorvelankApp())
+        app->SaveSettings();
+}
+
 ProceedingHeaderReader *GetProgramProceedingHeaderReader()
 {
     return GetMorvelankApp();
