@@ -25,3 +25,8 @@ struct AppSettings {
 // The running program's settings, for code that needs only its folders and options; null when
 // there is no application object.
 AppSettings *GetProgramSettings();
+// Stores the running program's settings in the registry; nothing without an application object.
+void SaveProgramSettings();
+
+// The contracts library's data file under the working folder of the program.
+CString ContractsDataPath(const AppSettings &settings);

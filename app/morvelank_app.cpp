@@ -39,6 +39,23 @@ AppSettings *GetProgramSettings()
     return GetMorvelankApp();
 }
 
+void SaveProgramSettings()
+{
+    if (CMorvelankApp *app = GetMorvelankApp())
+        app->SaveSettings();
+}
+
+ProceedingHeaderReader *GetProgramProceedingHeaderReader()
+{
+    return GetMorvelankApp();
+}
+
+MainWindowServices *GetProgramMainWindow()
+{
+    CMorvelankApp *app = GetMorvelankApp();
+    return app ? app->GetMainWindowServices() : nullptr;
+}
+
 CMorvelankApp::CMorvelankApp(const ProgramAssembly &assembly) : m_assembly(assembly)
 {
     CProject::SetIdCounter(TakeIdFromMainDatabase);
@@ -148,11 +165,6 @@ void CMorvelankApp::OnAppAbout()
 {
     CAboutDlg about;
     about.DoModal();
-}
-
-CString CMorvelankApp::GetTitle()
-{
-    return "Morvelank, wrzesień 2025";
 }
 
 CString CMorvelankApp::GetProgramFolder()

@@ -3,12 +3,17 @@
 // start-up, and the few services of the whole program.
 #pragma once
 
-#include <cstdint>
 #include <memory>
 
 #include "app/app_settings.h"
+#include "app/main_window_services.h"
+#include "app/proceeding_header.h"
+#include "app/proceeding_variables.h"
+#include "app/proceeding_view_services.h"
 #include "app/program_assembly.h"
-#include "framework/core/ctime.h"
+#include "app/program_title.h"
+#include "app/program_trace.h"
+#include "app/registry_text.h"
 #include "framework/core/cstring.h"
 #include "framework/db/connection.h"
 #include "framework/ui/winapp.h"
@@ -17,77 +22,7 @@ class CMultiDocTemplate;
 class CMDIChildWnd;
 class CProject;
 
-// What the database export reads of an open proceeding's view: the names of the variables
-// that go into the columns pole0 to pole9 and the value of a variable by its name.
-class ProceedingVariables {
-public:
-    static constexpr int kDatabaseFields = 10;
-    virtual ~ProceedingVariables() = default;
-    virtual CString GetDatabaseFieldName(int index) const = 0; // index 0..9
-    virtual CString LookUpVariableValue(const CString &name) = 0;
-};
-
-// How a save goes; all false is the Save command, which asks only for what is still missing.
-struct SaveOptions {
-    bool askPassword = false;    // asks for the protection again
-    bool saveAs = false;         // asks for a new name or set file
-    bool onlyIfModified = false; // the autosave: an unchanged proceeding is not written
-};
-
-// What the main window asks of an open proceeding's view: the view lives above this library.
-class ProceedingViewServices {
-public:
-    virtual ~ProceedingViewServices() = default;
-    // The proceeding's title, as the window list and the open command compare it.
-    virtual CString GetProceedingTitle() const = 0;
-    // Loads a proceeding into the new view; nonzero on success (failures already told).
-    virtual int OpenProceeding(int folderKind, int sample, const CString &folder, const CString &fileName) = 0;
-    // Opened from the archive: never saved by the autosave, never asked on closing.
-    virtual bool IsFromArchive() const = 0;
-    // Nonzero on success.
-    virtual int SaveProceeding(const SaveOptions &options) = 0;
-    // Asks whether to keep the changes and saves; false when the user cancelled.
-    virtual bool SaveModifiedPrompt() = 0;
-};
-
-// The main window's services to the rest of the program, which lies below it.
-class MainWindowServices {
-public:
-    virtual ~MainWindowServices() = default;
-    // Menu 128 with its icons; the caller owns the handle.
-    virtual HMENU BuildMainMenu() = 0;
-    virtual void SetAutosaveTimer() = 0;
-    // Pane 0 to 3; other indexes are ignored.
-    virtual void SetStatusText(int pane, const CString &text) = 0;
-    virtual void ShowProgress() = 0;
-    virtual void SetProgressPos(int position) = 0;
-    virtual void SetProgressRange(int maximum) = 0;
-    // which: 0 main toolbar, 1 document-tree toolbar; show 1 shows, anything else hides.
-    virtual void ShowBar(int which, int show) = 0;
-    virtual void ShowFormatBar(int show) = 0;
-    virtual void OpenProject(int folderKind, int sample, const CString &folder, const CString &fileName) = 0;
-    // The splash window takes the first key or click of the application.
-    virtual BOOL PreTranslateAppMessage(MSG *message) = 0;
-    // The settings dialog with the focus on a folder field; 1 when it was confirmed.
-    virtual int RunSettingsDialog(int focusField)
-    {
-        (void)focusField;
-        return 0;
-    }
-};
-
-// The header of a proceeding that the archive browser lists.
-struct ProceedingHeader {
-    CString fileName;           // "<name>.baz"
-    int32_t procedureCode = 0;
-    int32_t orderType = 0;
-    CTime created;
-    CTime modified;
-    int32_t databaseId = -1;
-    int32_t lawVersion = 28;
-};
-
-class CMorvelankApp : public CWinApp, public AppSettings {
+class CMorvelankApp : public CWinApp, public AppSettings, public ProceedingHeaderReader {
 public:
     // The database password of the main database.
     static const char kMainDatabasePassword[];
@@ -108,7 +43,7 @@ public:
     void OnOpenProceedingFile();
 
     // "Morvelank, wrzesień 2025": window and print-preview titles.
-    static CString GetTitle();
+    static CString GetTitle() { return ProgramTitle(); }
     // The folder of the program's own executable, with its trailing backslash.
     static CString GetProgramFolder();
 
@@ -130,13 +65,19 @@ public:
     virtual int ChooseCurrentFolder();
 
     // The trace logger: takes the label of a step and keeps nothing.
-    static void Trace(const CString &) {}
+    static void Trace(const CString &label) { TraceStep(label); }
 
     // Registry texts of at most 999 characters; "" when the key or value cannot be read.
-    static CString ReadRegString(const CString &subkey, const CString &valueName, HKEY root);
+    static CString ReadRegString(const CString &subkey, const CString &valueName, HKEY root)
+    {
+        return ReadRegistryText(subkey, valueName, root);
+    }
     // Stores the text as REG_SZ, creating the key when needed; failures are silent.
     static void WriteRegString(const CString &valueName, const CString &text, HKEY root,
-                               const CString &subkey);
+                               const CString &subkey)
+    {
+        WriteRegistryText(valueName, text, root, subkey);
+    }
     void WczytajUstawieniaProgramu();
     void SaveSettings();
 
@@ -145,9 +86,8 @@ public:
     // Inserts the record's row into [postepowanie] when missing, then updates its columns;
     // the pole columns and [sygnatura] only when the view is given.
     void ExportToMDB(CProject *project, ProceedingVariables *view);
-    CString GetContractsDataPath() const;
-    // 1 and the header of the proceeding in the folder; 0 and the defaults when none loads.
-    int ReadProceedingHeader(const CString &folder, ProceedingHeader &header);
+    CString GetContractsDataPath() const { return ContractsDataPath(*this); }
+    int ReadProceedingHeader(const CString &folder, ProceedingHeader &header) override;
 
     CMultiDocTemplate *ProceedingTemplate = nullptr;
     CMultiDocTemplate *ZpTemplate = nullptr;
@@ -175,9 +115,6 @@ private:
 
     DECLARE_MESSAGE_MAP()
 };
-
-// The registry key of the program's settings under HKEY_CURRENT_USER.
-extern const char kSettingsKey[];
 
 // The one application object, as every window reaches it.
 CMorvelankApp *GetMorvelankApp();

@@ -117,11 +117,6 @@ void CMorvelankApp::ExportToMDB(CProject *project, ProceedingVariables *view)
     Trace("ExportToMDB 10");
 }
 
-CString CMorvelankApp::GetContractsDataPath() const
-{
-    return MainPath + "\\umowy\\umowy.dat";
-}
-
 int CMorvelankApp::ReadProceedingHeader(const CString &folder, ProceedingHeader &header)
 {
     CProject *project = LoadProject(folder);

@@ -10,12 +10,10 @@
 #include "app/system_utils.h"
 #include "framework/core/codepage.h"
 
-const char kSettingsKey[] = "Software\\Dravo\\Morvelank4";
-
 namespace {
 
-// A registry text is read through a buffer of this many bytes, its terminator included.
-const int kRegistryTextBuffer = 1000;
+// The current directory is read through a buffer of this many characters.
+const int kCurrentDirectoryBuffer = 1000;
 const int kDefaultEuroRate = 43100; // 4,31 zł, the average rate for 2026-2027
 const int kDefaultAutoSaveMinutes = 60;
 const int kNewestOfficeVersion = 20;
@@ -27,8 +25,8 @@ const char *const kBuyerDataLabels[9] = {
 
 CString CurrentDirectory()
 {
-    wchar_t folder[kRegistryTextBuffer] = L"";
-    GetCurrentDirectoryW(kRegistryTextBuffer, folder);
+    wchar_t folder[kCurrentDirectoryBuffer] = L"";
+    GetCurrentDirectoryW(kCurrentDirectoryBuffer, folder);
     return WideToCp1250(folder);
 }
 
@@ -96,35 +94,6 @@ CString FindWordPath()
 }
 
 } // namespace
-
-CString CMorvelankApp::ReadRegString(const CString &subkey, const CString &valueName, HKEY root)
-{
-    CString text = ReadRegistryString(root, subkey, valueName);
-    if (text.GetLength() >= kRegistryTextBuffer)
-        text = text.Left(kRegistryTextBuffer - 1);
-    return text;
-}
-
-void CMorvelankApp::WriteRegString(const CString &valueName, const CString &text, HKEY root,
-                                   const CString &subkey)
-{
-    const std::wstring wideKey = Cp1250ToWide(subkey);
-    HKEY key;
-    if (RegOpenKeyExW(root, wideKey.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) {
-        HKEY created;
-        if (RegCreateKeyExW(root, wideKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &created,
-                            nullptr) != ERROR_SUCCESS)
-            return;
-        RegCloseKey(created);
-        if (RegOpenKeyExW(root, wideKey.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS)
-            return;
-    }
-    const std::wstring wideText = Cp1250ToWide(text);
-    RegSetValueExW(key, Cp1250ToWide(valueName).c_str(), 0, REG_SZ,
-                   reinterpret_cast<const BYTE *>(wideText.c_str()),
-                   static_cast<DWORD>(wideText.size() * sizeof(wchar_t)));
-    RegCloseKey(key);
-}
 
 void CMorvelankApp::WczytajUstawieniaProgramu()
 {

@@ -2,7 +2,7 @@
 // configuration's database list and the case number, read from the view's tables.
 #pragma once
 
-#include "app/morvelank_app.h"
+#include "app/proceeding_variables.h"
 
 struct ViewTables;
 

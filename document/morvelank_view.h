@@ -5,7 +5,8 @@
 #include <memory>
 
 #include "model/proceeding.h"
-#include "app/morvelank_app.h"
+#include "app/main_window_services.h"
+#include "app/proceeding_view_services.h"
 #include "document/document_files.h"
 #include "document/template_engine.h"
 #include "controls/hint_wnd.h"

@@ -1,5 +1,6 @@
 // "Przenieś do archiwum": a finished proceeding whose documents are all secured goes to a
 // folder of the archive named by its signature, and the window goes on showing it there.
+#include "app/app_settings.h"
 #include "document/document_sets.h"
 #include "document/morvelank_view.h"
 #include "document/proceeding_archive.h"
@@ -26,14 +27,14 @@ void CMorvelankView::MoveToArchive()
                           "Błąd", MB_ICONERROR);
         return;
     }
-    CMorvelankApp *app = GetMorvelankApp();
+    const AppSettings *settings = GetProgramSettings();
     ViewToolPrompts *prompts = ViewToolPrompts::Installed();
-    if (!app || !prompts)
+    if (!settings || !prompts)
         return;
 
     ArchiveSignatureRequest signature;
     signature.suffix.Format("%d", m_proceeding.m_nProcedureCode % 100);
-    signature.archivePath = app->ArchivePath;
+    signature.archivePath = settings->ArchivePath;
     const CString &name = m_proceeding.m_project.m_strName;
     signature.signature = name.IsEmpty() ? ArchiveExtension(m_proceeding.m_nProcedureCode) : name;
     if (!prompts->AskArchiveSignature(GetParentFrame(), signature))
@@ -43,8 +44,8 @@ void CMorvelankView::MoveToArchive()
     if (m_engine && m_engine->HoldsCurrentDocument())
         CaptureEditableText();
     ArchiveMoveRequest request;
-    request.workingPath = app->WorkingPath;
-    request.archivePath = app->ArchivePath;
+    request.workingPath = settings->WorkingPath;
+    request.archivePath = settings->ArchivePath;
     request.signature = signature.signature;
     request.description = signature.description;
     request.header = m_proceeding.m_header;

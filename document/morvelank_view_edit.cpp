@@ -2,6 +2,8 @@
 // ordinary document opens the variable's editor.
 #include "document/morvelank_view.h"
 
+#include "app/app_settings.h"
+
 #include "document/value_editor_runner.h"
 #include "document/variable_dispatch.h"
 #include "document/variable_tags.h"
@@ -15,10 +17,10 @@ void CMorvelankView::InsertVariableAt(int position, int character)
     context.mainPath = m_proceeding.m_files.m_strMainPath;
     context.comments = m_proceeding.m_pComments.get();
     context.project = &m_proceeding.m_project;
-    if (CMorvelankApp *app = GetMorvelankApp()) {
-        context.schedulePath = app->SchedulePath;
-        context.euroRate = app->EuroRate;
-        context.buyerData = app->BuyerData;
+    if (const AppSettings *settings = GetProgramSettings()) {
+        context.schedulePath = settings->SchedulePath;
+        context.euroRate = settings->EuroRate;
+        context.buyerData = settings->BuyerData;
     }
     VariableDispatch dispatch(m_hWnd, *m_proceeding.m_tables, context, GetValueEditorRunner(),
                               m_proceeding.m_bModified);

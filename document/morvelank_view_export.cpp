@@ -6,7 +6,8 @@
 
 #include "model/variable_type.h"
 #include "model/file_utils.h"
-#include "app/morvelank_app.h"
+#include "app/app_settings.h"
+#include "app/program_trace.h"
 #include "document/export_tables.h"
 #include "document/export_text.h"
 #include "document/output_paragraphs.h"
@@ -25,8 +26,8 @@ const char kTableFile[] = "\\$table.dat";
 
 CString ExportFolder()
 {
-    CMorvelankApp *app = GetMorvelankApp();
-    return app ? app->ExportPath : CString();
+    const AppSettings *settings = GetProgramSettings();
+    return settings ? settings->ExportPath : CString();
 }
 
 // A save-as dialog without owner; "" when the user did not confirm.
@@ -150,9 +151,9 @@ void CMorvelankView::Eksportuj()
     const CString target = AskTarget("doc", "*.doc", "Word - dokument (*.doc)|*.doc||");
     if (target.IsEmpty())
         return;
-    CMorvelankApp::Trace("Eksportuj");
+    TraceStep("Eksportuj");
     EksportujDocHtml(0, target);
-    CMorvelankApp::Trace("Eksportuj - ok");
+    TraceStep("Eksportuj - ok");
 }
 
 void CMorvelankView::EksportujHTML()
@@ -160,17 +161,17 @@ void CMorvelankView::EksportujHTML()
     const CString target = AskTarget("html", "*.html", "Strona sieci Web (*.html)|*.html||");
     if (target.IsEmpty())
         return;
-    CMorvelankApp::Trace("EksportujHTML");
+    TraceStep("EksportujHTML");
     EksportujDocHtml(1, target);
-    CMorvelankApp::Trace("EksportujHTML ok");
+    TraceStep("EksportujHTML ok");
 }
 
 void CMorvelankView::EksportujDocHtml(int format, const CString &path)
 {
-    CMorvelankApp::Trace("EksportujDocHtml 1:" + path);
+    TraceStep("EksportujDocHtml 1:" + path);
     const CString exportPath = ExportFolder();
     const CString commandLine = ConverterCommandLine(m_proceeding.m_files.m_strMainPath, format, exportPath, path);
-    CMorvelankApp::Trace("EksportujDocHtml 2:" + commandLine);
+    TraceStep("EksportujDocHtml 2:" + commandLine);
 
     PrepareExportText();
     RichEditText control(m_hWnd);

@@ -4,6 +4,9 @@
 #include <windows.h>
 
 #include "model/file_utils.h"
+#include "app/app_settings.h"
+#include "app/program_databases.h"
+#include "app/working_folder.h"
 #include "document/database_row_values.h"
 #include "document/document_sets.h"
 #include "document/morvelank_view.h"
@@ -12,6 +15,7 @@
 #include "framework/core/codepage.h"
 #include "framework/ui/commondlg.h"
 #include "framework/ui/msgbox.h"
+#include "framework/ui/winapp.h"
 
 namespace {
 
@@ -94,9 +98,9 @@ int CMorvelankView::SaveProceeding(const SaveOptions &options)
         return 0;
     if (m_proceeding.m_nProcedureCode < 0)
         return 0;
-    CMorvelankApp *app = GetMorvelankApp();
-    if (app->EnsureCurrentFolder() == 0)
+    if (EnsureWorkingFolder() == 0)
         return 0;
+    const AppSettings &settings = *GetProgramSettings();
 
     const RecordNaming old(m_proceeding.m_project);
     const CString oldPassword = m_proceeding.m_project.m_strPassword;
@@ -104,7 +108,7 @@ int CMorvelankView::SaveProceeding(const SaveOptions &options)
     bool renamed = false;
     if (set) {
         if (!m_proceeding.m_project.HasFileName() || options.saveAs) {
-            if (!ChooseSetFile(*set, app->WorkingPath, m_proceeding.m_project))
+            if (!ChooseSetFile(*set, settings.WorkingPath, m_proceeding.m_project))
                 return 0;
             renamed = true;
         }
@@ -118,7 +122,7 @@ int CMorvelankView::SaveProceeding(const SaveOptions &options)
                 return 0;
             m_proceeding.m_project.m_strName = name;
             m_proceeding.m_project.SetFileName(name, "dat");
-            m_proceeding.m_project.SetFolder(app->WorkingPath + "\\" + name);
+            m_proceeding.m_project.SetFolder(settings.WorkingPath + "\\" + name);
             // A copy is a proceeding of its own: its database row must not overwrite the original's.
             if (!old.fileName.IsEmpty())
                 m_proceeding.m_project.NextId();
@@ -141,7 +145,7 @@ int CMorvelankView::SaveProceeding(const SaveOptions &options)
         request.editableRtf = &m_proceeding.m_files.m_strEditableText;
     DatabaseRowValues rowValues(*m_proceeding.m_tables, GetCurrentDocument());
     ProceedingSave save(*m_proceeding.m_tables, m_proceeding.m_project,
-                        [app, &rowValues](CProject &project) { app->ExportToMDB(&project, &rowValues); });
+                        [&rowValues](CProject &project) { ExportProceedingToDatabase(project, &rowValues); });
     if (!save.Save(request)) {
         ShowMessages(save.GetMessages());
         // The open proceeding stays what it was, so that "Zapisz" writes to the files it came from.
@@ -161,7 +165,7 @@ int CMorvelankView::SaveProceeding(const SaveOptions &options)
             for (const CString &file : CopyRemainingFiles(old, m_proceeding.m_project.GetFolder()))
                 AfxShowMessageBox(GetSafeHwnd(), "Błąd kopiowania pliku: " + file, "Błąd", MB_ICONERROR);
         }
-        app->AddToRecentFileList(m_proceeding.m_project.GetProjectFilePath());
+        AfxGetApp()->AddToRecentFileList(m_proceeding.m_project.GetProjectFilePath());
     }
     UpdateFrameTitle();
     return 1;

@@ -2,6 +2,8 @@
 // proceeding's template set, the legal help on the topic of the chosen heading of the
 // specification, and the colour of the selected text.
 #include "model/file_utils.h"
+#include "app/app_settings.h"
+#include "app/program_trace.h"
 #include "document/document_sets.h"
 #include "document/help_topics.h"
 #include "document/morvelank_view.h"
@@ -29,11 +31,11 @@ bool CMorvelankView::IsShownSiwz() const
 
 void CMorvelankView::OnLegalHelp()
 {
-    CMorvelankApp *app = GetMorvelankApp();
-    if (!IsShownSiwz() || !app || app->QuvPath.IsEmpty())
+    const AppSettings *settings = GetProgramSettings();
+    if (!IsShownSiwz() || !settings || settings->QuvPath.IsEmpty())
         return;
-    const CString line = LegalHelpCommandLine(app->QuvPath, LookUpTopic());
-    CMorvelankApp::Trace("Qox command:" + line);
+    const CString line = LegalHelpCommandLine(settings->QuvPath, LookUpTopic());
+    TraceStep("Qox command:" + line);
     StartCommandLine(line);
 }
 

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "app/morvelank_app.h"
+#include "app/program_title.h"
 #include "document/export_text.h"
 #include "framework/ui/commondlg.h"
 #include "framework/ui/framewnd.h"
@@ -34,7 +34,7 @@ RECT SheetOf(const CDC &dc)
 void SetTopLevelTitle(const CWnd *view)
 {
     if (CFrameWnd *frame = AfxGetTopLevelFrame(view))
-        frame->SetWindowText(CMorvelankApp::GetTitle());
+        frame->SetWindowText(ProgramTitle());
 }
 
 } // namespace

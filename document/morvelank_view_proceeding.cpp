@@ -2,6 +2,7 @@
 // the proceeding tree; the closing question. Saving itself: morvelank_view_files.cpp.
 #include "model/file_utils.h"
 #include "model/law_versions.h"
+#include "app/app_settings.h"
 #include "app/procedure_catalogue.h"
 #include "document/document_sets.h"
 #include "document/morvelank_view.h"
@@ -61,9 +62,9 @@ int CMorvelankView::CreateProceeding(int act2019, const CString &name, int parts
                                      DefaultValues defaults)
 {
     CWaitCursor wait;
-    CMorvelankApp *app = GetMorvelankApp();
-    m_proceeding.m_files.m_strMainPath = app->MainPath;
-    m_proceeding.m_files.m_strUserTemplatesPath = app->UserTemplatesPath;
+    const AppSettings *settings = GetProgramSettings();
+    m_proceeding.m_files.m_strMainPath = settings->MainPath;
+    m_proceeding.m_files.m_strUserTemplatesPath = settings->UserTemplatesPath;
     ViewTables &tables = *m_proceeding.m_tables;
     tables.m_nParts = parts;
     for (int part = 0; part < parts && part < kPartNames; ++part) {
@@ -74,7 +75,7 @@ int CMorvelankView::CreateProceeding(int act2019, const CString &name, int parts
     m_proceeding.m_project.m_nAttachedCount = 0;
     m_proceeding.m_project.m_strName = name;
     m_proceeding.m_project.SetFileName(name, "dat");
-    m_proceeding.m_project.SetFolder(app->WorkingPath + "\\" + name);
+    m_proceeding.m_project.SetFolder(settings->WorkingPath + "\\" + name);
     m_proceeding.m_project.m_nOrderType = 0;
     const int code = NewProceedingCode(act2019 != 0, kindIndex, variant);
     if (code < 0)
@@ -84,7 +85,7 @@ int CMorvelankView::CreateProceeding(int act2019, const CString &name, int parts
     m_proceeding.m_project.m_nProcedureCode = code;
     // A kind whose starting data cannot be read gives no proceeding: an empty one saved now
     // would look like a proceeding and hold nothing.
-    if (!LoadProceeding(kLoadNewProceeding, LawVersions::GetDataFilePath(app->MainPath, code), defaults))
+    if (!LoadProceeding(kLoadNewProceeding, LawVersions::GetDataFilePath(settings->MainPath, code), defaults))
         return 0;
     m_proceeding.m_project.NextId();
     CreateDirectoryPath(m_proceeding.m_project.GetFolder());
@@ -98,17 +99,17 @@ int CMorvelankView::CreateProceeding(int act2019, const CString &name, int parts
 int CMorvelankView::OpenProceeding(int archive, int example, const CString &folder, const CString &fileName)
 {
     CWaitCursor wait;
-    CMorvelankApp *app = GetMorvelankApp();
-    m_proceeding.m_files.m_strMainPath = app->MainPath;
-    m_proceeding.m_files.m_strUserTemplatesPath = app->UserTemplatesPath;
+    const AppSettings *settings = GetProgramSettings();
+    m_proceeding.m_files.m_strMainPath = settings->MainPath;
+    m_proceeding.m_files.m_strUserTemplatesPath = settings->UserTemplatesPath;
     const CString name = GetFileTitleNoExt(fileName);
-    CString base = app->WorkingPath;
+    CString base = settings->WorkingPath;
     m_proceeding.m_nProceedingKind = kKindProceeding;
     if (example) {
-        base = app->ExamplePath;
+        base = settings->ExamplePath;
         m_proceeding.m_nProceedingKind = kKindExample;
     } else if (archive) {
-        base = app->ArchivePath;
+        base = settings->ArchivePath;
         m_proceeding.m_nProceedingKind = kKindArchive;
     }
     const CString recordFolder = IsFullPath(folder) ? folder : base + "\\" + folder;
@@ -143,9 +144,9 @@ int CMorvelankView::OpenDocumentSet(int kind, const CString &path)
     if (!set)
         return 0;
     CWaitCursor wait;
-    CMorvelankApp *app = GetMorvelankApp();
-    m_proceeding.m_files.m_strMainPath = app->MainPath;
-    m_proceeding.m_files.m_strUserTemplatesPath = app->UserTemplatesPath;
+    const AppSettings *settings = GetProgramSettings();
+    m_proceeding.m_files.m_strMainPath = settings->MainPath;
+    m_proceeding.m_files.m_strUserTemplatesPath = settings->UserTemplatesPath;
     m_proceeding.m_nProceedingKind = kind;
     if (MainWindowServices *main = MainWindow())
         main->SetStatusText(0, set->loadingText);
@@ -153,7 +154,7 @@ int CMorvelankView::OpenDocumentSet(int kind, const CString &path)
     m_proceeding.m_nProcedureCode = set->procedureCode;
     ShowWindow(SW_HIDE);
     const bool isNew = path.IsEmpty();
-    const CString dataPath = isNew ? LawVersions::GetDataFilePath(app->MainPath, m_proceeding.m_nProcedureCode)
+    const CString dataPath = isNew ? LawVersions::GetDataFilePath(settings->MainPath, m_proceeding.m_nProcedureCode)
                                    : m_proceeding.m_project.GetDocumentPath();
     if (!LoadProceeding(isNew ? kLoadNewProceeding : kLoadOwnFile, dataPath, DefaultValues()))
         return 0;

@@ -2,6 +2,7 @@
 // points, the proceeding's own files and the evaluation calculators; the comment table's
 // texts; the hint over variables.
 #include "model/file_utils.h"
+#include "app/app_settings.h"
 #include "document/attached_files.h"
 #include "document/hover_hit.h"
 #include "document/item_codes.h"
@@ -86,8 +87,8 @@ void CMorvelankView::OdczytajNaglowkiPunktowZDokumentu(int index)
 
 void CMorvelankView::AddFileToProject()
 {
-    CMorvelankApp *app = GetMorvelankApp();
-    CFileDialog dialog(TRUE, "*.*", app ? app->WorkingPath + "\\*.*" : CString("*.*"),
+    const AppSettings *settings = GetProgramSettings();
+    CFileDialog dialog(TRUE, "*.*", settings ? settings->WorkingPath + "\\*.*" : CString("*.*"),
                        OFN_FILEMUSTEXIST | OFN_HIDEREADONLY,
                        "Pliki tekstowe (*.txt)|*.txt|Pliki MS Word (*.doc)|*.doc|Pliki MS Excel (*.xls)|*.xls|"
                        "Wszystkie pliki (*.*)|*.*||",

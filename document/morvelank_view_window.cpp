@@ -1,5 +1,6 @@
 // What the proceeding window's frame and tree ask of the view: word wrap, the status bar, the
 // frame title, headings and the secured flag of documents.
+#include "app/app_settings.h"
 #include "document/document_sets.h"
 #include "document/morvelank_view.h"
 #include "document/view_services.h"
@@ -9,8 +10,7 @@
 
 MainWindowServices *CMorvelankView::MainWindow() const
 {
-    CMorvelankApp *app = GetMorvelankApp();
-    return app ? app->GetMainWindowServices() : nullptr;
+    return GetProgramMainWindow();
 }
 
 void CMorvelankView::SetWordWrap(int mode)
@@ -58,8 +58,8 @@ void CMorvelankView::UpdateFrameTitle()
     CFrameWnd *frame = GetParentFrame();
     if (!frame)
         return;
-    CMorvelankApp *app = GetMorvelankApp();
-    const CString contractsPath = app ? app->GetContractsDataPath() : CString();
+    const AppSettings *settings = GetProgramSettings();
+    const CString contractsPath = settings ? ContractsDataPath(*settings) : CString();
     frame->SetWindowText(FrameTitle(m_proceeding.m_nProceedingKind, m_proceeding.m_project, contractsPath));
 }
 

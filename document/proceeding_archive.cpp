@@ -7,7 +7,7 @@
 
 #include "model/archive_file.h"
 #include "model/file_utils.h"
-#include "app/morvelank_app.h"
+#include "app/program_trace.h"
 #include "model/project.h"
 #include "model/view_tables.h"
 #include "framework/core/codepage.h"
@@ -237,7 +237,7 @@ int ProceedingArchive::Move(const ArchiveMoveRequest &request)
         written.push_back(recordPath);
     CProject readBack;
     if (!recordWritten || !ReadProjectFile(readBack, recordPath)) {
-        CMorvelankApp::Trace("Blad otwarcia pliku(6): " + recordPath);
+        TraceStep("Blad otwarcia pliku(6): " + recordPath);
         AddMessage("Błąd otwarcia pliku: " + recordPath, "Błąd", MB_ICONERROR);
         return giveUp();
     }

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "app/database_upgrade.h"
+#include "app/morvelank_app.h"
 #include "model/file_utils.h"
 #include "app/system_utils.h"
 #include "framework/core/exceptions.h"

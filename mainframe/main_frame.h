@@ -2,7 +2,7 @@
 // progress control, the alarm and autosave timers, and the commands of its own menus.
 #pragma once
 
-#include "app/morvelank_app.h"
+#include "app/main_window_services.h"
 #include "controls/icon_menu.h"
 #include "framework/ui/commctrls.h"
 #include "framework/ui/docview.h"

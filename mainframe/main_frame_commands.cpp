@@ -2,6 +2,7 @@
 #include "mainframe/main_frame.h"
 
 #include "model/file_utils.h"
+#include "app/morvelank_app.h"
 #include "app/system_utils.h"
 #include "document/document_sets.h"
 #include "document/proceeding_loader.h"

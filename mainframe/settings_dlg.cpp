@@ -1,7 +1,7 @@
 #include "mainframe/settings_dlg.h"
 
 #include "model/file_utils.h"
-#include "app/morvelank_app.h"
+#include "app/app_settings.h"
 #include "app/number_format.h"
 #include "controls/folder_dialog.h"
 #include "framework/ui/commctrls.h"
@@ -43,21 +43,21 @@ void CUstawieniaDlg::DoDataExchange(CDataExchange *pDX)
 
 BOOL CUstawieniaDlg::OnInitDialog()
 {
-    CMorvelankApp &app = *GetMorvelankApp();
+    const AppSettings &settings = *GetProgramSettings();
     CSpinButtonCtrl spin;
     spin.Attach(::GetDlgItem(m_hWnd, IDC_AUTOSAVE_SPIN));
     spin.SetBuddy(GetDlgItem(IDC_AUTOSAVE_PERIOD));
     spin.SetRange32(kShortestAutosave, kLongestAutosave);
     spin.Detach();
 
-    m_euroRate = FormatScaledNumber(app.EuroRate, ".4");
-    m_currentFolder = app.WorkingPath;
-    m_archiveFolder = app.ArchivePath;
-    m_scheduleFolder = app.SchedulePath;
-    m_backupFolder = app.BackupPath;
-    m_exportFolder = app.ExportPath;
-    m_autosaveOn = app.AutoSaveOn;
-    m_autosavePeriod = ClampPeriod(app.AutoSaveInterval);
+    m_euroRate = FormatScaledNumber(settings.EuroRate, ".4");
+    m_currentFolder = settings.WorkingPath;
+    m_archiveFolder = settings.ArchivePath;
+    m_scheduleFolder = settings.SchedulePath;
+    m_backupFolder = settings.BackupPath;
+    m_exportFolder = settings.ExportPath;
+    m_autosaveOn = settings.AutoSaveOn;
+    m_autosavePeriod = ClampPeriod(settings.AutoSaveInterval);
     CDialog::OnInitDialog();
     EnablePeriod();
 
@@ -151,15 +151,15 @@ void CUstawieniaDlg::OnOK()
     if (!UpdateData(TRUE) || !CheckFolders())
         return;
 
-    CMorvelankApp &app = *GetMorvelankApp();
-    app.WorkingPath = m_currentFolder;
-    app.SchedulePath = m_scheduleFolder;
-    app.ArchivePath = m_archiveFolder;
-    app.BackupPath = m_backupFolder;
-    app.ExportPath = m_exportFolder;
-    app.EuroRate = NormalizeAmount(m_euroRate, 4);
-    app.AutoSaveOn = m_autosaveOn;
-    app.AutoSaveInterval = ClampPeriod(m_autosavePeriod);
-    app.SaveSettings();
+    AppSettings &settings = *GetProgramSettings();
+    settings.WorkingPath = m_currentFolder;
+    settings.SchedulePath = m_scheduleFolder;
+    settings.ArchivePath = m_archiveFolder;
+    settings.BackupPath = m_backupFolder;
+    settings.ExportPath = m_exportFolder;
+    settings.EuroRate = NormalizeAmount(m_euroRate, 4);
+    settings.AutoSaveOn = m_autosaveOn;
+    settings.AutoSaveInterval = ClampPeriod(m_autosavePeriod);
+    SaveProgramSettings();
     EndDialog(IDOK);
 }

@@ -1,7 +1,8 @@
 #include "mainframe/tool_dialogs.h"
 
 #include "model/file_utils.h"
-#include "app/morvelank_app.h"
+#include "app/app_settings.h"
+#include "app/registry_text.h"
 #include "framework/ui/ddx.h"
 #include "framework/ui/msgbox.h"
 #include "mainframe/file_name_check.h"
@@ -87,19 +88,19 @@ void CDaneZamawiajacegoDlg::DoDataExchange(CDataExchange *pDX)
 
 void EditBuyerData(CWnd *parent)
 {
-    CMorvelankApp &app = *GetMorvelankApp();
+    AppSettings &settings = *GetProgramSettings();
     CDaneZamawiajacegoDlg dialog(parent);
     for (int i = 0; i < CDaneZamawiajacegoDlg::kFields; ++i)
-        dialog.m_fields[i] = app.BuyerData[i];
+        dialog.m_fields[i] = settings.BuyerData[i];
     if (dialog.DoModal() != IDOK)
         return;
     for (int i = 0; i < CDaneZamawiajacegoDlg::kFields; ++i) {
         CString valueName;
         valueName.Format("zamawiajacy%d", i + 1);
-        CMorvelankApp::WriteRegString(valueName, dialog.m_fields[i], HKEY_CURRENT_USER, kSettingsKey);
+        WriteRegistryText(valueName, dialog.m_fields[i], HKEY_CURRENT_USER, kSettingsKey);
     }
     for (int i = 0; i < CDaneZamawiajacegoDlg::kFields; ++i)
-        app.BuyerData[i] = dialog.m_fields[i].IsEmpty() ? CString(CDaneZamawiajacegoDlg::kPlaceholders[i])
+        settings.BuyerData[i] = dialog.m_fields[i].IsEmpty() ? CString(CDaneZamawiajacegoDlg::kPlaceholders[i])
                                                          : dialog.m_fields[i];
 }
 

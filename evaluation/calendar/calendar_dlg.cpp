@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/morvelank_app.h"
+#include "app/registry_text.h"
 #include "evaluation/calendar/calendar_entry_dlg.h"
 #include "evaluation/calendar/calendar_folder_chooser.h"
 #include "evaluation/calendar/calendar_month.h"
@@ -384,7 +384,7 @@ void CTerminarzDlg::OnChangeFolder()
     CString folder = m_strFolder;
     if (!chooser || !chooser->ChooseScheduleFolder(this, folder))
         return;
-    CMorvelankApp::WriteRegString("terminarz", folder, HKEY_CURRENT_USER, kSettingsKey);
+    WriteRegistryText("terminarz", folder, HKEY_CURRENT_USER, kSettingsKey);
     AfxShowMessageBox(m_hWnd, "Nowe ustawienia katalogu terminarza zaczną\nobowiązywać po ponownym uruchomieniu programu",
                       "Informacja", MB_ICONINFORMATION);
 }

@@ -1,6 +1,6 @@
 #include "mainframe/archive/archive_command.h"
 
-#include "app/morvelank_app.h"
+#include "app/main_window_services.h"
 #include "mainframe/archive/archiwum_dlg.h"
 
 namespace {
@@ -15,7 +15,7 @@ void RunArchiveBrowser(CWnd *parent, int archive)
     dialog.m_nMode = archive ? CArchiwumDlg::ModeArchive : CArchiwumDlg::ModeCurrent;
     if (dialog.DoModal() != IDOK)
         return;
-    MainWindowServices *main = GetMorvelankApp()->GetMainWindowServices();
+    MainWindowServices *main = GetProgramMainWindow();
     if (!main)
         return;
     if (dialog.m_nSample) {

@@ -7,7 +7,7 @@
 
 #include "model/archive_file.h"
 #include "model/file_utils.h"
-#include "app/morvelank_app.h"
+#include "app/proceeding_header.h"
 #include "app/procedure_catalogue.h"
 #include "model/project.h"
 #include "framework/core/codepage.h"
@@ -88,11 +88,11 @@ CString FirstRecordFile(const CString &folder)
 
 // A sub-folder is a proceeding when it holds a record file; one that does not read is listed
 // as damaged. Any other sub-folder is no proceeding and is passed over.
-bool ListSubFolder(CMorvelankApp &app, const CString &folder, const CString &name, ArchiveEntry &entry)
+bool ListSubFolder(ProceedingHeaderReader &headers, const CString &folder, const CString &name, ArchiveEntry &entry)
 {
     const CString location = folder + "\\" + name;
     ProceedingHeader header;
-    if (!app.ReadProceedingHeader(location, header)) {
+    if (!headers.ReadProceedingHeader(location, header)) {
         const CString record = FirstRecordFile(location);
         if (record.IsEmpty())
             return false;
@@ -171,7 +171,7 @@ void SplitArchivePath(const CString &path, CString &proceedingFolder, CString &f
     fileName = slash < 0 ? path : path.Mid(slash + 1);
 }
 
-ArchiveListing ListArchiveFolder(CMorvelankApp &app, const CString &folder, int kindFilter)
+ArchiveListing ListArchiveFolder(ProceedingHeaderReader &headers, const CString &folder, int kindFilter)
 {
     ArchiveListing listing;
     // An empty folder would list the root of the current drive.
@@ -187,7 +187,7 @@ ArchiveListing ListArchiveFolder(CMorvelankApp &app, const CString &folder, int 
         const CString name = finder.GetFileName();
         ArchiveEntry entry;
         if (finder.IsDirectory()) {
-            if (!ListSubFolder(app, folder, name, entry))
+            if (!ListSubFolder(headers, folder, name, entry))
                 continue;
         } else if (GetFileExtension(name).CompareNoCase("baz") == 0) {
             entry = ListRecordFile(folder, name);

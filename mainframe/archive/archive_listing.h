@@ -7,7 +7,7 @@
 
 #include "framework/core/cstring.h"
 
-class CMorvelankApp;
+class ProceedingHeaderReader;
 
 // The procedure filter, in the order the browser offers it.
 struct ArchiveKindFilter {
@@ -50,7 +50,7 @@ struct ArchiveListing {
 
 // Lists the folder; with a filter other than kAllKinds only the entries whose procedure code
 // modulo 100 equals it. An unreadable entry never stops the listing.
-ArchiveListing ListArchiveFolder(CMorvelankApp &app, const CString &folder, int kindFilter);
+ArchiveListing ListArchiveFolder(ProceedingHeaderReader &headers, const CString &folder, int kindFilter);
 
 // The kind name of an older single-file proceeding from the last character of its file's
 // extension ("0" to "b"); empty for any other file.

@@ -1,6 +1,8 @@
 #include "mainframe/archive/archiwum_dlg.h"
 
-#include "app/morvelank_app.h"
+#include "app/app_settings.h"
+#include "app/proceeding_header.h"
+#include "app/working_folder.h"
 #include "framework/ui/ddx.h"
 #include "framework/ui/msgbox.h"
 #include "mainframe/archive/archive_delete.h"
@@ -36,7 +38,7 @@ void CArchiwumDlg::DoDataExchange(CDataExchange *pDX)
 BOOL CArchiwumDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    if (!GetMorvelankApp()->EnsureCurrentFolder()) {
+    if (!EnsureWorkingFolder()) {
         EndDialog(IDCANCEL);
         return TRUE;
     }
@@ -70,15 +72,15 @@ BOOL CArchiwumDlg::OnInitDialog()
 
 void CArchiwumDlg::ReadFolderSetting()
 {
-    const CMorvelankApp &app = *GetMorvelankApp();
-    m_strFolder = m_nMode == ModeCurrent ? app.WorkingPath : app.ArchivePath;
+    const AppSettings &settings = *GetProgramSettings();
+    m_strFolder = m_nMode == ModeCurrent ? settings.WorkingPath : settings.ArchivePath;
     m_strFolder.TrimRight('\\');
 }
 
 bool CArchiwumDlg::FillList()
 {
     m_list.DeleteAllItems();
-    ArchiveListing listing = ListArchiveFolder(*GetMorvelankApp(), m_strFolder, m_nKindFilter);
+    ArchiveListing listing = ListArchiveFolder(*GetProgramProceedingHeaderReader(), m_strFolder, m_nKindFilter);
     m_entries.swap(listing.entries);
     const bool withDates = m_nMode == ModeCurrent;
     for (int i = 0; i < (int)m_entries.size(); ++i) {

@@ -1,7 +1,7 @@
 #include "mainframe/library/zp_tree_left_view.h"
 
 #include "model/file_utils.h"
-#include "app/morvelank_app.h"
+#include "app/app_settings.h"
 #include "app/system_utils.h"
 #include "framework/ui/msgbox.h"
 #include "mainframe/library/library_tree.h"
@@ -31,8 +31,8 @@ void CZPTreeLeftView::OnInitialUpdate()
 void CZPTreeLeftView::FillTree(const CString &rootText, const CString &baseText,
                                const std::vector<LibraryEntry> &entries, std::vector<CString> &fullPaths)
 {
-    CMorvelankApp *app = GetMorvelankApp();
-    FillDocumentTree(GetTreeCtrl(), rootText, baseText, entries, fullPaths, app ? app->MainPath : CString());
+    const AppSettings *settings = GetProgramSettings();
+    FillDocumentTree(GetTreeCtrl(), rootText, baseText, entries, fullPaths, settings ? settings->MainPath : CString());
 }
 
 void CZPTreeLeftView::OnDblClk(NMHDR *, LRESULT *pResult)
@@ -53,8 +53,8 @@ void CZPTreeLeftView::OpenItem()
     const CString path = m_pView->GetFullPath((int)(data - kOpenedDocumentData));
     if (path.IsEmpty())
         return;
-    CMorvelankApp *app = GetMorvelankApp();
-    const LibraryOpening opening = ChooseLibraryOpening(path, app ? app->WordPath : CString(), FileExists(path));
+    const AppSettings *settings = GetProgramSettings();
+    const LibraryOpening opening = ChooseLibraryOpening(path, settings ? settings->WordPath : CString(), FileExists(path));
     switch (opening.kind) {
     case LibraryOpening::Missing:
         AfxShowMessageBox(m_hWnd, "Plik: " + path + " nie istnieje", "Błąd", MB_OK | MB_ICONERROR);

@@ -1,7 +1,8 @@
 #include "mainframe/library/zp_umowy_view.h"
 
 #include "model/file_utils.h"
-#include "app/morvelank_app.h"
+#include "app/app_settings.h"
+#include "app/main_window_services.h"
 #include "app/rich_edit_streams.h"
 #include "framework/ui/msgbox.h"
 #include "mainframe/library/zp_tree_left_view.h"
@@ -12,8 +13,7 @@ const char kBaseText[] = "zp\\";
 
 void SetStatus(int pane, const CString &text)
 {
-    CMorvelankApp *app = GetMorvelankApp();
-    if (MainWindowServices *services = app ? app->GetMainWindowServices() : nullptr)
+    if (MainWindowServices *services = GetProgramMainWindow())
         services->SetStatusText(pane, text);
 }
 
@@ -75,8 +75,8 @@ void CZPUmowyView::LoadConfig()
     m_entries.clear();
     m_fullPaths.clear();
     m_nCurrent = -1;
-    CMorvelankApp *app = GetMorvelankApp();
-    const CString path = LibraryConfigPath(app ? app->MainPath : CString(), m_nMode);
+    const AppSettings *settings = GetProgramSettings();
+    const CString path = LibraryConfigPath(settings ? settings->MainPath : CString(), m_nMode);
     int failed = 0;
     const CString text = ReadFileContents(path, failed);
     if (failed) {

@@ -3,8 +3,9 @@
 #include <exception>
 
 #include "model/file_utils.h"
-#include "app/morvelank_app.h"
+#include "app/app_settings.h"
 #include "app/number_format.h"
+#include "app/program_databases.h"
 #include "controls/dialog_toolbar.h"
 #include "framework/core/exceptions.h"
 #include "framework/db/com_error.h"
@@ -47,10 +48,10 @@ END_MESSAGE_MAP()
 
 CZestawieniePrzetargow::CZestawieniePrzetargow(CWnd *pParent) : CDialog(IDD_SUMMARY_PROCEEDINGS, pParent)
 {
-    if (const CMorvelankApp *app = GetMorvelankApp()) {
-        m_connection = app->GetMainConnection();
-        m_strMainPath = app->MainPath;
-        m_strExportPath = app->ExportPath;
+    if (const AppSettings *settings = GetProgramSettings()) {
+        m_connection = GetMainDatabase();
+        m_strMainPath = settings->MainPath;
+        m_strExportPath = settings->ExportPath;
     }
 }
 

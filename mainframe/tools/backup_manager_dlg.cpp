@@ -1,6 +1,6 @@
 #include "mainframe/tools/backup_manager_dlg.h"
 
-#include "app/morvelank_app.h"
+#include "app/app_settings.h"
 #include "framework/core/filefind.h"
 #include "framework/ui/ddx.h"
 #include "framework/ui/msgbox.h"
@@ -36,7 +36,7 @@ void CBackupManagerDlg::DoDataExchange(CDataExchange *pDX)
 
 BOOL CBackupManagerDlg::OnInitDialog()
 {
-    m_folder = GetMorvelankApp()->BackupPath;
+    m_folder = GetProgramSettings()->BackupPath;
     CDialog::OnInitDialog();
     m_list.SubclassDlgItem(IDC_BACKUP_LIST, this);
     m_list.SetExtendedStyle(m_list.GetExtendedStyle() | LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
@@ -74,7 +74,7 @@ void CBackupManagerDlg::FillList()
 
 CString CBackupManagerDlg::BackupProgramPath() const
 {
-    return GetMorvelankApp()->MainPath + "\\Carvinhold.exe";
+    return GetProgramSettings()->MainPath + "\\Carvinhold.exe";
 }
 
 void CBackupManagerDlg::Start(const CString &arguments)
@@ -116,7 +116,7 @@ void CBackupManagerDlg::OnChangeFolder()
     settings.m_focusField = CUstawieniaDlg::FocusBackup;
     if (settings.DoModal() != IDOK)
         return;
-    m_folder = GetMorvelankApp()->BackupPath;
+    m_folder = GetProgramSettings()->BackupPath;
     SetDlgItemText(IDC_BACKUP_FOLDER, m_folder);
 }
 

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "model/file_utils.h"
-#include "app/morvelank_app.h"
+#include "app/registry_text.h"
 #include "framework/ui/msgbox.h"
 #include "mainframe/tools/backup_pack.h"
 #include "mainframe/tools/backup_restore.h"
@@ -61,8 +61,8 @@ int Restore(const CString &backupPath, const BackupProgramFolders &folders)
 BackupProgramFolders ReadBackupProgramFolders(const CString &programFolder)
 {
     BackupProgramFolders folders;
-    folders.workingPath = CMorvelankApp::ReadRegString(kSettingsKey, "WorkingPath", HKEY_CURRENT_USER);
-    folders.backupPath = CMorvelankApp::ReadRegString(kSettingsKey, "BackupPath", HKEY_CURRENT_USER);
+    folders.workingPath = ReadRegistryText(kSettingsKey, "WorkingPath", HKEY_CURRENT_USER);
+    folders.backupPath = ReadRegistryText(kSettingsKey, "BackupPath", HKEY_CURRENT_USER);
     if (folders.backupPath.IsEmpty()) {
         CString base = programFolder;
         base.TrimRight('\\');

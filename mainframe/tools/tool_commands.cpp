@@ -1,6 +1,7 @@
 #include "mainframe/tools/tool_commands.h"
 
-#include "app/morvelank_app.h"
+#include "app/app_settings.h"
+#include "app/main_window_services.h"
 #include "mainframe/tools/backup_manager_dlg.h"
 #include "mainframe/tools/finder_dlg.h"
 #include "mainframe/tools/finder_search.h"
@@ -13,16 +14,16 @@ void RunBackupManager(CWnd *parent)
 
 void RunFinder(CWnd *parent, int archive)
 {
-    CMorvelankApp &app = *GetMorvelankApp();
+    const AppSettings &settings = *GetProgramSettings();
     CZnajdzPlikiDlg dialog(parent);
     dialog.m_mode = archive ? kFinderArchive : kFinderCurrent;
-    dialog.m_folder = archive ? app.ArchivePath : app.WorkingPath;
+    dialog.m_folder = archive ? settings.ArchivePath : settings.WorkingPath;
     if (dialog.DoModal() != IDOK)
         return;
     CString folder;
     CString name;
     SplitFoundEntry(dialog.m_selected, folder, name);
-    MainWindowServices *main = app.GetMainWindowServices();
+    MainWindowServices *main = GetProgramMainWindow();
     if (!main)
         return;
     main->OpenProject(archive ? 1 : 0, 0, folder, name);

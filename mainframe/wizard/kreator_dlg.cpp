@@ -1,6 +1,6 @@
 #include "mainframe/wizard/kreator_dlg.h"
 
-#include "app/morvelank_app.h"
+#include "app/app_settings.h"
 #include "framework/shell/html_help.h"
 #include "framework/ui/ddx.h"
 #include "framework/ui/msgmap.h"
@@ -38,7 +38,7 @@ void CKreatorDlg::SetNextText(BOOL)
 
 void CKreatorDlg::OnHelp()
 {
-    HtmlHelp(m_hWnd, GetMorvelankApp()->MainPath + "\\pomoc.chm", HH_DISPLAY_TOC, 0);
+    HtmlHelp(m_hWnd, GetProgramSettings()->MainPath + "\\pomoc.chm", HH_DISPLAY_TOC, 0);
 }
 
 CNewProceedingWizard::CNewProceedingWizard(CWnd* pParent) : m_wizard(pParent)

@@ -1,6 +1,6 @@
 // Pages 5, 6 and 7 of the new-proceeding wizard: one choice each, reached from page 1 only.
 #include "model/file_utils.h"
-#include "app/morvelank_app.h"
+#include "app/app_settings.h"
 #include "framework/ui/ddx.h"
 #include "mainframe/wizard/kreator_dlg.h"
 #include "res/wizard_ids.h"
@@ -59,5 +59,5 @@ void CWizardPage7::OnSetActive()
 {
     CWizardChoicePage::OnSetActive();
     GetDlgItem(IDC_CONTRACTS_OPEN)->EnableWindow(TRUE);
-    GetDlgItem(IDC_CONTRACTS_OPEN_2006)->EnableWindow(FileExists(GetMorvelankApp()->GetContractsDataPath()));
+    GetDlgItem(IDC_CONTRACTS_OPEN_2006)->EnableWindow(FileExists(ContractsDataPath(*GetProgramSettings())));
 }

@@ -1,5 +1,5 @@
 // Page 1 of the new-proceeding wizard: the operation, which is also the program's start menu.
-#include "app/morvelank_app.h"
+#include "app/app_settings.h"
 #include "framework/shell/html_help.h"
 #include "framework/ui/ddx.h"
 #include "framework/ui/msgbox.h"
@@ -69,7 +69,7 @@ void CWizardPage1::OnOperationClicked(UINT nID)
 
 void CWizardPage1::OnLegalHelp()
 {
-    HtmlHelp(m_hWnd, GetMorvelankApp()->MainPath + "\\prawo.chm", HH_DISPLAY_TOC, 0);
+    HtmlHelp(m_hWnd, GetProgramSettings()->MainPath + "\\prawo.chm", HH_DISPLAY_TOC, 0);
 }
 
 LRESULT CWizardPage1::OnWizardNext()

@@ -1,6 +1,7 @@
 // Page 4 of the new-proceeding wizard: name, layout of tasks and default values; passing it
 // creates the proceeding's folder and ends the wizard.
-#include "app/morvelank_app.h"
+#include "app/app_settings.h"
+#include "app/working_folder.h"
 #include "framework/core/filefind.h"
 #include "framework/ui/ddx.h"
 #include "framework/ui/msgbox.h"
@@ -87,10 +88,10 @@ void CWizardPage4::OnSetActive()
     m_pKreator->SetNextText(FALSE);
 
     // The buyer's data are the defaults of every new proceeding, whatever was typed before.
-    const CMorvelankApp* app = GetMorvelankApp();
+    const AppSettings* settings = GetProgramSettings();
     for (int i = 0; i < 8; ++i)
-        m_defaults.texts[2 + i] = app->BuyerData[i];
-    m_defaults.texts[11] = app->BuyerData[8];
+        m_defaults.texts[2 + i] = settings->BuyerData[i];
+    m_defaults.texts[11] = settings->BuyerData[8];
 }
 
 void CWizardPage4::OnLayoutClicked()
@@ -101,7 +102,7 @@ void CWizardPage4::OnLayoutClicked()
 
 void CWizardPage4::OnChooseFolder()
 {
-    GetMorvelankApp()->ChooseCurrentFolder();
+    AskForWorkingFolder();
 }
 
 void CWizardPage4::OnDefaultValues()
@@ -147,7 +148,7 @@ BOOL CWizardPage4::Validate()
 
 BOOL CWizardPage4::CreateProceedingFolder()
 {
-    const CString workingPath = GetMorvelankApp()->WorkingPath;
+    const CString workingPath = GetProgramSettings()->WorkingPath;
     if (m_strName.IsEmpty()) {
         AfxShowMessageBox(m_hWnd, "Proszę wybrać nazwę postępowania", "Informacja", MB_ICONINFORMATION);
         return FALSE;

@@ -1,5 +1,5 @@
 // Page 3 of the new-proceeding wizard: the value band, offered by the act and procedure code.
-#include "app/morvelank_app.h"
+#include "app/working_folder.h"
 #include "framework/ui/ddx.h"
 #include "framework/ui/msgbox.h"
 #include "mainframe/wizard/kreator_dlg.h"
@@ -100,7 +100,7 @@ LRESULT CWizardPage3::OnWizardNext()
         AfxShowMessageBox(m_hWnd, "Proszę wybrać wartość przetargu.", "Informacja", MB_ICONINFORMATION);
         return -1;
     }
-    if (!GetMorvelankApp()->EnsureCurrentFolder())
+    if (!EnsureWorkingFolder())
         return -1;
     m_bAboveThreshold = m_nValueBand != 0;
     return 0;

@@ -1,6 +1,7 @@
 #include "proceeding/dialogs/save_as_dlg.h"
 
-#include "app/morvelank_app.h"
+#include "app/app_settings.h"
+#include "app/working_folder.h"
 #include "framework/core/codepage.h"
 #include "framework/ui/ddx.h"
 #include "framework/ui/msgbox.h"
@@ -23,14 +24,13 @@ void CSaveAsDlg::DoDataExchange(CDataExchange *pDX)
 
 CString CSaveAsDlg::GetWorkingPath() const
 {
-    CMorvelankApp *app = GetMorvelankApp();
-    return app ? app->WorkingPath : CString();
+    const AppSettings *settings = GetProgramSettings();
+    return settings ? settings->WorkingPath : CString();
 }
 
 void CSaveAsDlg::ChooseWorkingFolder()
 {
-    if (CMorvelankApp *app = GetMorvelankApp())
-        app->ChooseCurrentFolder();
+    AskForWorkingFolder();
 }
 
 void CSaveAsDlg::OnChooseWorkingFolder()

@@ -1,7 +1,9 @@
 #include "proceeding/frame/child_frame.h"
 
 #include "app/folder_copy.h"
-#include "app/morvelank_app.h"
+#include "app/app_settings.h"
+#include "app/main_window_services.h"
+#include "app/program_windows.h"
 #include "model/project.h"
 #include "framework/core/module.h"
 #include "framework/ui/msgbox.h"
@@ -21,12 +23,13 @@ const char kNewestTemplatesFolder[] = "szablony_202509";
 // ProceedingKind of the view by the template that made the frame; -1 leaves it as it is.
 int KindOfTemplate(const CDocTemplate* docTemplate)
 {
-    CMorvelankApp* app = GetMorvelankApp();
-    if (docTemplate == nullptr || app == nullptr) return -1;
-    if (docTemplate == app->ProceedingTemplate) return 0;
-    if (docTemplate == app->ContractsTemplate) return 3;
-    if (docTemplate == app->RemediesTemplate) return 6;
-    if (docTemplate == app->FormsTemplate) return 8;
+    switch (WhichProgramTemplate(docTemplate)) {
+    case ProgramTemplate::Proceeding: return 0;
+    case ProgramTemplate::Contracts: return 3;
+    case ProgramTemplate::Remedies: return 6;
+    case ProgramTemplate::Forms: return 8;
+    case ProgramTemplate::None: break;
+    }
     return -1;
 }
 
@@ -109,7 +112,7 @@ BOOL CChildFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext)
     BringWindowToTop();
     // The main window's open commands set the member too; it holds the newest proceeding
     // window, and is cleared when that window goes.
-    if (CMorvelankApp* app = GetMorvelankApp()) app->ProceedingWindow = this;
+    SetProceedingWindow(this);
 
     SetWindowText("Postępowanie");
     return TRUE;
@@ -126,8 +129,7 @@ void CChildFrame::ActivateFrame(int nCmdShow)
 
 void CChildFrame::OnDestroy()
 {
-    CMorvelankApp* app = GetMorvelankApp();
-    if (app != nullptr && app->ProceedingWindow == this) app->ProceedingWindow = nullptr;
+    ForgetProceedingWindow(this);
     CMDIChildWnd::OnDestroy();
 }
 
@@ -354,8 +356,8 @@ void CChildFrame::OnClearTemplates()
 
 void CChildFrame::RestoreOriginalTemplates()
 {
-    CMorvelankApp* app = GetMorvelankApp();
-    if (app == nullptr) return;
+    const AppSettings* settings = GetProgramSettings();
+    if (settings == nullptr) return;
     CWaitCursor wait;
-    CopyFolder(app->MainPath + "\\" + kNewestTemplatesFolder, app->UserTemplatesPath, 1);
+    CopyFolder(settings->MainPath + "\\" + kNewestTemplatesFolder, settings->UserTemplatesPath, 1);
 }

@@ -1,7 +1,7 @@
 // Opening a tree item: a document's point or part in the view, a linked or file document, an
 // own file of the proceeding, or one of the evaluation calculators.
 #include "model/file_utils.h"
-#include "app/morvelank_app.h"
+#include "app/app_settings.h"
 #include "model/project.h"
 #include "app/system_utils.h"
 #include "document/item_codes.h"
@@ -79,15 +79,15 @@ void CTreeLeftView::OpenFileDocument(int document)
     const CString name = m_pView->GetDocumentName(document);
     CString path = m_pView->GetProject().GetFolder() + "\\" + name;
     if (!FileExists(path)) {
-        CMorvelankApp* app = GetMorvelankApp();
-        path = (app != nullptr ? app->MainPath : CString()) + "\\zp\\" + name;
+        const AppSettings* settings = GetProgramSettings();
+        path = (settings != nullptr ? settings->MainPath : CString()) + "\\zp\\" + name;
     }
     if (!FileExists(path)) {
         AfxShowMessageBox(m_hWnd, "Nie znaleziono pliku: " + path, "Błąd", MB_OK | MB_ICONERROR);
         return;
     }
-    CMorvelankApp* app = GetMorvelankApp();
-    const CString commandLine = FileDocumentCommandLine(app != nullptr ? app->WordPath : CString(), name, path);
+    const AppSettings* settings = GetProgramSettings();
+    const CString commandLine = FileDocumentCommandLine(settings != nullptr ? settings->WordPath : CString(), name, path);
     if (!commandLine.IsEmpty())
         RunProgram(commandLine);
     else

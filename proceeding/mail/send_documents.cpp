@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "model/file_utils.h"
-#include "app/morvelank_app.h"
+#include "app/app_settings.h"
 #include "document/proceeding_mail_source.h"
 #include "document/proceeding_window_view.h"
 #include "model/view_tables.h"
@@ -69,8 +69,8 @@ CString AttachmentPath(const CString &folder, const CString &fileName)
 void SendDocumentsByEmail(CWnd *parent, ProceedingWindowView *proceedingView, const MailSenderFactory &openSender)
 {
     auto *view = dynamic_cast<ProceedingMailSource *>(proceedingView);
-    CMorvelankApp *app = GetMorvelankApp();
-    if (view == nullptr || app == nullptr)
+    const AppSettings *settings = GetProgramSettings();
+    if (view == nullptr || settings == nullptr)
         return;
     const HWND owner = parent != nullptr ? parent->m_hWnd : nullptr;
 
@@ -87,7 +87,7 @@ void SendDocumentsByEmail(CWnd *parent, ProceedingWindowView *proceedingView, co
     std::vector<CString> written;
     bool complete = false;
     try {
-        complete = WriteAttachments(*view, dialog.m_chosen, app->MainPath + "\\temp\\", written);
+        complete = WriteAttachments(*view, dialog.m_chosen, settings->MainPath + "\\temp\\", written);
     } catch (CException *e) {
         char text[512] = "";
         e->GetErrorMessage(text, sizeof text);

@@ -1,7 +1,8 @@
 #include "proceeding/merge/contractor_list_dlg.h"
 
 #include "model/file_utils.h"
-#include "app/morvelank_app.h"
+#include "app/app_settings.h"
+#include "app/program_databases.h"
 #include "framework/ui/ddx.h"
 #include "framework/ui/msgbox.h"
 #include "proceeding/merge/contractor_register.h"
@@ -21,8 +22,8 @@ const ListColumn kColumns[] = {
 
 void StartRegistersProgram(HWND owner)
 {
-    CMorvelankApp *app = GetMorvelankApp();
-    const CString program = (app ? app->MainPath : CString()) + "\\Rejestry.exe";
+    const AppSettings *settings = GetProgramSettings();
+    const CString program = (settings ? settings->MainPath : CString()) + "\\Rejestry.exe";
     if (app == nullptr || !FileExists(program)) {
         AfxShowMessageBox(owner, "Nie znaleziono programu rejestrów", "Błąd", MB_OK | MB_ICONERROR);
         return;
@@ -52,8 +53,7 @@ BOOL CContractorListDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     if (!m_connection)
-        if (CMorvelankApp *app = GetMorvelankApp())
-            m_connection = app->GetRegistersConnection();
+        m_connection = GetRegistersDatabase();
     m_list.SetExtendedStyle(m_list.GetExtendedStyle() | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     CRect client;
     m_list.GetClientRect(&client);

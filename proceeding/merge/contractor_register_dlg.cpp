@@ -1,6 +1,6 @@
 #include "proceeding/merge/contractor_register_dlg.h"
 
-#include "app/morvelank_app.h"
+#include "app/program_databases.h"
 #include "framework/ui/ddx.h"
 #include "framework/ui/msgbox.h"
 
@@ -77,8 +77,7 @@ BOOL CContractorRegisterDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     if (!m_connection)
-        if (CMorvelankApp *app = GetMorvelankApp())
-            m_connection = app->GetRegistersConnection();
+        m_connection = GetRegistersDatabase();
     m_list.SetExtendedStyle(m_list.GetExtendedStyle() | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     CRect client;
     m_list.GetClientRect(&client);

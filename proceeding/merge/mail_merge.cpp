@@ -2,7 +2,8 @@
 
 #include <vector>
 
-#include "app/morvelank_app.h"
+#include "app/main_window_services.h"
+#include "app/program_databases.h"
 #include "document/proceeding_window_view.h"
 #include "document/series_merge_target.h"
 #include "model/view_tables.h"
@@ -58,8 +59,7 @@ void RunMailMerge(CWnd *parent, ProceedingWindowView *proceedingView, MainWindow
         return;
     SeriesMergeTarget &view = *shownView;
     SetStatus(main, "Korespondencja seryjna...");
-    CMorvelankApp *app = GetMorvelankApp();
-    const ConnectionPtr registers = app != nullptr ? app->GetRegistersConnection() : ConnectionPtr();
+    const ConnectionPtr registers = GetRegistersDatabase();
     CSeriesCorespondenceWizzard wizard(parent);
     wizard.m_connection = registers;
     wizard.m_pTables = &view.GetTables();

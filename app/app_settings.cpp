@@ -1,0 +1,6 @@
+#include "app/app_settings.h"
+
+CString ContractsDataPath(const AppSettings &settings)
+{
+    return settings.MainPath + "\\umowy\\umowy.dat";
+}

@@ -1,0 +1,6 @@
+#include "app/program_title.h"
+
+CString ProgramTitle()
+{
+    return "Morvelank, wrzesień 2025";
+}
