@@ -4,6 +4,7 @@
 #include "document/morvelank_view.h"
 #include "document/page_break_edit.h"
 #include "framework/ui/menu.h"
+#include "framework/ui/winapp.h"
 #include "framework/ui/msgbox.h"
 #include "res/document_ids.h"
 

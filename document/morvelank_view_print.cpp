@@ -8,6 +8,7 @@
 
 #include "app/program_title.h"
 #include "document/export_text.h"
+#include "framework/ui/winapp.h"
 #include "framework/ui/commondlg.h"
 #include "framework/ui/framewnd.h"
 #include "framework/ui/gdi.h"

@@ -1,6 +1,7 @@
 #include "mainframe/splash_wnd.h"
 
 #include "mainframe/main_frame.h"
+#include "framework/ui/winapp.h"
 #include "res/resource.h"
 
 BOOL CSplashWnd::c_bShowSplashWnd = FALSE;

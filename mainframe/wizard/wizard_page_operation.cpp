@@ -1,5 +1,6 @@
 // Page 1 of the new-proceeding wizard: the operation, which is also the program's start menu.
 #include "app/app_settings.h"
+#include "framework/ui/winapp.h"
 #include "framework/shell/html_help.h"
 #include "framework/ui/ddx.h"
 #include "framework/ui/msgbox.h"

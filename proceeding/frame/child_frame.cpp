@@ -4,6 +4,7 @@
 #include "app/app_settings.h"
 #include "app/main_window_services.h"
 #include "app/program_windows.h"
+#include "app/proceeding_view_services.h"
 #include "model/project.h"
 #include "framework/core/module.h"
 #include "framework/ui/msgbox.h"

@@ -24,7 +24,7 @@ void StartRegistersProgram(HWND owner)
 {
     const AppSettings *settings = GetProgramSettings();
     const CString program = (settings ? settings->MainPath : CString()) + "\\Rejestry.exe";
-    if (app == nullptr || !FileExists(program)) {
+    if (settings == nullptr || !FileExists(program)) {
         AfxShowMessageBox(owner, "Nie znaleziono programu rejestrów", "Błąd", MB_OK | MB_ICONERROR);
         return;
     }
