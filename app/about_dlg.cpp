@@ -4,9 +4,7 @@
 
 const char CAboutDlg::kPublisherAddress[] = "mailto:wydawnictwo@dravo.pl";
 
-CAboutDlg::CAboutDlg() : CDialog(IDD)
-{
-}
+CAboutDlg::CAboutDlg() : CDialog(IDD) {}
 
 void CAboutDlg::DoDataExchange(CDataExchange *pDX)
 {

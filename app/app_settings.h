@@ -4,12 +4,12 @@
 #include "framework/core/cstring.h"
 
 struct AppSettings {
-    CString BuyerData[9];      // the contracting authority: name, street, postal code, town,
-                               // telephone, e-mail, web page, office hours, fax
-    bool Greetings = false;    // the start-up page may be shown
-    CString WordPath;          // word processor's installation folder, empty when none
-    int EuroRate = 0;          // EURO rate times 10000
-    CString MainPath;          // working folder of the program, no trailing backslash
+    CString BuyerData[9];   // the contracting authority: name, street, postal code, town,
+                            // telephone, e-mail, web page, office hours, fax
+    bool Greetings = false; // the start-up page may be shown
+    CString WordPath;       // word processor's installation folder, empty when none
+    int EuroRate = 0;       // EURO rate times 10000
+    CString MainPath;       // working folder of the program, no trailing backslash
     CString ExportPath;
     CString ArchivePath;
     CString SchedulePath;
@@ -17,9 +17,9 @@ struct AppSettings {
     CString UserTemplatesPath; // MainPath + "\szablony_moje"
     CString WorkingPath;       // folder of current proceedings
     CString BackupPath;
-    CString QuvPath;           // the sibling program Quv, empty when not found
+    CString QuvPath; // the sibling program Quv, empty when not found
     int AutoSaveOn = 0;
-    int AutoSaveInterval = 0;  // minutes
+    int AutoSaveInterval = 0; // minutes
 };
 
 // The running program's settings, for code that needs only its folders and options; null when

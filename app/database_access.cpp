@@ -23,8 +23,7 @@ void ShowUnhandledError()
 
 } // namespace
 
-bool QueryInt(const ConnectionPtr &connection, const CString &sql,
-              const std::vector<Variant> &parameters, int &value)
+bool QueryInt(const ConnectionPtr &connection, const CString &sql, const std::vector<Variant> &parameters, int &value)
 {
     try {
         RecordsetPtr recordset;
@@ -45,16 +44,14 @@ bool QueryInt(const ConnectionPtr &connection, const CString &sql,
     return false;
 }
 
-int SelectInt(const ConnectionPtr &connection, const CString &sql,
-              const std::vector<Variant> &parameters)
+int SelectInt(const ConnectionPtr &connection, const CString &sql, const std::vector<Variant> &parameters)
 {
     int value = 0;
     QueryInt(connection, sql, parameters, value);
     return value;
 }
 
-bool ExecuteSql(const ConnectionPtr &connection, const CString &sql,
-                const std::vector<Variant> &parameters)
+bool ExecuteSql(const ConnectionPtr &connection, const CString &sql, const std::vector<Variant> &parameters)
 {
     try {
         connection->Execute(sql, parameters);

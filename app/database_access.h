@@ -12,14 +12,11 @@
 #include "framework/db/variant.h"
 
 // Field 0 of the first row as an integer; 0 when there is no row or the query failed.
-int SelectInt(const ConnectionPtr &connection, const CString &sql,
-              const std::vector<Variant> &parameters = {});
+int SelectInt(const ConnectionPtr &connection, const CString &sql, const std::vector<Variant> &parameters = {});
 // The same, telling a failed query (false, value untouched) from an answer.
-bool QueryInt(const ConnectionPtr &connection, const CString &sql,
-              const std::vector<Variant> &parameters, int &value);
+bool QueryInt(const ConnectionPtr &connection, const CString &sql, const std::vector<Variant> &parameters, int &value);
 // False when the statement failed.
-bool ExecuteSql(const ConnectionPtr &connection, const CString &sql,
-                const std::vector<Variant> &parameters = {});
+bool ExecuteSql(const ConnectionPtr &connection, const CString &sql, const std::vector<Variant> &parameters = {});
 
 CString VariantToString(const Variant &value); // "" for null
 int VariantToInt(const Variant &value);        // 0 for null

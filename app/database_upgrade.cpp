@@ -68,10 +68,9 @@ void ImportAllMorvelank(CMorvelankApp &app)
         char message[256] = "";
         e->GetErrorMessage(message, sizeof message);
         e->Delete();
-        AfxShowMessageBox(nullptr, CString("Błąd w trakcie importu starych postępowań do bazy: ") + message,
-                          "Błąd", MB_ICONERROR);
-    } catch (const std::exception &) {
-        AfxShowMessageBox(nullptr, "Nieznany błąd w trakcie importu starych postępowań do bazy", "Błąd",
+        AfxShowMessageBox(nullptr, CString("Błąd w trakcie importu starych postępowań do bazy: ") + message, "Błąd",
                           MB_ICONERROR);
+    } catch (const std::exception &) {
+        AfxShowMessageBox(nullptr, "Nieznany błąd w trakcie importu starych postępowań do bazy", "Błąd", MB_ICONERROR);
     }
 }

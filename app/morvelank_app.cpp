@@ -97,8 +97,7 @@ BOOL CMorvelankApp::InitInstance()
 
     Trace("create main MDI Frame window");
     CRuntimeClass *mainFrameClass = m_assembly.mainFrameClass;
-    CMDIFrameWnd *pMainFrame =
-        mainFrameClass ? dynamic_cast<CMDIFrameWnd *>(mainFrameClass->CreateObject()) : nullptr;
+    CMDIFrameWnd *pMainFrame = mainFrameClass ? dynamic_cast<CMDIFrameWnd *>(mainFrameClass->CreateObject()) : nullptr;
     if (!pMainFrame)
         return FALSE;
     if (!pMainFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE)) {
@@ -198,8 +197,8 @@ int CMorvelankApp::EnsureCurrentFolder()
 {
     if (!WorkingPath.IsEmpty())
         return 1;
-    AfxShowMessageBox(nullptr, "Przed rozpoczęciem pracy należy ustawić katalog postępowań bieżących",
-                      "Informacja", MB_ICONINFORMATION);
+    AfxShowMessageBox(nullptr, "Przed rozpoczęciem pracy należy ustawić katalog postępowań bieżących", "Informacja",
+                      MB_ICONINFORMATION);
     int result = 1;
     while (WorkingPath.IsEmpty()) {
         result = ChooseCurrentFolder();

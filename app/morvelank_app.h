@@ -73,8 +73,7 @@ public:
         return ReadRegistryText(subkey, valueName, root);
     }
     // Stores the text as REG_SZ, creating the key when needed; failures are silent.
-    static void WriteRegString(const CString &valueName, const CString &text, HKEY root,
-                               const CString &subkey)
+    static void WriteRegString(const CString &valueName, const CString &text, HKEY root, const CString &subkey)
     {
         WriteRegistryText(valueName, text, root, subkey);
     }

@@ -7,7 +7,7 @@
 
 #include "framework/core/cstring.h"
 
-CString IntToStr(int value);       // "%d"
+CString IntToStr(int value);        // "%d"
 CString DoubleToStr2(double value); // "%.2f"
 // At most three decimals (cut, not rounded), trailing zeros dropped, digits grouped:
 // 1234.5 -> "1 234.5", 2.0 -> "2", 1.9996 -> "1.999".

@@ -7,7 +7,7 @@
 #include "framework/core/ctime.h"
 
 struct ProceedingHeader {
-    CString fileName;           // "<name>.baz"
+    CString fileName; // "<name>.baz"
     int32_t procedureCode = 0;
     int32_t orderType = 0;
     CTime created;

@@ -107,12 +107,11 @@ void CMorvelankApp::ExportToMDB(CProject *project, ProceedingVariables *view)
         char message[256] = "";
         e->GetErrorMessage(message, sizeof message);
         e->Delete();
-        AfxShowMessageBox(nullptr, CString("Błąd w trakcie zapisu starych postępowań do bazy: ") + message,
-                          "Błąd", MB_ICONERROR);
+        AfxShowMessageBox(nullptr, CString("Błąd w trakcie zapisu starych postępowań do bazy: ") + message, "Błąd",
+                          MB_ICONERROR);
     } catch (const std::exception &) {
         Trace("ExportToMDB exception2");
-        AfxShowMessageBox(nullptr, "Nieznany błąd w trakcie zapisu starych postępowań do bazy", "Błąd",
-                          MB_ICONERROR);
+        AfxShowMessageBox(nullptr, "Nieznany błąd w trakcie zapisu starych postępowań do bazy", "Błąd", MB_ICONERROR);
     }
     Trace("ExportToMDB 10");
 }

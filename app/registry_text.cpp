@@ -28,16 +28,15 @@ void WriteRegistryText(const CString &valueName, const CString &text, HKEY root,
     HKEY key;
     if (RegOpenKeyExW(root, wideKey.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) {
         HKEY created;
-        if (RegCreateKeyExW(root, wideKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &created,
-                            nullptr) != ERROR_SUCCESS)
+        if (RegCreateKeyExW(root, wideKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &created, nullptr)
+            != ERROR_SUCCESS)
             return;
         RegCloseKey(created);
         if (RegOpenKeyExW(root, wideKey.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS)
             return;
     }
     const std::wstring wideText = Cp1250ToWide(text);
-    RegSetValueExW(key, Cp1250ToWide(valueName).c_str(), 0, REG_SZ,
-                   reinterpret_cast<const BYTE *>(wideText.c_str()),
+    RegSetValueExW(key, Cp1250ToWide(valueName).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE *>(wideText.c_str()),
                    static_cast<DWORD>(wideText.size() * sizeof(wchar_t)));
     RegCloseKey(key);
 }

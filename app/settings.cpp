@@ -19,8 +19,8 @@ const int kDefaultAutoSaveMinutes = 60;
 const int kNewestOfficeVersion = 20;
 
 const char *const kBuyerDataLabels[9] = {
-    "Nazwa zamawiającego", "Ulica", "Kod", "Miejscowość", "Telefon",
-    "E-mail", "Strona WWW", "Godziny urzędowania", "Fax",
+    "Nazwa zamawiającego", "Ulica", "Kod", "Miejscowość", "Telefon", "E-mail", "Strona WWW",
+    "Godziny urzędowania", "Fax",
 };
 
 CString CurrentDirectory()

@@ -54,8 +54,8 @@ bool IsPublicHoliday(int year, int month, int day)
         int month, day, since;
     };
     static const FixedHoliday kFixed[] = {
-        {1, 1, 0}, {1, 6, 2011}, {5, 1, 0}, {5, 3, 0}, {8, 15, 0},
-        {11, 1, 0}, {11, 11, 0}, {12, 24, 2025}, {12, 25, 0}, {12, 26, 0},
+        {1, 1, 0},  {1, 6, 2011}, {5, 1, 0},      {5, 3, 0},   {8, 15, 0},
+        {11, 1, 0}, {11, 11, 0},  {12, 24, 2025}, {12, 25, 0}, {12, 26, 0},
     };
     for (const FixedHoliday &holiday : kFixed)
         if (holiday.month == month && holiday.day == day && year >= holiday.since)

@@ -19,13 +19,14 @@ public:
     // Starts the blink timer (the control's own id among the window's timers).
     void StartBlinking(UINT_PTR nTimerId, UINT nElapse);
     // Posted with the control's id as WPARAM on every tick that leaves a blink state at 1.
-    void SetNotify(CWnd* pWnd, UINT nMessage = WM_USER) {
+    void SetNotify(CWnd *pWnd, UINT nMessage = WM_USER)
+    {
         m_notifyWnd = pWnd;
         m_notifyMessage = nMessage;
     }
 
 protected:
-    HBRUSH CtlColor(CDC* pDC, UINT nCtlColor);
+    HBRUSH CtlColor(CDC *pDC, UINT nCtlColor);
     void OnTimer(UINT_PTR nIDEvent);
     void OnDestroy();
     DECLARE_MESSAGE_MAP()
@@ -42,6 +43,6 @@ private:
     int m_backgroundState = 0;
     CBrush m_backgroundBrush;
     CBrush m_blinkBrushes[2];
-    CWnd* m_notifyWnd = nullptr;
+    CWnd *m_notifyWnd = nullptr;
     UINT m_notifyMessage = WM_USER;
 };

@@ -2,29 +2,34 @@
 
 namespace {
 
-int GradientChannel(int start, int end, int width, int column) {
+int GradientChannel(int start, int end, int width, int column)
+{
     const double step = static_cast<double>(end - start) / width;
     return static_cast<int>(start + step * column);
 }
 
-}  // namespace
+} // namespace
 
-COLORREF GradientColumnColor(COLORREF start, COLORREF end, int width, int column) {
-    if (width <= 0) return start;
+COLORREF GradientColumnColor(COLORREF start, COLORREF end, int width, int column)
+{
+    if (width <= 0)
+        return start;
     return RGB(GradientChannel(GetRValue(start), GetRValue(end), width, column),
                GradientChannel(GetGValue(start), GetGValue(end), width, column),
                GradientChannel(GetBValue(start), GetBValue(end), width, column));
 }
 
-CColorButton::CColorButton() {
+CColorButton::CColorButton()
+{
     LOGFONT logFont{};
     CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT))->GetLogFont(&logFont);
     logFont.lfWeight = FW_BOLD;
     m_boldFont.CreateFontIndirect(&logFont);
 }
 
-void CColorButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
-    CDC* dc = CDC::FromHandle(lpDrawItemStruct->hDC);
+void CColorButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
+{
+    CDC *dc = CDC::FromHandle(lpDrawItemStruct->hDC);
     const CRect rect(lpDrawItemStruct->rcItem);
     CString text;
     GetWindowText(text);

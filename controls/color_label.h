@@ -19,13 +19,13 @@ public:
     // Set by the owner, which also runs the timer whose ticks flip the blink state.
     int m_nBlinkMode = BlinkNone;
     CString m_strBlinkText;          // the text shown in the lit phase of text blinking
-    HCURSOR m_hLinkCursor = nullptr;  // shown over the label when set
+    HCURSOR m_hLinkCursor = nullptr; // shown over the label when set
 
 protected:
-    HBRUSH CtlColor(CDC* pDC, UINT nCtlColor);
+    HBRUSH CtlColor(CDC *pDC, UINT nCtlColor);
     void OnTimer(UINT_PTR nIDEvent);
     void OnLButtonDown(UINT nFlags, CPoint point);
-    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    BOOL OnSetCursor(CWnd *pWnd, UINT nHitTest, UINT message);
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -24,7 +24,7 @@ void ItemFormat::DropFonts()
     mergedFont = nullptr;
 }
 
-HFONT ItemFormat::StyleFont(const LOGFONTW& base)
+HFONT ItemFormat::StyleFont(const LOGFONTW &base)
 {
     if (ownFont == nullptr) {
         LOGFONTW font = base;
@@ -40,21 +40,34 @@ HFONT ItemFormat::StyleFont(const LOGFONTW& base)
 namespace {
 
 // Copies every field in which `level` differs from the base font.
-void ApplyDifferences(LOGFONTW& merged, const LOGFONTW& level, const LOGFONTW& base)
+void ApplyDifferences(LOGFONTW &merged, const LOGFONTW &level, const LOGFONTW &base)
 {
-    if (level.lfHeight != base.lfHeight) merged.lfHeight = level.lfHeight;
-    if (level.lfWidth != base.lfWidth) merged.lfWidth = level.lfWidth;
-    if (level.lfEscapement != base.lfEscapement) merged.lfEscapement = level.lfEscapement;
-    if (level.lfOrientation != base.lfOrientation) merged.lfOrientation = level.lfOrientation;
-    if (level.lfWeight != base.lfWeight) merged.lfWeight = level.lfWeight;
-    if (level.lfItalic != base.lfItalic) merged.lfItalic = level.lfItalic;
-    if (level.lfUnderline != base.lfUnderline) merged.lfUnderline = level.lfUnderline;
-    if (level.lfStrikeOut != base.lfStrikeOut) merged.lfStrikeOut = level.lfStrikeOut;
-    if (level.lfCharSet != base.lfCharSet) merged.lfCharSet = level.lfCharSet;
-    if (level.lfOutPrecision != base.lfOutPrecision) merged.lfOutPrecision = level.lfOutPrecision;
-    if (level.lfClipPrecision != base.lfClipPrecision) merged.lfClipPrecision = level.lfClipPrecision;
-    if (level.lfQuality != base.lfQuality) merged.lfQuality = level.lfQuality;
-    if (level.lfPitchAndFamily != base.lfPitchAndFamily) merged.lfPitchAndFamily = level.lfPitchAndFamily;
+    if (level.lfHeight != base.lfHeight)
+        merged.lfHeight = level.lfHeight;
+    if (level.lfWidth != base.lfWidth)
+        merged.lfWidth = level.lfWidth;
+    if (level.lfEscapement != base.lfEscapement)
+        merged.lfEscapement = level.lfEscapement;
+    if (level.lfOrientation != base.lfOrientation)
+        merged.lfOrientation = level.lfOrientation;
+    if (level.lfWeight != base.lfWeight)
+        merged.lfWeight = level.lfWeight;
+    if (level.lfItalic != base.lfItalic)
+        merged.lfItalic = level.lfItalic;
+    if (level.lfUnderline != base.lfUnderline)
+        merged.lfUnderline = level.lfUnderline;
+    if (level.lfStrikeOut != base.lfStrikeOut)
+        merged.lfStrikeOut = level.lfStrikeOut;
+    if (level.lfCharSet != base.lfCharSet)
+        merged.lfCharSet = level.lfCharSet;
+    if (level.lfOutPrecision != base.lfOutPrecision)
+        merged.lfOutPrecision = level.lfOutPrecision;
+    if (level.lfClipPrecision != base.lfClipPrecision)
+        merged.lfClipPrecision = level.lfClipPrecision;
+    if (level.lfQuality != base.lfQuality)
+        merged.lfQuality = level.lfQuality;
+    if (level.lfPitchAndFamily != base.lfPitchAndFamily)
+        merged.lfPitchAndFamily = level.lfPitchAndFamily;
     if (wcscmp(level.lfFaceName, base.lfFaceName) != 0)
         wcscpy_s(merged.lfFaceName, LF_FACESIZE, level.lfFaceName);
 }
@@ -66,9 +79,9 @@ LOGFONTW LogFontOf(HFONT font)
     return logFont;
 }
 
-ItemFormat* RecordOf(LPARAM lParam)
+ItemFormat *RecordOf(LPARAM lParam)
 {
-    return reinterpret_cast<ItemFormat*>(lParam);
+    return reinterpret_cast<ItemFormat *>(lParam);
 }
 
 } // namespace
@@ -96,7 +109,7 @@ int CColorListCtrl::ColumnCount() const
     return header != nullptr ? (int)::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0) : 0;
 }
 
-int CColorListCtrl::InsertItem(const LVITEM* pItem)
+int CColorListCtrl::InsertItem(const LVITEM *pItem)
 {
     auto record = std::make_unique<ItemFormat>();
     for (int i = 1; i < ColumnCount(); ++i)
@@ -128,8 +141,8 @@ int CColorListCtrl::InsertItem(const LVITEM* pItem)
     return index;
 }
 
-int CColorListCtrl::InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, UINT nStateMask,
-                               int nImage, LPARAM lParam)
+int CColorListCtrl::InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, UINT nStateMask, int nImage,
+                               LPARAM lParam)
 {
     LVITEM item{};
     item.mask = nMask;
@@ -155,25 +168,25 @@ int CColorListCtrl::InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nForma
     // The records follow their columns: the new column gets a fresh record in every item.
     const size_t at = index > 0 ? (size_t)(index - 1) : 0;
     for (int i = 0; i < GetItemCount(); ++i) {
-        ItemFormat* record = GetItemFormat(i);
+        ItemFormat *record = GetItemFormat(i);
         if (record == nullptr)
             continue;
-        auto& subItems = record->subItems;
+        auto &subItems = record->subItems;
         subItems.insert(subItems.begin() + std::min(at, subItems.size()), std::make_unique<ItemFormat>());
     }
     return index;
 }
 
-ItemFormat* CColorListCtrl::GetItemFormat(int nItem) const
+ItemFormat *CColorListCtrl::GetItemFormat(int nItem) const
 {
     if (nItem < 0 || nItem >= GetItemCount())
         return nullptr;
     return RecordOf((LPARAM)GetItemData(nItem));
 }
 
-ItemFormat* CColorListCtrl::GetSubItemFormat(int nItem, int nSubItem) const
+ItemFormat *CColorListCtrl::GetSubItemFormat(int nItem, int nSubItem) const
 {
-    ItemFormat* record = GetItemFormat(nItem);
+    ItemFormat *record = GetItemFormat(nItem);
     if (record == nullptr || nSubItem < 0 || nSubItem > (int)record->subItems.size())
         return nullptr;
     return nSubItem == 0 ? record : record->subItems[nSubItem - 1].get();
@@ -196,9 +209,9 @@ BOOL CColorListCtrl::DeleteAllItems()
     return CListCtrl::DeleteAllItems();
 }
 
-ItemFormat* CColorListCtrl::RowFormatOf(int nItem)
+ItemFormat *CColorListCtrl::RowFormatOf(int nItem)
 {
-    ItemFormat* record = GetItemFormat(nItem);
+    ItemFormat *record = GetItemFormat(nItem);
     if (record == nullptr)
         return nullptr;
     if (record->rowFormat == nullptr)
@@ -208,16 +221,16 @@ ItemFormat* CColorListCtrl::RowFormatOf(int nItem)
 
 void CColorListCtrl::SetItemFontStyle(int nItem, unsigned nStyle, BOOL bRedraw)
 {
-    ItemFormat* row = RowFormatOf(nItem);
+    ItemFormat *row = RowFormatOf(nItem);
     if (row == nullptr)
         return;
     row->flags = nStyle;
     row->hasStyle = (nStyle & ItemFormat::kStyleMask) != 0;
     row->DropFonts();
     // Records of the cells may hold a merge with the old row font.
-    if (ItemFormat* record = GetItemFormat(nItem)) {
+    if (ItemFormat *record = GetItemFormat(nItem)) {
         record->DropFonts();
-        for (auto& subItem : record->subItems)
+        for (auto &subItem : record->subItems)
             subItem->DropFonts();
     }
     if (bRedraw)
@@ -226,7 +239,7 @@ void CColorListCtrl::SetItemFontStyle(int nItem, unsigned nStyle, BOOL bRedraw)
 
 void CColorListCtrl::SetItemTextColor(int nItem, COLORREF color, BOOL bRedraw)
 {
-    ItemFormat* row = RowFormatOf(nItem);
+    ItemFormat *row = RowFormatOf(nItem);
     if (row == nullptr)
         return;
     row->textColor = color;
@@ -235,12 +248,12 @@ void CColorListCtrl::SetItemTextColor(int nItem, COLORREF color, BOOL bRedraw)
         SendMessage(LVM_UPDATE, nItem);
 }
 
-CColorListCtrl::CellLook CColorListCtrl::ResolveCellFormat(ItemFormat& item, int nSubItem)
+CColorListCtrl::CellLook CColorListCtrl::ResolveCellFormat(ItemFormat &item, int nSubItem)
 {
-    ItemFormat* cell = nSubItem == 0 ? &item
+    ItemFormat *cell = nSubItem == 0                           ? &item
                        : nSubItem <= (int)item.subItems.size() ? item.subItems[nSubItem - 1].get()
-                                                                : nullptr;
-    ItemFormat* row = item.rowFormat.get();
+                                                               : nullptr;
+    ItemFormat *row = item.rowFormat.get();
     const bool useRow = row != nullptr && (cell == nullptr || !(cell->flags & ItemFormat::kIgnoreRow));
 
     CellLook look{};
@@ -279,12 +292,12 @@ CColorListCtrl::CellLook CColorListCtrl::ResolveCellFormat(ItemFormat& item, int
     return look;
 }
 
-void CColorListCtrl::OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult)
+void CColorListCtrl::OnCustomDraw(NMHDR *pNMHDR, LRESULT *pResult)
 {
-    NMLVCUSTOMDRAW* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(pNMHDR);
+    NMLVCUSTOMDRAW *draw = reinterpret_cast<NMLVCUSTOMDRAW *>(pNMHDR);
     const HDC dc = draw->nmcd.hdc;
     const int item = (int)draw->nmcd.dwItemSpec;
-    ItemFormat* record = RecordOf(draw->nmcd.lItemlParam);
+    ItemFormat *record = RecordOf(draw->nmcd.lItemlParam);
     *pResult = CDRF_DODEFAULT;
 
     switch (draw->nmcd.dwDrawStage) {

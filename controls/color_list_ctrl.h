@@ -25,14 +25,14 @@ struct ItemFormat {
 
     ItemFormat() { ++s_liveRecords; }
     ~ItemFormat();
-    ItemFormat(const ItemFormat&) = delete;
-    ItemFormat& operator=(const ItemFormat&) = delete;
+    ItemFormat(const ItemFormat &) = delete;
+    ItemFormat &operator=(const ItemFormat &) = delete;
 
     // The records that exist now; a leak shows here.
     static int LiveRecords() { return s_liveRecords; }
 
     // The font of the style bits on top of the base font, made once.
-    HFONT StyleFont(const LOGFONTW& base);
+    HFONT StyleFont(const LOGFONTW &base);
     void DropFonts();
 
     LPARAM callerData = 0;
@@ -55,9 +55,8 @@ public:
     CColorListCtrl();
     ~CColorListCtrl() override;
 
-    int InsertItem(const LVITEM* pItem);
-    int InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, UINT nStateMask, int nImage,
-                   LPARAM lParam);
+    int InsertItem(const LVITEM *pItem);
+    int InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, UINT nStateMask, int nImage, LPARAM lParam);
     int InsertItem(int nItem, LPCTSTR lpszItem);
     int InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1,
                      int nSubItem = -1);
@@ -69,11 +68,11 @@ public:
     void SetItemTextColor(int nItem, COLORREF color, BOOL bRedraw = TRUE);
 
     // The item's record and a sub-item's record (sub-item 0 is the item's own), or null.
-    ItemFormat* GetItemFormat(int nItem) const;
-    ItemFormat* GetSubItemFormat(int nItem, int nSubItem) const;
+    ItemFormat *GetItemFormat(int nItem) const;
+    ItemFormat *GetSubItemFormat(int nItem, int nSubItem) const;
 
 protected:
-    void OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnCustomDraw(NMHDR *pNMHDR, LRESULT *pResult);
     void OnDestroy();
     DECLARE_MESSAGE_MAP()
 
@@ -83,9 +82,9 @@ private:
         COLORREF back;
         HFONT font; // null: the list's own
     };
-    CellLook ResolveCellFormat(ItemFormat& item, int nSubItem);
+    CellLook ResolveCellFormat(ItemFormat &item, int nSubItem);
     int ColumnCount() const;
-    ItemFormat* RowFormatOf(int nItem);
+    ItemFormat *RowFormatOf(int nItem);
 
     HFONT m_baseFont = nullptr;
     LOGFONTW m_baseLogFont{};

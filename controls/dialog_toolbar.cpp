@@ -5,8 +5,8 @@
 bool CreateToolBarOnTop(CWnd &dialog, CToolBar &bar, UINT resourceId, DWORD extraStyle)
 {
     if (!bar.CreateEx(&dialog, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_TOOLTIPS | extraStyle,
-                      CRect(0, 0, 0, 0), AFX_IDW_TOOLBAR) ||
-        !bar.LoadToolBar(resourceId))
+                      CRect(0, 0, 0, 0), AFX_IDW_TOOLBAR)
+        || !bar.LoadToolBar(resourceId))
         return false;
 
     const HWND owner = dialog.m_hWnd;

@@ -15,8 +15,7 @@ public:
     // Control ids inside the shell's browser, and of the edit box added to it.
     enum { IDC_BROWSER_TREE = 14145, IDC_BROWSER_STATUS = 14147, IDC_TYPED_PATH = 14148 };
 
-    CFolderDialog(LPCTSTR lpszWindowTitle, LPCTSTR lpszBanner, LPCTSTR lpszInitialFolder,
-                  CWnd* pOwner);
+    CFolderDialog(LPCTSTR lpszWindowTitle, LPCTSTR lpszBanner, LPCTSTR lpszInitialFolder, CWnd *pOwner);
 
     // 1 when the user confirmed a valid folder, else -1.
     INT_PTR DoModal();
@@ -24,7 +23,7 @@ public:
 
     // 0 valid (or created), 1 invalid path, 2 missing or cannot be created. A path must be a
     // drive root ("C:\") or go on from one with valid names; with bCheckOnly nothing is created.
-    static int CreateFolder(const CString& path, bool bCheckOnly);
+    static int CreateFolder(const CString &path, bool bCheckOnly);
 
     // The path without the backslashes that end it; a drive root ("C:\") keeps its own.
     static CString WithoutTrailingSeparator(CString path);
@@ -32,7 +31,7 @@ public:
     // What OK does with a path: an existing folder is taken; else it checks the path, asks to
     // create the folder and reports a bad path. 0 when the path may be taken, -1 when the user
     // declined, else CreateFolder's outcome.
-    int ConfirmFolder(const CString& path);
+    int ConfirmFolder(const CString &path);
 
     // The browser's callback (public for the C callback only).
     int OnBrowseEvent(HWND hDialog, UINT message, LPARAM lParam);
@@ -45,7 +44,7 @@ protected:
 private:
     void OnBrowserInitialized(HWND hDialog);
     void OnSelectionChanged(LPCITEMIDLIST item);
-    int Ask(const CString& text, UINT type);
+    int Ask(const CString &text, UINT type);
 
     CString m_windowTitle;
     bool m_hasWindowTitle;

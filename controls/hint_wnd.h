@@ -11,11 +11,11 @@ class CHintWnd : public CDialog {
 public:
     enum { IDD = 355, IDC_HINT_TEXT = 33771, IDT_HINT_DELAY = 1010 };
 
-    explicit CHintWnd(CWnd* pOwner);
+    explicit CHintWnd(CWnd *pOwner);
 
     // Starts (or restarts) the wait; the hint shows when the timer fires with the cursor
     // still where it was now.
-    void ShowAtCursor(const CString& text);
+    void ShowAtCursor(const CString &text);
     // Hides the popup and drops a wait that has not yet shown it.
     void HideHint();
     bool IsShown() const { return m_bShown; }
@@ -25,10 +25,10 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
+    void DoDataExchange(CDataExchange *pDX) override;
     void OnTimer(UINT_PTR nIDEvent);
     void OnPaint();
-    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    HBRUSH OnCtlColor(CDC *pDC, CWnd *pWnd, UINT nCtlColor);
     void OnMouseMove(UINT nFlags, CPoint point);
     void OnLButtonDown(UINT nFlags, CPoint point);
     DECLARE_MESSAGE_MAP()
@@ -36,7 +36,7 @@ protected:
 private:
     void LayOutAndShow();
 
-    CWnd* m_pOwner;
+    CWnd *m_pOwner;
     WORD m_delay = 500;
     UINT_PTR m_timerId = 0;
     CString m_text;

@@ -10,13 +10,15 @@ BEGIN_MESSAGE_MAP(CHoverButton, CBitmapButton)
     ON_WM_MOUSELEAVE()
 END_MESSAGE_MAP()
 
-BOOL CHoverButton::LoadBitmapStrip(UINT nIDBitmap, CSize imageSize) {
+BOOL CHoverButton::LoadBitmapStrip(UINT nIDBitmap, CSize imageSize)
+{
     m_strip.DeleteObject();
     m_imageSize = imageSize;
     return m_strip.LoadBitmap(nIDBitmap);
 }
 
-void CHoverButton::OnMouseMove(UINT nFlags, CPoint point) {
+void CHoverButton::OnMouseMove(UINT nFlags, CPoint point)
+{
     if (!m_tracking) {
         TRACKMOUSEEVENT track{sizeof track, TME_HOVER | TME_LEAVE, m_hWnd, 1};
         m_tracking = ::TrackMouseEvent(&track) != FALSE;
@@ -24,38 +26,47 @@ void CHoverButton::OnMouseMove(UINT nFlags, CPoint point) {
     CBitmapButton::OnMouseMove(nFlags, point);
 }
 
-LRESULT CHoverButton::OnMouseHover(WPARAM, LPARAM) {
+LRESULT CHoverButton::OnMouseHover(WPARAM, LPARAM)
+{
     m_bHover = true;
     Invalidate(FALSE);
     return 0;
 }
 
-void CHoverButton::OnMouseLeave() {
+void CHoverButton::OnMouseLeave()
+{
     m_tracking = false;
     m_bHover = false;
     Invalidate(FALSE);
     CBitmapButton::OnMouseLeave();
 }
 
-void CHoverButton::EnsureToolTip() {
-    if (m_toolTip != nullptr || m_hWnd == nullptr) return;
+void CHoverButton::EnsureToolTip()
+{
+    if (m_toolTip != nullptr || m_hWnd == nullptr)
+        return;
     AfxEnsureCommonControls();
-    m_toolTip = ::CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  m_hWnd, nullptr, nullptr, nullptr);
-    if (m_toolTip != nullptr) ::SendMessageW(m_toolTip, TTM_ACTIVATE, FALSE, 0);
+    m_toolTip = ::CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr, nullptr, nullptr);
+    if (m_toolTip != nullptr)
+        ::SendMessageW(m_toolTip, TTM_ACTIVATE, FALSE, 0);
 }
 
-BOOL CHoverButton::PreTranslateMessage(MSG* pMsg) {
+BOOL CHoverButton::PreTranslateMessage(MSG *pMsg)
+{
     EnsureToolTip();
-    if (m_toolTip != nullptr) ::SendMessageW(m_toolTip, TTM_RELAYEVENT, 0, (LPARAM)pMsg);
+    if (m_toolTip != nullptr)
+        ::SendMessageW(m_toolTip, TTM_RELAYEVENT, 0, (LPARAM)pMsg);
     return CBitmapButton::PreTranslateMessage(pMsg);
 }
 
-void CHoverButton::SetToolTipText(const CString& text, BOOL bActivate) {
-    if (text.IsEmpty()) return;
+void CHoverButton::SetToolTipText(const CString &text, BOOL bActivate)
+{
+    if (text.IsEmpty())
+        return;
     EnsureToolTip();
-    if (m_toolTip == nullptr) return;
+    if (m_toolTip == nullptr)
+        return;
     std::wstring wide = Cp1250ToWide(text);
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
@@ -71,18 +82,21 @@ void CHoverButton::SetToolTipText(const CString& text, BOOL bActivate) {
     ::SendMessageW(m_toolTip, TTM_ACTIVATE, bActivate, 0);
 }
 
-void CHoverButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
-    if (m_strip.GetSafeHandle() == nullptr) return;
+void CHoverButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
+{
+    if (m_strip.GetSafeHandle() == nullptr)
+        return;
     int image = 0;
     if (lpDrawItemStruct->itemState & ODS_SELECTED) {
         image = 1;
     } else if (m_bHover) {
         image = 2;
     }
-    CDC* dc = CDC::FromHandle(lpDrawItemStruct->hDC);
+    CDC *dc = CDC::FromHandle(lpDrawItemStruct->hDC);
     CDC memory;
-    if (!memory.CreateCompatibleDC(dc)) return;
-    CBitmap* old = memory.SelectObject(&m_strip);
+    if (!memory.CreateCompatibleDC(dc))
+        return;
+    CBitmap *old = memory.SelectObject(&m_strip);
     dc->BitBlt(0, 0, m_imageSize.cx, m_imageSize.cy, &memory, image * m_imageSize.cx, 0, SRCCOPY);
     memory.SelectObject(old);
 }

@@ -11,7 +11,7 @@ class CHoverButton : public CBitmapButton {
 public:
     // Loads the strip and takes the size of one of its images.
     BOOL LoadBitmapStrip(UINT nIDBitmap, CSize imageSize);
-    void SetToolTipText(const CString& text, BOOL bActivate = TRUE);
+    void SetToolTipText(const CString &text, BOOL bActivate = TRUE);
     HWND GetToolTip() const { return m_toolTip; }
 
     // Set while the mouse rests on the button; the owner may set it too.
@@ -19,7 +19,7 @@ public:
     CSize m_imageSize;
     CBitmap m_strip;
 
-    BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL PreTranslateMessage(MSG *pMsg) override;
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
 
 protected:
@@ -32,5 +32,5 @@ private:
     void EnsureToolTip();
 
     bool m_tracking = false;
-    HWND m_toolTip = nullptr;  // owned by the button: destroyed with it
+    HWND m_toolTip = nullptr; // owned by the button: destroyed with it
 };

@@ -7,11 +7,11 @@
 
 class CHyperLink : public CStatic {
 public:
-    enum { IDC_LINK_CURSOR = 163 };  // the application's hand cursor
+    enum { IDC_LINK_CURSOR = 163 }; // the application's hand cursor
 
     CHyperLink();
-    void SetURL(const CString& target) { m_target = target; }
-    const CString& GetURL() const { return m_target; }
+    void SetURL(const CString &target) { m_target = target; }
+    const CString &GetURL() const { return m_target; }
 
 protected:
     void PreSubclassWindow() override;

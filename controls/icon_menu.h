@@ -18,18 +18,18 @@ COLORREF LightenColor(COLORREF color, double factor);
 
 // One item of an icon menu (the menu item's data).
 struct CIconMenuItem {
-    std::wstring text;          // "label\taccelerator"
-    int imageIndex = -1;        // in imageList; -1 none
-    int bitmapId = -1;          // the bitmap resource the image came from; -1 none
-    UINT flags = 0;             // MF_OWNERDRAW, MF_POPUP, MF_SEPARATOR
+    std::wstring text;   // "label\taccelerator"
+    int imageIndex = -1; // in imageList; -1 none
+    int bitmapId = -1;   // the bitmap resource the image came from; -1 none
+    UINT flags = 0;      // MF_OWNERDRAW, MF_POPUP, MF_SEPARATOR
     UINT commandId = 0;
-    HIMAGELIST imageList = nullptr;  // owned
+    HIMAGELIST imageList = nullptr; // owned
     int reserved = 0;
 
     CIconMenuItem() = default;
     ~CIconMenuItem();
-    CIconMenuItem(const CIconMenuItem&) = delete;
-    CIconMenuItem& operator=(const CIconMenuItem&) = delete;
+    CIconMenuItem(const CIconMenuItem &) = delete;
+    CIconMenuItem &operator=(const CIconMenuItem &) = delete;
 };
 
 class CIconMenu : public CMenu {
@@ -47,11 +47,11 @@ public:
     // Appends an owner-drawn item. Without a command id it is a separator; with MF_POPUP the
     // id is the handle of a submenu. With nBitmapId >= 0 the item takes its image from that
     // toolbar's bitmap (the button of the command, or the first image).
-    BOOL AppendItem(const wchar_t* text, UINT nFlags, UINT_PTR nID, int nBitmapId = -1);
+    BOOL AppendItem(const wchar_t *text, UINT nFlags, UINT_PTR nID, int nBitmapId = -1);
     BOOL AppendItem(LPCTSTR text, UINT nFlags, UINT_PTR nID, int nBitmapId = -1);
     // Gives every item of the command (here and in the submenus) the image, or takes its image
     // away when imageList is null; a text replaces the item's text.
-    void ModifyItemImage(const wchar_t* text, UINT nID, HIMAGELIST imageList, int imageIndex);
+    void ModifyItemImage(const wchar_t *text, UINT nID, HIMAGELIST imageList, int imageIndex);
     // Gives every item whose command has a button on the toolbar that button's image.
     BOOL LoadToolbar(UINT nIDToolbar);
 
@@ -66,10 +66,10 @@ public:
     void DrawItemInStyle(LPDRAWITEMSTRUCT lpDrawItemStruct, bool classicStyle);
 
     // The item records of this menu, by position; the submenus this menu owns.
-    const std::vector<std::unique_ptr<CIconMenuItem>>& Items() const { return m_items; }
-    const std::vector<std::unique_ptr<CIconMenu>>& SubMenus() const { return m_subMenus; }
+    const std::vector<std::unique_ptr<CIconMenuItem>> &Items() const { return m_items; }
+    const std::vector<std::unique_ptr<CIconMenu>> &SubMenus() const { return m_subMenus; }
     // The live icon menu (or submenu) of a menu handle, or null.
-    static CIconMenu* FromIconMenuHandle(HMENU hMenu);
+    static CIconMenu *FromIconMenuHandle(HMENU hMenu);
 
     COLORREF m_maskColor = RGB(192, 192, 192);
     // When set, m_maskColor is the transparent colour of loaded bitmaps; else COLOR_BTNFACE.
@@ -83,24 +83,24 @@ private:
     BOOL LoadMenuResource(HRSRC resource);
     void ForgetDestroyedMenu();
     // Reads one level of a MENU resource into this menu; false on a damaged resource.
-    bool ReadLevel(const BYTE*& position, const BYTE* end);
+    bool ReadLevel(const BYTE *&position, const BYTE *end);
     void AlignAccelerators();
     void TurnBarIntoText();
     HIMAGELIST CreateItemImageList() const;
     bool AddBitmap(HIMAGELIST images, HBITMAP bitmap) const;
     bool AddBitmapAsIcons(HIMAGELIST images, HBITMAP bitmap) const;
-    void InheritFrom(const CIconMenu& parent);
+    void InheritFrom(const CIconMenu &parent);
     void ReleaseCheckImages();
-    bool LoadItemBitmap(CIconMenuItem& item, int bitmapId);
+    bool LoadItemBitmap(CIconMenuItem &item, int bitmapId);
     COLORREF TransparentColor() const;
     bool IsNewShell() const { return m_platformClass == 1 || m_platformClass == 3; }
-    void DrawClassic(CDC& dc, const CIconMenuItem& item, const DRAWITEMSTRUCT& draw);
-    void DrawFlat(CDC& dc, const CIconMenuItem& item, const DRAWITEMSTRUCT& draw);
-    void DrawItemText(CDC& dc, const CIconMenuItem& item, CRect textRect);
-    void DrawImage(CDC& dc, const CIconMenuItem& item, CPoint at, bool disabled, COLORREF face);
-    void EmbossThroughMask(CDC& dc, CDC& image, CPoint at, COLORREF face);
-    void EmbossThroughDib(CDC& dc, CDC& image, CPoint at, COLORREF face);
-    void DrawCheck(CDC& dc, CRect box, bool radio, COLORREF color);
+    void DrawClassic(CDC &dc, const CIconMenuItem &item, const DRAWITEMSTRUCT &draw);
+    void DrawFlat(CDC &dc, const CIconMenuItem &item, const DRAWITEMSTRUCT &draw);
+    void DrawItemText(CDC &dc, const CIconMenuItem &item, CRect textRect);
+    void DrawImage(CDC &dc, const CIconMenuItem &item, CPoint at, bool disabled, COLORREF face);
+    void EmbossThroughMask(CDC &dc, CDC &image, CPoint at, COLORREF face);
+    void EmbossThroughDib(CDC &dc, CDC &image, CPoint at, COLORREF face);
+    void DrawCheck(CDC &dc, CRect box, bool radio, COLORREF color);
 
     std::vector<std::unique_ptr<CIconMenuItem>> m_items;
     std::vector<std::unique_ptr<CIconMenu>> m_subMenus;

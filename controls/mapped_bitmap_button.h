@@ -14,7 +14,7 @@ public:
     // FALSE when the bitmap cannot be loaded or the image list made.
     BOOL LoadBitmap(UINT nIDBitmap);
     // Subclasses the dialog's item, loads the bitmap and sizes the button to one image.
-    BOOL AutoLoad(UINT nIDControl, CWnd* pParent, UINT nIDBitmap);
+    BOOL AutoLoad(UINT nIDControl, CWnd *pParent, UINT nIDBitmap);
     HIMAGELIST GetImageList() const { return m_imageList; }
 
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;

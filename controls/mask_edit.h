@@ -18,11 +18,11 @@ public:
     void SetMask(LPCTSTR mask, LPCTSTR templateText, LPCTSTR alwaysValid = "");
 
     int m_bUseMask = 0;
-    int m_isDate = 0;           // a date edit; keys are checked the same way
-    CString m_str;              // the text as last set, updated with every typed character
+    int m_isDate = 0; // a date edit; keys are checked the same way
+    CString m_str;    // the text as last set, updated with every typed character
     CString m_strMask;
-    CString m_strLiteral;       // the template
-    CString m_strValid;         // always-accepted characters
+    CString m_strLiteral; // the template
+    CString m_strValid;   // always-accepted characters
     int m_bLocked = 0;
 
 protected:
@@ -41,13 +41,13 @@ private:
 
 // Date to text: kind 8 "%y-%m-%d", kind 5 "%H:%M", any other "%Y-%m-%d"; a zero date (and an
 // invalid one) gives an empty text.
-CString FormatDateTime(const COleDateTime& date, int kind);
+CString FormatDateTime(const COleDateTime &date, int kind);
 
 class CDateEdit : public CMaskEdit {
 public:
     CDateEdit();
     // Shows the date as "RRRR-MM-DD", or nothing for a zero date.
-    void SetDate(const COleDateTime& date);
+    void SetDate(const COleDateTime &date);
     // A locked edit shows its date and swallows every key.
     void SetLocked(int locked) { m_bLocked = locked; }
 };

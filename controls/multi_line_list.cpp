@@ -10,8 +10,8 @@
 namespace {
 
 const wchar_t kClassName[] = L"CMultilineList";
-const UINT kMeasureFormat = DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX;  // 0xC10
-const UINT kDrawFormat = DT_WORDBREAK | DT_NOPREFIX;                   // 0x810
+const UINT kMeasureFormat = DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX; // 0xC10
+const UINT kDrawFormat = DT_WORDBREAK | DT_NOPREFIX;                  // 0x810
 const int kCellMargin = 2;
 const int kLineStep = 25;
 
@@ -37,7 +37,7 @@ bool IsShown(const CScrollBar &bar)
     return bar.m_hWnd != nullptr && (bar.GetStyle() & WS_VISIBLE) != 0;
 }
 
-}  // namespace
+} // namespace
 
 BEGIN_MESSAGE_MAP(CMultilineList, CWnd)
     ON_WM_PAINT()
@@ -282,8 +282,8 @@ void CMultilineList::LayoutChildren()
     m_memDC.GetTextMetrics(&metrics);
     m_memDC.SelectObject(oldFont);
     const int headerHeight = metrics.tmHeight + 6;
-    ::MoveWindow(m_header, client.left - m_horizontalPos, client.top, client.Width() + m_horizontalPos,
-                 headerHeight, TRUE);
+    ::MoveWindow(m_header, client.left - m_horizontalPos, client.top, client.Width() + m_horizontalPos, headerHeight,
+                 TRUE);
 
     const int barWidth = ::GetSystemMetrics(SM_CXVSCROLL);
     const int barHeight = ::GetSystemMetrics(SM_CYHSCROLL);
@@ -291,8 +291,8 @@ void CMultilineList::LayoutChildren()
     // The bar starts below the header, so that the header's right end stays readable.
     m_verticalBar.MoveWindow(client.right - barWidth, client.top + headerHeight, barWidth,
                              client.Height() - headerHeight);
-    m_horizontalBar.MoveWindow(client.left, client.bottom - barHeight,
-                               client.Width() - (verticalShown ? barWidth : 0), barHeight);
+    m_horizontalBar.MoveWindow(client.left, client.bottom - barHeight, client.Width() - (verticalShown ? barWidth : 0),
+                               barHeight);
 }
 
 void CMultilineList::SyncHeaderItems()
@@ -328,8 +328,7 @@ void CMultilineList::SyncHeaderItems()
     }
 }
 
-void CMultilineList::SetBar(CScrollBar &bar, bool needed, int total, int page, int &position,
-                            SCROLLINFO &last)
+void CMultilineList::SetBar(CScrollBar &bar, bool needed, int total, int page, int &position, SCROLLINFO &last)
 {
     position = needed ? std::min(std::max(position, 0), total - page) : 0;
     if (!needed) {
@@ -347,8 +346,7 @@ void CMultilineList::SetBar(CScrollBar &bar, bool needed, int total, int page, i
     info.nMax = total - 1;
     info.nPage = (UINT)page;
     info.nPos = position;
-    if (info.nMax == last.nMax && info.nPage == last.nPage && info.nPos == last.nPos &&
-        last.cbSize != 0)
+    if (info.nMax == last.nMax && info.nPage == last.nPage && info.nPos == last.nPos && last.cbSize != 0)
         return;
     bar.SetScrollInfo(&info, TRUE);
     last = info;

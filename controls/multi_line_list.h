@@ -84,8 +84,8 @@ private:
     int m_columnCount = 0;
     int m_rowCount = 0;
     std::map<int, Column> m_columns;
-    std::map<std::pair<int, int>, CString> m_cells;  // (column, row)
-    std::map<int, int> m_rowHeights;                  // forgotten when they may be stale
+    std::map<std::pair<int, int>, CString> m_cells; // (column, row)
+    std::map<int, int> m_rowHeights;                // forgotten when they may be stale
 
     CDC m_memDC;
     CBitmap m_memBitmap;

@@ -4,9 +4,9 @@ BEGIN_MESSAGE_MAP(CNumericEdit, CEdit)
     ON_WM_CHAR()
 END_MESSAGE_MAP()
 
-void CNumericEdit::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {
-    const bool isSeparator =
-        !m_strDecimalSeparator.IsEmpty() && nChar == (UINT)(BYTE)m_strDecimalSeparator[0];
+void CNumericEdit::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    const bool isSeparator = !m_strDecimalSeparator.IsEmpty() && nChar == (UINT)(BYTE)m_strDecimalSeparator[0];
     if (isSeparator) {
         CString text;
         GetWindowText(text);
@@ -15,7 +15,8 @@ void CNumericEdit::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {
             SetSel(2, 2);
             return;
         }
-        if (text.Find(m_strDecimalSeparator) >= 0) return;
+        if (text.Find(m_strDecimalSeparator) >= 0)
+            return;
     } else if (!(nChar >= '0' && nChar <= '9') && nChar != VK_BACK) {
         return;
     }

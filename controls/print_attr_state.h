@@ -43,11 +43,11 @@ enum PrintLineStyle {
 };
 
 struct CPrintAttrState {
-    CDC* dc = nullptr;
-    int left = 0;    // output rectangle, in units
-    int top = 0;     // also the current y
-    int right = 0;   // right edge
-    int bottom = 0;  // bottom edge
+    CDC *dc = nullptr;
+    int left = 0;   // output rectangle, in units
+    int top = 0;    // also the current y
+    int right = 0;  // right edge
+    int bottom = 0; // bottom edge
     int pointSize = 10;
     CString text;
     int attributes = 0x420;
@@ -63,6 +63,6 @@ struct CPrintAttrState {
     int resultTop = 0;
     int resultRight = 0;
     int resultBottom = 0;
-    int centringOffset = 0;  // added to every x when drawing
-    TEXTMETRIC* textMetric = nullptr;
+    int centringOffset = 0; // added to every x when drawing
+    TEXTMETRIC *textMetric = nullptr;
 };

@@ -12,28 +12,34 @@ namespace {
 
 // The orientation of the application's printer settings: 1 portrait, 2 landscape; 0 when the
 // page is not printed (a preview or the screen) or no printer is known.
-int PrinterOrientation(CDC* dc) {
-    if (!dc->IsPrinting()) return 0;
-    CWinApp* app = AfxGetApp();
-    if (app == nullptr) return 0;
+int PrinterOrientation(CDC *dc)
+{
+    if (!dc->IsPrinting())
+        return 0;
+    CWinApp *app = AfxGetApp();
+    if (app == nullptr)
+        return 0;
     PRINTDLGW settings{};
     settings.lStructSize = sizeof settings;
-    if (!app->GetPrinterDeviceDefaults(&settings)) return 0;
+    if (!app->GetPrinterDeviceDefaults(&settings))
+        return 0;
     int orientation = 0;
     if (settings.hDevMode != nullptr) {
-        if (const DEVMODEW* mode = static_cast<const DEVMODEW*>(::GlobalLock(settings.hDevMode))) {
+        if (const DEVMODEW *mode = static_cast<const DEVMODEW *>(::GlobalLock(settings.hDevMode))) {
             orientation = mode->dmOrientation;
             ::GlobalUnlock(settings.hDevMode);
         }
         ::GlobalFree(settings.hDevMode);
     }
-    if (settings.hDevNames != nullptr) ::GlobalFree(settings.hDevNames);
+    if (settings.hDevNames != nullptr)
+        ::GlobalFree(settings.hDevNames);
     return orientation;
 }
 
-}  // namespace
+} // namespace
 
-CPrintPage::CPrintPage(int left, int top, int width, int height, CDC* dc, int mapMode) {
+CPrintPage::CPrintPage(int left, int top, int width, int height, CDC *dc, int mapMode)
+{
     m_mapMode = mapMode == MM_ANISOTROPIC ? MM_ANISOTROPIC : MM_TEXT;
     dc->SetMapMode(m_mapMode);
     if (m_mapMode == MM_ANISOTROPIC) {
@@ -72,73 +78,103 @@ CPrintPage::CPrintPage(int left, int top, int width, int height, CDC* dc, int ma
     m_current.textMetric = &m_textMetric;
 }
 
-CPrintPage::~CPrintPage() {
-    for (CPrintRegion* region : m_regions) delete region;
+CPrintPage::~CPrintPage()
+{
+    for (CPrintRegion *region : m_regions)
+        delete region;
 }
 
-BOOL CPrintPage::PushState() {
-    if (m_stackTop + 1 >= STATE_STACK_SIZE) return FALSE;
+BOOL CPrintPage::PushState()
+{
+    if (m_stackTop + 1 >= STATE_STACK_SIZE)
+        return FALSE;
     m_stack[++m_stackTop] = m_current;
     return TRUE;
 }
 
-BOOL CPrintPage::PopState() {
-    if (m_stackTop < 0) return FALSE;
+BOOL CPrintPage::PopState()
+{
+    if (m_stackTop < 0)
+        return FALSE;
     m_current = m_stack[m_stackTop--];
     return TRUE;
 }
 
 // ---- Conversions: MM_TEXT by the resolution, MM_ANISOTROPIC by the page's share of an inch ----
 
-int CPrintPage::InchesToUnitsX(double inches) const {
-    if (inches <= 0) return 0;
-    if (m_mapMode == MM_TEXT) return static_cast<int>(inches * m_resolutionX);
+int CPrintPage::InchesToUnitsX(double inches) const
+{
+    if (inches <= 0)
+        return 0;
+    if (m_mapMode == MM_TEXT)
+        return static_cast<int>(inches * m_resolutionX);
     return static_cast<int>(inches / (m_widthInches / m_pageWidth));
 }
 
-int CPrintPage::InchesToUnitsY(double inches) const {
-    if (inches <= 0) return 0;
-    if (m_mapMode == MM_TEXT) return static_cast<int>(inches * m_resolutionY);
+int CPrintPage::InchesToUnitsY(double inches) const
+{
+    if (inches <= 0)
+        return 0;
+    if (m_mapMode == MM_TEXT)
+        return static_cast<int>(inches * m_resolutionY);
     return static_cast<int>(inches / (m_heightInches / m_pageHeight));
 }
 
-double CPrintPage::UnitsToInchesX(int units) const {
-    if (units <= 0) return 0.0;
-    if (m_mapMode == MM_TEXT) return static_cast<double>(units) / m_resolutionX;
+double CPrintPage::UnitsToInchesX(int units) const
+{
+    if (units <= 0)
+        return 0.0;
+    if (m_mapMode == MM_TEXT)
+        return static_cast<double>(units) / m_resolutionX;
     return units * (m_widthInches / m_pageWidth);
 }
 
-double CPrintPage::UnitsToInchesY(int units) const {
-    if (units <= 0) return 0.0;
-    if (m_mapMode == MM_TEXT) return static_cast<double>(units) / m_resolutionY;
+double CPrintPage::UnitsToInchesY(int units) const
+{
+    if (units <= 0)
+        return 0.0;
+    if (m_mapMode == MM_TEXT)
+        return static_cast<double>(units) / m_resolutionY;
     return units * (m_heightInches / m_pageHeight);
 }
 
 // ---- Text core ---------------------------------------------------------------------------------
 
-void CPrintPage::SetTextCallback(PrintTextCallback callback) { m_callback = callback; }
+void CPrintPage::SetTextCallback(PrintTextCallback callback)
+{
+    m_callback = callback;
+}
 
-bool CPrintPage::TextOfId(int id, CString& text) const {
-    if (m_callback == nullptr) return false;
+bool CPrintPage::TextOfId(int id, CString &text) const
+{
+    if (m_callback == nullptr)
+        return false;
     text = m_callback(id);
     return true;
 }
 
-const char* CPrintPage::FormatText(const char* format, va_list args) {
+const char *CPrintPage::FormatText(const char *format, va_list args)
+{
     // Longer text is cut at the buffer's end.
     const int length = std::vsnprintf(m_buffer, sizeof m_buffer, format, args);
-    if (length < 0) m_buffer[0] = '\0';
+    if (length < 0)
+        m_buffer[0] = '\0';
     return m_buffer;
 }
 
-void CPrintPage::ApplyStyles(int attributes, int pointSize) {
-    if (pointSize > 0) m_current.pointSize = pointSize;
-    if (attributes != PRINT_KEEP) m_current.attributes = attributes;
+void CPrintPage::ApplyStyles(int attributes, int pointSize)
+{
+    if (pointSize > 0)
+        m_current.pointSize = pointSize;
+    if (attributes != PRINT_KEEP)
+        m_current.attributes = attributes;
 }
 
-int CPrintPage::PrintText(const char* text, int x, int attributes, int pointSize) {
+int CPrintPage::PrintText(const char *text, int x, int attributes, int pointSize)
+{
     const int left = x == -1 ? m_textEnd : x;
-    if (left > m_current.right || m_current.top > m_current.bottom) return m_current.top;
+    if (left > m_current.right || m_current.top > m_current.bottom)
+        return m_current.top;
     m_current.text = text;
     ApplyStyles(attributes, pointSize);
     m_current.left = left;
@@ -147,45 +183,59 @@ int CPrintPage::PrintText(const char* text, int x, int attributes, int pointSize
     return m_current.resultBottom;
 }
 
-void CPrintPage::PaintTextWithFill(int fill) {
+void CPrintPage::PaintTextWithFill(int fill)
+{
     CFillTextScope colours(m_current.dc, fill);
     m_painter.PaintText(m_current);
 }
 
-int CPrintPage::LineSpacing() const {
-    if (m_lineSpacing <= 1.0) return 0;
+int CPrintPage::LineSpacing() const
+{
+    if (m_lineSpacing <= 1.0)
+        return 0;
     return static_cast<int>(InchesToUnitsY(m_current.pointSize / 72.0) * (m_lineSpacing - 1.0));
 }
 
 // ---- Settings ----------------------------------------------------------------------------------
 
-double CPrintPage::SetLineSpacing(double factor) {
+double CPrintPage::SetLineSpacing(double factor)
+{
     const double old = m_lineSpacing;
-    if (factor > 0) m_lineSpacing = factor;
+    if (factor > 0)
+        m_lineSpacing = factor;
     return old;
 }
 
-CString CPrintPage::SetFontName(const char* faceName) {
+CString CPrintPage::SetFontName(const char *faceName)
+{
     CString old = m_current.faceName;
-    if (faceName != nullptr) m_current.faceName = faceName;
+    if (faceName != nullptr)
+        m_current.faceName = faceName;
     return old;
 }
 
-double CPrintPage::GetTextEnd(bool inInches, bool plusWidestCharacter) {
+double CPrintPage::GetTextEnd(bool inInches, bool plusWidestCharacter)
+{
     int end = m_textEnd;
-    if (plusWidestCharacter) end += m_textMetric.tmMaxCharWidth;
+    if (plusWidestCharacter)
+        end += m_textMetric.tmMaxCharWidth;
     return inInches ? UnitsToInchesX(end) : end;
 }
 
-COLORREF CPrintPage::SetTextColor(COLORREF colour) { return m_current.dc->SetTextColor(colour); }
+COLORREF CPrintPage::SetTextColor(COLORREF colour)
+{
+    return m_current.dc->SetTextColor(colour);
+}
 
-int CPrintPage::SetFontSize(int points) {
+int CPrintPage::SetFontSize(int points)
+{
     const int old = m_current.pointSize;
     m_current.pointSize = points;
     return old;
 }
 
-int CPrintPage::SetRightEdge(int units) {
+int CPrintPage::SetRightEdge(int units)
+{
     const int old = m_current.right;
     if (units == -1)
         m_current.right = m_pageWidth;
@@ -194,12 +244,14 @@ int CPrintPage::SetRightEdge(int units) {
     return old;
 }
 
-double CPrintPage::SetRightEdge(double inches) {
+double CPrintPage::SetRightEdge(double inches)
+{
     const int units = inches < 0 ? -1 : InchesToUnitsX(inches);
     return UnitsToInchesX(SetRightEdge(units));
 }
 
-int CPrintPage::SetBottomEdge(int units) {
+int CPrintPage::SetBottomEdge(int units)
+{
     const int old = m_current.bottom;
     if (units == -1)
         m_current.bottom = m_pageHeight;
@@ -208,15 +260,17 @@ int CPrintPage::SetBottomEdge(int units) {
     return old;
 }
 
-double CPrintPage::SetBottomEdge(double inches) {
+double CPrintPage::SetBottomEdge(double inches)
+{
     const int units = inches < 0 ? -1 : InchesToUnitsY(inches);
     return UnitsToInchesY(SetBottomEdge(units));
 }
 
 // ---- Regions and tables ------------------------------------------------------------------------
 
-CPrintRegion* CPrintPage::CreateRegion(int top, int left, int bottom, int right, int style) {
-    CPrintRegion* region = new CPrintRegion;
+CPrintRegion *CPrintPage::CreateRegion(int top, int left, int bottom, int right, int style)
+{
+    CPrintRegion *region = new CPrintRegion;
     region->style = style;
     if (!region->Init(this, top, left, right, bottom)) {
         delete region;
@@ -226,14 +280,16 @@ CPrintRegion* CPrintPage::CreateRegion(int top, int left, int bottom, int right,
     return region;
 }
 
-CPrintRegion* CPrintPage::CreateRegion(double top, double left, double bottom, double right,
-                                       int style) {
-    return CreateRegion(InchesToUnitsY(top), InchesToUnitsX(left), InchesToUnitsY(bottom),
-                        InchesToUnitsX(right), style);
+CPrintRegion *CPrintPage::CreateRegion(double top, double left, double bottom, double right, int style)
+{
+    return CreateRegion(InchesToUnitsY(top), InchesToUnitsX(left), InchesToUnitsY(bottom), InchesToUnitsX(right),
+                        style);
 }
 
-void CPrintPage::PrintTable(CPrintTableDef* table) {
-    if (table->noHeadings) table->headingRows = 0;
+void CPrintPage::PrintTable(CPrintTableDef *table)
+{
+    if (table->noHeadings)
+        table->headingRows = 0;
     if (table->inInches) {
         table->top = InchesToUnitsY(table->top);
         table->bottom = InchesToUnitsY(table->bottom);
@@ -243,29 +299,35 @@ void CPrintPage::PrintTable(CPrintTableDef* table) {
         for (int i = 0; i < count; ++i)
             table->columns[i].width = InchesToUnitsX(table->columns[i].width);
     }
-    if (m_current.right < table->right) return;
+    if (m_current.right < table->right)
+        return;
 
     delete table->printer;
     table->printer = new CPrintTable(this, table);
     const CPrintAttrState saved = m_current;
     table->printer->Print();
-    if (table->inInches) table->bottom = UnitsToInchesY(static_cast<int>(table->bottom));
+    if (table->inInches)
+        table->bottom = UnitsToInchesY(static_cast<int>(table->bottom));
     m_current = saved;
 }
 
-void CPrintPage::PrintTableCell(CPrintTableDef* table, int row, int column, int pointSize,
-                                int attributes, const char* format, ...) {
+void CPrintPage::PrintTableCell(CPrintTableDef *table, int row, int column, int pointSize, int attributes,
+                                const char *format, ...)
+{
     // A table printer left from another page would draw there.
-    if (table->printer == nullptr || table->printer->Page() != this) return;
+    if (table->printer == nullptr || table->printer->Page() != this)
+        return;
     char text[CELL_BUFFER_SIZE];
     va_list args;
     va_start(args, format);
     const int length = std::vsnprintf(text, sizeof text, format, args);
     va_end(args);
-    if (length < 0) text[0] = '\0';
+    if (length < 0)
+        text[0] = '\0';
 
     SavedState saved(this);
-    if (!saved) return;
+    if (!saved)
+        return;
     if (table->freeLayout != 0)
         table->printer->PrintCellFree(row, column, pointSize, attributes, text);
     else

@@ -9,13 +9,19 @@
 
 namespace {
 // Widths have no current value to keep.
-int WidthOrOne(int width) { return width == PRINT_KEEP ? 1 : width; }
-}  // namespace
+int WidthOrOne(int width)
+{
+    return width == PRINT_KEEP ? 1 : width;
+}
+} // namespace
 
-void CPrintPage::DrawLine(int y1, int x1, int y2, int x2, int width, int lineStyle) {
+void CPrintPage::DrawLine(int y1, int x1, int y2, int x2, int width, int lineStyle)
+{
     SavedState saved(this);
-    if (!saved) return;
-    if (lineStyle != PRINT_KEEP) m_current.lineStyle = lineStyle;
+    if (!saved)
+        return;
+    if (lineStyle != PRINT_KEEP)
+        m_current.lineStyle = lineStyle;
     m_current.left = x1;
     m_current.top = y1;
     m_current.right = x2;
@@ -23,29 +29,33 @@ void CPrintPage::DrawLine(int y1, int x1, int y2, int x2, int width, int lineSty
     m_painter.PaintLine(m_current, WidthOrOne(width));
 }
 
-void CPrintPage::DrawLine(double y1, double x1, double y2, double x2, int width, int lineStyle) {
-    DrawLine(InchesToUnitsY(y1), InchesToUnitsX(x1), InchesToUnitsY(y2), InchesToUnitsX(x2), width,
+void CPrintPage::DrawLine(double y1, double x1, double y2, double x2, int width, int lineStyle)
+{
+    DrawLine(InchesToUnitsY(y1), InchesToUnitsX(x1), InchesToUnitsY(y2), InchesToUnitsX(x2), width, lineStyle);
+}
+
+void CPrintPage::DrawLineInRegion(CPrintRegion *region, int y1, int x1, int y2, int x2, int width, int lineStyle)
+{
+    DrawLine(y1 + region->innerTop, x1 + region->innerLeft, y2 + region->innerTop, x2 + region->innerLeft, width,
              lineStyle);
 }
 
-void CPrintPage::DrawLineInRegion(CPrintRegion* region, int y1, int x1, int y2, int x2, int width,
-                                  int lineStyle) {
-    DrawLine(y1 + region->innerTop, x1 + region->innerLeft, y2 + region->innerTop,
-             x2 + region->innerLeft, width, lineStyle);
+void CPrintPage::DrawLineInRegion(CPrintRegion *region, double y1, double x1, double y2, double x2, int width,
+                                  int lineStyle)
+{
+    DrawLineInRegion(region, InchesToUnitsY(y1), InchesToUnitsX(x1), InchesToUnitsY(y2), InchesToUnitsX(x2), width,
+                     lineStyle);
 }
 
-void CPrintPage::DrawLineInRegion(CPrintRegion* region, double y1, double x1, double y2, double x2,
-                                  int width, int lineStyle) {
-    DrawLineInRegion(region, InchesToUnitsY(y1), InchesToUnitsX(x1), InchesToUnitsY(y2),
-                     InchesToUnitsX(x2), width, lineStyle);
-}
-
-void CPrintPage::DrawBox(int top, int left, int bottom, int right, int width, int fill,
-                         int lineStyle) {
+void CPrintPage::DrawBox(int top, int left, int bottom, int right, int width, int fill, int lineStyle)
+{
     SavedState saved(this);
-    if (!saved) return;
-    if (fill != PRINT_KEEP) m_current.fill = fill;
-    if (lineStyle != PRINT_KEEP) m_current.lineStyle = lineStyle;
+    if (!saved)
+        return;
+    if (fill != PRINT_KEEP)
+        m_current.fill = fill;
+    if (lineStyle != PRINT_KEEP)
+        m_current.lineStyle = lineStyle;
     m_current.left = left;
     m_current.top = top;
     m_current.right = right;
@@ -53,30 +63,34 @@ void CPrintPage::DrawBox(int top, int left, int bottom, int right, int width, in
     m_painter.PaintBox(m_current, WidthOrOne(width));
 }
 
-void CPrintPage::DrawBox(double top, double left, double bottom, double right, int width, int fill,
-                         int lineStyle) {
-    DrawBox(InchesToUnitsY(top), InchesToUnitsX(left), InchesToUnitsY(bottom),
-            InchesToUnitsX(right), width, fill, lineStyle);
+void CPrintPage::DrawBox(double top, double left, double bottom, double right, int width, int fill, int lineStyle)
+{
+    DrawBox(InchesToUnitsY(top), InchesToUnitsX(left), InchesToUnitsY(bottom), InchesToUnitsX(right), width, fill,
+            lineStyle);
 }
 
-void CPrintPage::DrawBoxInRegion(CPrintRegion* region, int top, int left, int bottom, int right,
-                                 int width, int fill, int lineStyle) {
-    DrawBox(top + region->innerTop, left + region->innerLeft, bottom + region->innerTop,
-            right + region->innerLeft, width, fill, lineStyle);
+void CPrintPage::DrawBoxInRegion(CPrintRegion *region, int top, int left, int bottom, int right, int width, int fill,
+                                 int lineStyle)
+{
+    DrawBox(top + region->innerTop, left + region->innerLeft, bottom + region->innerTop, right + region->innerLeft,
+            width, fill, lineStyle);
 }
 
-void CPrintPage::DrawBoxInRegion(CPrintRegion* region, double top, double left, double bottom,
-                                 double right, int width, int fill, int lineStyle) {
-    DrawBoxInRegion(region, InchesToUnitsY(top), InchesToUnitsX(left), InchesToUnitsY(bottom),
-                    InchesToUnitsX(right), width, fill, lineStyle);
+void CPrintPage::DrawBoxInRegion(CPrintRegion *region, double top, double left, double bottom, double right, int width,
+                                 int fill, int lineStyle)
+{
+    DrawBoxInRegion(region, InchesToUnitsY(top), InchesToUnitsX(left), InchesToUnitsY(bottom), InchesToUnitsX(right),
+                    width, fill, lineStyle);
 }
 
 // ---- Check boxes -------------------------------------------------------------------------------
 
-void CPrintPage::DrawCheckBoxAt(CPrintRegion* region, const char* text, bool checked, int y, int x,
-                                int pointSize, int position, int width, int fill, int attributes) {
+void CPrintPage::DrawCheckBoxAt(CPrintRegion *region, const char *text, bool checked, int y, int x, int pointSize,
+                                int position, int width, int fill, int attributes)
+{
     SavedState saved(this);
-    if (!saved) return;
+    if (!saved)
+        return;
     const int originY = region ? region->innerTop : 0;
     const int originX = region ? region->innerLeft : 0;
     const int size = pointSize > 0 ? pointSize : m_current.pointSize;
@@ -112,38 +126,43 @@ void CPrintPage::DrawCheckBoxAt(CPrintRegion* region, const char* text, bool che
         std::swap(box.top, box.bottom);
         m_painter.PaintLine(box, lineWidth);
     }
-    if (position != 1) printLabel(x + 2 * sideX);
+    if (position != 1)
+        printLabel(x + 2 * sideX);
 }
 
-void CPrintPage::DrawCheckBoxInRegion(CPrintRegion* region, const char* text, bool checked, int y,
-                                      int x, int pointSize, int position, int width, int fill,
-                                      int attributes) {
+void CPrintPage::DrawCheckBoxInRegion(CPrintRegion *region, const char *text, bool checked, int y, int x, int pointSize,
+                                      int position, int width, int fill, int attributes)
+{
     DrawCheckBoxAt(region, text, checked, y, x, pointSize, position, width, fill, attributes);
 }
 
-void CPrintPage::DrawCheckBoxInRegion(CPrintRegion* region, const char* text, bool checked,
-                                      double y, double x, int pointSize, int position, int width,
-                                      int fill, int attributes) {
-    DrawCheckBoxAt(region, text, checked, InchesToUnitsY(y), InchesToUnitsX(x), pointSize, position,
-                   width, fill, attributes);
+void CPrintPage::DrawCheckBoxInRegion(CPrintRegion *region, const char *text, bool checked, double y, double x,
+                                      int pointSize, int position, int width, int fill, int attributes)
+{
+    DrawCheckBoxAt(region, text, checked, InchesToUnitsY(y), InchesToUnitsX(x), pointSize, position, width, fill,
+                   attributes);
 }
 
-void CPrintPage::DrawCheckBox(const char* text, bool checked, int y, int x, int pointSize,
-                              int position, int width, int fill, int attributes) {
+void CPrintPage::DrawCheckBox(const char *text, bool checked, int y, int x, int pointSize, int position, int width,
+                              int fill, int attributes)
+{
     DrawCheckBoxAt(nullptr, text, checked, y, x, pointSize, position, width, fill, attributes);
 }
 
-void CPrintPage::DrawCheckBox(const char* text, bool checked, double y, double x, int pointSize,
-                              int position, int width, int fill, int attributes) {
-    DrawCheckBoxAt(nullptr, text, checked, InchesToUnitsY(y), InchesToUnitsX(x), pointSize,
-                   position, width, fill, attributes);
+void CPrintPage::DrawCheckBox(const char *text, bool checked, double y, double x, int pointSize, int position,
+                              int width, int fill, int attributes)
+{
+    DrawCheckBoxAt(nullptr, text, checked, InchesToUnitsY(y), InchesToUnitsX(x), pointSize, position, width, fill,
+                   attributes);
 }
 
 // ---- Pictures ----------------------------------------------------------------------------------
 
-void CPrintPage::DrawBitmap(int top, int left, int bottom, int right, const char* fileName) {
+void CPrintPage::DrawBitmap(int top, int left, int bottom, int right, const char *fileName)
+{
     SavedState saved(this);
-    if (!saved) return;
+    if (!saved)
+        return;
     m_current.left = left;
     m_current.top = top;
     m_current.right = right;
@@ -152,22 +171,22 @@ void CPrintPage::DrawBitmap(int top, int left, int bottom, int right, const char
     DrawBitmapFile();
 }
 
-void CPrintPage::DrawBitmap(double top, double left, double bottom, double right,
-                            const char* fileName) {
-    DrawBitmap(InchesToUnitsY(top), InchesToUnitsX(left), InchesToUnitsY(bottom),
-               InchesToUnitsX(right), fileName);
+void CPrintPage::DrawBitmap(double top, double left, double bottom, double right, const char *fileName)
+{
+    DrawBitmap(InchesToUnitsY(top), InchesToUnitsX(left), InchesToUnitsY(bottom), InchesToUnitsX(right), fileName);
 }
 
-void CPrintPage::DrawBitmapFile() {
+void CPrintPage::DrawBitmapFile()
+{
     HGLOBAL dib = LoadDib(m_current.text);
-    if (dib == nullptr) return;
+    if (dib == nullptr)
+        return;
     const RECT bounds{m_current.left, m_current.top, m_current.right, m_current.bottom};
-    m_current.right -= m_current.left;  // width and height from here on
+    m_current.right -= m_current.left; // width and height from here on
     m_current.bottom -= m_current.top;
     HDC dc = m_current.dc->GetSafeHdc();
     if (m_current.dc->IsPrinting())
         ::Escape(dc, SET_BOUNDS, sizeof bounds, reinterpret_cast<LPCSTR>(&bounds), nullptr);
-    StretchDib(dc, dib, m_current.left + m_centringOffset, m_current.top, m_current.right,
-               m_current.bottom);
+    StretchDib(dc, dib, m_current.left + m_centringOffset, m_current.top, m_current.right, m_current.bottom);
     ::GlobalFree(dib);
 }

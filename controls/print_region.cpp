@@ -4,12 +4,11 @@
 
 #include <algorithm>
 
-bool CPrintRegion::Init(CPrintPage* owner, int regionTop, int regionLeft, int regionRight,
-                        int regionBottom) {
+bool CPrintRegion::Init(CPrintPage *owner, int regionTop, int regionLeft, int regionRight, int regionBottom)
+{
     page = owner;
-    CPrintAttrState& state = owner->Current();
-    if (regionTop < 0 || regionLeft < 0 || regionRight > state.pageWidth ||
-        regionBottom > state.pageHeight)
+    CPrintAttrState &state = owner->Current();
+    if (regionTop < 0 || regionLeft < 0 || regionRight > state.pageWidth || regionBottom > state.pageHeight)
         return false;
     top = regionTop;
     left = regionLeft;
@@ -19,8 +18,9 @@ bool CPrintRegion::Init(CPrintPage* owner, int regionTop, int regionLeft, int re
     innerTop = top + 1;
 
     CPrintPage::SavedState saved(owner);
-    if (!saved) return true;
-    CPrintAttrState& fillState = owner->Current();
+    if (!saved)
+        return true;
+    CPrintAttrState &fillState = owner->Current();
     fillState.left = left;
     fillState.top = top;
     fillState.right = right;
@@ -30,12 +30,15 @@ bool CPrintRegion::Init(CPrintPage* owner, int regionTop, int regionLeft, int re
     return true;
 }
 
-void CPrintRegion::PrintHeading(const char* text, int pointSize, int attributes, int fill) {
+void CPrintRegion::PrintHeading(const char *text, int pointSize, int attributes, int fill)
+{
     CPrintPage::SavedState saved(page);
-    if (!saved) return;
-    CPrintAttrState& state = page->Current();
+    if (!saved)
+        return;
+    CPrintAttrState &state = page->Current();
     state.text = text;
-    if (pointSize > 0) state.pointSize = pointSize;
+    if (pointSize > 0)
+        state.pointSize = pointSize;
     state.attributes = attributes | PRINT_SINGLE_LINE | PRINT_VCENTER;
     state.fill = fill;
     state.left = left;
@@ -54,10 +57,12 @@ void CPrintRegion::PrintHeading(const char* text, int pointSize, int attributes,
     innerTop = top + height + 1;
 }
 
-void CPrintRegion::DrawFrame() {
+void CPrintRegion::DrawFrame()
+{
     CPrintPage::SavedState saved(page);
-    if (!saved) return;
-    CPrintAttrState& state = page->Current();
+    if (!saved)
+        return;
+    CPrintAttrState &state = page->Current();
     state.left = left;
     state.top = top;
     state.right = right;

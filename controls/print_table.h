@@ -10,8 +10,8 @@ class CPrintTable;
 
 struct CPrintColumnDef {
     double width = 0;
-    CString heading;  // empty prints as "Col <n>"
-    int fill = 0;     // fill style of the column's cells
+    CString heading; // empty prints as "Col <n>"
+    int fill = 0;    // fill style of the column's cells
 };
 
 struct CPrintTableDef {
@@ -19,11 +19,11 @@ struct CPrintTableDef {
 
     CPrintTableDef() = default;
     ~CPrintTableDef();
-    CPrintTableDef(const CPrintTableDef&) = delete;
-    CPrintTableDef& operator=(const CPrintTableDef&) = delete;
+    CPrintTableDef(const CPrintTableDef &) = delete;
+    CPrintTableDef &operator=(const CPrintTableDef &) = delete;
 
-    int rowLineInterval = 0;  // 0: every row ruled and each cell framed; N: a rule every N rows
-    int inInches = 0;         // positions and widths in inches, converted to units in place
+    int rowLineInterval = 0; // 0: every row ruled and each cell framed; N: a rule every N rows
+    int inInches = 0;        // positions and widths in inches, converted to units in place
     int equalWidths = 1;
     int headingFill = 0;
     int pointSize = 10;
@@ -33,29 +33,28 @@ struct CPrintTableDef {
     int outerFrame = 1;
     int verticalRules = 1;
     int horizontalRules = 1;
-    int freeLayout = 0;  // 1: no rules, no frames, cells printed without the row test
+    int freeLayout = 0; // 1: no rules, no frames, cells printed without the row test
     int noHeadings = 0;
     int headingRows = 1;
-    int linesPerRow = 1;  // 1 also prints cells single-line and vertically centred
+    int linesPerRow = 1; // 1 also prints cells single-line and vertically centred
     double top = 0;
     double left = 0;
     double right = 0;
-    double bottom = 0;  // set by PrintTable
+    double bottom = 0; // set by PrintTable
     CPrintColumnDef columns[MAX_COLUMNS];
-    CPrintTable* printer = nullptr;  // attached by PrintTable
+    CPrintTable *printer = nullptr; // attached by PrintTable
 };
 
 class CPrintTable {
 public:
     enum RowKind { BODY_ROW, HEADING_ROW };
 
-    CPrintTable(CPrintPage* page, CPrintTableDef* table) : m_page(page), m_table(table) {}
+    CPrintTable(CPrintPage *page, CPrintTableDef *table) : m_page(page), m_table(table) {}
     virtual ~CPrintTable() = default;
 
     virtual void Print();
-    virtual void PrintCell(int row, int column, int pointSize, int attributes, const char* text);
-    virtual void PrintCellFree(int row, int column, int pointSize, int attributes,
-                               const char* text);
+    virtual void PrintCell(int row, int column, int pointSize, int attributes, const char *text);
+    virtual void PrintCellFree(int row, int column, int pointSize, int attributes, const char *text);
     virtual void PrintHeadings();
     virtual void PrintOuterFrame();
     virtual void PrintRowRules();
@@ -63,7 +62,7 @@ public:
     virtual int GetRowHeight(RowKind kind);
     virtual void DrawCellFrame(int row, int column);
 
-    CPrintPage* Page() const { return m_page; }
+    CPrintPage *Page() const { return m_page; }
 
 private:
     int ColumnCount() const;
@@ -73,6 +72,6 @@ private:
     RECT CellRect(int row, int column);
     void DrawRule(int y1, int x1, int y2, int x2);
 
-    CPrintPage* m_page;
-    CPrintTableDef* m_table;
+    CPrintPage *m_page;
+    CPrintTableDef *m_table;
 };

@@ -6,16 +6,16 @@
 
 #include <functional>
 
-void ShellOpen(const CString& target);
+void ShellOpen(const CString &target);
 
 // Installs an opener for its lifetime and puts the previous one back after.
 class CShellOpenScope {
 public:
-    explicit CShellOpenScope(std::function<void(const CString&)> opener);
+    explicit CShellOpenScope(std::function<void(const CString &)> opener);
     ~CShellOpenScope();
-    CShellOpenScope(const CShellOpenScope&) = delete;
-    CShellOpenScope& operator=(const CShellOpenScope&) = delete;
+    CShellOpenScope(const CShellOpenScope &) = delete;
+    CShellOpenScope &operator=(const CShellOpenScope &) = delete;
 
 private:
-    std::function<void(const CString&)> m_previous;
+    std::function<void(const CString &)> m_previous;
 };

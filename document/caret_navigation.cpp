@@ -7,8 +7,8 @@ const char kPlainTextName[] = "to jest zwykly tekst";
 
 bool IsTabStop(const VariableOccurrence &occurrence)
 {
-    return occurrence.position > 0 && occurrence.length > 0 && occurrence.enabled != 0 &&
-           occurrence.name != kPlainTextName;
+    return occurrence.position > 0 && occurrence.length > 0 && occurrence.enabled != 0
+           && occurrence.name != kPlainTextName;
 }
 
 } // namespace
@@ -34,8 +34,8 @@ int HeadingSlotAtCaret(const OccurrenceBlock &block, int lastHeadingSlot, int ca
         return 0;
     for (int slot = lastHeadingSlot; slot > kFirstHeadingSlot; --slot) {
         const VariableOccurrence *heading = block.Heading(slot);
-        if (heading && heading->variable == kHeadingVariable && heading->position > 0 && heading->length > 0 &&
-            heading->position <= caret)
+        if (heading && heading->variable == kHeadingVariable && heading->position > 0 && heading->length > 0
+            && heading->position <= caret)
             return slot;
     }
     return kFirstHeadingSlot + 1;

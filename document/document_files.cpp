@@ -48,9 +48,9 @@ int FileKindByExtension(const CString &extension)
         int kind;
     };
     static const Kind kinds[] = {
-        {"xls", 9},  {"xlt", 9},  {"doc", 10}, {"rtf", 10}, {"jpg", 11},  {"gif", 12},  {"bmp", 13},
-        {"txt", 14}, {"exe", 15}, {"zip", 16}, {"arj", 16}, {"rar", 16},  {"htm", 17},  {"html", 17},
-        {"xml", 17}, {"ppt", 18}, {"pdf", 20},
+        {"xls", 9},  {"xlt", 9},   {"doc", 10}, {"rtf", 10}, {"jpg", 11}, {"gif", 12},
+        {"bmp", 13}, {"txt", 14},  {"exe", 15}, {"zip", 16}, {"arj", 16}, {"rar", 16},
+        {"htm", 17}, {"html", 17}, {"xml", 17}, {"ppt", 18}, {"pdf", 20},
     };
     CString lower = extension;
     lower.MakeLower();
@@ -101,8 +101,8 @@ CString DocumentFiles::GetDocumentFilePath(int document, bool noLinks, bool copy
         return CString();
     const CString plain = base + "\\" + subfolder + slot.fileName;
     const CString byOrderType =
-        base + "\\" + subfolder +
-        ProcedureCatalogue::GetOrderTypeFolder(m_project.m_nProcedureCode, m_project.m_nOrderType) + slot.fileName;
+        base + "\\" + subfolder
+        + ProcedureCatalogue::GetOrderTypeFolder(m_project.m_nProcedureCode, m_project.m_nOrderType) + slot.fileName;
     return FileExists(byOrderType) ? byOrderType : plain;
 }
 

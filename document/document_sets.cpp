@@ -7,8 +7,8 @@ namespace {
 
 const DocumentSetKind kDocumentSets[] = {
     {kKindContracts, 198, "um", "Pliki umów (*.um)|*.um||", "Umowy::", "Umowy", "Wprowadza spis umów"},
-    {kKindRemedies, 196, "opr", "Pliki środków ochrony prawnej (*.opr)|*.opr||", "Środki ochrony prawnej::",
-     "Środki ochrony prawnej", "Wprowadza spis środków ochrony prawnej"},
+    {kKindRemedies, 196, "opr", "Pliki środków ochrony prawnej (*.opr)|*.opr||",
+     "Środki ochrony prawnej::", "Środki ochrony prawnej", "Wprowadza spis środków ochrony prawnej"},
     {kKindContractorForms, 195, "opw", "Pliki wzorów dokumentów dla wykonawców (*.opw)|*.opw||",
      "Wzory dokumentów dla wykonawców::", "Wzory dokumentów dla wykonawców",
      "Wprowadza Wzory dokumentów dla wykonawców"},

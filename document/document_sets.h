@@ -18,10 +18,10 @@ struct DocumentSetKind {
     int kind;
     int procedureCode;
     const char *extension;
-    const char *filter;        // for the save file dialog
+    const char *filter; // for the save file dialog
     const char *titlePrefix;
-    const char *statusText;    // status pane 3
-    const char *loadingText;   // status pane 0 while the set loads
+    const char *statusText;  // status pane 3
+    const char *loadingText; // status pane 0 while the set loads
 };
 
 // The set of that kind, nullptr for a kind that is no document set.

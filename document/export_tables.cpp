@@ -150,7 +150,7 @@ bool WriteTextWithTables(const RichEditText &control, const CString &path)
 CString ConverterCommandLine(const CString &mainPath, int format, const CString &exportPath, const CString &target)
 {
     CString line;
-    line.Format("\"%s\\Tavrimonk.exe\" %d \"%s\\$zeksp_v20.rtf\" \"%s\" \"%s\\$table.dat\"", mainPath.GetString(), format,
-                exportPath.GetString(), target.GetString(), exportPath.GetString());
+    line.Format("\"%s\\Tavrimonk.exe\" %d \"%s\\$zeksp_v20.rtf\" \"%s\" \"%s\\$table.dat\"", mainPath.GetString(),
+                format, exportPath.GetString(), target.GetString(), exportPath.GetString());
     return line;
 }

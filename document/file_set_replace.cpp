@@ -119,7 +119,8 @@ bool SecondName(const CString &path, const CString &secondName)
     const std::wstring second = Wide(secondName);
     const std::wstring existing = Wide(path);
     DeleteFileW(second.c_str());
-    return CreateHardLinkW(second.c_str(), existing.c_str(), nullptr) || CopyFileW(existing.c_str(), second.c_str(), TRUE);
+    return CreateHardLinkW(second.c_str(), existing.c_str(), nullptr)
+           || CopyFileW(existing.c_str(), second.c_str(), TRUE);
 }
 
 // A read-only target, or one another program holds open without letting it be replaced,
@@ -198,8 +199,8 @@ bool FileSetReplace::WriteCommitRecord()
         return false;
     }
     DWORD written = 0;
-    bool whole = WriteFile(file, (LPCSTR)text, (DWORD)text.GetLength(), &written, nullptr)
-                 && written == (DWORD)text.GetLength();
+    bool whole =
+        WriteFile(file, (LPCSTR)text, (DWORD)text.GetLength(), &written, nullptr) && written == (DWORD)text.GetLength();
     whole = whole && Step() && FlushFileBuffers(file);
     CloseHandle(file);
     return whole;

@@ -32,7 +32,7 @@ private:
     struct Entry {
         CString target;
         CString temp;
-        CString backup;   // the target's old content, kept until the set is in place
+        CString backup; // the target's old content, kept until the set is in place
         bool placed = false;
     };
     bool Step();

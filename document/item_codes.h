@@ -2,11 +2,26 @@
 // p its heading p, held in the heading slot 1000 + p).
 #pragma once
 
-inline int MakeItemCode(int document, int point) { return document * 1000 + point; }
-inline int ItemCodeDocument(int code) { return code < 0 ? 0 : code / 1000; }
-inline int ItemCodePart(int code) { return code < 0 ? 0 : code % 1000; }
-inline int ItemCodeNextDocument(int code) { return code + 1000; }
-inline int HeadingSlotToPoint(int slot) { return slot < 1000 ? 0 : slot - 1000; }
+inline int MakeItemCode(int document, int point)
+{
+    return document * 1000 + point;
+}
+inline int ItemCodeDocument(int code)
+{
+    return code < 0 ? 0 : code / 1000;
+}
+inline int ItemCodePart(int code)
+{
+    return code < 0 ? 0 : code % 1000;
+}
+inline int ItemCodeNextDocument(int code)
+{
+    return code + 1000;
+}
+inline int HeadingSlotToPoint(int slot)
+{
+    return slot < 1000 ? 0 : slot - 1000;
+}
 
 // Tree items that are no document.
 const int kItemOwnFile = 1234567;

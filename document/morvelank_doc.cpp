@@ -3,8 +3,7 @@
 IMPLEMENT_SERIAL(CMorvelankCntrItem, CRichEditCntrItem, 0)
 IMPLEMENT_DYNCREATE(CMorvelankDoc, CRichEditDoc)
 
-CMorvelankCntrItem::CMorvelankCntrItem(REOBJECT *preo, CMorvelankDoc *pContainer)
-    : CRichEditCntrItem(preo, pContainer)
+CMorvelankCntrItem::CMorvelankCntrItem(REOBJECT *preo, CMorvelankDoc *pContainer) : CRichEditCntrItem(preo, pContainer)
 {
 }
 

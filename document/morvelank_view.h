@@ -135,7 +135,7 @@ public:
     BOOL TrackMouseOverVariable(int x, int y, BOOL select);
     BOOL OnSetCursor(CWnd *pWnd, UINT nHitTest, UINT message);
     CHintWnd m_hint{this};
-    HTREEITEM m_hAttachmentsItem = nullptr; // "Moje dokumenty"; null when the tree has none
+    HTREEITEM m_hAttachmentsItem = nullptr;                  // "Moje dokumenty"; null when the tree has none
     HTREEITEM m_hCalculatorItems[kCriteriaCalculators] = {}; // null when the tree has none
     int m_bOverVariable = 0;
     int m_bOverPageBreak = 0;
@@ -235,7 +235,7 @@ public:
 
 private:
     CRichEditPages m_printPages;
-    CString m_strTextBeforeOutput; // an editable document's own text while it is output
+    CString m_strTextBeforeOutput;    // an editable document's own text while it is output
     bool m_bOutputInProgress = false; // the control holds the cleaned text of an output
 
     DECLARE_MESSAGE_MAP()

@@ -22,8 +22,9 @@ void CMorvelankView::MoveToArchive()
     // A window that did not load whole, or holds the cleaned text of an output, has nothing
     // trustworthy to write.
     if (!m_proceeding.m_bLoaded || m_bOutputInProgress) {
-        AfxShowMessageBox(GetSafeHwnd(), "Postępowanie nie zostało wczytane w całości, więc nie zostanie przeniesione "
-                                         "do archiwum.",
+        AfxShowMessageBox(GetSafeHwnd(),
+                          "Postępowanie nie zostało wczytane w całości, więc nie zostanie przeniesione "
+                          "do archiwum.",
                           "Błąd", MB_ICONERROR);
         return;
     }

@@ -54,7 +54,8 @@ void CMorvelankView::EditPageBreak(bool insert)
     if (result == PageBreakEditResult::Done)
         m_proceeding.m_bModified = 1;
     else if (result == PageBreakEditResult::TableFull)
-        AfxShowMessageBox(GetSafeHwnd(), "Nie można wstawić kolejnego znaku podziału strony: postępowanie ma ich już 100.",
+        AfxShowMessageBox(GetSafeHwnd(),
+                          "Nie można wstawić kolejnego znaku podziału strony: postępowanie ma ich już 100.",
                           "Informacja", MB_ICONINFORMATION);
     GetRichEditCtrl().SetSel(caret, caret);
     SetFocus();

@@ -92,8 +92,8 @@ void CMorvelankView::PrepareExportText()
             control.ReplaceSel(WithoutOptionMark(control.GetSelectedText()));
             const int added = control.GetTextLength() - lengthBefore + occurrence.length;
             control.SetSel(start, start + added);
-            control.SetSelectionFormat(MakeTextStyle(occurrence.name == kPlainTextName ? TextStyle::ExportPlain
-                                                                                      : TextStyle::ExportText));
+            control.SetSelectionFormat(
+                MakeTextStyle(occurrence.name == kPlainTextName ? TextStyle::ExportPlain : TextStyle::ExportText));
         } else if (IsExportedAsTable(type)) {
             control.SetSelectionFormat(MakeTextStyle(TextStyle::ExportTable));
         }

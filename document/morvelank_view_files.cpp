@@ -73,7 +73,8 @@ std::vector<CString> CopyRemainingFiles(const RecordNaming &old, const CString &
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
             continue;
         const CString name = WideToCp1250(found.cFileName);
-        if (name.CompareNoCase(old.fileName + ".baz") == 0 || name.CompareNoCase(old.fileName + "." + old.extension) == 0)
+        if (name.CompareNoCase(old.fileName + ".baz") == 0
+            || name.CompareNoCase(old.fileName + "." + old.extension) == 0)
             continue;
         const CString target = newFolder + "\\" + name;
         if (FileExists(target))

@@ -9,7 +9,7 @@ namespace {
 
 struct FormatCommand {
     UINT id;
-    DWORD mask;    // character effect, or 0 for a paragraph alignment
+    DWORD mask; // character effect, or 0 for a paragraph alignment
     DWORD effect;
     WORD alignment;
 };
@@ -31,7 +31,7 @@ const FormatCommand *FindFormatCommand(UINT id)
     return nullptr;
 }
 
-}  // namespace
+} // namespace
 
 void CMorvelankView::OnFormatCommand(UINT id)
 {

@@ -76,7 +76,8 @@ BOOL CMorvelankView::PreTranslateMessage(MSG *pMsg)
         break;
     case WM_MOUSEMOVE:
         if (ours)
-            TrackMouseOverVariable(static_cast<short>(LOWORD(pMsg->lParam)), static_cast<short>(HIWORD(pMsg->lParam)), FALSE);
+            TrackMouseOverVariable(static_cast<short>(LOWORD(pMsg->lParam)), static_cast<short>(HIWORD(pMsg->lParam)),
+                                   FALSE);
         else if (m_hint.GetSafeHwnd())
             m_hint.HideHint();
         break;
@@ -101,8 +102,8 @@ void CMorvelankView::SyncTreeWithCaret(HTREEITEM item, int headingSlot)
     CTreeCtrl &tree = m_pTree->GetTreeCtrl();
     const int code = static_cast<int>(tree.GetItemData(item));
     const int current = GetCurrentDocument() < 0 ? 0 : GetCurrentDocument();
-    if (headingSlot >= kFirstHeadingSlot && ItemCodePart(code) == headingSlot - kFirstHeadingSlot &&
-        ItemCodeDocument(code) == current) {
+    if (headingSlot >= kFirstHeadingSlot && ItemCodePart(code) == headingSlot - kFirstHeadingSlot
+        && ItemCodeDocument(code) == current) {
         tree.SelectItem(item);
         return;
     }

@@ -22,8 +22,8 @@ void CMorvelankView::RegenerateDocument()
         return;
     // The data file holds at most kMaxPartNames parts; an undivided proceeding given no part
     // stays undivided.
-    const int count = std::min({static_cast<int>(layout.names.size()), static_cast<int>(layout.active.size()),
-                                kMaxPartNames});
+    const int count =
+        std::min({static_cast<int>(layout.names.size()), static_cast<int>(layout.active.size()), kMaxPartNames});
     if (count == 0)
         return;
     tables.m_nParts = count;

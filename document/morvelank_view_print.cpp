@@ -100,7 +100,8 @@ CString CMorvelankView::GetPrintJobTitle() const
 void CMorvelankView::OnBeginPrinting(CDC *pDC, CPrintInfo *pInfo)
 {
     PrepareExportText();
-    m_printPages.Paginate(StreamOutOutputRtf(m_hWnd, GetPaperSize().cx), GetPaperSize(), GetMargins(), pDC->m_hAttribDC);
+    m_printPages.Paginate(StreamOutOutputRtf(m_hWnd, GetPaperSize().cx), GetPaperSize(), GetMargins(),
+                          pDC->m_hAttribDC);
     const CString header = m_proceeding.m_project.m_strHeader;
     const CString footer = m_proceeding.m_project.m_strFooter;
     const bool numbering = m_proceeding.m_project.m_nPageNumbering != 0;

@@ -41,12 +41,18 @@ int DocumentImage(const DocumentSlot &slot, const CString &extension, bool perPa
     if (perPart)
         return 8;
     switch (slot.state) {
-    case kStateEditable: return 22;
-    case 1: return 6;
-    case kStateNotGenerated: return 8;
-    case kStateGenerated: return slot.secured ? 5 : 1;
-    case kStateLink: return 17;
-    default: return 1;
+    case kStateEditable:
+        return 22;
+    case 1:
+        return 6;
+    case kStateNotGenerated:
+        return 8;
+    case kStateGenerated:
+        return slot.secured ? 5 : 1;
+    case kStateLink:
+        return 17;
+    default:
+        return 1;
     }
 }
 
@@ -290,9 +296,9 @@ bool CMorvelankView::SaveModifiedPrompt()
     if (MainWindowServices *main = MainWindow(); main && m_proceeding.m_bModified)
         main->SetStatusText(0, "Zapisuje postępowanie");
     bool closing = m_bClosing != 0;
-    const bool mayClose =
-        ConfirmClosing(m_proceeding.m_nProceedingKind, m_proceeding.m_bModified != 0, m_proceeding.m_project.m_strName,
-                       [this] { return SaveProceeding(SaveOptions()); }, closing);
+    const bool mayClose = ConfirmClosing(
+        m_proceeding.m_nProceedingKind, m_proceeding.m_bModified != 0, m_proceeding.m_project.m_strName,
+        [this] { return SaveProceeding(SaveOptions()); }, closing);
     m_bClosing = closing ? 1 : 0;
     return mayClose;
 }

@@ -15,8 +15,8 @@ const int kSeriesFields = 4;
 // A slot the last generation filled; a cleared slot keeps its old hint and must not count.
 bool IsLiveOccurrence(const VariableOccurrence &occurrence, int variableCount)
 {
-    return (occurrence.enabled != -1 || occurrence.length > 0) && occurrence.variable >= 0 &&
-           occurrence.variable < variableCount;
+    return (occurrence.enabled != -1 || occurrence.length > 0) && occurrence.variable >= 0
+           && occurrence.variable < variableCount;
 }
 
 // The first occurrence whose hint carries the field's marker after its first character.

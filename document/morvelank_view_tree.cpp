@@ -33,8 +33,8 @@ HCURSOR HoverCursor(UINT id)
 
 CString HintWithoutMarkers(CString hint)
 {
-    for (const char *marker : {"[KORESPONDENCJA]", "[KORESPONDENCJA1]", "[KORESPONDENCJA2]", "[KORESPONDENCJA3]",
-                               "[KORESPONDENCJA4]"})
+    for (const char *marker :
+         {"[KORESPONDENCJA]", "[KORESPONDENCJA1]", "[KORESPONDENCJA2]", "[KORESPONDENCJA3]", "[KORESPONDENCJA4]"})
         hint.Replace(marker, "");
     return hint;
 }
@@ -67,7 +67,8 @@ void CMorvelankView::OdczytajNaglowkiPunktowZDokumentu(int index)
             documentItem = child;
             break;
         }
-        for (HTREEITEM grandchild = tree.GetChildItem(child); grandchild; grandchild = tree.GetNextSiblingItem(grandchild))
+        for (HTREEITEM grandchild = tree.GetChildItem(child); grandchild;
+             grandchild = tree.GetNextSiblingItem(grandchild))
             if (tree.GetItemData(grandchild) == code) {
                 documentItem = grandchild;
                 break;
@@ -105,9 +106,10 @@ void CMorvelankView::AddFileToProject()
         AfxShowMessageBox(m_hWnd, "Za dużo plików w projekcie", "Błąd", MB_ICONERROR);
         return;
     }
-    if (FileExists(target) &&
-        AfxShowMessageBox(m_hWnd, "Ten plik został już wcześniej dodany do projektu. Czy chcesz go nadpisać?",
-                          "Ostrzeżenie", MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+    if (FileExists(target)
+        && AfxShowMessageBox(m_hWnd, "Ten plik został już wcześniej dodany do projektu. Czy chcesz go nadpisać?",
+                             "Ostrzeżenie", MB_YESNO | MB_ICONEXCLAMATION)
+               != IDYES)
         return;
     if (!::CopyFileW(Cp1250ToWide(source).c_str(), Cp1250ToWide(target).c_str(), FALSE)) {
         AfxShowMessageBox(m_hWnd, "Błąd kopiowania pliku: " + source + " do " + target, "Błąd", MB_ICONEXCLAMATION);
@@ -120,7 +122,8 @@ void CMorvelankView::AddFileToProject()
     CTreeCtrl &tree = m_pTree->GetTreeCtrl();
     // A file added again keeps its one item.
     HTREEITEM item = nullptr;
-    for (HTREEITEM child = tree.GetChildItem(m_hAttachmentsItem); child && !item; child = tree.GetNextSiblingItem(child))
+    for (HTREEITEM child = tree.GetChildItem(m_hAttachmentsItem); child && !item;
+         child = tree.GetNextSiblingItem(child))
         if (tree.GetItemText(child) == name)
             item = child;
     if (!item) {

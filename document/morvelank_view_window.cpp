@@ -78,13 +78,13 @@ void CMorvelankView::ToggleDocumentSecured(int document)
         return;
     if (document < 0)
         document = GetCurrentDocument();
-    if (document >= 0 && document < kDocumentSlots &&
-        m_proceeding.m_tables->m_documents[document].state == kStateGenerated) {
+    if (document >= 0 && document < kDocumentSlots
+        && m_proceeding.m_tables->m_documents[document].state == kStateGenerated) {
         DocumentSlot &slot = m_proceeding.m_tables->m_documents[document];
         slot.secured = slot.secured ? 0 : 1;
         RefreshSecuredIcons();
-        AfxShowMessageBox(GetSafeHwnd(), slot.secured ? "Dokument zabezpieczony" : "Zabezpieczenie zdjęte", "Informacja",
-                          MB_ICONINFORMATION);
+        AfxShowMessageBox(GetSafeHwnd(), slot.secured ? "Dokument zabezpieczony" : "Zabezpieczenie zdjęte",
+                          "Informacja", MB_ICONINFORMATION);
     }
     m_proceeding.m_bModified = 1;
 }

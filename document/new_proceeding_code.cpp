@@ -11,11 +11,10 @@ struct ModeCodes {
 };
 
 const ModeCodes kModes[] = {
-    {140, 162, false}, {146, 166, false}, {150, -1, false}, {152, -1, false}, {148, -1, false},
-    {142, -1, false},  {145, -1, true},   {144, -1, true},  {154, -1, false}, {156, -1, false},
-    {158, -1, false},  {160, -1, true},   {-1, 178, false}, {-1, 164, false}, {-1, 168, false},
-    {-1, 172, false},  {-1, 170, false},  {-1, 174, false}, {-1, 176, false}, {-1, 180, false},
-    {-1, 182, false},  {-1, 184, false},  {-1, 186, false}, {-1, 188, true},
+    {140, 162, false}, {146, 166, false}, {150, -1, false}, {152, -1, false}, {148, -1, false}, {142, -1, false},
+    {145, -1, true},   {144, -1, true},   {154, -1, false}, {156, -1, false}, {158, -1, false}, {160, -1, true},
+    {-1, 178, false},  {-1, 164, false},  {-1, 168, false}, {-1, 172, false}, {-1, 170, false}, {-1, 174, false},
+    {-1, 176, false},  {-1, 180, false},  {-1, 182, false}, {-1, 184, false}, {-1, 186, false}, {-1, 188, true},
 };
 
 } // namespace

@@ -57,8 +57,8 @@ EditOutcome VariableDispatch::EditOption(int slot)
             return EditOutcome::NothingToDo;
         // Options of no group stand alone: "no group" is no group to share.
         for (int i = 0; i < m_tables.GetVariableCount() && variable.groupNumber >= 0; ++i)
-            if (i != clicked && VariableTypeOf(m_tables.m_variables[i].type) == VariableType::Option &&
-                m_tables.m_variables[i].groupNumber == variable.groupNumber)
+            if (i != clicked && VariableTypeOf(m_tables.m_variables[i].type) == VariableType::Option
+                && m_tables.m_variables[i].groupNumber == variable.groupNumber)
                 m_tables.m_variables[i].selected = 0;
         variable.selected = 1;
     } else {

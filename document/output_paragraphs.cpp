@@ -74,8 +74,8 @@ bool HasWords(const CString &text, int from, int to)
 
 // What the output left of a paragraph's text.
 struct ParagraphContent {
-    bool removed = false; // a variable was taken out of it
-    bool words = false;   // text of the template or of a value, beside list number and amounts
+    bool removed = false;    // a variable was taken out of it
+    bool words = false;      // text of the template or of a value, beside list number and amounts
     bool valueWords = false; // words of a shown value among them
     bool values = false;     // any shown value or amount
 };
@@ -143,8 +143,8 @@ std::vector<OutputEdit> PlanOutputParagraphs(const std::vector<OutputParagraph> 
         // The deeper paragraphs of a disabled block go with it, and so do those that continue a
         // disabled point at its own indent (repeated lines of its parts) unless a value of the
         // user's speaks in them.
-        const bool continuesPoint = droppedPoint && paragraph.indent == droppedIndent && !label.found &&
-                                    content.values && !content.valueWords;
+        const bool continuesPoint =
+            droppedPoint && paragraph.indent == droppedIndent && !label.found && content.values && !content.valueWords;
         if (droppedIndent >= 0 && (paragraph.indent > droppedIndent || continuesPoint)) {
             edit.drop = true;
         } else {
@@ -158,9 +158,9 @@ std::vector<OutputEdit> PlanOutputParagraphs(const std::vector<OutputParagraph> 
         if (!label.found)
             continue;
         auto run = runs.find(paragraph.indent);
-        const bool continues = run != runs.end() && run->second.letter == label.letter &&
-                               run->second.separator == label.separator &&
-                               run->second.lastOriginal + 1 == label.value;
+        const bool continues = run != runs.end() && run->second.letter == label.letter
+                               && run->second.separator == label.separator
+                               && run->second.lastOriginal + 1 == label.value;
         if (!continues) {
             ListRun started;
             started.letter = label.letter;

@@ -13,8 +13,8 @@ int PageBreakEdit::FindMark(int position) const
 {
     for (int r = 0; r < m_tables.m_nPageBreaks && r < kPageBreakMarks; ++r) {
         const PageBreakMark &mark = m_tables.m_pageBreaks[r];
-        if (mark.document == m_document && mark.position > 0 && mark.length > 0 && mark.position <= position &&
-            position < mark.position + mark.length)
+        if (mark.document == m_document && mark.position > 0 && mark.length > 0 && mark.position <= position
+            && position < mark.position + mark.length)
             return r;
     }
     return -1;
@@ -42,8 +42,9 @@ PageBreakEditResult PageBreakEdit::Insert(int position)
     // The document's marks stay in position order: generation puts them back one after the
     // other, each into the text that holds the ones before it.
     int place = 0;
-    while (place < m_tables.m_nPageBreaks && !(m_tables.m_pageBreaks[place].document == m_document &&
-                                                 m_tables.m_pageBreaks[place].position > position))
+    while (
+        place < m_tables.m_nPageBreaks
+        && !(m_tables.m_pageBreaks[place].document == m_document && m_tables.m_pageBreaks[place].position > position))
         ++place;
     for (int later = m_tables.m_nPageBreaks; later > place; --later)
         m_tables.m_pageBreaks[later] = m_tables.m_pageBreaks[later - 1];

@@ -46,9 +46,9 @@ bool SameContents(const CString &first, const CString &second)
     static char bufferA[65536], bufferB[65536];
     while (same) {
         DWORD readA = 0, readB = 0;
-        if (!::ReadFile(a, bufferA, sizeof bufferA, &readA, nullptr) ||
-            !::ReadFile(b, bufferB, sizeof bufferB, &readB, nullptr) || readA != readB ||
-            memcmp(bufferA, bufferB, readA) != 0) {
+        if (!::ReadFile(a, bufferA, sizeof bufferA, &readA, nullptr)
+            || !::ReadFile(b, bufferB, sizeof bufferB, &readB, nullptr) || readA != readB
+            || memcmp(bufferA, bufferB, readA) != 0) {
             same = false;
             break;
         }

@@ -24,7 +24,7 @@ int ArchivedProcedureCode(int procedureCode);
 bool AreDocumentsSecured(const ViewTables &tables);
 
 struct ArchiveMoveRequest {
-    CString workingPath;                  // the folder of current proceedings
+    CString workingPath; // the folder of current proceedings
     CString archivePath;
     CString signature;                    // the archive folder's name
     CString description;                  // stored as the data file's name

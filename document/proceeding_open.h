@@ -14,7 +14,7 @@ class CProject;
 struct DefaultValues;
 struct ViewTables;
 
-const int kLoadNewProceeding = 1;  // from the template set's starting data file
+const int kLoadNewProceeding = 1; // from the template set's starting data file
 const int kLoadOwnFile = 0;
 
 class ProceedingOpen {
@@ -32,8 +32,8 @@ public:
     // Resets the tables, reads the data file's header, the configuration of its law version
     // and procedure kind, then the whole data file. 1 loaded; 0 with the messages, and the
     // proceeding must not be shown or saved.
-    int Load(int mode, const CString &dataPath, CProject &project, const DefaultValues &defaults,
-             ViewTables &tables, DataFileHeader &header, CKomentarz2 *comments);
+    int Load(int mode, const CString &dataPath, CProject &project, const DefaultValues &defaults, ViewTables &tables,
+             DataFileHeader &header, CKomentarz2 *comments);
 
     const std::vector<DataFileMessage> &GetMessages() const { return m_messages; }
 

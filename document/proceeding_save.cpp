@@ -108,8 +108,7 @@ int ProceedingSave::Save(const ProceedingSaveRequest &request)
     return 1;
 }
 
-bool ConfirmClosing(int kind, bool modified, const CString &name, const std::function<int()> &save,
-                    bool &closing)
+bool ConfirmClosing(int kind, bool modified, const CString &name, const std::function<int()> &save, bool &closing)
 {
     if (kind == kKindArchive || kind == kKindExample)
         return true;

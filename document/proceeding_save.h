@@ -14,11 +14,11 @@ class CProject;
 struct ViewTables;
 
 struct ProceedingSaveRequest {
-    int kind = 0;                      // what the window holds (document_sets.h)
+    int kind = 0; // what the window holds (document_sets.h)
     // False until the proceeding was loaded whole: such a window is never saved, so that a
     // failed opening can never write an empty proceeding over good files.
     bool loaded = false;
-    DataFileHeader header;             // version and field 11 as read; code and password come from the record
+    DataFileHeader header;                // version and field 11 as read; code and password come from the record
     const CString *editableRtf = nullptr; // written to spec.dat when given
 };
 
@@ -46,5 +46,4 @@ private:
 // The closing question of a modified proceeding. save runs the save and gives its result;
 // true when the window may close: not modified, an archive or example, "Nie", or "Tak" and a
 // save that succeeded. closing is set once the question is settled.
-bool ConfirmClosing(int kind, bool modified, const CString &name, const std::function<int()> &save,
-                    bool &closing);
+bool ConfirmClosing(int kind, bool modified, const CString &name, const std::function<int()> &save, bool &closing);

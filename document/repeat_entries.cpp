@@ -16,8 +16,8 @@ std::vector<std::vector<int>> EntryInstances(const ViewTables &tables, int block
         std::vector<int> instances;
         for (int k = 0; k < poolEnd; ++k) {
             const DynamicVariable &instance = tables.m_dynamicVariables[k];
-            if (tables.m_instanceFlags[k] != 0 && instance.blockKind == kPerEntryBlock &&
-                instance.blockVariable == blockVariable && instance.repetition == entry)
+            if (tables.m_instanceFlags[k] != 0 && instance.blockKind == kPerEntryBlock
+                && instance.blockVariable == blockVariable && instance.repetition == entry)
                 instances.push_back(k);
         }
         if (instances.empty())
@@ -41,8 +41,8 @@ PartLayout CollectRepeatEntries(const ViewTables &tables, int blockVariable)
 EntriesResult ApplyRepeatEntries(ViewTables &tables, int blockVariable, const PartLayout &edited)
 {
     const std::vector<std::vector<int>> entries = EntryInstances(tables, blockVariable);
-    const int rows = static_cast<int>(edited.names.size() < edited.active.size() ? edited.names.size()
-                                                                                   : edited.active.size());
+    const int rows =
+        static_cast<int>(edited.names.size() < edited.active.size() ? edited.names.size() : edited.active.size());
     const int existing = static_cast<int>(entries.size());
     if (existing == 0)
         return EntriesResult::Changed;
@@ -53,7 +53,7 @@ EntriesResult ApplyRepeatEntries(ViewTables &tables, int blockVariable, const Pa
     const int first = tables.GetFirstVariableIndex();
     const long needed = static_cast<long>(added) * static_cast<long>(entries.front().size());
     const int limit = tables.GetVariableCount() < first + kDynamicVariableSlots ? tables.GetVariableCount()
-                                                                                 : first + kDynamicVariableSlots;
+                                                                                : first + kDynamicVariableSlots;
     if (tables.m_nNextDynamicVariable + needed > limit)
         return EntriesResult::PoolFull;
 

@@ -14,8 +14,7 @@ const int kOpenerLength = 6; // "<&" or "<%", three characters of identifier, ">
 class BlockExpander {
 public:
     BlockExpander(ViewTables &tables, int blockKind, int blockVariable)
-        : m_tables(tables), m_kind(blockKind), m_blockVariable(blockVariable),
-          m_first(tables.GetFirstVariableIndex())
+        : m_tables(tables), m_kind(blockKind), m_blockVariable(blockVariable), m_first(tables.GetFirstVariableIndex())
     {
     }
 
@@ -62,8 +61,8 @@ int BlockExpander::FindInstance(int templateVariable, int repetition) const
     const int poolEnd = m_tables.m_nNextDynamicVariable - m_first;
     for (int k = 0; k < poolEnd && k < kDynamicVariableSlots; ++k) {
         const DynamicVariable &instance = m_tables.m_dynamicVariables[k];
-        if (instance.blockKind == m_kind && instance.templateVariable == templateVariable &&
-            instance.repetition == repetition && (m_kind == kPerPartBlock || InstanceFlag(k)))
+        if (instance.blockKind == m_kind && instance.templateVariable == templateVariable
+            && instance.repetition == repetition && (m_kind == kPerPartBlock || InstanceFlag(k)))
             return m_first + k;
     }
     return -1;

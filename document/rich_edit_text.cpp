@@ -64,8 +64,8 @@ CString RichEditText::GetSelectedText() const
     request.cb = static_cast<DWORD>(text.size() * sizeof(wchar_t));
     request.flags = GT_SELECTION;
     request.codepage = kCodePageUtf16;
-    const LRESULT copied = SendMessageW(m_hWnd, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request),
-                                        reinterpret_cast<LPARAM>(&text[0]));
+    const LRESULT copied =
+        SendMessageW(m_hWnd, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request), reinterpret_cast<LPARAM>(&text[0]));
     return WideToCp1250(text.c_str(), static_cast<int>(copied));
 }
 

@@ -12,10 +12,11 @@
 
 namespace {
 
-const TextStyle kEveryStyle[] = {
-    TextStyle::ExportText, TextStyle::ExportPlain, TextStyle::Black, TextStyle::Disabled, TextStyle::Heading,
-    TextStyle::Value, TextStyle::Plain, TextStyle::PlainDisabled, TextStyle::FixedText, TextStyle::DefaultValue,
-    TextStyle::Table, TextStyle::ExportTable, TextStyle::AddEntry, TextStyle::InsertedText};
+const TextStyle kEveryStyle[] = {TextStyle::ExportText,   TextStyle::ExportPlain,   TextStyle::Black,
+                                 TextStyle::Disabled,     TextStyle::Heading,       TextStyle::Value,
+                                 TextStyle::Plain,        TextStyle::PlainDisabled, TextStyle::FixedText,
+                                 TextStyle::DefaultValue, TextStyle::Table,         TextStyle::ExportTable,
+                                 TextStyle::AddEntry,     TextStyle::InsertedText};
 const COLORREF kAutoColor = CLR_INVALID;
 
 bool StartsWith(const CString &text, int at, const char *prefix)
@@ -175,8 +176,9 @@ void RtfDocumentBuilder::SetUpHeader()
         const int at = m_model->FontTableEnd() >= 0 ? m_model->FontTableEnd() + 1 : header;
         m_headerInsertions.push_back({at, "{\\colortbl ;" + colors + "}"});
     }
-    std::stable_sort(m_headerInsertions.begin(), m_headerInsertions.end(),
-                     [](const std::pair<int, CString> &a, const std::pair<int, CString> &b) { return a.first < b.first; });
+    std::stable_sort(
+        m_headerInsertions.begin(), m_headerInsertions.end(),
+        [](const std::pair<int, CString> &a, const std::pair<int, CString> &b) { return a.first < b.first; });
 }
 
 int RtfDocumentBuilder::ChainWith(int chain, TextStyle style)
@@ -326,9 +328,10 @@ CString RtfDocumentBuilder::EmbeddedBody(const CString &rtf, const CHARFORMAT2W 
     for (int i = 0; i < rtf.GetLength();) {
         const unsigned char c = static_cast<unsigned char>(rtf[i]);
         if (c == '{') {
-            if (depth >= 1 && (StartsWith(rtf, i + 1, "\\fonttbl") || StartsWith(rtf, i + 1, "\\colortbl") ||
-                               StartsWith(rtf, i + 1, "\\*") || StartsWith(rtf, i + 1, "\\stylesheet") ||
-                               StartsWith(rtf, i + 1, "\\info"))) {
+            if (depth >= 1
+                && (StartsWith(rtf, i + 1, "\\fonttbl") || StartsWith(rtf, i + 1, "\\colortbl")
+                    || StartsWith(rtf, i + 1, "\\*") || StartsWith(rtf, i + 1, "\\stylesheet")
+                    || StartsWith(rtf, i + 1, "\\info"))) {
                 i = SkipGroup(rtf, i);
                 continue;
             }
@@ -465,9 +468,8 @@ CString RtfDocumentBuilder::Build()
     for (int i = 0; i < length;) {
         if (next < m_replacements.size() && m_replacements[next].start == i) {
             Replacement &replacement = m_replacements[next++];
-            replacement.outputStart =
-                WriteGroup(replacement.anchor, replacement.chain, replacement.content, replacement.isRtf,
-                           replacement.outputEnd);
+            replacement.outputStart = WriteGroup(replacement.anchor, replacement.chain, replacement.content,
+                                                 replacement.isRtf, replacement.outputEnd);
             i = std::max(i + 1, replacement.end);
             continue;
         }
@@ -478,8 +480,9 @@ CString RtfDocumentBuilder::Build()
             continue;
         }
         int j = i + 1;
-        while (j < length && m_origins[j].original < 0 && m_origins[j].anchor == origin.anchor &&
-               m_origins[j].chain == origin.chain && !(next < m_replacements.size() && m_replacements[next].start == j))
+        while (j < length && m_origins[j].original < 0 && m_origins[j].anchor == origin.anchor
+               && m_origins[j].chain == origin.chain
+               && !(next < m_replacements.size() && m_replacements[next].start == j))
             ++j;
         int unused = 0;
         WriteGroup(origin.anchor, origin.chain, m_plain.Mid(i, j - i), false, unused);
@@ -514,7 +517,8 @@ CHARFORMAT2W RtfDocumentBuilder::ReplacementFormat(int replacement) const
     for (TextStyle style : m_chains[m_replacements[replacement].chain]) {
         const CHARFORMAT2W format = MakeTextStyle(style);
         const DWORD effects = CFM_BOLD | CFM_ITALIC | CFM_STRIKEOUT | CFM_IMPRINT;
-        folded.dwEffects = (folded.dwEffects & ~(format.dwMask & effects)) | (format.dwEffects & format.dwMask & effects);
+        folded.dwEffects =
+            (folded.dwEffects & ~(format.dwMask & effects)) | (format.dwEffects & format.dwMask & effects);
         if (format.dwMask & CFM_COLOR)
             folded.crTextColor = format.crTextColor;
         if (format.dwMask & CFM_BACKCOLOR)

@@ -30,11 +30,13 @@ struct ControlWord {
 // Groups whose text the control never shows.
 bool IsSkippedDestination(const std::string &word)
 {
-    static const char *const kSkipped[] = {
-        "stylesheet", "info",    "header",  "headerl", "headerr", "headerf", "footer",  "footerl", "footerr",
-        "footerf",    "pict",    "object",  "field",   "fldinst", "fldrslt", "xe",      "tc",      "footnote",
-        "listtable",  "listoverridetable",  "revtbl",  "rsidtbl", "generator", "themedata", "colorschememapping",
-        "latentstyles", "datastore", "pntext", "pntxta", "pntxtb", "pn", "nonshppict", "bkmkstart", "bkmkend"};
+    static const char *const kSkipped[] = {"stylesheet",   "info",       "header",    "headerl",   "headerr",
+                                           "headerf",      "footer",     "footerl",   "footerr",   "footerf",
+                                           "pict",         "object",     "field",     "fldinst",   "fldrslt",
+                                           "xe",           "tc",         "footnote",  "listtable", "listoverridetable",
+                                           "revtbl",       "rsidtbl",    "generator", "themedata", "colorschememapping",
+                                           "latentstyles", "datastore",  "pntext",    "pntxta",    "pntxtb",
+                                           "pn",           "nonshppict", "bkmkstart", "bkmkend"};
     for (const char *skipped : kSkipped)
         if (word == skipped)
             return true;
@@ -44,17 +46,28 @@ bool IsSkippedDestination(const std::string &word)
 UINT CharsetCodePage(int charset, UINT fallback)
 {
     switch (charset) {
-    case 0: return 1252;
-    case 161: return 1253;
-    case 162: return 1254;
-    case 177: return 1255;
-    case 178: return 1256;
-    case 186: return 1257;
-    case 163: return 1258;
-    case 204: return 1251;
-    case 222: return 874;
-    case 238: return 1250;
-    default: return fallback;
+    case 0:
+        return 1252;
+    case 161:
+        return 1253;
+    case 162:
+        return 1254;
+    case 177:
+        return 1255;
+    case 178:
+        return 1256;
+    case 186:
+        return 1257;
+    case 163:
+        return 1258;
+    case 204:
+        return 1251;
+    case 222:
+        return 874;
+    case 238:
+        return 1250;
+    default:
+        return fallback;
     }
 }
 
@@ -63,9 +76,9 @@ wchar_t SpecialCharacter(const std::string &word)
     static const struct {
         const char *word;
         wchar_t character;
-    } kSpecial[] = {{"tab", L'\t'},         {"emdash", 0x2014},    {"endash", 0x2013},   {"bullet", 0x2022},
-                    {"lquote", 0x2018},     {"rquote", 0x2019},    {"ldblquote", 0x201C}, {"rdblquote", 0x201D},
-                    {"emspace", 0x2003},    {"enspace", 0x2002},   {"line", L' '}};
+    } kSpecial[] = {{"tab", L'\t'},      {"emdash", 0x2014},  {"endash", 0x2013},    {"bullet", 0x2022},
+                    {"lquote", 0x2018},  {"rquote", 0x2019},  {"ldblquote", 0x201C}, {"rdblquote", 0x201D},
+                    {"emspace", 0x2003}, {"enspace", 0x2002}, {"line", L' '}};
     for (const auto &special : kSpecial)
         if (word == special.word)
             return special.character;
@@ -274,8 +287,8 @@ void RtfPlainParser::Run()
             m_stack.push_back(State());
             ++i;
         } else if (c == '}') {
-            if (State().destination == Destination::FontTable && m_stack.size() >= 2 &&
-                m_stack[m_stack.size() - 2].destination != Destination::FontTable)
+            if (State().destination == Destination::FontTable && m_stack.size() >= 2
+                && m_stack[m_stack.size() - 2].destination != Destination::FontTable)
                 m_model.m_fontTableEnd = i;
             if (State().destination == Destination::ColorTable)
                 m_model.m_colorTableEnd = i;
@@ -285,7 +298,8 @@ void RtfPlainParser::Run()
         } else if (c == '\\' && i + 1 < m_length) {
             const char next = m_data[i + 1];
             if (next == '\'' && i + 3 < m_length) {
-                const unsigned char code = static_cast<unsigned char>(strtol(std::string(m_data + i + 2, 2).c_str(), nullptr, 16));
+                const unsigned char code =
+                    static_cast<unsigned char>(strtol(std::string(m_data + i + 2, 2).c_str(), nullptr, 16));
                 if (State().destination == Destination::Text) {
                     StartRowIfNeeded(i);
                     const wchar_t character = Decode(code);

@@ -14,20 +14,18 @@ const char *const kTableProlog =
     "{\\*\\generator Msftedit 5.41.15.1503;}\\viewkind4\\uc1\r\n";
 
 // Every row states its own cells: a reader keeps no row's layout for the next one.
-const char *const kRowProlog =
-    "\\trowd\r\n"
-    "\\trgaph108\\trleft-108\r\n"
-    "\r\n"
-    "\\trbrdrl\\brdrs\\brdrw10 \r\n"
-    "\\trbrdrt\\brdrs\\brdrw10 \r\n"
-    "\\trbrdrr\\brdrs\\brdrw10 \r\n"
-    "\\trbrdrb\\brdrs\\brdrw10 \r\n"
-    "\r\n"
-    "\\trpaddl108\\trpaddr108\\trpaddfl3\\trpaddfr3\r\n";
+const char *const kRowProlog = "\\trowd\r\n"
+                               "\\trgaph108\\trleft-108\r\n"
+                               "\r\n"
+                               "\\trbrdrl\\brdrs\\brdrw10 \r\n"
+                               "\\trbrdrt\\brdrs\\brdrw10 \r\n"
+                               "\\trbrdrr\\brdrs\\brdrw10 \r\n"
+                               "\\trbrdrb\\brdrs\\brdrw10 \r\n"
+                               "\r\n"
+                               "\\trpaddl108\\trpaddr108\\trpaddfl3\\trpaddfr3\r\n";
 
-const char *const kCellBorders =
-    "\\clcbpat1\\clbrdrl\\brdrw10\\brdrs\\clbrdrt\\brdrw10\\brdrs\\clbrdrr\\brdrw10\\brdrs"
-    "\\clbrdrb\\brdrw10\\brdrs ";
+const char *const kCellBorders = "\\clcbpat1\\clbrdrl\\brdrw10\\brdrs\\clbrdrt\\brdrw10\\brdrs\\clbrdrr\\brdrw10\\brdrs"
+                                 "\\clbrdrb\\brdrw10\\brdrs ";
 
 const int kNarrowestCell = 50; // twips
 
@@ -64,8 +62,8 @@ CString EscapeRtfText(const CString &text)
     return result;
 }
 
-CString BuildRtfTable(int columns, int rows, const std::vector<int> &widths,
-                      const std::vector<CString> &cells, int totalWidth, const CString &id)
+CString BuildRtfTable(int columns, int rows, const std::vector<int> &widths, const std::vector<CString> &cells,
+                      int totalWidth, const CString &id)
 {
     if (columns <= 0 || rows <= 0 || static_cast<int>(widths.size()) < columns)
         return CString();

@@ -12,8 +12,8 @@ CString TableTextToRtf(const CString &tableText, int id);
 
 // First row bold. Cells are escaped; a cell missing from cells is empty. "" when columns or
 // rows is not positive or widths holds fewer than columns entries.
-CString BuildRtfTable(int columns, int rows, const std::vector<int> &widths,
-                      const std::vector<CString> &cells, int totalWidth, const CString &id);
+CString BuildRtfTable(int columns, int rows, const std::vector<int> &widths, const std::vector<CString> &cells,
+                      int totalWidth, const CString &id);
 
 // "\", "{" and "}" escaped so that the text stays text inside RTF.
 CString EscapeRtfText(const CString &text);

@@ -36,7 +36,8 @@ void StringTable2D::Write(FILE *file) const
     const int32_t counts[2] = {m_rows, m_columns};
     for (int32_t count : counts) {
         const unsigned char bytes[4] = {static_cast<unsigned char>(count), static_cast<unsigned char>(count >> 8),
-                                        static_cast<unsigned char>(count >> 16), static_cast<unsigned char>(count >> 24)};
+                                        static_cast<unsigned char>(count >> 16),
+                                        static_cast<unsigned char>(count >> 24)};
         fwrite(bytes, 1, 4, file);
     }
     for (const std::vector<CString> &row : m_cells)

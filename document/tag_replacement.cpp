@@ -20,7 +20,7 @@ const int kHeadingOpenerLength = 6; // "<$" three characters ">"
 // One tag read from the text, before its value is rendered.
 struct VariableTag {
     int variable = -1;
-    int end = 0;            // one past its closer
+    int end = 0; // one past its closer
     int link = -1;
     bool plainLink = false; // "<*": the template text shown as ordinary text
     CString templateText;
@@ -106,8 +106,8 @@ bool TagReplacer::ReplaceHeading()
 // An instance not yet shown takes over the template variable it was made from.
 void TagReplacer::SetUpInstance(int variable)
 {
-    if (variable < m_tables.GetFirstVariableIndex() ||
-        VariableTypeOf(m_tables.m_variables[variable].type) != VariableType::None)
+    if (variable < m_tables.GetFirstVariableIndex()
+        || VariableTypeOf(m_tables.m_variables[variable].type) != VariableType::None)
         return;
     const DynamicVariable *instance = m_tables.FindDynamicVariable(variable);
     if (!instance || !m_tables.IsVariableNumber(instance->templateVariable))
@@ -122,10 +122,10 @@ void TagReplacer::SetUpInstance(int variable)
     target.selected = source.selected;
     target.untouched = source.untouched;
     target.extra = source.extra;
-    target.labelNumber = source.labelNumber < 0
-                             ? source.labelNumber
-                             : static_cast<int16_t>(source.labelNumber +
-                                                    m_tables.GetFirstVariableIndex() * instance->repetition);
+    target.labelNumber =
+        source.labelNumber < 0
+            ? source.labelNumber
+            : static_cast<int16_t>(source.labelNumber + m_tables.GetFirstVariableIndex() * instance->repetition);
 }
 
 bool TagReplacer::ReadVariableTag(VariableTag &tag)
@@ -242,8 +242,8 @@ bool TagReplacer::ReplaceVariable(const VariableTag &tag, VariableOccurrence &oc
     }
 
     const TextStyle shownStyle = occurrence.enabled != 0 ? style : disabledStyle;
-    m_placements.push_back({&occurrence, setsInsertedLength ? &variable : nullptr,
-                            Replace(tag.end, text, shownStyle, isRtf)});
+    m_placements.push_back(
+        {&occurrence, setsInsertedLength ? &variable : nullptr, Replace(tag.end, text, shownStyle, isRtf)});
     if (isOption)
         variable.value = tag.templateText;
     occurrence.variable = static_cast<int16_t>(tag.variable);

@@ -148,7 +148,8 @@ bool TemplateEngine::ExpandBlocks(RtfDocumentBuilder &document, bool perPart, in
     for (int kind : {kPerPartBlock, kPerEntryBlock}) {
         BlockExpansion expansion;
         for (;;) {
-            const ExpandResult result = ExpandFirstBlock(document.PlainText(), kind, perPart, part, m_tables, expansion);
+            const ExpandResult result =
+                ExpandFirstBlock(document.PlainText(), kind, perPart, part, m_tables, expansion);
             if (result == ExpandResult::NoBlock)
                 break;
             if (result == ExpandResult::PoolExhausted)

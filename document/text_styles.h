@@ -6,8 +6,20 @@
 #include <richedit.h>
 
 enum class TextStyle {
-    ExportText, ExportPlain, Black, Disabled, Heading, Value, Plain, PlainDisabled, FixedText,
-    DefaultValue, Table, ExportTable, AddEntry, InsertedText,
+    ExportText,
+    ExportPlain,
+    Black,
+    Disabled,
+    Heading,
+    Value,
+    Plain,
+    PlainDisabled,
+    FixedText,
+    DefaultValue,
+    Table,
+    ExportTable,
+    AddEntry,
+    InsertedText,
 };
 
 CHARFORMAT2W MakeTextStyle(TextStyle style);

@@ -5,10 +5,8 @@
 
 #include "model/string_utils.h"
 
-const char *const SeparatorLine =
-    "---------------------------------------------------------------------------";
-const char *const SeparatorLineNl =
-    "---------------------------------------------------------------------------\n";
+const char *const SeparatorLine = "---------------------------------------------------------------------------";
+const char *const SeparatorLineNl = "---------------------------------------------------------------------------\n";
 
 namespace {
 
@@ -41,8 +39,7 @@ const TableLayout kLayouts[] = {
 const TableLayout kDividedOffers = {
     5, {3, 31, 23, 11, 3}, "|Nr | Nazwa oferenta              | Adres oferenta        |Data       |Zad|"};
 const TableLayout kDividedPrices = {
-    6, {3, 22, 20, 11, 11, 3},
-    "|Nr | Nazwa oferenta       | Adres oferenta   |Cena       |Uwagi\t\t     |"};
+    6, {3, 22, 20, 11, 11, 3}, "|Nr | Nazwa oferenta       | Adres oferenta   |Cena       |Uwagi\t\t     |"};
 
 const TableLayout &LayoutOf(int kind, int parts)
 {
@@ -146,8 +143,8 @@ CString BuildSelectedOffersTable(CString text, int *badRows)
         cells.resize(expected);
         CString total = cells[expected - 1];
         total.Replace("Suma=", "");
-        result += "| " + PadRight(cells[0], 3) + "| " + FormatPairCell(expected > 1 ? cells[1] : CString(), 48, 8) +
-                  "| " + PadRight(total, 8) + "|\n";
+        result += "| " + PadRight(cells[0], 3) + "| " + FormatPairCell(expected > 1 ? cells[1] : CString(), 48, 8)
+                  + "| " + PadRight(total, 8) + "|\n";
         for (int j = 2; j <= expected - 2; ++j)
             result += "|    | " + FormatPairCell(cells[j], 48, 8) + "|         |\n";
         result += SeparatorLineNl;

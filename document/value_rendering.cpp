@@ -72,6 +72,5 @@ bool IsSiwzName(const CString &displayName)
     CString name = displayName;
     name.MakeLower();
     name.Trim();
-    return name == "specyfikacja istotnych warunków zamówienia" ||
-           name == "specyfikacją istotnych warunków zamówienia";
+    return name == "specyfikacja istotnych warunków zamówienia" || name == "specyfikacją istotnych warunków zamówienia";
 }

@@ -68,7 +68,8 @@ int VariableDispatch::OccurrenceCount() const
 VariableOccurrence *VariableDispatch::Occurrence(int slot) const
 {
     // Documents without a block of their own have no occurrences to edit.
-    const OccurrenceBlock *block = static_cast<const OccurrenceTable &>(m_tables.m_occurrences).Block(m_context.currentDocument);
+    const OccurrenceBlock *block =
+        static_cast<const OccurrenceTable &>(m_tables.m_occurrences).Block(m_context.currentDocument);
     return block ? const_cast<VariableOccurrence *>(block->Variable(slot)) : nullptr;
 }
 
@@ -324,13 +325,14 @@ EditOutcome VariableDispatch::EditDocumentList(int slot)
     variable.value = request.value;
     const VariableType type = VariableTypeOf(variable.type);
     ControlWriteGuard guard(m_control.GetHwnd());
-    WriteTextOf(v,
-                [&](const VariableOccurrence &o) {
-                    return type == VariableType::DashList       ? RenderDashList(request.value)
-                           : type == VariableType::LetteredList ? RenderLetteredList(request.value)
-                                                                : RenderNumberedList(o.name, request.value);
-                },
-                TextStyle::Value);
+    WriteTextOf(
+        v,
+        [&](const VariableOccurrence &o) {
+            return type == VariableType::DashList       ? RenderDashList(request.value)
+                   : type == VariableType::LetteredList ? RenderLetteredList(request.value)
+                                                        : RenderNumberedList(o.name, request.value);
+        },
+        TextStyle::Value);
     return EditOutcome::Written;
 }
 
@@ -352,7 +354,8 @@ EditOutcome VariableDispatch::EditGridTable(int slot)
     variable.value = request.value;
     const CString body = TableValueText(request.value);
     ControlWriteGuard guard(m_control.GetHwnd());
-    WriteTextOf(v, [&](const VariableOccurrence &o) { return BuildRecordList(o.name, body); }, TextStyle::Table);
+    WriteTextOf(
+        v, [&](const VariableOccurrence &o) { return BuildRecordList(o.name, body); }, TextStyle::Table);
     return EditOutcome::Written;
 }
 
@@ -408,8 +411,8 @@ void VariableDispatch::KeepOfferValidity(const VariableOccurrence &edited, const
         if (!o || !m_tables.IsVariableNumber(o->variable))
             continue;
         const VariableSlot &option = m_tables.m_variables[o->variable];
-        if (VariableTypeOf(option.type) == VariableType::Option && option.selected == 1 &&
-            Folded(o->hint) == kOfferDaysOption) {
+        if (VariableTypeOf(option.type) == VariableType::Option && option.selected == 1
+            && Folded(o->hint) == kOfferDaysOption) {
             days = atoi(option.value);
             break;
         }
@@ -419,8 +422,8 @@ void VariableDispatch::KeepOfferValidity(const VariableOccurrence &edited, const
         return;
     for (int j = 0; j < OccurrenceCount(); ++j) {
         const VariableOccurrence *o = Occurrence(j);
-        if (o && m_tables.IsVariableNumber(o->variable) && Folded(o->name) == kOfferValidityName &&
-            m_tables.m_variables[o->variable].value != validity) {
+        if (o && m_tables.IsVariableNumber(o->variable) && Folded(o->name) == kOfferValidityName
+            && m_tables.m_variables[o->variable].value != validity) {
             m_tables.m_variables[o->variable].untouched = 0;
             SetValueAndText(o->variable, validity);
         }
@@ -435,7 +438,8 @@ void VariableDispatch::SetValueAndText(int variable, const CString &value)
 
 void VariableDispatch::WriteText(int variable, const CString &text, TextStyle enabledStyle)
 {
-    WriteTextOf(variable, [&](const VariableOccurrence &) { return text; }, enabledStyle);
+    WriteTextOf(
+        variable, [&](const VariableOccurrence &) { return text; }, enabledStyle);
 }
 
 void VariableDispatch::WriteTextOf(int variable, const std::function<CString(const VariableOccurrence &)> &textOf,

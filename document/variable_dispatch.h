@@ -19,25 +19,25 @@ struct VariableOccurrence;
 
 // What the dispatch reads around the view's tables.
 struct DispatchContext {
-    int proceedingKind = 0;              // 1 archive and 5 example are never edited
-    int procedureCode = 0;               // % 100 of 96 and 98: sets that are no proceedings
+    int proceedingKind = 0; // 1 archive and 5 example are never edited
+    int procedureCode = 0;  // % 100 of 96 and 98: sets that are no proceedings
     int currentDocument = -1;
-    CString mainPath;                    // the program folder, where the legal help lies
+    CString mainPath; // the program folder, where the legal help lies
     CString schedulePath;
-    int euroRate = 0;                    // EURO rate times 10000
-    const CString *buyerData = nullptr;  // the contracting authority's texts, 8 or more; may be null
+    int euroRate = 0;                   // EURO rate times 10000
+    const CString *buyerData = nullptr; // the contracting authority's texts, 8 or more; may be null
     const CKomentarz2 *comments = nullptr;
-    CProject *project = nullptr;         // the open proceeding's record, for the table editor's criteria
+    CProject *project = nullptr; // the open proceeding's record, for the table editor's criteria
 };
 
 enum class EditOutcome {
-    Refused,      // archive, example, secured document, or no occurrence under the position
-    NotEditable,  // plain-text or disabled occurrence
-    NothingToDo,  // a type that has no editor at all, or no editors are registered
+    Refused,     // archive, example, secured document, or no occurrence under the position
+    NotEditable, // plain-text or disabled occurrence
+    NothingToDo, // a type that has no editor at all, or no editors are registered
     Cancelled,
     Written,
-    HelpShown,    // a help link: its topic was asked of the legal help
-    EditEntries,  // the add-entry link of a repeated block: EntriesBlock() names the block
+    HelpShown,   // a help link: its topic was asked of the legal help
+    EditEntries, // the add-entry link of a repeated block: EntriesBlock() names the block
 };
 
 class VariableDispatch {

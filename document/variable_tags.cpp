@@ -13,15 +13,14 @@ struct LetterBase {
 
 // P and Q are not in alphabetical order.
 const LetterBase kLetterBases[] = {
-    {'A', 1000}, {'B', 1100}, {'C', 1200}, {'D', 1300}, {'E', 1400}, {'F', 1500}, {'G', 1600},
-    {'H', 1700}, {'I', 1800}, {'J', 1900}, {'K', 2000}, {'L', 2100}, {'M', 2200}, {'N', 2300},
-    {'O', 2400}, {'Q', 2500}, {'P', 2600}, {'R', 2700}, {'S', 2800}, {'T', 2900}, {'U', 3000},
-    {'V', 3100}, {'W', 3200}, {'X', 3300}, {'Y', 3400}, {'Z', 3500},
-    {0xA5, 3600}, // Ą
-    {0xC6, 3700}, // Ć
-    {0xCA, 3800}, // Ę
-    {0xA3, 3900}, // Ł
-    {0x8F, 4000}, // Ź
+    {'A', 1000},  {'B', 1100}, {'C', 1200}, {'D', 1300}, {'E', 1400}, {'F', 1500},  {'G', 1600},
+    {'H', 1700},  {'I', 1800}, {'J', 1900}, {'K', 2000}, {'L', 2100}, {'M', 2200},  {'N', 2300},
+    {'O', 2400},  {'Q', 2500}, {'P', 2600}, {'R', 2700}, {'S', 2800}, {'T', 2900},  {'U', 3000},
+    {'V', 3100},  {'W', 3200}, {'X', 3300}, {'Y', 3400}, {'Z', 3500}, {0xA5, 3600}, // Ą
+    {0xC6, 3700},                                                                   // Ć
+    {0xCA, 3800},                                                                   // Ę
+    {0xA3, 3900},                                                                   // Ł
+    {0x8F, 4000},                                                                   // Ź
 };
 
 int FindInstance(const ViewTables &tables, int repetition, int templateVariable)
@@ -38,8 +37,7 @@ int FindInstance(const ViewTables &tables, int repetition, int templateVariable)
     return -1;
 }
 
-CString RewritePass(const CString &body, const char *tag, const char *newKind, int repetition,
-                    const ViewTables &tables)
+CString RewritePass(const CString &body, const char *tag, const char *newKind, int repetition, const ViewTables &tables)
 {
     CString text = body;
     for (int p = text.Find(tag); p >= 0; p = text.Find(tag, p + 1)) {

@@ -9,7 +9,7 @@ class CWnd;
 
 // What the archive signature dialog is given and gives back.
 struct ArchiveSignatureRequest {
-    CString suffix;      // the procedure code modulo 100 in decimal
+    CString suffix; // the procedure code modulo 100 in decimal
     CString archivePath;
     CString signature;   // proposed, then chosen
     CString description; // chosen

@@ -66,9 +66,9 @@ CString TextPath(const CString &folder)
 
 bool SameRecord(const uint8_t *record, const AlarmEntry &entry)
 {
-    return record[0] == entry.kind && record[1] == entry.year && record[2] == entry.month &&
-           record[3] == entry.day && record[4] == entry.hour && record[5] == entry.minute &&
-           DecodeScheduleRecord(record).textLength == entry.textLength;
+    return record[0] == entry.kind && record[1] == entry.year && record[2] == entry.month && record[3] == entry.day
+           && record[4] == entry.hour && record[5] == entry.minute
+           && DecodeScheduleRecord(record).textLength == entry.textLength;
 }
 
 std::tuple<int, int, int, int, int> Key(int year, int month, int day, int hour, int minute)
@@ -116,8 +116,8 @@ bool AlarmSchedule::TakeNextDue(const AlarmMoment &now, AlarmEntry &taken)
     for (AlarmEntry &entry : m_due) {
         if (entry.kind == 1 || !entry.alarm)
             continue;
-        if (Key(entry.year + 1900, entry.month, entry.day, entry.hour, entry.minute) >
-            Key(now.year, now.month, now.day, now.hour, now.minute))
+        if (Key(entry.year + 1900, entry.month, entry.day, entry.hour, entry.minute)
+            > Key(now.year, now.month, now.day, now.hour, now.minute))
             continue;
         entry.alarm = 0;
         if (entry.index >= 0 && entry.index < static_cast<int>(m_alarms.size()))

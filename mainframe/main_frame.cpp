@@ -146,27 +146,27 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     // Shown first, so it is there while the bars and the databases load.
     CSplashWnd::ShowSplashScreen(this);
     try {
-        if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT, kBarStyle | CBRS_TOP, CRect(0, 0, 0, 0), AFX_IDW_TOOLBAR) ||
-            !m_wndToolBar.LoadToolBar(IDR_MAINFRAME)) {
+        if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT, kBarStyle | CBRS_TOP, CRect(0, 0, 0, 0), AFX_IDW_TOOLBAR)
+            || !m_wndToolBar.LoadToolBar(IDR_MAINFRAME)) {
             AfxShowMessageBox(m_hWnd, "error", "Błąd", MB_ICONERROR);
             return -1;
         }
         m_wndToolBar.SetBarStyle((m_wndToolBar.GetBarStyle() & ~CBRS_HIDE_INPLACE) | CBRS_TOOLTIPS | CBRS_FLYBY);
         m_treeBarFlag = 1;
-        m_wndToolBar.GetToolBarCtrl().SetExtendedStyle(m_wndToolBar.GetToolBarCtrl().GetExtendedStyle() |
-                                                       TBSTYLE_EX_DRAWDDARROWS);
+        m_wndToolBar.GetToolBarCtrl().SetExtendedStyle(m_wndToolBar.GetToolBarCtrl().GetExtendedStyle()
+                                                       | TBSTYLE_EX_DRAWDDARROWS);
         for (UINT id : kDropDownButtons) {
             const int index = m_wndToolBar.CommandToIndex(id);
             if (index >= 0)
                 m_wndToolBar.SetButtonStyle(index, m_wndToolBar.GetButtonStyle(index) | TBBS_DROPDOWN);
         }
 
-        if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR) ||
-            !m_wndStatusBar.SetIndicators(kIndicators, 4))
+        if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR)
+            || !m_wndStatusBar.SetIndicators(kIndicators, 4))
             return -1;
 
-        BuildImageLists(m_wndToolBar, m_mainNormal, m_mainDisabled, IDB_MAIN_TOOLBAR,
-                        IDB_MAIN_TOOLBAR_DISABLED, kSilver, kPureGreen);
+        BuildImageLists(m_wndToolBar, m_mainNormal, m_mainDisabled, IDB_MAIN_TOOLBAR, IDB_MAIN_TOOLBAR_DISABLED,
+                        kSilver, kPureGreen);
         CreateBars();
 
         SetTimer(kAlarmTimer, kAlarmPeriod);
@@ -178,8 +178,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         for (int pane = 0; pane < 4; ++pane)
             SetStatusText(pane, "");
     } catch (CException *e) {
-        AfxShowMessageBox(m_hWnd, "Błąd w trakcie ładowania programu: " + MessageOf(e), "Błąd",
-                          MB_ICONERROR);
+        AfxShowMessageBox(m_hWnd, "Błąd w trakcie ładowania programu: " + MessageOf(e), "Błąd", MB_ICONERROR);
         e->Delete();
     } catch (...) {
         AfxShowMessageBox(m_hWnd, "Nieznany błąd w trakcie ładowania programu", "Błąd", MB_ICONERROR);
@@ -195,8 +194,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     try {
         App().OpenRejestryDB();
     } catch (CException *e) {
-        AfxShowMessageBox(m_hWnd, "Błąd w trakcie otwierania bazy rejestrów: " + MessageOf(e), "Błąd",
-                          MB_ICONERROR);
+        AfxShowMessageBox(m_hWnd, "Błąd w trakcie otwierania bazy rejestrów: " + MessageOf(e), "Błąd", MB_ICONERROR);
         e->Delete();
     } catch (...) {
         AfxShowMessageBox(m_hWnd, "Nieznany błąd w trakcie otwierania bazy rejestrów", "Błąd", MB_ICONERROR);
@@ -217,14 +215,14 @@ void CMainFrame::CreateBars()
     EnableDocking(CBRS_ALIGN_ANY);
     DockControlBar(&m_wndToolBar);
 
-    if (m_wndTreeToolsBar.CreateEx(this, TBSTYLE_FLAT, kBarStyle | CBRS_TOP, CRect(0, 0, 0, 0), kTreeToolsBarId) &&
-        m_wndTreeToolsBar.LoadToolBar(IDR_TREE_TOOLS_TOOLBAR)) {
+    if (m_wndTreeToolsBar.CreateEx(this, TBSTYLE_FLAT, kBarStyle | CBRS_TOP, CRect(0, 0, 0, 0), kTreeToolsBarId)
+        && m_wndTreeToolsBar.LoadToolBar(IDR_TREE_TOOLS_TOOLBAR)) {
         m_wndTreeToolsBar.EnableDocking(CBRS_ALIGN_TOP);
         DockControlBar(&m_wndTreeToolsBar);
     }
 
-    BuildImageLists(m_wndTreeBar, m_treeNormal, m_treeDisabled, IDB_TREE_TOOLBAR, IDB_TREE_TOOLBAR_DISABLED,
-                    kPureGreen, kPureGreen);
+    BuildImageLists(m_wndTreeBar, m_treeNormal, m_treeDisabled, IDB_TREE_TOOLBAR, IDB_TREE_TOOLBAR_DISABLED, kPureGreen,
+                    kPureGreen);
     if (m_wndTreeBar.GetSafeHwnd()) {
         m_wndTreeBar.EnableDocking(CBRS_ALIGN_LEFT);
         EnableDocking(CBRS_ALIGN_LEFT);
@@ -584,9 +582,10 @@ void CMainFrame::NewProject()
     ProceedingLoader *view = nullptr;
     for (POSITION viewPos = doc->GetFirstViewPosition(); viewPos && !view;)
         view = dynamic_cast<ProceedingLoader *>(doc->GetNextView(viewPos));
-    if (!view || !view->CreateProceeding(wizard.m_wizard.m_bAct2019, wizard.m_page4.m_strName,
-                                         wizard.m_page4.m_nTaskCount, wizard.m_wizard.m_nProcedureCode,
-                                         wizard.m_page3.m_bAboveThreshold, wizard.m_page4.m_defaults)) {
+    if (!view
+        || !view->CreateProceeding(wizard.m_wizard.m_bAct2019, wizard.m_page4.m_strName, wizard.m_page4.m_nTaskCount,
+                                   wizard.m_wizard.m_nProcedureCode, wizard.m_page3.m_bAboveThreshold,
+                                   wizard.m_page4.m_defaults)) {
         doc->OnCloseDocument();
         return;
     }

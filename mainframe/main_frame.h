@@ -19,7 +19,7 @@ public:
     static constexpr UINT_PTR kAlarmTimer = 4;
     static constexpr UINT_PTR kAutosaveTimer = 5;
     static constexpr UINT kAlarmPeriod = 60000;
-    static constexpr int kShortestAutosave = 5;  // minutes
+    static constexpr int kShortestAutosave = 5; // minutes
     static constexpr int kLongestAutosave = 60;
 
     CMainFrame();
@@ -68,7 +68,7 @@ public:
     CToolBar &TreeToolBar() { return m_wndTreeBar; }
     CToolBar &FormatToolBar() { return m_wndFormatBar; }
     CToolBar &TreeToolsBar() { return m_wndTreeToolsBar; }
-    int WordWrapMode = 2;  // of the proceeding views: 0 none, 1 window, 2 printer
+    int WordWrapMode = 2; // of the proceeding views: 0 none, 1 window, 2 printer
 
     BOOL DestroyWindow() override;
     BOOL PreCreateWindow(CREATESTRUCT &cs) override;
@@ -121,8 +121,8 @@ protected:
 
 private:
     void CreateBars();
-    void BuildImageLists(CToolBar &bar, CImageList &normal, CImageList &disabled, UINT normalId,
-                         UINT disabledId, COLORREF normalMask, COLORREF disabledMask);
+    void BuildImageLists(CToolBar &bar, CImageList &normal, CImageList &disabled, UINT normalId, UINT disabledId,
+                         COLORREF normalMask, COLORREF disabledMask);
     void ShowAlarm(const AlarmEntry &entry);
     void ShowHelp(const char *fileAndTopic);
     // A program of the installation folder: a clear message when it is missing.
@@ -134,7 +134,8 @@ private:
     // set); closed again when the set cannot be opened.
     void OpenOtherDocument(CMultiDocTemplate *docTemplate, CMDIChildWnd *&window, int setKind, const CString &path);
     // The views of open proceedings, archived ones included.
-    template <typename Visit> bool ForEachProceedingView(Visit visit);
+    template <typename Visit>
+    bool ForEachProceedingView(Visit visit);
 
     int m_treeBarFlag = 0;
     AlarmSchedule m_alarms;
@@ -152,7 +153,6 @@ private:
     CStatusBar m_wndStatusBar;
     CToolBar m_wndToolBar;
     CMdiClient m_wndMdiClient;
-    bool m_mainBarShown = true;   // commands 32975 / 32976 keep their own check marks
+    bool m_mainBarShown = true; // commands 32975 / 32976 keep their own check marks
     bool m_treeBarShown = true;
 };
-

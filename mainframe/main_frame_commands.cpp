@@ -41,18 +41,34 @@ struct OtherKind {
 };
 
 const OtherKind kOtherKinds[] = {
-    {{ID_UMOWY, ID_UMOWY_NOWE}, ID_UMOWY_OTWORZ, &CMorvelankApp::ContractsTemplate, &CMorvelankApp::ContractsWindow,
-     kKindContracts, "um", "Pliki umów (*.um)|*.um|Wszystkie pliki (*.*)|*.*||"},
-    {{ID_SRODKI_OCHRONY, ID_SRODKI_NOWE}, ID_SRODKI_OTWORZ, &CMorvelankApp::RemediesTemplate,
-     &CMorvelankApp::RemediesWindow, kKindRemedies, "opr", "Pliki ochrony prawnej (*.opr)|*.opr|Wszystkie pliki (*.*)|*.*||"},
-    {{ID_WZORY_WYKONAWCOW, ID_WZORY_NOWE}, ID_WZORY_OTWORZ, &CMorvelankApp::FormsTemplate, &CMorvelankApp::FormsWindow,
-     kKindContractorForms, "opw", "Pliki wzorów dokumentów wykonawców (*.opw)|*.opw|Wszystkie pliki (*.*)|*.*||"},
+    {{ID_UMOWY, ID_UMOWY_NOWE},
+     ID_UMOWY_OTWORZ,
+     &CMorvelankApp::ContractsTemplate,
+     &CMorvelankApp::ContractsWindow,
+     kKindContracts,
+     "um",
+     "Pliki umów (*.um)|*.um|Wszystkie pliki (*.*)|*.*||"},
+    {{ID_SRODKI_OCHRONY, ID_SRODKI_NOWE},
+     ID_SRODKI_OTWORZ,
+     &CMorvelankApp::RemediesTemplate,
+     &CMorvelankApp::RemediesWindow,
+     kKindRemedies,
+     "opr",
+     "Pliki ochrony prawnej (*.opr)|*.opr|Wszystkie pliki (*.*)|*.*||"},
+    {{ID_WZORY_WYKONAWCOW, ID_WZORY_NOWE},
+     ID_WZORY_OTWORZ,
+     &CMorvelankApp::FormsTemplate,
+     &CMorvelankApp::FormsWindow,
+     kKindContractorForms,
+     "opw",
+     "Pliki wzorów dokumentów wykonawców (*.opw)|*.opw|Wszystkie pliki (*.*)|*.*||"},
 };
 
 const OtherKind *KindOfCommand(UINT id)
 {
     for (const OtherKind &kind : kOtherKinds)
-        if (kind.newIds[0] == id || kind.newIds[1] == id || kind.openId == id || (id == ID_UMOWY_2006 && kind.openId == ID_UMOWY_OTWORZ))
+        if (kind.newIds[0] == id || kind.newIds[1] == id || kind.openId == id
+            || (id == ID_UMOWY_2006 && kind.openId == ID_UMOWY_OTWORZ))
             return &kind;
     return nullptr;
 }

@@ -11,12 +11,14 @@ BEGIN_MESSAGE_MAP(CMyPreviewView, CPreviewView)
     ON_UPDATE_COMMAND_UI(AFX_ID_PREVIEW_NUMPAGE, OnUpdateNumPageChange)
 END_MESSAGE_MAP()
 
-int CMyPreviewView::OnCreate(LPCREATESTRUCT lpCreateStruct) {
-    if (CPreviewView::OnCreate(lpCreateStruct) == -1) return -1;
+int CMyPreviewView::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CPreviewView::OnCreate(lpCreateStruct) == -1)
+        return -1;
     m_pToolBar->SetBarStyle(m_pToolBar->GetBarStyle() | CBRS_TOOLTIPS);
     m_bTwoPage = 0;
     const struct {
-        CMappedBitmapButton& button;
+        CMappedBitmapButton &button;
         UINT command;
         UINT bitmap;
     } buttons[] = {
@@ -27,11 +29,13 @@ int CMyPreviewView::OnCreate(LPCREATESTRUCT lpCreateStruct) {
         {m_zoomIn, AFX_ID_PREVIEW_ZOOMIN, IDB_PREVIEW_ZOOM_IN},
         {m_zoomOut, AFX_ID_PREVIEW_ZOOMOUT, IDB_PREVIEW_ZOOM_OUT},
     };
-    for (const auto& entry : buttons) entry.button.AutoLoad(entry.command, m_pToolBar, entry.bitmap);
+    for (const auto &entry : buttons)
+        entry.button.AutoLoad(entry.command, m_pToolBar, entry.bitmap);
     return 0;
 }
 
-void CMyPreviewView::OnUpdateNumPageChange(CCmdUI* pCmdUI) {
+void CMyPreviewView::OnUpdateNumPageChange(CCmdUI *pCmdUI)
+{
     const UINT shown = m_nZoomState != ZOOM_OUT ? m_nZoomOutPages : m_nPages;
     if (m_bTwoPage && shown == 1) {
         m_numPage.LoadBitmap(IDB_PREVIEW_ONE_PAGE);
@@ -42,6 +46,6 @@ void CMyPreviewView::OnUpdateNumPageChange(CCmdUI* pCmdUI) {
         m_bTwoPage = 1;
         m_numPage.Invalidate();
     }
-    pCmdUI->Enable(m_nZoomState == ZOOM_OUT && m_nMaxPages != 1 &&
-                   (m_pPreviewInfo->GetMaxPage() >= 2 || m_nPages >= 2));
+    pCmdUI->Enable(m_nZoomState == ZOOM_OUT && m_nMaxPages != 1
+                   && (m_pPreviewInfo->GetMaxPage() >= 2 || m_nPages >= 2));
 }

@@ -10,7 +10,7 @@ class CMyPreviewView : public CPreviewView {
 
 public:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
-    void OnUpdateNumPageChange(CCmdUI* pCmdUI);
+    void OnUpdateNumPageChange(CCmdUI *pCmdUI);
 
     DECLARE_MESSAGE_MAP()
 
@@ -21,5 +21,5 @@ public:
     CMappedBitmapButton m_numPage;
     CMappedBitmapButton m_zoomIn;
     CMappedBitmapButton m_zoomOut;
-    int m_bTwoPage = 0;  // the one/two-page button shows the two-page picture
+    int m_bTwoPage = 0; // the one/two-page button shows the two-page picture
 };

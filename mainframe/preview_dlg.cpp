@@ -17,8 +17,8 @@ BOOL CHtmlCtrl::CreateFromStatic(UINT nID, CWnd *pParent)
 
 void CHtmlCtrl::OnAppCmd(LPCTSTR) {}
 
-void CHtmlCtrl::OnBeforeNavigate2(LPCTSTR lpszURL, DWORD nFlags, LPCTSTR lpszTargetFrameName,
-                                  CByteArray &baPostedData, LPCTSTR lpszHeaders, BOOL *pbCancel)
+void CHtmlCtrl::OnBeforeNavigate2(LPCTSTR lpszURL, DWORD nFlags, LPCTSTR lpszTargetFrameName, CByteArray &baPostedData,
+                                  LPCTSTR lpszHeaders, BOOL *pbCancel)
 {
     const CString url = lpszURL ? lpszURL : "";
     if (url.Left(4).CompareNoCase("app:") == 0) {

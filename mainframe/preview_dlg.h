@@ -24,8 +24,8 @@ public:
     void DoDataExchange(CDataExchange *pDX) override;
     CHtmlCtrl &HtmlControl() { return m_page; }
 
-    CString m_path;          // the file shown; set before the run
-    int m_showNextTime = 0;  // check box "Pokaż przy następnym uruchomieniu programu"
+    CString m_path;         // the file shown; set before the run
+    int m_showNextTime = 0; // check box "Pokaż przy następnym uruchomieniu programu"
 
 protected:
     void OnClose();

@@ -68,9 +68,9 @@ const char *const CDaneZamawiajacegoDlg::kPlaceholders[kFields] = {
     "Godziny urzędowania", "Fax"};
 
 namespace {
-const int kBuyerControls[CDaneZamawiajacegoDlg::kFields] = {
-    IDC_BUYER_NAME, IDC_BUYER_STREET, IDC_BUYER_POSTAL_CODE, IDC_BUYER_TOWN, IDC_BUYER_PHONE,
-    IDC_BUYER_EMAIL, IDC_BUYER_WWW, IDC_BUYER_HOURS, IDC_BUYER_FAX};
+const int kBuyerControls[CDaneZamawiajacegoDlg::kFields] = {IDC_BUYER_NAME, IDC_BUYER_STREET, IDC_BUYER_POSTAL_CODE,
+                                                            IDC_BUYER_TOWN, IDC_BUYER_PHONE,  IDC_BUYER_EMAIL,
+                                                            IDC_BUYER_WWW,  IDC_BUYER_HOURS,  IDC_BUYER_FAX};
 const int kPostalCodeField = 2;
 const int kPostalCodeLength = 6;
 } // namespace
@@ -100,14 +100,13 @@ void EditBuyerData(CWnd *parent)
         WriteRegistryText(valueName, dialog.m_fields[i], HKEY_CURRENT_USER, kSettingsKey);
     }
     for (int i = 0; i < CDaneZamawiajacegoDlg::kFields; ++i)
-        settings.BuyerData[i] = dialog.m_fields[i].IsEmpty() ? CString(CDaneZamawiajacegoDlg::kPlaceholders[i])
-                                                         : dialog.m_fields[i];
+        settings.BuyerData[i] =
+            dialog.m_fields[i].IsEmpty() ? CString(CDaneZamawiajacegoDlg::kPlaceholders[i]) : dialog.m_fields[i];
 }
 
 // ---- Move to archive ----------------------------------------------------------------------------
 
-CPrzenoszenieDoArchiwumDlg::CPrzenoszenieDoArchiwumDlg(CWnd *pParent)
-    : CDialog(IDD_PRZENOSZENIE_DO_ARCHIWUM, pParent)
+CPrzenoszenieDoArchiwumDlg::CPrzenoszenieDoArchiwumDlg(CWnd *pParent) : CDialog(IDD_PRZENOSZENIE_DO_ARCHIWUM, pParent)
 {
 }
 
@@ -124,8 +123,9 @@ void CPrzenoszenieDoArchiwumDlg::OnOK()
         return;
     const CString proposed = ReplaceForbiddenFileNameChars(m_signature);
     if (proposed != m_signature) {
-        const CString question = m_signature + "\nPowyższa nazwa nie jest poprawną nazwą pliku.\nProponowana nazwa to : " +
-                                 proposed + "\n\nCzy zapisać postępowanie pod proponowaną nazwą?";
+        const CString question = m_signature
+                                 + "\nPowyższa nazwa nie jest poprawną nazwą pliku.\nProponowana nazwa to : " + proposed
+                                 + "\n\nCzy zapisać postępowanie pod proponowaną nazwą?";
         m_signature = proposed;
         SetDlgItemText(IDC_ARCHIVE_SIGNATURE, m_signature);
         if (AfxShowMessageBox(m_hWnd, question, "Przenoszenie do archiwum", MB_YESNO | MB_ICONQUESTION) != IDYES)

@@ -34,7 +34,7 @@ public:
     explicit CDaneZamawiajacegoDlg(CWnd *pParent = nullptr);
     void DoDataExchange(CDataExchange *pDX) override;
 
-    CString m_fields[kFields];  // name, street, postal code, town, telephone, e-mail, www, hours, fax
+    CString m_fields[kFields]; // name, street, postal code, town, telephone, e-mail, www, hours, fax
 };
 
 // Runs the authority's data dialog over the application's texts and stores them on "Zapisz".
@@ -48,7 +48,7 @@ public:
     void DoDataExchange(CDataExchange *pDX) override;
     void OnOK() override;
 
-    CString m_suffix;        // the procedure code in decimal
+    CString m_suffix; // the procedure code in decimal
     CString m_archivePath;
     CString m_description;
     CString m_signature;

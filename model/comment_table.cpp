@@ -2,9 +2,7 @@
 
 IMPLEMENT_SERIAL(CKomentarz2, CObject, 1)
 
-CKomentarz2::CKomentarz2() : m_nCount(0)
-{
-}
+CKomentarz2::CKomentarz2() : m_nCount(0) {}
 
 CKomentarz2::~CKomentarz2() = default;
 

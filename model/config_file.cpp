@@ -12,9 +12,20 @@ namespace {
 enum class Section { None, BuyerData, DateDefault, Mdb, Defaults };
 
 const char *const kDefaultKeys[] = {
-    "NumerSprawyDef", "NazwaZadaniaDef", "NazwaZamawiajacegoDef", "AdresZamawiajacegoDef",
-    "MiejscowoscDef", "KodDef", "AdresWWWDef", "AdresEmailDef", "GodzinyUrzedowaniaDef",
-    "KierownikZamawiajacegoDef", "WadiumDef1", "WadiumDef2", "TelefonDef", "FaxDef",
+    "NumerSprawyDef",
+    "NazwaZadaniaDef",
+    "NazwaZamawiajacegoDef",
+    "AdresZamawiajacegoDef",
+    "MiejscowoscDef",
+    "KodDef",
+    "AdresWWWDef",
+    "AdresEmailDef",
+    "GodzinyUrzedowaniaDef",
+    "KierownikZamawiajacegoDef",
+    "WadiumDef1",
+    "WadiumDef2",
+    "TelefonDef",
+    "FaxDef",
 };
 
 struct OrderTypeMarker {
@@ -23,11 +34,8 @@ struct OrderTypeMarker {
 };
 
 const OrderTypeMarker kOrderTypeMarkers[] = {
-    {"[DOSTAWY]", {true, false, false}},
-    {"[USLUGI]", {false, true, false}},
-    {"[ROBOTY]", {false, false, true}},
-    {"[DOST_USL]", {true, true, false}},
-    {"[USL_ROBOTY]", {false, true, true}},
+    {"[DOSTAWY]", {true, false, false}}, {"[USLUGI]", {false, true, false}},    {"[ROBOTY]", {false, false, true}},
+    {"[DOST_USL]", {true, true, false}}, {"[USL_ROBOTY]", {false, true, true}},
 };
 
 // Removes every occurrence of the marker; true when there was one.
@@ -137,8 +145,8 @@ bool ConfigFileReader::ReadLine(CString line)
     return true;
 }
 
-bool ConfigFileReader::ReadDocumentLine(const CString &line, int separator, bool spec, bool link,
-                                        bool multipart, bool correspondence)
+bool ConfigFileReader::ReadDocumentLine(const CString &line, int separator, bool spec, bool link, bool multipart,
+                                        bool correspondence)
 {
     if (m_documents >= kDocumentSlots)
         return false;
@@ -294,6 +302,5 @@ bool IsAttachmentFile(const CString &fileName)
         return false;
     CString extension = fileName.Mid(dot + 1);
     extension.MakeLower();
-    return extension == "doc" || extension == "dot" || extension == "xls" || extension == "xlt" ||
-           extension == "pdf";
+    return extension == "doc" || extension == "dot" || extension == "xls" || extension == "xlt" || extension == "pdf";
 }

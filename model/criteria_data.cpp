@@ -21,9 +21,7 @@ int32_t TableCount(int32_t count, int32_t limit)
 
 } // namespace
 
-CCriteriaData::CCriteriaData() : m_nOfferCount(0), m_nTermUnit(0), m_nCriteriaCount(0)
-{
-}
+CCriteriaData::CCriteriaData() : m_nOfferCount(0), m_nTermUnit(0), m_nCriteriaCount(0) {}
 
 CCriteriaData::~CCriteriaData() = default;
 

@@ -15,11 +15,11 @@ extern const char DeliveryTermLabel[];
 struct CriteriaOffer {
     static constexpr int kMaxCriteria = 100;
 
-    CString contractor;        // name and address, several lines
-    double grossPrice = 0;     // 0 or less: no price offered
-    double term = 0;           // in the record's term unit; 0 or less: no term offered
+    CString contractor;               // name and address, several lines
+    double grossPrice = 0;            // 0 or less: no price offered
+    double term = 0;                  // in the record's term unit; 0 or less: no term offered
     double points[kMaxCriteria] = {}; // points in further criterion k
-    CString priceComponents;   // the gross-price components in their text form
+    CString priceComponents;          // the gross-price components in their text form
 };
 
 class CCriteriaData : public CObject {
@@ -40,16 +40,16 @@ public:
     // The lowest gross price above 0 among the offers in use, -1 when none has one.
     double GetMinPrice() const;
 
-    CString m_strDate;          // "Data:" of the calculations
-    CString m_strPriceWeight;   // weight of the price criterion in percent, as typed
-    CString m_strTermWeight;    // weight of the delivery term, until the next read moves it
+    CString m_strDate;        // "Data:" of the calculations
+    CString m_strPriceWeight; // weight of the price criterion in percent, as typed
+    CString m_strTermWeight;  // weight of the delivery term, until the next read moves it
     int32_t m_nOfferCount;
-    int32_t m_nTermUnit;        // 0 days, 1 months, 2 years
+    int32_t m_nTermUnit; // 0 days, 1 months, 2 years
     int32_t m_nCriteriaCount;
     CString m_strCriterionName[kMaxCriteria];
     CString m_strCriterionWeight[kMaxCriteria];
     CriteriaOffer m_offers[kMaxOffers];
-    CString m_strCaseNumber;    // "Nr sprawy:"
+    CString m_strCaseNumber; // "Nr sprawy:"
 
 private:
     void ReadSchema1Offers(CArchive &ar);

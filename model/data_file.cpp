@@ -34,12 +34,10 @@ const int32_t kTodayDay = 32;
 // Far above any proceeding; a larger file is damaged, and is not read into memory.
 const ULONGLONG kLargestFile = 256ull * 1024 * 1024;
 
-const char kOldestFormatText[] =
-    "Postępowanie zostało zapisane w programie Morvelank w wersji 8 lub starszej.\n"
-    "Można je otworzyć jedynie przy pomocy tej właśnie wersji programu.";
-const char kSecondVersionText[] =
-    "Postępowanie zostało zapisane w programie Morvelank 2.\n"
-    "Można je otworzyć jedynie przy pomocy tej właśnie wersji programu.";
+const char kOldestFormatText[] = "Postępowanie zostało zapisane w programie Morvelank w wersji 8 lub starszej.\n"
+                                 "Można je otworzyć jedynie przy pomocy tej właśnie wersji programu.";
+const char kSecondVersionText[] = "Postępowanie zostało zapisane w programie Morvelank 2.\n"
+                                  "Można je otworzyć jedynie przy pomocy tej właśnie wersji programu.";
 
 // [DOMYSLNE] key index -> DefaultValues text; -1 for the keys without a text.
 const int kDefaultTextOfKey[] = {0, 1, 2, 3, 5, 4, 8, 7, 9, 10, -1, -1, 6, 11};
@@ -73,8 +71,8 @@ ValueShape ShapeOfType(VariableType type)
     if (IsAmountType(type))
         return ValueShape::Amount;
     // The criteria-method table has no value of its own to keep.
-    if (IsListType(type) || type == VariableType::OffersSummary || IsGridTableType(type) ||
-        type == VariableType::RtfTable)
+    if (IsListType(type) || type == VariableType::OffersSummary || IsGridTableType(type)
+        || type == VariableType::RtfTable)
         return ValueShape::Text;
     return ValueShape::None;
 }
@@ -558,8 +556,9 @@ std::string BuildDataFile(const CString &name, ViewTables &tables, const DataFil
     out.Int32(tables.m_nParts);
     for (int part = 0; part < tables.m_nParts; ++part)
         out.String(tables.m_partNames[part]);
-    const int marks = tables.m_nPageBreaks < 0 ? 0 : tables.m_nPageBreaks > kPageBreakMarks ? kPageBreakMarks
-                                                                                           : tables.m_nPageBreaks;
+    const int marks = tables.m_nPageBreaks < 0                 ? 0
+                      : tables.m_nPageBreaks > kPageBreakMarks ? kPageBreakMarks
+                                                               : tables.m_nPageBreaks;
     out.Int32(marks);
     for (int mark = 0; mark < marks; ++mark) {
         out.Int32(tables.m_pageBreaks[mark].document);

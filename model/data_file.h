@@ -23,9 +23,9 @@ const int kMaxPartNames = 100;
 
 // Fields of the file that live outside the view's tables.
 struct DataFileHeader {
-    int32_t version = -1;        // law version of the file's templates
-    int32_t procedureCode = -1;  // written as code % 100
-    CString password;            // "" none
+    int32_t version = -1;       // law version of the file's templates
+    int32_t procedureCode = -1; // written as code % 100
+    CString password;           // "" none
     int32_t storedAfterMarker = 0;
 };
 

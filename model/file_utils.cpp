@@ -128,7 +128,8 @@ bool WriteStringToFile(FILE *file, const CString &text)
         return false;
     const uint32_t length = static_cast<uint32_t>(text.GetLength());
     const unsigned char prefix[4] = {static_cast<unsigned char>(length), static_cast<unsigned char>(length >> 8),
-                                     static_cast<unsigned char>(length >> 16), static_cast<unsigned char>(length >> 24)};
+                                     static_cast<unsigned char>(length >> 16),
+                                     static_cast<unsigned char>(length >> 24)};
     return WriteAll(file, reinterpret_cast<const char *>(prefix), 4) && WriteAll(file, text, length);
 }
 

@@ -116,11 +116,10 @@ const LawVersion kVersions[] = {
     {"wrzesień 2025", "202509"},
 };
 
-static_assert(sizeof kVersions / sizeof kVersions[0] == kNewest - kOldestNamed + 1,
-              "one row per named law version");
+static_assert(sizeof kVersions / sizeof kVersions[0] == kNewest - kOldestNamed + 1, "one row per named law version");
 
-const int kFirstOwnTemplateFolder = 25; // earlier versions share "szablony"
-const int kFirstOwnConfigFolder = 29;   // earlier versions share "cnf"
+const int kFirstOwnTemplateFolder = 25;    // earlier versions share "szablony"
+const int kFirstOwnConfigFolder = 29;      // earlier versions share "cnf"
 const int kFirstContractsConfigFile = 110; // remainder 98 reads "postepowanie99.cnf" from here on
 
 int ForPaths(int lawVersion)
@@ -132,8 +131,7 @@ int ForPaths(int lawVersion)
 bool HasOwnFiles(int remainder)
 {
     return (remainder >= 0 && remainder <= 23) || (remainder >= 40 && remainder <= 60)
-        || (remainder >= 62 && remainder <= 89) || remainder == 95 || remainder == 96
-        || remainder == 98;
+           || (remainder >= 62 && remainder <= 89) || remainder == 95 || remainder == 96 || remainder == 98;
 }
 
 CString ConfigFolder(const CString &mainPath, int lawVersion)

@@ -5,9 +5,7 @@ LittleEndianReader::LittleEndianReader(const void *bytes, size_t size)
 {
 }
 
-LittleEndianReader::LittleEndianReader(const std::string &bytes) : LittleEndianReader(bytes.data(), bytes.size())
-{
-}
+LittleEndianReader::LittleEndianReader(const std::string &bytes) : LittleEndianReader(bytes.data(), bytes.size()) {}
 
 bool LittleEndianReader::Fits(int64_t count) const
 {
@@ -19,8 +17,8 @@ bool LittleEndianReader::ReadInt32(int32_t &value)
     if (!Fits(4))
         return false;
     const uint8_t *at = m_bytes + m_position;
-    value = static_cast<int32_t>(static_cast<uint32_t>(at[0]) | static_cast<uint32_t>(at[1]) << 8 |
-                                 static_cast<uint32_t>(at[2]) << 16 | static_cast<uint32_t>(at[3]) << 24);
+    value = static_cast<int32_t>(static_cast<uint32_t>(at[0]) | static_cast<uint32_t>(at[1]) << 8
+                                 | static_cast<uint32_t>(at[2]) << 16 | static_cast<uint32_t>(at[3]) << 24);
     m_position += 4;
     return true;
 }

@@ -28,9 +28,9 @@ void CProject::SetIdCounter(IdCounter counter)
 }
 
 CProject::CProject()
-    : m_strExtension("dat"), m_pCriteria(new CCriteriaData), m_nProcedureCode(0), m_nAttachedCount(0),
-      m_nOrderType(0), m_nPageNumbering(0), m_timeCreated(CTime::GetCurrentTime()), m_timeModified(0),
-      m_nLawVersion(0), m_nReserved(0), m_nDatabaseId(0), m_nLoadFailed(0)
+    : m_strExtension("dat"), m_pCriteria(new CCriteriaData), m_nProcedureCode(0), m_nAttachedCount(0), m_nOrderType(0),
+      m_nPageNumbering(0), m_timeCreated(CTime::GetCurrentTime()), m_timeModified(0), m_nLawVersion(0), m_nReserved(0),
+      m_nDatabaseId(0), m_nLoadFailed(0)
 {
 }
 

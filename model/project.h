@@ -36,11 +36,11 @@ public:
 
     void SetFolder(const CString &path); // blanks and backslashes trimmed from both ends
     CString GetFolder() const;
-    CString GetProjectFilePath() const;  // <folder>\<file name>.baz, "" without folder or name
-    CString GetDocumentPath() const;     // <folder>\<file name>.<extension>
-    CString GetSpecPath() const;         // <folder>\spec.dat, "" without folder
-    void ResetCriteria();                // a new, empty evaluation record
-    void NextId();                       // a new database id from the installed counter
+    CString GetProjectFilePath() const; // <folder>\<file name>.baz, "" without folder or name
+    CString GetDocumentPath() const;    // <folder>\<file name>.<extension>
+    CString GetSpecPath() const;        // <folder>\spec.dat, "" without folder
+    void ResetCriteria();               // a new, empty evaluation record
+    void NextId();                      // a new database id from the installed counter
     bool HasFileName() const;
     void SetFileName(const CString &fileName, const CString &extension);
     CString GetFileName() const;
@@ -48,26 +48,26 @@ public:
     // The placeholder time of records older than version 6: 1980-01-01 01:01:01 local time.
     static CTime PlaceholderTime();
 
-    CString m_strSpare;                 // kept in the record file, read by nothing
+    CString m_strSpare; // kept in the record file, read by nothing
     CString m_strFolder;
     CString m_strFileName;
-    CString m_strExtension;             // of the data file, without the point
-    CCriteriaData *m_pCriteria;         // owned
+    CString m_strExtension;     // of the data file, without the point
+    CCriteriaData *m_pCriteria; // owned
     int32_t m_nProcedureCode;
-    int32_t m_nAttachedCount;           // entries of m_strAttachedFiles in use, 0 to 100
+    int32_t m_nAttachedCount; // entries of m_strAttachedFiles in use, 0 to 100
     int32_t m_nOrderType;
-    CString m_strName;                  // the proceeding's name
+    CString m_strName; // the proceeding's name
     CString m_strAttachedFiles[kMaxAttachedFiles];
     CString m_strHeader;
     CString m_strFooter;
     int32_t m_nPageNumbering;
-    CString m_strPassword;              // never in the record file
+    CString m_strPassword; // never in the record file
     CTime m_timeCreated;
     CTime m_timeModified;
     int32_t m_nLawVersion;
-    int32_t m_nReserved;                // kept in the record file, read by nothing
+    int32_t m_nReserved; // kept in the record file, read by nothing
     int32_t m_nDatabaseId;
-    int32_t m_nLoadFailed;              // 1 after a failed load
+    int32_t m_nLoadFailed; // 1 after a failed load
 
 private:
     void Store(CArchive &ar, const CString &path);

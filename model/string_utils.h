@@ -6,7 +6,7 @@
 // Split at every match of the separator; a further match is searched from one character after
 // the start of the previous one, so every item after a match of a longer separator begins with
 // the rest of that separator. The caller frees the array with delete[].
-CString *SplitString(const CString &text, const CString &separator, int &count);         // drops empty items
+CString *SplitString(const CString &text, const CString &separator, int &count);          // drops empty items
 CString *SplitStringKeepEmpty(const CString &text, const CString &separator, int &count); // keeps them
 
 // The text without any of the characters at its start and then at its end.

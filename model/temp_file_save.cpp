@@ -5,9 +5,7 @@
 #include "framework/core/codepage.h"
 #include "framework/core/temp_file.h"
 
-TempFileSave::TempFileSave(const CString &target) : m_target(target), m_tempPath(CreateTempFileBeside(target))
-{
-}
+TempFileSave::TempFileSave(const CString &target) : m_target(target), m_tempPath(CreateTempFileBeside(target)) {}
 
 TempFileSave::~TempFileSave()
 {
@@ -20,6 +18,7 @@ bool TempFileSave::Commit()
     if (!IsReady())
         return false;
     m_committed = MoveFileExW(Cp1250ToWide(m_tempPath).c_str(), Cp1250ToWide(m_target).c_str(),
-                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+                  != 0;
     return m_committed;
 }

@@ -60,8 +60,8 @@ bool IsAmountType(VariableType type)
 
 bool IsListType(VariableType type)
 {
-    return (type >= VariableType::Criteria && type <= VariableType::Points) || type == VariableType::CriteriaMethod ||
-           type == VariableType::Persons || type == VariableType::OfferParts;
+    return (type >= VariableType::Criteria && type <= VariableType::Points) || type == VariableType::CriteriaMethod
+           || type == VariableType::Persons || type == VariableType::OfferParts;
 }
 
 int TableKindOf(VariableType type)

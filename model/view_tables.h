@@ -8,7 +8,7 @@
 #include "framework/core/cstring.h"
 
 const int kDocumentSlots = 140;
-const int kVariableSlots = 9000;          // declared size; GetVariableCount says how many are in use
+const int kVariableSlots = 9000; // declared size; GetVariableCount says how many are in use
 const int kDynamicVariableSlots = 6000;
 const int kPartNames = 9000;
 const int kPageBreakMarks = 100;
@@ -25,8 +25,8 @@ const int kDateDefaultRows = 100;
 // that a document of more than 1000 variable tags cannot overwrite its headings.
 const int kVariableOccurrences = 9000;
 const int kFirstHeadingSlot = 1000;
-const int kHeadingSlotEnd = 5100;         // letter identifiers decode up to 4099
-const int kHeadingVariable = 9999;        // variable number that marks a heading occurrence
+const int kHeadingSlotEnd = 5100;  // letter identifiers decode up to 4099
+const int kHeadingVariable = 9999; // variable number that marks a heading occurrence
 
 // Document states.
 const int kStateGenerated = 0;
@@ -40,29 +40,29 @@ struct DocumentSlot {
     CString displayName;
     int16_t state = 0;
     uint8_t correspondence = 0;
-    uint8_t plus = 0;             // hangs under the nearest earlier document without "+"
-    uint8_t perPart = 0;          // generated once per part
+    uint8_t plus = 0;    // hangs under the nearest earlier document without "+"
+    uint8_t perPart = 0; // generated once per part
     uint8_t secured = 0;
 };
 
 struct VariableSlot {
-    int16_t number = -1;          // the number the configuration's lists use
+    int16_t number = -1; // the number the configuration's lists use
     CString value;
-    int16_t type = -1;            // 0..36, -1 none
+    int16_t type = -1; // 0..36, -1 none
     CString extraText;
     int16_t labelNumber = -1;
-    int16_t groupNumber = -1;     // options and price pairs of one group share it
-    int32_t selected = -1;        // 1 selected
-    int32_t untouched = 1;        // 1 while the value is still the template's default
+    int16_t groupNumber = -1; // options and price pairs of one group share it
+    int32_t selected = -1;    // 1 selected
+    int32_t untouched = 1;    // 1 while the value is still the template's default
     int32_t extra = -1;
-    int32_t insertedLength = 0;   // text the last generation inserted for this variable
+    int32_t insertedLength = 0; // text the last generation inserted for this variable
 };
 
 const int kPerPartBlock = 0;
 const int kPerEntryBlock = 1;
 
 struct DynamicVariable {
-    int32_t blockVariable = 0;    // the variable of the repeated block that made the instance
+    int32_t blockVariable = 0; // the variable of the repeated block that made the instance
     CString label;
     int16_t repetition = 0;       // part or entry index
     int32_t templateVariable = 0; // the variable whose tag was instantiated
@@ -70,13 +70,13 @@ struct DynamicVariable {
 };
 
 struct VariableOccurrence {
-    int16_t variable = 0;         // kHeadingVariable for a heading
-    int32_t position = 0;         // character position in the control
+    int16_t variable = 0; // kHeadingVariable for a heading
+    int32_t position = 0; // character position in the control
     int32_t length = 0;
     CString hint;
     CString name;
-    int32_t enabled = -1;         // 0 shown disabled
-    int32_t link = -1;            // variable that controls the occurrence
+    int32_t enabled = -1; // 0 shown disabled
+    int32_t link = -1;    // variable that controls the occurrence
 };
 
 struct VariableTextPair {
@@ -102,7 +102,7 @@ struct DefaultValues {
 };
 
 struct DateDefaultRow {
-    int16_t source = 0;           // date variable
+    int16_t source = 0; // date variable
     int16_t target = 0;
     int16_t days = 0;
 };
@@ -137,8 +137,8 @@ private:
 };
 
 struct ViewTables {
-    int m_nLoadedVersion = -1;    // law version of the last data file loaded
-    int m_nParts = -1;            // -1 undivided
+    int m_nLoadedVersion = -1; // law version of the last data file loaded
+    int m_nParts = -1;         // -1 undivided
     int m_nDocumentCount = 0;
     int m_nNextDynamicVariable = 3000;
     int m_nLastHeadingSlot = 0;
@@ -146,8 +146,8 @@ struct ViewTables {
     DefaultValues m_defaults;
     DocumentSlot m_documents[kDocumentSlots];
     CString m_partNames[kPartNames];
-    int32_t m_partFlags[kPartNames] = {1};           // by part: 1 in use, 0 deleted; [0] also undivided
-    int32_t m_instanceFlags[kVariableSlots] = {1};   // by pool index: 1 the instance is in use
+    int32_t m_partFlags[kPartNames] = {1};         // by part: 1 in use, 0 deleted; [0] also undivided
+    int32_t m_instanceFlags[kVariableSlots] = {1}; // by pool index: 1 the instance is in use
     PageBreakMark m_pageBreaks[kPageBreakMarks];
     DynamicVariable m_dynamicVariables[kDynamicVariableSlots];
     VariableSlot m_variables[kVariableSlots];

@@ -2,7 +2,7 @@
 #pragma once
 
 // "Wybór dokumentów do wysyłki": the documents ticked for the message.
-#define IDD_WYBOR_DOKUMENTOW        344
-#define IDC_MAIL_DOCUMENT_LIST      1054
-#define IDC_MAIL_UNTICK_ALL         1003
-#define IDC_MAIL_TICK_ALL           1005
+#define IDD_WYBOR_DOKUMENTOW 344
+#define IDC_MAIL_DOCUMENT_LIST 1054
+#define IDC_MAIL_UNTICK_ALL 1003
+#define IDC_MAIL_TICK_ALL 1005

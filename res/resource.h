@@ -1,17 +1,17 @@
 // Numeric ids of the program's resources; fixed, as stored files and menus refer to them.
 #pragma once
 
-#define IDR_MAINFRAME               128
-#define IDP_OLE_INIT_FAILED         101
-#define AFX_IDS_APP_TITLE           0xE000
+#define IDR_MAINFRAME 128
+#define IDP_OLE_INIT_FAILED 101
+#define AFX_IDS_APP_TITLE 0xE000
 
 // About box
-#define IDD_ABOUTBOX                100
-#define IDB_ABOUT                   233
-#define IDC_ASK_PUBLISHER           1019
+#define IDD_ABOUTBOX 100
+#define IDB_ABOUT 233
+#define IDC_ASK_PUBLISHER 1019
 
 // Reusable controls
-#define IDD_HINT                    355
+#define IDD_HINT 355
 
 #include "mainframe_ids.h"
 #include "wizard_ids.h"

@@ -17,15 +17,17 @@ const int kOffsetX = 8;
 const int kOffsetY = 62;
 const int kScreenMargin = 4;
 
-}  // namespace
+} // namespace
 
-CGridCellTextDlg::CGridCellTextDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
+CGridCellTextDlg::CGridCellTextDlg(CWnd *pParent) : CDialog(IDD, pParent) {}
 
-void CGridCellTextDlg::DoDataExchange(CDataExchange* pDX) {
+void CGridCellTextDlg::DoDataExchange(CDataExchange *pDX)
+{
     DDX_Text(pDX, IDC_GRID_CELL_TEXT, m_strText);
 }
 
-BOOL CGridCellTextDlg::OnInitDialog() {
+BOOL CGridCellTextDlg::OnInitDialog()
+{
     CDialog::OnInitDialog();
 
     if (m_ptCell.x > 0 && m_ptCell.y > 0) {
@@ -44,12 +46,11 @@ BOOL CGridCellTextDlg::OnInitDialog() {
         CString title = m_strTitle;
         title.Replace('\n', ' ');
         title.Replace('\r', ' ');
-        while (title.Replace("  ", " ") > 0) {
-        }
+        while (title.Replace("  ", " ") > 0) {}
         SetWindowText(title);
     }
 
-    CEdit* edit = static_cast<CEdit*>(GetDlgItem(IDC_GRID_CELL_TEXT));
+    CEdit *edit = static_cast<CEdit *>(GetDlgItem(IDC_GRID_CELL_TEXT));
     const int length = edit->GetWindowTextLength();
     edit->SetSel(length, length);
     if (m_nFirstChar >= 65 && m_nFirstChar <= 122) {
@@ -59,31 +60,33 @@ BOOL CGridCellTextDlg::OnInitDialog() {
 
     int lines = 1;
     for (int i = 0; i < m_strText.GetLength(); ++i)
-        if (m_strText[i] == '\n') ++lines;
-    if (lines > LINES_SHOWN) Grow((lines - LINES_SHOWN) * LINE_GROWTH);
+        if (m_strText[i] == '\n')
+            ++lines;
+    if (lines > LINES_SHOWN)
+        Grow((lines - LINES_SHOWN) * LINE_GROWTH);
 
     edit->SetFocus();
     return FALSE;
 }
 
-void CGridCellTextDlg::Grow(int nPixels) {
+void CGridCellTextDlg::Grow(int nPixels)
+{
     CRect rect;
     GetWindowRect(&rect);
-    SetWindowPos(nullptr, 0, 0, rect.Width(), rect.Height() + nPixels,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(nullptr, 0, 0, rect.Width(), rect.Height() + nPixels, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-    CWnd* edit = GetDlgItem(IDC_GRID_CELL_TEXT);
+    CWnd *edit = GetDlgItem(IDC_GRID_CELL_TEXT);
     edit->GetWindowRect(&rect);
     edit->SetWindowPos(nullptr, 0, 0, rect.Width(), rect.Height() + nPixels,
                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-    CWnd* ok = GetDlgItem(IDOK);
+    CWnd *ok = GetDlgItem(IDOK);
     ok->GetWindowRect(&rect);
     ScreenToClient(&rect);
-    ok->SetWindowPos(nullptr, rect.left, rect.top + nPixels, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ok->SetWindowPos(nullptr, rect.left, rect.top + nPixels, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void CGridCellTextDlg::OnMaxTextEdit() {
+void CGridCellTextDlg::OnMaxTextEdit()
+{
     Grow(LINE_GROWTH);
 }

@@ -8,7 +8,7 @@ class CGridCellTextDlg : public CDialog {
 public:
     enum { IDD = IDD_GRID_CELL_TEXT };
 
-    explicit CGridCellTextDlg(CWnd* pParent = nullptr);
+    explicit CGridCellTextDlg(CWnd *pParent = nullptr);
 
     CString m_strText;
     CString m_strTitle;
@@ -21,7 +21,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
+    void DoDataExchange(CDataExchange *pDX) override;
     void OnMaxTextEdit();
     DECLARE_MESSAGE_MAP()
 

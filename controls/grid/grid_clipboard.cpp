@@ -8,7 +8,8 @@ namespace {
 // The lines of a pasted text and the tab-separated fields of each. A line ends at "\r\n" or
 // "\n"; a line break at the very end starts no further line. Empty fields keep their place,
 // so every field lands in the column it was copied from.
-std::vector<std::vector<CString>> SplitPastedText(const CString& text) {
+std::vector<std::vector<CString>> SplitPastedText(const CString &text)
+{
     std::vector<std::vector<CString>> lines;
     std::vector<CString> fields;
     CString field;
@@ -19,7 +20,8 @@ std::vector<std::vector<CString>> SplitPastedText(const CString& text) {
             fields.push_back(field);
             field.Empty();
         } else if (c == '\n' || (c == '\r' && i + 1 < length && text[i + 1] == '\n')) {
-            if (c == '\r') ++i;
+            if (c == '\r')
+                ++i;
             fields.push_back(field);
             field.Empty();
             lines.push_back(fields);
@@ -35,84 +37,112 @@ std::vector<std::vector<CString>> SplitPastedText(const CString& text) {
     return lines;
 }
 
-}  // namespace
+} // namespace
 
-CString CGridCtrl::GetSelectedText() {
+CString CGridCtrl::GetSelectedText()
+{
     const CGridCellRange range = GetSelectedCellRange();
     CString text;
-    if (!IsValid(range)) return text;
+    if (!IsValid(range))
+        return text;
     for (int row = range.minRow; row <= range.maxRow; ++row) {
-        if (row > range.minRow) text += "\r\n";
+        if (row > range.minRow)
+            text += "\r\n";
         for (int col = range.minCol; col <= range.maxCol; ++col) {
-            if (col > range.minCol) text += "\t";
-            if (IsCellSelected(row, col)) text += GetItemText(row, col);
+            if (col > range.minCol)
+                text += "\t";
+            if (IsCellSelected(row, col))
+                text += GetItemText(row, col);
         }
     }
     return text;
 }
 
-void CGridCtrl::CutSelectedText() {
+void CGridCtrl::CutSelectedText()
+{
     const auto selected = m_SelectedCellMap;
-    for (const auto& entry : selected) {
-        const CGridCellPos& cell = entry.second;
-        CGridCellObj* pCell = GetCell(cell.row, cell.col);
-        if (pCell != nullptr) EmptyCell(pCell, cell.row, cell.col);
+    for (const auto &entry : selected) {
+        const CGridCellPos &cell = entry.second;
+        CGridCellObj *pCell = GetCell(cell.row, cell.col);
+        if (pCell != nullptr)
+            EmptyCell(pCell, cell.row, cell.col);
     }
-    if (m_hWnd != nullptr) Invalidate();
+    if (m_hWnd != nullptr)
+        Invalidate();
 }
 
-CGridDataSource* CGridCtrl::CopyTextFromGrid() {
-    if (!IsValid(GetSelectedCellRange())) return nullptr;
+CGridDataSource *CGridCtrl::CopyTextFromGrid()
+{
+    if (!IsValid(GetSelectedCellRange()))
+        return nullptr;
     return CGridDataSource::Create(GetSelectedText());
 }
 
-BOOL CGridCtrl::PasteText(int nRow, int nCol, const CString& text) {
-    if (!IsValid(nRow, nCol) || nRow < m_nFixedRows || nCol < m_nFixedCols) return FALSE;
+BOOL CGridCtrl::PasteText(int nRow, int nCol, const CString &text)
+{
+    if (!IsValid(nRow, nCol) || nRow < m_nFixedRows || nCol < m_nFixedCols)
+        return FALSE;
     const std::vector<std::vector<CString>> lines = SplitPastedText(text);
     for (size_t line = 0; line < lines.size(); ++line) {
         const int row = nRow + (int)line;
-        if (row >= m_nRows) break;
+        if (row >= m_nRows)
+            break;
         for (size_t field = 0; field < lines[line].size(); ++field) {
             const int col = nCol + (int)field;
-            if (col >= m_nCols) break;
-            if (!lines[line][field].IsEmpty()) SetItemText(row, col, lines[line][field]);
+            if (col >= m_nCols)
+                break;
+            if (!lines[line][field].IsEmpty())
+                SetItemText(row, col, lines[line][field]);
         }
     }
-    if (m_hWnd != nullptr) Invalidate();
+    if (m_hWnd != nullptr)
+        Invalidate();
     return TRUE;
 }
 
-BOOL CGridCtrl::PasteTextToGrid(int nRow, int nCol, IDataObject* pDataObject) {
-    if (!IsValid(nRow, nCol)) return FALSE;
+BOOL CGridCtrl::PasteTextToGrid(int nRow, int nCol, IDataObject *pDataObject)
+{
+    if (!IsValid(nRow, nCol))
+        return FALSE;
     CString text;
-    if (!ReadDataObjectText(pDataObject, text)) return FALSE;
+    if (!ReadDataObjectText(pDataObject, text))
+        return FALSE;
     return PasteText(nRow, nCol, text);
 }
 
-BOOL CGridCtrl::CopyToClipboard() {
-    CGridDataSource* source = CopyTextFromGrid();
-    if (source == nullptr) return FALSE;
+BOOL CGridCtrl::CopyToClipboard()
+{
+    CGridDataSource *source = CopyTextFromGrid();
+    if (source == nullptr)
+        return FALSE;
     // The clipboard keeps its own reference.
     const HRESULT result = ::OleSetClipboard(source);
     source->Release();
     return SUCCEEDED(result);
 }
 
-void CGridCtrl::OnEditCopy() {
+void CGridCtrl::OnEditCopy()
+{
     CopyToClipboard();
 }
 
 // Cells are emptied only once the clipboard holds their text.
-void CGridCtrl::OnEditCut() {
-    if (CopyToClipboard()) CutSelectedText();
+void CGridCtrl::OnEditCut()
+{
+    if (CopyToClipboard())
+        CutSelectedText();
 }
 
-void CGridCtrl::OnEditPaste() {
+void CGridCtrl::OnEditPaste()
+{
     CGridCellPos target = m_idCurrentCell;
-    if (!IsValid(target)) target = GetFirstVisibleCell();
-    if (!IsValid(target)) return;
-    IDataObject* data = nullptr;
-    if (FAILED(::OleGetClipboard(&data)) || data == nullptr) return;
+    if (!IsValid(target))
+        target = GetFirstVisibleCell();
+    if (!IsValid(target))
+        return;
+    IDataObject *data = nullptr;
+    if (FAILED(::OleGetClipboard(&data)) || data == nullptr)
+        return;
     PasteTextToGrid(target.row, target.col, data);
     data->Release();
 }

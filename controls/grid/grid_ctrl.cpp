@@ -39,9 +39,11 @@ END_MESSAGE_MAP()
 namespace {
 
 // Drag-and-drop needs OLE on the thread; once per thread is enough.
-void EnsureOleInitialised() {
+void EnsureOleInitialised()
+{
     static thread_local bool initialised = false;
-    if (initialised) return;
+    if (initialised)
+        return;
     if (FAILED(::OleInitialize(nullptr))) {
         AfxMessageBox("OLE initialization failed. Make sure that the OLE libraries are the correct version");
         return;
@@ -49,9 +51,10 @@ void EnsureOleInitialised() {
     initialised = true;
 }
 
-}  // namespace
+} // namespace
 
-CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols) {
+CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols)
+{
     EnsureOleInitialised();
     m_nWheelScrollLines = ReadWheelScrollLines();
 
@@ -82,82 +85,99 @@ CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols) {
     m_crFixedBkColour = m_cr3DFace;
 }
 
-CGridCtrl::~CGridCtrl() {
+CGridCtrl::~CGridCtrl()
+{
     DeleteAllCells();
-    if (m_hWnd != nullptr && FromHandlePermanent(m_hWnd) == this) DestroyWindow();
+    if (m_hWnd != nullptr && FromHandlePermanent(m_hWnd) == this)
+        DestroyWindow();
     m_Font.DeleteObject();
 }
 
-void CGridCtrl::RegisterWindowClass() {
+void CGridCtrl::RegisterWindowClass()
+{
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
     WNDCLASSW wc{};
-    if (::GetClassInfoW(instance, L"" GRIDCTRL_CLASSNAME, &wc)) return;
+    if (::GetClassInfoW(instance, L"" GRIDCTRL_CLASSNAME, &wc))
+        return;
     wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = ::DefWindowProcW;
     wc.hInstance = instance;
     wc.hCursor = nullptr;
     wc.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
     wc.lpszClassName = L"" GRIDCTRL_CLASSNAME;
-    if (!::RegisterClassW(&wc)) AfxThrowResourceException();
+    if (!::RegisterClassW(&wc))
+        AfxThrowResourceException();
 }
 
-BOOL CGridCtrl::Create(const RECT& rect, CWnd* pParentWnd, UINT nID, DWORD dwStyle) {
+BOOL CGridCtrl::Create(const RECT &rect, CWnd *pParentWnd, UINT nID, DWORD dwStyle)
+{
     return CWnd::Create(GRIDCTRL_CLASSNAME, nullptr, dwStyle, rect, pParentWnd, nID);
 }
 
-void CGridCtrl::PreSubclassWindow() {
+void CGridCtrl::PreSubclassWindow()
+{
     CWnd::PreSubclassWindow();
     ApplyFont(m_Font);
     m_DropTarget.Register(this);
     ResetScrollBars();
 }
 
-void CGridCtrl::OnDestroy() {
+void CGridCtrl::OnDestroy()
+{
     // OLE holds the window's drop target until it is revoked: never past the window.
     m_DropTarget.Revoke();
     CWnd::OnDestroy();
 }
 
-int CGridCtrl::ReadWheelScrollLines() {
+int CGridCtrl::ReadWheelScrollLines()
+{
     HKEY key = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, KEY_QUERY_VALUE, &key) !=
-        ERROR_SUCCESS)
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
         return 3;
     char buffer[128] = "";
     DWORD size = sizeof buffer - 1;
     DWORD type = 0;
     const LONG read = ::RegQueryValueExA(key, "WheelScrollLines", nullptr, &type, (LPBYTE)buffer, &size);
     ::RegCloseKey(key);
-    if (read != ERROR_SUCCESS) return 3;
+    if (read != ERROR_SUCCESS)
+        return 3;
     buffer[size < sizeof buffer ? size : sizeof buffer - 1] = 0;
     return (int)std::strtol(buffer, nullptr, 10);
 }
 
 // ---- Colours ---------------------------------------------------------------------------------
 
-void CGridCtrl::ResetColoursFromSystem() {
+void CGridCtrl::ResetColoursFromSystem()
+{
     const COLORREF windowText = ::GetSysColor(COLOR_WINDOWTEXT);
     const COLORREF window = ::GetSysColor(COLOR_WINDOW);
     const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
     const COLORREF shadow = ::GetSysColor(COLOR_BTNSHADOW);
     // A colour the owner chose stays; one still at its system default follows the system.
-    if (m_crTextColour == m_crWindowText) m_crTextColour = windowText;
-    if (m_crBkColour == m_crWindowColour) m_crBkColour = window;
-    if (m_crGridColour == m_crShadow) m_crGridColour = shadow;
-    if (m_crFixedTextColour == m_crWindowText) m_crFixedTextColour = windowText;
-    if (m_crFixedBkColour == m_cr3DFace) m_crFixedBkColour = face;
+    if (m_crTextColour == m_crWindowText)
+        m_crTextColour = windowText;
+    if (m_crBkColour == m_crWindowColour)
+        m_crBkColour = window;
+    if (m_crGridColour == m_crShadow)
+        m_crGridColour = shadow;
+    if (m_crFixedTextColour == m_crWindowText)
+        m_crFixedTextColour = windowText;
+    if (m_crFixedBkColour == m_cr3DFace)
+        m_crFixedBkColour = face;
     m_crWindowText = windowText;
     m_crWindowColour = window;
     m_cr3DFace = face;
     m_crShadow = shadow;
 }
 
-void CGridCtrl::OnSysColorChange() {
+void CGridCtrl::OnSysColorChange()
+{
     CWnd::OnSysColorChange();
     ResetColoursFromSystem();
 }
 
-void CGridCtrl::OnSettingChange(UINT uFlags, LPCTSTR lpszSection) {
+void CGridCtrl::OnSettingChange(UINT uFlags, LPCTSTR lpszSection)
+{
     CWnd::OnSettingChange(uFlags, lpszSection);
     ResetColoursFromSystem();
     m_nWheelScrollLines = ReadWheelScrollLines();
@@ -165,15 +185,20 @@ void CGridCtrl::OnSettingChange(UINT uFlags, LPCTSTR lpszSection) {
 
 // ---- Font --------------------------------------------------------------------------------------
 
-void CGridCtrl::ApplyFont(HFONT hFont) {
-    if (hFont == nullptr) return;
+void CGridCtrl::ApplyFont(HFONT hFont)
+{
+    if (hFont == nullptr)
+        return;
     LOGFONTW logFont{};
-    if (!::GetObjectW(hFont, sizeof logFont, &logFont)) return;
+    if (!::GetObjectW(hFont, sizeof logFont, &logFont))
+        return;
     HFONT copy = ::CreateFontIndirectW(&logFont);
-    if (copy == nullptr) return;
+    if (copy == nullptr)
+        return;
     m_Font.DeleteObject();
     m_Font.Attach(copy);
-    if (m_hWnd == nullptr) return;
+    if (m_hWnd == nullptr)
+        return;
 
     HDC dc = ::GetDC(m_hWnd);
     HGDIOBJ old = ::SelectObject(dc, copy);
@@ -190,12 +215,14 @@ void CGridCtrl::ApplyFont(HFONT hFont) {
     Invalidate();
 }
 
-LRESULT CGridCtrl::OnSetFont(WPARAM wParam, LPARAM) {
+LRESULT CGridCtrl::OnSetFont(WPARAM wParam, LPARAM)
+{
     const LRESULT result = Default();
     ApplyFont((HFONT)wParam);
     return result;
 }
 
-LRESULT CGridCtrl::OnGetFont(WPARAM, LPARAM) {
+LRESULT CGridCtrl::OnGetFont(WPARAM, LPARAM)
+{
     return (LRESULT)m_Font.GetSafeHandle();
 }

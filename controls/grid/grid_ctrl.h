@@ -54,9 +54,8 @@ public:
     explicit CGridCtrl(int nRows = 0, int nCols = 0, int nFixedRows = 0, int nFixedCols = 0);
     ~CGridCtrl() override;
 
-    BOOL Create(const RECT& rect, CWnd* pParentWnd, UINT nID,
-                DWORD dwStyle = WS_CHILD | WS_BORDER | WS_TABSTOP | WS_VISIBLE | WS_HSCROLL |
-                                WS_VSCROLL);
+    BOOL Create(const RECT &rect, CWnd *pParentWnd, UINT nID,
+                DWORD dwStyle = WS_CHILD | WS_BORDER | WS_TABSTOP | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL);
     // Registers the window class once in this module; throws a resource exception on failure.
     static void RegisterWindowClass();
 
@@ -79,8 +78,8 @@ public:
     // ---- Flags ---------------------------------------------------------------------------------
     void SetEditable(BOOL bEditable = TRUE) { m_bEditable = bEditable; }
     BOOL IsEditable() const { return m_bEditable; }
-    void SetImageList(CImageList* pList) { m_pImageList = pList; }
-    CImageList* GetImageList() const { return m_pImageList; }
+    void SetImageList(CImageList *pList) { m_pImageList = pList; }
+    CImageList *GetImageList() const { return m_pImageList; }
     // In list mode a click in a heading row sorts by that column instead of selecting.
     void SetListMode(BOOL bEnableListMode = TRUE) { m_bListMode = bEnableListMode; }
     BOOL GetListMode() const { return m_bListMode; }
@@ -103,21 +102,21 @@ public:
     BOOL SetFixedRowCount(int nFixedRows);
     BOOL SetFixedColumnCount(int nFixedCols);
     // nColumn -1 appends; returns the new column's index or -1.
-    int InsertColumn(LPCTSTR strHeading, UINT nFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE,
-                     int nColumn = -1, int nEditType = GVET_NONE);
+    int InsertColumn(LPCTSTR strHeading, UINT nFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE, int nColumn = -1,
+                     int nEditType = GVET_NONE);
     // nRow -1 appends; returns the new row's index or -1.
     int InsertRow(LPCTSTR strHeading, int nRow = -1);
     BOOL DeleteColumn(int nColumn);
     BOOL DeleteRow(int nRow);
 
     BOOL IsValid(int nRow, int nCol) const;
-    BOOL IsValid(const CGridCellPos& cell) const { return IsValid(cell.row, cell.col); }
-    BOOL IsValid(const CGridCellRange& range) const;
+    BOOL IsValid(const CGridCellPos &cell) const { return IsValid(cell.row, cell.col); }
+    BOOL IsValid(const CGridCellRange &range) const;
 
     // ---- Cells ---------------------------------------------------------------------------------
-    CGridCellObj* GetCell(int nRow, int nCol) const;
-    BOOL SetItem(const CGridItem* pItem);
-    BOOL GetItem(CGridItem* pItem);
+    CGridCellObj *GetCell(int nRow, int nCol) const;
+    BOOL SetItem(const CGridItem *pItem);
+    BOOL GetItem(CGridItem *pItem);
     BOOL SetItemText(int nRow, int nCol, LPCTSTR str);
     virtual CString GetItemText(int nRow, int nCol);
     BOOL SetItemData(int nRow, int nCol, LPARAM lParam);
@@ -147,18 +146,18 @@ public:
     BOOL AutoSizeRow(int nRow);
     void AutoSize();
     // Fixed pixels for a text of n lines: n * 13 + 7, whatever the font.
-    static int GetTextRowHeight(const CString& text);
+    static int GetTextRowHeight(const CString &text);
 
     // ---- Geometry and drawing --------------------------------------------------------------
     CGridCellPos GetFirstVisibleCell() const;
-    CGridCellRange GetVisibleRange(CRect* pRect = nullptr) const;
+    CGridCellRange GetVisibleRange(CRect *pRect = nullptr) const;
     CGridCellRange GetFullyVisibleRange() const;
     BOOL GetCellOrigin(int nRow, int nCol, LPPOINT p) const;
     BOOL GetCellRect(int nRow, int nCol, LPRECT pRect) const;
     CGridCellPos GetCellFromPt(CPoint point, BOOL bAllowFixedCellCheck = TRUE) const;
     BOOL IsCellOnScreen(int nRow, int nCol) const;
-    virtual CSize GetCellExtent(int nRow, int nCol, CDC* pDC);
-    BOOL RedrawCell(int nRow, int nCol, CDC* pDC = nullptr);
+    virtual CSize GetCellExtent(int nRow, int nCol, CDC *pDC);
+    BOOL RedrawCell(int nRow, int nCol, CDC *pDC = nullptr);
     // Invalidates the cell (and its right and bottom line) when it is shown.
     void InvalidateCell(int nRow, int nCol);
     void ResetScrollBars();
@@ -166,17 +165,16 @@ public:
     BOOL SetScrollPos32(int nBar, int nPos, BOOL bRedraw = TRUE);
     int GetScrollMax(int nBar) const { return nBar == SB_HORZ ? m_nHScrollMax : m_nVScrollMax; }
 
-    virtual void OnDraw(CDC* pDC);
-    virtual BOOL DrawFixedCell(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBk = FALSE);
-    virtual BOOL DrawCell(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBk = FALSE);
+    virtual void OnDraw(CDC *pDC);
+    virtual BOOL DrawFixedCell(CDC *pDC, int nRow, int nCol, CRect rect, BOOL bEraseBk = FALSE);
+    virtual BOOL DrawCell(CDC *pDC, int nRow, int nCol, CRect rect, BOOL bEraseBk = FALSE);
 
     // ---- Focus, selection, sorting ---------------------------------------------------------
     CGridCellPos GetFocusCell() const { return m_idCurrentCell; }
     // A cell outside the grid counts as no cell; returns the previous focus.
     CGridCellPos SetFocusCell(int nRow, int nCol);
     CGridCellPos SetFocusCell(CGridCellPos cell) { return SetFocusCell(cell.row, cell.col); }
-    void SetSelectedRange(int nMinRow, int nMinCol, int nMaxRow, int nMaxCol,
-                          BOOL bForceRepaint = FALSE);
+    void SetSelectedRange(int nMinRow, int nMinCol, int nMaxRow, int nMaxCol, BOOL bForceRepaint = FALSE);
     void ClearSelection();
     CGridCellRange GetSelectedCellRange() const;
     int GetSelectedCount() const { return (int)m_SelectedCellMap.size(); }
@@ -192,7 +190,7 @@ public:
     virtual void OnEditCell(int nRow, int nCol, UINT nChar);
     virtual void OnEndEditCell(int nRow, int nCol, CString str);
     // Adds the choices of the column's in-place list box; the grid itself has none.
-    virtual void FillListItems(int nCol, CListBox* pListBox);
+    virtual void FillListItems(int nCol, CListBox *pListBox);
 
     // ---- Clipboard and drag-and-drop ---------------------------------------------------------
     // The selection's text: the rows of its bounding range joined by "\r\n", the cells of a
@@ -202,63 +200,63 @@ public:
     virtual void CutSelectedText();
     // A new data object with the selection's text, or null when nothing is selected; the
     // caller releases it.
-    virtual CGridDataSource* CopyTextFromGrid();
+    virtual CGridDataSource *CopyTextFromGrid();
     // Writes the data's text from the cell on: a line per row, a field per column, fields
     // separated by tabs; an empty field leaves its cell as it is and cells outside the grid
     // are skipped. FALSE when the data has no text or the cell is not a body cell.
-    virtual BOOL PasteTextToGrid(int nRow, int nCol, IDataObject* pDataObject);
+    virtual BOOL PasteTextToGrid(int nRow, int nCol, IDataObject *pDataObject);
     // Writes the text as PasteTextToGrid does; FALSE when the cell is not a body cell.
-    BOOL PasteText(int nRow, int nCol, const CString& text);
+    BOOL PasteText(int nRow, int nCol, const CString &text);
     virtual void OnEditCut();
     virtual void OnEditCopy();
     virtual void OnEditPaste();
 
     // The drop side, in client coordinates; called by the grid's drop target.
-    DWORD OnDragEnter(IDataObject* pDataObject, DWORD dwKeyState, CPoint point);
-    DWORD OnDragOver(IDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    DWORD OnDragEnter(IDataObject *pDataObject, DWORD dwKeyState, CPoint point);
+    DWORD OnDragOver(IDataObject *pDataObject, DWORD dwKeyState, CPoint point);
     void OnDragLeave();
-    BOOL OnDrop(IDataObject* pDataObject, DWORD dropEffect, CPoint point);
+    BOOL OnDrop(IDataObject *pDataObject, DWORD dropEffect, CPoint point);
     CGridCellPos GetDropHighlightCell() const { return m_idDropCell; }
     BOOL IsDropTargetRegistered() const { return m_DropTarget.IsRegistered(); }
     // The focus cell as drawn, masked with the background colour; the hot spot is its
     // bottom-right corner. Null without a focus cell; the caller deletes the list.
-    virtual CImageList* CreateDragImage(CPoint* pHotSpot);
+    virtual CImageList *CreateDragImage(CPoint *pHotSpot);
 
     // ---- Printing ------------------------------------------------------------------------------
     // The whole grid on the printer the user picks: headings on every page under a header,
     // the body rows that fit, and a footer with the page number and the date.
     void Print();
-    virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
-    virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
-    virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnBeginPrinting(CDC *pDC, CPrintInfo *pInfo);
+    virtual void OnPrint(CDC *pDC, CPrintInfo *pInfo);
+    virtual void OnEndPrinting(CDC *pDC, CPrintInfo *pInfo);
     // The page count of the last OnBeginPrinting; 0 when it printed nothing.
     int GetPrintPageCount() const { return m_nPrintPages; }
 
 protected:
-    virtual void PrintColumnHeadings(CDC* pDC, CPrintInfo* pInfo);
-    virtual void PrintHeader(CDC* pDC, CPrintInfo* pInfo);
-    virtual void PrintFooter(CDC* pDC, CPrintInfo* pInfo);
-    virtual void OnFixedColumnClick(CGridCellPos& cell);
-    virtual void OnFixedRowClick(CGridCellPos& cell);
+    virtual void PrintColumnHeadings(CDC *pDC, CPrintInfo *pInfo);
+    virtual void PrintHeader(CDC *pDC, CPrintInfo *pInfo);
+    virtual void PrintFooter(CDC *pDC, CPrintInfo *pInfo);
+    virtual void OnFixedColumnClick(CGridCellPos &cell);
+    virtual void OnFixedRowClick(CGridCellPos &cell);
     // Called for every cell before it is deleted: leaves the selection and empties the text.
-    virtual void EmptyCell(CGridCellObj* pCell, int nRow, int nCol);
+    virtual void EmptyCell(CGridCellObj *pCell, int nRow, int nCol);
 
     void PreSubclassWindow() override;
 
     // Messages
     void OnPaint();
-    BOOL OnEraseBkgnd(CDC* pDC);
+    BOOL OnEraseBkgnd(CDC *pDC);
     void OnSize(UINT nType, int cx, int cy);
-    void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
-    void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar *pScrollBar);
+    void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar *pScrollBar);
     BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnLButtonUp(UINT nFlags, CPoint point);
     void OnLButtonDblClk(UINT nFlags, CPoint point);
     void OnMouseMove(UINT nFlags, CPoint point);
     void OnTimer(UINT_PTR nIDEvent);
-    void OnCaptureChanged(CWnd* pWnd);
-    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    void OnCaptureChanged(CWnd *pWnd);
+    BOOL OnSetCursor(CWnd *pWnd, UINT nHitTest, UINT message);
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     UINT OnGetDlgCode();
@@ -267,28 +265,26 @@ protected:
     void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
     void OnSysColorChange();
     LRESULT OnFillList(WPARAM wParam, LPARAM lParam);
-    void OnEndInPlaceEdit(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnEndInPlaceEdit(NMHDR *pNMHDR, LRESULT *pResult);
     void OnDestroy();
     DECLARE_MESSAGE_MAP()
 
 private:
     // Shape helpers
-    CGridCellObj* CellAt(int nRow, int nCol) const { return m_RowData[nRow]->cells[nCol].get(); }
+    CGridCellObj *CellAt(int nRow, int nCol) const { return m_RowData[nRow]->cells[nCol].get(); }
     void DeleteAllCells();
     void ClearFocus();
     // The selection map holds the cells whose state says selected; after rows or columns move
     // it is read again from the cells.
     void RebuildSelectionMap();
-    static uint64_t SelectionKey(int nRow, int nCol) {
-        return ((uint64_t)(uint32_t)nCol << 32) | (uint32_t)nRow;
-    }
+    static uint64_t SelectionKey(int nRow, int nCol) { return ((uint64_t)(uint32_t)nCol << 32) | (uint32_t)nRow; }
     void ApplyFont(HFONT hFont);
     void ResetColoursFromSystem();
     static int ReadWheelScrollLines();
 
     // Drawing helpers
-    void FillBackground(CDC* pDC, const CRect& clip, const CRect& visible);
-    void DrawCellText(CDC* pDC, const CGridItem& item, CRect rect);
+    void FillBackground(CDC *pDC, const CRect &clip, const CRect &visible);
+    void DrawCellText(CDC *pDC, const CGridItem &item, CRect rect);
     // Redraws the heading cells of a row (fixed columns) or a column (fixed rows).
     void RedrawHeadingsOf(int nRow, int nCol);
 
@@ -299,18 +295,18 @@ private:
     // Mouse and keyboard helpers
     // Moves the focus cell as a navigation key does; FALSE for any other key.
     BOOL MoveFocusByKey(UINT nChar);
-    void ExtendSelection(const CGridCellPos& cell);
-    void TrackSelection(const CGridCellPos& cell);
-    void InvertBand(const CPoint& point, BOOL bColumn);
-    int DividerIndexAt(const CPoint& point, BOOL bColumn) const;
+    void ExtendSelection(const CGridCellPos &cell);
+    void TrackSelection(const CGridCellPos &cell);
+    void InvertBand(const CPoint &point, BOOL bColumn);
+    int DividerIndexAt(const CPoint &point, BOOL bColumn) const;
     void ConfineCursorFrom(int nEdge, BOOL bColumn);
-    void StartTextDialog(int nRow, int nCol, const CRect& rect, UINT nChar);
+    void StartTextDialog(int nRow, int nCol, const CRect &rect, UINT nChar);
 
     // Clipboard and drag-and-drop helpers
     // FALSE when nothing is selected or the clipboard refused the text.
     BOOL CopyToClipboard();
     void OnBeginDrag();
-    void SetDropHighlight(const CGridCellPos& cell);
+    void SetDropHighlight(const CGridCellPos &cell);
 
     // Printing helpers
     // The first body row of each page: a page takes rows while their heights fit the body
@@ -318,7 +314,7 @@ private:
     std::vector<int> PageFirstRows() const;
     // The cell's bottom and right lines (and the top and left ones of the first row and column)
     // as the grid-line mode asks, with the DC's pen.
-    void PrintCellLines(CDC* pDC, const CRect& rect, BOOL bFirstRow, BOOL bFirstCol);
+    void PrintCellLines(CDC *pDC, const CRect &rect, BOOL bFirstRow, BOOL bFirstCol);
 
     // Colours and their system origins
     COLORREF m_crTextColour;
@@ -351,7 +347,7 @@ private:
     int m_nHScrollMax = 0;
 
     CFont m_Font;
-    CImageList* m_pImageList = nullptr;
+    CImageList *m_pImageList = nullptr;
     std::vector<std::unique_ptr<CGridRowArray>> m_RowData;
 
     int m_MouseMode = MOUSE_NOTHING;

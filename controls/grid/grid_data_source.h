@@ -12,24 +12,24 @@
 class CGridDataSource final : public IDataObject {
 public:
     // Null when the memory for the text cannot be had.
-    static CGridDataSource* Create(const CString& text);
+    static CGridDataSource *Create(const CString &text);
 
     // The CF_TEXT block: the text, then zeros up to the next step of 4096 bytes (at least one).
     HGLOBAL GetTextBlock() const { return m_hText; }
 
-    STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override;
+    STDMETHODIMP QueryInterface(REFIID riid, void **ppv) override;
     STDMETHODIMP_(ULONG) AddRef() override;
     STDMETHODIMP_(ULONG) Release() override;
 
-    STDMETHODIMP GetData(FORMATETC* pFormat, STGMEDIUM* pMedium) override;
-    STDMETHODIMP GetDataHere(FORMATETC* pFormat, STGMEDIUM* pMedium) override;
-    STDMETHODIMP QueryGetData(FORMATETC* pFormat) override;
-    STDMETHODIMP GetCanonicalFormatEtc(FORMATETC* pIn, FORMATETC* pOut) override;
-    STDMETHODIMP SetData(FORMATETC* pFormat, STGMEDIUM* pMedium, BOOL fRelease) override;
-    STDMETHODIMP EnumFormatEtc(DWORD dwDirection, IEnumFORMATETC** ppEnum) override;
-    STDMETHODIMP DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override;
+    STDMETHODIMP GetData(FORMATETC *pFormat, STGMEDIUM *pMedium) override;
+    STDMETHODIMP GetDataHere(FORMATETC *pFormat, STGMEDIUM *pMedium) override;
+    STDMETHODIMP QueryGetData(FORMATETC *pFormat) override;
+    STDMETHODIMP GetCanonicalFormatEtc(FORMATETC *pIn, FORMATETC *pOut) override;
+    STDMETHODIMP SetData(FORMATETC *pFormat, STGMEDIUM *pMedium, BOOL fRelease) override;
+    STDMETHODIMP EnumFormatEtc(DWORD dwDirection, IEnumFORMATETC **ppEnum) override;
+    STDMETHODIMP DAdvise(FORMATETC *, DWORD, IAdviseSink *, DWORD *) override;
     STDMETHODIMP DUnadvise(DWORD) override;
-    STDMETHODIMP EnumDAdvise(IEnumSTATDATA**) override;
+    STDMETHODIMP EnumDAdvise(IEnumSTATDATA **) override;
 
 private:
     CGridDataSource() = default;
@@ -45,7 +45,7 @@ private:
 // with nothing dropped on Escape.
 class CGridDropSource : public IDropSource {
 public:
-    STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override;
+    STDMETHODIMP QueryInterface(REFIID riid, void **ppv) override;
     STDMETHODIMP_(ULONG) AddRef() override { return 1; }
     STDMETHODIMP_(ULONG) Release() override { return 1; }
     STDMETHODIMP QueryContinueDrag(BOOL fEscapePressed, DWORD grfKeyState) override;
@@ -55,6 +55,6 @@ public:
 // The text of a data object, from CF_UNICODETEXT when it has that, else from CF_TEXT; the
 // text ends at the first zero or at the end of the block. False when it has neither or the
 // text cannot be read.
-bool ReadDataObjectText(IDataObject* pData, CString& text);
+bool ReadDataObjectText(IDataObject *pData, CString &text);
 // Whether the data object offers text at all.
-bool DataObjectHasText(IDataObject* pData);
+bool DataObjectHasText(IDataObject *pData);

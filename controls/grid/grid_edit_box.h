@@ -13,11 +13,11 @@ public:
 
     // Made with new; nFirstChar is VK_LBUTTON for a click, VK_RETURN, VK_BACK, a navigation key
     // or the typed character that replaces the text.
-    CGridEditBox(CGridCtrl* pGrid, const CRect& rect, DWORD dwAlignment, int nRow, int nColumn,
-                 const CString& sInitText, UINT nFirstChar);
+    CGridEditBox(CGridCtrl *pGrid, const CRect &rect, DWORD dwAlignment, int nRow, int nColumn,
+                 const CString &sInitText, UINT nFirstChar);
 
 protected:
-    void OnKillFocus(CWnd* pNewWnd);
+    void OnKillFocus(CWnd *pNewWnd);
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
@@ -29,12 +29,12 @@ private:
     void EndWithKey(UINT nKey);
     void EndEdit();
 
-    CGridCtrl* m_pGrid;
+    CGridCtrl *m_pGrid;
     int m_nRow;
     int m_nColumn;
     CString m_sInitText;
     UINT m_nLastChar = 0;
     BOOL m_bExitOnArrows;
-    UINT m_nKeyDown = 0;  // the last key pressed while the box had the focus
+    UINT m_nKeyDown = 0; // the last key pressed while the box had the focus
     bool m_bEnded = false;
 };

@@ -6,20 +6,25 @@
 
 #include <algorithm>
 
-void CGridCtrl::OnEditCell(int nRow, int nCol, UINT nChar) {
+void CGridCtrl::OnEditCell(int nRow, int nCol, UINT nChar)
+{
     if (!m_bEditable || !IsValid(nRow, nCol) || nRow < m_nFixedRows || nCol < m_nFixedCols)
         return;
-    if (!IsCellOnScreen(nRow, nCol)) return;
+    if (!IsCellOnScreen(nRow, nCol))
+        return;
     const int editType = GetColumnEditType(nCol);
-    if (editType == GVET_NONE) return;
+    if (editType == GVET_NONE)
+        return;
 
     CRect rect;
-    if (!GetCellRect(nRow, nCol, &rect)) return;
+    if (!GetCellRect(nRow, nCol, &rect))
+        return;
     CGridItem item;
     item.row = nRow;
     item.col = nCol;
     item.mask = GVIF_TEXT | GVIF_FORMAT;
-    if (!GetItem(&item)) return;
+    if (!GetItem(&item))
+        return;
     DWORD alignment = ES_LEFT;
     if (item.nFormat & DT_RIGHT)
         alignment = ES_RIGHT;
@@ -41,16 +46,19 @@ void CGridCtrl::OnEditCell(int nRow, int nCol, UINT nChar) {
     }
 }
 
-void CGridCtrl::StartTextDialog(int nRow, int nCol, const CRect& rect, UINT nChar) {
+void CGridCtrl::StartTextDialog(int nRow, int nCol, const CRect &rect, UINT nChar)
+{
     CGridCellTextDlg dlg(this);
     dlg.m_strText = GetItemText(nRow, nCol);
     dlg.m_ptCell = rect.TopLeft();
     dlg.m_strTitle = GetItemText(0, nCol);
     dlg.m_nFirstChar = nChar;
-    if (dlg.DoModal() != IDOK) return;
+    if (dlg.DoModal() != IDOK)
+        return;
 
     // The grid may have been reshaped while the dialog was open.
-    if (!SetItemText(nRow, nCol, dlg.m_strText)) return;
+    if (!SetItemText(nRow, nCol, dlg.m_strText))
+        return;
     Invalidate();
     int height = 0;
     for (int col = 0; col < m_nCols; ++col)
@@ -59,20 +67,23 @@ void CGridCtrl::StartTextDialog(int nRow, int nCol, const CRect& rect, UINT nCha
     ResetScrollBars();
 }
 
-void CGridCtrl::OnEndEditCell(int nRow, int nCol, CString str) {
+void CGridCtrl::OnEndEditCell(int nRow, int nCol, CString str)
+{
     SetItemText(nRow, nCol, str);
 }
 
-void CGridCtrl::FillListItems(int, CListBox*) {}
+void CGridCtrl::FillListItems(int, CListBox *) {}
 
-LRESULT CGridCtrl::OnFillList(WPARAM wParam, LPARAM lParam) {
-    FillListItems((int)wParam, reinterpret_cast<CListBox*>(lParam));
+LRESULT CGridCtrl::OnFillList(WPARAM wParam, LPARAM lParam)
+{
+    FillListItems((int)wParam, reinterpret_cast<CListBox *>(lParam));
     return Default();
 }
 
-void CGridCtrl::OnEndInPlaceEdit(NMHDR* pNMHDR, LRESULT* pResult) {
+void CGridCtrl::OnEndInPlaceEdit(NMHDR *pNMHDR, LRESULT *pResult)
+{
     *pResult = 0;
-    const LV_DISPINFOA* info = reinterpret_cast<const LV_DISPINFOA*>(pNMHDR);
+    const LV_DISPINFOA *info = reinterpret_cast<const LV_DISPINFOA *>(pNMHDR);
     const int row = info->item.iItem;
     const int col = info->item.iSubItem;
     OnEndEditCell(row, col, info->item.pszText ? info->item.pszText : "");

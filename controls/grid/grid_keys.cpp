@@ -5,18 +5,22 @@
 
 namespace {
 
-bool CtrlHeld() {
+bool CtrlHeld()
+{
     return (::GetKeyState(VK_CONTROL) & 0x8000) != 0;
 }
 
-}  // namespace
+} // namespace
 
-UINT CGridCtrl::OnGetDlgCode() {
+UINT CGridCtrl::OnGetDlgCode()
+{
     return DLGC_WANTARROWS | DLGC_WANTALLKEYS;
 }
 
-void CGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
-    if (!IsValid(m_idCurrentCell)) return;
+void CGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (!IsValid(m_idCurrentCell))
+        return;
     if (CtrlHeld()) {
         switch (nChar) {
         case 'C':
@@ -33,11 +37,14 @@ void CGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
         }
         return;
     }
-    if (!MoveFocusByKey(nChar)) CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
+    if (!MoveFocusByKey(nChar))
+        CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
 }
 
-BOOL CGridCtrl::MoveFocusByKey(UINT nChar) {
-    if (!IsValid(m_idCurrentCell)) return FALSE;
+BOOL CGridCtrl::MoveFocusByKey(UINT nChar)
+{
+    if (!IsValid(m_idCurrentCell))
+        return FALSE;
 
     const int firstBodyRow = m_nFixedRows;
     const int firstBodyCol = m_nFixedCols;
@@ -66,30 +73,36 @@ BOOL CGridCtrl::MoveFocusByKey(UINT nChar) {
         next.row = firstBodyRow;
         break;
     case VK_LEFT:
-        if (next.col > firstBodyCol) --next.col;
+        if (next.col > firstBodyCol)
+            --next.col;
         scrollMessage = WM_HSCROLL;
         lineScroll = SB_LINELEFT;
         break;
     case VK_UP:
-        if (next.row > firstBodyRow) --next.row;
+        if (next.row > firstBodyRow)
+            --next.row;
         lineScroll = SB_LINEUP;
         break;
     case VK_RIGHT:
-        if (next.col < m_nCols - 1) ++next.col;
+        if (next.col < m_nCols - 1)
+            ++next.col;
         scrollMessage = WM_HSCROLL;
         lineScroll = SB_LINERIGHT;
         break;
     case VK_DOWN:
-        if (next.row < m_nRows - 1) ++next.row;
+        if (next.row < m_nRows - 1)
+            ++next.row;
         lineScroll = SB_LINEDOWN;
         break;
     default:
         return FALSE;
     }
 
-    if (next == m_idCurrentCell || !IsValid(next)) return TRUE;
+    if (next == m_idCurrentCell || !IsValid(next))
+        return TRUE;
     SetFocusCell(next);
-    if (nChar != VK_LEFT && nChar != VK_UP && nChar != VK_RIGHT && nChar != VK_DOWN) return TRUE;
+    if (nChar != VK_LEFT && nChar != VK_UP && nChar != VK_RIGHT && nChar != VK_DOWN)
+        return TRUE;
 
     // One line at a time until the cell shows, or the view stops moving.
     const int bar = scrollMessage == WM_HSCROLL ? SB_HORZ : SB_VERT;
@@ -97,14 +110,15 @@ BOOL CGridCtrl::MoveFocusByKey(UINT nChar) {
         const int before = GetScrollPos32(bar);
         SendMessage(scrollMessage, lineScroll);
         Invalidate();
-        if (GetScrollPos32(bar) == before) break;
+        if (GetScrollPos32(bar) == before)
+            break;
     }
     return TRUE;
 }
 
-void CGridCtrl::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {
-    if (!CtrlHeld() && m_MouseMode == MOUSE_NOTHING &&
-        IsCellOnScreen(m_idCurrentCell.row, m_idCurrentCell.col))
+void CGridCtrl::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (!CtrlHeld() && m_MouseMode == MOUSE_NOTHING && IsCellOnScreen(m_idCurrentCell.row, m_idCurrentCell.col))
         OnEditCell(m_idCurrentCell.row, m_idCurrentCell.col, nChar);
     CWnd::OnChar(nChar, nRepCnt, nFlags);
 }

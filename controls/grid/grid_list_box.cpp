@@ -11,12 +11,14 @@ BEGIN_MESSAGE_MAP(CGridListBox, CListBox)
     ON_WM_GETDLGCODE()
 END_MESSAGE_MAP()
 
-void SendGridEndEdit(CGridCtrl* pGrid, UINT nEditorId, int nRow, int nColumn, const CString& text,
-                     LPARAM lParam) {
+void SendGridEndEdit(CGridCtrl *pGrid, UINT nEditorId, int nRow, int nColumn, const CString &text, LPARAM lParam)
+{
     // The grid may be going away with its dialog.
-    if (pGrid == nullptr || !::IsWindow(pGrid->m_hWnd)) return;
-    CWnd* parent = pGrid->GetParent();
-    if (parent == nullptr) return;
+    if (pGrid == nullptr || !::IsWindow(pGrid->m_hWnd))
+        return;
+    CWnd *parent = pGrid->GetParent();
+    if (parent == nullptr)
+        return;
     CString buffer = text;
     LV_DISPINFOA info{};
     info.hdr.hwndFrom = pGrid->m_hWnd;
@@ -32,16 +34,18 @@ void SendGridEndEdit(CGridCtrl* pGrid, UINT nEditorId, int nRow, int nColumn, co
     buffer.ReleaseBuffer();
 }
 
-CGridListBox::CGridListBox(CGridCtrl* pGrid, const CRect& rect, int nRow, int nColumn,
-                           const CString& sInitText, UINT nFirstChar)
-    : m_pGrid(pGrid), m_nRow(nRow), m_nColumn(nColumn), m_sInitText(sInitText) {
+CGridListBox::CGridListBox(CGridCtrl *pGrid, const CRect &rect, int nRow, int nColumn, const CString &sInitText,
+                           UINT nFirstChar)
+    : m_pGrid(pGrid), m_nRow(nRow), m_nColumn(nColumn), m_sInitText(sInitText)
+{
     m_nLastChar = (BYTE)nFirstChar;
     const int cellHeight = rect.Height();
     CRect listRect = rect;
     listRect.bottom += VISIBLE_ITEMS * cellHeight + ::GetSystemMetrics(SM_CYHSCROLL);
     const DWORD style = WS_CHILD | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_SORT | LBS_HASSTRINGS;
     // A failed creation may have deleted the box already (PostNcDestroy): touch nothing.
-    if (!Create(style, listRect, pGrid, IDC_GRID_LISTBOX)) return;
+    if (!Create(style, listRect, pGrid, IDC_GRID_LISTBOX))
+        return;
     pGrid->SendMessage(CGridCtrl::WM_GRID_FILLLIST, nColumn, (LPARAM)this);
 
     MoveWindow(&listRect);
@@ -53,7 +57,8 @@ CGridListBox::CGridListBox(CGridCtrl* pGrid, const CRect& rect, int nRow, int nC
     SetFocus();
 }
 
-void CGridListBox::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
+void CGridListBox::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
     m_nKeyDown = nChar;
     if (nChar >= VK_PRIOR && nChar <= VK_DOWN && (::GetKeyState(VK_CONTROL) & 0x8000)) {
         EndWithKey(nChar);
@@ -66,7 +71,8 @@ void CGridListBox::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
     CListBox::OnKeyDown(nChar, nRepCnt, nFlags);
 }
 
-void CGridListBox::OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags) {
+void CGridListBox::OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
     // Only a key pressed here answers; the release of the one that opened the list does not.
     if ((nChar == VK_ESCAPE || nChar == VK_TAB || nChar == VK_RETURN) && nChar == m_nKeyDown) {
         EndWithKey(nChar);
@@ -75,27 +81,33 @@ void CGridListBox::OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags) {
     CListBox::OnKeyUp(nChar, nRepCnt, nFlags);
 }
 
-void CGridListBox::OnLButtonUp(UINT nFlags, CPoint point) {
+void CGridListBox::OnLButtonUp(UINT nFlags, CPoint point)
+{
     CListBox::OnLButtonUp(nFlags, point);
     EndWithKey(VK_LBUTTON);
 }
 
-UINT CGridListBox::OnGetDlgCode() {
+UINT CGridListBox::OnGetDlgCode()
+{
     return DLGC_WANTALLKEYS;
 }
 
-void CGridListBox::EndWithKey(UINT nKey) {
+void CGridListBox::EndWithKey(UINT nKey)
+{
     m_nLastChar = (BYTE)nKey;
     m_pGrid->SetFocus();
 }
 
-void CGridListBox::OnKillFocus(CWnd* pNewWnd) {
+void CGridListBox::OnKillFocus(CWnd *pNewWnd)
+{
     CListBox::OnKillFocus(pNewWnd);
     EndEdit();
 }
 
-void CGridListBox::EndEdit() {
-    if (m_bEnded) return;
+void CGridListBox::EndEdit()
+{
+    if (m_bEnded)
+        return;
     m_bEnded = true;
     CString text = m_sInitText;
     LPARAM data = 0;
@@ -109,6 +121,7 @@ void CGridListBox::EndEdit() {
     PostMessage(WM_CLOSE);
 }
 
-void CGridListBox::PostNcDestroy() {
+void CGridListBox::PostNcDestroy()
+{
     delete this;
 }

@@ -11,11 +11,10 @@ class CGridListBox : public CListBox {
 public:
     enum { IDC_GRID_LISTBOX = 7, VISIBLE_ITEMS = 5 };
 
-    CGridListBox(CGridCtrl* pGrid, const CRect& rect, int nRow, int nColumn,
-                 const CString& sInitText, UINT nFirstChar);
+    CGridListBox(CGridCtrl *pGrid, const CRect &rect, int nRow, int nColumn, const CString &sInitText, UINT nFirstChar);
 
 protected:
-    void OnKillFocus(CWnd* pNewWnd);
+    void OnKillFocus(CWnd *pNewWnd);
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnLButtonUp(UINT nFlags, CPoint point);
@@ -27,7 +26,7 @@ private:
     void EndWithKey(UINT nKey);
     void EndEdit();
 
-    CGridCtrl* m_pGrid;
+    CGridCtrl *m_pGrid;
     int m_nRow;
     int m_nColumn;
     CString m_sInitText;
@@ -37,5 +36,4 @@ private:
 };
 
 // Sends the end-of-edit report of an in-place editor to the grid's parent.
-void SendGridEndEdit(CGridCtrl* pGrid, UINT nEditorId, int nRow, int nColumn, const CString& text,
-                     LPARAM lParam);
+void SendGridEndEdit(CGridCtrl *pGrid, UINT nEditorId, int nRow, int nColumn, const CString &text, LPARAM lParam);

@@ -9,19 +9,22 @@ namespace {
 // How near a heading divider the pointer must be to size a row or column.
 const int kDividerSlack = 3;
 
-void SetCursorTo(LPCWSTR cursor) {
+void SetCursorTo(LPCWSTR cursor)
+{
     ::SetCursor(::LoadCursorW(nullptr, cursor));
 }
 
-}  // namespace
+} // namespace
 
-void CGridCtrl::OnFixedRowClick(CGridCellPos& cell) {
+void CGridCtrl::OnFixedRowClick(CGridCellPos &cell)
+{
     if (!m_bListMode) {
         m_MouseMode = cell.col < m_nFixedCols ? MOUSE_SELECT_ALL : MOUSE_SELECT_COL;
         TrackSelection(cell);
         return;
     }
-    if (cell.col < 0 || cell.col >= m_nCols) return;
+    if (cell.col < 0 || cell.col >= m_nCols)
+        return;
     HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, (LPCWSTR)IDC_WAIT));
     if (cell.col == m_SortColumn) {
         m_bAscending = !m_bAscending;
@@ -34,22 +37,27 @@ void CGridCtrl::OnFixedRowClick(CGridCellPos& cell) {
     ::SetCursor(previous);
 }
 
-void CGridCtrl::OnFixedColumnClick(CGridCellPos& cell) {
+void CGridCtrl::OnFixedColumnClick(CGridCellPos &cell)
+{
     m_MouseMode = cell.row < m_nFixedRows ? MOUSE_SELECT_ALL : MOUSE_SELECT_ROW;
     TrackSelection(cell);
 }
 
 // The row (or column) whose bottom (right) divider is under the point: the cell's own, or the
 // one before when the point is just past the cell's top (left) edge.
-int CGridCtrl::DividerIndexAt(const CPoint& point, BOOL bColumn) const {
+int CGridCtrl::DividerIndexAt(const CPoint &point, BOOL bColumn) const
+{
     const CGridCellPos cell = GetCellFromPt(point);
     CPoint origin;
-    if (!IsValid(cell) || !GetCellOrigin(cell.row, cell.col, &origin)) return -1;
-    if (bColumn) return point.x - origin.x <= kDividerSlack && cell.col > 0 ? cell.col - 1 : cell.col;
+    if (!IsValid(cell) || !GetCellOrigin(cell.row, cell.col, &origin))
+        return -1;
+    if (bColumn)
+        return point.x - origin.x <= kDividerSlack && cell.col > 0 ? cell.col - 1 : cell.col;
     return point.y - origin.y <= kDividerSlack && cell.row > 0 ? cell.row - 1 : cell.row;
 }
 
-void CGridCtrl::InvertBand(const CPoint& point, BOOL bColumn) {
+void CGridCtrl::InvertBand(const CPoint &point, BOOL bColumn)
+{
     CRect client;
     GetClientRect(&client);
     CRect band = bColumn ? CRect(point.x, client.top, point.x + 2, client.bottom)
@@ -58,7 +66,8 @@ void CGridCtrl::InvertBand(const CPoint& point, BOOL bColumn) {
     dc.InvertRect(&band);
 }
 
-void CGridCtrl::ConfineCursorFrom(int nEdge, BOOL bColumn) {
+void CGridCtrl::ConfineCursorFrom(int nEdge, BOOL bColumn)
+{
     CRect area;
     GetClientRect(&area);
     if (bColumn)
@@ -69,14 +78,16 @@ void CGridCtrl::ConfineCursorFrom(int nEdge, BOOL bColumn) {
     ::ClipCursor(&area);
 }
 
-void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point) {
+void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
+{
     HWND hadFocus = ::GetFocus();
     m_LeftClickDownPoint = point;
     m_LeftClickDownCell = GetCellFromPt(point);
-    if (!IsValid(m_LeftClickDownCell)) return;
+    if (!IsValid(m_LeftClickDownCell))
+        return;
 
     m_SelectionStartCell = (nFlags & MK_SHIFT) ? m_idCurrentCell : m_LeftClickDownCell;
-    SetFocus();  // ends an in-place edit
+    SetFocus(); // ends an in-place edit
 
     if (m_LeftClickDownCell == m_idCurrentCell) {
         m_MouseMode = MOUSE_PREPARE_EDIT;
@@ -85,8 +96,7 @@ void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point) {
     }
 
     SetFocusCell(-1, -1);
-    SetFocusCell(std::max(m_LeftClickDownCell.row, m_nFixedRows),
-                 std::max(m_LeftClickDownCell.col, m_nFixedCols));
+    SetFocusCell(std::max(m_LeftClickDownCell.row, m_nFixedRows), std::max(m_LeftClickDownCell.col, m_nFixedCols));
 
     if (m_bAllowDragAndDrop && hadFocus == m_hWnd && IsCellSelected(m_LeftClickDownCell.row, m_LeftClickDownCell.col)) {
         m_MouseMode = MOUSE_PREPARE_DRAG;
@@ -111,7 +121,8 @@ void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point) {
         ConfineCursorFrom(origin.y, FALSE);
     } else {
         m_PrevSelectedCellMap.clear();
-        if (nFlags & MK_CONTROL) m_PrevSelectedCellMap = m_SelectedCellMap;
+        if (nFlags & MK_CONTROL)
+            m_PrevSelectedCellMap = m_SelectedCellMap;
         if (m_LeftClickDownCell.row < m_nFixedRows) {
             OnFixedRowClick(m_LeftClickDownCell);
         } else if (m_LeftClickDownCell.col < m_nFixedCols) {
@@ -125,10 +136,12 @@ void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point) {
     m_LastMousePoint = point;
 }
 
-void CGridCtrl::OnMouseMove(UINT nFlags, CPoint point) {
+void CGridCtrl::OnMouseMove(UINT nFlags, CPoint point)
+{
     CRect client;
     GetClientRect(&client);
-    if (m_MouseMode != MOUSE_DRAGGING && !client.PtInRect(point)) return;
+    if (m_MouseMode != MOUSE_DRAGGING && !client.PtInRect(point))
+        return;
 
     if (!(nFlags & MK_LBUTTON)) {
         const int fixedWidth = GetFixedColumnWidth();
@@ -136,15 +149,17 @@ void CGridCtrl::OnMouseMove(UINT nFlags, CPoint point) {
         const CGridCellPos cell = GetCellFromPt(point);
         CPoint origin;
         const bool known = IsValid(cell) && GetCellOrigin(cell.row, cell.col, &origin);
-        if (known && point.y < fixedHeight && m_bAllowColumnResize &&
-            ((point.x - origin.x <= kDividerSlack && cell.col != 0) ||
-             origin.x + GetColumnWidth(cell.col) - point.x <= kDividerSlack)) {
-            if (m_MouseMode != MOUSE_OVER_COL_DIVIDE) SetCursorTo((LPCWSTR)IDC_SIZEWE);
+        if (known && point.y < fixedHeight && m_bAllowColumnResize
+            && ((point.x - origin.x <= kDividerSlack && cell.col != 0)
+                || origin.x + GetColumnWidth(cell.col) - point.x <= kDividerSlack)) {
+            if (m_MouseMode != MOUSE_OVER_COL_DIVIDE)
+                SetCursorTo((LPCWSTR)IDC_SIZEWE);
             m_MouseMode = MOUSE_OVER_COL_DIVIDE;
-        } else if (known && point.x < fixedWidth && m_bAllowRowResize &&
-                   ((point.y - origin.y <= kDividerSlack && cell.row != 0) ||
-                    origin.y + GetRowHeight(cell.row) - point.y <= kDividerSlack)) {
-            if (m_MouseMode != MOUSE_OVER_ROW_DIVIDE) SetCursorTo((LPCWSTR)IDC_SIZENS);
+        } else if (known && point.x < fixedWidth && m_bAllowRowResize
+                   && ((point.y - origin.y <= kDividerSlack && cell.row != 0)
+                       || origin.y + GetRowHeight(cell.row) - point.y <= kDividerSlack)) {
+            if (m_MouseMode != MOUSE_OVER_ROW_DIVIDE)
+                SetCursorTo((LPCWSTR)IDC_SIZENS);
             m_MouseMode = MOUSE_OVER_ROW_DIVIDE;
         } else if (m_MouseMode != MOUSE_NOTHING) {
             SetCursorTo((LPCWSTR)IDC_ARROW);
@@ -163,9 +178,11 @@ void CGridCtrl::OnMouseMove(UINT nFlags, CPoint point) {
     case MOUSE_SELECT_ROW:
     case MOUSE_SELECT_CELLS: {
         const CGridCellPos cell = GetCellFromPt(point);
-        if (!IsValid(cell)) break;
+        if (!IsValid(cell))
+            break;
         TrackSelection(cell);
-        if (cell.row >= m_nFixedRows && cell.col >= m_nFixedCols) SetFocusCell(cell);
+        if (cell.row >= m_nFixedRows && cell.col >= m_nFixedCols)
+            SetFocusCell(cell);
         break;
     }
     case MOUSE_SIZING_ROW:
@@ -185,7 +202,8 @@ void CGridCtrl::OnMouseMove(UINT nFlags, CPoint point) {
     m_LastMousePoint = point;
 }
 
-void CGridCtrl::OnLButtonUp(UINT nFlags, CPoint point) {
+void CGridCtrl::OnLButtonUp(UINT nFlags, CPoint point)
+{
     CWnd::OnLButtonUp(nFlags, point);
     ::ClipCursor(nullptr);
     if (GetCapture() == this) {
@@ -204,8 +222,7 @@ void CGridCtrl::OnLButtonUp(UINT nFlags, CPoint point) {
     case MOUSE_SIZING_COL: {
         InvertBand(m_LastMousePoint, TRUE);
         CPoint origin;
-        if (m_LeftClickDownPoint != point && GetCellOrigin(0, m_nResizeIndex, &origin) &&
-            point.x - origin.x >= 0) {
+        if (m_LeftClickDownPoint != point && GetCellOrigin(0, m_nResizeIndex, &origin) && point.x - origin.x >= 0) {
             SetColumnWidth(m_nResizeIndex, point.x - origin.x);
             ResetScrollBars();
             Invalidate();
@@ -215,8 +232,7 @@ void CGridCtrl::OnLButtonUp(UINT nFlags, CPoint point) {
     case MOUSE_SIZING_ROW: {
         InvertBand(m_LastMousePoint, FALSE);
         CPoint origin;
-        if (m_LeftClickDownPoint != point && GetCellOrigin(m_nResizeIndex, 0, &origin) &&
-            point.y - origin.y >= 0) {
+        if (m_LeftClickDownPoint != point && GetCellOrigin(m_nResizeIndex, 0, &origin) && point.y - origin.y >= 0) {
             SetRowHeight(m_nResizeIndex, point.y - origin.y);
             ResetScrollBars();
             Invalidate();
@@ -231,26 +247,31 @@ void CGridCtrl::OnLButtonUp(UINT nFlags, CPoint point) {
     m_nResizeIndex = -1;
     SetCursorTo((LPCWSTR)IDC_ARROW);
     if (IsValid(m_LeftClickDownCell)) {
-        CWnd* parent = GetParent();
+        CWnd *parent = GetParent();
         if (parent != nullptr)
             parent->PostMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), 0), (LPARAM)m_hWnd);
     }
 }
 
-void CGridCtrl::OnLButtonDblClk(UINT nFlags, CPoint point) {
+void CGridCtrl::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
     if (m_MouseMode == MOUSE_OVER_COL_DIVIDE) {
-        if (AutoSizeColumn(DividerIndexAt(point, TRUE))) Invalidate();
+        if (AutoSizeColumn(DividerIndexAt(point, TRUE)))
+            Invalidate();
     } else if (m_MouseMode == MOUSE_OVER_ROW_DIVIDE) {
-        if (AutoSizeRow(DividerIndexAt(point, FALSE))) Invalidate();
-    } else if (m_MouseMode == MOUSE_NOTHING && IsValid(m_LeftClickDownCell) &&
-               m_LeftClickDownCell.row >= m_nFixedRows && m_LeftClickDownCell.col >= m_nFixedCols) {
+        if (AutoSizeRow(DividerIndexAt(point, FALSE)))
+            Invalidate();
+    } else if (m_MouseMode == MOUSE_NOTHING && IsValid(m_LeftClickDownCell) && m_LeftClickDownCell.row >= m_nFixedRows
+               && m_LeftClickDownCell.col >= m_nFixedCols) {
         OnEditCell(m_idCurrentCell.row, m_idCurrentCell.col, VK_LBUTTON);
     }
     CWnd::OnLButtonDblClk(nFlags, point);
 }
 
-BOOL CGridCtrl::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) {
-    if (nHitTest != HTCLIENT) return CWnd::OnSetCursor(pWnd, nHitTest, message);
+BOOL CGridCtrl::OnSetCursor(CWnd *pWnd, UINT nHitTest, UINT message)
+{
+    if (nHitTest != HTCLIENT)
+        return CWnd::OnSetCursor(pWnd, nHitTest, message);
     switch (m_MouseMode) {
     case MOUSE_OVER_ROW_DIVIDE:
         SetCursorTo((LPCWSTR)IDC_SIZENS);
@@ -267,19 +288,25 @@ BOOL CGridCtrl::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) {
     return TRUE;
 }
 
-void CGridCtrl::OnCaptureChanged(CWnd* pWnd) {
-    if (pWnd == this) return;
+void CGridCtrl::OnCaptureChanged(CWnd *pWnd)
+{
+    if (pWnd == this)
+        return;
     if (m_nTimerID != 0) {
         KillTimer(m_nTimerID);
         m_nTimerID = 0;
     }
-    if (m_MouseMode == MOUSE_DRAGGING) m_MouseMode = MOUSE_NOTHING;
+    if (m_MouseMode == MOUSE_DRAGGING)
+        m_MouseMode = MOUSE_NOTHING;
 }
 
-void CGridCtrl::OnTimer(UINT_PTR nIDEvent) {
-    if (nIDEvent != IDT_AUTOSCROLL) return;
+void CGridCtrl::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != IDT_AUTOSCROLL)
+        return;
     CPoint point;
-    if (!::GetCursorPos(&point)) return;
+    if (!::GetCursorPos(&point))
+        return;
     ScreenToClient(&point);
     CRect client;
     GetClientRect(&client);

@@ -18,16 +18,18 @@ namespace {
 const char kProbeText[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSATUVWXYZ";
 const int kProbeLength = 52;
 
-CString ApplicationTitle() {
+CString ApplicationTitle()
+{
     CString title;
     title.LoadString(AFX_IDS_APP_TITLE);
     return title;
 }
 
-}  // namespace
+} // namespace
 
-void CGridCtrl::Print() {
-    CWnd* owner = m_hWnd != nullptr ? GetParent() : nullptr;
+void CGridCtrl::Print()
+{
+    CWnd *owner = m_hWnd != nullptr ? GetParent() : nullptr;
     const HWND ownerWindow = owner != nullptr ? owner->GetSafeHwnd() : nullptr;
     if (m_nRows <= m_nFixedRows) {
         AfxShowMessageBox(ownerWindow, "Tabela nie zawiera wierszy do wydrukowania.", "Informacja",
@@ -36,10 +38,10 @@ void CGridCtrl::Print() {
     }
 
     CPrintInfo info;
-    CPrintDialog& dialog = *info.m_pPD;
+    CPrintDialog &dialog = *info.m_pPD;
     dialog.m_pd.Flags = PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIESANDCOLLATE | PD_HIDEPRINTTOFILE;
     dialog.m_pd.hwndOwner = ownerWindow;
-    CWinApp* app = AfxGetApp();
+    CWinApp *app = AfxGetApp();
     if ((app ? app->DoPrintDialog(&dialog) : dialog.DoModal()) != IDOK) {
         // Without any printer the dialog cannot open; say so rather than seem to do nothing.
         if (::CommDlgExtendedError() == PDERR_NODEFAULTPRN)
@@ -87,7 +89,8 @@ void CGridCtrl::Print() {
     dc.Detach();
 }
 
-std::vector<int> CGridCtrl::PageFirstRows() const {
+std::vector<int> CGridCtrl::PageFirstRows() const
+{
     std::vector<int> firstRows;
     long used = 0;
     for (int row = m_nFixedRows; row < m_nRows; ++row) {
@@ -101,21 +104,23 @@ std::vector<int> CGridCtrl::PageFirstRows() const {
     return firstRows;
 }
 
-void CGridCtrl::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) {
+void CGridCtrl::OnBeginPrinting(CDC *pDC, CPrintInfo *pInfo)
+{
     m_nPrintPages = 0;
-    if (pDC == nullptr || pInfo == nullptr || m_nRows <= m_nFixedRows) return;
+    if (pDC == nullptr || pInfo == nullptr || m_nRows <= m_nFixedRows)
+        return;
 
     m_PrinterFont.DeleteObject();
     m_PrinterFont.CreateFont(-9, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_CHARACTER_PRECIS,
-                             CLIP_CHARACTER_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                             "Times New Roman");
-    CFont* oldFont = pDC->SelectObject(&m_PrinterFont);
+                             CLIP_CHARACTER_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Times New Roman");
+    CFont *oldFont = pDC->SelectObject(&m_PrinterFont);
     const CSize probe = pDC->GetTextExtent(kProbeText, kProbeLength);
     pDC->SelectObject(oldFont);
     m_CharSize = CSize(probe.cx / kProbeLength, probe.cy);
 
     m_PaperSize = CSize(pDC->GetDeviceCaps(HORZRES), pDC->GetDeviceCaps(VERTRES));
-    if (m_PaperSize.cx <= 0 || m_PaperSize.cy <= 0) return;
+    if (m_PaperSize.cx <= 0 || m_PaperSize.cy <= 0)
+        return;
     m_LogicalPageSize.cx = GetVirtualWidth() + 8 * m_CharSize.cx;
     m_LogicalPageSize.cy = ::MulDiv(m_LogicalPageSize.cx, m_PaperSize.cy, m_PaperSize.cx);
     m_nPageBodyHeight = m_LogicalPageSize.cy - GetFixedRowHeight() - 6 * m_CharSize.cy;
@@ -125,7 +130,8 @@ void CGridCtrl::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) {
     pInfo->m_nCurPage = 1;
 }
 
-void CGridCtrl::PrintCellLines(CDC* pDC, const CRect& rect, BOOL bFirstRow, BOOL bFirstCol) {
+void CGridCtrl::PrintCellLines(CDC *pDC, const CRect &rect, BOOL bFirstRow, BOOL bFirstCol)
+{
     if (m_nGridLines == GVL_HORZ || m_nGridLines == GVL_BOTH) {
         if (bFirstRow) {
             pDC->MoveTo(rect.left, rect.top);
@@ -144,12 +150,14 @@ void CGridCtrl::PrintCellLines(CDC* pDC, const CRect& rect, BOOL bFirstRow, BOOL
     }
 }
 
-void CGridCtrl::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
-    if (pDC == nullptr || pInfo == nullptr || m_nPrintPages <= 0) return;
+void CGridCtrl::OnPrint(CDC *pDC, CPrintInfo *pInfo)
+{
+    if (pDC == nullptr || pInfo == nullptr || m_nPrintPages <= 0)
+        return;
     const int W = m_CharSize.cx;
     const int H = m_CharSize.cy;
 
-    CFont* oldFont = pDC->SelectObject(&m_PrinterFont);
+    CFont *oldFont = pDC->SelectObject(&m_PrinterFont);
     pDC->SetMapMode(MM_ANISOTROPIC);
     pDC->SetWindowExt(m_LogicalPageSize.cx, m_LogicalPageSize.cy);
     pDC->SetViewportExt(m_PaperSize.cx, m_PaperSize.cy);
@@ -189,8 +197,9 @@ void CGridCtrl::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
     pDC->SelectObject(oldFont);
 }
 
-void CGridCtrl::PrintColumnHeadings(CDC* pDC, CPrintInfo*) {
-    CFont* oldFont = pDC->SelectObject(&m_PrinterFont);
+void CGridCtrl::PrintColumnHeadings(CDC *pDC, CPrintInfo *)
+{
+    CFont *oldFont = pDC->SelectObject(&m_PrinterFont);
     int y = 0;
     for (int row = 0; row < m_nFixedRows; ++row) {
         const int height = GetRowHeight(row);
@@ -207,25 +216,27 @@ void CGridCtrl::PrintColumnHeadings(CDC* pDC, CPrintInfo*) {
     pDC->SelectObject(oldFont);
 }
 
-void CGridCtrl::PrintHeader(CDC* pDC, CPrintInfo* pInfo) {
+void CGridCtrl::PrintHeader(CDC *pDC, CPrintInfo *pInfo)
+{
     LOGFONTW logFont{};
     ::GetObjectW(m_PrinterFont.GetSafeHandle(), sizeof logFont, &logFont);
     wcscpy(logFont.lfFaceName, L"Arial");
     logFont.lfWeight = FW_BOLD;
     CFont titleFont;
     titleFont.Attach(::CreateFontIndirectW(&logFont));
-    CFont* oldFont = pDC->SelectObject(&titleFont);
+    CFont *oldFont = pDC->SelectObject(&titleFont);
     pDC->SetBkMode(TRANSPARENT);
     CRect rect = pInfo->m_rectDraw;
     pDC->DrawText(ApplicationTitle(), &rect, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    CGdiObject* oldPen = pDC->SelectStockObject(BLACK_PEN);
+    CGdiObject *oldPen = pDC->SelectStockObject(BLACK_PEN);
     pDC->MoveTo(rect.left, rect.bottom);
     pDC->LineTo(rect.right, rect.bottom);
     pDC->SelectObject(oldPen);
     pDC->SelectObject(oldFont);
 }
 
-void CGridCtrl::PrintFooter(CDC* pDC, CPrintInfo* pInfo) {
+void CGridCtrl::PrintFooter(CDC *pDC, CPrintInfo *pInfo)
+{
     CRect rect = pInfo->m_rectDraw;
     pDC->MoveTo(rect.left, rect.top);
     pDC->LineTo(rect.right, rect.top);
@@ -235,7 +246,7 @@ void CGridCtrl::PrintFooter(CDC* pDC, CPrintInfo* pInfo) {
     logFont.lfWeight = FW_BOLD;
     CFont boldFont;
     boldFont.Attach(::CreateFontIndirectW(&logFont));
-    CFont* oldFont = pDC->SelectObject(&boldFont);
+    CFont *oldFont = pDC->SelectObject(&boldFont);
     pDC->SetBkMode(TRANSPARENT);
     rect.OffsetRect(0, m_CharSize.cy / 2);
 
@@ -247,6 +258,7 @@ void CGridCtrl::PrintFooter(CDC* pDC, CPrintInfo* pInfo) {
     pDC->SelectObject(oldFont);
 }
 
-void CGridCtrl::OnEndPrinting(CDC*, CPrintInfo*) {
+void CGridCtrl::OnEndPrinting(CDC *, CPrintInfo *)
+{
     m_PrinterFont.DeleteObject();
 }

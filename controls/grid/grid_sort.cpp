@@ -8,22 +8,28 @@
 namespace {
 
 // Byte order in the multibyte sense, case-sensitive.
-int CompareTexts(const CString& a, const CString& b) {
-    return _mbscmp((const unsigned char*)a.GetString(), (const unsigned char*)b.GetString());
+int CompareTexts(const CString &a, const CString &b)
+{
+    return _mbscmp((const unsigned char *)a.GetString(), (const unsigned char *)b.GetString());
 }
 
-}  // namespace
+} // namespace
 
-void CGridCtrl::SortByColumn(int nCol, BOOL bAscending) {
+void CGridCtrl::SortByColumn(int nCol, BOOL bAscending)
+{
     ClearSelection();
     SetFocusCell(-1, -1);
     SortTextItems(nCol, bAscending, m_nFixedRows, -1);
 }
 
-BOOL CGridCtrl::SortTextItems(int nCol, BOOL bAscending, int nLow, int nHigh) {
-    if (nCol < 0 || nCol >= m_nCols) return FALSE;
-    if (nHigh == -1) nHigh = m_nRows - 1;
-    if (nLow < 0 || nHigh >= m_nRows || nLow >= nHigh) return FALSE;
+BOOL CGridCtrl::SortTextItems(int nCol, BOOL bAscending, int nLow, int nHigh)
+{
+    if (nCol < 0 || nCol >= m_nCols)
+        return FALSE;
+    if (nHigh == -1)
+        nHigh = m_nRows - 1;
+    if (nLow < 0 || nHigh >= m_nRows || nLow >= nHigh)
+        return FALSE;
 
     const CString pivot = CellAt((nLow + nHigh) / 2, nCol)->strText;
     auto before = [&](int row) {
@@ -38,8 +44,10 @@ BOOL CGridCtrl::SortTextItems(int nCol, BOOL bAscending, int nLow, int nHigh) {
     int lo = nLow;
     int hi = nHigh;
     while (lo <= hi) {
-        while (lo < nHigh && before(lo)) ++lo;
-        while (hi > nLow && after(hi)) --hi;
+        while (lo < nHigh && before(lo))
+            ++lo;
+        while (hi > nLow && after(hi))
+            --hi;
         if (lo <= hi) {
             if (CompareTexts(CellAt(lo, nCol)->strText, CellAt(hi, nCol)->strText) != 0) {
                 std::swap(m_RowData[lo], m_RowData[hi]);
@@ -49,7 +57,9 @@ BOOL CGridCtrl::SortTextItems(int nCol, BOOL bAscending, int nLow, int nHigh) {
             --hi;
         }
     }
-    if (nLow < hi) SortTextItems(nCol, bAscending, nLow, hi);
-    if (lo < nHigh) SortTextItems(nCol, bAscending, lo, nHigh);
+    if (nLow < hi)
+        SortTextItems(nCol, bAscending, nLow, hi);
+    if (lo < nHigh)
+        SortTextItems(nCol, bAscending, lo, nHigh);
     return TRUE;
 }

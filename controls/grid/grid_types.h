@@ -38,8 +38,8 @@ struct CGridCellPos {
 
     CGridCellPos() = default;
     CGridCellPos(int nRow, int nCol) : row(nRow), col(nCol) {}
-    bool operator==(const CGridCellPos& other) const { return row == other.row && col == other.col; }
-    bool operator!=(const CGridCellPos& other) const { return !(*this == other); }
+    bool operator==(const CGridCellPos &other) const { return row == other.row && col == other.col; }
+    bool operator!=(const CGridCellPos &other) const { return !(*this == other); }
 };
 
 // A rectangle of cells, both corners included.
@@ -51,13 +51,13 @@ struct CGridCellRange {
 
     CGridCellRange() = default;
     CGridCellRange(int nMinRow, int nMinCol, int nMaxRow, int nMaxCol)
-        : minRow(nMinRow), minCol(nMinCol), maxRow(nMaxRow), maxCol(nMaxCol) {}
-    bool InRange(int row, int col) const {
-        return row >= minRow && row <= maxRow && col >= minCol && col <= maxCol;
+        : minRow(nMinRow), minCol(nMinCol), maxRow(nMaxRow), maxCol(nMaxCol)
+    {
     }
-    bool operator==(const CGridCellRange& other) const {
-        return minRow == other.minRow && minCol == other.minCol && maxRow == other.maxRow &&
-               maxCol == other.maxCol;
+    bool InRange(int row, int col) const { return row >= minRow && row <= maxRow && col >= minCol && col <= maxCol; }
+    bool operator==(const CGridCellRange &other) const
+    {
+        return minRow == other.minRow && minCol == other.minCol && maxRow == other.maxRow && maxCol == other.maxCol;
     }
 };
 
@@ -67,7 +67,7 @@ struct CGridItem {
     int col = 0;
     UINT mask = 0;
     UINT state = 0;
-    UINT nFormat = 0;  // DrawText flags
+    UINT nFormat = 0; // DrawText flags
     CString strText;
     int iImage = -1;
     LPARAM lParam = 0;

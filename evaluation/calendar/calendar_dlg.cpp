@@ -55,9 +55,7 @@ BEGIN_MESSAGE_MAP(CTerminarzDlg, CDialog)
     ON_BN_CLICKED(IDC_CALENDAR_FOLDER, OnChangeFolder)
 END_MESSAGE_MAP()
 
-CTerminarzDlg::CTerminarzDlg(CWnd *pParent) : CDialog(IDD, pParent)
-{
-}
+CTerminarzDlg::CTerminarzDlg(CWnd *pParent) : CDialog(IDD, pParent) {}
 
 void CTerminarzDlg::DoDataExchange(CDataExchange *pDX)
 {
@@ -68,8 +66,7 @@ void CTerminarzDlg::DoDataExchange(CDataExchange *pDX)
 BOOL CTerminarzDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetIcon((HICON)::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_CALENDAR), IMAGE_ICON, 16, 16, 0),
-            FALSE);
+    SetIcon((HICON)::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_CALENDAR), IMAGE_ICON, 16, 16, 0), FALSE);
     m_grid.SubclassDlgItem(IDC_CALENDAR_GRID, this);
     SetUpGrid();
     m_deadlineButton.SetToolTipText(kDeadlineTip);
@@ -178,8 +175,8 @@ bool CTerminarzDlg::AppendEntry(const ScheduleNote &note)
         AfxShowMessageBox(m_hWnd, "Terminarz jest pełny: nie można dodać kolejnego wpisu.", "Błąd", MB_ICONWARNING);
         return false;
     case ScheduleBook::AppendResult::Locked:
-        AfxShowMessageBox(m_hWnd, "Plik nagłówka terminarza jest uszkodzony: terminarz nie zostanie zmieniony.",
-                          "Błąd", MB_ICONWARNING);
+        AfxShowMessageBox(m_hWnd, "Plik nagłówka terminarza jest uszkodzony: terminarz nie zostanie zmieniony.", "Błąd",
+                          MB_ICONWARNING);
         return false;
     case ScheduleBook::AppendResult::Failed:
         break;
@@ -237,8 +234,7 @@ int CTerminarzDlg::RowHeightFor(const CString &text)
     return std::max(bounds.Height() + 6, CGridCtrl::GetTextRowHeight(text));
 }
 
-void CTerminarzDlg::AddGridRow(int hour, int minute, int alarm, int priority, int flagD, const CString &text,
-                               int index)
+void CTerminarzDlg::AddGridRow(int hour, int minute, int alarm, int priority, int flagD, const CString &text, int index)
 {
     const int minutes = hour * 60 + minute;
     // Before the first later entry; equal times keep the order in which they came.
@@ -385,7 +381,8 @@ void CTerminarzDlg::OnChangeFolder()
     if (!chooser || !chooser->ChooseScheduleFolder(this, folder))
         return;
     WriteRegistryText("terminarz", folder, HKEY_CURRENT_USER, kSettingsKey);
-    AfxShowMessageBox(m_hWnd, "Nowe ustawienia katalogu terminarza zaczną\nobowiązywać po ponownym uruchomieniu programu",
+    AfxShowMessageBox(m_hWnd,
+                      "Nowe ustawienia katalogu terminarza zaczną\nobowiązywać po ponownym uruchomieniu programu",
                       "Informacja", MB_ICONINFORMATION);
 }
 

@@ -86,9 +86,9 @@ private:
     int m_gridMonth = 0;
     int m_gridDay = 0;
     int m_shownYear = 0;
-    int m_shownMonth = 0;   // 0..11
-    int m_selectedDay = 0;  // 0..30
-    int m_pressedBox = 0;   // -1 "<<", 1 ">>", 0 none
+    int m_shownMonth = 0;          // 0..11
+    int m_selectedDay = 0;         // 0..30
+    int m_pressedBox = 0;          // -1 "<<", 1 ">>", 0 none
     std::vector<int> m_rowEntries; // row r (1-based) shows entry m_rowEntries[r - 1]
     std::vector<int> m_rowMinutes;
 

@@ -2,9 +2,7 @@
 
 #include "framework/ui/ddx.h"
 
-CWiadomoscDlg::CWiadomoscDlg(CWnd *pParent) : CDialog(IDD, pParent)
-{
-}
+CWiadomoscDlg::CWiadomoscDlg(CWnd *pParent) : CDialog(IDD, pParent) {}
 
 void CWiadomoscDlg::DoDataExchange(CDataExchange *pDX)
 {

@@ -204,15 +204,16 @@ ScheduleBook::AppendResult ScheduleBook::AppendEntry(const ScheduleNote &note)
         return AppendResult::Locked;
     if (Count() >= kMaxEntries)
         return AppendResult::Full;
-    if (note.year < 1900 || note.year > 1900 + 255 || note.day < 1 || note.day > CalendarMonthDays(note.year, note.month) ||
-        note.hour < 0 || note.hour > 23 || note.minute < 0 || note.minute > 59)
+    if (note.year < 1900 || note.year > 1900 + 255 || note.day < 1
+        || note.day > CalendarMonthDays(note.year, note.month) || note.hour < 0 || note.hour > 23 || note.minute < 0
+        || note.minute > 59)
         return AppendResult::Failed;
     if (!EnsureFolder(m_folder))
         return AppendResult::Failed;
 
     CFile file;
-    if (!file.Open(TextPath(), CFile::modeCreate | CFile::modeNoTruncate | CFile::modeReadWrite |
-                                   CFile::shareDenyWrite | CFile::typeBinary))
+    if (!file.Open(TextPath(), CFile::modeCreate | CFile::modeNoTruncate | CFile::modeReadWrite | CFile::shareDenyWrite
+                                   | CFile::typeBinary))
         return AppendResult::Failed;
     const std::vector<ScheduleEntry> before = m_entries;
     ULONGLONG startSize = 0;

@@ -17,8 +17,8 @@ struct ScheduleEntry {
     uint8_t minute = 0;
     uint8_t alarm = 0;
     uint8_t priority = 0;
-    uint8_t flagD = 0; // an offer deadline added by the deadline calculator
-    uint8_t kind = 0;  // 0 active, 1 deleted
+    uint8_t flagD = 0;      // an offer deadline added by the deadline calculator
+    uint8_t kind = 0;       // 0 active, 1 deleted
     int32_t textOffset = 0; // behind the text file's header
     int32_t textLength = 0; // without the zero byte; -1: up to the end of the text file
 };
@@ -64,8 +64,8 @@ public:
     CString TextPath() const { return m_folder + "\\terminarz.dat"; }
 
     // Reads the index into the table. A file that is no calendar index, or whose count or text
-    // lengths do not fit it (a text longer than an entry can hold is damage), leaves the table empty and the book locked, so that nothing is ever
-    // written over it.
+    // lengths do not fit it (a text longer than an entry can hold is damage), leaves the table empty and the book
+    // locked, so that nothing is ever written over it.
     LoadResult LoadHeader();
     // Rewrites the index from the table through a temporary file; false leaves the old one.
     bool SaveHeader() const;

@@ -2,9 +2,8 @@
 
 #include <cmath>
 
-const char *const kCalendarMonthNames[12] = {"Styczeń", "Luty",     "Marzec",   "Kwiecień",
-                                             "Maj",     "Czerwiec", "Lipiec",   "Sierpień",
-                                             "Wrzesień", "Październik", "Listopad", "Grudzień"};
+const char *const kCalendarMonthNames[12] = {"Styczeń", "Luty",     "Marzec",   "Kwiecień",    "Maj",      "Czerwiec",
+                                             "Lipiec",  "Sierpień", "Wrzesień", "Październik", "Listopad", "Grudzień"};
 const char *const kCalendarDayHeadings[7] = {"Nie", "Pon", "Wt", "Śr", "Czw", "Pi", "Sob"};
 
 long CalendarJulianDay(int year, int month, int day)
@@ -19,8 +18,8 @@ long CalendarJulianDay(int year, int month, int day)
         --julianYear;
         julianMonth = month + 13;
     }
-    long number = static_cast<long>(std::floor(365.25 * julianYear)) +
-                  static_cast<long>(std::floor(30.6001 * julianMonth)) + day + 1720995L;
+    long number = static_cast<long>(std::floor(365.25 * julianYear))
+                  + static_cast<long>(std::floor(30.6001 * julianMonth)) + day + 1720995L;
     if (day + 31L * (month + 12L * year) >= gregorianStart) {
         const long century = static_cast<long>(std::floor(0.01 * julianYear));
         number += 2 - century + century / 4;

@@ -30,10 +30,7 @@ BEGIN_MESSAGE_MAP(CBilansPunktowyDlg, CDialog)
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
-CBilansPunktowyDlg::CBilansPunktowyDlg(CCriteriaData *pData, CWnd *pParent)
-    : CDialog(IDD, pParent), m_pData(pData)
-{
-}
+CBilansPunktowyDlg::CBilansPunktowyDlg(CCriteriaData *pData, CWnd *pParent) : CDialog(IDD, pParent), m_pData(pData) {}
 
 // Out of line, where the panel is a complete type.
 CBilansPunktowyDlg::~CBilansPunktowyDlg() = default;
@@ -100,8 +97,8 @@ void CBilansPunktowyDlg::OnDestroy()
 void CBilansPunktowyDlg::OnOfferCountKillFocus()
 {
     // Unlike the other calculators, the record's offer count follows at once.
-    if (m_panel != nullptr && m_panel->ApplyOfferCount(this, IDC_BALANCE_OFFER_COUNT, IDC_BALANCE_PANEL_FRAME) &&
-        m_pData != nullptr)
+    if (m_panel != nullptr && m_panel->ApplyOfferCount(this, IDC_BALANCE_OFFER_COUNT, IDC_BALANCE_PANEL_FRAME)
+        && m_pData != nullptr)
         m_pData->m_nOfferCount = m_panel->GetRowsWanted();
 }
 

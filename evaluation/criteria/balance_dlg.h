@@ -43,7 +43,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-
     CListCtrl m_criteria;
     CBlinkStatic m_title;
     CBlinkStatic m_result;

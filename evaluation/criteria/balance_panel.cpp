@@ -50,8 +50,8 @@ BOOL COfertaPunktyDlg::OnInitDialog()
 
 bool COfertaPunktyDlg::HasPrice() const
 {
-    return m_pData != nullptr && m_nOffer >= 0 && m_nOffer < CCriteriaData::kMaxOffers &&
-           m_pData->m_offers[m_nOffer].grossPrice > 0;
+    return m_pData != nullptr && m_nOffer >= 0 && m_nOffer < CCriteriaData::kMaxOffers
+           && m_pData->m_offers[m_nOffer].grossPrice > 0;
 }
 
 void COfertaPunktyDlg::Refill()

@@ -75,8 +75,8 @@ CString BestOfferSentence(double best, const CString &winners, const CString &ch
     if (winners.IsEmpty())
         return "Żadna z ofert nie ma podanej ceny brutto.";
     if (winners.Find(',') < 0)
-        return "Najkorzystniejszą ofertą jest oferta nr " + winners + ", która uzyskała " + DoubleToStr(best) +
-               " punktów w zakresie przyjętych kryteriów oceny ofert.";
-    return "Najwyższą liczbę punktów uzyskały następujące oferty: " + winners +
-           " spośród nich ofertą z najniższą ceną jest: " + cheapest;
+        return "Najkorzystniejszą ofertą jest oferta nr " + winners + ", która uzyskała " + DoubleToStr(best)
+               + " punktów w zakresie przyjętych kryteriów oceny ofert.";
+    return "Najwyższą liczbę punktów uzyskały następujące oferty: " + winners
+           + " spośród nich ofertą z najniższą ceną jest: " + cheapest;
 }

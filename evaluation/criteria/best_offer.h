@@ -14,16 +14,16 @@ double PricePoints(const CCriteriaData &data, int offer);
 double TotalPoints(const CCriteriaData &data, int offer);
 
 struct OfferStanding {
-    int number;         // as shown, offer index + 1
-    bool hasPrice;      // a gross price above 0; others take no part
+    int number;    // as shown, offer index + 1
+    bool hasPrice; // a gross price above 0; others take no part
     double total;
     double pricePoints;
 };
 
 struct BestOffers {
-    double best = -1;   // highest total, -1 when no offer has a price
-    CString winners;    // numbers of the offers with the highest total, "2,3"
-    CString cheapest;   // among all offers seen as winners, those with the most price points
+    double best = -1; // highest total, -1 when no offer has a price
+    CString winners;  // numbers of the offers with the highest total, "2,3"
+    CString cheapest; // among all offers seen as winners, those with the most price points
 };
 
 // Offers in order; exact compares, so equal totals tie.

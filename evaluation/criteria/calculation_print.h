@@ -23,7 +23,7 @@ struct CalculationHeader {
     CString date;
     CString weight;
     CString offerCount;
-    CString termUnit;  // the unit word of the delivery-term calculation; empty when none is chosen
+    CString termUnit; // the unit word of the delivery-term calculation; empty when none is chosen
 };
 
 struct PriceRowPrint {
@@ -32,7 +32,7 @@ struct PriceRowPrint {
     CString price;
     CString lowestPrice;
     CString points;
-    CString components;  // the gross-price components text
+    CString components; // the gross-price components text
 };
 
 struct PriceCalculationPrint {
@@ -60,7 +60,7 @@ struct BalanceListRowPrint {
 
 struct BalanceRowPrint {
     CString number;
-    double grossPrice = 0;  // an offer without a price above 0 is left out
+    double grossPrice = 0; // an offer without a price above 0 is left out
     // As the dialog lists them: "cena", one row per further criterion, the total.
     std::vector<BalanceListRowPrint> lines;
 };
@@ -76,7 +76,7 @@ struct BalancePrint {
     CString priceWeight;
     CString termWeight;
     CString offerCount;
-    std::vector<BalanceCriterionPrint> criteria;  // the further criteria
+    std::vector<BalanceCriterionPrint> criteria; // the further criteria
     std::vector<BalanceRowPrint> rows;
     CString resultSentence;
 };
@@ -99,21 +99,21 @@ public:
 class CalculationPages {
 public:
     // pageRect: left, top and the size of the page in device pixels.
-    CalculationPages(CDC* dc, const RECT& pageRect, CalculationPageSink& sink);
-    ~CalculationPages();  // ends a page left open
-    CalculationPages(const CalculationPages&) = delete;
-    CalculationPages& operator=(const CalculationPages&) = delete;
+    CalculationPages(CDC *dc, const RECT &pageRect, CalculationPageSink &sink);
+    ~CalculationPages(); // ends a page left open
+    CalculationPages(const CalculationPages &) = delete;
+    CalculationPages &operator=(const CalculationPages &) = delete;
 
     // Ends the open page, if any, and starts a new one with the face of the printouts.
-    CPrintPage& Open();
+    CPrintPage &Open();
     void Close();
     bool IsOpen() const { return m_page != nullptr; }
-    CPrintPage& Page() const { return *m_page; }
+    CPrintPage &Page() const { return *m_page; }
 
 private:
-    CDC* m_dc;
+    CDC *m_dc;
     RECT m_pageRect;
-    CalculationPageSink& m_sink;
+    CalculationPageSink &m_sink;
     std::unique_ptr<CPrintPage> m_page;
 };
 
@@ -121,19 +121,19 @@ private:
 
 // The header on the first page, then one framed block per row below each other, a new page
 // whenever the blocks pass 10 inches.
-void ComposePriceCalculation(CalculationPages& pages, const PriceCalculationPrint& print);
-void ComposeTermCalculation(CalculationPages& pages, const TermCalculationPrint& print);
+void ComposePriceCalculation(CalculationPages &pages, const PriceCalculationPrint &print);
+void ComposeTermCalculation(CalculationPages &pages, const TermCalculationPrint &print);
 // The same for the offers with a price above 0, then the result sentence.
-void ComposeBalance(CalculationPages& pages, const BalancePrint& print);
+void ComposeBalance(CalculationPages &pages, const BalancePrint &print);
 
 // One row block at y (inches); each returns the y below its block.
-double PriceRowHeight(const CString& components);
-double PrintPriceRow(CPrintPage& page, double y, const PriceRowPrint& row);
-double PrintTermRow(CPrintPage& page, double y, const TermRowPrint& row);
-double PrintBalanceRow(CPrintPage& page, double y, const BalanceRowPrint& row, int criterionCount);
+double PriceRowHeight(const CString &components);
+double PrintPriceRow(CPrintPage &page, double y, const PriceRowPrint &row);
+double PrintTermRow(CPrintPage &page, double y, const TermRowPrint &row);
+double PrintBalanceRow(CPrintPage &page, double y, const BalanceRowPrint &row, int criterionCount);
 
 // ---- The print command --------------------------------------------------------------------------
 
 // Shows the print dialog and prints what compose lays out as the document "Dokument przetargowy"
 // on the chosen printer; nothing when the dialog is cancelled.
-void PrintCalculation(CWnd* pParent, const std::function<void(CalculationPages&)>& compose);
+void PrintCalculation(CWnd *pParent, const std::function<void(CalculationPages &)> &compose);

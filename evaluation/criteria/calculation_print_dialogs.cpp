@@ -10,13 +10,15 @@
 
 namespace {
 
-CString TextOf(const CWnd& window, int id) {
+CString TextOf(const CWnd &window, int id)
+{
     CString text;
     window.GetDlgItemText(id, text);
     return text;
 }
 
-CalculationHeader HeaderOf(const CWnd& dialog) {
+CalculationHeader HeaderOf(const CWnd &dialog)
+{
     CalculationHeader header;
     header.caseNumber = TextOf(dialog, IDC_EVAL_CASE_NUMBER);
     header.date = TextOf(dialog, IDC_EVAL_DATE);
@@ -26,22 +28,26 @@ CalculationHeader HeaderOf(const CWnd& dialog) {
 }
 
 // The unit whose button is checked; -1 when none is.
-int CheckedUnit(const CWnd& dialog) {
+int CheckedUnit(const CWnd &dialog)
+{
     const int buttons[] = {IDC_TERM_UNIT_DAYS, IDC_TERM_UNIT_MONTHS, IDC_TERM_UNIT_YEARS};
     for (int unit = 0; unit < 3; ++unit)
-        if (dialog.IsDlgButtonChecked(buttons[unit]) == BST_CHECKED) return unit;
+        if (dialog.IsDlgButtonChecked(buttons[unit]) == BST_CHECKED)
+            return unit;
     return -1;
 }
 
-}  // namespace
+} // namespace
 
-PriceCalculationPrint PriceCalculationOf(const CKryteriumCenaDlg& dialog) {
+PriceCalculationPrint PriceCalculationOf(const CKryteriumCenaDlg &dialog)
+{
     PriceCalculationPrint print;
     print.header = HeaderOf(dialog);
-    const CPanelCenaDlg* panel = dialog.GetPanel();
+    const CPanelCenaDlg *panel = dialog.GetPanel();
     for (int i = 0; panel != nullptr && i < panel->GetRowCount(); ++i) {
-        const COfertaCenaDlg* row = panel->GetOfferRow(i);
-        if (row == nullptr) continue;
+        const COfertaCenaDlg *row = panel->GetOfferRow(i);
+        if (row == nullptr)
+            continue;
         print.rows.push_back({TextOf(*row, IDC_EVAL_ROW_NUMBER), TextOf(*row, IDC_PRICE_ROW_CONTRACTOR),
                               TextOf(*row, IDC_PRICE_ROW_PRICE), TextOf(*row, IDC_EVAL_ROW_BEST),
                               TextOf(*row, IDC_EVAL_ROW_POINTS), row->m_strComponents});
@@ -49,45 +55,50 @@ PriceCalculationPrint PriceCalculationOf(const CKryteriumCenaDlg& dialog) {
     return print;
 }
 
-TermCalculationPrint TermCalculationOf(const CKryteriumTerminDlg& dialog) {
+TermCalculationPrint TermCalculationOf(const CKryteriumTerminDlg &dialog)
+{
     TermCalculationPrint print;
     print.header = HeaderOf(dialog);
     print.header.termUnit = TermUnitWord(CheckedUnit(dialog));
-    const CPanelTerminDlg* panel = dialog.GetPanel();
+    const CPanelTerminDlg *panel = dialog.GetPanel();
     for (int i = 0; panel != nullptr && i < panel->GetRowCount(); ++i) {
-        const COfertaTerminDlg* row = panel->GetOfferRow(i);
-        if (row == nullptr) continue;
+        const COfertaTerminDlg *row = panel->GetOfferRow(i);
+        if (row == nullptr)
+            continue;
         print.rows.push_back({TextOf(*row, IDC_EVAL_ROW_NUMBER), TextOf(*row, IDC_TERM_ROW_TERM),
                               TextOf(*row, IDC_EVAL_ROW_BEST), TextOf(*row, IDC_EVAL_ROW_POINTS)});
     }
     return print;
 }
 
-BalancePrint BalanceOf(CBilansPunktowyDlg& dialog) {
+BalancePrint BalanceOf(CBilansPunktowyDlg &dialog)
+{
     BalancePrint print;
     print.caseNumber = TextOf(dialog, IDC_BALANCE_CASE_NUMBER);
     print.date = TextOf(dialog, IDC_BALANCE_DATE);
     print.offerCount = TextOf(dialog, IDC_BALANCE_OFFER_COUNT);
     print.resultSentence = TextOf(dialog, IDC_BALANCE_RESULT);
-    const CCriteriaData* data = dialog.m_pData;
-    if (data != nullptr) print.termWeight = data->m_strTermWeight;
+    const CCriteriaData *data = dialog.m_pData;
+    if (data != nullptr)
+        print.termWeight = data->m_strTermWeight;
 
     // The list shows "cena" first, then the further criteria, as the record holds them.
-    CListCtrl& criteria = dialog.GetCriteriaList();
+    CListCtrl &criteria = dialog.GetCriteriaList();
     print.priceWeight = criteria.GetItemCount() > 0 ? criteria.GetItemText(0, 1) : CString();
     for (int k = 1; k < criteria.GetItemCount(); ++k)
         print.criteria.push_back({criteria.GetItemText(k, 0), criteria.GetItemText(k, 1)});
 
-    const CPanelBilansDlg* panel = dialog.GetPanel();
+    const CPanelBilansDlg *panel = dialog.GetPanel();
     for (int i = 0; panel != nullptr && i < panel->GetRowCount(); ++i) {
-        COfertaPunktyDlg* row = panel->GetOfferRow(i);
-        if (row == nullptr) continue;
+        COfertaPunktyDlg *row = panel->GetOfferRow(i);
+        if (row == nullptr)
+            continue;
         BalanceRowPrint printed;
         printed.number = TextOf(*row, IDC_BALANCE_ROW_NUMBER);
         const int offer = row->GetOffer();
         if (data != nullptr && offer >= 0 && offer < CCriteriaData::kMaxOffers)
             printed.grossPrice = data->m_offers[offer].grossPrice;
-        CListCtrl& list = row->GetList();
+        CListCtrl &list = row->GetList();
         for (int j = 0; j < list.GetItemCount(); ++j)
             printed.lines.push_back({list.GetItemText(j, 0), list.GetItemText(j, 1)});
         print.rows.push_back(printed);
@@ -95,17 +106,20 @@ BalancePrint BalanceOf(CBilansPunktowyDlg& dialog) {
     return print;
 }
 
-void PriceCriterion::Print(CKryteriumCenaDlg& dialog) {
+void PriceCriterion::Print(CKryteriumCenaDlg &dialog)
+{
     const PriceCalculationPrint print = PriceCalculationOf(dialog);
-    PrintCalculation(&dialog, [&](CalculationPages& pages) { ComposePriceCalculation(pages, print); });
+    PrintCalculation(&dialog, [&](CalculationPages &pages) { ComposePriceCalculation(pages, print); });
 }
 
-void TermCriterion::Print(CKryteriumTerminDlg& dialog) {
+void TermCriterion::Print(CKryteriumTerminDlg &dialog)
+{
     const TermCalculationPrint print = TermCalculationOf(dialog);
-    PrintCalculation(&dialog, [&](CalculationPages& pages) { ComposeTermCalculation(pages, print); });
+    PrintCalculation(&dialog, [&](CalculationPages &pages) { ComposeTermCalculation(pages, print); });
 }
 
-void CBilansPunktowyDlg::OnPrintCalculation() {
+void CBilansPunktowyDlg::OnPrintCalculation()
+{
     const BalancePrint print = BalanceOf(*this);
-    PrintCalculation(this, [&](CalculationPages& pages) { ComposeBalance(pages, print); });
+    PrintCalculation(this, [&](CalculationPages &pages) { ComposeBalance(pages, print); });
 }

@@ -8,6 +8,6 @@
 
 class CBilansPunktowyDlg;
 
-PriceCalculationPrint PriceCalculationOf(const CKryteriumCenaDlg& dialog);
-TermCalculationPrint TermCalculationOf(const CKryteriumTerminDlg& dialog);
-BalancePrint BalanceOf(CBilansPunktowyDlg& dialog);
+PriceCalculationPrint PriceCalculationOf(const CKryteriumCenaDlg &dialog);
+TermCalculationPrint TermCalculationOf(const CKryteriumTerminDlg &dialog);
+BalancePrint BalanceOf(CBilansPunktowyDlg &dialog);

@@ -16,7 +16,8 @@ namespace {
 
 const char kDocumentName[] = "Dokument przetargowy";
 
-void ShowPrintError(HWND owner, const char* text) {
+void ShowPrintError(HWND owner, const char *text)
+{
     AfxShowMessageBox(owner, text, "Błąd", MB_OK | MB_ICONERROR);
 }
 
@@ -24,8 +25,10 @@ void ShowPrintError(HWND owner, const char* text) {
 class PrinterPages : public CalculationPageSink {
 public:
     PrinterPages(HDC dc, HWND owner) : m_dc(dc), m_owner(owner) {}
-    void StartPage() override {
-        if (::StartPage(m_dc) <= 0) ShowPrintError(m_owner, "Bład drukowania!");
+    void StartPage() override
+    {
+        if (::StartPage(m_dc) <= 0)
+            ShowPrintError(m_owner, "Bład drukowania!");
     }
     void EndPage() override { ::EndPage(m_dc); }
 
@@ -34,15 +37,15 @@ private:
     HWND m_owner;
 };
 
-}  // namespace
+} // namespace
 
-void PrintCalculation(CWnd* pParent, const std::function<void(CalculationPages&)>& compose) {
+void PrintCalculation(CWnd *pParent, const std::function<void(CalculationPages &)> &compose)
+{
     const HWND owner = pParent != nullptr ? pParent->GetSafeHwnd() : nullptr;
-    CPrintDialog dialog(FALSE, PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOPAGENUMS | PD_HIDEPRINTTOFILE |
-                                   PD_NOSELECTION,
+    CPrintDialog dialog(FALSE, PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOPAGENUMS | PD_HIDEPRINTTOFILE | PD_NOSELECTION,
                         pParent);
     dialog.m_pd.hwndOwner = owner;
-    CWinApp* app = AfxGetApp();
+    CWinApp *app = AfxGetApp();
     if ((app ? app->DoPrintDialog(&dialog) : dialog.DoModal()) != IDOK) {
         // Without any printer the dialog cannot open; say so rather than seem to do nothing.
         if (::CommDlgExtendedError() == PDERR_NODEFAULTPRN)

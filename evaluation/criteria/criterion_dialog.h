@@ -23,15 +23,15 @@ class CCriterionDialog : public CDialog {
 public:
     using Panel = CCriterionPanel<Criterion>;
 
-    CCriterionDialog(CCriteriaData* pData, CWnd* pParent = nullptr)
+    CCriterionDialog(CCriteriaData *pData, CWnd *pParent = nullptr)
         : CDialog(Criterion::kDialogId, pParent), m_pData(pData)
     {
     }
 
     // The record; the caller owns it again after DoModal.
-    CCriteriaData* m_pData;
+    CCriteriaData *m_pData;
 
-    Panel* GetPanel() const { return m_pPanel.get(); }
+    Panel *GetPanel() const { return m_pPanel.get(); }
 
 protected:
     BOOL OnInitDialog() override;

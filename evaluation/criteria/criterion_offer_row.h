@@ -17,7 +17,7 @@ class CCriterionOfferRow : public CDialog {
 public:
     using Panel = CCriterionPanel<Criterion>;
 
-    explicit CCriterionOfferRow(Panel* pPanel) : m_pPanel(pPanel) {}
+    explicit CCriterionOfferRow(Panel *pPanel) : m_pPanel(pPanel) {}
 
     // Creates the row's window from its template as a child of the panel.
     BOOL CreateRow() { return Create(Criterion::kRowId, m_pPanel); }
@@ -60,13 +60,12 @@ protected:
 
     void RecomputePoints()
     {
-        const CString points = m_dValue > 0
-            ? Criterion::Number(CriterionPoints(m_dBest, m_dValue, m_dWeight))
-            : CString(Criterion::kZero);
+        const CString points =
+            m_dValue > 0 ? Criterion::Number(CriterionPoints(m_dBest, m_dValue, m_dWeight)) : CString(Criterion::kZero);
         SetDlgItemText(IDC_EVAL_ROW_POINTS, points);
     }
 
-    Panel* m_pPanel;
+    Panel *m_pPanel;
 
 private:
     CFont m_numberFont;

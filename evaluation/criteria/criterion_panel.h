@@ -17,18 +17,18 @@ public:
     using Row = typename Criterion::Row;
 
     // Creates the panel's window at once, with its rows for the record's offers.
-    CCriterionPanel(CCriteriaData* pData, CWnd* pParent) : COfferPanel(Criterion::kPanelId, pData)
+    CCriterionPanel(CCriteriaData *pData, CWnd *pParent) : COfferPanel(Criterion::kPanelId, pData)
     {
         CreatePanel(pParent);
     }
 
-    Row* GetOfferRow(int i) const { return static_cast<Row*>(GetRow(i)); }
+    Row *GetOfferRow(int i) const { return static_cast<Row *>(GetRow(i)); }
 
     // The weight the rows score with; new rows take it too.
     void SetWeight(double dWeight)
     {
         m_dWeight = dWeight;
-        ForEachRow([&](int, CDialog& row) { static_cast<Row&>(row).SetWeight(dWeight); });
+        ForEachRow([&](int, CDialog &row) { static_cast<Row &>(row).SetWeight(dWeight); });
     }
     double GetWeight() const { return m_dWeight; }
 
@@ -36,9 +36,9 @@ public:
     void UpdateBest()
     {
         std::vector<double> values;
-        ForEachRow([&](int, CDialog& row) { values.push_back(static_cast<Row&>(row).m_dValue); });
+        ForEachRow([&](int, CDialog &row) { values.push_back(static_cast<Row &>(row).m_dValue); });
         const double best = LowestPositive(values);
-        ForEachRow([&](int, CDialog& row) { static_cast<Row&>(row).SetBest(best); });
+        ForEachRow([&](int, CDialog &row) { static_cast<Row &>(row).SetBest(best); });
     }
 
 protected:
@@ -49,7 +49,7 @@ protected:
         return COfferPanel::OnInitDialog();
     }
 
-    CDialog* CreateRow(int i) override
+    CDialog *CreateRow(int i) override
     {
         auto row = std::make_unique<Row>(this);
         if (!row->CreateRow())

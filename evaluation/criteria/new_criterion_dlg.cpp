@@ -3,9 +3,7 @@
 #include "framework/ui/ddx.h"
 #include "framework/ui/msgbox.h"
 
-CNoweKryteriumDlg::CNoweKryteriumDlg(CWnd *pParent) : CDialog(IDD, pParent)
-{
-}
+CNoweKryteriumDlg::CNoweKryteriumDlg(CWnd *pParent) : CDialog(IDD, pParent) {}
 
 void CNoweKryteriumDlg::DoDataExchange(CDataExchange *pDX)
 {

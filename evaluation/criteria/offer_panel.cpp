@@ -17,17 +17,13 @@ BEGIN_MESSAGE_MAP(COfferPanel, CDialog)
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
-BOOL CreateEvaluationBoldFont(CFont& font)
+BOOL CreateEvaluationBoldFont(CFont &font)
 {
-    return font.CreateFont(-12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                           DEFAULT_PITCH | FF_SWISS, "Verdana");
+    return font.CreateFont(-12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Verdana");
 }
 
-COfferPanel::COfferPanel(UINT nIDTemplate, CCriteriaData* pData)
-    : m_pData(pData), m_nIDTemplate(nIDTemplate)
-{
-}
+COfferPanel::COfferPanel(UINT nIDTemplate, CCriteriaData *pData) : m_pData(pData), m_nIDTemplate(nIDTemplate) {}
 
 COfferPanel::~COfferPanel()
 {
@@ -36,32 +32,32 @@ COfferPanel::~COfferPanel()
         DestroyRow(i);
 }
 
-BOOL COfferPanel::CreatePanel(CWnd* pParent)
+BOOL COfferPanel::CreatePanel(CWnd *pParent)
 {
     return Create(m_nIDTemplate, pParent);
 }
 
-CDialog* COfferPanel::GetRow(int i) const
+CDialog *COfferPanel::GetRow(int i) const
 {
     if (i < 0 || i >= m_nRowsPresent)
         return nullptr;
     return m_rows[i].get();
 }
 
-void COfferPanel::Guarded(const std::function<void()>& action)
+void COfferPanel::Guarded(const std::function<void()> &action)
 {
     try {
         action();
-    } catch (CException* e) {
+    } catch (CException *e) {
         e->Delete();
     } catch (...) {
     }
 }
 
-void COfferPanel::ForEachRow(const std::function<void(int i, CDialog& row)>& action)
+void COfferPanel::ForEachRow(const std::function<void(int i, CDialog &row)> &action)
 {
     for (int i = 0; i < m_nRowsPresent; ++i) {
-        CDialog* row = m_rows[i].get();
+        CDialog *row = m_rows[i].get();
         if (row != nullptr)
             Guarded([&] { action(i, *row); });
     }
@@ -80,7 +76,7 @@ BOOL COfferPanel::OnInitDialog()
 
 void COfferPanel::PlaceRow(int i, int nSlot)
 {
-    CDialog* row = m_rows[i].get();
+    CDialog *row = m_rows[i].get();
     if (row == nullptr)
         return;
     // Rows live in the scrolled client area: slot 0 is at -scroll position.
@@ -90,7 +86,7 @@ void COfferPanel::PlaceRow(int i, int nSlot)
 void COfferPanel::PlaceNewRows(int nFirst)
 {
     for (int i = nFirst; i < m_nRowsWanted; ++i) {
-        CDialog* row = m_rows[i].get();
+        CDialog *row = m_rows[i].get();
         if (row == nullptr)
             continue;
         Guarded([&] {
@@ -147,9 +143,9 @@ void COfferPanel::CreateRows()
     GetWindowRect(&m_rcContent);
 }
 
-void COfferPanel::MoveOntoFrame(CWnd* pOwner, int nFrameId)
+void COfferPanel::MoveOntoFrame(CWnd *pOwner, int nFrameId)
 {
-    CWnd* frame = pOwner != nullptr ? pOwner->GetDlgItem(nFrameId) : nullptr;
+    CWnd *frame = pOwner != nullptr ? pOwner->GetDlgItem(nFrameId) : nullptr;
     if (frame == nullptr || GetSafeHwnd() == nullptr)
         return;
     CRect rect;
@@ -159,7 +155,7 @@ void COfferPanel::MoveOntoFrame(CWnd* pOwner, int nFrameId)
     SetWindowPos(frame, rect.left, rect.top, rect.Width(), rect.Height(), SWP_NOACTIVATE);
 }
 
-BOOL COfferPanel::ApplyOfferCount(CWnd* pOwner, int nCountId, int nFrameId)
+BOOL COfferPanel::ApplyOfferCount(CWnd *pOwner, int nCountId, int nFrameId)
 {
     CString text;
     pOwner->GetDlgItemText(nCountId, text);
@@ -186,13 +182,11 @@ void COfferPanel::ScrollTo(int nPos)
         return;
     // The rows are moved one by one: scrolling the window's pixels leaves the children of a
     // hidden window where they were.
-    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child != nullptr;
-         child = ::GetWindow(child, GW_HWNDNEXT)) {
+    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
         CRect rect;
         ::GetWindowRect(child, &rect);
         ScreenToClient(&rect);
-        ::SetWindowPos(child, nullptr, rect.left, rect.top - delta, 0, 0,
-                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ::SetWindowPos(child, nullptr, rect.left, rect.top - delta, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     Invalidate();
 }
@@ -212,7 +206,7 @@ void COfferPanel::OnSize(UINT, int, int cy)
     ScrollTo(std::clamp(m_nScrollPos, 0, limit));
 }
 
-void COfferPanel::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar*)
+void COfferPanel::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar *)
 {
     const int limit = GetContentHeight() - m_nPageHeight;
     const int line = std::max(limit / 20, 5);

@@ -27,7 +27,7 @@ class CCriteriaData;
 class CFont;
 
 // The bold face of the evaluation dialogs' titles and row numbers.
-BOOL CreateEvaluationBoldFont(CFont& font);
+BOOL CreateEvaluationBoldFont(CFont &font);
 
 class COfferPanel : public CDialog {
 public:
@@ -35,24 +35,24 @@ public:
 
     ~COfferPanel() override;
 
-    CCriteriaData* GetData() const { return m_pData; }
+    CCriteriaData *GetData() const { return m_pData; }
     int GetRowsWanted() const { return m_nRowsWanted; }
     // Taken into 0..kMaxRows by CreateRows.
     void SetRowsWanted(int nRows) { m_nRowsWanted = nRows; }
     int GetRowCount() const { return m_nRowsPresent; }
     // Row i, or null outside the present rows or when the row could not be made.
-    CDialog* GetRow(int i) const;
+    CDialog *GetRow(int i) const;
 
     // Brings the rows to the wanted number, places them and sizes the panel to hold them all;
     // the caller then moves the panel back onto its frame.
     void CreateRows();
     // Puts the panel over control nFrameId of pOwner (usually the frame it stands in for) and
     // right after it in the Tab order.
-    void MoveOntoFrame(CWnd* pOwner, int nFrameId);
+    void MoveOntoFrame(CWnd *pOwner, int nFrameId);
     // The number of offers typed into control nCountId of pOwner: below 100 the rows follow it
     // and the panel goes back onto frame nFrameId; otherwise the field shows the rows wanted
     // again and "Maksymalna ilość ofert to 99" is shown. FALSE when refused.
-    BOOL ApplyOfferCount(CWnd* pOwner, int nCountId, int nFrameId);
+    BOOL ApplyOfferCount(CWnd *pOwner, int nCountId, int nFrameId);
 
     int GetScrollPosition() const { return m_nScrollPos; }
     int GetPageHeight() const { return m_nPageHeight; }
@@ -60,10 +60,10 @@ public:
     CSize GetRowSize() const { return m_rowSize; }
 
 protected:
-    COfferPanel(UINT nIDTemplate, CCriteriaData* pData);
-    BOOL CreatePanel(CWnd* pParent);
+    COfferPanel(UINT nIDTemplate, CCriteriaData *pData);
+    BOOL CreatePanel(CWnd *pParent);
 
-    virtual CDialog* CreateRow(int i) = 0;
+    virtual CDialog *CreateRow(int i) = 0;
     virtual void PlaceNewRows(int nFirst);
     virtual void OnRowsGrown() {}
     virtual void OnRowsRemoved() {}
@@ -71,19 +71,19 @@ protected:
 
     // Places row i at slot (its top at slot x row height, in content coordinates).
     void PlaceRow(int i, int nSlot);
-    void ForEachRow(const std::function<void(int i, CDialog& row)>& action);
-    static void Guarded(const std::function<void()>& action);
+    void ForEachRow(const std::function<void(int i, CDialog &row)> &action);
+    static void Guarded(const std::function<void()> &action);
 
     BOOL OnInitDialog() override;
     // Enter and Esc inside a row belong to the dialog around the panel.
     void OnOK() override {}
     void OnCancel() override {}
     void OnSize(UINT nType, int cx, int cy);
-    void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar *pScrollBar);
     void OnDestroy();
     DECLARE_MESSAGE_MAP()
 
-    CCriteriaData* m_pData;
+    CCriteriaData *m_pData;
 
 private:
     void DestroyRow(int i);

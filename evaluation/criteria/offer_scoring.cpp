@@ -1,6 +1,6 @@
 #include "evaluation/criteria/offer_scoring.h"
 
-double LowestPositive(const std::vector<double>& values)
+double LowestPositive(const std::vector<double> &values)
 {
     double lowest = -1;
     for (double value : values) {

@@ -5,7 +5,7 @@
 #include <vector>
 
 // The lowest value above 0, or -1 when no value is above 0.
-double LowestPositive(const std::vector<double>& values);
+double LowestPositive(const std::vector<double> &values);
 
 // best / value x weight for a value above 0; 0 for an offer without a value.
 double CriterionPoints(double best, double value, double weight);

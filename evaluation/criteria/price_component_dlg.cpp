@@ -18,12 +18,12 @@ BEGIN_MESSAGE_MAP(CElementSkladowyCenyBrutto, CDialog)
     ON_CBN_SELCHANGE(IDC_COMPONENT_VAT, OnVatChanged)
 END_MESSAGE_MAP()
 
-CElementSkladowyCenyBrutto::CElementSkladowyCenyBrutto(CWnd* pParent)
+CElementSkladowyCenyBrutto::CElementSkladowyCenyBrutto(CWnd *pParent)
     : CDialog(IDD_PRICE_COMPONENT, pParent), m_nVatIndex(kZeroRateIndex), m_nVatRate(0)
 {
 }
 
-void CElementSkladowyCenyBrutto::DoDataExchange(CDataExchange* pDX)
+void CElementSkladowyCenyBrutto::DoDataExchange(CDataExchange *pDX)
 {
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_COMPONENT_VAT, m_vat);
@@ -35,7 +35,7 @@ void CElementSkladowyCenyBrutto::DoDataExchange(CDataExchange* pDX)
 BOOL CElementSkladowyCenyBrutto::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    for (const char* item : kVatComboItems)
+    for (const char *item : kVatComboItems)
         m_vat.AddString(item);
     m_vat.SetCurSel(m_nVatIndex);
     return TRUE;

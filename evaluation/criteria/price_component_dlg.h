@@ -8,13 +8,13 @@
 
 class CElementSkladowyCenyBrutto : public CDialog {
 public:
-    explicit CElementSkladowyCenyBrutto(CWnd* pParent = nullptr);
+    explicit CElementSkladowyCenyBrutto(CWnd *pParent = nullptr);
 
-    CString m_strName;   // in and out; "|" made "," on OK
-    CString m_strNet;    // in and out
-    CString m_strGross;  // in and out
-    int m_nVatIndex;     // in: the combo item shown at opening ("0%" unless set)
-    int m_nVatRate;      // out: the chosen rate in percent
+    CString m_strName;  // in and out; "|" made "," on OK
+    CString m_strNet;   // in and out
+    CString m_strGross; // in and out
+    int m_nVatIndex;    // in: the combo item shown at opening ("0%" unless set)
+    int m_nVatRate;     // out: the chosen rate in percent
 
     CComboBox m_vat;
 
@@ -22,7 +22,7 @@ public:
     void OnOK() override;
 
 protected:
-    void DoDataExchange(CDataExchange* pDX) override;
+    void DoDataExchange(CDataExchange *pDX) override;
     void OnKillFocusNet();
     void OnKillFocusGross();
     void OnVatChanged();

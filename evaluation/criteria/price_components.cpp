@@ -13,18 +13,18 @@ const int kFieldsPerLine = 4;
 
 } // namespace
 
-const char* const kVatComboItems[4] = {"23%", "8%", "5%", "0%"};
+const char *const kVatComboItems[4] = {"23%", "8%", "5%", "0%"};
 
-std::vector<PriceComponent> ReadPriceComponents(const CString& text)
+std::vector<PriceComponent> ReadPriceComponents(const CString &text)
 {
     std::vector<PriceComponent> components;
     int lineCount = 0;
-    CString* lines = SplitString(text, "\n", lineCount);
+    CString *lines = SplitString(text, "\n", lineCount);
     for (int i = 0; i < lineCount; ++i) {
         // Empty fields are kept in place: a component saved without a name must read back
         // as itself, not be dropped or have its amounts shifted into the wrong columns.
         int fieldCount = 0;
-        CString* fields = SplitStringKeepEmpty(TrimChars(lines[i], " \r\n"), "|", fieldCount);
+        CString *fields = SplitStringKeepEmpty(TrimChars(lines[i], " \r\n"), "|", fieldCount);
         if (fieldCount >= kFieldsPerLine)
             components.push_back({fields[0], fields[1], fields[2], fields[3]});
         delete[] fields;
@@ -33,10 +33,10 @@ std::vector<PriceComponent> ReadPriceComponents(const CString& text)
     return components;
 }
 
-CString WritePriceComponents(const std::vector<PriceComponent>& components)
+CString WritePriceComponents(const std::vector<PriceComponent> &components)
 {
     CString text;
-    for (const PriceComponent& component : components)
+    for (const PriceComponent &component : components)
         text += component.name + "|" + component.net + "|" + component.vatRate + "|" + component.gross + "\n";
     return text;
 }
@@ -48,7 +48,7 @@ int VatRateFromComboIndex(int index)
     return kVatRates[index];
 }
 
-int VatComboIndexForRate(const CString& rateText)
+int VatComboIndexForRate(const CString &rateText)
 {
     if (rateText == "22" || rateText == "23")
         return 0;
@@ -82,18 +82,18 @@ double NetFromGross(double gross, int vatRate)
     return gross * 100.0 / (100 + vatRate);
 }
 
-CString ComponentName(const CString& typed)
+CString ComponentName(const CString &typed)
 {
     CString name = typed;
     name.Replace('|', ',');
     return name;
 }
 
-PriceComponentTotals SumPriceComponents(const std::vector<PriceComponent>& components)
+PriceComponentTotals SumPriceComponents(const std::vector<PriceComponent> &components)
 {
     double net = 0;
     double gross = 0;
-    for (const PriceComponent& component : components) {
+    for (const PriceComponent &component : components) {
         net += StrToDouble(component.net);
         gross += StrToDouble(component.gross);
     }

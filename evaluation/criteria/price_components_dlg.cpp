@@ -10,7 +10,7 @@ namespace {
 
 enum Column { kNameColumn, kNetColumn, kVatColumn, kGrossColumn };
 
-PriceComponent ComponentOf(const CElementSkladowyCenyBrutto& dialog)
+PriceComponent ComponentOf(const CElementSkladowyCenyBrutto &dialog)
 {
     return {dialog.m_strName, dialog.m_strNet, IntToStr(dialog.m_nVatRate), dialog.m_strGross};
 }
@@ -23,12 +23,12 @@ BEGIN_MESSAGE_MAP(CElementySkladoweKryteriumDlg, CDialog)
     ON_BN_CLICKED(IDC_COMPONENTS_DELETE, OnDelete)
 END_MESSAGE_MAP()
 
-CElementySkladoweKryteriumDlg::CElementySkladoweKryteriumDlg(CWnd* pParent)
+CElementySkladoweKryteriumDlg::CElementySkladoweKryteriumDlg(CWnd *pParent)
     : CDialog(IDD_PRICE_COMPONENTS, pParent), m_bTransferGross(TRUE)
 {
 }
 
-void CElementySkladoweKryteriumDlg::DoDataExchange(CDataExchange* pDX)
+void CElementySkladoweKryteriumDlg::DoDataExchange(CDataExchange *pDX)
 {
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_COMPONENTS_LIST, m_list);
@@ -43,7 +43,7 @@ BOOL CElementySkladoweKryteriumDlg::OnInitDialog()
     m_list.InsertColumn(kNetColumn, "Netto", LVCFMT_RIGHT, 60);
     m_list.InsertColumn(kVatColumn, "VAT[%]", LVCFMT_RIGHT, 50);
     m_list.InsertColumn(kGrossColumn, "Brutto", LVCFMT_RIGHT, 60);
-    for (const PriceComponent& component : ReadPriceComponents(m_strComponents))
+    for (const PriceComponent &component : ReadPriceComponents(m_strComponents))
         SetRow(m_list.InsertItem(m_list.GetItemCount(), ""), component);
     ShowTotals();
     return TRUE;
@@ -58,7 +58,7 @@ std::vector<PriceComponent> CElementySkladoweKryteriumDlg::Rows() const
     return rows;
 }
 
-void CElementySkladoweKryteriumDlg::SetRow(int row, const PriceComponent& component)
+void CElementySkladoweKryteriumDlg::SetRow(int row, const PriceComponent &component)
 {
     m_list.SetItemText(row, kNameColumn, component.name);
     m_list.SetItemText(row, kNetColumn, component.net);

@@ -12,12 +12,12 @@
 
 class CElementySkladoweKryteriumDlg : public CDialog {
 public:
-    explicit CElementySkladoweKryteriumDlg(CWnd* pParent = nullptr);
+    explicit CElementySkladoweKryteriumDlg(CWnd *pParent = nullptr);
 
-    CString m_strComponents;  // in and out
-    CString m_strNetTotal;    // "%.2f" of the net column, after OK
-    CString m_strGrossTotal;  // "%.2f" of the gross column, after OK
-    BOOL m_bTransferGross;    // "Przenieś kwotę brutto": set when the dialog opens
+    CString m_strComponents; // in and out
+    CString m_strNetTotal;   // "%.2f" of the net column, after OK
+    CString m_strGrossTotal; // "%.2f" of the gross column, after OK
+    BOOL m_bTransferGross;   // "Przenieś kwotę brutto": set when the dialog opens
 
     CListCtrl m_list;
 
@@ -25,7 +25,7 @@ public:
     void OnOK() override;
 
 protected:
-    void DoDataExchange(CDataExchange* pDX) override;
+    void DoDataExchange(CDataExchange *pDX) override;
     void OnAdd();
     void OnEdit();
     void OnDelete();
@@ -33,6 +33,6 @@ protected:
 
 private:
     std::vector<PriceComponent> Rows() const;
-    void SetRow(int row, const PriceComponent& component);
+    void SetRow(int row, const PriceComponent &component);
     void ShowTotals();
 };

@@ -20,18 +20,18 @@ struct PriceCriterion {
     static constexpr int kPrintId = IDC_PRICE_PRINT;
     static constexpr int kValueId = IDC_PRICE_ROW_PRICE;
 
-    static CString& Weight(CCriteriaData& data) { return data.m_strPriceWeight; }
+    static CString &Weight(CCriteriaData &data) { return data.m_strPriceWeight; }
 
     // A lowest price or points; kZero where there are none.
     static CString Number(double value) { return DoubleToStr2(value); }
-    static constexpr const char* kZero = "0.00";
+    static constexpr const char *kZero = "0.00";
     // The gross price in its field.
     static CString ValueText(double price) { return DoubleToStr2(price); }
 
     // The dialog has no fields beyond the shared ones.
-    static void ShowOwnFields(CWnd&, const CCriteriaData*) {}
-    static void StoreOwnFields(CWnd&, CCriteriaData&) {}
+    static void ShowOwnFields(CWnd &, const CCriteriaData *) {}
+    static void StoreOwnFields(CWnd &, CCriteriaData &) {}
 
     // "Drukuj": prints the calculation the dialog shows.
-    static void Print(CCriterionDialog<PriceCriterion>& dialog);
+    static void Print(CCriterionDialog<PriceCriterion> &dialog);
 };

@@ -19,7 +19,7 @@ BOOL COfertaCenaDlg::OnInitDialog()
     return FALSE;
 }
 
-void COfertaCenaDlg::LoadFrom(const CriteriaOffer& offer)
+void COfertaCenaDlg::LoadFrom(const CriteriaOffer &offer)
 {
     m_strContractor = offer.contractor;
     SetDlgItemText(IDC_PRICE_ROW_CONTRACTOR, m_strContractor);
@@ -47,7 +47,7 @@ void COfertaCenaDlg::OnKillFocusContractor()
     GetDlgItemText(IDC_PRICE_ROW_CONTRACTOR, m_strContractor);
 }
 
-void COfertaCenaDlg::StoreInto(CriteriaOffer& offer)
+void COfertaCenaDlg::StoreInto(CriteriaOffer &offer)
 {
     // Closing with Enter leaves the field without telling it.
     if (m_priceEdit.GetModify())

@@ -11,9 +11,9 @@ public:
     using CCriterionOfferRow::CCriterionOfferRow;
 
     // Takes the offer's contractor, gross price and components.
-    void LoadFrom(const CriteriaOffer& offer);
+    void LoadFrom(const CriteriaOffer &offer);
     // Writes the row into the offer, a price or contractor still being typed included.
-    void StoreInto(CriteriaOffer& offer);
+    void StoreInto(CriteriaOffer &offer);
 
     CString m_strContractor;
     CString m_strComponents;

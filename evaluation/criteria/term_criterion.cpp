@@ -7,7 +7,7 @@
 namespace {
 // The unit buttons in the order of the unit's value.
 const int kUnitButtons[] = {IDC_TERM_UNIT_DAYS, IDC_TERM_UNIT_MONTHS, IDC_TERM_UNIT_YEARS};
-}  // namespace
+} // namespace
 
 CString TermCriterion::ValueText(double term)
 {
@@ -18,14 +18,14 @@ CString TermCriterion::ValueText(double term)
     return whole;
 }
 
-void TermCriterion::ShowOwnFields(CWnd& dialog, const CCriteriaData* pData)
+void TermCriterion::ShowOwnFields(CWnd &dialog, const CCriteriaData *pData)
 {
     const int shown = pData != nullptr ? pData->m_nTermUnit : -1;
     for (int unit = 0; unit < 3; ++unit)
         dialog.CheckDlgButton(kUnitButtons[unit], unit == shown ? BST_CHECKED : BST_UNCHECKED);
 }
 
-void TermCriterion::StoreOwnFields(CWnd& dialog, CCriteriaData& data)
+void TermCriterion::StoreOwnFields(CWnd &dialog, CCriteriaData &data)
 {
     // No button checked (a unit the program does not know) keeps the stored one.
     for (int unit = 0; unit < 3; ++unit) {

@@ -21,19 +21,19 @@ struct TermCriterion {
     static constexpr int kPrintId = IDC_TERM_PRINT;
     static constexpr int kValueId = IDC_TERM_ROW_TERM;
 
-    static CString& Weight(CCriteriaData& data) { return data.m_strTermWeight; }
+    static CString &Weight(CCriteriaData &data) { return data.m_strTermWeight; }
 
     // A shortest term or points; kZero where there are none.
     static CString Number(double value) { return DoubleToStr(value); }
-    static constexpr const char* kZero = "0";
+    static constexpr const char *kZero = "0";
     // The term in its field, in whole units.
     static CString ValueText(double term);
 
     // Checks the button of the record's unit (0 days, 1 months, 2 years); none without a record.
-    static void ShowOwnFields(CWnd& dialog, const CCriteriaData* pData);
+    static void ShowOwnFields(CWnd &dialog, const CCriteriaData *pData);
     // Stores the unit whose button is checked.
-    static void StoreOwnFields(CWnd& dialog, CCriteriaData& data);
+    static void StoreOwnFields(CWnd &dialog, CCriteriaData &data);
 
     // "Drukuj": prints the calculation the dialog shows.
-    static void Print(CCriterionDialog<TermCriterion>& dialog);
+    static void Print(CCriterionDialog<TermCriterion> &dialog);
 };

@@ -22,7 +22,7 @@ void COfertaTerminDlg::OnKillFocusTerm()
     }
 }
 
-void COfertaTerminDlg::StoreInto(CriteriaOffer& offer)
+void COfertaTerminDlg::StoreInto(CriteriaOffer &offer)
 {
     // Closing with Enter leaves the field without telling it; an untouched field keeps the
     // stored term with its fraction.

@@ -9,9 +9,9 @@ class COfertaTerminDlg : public CCriterionOfferRow<TermCriterion> {
 public:
     using CCriterionOfferRow::CCriterionOfferRow;
 
-    void LoadFrom(const CriteriaOffer& offer) { m_dValue = offer.term; }
+    void LoadFrom(const CriteriaOffer &offer) { m_dValue = offer.term; }
     // Writes the row's term into the offer, a term still being typed included.
-    void StoreInto(CriteriaOffer& offer);
+    void StoreInto(CriteriaOffer &offer);
 
 protected:
     void OnKillFocusTerm();

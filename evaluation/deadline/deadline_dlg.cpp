@@ -20,23 +20,41 @@ const char *const kKindTexts[] = {
     "Przetarg nieograniczony od progów unijnych - oferty",
     "Przetarg ograniczony, negocjacje z ogłoszeniem, dialog,\npartnerstwo innowacyjne (od progów unijnych) - wnioski",
     "Tryb podstawowy (poniżej progów unijnych) - oferty",
-    nullptr, nullptr, nullptr, nullptr, nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
 };
 const char *const kOfferTermTexts[] = {
     "35 dni od przekazania ogłoszenia Urzędowi Publikacji UE\n- termin ustawowy (art. 138 ust. 1 ustawy Pzp)",
     "15 dni - skrócony termin: zamieszczono wstępne\nogłoszenie informacyjne (art. 138 ustawy Pzp)",
     "15 dni - skrócony termin: pilna potrzeba udzielenia\nzamówienia (art. 138 ustawy Pzp)",
-    nullptr, nullptr, nullptr, nullptr, nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
 };
 const char *const kRequestTermTexts[] = {
     "30 dni od przekazania ogłoszenia Urzędowi Publikacji UE\n- termin ustawowy (art. 144 ust. 1 ustawy Pzp)",
     "15 dni - skrócony termin: pilna potrzeba udzielenia\nzamówienia (art. 144 ustawy Pzp)",
-    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
 };
 const char *const kBasicTermTexts[] = {
     "7 dni od zamieszczenia ogłoszenia w BZP -\ndostawy lub usługi (art. 283 ustawy Pzp)",
     "14 dni od zamieszczenia ogłoszenia w BZP -\nroboty budowlane (art. 283 ustawy Pzp)",
-    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
 };
 
 const char kOffersComment[] =
@@ -58,9 +76,7 @@ BEGIN_MESSAGE_MAP(CObliczTerminDlg, CDialog)
     ON_BN_CLICKED(IDC_DEADLINE_BACK, OnBack)
 END_MESSAGE_MAP()
 
-CObliczTerminDlg::CObliczTerminDlg(CWnd *pParent) : CDialog(IDD, pParent)
-{
-}
+CObliczTerminDlg::CObliczTerminDlg(CWnd *pParent) : CDialog(IDD, pParent) {}
 
 void CObliczTerminDlg::DoDataExchange(CDataExchange *pDX)
 {

@@ -16,44 +16,52 @@ constexpr WORD kBigObjectTag = 0x7FFF;
 constexpr DWORD kMaxMapCount = 0x3FFFFFFE;
 constexpr UINT kNotSerializable = 0xFFFF;
 
-}  // namespace
+} // namespace
 
-CArchive::CArchive(CFile* file, UINT mode, int bufferSize)
-    : m_pFile(file),
-      m_nMode(mode),
-      m_buffer(static_cast<size_t>(bufferSize < 128 ? 128 : bufferSize)),
-      m_cur(0),
-      m_max(0),
-      m_nObjectSchema(static_cast<UINT>(-1)),
-      m_nMapCount(1),
-      m_loaded(1, LoadedEntry{nullptr, 0, nullptr}) {
-    if (file) m_strFileName = file->GetFilePath();
+CArchive::CArchive(CFile *file, UINT mode, int bufferSize)
+    : m_pFile(file), m_nMode(mode), m_buffer(static_cast<size_t>(bufferSize < 128 ? 128 : bufferSize)), m_cur(0),
+      m_max(0), m_nObjectSchema(static_cast<UINT>(-1)), m_nMapCount(1), m_loaded(1, LoadedEntry{nullptr, 0, nullptr})
+{
+    if (file)
+        m_strFileName = file->GetFilePath();
 }
 
-CArchive::~CArchive() {
-    if (!m_pFile || (m_nMode & bNoFlushOnDelete)) return;
+CArchive::~CArchive()
+{
+    if (!m_pFile || (m_nMode & bNoFlushOnDelete))
+        return;
     try {
         Close();
-    } catch (CException* e) {
+    } catch (CException *e) {
         e->Delete();
         m_pFile = nullptr;
     }
 }
 
-void CArchive::Throw(int cause) const { AfxThrowArchiveException(cause, m_strFileName); }
-
-void CArchive::RequireLoading() {
-    if (!IsLoading()) Throw(CArchiveException::writeOnly);
+void CArchive::Throw(int cause) const
+{
+    AfxThrowArchiveException(cause, m_strFileName);
 }
 
-void CArchive::RequireStoring() {
-    if (!IsStoring()) Throw(CArchiveException::readOnly);
+void CArchive::RequireLoading()
+{
+    if (!IsLoading())
+        Throw(CArchiveException::writeOnly);
 }
 
-void CArchive::Flush() {
-    if (!m_pFile) return;
+void CArchive::RequireStoring()
+{
+    if (!IsStoring())
+        Throw(CArchiveException::readOnly);
+}
+
+void CArchive::Flush()
+{
+    if (!m_pFile)
+        return;
     if (IsStoring()) {
-        if (m_cur > 0) m_pFile->Write(m_buffer.data(), m_cur);
+        if (m_cur > 0)
+            m_pFile->Write(m_buffer.data(), m_cur);
         m_pFile->Flush();
     } else if (m_max > m_cur) {
         m_pFile->Seek(-static_cast<LONGLONG>(m_max - m_cur), CFile::current);
@@ -61,12 +69,14 @@ void CArchive::Flush() {
     m_cur = m_max = 0;
 }
 
-void CArchive::Close() {
+void CArchive::Close()
+{
     Flush();
     m_pFile = nullptr;
 }
 
-void CArchive::Abort() {
+void CArchive::Abort()
+{
     m_cur = m_max = 0;
     m_pFile = nullptr;
 }
@@ -74,37 +84,43 @@ void CArchive::Abort() {
 // --- raw bytes ---
 
 // Keeps the unread bytes and reads more until `needed` are buffered or the file ends.
-void CArchive::FillBuffer(UINT needed) {
+void CArchive::FillBuffer(UINT needed)
+{
     RequireLoading();
-    if (!m_pFile) Throw(CArchiveException::genericException);
+    if (!m_pFile)
+        Throw(CArchiveException::genericException);
     const UINT unread = m_max - m_cur;
-    if (unread >= needed) return;
+    if (unread >= needed)
+        return;
     std::memmove(m_buffer.data(), m_buffer.data() + m_cur, unread);
     m_cur = 0;
     m_max = unread;
     while (m_max < needed) {
-        const UINT got = m_pFile->Read(m_buffer.data() + m_max,
-                                       static_cast<UINT>(m_buffer.size()) - m_max);
-        if (got == 0) break;
+        const UINT got = m_pFile->Read(m_buffer.data() + m_max, static_cast<UINT>(m_buffer.size()) - m_max);
+        if (got == 0)
+            break;
         m_max += got;
     }
 }
 
-UINT CArchive::Read(void* buffer, UINT count) {
+UINT CArchive::Read(void *buffer, UINT count)
+{
     RequireLoading();
-    auto* out = static_cast<BYTE*>(buffer);
+    auto *out = static_cast<BYTE *>(buffer);
     UINT done = 0;
     while (done < count) {
         if (m_cur == m_max) {
             // Large blocks go straight from the file.
             if (count - done >= m_buffer.size()) {
                 const UINT got = m_pFile->Read(out + done, count - done);
-                if (got == 0) break;
+                if (got == 0)
+                    break;
                 done += got;
                 continue;
             }
             FillBuffer(1);
-            if (m_cur == m_max) break;
+            if (m_cur == m_max)
+                break;
         }
         const UINT step = (m_max - m_cur) < (count - done) ? (m_max - m_cur) : (count - done);
         std::memcpy(out + done, m_buffer.data() + m_cur, step);
@@ -115,17 +131,22 @@ UINT CArchive::Read(void* buffer, UINT count) {
 }
 
 // A value cut short by the end of the file leaves the caller's variable as it was.
-void CArchive::ReadExactly(void* buffer, UINT count) {
+void CArchive::ReadExactly(void *buffer, UINT count)
+{
     CheckRemaining(count);
-    if (Read(buffer, count) != count) Throw(CArchiveException::endOfFile);
+    if (Read(buffer, count) != count)
+        Throw(CArchiveException::endOfFile);
 }
 
-void CArchive::Write(const void* buffer, UINT count) {
+void CArchive::Write(const void *buffer, UINT count)
+{
     RequireStoring();
-    if (!m_pFile) Throw(CArchiveException::genericException);
-    const auto* in = static_cast<const BYTE*>(buffer);
+    if (!m_pFile)
+        Throw(CArchiveException::genericException);
+    const auto *in = static_cast<const BYTE *>(buffer);
     if (count >= m_buffer.size()) {
-        if (m_cur > 0) m_pFile->Write(m_buffer.data(), m_cur);
+        if (m_cur > 0)
+            m_pFile->Write(m_buffer.data(), m_cur);
         m_cur = 0;
         m_pFile->Write(in, count);
         return;
@@ -138,26 +159,31 @@ void CArchive::Write(const void* buffer, UINT count) {
     m_cur += count;
 }
 
-void CArchive::CheckRemaining(ULONGLONG count) {
+void CArchive::CheckRemaining(ULONGLONG count)
+{
     RequireLoading();
     const ULONGLONG buffered = m_max - m_cur;
-    if (count <= buffered) return;
+    if (count <= buffered)
+        return;
     const ULONGLONG length = m_pFile->GetLength();
     const ULONGLONG position = m_pFile->GetPosition();
     const ULONGLONG inFile = length > position ? length - position : 0;
-    if (count - buffered > inFile) Throw(CArchiveException::endOfFile);
+    if (count - buffered > inFile)
+        Throw(CArchiveException::endOfFile);
 }
 
 // --- numbers ---
 
-#define MORVELANK_ARCHIVE_VALUE(type)                    \
-    CArchive& CArchive::operator<<(type value) {         \
-        Write(&value, sizeof value);                      \
-        return *this;                                     \
-    }                                                     \
-    CArchive& CArchive::operator>>(type& value) {        \
-        ReadExactly(&value, sizeof value);                \
-        return *this;                                     \
+#define MORVELANK_ARCHIVE_VALUE(type)                                                                                  \
+    CArchive &CArchive::operator<<(type value)                                                                         \
+    {                                                                                                                  \
+        Write(&value, sizeof value);                                                                                   \
+        return *this;                                                                                                  \
+    }                                                                                                                  \
+    CArchive &CArchive::operator>>(type &value)                                                                        \
+    {                                                                                                                  \
+        ReadExactly(&value, sizeof value);                                                                             \
+        return *this;                                                                                                  \
     }
 
 MORVELANK_ARCHIVE_VALUE(BYTE)
@@ -175,25 +201,30 @@ MORVELANK_ARCHIVE_VALUE(double)
 
 #undef MORVELANK_ARCHIVE_VALUE
 
-static_assert(sizeof(int) == 4 && sizeof(LONG) == 4 && sizeof(double) == 8,
-              "the stored widths are fixed");
+static_assert(sizeof(int) == 4 && sizeof(LONG) == 4 && sizeof(double) == 8, "the stored widths are fixed");
 
 // --- times ---
 
-CArchive& CArchive::operator<<(CTime value) { return *this << static_cast<LONGLONG>(value.GetTime()); }
+CArchive &CArchive::operator<<(CTime value)
+{
+    return *this << static_cast<LONGLONG>(value.GetTime());
+}
 
-CArchive& CArchive::operator>>(CTime& value) {
+CArchive &CArchive::operator>>(CTime &value)
+{
     LONGLONG seconds;
     *this >> seconds;
     value = CTime(seconds);
     return *this;
 }
 
-void CArchive::WriteTime32(CTime value) {
+void CArchive::WriteTime32(CTime value)
+{
     *this << static_cast<DWORD>(static_cast<ULONGLONG>(value.GetTime()) & 0xFFFFFFFFu);
 }
 
-CTime CArchive::ReadTime32() {
+CTime CArchive::ReadTime32()
+{
     DWORD seconds;
     *this >> seconds;
     return CTime(static_cast<__time64_t>(seconds));
@@ -201,54 +232,65 @@ CTime CArchive::ReadTime32() {
 
 // --- strings ---
 
-CArchive& CArchive::operator<<(const char* value) { return *this << CString(value); }
+CArchive &CArchive::operator<<(const char *value)
+{
+    return *this << CString(value);
+}
 
-CArchive& CArchive::operator<<(const CString& value) {
+CArchive &CArchive::operator<<(const CString &value)
+{
     const int length = value.GetLength();
     if (length < 255) {
         *this << static_cast<BYTE>(length);
     } else if (length < 0xFFFE) {
         *this << static_cast<BYTE>(0xFF) << static_cast<WORD>(length);
     } else {
-        *this << static_cast<BYTE>(0xFF) << static_cast<WORD>(0xFFFF)
-              << static_cast<DWORD>(length);
+        *this << static_cast<BYTE>(0xFF) << static_cast<WORD>(0xFFFF) << static_cast<DWORD>(length);
     }
     Write(value.GetString(), static_cast<UINT>(length));
     return *this;
 }
 
-ULONGLONG CArchive::ReadStringLength(bool& wide) {
+ULONGLONG CArchive::ReadStringLength(bool &wide)
+{
     wide = false;
     BYTE shortLength;
     *this >> shortLength;
-    if (shortLength < 0xFF) return shortLength;
+    if (shortLength < 0xFF)
+        return shortLength;
     WORD mediumLength;
     *this >> mediumLength;
-    if (mediumLength == 0xFFFE) {  // UTF-16 characters follow the length
+    if (mediumLength == 0xFFFE) { // UTF-16 characters follow the length
         wide = true;
         *this >> shortLength;
-        if (shortLength < 0xFF) return shortLength;
+        if (shortLength < 0xFF)
+            return shortLength;
         *this >> mediumLength;
     }
-    if (mediumLength < 0xFFFF) return mediumLength;
+    if (mediumLength < 0xFFFF)
+        return mediumLength;
     DWORD longLength;
     *this >> longLength;
-    if (longLength < 0xFFFFFFFFu) return longLength;
+    if (longLength < 0xFFFFFFFFu)
+        return longLength;
     ULONGLONG hugeLength;
     *this >> hugeLength;
     return hugeLength;
 }
 
-CArchive& CArchive::operator>>(CString& value) {
+CArchive &CArchive::operator>>(CString &value)
+{
     bool wide = false;
     const ULONGLONG length = ReadStringLength(wide);
     const ULONGLONG charSize = wide ? 2 : 1;
-    if (length > static_cast<ULONGLONG>(INT_MAX) / charSize) Throw(CArchiveException::endOfFile);
+    if (length > static_cast<ULONGLONG>(INT_MAX) / charSize)
+        Throw(CArchiveException::endOfFile);
     CheckRemaining(length * charSize);
     const int count = static_cast<int>(length);
     if (wide) {
         std::wstring text(static_cast<size_t>(count), L'\0');
-        if (count > 0) ReadExactly(&text[0], static_cast<UINT>(count) * 2);
+        if (count > 0)
+            ReadExactly(&text[0], static_cast<UINT>(count) * 2);
         value = WideToCp1250(text);
     } else {
         if (count == 0) {
@@ -263,7 +305,8 @@ CArchive& CArchive::operator>>(CString& value) {
 
 // --- counts ---
 
-void CArchive::WriteCount(DWORD_PTR count) {
+void CArchive::WriteCount(DWORD_PTR count)
+{
     if (count < 0xFFFF) {
         *this << static_cast<WORD>(count);
     } else {
@@ -271,10 +314,12 @@ void CArchive::WriteCount(DWORD_PTR count) {
     }
 }
 
-DWORD_PTR CArchive::ReadCount() {
+DWORD_PTR CArchive::ReadCount()
+{
     WORD shortCount;
     *this >> shortCount;
-    if (shortCount != 0xFFFF) return shortCount;
+    if (shortCount != 0xFFFF)
+        return shortCount;
     DWORD longCount;
     *this >> longCount;
     return longCount;
@@ -282,13 +327,15 @@ DWORD_PTR CArchive::ReadCount() {
 
 // --- objects ---
 
-UINT CArchive::GetObjectSchema() {
+UINT CArchive::GetObjectSchema()
+{
     const UINT schema = m_nObjectSchema;
     m_nObjectSchema = static_cast<UINT>(-1);
     return schema;
 }
 
-void CArchive::WriteIndexTag(DWORD index, bool isClass) {
+void CArchive::WriteIndexTag(DWORD index, bool isClass)
+{
     if (index < kBigObjectTag) {
         *this << static_cast<WORD>(isClass ? (kClassTag | index) : index);
     } else {
@@ -296,21 +343,23 @@ void CArchive::WriteIndexTag(DWORD index, bool isClass) {
     }
 }
 
-void CArchive::WriteClass(const CRuntimeClass* runtimeClass) {
+void CArchive::WriteClass(const CRuntimeClass *runtimeClass)
+{
     const auto known = m_storedIndexes.find(runtimeClass);
     if (known != m_storedIndexes.end()) {
         WriteIndexTag(known->second, true);
         return;
     }
     const auto nameLength = static_cast<WORD>(std::strlen(runtimeClass->m_lpszClassName));
-    *this << kNewClassTag << static_cast<WORD>(runtimeClass->m_wSchema & ~VERSIONABLE_SCHEMA)
-          << nameLength;
+    *this << kNewClassTag << static_cast<WORD>(runtimeClass->m_wSchema & ~VERSIONABLE_SCHEMA) << nameLength;
     Write(runtimeClass->m_lpszClassName, nameLength);
-    if (m_nMapCount > kMaxMapCount) Throw(CArchiveException::badIndex);
+    if (m_nMapCount > kMaxMapCount)
+        Throw(CArchiveException::badIndex);
     m_storedIndexes[runtimeClass] = m_nMapCount++;
 }
 
-void CArchive::WriteObject(const CObject* object) {
+void CArchive::WriteObject(const CObject *object)
+{
     RequireStoring();
     if (!object) {
         *this << kNullTag;
@@ -321,15 +370,18 @@ void CArchive::WriteObject(const CObject* object) {
         WriteIndexTag(known->second, false);
         return;
     }
-    CRuntimeClass* runtimeClass = object->GetRuntimeClass();
-    if (runtimeClass->m_wSchema == kNotSerializable) Throw(CArchiveException::badClass);
+    CRuntimeClass *runtimeClass = object->GetRuntimeClass();
+    if (runtimeClass->m_wSchema == kNotSerializable)
+        Throw(CArchiveException::badClass);
     WriteClass(runtimeClass);
-    if (m_nMapCount > kMaxMapCount) Throw(CArchiveException::badIndex);
+    if (m_nMapCount > kMaxMapCount)
+        Throw(CArchiveException::badIndex);
     m_storedIndexes[object] = m_nMapCount++;
-    const_cast<CObject*>(object)->Serialize(*this);
+    const_cast<CObject *>(object)->Serialize(*this);
 }
 
-CObject* CArchive::ReadObject(const CRuntimeClass* requested) {
+CObject *CArchive::ReadObject(const CRuntimeClass *requested)
+{
     RequireLoading();
     WORD tag;
     *this >> tag;
@@ -340,16 +392,18 @@ CObject* CArchive::ReadObject(const CRuntimeClass* requested) {
         objectTag = (static_cast<DWORD>(tag & kClassTag) << 16) | (tag & ~kClassTag & 0xFFFF);
     }
 
-    if (!(objectTag & kBigClassTag)) {  // an object read before, or null
-        if (objectTag == 0) return nullptr;
+    if (!(objectTag & kBigClassTag)) { // an object read before, or null
+        if (objectTag == 0)
+            return nullptr;
         if (objectTag >= m_loaded.size() || !m_loaded[objectTag].object)
             Throw(CArchiveException::badIndex);
-        CObject* object = m_loaded[objectTag].object;
-        if (requested && !object->IsKindOf(requested)) Throw(CArchiveException::badClass);
+        CObject *object = m_loaded[objectTag].object;
+        if (requested && !object->IsKindOf(requested))
+            Throw(CArchiveException::badClass);
         return object;
     }
 
-    CRuntimeClass* runtimeClass = nullptr;
+    CRuntimeClass *runtimeClass = nullptr;
     UINT schema = 0;
     if (tag == kNewClassTag) {
         WORD storedSchema;
@@ -357,9 +411,11 @@ CObject* CArchive::ReadObject(const CRuntimeClass* requested) {
         *this >> storedSchema >> nameLength;
         CheckRemaining(nameLength);
         std::string name(nameLength, '\0');
-        if (nameLength > 0) ReadExactly(&name[0], nameLength);
+        if (nameLength > 0)
+            ReadExactly(&name[0], nameLength);
         runtimeClass = CRuntimeClass::FromName(name.c_str());
-        if (!runtimeClass) Throw(CArchiveException::badClass);
+        if (!runtimeClass)
+            Throw(CArchiveException::badClass);
         schema = storedSchema;
         m_loaded.push_back(LoadedEntry{runtimeClass, schema, nullptr});
     } else {
@@ -370,7 +426,8 @@ CObject* CArchive::ReadObject(const CRuntimeClass* requested) {
         schema = m_loaded[index].schema;
     }
 
-    if (requested && !runtimeClass->IsDerivedFrom(requested)) Throw(CArchiveException::badClass);
+    if (requested && !runtimeClass->IsDerivedFrom(requested))
+        Throw(CArchiveException::badClass);
     if (runtimeClass->m_wSchema == kNotSerializable || !runtimeClass->m_pfnCreateObject)
         Throw(CArchiveException::badClass);
     if (runtimeClass->m_wSchema & VERSIONABLE_SCHEMA) {
@@ -384,7 +441,7 @@ CObject* CArchive::ReadObject(const CRuntimeClass* requested) {
     m_objectBytes += static_cast<ULONGLONG>(runtimeClass->m_nObjectSize);
     if (m_objectBytes > kObjectAllowance + kObjectBytesPerFileByte * m_pFile->GetLength())
         Throw(CArchiveException::badIndex);
-    CObject* object = runtimeClass->CreateObject();
+    CObject *object = runtimeClass->CreateObject();
     const size_t entry = m_loaded.size();
     m_loaded.push_back(LoadedEntry{nullptr, 0, object});
     try {
@@ -398,12 +455,14 @@ CObject* CArchive::ReadObject(const CRuntimeClass* requested) {
     return object;
 }
 
-CArchive& operator<<(CArchive& ar, const CObject* object) {
+CArchive &operator<<(CArchive &ar, const CObject *object)
+{
     ar.WriteObject(object);
     return ar;
 }
 
-CArchive& operator>>(CArchive& ar, CObject*& object) {
+CArchive &operator>>(CArchive &ar, CObject *&object)
+{
     object = ar.ReadObject(nullptr);
     return ar;
 }

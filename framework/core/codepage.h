@@ -7,7 +7,7 @@
 
 #include <string>
 
-std::wstring Cp1250ToWide(const char* text, int length = -1);
-std::wstring Cp1250ToWide(const CString& text);
-CString WideToCp1250(const wchar_t* text, int length = -1);
-CString WideToCp1250(const std::wstring& text);
+std::wstring Cp1250ToWide(const char *text, int length = -1);
+std::wstring Cp1250ToWide(const CString &text);
+CString WideToCp1250(const wchar_t *text, int length = -1);
+CString WideToCp1250(const std::wstring &text);

@@ -25,8 +25,16 @@ public:
 
     CTimeSpan operator+(CTimeSpan other) const noexcept { return m_timeSpan + other.m_timeSpan; }
     CTimeSpan operator-(CTimeSpan other) const noexcept { return m_timeSpan - other.m_timeSpan; }
-    CTimeSpan& operator+=(CTimeSpan other) noexcept { m_timeSpan += other.m_timeSpan; return *this; }
-    CTimeSpan& operator-=(CTimeSpan other) noexcept { m_timeSpan -= other.m_timeSpan; return *this; }
+    CTimeSpan &operator+=(CTimeSpan other) noexcept
+    {
+        m_timeSpan += other.m_timeSpan;
+        return *this;
+    }
+    CTimeSpan &operator-=(CTimeSpan other) noexcept
+    {
+        m_timeSpan -= other.m_timeSpan;
+        return *this;
+    }
     bool operator==(CTimeSpan other) const noexcept { return m_timeSpan == other.m_timeSpan; }
     bool operator!=(CTimeSpan other) const noexcept { return m_timeSpan != other.m_timeSpan; }
     bool operator<(CTimeSpan other) const noexcept { return m_timeSpan < other.m_timeSpan; }
@@ -48,8 +56,8 @@ public:
     // Values out of their ranges carry over (day 32 of January is 1 February); a moment that
     // cannot be represented throws CInvalidArgException.
     CTime(int year, int month, int day, int hour, int minute, int second, int dst = -1);
-    explicit CTime(const SYSTEMTIME& localTime, int dst = -1);
-    explicit CTime(const FILETIME& utcTime) noexcept;
+    explicit CTime(const SYSTEMTIME &localTime, int dst = -1);
+    explicit CTime(const FILETIME &utcTime) noexcept;
 
     __time64_t GetTime() const noexcept { return m_time; }
 
@@ -60,20 +68,28 @@ public:
     int GetHour() const;
     int GetMinute() const;
     int GetSecond() const;
-    int GetDayOfWeek() const;  // 1 Sunday .. 7 Saturday
-    struct tm* GetLocalTm(struct tm* result) const;
-    struct tm* GetGmtTm(struct tm* result) const;
-    BOOL GetAsSystemTime(SYSTEMTIME& localTime) const;
+    int GetDayOfWeek() const; // 1 Sunday .. 7 Saturday
+    struct tm *GetLocalTm(struct tm *result) const;
+    struct tm *GetGmtTm(struct tm *result) const;
+    BOOL GetAsSystemTime(SYSTEMTIME &localTime) const;
 
     // strftime formats ("%Y-%m-%d %H:%M"), in local time or in UTC.
-    CString Format(const char* format) const;
-    CString FormatGmt(const char* format) const;
+    CString Format(const char *format) const;
+    CString FormatGmt(const char *format) const;
 
     CTime operator+(CTimeSpan span) const noexcept { return m_time + span.GetTimeSpan(); }
     CTime operator-(CTimeSpan span) const noexcept { return m_time - span.GetTimeSpan(); }
     CTimeSpan operator-(CTime other) const noexcept { return m_time - other.m_time; }
-    CTime& operator+=(CTimeSpan span) noexcept { m_time += span.GetTimeSpan(); return *this; }
-    CTime& operator-=(CTimeSpan span) noexcept { m_time -= span.GetTimeSpan(); return *this; }
+    CTime &operator+=(CTimeSpan span) noexcept
+    {
+        m_time += span.GetTimeSpan();
+        return *this;
+    }
+    CTime &operator-=(CTimeSpan span) noexcept
+    {
+        m_time -= span.GetTimeSpan();
+        return *this;
+    }
     bool operator==(CTime other) const noexcept { return m_time == other.m_time; }
     bool operator!=(CTime other) const noexcept { return m_time != other.m_time; }
     bool operator<(CTime other) const noexcept { return m_time < other.m_time; }

@@ -35,8 +35,7 @@ public:
     BOOL m_bAutoDelete;
 
 protected:
-    static BOOL CopyMessage(const CString& message, LPSTR error, UINT maxError,
-                            PUINT helpContext);
+    static BOOL CopyMessage(const CString &message, LPSTR error, UINT maxError, PUINT helpContext);
 };
 
 class CFileException : public CException {
@@ -76,16 +75,7 @@ public:
 class CArchiveException : public CException {
     DECLARE_DYNAMIC(CArchiveException)
 public:
-    enum {
-        none,
-        genericException,
-        readOnly,
-        endOfFile,
-        writeOnly,
-        badIndex,
-        badClass,
-        badSchema
-    };
+    enum { none, genericException, readOnly, endOfFile, writeOnly, badIndex, badClass, badSchema };
 
     explicit CArchiveException(int cause = none, LPCSTR archiveName = nullptr);
 

@@ -11,11 +11,11 @@
 #include <windows.h>
 
 struct CFileStatus {
-    CTime m_ctime;  // creation
-    CTime m_mtime;  // last write
-    CTime m_atime;  // last access
+    CTime m_ctime; // creation
+    CTime m_mtime; // last write
+    CTime m_atime; // last access
     ULONGLONG m_size;
-    BYTE m_attribute;  // CFile::Attribute bits
+    BYTE m_attribute; // CFile::Attribute bits
     char m_szFullName[MAX_PATH];
 };
 
@@ -52,14 +52,14 @@ public:
 
     CFile();
     explicit CFile(HANDLE file);
-    CFile(LPCSTR fileName, UINT openFlags);  // throws CFileException when it cannot open
-    ~CFile() override;                       // closes an open file, never throws
+    CFile(LPCSTR fileName, UINT openFlags); // throws CFileException when it cannot open
+    ~CFile() override;                      // closes an open file, never throws
 
     // FALSE when the file cannot be opened; the cause goes into *error when given.
-    virtual BOOL Open(LPCSTR fileName, UINT openFlags, CFileException* error = nullptr);
+    virtual BOOL Open(LPCSTR fileName, UINT openFlags, CFileException *error = nullptr);
     // Fewer bytes than asked only at the end of the file.
-    virtual UINT Read(void* buffer, UINT count);
-    virtual void Write(const void* buffer, UINT count);
+    virtual UINT Read(void *buffer, UINT count);
+    virtual void Write(const void *buffer, UINT count);
     virtual ULONGLONG Seek(LONGLONG offset, UINT from);
     void SeekToBegin() { Seek(0, begin); }
     ULONGLONG SeekToEnd() { return Seek(0, end); }
@@ -71,13 +71,13 @@ public:
     // Closes without throwing; for clean-up after a failure.
     virtual void Abort();
 
-    BOOL GetStatus(CFileStatus& status) const;
-    static BOOL GetStatus(LPCSTR fileName, CFileStatus& status);
+    BOOL GetStatus(CFileStatus &status) const;
+    static BOOL GetStatus(LPCSTR fileName, CFileStatus &status);
     static void Rename(LPCSTR oldName, LPCSTR newName);
     static void Remove(LPCSTR fileName);
 
-    CString GetFileName() const;  // the name with its extension, no folder
-    CString GetFilePath() const;  // the full path
+    CString GetFileName() const; // the name with its extension, no folder
+    CString GetFilePath() const; // the full path
     operator HANDLE() const { return m_hFile; }
 
     HANDLE m_hFile;

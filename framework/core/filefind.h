@@ -18,16 +18,16 @@ public:
     BOOL FindNextFile();
     void Close();
 
-    CString GetFileName() const;   // "umowa.rtf"
-    CString GetFilePath() const;   // the folder of the pattern, a backslash and the name
-    CString GetFileTitle() const;  // the name without its extension
-    CString GetRoot() const;       // the folder of the pattern
+    CString GetFileName() const;  // "umowa.rtf"
+    CString GetFilePath() const;  // the folder of the pattern, a backslash and the name
+    CString GetFileTitle() const; // the name without its extension
+    CString GetRoot() const;      // the folder of the pattern
     ULONGLONG GetLength() const;
-    BOOL GetCreationTime(CTime& time) const;
-    BOOL GetLastWriteTime(CTime& time) const;
-    BOOL GetLastAccessTime(CTime& time) const;
+    BOOL GetCreationTime(CTime &time) const;
+    BOOL GetLastWriteTime(CTime &time) const;
+    BOOL GetLastAccessTime(CTime &time) const;
 
-    BOOL IsDots() const;  // "." or ".."
+    BOOL IsDots() const; // "." or ".."
     BOOL IsDirectory() const { return MatchesMask(FILE_ATTRIBUTE_DIRECTORY); }
     BOOL IsReadOnly() const { return MatchesMask(FILE_ATTRIBUTE_READONLY); }
     BOOL IsHidden() const { return MatchesMask(FILE_ATTRIBUTE_HIDDEN); }

@@ -10,42 +10,47 @@ class CSize : public SIZE {
 public:
     CSize() : SIZE{0, 0} {}
     CSize(int width, int height) : SIZE{width, height} {}
-    CSize(const SIZE& size) : SIZE(size) {}
+    CSize(const SIZE &size) : SIZE(size) {}
 
-    bool operator==(const SIZE& other) const { return cx == other.cx && cy == other.cy; }
-    bool operator!=(const SIZE& other) const { return !(*this == other); }
-    CSize operator+(const SIZE& other) const { return CSize(cx + other.cx, cy + other.cy); }
-    CSize operator-(const SIZE& other) const { return CSize(cx - other.cx, cy - other.cy); }
+    bool operator==(const SIZE &other) const { return cx == other.cx && cy == other.cy; }
+    bool operator!=(const SIZE &other) const { return !(*this == other); }
+    CSize operator+(const SIZE &other) const { return CSize(cx + other.cx, cy + other.cy); }
+    CSize operator-(const SIZE &other) const { return CSize(cx - other.cx, cy - other.cy); }
 };
 
 class CPoint : public POINT {
 public:
     CPoint() : POINT{0, 0} {}
     CPoint(int x0, int y0) : POINT{x0, y0} {}
-    CPoint(const POINT& point) : POINT(point) {}
+    CPoint(const POINT &point) : POINT(point) {}
     // The coordinates packed in a message's LPARAM (x low word, y high word, both signed).
-    explicit CPoint(LPARAM packed)
-        : POINT{static_cast<short>(LOWORD(packed)), static_cast<short>(HIWORD(packed))} {}
+    explicit CPoint(LPARAM packed) : POINT{static_cast<short>(LOWORD(packed)), static_cast<short>(HIWORD(packed))} {}
 
     void Offset(int dx, int dy) { x += dx, y += dy; }
-    bool operator==(const POINT& other) const { return x == other.x && y == other.y; }
-    bool operator!=(const POINT& other) const { return !(*this == other); }
-    CPoint operator+(const SIZE& size) const { return CPoint(x + size.cx, y + size.cy); }
-    CPoint operator-(const SIZE& size) const { return CPoint(x - size.cx, y - size.cy); }
-    CSize operator-(const POINT& other) const { return CSize(x - other.x, y - other.y); }
-    CPoint& operator+=(const SIZE& size) { Offset(size.cx, size.cy); return *this; }
-    CPoint& operator-=(const SIZE& size) { Offset(-size.cx, -size.cy); return *this; }
+    bool operator==(const POINT &other) const { return x == other.x && y == other.y; }
+    bool operator!=(const POINT &other) const { return !(*this == other); }
+    CPoint operator+(const SIZE &size) const { return CPoint(x + size.cx, y + size.cy); }
+    CPoint operator-(const SIZE &size) const { return CPoint(x - size.cx, y - size.cy); }
+    CSize operator-(const POINT &other) const { return CSize(x - other.x, y - other.y); }
+    CPoint &operator+=(const SIZE &size)
+    {
+        Offset(size.cx, size.cy);
+        return *this;
+    }
+    CPoint &operator-=(const SIZE &size)
+    {
+        Offset(-size.cx, -size.cy);
+        return *this;
+    }
 };
 
 class CRect : public RECT {
 public:
     CRect() : RECT{0, 0, 0, 0} {}
     CRect(int l, int t, int r, int b) : RECT{l, t, r, b} {}
-    CRect(const RECT& rect) : RECT(rect) {}
-    CRect(POINT topLeft, SIZE size)
-        : RECT{topLeft.x, topLeft.y, topLeft.x + size.cx, topLeft.y + size.cy} {}
-    CRect(POINT topLeft, POINT bottomRight)
-        : RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y} {}
+    CRect(const RECT &rect) : RECT(rect) {}
+    CRect(POINT topLeft, SIZE size) : RECT{topLeft.x, topLeft.y, topLeft.x + size.cx, topLeft.y + size.cy} {}
+    CRect(POINT topLeft, POINT bottomRight) : RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y} {}
 
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
@@ -63,15 +68,18 @@ public:
     void OffsetRect(POINT offset) { OffsetRect(offset.x, offset.y); }
     void InflateRect(int dx, int dy) { left -= dx, top -= dy, right += dx, bottom += dy; }
     void DeflateRect(int dx, int dy) { InflateRect(-dx, -dy); }
-    void NormalizeRect() {
-        if (left > right) std::swap(left, right);
-        if (top > bottom) std::swap(top, bottom);
+    void NormalizeRect()
+    {
+        if (left > right)
+            std::swap(left, right);
+        if (top > bottom)
+            std::swap(top, bottom);
     }
-    BOOL IntersectRect(const RECT* a, const RECT* b) { return ::IntersectRect(this, a, b); }
-    BOOL UnionRect(const RECT* a, const RECT* b) { return ::UnionRect(this, a, b); }
+    BOOL IntersectRect(const RECT *a, const RECT *b) { return ::IntersectRect(this, a, b); }
+    BOOL UnionRect(const RECT *a, const RECT *b) { return ::UnionRect(this, a, b); }
 
     operator LPRECT() { return this; }
     operator LPCRECT() const { return this; }
-    bool operator==(const RECT& other) const { return ::EqualRect(this, &other) != FALSE; }
-    bool operator!=(const RECT& other) const { return !(*this == other); }
+    bool operator==(const RECT &other) const { return ::EqualRect(this, &other) != FALSE; }
+    bool operator!=(const RECT &other) const { return !(*this == other); }
 };

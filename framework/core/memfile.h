@@ -8,17 +8,17 @@ class CMemFile : public CFile {
 public:
     explicit CMemFile(UINT growBytes = 1024);
     // Reads (and, with growBytes > 0, writes) a caller's block; see Attach.
-    CMemFile(BYTE* buffer, UINT size, UINT growBytes = 0);
+    CMemFile(BYTE *buffer, UINT size, UINT growBytes = 0);
     ~CMemFile() override;
 
     // growBytes 0: the block holds `size` bytes of data and cannot grow. Otherwise the file
     // starts empty and grows the block with realloc, so it must come from malloc.
-    void Attach(BYTE* buffer, UINT size, UINT growBytes = 0);
+    void Attach(BYTE *buffer, UINT size, UINT growBytes = 0);
     // Hands the block to the caller (free() it when it was grown or allocated here).
-    BYTE* Detach();
+    BYTE *Detach();
 
-    UINT Read(void* buffer, UINT count) override;
-    void Write(const void* buffer, UINT count) override;
+    UINT Read(void *buffer, UINT count) override;
+    void Write(const void *buffer, UINT count) override;
     ULONGLONG Seek(LONGLONG offset, UINT from) override;
     ULONGLONG GetLength() const override;
     void SetLength(ULONGLONG newLength) override;
@@ -30,7 +30,7 @@ public:
 private:
     void Grow(SIZE_T newSize);
 
-    BYTE* m_lpBuffer;
+    BYTE *m_lpBuffer;
     SIZE_T m_nBufferSize;
     SIZE_T m_nFileSize;
     SIZE_T m_nPosition;

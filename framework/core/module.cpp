@@ -4,8 +4,12 @@ namespace {
 HINSTANCE g_resourceInstance = nullptr;
 }
 
-HINSTANCE AfxGetResourceHandle() {
+HINSTANCE AfxGetResourceHandle()
+{
     return g_resourceInstance ? g_resourceInstance : GetModuleHandleW(nullptr);
 }
 
-void AfxSetResourceHandle(HINSTANCE instance) { g_resourceInstance = instance; }
+void AfxSetResourceHandle(HINSTANCE instance)
+{
+    g_resourceInstance = instance;
+}

@@ -6,7 +6,8 @@
 namespace {
 
 // Days from 1970-01-01 to a civil date, and back (proleptic Gregorian calendar).
-long long DaysFromCivil(long long year, unsigned month, unsigned day) {
+long long DaysFromCivil(long long year, unsigned month, unsigned day)
+{
     year -= month <= 2;
     const long long era = (year >= 0 ? year : year - 399) / 400;
     const unsigned yearOfEra = static_cast<unsigned>(year - era * 400);
@@ -15,7 +16,8 @@ long long DaysFromCivil(long long year, unsigned month, unsigned day) {
     return era * 146097 + static_cast<long long>(dayOfEra) - 719468;
 }
 
-void CivilFromDays(long long days, int& year, int& month, int& day) {
+void CivilFromDays(long long days, int &year, int &month, int &day)
+{
     days += 719468;
     const long long era = (days >= 0 ? days : days - 146096) / 146097;
     const unsigned dayOfEra = static_cast<unsigned>(days - era * 146097);
@@ -27,38 +29,44 @@ void CivilFromDays(long long days, int& year, int& month, int& day) {
     year = static_cast<int>(static_cast<long long>(yearOfEra) + era * 400 + (month <= 2));
 }
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
-int DaysInMonth(int year, int month) {
+int DaysInMonth(int year, int month)
+{
     static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
 }
 
 constexpr long long kDaysFrom1899To1970 = 25569;
-constexpr double kMinDate = -657434.0;   // 100-01-01
-constexpr double kMaxDate = 2958465.99999;  // 9999-12-31 23:59:59
+constexpr double kMinDate = -657434.0;     // 100-01-01
+constexpr double kMaxDate = 2958465.99999; // 9999-12-31 23:59:59
 
-}  // namespace
+} // namespace
 
-COleDateTime COleDateTime::GetCurrentTime() {
+COleDateTime COleDateTime::GetCurrentTime()
+{
     SYSTEMTIME now;
     GetLocalTime(&now);
     return COleDateTime(now);
 }
 
-COleDateTime::COleDateTime(int year, int month, int day, int hour, int minute, int second)
-    : m_dt(0), m_status(valid) {
+COleDateTime::COleDateTime(int year, int month, int day, int hour, int minute, int second) : m_dt(0), m_status(valid)
+{
     SetDateTime(year, month, day, hour, minute, second);
 }
 
-COleDateTime::COleDateTime(const SYSTEMTIME& time) : m_dt(0), m_status(valid) {
+COleDateTime::COleDateTime(const SYSTEMTIME &time) : m_dt(0), m_status(valid)
+{
     SetDateTime(time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond);
 }
 
-int COleDateTime::SetDateTime(int year, int month, int day, int hour, int minute, int second) {
-    if (year < 100 || year > 9999 || month < 1 || month > 12 || day < 1 ||
-        day > DaysInMonth(year, month) || hour < 0 || hour > 23 || minute < 0 || minute > 59 ||
-        second < 0 || second > 59) {
+int COleDateTime::SetDateTime(int year, int month, int day, int hour, int minute, int second)
+{
+    if (year < 100 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month) || hour < 0
+        || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59) {
         m_dt = 0;
         m_status = invalid;
         return 1;
@@ -71,12 +79,14 @@ int COleDateTime::SetDateTime(int year, int month, int day, int hour, int minute
     return 0;
 }
 
-bool COleDateTime::ToParts(Parts& parts) const {
-    if (m_status != valid || !(m_dt >= kMinDate && m_dt <= kMaxDate)) return false;
+bool COleDateTime::ToParts(Parts &parts) const
+{
+    if (m_status != valid || !(m_dt >= kMinDate && m_dt <= kMaxDate))
+        return false;
     double dayPart = std::trunc(m_dt);
     long long seconds = std::llround(std::fabs(m_dt - dayPart) * 86400.0);
     long long serial = static_cast<long long>(dayPart);
-    if (seconds >= 86400) {  // rounded up to midnight: the next calendar day
+    if (seconds >= 86400) { // rounded up to midnight: the next calendar day
         seconds -= 86400;
         serial += 1;
     }
@@ -86,53 +96,64 @@ bool COleDateTime::ToParts(Parts& parts) const {
     parts.minute = static_cast<int>(seconds / 60 % 60);
     parts.second = static_cast<int>(seconds % 60);
     const long long unixDays = serial - kDaysFrom1899To1970;
-    parts.dayOfWeek = static_cast<int>(((unixDays % 7) + 7 + 4) % 7);  // 1970-01-01 was a Thursday
-    parts.dayOfYear = static_cast<int>(DaysFromCivil(parts.year, parts.month, parts.day) -
-                                       DaysFromCivil(parts.year, 1, 1) + 1);
+    parts.dayOfWeek = static_cast<int>(((unixDays % 7) + 7 + 4) % 7); // 1970-01-01 was a Thursday
+    parts.dayOfYear =
+        static_cast<int>(DaysFromCivil(parts.year, parts.month, parts.day) - DaysFromCivil(parts.year, 1, 1) + 1);
     return true;
 }
 
-double COleDateTime::Ordinal() const {
+double COleDateTime::Ordinal() const
+{
     const double dayPart = std::trunc(m_dt);
     return dayPart + std::fabs(m_dt - dayPart);
 }
 
-int COleDateTime::GetYear() const {
+int COleDateTime::GetYear() const
+{
     Parts p;
     return ToParts(p) ? p.year : -1;
 }
-int COleDateTime::GetMonth() const {
+int COleDateTime::GetMonth() const
+{
     Parts p;
     return ToParts(p) ? p.month : -1;
 }
-int COleDateTime::GetDay() const {
+int COleDateTime::GetDay() const
+{
     Parts p;
     return ToParts(p) ? p.day : -1;
 }
-int COleDateTime::GetHour() const {
+int COleDateTime::GetHour() const
+{
     Parts p;
     return ToParts(p) ? p.hour : -1;
 }
-int COleDateTime::GetMinute() const {
+int COleDateTime::GetMinute() const
+{
     Parts p;
     return ToParts(p) ? p.minute : -1;
 }
-int COleDateTime::GetSecond() const {
+int COleDateTime::GetSecond() const
+{
     Parts p;
     return ToParts(p) ? p.second : -1;
 }
-int COleDateTime::GetDayOfWeek() const {
+int COleDateTime::GetDayOfWeek() const
+{
     Parts p;
     return ToParts(p) ? p.dayOfWeek + 1 : -1;
 }
-int COleDateTime::GetDayOfYear() const {
+int COleDateTime::GetDayOfYear() const
+{
     Parts p;
     return ToParts(p) ? p.dayOfYear : -1;
 }
 
-BOOL COleDateTime::GetAsSystemTime(SYSTEMTIME& time) const {
+BOOL COleDateTime::GetAsSystemTime(SYSTEMTIME &time) const
+{
     Parts p;
-    if (!ToParts(p)) return FALSE;
+    if (!ToParts(p))
+        return FALSE;
     time = SYSTEMTIME{};
     time.wYear = static_cast<WORD>(p.year);
     time.wMonth = static_cast<WORD>(p.month);
@@ -144,10 +165,12 @@ BOOL COleDateTime::GetAsSystemTime(SYSTEMTIME& time) const {
     return TRUE;
 }
 
-CString COleDateTime::Format(LPCSTR format) const {
+CString COleDateTime::Format(LPCSTR format) const
+{
     Parts p;
-    if (!format || !*format || !ToParts(p)) return CString();
-    struct tm fields{};
+    if (!format || !*format || !ToParts(p))
+        return CString();
+    struct tm fields {};
     fields.tm_year = p.year - 1900;
     fields.tm_mon = p.month - 1;
     fields.tm_mday = p.day;
@@ -165,27 +188,30 @@ CString COleDateTime::Format(LPCSTR format) const {
 namespace {
 
 // Reads exactly `count` integers separated by `separator` from the whole of text.
-bool ReadNumbers(const CString& text, char separator, int* numbers, int count) {
+bool ReadNumbers(const CString &text, char separator, int *numbers, int count)
+{
     int position = 0;
     for (int i = 0; i < count; ++i) {
         if (i > 0) {
-            if (text.GetAt(position) != separator) return false;
+            if (text.GetAt(position) != separator)
+                return false;
             ++position;
         }
         const int start = position;
         int value = 0;
-        while (position < text.GetLength() && text[position] >= '0' && text[position] <= '9' &&
-               position - start < 4)
+        while (position < text.GetLength() && text[position] >= '0' && text[position] <= '9' && position - start < 4)
             value = value * 10 + (text[position++] - '0');
-        if (position == start) return false;
+        if (position == start)
+            return false;
         numbers[i] = value;
     }
     return position == text.GetLength();
 }
 
-}  // namespace
+} // namespace
 
-BOOL COleDateTime::ParseDateTime(LPCSTR text, DWORD, LCID) {
+BOOL COleDateTime::ParseDateTime(LPCSTR text, DWORD, LCID)
+{
     CString trimmed(text);
     trimmed.Trim();
     const int blank = trimmed.Find(' ');

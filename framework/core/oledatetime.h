@@ -16,7 +16,7 @@ public:
     COleDateTime() : m_dt(0), m_status(valid) {}
     COleDateTime(DATE date) : m_dt(date), m_status(valid) {}
     COleDateTime(int year, int month, int day, int hour, int minute, int second);
-    explicit COleDateTime(const SYSTEMTIME& time);
+    explicit COleDateTime(const SYSTEMTIME &time);
 
     DateTimeStatus GetStatus() const { return m_status; }
     void SetStatus(DateTimeStatus status) { m_status = status; }
@@ -27,9 +27,9 @@ public:
     int GetHour() const;
     int GetMinute() const;
     int GetSecond() const;
-    int GetDayOfWeek() const;  // 1 Sunday .. 7 Saturday
-    int GetDayOfYear() const;  // 1 for 1 January
-    BOOL GetAsSystemTime(SYSTEMTIME& time) const;
+    int GetDayOfWeek() const; // 1 Sunday .. 7 Saturday
+    int GetDayOfYear() const; // 1 for 1 January
+    BOOL GetAsSystemTime(SYSTEMTIME &time) const;
 
     // 0 when the value was set, 1 when the fields were out of range (the value is then invalid).
     int SetDateTime(int year, int month, int day, int hour, int minute, int second);
@@ -43,12 +43,12 @@ public:
     BOOL ParseDateTime(LPCSTR text, DWORD flags = 0, LCID locale = LANG_USER_DEFAULT);
 
     operator DATE() const { return m_dt; }
-    bool operator==(const COleDateTime& other) const { return m_status == other.m_status && m_dt == other.m_dt; }
-    bool operator!=(const COleDateTime& other) const { return !(*this == other); }
-    bool operator<(const COleDateTime& other) const { return Ordinal() < other.Ordinal(); }
-    bool operator>(const COleDateTime& other) const { return Ordinal() > other.Ordinal(); }
-    bool operator<=(const COleDateTime& other) const { return Ordinal() <= other.Ordinal(); }
-    bool operator>=(const COleDateTime& other) const { return Ordinal() >= other.Ordinal(); }
+    bool operator==(const COleDateTime &other) const { return m_status == other.m_status && m_dt == other.m_dt; }
+    bool operator!=(const COleDateTime &other) const { return !(*this == other); }
+    bool operator<(const COleDateTime &other) const { return Ordinal() < other.Ordinal(); }
+    bool operator>(const COleDateTime &other) const { return Ordinal() > other.Ordinal(); }
+    bool operator<=(const COleDateTime &other) const { return Ordinal() <= other.Ordinal(); }
+    bool operator>=(const COleDateTime &other) const { return Ordinal() >= other.Ordinal(); }
 
     DATE m_dt;
     DateTimeStatus m_status;
@@ -57,6 +57,6 @@ private:
     struct Parts {
         int year, month, day, hour, minute, second, dayOfWeek, dayOfYear;
     };
-    bool ToParts(Parts& parts) const;
-    double Ordinal() const;  // days on one straight line, for comparing negative dates
+    bool ToParts(Parts &parts) const;
+    double Ordinal() const; // days on one straight line, for comparing negative dates
 };

@@ -10,20 +10,26 @@ IMPLEMENT_DYNAMIC(CStdioFile, CFile)
 
 CStdioFile::CStdioFile() : m_pStream(nullptr) {}
 
-CStdioFile::CStdioFile(LPCSTR fileName, UINT openFlags) : CStdioFile() {
+CStdioFile::CStdioFile(LPCSTR fileName, UINT openFlags) : CStdioFile()
+{
     CFileException error;
     if (!Open(fileName, openFlags, &error))
         throw new CFileException(error.m_cause, error.m_lOsError, error.m_strFileName);
 }
 
-CStdioFile::~CStdioFile() {
-    if (m_pStream) Abort();
+CStdioFile::~CStdioFile()
+{
+    if (m_pStream)
+        Abort();
 }
 
 // The file is opened by CFile (share modes, creation) and its handle wrapped in a C stream.
-BOOL CStdioFile::Open(LPCSTR fileName, UINT openFlags, CFileException* error) {
-    if (m_pStream) Abort();
-    if (!CFile::Open(fileName, openFlags & ~typeText & ~typeBinary, error)) return FALSE;
+BOOL CStdioFile::Open(LPCSTR fileName, UINT openFlags, CFileException *error)
+{
+    if (m_pStream)
+        Abort();
+    if (!CFile::Open(fileName, openFlags & ~typeText & ~typeBinary, error))
+        return FALSE;
 
     const bool binary = (openFlags & typeBinary) != 0;
     const bool writes = (openFlags & (modeWrite | modeReadWrite)) != 0;
@@ -34,17 +40,23 @@ BOOL CStdioFile::Open(LPCSTR fileName, UINT openFlags, CFileException* error) {
     else
         mode[0] = (openFlags & modeWrite) ? 'a' : 'r';
     int next = 1;
-    if (reads && writes) mode[next++] = '+';
+    if (reads && writes)
+        mode[next++] = '+';
     mode[next] = binary ? 'b' : 't';
 
     int flags = binary ? _O_BINARY : _O_TEXT;
-    if (!writes) flags |= _O_RDONLY;
-    if (writes && !reads) flags |= _O_WRONLY;
-    if (reads && writes) flags |= _O_RDWR;
-    if (mode[0] == 'a') flags |= _O_APPEND;
+    if (!writes)
+        flags |= _O_RDONLY;
+    if (writes && !reads)
+        flags |= _O_WRONLY;
+    if (reads && writes)
+        flags |= _O_RDWR;
+    if (mode[0] == 'a')
+        flags |= _O_APPEND;
 
     const int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(m_hFile), flags);
-    if (descriptor != -1) m_pStream = _fdopen(descriptor, mode);
+    if (descriptor != -1)
+        m_pStream = _fdopen(descriptor, mode);
     if (!m_pStream) {
         if (descriptor != -1) {
             _close(descriptor);
@@ -61,11 +73,13 @@ BOOL CStdioFile::Open(LPCSTR fileName, UINT openFlags, CFileException* error) {
     return TRUE;
 }
 
-void CStdioFile::ThrowStreamError() const {
+void CStdioFile::ThrowStreamError() const
+{
     AfxThrowFileException(CFileException::genericException, errno, m_strFilePath);
 }
 
-BOOL CStdioFile::ReadString(CString& line) {
+BOOL CStdioFile::ReadString(CString &line)
+{
     line.Empty();
     char chunk[512];
     bool readAny = false;
@@ -78,59 +92,76 @@ BOOL CStdioFile::ReadString(CString& line) {
         }
         line += CString(chunk, static_cast<int>(length));
     }
-    if (std::ferror(m_pStream)) ThrowStreamError();
+    if (std::ferror(m_pStream))
+        ThrowStreamError();
     if (line.GetLength() > 0 && line[line.GetLength() - 1] == '\r')
         line.Delete(line.GetLength() - 1);
     return readAny;
 }
 
-void CStdioFile::WriteString(LPCSTR text) {
-    if (text && std::fputs(text, m_pStream) == EOF) ThrowStreamError();
+void CStdioFile::WriteString(LPCSTR text)
+{
+    if (text && std::fputs(text, m_pStream) == EOF)
+        ThrowStreamError();
 }
 
-UINT CStdioFile::Read(void* buffer, UINT count) {
+UINT CStdioFile::Read(void *buffer, UINT count)
+{
     const size_t read = std::fread(buffer, 1, count, m_pStream);
-    if (read < count && std::ferror(m_pStream)) ThrowStreamError();
+    if (read < count && std::ferror(m_pStream))
+        ThrowStreamError();
     return static_cast<UINT>(read);
 }
 
-void CStdioFile::Write(const void* buffer, UINT count) {
-    if (std::fwrite(buffer, 1, count, m_pStream) != count) ThrowStreamError();
+void CStdioFile::Write(const void *buffer, UINT count)
+{
+    if (std::fwrite(buffer, 1, count, m_pStream) != count)
+        ThrowStreamError();
 }
 
-ULONGLONG CStdioFile::Seek(LONGLONG offset, UINT from) {
+ULONGLONG CStdioFile::Seek(LONGLONG offset, UINT from)
+{
     const int origin = from == end ? SEEK_END : from == current ? SEEK_CUR : SEEK_SET;
     if (_fseeki64(m_pStream, offset, origin) != 0)
         AfxThrowFileException(CFileException::badSeek, errno, m_strFilePath);
     return GetPosition();
 }
 
-ULONGLONG CStdioFile::GetLength() const {
+ULONGLONG CStdioFile::GetLength() const
+{
     std::fflush(m_pStream);
     return CFile::GetLength();
 }
 
-ULONGLONG CStdioFile::GetPosition() const {
+ULONGLONG CStdioFile::GetPosition() const
+{
     const long long position = _ftelli64(m_pStream);
-    if (position < 0) AfxThrowFileException(CFileException::badSeek, errno, m_strFilePath);
+    if (position < 0)
+        AfxThrowFileException(CFileException::badSeek, errno, m_strFilePath);
     return static_cast<ULONGLONG>(position);
 }
 
-void CStdioFile::Flush() {
-    if (m_pStream && std::fflush(m_pStream) != 0) ThrowStreamError();
+void CStdioFile::Flush()
+{
+    if (m_pStream && std::fflush(m_pStream) != 0)
+        ThrowStreamError();
 }
 
 // The stream owns the handle: closing it closes the file.
-void CStdioFile::Close() {
-    FILE* stream = m_pStream;
+void CStdioFile::Close()
+{
+    FILE *stream = m_pStream;
     m_pStream = nullptr;
     m_hFile = hFileNull;
     m_bCloseOnDelete = FALSE;
-    if (stream && std::fclose(stream) != 0) ThrowStreamError();
+    if (stream && std::fclose(stream) != 0)
+        ThrowStreamError();
 }
 
-void CStdioFile::Abort() {
-    if (m_pStream) std::fclose(m_pStream);
+void CStdioFile::Abort()
+{
+    if (m_pStream)
+        std::fclose(m_pStream);
     m_pStream = nullptr;
     m_hFile = hFileNull;
     m_bCloseOnDelete = FALSE;

@@ -10,17 +10,17 @@ class CStdioFile : public CFile {
     DECLARE_DYNAMIC(CStdioFile)
 public:
     CStdioFile();
-    CStdioFile(LPCSTR fileName, UINT openFlags);  // throws CFileException when it cannot open
+    CStdioFile(LPCSTR fileName, UINT openFlags); // throws CFileException when it cannot open
     ~CStdioFile() override;
 
-    BOOL Open(LPCSTR fileName, UINT openFlags, CFileException* error = nullptr) override;
+    BOOL Open(LPCSTR fileName, UINT openFlags, CFileException *error = nullptr) override;
 
     // FALSE at the end of the file when nothing was left to read.
-    BOOL ReadString(CString& line);
+    BOOL ReadString(CString &line);
     void WriteString(LPCSTR text);
 
-    UINT Read(void* buffer, UINT count) override;
-    void Write(const void* buffer, UINT count) override;
+    UINT Read(void *buffer, UINT count) override;
+    void Write(const void *buffer, UINT count) override;
     ULONGLONG Seek(LONGLONG offset, UINT from) override;
     ULONGLONG GetLength() const override;
     ULONGLONG GetPosition() const override;
@@ -28,7 +28,7 @@ public:
     void Close() override;
     void Abort() override;
 
-    FILE* m_pStream;
+    FILE *m_pStream;
 
 private:
     [[noreturn]] void ThrowStreamError() const;

@@ -16,8 +16,7 @@ CString CreateTempFileBeside(const CString &target)
     const DWORD seed = GetCurrentProcessId() * 7919u + GetTickCount();
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         CString path;
-        path.Format("%s.mvk%08lx.tmp", (LPCSTR)target,
-                    (unsigned long)(seed + (DWORD)InterlockedIncrement(&counter)));
+        path.Format("%s.mvk%08lx.tmp", (LPCSTR)target, (unsigned long)(seed + (DWORD)InterlockedIncrement(&counter)));
         HANDLE file = CreateFileW(Cp1250ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE) {

@@ -9,21 +9,23 @@
 
 template <class T>
 class DbPtr {
- public:
-  DbPtr() = default;
-  DbPtr(std::nullptr_t) {}
+public:
+    DbPtr() = default;
+    DbPtr(std::nullptr_t) {}
 
-  void CreateInstance() { object_ = std::make_shared<T>(); }
-  void Release() { object_.reset(); }
+    void CreateInstance() { object_ = std::make_shared<T>(); }
+    void Release() { object_.reset(); }
 
-  T* operator->() const {
-    if (!object_) ThrowNullDbObject();
-    return object_.get();
-  }
-  explicit operator bool() const { return object_ != nullptr; }
-  bool operator==(std::nullptr_t) const { return object_ == nullptr; }
-  bool operator!=(std::nullptr_t) const { return object_ != nullptr; }
+    T *operator->() const
+    {
+        if (!object_)
+            ThrowNullDbObject();
+        return object_.get();
+    }
+    explicit operator bool() const { return object_ != nullptr; }
+    bool operator==(std::nullptr_t) const { return object_ == nullptr; }
+    bool operator!=(std::nullptr_t) const { return object_ != nullptr; }
 
- private:
-  std::shared_ptr<T> object_;
+private:
+    std::shared_ptr<T> object_;
 };

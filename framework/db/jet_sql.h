@@ -7,4 +7,4 @@
 // datetime become TEXT (a bare "memo" would get NUMERIC affinity and turn "0012" into 12),
 // long and counter INTEGER, currency REAL. Other statements, and names, literals and comments
 // anywhere, come back unchanged. The text is UTF-8.
-std::string TranslateJetSql(const std::string& sql);
+std::string TranslateJetSql(const std::string &sql);

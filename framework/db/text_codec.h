@@ -6,5 +6,5 @@
 
 #include "framework/core/cstring.h"
 
-std::string Utf8FromCp1250(const CString& text);
-CString Cp1250FromUtf8(const std::string& text);
+std::string Utf8FromCp1250(const CString &text);
+CString Cp1250FromUtf8(const std::string &text);

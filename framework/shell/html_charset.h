@@ -7,5 +7,5 @@
 
 #include <string>
 
-UINT HtmlPageCodePage(const std::string& bytes);
-std::wstring DecodeHtmlPage(const std::string& bytes);
+UINT HtmlPageCodePage(const std::string &bytes);
+std::wstring DecodeHtmlPage(const std::string &bytes);

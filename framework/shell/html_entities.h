@@ -6,7 +6,7 @@
 
 // Decodes the reference that starts at text[pos] (an '&'): appends its character to out and
 // returns how many characters it took, or 0 when nothing there is a reference.
-size_t DecodeHtmlEntity(const std::wstring& text, size_t pos, std::wstring& out);
+size_t DecodeHtmlEntity(const std::wstring &text, size_t pos, std::wstring &out);
 
 // The text with every reference decoded.
-std::wstring DecodeHtmlEntities(const std::wstring& text);
+std::wstring DecodeHtmlEntities(const std::wstring &text);

@@ -24,28 +24,28 @@ enum HtmlTextStyle : unsigned {
 
 struct HtmlRun {
     std::wstring text;
-    unsigned style = 0;  // HtmlTextStyle bits
-    int fontSize = 0;    // half-points; 0 for the body size
-    int link = -1;       // index in HtmlPage::links
+    unsigned style = 0; // HtmlTextStyle bits
+    int fontSize = 0;   // half-points; 0 for the body size
+    int link = -1;      // index in HtmlPage::links
 };
 
 enum class HtmlAlign { left, center, right };
 
 struct HtmlParagraph {
     std::vector<HtmlRun> runs;
-    int leftIndent = 0;       // twips
-    int firstLineIndent = 0;  // twips; negative for a hanging list marker
-    int spaceAfter = 0;       // twips
+    int leftIndent = 0;      // twips
+    int firstLineIndent = 0; // twips; negative for a hanging list marker
+    int spaceAfter = 0;      // twips
     HtmlAlign align = HtmlAlign::left;
-    std::vector<int> tabStops;  // twips, for the cells of a table row
+    std::vector<int> tabStops; // twips, for the cells of a table row
 
     std::wstring Text() const;
 };
 
 struct HtmlLink {
-    std::wstring href;  // as written in the page, references decoded
-    long start = 0;     // in the page's plain text
-    long length = 0;    // 0 when the link has no text to click
+    std::wstring href; // as written in the page, references decoded
+    long start = 0;    // in the page's plain text
+    long length = 0;   // 0 when the link has no text to click
 };
 
 struct HtmlPage {
@@ -59,4 +59,4 @@ struct HtmlPage {
     std::wstring PlainText() const;
 };
 
-HtmlPage ParseHtmlPage(const std::wstring& html);
+HtmlPage ParseHtmlPage(const std::wstring &html);

@@ -7,4 +7,4 @@
 
 #include <string>
 
-std::string HtmlPageToRtf(const HtmlPage& page);
+std::string HtmlPageToRtf(const HtmlPage &page);

@@ -34,7 +34,7 @@ public:
     // The page's title.
     CString GetLocationName() const { return m_title; }
 
-    CRichEditCtrl& GetRichEditCtrl() { return m_richEdit; }
+    CRichEditCtrl &GetRichEditCtrl() { return m_richEdit; }
     // The links of the page shown that have text to click, in page order.
     int GetLinkCount() const { return (int)m_links.size(); }
     // The address as the page writes it.
@@ -42,8 +42,8 @@ public:
     // Where the link's text lies in the rich edit.
     CHARRANGE GetLinkRange(int index) const;
 
-    virtual void OnBeforeNavigate2(LPCTSTR lpszURL, DWORD nFlags, LPCTSTR lpszTargetFrameName,
-                                   CByteArray& baPostedData, LPCTSTR lpszHeaders, BOOL* pbCancel);
+    virtual void OnBeforeNavigate2(LPCTSTR lpszURL, DWORD nFlags, LPCTSTR lpszTargetFrameName, CByteArray &baPostedData,
+                                   LPCTSTR lpszHeaders, BOOL *pbCancel);
     virtual void OnNavigateComplete2(LPCTSTR strURL);
     virtual void OnDocumentComplete(LPCTSTR lpszURL);
     virtual void OnTitleChange(LPCTSTR lpszText);
@@ -51,8 +51,8 @@ public:
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnSize(UINT nType, int cx, int cy);
-    void OnSetFocus(CWnd* pOldWnd);
-    void OnLinkNotify(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnSetFocus(CWnd *pOldWnd);
+    void OnLinkNotify(NMHDR *pNMHDR, LRESULT *pResult);
     LRESULT OnFollowLink(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
@@ -63,16 +63,16 @@ private:
         CHARRANGE range;
     };
 
-    void NavigateTo(const std::wstring& href, bool remember);
-    void LoadPage(const std::wstring& url, bool remember);
-    void Show(const HtmlPage& page);
-    void MarkLinks(const HtmlPage& page);
-    void ScrollToAnchor(const std::wstring& name);
+    void NavigateTo(const std::wstring &href, bool remember);
+    void LoadPage(const std::wstring &url, bool remember);
+    void Show(const HtmlPage &page);
+    void MarkLinks(const HtmlPage &page);
+    void ScrollToAnchor(const std::wstring &name);
     std::wstring ControlText() const;
     int LinkAt(long charIndex) const;
 
     CRichEditCtrl m_richEdit;
-    std::wstring m_location;  // without its "#name"
+    std::wstring m_location; // without its "#name"
     CString m_title;
     std::vector<std::wstring> m_history;
     std::vector<ShownLink> m_links;

@@ -8,14 +8,15 @@
 
 namespace {
 
-DWORD CALLBACK AppendRtf(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* written) {
-    reinterpret_cast<std::string*>(cookie)->append(reinterpret_cast<const char*>(buffer),
-                                                   static_cast<size_t>(count));
+DWORD CALLBACK AppendRtf(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG *written)
+{
+    reinterpret_cast<std::string *>(cookie)->append(reinterpret_cast<const char *>(buffer), static_cast<size_t>(count));
     *written = count;
     return 0;
 }
 
-std::string StreamOutRtf(HWND control) {
+std::string StreamOutRtf(HWND control)
+{
     std::string rtf;
     EDITSTREAM stream{};
     stream.dwCookie = reinterpret_cast<DWORD_PTR>(&rtf);
@@ -24,9 +25,10 @@ std::string StreamOutRtf(HWND control) {
     return rtf;
 }
 
-}  // namespace
+} // namespace
 
-std::string SeparateCellEdgesFromText(const std::string& rtf, int pageWidthTwips) {
+std::string SeparateCellEdgesFromText(const std::string &rtf, int pageWidthTwips)
+{
     static const char kEdge[] = "\\cellx";
     const size_t edgeLength = sizeof kEdge - 1;
     std::string result;
@@ -34,14 +36,17 @@ std::string SeparateCellEdgesFromText(const std::string& rtf, int pageWidthTwips
     for (size_t at = rtf.find(kEdge); at != std::string::npos; at = rtf.find(kEdge, at + 1)) {
         const size_t digits = at + edgeLength;
         size_t end = digits;
-        while (end < rtf.size() && end - digits < 12 && rtf[end] >= '0' && rtf[end] <= '9') ++end;
+        while (end < rtf.size() && end - digits < 12 && rtf[end] >= '0' && rtf[end] <= '9')
+            ++end;
         long long value = 0;
-        size_t within = digits;  // the end of the longest leading part within the page
+        size_t within = digits; // the end of the longest leading part within the page
         for (size_t i = digits; i < end; ++i) {
             value = value * 10 + (rtf[i] - '0');
-            if (value <= pageWidthTwips) within = i + 1;
+            if (value <= pageWidthTwips)
+                within = i + 1;
         }
-        if (within == end || within == digits) continue;
+        if (within == end || within == digits)
+            continue;
         result.append(rtf, copied, within - copied);
         result += ' ';
         copied = within;
@@ -59,31 +64,38 @@ struct ControlWord {
     size_t end = 0;
 };
 
-bool ReadControlWord(const std::string& rtf, size_t at, ControlWord& word) {
+bool ReadControlWord(const std::string &rtf, size_t at, ControlWord &word)
+{
     if (at + 1 >= rtf.size() || rtf[at] != '\\' || !isalpha(static_cast<unsigned char>(rtf[at + 1])))
         return false;
     size_t end = at + 1;
-    while (end < rtf.size() && isalpha(static_cast<unsigned char>(rtf[end]))) ++end;
+    while (end < rtf.size() && isalpha(static_cast<unsigned char>(rtf[end])))
+        ++end;
     word.letters.assign(rtf, at + 1, end - at - 1);
     const size_t number = end;
-    if (end < rtf.size() && rtf[end] == '-') ++end;
-    while (end < rtf.size() && end - number < 10 && isdigit(static_cast<unsigned char>(rtf[end]))) ++end;
+    if (end < rtf.size() && rtf[end] == '-')
+        ++end;
+    while (end < rtf.size() && end - number < 10 && isdigit(static_cast<unsigned char>(rtf[end])))
+        ++end;
     word.value = end > number ? strtol(rtf.c_str() + number, nullptr, 10) : 0;
     word.end = end;
     return true;
 }
 
-}  // namespace
+} // namespace
 
-std::string CorrectWineParagraphIndents(const std::string& rtf) {
-    if (rtf.find("{\\*\\generator Wine Riched20") == std::string::npos) return rtf;
+std::string CorrectWineParagraphIndents(const std::string &rtf)
+{
+    if (rtf.find("{\\*\\generator Wine Riched20") == std::string::npos)
+        return rtf;
     static const char kPard[] = "\\pard";
     std::string result;
     size_t copied = 0;
     for (size_t at = rtf.find(kPard); at != std::string::npos; at = rtf.find(kPard, at + 1)) {
         // The control words that follow \pard up to the first text or blank.
         size_t end = at + sizeof kPard - 1;
-        if (end < rtf.size() && isalpha(static_cast<unsigned char>(rtf[end]))) continue;
+        if (end < rtf.size() && isalpha(static_cast<unsigned char>(rtf[end])))
+            continue;
         std::string kept;
         long writtenLeft = 0;
         long writtenFirst = 0;
@@ -97,31 +109,36 @@ std::string CorrectWineParagraphIndents(const std::string& rtf) {
                 kept.append(rtf, end, word.end - end);
             end = word.end;
         }
-        if (writtenLeft == 0 && writtenFirst == 0) continue;
+        if (writtenLeft == 0 && writtenFirst == 0)
+            continue;
         // Written as \li the offset of the lines after the first and as \fi where the first
         // line starts: the left indent is their sum and the first line starts back by the offset.
         const long left = writtenLeft + writtenFirst;
         const long first = -writtenLeft;
         result.append(rtf, copied, at + sizeof kPard - 1 - copied);
         result += kept;
-        if (left != 0) result += "\\li" + std::to_string(left);
-        if (first != 0) result += "\\fi" + std::to_string(first);
+        if (left != 0)
+            result += "\\li" + std::to_string(left);
+        if (first != 0)
+            result += "\\fi" + std::to_string(first);
         copied = end;
     }
     result.append(rtf, copied, std::string::npos);
     return result;
 }
 
-std::string StreamOutRichEditRtf(HWND control, int pageWidthTwips) {
+std::string StreamOutRichEditRtf(HWND control, int pageWidthTwips)
+{
     return CorrectWineParagraphIndents(SeparateCellEdgesFromText(StreamOutRtf(control), pageWidthTwips));
 }
 
-void CRichEditPages::Paginate(HWND control, CSize paperTwips, const CRect& marginsTwips, HDC referenceDC) {
+void CRichEditPages::Paginate(HWND control, CSize paperTwips, const CRect &marginsTwips, HDC referenceDC)
+{
     Paginate(StreamOutRichEditRtf(control, paperTwips.cx), paperTwips, marginsTwips, referenceDC);
 }
 
-void CRichEditPages::Paginate(const std::string& rtf, CSize paperTwips, const CRect& marginsTwips,
-                              HDC referenceDC) {
+void CRichEditPages::Paginate(const std::string &rtf, CSize paperTwips, const CRect &marginsTwips, HDC referenceDC)
+{
     RichTextPageSize page;
     page.width = paperTwips.cx;
     page.height = paperTwips.cy;
@@ -129,15 +146,20 @@ void CRichEditPages::Paginate(const std::string& rtf, CSize paperTwips, const CR
     m_layout.reset(new RichTextLayout(RichTextDocument::FromRtf(rtf), page, referenceDC));
 }
 
-void CRichEditPages::SetPageTexts(RichTextPageText header, RichTextPageText footer) {
-    if (m_layout) m_layout->SetPageTexts(std::move(header), std::move(footer));
+void CRichEditPages::SetPageTexts(RichTextPageText header, RichTextPageText footer)
+{
+    if (m_layout)
+        m_layout->SetPageTexts(std::move(header), std::move(footer));
 }
 
-void CRichEditPages::DrawPage(HDC dc, int page, const RECT& sheet) const {
-    if (m_layout) m_layout->DrawPage(dc, page, sheet);
+void CRichEditPages::DrawPage(HDC dc, int page, const RECT &sheet) const
+{
+    if (m_layout)
+        m_layout->DrawPage(dc, page, sheet);
 }
 
-RECT PrinterSheet(HDC printerDC) {
+RECT PrinterSheet(HDC printerDC)
+{
     const int offsetX = ::GetDeviceCaps(printerDC, PHYSICALOFFSETX);
     const int offsetY = ::GetDeviceCaps(printerDC, PHYSICALOFFSETY);
     return RECT{-offsetX, -offsetY, ::GetDeviceCaps(printerDC, PHYSICALWIDTH) - offsetX,

@@ -15,15 +15,15 @@ class CRichEditPages {
 public:
     // Lays out the control's whole text; the reference DC only measures (the printer's DC,
     // or the screen's for a preview without a printer).
-    void Paginate(HWND control, CSize paperTwips, const CRect& marginsTwips, HDC referenceDC);
+    void Paginate(HWND control, CSize paperTwips, const CRect &marginsTwips, HDC referenceDC);
     // The same for RTF already streamed out of the control (see StreamOutRichEditRtf).
-    void Paginate(const std::string& rtf, CSize paperTwips, const CRect& marginsTwips, HDC referenceDC);
+    void Paginate(const std::string &rtf, CSize paperTwips, const CRect &marginsTwips, HDC referenceDC);
     int PageCount() const { return m_layout ? m_layout->PageCount() : 0; }
     // Header above the top margin and footer below the bottom one, wrapped to the text width.
     void SetPageTexts(RichTextPageText header, RichTextPageText footer);
     // Draws page (1..PageCount()) with the whole sheet in sheet, in the DC's units.
-    void DrawPage(HDC dc, int page, const RECT& sheet) const;
-    const RichTextLayout* Layout() const { return m_layout.get(); }
+    void DrawPage(HDC dc, int page, const RECT &sheet) const;
+    const RichTextLayout *Layout() const { return m_layout.get(); }
 
 private:
     std::unique_ptr<RichTextLayout> m_layout;
@@ -32,12 +32,12 @@ private:
 // The control writes a row's last cell edge and the first cell's text with nothing between when
 // the text starts with a digit ("\\cellx9000" and "2" as "\\cellx90002"). An edge wider than the
 // page is split back: the longest leading part within the page is the edge, the rest is text.
-std::string SeparateCellEdgesFromText(const std::string& rtf, int pageWidthTwips);
+std::string SeparateCellEdgesFromText(const std::string &rtf, int pageWidthTwips);
 
 // Wine's control writes a paragraph's indents swapped about: \li is the offset of the lines
 // after the first and \fi where the first line starts. RTF that says it comes from Wine's
 // control gets them back as a word processor reads them; other RTF is returned as it is.
-std::string CorrectWineParagraphIndents(const std::string& rtf);
+std::string CorrectWineParagraphIndents(const std::string &rtf);
 
 // The control's content as RTF, its cell edges separated from their text and its indents as
 // written by a word processor.

@@ -16,20 +16,20 @@ enum class RichTextAlignment { Left, Center, Right, Justify };
 enum class RichTextTabAlignment { Left, Center, Right };
 
 struct RichTextCharFormat {
-    int font = -1;        // index into RichTextDocument::fonts; -1: no font table, a default face
-    int halfPoints = 24;  // font size in half points
+    int font = -1;       // index into RichTextDocument::fonts; -1: no font table, a default face
+    int halfPoints = 24; // font size in half points
     bool bold = false;
     bool italic = false;
     bool underline = false;
     bool strikeOut = false;
     COLORREF color = RGB(0, 0, 0);
 
-    bool operator==(const RichTextCharFormat& other) const {
-        return font == other.font && halfPoints == other.halfPoints && bold == other.bold &&
-               italic == other.italic && underline == other.underline &&
-               strikeOut == other.strikeOut && color == other.color;
+    bool operator==(const RichTextCharFormat &other) const
+    {
+        return font == other.font && halfPoints == other.halfPoints && bold == other.bold && italic == other.italic
+               && underline == other.underline && strikeOut == other.strikeOut && color == other.color;
     }
-    bool operator!=(const RichTextCharFormat& other) const { return !(*this == other); }
+    bool operator!=(const RichTextCharFormat &other) const { return !(*this == other); }
 };
 
 // Text of one format. L'\t' is a tab, L'\n' a line break inside the paragraph.
@@ -40,16 +40,16 @@ struct RichTextRun {
 
 struct RichTextParagraph {
     std::vector<RichTextRun> runs;
-    RichTextCharFormat markFormat;  // the paragraph mark's format: sizes an empty paragraph
+    RichTextCharFormat markFormat; // the paragraph mark's format: sizes an empty paragraph
     RichTextAlignment alignment = RichTextAlignment::Left;
     int leftIndent = 0;
     int rightIndent = 0;
-    int firstLineIndent = 0;  // relative to leftIndent
+    int firstLineIndent = 0; // relative to leftIndent
     int spaceBefore = 0;
     int spaceAfter = 0;
-    std::vector<int> tabStops;  // from the left edge of the text area, ascending
-    std::vector<RichTextTabAlignment> tabAlignments;  // by tab stop; a missing one is Left
-    bool keepWithNext = false;  // on the same page as the paragraph that follows
+    std::vector<int> tabStops;                       // from the left edge of the text area, ascending
+    std::vector<RichTextTabAlignment> tabAlignments; // by tab stop; a missing one is Left
+    bool keepWithNext = false;                       // on the same page as the paragraph that follows
 };
 
 // Border sides of a table cell.
@@ -61,15 +61,15 @@ enum : unsigned {
 };
 
 struct RichTextCell {
-    int right = 0;  // right edge, from the left edge of the text area
+    int right = 0; // right edge, from the left edge of the text area
     unsigned borders = 0;
     int borderWidth = 15;
     std::vector<RichTextParagraph> paragraphs;
 };
 
 struct RichTextRow {
-    int left = 0;  // left edge of the first cell
-    int gap = 0;   // space between a cell's edge and its text, on both sides
+    int left = 0; // left edge of the first cell
+    int gap = 0;  // space between a cell's edge and its text, on both sides
     std::vector<RichTextCell> cells;
 };
 
@@ -84,16 +84,14 @@ struct RichTextBlock {
 class RichTextDocument {
 public:
     // Never fails: damaged input gives whatever text could be read from it.
-    static RichTextDocument FromRtf(const char* rtf, size_t length);
-    static RichTextDocument FromRtf(const std::string& rtf) {
-        return FromRtf(rtf.data(), rtf.size());
-    }
+    static RichTextDocument FromRtf(const char *rtf, size_t length);
+    static RichTextDocument FromRtf(const std::string &rtf) { return FromRtf(rtf.data(), rtf.size()); }
 
     // The visible text: paragraphs end with L'\n', table cells with L'\t'.
     std::wstring PlainText() const;
 
-    std::vector<std::wstring> fonts;  // face names
-    int defaultFont = -1;             // index into fonts; -1 when there are none
+    std::vector<std::wstring> fonts; // face names
+    int defaultFont = -1;            // index into fonts; -1 when there are none
     std::vector<RichTextBlock> blocks;
     int defaultTabWidth = 720;
 };

@@ -19,9 +19,9 @@
 #include <vector>
 
 struct RichTextPageSize {
-    int width = 11906;  // A4, in twips
+    int width = 11906; // A4, in twips
     int height = 16838;
-    RECT margins = {1417, 1417, 1417, 1417};  // left, top, right, bottom
+    RECT margins = {1417, 1417, 1417, 1417}; // left, top, right, bottom
 };
 
 // Text of a page's header or footer, e.g. "strona 2 z 5"; may be empty.
@@ -29,17 +29,17 @@ using RichTextPageText = std::function<CString(int page, int pageCount)>;
 
 // One laid-out line of a page, for callers that check what a page holds.
 struct RichTextLineInfo {
-    RECT box;  // on the page, in twips
+    RECT box; // on the page, in twips
     std::wstring text;
 };
 
 class RichTextLayout {
 public:
     // The reference DC only measures text (usually the printer's DC); its state is kept.
-    RichTextLayout(const RichTextDocument& document, const RichTextPageSize& page, HDC referenceDC);
+    RichTextLayout(const RichTextDocument &document, const RichTextPageSize &page, HDC referenceDC);
 
     int PageCount() const { return static_cast<int>(m_pages.size()); }
-    const RichTextPageSize& PageSize() const { return m_page; }
+    const RichTextPageSize &PageSize() const { return m_page; }
 
     // The header is drawn above the top margin, the footer below the bottom margin, in the
     // document's default font at 10 points; they may wrap to several lines.
@@ -47,7 +47,7 @@ public:
 
     // Draws page `page` (1..PageCount()) scaled into `target`, the whole sheet in the DC's
     // logical units (MM_TEXT). Paints no background. Out-of-range pages draw nothing.
-    void DrawPage(HDC dc, int page, const RECT& target) const;
+    void DrawPage(HDC dc, int page, const RECT &target) const;
 
     // Lines of the body, header and footer from top to bottom; empty out of range.
     std::vector<RichTextLineInfo> PageLines(int page) const;

@@ -15,25 +15,29 @@ enum class AtomKind { Word, Space, Tab, Break };
 struct Atom {
     AtomKind kind;
     std::wstring text;
-    const RichTextCharFormat* format;
+    const RichTextCharFormat *format;
 };
 
-AtomKind KindOf(wchar_t ch) {
-    if (ch == L' ') return AtomKind::Space;
-    if (ch == L'\t') return AtomKind::Tab;
-    if (ch == L'\n') return AtomKind::Break;
+AtomKind KindOf(wchar_t ch)
+{
+    if (ch == L' ')
+        return AtomKind::Space;
+    if (ch == L'\t')
+        return AtomKind::Tab;
+    if (ch == L'\n')
+        return AtomKind::Break;
     return AtomKind::Word;
 }
 
-std::vector<Atom> SplitIntoAtoms(const RichTextParagraph& paragraph) {
+std::vector<Atom> SplitIntoAtoms(const RichTextParagraph &paragraph)
+{
     std::vector<Atom> atoms;
-    for (const RichTextRun& run : paragraph.runs) {
+    for (const RichTextRun &run : paragraph.runs) {
         for (size_t i = 0; i < run.text.size();) {
             const AtomKind kind = KindOf(run.text[i]);
             size_t end = i + 1;
             if (kind == AtomKind::Word || kind == AtomKind::Space) {
-                while (end < run.text.size() && end - i < kMaxPieceLength &&
-                       KindOf(run.text[end]) == kind)
+                while (end < run.text.size() && end - i < kMaxPieceLength && KindOf(run.text[end]) == kind)
                     ++end;
             }
             atoms.push_back(Atom{kind, run.text.substr(i, end - i), &run.format});
@@ -45,31 +49,30 @@ std::vector<Atom> SplitIntoAtoms(const RichTextParagraph& paragraph) {
 
 class LineBuilder {
 public:
-    LineBuilder(const RichTextParagraph& paragraph, int width, int defaultTabWidth,
-                RichTextMeasurer& measurer)
-        : m_paragraph(paragraph),
-          m_right(width - paragraph.rightIndent),
-          m_defaultTabWidth(std::max(defaultTabWidth, 20)),
-          m_measurer(measurer),
-          m_y(paragraph.spaceBefore) {}
+    LineBuilder(const RichTextParagraph &paragraph, int width, int defaultTabWidth, RichTextMeasurer &measurer)
+        : m_paragraph(paragraph), m_right(width - paragraph.rightIndent),
+          m_defaultTabWidth(std::max(defaultTabWidth, 20)), m_measurer(measurer), m_y(paragraph.spaceBefore)
+    {
+    }
 
-    std::vector<RichTextLine> Build(int& height) {
+    std::vector<RichTextLine> Build(int &height)
+    {
         StartLine();
-        for (const Atom& atom : SplitIntoAtoms(m_paragraph)) {
+        for (const Atom &atom : SplitIntoAtoms(m_paragraph)) {
             switch (atom.kind) {
-                case AtomKind::Word:
-                    AddWord(atom.text, *atom.format);
-                    break;
-                case AtomKind::Space:
-                    AddFragment(atom.text, *atom.format, true);
-                    break;
-                case AtomKind::Tab:
-                    AddTab(*atom.format);
-                    break;
-                case AtomKind::Break:
-                    EndLine(true);
-                    StartLine();
-                    break;
+            case AtomKind::Word:
+                AddWord(atom.text, *atom.format);
+                break;
+            case AtomKind::Space:
+                AddFragment(atom.text, *atom.format, true);
+                break;
+            case AtomKind::Tab:
+                AddTab(*atom.format);
+                break;
+            case AtomKind::Break:
+                EndLine(true);
+                StartLine();
+                break;
             }
         }
         EndLine(true);
@@ -78,7 +81,8 @@ public:
     }
 
 private:
-    void StartLine() {
+    void StartLine()
+    {
         m_pendingTab = kNoPendingTab;
         m_start = m_paragraph.leftIndent + (m_lines.empty() ? m_paragraph.firstLineIndent : 0);
         m_lineRight = std::max(m_right, m_start + 1);
@@ -87,7 +91,8 @@ private:
         m_line = RichTextLine();
     }
 
-    void AddFragment(const std::wstring& text, const RichTextCharFormat& format, bool isBreak) {
+    void AddFragment(const std::wstring &text, const RichTextCharFormat &format, bool isBreak)
+    {
         RichTextFragment fragment;
         fragment.text = text;
         fragment.format = format;
@@ -95,18 +100,22 @@ private:
         fragment.width = m_measurer.Measure(text, format, fragment.extents);
         m_x += fragment.width;
         m_line.fragments.push_back(std::move(fragment));
-        if (isBreak) m_breakAfter = m_line.fragments.size();
+        if (isBreak)
+            m_breakAfter = m_line.fragments.size();
     }
 
-    void AddWord(std::wstring text, const RichTextCharFormat& format) {
+    void AddWord(std::wstring text, const RichTextCharFormat &format)
+    {
         std::vector<int> extents;
         int width = m_measurer.Measure(text, format, extents);
-        if (m_x + width > m_lineRight && m_breakAfter > 0) WrapAtLastBreak();
+        if (m_x + width > m_lineRight && m_breakAfter > 0)
+            WrapAtLastBreak();
         while (m_x + width > m_lineRight && !text.empty()) {
             // The word is wider than a whole line: put as much of it here as fits.
             const int room = m_lineRight - m_x;
             size_t fitting = 0;
-            while (fitting < extents.size() && extents[fitting] <= room) ++fitting;
+            while (fitting < extents.size() && extents[fitting] <= room)
+                ++fitting;
             if (fitting == 0 && !m_line.fragments.empty()) {
                 EndLine(false);
                 StartLine();
@@ -115,38 +124,42 @@ private:
             fitting = std::max<size_t>(fitting, 1);
             AddFragment(text.substr(0, fitting), format, false);
             text.erase(0, fitting);
-            if (text.empty()) return;
+            if (text.empty())
+                return;
             EndLine(false);
             StartLine();
             width = m_measurer.Measure(text, format, extents);
         }
-        if (!text.empty()) AddFragment(text, format, false);
+        if (!text.empty())
+            AddFragment(text, format, false);
     }
 
     // Moves the word being built, which began after the last space or tab, to a new line.
-    void WrapAtLastBreak() {
-        std::vector<RichTextFragment> moved(m_line.fragments.begin() + m_breakAfter,
-                                            m_line.fragments.end());
+    void WrapAtLastBreak()
+    {
+        std::vector<RichTextFragment> moved(m_line.fragments.begin() + m_breakAfter, m_line.fragments.end());
         m_line.fragments.resize(m_breakAfter);
         EndLine(false);
         StartLine();
-        for (RichTextFragment& fragment : moved) {
+        for (RichTextFragment &fragment : moved) {
             fragment.x = m_x;
             m_x += fragment.width;
             m_line.fragments.push_back(std::move(fragment));
         }
     }
 
-    void AddTab(const RichTextCharFormat& format) {
+    void AddTab(const RichTextCharFormat &format)
+    {
         PlacePendingTab();
-        const std::vector<int>& stops = m_paragraph.tabStops;
+        const std::vector<int> &stops = m_paragraph.tabStops;
         const auto next = std::upper_bound(stops.begin(), stops.end(), m_x);
         RichTextTabAlignment alignment = RichTextTabAlignment::Left;
         int stop = 0;
         if (next != stops.end()) {
             stop = *next;
             const size_t index = static_cast<size_t>(next - stops.begin());
-            if (index < m_paragraph.tabAlignments.size()) alignment = m_paragraph.tabAlignments[index];
+            if (index < m_paragraph.tabAlignments.size())
+                alignment = m_paragraph.tabAlignments[index];
         } else if (m_lines.empty() && m_x < m_paragraph.leftIndent) {
             // A hanging first line: its number and the text after the tab line up at the indent.
             stop = m_paragraph.leftIndent;
@@ -174,43 +187,47 @@ private:
 
     // Widens a centre or right tab so that the text after it is centred on its stop or ends
     // there, as far as the line has room.
-    void PlacePendingTab() {
-        if (m_pendingTab == kNoPendingTab) return;
-        std::vector<RichTextFragment>& fragments = m_line.fragments;
+    void PlacePendingTab()
+    {
+        if (m_pendingTab == kNoPendingTab)
+            return;
+        std::vector<RichTextFragment> &fragments = m_line.fragments;
         const size_t tab = m_pendingTab;
         m_pendingTab = kNoPendingTab;
-        if (tab >= fragments.size()) return;
+        if (tab >= fragments.size())
+            return;
         int textWidth = 0;
-        for (size_t i = tab + 1; i < fragments.size(); ++i) textWidth += fragments[i].width;
+        for (size_t i = tab + 1; i < fragments.size(); ++i)
+            textWidth += fragments[i].width;
         const int wanted = m_pendingAlignment == RichTextTabAlignment::Right ? m_pendingStop - textWidth
                                                                              : m_pendingStop - textWidth / 2;
         const int start = fragments[tab].x;
         const int width = std::max(0, std::min(wanted, m_lineRight - textWidth) - start);
         fragments[tab].width = width;
         fragments[tab].extents.assign(1, width);
-        for (size_t i = tab + 1; i < fragments.size(); ++i) fragments[i].x += width;
+        for (size_t i = tab + 1; i < fragments.size(); ++i)
+            fragments[i].x += width;
         m_x += width;
     }
 
-    void EndLine(bool lastOfParagraph) {
-        std::vector<RichTextFragment>& fragments = m_line.fragments;
+    void EndLine(bool lastOfParagraph)
+    {
+        std::vector<RichTextFragment> &fragments = m_line.fragments;
         // Blanks that end the line take no part in where a tab puts the text before them.
         const size_t kept = m_pendingTab == kNoPendingTab ? 0 : m_pendingTab + 1;
-        while (fragments.size() > kept &&
-               fragments.back().text.find_first_not_of(L' ') == std::wstring::npos) {
+        while (fragments.size() > kept && fragments.back().text.find_first_not_of(L' ') == std::wstring::npos) {
             m_x -= fragments.back().width;
             fragments.pop_back();
         }
         PlacePendingTab();
-        while (!fragments.empty() &&
-               fragments.back().text.find_first_not_of(L' ') == std::wstring::npos)
+        while (!fragments.empty() && fragments.back().text.find_first_not_of(L' ') == std::wstring::npos)
             fragments.pop_back();
         int ascent = 0;
         int descent = 0;
         if (fragments.empty()) {
             m_measurer.Metrics(m_paragraph.markFormat, ascent, descent);
         }
-        for (const RichTextFragment& fragment : fragments) {
+        for (const RichTextFragment &fragment : fragments) {
             int fragmentAscent = 0;
             int fragmentDescent = 0;
             m_measurer.Metrics(fragment.format, fragmentAscent, fragmentDescent);
@@ -225,75 +242,85 @@ private:
         m_lines.push_back(std::move(m_line));
     }
 
-    void Align(bool lastOfParagraph) {
-        std::vector<RichTextFragment>& fragments = m_line.fragments;
-        if (fragments.empty()) return;
+    void Align(bool lastOfParagraph)
+    {
+        std::vector<RichTextFragment> &fragments = m_line.fragments;
+        if (fragments.empty())
+            return;
         const int end = fragments.back().x + fragments.back().width;
         const int spare = m_lineRight - end;
-        if (spare <= 0) return;
+        if (spare <= 0)
+            return;
         int shift = 0;
         switch (m_paragraph.alignment) {
-            case RichTextAlignment::Left:
-                return;
-            case RichTextAlignment::Center:
-                shift = spare / 2;
-                break;
-            case RichTextAlignment::Right:
-                shift = spare;
-                break;
-            case RichTextAlignment::Justify:
-                if (!lastOfParagraph) Justify(spare);
-                return;
+        case RichTextAlignment::Left:
+            return;
+        case RichTextAlignment::Center:
+            shift = spare / 2;
+            break;
+        case RichTextAlignment::Right:
+            shift = spare;
+            break;
+        case RichTextAlignment::Justify:
+            if (!lastOfParagraph)
+                Justify(spare);
+            return;
         }
-        for (RichTextFragment& fragment : fragments) fragment.x += shift;
+        for (RichTextFragment &fragment : fragments)
+            fragment.x += shift;
     }
 
     // Widens the spaces after the last tab so the line ends at the right edge.
-    void Justify(int spare) {
-        std::vector<RichTextFragment>& fragments = m_line.fragments;
+    void Justify(int spare)
+    {
+        std::vector<RichTextFragment> &fragments = m_line.fragments;
         size_t first = 0;
         for (size_t i = 0; i < fragments.size(); ++i)
-            if (fragments[i].text == L"\t") first = i + 1;
+            if (fragments[i].text == L"\t")
+                first = i + 1;
         int gaps = 0;
         for (size_t i = first; i < fragments.size(); ++i)
-            if (fragments[i].text[0] == L' ') ++gaps;
-        if (gaps == 0) return;
+            if (fragments[i].text[0] == L' ')
+                ++gaps;
+        if (gaps == 0)
+            return;
         int shift = 0;
         int gap = 0;
         for (size_t i = first; i < fragments.size(); ++i) {
-            RichTextFragment& fragment = fragments[i];
+            RichTextFragment &fragment = fragments[i];
             fragment.x += shift;
-            if (fragment.text[0] != L' ') continue;
+            if (fragment.text[0] != L' ')
+                continue;
             ++gap;
-            const int widened = static_cast<int>(static_cast<long long>(spare) * gap / gaps) -
-                                static_cast<int>(static_cast<long long>(spare) * (gap - 1) / gaps);
+            const int widened = static_cast<int>(static_cast<long long>(spare) * gap / gaps)
+                                - static_cast<int>(static_cast<long long>(spare) * (gap - 1) / gaps);
             fragment.width += widened;
             fragment.extents.back() += widened;
             shift += widened;
         }
     }
 
-    const RichTextParagraph& m_paragraph;
+    const RichTextParagraph &m_paragraph;
     const int m_right;
     const int m_defaultTabWidth;
-    RichTextMeasurer& m_measurer;
+    RichTextMeasurer &m_measurer;
     std::vector<RichTextLine> m_lines;
     RichTextLine m_line;
     int m_y;
     int m_start = 0;
     int m_lineRight = 0;
     int m_x = 0;
-    size_t m_breakAfter = 0;  // fragments before the last place the line may break; 0: none
+    size_t m_breakAfter = 0; // fragments before the last place the line may break; 0: none
     static constexpr size_t kNoPendingTab = static_cast<size_t>(-1);
-    size_t m_pendingTab = kNoPendingTab;  // a centre or right tab of this line not yet placed
+    size_t m_pendingTab = kNoPendingTab; // a centre or right tab of this line not yet placed
     int m_pendingStop = 0;
     RichTextTabAlignment m_pendingAlignment = RichTextTabAlignment::Left;
 };
 
-}  // namespace
+} // namespace
 
-std::vector<RichTextLine> LayOutParagraph(const RichTextParagraph& paragraph, int width,
-                                          int defaultTabWidth, RichTextMeasurer& measurer,
-                                          int& height) {
+std::vector<RichTextLine> LayOutParagraph(const RichTextParagraph &paragraph, int width, int defaultTabWidth,
+                                          RichTextMeasurer &measurer, int &height)
+{
     return LineBuilder(paragraph, width, defaultTabWidth, measurer).Build(height);
 }

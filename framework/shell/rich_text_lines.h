@@ -14,14 +14,14 @@
 struct RichTextFragment {
     std::wstring text;
     RichTextCharFormat format;
-    int x = 0;  // from the line's left edge
+    int x = 0; // from the line's left edge
     int width = 0;
-    std::vector<int> extents;  // where each character ends, from the fragment's start
+    std::vector<int> extents; // where each character ends, from the fragment's start
 };
 
 struct RichTextLine {
-    int x = 0;  // left edge of the line's frame
-    int y = 0;  // top of the line
+    int x = 0; // left edge of the line's frame
+    int y = 0; // top of the line
     int height = 0;
     int ascent = 0;
     std::vector<RichTextFragment> fragments;
@@ -30,28 +30,27 @@ struct RichTextLine {
 // What one page holds, on the sheet in twips.
 struct RichTextPageContent {
     std::vector<RichTextLine> lines;
-    std::vector<RECT> borders;  // filled rectangles: table cell borders
+    std::vector<RECT> borders; // filled rectangles: table cell borders
 };
 
 // The face a format names, or a default face when the document has no font table.
-std::wstring RichTextFace(const std::vector<std::wstring>& fonts, int font);
+std::wstring RichTextFace(const std::vector<std::wstring> &fonts, int font);
 
 // A font of the format at the given cell height (logical units of the DC that uses it).
-HFONT CreateRichTextFont(const std::wstring& face, const RichTextCharFormat& format, int height);
+HFONT CreateRichTextFont(const std::wstring &face, const RichTextCharFormat &format, int height);
 
 // Measures text on a DC with fonts of one logical unit per twip, so results are twips whatever
 // the DC's resolution. Restores the DC when destroyed.
 class RichTextMeasurer {
 public:
-    RichTextMeasurer(HDC dc, const std::vector<std::wstring>& fonts);
+    RichTextMeasurer(HDC dc, const std::vector<std::wstring> &fonts);
     ~RichTextMeasurer();
-    RichTextMeasurer(const RichTextMeasurer&) = delete;
-    RichTextMeasurer& operator=(const RichTextMeasurer&) = delete;
+    RichTextMeasurer(const RichTextMeasurer &) = delete;
+    RichTextMeasurer &operator=(const RichTextMeasurer &) = delete;
 
     // Width of the text; `extents` gets where each character ends.
-    int Measure(const std::wstring& text, const RichTextCharFormat& format,
-                std::vector<int>& extents);
-    void Metrics(const RichTextCharFormat& format, int& ascent, int& descent);
+    int Measure(const std::wstring &text, const RichTextCharFormat &format, std::vector<int> &extents);
+    void Metrics(const RichTextCharFormat &format, int &ascent, int &descent);
 
 private:
     struct Font {
@@ -59,17 +58,16 @@ private:
         int ascent;
         int descent;
     };
-    const Font& Select(const RichTextCharFormat& format);
+    const Font &Select(const RichTextCharFormat &format);
 
     HDC m_dc;
     int m_savedDC;
-    const std::vector<std::wstring>& m_fonts;
+    const std::vector<std::wstring> &m_fonts;
     std::map<std::tuple<int, int, bool, bool>, Font> m_cache;
 };
 
 // Lines of a paragraph in a frame `width` twips wide: x from the frame's left edge, y from the
 // paragraph's top (space before included). `height` gets the paragraph's height with the
 // spaces before and after it.
-std::vector<RichTextLine> LayOutParagraph(const RichTextParagraph& paragraph, int width,
-                                          int defaultTabWidth, RichTextMeasurer& measurer,
-                                          int& height);
+std::vector<RichTextLine> LayOutParagraph(const RichTextParagraph &paragraph, int width, int defaultTabWidth,
+                                          RichTextMeasurer &measurer, int &height);

@@ -10,7 +10,7 @@
 namespace {
 
 constexpr int kMaxGroupDepth = 256;
-constexpr int kMaxLength = 1440 * 60;  // sixty inches: more than any page
+constexpr int kMaxLength = 1440 * 60; // sixty inches: more than any page
 constexpr int kMaxHalfPoints = 3276;
 constexpr int kMaxTabStops = 64;
 constexpr int kMaxCellsInRow = 64;
@@ -21,18 +21,18 @@ enum class Destination { Text, FontTable, ColorTable, Skip };
 // What a group inherits from its parent and loses at its closing brace.
 struct GroupState {
     Destination destination = Destination::Text;
-    int fontNumber = -1;  // the RTF font number; -1: the document's default font
+    int fontNumber = -1; // the RTF font number; -1: the document's default font
     RichTextCharFormat format;
     bool hidden = false;
     int unicodeSkip = 1;
-    RichTextParagraph paragraph;  // properties only, never runs
+    RichTextParagraph paragraph; // properties only, never runs
     bool inTable = false;
     bool pageBreakBefore = false;
-    RichTextTabAlignment nextTabAlignment = RichTextTabAlignment::Left;  // of the next tab stop
+    RichTextTabAlignment nextTabAlignment = RichTextTabAlignment::Left; // of the next tab stop
 };
 
 // Destinations whose content is never shown.
-const char* const kSkippedDestinations[] = {
+const char *const kSkippedDestinations[] = {
     "stylesheet",
     "info",
     "pict",
@@ -69,7 +69,7 @@ const char* const kSkippedDestinations[] = {
 };
 
 struct Symbol {
-    const char* word;
+    const char *word;
     wchar_t ch;
 };
 
@@ -79,29 +79,38 @@ const Symbol kSymbols[] = {
     {"rdblquote", 0x201D}, {"emspace", 0x2003}, {"enspace", 0x2002}, {"qmspace", 0x2005},
 };
 
-int Clamp(long long value, int low, int high) {
+int Clamp(long long value, int low, int high)
+{
     return static_cast<int>(std::max<long long>(low, std::min<long long>(high, value)));
 }
 
-int ClampLength(int value) {
+int ClampLength(int value)
+{
     return Clamp(value, -kMaxLength, kMaxLength);
 }
 
-int HexDigit(unsigned char ch) {
-    if (ch >= '0' && ch <= '9') return ch - '0';
-    if (ch >= 'a' && ch <= 'f') return ch - 'a' + 10;
-    if (ch >= 'A' && ch <= 'F') return ch - 'A' + 10;
+int HexDigit(unsigned char ch)
+{
+    if (ch >= '0' && ch <= '9')
+        return ch - '0';
+    if (ch >= 'a' && ch <= 'f')
+        return ch - 'a' + 10;
+    if (ch >= 'A' && ch <= 'F')
+        return ch - 'A' + 10;
     return -1;
 }
 
-bool IsLetter(unsigned char ch) {
+bool IsLetter(unsigned char ch)
+{
     return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z');
 }
 
 class RtfReader {
 public:
-    RtfReader(const char* rtf, size_t length)
-        : m_pos(reinterpret_cast<const unsigned char*>(rtf)), m_end(m_pos + (rtf ? length : 0)) {}
+    RtfReader(const char *rtf, size_t length)
+        : m_pos(reinterpret_cast<const unsigned char *>(rtf)), m_end(m_pos + (rtf ? length : 0))
+    {
+    }
 
     RichTextDocument Read();
 
@@ -111,10 +120,10 @@ private:
     void ReadControl();
     void ReadHexEscape();
     void OnControlSymbol(unsigned char symbol);
-    void OnControlWord(const std::string& word, bool hasParameter, int parameter);
-    bool OnCharacterProperty(const std::string& word, bool hasParameter, int parameter);
-    bool OnParagraphProperty(const std::string& word, int parameter);
-    bool OnTableProperty(const std::string& word, int parameter);
+    void OnControlWord(const std::string &word, bool hasParameter, int parameter);
+    bool OnCharacterProperty(const std::string &word, bool hasParameter, int parameter);
+    bool OnParagraphProperty(const std::string &word, int parameter);
+    bool OnTableProperty(const std::string &word, int parameter);
     void OnByte(unsigned char byte);
     void FlushBytes();
     void OnChar(wchar_t ch);
@@ -127,16 +136,16 @@ private:
     void PushBlock(RichTextBlock block);
     bool InRow() const { return m_state.inTable || m_rowOpen || !m_cells.empty(); }
 
-    const unsigned char* m_pos;
-    const unsigned char* m_end;
+    const unsigned char *m_pos;
+    const unsigned char *m_end;
     RichTextDocument m_document;
 
     GroupState m_state;
     std::vector<GroupState> m_stack;
-    int m_ignoredDepth = 0;  // groups opened beyond kMaxGroupDepth
+    int m_ignoredDepth = 0; // groups opened beyond kMaxGroupDepth
     bool m_ignorableNext = false;
-    int m_skipChars = 0;  // replacement characters still to drop after \u
-    std::string m_bytes;  // text in the document's code page, not yet decoded
+    int m_skipChars = 0; // replacement characters still to drop after \u
+    std::string m_bytes; // text in the document's code page, not yet decoded
     UINT m_codePage = 1250;
 
     int m_defaultFontNumber = 0;
@@ -146,51 +155,55 @@ private:
     std::vector<COLORREF> m_colors;
     int m_red = 0, m_green = 0, m_blue = 0;
 
-    RichTextParagraph m_paragraph;  // runs of the paragraph being read
+    RichTextParagraph m_paragraph; // runs of the paragraph being read
     bool m_pageBreakPending = false;
     bool m_rowOpen = false;
-    RichTextRow m_rowDefinition;  // cells carry edges and borders only
-    unsigned m_borderSide = 0;    // the cell side that border words describe now
+    RichTextRow m_rowDefinition; // cells carry edges and borders only
+    unsigned m_borderSide = 0;   // the cell side that border words describe now
     unsigned m_cellBorders = 0;
     int m_cellBorderWidth = 15;
-    RichTextCell m_cell;  // paragraphs of the cell being read
+    RichTextCell m_cell; // paragraphs of the cell being read
     std::vector<RichTextCell> m_cells;
 };
 
-RichTextDocument RtfReader::Read() {
+RichTextDocument RtfReader::Read()
+{
     while (m_pos < m_end) {
         const unsigned char ch = *m_pos++;
         switch (ch) {
-            case '{':
-                OpenGroup();
-                break;
-            case '}':
-                CloseGroup();
-                break;
-            case '\\':
-                ReadControl();
-                break;
-            case '\r':
-            case '\n':
-            case '\0':
-                break;
-            case '\t':
-                FlushBytes();
-                OnChar(L'\t');
-                break;
-            default:
-                OnByte(ch);
-                break;
+        case '{':
+            OpenGroup();
+            break;
+        case '}':
+            CloseGroup();
+            break;
+        case '\\':
+            ReadControl();
+            break;
+        case '\r':
+        case '\n':
+        case '\0':
+            break;
+        case '\t':
+            FlushBytes();
+            OnChar(L'\t');
+            break;
+        default:
+            OnByte(ch);
+            break;
         }
     }
     FlushBytes();
-    if (!m_paragraph.runs.empty()) EndParagraph(InRow());
-    if (!m_cell.paragraphs.empty() || !m_cells.empty()) EndRow();
+    if (!m_paragraph.runs.empty())
+        EndParagraph(InRow());
+    if (!m_cell.paragraphs.empty() || !m_cells.empty())
+        EndRow();
     m_document.defaultFont = FontIndex(-1);
     return std::move(m_document);
 }
 
-void RtfReader::OpenGroup() {
+void RtfReader::OpenGroup()
+{
     FlushBytes();
     m_skipChars = 0;
     if (m_stack.size() >= static_cast<size_t>(kMaxGroupDepth)) {
@@ -200,7 +213,8 @@ void RtfReader::OpenGroup() {
     m_stack.push_back(m_state);
 }
 
-void RtfReader::CloseGroup() {
+void RtfReader::CloseGroup()
+{
     FlushBytes();
     m_skipChars = 0;
     m_ignorableNext = false;
@@ -208,14 +222,18 @@ void RtfReader::CloseGroup() {
         --m_ignoredDepth;
         return;
     }
-    if (m_stack.empty()) return;  // an unbalanced closing brace
-    if (m_state.destination == Destination::FontTable && !m_fontName.empty()) OnFontTableChar(L';');
+    if (m_stack.empty())
+        return; // an unbalanced closing brace
+    if (m_state.destination == Destination::FontTable && !m_fontName.empty())
+        OnFontTableChar(L';');
     m_state = m_stack.back();
     m_stack.pop_back();
 }
 
-void RtfReader::ReadControl() {
-    if (m_pos >= m_end) return;
+void RtfReader::ReadControl()
+{
+    if (m_pos >= m_end)
+        return;
     if (!IsLetter(*m_pos)) {
         const unsigned char symbol = *m_pos++;
         if (symbol == '\'') {
@@ -225,14 +243,16 @@ void RtfReader::ReadControl() {
         FlushBytes();
         if (m_skipChars > 0) {
             m_skipChars = 0;
-            if (symbol == '{' || symbol == '}' || symbol == '\\') return;  // the replacement
+            if (symbol == '{' || symbol == '}' || symbol == '\\')
+                return; // the replacement
         }
         OnControlSymbol(symbol);
         return;
     }
     std::string word;
     while (m_pos < m_end && IsLetter(*m_pos)) {
-        if (word.size() < 32) word += static_cast<char>(*m_pos);
+        if (word.size() < 32)
+            word += static_cast<char>(*m_pos);
         ++m_pos;
     }
     bool negative = false;
@@ -244,21 +264,25 @@ void RtfReader::ReadControl() {
     long long value = 0;
     while (m_pos < m_end && *m_pos >= '0' && *m_pos <= '9') {
         hasParameter = true;
-        if (value < kParameterLimit) value = value * 10 + (*m_pos - '0');
+        if (value < kParameterLimit)
+            value = value * 10 + (*m_pos - '0');
         ++m_pos;
     }
     value = std::min(value, kParameterLimit);
-    if (m_pos < m_end && *m_pos == ' ') ++m_pos;
+    if (m_pos < m_end && *m_pos == ' ')
+        ++m_pos;
     FlushBytes();
     m_skipChars = 0;
     OnControlWord(word, hasParameter, static_cast<int>(negative ? -value : value));
 }
 
-void RtfReader::ReadHexEscape() {
+void RtfReader::ReadHexEscape()
+{
     const int high = m_pos < m_end ? HexDigit(*m_pos) : -1;
     const int low = m_pos + 1 < m_end ? HexDigit(*(m_pos + 1)) : -1;
-    if (high < 0 || low < 0) {  // a cut-short escape: drop it, keep what follows
-        if (high >= 0) ++m_pos;
+    if (high < 0 || low < 0) { // a cut-short escape: drop it, keep what follows
+        if (high >= 0)
+            ++m_pos;
         return;
     }
     m_pos += 2;
@@ -269,7 +293,8 @@ void RtfReader::ReadHexEscape() {
     m_bytes += static_cast<char>(high * 16 + low);
 }
 
-void RtfReader::OnByte(unsigned char byte) {
+void RtfReader::OnByte(unsigned char byte)
+{
     if (m_skipChars > 0) {
         --m_skipChars;
         return;
@@ -277,8 +302,10 @@ void RtfReader::OnByte(unsigned char byte) {
     m_bytes += static_cast<char>(byte);
 }
 
-void RtfReader::FlushBytes() {
-    if (m_bytes.empty()) return;
+void RtfReader::FlushBytes()
+{
+    if (m_bytes.empty())
+        return;
     const int length = static_cast<int>(m_bytes.size());
     UINT codePage = m_codePage;
     int wideLength = MultiByteToWideChar(codePage, 0, m_bytes.data(), length, nullptr, 0);
@@ -290,43 +317,47 @@ void RtfReader::FlushBytes() {
     if (wideLength > 0)
         MultiByteToWideChar(codePage, 0, m_bytes.data(), length, &wide[0], wideLength);
     m_bytes.clear();
-    for (wchar_t ch : wide) OnChar(ch);
+    for (wchar_t ch : wide)
+        OnChar(ch);
 }
 
-void RtfReader::OnControlSymbol(unsigned char symbol) {
+void RtfReader::OnControlSymbol(unsigned char symbol)
+{
     switch (symbol) {
-        case '*':
-            m_ignorableNext = true;
-            break;
-        case '\\':
-        case '{':
-        case '}':
-            OnChar(static_cast<wchar_t>(symbol));
-            break;
-        case '~':
-            OnChar(0x00A0);
-            break;
-        case '_':
-            OnChar(0x2011);
-            break;
-        case '\r':
-        case '\n':
-            EndParagraph(InRow());
-            break;
-        default:
-            break;  // \- optional hyphen, \| \: and the unknown
+    case '*':
+        m_ignorableNext = true;
+        break;
+    case '\\':
+    case '{':
+    case '}':
+        OnChar(static_cast<wchar_t>(symbol));
+        break;
+    case '~':
+        OnChar(0x00A0);
+        break;
+    case '_':
+        OnChar(0x2011);
+        break;
+    case '\r':
+    case '\n':
+        EndParagraph(InRow());
+        break;
+    default:
+        break; // \- optional hyphen, \| \: and the unknown
     }
 }
 
-void RtfReader::OnControlWord(const std::string& word, bool hasParameter, int parameter) {
+void RtfReader::OnControlWord(const std::string &word, bool hasParameter, int parameter)
+{
     const bool ignorable = m_ignorableNext;
     m_ignorableNext = false;
-    if (word == "bin") {  // binary data: skip it whatever the destination
+    if (word == "bin") { // binary data: skip it whatever the destination
         const size_t left = static_cast<size_t>(m_end - m_pos);
         m_pos += std::min(left, static_cast<size_t>(std::max(parameter, 0)));
         return;
     }
-    if (m_state.destination == Destination::Skip) return;
+    if (m_state.destination == Destination::Skip)
+        return;
     if (word == "fonttbl") {
         m_state.destination = Destination::FontTable;
         return;
@@ -336,8 +367,9 @@ void RtfReader::OnControlWord(const std::string& word, bool hasParameter, int pa
         m_colors.clear();
         return;
     }
-    if (ignorable || std::any_of(std::begin(kSkippedDestinations), std::end(kSkippedDestinations),
-                                 [&](const char* name) { return word == name; })) {
+    if (ignorable
+        || std::any_of(std::begin(kSkippedDestinations), std::end(kSkippedDestinations),
+                       [&](const char *name) { return word == name; })) {
         m_state.destination = Destination::Skip;
         return;
     }
@@ -350,9 +382,12 @@ void RtfReader::OnControlWord(const std::string& word, bool hasParameter, int pa
     }
     if (m_state.destination == Destination::ColorTable) {
         const int component = Clamp(parameter, 0, 255);
-        if (word == "red") m_red = component;
-        if (word == "green") m_green = component;
-        if (word == "blue") m_blue = component;
+        if (word == "red")
+            m_red = component;
+        if (word == "green")
+            m_green = component;
+        if (word == "blue")
+            m_blue = component;
         return;
     }
 
@@ -377,7 +412,8 @@ void RtfReader::OnControlWord(const std::string& word, bool hasParameter, int pa
         return;
     }
     if (word == "deftab") {
-        if (parameter > 0) m_document.defaultTabWidth = Clamp(parameter, 20, kMaxLength);
+        if (parameter > 0)
+            m_document.defaultTabWidth = Clamp(parameter, 20, kMaxLength);
         return;
     }
     if (word == "par") {
@@ -385,11 +421,13 @@ void RtfReader::OnControlWord(const std::string& word, bool hasParameter, int pa
         return;
     }
     if (word == "sect") {
-        if (!m_paragraph.runs.empty()) EndParagraph(InRow());
+        if (!m_paragraph.runs.empty())
+            EndParagraph(InRow());
         return;
     }
     if (word == "page") {
-        if (!m_paragraph.runs.empty() && !InRow()) EndParagraph(false);
+        if (!m_paragraph.runs.empty() && !InRow())
+            EndParagraph(false);
         m_pageBreakPending = true;
         return;
     }
@@ -401,19 +439,22 @@ void RtfReader::OnControlWord(const std::string& word, bool hasParameter, int pa
         EndRow();
         return;
     }
-    for (const Symbol& symbol : kSymbols) {
+    for (const Symbol &symbol : kSymbols) {
         if (word == symbol.word) {
             OnChar(symbol.ch);
             return;
         }
     }
-    if (OnCharacterProperty(word, hasParameter, parameter)) return;
-    if (OnParagraphProperty(word, parameter)) return;
+    if (OnCharacterProperty(word, hasParameter, parameter))
+        return;
+    if (OnParagraphProperty(word, parameter))
+        return;
     OnTableProperty(word, parameter);
 }
 
-bool RtfReader::OnCharacterProperty(const std::string& word, bool hasParameter, int parameter) {
-    RichTextCharFormat& format = m_state.format;
+bool RtfReader::OnCharacterProperty(const std::string &word, bool hasParameter, int parameter)
+{
+    RichTextCharFormat &format = m_state.format;
     const bool on = !hasParameter || parameter != 0;
     if (word == "plain") {
         format = RichTextCharFormat();
@@ -428,7 +469,7 @@ bool RtfReader::OnCharacterProperty(const std::string& word, bool hasParameter, 
     } else if (word == "ulnone") {
         format.underline = false;
     } else if (word.compare(0, 2, "ul") == 0 && word != "ulc") {
-        format.underline = on;  // \ul and its dotted, double, word... kinds
+        format.underline = on; // \ul and its dotted, double, word... kinds
     } else if (word == "v") {
         m_state.hidden = on;
     } else if (word == "f") {
@@ -444,8 +485,9 @@ bool RtfReader::OnCharacterProperty(const std::string& word, bool hasParameter, 
     return true;
 }
 
-bool RtfReader::OnParagraphProperty(const std::string& word, int parameter) {
-    RichTextParagraph& paragraph = m_state.paragraph;
+bool RtfReader::OnParagraphProperty(const std::string &word, int parameter)
+{
+    RichTextParagraph &paragraph = m_state.paragraph;
     if (word == "pard") {
         paragraph = RichTextParagraph();
         m_state.inTable = false;
@@ -474,11 +516,11 @@ bool RtfReader::OnParagraphProperty(const std::string& word, int parameter) {
     } else if (word == "tqc") {
         m_state.nextTabAlignment = RichTextTabAlignment::Center;
     } else if (word == "tx") {
-        std::vector<int>& stops = paragraph.tabStops;
-        std::vector<RichTextTabAlignment>& alignments = paragraph.tabAlignments;
+        std::vector<int> &stops = paragraph.tabStops;
+        std::vector<RichTextTabAlignment> &alignments = paragraph.tabAlignments;
         const int stop = Clamp(parameter, 0, kMaxLength);
-        if (stops.size() < static_cast<size_t>(kMaxTabStops) &&
-            std::find(stops.begin(), stops.end(), stop) == stops.end()) {
+        if (stops.size() < static_cast<size_t>(kMaxTabStops)
+            && std::find(stops.begin(), stops.end(), stop) == stops.end()) {
             const auto at = std::upper_bound(stops.begin(), stops.end(), stop);
             alignments.resize(stops.size(), RichTextTabAlignment::Left);
             alignments.insert(alignments.begin() + (at - stops.begin()), m_state.nextTabAlignment);
@@ -497,7 +539,8 @@ bool RtfReader::OnParagraphProperty(const std::string& word, int parameter) {
     return true;
 }
 
-bool RtfReader::OnTableProperty(const std::string& word, int parameter) {
+bool RtfReader::OnTableProperty(const std::string &word, int parameter)
+{
     if (word == "trowd") {
         m_rowDefinition = RichTextRow();
         m_rowOpen = true;
@@ -528,71 +571,81 @@ bool RtfReader::OnTableProperty(const std::string& word, int parameter) {
     } else if (word == "clbrdrb") {
         m_borderSide = kRichTextBorderBottom;
     } else if (word == "brdrw") {
-        if (m_borderSide != 0) m_cellBorderWidth = Clamp(parameter, 1, 255);
+        if (m_borderSide != 0)
+            m_cellBorderWidth = Clamp(parameter, 1, 255);
     } else if (word == "brdrnone" || word == "brdrnil") {
         m_cellBorders &= ~m_borderSide;
-    } else if (word == "brdrt" || word == "brdrb" || word == "brdrl" || word == "brdrr" ||
-               word == "brdrbtw" || word == "brdrbar" || word == "box" ||
-               word.compare(0, 6, "trbrdr") == 0) {
-        m_borderSide = 0;  // paragraph and row borders are not drawn
+    } else if (word == "brdrt" || word == "brdrb" || word == "brdrl" || word == "brdrr" || word == "brdrbtw"
+               || word == "brdrbar" || word == "box" || word.compare(0, 6, "trbrdr") == 0) {
+        m_borderSide = 0; // paragraph and row borders are not drawn
     } else if (word.compare(0, 4, "brdr") == 0 && word != "brdrcf" && word != "brdrsp") {
-        m_cellBorders |= m_borderSide;  // a line style: \brdrs, \brdrdb, \brdrth...
+        m_cellBorders |= m_borderSide; // a line style: \brdrs, \brdrdb, \brdrth...
     } else {
         return false;
     }
     return true;
 }
 
-void RtfReader::OnChar(wchar_t ch) {
+void RtfReader::OnChar(wchar_t ch)
+{
     switch (m_state.destination) {
-        case Destination::Text:
-            break;
-        case Destination::FontTable:
-            OnFontTableChar(ch);
-            return;
-        case Destination::ColorTable:
-            OnColorTableChar(ch);
-            return;
-        case Destination::Skip:
-            return;
+    case Destination::Text:
+        break;
+    case Destination::FontTable:
+        OnFontTableChar(ch);
+        return;
+    case Destination::ColorTable:
+        OnColorTableChar(ch);
+        return;
+    case Destination::Skip:
+        return;
     }
-    if (m_state.hidden) return;
+    if (m_state.hidden)
+        return;
     RichTextCharFormat format = m_state.format;
     format.font = FontIndex(m_state.fontNumber);
-    std::vector<RichTextRun>& runs = m_paragraph.runs;
-    if (runs.empty() || runs.back().format != format) runs.push_back(RichTextRun{L"", format});
+    std::vector<RichTextRun> &runs = m_paragraph.runs;
+    if (runs.empty() || runs.back().format != format)
+        runs.push_back(RichTextRun{L"", format});
     runs.back().text += ch;
 }
 
-void RtfReader::OnFontTableChar(wchar_t ch) {
+void RtfReader::OnFontTableChar(wchar_t ch)
+{
     if (ch != L';') {
         m_fontName += ch;
         return;
     }
     const size_t first = m_fontName.find_first_not_of(L' ');
     const size_t last = m_fontName.find_last_not_of(L' ');
-    const std::wstring name =
-        first == std::wstring::npos ? std::wstring() : m_fontName.substr(first, last - first + 1);
+    const std::wstring name = first == std::wstring::npos ? std::wstring() : m_fontName.substr(first, last - first + 1);
     m_fontName.clear();
-    if (name.empty() || m_fontIndexByNumber.count(m_fontTableNumber)) return;
+    if (name.empty() || m_fontIndexByNumber.count(m_fontTableNumber))
+        return;
     m_fontIndexByNumber[m_fontTableNumber] = static_cast<int>(m_document.fonts.size());
     m_document.fonts.push_back(name);
 }
 
-void RtfReader::OnColorTableChar(wchar_t ch) {
-    if (ch != L';') return;
+void RtfReader::OnColorTableChar(wchar_t ch)
+{
+    if (ch != L';')
+        return;
     m_colors.push_back(RGB(m_red, m_green, m_blue));
     m_red = m_green = m_blue = 0;
 }
 
-int RtfReader::FontIndex(int fontNumber) const {
+int RtfReader::FontIndex(int fontNumber) const
+{
     auto found = m_fontIndexByNumber.find(fontNumber);
-    if (found == m_fontIndexByNumber.end()) found = m_fontIndexByNumber.find(m_defaultFontNumber);
-    if (found != m_fontIndexByNumber.end()) return found->second;
+    if (found == m_fontIndexByNumber.end())
+        found = m_fontIndexByNumber.find(m_defaultFontNumber);
+    if (found != m_fontIndexByNumber.end())
+        return found->second;
     return m_document.fonts.empty() ? -1 : 0;
 }
 
-void RtfReader::EndParagraph(bool intoCell) {
+void RtfReader::EndParagraph(bool intoCell)
+{
     RichTextParagraph paragraph = m_state.paragraph;
     paragraph.runs = std::move(m_paragraph.runs);
     paragraph.markFormat = m_state.format;
@@ -608,21 +661,26 @@ void RtfReader::EndParagraph(bool intoCell) {
     PushBlock(std::move(block));
 }
 
-void RtfReader::EndCell() {
+void RtfReader::EndCell()
+{
     EndParagraph(true);
-    if (m_cells.size() < static_cast<size_t>(kMaxCellsInRow)) m_cells.push_back(std::move(m_cell));
+    if (m_cells.size() < static_cast<size_t>(kMaxCellsInRow))
+        m_cells.push_back(std::move(m_cell));
     m_cell = RichTextCell();
 }
 
-void RtfReader::EndRow() {
-    if (!m_paragraph.runs.empty() || !m_cell.paragraphs.empty()) EndCell();
+void RtfReader::EndRow()
+{
+    if (!m_paragraph.runs.empty() || !m_cell.paragraphs.empty())
+        EndCell();
     m_rowOpen = false;
-    if (m_cells.empty()) return;
+    if (m_cells.empty())
+        return;
     RichTextBlock block;
     block.isRow = true;
     block.row.left = m_rowDefinition.left;
     block.row.gap = m_rowDefinition.gap;
-    const std::vector<RichTextCell>& defined = m_rowDefinition.cells;
+    const std::vector<RichTextCell> &defined = m_rowDefinition.cells;
     int right = m_rowDefinition.left;
     for (size_t i = 0; i < m_cells.size(); ++i) {
         RichTextCell cell = std::move(m_cells[i]);
@@ -631,7 +689,7 @@ void RtfReader::EndRow() {
             cell.borders = defined[i].borders;
             cell.borderWidth = defined[i].borderWidth;
         } else {
-            cell.right = std::min(right + 1440, kMaxLength);  // a cell the row did not define
+            cell.right = std::min(right + 1440, kMaxLength); // a cell the row did not define
         }
         right = cell.right;
         block.row.cells.push_back(std::move(cell));
@@ -640,31 +698,37 @@ void RtfReader::EndRow() {
     PushBlock(std::move(block));
 }
 
-void RtfReader::PushBlock(RichTextBlock block) {
+void RtfReader::PushBlock(RichTextBlock block)
+{
     block.pageBreakBefore = block.pageBreakBefore || m_pageBreakPending;
     m_pageBreakPending = false;
     m_document.blocks.push_back(std::move(block));
 }
 
-void AppendParagraphText(const RichTextParagraph& paragraph, std::wstring& text) {
-    for (const RichTextRun& run : paragraph.runs) text += run.text;
+void AppendParagraphText(const RichTextParagraph &paragraph, std::wstring &text)
+{
+    for (const RichTextRun &run : paragraph.runs)
+        text += run.text;
 }
 
-}  // namespace
+} // namespace
 
-RichTextDocument RichTextDocument::FromRtf(const char* rtf, size_t length) {
+RichTextDocument RichTextDocument::FromRtf(const char *rtf, size_t length)
+{
     return RtfReader(rtf, length).Read();
 }
 
-std::wstring RichTextDocument::PlainText() const {
+std::wstring RichTextDocument::PlainText() const
+{
     std::wstring text;
-    for (const RichTextBlock& block : blocks) {
+    for (const RichTextBlock &block : blocks) {
         if (!block.isRow) {
             AppendParagraphText(block.paragraph, text);
         } else {
-            for (const RichTextCell& cell : block.row.cells) {
+            for (const RichTextCell &cell : block.row.cells) {
                 for (size_t i = 0; i < cell.paragraphs.size(); ++i) {
-                    if (i > 0) text += L'\n';
+                    if (i > 0)
+                        text += L'\n';
                     AppendParagraphText(cell.paragraphs[i], text);
                 }
                 text += L'\t';

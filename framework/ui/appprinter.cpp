@@ -9,13 +9,16 @@
 namespace {
 
 // A movable copy of a global block; null for null or when memory runs out.
-HGLOBAL CopyGlobal(HGLOBAL source) {
-    if (source == nullptr) return nullptr;
+HGLOBAL CopyGlobal(HGLOBAL source)
+{
+    if (source == nullptr)
+        return nullptr;
     const SIZE_T size = ::GlobalSize(source);
-    const void* from = ::GlobalLock(source);
-    if (from == nullptr) return nullptr;
+    const void *from = ::GlobalLock(source);
+    if (from == nullptr)
+        return nullptr;
     HGLOBAL copy = ::GlobalAlloc(GMEM_MOVEABLE, size);
-    void* to = copy ? ::GlobalLock(copy) : nullptr;
+    void *to = copy ? ::GlobalLock(copy) : nullptr;
     if (to != nullptr) {
         std::memcpy(to, from, size);
         ::GlobalUnlock(copy);
@@ -27,47 +30,59 @@ HGLOBAL CopyGlobal(HGLOBAL source) {
     return copy;
 }
 
-void FreeGlobal(HGLOBAL& handle) {
-    if (handle != nullptr) ::GlobalFree(handle);
+void FreeGlobal(HGLOBAL &handle)
+{
+    if (handle != nullptr)
+        ::GlobalFree(handle);
     handle = nullptr;
 }
 
 // Copies of the pair into the dialog's fields, whatever they held freed first.
-void HandCopies(HGLOBAL devNames, HGLOBAL devMode, HGLOBAL& dialogDevNames, HGLOBAL& dialogDevMode) {
+void HandCopies(HGLOBAL devNames, HGLOBAL devMode, HGLOBAL &dialogDevNames, HGLOBAL &dialogDevMode)
+{
     FreeGlobal(dialogDevNames);
     FreeGlobal(dialogDevMode);
     dialogDevNames = CopyGlobal(devNames);
     dialogDevMode = CopyGlobal(devMode);
 }
 
-}  // namespace
+} // namespace
 
-void CWinApp::SelectPrinter(HGLOBAL hDevNames, HGLOBAL hDevMode, BOOL bFreeOld) {
+void CWinApp::SelectPrinter(HGLOBAL hDevNames, HGLOBAL hDevMode, BOOL bFreeOld)
+{
     if (bFreeOld) {
-        if (m_hDevNames != hDevNames) FreeGlobal(m_hDevNames);
-        if (m_hDevMode != hDevMode) FreeGlobal(m_hDevMode);
+        if (m_hDevNames != hDevNames)
+            FreeGlobal(m_hDevNames);
+        if (m_hDevMode != hDevMode)
+            FreeGlobal(m_hDevMode);
     }
     m_hDevNames = hDevNames;
     m_hDevMode = hDevMode;
 }
 
-BOOL CWinApp::HasPrinter() {
-    if (m_hDevNames != nullptr) return TRUE;
+BOOL CWinApp::HasPrinter()
+{
+    if (m_hDevNames != nullptr)
+        return TRUE;
     PRINTDLGW defaults{};
     defaults.lStructSize = sizeof defaults;
     defaults.Flags = PD_RETURNDEFAULT;
-    if (!::PrintDlgW(&defaults)) return FALSE;
+    if (!::PrintDlgW(&defaults))
+        return FALSE;
     SelectPrinter(defaults.hDevNames, defaults.hDevMode);
     return TRUE;
 }
 
-BOOL CWinApp::GetPrinterDeviceDefaults(PRINTDLGW* pPrintDlg) {
-    if (!HasPrinter()) return FALSE;
+BOOL CWinApp::GetPrinterDeviceDefaults(PRINTDLGW *pPrintDlg)
+{
+    if (!HasPrinter())
+        return FALSE;
     HandCopies(m_hDevNames, m_hDevMode, pPrintDlg->hDevNames, pPrintDlg->hDevMode);
     return pPrintDlg->hDevNames != nullptr;
 }
 
-INT_PTR CWinApp::DoPrintDialog(CPrintDialog* pPD) {
+INT_PTR CWinApp::DoPrintDialog(CPrintDialog *pPD)
+{
     GetPrinterDeviceDefaults(&pPD->m_pd);
     INT_PTR answer = pPD->DoModal();
     if (answer != IDOK && ::CommDlgExtendedError() == PDERR_PRINTERNOTFOUND) {
@@ -83,8 +98,10 @@ INT_PTR CWinApp::DoPrintDialog(CPrintDialog* pPD) {
     return answer;
 }
 
-INT_PTR CWinApp::DoPageSetupDialog(CPageSetupDialog* pPSD) {
-    if (HasPrinter()) HandCopies(m_hDevNames, m_hDevMode, pPSD->m_psd.hDevNames, pPSD->m_psd.hDevMode);
+INT_PTR CWinApp::DoPageSetupDialog(CPageSetupDialog *pPSD)
+{
+    if (HasPrinter())
+        HandCopies(m_hDevNames, m_hDevMode, pPSD->m_psd.hDevNames, pPSD->m_psd.hDevMode);
     const INT_PTR answer = pPSD->DoModal();
     if (answer == IDOK && pPSD->m_psd.hDevNames != nullptr)
         SelectPrinter(CopyGlobal(pPSD->m_psd.hDevNames), CopyGlobal(pPSD->m_psd.hDevMode));

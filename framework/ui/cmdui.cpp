@@ -2,13 +2,15 @@
 #include "framework/ui/cmdtarget.h"
 #include "framework/ui/wnd.h"
 
-void CCmdUI::Enable(BOOL bOn) {
+void CCmdUI::Enable(BOOL bOn)
+{
     m_bEnableChanged = TRUE;
     if (m_hMenu != nullptr) {
         ::EnableMenuItem(m_hMenu, m_nIndex, MF_BYPOSITION | (bOn ? MF_ENABLED : MF_GRAYED));
         return;
     }
-    if (m_hOtherWnd == nullptr) return;
+    if (m_hOtherWnd == nullptr)
+        return;
     // Never leave the focus on a control being disabled: move it on first.
     if (!bOn && ::GetFocus() == m_hOtherWnd) {
         HWND dialog = ::GetParent(m_hOtherWnd);
@@ -17,7 +19,8 @@ void CCmdUI::Enable(BOOL bOn) {
     ::EnableWindow(m_hOtherWnd, bOn);
 }
 
-void CCmdUI::SetCheck(int nCheck) {
+void CCmdUI::SetCheck(int nCheck)
+{
     if (m_hMenu != nullptr) {
         ::CheckMenuItem(m_hMenu, m_nIndex, MF_BYPOSITION | (nCheck ? MF_CHECKED : MF_UNCHECKED));
         return;
@@ -26,7 +29,8 @@ void CCmdUI::SetCheck(int nCheck) {
         ::SendMessageW(m_hOtherWnd, BM_SETCHECK, nCheck, 0);
 }
 
-void CCmdUI::SetRadio(BOOL bOn) {
+void CCmdUI::SetRadio(BOOL bOn)
+{
     if (m_hMenu != nullptr) {
         MENUITEMINFOW info{};
         info.cbSize = sizeof info;
@@ -40,7 +44,8 @@ void CCmdUI::SetRadio(BOOL bOn) {
     SetCheck(bOn ? 1 : 0);
 }
 
-void CCmdUI::SetText(const char* text) {
+void CCmdUI::SetText(const char *text)
+{
     std::wstring wide = Cp1250ToWide(text ? text : "");
     if (m_hMenu != nullptr) {
         MENUITEMINFOW info{};
@@ -50,10 +55,12 @@ void CCmdUI::SetText(const char* text) {
         ::SetMenuItemInfoW(m_hMenu, m_nIndex, TRUE, &info);
         return;
     }
-    if (m_hOtherWnd != nullptr) ::SetWindowTextW(m_hOtherWnd, wide.c_str());
+    if (m_hOtherWnd != nullptr)
+        ::SetWindowTextW(m_hOtherWnd, wide.c_str());
 }
 
-BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHandler) {
+BOOL CCmdUI::DoUpdate(CCmdTarget *pTarget, BOOL bDisableIfNoHandler)
+{
     m_bEnableChanged = FALSE;
     BOOL handled = pTarget->OnCmdMsg(m_nID, CN_UPDATE_COMMAND_UI, this, nullptr);
     if (!handled && bDisableIfNoHandler && !m_bEnableChanged) {

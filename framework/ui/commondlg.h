@@ -15,7 +15,7 @@ class CCommonDialog : public CWnd {
     DECLARE_DYNAMIC(CCommonDialog)
 
 public:
-    explicit CCommonDialog(CWnd* pParentWnd = nullptr) : m_pParentWnd(pParentWnd) {}
+    explicit CCommonDialog(CWnd *pParentWnd = nullptr) : m_pParentWnd(pParentWnd) {}
     // IDOK or IDCANCEL.
     virtual INT_PTR DoModal();
 
@@ -23,7 +23,7 @@ protected:
     // Shows the real dialog; TRUE for OK.
     virtual BOOL Show() = 0;
     HWND OwnerHandle() const;
-    CWnd* m_pParentWnd;
+    CWnd *m_pParentWnd;
 };
 
 class CFileDialog : public CCommonDialog {
@@ -31,10 +31,9 @@ class CFileDialog : public CCommonDialog {
 
 public:
     // lpszFilter: "Opis (*.rtf)|*.rtf|Wszystkie pliki (*.*)|*.*||".
-    explicit CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt = nullptr,
-                         LPCTSTR lpszFileName = nullptr,
-                         DWORD dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
-                         LPCTSTR lpszFilter = nullptr, CWnd* pParentWnd = nullptr);
+    explicit CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt = nullptr, LPCTSTR lpszFileName = nullptr,
+                         DWORD dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, LPCTSTR lpszFilter = nullptr,
+                         CWnd *pParentWnd = nullptr);
 
     // The chosen file: whole path, name with extension, extension, name without it, folder.
     CString GetPathName() const;
@@ -54,7 +53,7 @@ protected:
 private:
     BOOL m_bOpenFileDialog;
     std::vector<char> m_fileBuffer;
-    CString m_strFilter;  // with '\0' separators
+    CString m_strFilter; // with '\0' separators
     CString m_strDefExt;
 };
 
@@ -62,7 +61,7 @@ class CColorDialog : public CCommonDialog {
     DECLARE_DYNAMIC(CColorDialog)
 
 public:
-    explicit CColorDialog(COLORREF clrInit = 0, DWORD dwFlags = 0, CWnd* pParentWnd = nullptr);
+    explicit CColorDialog(COLORREF clrInit = 0, DWORD dwFlags = 0, CWnd *pParentWnd = nullptr);
     COLORREF GetColor() const { return m_cc.rgbResult; }
     CHOOSECOLORA m_cc{};
 
@@ -81,9 +80,9 @@ class CPrintDialog : public CCommonDialog {
 
 public:
     explicit CPrintDialog(BOOL bPrintSetupOnly,
-                          DWORD dwFlags = PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOPAGENUMS |
-                                          PD_HIDEPRINTTOFILE | PD_NOSELECTION,
-                          CWnd* pParentWnd = nullptr);
+                          DWORD dwFlags = PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOPAGENUMS | PD_HIDEPRINTTOFILE
+                                          | PD_NOSELECTION,
+                          CWnd *pParentWnd = nullptr);
     ~CPrintDialog() override;
     HDC GetPrinterDC() const { return m_pd.hDC; }
     HDC CreatePrinterDC();
@@ -113,8 +112,7 @@ class CPageSetupDialog : public CCommonDialog {
     DECLARE_DYNAMIC(CPageSetupDialog)
 
 public:
-    explicit CPageSetupDialog(DWORD dwFlags = PSD_MARGINS | PSD_INWININIINTLMEASURE,
-                              CWnd* pParentWnd = nullptr);
+    explicit CPageSetupDialog(DWORD dwFlags = PSD_MARGINS | PSD_INWININIINTLMEASURE, CWnd *pParentWnd = nullptr);
     ~CPageSetupDialog() override;
     CSize GetPaperSize() const;
     void GetMargins(LPRECT lpRectMargins, LPRECT lpRectMinMargins) const;

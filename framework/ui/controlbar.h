@@ -24,17 +24,17 @@ public:
     // The size the bar wants: along its side it stretches (bStretch), across it is fixed.
     virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz);
     // Updates the bar's items from pTarget's handlers.
-    virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHandler) = 0;
+    virtual void OnUpdateCmdUI(CFrameWnd *pTarget, BOOL bDisableIfNoHandler) = 0;
 
     void EnableDocking(DWORD dwDockStyle) { m_dwDockStyle = dwDockStyle & CBRS_ALIGN_ANY; }
     DWORD GetBarStyle() const { return m_dwStyle; }
     void SetBarStyle(DWORD dwStyle) { m_dwStyle = dwStyle; }
     BOOL IsVisible() const { return m_hWnd != nullptr && (GetStyle() & WS_VISIBLE) != 0; }
-    CFrameWnd* GetDockingFrame() const { return m_pDockSite; }
+    CFrameWnd *GetDockingFrame() const { return m_pDockSite; }
     BOOL IsHorizontal() const { return (m_dwStyle & (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)) != 0; }
 
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
-    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT *pResult) override;
     void PostNcDestroy() override;
 
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
@@ -43,16 +43,15 @@ public:
     DECLARE_MESSAGE_MAP()
 
 public:
-
-    DWORD m_dwStyle = 0;        // CBRS_ bits
-    DWORD m_dwDockStyle = 0;    // the sides it may dock to
-    CFrameWnd* m_pDockSite = nullptr;
+    DWORD m_dwStyle = 0;     // CBRS_ bits
+    DWORD m_dwDockStyle = 0; // the sides it may dock to
+    CFrameWnd *m_pDockSite = nullptr;
     BOOL m_bAutoDelete = FALSE; // delete the object when its window goes
     CRect m_rectBorders;        // space kept around the bar's items
 
 protected:
     // Splits a creation style into the window style and the CBRS_ bits, and joins the frame.
-    DWORD TakeBarStyle(DWORD dwStyle, CWnd* pParentWnd);
+    DWORD TakeBarStyle(DWORD dwStyle, CWnd *pParentWnd);
     // The frame whose command route updates the bar: the owner frame's active one.
-    CFrameWnd* UpdateTarget() const;
+    CFrameWnd *UpdateTarget() const;
 };

@@ -32,57 +32,68 @@ END_MESSAGE_MAP()
 
 namespace {
 
-CString ItemText(const CWnd& control, UINT getLength, UINT getText, int index) {
+CString ItemText(const CWnd &control, UINT getLength, UINT getText, int index)
+{
     LRESULT length = control.SendMessage(getLength, index);
-    if (length < 0) return CString();
+    if (length < 0)
+        return CString();
     std::wstring text(length + 1, L'\0');
     control.SendMessage(getText, index, (LPARAM)&text[0]);
     return WideToCp1250(text.c_str());
 }
 
-int SendText(const CWnd& control, UINT message, WPARAM wParam, LPCTSTR text) {
+int SendText(const CWnd &control, UINT message, WPARAM wParam, LPCTSTR text)
+{
     std::wstring wide = Cp1250ToWide(text ? text : "");
     return (int)control.SendMessage(message, wParam, (LPARAM)wide.c_str());
 }
 
-}  // namespace
+} // namespace
 
-BOOL CStatic::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
+BOOL CStatic::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT &rect, CWnd *pParentWnd, UINT nID)
+{
     return CWnd::Create("STATIC", lpszText, dwStyle, rect, pParentWnd, nID);
 }
 void CStatic::DrawItem(LPDRAWITEMSTRUCT) {}
 
-BOOL CButton::Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
+BOOL CButton::Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT &rect, CWnd *pParentWnd, UINT nID)
+{
     return CWnd::Create("BUTTON", lpszCaption, dwStyle, rect, pParentWnd, nID);
 }
 void CButton::DrawItem(LPDRAWITEMSTRUCT) {}
 
 // ---- CBitmapButton ---------------------------------------------------------------------------
 
-BOOL CBitmapButton::LoadBitmaps(UINT nIDBitmapResource, UINT nIDBitmapResourceSel,
-                                UINT nIDBitmapResourceFocus, UINT nIDBitmapResourceDisabled) {
+BOOL CBitmapButton::LoadBitmaps(UINT nIDBitmapResource, UINT nIDBitmapResourceSel, UINT nIDBitmapResourceFocus,
+                                UINT nIDBitmapResourceDisabled)
+{
     m_bitmap.DeleteObject();
     m_bitmapSel.DeleteObject();
     m_bitmapFocus.DeleteObject();
     m_bitmapDisabled.DeleteObject();
-    if (!m_bitmap.LoadBitmap(nIDBitmapResource)) return FALSE;
+    if (!m_bitmap.LoadBitmap(nIDBitmapResource))
+        return FALSE;
     BOOL allLoaded = TRUE;
-    if (nIDBitmapResourceSel != 0) allLoaded &= m_bitmapSel.LoadBitmap(nIDBitmapResourceSel);
-    if (nIDBitmapResourceFocus != 0) allLoaded &= m_bitmapFocus.LoadBitmap(nIDBitmapResourceFocus);
+    if (nIDBitmapResourceSel != 0)
+        allLoaded &= m_bitmapSel.LoadBitmap(nIDBitmapResourceSel);
+    if (nIDBitmapResourceFocus != 0)
+        allLoaded &= m_bitmapFocus.LoadBitmap(nIDBitmapResourceFocus);
     if (nIDBitmapResourceDisabled != 0)
         allLoaded &= m_bitmapDisabled.LoadBitmap(nIDBitmapResourceDisabled);
     return allLoaded;
 }
 
-void CBitmapButton::SizeToContent() {
+void CBitmapButton::SizeToContent()
+{
     BITMAP info{};
-    if (m_bitmap.GetBitmap(&info) == 0) return;
-    SetWindowPos(nullptr, 0, 0, info.bmWidth, info.bmHeight,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (m_bitmap.GetBitmap(&info) == 0)
+        return;
+    SetWindowPos(nullptr, 0, 0, info.bmWidth, info.bmHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void CBitmapButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
-    CBitmap* shown = &m_bitmap;
+void CBitmapButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
+{
+    CBitmap *shown = &m_bitmap;
     UINT state = lpDrawItemStruct->itemState;
     if ((state & ODS_SELECTED) && m_bitmapSel.GetSafeHandle()) {
         shown = &m_bitmapSel;
@@ -91,55 +102,67 @@ void CBitmapButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
     } else if ((state & ODS_DISABLED) && m_bitmapDisabled.GetSafeHandle()) {
         shown = &m_bitmapDisabled;
     }
-    if (shown->GetSafeHandle() == nullptr) return;
-    CDC* dc = CDC::FromHandle(lpDrawItemStruct->hDC);
+    if (shown->GetSafeHandle() == nullptr)
+        return;
+    CDC *dc = CDC::FromHandle(lpDrawItemStruct->hDC);
     CDC memory;
     memory.CreateCompatibleDC(dc);
-    CBitmap* previous = memory.SelectObject(shown);
-    const RECT& area = lpDrawItemStruct->rcItem;
-    dc->BitBlt(area.left, area.top, area.right - area.left, area.bottom - area.top, &memory, 0, 0,
-               SRCCOPY);
+    CBitmap *previous = memory.SelectObject(shown);
+    const RECT &area = lpDrawItemStruct->rcItem;
+    dc->BitBlt(area.left, area.top, area.right - area.left, area.bottom - area.top, &memory, 0, 0, SRCCOPY);
     memory.SelectObject(previous);
 }
 
 // ---- CEdit -----------------------------------------------------------------------------------
 
-BOOL CEdit::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
+BOOL CEdit::Create(DWORD dwStyle, const RECT &rect, CWnd *pParentWnd, UINT nID)
+{
     return CWnd::Create("EDIT", nullptr, dwStyle, rect, pParentWnd, nID);
 }
 
-int CEdit::GetLine(int nIndex, CString& rString) const {
+int CEdit::GetLine(int nIndex, CString &rString) const
+{
     int length = (int)SendMessage(EM_LINELENGTH, SendMessage(EM_LINEINDEX, nIndex));
     std::wstring text(length + 2 > 2 ? length + 2 : 2, L'\0');
-    *reinterpret_cast<WORD*>(&text[0]) = (WORD)(text.size() - 1);
+    *reinterpret_cast<WORD *>(&text[0]) = (WORD)(text.size() - 1);
     int copied = (int)SendMessage(EM_GETLINE, nIndex, (LPARAM)&text[0]);
     rString = WideToCp1250(text.c_str(), copied);
     return rString.GetLength();
 }
 
-void CEdit::ReplaceSel(LPCTSTR lpszNewText, BOOL bCanUndo) {
+void CEdit::ReplaceSel(LPCTSTR lpszNewText, BOOL bCanUndo)
+{
     SendText(*this, EM_REPLACESEL, bCanUndo, lpszNewText);
 }
 
 // ---- CListBox --------------------------------------------------------------------------------
 
-BOOL CListBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
+BOOL CListBox::Create(DWORD dwStyle, const RECT &rect, CWnd *pParentWnd, UINT nID)
+{
     return CWnd::Create("LISTBOX", nullptr, dwStyle, rect, pParentWnd, nID);
 }
-void CListBox::GetText(int nIndex, CString& rString) const {
+void CListBox::GetText(int nIndex, CString &rString) const
+{
     rString = ItemText(*this, LB_GETTEXTLEN, LB_GETTEXT, nIndex);
 }
-int CListBox::AddString(LPCTSTR lpszItem) { return SendText(*this, LB_ADDSTRING, 0, lpszItem); }
-int CListBox::InsertString(int nIndex, LPCTSTR lpszItem) {
+int CListBox::AddString(LPCTSTR lpszItem)
+{
+    return SendText(*this, LB_ADDSTRING, 0, lpszItem);
+}
+int CListBox::InsertString(int nIndex, LPCTSTR lpszItem)
+{
     return SendText(*this, LB_INSERTSTRING, nIndex, lpszItem);
 }
-int CListBox::FindString(int nStartAfter, LPCTSTR lpszItem) const {
+int CListBox::FindString(int nStartAfter, LPCTSTR lpszItem) const
+{
     return SendText(*this, LB_FINDSTRING, nStartAfter, lpszItem);
 }
-int CListBox::FindStringExact(int nIndexStart, LPCTSTR lpszFind) const {
+int CListBox::FindStringExact(int nIndexStart, LPCTSTR lpszFind) const
+{
     return SendText(*this, LB_FINDSTRINGEXACT, nIndexStart, lpszFind);
 }
-int CListBox::SelectString(int nStartAfter, LPCTSTR lpszItem) {
+int CListBox::SelectString(int nStartAfter, LPCTSTR lpszItem)
+{
     return SendText(*this, LB_SELECTSTRING, nStartAfter, lpszItem);
 }
 void CListBox::DrawItem(LPDRAWITEMSTRUCT) {}
@@ -147,28 +170,38 @@ void CListBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
 
 // ---- CComboBox -------------------------------------------------------------------------------
 
-BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
+BOOL CComboBox::Create(DWORD dwStyle, const RECT &rect, CWnd *pParentWnd, UINT nID)
+{
     return CWnd::Create("COMBOBOX", nullptr, dwStyle, rect, pParentWnd, nID);
 }
-void CComboBox::GetLBText(int nIndex, CString& rString) const {
+void CComboBox::GetLBText(int nIndex, CString &rString) const
+{
     rString = ItemText(*this, CB_GETLBTEXTLEN, CB_GETLBTEXT, nIndex);
 }
-int CComboBox::AddString(LPCTSTR lpszString) { return SendText(*this, CB_ADDSTRING, 0, lpszString); }
-int CComboBox::InsertString(int nIndex, LPCTSTR lpszString) {
+int CComboBox::AddString(LPCTSTR lpszString)
+{
+    return SendText(*this, CB_ADDSTRING, 0, lpszString);
+}
+int CComboBox::InsertString(int nIndex, LPCTSTR lpszString)
+{
     return SendText(*this, CB_INSERTSTRING, nIndex, lpszString);
 }
-int CComboBox::FindString(int nStartAfter, LPCTSTR lpszString) const {
+int CComboBox::FindString(int nStartAfter, LPCTSTR lpszString) const
+{
     return SendText(*this, CB_FINDSTRING, nStartAfter, lpszString);
 }
-int CComboBox::FindStringExact(int nIndexStart, LPCTSTR lpszFind) const {
+int CComboBox::FindStringExact(int nIndexStart, LPCTSTR lpszFind) const
+{
     return SendText(*this, CB_FINDSTRINGEXACT, nIndexStart, lpszFind);
 }
-int CComboBox::SelectString(int nStartAfter, LPCTSTR lpszString) {
+int CComboBox::SelectString(int nStartAfter, LPCTSTR lpszString)
+{
     return SendText(*this, CB_SELECTSTRING, nStartAfter, lpszString);
 }
 void CComboBox::DrawItem(LPDRAWITEMSTRUCT) {}
 void CComboBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
 
-BOOL CScrollBar::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
+BOOL CScrollBar::Create(DWORD dwStyle, const RECT &rect, CWnd *pParentWnd, UINT nID)
+{
     return CWnd::Create("SCROLLBAR", nullptr, dwStyle, rect, pParentWnd, nID);
 }

@@ -8,14 +8,18 @@ BEGIN_MESSAGE_MAP(CCtrlView, CView)
     ON_WM_PAINT()
 END_MESSAGE_MAP()
 
-BOOL CCtrlView::PreCreateWindow(CREATESTRUCT& cs) {
+BOOL CCtrlView::PreCreateWindow(CREATESTRUCT &cs)
+{
     AfxEnsureCommonControls();
     cs.lpszClass = m_strClass;
     cs.style |= m_dwDefaultStyle;
     return CView::PreCreateWindow(cs);
 }
 
-void CCtrlView::OnDraw(CDC*) {}
+void CCtrlView::OnDraw(CDC *) {}
 
 // The control paints itself.
-void CCtrlView::OnPaint() { Default(); }
+void CCtrlView::OnPaint()
+{
+    Default();
+}

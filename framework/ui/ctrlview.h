@@ -13,14 +13,13 @@ class CCtrlView : public CView {
 public:
     CCtrlView(LPCTSTR lpszClass, DWORD dwStyle) : m_strClass(lpszClass), m_dwDefaultStyle(dwStyle) {}
 
-    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
-    void OnDraw(CDC* pDC) override;
+    BOOL PreCreateWindow(CREATESTRUCT &cs) override;
+    void OnDraw(CDC *pDC) override;
     void OnPaint();
 
     DECLARE_MESSAGE_MAP()
 
 public:
-
     CString m_strClass;
     DWORD m_dwDefaultStyle;
 };
@@ -30,13 +29,14 @@ class CTreeView : public CCtrlView {
 
 public:
     CTreeView() : CCtrlView("SysTreeView32", AFX_WS_DEFAULT_VIEW) {}
-    CTreeCtrl& GetTreeCtrl() const {
+    CTreeCtrl &GetTreeCtrl() const
+    {
         m_control.m_hWnd = m_hWnd;
         return m_control;
     }
 
 private:
-    mutable CTreeCtrl m_control;  // shares the view's window, never owns it
+    mutable CTreeCtrl m_control; // shares the view's window, never owns it
 };
 
 class CListView : public CCtrlView {
@@ -44,7 +44,8 @@ class CListView : public CCtrlView {
 
 public:
     CListView() : CCtrlView("SysListView32", AFX_WS_DEFAULT_VIEW) {}
-    CListCtrl& GetListCtrl() const {
+    CListCtrl &GetListCtrl() const
+    {
         m_control.m_hWnd = m_hWnd;
         return m_control;
     }

@@ -15,12 +15,12 @@ class CDialog : public CWnd {
 
 public:
     CDialog() = default;
-    explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
-    explicit CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd = nullptr);
+    explicit CDialog(UINT nIDTemplate, CWnd *pParentWnd = nullptr);
+    explicit CDialog(LPCTSTR lpszTemplateName, CWnd *pParentWnd = nullptr);
 
-    BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
-    BOOL Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd = nullptr);
-    BOOL CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr);
+    BOOL Create(UINT nIDTemplate, CWnd *pParentWnd = nullptr);
+    BOOL Create(LPCTSTR lpszTemplateName, CWnd *pParentWnd = nullptr);
+    BOOL CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd *pParentWnd = nullptr);
     // IDOK, IDCANCEL or the value given to EndDialog; -1 when the dialog could not be created.
     virtual INT_PTR DoModal();
 
@@ -34,17 +34,17 @@ public:
 
     void NextDlgCtrl() const;
     void PrevDlgCtrl() const;
-    void GotoDlgCtrl(CWnd* pWndCtrl);
+    void GotoDlgCtrl(CWnd *pWndCtrl);
     void SetDefID(UINT nID);
     DWORD GetDefID() const;
 
-    BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL PreTranslateMessage(MSG *pMsg) override;
 
     DECLARE_MESSAGE_MAP()
 
     UINT m_nIDHelp = 0;
     LPCTSTR m_lpszTemplateName = nullptr;
-    CWnd* m_pParentWnd = nullptr;
+    CWnd *m_pParentWnd = nullptr;
 
     LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
 

@@ -9,16 +9,15 @@ class CDialogBar : public CControlBar {
     DECLARE_DYNAMIC(CDialogBar)
 
 public:
-    BOOL Create(CWnd* pParentWnd, UINT nIDTemplate, UINT nStyle, UINT nID);
+    BOOL Create(CWnd *pParentWnd, UINT nIDTemplate, UINT nStyle, UINT nID);
 
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
-    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHandler) override;
-    BOOL PreTranslateMessage(MSG* pMsg) override;
+    void OnUpdateCmdUI(CFrameWnd *pTarget, BOOL bDisableIfNoHandler) override;
+    BOOL PreTranslateMessage(MSG *pMsg) override;
 
     DECLARE_MESSAGE_MAP()
 
 public:
-
     CSize m_sizeDefault;
 
 private:

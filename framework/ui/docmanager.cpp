@@ -15,58 +15,67 @@
 
 namespace {
 
-CString FullPath(LPCTSTR path) {
+CString FullPath(LPCTSTR path)
+{
     std::wstring wide = Cp1250ToWide(path ? path : "");
     wchar_t full[MAX_PATH * 2] = L"";
     DWORD length = ::GetFullPathNameW(wide.c_str(), MAX_PATH * 2, full, nullptr);
     return length > 0 && length < MAX_PATH * 2 ? WideToCp1250(full) : CString(path);
 }
 
-BOOL SetClassesValue(const CString& key, LPCTSTR value) {
+BOOL SetClassesValue(const CString &key, LPCTSTR value)
+{
     CString path = "Software\\Classes\\" + key;
     HKEY handle = nullptr;
-    if (::RegCreateKeyExW(HKEY_CURRENT_USER, Cp1250ToWide(path).c_str(), 0, nullptr, 0, KEY_WRITE,
-                          nullptr, &handle, nullptr) != ERROR_SUCCESS)
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, Cp1250ToWide(path).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &handle,
+                          nullptr)
+        != ERROR_SUCCESS)
         return FALSE;
     std::wstring text = Cp1250ToWide(value);
-    LONG status = ::RegSetValueExW(handle, nullptr, 0, REG_SZ,
-                                   reinterpret_cast<const BYTE*>(text.c_str()),
+    LONG status = ::RegSetValueExW(handle, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE *>(text.c_str()),
                                    (DWORD)((text.size() + 1) * sizeof(wchar_t)));
     ::RegCloseKey(handle);
     return status == ERROR_SUCCESS;
 }
 
-CString ProgramPath() {
+CString ProgramPath()
+{
     wchar_t path[MAX_PATH] = L"";
     ::GetModuleFileNameW(nullptr, path, MAX_PATH);
     return WideToCp1250(path);
 }
 
-}  // namespace
+} // namespace
 
-CDocManager::~CDocManager() {
+CDocManager::~CDocManager()
+{
     while (!m_templateList.IsEmpty()) {
-        CDocTemplate* docTemplate = static_cast<CDocTemplate*>(m_templateList.GetHead());
+        CDocTemplate *docTemplate = static_cast<CDocTemplate *>(m_templateList.GetHead());
         m_templateList.RemoveHead();
-        if (docTemplate->m_bAutoDelete) delete docTemplate;
+        if (docTemplate->m_bAutoDelete)
+            delete docTemplate;
     }
 }
 
-void CDocManager::AddDocTemplate(CDocTemplate* pTemplate) {
-    if (pTemplate == nullptr || m_templateList.Find(pTemplate) != nullptr) return;
+void CDocManager::AddDocTemplate(CDocTemplate *pTemplate)
+{
+    if (pTemplate == nullptr || m_templateList.Find(pTemplate) != nullptr)
+        return;
     pTemplate->LoadTemplate();
     m_templateList.AddTail(pTemplate);
 }
 
-CDocTemplate* CDocManager::GetNextDocTemplate(POSITION& pos) const {
-    return static_cast<CDocTemplate*>(m_templateList.GetNext(pos));
+CDocTemplate *CDocManager::GetNextDocTemplate(POSITION &pos) const
+{
+    return static_cast<CDocTemplate *>(m_templateList.GetNext(pos));
 }
 
-int CDocManager::GetDocumentCount() const {
+int CDocManager::GetDocumentCount() const
+{
     int count = 0;
     POSITION pos = GetFirstDocTemplatePosition();
     while (pos != nullptr) {
-        CDocTemplate* docTemplate = GetNextDocTemplate(pos);
+        CDocTemplate *docTemplate = GetNextDocTemplate(pos);
         POSITION docPos = docTemplate->GetFirstDocPosition();
         while (docPos != nullptr) {
             docTemplate->GetNextDoc(docPos);
@@ -76,11 +85,12 @@ int CDocManager::GetDocumentCount() const {
     return count;
 }
 
-void CDocManager::OnFileNew() {
+void CDocManager::OnFileNew()
+{
     // Only a template with a document name offers new documents; the first one does.
     POSITION pos = GetFirstDocTemplatePosition();
     while (pos != nullptr) {
-        CDocTemplate* docTemplate = GetNextDocTemplate(pos);
+        CDocTemplate *docTemplate = GetNextDocTemplate(pos);
         CString name;
         if (docTemplate->GetDocString(name, CDocTemplate::docName)) {
             docTemplate->OpenDocumentFile(nullptr);
@@ -89,38 +99,42 @@ void CDocManager::OnFileNew() {
     }
 }
 
-void CDocManager::OnFileOpen() {
+void CDocManager::OnFileOpen()
+{
     CString filter;
     POSITION pos = GetFirstDocTemplatePosition();
     while (pos != nullptr) {
-        CDocTemplate* docTemplate = GetNextDocTemplate(pos);
+        CDocTemplate *docTemplate = GetNextDocTemplate(pos);
         CString name, extension;
-        if (docTemplate->GetDocString(name, CDocTemplate::filterName) &&
-            docTemplate->GetDocString(extension, CDocTemplate::filterExt))
+        if (docTemplate->GetDocString(name, CDocTemplate::filterName)
+            && docTemplate->GetDocString(extension, CDocTemplate::filterExt))
             filter.AppendFormat("%s|*%s|", name, extension);
     }
     filter += "Wszystkie pliki (*.*)|*.*||";
     CFileDialog dialog(TRUE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, filter);
-    if (dialog.DoModal() != IDOK) return;
+    if (dialog.DoModal() != IDOK)
+        return;
     OpenDocumentFile(dialog.GetPathName());
 }
 
-CDocument* CDocManager::OpenDocumentFile(LPCTSTR lpszFileName) {
+CDocument *CDocManager::OpenDocumentFile(LPCTSTR lpszFileName)
+{
     CString path = FullPath(lpszFileName);
-    CDocTemplate* best = nullptr;
+    CDocTemplate *best = nullptr;
     CDocTemplate::Confidence bestMatch = CDocTemplate::noAttempt;
-    CDocument* openDoc = nullptr;
+    CDocument *openDoc = nullptr;
     POSITION pos = GetFirstDocTemplatePosition();
     while (pos != nullptr) {
-        CDocTemplate* docTemplate = GetNextDocTemplate(pos);
-        CDocument* match = nullptr;
+        CDocTemplate *docTemplate = GetNextDocTemplate(pos);
+        CDocument *match = nullptr;
         CDocTemplate::Confidence confidence = docTemplate->MatchDocType(path, match);
         if (confidence > bestMatch) {
             bestMatch = confidence;
             best = docTemplate;
             openDoc = match;
         }
-        if (confidence == CDocTemplate::yesAlreadyOpen) break;
+        if (confidence == CDocTemplate::yesAlreadyOpen)
+            break;
     }
     if (best == nullptr) {
         AfxMessageBox("Nie ma szablonu, który otworzyłby ten plik.", MB_OK | MB_ICONEXCLAMATION);
@@ -130,33 +144,39 @@ CDocument* CDocManager::OpenDocumentFile(LPCTSTR lpszFileName) {
         // Already open: bring its window forward instead of reading it again.
         POSITION viewPos = openDoc->GetFirstViewPosition();
         if (viewPos != nullptr) {
-            CFrameWnd* frame = openDoc->GetNextView(viewPos)->GetParentFrame();
-            if (frame != nullptr) frame->ActivateFrame();
+            CFrameWnd *frame = openDoc->GetNextView(viewPos)->GetParentFrame();
+            if (frame != nullptr)
+                frame->ActivateFrame();
         }
         return openDoc;
     }
     return best->OpenDocumentFile(path);
 }
 
-BOOL CDocManager::SaveAllModified() {
+BOOL CDocManager::SaveAllModified()
+{
     POSITION pos = GetFirstDocTemplatePosition();
     while (pos != nullptr) {
-        if (!GetNextDocTemplate(pos)->SaveAllModified()) return FALSE;
+        if (!GetNextDocTemplate(pos)->SaveAllModified())
+            return FALSE;
     }
     return TRUE;
 }
 
-void CDocManager::CloseAllDocuments(BOOL bEndSession) {
+void CDocManager::CloseAllDocuments(BOOL bEndSession)
+{
     POSITION pos = GetFirstDocTemplatePosition();
-    while (pos != nullptr) GetNextDocTemplate(pos)->CloseAllDocuments(bEndSession);
+    while (pos != nullptr)
+        GetNextDocTemplate(pos)->CloseAllDocuments(bEndSession);
 }
 
-void CDocManager::RegisterShellFileTypes(BOOL) {
+void CDocManager::RegisterShellFileTypes(BOOL)
+{
     CString command;
     command.Format("\"%s\" \"%%1\"", ProgramPath());
     POSITION pos = GetFirstDocTemplatePosition();
     while (pos != nullptr) {
-        CDocTemplate* docTemplate = GetNextDocTemplate(pos);
+        CDocTemplate *docTemplate = GetNextDocTemplate(pos);
         CString typeId, typeName, extension;
         if (!docTemplate->GetDocString(typeId, CDocTemplate::regFileTypeId) || typeId.IsEmpty())
             continue;
@@ -168,29 +188,33 @@ void CDocManager::RegisterShellFileTypes(BOOL) {
     }
 }
 
-void CDocManager::UnregisterShellFileTypes() {
+void CDocManager::UnregisterShellFileTypes()
+{
     POSITION pos = GetFirstDocTemplatePosition();
     while (pos != nullptr) {
-        CDocTemplate* docTemplate = GetNextDocTemplate(pos);
+        CDocTemplate *docTemplate = GetNextDocTemplate(pos);
         CString typeId, extension;
-        if (!docTemplate->GetDocString(typeId, CDocTemplate::regFileTypeId)) continue;
+        if (!docTemplate->GetDocString(typeId, CDocTemplate::regFileTypeId))
+            continue;
         ::RegDeleteTreeW(HKEY_CURRENT_USER, Cp1250ToWide("Software\\Classes\\" + typeId).c_str());
         if (docTemplate->GetDocString(extension, CDocTemplate::filterExt))
-            ::RegDeleteTreeW(HKEY_CURRENT_USER,
-                             Cp1250ToWide("Software\\Classes\\" + extension).c_str());
+            ::RegDeleteTreeW(HKEY_CURRENT_USER, Cp1250ToWide("Software\\Classes\\" + extension).c_str());
     }
 }
 
 // ---- CRecentFileList -----------------------------------------------------------------------
 
-CRecentFileList::CRecentFileList(UINT nStart, LPCTSTR lpszSection, LPCTSTR lpszEntryFormat,
-                                 int nSize)
+CRecentFileList::CRecentFileList(UINT nStart, LPCTSTR lpszSection, LPCTSTR lpszEntryFormat, int nSize)
     : m_nStart(nStart), m_strSectionName(lpszSection), m_strEntryFormat(lpszEntryFormat),
-      m_nSize(nSize < 1 ? 1 : (nSize > 16 ? 16 : nSize)) {}
+      m_nSize(nSize < 1 ? 1 : (nSize > 16 ? 16 : nSize))
+{
+}
 
-void CRecentFileList::Add(LPCTSTR lpszPathName) {
+void CRecentFileList::Add(LPCTSTR lpszPathName)
+{
     CString path = FullPath(lpszPathName);
-    if (path.IsEmpty()) return;
+    if (path.IsEmpty())
+        return;
     for (size_t i = 0; i < m_files.size(); ++i) {
         if (m_files[i].CompareNoCase(path) == 0) {
             m_files.erase(m_files.begin() + i);
@@ -198,39 +222,48 @@ void CRecentFileList::Add(LPCTSTR lpszPathName) {
         }
     }
     m_files.insert(m_files.begin(), path);
-    if ((int)m_files.size() > m_nSize) m_files.resize(m_nSize);
+    if ((int)m_files.size() > m_nSize)
+        m_files.resize(m_nSize);
 }
 
-void CRecentFileList::Remove(int nIndex) {
-    if (nIndex >= 0 && nIndex < GetCount()) m_files.erase(m_files.begin() + nIndex);
+void CRecentFileList::Remove(int nIndex)
+{
+    if (nIndex >= 0 && nIndex < GetCount())
+        m_files.erase(m_files.begin() + nIndex);
 }
 
-void CRecentFileList::ReadList() {
-    CWinApp* app = AfxGetApp();
-    if (app == nullptr) return;
+void CRecentFileList::ReadList()
+{
+    CWinApp *app = AfxGetApp();
+    if (app == nullptr)
+        return;
     m_files.clear();
     for (int i = 0; i < m_nSize; ++i) {
         CString entry;
         entry.Format(m_strEntryFormat, i + 1);
         CString path = app->GetProfileString(m_strSectionName, entry);
-        if (!path.IsEmpty()) m_files.push_back(path);
+        if (!path.IsEmpty())
+            m_files.push_back(path);
     }
 }
 
-void CRecentFileList::WriteList() {
-    CWinApp* app = AfxGetApp();
-    if (app == nullptr) return;
+void CRecentFileList::WriteList()
+{
+    CWinApp *app = AfxGetApp();
+    if (app == nullptr)
+        return;
     for (int i = 0; i < m_nSize; ++i) {
         CString entry;
         entry.Format(m_strEntryFormat, i + 1);
-        app->WriteProfileString(m_strSectionName, entry,
-                                i < GetCount() ? (LPCTSTR)m_files[i] : nullptr);
+        app->WriteProfileString(m_strSectionName, entry, i < GetCount() ? (LPCTSTR)m_files[i] : nullptr);
     }
 }
 
-void CRecentFileList::UpdateMenu(CCmdUI* pCmdUI) {
+void CRecentFileList::UpdateMenu(CCmdUI *pCmdUI)
+{
     HMENU menu = pCmdUI->m_hMenu;
-    if (menu == nullptr) return;
+    if (menu == nullptr)
+        return;
     if (m_strOriginal.IsEmpty()) {
         wchar_t text[256] = L"";
         ::GetMenuStringW(menu, pCmdUI->m_nIndex, text, 256, MF_BYPOSITION);
@@ -243,7 +276,8 @@ void CRecentFileList::UpdateMenu(CCmdUI* pCmdUI) {
         ::EnableMenuItem(menu, m_nStart, MF_BYCOMMAND | MF_GRAYED);
         return;
     }
-    for (int i = 0; i < m_nSize; ++i) ::DeleteMenu(menu, m_nStart + i, MF_BYCOMMAND);
+    for (int i = 0; i < m_nSize; ++i)
+        ::DeleteMenu(menu, m_nStart + i, MF_BYCOMMAND);
     pCmdUI->m_bEnableChanged = TRUE;
     if (m_files.empty()) {
         ::InsertMenuW(menu, pCmdUI->m_nIndex, MF_BYPOSITION | MF_STRING | MF_GRAYED, m_nStart,
@@ -253,8 +287,7 @@ void CRecentFileList::UpdateMenu(CCmdUI* pCmdUI) {
     for (int i = 0; i < GetCount(); ++i) {
         CString text;
         text.Format("&%d %s", i + 1, m_files[i]);
-        ::InsertMenuW(menu, pCmdUI->m_nIndex++, MF_BYPOSITION | MF_STRING, m_nStart + i,
-                      Cp1250ToWide(text).c_str());
+        ::InsertMenuW(menu, pCmdUI->m_nIndex++, MF_BYPOSITION | MF_STRING, m_nStart + i, Cp1250ToWide(text).c_str());
     }
     // The update loop goes on after the last inserted item.
     --pCmdUI->m_nIndex;

@@ -20,20 +20,20 @@ class CDocument;
 class CDocManager {
 public:
     CDocManager() = default;
-    virtual ~CDocManager();  // deletes the templates it owns
-    CDocManager(const CDocManager&) = delete;
-    CDocManager& operator=(const CDocManager&) = delete;
+    virtual ~CDocManager(); // deletes the templates it owns
+    CDocManager(const CDocManager &) = delete;
+    CDocManager &operator=(const CDocManager &) = delete;
 
-    void AddDocTemplate(CDocTemplate* pTemplate);
+    void AddDocTemplate(CDocTemplate *pTemplate);
     POSITION GetFirstDocTemplatePosition() const { return m_templateList.GetHeadPosition(); }
-    CDocTemplate* GetNextDocTemplate(POSITION& pos) const;
+    CDocTemplate *GetNextDocTemplate(POSITION &pos) const;
     int GetDocumentCount() const;
 
     // A new document through the one template that has a document name; none: nothing.
     virtual void OnFileNew();
     // Asks for a file (filters of every template) and opens it.
     virtual void OnFileOpen();
-    virtual CDocument* OpenDocumentFile(LPCTSTR lpszFileName);
+    virtual CDocument *OpenDocumentFile(LPCTSTR lpszFileName);
     virtual BOOL SaveAllModified();
     virtual void CloseAllDocuments(BOOL bEndSession);
 
@@ -55,21 +55,21 @@ public:
 
     int GetSize() const { return m_nSize; }
     int GetCount() const { return (int)m_files.size(); }
-    const CString& operator[](int nIndex) const { return m_files[nIndex]; }
+    const CString &operator[](int nIndex) const { return m_files[nIndex]; }
     // Moves (or puts) the path to the top; the oldest falls off when the list is full.
     virtual void Add(LPCTSTR lpszPathName);
     virtual void Remove(int nIndex);
     // Puts "&1 path".. into the menu where pCmdUI stands (greyed original item when empty).
-    virtual void UpdateMenu(CCmdUI* pCmdUI);
+    virtual void UpdateMenu(CCmdUI *pCmdUI);
     virtual void ReadList();
     virtual void WriteList();
 
-    UINT m_nStart;  // the command id of the first entry
+    UINT m_nStart; // the command id of the first entry
 
 private:
     CString m_strSectionName;
     CString m_strEntryFormat;
-    CString m_strOriginal;  // the menu item's own text, shown greyed while the list is empty
+    CString m_strOriginal; // the menu item's own text, shown greyed while the list is empty
     int m_nSize;
     std::vector<CString> m_files;
 };

@@ -24,62 +24,79 @@ END_MESSAGE_MAP()
 
 namespace {
 
-CString FileNameOf(const CString& path) { return path.Mid(path.ReverseFind('\\') + 1); }
-
-}  // namespace
-
-CDocument::~CDocument() {
-    if (m_pDocTemplate != nullptr) m_pDocTemplate->RemoveDocument(this);
-    // Views outliving their document must not reach back into it.
-    POSITION pos = m_viewList.GetHeadPosition();
-    while (pos != nullptr) static_cast<CView*>(m_viewList.GetNext(pos))->m_pDocument = nullptr;
+CString FileNameOf(const CString &path)
+{
+    return path.Mid(path.ReverseFind('\\') + 1);
 }
 
-void CDocument::SetTitle(LPCTSTR lpszTitle) {
+} // namespace
+
+CDocument::~CDocument()
+{
+    if (m_pDocTemplate != nullptr)
+        m_pDocTemplate->RemoveDocument(this);
+    // Views outliving their document must not reach back into it.
+    POSITION pos = m_viewList.GetHeadPosition();
+    while (pos != nullptr)
+        static_cast<CView *>(m_viewList.GetNext(pos))->m_pDocument = nullptr;
+}
+
+void CDocument::SetTitle(LPCTSTR lpszTitle)
+{
     m_strTitle = lpszTitle ? lpszTitle : "";
     UpdateFrameCounts();
 }
 
-void CDocument::SetPathName(LPCTSTR lpszPathName, BOOL bAddToMRU) {
+void CDocument::SetPathName(LPCTSTR lpszPathName, BOOL bAddToMRU)
+{
     std::wstring wide = Cp1250ToWide(lpszPathName ? lpszPathName : "");
     wchar_t full[MAX_PATH * 2] = L"";
     DWORD length = ::GetFullPathNameW(wide.c_str(), MAX_PATH * 2, full, nullptr);
     m_strPathName = length > 0 && length < MAX_PATH * 2 ? WideToCp1250(full) : CString(lpszPathName);
     SetTitle(FileNameOf(m_strPathName));
-    CWinApp* app = AfxGetApp();
-    if (bAddToMRU && app != nullptr) app->AddToRecentFileList(m_strPathName);
+    CWinApp *app = AfxGetApp();
+    if (bAddToMRU && app != nullptr)
+        app->AddToRecentFileList(m_strPathName);
 }
 
 // ---- Views -------------------------------------------------------------------------------------
 
-void CDocument::AddView(CView* pView) {
-    if (pView == nullptr || m_viewList.Find(pView) != nullptr) return;
+void CDocument::AddView(CView *pView)
+{
+    if (pView == nullptr || m_viewList.Find(pView) != nullptr)
+        return;
     m_viewList.AddTail(pView);
     pView->m_pDocument = this;
     OnChangedViewList();
 }
 
-void CDocument::RemoveView(CView* pView) {
+void CDocument::RemoveView(CView *pView)
+{
     POSITION found = m_viewList.Find(pView);
-    if (found == nullptr) return;
+    if (found == nullptr)
+        return;
     m_viewList.RemoveAt(found);
     pView->m_pDocument = nullptr;
     OnChangedViewList();
 }
 
-CView* CDocument::GetNextView(POSITION& rPosition) const {
-    return static_cast<CView*>(m_viewList.GetNext(rPosition));
+CView *CDocument::GetNextView(POSITION &rPosition) const
+{
+    return static_cast<CView *>(m_viewList.GetNext(rPosition));
 }
 
-void CDocument::UpdateAllViews(CView* pSender, LPARAM lHint, CObject* pHint) {
+void CDocument::UpdateAllViews(CView *pSender, LPARAM lHint, CObject *pHint)
+{
     POSITION pos = GetFirstViewPosition();
     while (pos != nullptr) {
-        CView* view = GetNextView(pos);
-        if (view != pSender) view->OnUpdate(pSender, lHint, pHint);
+        CView *view = GetNextView(pos);
+        if (view != pSender)
+            view->OnUpdate(pSender, lHint, pHint);
     }
 }
 
-void CDocument::OnChangedViewList() {
+void CDocument::OnChangedViewList()
+{
     if (m_viewList.IsEmpty() && m_bAutoDelete) {
         OnCloseDocument();
         return;
@@ -87,37 +104,42 @@ void CDocument::OnChangedViewList() {
     UpdateFrameCounts();
 }
 
-std::vector<CFrameWnd*> CDocument::FramesOfViews() const {
-    std::vector<CFrameWnd*> frames;
+std::vector<CFrameWnd *> CDocument::FramesOfViews() const
+{
+    std::vector<CFrameWnd *> frames;
     POSITION pos = GetFirstViewPosition();
     while (pos != nullptr) {
-        CFrameWnd* frame = GetNextView(pos)->GetParentFrame();
+        CFrameWnd *frame = GetNextView(pos)->GetParentFrame();
         if (frame != nullptr && std::find(frames.begin(), frames.end(), frame) == frames.end())
             frames.push_back(frame);
     }
     return frames;
 }
 
-void CDocument::UpdateFrameCounts() {
-    std::vector<CFrameWnd*> frames = FramesOfViews();
+void CDocument::UpdateFrameCounts()
+{
+    std::vector<CFrameWnd *> frames = FramesOfViews();
     int number = frames.size() > 1 ? 1 : 0;
-    for (CFrameWnd* frame : frames) {
+    for (CFrameWnd *frame : frames) {
         frame->m_nWindow = number;
-        if (number > 0) ++number;
+        if (number > 0)
+            ++number;
         frame->OnUpdateFrameTitle(TRUE);
     }
 }
 
 // ---- Life ----------------------------------------------------------------------------------
 
-BOOL CDocument::OnNewDocument() {
+BOOL CDocument::OnNewDocument()
+{
     DeleteContents();
     m_strPathName.Empty();
     SetModifiedFlag(FALSE);
     return TRUE;
 }
 
-BOOL CDocument::OnOpenDocument(LPCTSTR lpszPathName) {
+BOOL CDocument::OnOpenDocument(LPCTSTR lpszPathName)
+{
     CFile file;
     CFileException error;
     if (!file.Open(lpszPathName, CFile::modeRead | CFile::shareDenyWrite, &error)) {
@@ -125,13 +147,13 @@ BOOL CDocument::OnOpenDocument(LPCTSTR lpszPathName) {
         return FALSE;
     }
     DeleteContents();
-    SetModifiedFlag(TRUE);  // dirty while half read
+    SetModifiedFlag(TRUE); // dirty while half read
     try {
         CArchive archive(&file, CArchive::load);
         Serialize(archive);
         archive.Close();
         file.Close();
-    } catch (CException* e) {
+    } catch (CException *e) {
         file.Abort();
         DeleteContents();
         ReportSaveLoadException(lpszPathName, e, FALSE);
@@ -142,7 +164,8 @@ BOOL CDocument::OnOpenDocument(LPCTSTR lpszPathName) {
     return TRUE;
 }
 
-BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName) {
+BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName)
+{
     CString target = lpszPathName;
     const CString temporaryPath = CreateTempFileBeside(target);
     if (temporaryPath.IsEmpty()) {
@@ -154,8 +177,7 @@ BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName) {
     const std::wstring temporary = Cp1250ToWide(temporaryPath);
     CFile file;
     CFileException error;
-    if (!file.Open(temporaryPath, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive,
-                   &error)) {
+    if (!file.Open(temporaryPath, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive, &error)) {
         ::DeleteFileW(temporary.c_str());
         ReportSaveLoadException(target, &error, TRUE);
         return FALSE;
@@ -165,7 +187,7 @@ BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName) {
         Serialize(archive);
         archive.Close();
         file.Close();
-    } catch (CException* e) {
+    } catch (CException *e) {
         file.Abort();
         ::DeleteFileW(temporary.c_str());
         ReportSaveLoadException(target, e, TRUE);
@@ -184,13 +206,13 @@ BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName) {
     return TRUE;
 }
 
-void CDocument::ReportSaveLoadException(LPCTSTR lpszPathName, CException* e, BOOL bSaving) {
+void CDocument::ReportSaveLoadException(LPCTSTR lpszPathName, CException *e, BOOL bSaving)
+{
     char reason[512] = "";
     CString message;
     message.Format(bSaving ? "Nie udało się zapisać dokumentu %s." : "Nie udało się otworzyć dokumentu %s.",
                    lpszPathName ? lpszPathName : "");
-    if (e != nullptr && !e->IsKindOf(RUNTIME_CLASS(CUserException)) &&
-        e->GetErrorMessage(reason, sizeof reason)) {
+    if (e != nullptr && !e->IsKindOf(RUNTIME_CLASS(CUserException)) && e->GetErrorMessage(reason, sizeof reason)) {
         message += "\n";
         message += reason;
     }
@@ -199,21 +221,25 @@ void CDocument::ReportSaveLoadException(LPCTSTR lpszPathName, CException* e, BOO
 
 void CDocument::DeleteContents() {}
 
-void CDocument::OnCloseDocument() {
+void CDocument::OnCloseDocument()
+{
     // Destroying the frames removes the views; the document must outlive that.
     BOOL autoDelete = m_bAutoDelete;
     m_bAutoDelete = FALSE;
-    for (CFrameWnd* frame : FramesOfViews()) {
+    for (CFrameWnd *frame : FramesOfViews()) {
         PreCloseFrame(frame);
         frame->DestroyWindow();
     }
     m_bAutoDelete = autoDelete;
     DeleteContents();
-    if (m_bAutoDelete) delete this;
+    if (m_bAutoDelete)
+        delete this;
 }
 
-BOOL CDocument::SaveModified() {
-    if (!IsModified()) return TRUE;
+BOOL CDocument::SaveModified()
+{
+    if (!IsModified())
+        return TRUE;
     CString name = m_strPathName.IsEmpty() ? m_strTitle : FileNameOf(m_strPathName);
     CString prompt;
     prompt.Format("Czy zapisać zmiany w dokumencie %s?", name);
@@ -227,18 +253,21 @@ BOOL CDocument::SaveModified() {
     }
 }
 
-BOOL CDocument::CanCloseFrame(CFrameWnd* pFrame) {
+BOOL CDocument::CanCloseFrame(CFrameWnd *pFrame)
+{
     POSITION pos = GetFirstViewPosition();
     while (pos != nullptr) {
-        CFrameWnd* frame = GetNextView(pos)->GetParentFrame();
-        if (frame != nullptr && frame != pFrame) return TRUE;  // another frame keeps the document
+        CFrameWnd *frame = GetNextView(pos)->GetParentFrame();
+        if (frame != nullptr && frame != pFrame)
+            return TRUE; // another frame keeps the document
     }
     return SaveModified();
 }
 
-void CDocument::PreCloseFrame(CFrameWnd*) {}
+void CDocument::PreCloseFrame(CFrameWnd *) {}
 
-BOOL CDocument::DoSave(LPCTSTR lpszPathName, BOOL bReplace) {
+BOOL CDocument::DoSave(LPCTSTR lpszPathName, BOOL bReplace)
+{
     CString path = lpszPathName ? lpszPathName : "";
     if (path.IsEmpty()) {
         CString filter, extension, filterName;
@@ -250,35 +279,47 @@ BOOL CDocument::DoSave(LPCTSTR lpszPathName, BOOL bReplace) {
             filter.Format("%s|*%s|", filterName, extension);
         filter += "Wszystkie pliki (*.*)|*.*||";
         CString proposed = m_strPathName.IsEmpty() ? m_strTitle : m_strPathName;
-        CFileDialog dialog(FALSE, extension.IsEmpty() ? nullptr : (LPCTSTR)extension.Mid(1),
-                           proposed, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST,
-                           filter);
-        if (dialog.DoModal() != IDOK) return FALSE;
+        CFileDialog dialog(FALSE, extension.IsEmpty() ? nullptr : (LPCTSTR)extension.Mid(1), proposed,
+                           OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST, filter);
+        if (dialog.DoModal() != IDOK)
+            return FALSE;
         path = dialog.GetPathName();
     }
     CWaitCursor wait;
-    if (!OnSaveDocument(path)) return FALSE;
-    if (bReplace) SetPathName(path);
+    if (!OnSaveDocument(path))
+        return FALSE;
+    if (bReplace)
+        SetPathName(path);
     return TRUE;
 }
 
-BOOL CDocument::DoFileSave() {
+BOOL CDocument::DoFileSave()
+{
     DWORD attributes = ::GetFileAttributesW(Cp1250ToWide(m_strPathName).c_str());
-    if (m_strPathName.IsEmpty() ||
-        (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)))
+    if (m_strPathName.IsEmpty() || (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)))
         return DoSave(nullptr);
     return DoSave(m_strPathName);
 }
 
-void CDocument::OnFileClose() {
-    if (!SaveModified()) return;
+void CDocument::OnFileClose()
+{
+    if (!SaveModified())
+        return;
     OnCloseDocument();
 }
 
-void CDocument::OnFileSave() { DoFileSave(); }
-void CDocument::OnFileSaveAs() { DoSave(nullptr); }
+void CDocument::OnFileSave()
+{
+    DoFileSave();
+}
+void CDocument::OnFileSaveAs()
+{
+    DoSave(nullptr);
+}
 
-BOOL CDocument::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
-    if (CCmdTarget::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
+BOOL CDocument::OnCmdMsg(UINT nID, int nCode, void *pExtra, AFX_CMDHANDLERINFO *pHandlerInfo)
+{
+    if (CCmdTarget::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
     return m_pDocTemplate != nullptr && m_pDocTemplate->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }

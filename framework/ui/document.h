@@ -25,22 +25,22 @@ public:
     CDocument() = default;
     ~CDocument() override;
 
-    const CString& GetTitle() const { return m_strTitle; }
+    const CString &GetTitle() const { return m_strTitle; }
     virtual void SetTitle(LPCTSTR lpszTitle);
-    const CString& GetPathName() const { return m_strPathName; }
+    const CString &GetPathName() const { return m_strPathName; }
     // Takes the full path and the file's name as the title; bAddToMRU puts it on the recent list.
     virtual void SetPathName(LPCTSTR lpszPathName, BOOL bAddToMRU = TRUE);
-    CDocTemplate* GetDocTemplate() const { return m_pDocTemplate; }
+    CDocTemplate *GetDocTemplate() const { return m_pDocTemplate; }
     virtual BOOL IsModified() { return m_bModified; }
     virtual void SetModifiedFlag(BOOL bModified = TRUE) { m_bModified = bModified; }
 
     // ---- Views ---------------------------------------------------------------------------------
-    void AddView(CView* pView);
-    void RemoveView(CView* pView);
+    void AddView(CView *pView);
+    void RemoveView(CView *pView);
     POSITION GetFirstViewPosition() const { return m_viewList.GetHeadPosition(); }
-    CView* GetNextView(POSITION& rPosition) const;
+    CView *GetNextView(POSITION &rPosition) const;
     // Calls OnUpdate of every view but pSender.
-    void UpdateAllViews(CView* pSender, LPARAM lHint = 0, CObject* pHint = nullptr);
+    void UpdateAllViews(CView *pSender, LPARAM lHint = 0, CObject *pHint = nullptr);
     // After a view came or went: a document left without views closes itself.
     virtual void OnChangedViewList();
     // Numbers the frames when several show this document, and refreshes their titles.
@@ -56,17 +56,17 @@ public:
     // Asks whether to keep unsaved changes: FALSE when the user cancelled or saving failed.
     virtual BOOL SaveModified();
     // Whether pFrame may close: only the last frame of a document asks to save.
-    virtual BOOL CanCloseFrame(CFrameWnd* pFrame);
-    virtual void PreCloseFrame(CFrameWnd* pFrame);
+    virtual BOOL CanCloseFrame(CFrameWnd *pFrame);
+    virtual void PreCloseFrame(CFrameWnd *pFrame);
     // Saves under lpszPathName, or under a name the user chooses when it is null.
     virtual BOOL DoSave(LPCTSTR lpszPathName, BOOL bReplace = TRUE);
     virtual BOOL DoFileSave();
-    virtual void ReportSaveLoadException(LPCTSTR lpszPathName, CException* e, BOOL bSaving);
+    virtual void ReportSaveLoadException(LPCTSTR lpszPathName, CException *e, BOOL bSaving);
 
     // Routes to the document's own map, then to its template.
-    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    BOOL OnCmdMsg(UINT nID, int nCode, void *pExtra, AFX_CMDHANDLERINFO *pHandlerInfo) override;
 
-    BOOL m_bAutoDelete = TRUE;  // delete the document when its last view goes
+    BOOL m_bAutoDelete = TRUE; // delete the document when its last view goes
     BOOL m_bEmbedded = FALSE;
 
     void OnFileClose();
@@ -76,15 +76,14 @@ public:
     DECLARE_MESSAGE_MAP()
 
 public:
-
     CString m_strTitle;
     CString m_strPathName;
-    CDocTemplate* m_pDocTemplate = nullptr;
+    CDocTemplate *m_pDocTemplate = nullptr;
     CPtrList m_viewList;
     BOOL m_bModified = FALSE;
 
 private:
     friend class CDocTemplate;
     // The frames of the document's views, each once.
-    std::vector<CFrameWnd*> FramesOfViews() const;
+    std::vector<CFrameWnd *> FramesOfViews() const;
 };

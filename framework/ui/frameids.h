@@ -7,16 +7,16 @@
 #include <commctrl.h>
 
 // ---- Child windows of a frame ------------------------------------------------------------------
-#define AFX_IDW_TOOLBAR 0xE800      // the main toolbar (59392)
-#define AFX_IDW_STATUS_BAR 0xE801   // the status bar (59393)
+#define AFX_IDW_TOOLBAR 0xE800    // the main toolbar (59392)
+#define AFX_IDW_STATUS_BAR 0xE801 // the status bar (59393)
 #define AFX_IDW_DIALOGBAR 0xE805
 #define AFX_IDW_DOCKBAR_TOP 0xE81B
 #define AFX_IDW_DOCKBAR_LEFT 0xE81C
 #define AFX_IDW_DOCKBAR_RIGHT 0xE81D
 #define AFX_IDW_DOCKBAR_BOTTOM 0xE81E
-#define AFX_IDW_PANE_FIRST 0xE900   // the view, splitter or MDI client filling the frame
+#define AFX_IDW_PANE_FIRST 0xE900 // the view, splitter or MDI client filling the frame
 #define AFX_IDW_PANE_LAST 0xE9FF
-#define AFX_IDM_FIRST_MDICHILD 0xFF00  // the MDI client numbers its children's menu items from here
+#define AFX_IDM_FIRST_MDICHILD 0xFF00 // the MDI client numbers its children's menu items from here
 
 // ---- Standard commands ---------------------------------------------------------------------------
 #define ID_SEPARATOR 0

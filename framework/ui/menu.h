@@ -16,15 +16,15 @@ public:
 
     CMenu() = default;
     virtual ~CMenu();
-    CMenu(const CMenu&) = delete;
-    CMenu& operator=(const CMenu&) = delete;
+    CMenu(const CMenu &) = delete;
+    CMenu &operator=(const CMenu &) = delete;
 
     operator HMENU() const { return m_hMenu; }
     HMENU GetSafeHmenu() const { return m_hMenu; }
-    static CMenu* FromHandle(HMENU hMenu);
-    static CMenu* FromHandlePermanent(HMENU hMenu);
+    static CMenu *FromHandle(HMENU hMenu);
+    static CMenu *FromHandlePermanent(HMENU hMenu);
     // The permanent CMenu whose menu (or a submenu of it) holds the command id.
-    static CMenu* FindPermanentWithItem(UINT nID);
+    static CMenu *FindPermanentWithItem(UINT nID);
     static void DeleteTempMap();
     BOOL Attach(HMENU hMenu);
     HMENU Detach();
@@ -35,10 +35,8 @@ public:
     BOOL DestroyMenu();
 
     BOOL AppendMenu(UINT nFlags, UINT_PTR nIDNewItem = 0, LPCTSTR lpszNewItem = nullptr);
-    BOOL InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem = 0,
-                    LPCTSTR lpszNewItem = nullptr);
-    BOOL ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem = 0,
-                    LPCTSTR lpszNewItem = nullptr);
+    BOOL InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem = 0, LPCTSTR lpszNewItem = nullptr);
+    BOOL ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem = 0, LPCTSTR lpszNewItem = nullptr);
     BOOL RemoveMenu(UINT nPosition, UINT nFlags);
     BOOL DeleteMenu(UINT nPosition, UINT nFlags);
     UINT CheckMenuItem(UINT nIDCheckItem, UINT nCheck);
@@ -48,10 +46,10 @@ public:
     UINT GetMenuItemCount() const;
     UINT GetMenuItemID(int nPos) const;
     UINT GetMenuState(UINT nID, UINT nFlags) const;
-    int GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const;
-    CMenu* GetSubMenu(int nPos) const;
+    int GetMenuString(UINT nIDItem, CString &rString, UINT nFlags) const;
+    CMenu *GetSubMenu(int nPos) const;
     // Shows a popup menu; with TPM_RETURNCMD returns the chosen command instead of sending it.
-    BOOL TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect = nullptr);
+    BOOL TrackPopupMenu(UINT nFlags, int x, int y, CWnd *pWnd, LPCRECT lpRect = nullptr);
 
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
     virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
@@ -59,4 +57,4 @@ public:
 
 // Runs ON_UPDATE_COMMAND_UI of pTarget for every item of a popup menu (from WM_INITMENUPOPUP).
 // With bAutoMenuEnable an item whose command nobody handles is greyed.
-void AfxUpdateMenuCmdUI(CMenu* pPopupMenu, CCmdTarget* pTarget, BOOL bAutoMenuEnable);
+void AfxUpdateMenuCmdUI(CMenu *pPopupMenu, CCmdTarget *pTarget, BOOL bAutoMenuEnable);

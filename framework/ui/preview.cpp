@@ -30,14 +30,15 @@ END_MESSAGE_MAP()
 
 namespace {
 
-const int kGap = 10;      // pixels around and between the pages
+const int kGap = 10; // pixels around and between the pages
 const int kShadow = 3;
 
-}  // namespace
+} // namespace
 
 // ---- The page and its DC -------------------------------------------------------------------------
 
-CPreviewPage CPreviewPage::OfPrinter(HDC hPrinterDC) {
+CPreviewPage CPreviewPage::OfPrinter(HDC hPrinterDC)
+{
     CPreviewPage page;
     page.sizePhysical = CSize(::GetDeviceCaps(hPrinterDC, PHYSICALWIDTH), ::GetDeviceCaps(hPrinterDC, PHYSICALHEIGHT));
     page.offset = CPoint(::GetDeviceCaps(hPrinterDC, PHYSICALOFFSETX), ::GetDeviceCaps(hPrinterDC, PHYSICALOFFSETY));
@@ -52,7 +53,8 @@ CPreviewPage CPreviewPage::OfPrinter(HDC hPrinterDC) {
     return page;
 }
 
-CPreviewPage CPreviewPage::VirtualA4(HDC hScreenDC) {
+CPreviewPage CPreviewPage::VirtualA4(HDC hScreenDC)
+{
     CPreviewPage page;
     page.ppi = CSize(::GetDeviceCaps(hScreenDC, LOGPIXELSX), ::GetDeviceCaps(hScreenDC, LOGPIXELSY));
     page.sizeMM = CSize(210, 297);
@@ -61,20 +63,33 @@ CPreviewPage CPreviewPage::VirtualA4(HDC hScreenDC) {
     return page;
 }
 
-int CPreviewDC::GetDeviceCaps(int nIndex) const {
+int CPreviewDC::GetDeviceCaps(int nIndex) const
+{
     switch (nIndex) {
-    case PHYSICALWIDTH: return m_page.sizePhysical.cx;
-    case PHYSICALHEIGHT: return m_page.sizePhysical.cy;
-    case PHYSICALOFFSETX: return m_page.offset.x;
-    case PHYSICALOFFSETY: return m_page.offset.y;
-    case HORZRES: return m_page.sizePrintable.cx;
-    case VERTRES: return m_page.sizePrintable.cy;
-    case LOGPIXELSX: return m_page.ppi.cx;
-    case LOGPIXELSY: return m_page.ppi.cy;
-    case HORZSIZE: return m_page.sizeMM.cx;
-    case VERTSIZE: return m_page.sizeMM.cy;
-    case TECHNOLOGY: return DT_RASPRINTER;
-    default: return ::GetDeviceCaps(m_hAttribDC, nIndex);
+    case PHYSICALWIDTH:
+        return m_page.sizePhysical.cx;
+    case PHYSICALHEIGHT:
+        return m_page.sizePhysical.cy;
+    case PHYSICALOFFSETX:
+        return m_page.offset.x;
+    case PHYSICALOFFSETY:
+        return m_page.offset.y;
+    case HORZRES:
+        return m_page.sizePrintable.cx;
+    case VERTRES:
+        return m_page.sizePrintable.cy;
+    case LOGPIXELSX:
+        return m_page.ppi.cx;
+    case LOGPIXELSY:
+        return m_page.ppi.cy;
+    case HORZSIZE:
+        return m_page.sizeMM.cx;
+    case VERTSIZE:
+        return m_page.sizeMM.cy;
+    case TECHNOLOGY:
+        return DT_RASPRINTER;
+    default:
+        return ::GetDeviceCaps(m_hAttribDC, nIndex);
     }
 }
 
@@ -82,26 +97,32 @@ int CPreviewDC::GetDeviceCaps(int nIndex) const {
 
 CPreviewView::CPreviewView() = default;
 
-CPreviewView::~CPreviewView() {
-    if (m_pPreviewDC != nullptr) m_pPreviewDC->m_hDC = nullptr;  // borrowed, never the DC's own
+CPreviewView::~CPreviewView()
+{
+    if (m_pPreviewDC != nullptr)
+        m_pPreviewDC->m_hDC = nullptr; // borrowed, never the DC's own
     delete m_pPreviewDC;
     delete m_pPreviewInfo;
     delete m_pPreviewState;
-    if (m_hScreenIC != nullptr) ::DeleteDC(m_hScreenIC);
+    if (m_hScreenIC != nullptr)
+        ::DeleteDC(m_hScreenIC);
 }
 
-BOOL CPreviewView::SetPrintView(CView* pPrintView) {
+BOOL CPreviewView::SetPrintView(CView *pPrintView)
+{
     m_pPrintView = pPrintView;
     m_pPreviewInfo = new CPrintInfo;
     m_pPreviewInfo->m_bPreview = TRUE;
-    if (!pPrintView->OnPreparePrinting(m_pPreviewInfo)) return FALSE;
+    if (!pPrintView->OnPreparePrinting(m_pPreviewInfo))
+        return FALSE;
 
     m_pPreviewDC = new CPreviewDC;
     m_pPreviewDC->m_bPrinting = TRUE;
     HDC printer = m_pPreviewInfo->m_pPD->m_pd.hDC;
-    if (printer != nullptr) m_pPreviewDC->m_page = CPreviewPage::OfPrinter(printer);
-    m_bVirtualPage = printer == nullptr || m_pPreviewDC->m_page.sizePhysical.cx <= 0 ||
-                     m_pPreviewDC->m_page.sizePhysical.cy <= 0;
+    if (printer != nullptr)
+        m_pPreviewDC->m_page = CPreviewPage::OfPrinter(printer);
+    m_bVirtualPage =
+        printer == nullptr || m_pPreviewDC->m_page.sizePhysical.cx <= 0 || m_pPreviewDC->m_page.sizePhysical.cy <= 0;
     if (m_bVirtualPage) {
         m_hScreenIC = ::CreateICW(L"DISPLAY", nullptr, nullptr, nullptr);
         m_pPreviewDC->m_page = CPreviewPage::VirtualA4(m_hScreenIC);
@@ -122,23 +143,28 @@ BOOL CPreviewView::SetPrintView(CView* pPrintView) {
     return TRUE;
 }
 
-UINT CPreviewView::LastPage() const {
+UINT CPreviewView::LastPage() const
+{
     return std::max(m_pPreviewInfo->GetMinPage(), m_pPreviewInfo->GetMaxPage());
 }
 
-void CPreviewView::SetCurrentPage(UINT nPage, BOOL) {
+void CPreviewView::SetCurrentPage(UINT nPage, BOOL)
+{
     m_nCurrentPage = std::max(m_pPreviewInfo->GetMinPage(), std::min(nPage, LastPage()));
-    if (m_hWnd != nullptr) Invalidate(TRUE);
+    if (m_hWnd != nullptr)
+        Invalidate(TRUE);
 }
 
 // ---- Layout and drawing ------------------------------------------------------------------------
 
-double CPreviewView::ZoomScale(UINT nZoomState) const {
-    const CPreviewPage& page = m_pPreviewDC->m_page;
+double CPreviewView::ZoomScale(UINT nZoomState) const
+{
+    const CPreviewPage &page = m_pPreviewDC->m_page;
     CRect client;
     GetClientRect(&client);
     const int pages = static_cast<int>(m_nZoomOutPages);
-    const double fitWidth = double(client.Width() - (pages + 1) * kGap - pages * kShadow) / (pages * page.sizePhysical.cx);
+    const double fitWidth =
+        double(client.Width() - (pages + 1) * kGap - pages * kShadow) / (pages * page.sizePhysical.cx);
     const double fitHeight = double(client.Height() - 2 * kGap - kShadow) / page.sizePhysical.cy;
     const double fit = std::max(0.01, std::min(fitWidth, fitHeight));
     HDC screen = ::GetDC(nullptr);
@@ -146,15 +172,20 @@ double CPreviewView::ZoomScale(UINT nZoomState) const {
     ::ReleaseDC(nullptr, screen);
     const double full = std::max(real, fit);
     switch (nZoomState) {
-    case ZOOM_IN: return full;
-    case ZOOM_MIDDLE: return (fit + full) / 2;
-    default: return fit;
+    case ZOOM_IN:
+        return full;
+    case ZOOM_MIDDLE:
+        return (fit + full) / 2;
+    default:
+        return fit;
     }
 }
 
-void CPreviewView::PositionPages() {
-    if (m_hWnd == nullptr || m_pPreviewDC == nullptr) return;
-    const CPreviewPage& page = m_pPreviewDC->m_page;
+void CPreviewView::PositionPages()
+{
+    if (m_hWnd == nullptr || m_pPreviewDC == nullptr)
+        return;
+    const CPreviewPage &page = m_pPreviewDC->m_page;
     const double scale = ZoomScale(m_nZoomState);
     const CSize sheet(std::max(1, int(std::lround(page.sizePhysical.cx * scale))),
                       std::max(1, int(std::lround(page.sizePhysical.cy * scale))));
@@ -170,35 +201,47 @@ void CPreviewView::PositionPages() {
         const int x = left + i * (sheetWidth + kGap);
         m_rectPages[i] = i < pages ? CRect(x, top, x + sheetWidth, top + sheetHeight) : CRect(0, 0, 0, 0);
     }
-    const CSize total = m_nZoomState == ZOOM_OUT ? CSize(0, 0) : CSize(width + 2 * kGap + kShadow, sheetHeight + 2 * kGap + kShadow);
-    if (total != m_totalLog) SetScrollSizes(MM_TEXT, total);
+    const CSize total =
+        m_nZoomState == ZOOM_OUT ? CSize(0, 0) : CSize(width + 2 * kGap + kShadow, sheetHeight + 2 * kGap + kShadow);
+    if (total != m_totalLog)
+        SetScrollSizes(MM_TEXT, total);
 }
 
-CRect CPreviewView::GetPageRect(UINT nIndex) const {
-    if (nIndex >= m_nPages || m_nCurrentPage + nIndex > LastPage()) return CRect(0, 0, 0, 0);
+CRect CPreviewView::GetPageRect(UINT nIndex) const
+{
+    if (nIndex >= m_nPages || m_nCurrentPage + nIndex > LastPage())
+        return CRect(0, 0, 0, 0);
     CRect rect = m_rectPages[nIndex];
     const CPoint scrolled = GetDeviceScrollPosition();
     rect.OffsetRect(-scrolled.x, -scrolled.y);
     return rect;
 }
 
-void CPreviewView::OnSize(UINT nType, int cx, int cy) {
+void CPreviewView::OnSize(UINT nType, int cx, int cy)
+{
     CScrollView::OnSize(nType, cx, cy);
     PositionPages();
 }
 
-BOOL CPreviewView::OnEraseBkgnd(CDC*) { return TRUE; }  // OnDraw paints everything
+BOOL CPreviewView::OnEraseBkgnd(CDC *)
+{
+    return TRUE;
+} // OnDraw paints everything
 
-void CPreviewView::OnDraw(CDC* pDC) {
+void CPreviewView::OnDraw(CDC *pDC)
+{
     CRect area;
     ::GetClipBox(pDC->m_hDC, &area);
     pDC->FillSolidRect(&area, ::GetSysColor(COLOR_APPWORKSPACE));
-    for (UINT i = 0; i < m_nPages && m_nCurrentPage + i <= LastPage(); ++i) DrawPage(pDC, i);
+    for (UINT i = 0; i < m_nPages && m_nCurrentPage + i <= LastPage(); ++i)
+        DrawPage(pDC, i);
     // The view may have learnt its last page while printing the ones shown.
-    if (m_nCurrentPage > LastPage()) SetCurrentPage(LastPage(), TRUE);
+    if (m_nCurrentPage > LastPage())
+        SetCurrentPage(LastPage(), TRUE);
 }
 
-void CPreviewView::DrawPage(CDC* pDC, UINT nIndex) {
+void CPreviewView::DrawPage(CDC *pDC, UINT nIndex)
+{
     const CRect sheet = m_rectPages[nIndex];
     CRect shadow = sheet;
     shadow.OffsetRect(kShadow, kShadow);
@@ -208,7 +251,7 @@ void CPreviewView::DrawPage(CDC* pDC, UINT nIndex) {
     // The sheet's place in device units, whatever the scrolling did to the DC.
     POINT corners[2] = {{sheet.left, sheet.top}, {sheet.right, sheet.bottom}};
     ::LPtoDP(pDC->m_hDC, corners, 2);
-    const CPreviewPage& page = m_pPreviewDC->m_page;
+    const CPreviewPage &page = m_pPreviewDC->m_page;
     const int width = corners[1].x - corners[0].x;
     const int height = corners[1].y - corners[0].y;
 
@@ -232,103 +275,137 @@ void CPreviewView::DrawPage(CDC* pDC, UINT nIndex) {
 
 // ---- Commands ------------------------------------------------------------------------------------
 
-void CPreviewView::SetZoomState(UINT nNewState) {
-    if (nNewState > ZOOM_IN || nNewState == m_nZoomState) return;
-    if (m_nZoomState == ZOOM_OUT) m_nZoomOutPages = m_nPages;
+void CPreviewView::SetZoomState(UINT nNewState)
+{
+    if (nNewState > ZOOM_IN || nNewState == m_nZoomState)
+        return;
+    if (m_nZoomState == ZOOM_OUT)
+        m_nZoomOutPages = m_nPages;
     m_nZoomState = nNewState;
     m_nPages = nNewState == ZOOM_OUT ? m_nZoomOutPages : 1;
-    if (nNewState == ZOOM_OUT) SetScrollSizes(MM_TEXT, CSize(0, 0));
+    if (nNewState == ZOOM_OUT)
+        SetScrollSizes(MM_TEXT, CSize(0, 0));
     PositionPages();
     ScrollToPosition(CPoint(0, 0));
     Invalidate(TRUE);
 }
 
-void CPreviewView::OnZoomIn() {
-    if (m_nZoomState != ZOOM_IN) SetZoomState(m_nZoomState + 1);
+void CPreviewView::OnZoomIn()
+{
+    if (m_nZoomState != ZOOM_IN)
+        SetZoomState(m_nZoomState + 1);
 }
 
-void CPreviewView::OnZoomOut() {
-    if (m_nZoomState != ZOOM_OUT) SetZoomState(m_nZoomState - 1);
+void CPreviewView::OnZoomOut()
+{
+    if (m_nZoomState != ZOOM_OUT)
+        SetZoomState(m_nZoomState - 1);
 }
 
-void CPreviewView::OnNextPage() { SetCurrentPage(m_nCurrentPage + 1, TRUE); }
-
-void CPreviewView::OnPrevPage() {
-    if (m_nCurrentPage > m_pPreviewInfo->GetMinPage()) SetCurrentPage(m_nCurrentPage - 1, TRUE);
+void CPreviewView::OnNextPage()
+{
+    SetCurrentPage(m_nCurrentPage + 1, TRUE);
 }
 
-void CPreviewView::OnNumPageChange() {
-    if (m_nZoomState != ZOOM_OUT) return;
+void CPreviewView::OnPrevPage()
+{
+    if (m_nCurrentPage > m_pPreviewInfo->GetMinPage())
+        SetCurrentPage(m_nCurrentPage - 1, TRUE);
+}
+
+void CPreviewView::OnNumPageChange()
+{
+    if (m_nZoomState != ZOOM_OUT)
+        return;
     m_nPages = m_nZoomOutPages = m_nPages == 1 ? std::min(2u, m_nMaxPages) : 1;
     PositionPages();
     Invalidate(TRUE);
 }
 
-void CPreviewView::OnUpdateNextPage(CCmdUI* pCmdUI) {
+void CPreviewView::OnUpdateNextPage(CCmdUI *pCmdUI)
+{
     pCmdUI->Enable(m_nCurrentPage + m_nPages - 1 < LastPage());
 }
 
-void CPreviewView::OnUpdatePrevPage(CCmdUI* pCmdUI) {
+void CPreviewView::OnUpdatePrevPage(CCmdUI *pCmdUI)
+{
     pCmdUI->Enable(m_nCurrentPage > m_pPreviewInfo->GetMinPage());
 }
 
-void CPreviewView::OnUpdateNumPageChange(CCmdUI* pCmdUI) {
+void CPreviewView::OnUpdateNumPageChange(CCmdUI *pCmdUI)
+{
     const UINT shown = m_nZoomState == ZOOM_OUT ? m_nPages : m_nZoomOutPages;
     pCmdUI->SetText(shown == 1 ? "&Dwie strony" : "&Jedna strona");
-    pCmdUI->Enable(m_nZoomState == ZOOM_OUT && m_nMaxPages != 1 &&
-                   (LastPage() > m_pPreviewInfo->GetMinPage() || m_nPages > 1));
+    pCmdUI->Enable(m_nZoomState == ZOOM_OUT && m_nMaxPages != 1
+                   && (LastPage() > m_pPreviewInfo->GetMinPage() || m_nPages > 1));
 }
 
-void CPreviewView::OnUpdateZoomIn(CCmdUI* pCmdUI) { pCmdUI->Enable(m_nZoomState != ZOOM_IN); }
-void CPreviewView::OnUpdateZoomOut(CCmdUI* pCmdUI) { pCmdUI->Enable(m_nZoomState != ZOOM_OUT); }
+void CPreviewView::OnUpdateZoomIn(CCmdUI *pCmdUI)
+{
+    pCmdUI->Enable(m_nZoomState != ZOOM_IN);
+}
+void CPreviewView::OnUpdateZoomOut(CCmdUI *pCmdUI)
+{
+    pCmdUI->Enable(m_nZoomState != ZOOM_OUT);
+}
 
-void CPreviewView::OnPreviewClose() {
+void CPreviewView::OnPreviewClose()
+{
     // Ending the print job may measure again: the drawing side is the printer's meanwhile.
     m_pPreviewDC->m_hDC = m_pPreviewDC->m_hAttribDC;
     m_pPrintView->OnEndPrintPreview(m_pPreviewDC, m_pPreviewInfo, CPoint(0, 0), this);
 }
 
-void CPreviewView::OnPreviewPrint() {
+void CPreviewView::OnPreviewPrint()
+{
     // The preview goes first; the print command then reaches the view as if chosen there.
-    CFrameWnd* frame = AfxGetTopLevelFrame(this);
+    CFrameWnd *frame = AfxGetTopLevelFrame(this);
     OnPreviewClose();
-    if (frame != nullptr) frame->SendMessage(WM_COMMAND, ID_FILE_PRINT, 0);
+    if (frame != nullptr)
+        frame->SendMessage(WM_COMMAND, ID_FILE_PRINT, 0);
 }
 
-void CPreviewView::ClosePreview() {
-    CFrameWnd* frame = AfxGetTopLevelFrame(this);
-    CView* origView = m_pOrigView;
-    if (m_pToolBar != nullptr && m_pToolBar->m_hWnd != nullptr) m_pToolBar->DestroyWindow();
+void CPreviewView::ClosePreview()
+{
+    CFrameWnd *frame = AfxGetTopLevelFrame(this);
+    CView *origView = m_pOrigView;
+    if (m_pToolBar != nullptr && m_pToolBar->m_hWnd != nullptr)
+        m_pToolBar->DestroyWindow();
     m_pToolBar = nullptr;
     if (frame != nullptr && m_pPreviewState != nullptr) {
         frame->SetActiveView(m_pPreviewState->pViewActiveOld, FALSE);
         ::SetWindowLongPtrW(m_hWnd, GWLP_ID, 0);
         m_pPreviewState->Restore(frame);
     }
-    DestroyWindow();  // deletes this, and with it the state, the DC and the print info
-    if (frame == nullptr) return;
+    DestroyWindow(); // deletes this, and with it the state, the DC and the print info
+    if (frame == nullptr)
+        return;
     frame->RecalcLayout();
-    if (origView != nullptr && ::IsWindow(origView->m_hWnd)) origView->OnActivateView(TRUE, origView, origView);
+    if (origView != nullptr && ::IsWindow(origView->m_hWnd))
+        origView->OnActivateView(TRUE, origView, origView);
 }
 
 // ---- The frame while previewing ----------------------------------------------------------------
 
-void CPrintPreviewState::TakeOver(CFrameWnd* pFrame, CControlBar* pKeep) {
+void CPrintPreviewState::TakeOver(CFrameWnd *pFrame, CControlBar *pKeep)
+{
     pViewActiveOld = pFrame->GetActiveView();
     POSITION pos = pFrame->m_listControlBars.GetHeadPosition();
     while (pos != nullptr) {
-        CControlBar* bar = static_cast<CControlBar*>(pFrame->m_listControlBars.GetNext(pos));
-        if (bar == pKeep || !bar->IsVisible()) continue;
+        CControlBar *bar = static_cast<CControlBar *>(pFrame->m_listControlBars.GetNext(pos));
+        if (bar == pKeep || !bar->IsVisible())
+            continue;
         bar->ShowWindow(SW_HIDE);
         hiddenBars.push_back(bar->m_hWnd);
     }
     hMenu = ::GetMenu(pFrame->m_hWnd);
-    if (hMenu != nullptr) ::SetMenu(pFrame->m_hWnd, nullptr);
+    if (hMenu != nullptr)
+        ::SetMenu(pFrame->m_hWnd, nullptr);
     hAccelTable = pFrame->m_hAccelTable;
     pFrame->m_hAccelTable = nullptr;
     // An MDI child's shared accelerators would still reach its hidden view.
-    CMDIFrameWnd* mdiFrame = dynamic_cast<CMDIFrameWnd*>(pFrame);
-    CMDIChildWnd* child = mdiFrame != nullptr ? mdiFrame->MDIGetActive() : nullptr;
+    CMDIFrameWnd *mdiFrame = dynamic_cast<CMDIFrameWnd *>(pFrame);
+    CMDIChildWnd *child = mdiFrame != nullptr ? mdiFrame->MDIGetActive() : nullptr;
     if (child != nullptr) {
         hWndAccelChild = child->m_hWnd;
         hAccelChild = child->m_hAccelShared;
@@ -343,7 +420,8 @@ void CPrintPreviewState::TakeOver(CFrameWnd* pFrame, CControlBar* pKeep) {
     }
 }
 
-void CPrintPreviewState::Restore(CFrameWnd* pFrame) {
+void CPrintPreviewState::Restore(CFrameWnd *pFrame)
+{
     if (hWndPaneSaved != nullptr && ::IsWindow(hWndPaneSaved)) {
         ::SetWindowLongPtrW(hWndPaneSaved, GWLP_ID, AFX_IDW_PANE_FIRST);
         ::EnableWindow(hWndPaneSaved, TRUE);
@@ -351,13 +429,16 @@ void CPrintPreviewState::Restore(CFrameWnd* pFrame) {
     }
     hWndPaneSaved = nullptr;
     for (HWND bar : hiddenBars) {
-        if (::IsWindow(bar)) ::ShowWindow(bar, SW_SHOWNA);
+        if (::IsWindow(bar))
+            ::ShowWindow(bar, SW_SHOWNA);
     }
     hiddenBars.clear();
-    if (hMenu != nullptr) ::SetMenu(pFrame->m_hWnd, hMenu);
+    if (hMenu != nullptr)
+        ::SetMenu(pFrame->m_hWnd, hMenu);
     hMenu = nullptr;
     pFrame->m_hAccelTable = hAccelTable;
-    CMDIChildWnd* child = dynamic_cast<CMDIChildWnd*>(CWnd::FromHandlePermanent(hWndAccelChild));
-    if (child != nullptr) child->m_hAccelShared = hAccelChild;
+    CMDIChildWnd *child = dynamic_cast<CMDIChildWnd *>(CWnd::FromHandlePermanent(hWndAccelChild));
+    if (child != nullptr)
+        child->m_hAccelShared = hAccelChild;
     hWndAccelChild = nullptr;
 }

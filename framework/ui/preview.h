@@ -30,27 +30,27 @@ class CPrintInfo;
 // DoPrintPreview makes it with new; once the preview has started the preview owns it and
 // deletes it on closing; a preview that did not start leaves it to the caller.
 struct CPrintPreviewState {
-    CView* pViewActiveOld = nullptr;         // the frame's active view before
-    HWND hWndPaneSaved = nullptr;            // the frame's pane, hidden under AFX_IDW_PANE_SAVE
-    HMENU hMenu = nullptr;                   // the frame's menu, taken off while previewing
-    HACCEL hAccelTable = nullptr;            // the frame's accelerators, likewise
-    HWND hWndAccelChild = nullptr;           // the active MDI child whose accelerators were taken
+    CView *pViewActiveOld = nullptr; // the frame's active view before
+    HWND hWndPaneSaved = nullptr;    // the frame's pane, hidden under AFX_IDW_PANE_SAVE
+    HMENU hMenu = nullptr;           // the frame's menu, taken off while previewing
+    HACCEL hAccelTable = nullptr;    // the frame's accelerators, likewise
+    HWND hWndAccelChild = nullptr;   // the active MDI child whose accelerators were taken
     HACCEL hAccelChild = nullptr;
-    std::vector<HWND> hiddenBars;            // control bars that were visible
+    std::vector<HWND> hiddenBars; // control bars that were visible
 
     // Puts the frame's pane, bars (all but pKeep), menu and accelerators away.
-    void TakeOver(CFrameWnd* pFrame, CControlBar* pKeep);
+    void TakeOver(CFrameWnd *pFrame, CControlBar *pKeep);
     // Gives them back; the preview's own pane must be gone or renumbered first.
-    void Restore(CFrameWnd* pFrame);
+    void Restore(CFrameWnd *pFrame);
 };
 
 // The figures of one sheet of paper in a printer's device units.
 struct CPreviewPage {
-    CSize sizePhysical;   // the whole sheet
-    CPoint offset;        // where the printable area starts on it
-    CSize sizePrintable;  // HORZRES, VERTRES
-    CSize ppi;            // LOGPIXELSX, LOGPIXELSY
-    CSize sizeMM;         // HORZSIZE, VERTSIZE
+    CSize sizePhysical;  // the whole sheet
+    CPoint offset;       // where the printable area starts on it
+    CSize sizePrintable; // HORZRES, VERTRES
+    CSize ppi;           // LOGPIXELSX, LOGPIXELSY
+    CSize sizeMM;        // HORZSIZE, VERTSIZE
 
     // The page of a printer's DC.
     static CPreviewPage OfPrinter(HDC hPrinterDC);
@@ -79,7 +79,7 @@ public:
 
     // Runs the print view's preparation and start of printing for the preview; FALSE when the
     // view refused. Without a printer the pages are virtual A4 sheets.
-    BOOL SetPrintView(CView* pPrintView);
+    BOOL SetPrintView(CView *pPrintView);
     // Shows nPage first (kept within the document's pages) and repaints.
     virtual void SetCurrentPage(UINT nPage, BOOL bClearRatios);
     void SetZoomState(UINT nNewState);
@@ -90,10 +90,10 @@ public:
     // Where the page shown at index (0 or 1) lies in the client area; empty when none is.
     CRect GetPageRect(UINT nIndex) const;
 
-    void OnDraw(CDC* pDC) override;
+    void OnDraw(CDC *pDC) override;
 
     void OnSize(UINT nType, int cx, int cy);
-    BOOL OnEraseBkgnd(CDC* pDC);
+    BOOL OnEraseBkgnd(CDC *pDC);
 
     void OnPreviewClose();
     void OnPreviewPrint();
@@ -102,36 +102,36 @@ public:
     void OnNumPageChange();
     void OnZoomIn();
     void OnZoomOut();
-    void OnUpdateNextPage(CCmdUI* pCmdUI);
-    void OnUpdatePrevPage(CCmdUI* pCmdUI);
-    void OnUpdateNumPageChange(CCmdUI* pCmdUI);
-    void OnUpdateZoomIn(CCmdUI* pCmdUI);
-    void OnUpdateZoomOut(CCmdUI* pCmdUI);
+    void OnUpdateNextPage(CCmdUI *pCmdUI);
+    void OnUpdatePrevPage(CCmdUI *pCmdUI);
+    void OnUpdateNumPageChange(CCmdUI *pCmdUI);
+    void OnUpdateZoomIn(CCmdUI *pCmdUI);
+    void OnUpdateZoomOut(CCmdUI *pCmdUI);
 
     DECLARE_MESSAGE_MAP()
 
 public:
-    CDialogBar* m_pToolBar = nullptr;        // the preview bar, deleted with its window
-    CView* m_pPrintView = nullptr;           // the view whose pages are shown
-    CView* m_pOrigView = nullptr;            // the view the preview started from
-    CPrintInfo* m_pPreviewInfo = nullptr;    // owned
-    CPrintPreviewState* m_pPreviewState = nullptr;  // owned once the preview started
-    CPreviewDC* m_pPreviewDC = nullptr;      // owned
+    CDialogBar *m_pToolBar = nullptr;              // the preview bar, deleted with its window
+    CView *m_pPrintView = nullptr;                 // the view whose pages are shown
+    CView *m_pOrigView = nullptr;                  // the view the preview started from
+    CPrintInfo *m_pPreviewInfo = nullptr;          // owned
+    CPrintPreviewState *m_pPreviewState = nullptr; // owned once the preview started
+    CPreviewDC *m_pPreviewDC = nullptr;            // owned
     UINT m_nZoomState = ZOOM_OUT;
-    UINT m_nZoomOutPages = 1;                // pages side by side when zoomed out
-    UINT m_nPages = 1;                       // pages shown now
-    UINT m_nMaxPages = 2;                    // at most this many side by side
+    UINT m_nZoomOutPages = 1; // pages side by side when zoomed out
+    UINT m_nPages = 1;        // pages shown now
+    UINT m_nMaxPages = 2;     // at most this many side by side
     UINT m_nCurrentPage = 1;
 
 private:
     // Screen pixels per printer unit for the zoom state, and the pages' places for it.
     double ZoomScale(UINT nZoomState) const;
     void PositionPages();
-    void DrawPage(CDC* pDC, UINT nIndex);
+    void DrawPage(CDC *pDC, UINT nIndex);
     // The last page there is: the view's maximum page, never below the first.
     UINT LastPage() const;
 
     BOOL m_bVirtualPage = FALSE;
-    HDC m_hScreenIC = nullptr;               // the virtual page's attribute DC
-    CRect m_rectPages[2];                    // in content pixels (before scrolling)
+    HDC m_hScreenIC = nullptr; // the virtual page's attribute DC
+    CRect m_rectPages[2];      // in content pixels (before scrolling)
 };

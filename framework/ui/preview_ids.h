@@ -3,8 +3,8 @@
 // child-window ids the preview takes in its frame. Plain defines, so resource scripts include it.
 
 // Commands of the preview bar; a program's own bar template uses the same ids.
-#define AFX_ID_PREVIEW_CLOSE 0xE300     // 58112
-#define AFX_ID_PREVIEW_NUMPAGE 0xE301   // one page / two pages
+#define AFX_ID_PREVIEW_CLOSE 0xE300   // 58112
+#define AFX_ID_PREVIEW_NUMPAGE 0xE301 // one page / two pages
 #define AFX_ID_PREVIEW_NEXT 0xE302
 #define AFX_ID_PREVIEW_PREV 0xE303
 #define AFX_ID_PREVIEW_PRINT 0xE304

@@ -2,26 +2,44 @@
 
 #include "framework/ui/commondlg.h"
 
-const char* const kNoPrinterMessage =
+const char *const kNoPrinterMessage =
     "Nie zainstalowano żadnej drukarki.\nAby drukować, należy dodać drukarkę w systemie.";
 
-CPrintInfo::CPrintInfo() : m_pPD(new CPrintDialog(FALSE, PD_ALLPAGES | PD_USEDEVMODECOPIES |
-                                                              PD_NOSELECTION | PD_HIDEPRINTTOFILE)) {
+CPrintInfo::CPrintInfo()
+    : m_pPD(new CPrintDialog(FALSE, PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOSELECTION | PD_HIDEPRINTTOFILE))
+{
     SetMinPage(1);
     SetMaxPage(0xFFFF);
 }
 
-CPrintInfo::~CPrintInfo() { delete m_pPD; }
+CPrintInfo::~CPrintInfo()
+{
+    delete m_pPD;
+}
 
-void CPrintInfo::SetMinPage(UINT nMinPage) { m_pPD->m_pd.nMinPage = static_cast<WORD>(nMinPage); }
-void CPrintInfo::SetMaxPage(UINT nMaxPage) { m_pPD->m_pd.nMaxPage = static_cast<WORD>(nMaxPage); }
-UINT CPrintInfo::GetMinPage() const { return m_pPD->m_pd.nMinPage; }
-UINT CPrintInfo::GetMaxPage() const { return m_pPD->m_pd.nMaxPage; }
+void CPrintInfo::SetMinPage(UINT nMinPage)
+{
+    m_pPD->m_pd.nMinPage = static_cast<WORD>(nMinPage);
+}
+void CPrintInfo::SetMaxPage(UINT nMaxPage)
+{
+    m_pPD->m_pd.nMaxPage = static_cast<WORD>(nMaxPage);
+}
+UINT CPrintInfo::GetMinPage() const
+{
+    return m_pPD->m_pd.nMinPage;
+}
+UINT CPrintInfo::GetMaxPage() const
+{
+    return m_pPD->m_pd.nMaxPage;
+}
 
-UINT CPrintInfo::GetFromPage() const {
+UINT CPrintInfo::GetFromPage() const
+{
     return m_pPD->PrintRange() ? m_pPD->m_pd.nFromPage : GetMinPage();
 }
 
-UINT CPrintInfo::GetToPage() const {
+UINT CPrintInfo::GetToPage() const
+{
     return m_pPD->PrintRange() ? m_pPD->m_pd.nToPage : GetMaxPage();
 }

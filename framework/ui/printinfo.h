@@ -17,8 +17,8 @@ class CPrintInfo {
 public:
     CPrintInfo();
     ~CPrintInfo();
-    CPrintInfo(const CPrintInfo&) = delete;
-    CPrintInfo& operator=(const CPrintInfo&) = delete;
+    CPrintInfo(const CPrintInfo &) = delete;
+    CPrintInfo &operator=(const CPrintInfo &) = delete;
 
     void SetMinPage(UINT nMinPage);
     void SetMaxPage(UINT nMaxPage);
@@ -28,20 +28,20 @@ public:
     UINT GetFromPage() const;
     UINT GetToPage() const;
 
-    CPrintDialog* m_pPD;            // owned
-    BOOL m_bDirect = FALSE;         // no print dialog: the default printer
+    CPrintDialog *m_pPD;    // owned
+    BOOL m_bDirect = FALSE; // no print dialog: the default printer
     BOOL m_bPreview = FALSE;
     BOOL m_bContinuePrinting = TRUE;
     UINT m_nCurPage = 1;
     UINT m_nNumPreviewPages = 1;
-    CRect m_rectDraw;               // the printable area of the page, in device units
+    CRect m_rectDraw; // the printable area of the page, in device units
     LPVOID m_lpUserData = nullptr;
 };
 
 // The text shown when printing finds no printer at all.
-extern const char* const kNoPrinterMessage;
+extern const char *const kNoPrinterMessage;
 
 class CPrintDialog;
 // Gives the dialog a DC of the printer it names, or else of the application's printer (the
 // default one without an application); FALSE when there is none.
-BOOL UseChosenPrinter(CPrintDialog& dialog);
+BOOL UseChosenPrinter(CPrintDialog &dialog);

@@ -13,12 +13,13 @@ namespace {
 const UINT richEditCodePage = 1250;
 
 struct StreamCursor {
-    const char* data;
+    const char *data;
     LONG remaining;
 };
 
-DWORD CALLBACK ReadFromString(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given) {
-    StreamCursor* cursor = reinterpret_cast<StreamCursor*>(cookie);
+DWORD CALLBACK ReadFromString(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG *given)
+{
+    StreamCursor *cursor = reinterpret_cast<StreamCursor *>(cookie);
     LONG count = wanted < cursor->remaining ? wanted : cursor->remaining;
     memcpy(buffer, cursor->data, count);
     cursor->data += count;
@@ -27,15 +28,17 @@ DWORD CALLBACK ReadFromString(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG
     return 0;
 }
 
-DWORD CALLBACK WriteToString(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* taken) {
-    reinterpret_cast<std::string*>(cookie)->append(reinterpret_cast<const char*>(buffer), count);
+DWORD CALLBACK WriteToString(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG *taken)
+{
+    reinterpret_cast<std::string *>(cookie)->append(reinterpret_cast<const char *>(buffer), count);
     *taken = count;
     return 0;
 }
 
 // Copies every field but the face name between the two forms of CHARFORMAT2.
 template <class To, class From>
-void CopyCharFormatFields(To& to, const From& from) {
+void CopyCharFormatFields(To &to, const From &from)
+{
     to.dwMask = from.dwMask;
     to.dwEffects = from.dwEffects;
     to.yHeight = from.yHeight;
@@ -54,7 +57,8 @@ void CopyCharFormatFields(To& to, const From& from) {
     to.bRevAuthor = from.bRevAuthor;
 }
 
-CHARFORMAT2W WideCharFormat(const CHARFORMAT2A& narrow) {
+CHARFORMAT2W WideCharFormat(const CHARFORMAT2A &narrow)
+{
     CHARFORMAT2W wide{};
     wide.cbSize = sizeof wide;
     CopyCharFormatFields(wide, narrow);
@@ -63,38 +67,45 @@ CHARFORMAT2W WideCharFormat(const CHARFORMAT2A& narrow) {
     return wide;
 }
 
-void NarrowCharFormat(const CHARFORMAT2W& wide, CHARFORMAT2A& narrow) {
+void NarrowCharFormat(const CHARFORMAT2W &wide, CHARFORMAT2A &narrow)
+{
     CopyCharFormatFields(narrow, wide);
     CString face = WideToCp1250(wide.szFaceName);
     lstrcpynA(narrow.szFaceName, face, LF_FACESIZE);
 }
 
-}  // namespace
+} // namespace
 
-BOOL CRichEditCtrl::LoadLibrary() {
+BOOL CRichEditCtrl::LoadLibrary()
+{
     static const HMODULE module = ::LoadLibraryW(L"MSFTEDIT.DLL");
     return module != nullptr;
 }
 
-BOOL CRichEditCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
-    if (!LoadLibrary()) return FALSE;
+BOOL CRichEditCtrl::Create(DWORD dwStyle, const RECT &rect, CWnd *pParentWnd, UINT nID)
+{
+    if (!LoadLibrary())
+        return FALSE;
     return CWnd::Create("RICHEDIT50W", nullptr, dwStyle, rect, pParentWnd, nID);
 }
 
-long CRichEditCtrl::StreamInText(int nFormat, const CString& text) {
+long CRichEditCtrl::StreamInText(int nFormat, const CString &text)
+{
     StreamCursor cursor{text.GetString(), text.GetLength()};
     EDITSTREAM stream{(DWORD_PTR)&cursor, 0, ReadFromString};
     return StreamIn(nFormat, stream);
 }
 
-CString CRichEditCtrl::StreamOutText(int nFormat) {
+CString CRichEditCtrl::StreamOutText(int nFormat)
+{
     std::string bytes;
     EDITSTREAM stream{(DWORD_PTR)&bytes, 0, WriteToString};
     StreamOut(nFormat, stream);
     return CString(bytes.data(), (int)bytes.size());
 }
 
-CString CRichEditCtrl::GetTextEx(BOOL bSelection) const {
+CString CRichEditCtrl::GetTextEx(BOOL bSelection) const
+{
     long length;
     if (bSelection) {
         CHARRANGE range{};
@@ -112,22 +123,27 @@ CString CRichEditCtrl::GetTextEx(BOOL bSelection) const {
     return CString(text.data(), copied);
 }
 
-BOOL CRichEditCtrl::SetTextEx(LPCTSTR lpszText, DWORD dwFlags) {
+BOOL CRichEditCtrl::SetTextEx(LPCTSTR lpszText, DWORD dwFlags)
+{
     SETTEXTEX request{dwFlags, richEditCodePage};
     return (BOOL)SendMessage(EM_SETTEXTEX, (WPARAM)&request, (LPARAM)(lpszText ? lpszText : ""));
 }
 
-long CRichEditCtrl::GetTextLengthEx(DWORD dwFlags) const {
+long CRichEditCtrl::GetTextLengthEx(DWORD dwFlags) const
+{
     GETTEXTLENGTHEX request{dwFlags, 1200};
     return (long)SendMessage(EM_GETTEXTLENGTHEX, (WPARAM)&request);
 }
 
-void CRichEditCtrl::ReplaceSel(LPCTSTR lpszNewText, BOOL bCanUndo) {
+void CRichEditCtrl::ReplaceSel(LPCTSTR lpszNewText, BOOL bCanUndo)
+{
     SetTextEx(lpszNewText, ST_SELECTION | (bCanUndo ? ST_KEEPUNDO : 0));
 }
 
-int CRichEditCtrl::GetTextRange(int nFirst, int nLast, CString& refString) const {
-    if (nLast < nFirst) nLast = nFirst;
+int CRichEditCtrl::GetTextRange(int nFirst, int nLast, CString &refString) const
+{
+    if (nLast < nFirst)
+        nLast = nFirst;
     std::vector<wchar_t> text(nLast - nFirst + 1, L'\0');
     TEXTRANGEW range{{nFirst, nLast}, text.data()};
     int copied = (int)SendMessage(EM_GETTEXTRANGE, 0, (LPARAM)&range);
@@ -135,31 +151,36 @@ int CRichEditCtrl::GetTextRange(int nFirst, int nLast, CString& refString) const
     return refString.GetLength();
 }
 
-void CRichEditCtrl::GetSel(long& nStartChar, long& nEndChar) const {
+void CRichEditCtrl::GetSel(long &nStartChar, long &nEndChar) const
+{
     CHARRANGE range{};
     GetSel(range);
     nStartChar = range.cpMin;
     nEndChar = range.cpMax;
 }
 
-void CRichEditCtrl::SetSel(long nStartChar, long nEndChar) {
+void CRichEditCtrl::SetSel(long nStartChar, long nEndChar)
+{
     CHARRANGE range{nStartChar, nEndChar};
     SetSel(range);
 }
 
-POINT CRichEditCtrl::PosFromChar(UINT nChar) const {
+POINT CRichEditCtrl::PosFromChar(UINT nChar) const
+{
     POINTL point{};
     SendMessage(EM_POSFROMCHAR, (WPARAM)&point, nChar);
     return POINT{point.x, point.y};
 }
 
-long CRichEditCtrl::FindText(DWORD dwFlags, long nMin, long nMax, LPCTSTR lpszText) const {
+long CRichEditCtrl::FindText(DWORD dwFlags, long nMin, long nMax, LPCTSTR lpszText) const
+{
     std::wstring text = Cp1250ToWide(lpszText ? lpszText : "");
     FINDTEXTW find{{nMin, nMax}, text.c_str()};
     return (long)SendMessage(EM_FINDTEXTW, dwFlags, (LPARAM)&find);
 }
 
-DWORD CRichEditCtrl::GetSelectionCharFormat(CHARFORMAT2A& cf) const {
+DWORD CRichEditCtrl::GetSelectionCharFormat(CHARFORMAT2A &cf) const
+{
     CHARFORMAT2W wide{};
     wide.cbSize = sizeof wide;
     DWORD mask = (DWORD)SendMessage(EM_GETCHARFORMAT, SCF_SELECTION, (LPARAM)&wide);
@@ -167,12 +188,14 @@ DWORD CRichEditCtrl::GetSelectionCharFormat(CHARFORMAT2A& cf) const {
     return mask;
 }
 
-BOOL CRichEditCtrl::SetSelectionCharFormat(CHARFORMAT2A& cf) {
+BOOL CRichEditCtrl::SetSelectionCharFormat(CHARFORMAT2A &cf)
+{
     CHARFORMAT2W wide = WideCharFormat(cf);
     return (BOOL)SendMessage(EM_SETCHARFORMAT, SCF_SELECTION, (LPARAM)&wide);
 }
 
-DWORD CRichEditCtrl::GetDefaultCharFormat(CHARFORMAT2A& cf) const {
+DWORD CRichEditCtrl::GetDefaultCharFormat(CHARFORMAT2A &cf) const
+{
     CHARFORMAT2W wide{};
     wide.cbSize = sizeof wide;
     DWORD mask = (DWORD)SendMessage(EM_GETCHARFORMAT, SCF_DEFAULT, (LPARAM)&wide);
@@ -180,22 +203,26 @@ DWORD CRichEditCtrl::GetDefaultCharFormat(CHARFORMAT2A& cf) const {
     return mask;
 }
 
-BOOL CRichEditCtrl::SetDefaultCharFormat(CHARFORMAT2A& cf) {
+BOOL CRichEditCtrl::SetDefaultCharFormat(CHARFORMAT2A &cf)
+{
     CHARFORMAT2W wide = WideCharFormat(cf);
     return (BOOL)SendMessage(EM_SETCHARFORMAT, SCF_DEFAULT, (LPARAM)&wide);
 }
 
-BOOL CRichEditCtrl::SetWordCharFormat(CHARFORMAT2A& cf) {
+BOOL CRichEditCtrl::SetWordCharFormat(CHARFORMAT2A &cf)
+{
     CHARFORMAT2W wide = WideCharFormat(cf);
     return (BOOL)SendMessage(EM_SETCHARFORMAT, SCF_SELECTION | SCF_WORD, (LPARAM)&wide);
 }
 
-DWORD CRichEditCtrl::GetParaFormat(PARAFORMAT2& pf) const {
+DWORD CRichEditCtrl::GetParaFormat(PARAFORMAT2 &pf) const
+{
     pf.cbSize = sizeof pf;
     return (DWORD)SendMessage(EM_GETPARAFORMAT, 0, (LPARAM)&pf);
 }
 
-BOOL CRichEditCtrl::SetParaFormat(PARAFORMAT2& pf) {
+BOOL CRichEditCtrl::SetParaFormat(PARAFORMAT2 &pf)
+{
     pf.cbSize = sizeof pf;
     return (BOOL)SendMessage(EM_SETPARAFORMAT, 0, (LPARAM)&pf);
 }

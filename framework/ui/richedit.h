@@ -14,13 +14,13 @@ class CRichEditCtrl : public CWnd {
 public:
     // Loads MSFTEDIT.DLL once; FALSE when it is missing.
     static BOOL LoadLibrary();
-    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+    BOOL Create(DWORD dwStyle, const RECT &rect, CWnd *pParentWnd, UINT nID);
 
     // ---- Streaming: nFormat is SF_RTF or SF_TEXT, with SFF_SELECTION for the selection ---
-    long StreamIn(int nFormat, EDITSTREAM& es) { return (long)SendMessage(EM_STREAMIN, nFormat, (LPARAM)&es); }
-    long StreamOut(int nFormat, EDITSTREAM& es) { return (long)SendMessage(EM_STREAMOUT, nFormat, (LPARAM)&es); }
+    long StreamIn(int nFormat, EDITSTREAM &es) { return (long)SendMessage(EM_STREAMIN, nFormat, (LPARAM)&es); }
+    long StreamOut(int nFormat, EDITSTREAM &es) { return (long)SendMessage(EM_STREAMOUT, nFormat, (LPARAM)&es); }
     // Convenience over the callbacks: the whole text (or selection) as bytes.
-    long StreamInText(int nFormat, const CString& text);
+    long StreamInText(int nFormat, const CString &text);
     CString StreamOutText(int nFormat);
 
     // ---- Text in code page 1250 ----------------------------------------------------------
@@ -31,13 +31,13 @@ public:
     long GetTextLengthEx(DWORD dwFlags = GTL_DEFAULT) const;
     CString GetSelText() const { return GetTextEx(TRUE); }
     void ReplaceSel(LPCTSTR lpszNewText, BOOL bCanUndo = FALSE);
-    int GetTextRange(int nFirst, int nLast, CString& refString) const;
+    int GetTextRange(int nFirst, int nLast, CString &refString) const;
 
     // ---- Selection, positions, lines -----------------------------------------------------
-    void GetSel(long& nStartChar, long& nEndChar) const;
-    void GetSel(CHARRANGE& cr) const { SendMessage(EM_EXGETSEL, 0, (LPARAM)&cr); }
+    void GetSel(long &nStartChar, long &nEndChar) const;
+    void GetSel(CHARRANGE &cr) const { SendMessage(EM_EXGETSEL, 0, (LPARAM)&cr); }
     void SetSel(long nStartChar, long nEndChar);
-    void SetSel(CHARRANGE& cr) { SendMessage(EM_EXSETSEL, 0, (LPARAM)&cr); }
+    void SetSel(CHARRANGE &cr) { SendMessage(EM_EXSETSEL, 0, (LPARAM)&cr); }
     void HideSelection(BOOL bHide, BOOL bPerm) { SendMessage(EM_HIDESELECTION, bHide, bPerm); }
     int GetLineCount() const { return (int)SendMessage(EM_GETLINECOUNT); }
     int LineIndex(int nLine = -1) const { return (int)SendMessage(EM_LINEINDEX, nLine); }
@@ -50,13 +50,13 @@ public:
     long FindText(DWORD dwFlags, long nMin, long nMax, LPCTSTR lpszText) const;
 
     // ---- Formats (face names in code page 1250 on this side) -----------------------------
-    DWORD GetSelectionCharFormat(CHARFORMAT2A& cf) const;
-    BOOL SetSelectionCharFormat(CHARFORMAT2A& cf);
-    DWORD GetDefaultCharFormat(CHARFORMAT2A& cf) const;
-    BOOL SetDefaultCharFormat(CHARFORMAT2A& cf);
-    BOOL SetWordCharFormat(CHARFORMAT2A& cf);
-    DWORD GetParaFormat(PARAFORMAT2& pf) const;
-    BOOL SetParaFormat(PARAFORMAT2& pf);
+    DWORD GetSelectionCharFormat(CHARFORMAT2A &cf) const;
+    BOOL SetSelectionCharFormat(CHARFORMAT2A &cf);
+    DWORD GetDefaultCharFormat(CHARFORMAT2A &cf) const;
+    BOOL SetDefaultCharFormat(CHARFORMAT2A &cf);
+    BOOL SetWordCharFormat(CHARFORMAT2A &cf);
+    DWORD GetParaFormat(PARAFORMAT2 &pf) const;
+    BOOL SetParaFormat(PARAFORMAT2 &pf);
 
     // ---- State ---------------------------------------------------------------------------
     BOOL GetModify() const { return (BOOL)SendMessage(EM_GETMODIFY); }
@@ -67,10 +67,14 @@ public:
     DWORD GetEventMask() const { return (DWORD)SendMessage(EM_GETEVENTMASK); }
     DWORD SetEventMask(DWORD dwEventMask) { return (DWORD)SendMessage(EM_SETEVENTMASK, 0, dwEventMask); }
     DWORD SetOptions(WORD wOp, DWORD dwFlags) { return (DWORD)SendMessage(EM_SETOPTIONS, wOp, dwFlags); }
-    COLORREF SetBackgroundColor(BOOL bSysColor, COLORREF cr) {
+    COLORREF SetBackgroundColor(BOOL bSysColor, COLORREF cr)
+    {
         return (COLORREF)SendMessage(EM_SETBKGNDCOLOR, bSysColor, cr);
     }
-    BOOL SetTargetDevice(HDC hDC, long lLineWidth) { return (BOOL)SendMessage(EM_SETTARGETDEVICE, (WPARAM)hDC, lLineWidth); }
+    BOOL SetTargetDevice(HDC hDC, long lLineWidth)
+    {
+        return (BOOL)SendMessage(EM_SETTARGETDEVICE, (WPARAM)hDC, lLineWidth);
+    }
     BOOL CanUndo() const { return (BOOL)SendMessage(EM_CANUNDO); }
     BOOL Undo() { return (BOOL)SendMessage(EM_UNDO); }
     void EmptyUndoBuffer() { SendMessage(EM_EMPTYUNDOBUFFER); }

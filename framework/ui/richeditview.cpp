@@ -17,22 +17,24 @@ END_MESSAGE_MAP()
 
 namespace {
 
-DWORD CALLBACK ReadFromArchive(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* got) {
+DWORD CALLBACK ReadFromArchive(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG *got)
+{
     try {
-        *got = (LONG)reinterpret_cast<CArchive*>(cookie)->Read(buffer, (UINT)wanted);
-    } catch (CException* e) {
+        *got = (LONG) reinterpret_cast<CArchive *>(cookie)->Read(buffer, (UINT)wanted);
+    } catch (CException *e) {
         e->Delete();
         *got = 0;
-        return 1;  // the control stops and reports the error
+        return 1; // the control stops and reports the error
     }
     return 0;
 }
 
-DWORD CALLBACK WriteToArchive(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* written) {
+DWORD CALLBACK WriteToArchive(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG *written)
+{
     try {
-        reinterpret_cast<CArchive*>(cookie)->Write(buffer, (UINT)count);
+        reinterpret_cast<CArchive *>(cookie)->Write(buffer, (UINT)count);
         *written = count;
-    } catch (CException* e) {
+    } catch (CException *e) {
         e->Delete();
         *written = 0;
         return 1;
@@ -40,46 +42,61 @@ DWORD CALLBACK WriteToArchive(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG*
     return 0;
 }
 
-}  // namespace
+} // namespace
 
 // ---- CRichEditCntrItem ---------------------------------------------------------------------
 
-CRichEditCntrItem::CRichEditCntrItem(REOBJECT*, CRichEditDoc* pContainer) : m_pDocument(pContainer) {
-    if (m_pDocument != nullptr) m_pDocument->m_items.push_back(this);
+CRichEditCntrItem::CRichEditCntrItem(REOBJECT *, CRichEditDoc *pContainer) : m_pDocument(pContainer)
+{
+    if (m_pDocument != nullptr)
+        m_pDocument->m_items.push_back(this);
 }
 
-CRichEditCntrItem::~CRichEditCntrItem() {
-    if (m_pDocument == nullptr) return;
-    std::vector<CRichEditCntrItem*>& items = m_pDocument->m_items;
+CRichEditCntrItem::~CRichEditCntrItem()
+{
+    if (m_pDocument == nullptr)
+        return;
+    std::vector<CRichEditCntrItem *> &items = m_pDocument->m_items;
     items.erase(std::remove(items.begin(), items.end(), this), items.end());
 }
 
 // ---- CRichEditView -------------------------------------------------------------------------
 
 CRichEditView::CRichEditView()
-    : CCtrlView("RICHEDIT50W", AFX_WS_DEFAULT_VIEW | WS_HSCROLL | WS_VSCROLL | ES_AUTOHSCROLL |
-                                   ES_AUTOVSCROLL | ES_MULTILINE | ES_NOHIDESEL) {}
+    : CCtrlView("RICHEDIT50W", AFX_WS_DEFAULT_VIEW | WS_HSCROLL | WS_VSCROLL | ES_AUTOHSCROLL | ES_AUTOVSCROLL
+                                   | ES_MULTILINE | ES_NOHIDESEL)
+{
+}
 
-BOOL CRichEditView::PreCreateWindow(CREATESTRUCT& cs) {
-    if (!CRichEditCtrl::LoadLibrary()) return FALSE;
+BOOL CRichEditView::PreCreateWindow(CREATESTRUCT &cs)
+{
+    if (!CRichEditCtrl::LoadLibrary())
+        return FALSE;
     return CCtrlView::PreCreateWindow(cs);
 }
 
-int CRichEditView::OnCreate(LPCREATESTRUCT lpCreateStruct) {
-    if (CCtrlView::OnCreate(lpCreateStruct) == -1) return -1;
+int CRichEditView::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CCtrlView::OnCreate(lpCreateStruct) == -1)
+        return -1;
     GetRichEditCtrl().SetEventMask(GetRichEditCtrl().GetEventMask() | ENM_CHANGE | ENM_SELCHANGE);
     return 0;
 }
 
-CRichEditDoc* CRichEditView::GetDocument() const { return dynamic_cast<CRichEditDoc*>(m_pDocument); }
+CRichEditDoc *CRichEditView::GetDocument() const
+{
+    return dynamic_cast<CRichEditDoc *>(m_pDocument);
+}
 
-void CRichEditView::OnInitialUpdate() {
+void CRichEditView::OnInitialUpdate()
+{
     CCtrlView::OnInitialUpdate();
     WrapChanged();
 }
 
-void CRichEditView::WrapChanged() {
-    CRichEditCtrl& control = GetRichEditCtrl();
+void CRichEditView::WrapChanged()
+{
+    CRichEditCtrl &control = GetRichEditCtrl();
     switch (m_nWordWrap) {
     case WrapNone:
         control.SetTargetDevice(nullptr, 1);
@@ -96,18 +113,23 @@ void CRichEditView::WrapChanged() {
     }
 }
 
-void CRichEditView::OnSize(UINT nType, int cx, int cy) {
+void CRichEditView::OnSize(UINT nType, int cx, int cy)
+{
     CCtrlView::OnSize(nType, cx, cy);
 }
 
-void CRichEditView::OnEditChange() {
-    if (m_pDocument != nullptr) m_pDocument->SetModifiedFlag(TRUE);
+void CRichEditView::OnEditChange()
+{
+    if (m_pDocument != nullptr)
+        m_pDocument->SetModifiedFlag(TRUE);
 }
 
-void CRichEditView::Stream(CArchive& ar, BOOL bSelection) {
-    CRichEditDoc* doc = GetDocument();
+void CRichEditView::Stream(CArchive &ar, BOOL bSelection)
+{
+    CRichEditDoc *doc = GetDocument();
     int format = (doc == nullptr || doc->m_bRTF) ? SF_RTF : SF_TEXT;
-    if (bSelection) format |= SFF_SELECTION;
+    if (bSelection)
+        format |= SFF_SELECTION;
     EDITSTREAM stream{};
     stream.dwCookie = (DWORD_PTR)&ar;
     if (ar.IsStoring()) {
@@ -117,31 +139,39 @@ void CRichEditView::Stream(CArchive& ar, BOOL bSelection) {
         stream.pfnCallback = ReadFromArchive;
         GetRichEditCtrl().StreamIn(format, stream);
     }
-    if (stream.dwError != 0) AfxThrowArchiveException(CArchiveException::genericException);
+    if (stream.dwError != 0)
+        AfxThrowArchiveException(CArchiveException::genericException);
 }
 
-void CRichEditView::Serialize(CArchive& ar) { Stream(ar, FALSE); }
+void CRichEditView::Serialize(CArchive &ar)
+{
+    Stream(ar, FALSE);
+}
 
-void CRichEditView::DeleteContents() {
+void CRichEditView::DeleteContents()
+{
     GetRichEditCtrl().SetTextEx("");
     GetRichEditCtrl().EmptyUndoBuffer();
     GetRichEditCtrl().SetModify(FALSE);
 }
 
-CHARFORMAT2A& CRichEditView::GetCharFormatSelection() {
+CHARFORMAT2A &CRichEditView::GetCharFormatSelection()
+{
     m_charFormat = CHARFORMAT2A{};
     m_charFormat.cbSize = sizeof m_charFormat;
     GetRichEditCtrl().GetSelectionCharFormat(m_charFormat);
     return m_charFormat;
 }
 
-void CRichEditView::SetCharFormat(CHARFORMAT2A cf) {
+void CRichEditView::SetCharFormat(CHARFORMAT2A cf)
+{
     cf.cbSize = sizeof cf;
     GetRichEditCtrl().SetSelectionCharFormat(cf);
 }
 
-void CRichEditView::OnCharEffect(DWORD dwMask, DWORD dwEffect) {
-    CHARFORMAT2A& current = GetCharFormatSelection();
+void CRichEditView::OnCharEffect(DWORD dwMask, DWORD dwEffect)
+{
+    CHARFORMAT2A &current = GetCharFormatSelection();
     CHARFORMAT2A change{};
     change.cbSize = sizeof change;
     change.dwMask = dwMask;
@@ -151,12 +181,14 @@ void CRichEditView::OnCharEffect(DWORD dwMask, DWORD dwEffect) {
     SetCharFormat(change);
 }
 
-void CRichEditView::OnUpdateCharEffect(CCmdUI* pCmdUI, DWORD dwMask, DWORD dwEffect) {
-    CHARFORMAT2A& current = GetCharFormatSelection();
+void CRichEditView::OnUpdateCharEffect(CCmdUI *pCmdUI, DWORD dwMask, DWORD dwEffect)
+{
+    CHARFORMAT2A &current = GetCharFormatSelection();
     pCmdUI->SetCheck(!(current.dwMask & dwMask) ? 2 : ((current.dwEffects & dwEffect) ? 1 : 0));
 }
 
-void CRichEditView::OnParaAlign(WORD wAlign) {
+void CRichEditView::OnParaAlign(WORD wAlign)
+{
     PARAFORMAT2 format{};
     format.cbSize = sizeof format;
     format.dwMask = PFM_ALIGNMENT;
@@ -164,7 +196,8 @@ void CRichEditView::OnParaAlign(WORD wAlign) {
     GetRichEditCtrl().SetParaFormat(format);
 }
 
-void CRichEditView::OnUpdateParaAlign(CCmdUI* pCmdUI, WORD wAlign) {
+void CRichEditView::OnUpdateParaAlign(CCmdUI *pCmdUI, WORD wAlign)
+{
     PARAFORMAT2 format{};
     format.cbSize = sizeof format;
     GetRichEditCtrl().GetParaFormat(format);
@@ -173,31 +206,41 @@ void CRichEditView::OnUpdateParaAlign(CCmdUI* pCmdUI, WORD wAlign) {
 
 // ---- CRichEditDoc --------------------------------------------------------------------------
 
-CRichEditDoc::~CRichEditDoc() {
-    while (!m_items.empty()) delete m_items.back();
+CRichEditDoc::~CRichEditDoc()
+{
+    while (!m_items.empty())
+        delete m_items.back();
 }
 
-CRichEditView* CRichEditDoc::GetView() const {
+CRichEditView *CRichEditDoc::GetView() const
+{
     POSITION pos = GetFirstViewPosition();
     while (pos != nullptr) {
-        CRichEditView* view = dynamic_cast<CRichEditView*>(GetNextView(pos));
-        if (view != nullptr) return view;
+        CRichEditView *view = dynamic_cast<CRichEditView *>(GetNextView(pos));
+        if (view != nullptr)
+            return view;
     }
     return nullptr;
 }
 
-CRichEditCntrItem* CRichEditDoc::CreateClientItem(REOBJECT* preo) {
+CRichEditCntrItem *CRichEditDoc::CreateClientItem(REOBJECT *preo)
+{
     return new CRichEditCntrItem(preo, this);
 }
 
-void CRichEditDoc::Serialize(CArchive& ar) {
-    CRichEditView* view = GetView();
-    if (view != nullptr) view->Serialize(ar);
+void CRichEditDoc::Serialize(CArchive &ar)
+{
+    CRichEditView *view = GetView();
+    if (view != nullptr)
+        view->Serialize(ar);
 }
 
-void CRichEditDoc::DeleteContents() {
-    while (!m_items.empty()) delete m_items.back();
-    CRichEditView* view = GetView();
-    if (view != nullptr && view->m_hWnd != nullptr) view->DeleteContents();
+void CRichEditDoc::DeleteContents()
+{
+    while (!m_items.empty())
+        delete m_items.back();
+    CRichEditView *view = GetView();
+    if (view != nullptr && view->m_hWnd != nullptr)
+        view->DeleteContents();
     CDocument::DeleteContents();
 }

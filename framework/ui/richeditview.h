@@ -24,14 +24,14 @@ class CRichEditCntrItem : public CObject {
 
 public:
     // The item joins pContainer's items; the document deletes it with its contents.
-    explicit CRichEditCntrItem(REOBJECT* preo = nullptr, CRichEditDoc* pContainer = nullptr);
+    explicit CRichEditCntrItem(REOBJECT *preo = nullptr, CRichEditDoc *pContainer = nullptr);
     ~CRichEditCntrItem() override;
 
-    CRichEditDoc* GetDocument() const { return m_pDocument; }
+    CRichEditDoc *GetDocument() const { return m_pDocument; }
 
 private:
     friend class CRichEditDoc;
-    CRichEditDoc* m_pDocument = nullptr;
+    CRichEditDoc *m_pDocument = nullptr;
 };
 
 class CRichEditView : public CCtrlView {
@@ -42,32 +42,33 @@ public:
 
     CRichEditView();
 
-    CRichEditCtrl& GetRichEditCtrl() const {
+    CRichEditCtrl &GetRichEditCtrl() const
+    {
         m_control.m_hWnd = m_hWnd;
         return m_control;
     }
-    CRichEditDoc* GetDocument() const;
+    CRichEditDoc *GetDocument() const;
 
     // Applies m_nWordWrap: no wrap, wrap to the window, or to the page's text width.
     virtual void WrapChanged();
     // Paper and margins in twips; the text width of a page is paper minus margins.
     void SetPaperSize(CSize sizePaper) { m_sizePaper = sizePaper; }
     CSize GetPaperSize() const { return m_sizePaper; }
-    void SetMargins(const CRect& rectMargin) { m_rectMargin = rectMargin; }
+    void SetMargins(const CRect &rectMargin) { m_rectMargin = rectMargin; }
     CRect GetMargins() const { return m_rectMargin; }
     int GetPrintWidth() const { return m_sizePaper.cx - m_rectMargin.left - m_rectMargin.right; }
 
     // Moves the whole text (or the selection) between the control and an archive.
-    virtual void Stream(CArchive& ar, BOOL bSelection);
-    void Serialize(CArchive& ar) override;
+    virtual void Stream(CArchive &ar, BOOL bSelection);
+    void Serialize(CArchive &ar) override;
     virtual void DeleteContents();
 
-    CHARFORMAT2A& GetCharFormatSelection();
+    CHARFORMAT2A &GetCharFormatSelection();
     void SetCharFormat(CHARFORMAT2A cf);
     void OnCharEffect(DWORD dwMask, DWORD dwEffect);
-    void OnUpdateCharEffect(CCmdUI* pCmdUI, DWORD dwMask, DWORD dwEffect);
+    void OnUpdateCharEffect(CCmdUI *pCmdUI, DWORD dwMask, DWORD dwEffect);
     void OnParaAlign(WORD wAlign);
-    void OnUpdateParaAlign(CCmdUI* pCmdUI, WORD wAlign);
+    void OnUpdateParaAlign(CCmdUI *pCmdUI, WORD wAlign);
 
     void OnCharBold() { OnCharEffect(CFM_BOLD, CFE_BOLD); }
     void OnCharItalic() { OnCharEffect(CFM_ITALIC, CFE_ITALIC); }
@@ -75,14 +76,14 @@ public:
     void OnParaLeft() { OnParaAlign(PFA_LEFT); }
     void OnParaCenter() { OnParaAlign(PFA_CENTER); }
     void OnParaRight() { OnParaAlign(PFA_RIGHT); }
-    void OnUpdateCharBold(CCmdUI* pCmdUI) { OnUpdateCharEffect(pCmdUI, CFM_BOLD, CFE_BOLD); }
-    void OnUpdateCharItalic(CCmdUI* pCmdUI) { OnUpdateCharEffect(pCmdUI, CFM_ITALIC, CFE_ITALIC); }
-    void OnUpdateCharUnderline(CCmdUI* pCmdUI) { OnUpdateCharEffect(pCmdUI, CFM_UNDERLINE, CFE_UNDERLINE); }
-    void OnUpdateParaLeft(CCmdUI* pCmdUI) { OnUpdateParaAlign(pCmdUI, PFA_LEFT); }
-    void OnUpdateParaCenter(CCmdUI* pCmdUI) { OnUpdateParaAlign(pCmdUI, PFA_CENTER); }
-    void OnUpdateParaRight(CCmdUI* pCmdUI) { OnUpdateParaAlign(pCmdUI, PFA_RIGHT); }
+    void OnUpdateCharBold(CCmdUI *pCmdUI) { OnUpdateCharEffect(pCmdUI, CFM_BOLD, CFE_BOLD); }
+    void OnUpdateCharItalic(CCmdUI *pCmdUI) { OnUpdateCharEffect(pCmdUI, CFM_ITALIC, CFE_ITALIC); }
+    void OnUpdateCharUnderline(CCmdUI *pCmdUI) { OnUpdateCharEffect(pCmdUI, CFM_UNDERLINE, CFE_UNDERLINE); }
+    void OnUpdateParaLeft(CCmdUI *pCmdUI) { OnUpdateParaAlign(pCmdUI, PFA_LEFT); }
+    void OnUpdateParaCenter(CCmdUI *pCmdUI) { OnUpdateParaAlign(pCmdUI, PFA_CENTER); }
+    void OnUpdateParaRight(CCmdUI *pCmdUI) { OnUpdateParaAlign(pCmdUI, PFA_RIGHT); }
 
-    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    BOOL PreCreateWindow(CREATESTRUCT &cs) override;
     void OnInitialUpdate() override;
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnEditChange();
@@ -91,13 +92,12 @@ public:
     DECLARE_MESSAGE_MAP()
 
 public:
-
     int m_nWordWrap = WrapToWindow;
-    CSize m_sizePaper{11906, 16838};        // A4
+    CSize m_sizePaper{11906, 16838}; // A4
     CRect m_rectMargin{1800, 1440, 1800, 1440};
 
 private:
-    mutable CRichEditCtrl m_control;  // shares the view's window, never owns it
+    mutable CRichEditCtrl m_control; // shares the view's window, never owns it
     CHARFORMAT2A m_charFormat{};
 };
 
@@ -109,17 +109,17 @@ public:
     ~CRichEditDoc() override;
 
     // The document's rich-edit view (the first one), or null.
-    CRichEditView* GetView() const;
+    CRichEditView *GetView() const;
     // A new embedded item of this document.
-    virtual CRichEditCntrItem* CreateClientItem(REOBJECT* preo = nullptr);
+    virtual CRichEditCntrItem *CreateClientItem(REOBJECT *preo = nullptr);
     int GetItemCount() const { return (int)m_items.size(); }
 
-    void Serialize(CArchive& ar) override;
+    void Serialize(CArchive &ar) override;
     void DeleteContents() override;
 
-    BOOL m_bRTF = TRUE;  // the file holds RTF; FALSE: plain text
+    BOOL m_bRTF = TRUE; // the file holds RTF; FALSE: plain text
 
 private:
     friend class CRichEditCntrItem;
-    std::vector<CRichEditCntrItem*> m_items;
+    std::vector<CRichEditCntrItem *> m_items;
 };

@@ -12,8 +12,8 @@ class CScrollView : public CView {
 
 public:
     // sizePage and sizeLine of 0 mean a tenth and a hundredth of the total.
-    void SetScrollSizes(int nMapMode, SIZE sizeTotal, const SIZE& sizePage = CSize(0, 0),
-                        const SIZE& sizeLine = CSize(0, 0));
+    void SetScrollSizes(int nMapMode, SIZE sizeTotal, const SIZE &sizePage = CSize(0, 0),
+                        const SIZE &sizeLine = CSize(0, 0));
     CSize GetTotalSize() const { return m_totalLog; }
     int GetMapMode() const { return m_nMapMode; }
     // The scroll position in logical units, and back.
@@ -22,17 +22,16 @@ public:
     // The scroll position in pixels.
     CPoint GetDeviceScrollPosition() const;
 
-    void OnPrepareDC(CDC* pDC) override;
+    void OnPrepareDC(CDC *pDC) override;
 
     void OnSize(UINT nType, int cx, int cy);
-    void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
-    void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar *pScrollBar);
+    void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar *pScrollBar);
     BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
 
     DECLARE_MESSAGE_MAP()
 
 public:
-
 protected:
     void UpdateBars();
     // Moves the contents to the new pixel position of one bar.

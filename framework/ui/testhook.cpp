@@ -1,11 +1,20 @@
 #include "framework/ui/testhook.h"
 
 namespace {
-CTestHook* installed = nullptr;
+CTestHook *installed = nullptr;
 }
 
-CTestHook* AfxGetTestHook() { return installed; }
+CTestHook *AfxGetTestHook()
+{
+    return installed;
+}
 
-CTestHookScope::CTestHookScope(CTestHook& hook) : m_previous(installed) { installed = &hook; }
+CTestHookScope::CTestHookScope(CTestHook &hook) : m_previous(installed)
+{
+    installed = &hook;
+}
 
-CTestHookScope::~CTestHookScope() { installed = m_previous; }
+CTestHookScope::~CTestHookScope()
+{
+    installed = m_previous;
+}

@@ -24,27 +24,27 @@ class CCommonDialog;
 class CMenu;
 
 struct CTestHook {
-    std::function<void(CDialog& dialog)> onDialog;
-    std::function<int(const CString& text, const CString& caption, UINT type)> onMessageBox;
+    std::function<void(CDialog &dialog)> onDialog;
+    std::function<int(const CString &text, const CString &caption, UINT type)> onMessageBox;
     // Returns IDOK or IDCANCEL after setting the answer in the dialog's structure
     // (CFileDialog::m_ofn.lpstrFile, CColorDialog::m_cc.rgbResult, ...).
-    std::function<INT_PTR(CCommonDialog& dialog)> onCommonDialog;
+    std::function<INT_PTR(CCommonDialog &dialog)> onCommonDialog;
     // Answers a popup menu instead of tracking it: the chosen command, or 0 for none.
-    std::function<UINT(CMenu& menu)> onPopupMenu;
+    std::function<UINT(CMenu &menu)> onPopupMenu;
     // Told the name of every print job as it starts; the job still prints.
-    std::function<void(const CString& title)> onPrintJob;
+    std::function<void(const CString &title)> onPrintJob;
 };
 
-CTestHook* AfxGetTestHook();
+CTestHook *AfxGetTestHook();
 
 // Installs a hook for its lifetime and puts the previous one back after.
 class CTestHookScope {
 public:
-    explicit CTestHookScope(CTestHook& hook);
+    explicit CTestHookScope(CTestHook &hook);
     ~CTestHookScope();
-    CTestHookScope(const CTestHookScope&) = delete;
-    CTestHookScope& operator=(const CTestHookScope&) = delete;
+    CTestHookScope(const CTestHookScope &) = delete;
+    CTestHookScope &operator=(const CTestHookScope &) = delete;
 
 private:
-    CTestHook* m_previous;
+    CTestHook *m_previous;
 };

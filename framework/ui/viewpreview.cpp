@@ -7,18 +7,19 @@
 #include "framework/ui/printinfo.h"
 #include "framework/ui/view.h"
 
-BOOL CView::DoPrintPreview(UINT nIDResource, CView* pPrintView, CRuntimeClass* pPreviewViewClass,
-                           CPrintPreviewState* pState) {
-    CFrameWnd* frame = AfxGetTopLevelFrame(this);
+BOOL CView::DoPrintPreview(UINT nIDResource, CView *pPrintView, CRuntimeClass *pPreviewViewClass,
+                           CPrintPreviewState *pState)
+{
+    CFrameWnd *frame = AfxGetTopLevelFrame(this);
     if (frame == nullptr || pPrintView == nullptr || pPreviewViewClass == nullptr || pState == nullptr)
         return FALSE;
-    CObject* made = pPreviewViewClass->CreateObject();
-    CPreviewView* view = dynamic_cast<CPreviewView*>(made);
+    CObject *made = pPreviewViewClass->CreateObject();
+    CPreviewView *view = dynamic_cast<CPreviewView *>(made);
     if (view == nullptr) {
         delete made;
         return FALSE;
     }
-    CDialogBar* bar = new CDialogBar;
+    CDialogBar *bar = new CDialogBar;
     bar->m_bAutoDelete = TRUE;
     if (!bar->Create(frame, nIDResource, CBRS_TOP, AFX_IDW_PREVIEW_BAR)) {
         delete bar;
@@ -33,11 +34,12 @@ BOOL CView::DoPrintPreview(UINT nIDResource, CView* pPrintView, CRuntimeClass* p
     view->m_pDocument = GetDocument();
     CCreateContext context;
     context.m_pCurrentFrame = frame;
-    const BOOL created = view->Create(nullptr, nullptr, WS_CHILD | WS_HSCROLL | WS_VSCROLL, CRect(0, 0, 0, 0),
-                                      frame, AFX_IDW_PANE_FIRST, &context);
+    const BOOL created = view->Create(nullptr, nullptr, WS_CHILD | WS_HSCROLL | WS_VSCROLL, CRect(0, 0, 0, 0), frame,
+                                      AFX_IDW_PANE_FIRST, &context);
     if (!created || !view->SetPrintView(pPrintView)) {
         // A window that was made deletes its object as it goes; the state stays the caller's.
-        if (bar->m_hWnd != nullptr) bar->DestroyWindow();
+        if (bar->m_hWnd != nullptr)
+            bar->DestroyWindow();
         if (created) {
             view->m_pToolBar = nullptr;
             view->DestroyWindow();
@@ -56,15 +58,17 @@ BOOL CView::DoPrintPreview(UINT nIDResource, CView* pPrintView, CRuntimeClass* p
     return TRUE;
 }
 
-void CView::OnFilePrintPreview() {
-    CPrintPreviewState* state = new CPrintPreviewState;
+void CView::OnFilePrintPreview()
+{
+    CPrintPreviewState *state = new CPrintPreviewState;
     if (!DoPrintPreview(AFX_IDD_PREVIEW_TOOLBAR, this, RUNTIME_CLASS(CPreviewView), state)) {
         delete state;
         AfxMessageBox("Nie można otworzyć podglądu wydruku.", MB_OK | MB_ICONEXCLAMATION);
     }
 }
 
-void CView::OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT, CPreviewView* pView) {
+void CView::OnEndPrintPreview(CDC *pDC, CPrintInfo *pInfo, POINT, CPreviewView *pView)
+{
     OnEndPrinting(pDC, pInfo);
     pView->ClosePreview();
 }

@@ -12,33 +12,57 @@ IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 
 namespace {
-CWinApp* theApp = nullptr;
+CWinApp *theApp = nullptr;
 
 // The string the class library keeps the application's title under.
 const UINT appTitleStringId = 0xE000;
-}  // namespace
+} // namespace
 
-CWinApp* AfxGetApp() { return theApp; }
-CWinThread* AfxGetThread() { return theApp; }
-CWnd* AfxGetMainWnd() { return theApp ? theApp->GetMainWnd() : nullptr; }
-HINSTANCE AfxGetInstanceHandle() { return ::GetModuleHandleW(nullptr); }
+CWinApp *AfxGetApp()
+{
+    return theApp;
+}
+CWinThread *AfxGetThread()
+{
+    return theApp;
+}
+CWnd *AfxGetMainWnd()
+{
+    return theApp ? theApp->GetMainWnd() : nullptr;
+}
+HINSTANCE AfxGetInstanceHandle()
+{
+    return ::GetModuleHandleW(nullptr);
+}
 
 // ---- CWinThread ------------------------------------------------------------------------------
 
-BOOL CWinThread::InitInstance() { return FALSE; }
-int CWinThread::ExitInstance() { return (int)m_msgCur.wParam; }
-CWnd* CWinThread::GetMainWnd() { return m_pMainWnd; }
+BOOL CWinThread::InitInstance()
+{
+    return FALSE;
+}
+int CWinThread::ExitInstance()
+{
+    return (int)m_msgCur.wParam;
+}
+CWnd *CWinThread::GetMainWnd()
+{
+    return m_pMainWnd;
+}
 
-BOOL CWinThread::PreTranslateMessage(MSG* pMsg) {
+BOOL CWinThread::PreTranslateMessage(MSG *pMsg)
+{
     HWND mainWnd = m_pMainWnd ? m_pMainWnd->GetSafeHwnd() : nullptr;
-    if (CWnd::WalkPreTranslateTree(mainWnd, pMsg)) return TRUE;
+    if (CWnd::WalkPreTranslateTree(mainWnd, pMsg))
+        return TRUE;
     // A message for a window outside the main window still gets the main window's accelerators.
     if (mainWnd != nullptr && pMsg->hwnd != mainWnd && !::IsChild(mainWnd, pMsg->hwnd))
         return m_pMainWnd->PreTranslateMessage(pMsg);
     return FALSE;
 }
 
-BOOL CWinThread::OnIdle(LONG lCount) {
+BOOL CWinThread::OnIdle(LONG lCount)
+{
     if (lCount <= 0 && m_pMainWnd != nullptr && m_pMainWnd->IsWindowVisible()) {
         // Toolbars, status bars and dialog bars update their commands' state here.
         m_pMainWnd->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
@@ -54,21 +78,22 @@ BOOL CWinThread::OnIdle(LONG lCount) {
     return lCount < 1;
 }
 
-BOOL CWinThread::IsIdleMessage(MSG* pMsg) {
+BOOL CWinThread::IsIdleMessage(MSG *pMsg)
+{
     if (pMsg->message == WM_MOUSEMOVE || pMsg->message == WM_NCMOUSEMOVE) {
-        if (pMsg->pt.x == m_ptCursorLast.x && pMsg->pt.y == m_ptCursorLast.y &&
-            pMsg->message == m_nMsgLast)
+        if (pMsg->pt.x == m_ptCursorLast.x && pMsg->pt.y == m_ptCursorLast.y && pMsg->message == m_nMsgLast)
             return FALSE;
         m_ptCursorLast = pMsg->pt;
         m_nMsgLast = pMsg->message;
         return TRUE;
     }
-    return pMsg->message != WM_PAINT && pMsg->message != WM_TIMER &&
-           pMsg->message != WM_IDLEUPDATECMDUI;
+    return pMsg->message != WM_PAINT && pMsg->message != WM_TIMER && pMsg->message != WM_IDLEUPDATECMDUI;
 }
 
-BOOL CWinThread::PumpMessage() {
-    if (!::GetMessageW(&m_msgCur, nullptr, 0, 0)) return FALSE;
+BOOL CWinThread::PumpMessage()
+{
+    if (!::GetMessageW(&m_msgCur, nullptr, 0, 0))
+        return FALSE;
     if (!PreTranslateMessage(&m_msgCur)) {
         ::TranslateMessage(&m_msgCur);
         ::DispatchMessageW(&m_msgCur);
@@ -76,16 +101,19 @@ BOOL CWinThread::PumpMessage() {
     return TRUE;
 }
 
-int CWinThread::Run() {
+int CWinThread::Run()
+{
     BOOL idle = TRUE;
     LONG idleCount = 0;
     MSG peeked;
     for (;;) {
         while (idle && !::PeekMessageW(&peeked, nullptr, 0, 0, PM_NOREMOVE)) {
-            if (!OnIdle(idleCount++)) idle = FALSE;
+            if (!OnIdle(idleCount++))
+                idle = FALSE;
         }
         do {
-            if (!PumpMessage()) return ExitInstance();
+            if (!PumpMessage())
+                return ExitInstance();
             if (IsIdleMessage(&m_msgCur)) {
                 idle = TRUE;
                 idleCount = 0;
@@ -96,7 +124,8 @@ int CWinThread::Run() {
 
 // ---- CWinApp ---------------------------------------------------------------------------------
 
-CWinApp::CWinApp(LPCTSTR lpszAppName) {
+CWinApp::CWinApp(LPCTSTR lpszAppName)
+{
     theApp = this;
     m_hInstance = AfxGetInstanceHandle();
     wchar_t path[MAX_PATH] = L"";
@@ -116,40 +145,50 @@ CWinApp::CWinApp(LPCTSTR lpszAppName) {
     m_pszProfileName = m_strProfileName;
 }
 
-CWinApp::~CWinApp() {
+CWinApp::~CWinApp()
+{
     delete m_pDocManager;
     delete m_pRecentFileList;
     SelectPrinter(nullptr, nullptr);
-    if (theApp == this) theApp = nullptr;
+    if (theApp == this)
+        theApp = nullptr;
 }
 
-HCURSOR CWinApp::LoadCursor(UINT nIDResource) const {
+HCURSOR CWinApp::LoadCursor(UINT nIDResource) const
+{
     return ::LoadCursorW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nIDResource));
 }
-HCURSOR CWinApp::LoadStandardCursor(LPCTSTR lpszCursorName) const {
+HCURSOR CWinApp::LoadStandardCursor(LPCTSTR lpszCursorName) const
+{
     return ::LoadCursorW(nullptr, (LPCWSTR)lpszCursorName);
 }
-HICON CWinApp::LoadIcon(UINT nIDResource) const {
+HICON CWinApp::LoadIcon(UINT nIDResource) const
+{
     return ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nIDResource));
 }
-HICON CWinApp::LoadStandardIcon(LPCTSTR lpszIconName) const {
+HICON CWinApp::LoadStandardIcon(LPCTSTR lpszIconName) const
+{
     return ::LoadIconW(nullptr, (LPCWSTR)lpszIconName);
 }
 
-void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo) {
+void CWinApp::ParseCommandLine(CCommandLineInfo &rCmdInfo)
+{
     int count = 0;
-    LPWSTR* arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
-    if (arguments == nullptr) return;
+    LPWSTR *arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    if (arguments == nullptr)
+        return;
     for (int i = 1; i < count; ++i) {
         CString argument = WideToCp1250(arguments[i]);
         BOOL flag = !argument.IsEmpty() && (argument[0] == '/' || argument[0] == '-');
-        if (flag) argument = argument.Mid(1);
+        if (flag)
+            argument = argument.Mid(1);
         rCmdInfo.ParseParam(argument, flag, i == count - 1);
     }
     ::LocalFree(arguments);
 }
 
-void CCommandLineInfo::ParseParam(const char* pszParam, BOOL bFlag, BOOL) {
+void CCommandLineInfo::ParseParam(const char *pszParam, BOOL bFlag, BOOL)
+{
     if (bFlag) {
         CString flag = pszParam;
         if (flag.CompareNoCase("pt") == 0) {
@@ -174,7 +213,8 @@ void CCommandLineInfo::ParseParam(const char* pszParam, BOOL bFlag, BOOL) {
     // The file comes first; /pt takes printer, driver and port after it.
     if (m_strFileName.IsEmpty()) {
         m_strFileName = pszParam;
-        if (m_nShellCommand == FileNew) m_nShellCommand = FileOpen;
+        if (m_nShellCommand == FileNew)
+            m_nShellCommand = FileOpen;
         m_bShowSplash = m_bShowSplash && m_nShellCommand == FileOpen;
     } else if (m_nShellCommand == FilePrintTo) {
         if (m_strPrinterName.IsEmpty()) {
@@ -187,14 +227,17 @@ void CCommandLineInfo::ParseParam(const char* pszParam, BOOL bFlag, BOOL) {
     }
 }
 
-int AfxWinMain(HINSTANCE hInstance, LPTSTR lpCmdLine, int nCmdShow) {
-    CWinApp* app = AfxGetApp();
-    if (app == nullptr) return -1;
+int AfxWinMain(HINSTANCE hInstance, LPTSTR lpCmdLine, int nCmdShow)
+{
+    CWinApp *app = AfxGetApp();
+    if (app == nullptr)
+        return -1;
     app->m_hInstance = hInstance;
     app->m_lpCmdLine = lpCmdLine;
     app->m_nCmdShow = nCmdShow;
     if (!app->InitInstance()) {
-        if (app->m_pMainWnd != nullptr) app->m_pMainWnd->DestroyWindow();
+        if (app->m_pMainWnd != nullptr)
+            app->m_pMainWnd->DestroyWindow();
         return app->ExitInstance();
     }
     return app->Run();

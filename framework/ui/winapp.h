@@ -27,7 +27,7 @@ public:
 
     virtual ~CCommandLineInfo() = default;
     // bFlag: the argument began with '/' or '-' (taken off); bLast: it is the last one.
-    virtual void ParseParam(const char* pszParam, BOOL bFlag, BOOL bLast);
+    virtual void ParseParam(const char *pszParam, BOOL bFlag, BOOL bLast);
 
     BOOL m_bShowSplash = TRUE;
     BOOL m_bRunEmbedded = FALSE;
@@ -45,20 +45,20 @@ class CWinThread : public CCmdTarget {
 public:
     CWinThread() = default;
 
-    CWnd* m_pMainWnd = nullptr;
+    CWnd *m_pMainWnd = nullptr;
     MSG m_msgCur{};
 
     virtual BOOL InitInstance();
     virtual int ExitInstance();
     // The message pump: idle processing while the queue is empty, then one message at a time.
     virtual int Run();
-    virtual BOOL PreTranslateMessage(MSG* pMsg);
+    virtual BOOL PreTranslateMessage(MSG *pMsg);
     // lCount counts idle calls since the last message; return TRUE for more idle time.
     virtual BOOL OnIdle(LONG lCount);
     virtual BOOL PumpMessage();
     // FALSE for messages that must not restart idle processing (mouse moves in place, timers).
-    virtual BOOL IsIdleMessage(MSG* pMsg);
-    virtual CWnd* GetMainWnd();
+    virtual BOOL IsIdleMessage(MSG *pMsg);
+    virtual CWnd *GetMainWnd();
 
 private:
     POINT m_ptCursorLast{-1, -1};
@@ -75,11 +75,11 @@ public:
     HINSTANCE m_hInstance = nullptr;
     LPTSTR m_lpCmdLine = nullptr;
     int m_nCmdShow = SW_SHOWNORMAL;
-    LPCTSTR m_pszAppName = nullptr;      // title of the application (message-box captions)
-    LPCTSTR m_pszExeName = nullptr;      // the executable's name without its extension
+    LPCTSTR m_pszAppName = nullptr; // title of the application (message-box captions)
+    LPCTSTR m_pszExeName = nullptr; // the executable's name without its extension
     LPCTSTR m_pszHelpFilePath = nullptr;
-    LPCTSTR m_pszRegistryKey = nullptr;  // set by SetRegistryKey
-    LPCTSTR m_pszProfileName = nullptr;  // the application's key under the registry key
+    LPCTSTR m_pszRegistryKey = nullptr; // set by SetRegistryKey
+    LPCTSTR m_pszProfileName = nullptr; // the application's key under the registry key
 
     // Settings go to HKCU\Software\<lpszRegistryKey>\<m_pszProfileName>.
     void SetRegistryKey(LPCTSTR lpszRegistryKey);
@@ -92,16 +92,16 @@ public:
     HKEY GetAppRegistryKey();
     HKEY GetSectionKey(LPCTSTR lpszSection);
 
-    void ParseCommandLine(CCommandLineInfo& rCmdInfo);
+    void ParseCommandLine(CCommandLineInfo &rCmdInfo);
 
     // ---- Documents: templates, recent files and the shell (appdocuments.cpp) -------------------
-    CDocManager* m_pDocManager = nullptr;
-    CRecentFileList* m_pRecentFileList = nullptr;
+    CDocManager *m_pDocManager = nullptr;
+    CRecentFileList *m_pRecentFileList = nullptr;
     // The application owns the template from now on and deletes it at exit.
-    void AddDocTemplate(CDocTemplate* pTemplate);
+    void AddDocTemplate(CDocTemplate *pTemplate);
     POSITION GetFirstDocTemplatePosition() const;
-    CDocTemplate* GetNextDocTemplate(POSITION& pos) const;
-    virtual CDocument* OpenDocumentFile(LPCTSTR lpszFileName);
+    CDocTemplate *GetNextDocTemplate(POSITION &pos) const;
+    virtual CDocument *OpenDocumentFile(LPCTSTR lpszFileName);
     virtual void AddToRecentFileList(LPCTSTR lpszPathName);
     // Reads the recent-file list of nMaxMRU entries from the profile.
     void LoadStdProfileSettings(UINT nMaxMRU = 4);
@@ -110,7 +110,7 @@ public:
     void RegisterShellFileTypes(BOOL bCompat = FALSE);
     void UnregisterShellFileTypes();
     // FileNew, FileOpen (FALSE when the file did not open), FileNothing, register/unregister.
-    BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
+    BOOL ProcessShellCommand(CCommandLineInfo &rCmdInfo);
     virtual BOOL SaveAllModified();
     void CloseAllDocuments(BOOL bEndSession);
     int ExitInstance() override;
@@ -119,7 +119,7 @@ public:
     void OnFileNew();
     void OnFileOpen();
     BOOL OnOpenRecentFile(UINT nID);
-    void OnUpdateRecentFileMenu(CCmdUI* pCmdUI);
+    void OnUpdateRecentFileMenu(CCmdUI *pCmdUI);
 
     // ---- The printer (appprinter.cpp) ------------------------------------------------------------
     // The application's printer: chosen in the last print or page set-up dialog closed with OK,
@@ -131,10 +131,10 @@ public:
     void SelectPrinter(HGLOBAL hDevNames, HGLOBAL hDevMode, BOOL bFreeOld = TRUE);
     // Copies of the application's printer into the structure (whatever it held is freed);
     // FALSE when there is no printer at all.
-    BOOL GetPrinterDeviceDefaults(PRINTDLGW* pPrintDlg);
+    BOOL GetPrinterDeviceDefaults(PRINTDLGW *pPrintDlg);
     // The dialog opened on the application's printer; the printer chosen with OK becomes it.
-    INT_PTR DoPrintDialog(CPrintDialog* pPD);
-    INT_PTR DoPageSetupDialog(CPageSetupDialog* pPSD);
+    INT_PTR DoPrintDialog(CPrintDialog *pPD);
+    INT_PTR DoPageSetupDialog(CPageSetupDialog *pPSD);
 
     DECLARE_MESSAGE_MAP()
 
@@ -153,9 +153,9 @@ private:
     CString m_strProfileName;
 };
 
-CWinApp* AfxGetApp();
-CWinThread* AfxGetThread();
-CWnd* AfxGetMainWnd();
+CWinApp *AfxGetApp();
+CWinThread *AfxGetThread();
+CWnd *AfxGetMainWnd();
 HINSTANCE AfxGetInstanceHandle();
 // Runs the application object: the whole of a program's WinMain.
 int AfxWinMain(HINSTANCE hInstance, LPTSTR lpCmdLine, int nCmdShow);

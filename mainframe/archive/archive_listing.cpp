@@ -54,9 +54,9 @@ const char kDamagedKindName[] = "Uszkodzone postępowanie";
 CString DescribeProceeding(const CString &location, int lawVersion, int procedureCode, const CTime &created,
                            const CTime &modified)
 {
-    return "Tryb: " + ProcedureCatalogue::GetProcedureName(lawVersion, procedureCode) +
-           "\r\nUtworzono: " + created.Format(kTimeFormat) + "\r\nZmodyfikowano: " + modified.Format(kTimeFormat) +
-           "\r\nPołożenie: " + location;
+    return "Tryb: " + ProcedureCatalogue::GetProcedureName(lawVersion, procedureCode)
+           + "\r\nUtworzono: " + created.Format(kTimeFormat) + "\r\nZmodyfikowano: " + modified.Format(kTimeFormat)
+           + "\r\nPołożenie: " + location;
 }
 
 ArchiveEntry DamagedEntry(ArchiveEntryKind kind, const CString &name, const CString &path, const CString &location)
@@ -69,7 +69,8 @@ ArchiveEntry DamagedEntry(ArchiveEntryKind kind, const CString &name, const CStr
     entry.path = path;
     entry.image = kind == ArchiveEntryKind::RecordFile ? kImageRecordFile : kImageProceedingFolder;
     entry.description = "Nie można odczytać postępowania: jego plik zapisu (.baz) lub plik danych (.dat) "
-                        "jest uszkodzony albo go brak.\r\nPołożenie: " + location;
+                        "jest uszkodzony albo go brak.\r\nPołożenie: "
+                        + location;
     return entry;
 }
 
@@ -137,13 +138,14 @@ bool ComesBefore(const CString &a, const CString &b)
 {
     static const LCID polish = MAKELCID(MAKELANGID(LANG_POLISH, SUBLANG_DEFAULT), SORT_DEFAULT);
     const std::wstring wideA = Cp1250ToWide(a), wideB = Cp1250ToWide(b);
-    return ::CompareStringW(polish, NORM_IGNORECASE, wideA.c_str(), (int)wideA.size(), wideB.c_str(),
-                            (int)wideB.size()) == CSTR_LESS_THAN;
+    return ::CompareStringW(polish, NORM_IGNORECASE, wideA.c_str(), (int)wideA.size(), wideB.c_str(), (int)wideB.size())
+           == CSTR_LESS_THAN;
 }
 
 bool PassesFilter(const ArchiveEntry &entry, int kindFilter)
 {
-    return kindFilter == kAllKinds || (entry.readable && entry.procedureCode >= 0 && entry.procedureCode % 100 == kindFilter);
+    return kindFilter == kAllKinds
+           || (entry.readable && entry.procedureCode >= 0 && entry.procedureCode % 100 == kindFilter);
 }
 
 } // namespace
@@ -201,8 +203,8 @@ ArchiveListing ListArchiveFolder(ProceedingHeaderReader &headers, const CString 
             entry.name = name;
             entry.path = name;
             entry.image = kImageOldSingleFile;
-            entry.description = "Postępowanie zapisane w starszym formacie jednoplikowym.\r\nPołożenie: " +
-                                folder + "\\" + name;
+            entry.description =
+                "Postępowanie zapisane w starszym formacie jednoplikowym.\r\nPołożenie: " + folder + "\\" + name;
         }
         if (PassesFilter(entry, kindFilter))
             listing.entries.push_back(entry);

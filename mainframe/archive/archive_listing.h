@@ -34,11 +34,11 @@ struct ArchiveEntry {
     // False for a record that does not read: the row stays, so that the user sees it and may
     // delete it, but it is never offered under a procedure filter.
     bool readable = true;
-    CString kindName;      // column "Tryb"
-    CString name;          // column "Nazwa dokumentu": the sub-folder's or the file's name
-    CString path;          // hidden column: "<sub-folder>\<record file>", or the file's name
-    CString modified;      // column "Data modyfikacji", "%Y-%m-%d %H:%M"; empty when unknown
-    CString description;   // shown under the list when the row is selected
+    CString kindName;    // column "Tryb"
+    CString name;        // column "Nazwa dokumentu": the sub-folder's or the file's name
+    CString path;        // hidden column: "<sub-folder>\<record file>", or the file's name
+    CString modified;    // column "Data modyfikacji", "%Y-%m-%d %H:%M"; empty when unknown
+    CString description; // shown under the list when the row is selected
     int image = kImageProceedingFolder;
     int procedureCode = -1; // -1 when unknown
 };

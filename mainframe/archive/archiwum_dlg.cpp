@@ -100,9 +100,8 @@ void CArchiwumDlg::FillListTellingMissingFolder()
 {
     if (FillList())
         return;
-    const CString text = m_strFolder.IsEmpty()
-                             ? CString("Nie ustawiono katalogu do przeglądania.")
-                             : "Nie znaleziono katalogu: " + m_strFolder + ".";
+    const CString text = m_strFolder.IsEmpty() ? CString("Nie ustawiono katalogu do przeglądania.")
+                                               : "Nie znaleziono katalogu: " + m_strFolder + ".";
     AfxShowMessageBox(m_hWnd, text + "\r\nKatalog można wskazać przyciskiem \"Zmień katalog\".", "Błąd",
                       MB_ICONWARNING);
 }
@@ -200,12 +199,13 @@ void CArchiwumDlg::OnDelete()
     if (AfxShowMessageBox(m_hWnd,
                           "Operacja usunięcia postępowania jest operacją nieodwracalną.\r\n"
                           "Czy chcesz usunąc zaznaczone postępowanie?",
-                          "Pytanie", MB_YESNO | MB_ICONQUESTION) != IDYES)
+                          "Pytanie", MB_YESNO | MB_ICONQUESTION)
+        != IDYES)
         return;
     if (!DeleteProceedingFolder(m_strFolder, name)) {
         AfxShowMessageBox(m_hWnd,
-                          "Nie udało się usunąć postępowania \"" + name +
-                              "\".\r\nNiektóre jego pliki mogą być otwarte w innym programie.",
+                          "Nie udało się usunąć postępowania \"" + name
+                              + "\".\r\nNiektóre jego pliki mogą być otwarte w innym programie.",
                           "Błąd", MB_ICONERROR);
         return;
     }

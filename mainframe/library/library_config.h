@@ -15,8 +15,8 @@ const int kLibraryRulings = 7;
 const int kMaxLibraryEntries = 300;
 
 struct LibraryEntry {
-    CString name;   // file name with its marks ("+", "$"), or a heading's short name
-    CString title;  // the text shown in the tree
+    CString name;  // file name with its marks ("+", "$"), or a heading's short name
+    CString title; // the text shown in the tree
 };
 
 // "zp.cnf", "ciekawe_artykuly.cnf" or "orzeczenia_kio.cnf"; "" for any other mode.
@@ -36,7 +36,7 @@ CString LibraryFileExtension(const CString &path);
 struct LibraryOpening {
     enum Kind { Missing, Shell, CommandLine };
     Kind kind = Missing;
-    CString text;  // the path for Missing and Shell, the command line for CommandLine
+    CString text; // the path for Missing and Shell, the command line for CommandLine
 };
 
 // PDF files go to the shell; "xls" to the spreadsheet and everything else to the word

@@ -26,7 +26,8 @@ BEGIN_MESSAGE_MAP(COrzeczeniaKIOFrame, CLibraryFrame)
     ON_WM_MDIACTIVATE()
 END_MESSAGE_MAP()
 
-CLibraryFrame::CLibraryFrame(int mode, const char *title, UINT iconId) : m_nMode(mode), m_title(title), m_nIconId(iconId)
+CLibraryFrame::CLibraryFrame(int mode, const char *title, UINT iconId)
+    : m_nMode(mode), m_title(title), m_nIconId(iconId)
 {
 }
 
@@ -35,8 +36,8 @@ BOOL CLibraryFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext *pContext)
     if (!m_wndSplitter.CreateStatic(this, 1, 2, WS_CHILD | WS_VISIBLE, AFX_IDW_PANE_FIRST))
         return FALSE;
     CRuntimeClass *viewClass = pContext ? pContext->m_pNewViewClass : nullptr;
-    if (!viewClass || !m_wndSplitter.CreateView(0, 0, RUNTIME_CLASS(CZPTreeLeftView), CSize(0, 0), pContext) ||
-        !m_wndSplitter.CreateView(0, 1, viewClass, CSize(100, 0), pContext)) {
+    if (!viewClass || !m_wndSplitter.CreateView(0, 0, RUNTIME_CLASS(CZPTreeLeftView), CSize(0, 0), pContext)
+        || !m_wndSplitter.CreateView(0, 1, viewClass, CSize(100, 0), pContext)) {
         m_wndSplitter.DestroyWindow();
         return FALSE;
     }
@@ -80,17 +81,11 @@ void CLibraryFrame::OnClose()
     CMDIChildWnd::OnClose();
 }
 
-CZPFrame::CZPFrame() : CLibraryFrame(kLibraryZp, "ZP", kApplicationIcon)
-{
-}
+CZPFrame::CZPFrame() : CLibraryFrame(kLibraryZp, "ZP", kApplicationIcon) {}
 
-CCiekaweFrame::CCiekaweFrame() : CLibraryFrame(kLibraryArticles, "Instrukcje, ciekawe artykuły", 0)
-{
-}
+CCiekaweFrame::CCiekaweFrame() : CLibraryFrame(kLibraryArticles, "Instrukcje, ciekawe artykuły", 0) {}
 
-COrzeczeniaKIOFrame::COrzeczeniaKIOFrame() : CLibraryFrame(kLibraryRulings, "Orzeczenia KIO", kApplicationIcon)
-{
-}
+COrzeczeniaKIOFrame::COrzeczeniaKIOFrame() : CLibraryFrame(kLibraryRulings, "Orzeczenia KIO", kApplicationIcon) {}
 
 BOOL COrzeczeniaKIOFrame::PreCreateWindow(CREATESTRUCT &cs)
 {

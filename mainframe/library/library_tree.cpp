@@ -15,8 +15,8 @@ bool ExtensionIs(const CString &extension, const char *one, const char *other = 
 bool IsOpenedDocument(const CString &name)
 {
     const CString extension = LibraryFileExtension(name);
-    return ExtensionIs(extension, "doc", "dot") || ExtensionIs(extension, "xls", "xlt") ||
-           ExtensionIs(extension, "pdf", "rtf");
+    return ExtensionIs(extension, "doc", "dot") || ExtensionIs(extension, "xls", "xlt")
+           || ExtensionIs(extension, "pdf", "rtf");
 }
 
 int LibraryDocumentImage(const CString &name)

@@ -54,7 +54,8 @@ void CZPTreeLeftView::OpenItem()
     if (path.IsEmpty())
         return;
     const AppSettings *settings = GetProgramSettings();
-    const LibraryOpening opening = ChooseLibraryOpening(path, settings ? settings->WordPath : CString(), FileExists(path));
+    const LibraryOpening opening =
+        ChooseLibraryOpening(path, settings ? settings->WordPath : CString(), FileExists(path));
     switch (opening.kind) {
     case LibraryOpening::Missing:
         AfxShowMessageBox(m_hWnd, "Plik: " + path + " nie istnieje", "Błąd", MB_OK | MB_ICONERROR);

@@ -31,11 +31,7 @@ const struct {
     const char *heading;
     int width;
 } kColumns[] = {
-    {"", 25},
-    {"Sygnatura", 100},
-    {"Data utworzenia", 100},
-    {"Data modyfikacji", 100},
-    {"Tryb postępowania", 280},
+    {"", 25},     {"Sygnatura", 100}, {"Data utworzenia", 100}, {"Data modyfikacji", 100}, {"Tryb postępowania", 280},
     {"Tryb", 54},
 };
 
@@ -82,8 +78,7 @@ void CZestawieniePrzetargow::LoadList()
 {
     const HWND owner = m_hWnd;
     if (!m_connection || !m_connection->IsOpen()) {
-        AfxShowMessageBox(owner,
-                          "Baza danych postępowań nie jest otwarta. Zestawienia nie można odczytać.",
+        AfxShowMessageBox(owner, "Baza danych postępowań nie jest otwarta. Zestawienia nie można odczytać.",
                           kErrorCaption, MB_ICONERROR);
         return;
     }

@@ -16,8 +16,8 @@ public:
 
     // Set by the constructor from the application; the caller may change them before DoModal.
     ConnectionPtr m_connection;
-    CString m_strMainPath;    // where the spreadsheet exporter lies
-    CString m_strExportPath;  // where its data file goes
+    CString m_strMainPath;   // where the spreadsheet exporter lies
+    CString m_strExportPath; // where its data file goes
 
     CToolBar m_wndToolBar;
     CGridCtrl m_Grid;

@@ -20,7 +20,7 @@ public:
 
     CTime m_time;
     CString m_description;
-    int32_t m_extra = 0;  // kept as read
+    int32_t m_extra = 0; // kept as read
 };
 
 enum class BackupHeaderStatus { Read, CannotOpen, UnsupportedVersion, Damaged };

@@ -63,12 +63,13 @@ void CBackupManagerDlg::FillList()
             continue;
         if (status == BackupHeaderStatus::UnsupportedVersion)
             AfxShowMessageBox(nullptr, "Nieobsługiwana wersja pliku archiwum.", "Błąd", MB_OK | MB_ICONERROR);
-        const int row = m_list.InsertItem(m_list.GetItemCount(),
-                                          status == BackupHeaderStatus::Damaged ? CString()
-                                                                                : header.m_time.Format("%Y-%m-%d %H:%M"));
+        const int row = m_list.InsertItem(m_list.GetItemCount(), status == BackupHeaderStatus::Damaged
+                                                                     ? CString()
+                                                                     : header.m_time.Format("%Y-%m-%d %H:%M"));
         m_list.SetItemText(row, 1, find.GetFileName());
-        m_list.SetItemText(row, 2, status == BackupHeaderStatus::Damaged ? CString("Uszkodzony plik kopii zapasowej")
-                                                                         : header.m_description);
+        m_list.SetItemText(row, 2,
+                           status == BackupHeaderStatus::Damaged ? CString("Uszkodzony plik kopii zapasowej")
+                                                                 : header.m_description);
     }
 }
 
@@ -87,7 +88,8 @@ void CBackupManagerDlg::Start(const CString &arguments)
 void CBackupManagerDlg::OnBackup()
 {
     if (AfxShowMessageBox(m_hWnd, "Czy wykonać kopię zapasową katalogu bieżących postępowań?", "Potwierdzenie",
-                          MB_YESNO | MB_ICONQUESTION) == IDYES)
+                          MB_YESNO | MB_ICONQUESTION)
+        == IDYES)
         Start("PACK");
 }
 
@@ -98,8 +100,8 @@ void CBackupManagerDlg::OnRestore()
         AfxShowMessageBox(m_hWnd, "Brak wybranych elementów.", "Błąd", MB_OK | MB_ICONERROR);
         return;
     }
-    if (AfxShowMessageBox(m_hWnd, "Czy odtworzyć wskazaną kopię zapasową?", "Potwierdzenie",
-                          MB_YESNO | MB_ICONQUESTION) != IDYES)
+    if (AfxShowMessageBox(m_hWnd, "Czy odtworzyć wskazaną kopię zapasową?", "Potwierdzenie", MB_YESNO | MB_ICONQUESTION)
+        != IDYES)
         return;
     Start(BackupRestoreArgument(m_folder, m_list.GetItemText(row, 1)));
 }

@@ -100,7 +100,8 @@ BackupPackResult PackFolder(const CString &source, const CString &backupFolder, 
     const CString target = backupFolder + "\\" + NewBackupFileName(backupFolder);
     TempFileSave save(target);
     CFile file;
-    if (!save.IsReady() || !file.Open(save.GetTempPath(), CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive)) {
+    if (!save.IsReady()
+        || !file.Open(save.GetTempPath(), CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive)) {
         result.message = "Nie można zapisać kopii zapasowej:\n" + target;
         return result;
     }

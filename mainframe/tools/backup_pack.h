@@ -5,9 +5,9 @@
 
 struct BackupPackResult {
     bool packed = false;
-    CString backupPath;  // the file written, when packed
+    CString backupPath; // the file written, when packed
     int files = 0;
-    CString message;     // why nothing was written, when not packed
+    CString message; // why nothing was written, when not packed
 };
 
 // Writes every file and folder under source into backupFolder\<name>.bkp, the folder made when

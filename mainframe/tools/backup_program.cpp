@@ -50,8 +50,7 @@ int Restore(const CString &backupPath, const BackupProgramFolders &folders)
         return 1;
     }
     CString done;
-    done.Format("Odtworzono kopię zapasową (plików: %d) w katalogu:\n%s", restored.files,
-                (LPCSTR)folders.workingPath);
+    done.Format("Odtworzono kopię zapasową (plików: %d) w katalogu:\n%s", restored.files, (LPCSTR)folders.workingPath);
     AfxShowMessageBox(nullptr, done, kCaption, MB_OK | MB_ICONINFORMATION);
     return 0;
 }

@@ -6,7 +6,7 @@
 #include "framework/core/cstring.h"
 
 struct BackupProgramFolders {
-    CString workingPath;  // the current proceedings
+    CString workingPath; // the current proceedings
     CString backupPath;
 };
 

@@ -14,8 +14,8 @@ namespace {
 
 CString DamagedMessage(const CString &backupPath)
 {
-    return "Plik kopii zapasowej jest uszkodzony lub niekompletny:\n" + backupPath +
-           "\n\nŻaden plik nie został zmieniony.";
+    return "Plik kopii zapasowej jest uszkodzony lub niekompletny:\n" + backupPath
+           + "\n\nŻaden plik nie został zmieniony.";
 }
 
 bool OpenBackup(CFile &file, const CString &backupPath, CString &message)
@@ -104,7 +104,8 @@ bool IsDeviceName(const CString &level)
     for (const char *device : devices)
         if (base == device)
             return true;
-    return base.GetLength() == 4 && (base.Left(3) == "COM" || base.Left(3) == "LPT") && base[3] >= '0' && base[3] <= '9';
+    return base.GetLength() == 4 && (base.Left(3) == "COM" || base.Left(3) == "LPT") && base[3] >= '0'
+           && base[3] <= '9';
 }
 
 // The first entry whose name is a file in one place and a folder in another (a folder being
@@ -183,8 +184,8 @@ bool ReadBackupEntries(const CString &backupPath, std::vector<BackupEntry> &entr
             ReadEntry(ar, entry);
             if (!IsSafeBackupPath(entry.path)) {
                 entries.clear();
-                message = "Kopia zapasowa zawiera ścieżkę spoza katalogu docelowego:\n" + entry.path +
-                          "\n\nŻaden plik nie został zmieniony.";
+                message = "Kopia zapasowa zawiera ścieżkę spoza katalogu docelowego:\n" + entry.path
+                          + "\n\nŻaden plik nie został zmieniony.";
                 return false;
             }
             SkipBytes(ar, entry.size);
@@ -196,8 +197,8 @@ bool ReadBackupEntries(const CString &backupPath, std::vector<BackupEntry> &entr
         const CString clash = FindNameClash(entries);
         if (!clash.IsEmpty()) {
             entries.clear();
-            message = "Kopia zapasowa zawiera plik i katalog o tej samej nazwie:\n" + clash +
-                      "\n\nŻaden plik nie został zmieniony.";
+            message = "Kopia zapasowa zawiera plik i katalog o tej samej nazwie:\n" + clash
+                      + "\n\nŻaden plik nie został zmieniony.";
             return false;
         }
     } catch (CArchiveException *e) {
@@ -277,8 +278,9 @@ BackupRestoreResult RestoreBackup(const CString &backupPath, const CString &targ
     if (unreadable || !failed.IsEmpty()) {
         CString count;
         count.Format("\n\nOdtworzono plików: %d.", result.files);
-        result.message = (unreadable ? "Błąd odczytu pliku kopii zapasowej:\n" + backupPath
-                                     : "Nie można zapisać pliku:\n" + failed) + count;
+        result.message =
+            (unreadable ? "Błąd odczytu pliku kopii zapasowej:\n" + backupPath : "Nie można zapisać pliku:\n" + failed)
+            + count;
         return result;
     }
     result.restored = true;

@@ -9,7 +9,7 @@
 
 struct BackupEntry {
     bool folder = false;
-    CString path;  // relative to the restored folder
+    CString path; // relative to the restored folder
     unsigned long long size = 0;
 };
 
@@ -22,9 +22,9 @@ bool ReadBackupEntries(const CString &backupPath, std::vector<BackupEntry> &entr
 
 struct BackupRestoreResult {
     bool restored = false;
-    bool cancelled = false;  // the user declined to overwrite; nothing written
+    bool cancelled = false; // the user declined to overwrite; nothing written
     int files = 0;
-    CString message;         // why it failed
+    CString message; // why it failed
 };
 
 // Writes the backup's folders and files under target (made when missing). When files of the

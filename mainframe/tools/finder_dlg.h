@@ -17,12 +17,12 @@ public:
     void DescribeFile(const CString &entry);
     CListBox &Files() { return m_files; }
 
-    int m_mode = 1;  // FinderMode
+    int m_mode = 1; // FinderMode
     CString m_folder;
     CString m_text;
     int m_matchCase = 0;
     CString m_description;
-    CString m_selected;  // "<proceeding folder>\<file>", or a file of the folder itself
+    CString m_selected; // "<proceeding folder>\<file>", or a file of the folder itself
 
 protected:
     void OnFind();

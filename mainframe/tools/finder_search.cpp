@@ -149,8 +149,8 @@ bool ReadArchiveDescription(const CString &path, CString &description)
         const auto readExactly = [&](void *buffer, UINT count) { return file.Read(buffer, count) == count; };
         unsigned char skipped[256];
         unsigned char lengths[2];
-        if (!readExactly(skipped, 14) || !readExactly(lengths, 2) || !readExactly(skipped, lengths[0]) ||
-            !readExactly(skipped, lengths[1]) || !readExactly(skipped, 1))
+        if (!readExactly(skipped, 14) || !readExactly(lengths, 2) || !readExactly(skipped, lengths[0])
+            || !readExactly(skipped, lengths[1]) || !readExactly(skipped, 1))
             return false;
         unsigned char length = 0;
         char text[256];

@@ -10,7 +10,7 @@ BEGIN_MESSAGE_MAP(CKreatorDlg, CWizardDialog)
     ON_BN_CLICKED(IDC_KREATOR_HELP, OnHelp)
 END_MESSAGE_MAP()
 
-CKreatorDlg::CKreatorDlg(CWnd* pParent) : CWizardDialog(IDD_KREATOR, pParent) {}
+CKreatorDlg::CKreatorDlg(CWnd *pParent) : CWizardDialog(IDD_KREATOR, pParent) {}
 
 BOOL CKreatorDlg::OnInitDialog()
 {
@@ -18,7 +18,7 @@ BOOL CKreatorDlg::OnInitDialog()
     return CWizardDialog::OnInitDialog();
 }
 
-void CKreatorDlg::DoDataExchange(CDataExchange* pDX)
+void CKreatorDlg::DoDataExchange(CDataExchange *pDX)
 {
     CWizardDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_KREATOR_STEP_TITLE, m_stepTitle);
@@ -41,10 +41,10 @@ void CKreatorDlg::OnHelp()
     HtmlHelp(m_hWnd, GetProgramSettings()->MainPath + "\\pomoc.chm", HH_DISPLAY_TOC, 0);
 }
 
-CNewProceedingWizard::CNewProceedingWizard(CWnd* pParent) : m_wizard(pParent)
+CNewProceedingWizard::CNewProceedingWizard(CWnd *pParent) : m_wizard(pParent)
 {
-    CWizardPage* pages[] = {&m_page1, &m_page2, &m_page3, &m_page4, &m_page7, &m_page5, &m_page6};
-    for (CWizardPage* page : pages) {
+    CWizardPage *pages[] = {&m_page1, &m_page2, &m_page3, &m_page4, &m_page7, &m_page5, &m_page6};
+    for (CWizardPage *page : pages) {
         page->m_pKreator = &m_wizard;
         m_wizard.AddPage(page, page->m_nResourceID);
     }

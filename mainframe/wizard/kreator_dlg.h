@@ -10,8 +10,8 @@
 
 // Operations of the first page, in the order of its radio group.
 enum WizardOperation {
-    kOperationOldForms = 0,     // a proceeding under the 2004 act
-    kOperationNewProceeding,    // a proceeding under the 2019 act
+    kOperationOldForms = 0,  // a proceeding under the 2004 act
+    kOperationNewProceeding, // a proceeding under the 2019 act
     kOperationOpen,
     kOperationArchive,
     kOperationFormsLibrary,
@@ -24,7 +24,7 @@ enum WizardOperation {
 
 class CKreatorDlg : public CWizardDialog {
 public:
-    explicit CKreatorDlg(CWnd* pParent = nullptr);
+    explicit CKreatorDlg(CWnd *pParent = nullptr);
 
     // "Krok <n> <title>" in the step title; titles begin with " :: ".
     void SetStepTitle(int nStep, LPCTSTR lpszTitle);
@@ -37,14 +37,13 @@ public:
     int m_nProcedureCode = 0;
     // Bit n set: operation n is offered on the first page. The start menu offers only what the
     // program can carry out.
-    UINT m_nEnabledOperations = (1u << kOperationOldForms) | (1u << kOperationNewProceeding) |
-                                (1u << kOperationOpen) | (1u << kOperationArchive) |
-                                (1u << kOperationFormsLibrary) | (1u << kOperationContracts) |
-                                (1u << kOperationRegisters) | (1u << kOperationAnnualReport) |
-                                (1u << kOperationLegalRemedies);
+    UINT m_nEnabledOperations = (1u << kOperationOldForms) | (1u << kOperationNewProceeding) | (1u << kOperationOpen)
+                                | (1u << kOperationArchive) | (1u << kOperationFormsLibrary)
+                                | (1u << kOperationContracts) | (1u << kOperationRegisters)
+                                | (1u << kOperationAnnualReport) | (1u << kOperationLegalRemedies);
 
     BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
+    void DoDataExchange(CDataExchange *pDX) override;
 
 protected:
     void OnHelp();
@@ -55,7 +54,7 @@ protected:
 class CWizardPage : public CWizardPageBase {
 public:
     using CWizardPageBase::CWizardPageBase;
-    CKreatorDlg* m_pKreator = nullptr;
+    CKreatorDlg *m_pKreator = nullptr;
 };
 
 // Page 1: the operation.
@@ -66,7 +65,7 @@ public:
     BYTE m_bAct2019 = FALSE;
 
     BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
+    void DoDataExchange(CDataExchange *pDX) override;
     void OnSetActive() override;
     LRESULT OnWizardNext() override;
     void OnOK() override;
@@ -87,7 +86,7 @@ public:
     int m_nRadio = 0;
     int m_nProcedureCode = 0;
 
-    void DoDataExchange(CDataExchange* pDX) override;
+    void DoDataExchange(CDataExchange *pDX) override;
     void OnSetActive() override;
     LRESULT OnWizardNext() override;
     void OnOK() override;
@@ -97,10 +96,10 @@ public:
 class CWizardPage3 : public CWizardPage {
 public:
     CWizardPage3();
-    int m_nValueBand = 0;          // 0 below, 1 above
+    int m_nValueBand = 0; // 0 below, 1 above
     int m_bAboveThreshold = 0;
 
-    void DoDataExchange(CDataExchange* pDX) override;
+    void DoDataExchange(CDataExchange *pDX) override;
     void OnSetActive() override;
     LRESULT OnWizardNext() override;
     void OnOK() override;
@@ -113,15 +112,15 @@ private:
 class CWizardPage4 : public CWizardPage {
 public:
     CWizardPage4();
-    int m_nLayout = 0;             // 0 one task, 1 several
-    int m_nTaskCount = -1;         // -1 one task, else 2..99
+    int m_nLayout = 0;     // 0 one task, 1 several
+    int m_nTaskCount = -1; // -1 one task, else 2..99
     CString m_strName;
     int m_nTaskCountInput = 2;
     CSpinButtonCtrl m_spin;
     DefaultValues m_defaults;
 
     BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
+    void DoDataExchange(CDataExchange *pDX) override;
     void OnSetActive() override;
     LRESULT OnWizardNext() override;
     void OnOK() override;
@@ -144,7 +143,7 @@ public:
     CWizardChoicePage(UINT nIDTemplate, int nFirstRadio, LPCTSTR lpszTitle);
     int m_nChoice = 0;
 
-    void DoDataExchange(CDataExchange* pDX) override;
+    void DoDataExchange(CDataExchange *pDX) override;
     void OnSetActive() override;
     LRESULT OnWizardBack() override;
     BOOL OnWizardFinish() override;
@@ -176,9 +175,9 @@ public:
 // it: construct, DoModal, then read the pages.
 class CNewProceedingWizard {
 public:
-    explicit CNewProceedingWizard(CWnd* pParent = nullptr);
-    CNewProceedingWizard(const CNewProceedingWizard&) = delete;
-    CNewProceedingWizard& operator=(const CNewProceedingWizard&) = delete;
+    explicit CNewProceedingWizard(CWnd *pParent = nullptr);
+    CNewProceedingWizard(const CNewProceedingWizard &) = delete;
+    CNewProceedingWizard &operator=(const CNewProceedingWizard &) = delete;
 
     // IDC_WIZARD_FINISH or IDCANCEL.
     INT_PTR DoModal() { return m_wizard.DoModal(); }

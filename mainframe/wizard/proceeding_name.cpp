@@ -5,10 +5,10 @@
 namespace {
 
 const char kForbiddenCharacters[] = "\\/:*?\"<>|";
-const char* const kDeviceNames[] = {"CON", "PRN", "AUX", "NUL"};
+const char *const kDeviceNames[] = {"CON", "PRN", "AUX", "NUL"};
 
 // CON, NUL, COM1, LPT9 ... with or without an extension name the device, not a file.
-bool IsDeviceName(const CString& name)
+bool IsDeviceName(const CString &name)
 {
     CString stem = name;
     const int dot = stem.Find('.');
@@ -16,17 +16,17 @@ bool IsDeviceName(const CString& name)
         stem = stem.Left(dot);
     stem.TrimRight();
     stem.MakeUpper();
-    for (const char* device : kDeviceNames) {
+    for (const char *device : kDeviceNames) {
         if (stem == device)
             return true;
     }
-    return stem.GetLength() == 4 && (stem.Left(3) == "COM" || stem.Left(3) == "LPT") &&
-           stem[3] >= '1' && stem[3] <= '9';
+    return stem.GetLength() == 4 && (stem.Left(3) == "COM" || stem.Left(3) == "LPT") && stem[3] >= '1'
+           && stem[3] <= '9';
 }
 
-}  // namespace
+} // namespace
 
-CString CheckProceedingName(const CString& workingPath, const CString& name)
+CString CheckProceedingName(const CString &workingPath, const CString &name)
 {
     for (int i = 0; i < name.GetLength(); ++i) {
         const unsigned char c = (unsigned char)name[i];

@@ -5,4 +5,4 @@
 
 // An empty text when the name can name the proceeding's folder and files under the working
 // folder; otherwise the message that tells the user why not.
-CString CheckProceedingName(const CString& workingPath, const CString& name);
+CString CheckProceedingName(const CString &workingPath, const CString &name);

@@ -6,9 +6,11 @@
 #include "res/wizard_ids.h"
 
 CWizardChoicePage::CWizardChoicePage(UINT nIDTemplate, int nFirstRadio, LPCTSTR lpszTitle)
-    : CWizardPage(nIDTemplate), m_nFirstRadio(nFirstRadio), m_lpszTitle(lpszTitle) {}
+    : CWizardPage(nIDTemplate), m_nFirstRadio(nFirstRadio), m_lpszTitle(lpszTitle)
+{
+}
 
-void CWizardChoicePage::DoDataExchange(CDataExchange* pDX)
+void CWizardChoicePage::DoDataExchange(CDataExchange *pDX)
 {
     CWizardPage::DoDataExchange(pDX);
     DDX_Radio(pDX, m_nFirstRadio, m_nChoice);
@@ -40,11 +42,9 @@ void CWizardChoicePage::OnOK()
     m_pKreator->Finish();
 }
 
-CWizardPage5::CWizardPage5()
-    : CWizardChoicePage(IDD_WIZARD_REPORT, IDC_REPORT_ZPSR, " :: Sprawozdanie roczne") {}
+CWizardPage5::CWizardPage5() : CWizardChoicePage(IDD_WIZARD_REPORT, IDC_REPORT_ZPSR, " :: Sprawozdanie roczne") {}
 
-CWizardPage6::CWizardPage6()
-    : CWizardChoicePage(IDD_WIZARD_REMEDIES, IDC_REMEDIES_NEW, " :: Środki ochrony prawnej") {}
+CWizardPage6::CWizardPage6() : CWizardChoicePage(IDD_WIZARD_REMEDIES, IDC_REMEDIES_NEW, " :: Środki ochrony prawnej") {}
 
 void CWizardPage6::OnSetActive()
 {
@@ -52,8 +52,7 @@ void CWizardPage6::OnSetActive()
     GetDlgItem(IDC_REMEDIES_OPEN)->EnableWindow(TRUE);
 }
 
-CWizardPage7::CWizardPage7()
-    : CWizardChoicePage(IDD_WIZARD_CONTRACTS, IDC_CONTRACTS_NEW, " :: Umowy") {}
+CWizardPage7::CWizardPage7() : CWizardChoicePage(IDD_WIZARD_CONTRACTS, IDC_CONTRACTS_NEW, " :: Umowy") {}
 
 void CWizardPage7::OnSetActive()
 {

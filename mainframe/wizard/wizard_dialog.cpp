@@ -3,8 +3,7 @@
 #include "framework/ui/msgmap.h"
 #include "res/wizard_ids.h"
 
-CWizardPageBase::CWizardPageBase(UINT nIDTemplate)
-    : CDialog(nIDTemplate), m_nResourceID(nIDTemplate) {}
+CWizardPageBase::CWizardPageBase(UINT nIDTemplate) : CDialog(nIDTemplate), m_nResourceID(nIDTemplate) {}
 
 void CWizardPageBase::OnCancel()
 {
@@ -19,53 +18,53 @@ BEGIN_MESSAGE_MAP(CWizardDialog, CDialog)
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
-CWizardDialog::CWizardDialog(UINT nIDTemplate, CWnd* pParent) : CDialog(nIDTemplate, pParent) {}
+CWizardDialog::CWizardDialog(UINT nIDTemplate, CWnd *pParent) : CDialog(nIDTemplate, pParent) {}
 
-void CWizardDialog::AddPage(CWizardPageBase* pPage, UINT nID)
+void CWizardDialog::AddPage(CWizardPageBase *pPage, UINT nID)
 {
     pPage->m_nResourceID = nID;
     m_pages.AddTail(pPage);
 }
 
-CWizardPageBase* CWizardDialog::GetFirstPage() const
+CWizardPageBase *CWizardDialog::GetFirstPage() const
 {
-    return m_pages.IsEmpty() ? nullptr : static_cast<CWizardPageBase*>(m_pages.GetHead());
+    return m_pages.IsEmpty() ? nullptr : static_cast<CWizardPageBase *>(m_pages.GetHead());
 }
 
-CWizardPageBase* CWizardDialog::GetLastPage() const
+CWizardPageBase *CWizardDialog::GetLastPage() const
 {
-    return m_pages.IsEmpty() ? nullptr : static_cast<CWizardPageBase*>(m_pages.GetTail());
+    return m_pages.IsEmpty() ? nullptr : static_cast<CWizardPageBase *>(m_pages.GetTail());
 }
 
-CWizardPageBase* CWizardDialog::GetActivePage() const
+CWizardPageBase *CWizardDialog::GetActivePage() const
 {
     for (POSITION pos = m_pages.GetHeadPosition(); pos != nullptr;) {
-        auto* page = static_cast<CWizardPageBase*>(m_pages.GetNext(pos));
+        auto *page = static_cast<CWizardPageBase *>(m_pages.GetNext(pos));
         if (page->m_bActive)
             return page;
     }
     return nullptr;
 }
 
-CWizardPageBase* CWizardDialog::GetPageByResource(UINT nID) const
+CWizardPageBase *CWizardDialog::GetPageByResource(UINT nID) const
 {
     for (POSITION pos = m_pages.GetHeadPosition(); pos != nullptr;) {
-        auto* page = static_cast<CWizardPageBase*>(m_pages.GetNext(pos));
+        auto *page = static_cast<CWizardPageBase *>(m_pages.GetNext(pos));
         if (page->m_nResourceID == nID)
             return page;
     }
     return nullptr;
 }
 
-CWizardPageBase* CWizardDialog::Neighbour(CWizardPageBase* pPage, bool after) const
+CWizardPageBase *CWizardDialog::Neighbour(CWizardPageBase *pPage, bool after) const
 {
-    CWizardPageBase* previous = nullptr;
+    CWizardPageBase *previous = nullptr;
     for (POSITION pos = m_pages.GetHeadPosition(); pos != nullptr;) {
-        auto* page = static_cast<CWizardPageBase*>(m_pages.GetNext(pos));
+        auto *page = static_cast<CWizardPageBase *>(m_pages.GetNext(pos));
         if (page == pPage) {
             if (!after)
                 return previous;
-            return pos != nullptr ? static_cast<CWizardPageBase*>(m_pages.GetNext(pos)) : nullptr;
+            return pos != nullptr ? static_cast<CWizardPageBase *>(m_pages.GetNext(pos)) : nullptr;
         }
         previous = page;
     }
@@ -74,12 +73,12 @@ CWizardPageBase* CWizardDialog::Neighbour(CWizardPageBase* pPage, bool after) co
 
 void CWizardDialog::SetActivePageByResource(UINT nID)
 {
-    CWizardPageBase* page = GetPageByResource(nID);
+    CWizardPageBase *page = GetPageByResource(nID);
     if (page != nullptr && DeactivatePage())
         ActivatePage(page);
 }
 
-BOOL CWizardDialog::ActivatePage(CWizardPageBase* pPage)
+BOOL CWizardDialog::ActivatePage(CWizardPageBase *pPage)
 {
     if (!pPage->m_bCreated) {
         if (!pPage->Create(pPage->m_nResourceID, this))
@@ -95,8 +94,7 @@ BOOL CWizardDialog::ActivatePage(CWizardPageBase* pPage)
     CRect place;
     GetDlgItem(m_nPlaceholderID)->GetWindowRect(&place);
     ScreenToClient(&place);
-    pPage->SetWindowPos(nullptr, place.left + 6, place.top + 12, 0, 0,
-                        SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOZORDER);
+    pPage->SetWindowPos(nullptr, place.left + 6, place.top + 12, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOZORDER);
     pPage->EnableWindow(TRUE);
     pPage->ShowWindow(SW_SHOW);
     pPage->Invalidate();
@@ -109,7 +107,7 @@ BOOL CWizardDialog::ActivatePage(CWizardPageBase* pPage)
 
 BOOL CWizardDialog::DeactivatePage()
 {
-    CWizardPageBase* page = GetActivePage();
+    CWizardPageBase *page = GetActivePage();
     if (page == nullptr)
         return TRUE;
     if (!page->OnKillActive())
@@ -119,7 +117,7 @@ BOOL CWizardDialog::DeactivatePage()
     return TRUE;
 }
 
-BOOL CWizardDialog::DestroyPage(CWizardPageBase* pPage)
+BOOL CWizardDialog::DestroyPage(CWizardPageBase *pPage)
 {
     if (!pPage->m_bCreated)
         return TRUE;
@@ -134,7 +132,7 @@ BOOL CWizardDialog::DestroyPage(CWizardPageBase* pPage)
 
 BOOL CWizardDialog::ShowFirstPage()
 {
-    CWizardPageBase* first = GetFirstPage();
+    CWizardPageBase *first = GetFirstPage();
     if (first == nullptr || !DeactivatePage())
         return FALSE;
     EnableBack(FALSE);
@@ -151,14 +149,14 @@ void CWizardDialog::EnableBack(BOOL bEnable)
 
 void CWizardDialog::EnableNext(BOOL bEnable)
 {
-    CWnd* next = GetDlgItem(IDC_WIZARD_NEXT);
+    CWnd *next = GetDlgItem(IDC_WIZARD_NEXT);
     next->EnableWindow(bEnable);
     next->ShowWindow(bEnable ? SW_SHOW : SW_HIDE);
 }
 
 void CWizardDialog::EnableFinish(BOOL bEnable)
 {
-    CWnd* finish = GetDlgItem(IDC_WIZARD_FINISH);
+    CWnd *finish = GetDlgItem(IDC_WIZARD_FINISH);
     finish->EnableWindow(bEnable);
     finish->ShowWindow(bEnable ? SW_SHOW : SW_HIDE);
 }
@@ -174,13 +172,13 @@ BOOL CWizardDialog::OnInitDialog()
 
 void CWizardDialog::OnWizardNext()
 {
-    CWizardPageBase* active = GetActivePage();
+    CWizardPageBase *active = GetActivePage();
     if (active == nullptr)
         return;
     const LRESULT where = active->OnWizardNext();
     if (where == -1)
         return;
-    CWizardPageBase* target = where == 0 ? Neighbour(active, true) : GetPageByResource((UINT)where);
+    CWizardPageBase *target = where == 0 ? Neighbour(active, true) : GetPageByResource((UINT)where);
     if (target == nullptr || !ActivatePage(target))
         return;
     if (target == GetLastPage()) {
@@ -192,13 +190,13 @@ void CWizardDialog::OnWizardNext()
 
 void CWizardDialog::OnWizardBack()
 {
-    CWizardPageBase* active = GetActivePage();
+    CWizardPageBase *active = GetActivePage();
     if (active == nullptr)
         return;
     const LRESULT where = active->OnWizardBack();
     if (where == -1)
         return;
-    CWizardPageBase* target = where == 0 ? Neighbour(active, false) : GetPageByResource((UINT)where);
+    CWizardPageBase *target = where == 0 ? Neighbour(active, false) : GetPageByResource((UINT)where);
     if (target == nullptr || !ActivatePage(target))
         return;
     if (target == GetFirstPage()) {
@@ -210,11 +208,11 @@ void CWizardDialog::OnWizardBack()
 
 void CWizardDialog::OnWizardFinish()
 {
-    CWizardPageBase* active = GetActivePage();
+    CWizardPageBase *active = GetActivePage();
     if (active != nullptr && !active->OnKillActive())
         return;
     for (POSITION pos = m_pages.GetHeadPosition(); pos != nullptr;) {
-        auto* page = static_cast<CWizardPageBase*>(m_pages.GetNext(pos));
+        auto *page = static_cast<CWizardPageBase *>(m_pages.GetNext(pos));
         if (page->m_bCreated && !page->OnWizardFinish())
             return;
     }
@@ -225,7 +223,7 @@ void CWizardDialog::OnWizardFinish()
 void CWizardDialog::OnCancel()
 {
     for (POSITION pos = m_pages.GetHeadPosition(); pos != nullptr;) {
-        auto* page = static_cast<CWizardPageBase*>(m_pages.GetNext(pos));
+        auto *page = static_cast<CWizardPageBase *>(m_pages.GetNext(pos));
         if (page->m_bCreated && !page->OnQueryCancel())
             return;
     }
@@ -235,6 +233,6 @@ void CWizardDialog::OnCancel()
 void CWizardDialog::OnDestroy()
 {
     for (POSITION pos = m_pages.GetHeadPosition(); pos != nullptr;)
-        DestroyPage(static_cast<CWizardPageBase*>(m_pages.GetNext(pos)));
+        DestroyPage(static_cast<CWizardPageBase *>(m_pages.GetNext(pos)));
     CDialog::OnDestroy();
 }

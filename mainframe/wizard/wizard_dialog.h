@@ -23,7 +23,7 @@ public:
     virtual LRESULT OnWizardNext() { return 0; }
     virtual BOOL OnWizardFinish() { return TRUE; }
 
-    CWizardDialog* m_pWizard = nullptr;
+    CWizardDialog *m_pWizard = nullptr;
     BOOL m_bCreated = FALSE;
     BOOL m_bActive = FALSE;
     UINT m_nResourceID;
@@ -34,21 +34,21 @@ public:
 
 class CWizardDialog : public CDialog {
 public:
-    CWizardDialog(UINT nIDTemplate, CWnd* pParent);
+    CWizardDialog(UINT nIDTemplate, CWnd *pParent);
 
     // The list does not own its pages.
-    void AddPage(CWizardPageBase* pPage, UINT nID);
+    void AddPage(CWizardPageBase *pPage, UINT nID);
     void SetPlaceholderID(int nID) { m_nPlaceholderID = nID; }
 
-    CWizardPageBase* GetFirstPage() const;
-    CWizardPageBase* GetLastPage() const;
-    CWizardPageBase* GetActivePage() const;
-    CWizardPageBase* GetPageByResource(UINT nID) const;
+    CWizardPageBase *GetFirstPage() const;
+    CWizardPageBase *GetLastPage() const;
+    CWizardPageBase *GetActivePage() const;
+    CWizardPageBase *GetPageByResource(UINT nID) const;
     void SetActivePageByResource(UINT nID);
 
-    BOOL ActivatePage(CWizardPageBase* pPage);
+    BOOL ActivatePage(CWizardPageBase *pPage);
     BOOL DeactivatePage();
-    BOOL DestroyPage(CWizardPageBase* pPage);
+    BOOL DestroyPage(CWizardPageBase *pPage);
     BOOL ShowFirstPage();
 
     void EnableBack(BOOL bEnable);
@@ -68,7 +68,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    CWizardPageBase* Neighbour(CWizardPageBase* pPage, bool after) const;
+    CWizardPageBase *Neighbour(CWizardPageBase *pPage, bool after) const;
 
     CPtrList m_pages;
     int m_nPlaceholderID = 0;

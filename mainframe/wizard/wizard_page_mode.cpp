@@ -8,9 +8,9 @@ namespace {
 
 struct ModeRadio {
     int id;
-    const char* caption2004;   // nullptr: the radio is not offered under the 2004 act
+    const char *caption2004; // nullptr: the radio is not offered under the 2004 act
     int code2004;
-    const char* caption2019;
+    const char *caption2019;
     int code2019;
 };
 
@@ -31,11 +31,11 @@ const ModeRadio kModeRadios[] = {
     {IDC_MODE_LAST, nullptr, -1, "Procedura powodziowa - bez stosowania ustawy", 23},
 };
 
-}  // namespace
+} // namespace
 
 CWizardPage2::CWizardPage2() : CWizardPage(IDD_WIZARD_MODE) {}
 
-void CWizardPage2::DoDataExchange(CDataExchange* pDX)
+void CWizardPage2::DoDataExchange(CDataExchange *pDX)
 {
     CWizardPage::DoDataExchange(pDX);
     DDX_Radio(pDX, IDC_MODE_FIRST, m_nRadio);
@@ -47,8 +47,8 @@ void CWizardPage2::OnSetActive()
     GetDlgItem(IDC_MODE_FIRST)->SetFocus();
     m_nRadio = 0;
     const bool act2019 = m_pKreator->m_bAct2019 != 0;
-    for (const ModeRadio& radio : kModeRadios) {
-        CWnd* button = GetDlgItem(radio.id);
+    for (const ModeRadio &radio : kModeRadios) {
+        CWnd *button = GetDlgItem(radio.id);
         if (act2019) {
             button->SetWindowText(radio.caption2019);
             button->ShowWindow(SW_SHOW);
@@ -71,7 +71,7 @@ LRESULT CWizardPage2::OnWizardNext()
     const bool act2019 = m_pKreator->m_bAct2019 != 0;
     const int checked = GetCheckedRadioButton(IDC_MODE_FIRST, IDC_MODE_LAST);
     int code = -1;
-    for (const ModeRadio& radio : kModeRadios) {
+    for (const ModeRadio &radio : kModeRadios) {
         if (radio.id == checked)
             code = act2019 ? radio.code2019 : radio.code2004;
     }

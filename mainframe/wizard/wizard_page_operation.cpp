@@ -13,12 +13,12 @@ namespace {
 
 // The radios in group order: index n is operation n.
 const int kOperationRadios[kOperationCount] = {
-    IDC_OPERATION_OLD_FORMS, IDC_OPERATION_NEW,       IDC_OPERATION_OPEN,
+    IDC_OPERATION_OLD_FORMS, IDC_OPERATION_NEW,           IDC_OPERATION_OPEN,
     IDC_OPERATION_ARCHIVE,   IDC_OPERATION_FORMS_LIBRARY, IDC_OPERATION_CONTRACTS,
-    IDC_OPERATION_REGISTERS, IDC_OPERATION_REPORT,    IDC_OPERATION_REMEDIES,
+    IDC_OPERATION_REGISTERS, IDC_OPERATION_REPORT,        IDC_OPERATION_REMEDIES,
 };
 
-}  // namespace
+} // namespace
 
 BEGIN_MESSAGE_MAP(CWizardPage1, CWizardPage)
     ON_BN_CLICKED(IDC_OPERATION_LEGAL_HELP, OnLegalHelp)
@@ -39,7 +39,7 @@ BOOL CWizardPage1::OnInitDialog()
     return TRUE;
 }
 
-void CWizardPage1::DoDataExchange(CDataExchange* pDX)
+void CWizardPage1::DoDataExchange(CDataExchange *pDX)
 {
     CWizardPage::DoDataExchange(pDX);
     DDX_Radio(pDX, IDC_OPERATION_OLD_FORMS, m_nOperation);
@@ -93,7 +93,7 @@ LRESULT CWizardPage1::OnWizardNext()
     case kOperationOpen:
     case kOperationArchive:
         // The main menu's own command runs the archive browser once the wizard has gone.
-        if (CWnd* main = AfxGetMainWnd())
+        if (CWnd *main = AfxGetMainWnd())
             main->PostMessage(WM_COMMAND, m_nOperation == kOperationOpen ? ID_OTWORZ : ID_OTWORZ_Z_ARCHIWUM);
         m_pKreator->Finish();
         return -1;

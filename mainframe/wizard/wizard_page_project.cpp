@@ -13,22 +13,28 @@
 
 namespace {
 
-const int kTaskLayoutControls[] = {IDC_PROJECT_ONE_TASK, IDC_PROJECT_MANY_TASKS,
-                                   IDC_PROJECT_COUNT_LABEL, IDC_PROJECT_COUNT,
-                                   IDC_PROJECT_COUNT_SPIN};
+const int kTaskLayoutControls[] = {IDC_PROJECT_ONE_TASK, IDC_PROJECT_MANY_TASKS, IDC_PROJECT_COUNT_LABEL,
+                                   IDC_PROJECT_COUNT, IDC_PROJECT_COUNT_SPIN};
 
 // Procedures that may be divided into several tasks.
 bool OffersSeveralTasks(int code)
 {
     switch (code) {
-    case 4: case 6: case 8: case 9: case 10: case 11: case 15: case 17:
+    case 4:
+    case 6:
+    case 8:
+    case 9:
+    case 10:
+    case 11:
+    case 15:
+    case 17:
         return false;
     default:
         return true;
     }
 }
 
-}  // namespace
+} // namespace
 
 BEGIN_MESSAGE_MAP(CWizardPage4, CWizardPage)
     ON_BN_CLICKED(IDC_PROJECT_ONE_TASK, OnLayoutClicked)
@@ -39,7 +45,7 @@ END_MESSAGE_MAP()
 
 CWizardPage4::CWizardPage4() : CWizardPage(IDD_WIZARD_PROJECT) {}
 
-void CWizardPage4::DoDataExchange(CDataExchange* pDX)
+void CWizardPage4::DoDataExchange(CDataExchange *pDX)
 {
     CWizardPage::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_PROJECT_COUNT_SPIN, m_spin);
@@ -88,7 +94,7 @@ void CWizardPage4::OnSetActive()
     m_pKreator->SetNextText(FALSE);
 
     // The buyer's data are the defaults of every new proceeding, whatever was typed before.
-    const AppSettings* settings = GetProgramSettings();
+    const AppSettings *settings = GetProgramSettings();
     for (int i = 0; i < 8; ++i)
         m_defaults.texts[2 + i] = settings->BuyerData[i];
     m_defaults.texts[11] = settings->BuyerData[8];
@@ -126,7 +132,7 @@ BOOL CWizardPage4::Validate()
         return FALSE;
     }
     if (m_nLayout == 1) {
-        const char* refusal = nullptr;
+        const char *refusal = nullptr;
         if (m_nTaskCountInput < 2)
             refusal = "Liczba zadań w układzie wielozadaniowym nie może być mniejsza niż 2.";
         else if (m_nTaskCountInput > 99)
@@ -164,8 +170,7 @@ BOOL CWizardPage4::CreateProceedingFolder()
     CFileFind finder;
     if (finder.FindFile(path)) {
         AfxShowMessageBox(m_hWnd,
-                          "Katalog o nazwie: " + m_strName +
-                              " już istnieje. Proszę wybrać inną nazwę postępowania.",
+                          "Katalog o nazwie: " + m_strName + " już istnieje. Proszę wybrać inną nazwę postępowania.",
                           "Informacja", MB_ICONINFORMATION);
         GetDlgItem(IDC_PROJECT_NAME)->SetFocus();
         return FALSE;

@@ -14,25 +14,22 @@ const char kArticle11Thresholds[] = "progów ustalonych na podst.art.11 ust.8";
 // How a procedure of the 2019 act offers the bands; `forcedBand` -1 keeps the user's choice.
 struct BandRule2019 {
     int codes[3];
-    const char* threshold;   // nullptr hides the static
+    const char *threshold; // nullptr hides the static
     bool belowEnabled;
     bool aboveEnabled;
     int forcedBand;
 };
 
 const BandRule2019 kBandRules2019[] = {
-    {{0, 1, -1}, kEuThresholds, false, true, 1},
-    {{13, 14, 15}, kEuThresholds, true, false, 0},
-    {{16, -1, -1}, kEuThresholds, true, true, 0},
-    {{17, -1, -1}, nullptr, true, false, 0},
-    {{18, 23, -1}, nullptr, true, true, 0},
-    {{12, 19, -1}, nullptr, false, true, 1},
+    {{0, 1, -1}, kEuThresholds, false, true, 1},  {{13, 14, 15}, kEuThresholds, true, false, 0},
+    {{16, -1, -1}, kEuThresholds, true, true, 0}, {{17, -1, -1}, nullptr, true, false, 0},
+    {{18, 23, -1}, nullptr, true, true, 0},       {{12, 19, -1}, nullptr, false, true, 1},
     {{20, 21, 22}, nullptr, true, true, -1},
 };
 
-const BandRule2019* FindRule2019(int code)
+const BandRule2019 *FindRule2019(int code)
 {
-    for (const BandRule2019& rule : kBandRules2019) {
+    for (const BandRule2019 &rule : kBandRules2019) {
         for (int ruleCode : rule.codes) {
             if (ruleCode == code)
                 return &rule;
@@ -41,11 +38,11 @@ const BandRule2019* FindRule2019(int code)
     return nullptr;
 }
 
-}  // namespace
+} // namespace
 
 CWizardPage3::CWizardPage3() : CWizardPage(IDD_WIZARD_VALUE) {}
 
-void CWizardPage3::DoDataExchange(CDataExchange* pDX)
+void CWizardPage3::DoDataExchange(CDataExchange *pDX)
 {
     CWizardPage::DoDataExchange(pDX);
     DDX_Radio(pDX, IDC_VALUE_BELOW, m_nValueBand);
@@ -55,9 +52,9 @@ void CWizardPage3::ApplyBandRules()
 {
     const int code = m_pKreator->m_nProcedureCode;
     const int bandBefore = m_nValueBand;
-    CWnd* threshold = GetDlgItem(IDC_VALUE_THRESHOLD);
+    CWnd *threshold = GetDlgItem(IDC_VALUE_THRESHOLD);
     if (m_pKreator->m_bAct2019) {
-        const BandRule2019* rule = FindRule2019(code);
+        const BandRule2019 *rule = FindRule2019(code);
         if (rule != nullptr) {
             threshold->ShowWindow(rule->threshold != nullptr ? SW_SHOW : SW_HIDE);
             if (rule->threshold != nullptr)

@@ -2,9 +2,7 @@
 
 #include "framework/ui/ddx.h"
 
-CAddDocumentDlg::CAddDocumentDlg(CWnd *pParent) : CDialog(IDD, pParent)
-{
-}
+CAddDocumentDlg::CAddDocumentDlg(CWnd *pParent) : CDialog(IDD, pParent) {}
 
 void CAddDocumentDlg::DoDataExchange(CDataExchange *pDX)
 {

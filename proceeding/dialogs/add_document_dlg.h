@@ -10,7 +10,7 @@ public:
 
     explicit CAddDocumentDlg(CWnd *pParent = nullptr);
 
-    CString m_strSecondText;  // carried for the caller, not shown
+    CString m_strSecondText; // carried for the caller, not shown
     CString m_strName;
 
 protected:

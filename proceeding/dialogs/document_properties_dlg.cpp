@@ -24,9 +24,7 @@ BEGIN_MESSAGE_MAP(CDocumentPropertiesDlg, CDialog)
     ON_BN_CLICKED(IDC_CLOSE_AND_ARCHIVE, OnCloseAndArchive)
 END_MESSAGE_MAP()
 
-CDocumentPropertiesDlg::CDocumentPropertiesDlg(CWnd *pParent) : CDialog(IDD, pParent)
-{
-}
+CDocumentPropertiesDlg::CDocumentPropertiesDlg(CWnd *pParent) : CDialog(IDD, pParent) {}
 
 void CDocumentPropertiesDlg::DoDataExchange(CDataExchange *pDX)
 {

@@ -20,9 +20,9 @@ public:
     BOOL OnInitDialog() override;
     void OnOK() override;
 
-    int m_nRows = 0;                          // rows listed
-    int m_nArchiveRequest = 0;                // 1: close and move to the archive
-    CString m_strFileNames[kDocumentSlots];   // slots with an empty file name are not listed
+    int m_nRows = 0;                        // rows listed
+    int m_nArchiveRequest = 0;              // 1: close and move to the archive
+    CString m_strFileNames[kDocumentSlots]; // slots with an empty file name are not listed
     CString m_strDocumentNames[kDocumentSlots];
     int m_nLocked[kDocumentSlots] = {};
     int m_nComment[kDocumentSlots] = {};

@@ -2,9 +2,7 @@
 
 #include "framework/ui/ddx.h"
 
-CHeaderFootSettingsDlg::CHeaderFootSettingsDlg(CWnd *pParent) : CDialog(IDD, pParent)
-{
-}
+CHeaderFootSettingsDlg::CHeaderFootSettingsDlg(CWnd *pParent) : CDialog(IDD, pParent) {}
 
 void CHeaderFootSettingsDlg::DoDataExchange(CDataExchange *pDX)
 {

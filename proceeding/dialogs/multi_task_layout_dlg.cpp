@@ -20,9 +20,7 @@ CString RowNumber(int row)
 
 } // namespace
 
-CTaskNameDlg::CTaskNameDlg(CWnd *pParent) : CDialog(IDD, pParent)
-{
-}
+CTaskNameDlg::CTaskNameDlg(CWnd *pParent) : CDialog(IDD, pParent) {}
 
 void CTaskNameDlg::DoDataExchange(CDataExchange *pDX)
 {
@@ -48,9 +46,7 @@ BEGIN_MESSAGE_MAP(CMultiTaskLayoutDlg, CDialog)
     ON_BN_CLICKED(IDC_DELETE_TASK, OnDelete)
 END_MESSAGE_MAP()
 
-CMultiTaskLayoutDlg::CMultiTaskLayoutDlg(CWnd *pParent) : CDialog(IDD, pParent)
-{
-}
+CMultiTaskLayoutDlg::CMultiTaskLayoutDlg(CWnd *pParent) : CDialog(IDD, pParent) {}
 
 void CMultiTaskLayoutDlg::DoDataExchange(CDataExchange *pDX)
 {
@@ -86,7 +82,6 @@ int CMultiTaskLayoutDlg::SelectedRow() const
     const int row = m_list.GetNextItem(-1, LVNI_SELECTED);
     return row < m_nCount ? row : -1;
 }
-
 
 bool CMultiTaskLayoutDlg::AskName(CString &name)
 {

@@ -17,9 +17,7 @@ void Warn(CWnd &dialog, const char *text)
 
 } // namespace
 
-CPasswordPromptDlg::CPasswordPromptDlg(CWnd *pParent) : CDialog(IDD, pParent)
-{
-}
+CPasswordPromptDlg::CPasswordPromptDlg(CWnd *pParent) : CDialog(IDD, pParent) {}
 
 void CPasswordPromptDlg::DoDataExchange(CDataExchange *pDX)
 {
@@ -32,8 +30,8 @@ void CPasswordPromptDlg::DoDataExchange(CDataExchange *pDX)
 BOOL CPasswordPromptDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    HICON icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_AUTHORIZATION),
-                                               IMAGE_ICON, 16, 16, 0));
+    HICON icon = static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_AUTHORIZATION), IMAGE_ICON, 16, 16, 0));
     if (icon)
         SetIcon(icon, FALSE);
     return TRUE;
@@ -54,9 +52,7 @@ BEGIN_MESSAGE_MAP(CProtectDocumentDlg, CDialog)
     ON_BN_CLICKED(IDC_PROTECT_DOCUMENT, OnProtectClicked)
 END_MESSAGE_MAP()
 
-CProtectDocumentDlg::CProtectDocumentDlg(CWnd *pParent) : CDialog(IDD, pParent)
-{
-}
+CProtectDocumentDlg::CProtectDocumentDlg(CWnd *pParent) : CDialog(IDD, pParent) {}
 
 void CProtectDocumentDlg::DoDataExchange(CDataExchange *pDX)
 {
@@ -108,9 +104,7 @@ void CProtectDocumentDlg::OnOK()
     EndDialog(IDOK);
 }
 
-CChangePasswordDlg::CChangePasswordDlg(CWnd *pParent) : CDialog(IDD, pParent)
-{
-}
+CChangePasswordDlg::CChangePasswordDlg(CWnd *pParent) : CDialog(IDD, pParent) {}
 
 void CChangePasswordDlg::DoDataExchange(CDataExchange *pDX)
 {

@@ -16,8 +16,8 @@ public:
     BOOL OnInitDialog() override;
     void OnOK() override;
 
-    CString m_strStoredPassword;  // set by the caller; "" accepts any entry
-    CString m_strPassword;        // typed
+    CString m_strStoredPassword; // set by the caller; "" accepts any entry
+    CString m_strPassword;       // typed
 
 protected:
     void DoDataExchange(CDataExchange *pDX) override;
@@ -31,8 +31,8 @@ public:
     BOOL OnInitDialog() override;
     void OnOK() override;
 
-    int m_nProtect = 1;            // the box starts ticked
-    CString m_strPassword;         // "" no protection
+    int m_nProtect = 1;    // the box starts ticked
+    CString m_strPassword; // "" no protection
     CString m_strPasswordRepeat;
 
 protected:
@@ -51,9 +51,9 @@ public:
     explicit CChangePasswordDlg(CWnd *pParent = nullptr);
     void OnOK() override;
 
-    CString m_strStoredPassword;   // set by the caller
+    CString m_strStoredPassword; // set by the caller
     CString m_strOldPassword;
-    CString m_strNewPassword;      // "" removes the protection
+    CString m_strNewPassword; // "" removes the protection
     CString m_strNewPasswordRepeat;
 
 protected:

@@ -5,9 +5,9 @@
 namespace {
 
 const char kForbiddenCharacters[] = "\\/:*?\"<>|";
-const char *const kDeviceNames[] = {"CON", "PRN", "AUX", "NUL", "COM1", "COM2", "COM3", "COM4", "COM5",
-                                    "COM6", "COM7", "COM8", "COM9", "LPT1", "LPT2", "LPT3", "LPT4",
-                                    "LPT5", "LPT6", "LPT7", "LPT8", "LPT9"};
+const char *const kDeviceNames[] = {"CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3", "COM4",
+                                    "COM5", "COM6", "COM7", "COM8", "COM9", "LPT1", "LPT2", "LPT3",
+                                    "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9"};
 
 // A device name stays a device with any extension: "nul.txt" is NUL.
 bool IsDeviceName(const CString &name)

@@ -11,9 +11,7 @@ BEGIN_MESSAGE_MAP(CSaveAsDlg, CDialog)
     ON_BN_CLICKED(IDC_CHOOSE_WORKING_FOLDER, OnChooseWorkingFolder)
 END_MESSAGE_MAP()
 
-CSaveAsDlg::CSaveAsDlg(CWnd *pParent) : CDialog(IDD, pParent)
-{
-}
+CSaveAsDlg::CSaveAsDlg(CWnd *pParent) : CDialog(IDD, pParent) {}
 
 void CSaveAsDlg::DoDataExchange(CDataExchange *pDX)
 {

@@ -33,7 +33,7 @@ bool Matches(const CpvEntry &entry, const CString &search)
     return code.MakeLower().Find(search) >= 0 || name.MakeLower().Find(search) >= 0;
 }
 
-}  // namespace
+} // namespace
 
 CString CpvDictionaryPath(const CString &mainPath, int dictionary)
 {
@@ -88,7 +88,7 @@ CpvDictionaryFile ReadCpvDictionary(const CString &mainPath, int dictionary, con
 std::vector<CpvTreeNode> BuildCpvTree(const std::vector<CpvEntry> &entries)
 {
     std::vector<CpvTreeNode> nodes;
-    CString group, division, subdivision;  // the code's first two, third and fourth characters
+    CString group, division, subdivision; // the code's first two, third and fourth characters
     int groupNode = -1, divisionNode = -1, subdivisionNode = -1;
     for (const CpvEntry &entry : entries) {
         const CString a = entry.code.Left(2);

@@ -31,7 +31,7 @@ struct CpvDictionaryFile {
     std::vector<CpvEntry> entries;
     // Empty when the file was read whole; else what the user is told.
     CString problem;
-    bool missing = false;  // the file is not there at all
+    bool missing = false; // the file is not there at all
 };
 
 // Reads and parses the dictionary's file. A missing or unreadable file gives no entries, a

@@ -11,7 +11,7 @@ namespace {
 const int kCodeColumnWidth = 95;
 const int kNameColumnWidth = 425;
 
-}  // namespace
+} // namespace
 
 BEGIN_MESSAGE_MAP(CCPVDlg, CDialog)
     ON_BN_CLICKED(IDC_CPV_LIST_MODE, OnViewMode)
@@ -74,8 +74,8 @@ void CCPVDlg::OnTabChanged(NMHDR *, LRESULT *pResult)
 
 void CCPVDlg::LoadDictionary()
 {
-    const int dictionary = m_tabs.GetCurSel() == kCpvSupplementaryDictionary ? kCpvSupplementaryDictionary
-                                                                               : kCpvMainDictionary;
+    const int dictionary =
+        m_tabs.GetCurSel() == kCpvSupplementaryDictionary ? kCpvSupplementaryDictionary : kCpvMainDictionary;
     UpdateData(TRUE);
     m_list.DeleteAllItems();
     const CpvDictionaryFile file = ReadCpvDictionary(m_strMainPath, dictionary, NormalizeCpvSearch(m_strSearch));

@@ -16,14 +16,14 @@ public:
 
     explicit CCPVDlg(CWnd *pParent = nullptr);
 
-    CString m_strResult;    // "<code>\t<name>\r\n" of the chosen row, out
+    CString m_strResult; // "<code>\t<name>\r\n" of the chosen row, out
     CTabCtrl m_tabs;
     CListCtrl m_list;
     CEdit m_searchEdit;
     CString m_strSearch;
     CTreeCtrl m_tree;
     int m_nViewMode = kListView;
-    CString m_strMainPath;  // the program folder; the application's by default
+    CString m_strMainPath; // the program folder; the application's by default
 
     BOOL OnInitDialog() override;
 

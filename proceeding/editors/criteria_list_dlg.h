@@ -14,8 +14,8 @@ public:
 
     explicit CListaKryteriowDlg(CWnd *pParent = nullptr);
 
-    int m_nCount = 0;                    // out
-    CString m_strNames[kMaxCriteria];    // in and out
+    int m_nCount = 0;                 // out
+    CString m_strNames[kMaxCriteria]; // in and out
 
     BOOL OnInitDialog() override;
     void OnOK() override;

@@ -16,10 +16,12 @@ BEGIN_MESSAGE_MAP(CDateEditorDlg, CDialog)
     ON_BN_CLICKED(IDC_DATE_DEADLINE, OnComputeDeadline)
 END_MESSAGE_MAP()
 
-CDateEditorDlg::CDateEditorDlg(CWnd* pParent)
-    : CDialog(IDD_DATE_EDITOR, pParent), m_date(COleDateTime::GetCurrentTime()) {}
+CDateEditorDlg::CDateEditorDlg(CWnd *pParent)
+    : CDialog(IDD_DATE_EDITOR, pParent), m_date(COleDateTime::GetCurrentTime())
+{
+}
 
-BOOL CDateEditorDlg::Create(CWnd* pParent)
+BOOL CDateEditorDlg::Create(CWnd *pParent)
 {
     return CDialog::Create(IDD_DATE_EDITOR, pParent);
 }
@@ -29,7 +31,7 @@ int CDateEditorDlg::OnCreate(LPCREATESTRUCT lpCreateStruct)
     return CDialog::OnCreate(lpCreateStruct) == -1 ? -1 : 0;
 }
 
-void CDateEditorDlg::DoDataExchange(CDataExchange* pDX)
+void CDateEditorDlg::DoDataExchange(CDataExchange *pDX)
 {
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_DATE_PICKER, m_picker);
@@ -40,12 +42,11 @@ BOOL CDateEditorDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     SetWindowText("Edytor - " + m_strVariableName);
-    SetIcon((HICON)::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_EDITOR), IMAGE_ICON, 16, 16, 0),
-            FALSE);
+    SetIcon((HICON)::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_EDITOR), IMAGE_ICON, 16, 16, 0), FALSE);
     m_picker.SetFormat("yyyy-MM-dd");
     if (m_strValue.GetLength() == 10) {
-        const COleDateTime date(atoi(m_strValue.Left(4)), atoi(m_strValue.Mid(5, 2)),
-                                atoi(m_strValue.Right(2)), 1, 1, 1);
+        const COleDateTime date(atoi(m_strValue.Left(4)), atoi(m_strValue.Mid(5, 2)), atoi(m_strValue.Right(2)), 1, 1,
+                                1);
         // A text that names no day leaves the picker at today.
         if (date.GetStatus() == COleDateTime::valid) {
             m_date = date;
@@ -65,8 +66,8 @@ bool CDateEditorDlg::ReadPickedDay(int firstYear, int lastYear, UINT icon, int &
     year = m_date.GetYear();
     month = m_date.GetMonth();
     day = m_date.GetDay();
-    if (m_date.GetStatus() != COleDateTime::valid || year < firstYear || year > lastYear || month < 1 ||
-        month > 12 || day < 1 || day > 31) {
+    if (m_date.GetStatus() != COleDateTime::valid || year < firstYear || year > lastYear || month < 1 || month > 12
+        || day < 1 || day > 31) {
         AfxShowMessageBox(m_hWnd, "Błędny format daty", "Błąd", icon);
         return false;
     }

@@ -7,22 +7,22 @@
 
 class CDateEditorDlg : public CDialog {
 public:
-    explicit CDateEditorDlg(CWnd* pParent = nullptr);
+    explicit CDateEditorDlg(CWnd *pParent = nullptr);
 
     // A modeless editor (the class library's create path, for callers that embed it).
-    BOOL Create(CWnd* pParent);
+    BOOL Create(CWnd *pParent);
 
     CString m_strSchedulePath;
     CString m_strVariableName;
-    CString m_strValue;          // "RRRR-MM-DD", in and out
-    int m_nMode = 0;             // 0 date only, 1 with the calendar, 2 also the deadline calculator
+    CString m_strValue; // "RRRR-MM-DD", in and out
+    int m_nMode = 0;    // 0 date only, 1 with the calendar, 2 also the deadline calculator
     int m_nProcedureCode = 0;
     // The picked day; an OLE date, since years before 1970 have to be refused, not lost.
     COleDateTime m_date;
     CDateTimeCtrl m_picker;
 
     BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
+    void DoDataExchange(CDataExchange *pDX) override;
     void OnOK() override;
 
 protected:

@@ -28,7 +28,7 @@ std::vector<CString> Items(const CString &text, const char *separator)
     return result;
 }
 
-}  // namespace
+} // namespace
 
 std::vector<DefinitionEntry> ParseDefinitions(const CString &fileText)
 {
@@ -54,16 +54,15 @@ std::vector<DefinitionEntry> ParseContractScopes(const CString &fileText)
             lineEnd = record.Find('\n');
         if (lineEnd < 0)
             continue;
-        entries.push_back({TrimChars(record.Left(lineEnd), " \r\n"),
-                           ExpandText(TrimChars(record.Mid(lineEnd), " \r\n"))});
+        entries.push_back(
+            {TrimChars(record.Left(lineEnd), " \r\n"), ExpandText(TrimChars(record.Mid(lineEnd), " \r\n"))});
     }
     return entries;
 }
 
 CString DefinitionFilePath(const CString &mainPath, int mode)
 {
-    return mainPath + kConfigurationFolder +
-           (mode == kContractScopesMode ? "wzory_umow.cnf" : "definicje.cnf");
+    return mainPath + kConfigurationFolder + (mode == kContractScopesMode ? "wzory_umow.cnf" : "definicje.cnf");
 }
 
 DefinitionFile ReadDefinitionFile(const CString &mainPath, int mode)

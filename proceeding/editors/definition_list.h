@@ -8,8 +8,8 @@
 #include "framework/core/cstring.h"
 
 enum DefinitionListMode {
-    kDefinitionsMode = 0,     // contract definitions
-    kContractScopesMode = 1,  // sample contract scopes
+    kDefinitionsMode = 0,    // contract definitions
+    kContractScopesMode = 1, // sample contract scopes
 };
 
 struct DefinitionEntry {

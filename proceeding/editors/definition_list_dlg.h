@@ -17,9 +17,9 @@ public:
     explicit CDefinitionListDlg(CWnd *pParent = nullptr);
 
     int m_nMode = kDefinitionsMode;
-    CString m_strMainPath;     // the program folder; the application's by default
-    int m_nAddNumber = 1;      // "Dodaj numer", out
-    CString m_strChosenText;   // out
+    CString m_strMainPath;   // the program folder; the application's by default
+    int m_nAddNumber = 1;    // "Dodaj numer", out
+    CString m_strChosenText; // out
 
     BOOL OnInitDialog() override;
     // "&Dodaj": a chosen row ends the dialog with IDOK.

@@ -13,8 +13,8 @@ public:
 
     explicit CDocumentListDlg(CWnd *pParent = nullptr);
 
-    CString m_strCaption;  // used when not empty
-    CString m_strValue;    // in and out
+    CString m_strCaption; // used when not empty
+    CString m_strValue;   // in and out
 
     BOOL OnInitDialog() override;
     void OnOK() override;

@@ -215,8 +215,8 @@ void CGridTableEditorDlg::OnExit()
 BOOL CGridTableEditorDlg::PreTranslateMessage(MSG *pMsg)
 {
     // Enter adds a row; the cells' own text dialog is no child of this one and keeps its Enter.
-    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN &&
-        (pMsg->hwnd == m_hWnd || ::IsChild(m_hWnd, pMsg->hwnd))) {
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN
+        && (pMsg->hwnd == m_hWnd || ::IsChild(m_hWnd, pMsg->hwnd))) {
         OnAddRow();
         return TRUE;
     }
@@ -301,7 +301,8 @@ void CGridTableEditorDlg::OnDeleteLastColumn()
         AfxShowMessageBox(m_hWnd, "Nie można usunąć wszystkich kolumn", "Błąd", MB_ICONERROR);
         return;
     }
-    if (AfxShowMessageBox(m_hWnd, "Czy na pewno usunąć ostatnią kolumnę?", "Potwierdzenie", MB_YESNO | MB_ICONQUESTION) != IDYES)
+    if (AfxShowMessageBox(m_hWnd, "Czy na pewno usunąć ostatnią kolumnę?", "Potwierdzenie", MB_YESNO | MB_ICONQUESTION)
+        != IDYES)
         return;
     m_grid.DeleteColumn(m_grid.GetColumnCount() - 1);
     m_nColumns = m_grid.GetColumnCount();

@@ -23,10 +23,10 @@ public:
     explicit CGridTableEditorDlg(CWnd *pParent = nullptr);
 
     int m_nMode = 0;
-    CString m_strCaption;  // the occurrence's name; used when not empty
-    CString m_strValue;    // in and out
-    CString m_strMainPath;    // where the spreadsheet exporter lies
-    CString m_strExportPath;  // where its data file goes
+    CString m_strCaption;    // the occurrence's name; used when not empty
+    CString m_strValue;      // in and out
+    CString m_strMainPath;   // where the spreadsheet exporter lies
+    CString m_strExportPath; // where its data file goes
 
     CDialogToolBar m_toolBar;
     CGridCtrl m_grid;

@@ -11,8 +11,8 @@
 using GridTableRow = std::vector<CString>;
 
 struct GridTable {
-    std::vector<GridTableRow> rows;  // row 0 the headings; every row as wide as the widest line
-    std::vector<int> widths;         // per column, ColumnWidthForText of its last cell as stored
+    std::vector<GridTableRow> rows; // row 0 the headings; every row as wide as the widest line
+    std::vector<int> widths;        // per column, ColumnWidthForText of its last cell as stored
 };
 
 // The table of the value: empty lines and empty cells dropped, cells trimmed of blanks, their

@@ -12,7 +12,7 @@ namespace {
 const char kMissingOnAdd[] = " Jedna z wymaganych wartości nie została podana !\n Nie można dodać elementu do listy.";
 const char kMissingOnModify[] = " Jedna z wymaganych wartości nie została podana !\n Nie można zmienić danych.";
 
-CString Cell(const ListRow& row, int column)
+CString Cell(const ListRow &row, int column)
 {
     return column < static_cast<int>(row.size()) ? row[column] : CString();
 }
@@ -28,9 +28,9 @@ BEGIN_MESSAGE_MAP(CListEditorDlg, CDialog)
     ON_NOTIFY(NM_CUSTOMDRAW, IDC_LIST_EDITOR_LIST, OnCustomDrawList)
 END_MESSAGE_MAP()
 
-CListEditorDlg::CListEditorDlg(CWnd* pParent) : CDialog(IDD_LIST_EDITOR, pParent) {}
+CListEditorDlg::CListEditorDlg(CWnd *pParent) : CDialog(IDD_LIST_EDITOR, pParent) {}
 
-void CListEditorDlg::DoDataExchange(CDataExchange* pDX)
+void CListEditorDlg::DoDataExchange(CDataExchange *pDX)
 {
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_LIST_EDITOR_LIST, m_list);
@@ -48,7 +48,7 @@ BOOL CListEditorDlg::OnInitDialog()
     GetDlgItem(IDC_LIST_EDITOR_LEGAL_HELP)->EnableWindow(FALSE);
     m_list.SetExtendedStyle(m_list.GetExtendedStyle() | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     m_dTotal = 0;
-    if (const char* caption = ListKindCaption(m_nListKind))
+    if (const char *caption = ListKindCaption(m_nListKind))
         SetWindowText(caption);
 
     RECT client;
@@ -58,7 +58,7 @@ BOOL CListEditorDlg::OnInitDialog()
     for (int column = 0; column < m_nColumns; ++column)
         m_list.InsertColumn(column, columns[column].heading, LVCFMT_LEFT, columns[column].width);
 
-    for (const ListRow& row : ReadListRows(m_strValue, m_nColumns))
+    for (const ListRow &row : ReadListRows(m_strValue, m_nColumns))
         SetRow(m_list.InsertItem(m_list.GetItemCount(), ""), row);
     RecomputeTotal();
     return TRUE;
@@ -80,7 +80,7 @@ ListRow CListEditorDlg::Row(int row) const
     return cells;
 }
 
-void CListEditorDlg::SetRow(int row, const ListRow& cells)
+void CListEditorDlg::SetRow(int row, const ListRow &cells)
 {
     for (int column = 0; column < m_nColumns; ++column)
         m_list.SetItemText(row, column, Cell(cells, column));
@@ -94,7 +94,7 @@ void CListEditorDlg::RecomputeTotal()
     SetDlgItemText(IDC_LIST_EDITOR_SUM, m_strSum);
 }
 
-bool CListEditorDlg::AskCriterion(ListRow& row, const char* refusal)
+bool CListEditorDlg::AskCriterion(ListRow &row, const char *refusal)
 {
     CCriterionInputDlg dialog(this);
     dialog.m_nListKind = m_nListKind;
@@ -110,7 +110,7 @@ bool CListEditorDlg::AskCriterion(ListRow& row, const char* refusal)
     return true;
 }
 
-bool CListEditorDlg::AskCriterionValue(ListRow& row, const char* refusal)
+bool CListEditorDlg::AskCriterionValue(ListRow &row, const char *refusal)
 {
     CCriterionValueInputDlg dialog(this);
     dialog.m_strNumber = Cell(row, 0);
@@ -128,7 +128,7 @@ bool CListEditorDlg::AskCriterionValue(ListRow& row, const char* refusal)
     return true;
 }
 
-bool CListEditorDlg::AskOffer(ListRow& row, bool modifying)
+bool CListEditorDlg::AskOffer(ListRow &row, bool modifying)
 {
     const OfferInputLayout layout = OfferInputFor(m_nListKind, IsDivided(), modifying);
     COfferInputDlg dialog(this);
@@ -144,9 +144,9 @@ bool CListEditorDlg::AskOffer(ListRow& row, bool modifying)
     return true;
 }
 
-bool CListEditorDlg::AskRow(ListRow& row, bool modifying)
+bool CListEditorDlg::AskRow(ListRow &row, bool modifying)
 {
-    const char* refusal = modifying ? kMissingOnModify : kMissingOnAdd;
+    const char *refusal = modifying ? kMissingOnModify : kMissingOnAdd;
     if (m_nListKind == 0)
         return AskCriterion(row, refusal);
     if (m_nListKind == 14)
@@ -177,7 +177,7 @@ void CListEditorDlg::OnModify()
     RecomputeTotal();
 }
 
-void CListEditorDlg::OnDblClkList(NMHDR*, LRESULT* pResult)
+void CListEditorDlg::OnDblClkList(NMHDR *, LRESULT *pResult)
 {
     OnModify();
     *pResult = 0;
@@ -206,7 +206,7 @@ void CListEditorDlg::OnOK()
     EndDialog(IDOK);
 }
 
-void CListEditorDlg::OnCustomDrawList(NMHDR* pNMHDR, LRESULT* pResult)
+void CListEditorDlg::OnCustomDrawList(NMHDR *pNMHDR, LRESULT *pResult)
 {
     OnCustomDrawAlternateRows(pNMHDR, pResult);
 }

@@ -22,7 +22,7 @@ BEGIN_MESSAGE_MAP(CCriterionInputDlg, CDialog)
     ON_EN_CHANGE(IDC_CRITERION_INPUT_WEIGHT, OnWeightChange)
 END_MESSAGE_MAP()
 
-CCriterionInputDlg::CCriterionInputDlg(CWnd* pParent) : CDialog(IDD_CRITERION_INPUT, pParent) {}
+CCriterionInputDlg::CCriterionInputDlg(CWnd *pParent) : CDialog(IDD_CRITERION_INPUT, pParent) {}
 
 BOOL CCriterionInputDlg::OnInitDialog()
 {
@@ -30,14 +30,14 @@ BOOL CCriterionInputDlg::OnInitDialog()
     CDialog::OnInitDialog();
     if (m_nListKind == 0) {
         // The weighted criteria list keeps neither a scoring method nor an offer number.
-        for (int id : {IDC_CRITERION_INPUT_SCORING_LABEL, IDC_CRITERION_INPUT_SCORING,
-                       IDC_CRITERION_INPUT_OFFER_LABEL, IDC_CRITERION_INPUT_OFFER})
+        for (int id : {IDC_CRITERION_INPUT_SCORING_LABEL, IDC_CRITERION_INPUT_SCORING, IDC_CRITERION_INPUT_OFFER_LABEL,
+                       IDC_CRITERION_INPUT_OFFER})
             GetDlgItem(id)->EnableWindow(FALSE);
     }
     return TRUE;
 }
 
-void CCriterionInputDlg::DoDataExchange(CDataExchange* pDX)
+void CCriterionInputDlg::DoDataExchange(CDataExchange *pDX)
 {
     CDialog::DoDataExchange(pDX);
     DDX_Text(pDX, IDC_CRITERION_INPUT_NAME, m_strName);
@@ -64,9 +64,9 @@ void CCriterionInputDlg::OnWeightChange()
     SendDlgItemMessage(IDC_CRITERION_INPUT_WEIGHT, EM_SETSEL, end, end);
 }
 
-CCriterionValueInputDlg::CCriterionValueInputDlg(CWnd* pParent) : CDialog(IDD_CRITERION_VALUE_INPUT, pParent) {}
+CCriterionValueInputDlg::CCriterionValueInputDlg(CWnd *pParent) : CDialog(IDD_CRITERION_VALUE_INPUT, pParent) {}
 
-void CCriterionValueInputDlg::DoDataExchange(CDataExchange* pDX)
+void CCriterionValueInputDlg::DoDataExchange(CDataExchange *pDX)
 {
     CDialog::DoDataExchange(pDX);
     DDX_Text(pDX, IDC_CRITERION_VALUE_NUMBER, m_strNumber);
@@ -75,7 +75,7 @@ void CCriterionValueInputDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, IDC_CRITERION_VALUE_SCORING, m_strScoring);
 }
 
-COfferInputDlg::COfferInputDlg(CWnd* pParent) : CDialog(IDD_OFFER_INPUT, pParent) {}
+COfferInputDlg::COfferInputDlg(CWnd *pParent) : CDialog(IDD_OFFER_INPUT, pParent) {}
 
 BOOL COfferInputDlg::OnInitDialog()
 {
@@ -88,7 +88,7 @@ BOOL COfferInputDlg::OnInitDialog()
     return TRUE;
 }
 
-void COfferInputDlg::DoDataExchange(CDataExchange* pDX)
+void COfferInputDlg::DoDataExchange(CDataExchange *pDX)
 {
     CDialog::DoDataExchange(pDX);
     for (int field = 0; field < kFields; ++field) {

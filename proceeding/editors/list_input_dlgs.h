@@ -7,15 +7,15 @@
 // "Wprowadź": a criterion's name and weight. The weight field takes digits and "." only.
 class CCriterionInputDlg : public CDialog {
 public:
-    explicit CCriterionInputDlg(CWnd* pParent = nullptr);
+    explicit CCriterionInputDlg(CWnd *pParent = nullptr);
     CString m_strName;
     CString m_strWeight;
     CString m_strScoring;
     CString m_strOfferNumber;
-    int m_nListKind = 0;    // 0: only the name and the weight are asked for
+    int m_nListKind = 0; // 0: only the name and the weight are asked for
 
     BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
+    void DoDataExchange(CDataExchange *pDX) override;
 
 protected:
     void OnWeightChange();
@@ -28,13 +28,13 @@ private:
 // "Wprowadź": a numbered criterion with its value and scoring method.
 class CCriterionValueInputDlg : public CDialog {
 public:
-    explicit CCriterionValueInputDlg(CWnd* pParent = nullptr);
+    explicit CCriterionValueInputDlg(CWnd *pParent = nullptr);
     CString m_strNumber;
     CString m_strName;
     CString m_strValue;
     CString m_strScoring;
 
-    void DoDataExchange(CDataExchange* pDX) override;
+    void DoDataExchange(CDataExchange *pDX) override;
 };
 
 // "Wprowadź": up to six labelled fields; a field from the third on whose label is empty is
@@ -42,10 +42,10 @@ public:
 class COfferInputDlg : public CDialog {
 public:
     static constexpr int kFields = 6;
-    explicit COfferInputDlg(CWnd* pParent = nullptr);
+    explicit COfferInputDlg(CWnd *pParent = nullptr);
     CString m_strLabels[kFields];
     CString m_strValues[kFields];
 
     BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
+    void DoDataExchange(CDataExchange *pDX) override;
 };

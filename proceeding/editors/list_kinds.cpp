@@ -61,8 +61,11 @@ std::vector<ListColumn> ListKindColumns(int kind, bool divided, int w)
             columns.push_back({"Nr zadania", w * 2 / 10 - 1});
         break;
     case 2:
-        columns = {{"Nr oferty", Tenths(w, 1.1)}, {"Nazwa oferenta", w * 3 / 10}, {"Adres oferenta", w * 2 / 10 - 1},
-                   {"Cena", w / 10 - 1},          {"Uwagi", w * 3 / 10 - 1}};
+        columns = {{"Nr oferty", Tenths(w, 1.1)},
+                   {"Nazwa oferenta", w * 3 / 10},
+                   {"Adres oferenta", w * 2 / 10 - 1},
+                   {"Cena", w / 10 - 1},
+                   {"Uwagi", w * 3 / 10 - 1}};
         if (divided)
             columns.push_back({"Nr zadania", w / 10 - 1});
         break;
@@ -91,7 +94,7 @@ std::vector<ListColumn> ListKindColumns(int kind, bool divided, int w)
         columns = {{"Lp", w / 10}, {"Imię i nazwisko", w * 4 / 10}, {"Zakres odpowiedzialności", w * 5 / 10}};
         break;
     case 29:
-        columns = {{"Nr oferty", Tenths(w, 1.3)},         {"Zadanie", Tenths(w, 1.3)}, {"Nazwa oferenta", w * 3 / 10},
+        columns = {{"Nr oferty", Tenths(w, 1.3)},      {"Zadanie", Tenths(w, 1.3)}, {"Nazwa oferenta", w * 3 / 10},
                    {"Adres oferenta", w * 2 / 10 - 1}, {"Cena", w / 10 - 1},        {"Uwagi", w * 3 / 10 - 1}};
         break;
     default:

@@ -109,7 +109,9 @@ CString WriteOffersSummary(const OffersSummaryTable &table)
 
     CString text;
     for (const OffersSummaryRow &row : table.rows) {
-        auto cell = [&](size_t column) { return Padded(column < row.size() ? row[column] : CString(), widths[column]); };
+        auto cell = [&](size_t column) {
+            return Padded(column < row.size() ? row[column] : CString(), widths[column]);
+        };
         text += cell(0);
         for (size_t criterion = 0; criterion < table.criteria.size(); ++criterion)
             text += kSeparator + table.criteria[criterion] + "=" + cell(criterion + 1);

@@ -10,8 +10,8 @@
 using OffersSummaryRow = std::vector<CString>; // offer number, one cell per criterion, sum
 
 struct OffersSummaryTable {
-    std::vector<CString> criteria;          // names, in column order
-    std::vector<OffersSummaryRow> rows;     // criteria.size() + 2 cells each
+    std::vector<CString> criteria;      // names, in column order
+    std::vector<OffersSummaryRow> rows; // criteria.size() + 2 cells each
 };
 
 struct OffersSummaryReading {

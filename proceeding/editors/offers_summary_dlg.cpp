@@ -57,8 +57,7 @@ BOOL CZestawienieOfertDlg::OnInitDialog()
 void CZestawienieOfertDlg::ShowTable(int selected)
 {
     m_list.DeleteAllItems();
-    while (m_list.DeleteColumn(0)) {
-    }
+    while (m_list.DeleteColumn(0)) {}
     m_list.InsertColumn(0, "Nr oferty", LVCFMT_LEFT, kNumberWidth);
     for (int criterion = 0; criterion < CriteriaCount(); ++criterion)
         m_list.InsertColumn(criterion + 1, m_table.criteria[criterion], LVCFMT_LEFT, kCriterionWidth);

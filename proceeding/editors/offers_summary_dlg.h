@@ -13,8 +13,8 @@ public:
     enum { IDD = IDD_OFFERS_SUMMARY };
     explicit CZestawienieOfertDlg(CWnd *pParent = nullptr);
 
-    CString m_strText;              // in and out
-    OffersSummaryTable m_table;     // what the list shows
+    CString m_strText;          // in and out
+    OffersSummaryTable m_table; // what the list shows
     CListCtrl m_list;
 
     BOOL OnInitDialog() override;

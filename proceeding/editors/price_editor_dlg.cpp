@@ -7,12 +7,12 @@
 #include "framework/ui/msgmap.h"
 #include "res/editors_ids.h"
 
-int RemoveChar(CString& text, char character)
+int RemoveChar(CString &text, char character)
 {
     return text.Remove(character);
 }
 
-bool IsAmountText(const CString& text)
+bool IsAmountText(const CString &text)
 {
     CString rest = NormalizeNumberText(text);
     if (RemoveChar(rest, '.') > 1)
@@ -27,9 +27,9 @@ BEGIN_MESSAGE_MAP(CPriceEditorDlg, CDialog)
     ON_EN_KILLFOCUS(IDC_EDITOR_VALUE, OnKillFocusValue)
 END_MESSAGE_MAP()
 
-CPriceEditorDlg::CPriceEditorDlg(CWnd* pParent) : CDialog(IDD_PRICE_EDITOR, pParent) {}
+CPriceEditorDlg::CPriceEditorDlg(CWnd *pParent) : CDialog(IDD_PRICE_EDITOR, pParent) {}
 
-void CPriceEditorDlg::DoDataExchange(CDataExchange* pDX)
+void CPriceEditorDlg::DoDataExchange(CDataExchange *pDX)
 {
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_EDITOR_VALUE, m_edit);

@@ -12,13 +12,13 @@ const int kCriterionEdits[CEditCriteriaDlg::kCriteria] = {
 };
 
 const int kDefaultValueEdits[CWartosciDomyslneDlg::kValues] = {
-    IDC_DEFAULT_CASE_NUMBER, IDC_DEFAULT_TASK_NAME, IDC_DEFAULT_BUYER_NAME, IDC_DEFAULT_STREET,
-    IDC_DEFAULT_POSTAL_CODE, IDC_DEFAULT_TOWN,      IDC_DEFAULT_TELEPHONE,  IDC_DEFAULT_EMAIL,
-    IDC_DEFAULT_WEB_PAGE,    IDC_DEFAULT_OFFICE_HOURS, IDC_DEFAULT_HEAD,    IDC_DEFAULT_FAX,
+    IDC_DEFAULT_CASE_NUMBER, IDC_DEFAULT_TASK_NAME,    IDC_DEFAULT_BUYER_NAME, IDC_DEFAULT_STREET,
+    IDC_DEFAULT_POSTAL_CODE, IDC_DEFAULT_TOWN,         IDC_DEFAULT_TELEPHONE,  IDC_DEFAULT_EMAIL,
+    IDC_DEFAULT_WEB_PAGE,    IDC_DEFAULT_OFFICE_HOURS, IDC_DEFAULT_HEAD,       IDC_DEFAULT_FAX,
 };
 
 // Digits, signs and decimal separators only; an empty text is checked elsewhere.
-bool IsCriterionNumber(const CString& text)
+bool IsCriterionNumber(const CString &text)
 {
     for (int i = 0; i < text.GetLength(); ++i) {
         const char c = text[i];
@@ -28,9 +28,9 @@ bool IsCriterionNumber(const CString& text)
     return true;
 }
 
-}  // namespace
+} // namespace
 
-CAddCriterionDlg::CAddCriterionDlg(CWnd* pParent) : CDialog(IDD_ADD_CRITERION, pParent) {}
+CAddCriterionDlg::CAddCriterionDlg(CWnd *pParent) : CDialog(IDD_ADD_CRITERION, pParent) {}
 
 BOOL CAddCriterionDlg::OnInitDialog()
 {
@@ -40,14 +40,14 @@ BOOL CAddCriterionDlg::OnInitDialog()
     return TRUE;
 }
 
-void CAddCriterionDlg::DoDataExchange(CDataExchange* pDX)
+void CAddCriterionDlg::DoDataExchange(CDataExchange *pDX)
 {
     CDialog::DoDataExchange(pDX);
     DDX_Text(pDX, IDC_EDITOR_VALUE, m_strText);
     DDV_MaxChars(pDX, m_strText, 999);
 }
 
-CEditCriteriaDlg::CEditCriteriaDlg(CWnd* pParent) : CDialog(IDD_EDIT_CRITERIA, pParent) {}
+CEditCriteriaDlg::CEditCriteriaDlg(CWnd *pParent) : CDialog(IDD_EDIT_CRITERIA, pParent) {}
 
 BOOL CEditCriteriaDlg::OnInitDialog()
 {
@@ -60,7 +60,7 @@ BOOL CEditCriteriaDlg::OnInitDialog()
     return CDialog::OnInitDialog();
 }
 
-void CEditCriteriaDlg::DoDataExchange(CDataExchange* pDX)
+void CEditCriteriaDlg::DoDataExchange(CDataExchange *pDX)
 {
     CDialog::DoDataExchange(pDX);
     for (int i = 0; i < kCriteria; ++i)
@@ -71,14 +71,14 @@ void CEditCriteriaDlg::DoDataExchange(CDataExchange* pDX)
 void CEditCriteriaDlg::OnOK()
 {
     UpdateData(TRUE);
-    for (CString& value : m_strCriteria)
+    for (CString &value : m_strCriteria)
         value.Replace(',', '.');
     UpdateData(FALSE);
     for (int i = m_nCriteriaCount; i < kCriteria; ++i)
         m_strCriteria[i] = "0";
 
     bool anyEmpty = m_strOfferNumber.IsEmpty();
-    for (const CString& value : m_strCriteria)
+    for (const CString &value : m_strCriteria)
         anyEmpty = anyEmpty || value.IsEmpty();
     if (anyEmpty) {
         AfxShowMessageBox(m_hWnd, "Jedno z wymaganych pól nie zostało wypełnione", "Błąd", MB_ICONERROR);
@@ -93,7 +93,7 @@ void CEditCriteriaDlg::OnOK()
     EndDialog(IDOK);
 }
 
-CWartoscTekstowaDlg::CWartoscTekstowaDlg(CWnd* pParent) : CDialog(IDD_TEXT_VALUE, pParent) {}
+CWartoscTekstowaDlg::CWartoscTekstowaDlg(CWnd *pParent) : CDialog(IDD_TEXT_VALUE, pParent) {}
 
 BOOL CWartoscTekstowaDlg::OnInitDialog()
 {
@@ -103,7 +103,7 @@ BOOL CWartoscTekstowaDlg::OnInitDialog()
     return TRUE;
 }
 
-void CWartoscTekstowaDlg::DoDataExchange(CDataExchange* pDX)
+void CWartoscTekstowaDlg::DoDataExchange(CDataExchange *pDX)
 {
     CDialog::DoDataExchange(pDX);
     DDX_Text(pDX, IDC_TEXT_VALUE_LABEL, m_strLabel);
@@ -120,9 +120,9 @@ void CWartoscTekstowaDlg::OnOK()
     EndDialog(IDOK);
 }
 
-CWartosciDomyslneDlg::CWartosciDomyslneDlg(CWnd* pParent) : CDialog(IDD_DEFAULT_VALUES, pParent) {}
+CWartosciDomyslneDlg::CWartosciDomyslneDlg(CWnd *pParent) : CDialog(IDD_DEFAULT_VALUES, pParent) {}
 
-void CWartosciDomyslneDlg::DoDataExchange(CDataExchange* pDX)
+void CWartosciDomyslneDlg::DoDataExchange(CDataExchange *pDX)
 {
     CDialog::DoDataExchange(pDX);
     for (int i = 0; i < kValues; ++i)

@@ -143,7 +143,8 @@ void CTableEditorDlg::OnGenerateCriteria()
     if (!m_pProject || !m_pProject->m_pCriteria)
         return;
     if (AfxShowMessageBox(m_hWnd, "Czy chcesz zapisać kryteria oceny ofert na podstawie tabeli?", "Pytanie",
-                          MB_YESNO | MB_ICONQUESTION) != IDYES)
+                          MB_YESNO | MB_ICONQUESTION)
+        != IDYES)
         return;
     GenerateCriteria(Rows(), *m_pProject->m_pCriteria);
     AfxShowMessageBox(m_hWnd, "Wygenerowano listę kryteriów oceny ofert", "Informacja", MB_ICONINFORMATION);

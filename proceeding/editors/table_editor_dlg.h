@@ -19,8 +19,8 @@ public:
     // The record whose evaluation criteria the table may set; may be null.
     void SetTable(CProject *project);
 
-    CString m_strValue;   // in and out
-    CString m_strName;    // the occurrence's name, shown in the caption
+    CString m_strValue; // in and out
+    CString m_strName;  // the occurrence's name, shown in the caption
     CProject *m_pProject = nullptr;
     int m_nColumns = 0;
     bool m_bNumbered = false;
@@ -45,5 +45,5 @@ protected:
 private:
     EditorTableRow Row(int item) const;
     void SetRow(int item, const EditorTableRow &row);
-    bool m_bHasTable = false;  // false: the value holds no table and is given back as it came
+    bool m_bHasTable = false; // false: the value holds no table and is given back as it came
 };

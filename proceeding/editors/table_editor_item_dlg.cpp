@@ -11,7 +11,7 @@ namespace {
 
 const char kPriceFormName[] = "formularz cenowy";
 const char kFieldFont[] = "Microsoft Sans Serif Regular";
-const int kFieldFontSize = 88;  // tenths of a point
+const int kFieldFontSize = 88; // tenths of a point
 
 // Field geometry in pixels: a heading above each edit, one field every 40 pixels.
 const int kFieldLeft = 10;
@@ -87,7 +87,8 @@ void CTableEditorItemDlg::CreateFields()
         CString heading = m_headings[k];
         auto label = std::make_unique<CStatic>();
         label->Create(heading.Trim(' '), WS_CHILD | WS_VISIBLE,
-                      CRect(kFieldLeft, top + kLabelTop, kFieldLeft + kFieldWidth, top + kLabelTop + kLabelHeight), this);
+                      CRect(kFieldLeft, top + kLabelTop, kFieldLeft + kFieldWidth, top + kLabelTop + kLabelHeight),
+                      this);
         label->SetFont(&m_font);
 
         DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;

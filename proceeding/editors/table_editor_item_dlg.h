@@ -15,14 +15,14 @@ class CTableEditorItemDlg : public CDialog {
 public:
     explicit CTableEditorItemDlg(CWnd *pParent = nullptr);
 
-    CString m_strTableName;          // the caption names it when not empty
+    CString m_strTableName; // the caption names it when not empty
     std::vector<CString> m_headings;
-    std::vector<CString> m_values;   // in and out, one per heading
-    int m_nRow = 0;                  // 0-based; a numbered row shows it plus one
-    bool m_bAdding = false;          // enables "Dodaj następne"
-    bool m_bAddNext = false;         // out: closed with "Dodaj następne"
-    bool m_bNumbered = false;        // a column headed "lp" numbers the row
-    bool m_bPriceForm = false;       // the table "formularz cenowy" computes its amounts
+    std::vector<CString> m_values; // in and out, one per heading
+    int m_nRow = 0;                // 0-based; a numbered row shows it plus one
+    bool m_bAdding = false;        // enables "Dodaj następne"
+    bool m_bAddNext = false;       // out: closed with "Dodaj następne"
+    bool m_bNumbered = false;      // a column headed "lp" numbers the row
+    bool m_bPriceForm = false;     // the table "formularz cenowy" computes its amounts
 
     BOOL OnInitDialog() override;
     void OnOK() override;

@@ -20,7 +20,7 @@ using EditorTableRow = std::vector<CString>;
 
 struct EditorTable {
     std::vector<EditorTableColumn> columns;
-    std::vector<EditorTableRow> rows;  // every row as wide as the columns
+    std::vector<EditorTableRow> rows; // every row as wide as the columns
     bool numbered = false;
 };
 

@@ -35,7 +35,8 @@ BOOL CSpecyfikacjaTechniczna::OnInitDialog()
     m_nPosition = 0;
     CDialog::OnInitDialog();
     // A missing file leaves the list empty.
-    for (const CString &heading : ParseSpecificationHeadings(ReadFileToString(SpecificationHeadingsPath(m_strMainPath))))
+    for (const CString &heading :
+         ParseSpecificationHeadings(ReadFileToString(SpecificationHeadingsPath(m_strMainPath))))
         m_headings.AddString(heading);
     return TRUE;
 }
@@ -65,7 +66,8 @@ void CSpecyfikacjaTechniczna::OnDefinitionChange()
 {
     // The definition last clicked is the one shown.
     const int caret = static_cast<int>(m_definitionNames.SendMessage(LB_GETCARETINDEX));
-    const bool shown = caret >= 0 && caret < static_cast<int>(m_definitions.size()) && m_definitionNames.GetSel(caret) > 0;
+    const bool shown =
+        caret >= 0 && caret < static_cast<int>(m_definitions.size()) && m_definitionNames.GetSel(caret) > 0;
     m_text.SetWindowText(shown ? m_definitions[caret].text : CString());
 }
 

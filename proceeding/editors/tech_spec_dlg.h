@@ -17,10 +17,10 @@ public:
     enum { IDD = IDD_TECH_SPEC };
     explicit CSpecyfikacjaTechniczna(CWnd *pParent = nullptr);
 
-    InsertTextFunction m_insertText;    // the view's insertion; set by the caller
-    CString m_strMainPath;              // the program folder; the application's by default
-    int m_nPosition = 0;                // 0 at the caret, 1 at the start, 2 at the end
-    CString m_strHeading;               // the selected heading
+    InsertTextFunction m_insertText;            // the view's insertion; set by the caller
+    CString m_strMainPath;                      // the program folder; the application's by default
+    int m_nPosition = 0;                        // 0 at the caret, 1 at the start, 2 at the end
+    CString m_strHeading;                       // the selected heading
     std::vector<DefinitionEntry> m_definitions; // those of the selected heading, as listed
 
     CListBox m_headings;

@@ -15,7 +15,7 @@
 namespace {
 
 // Lower case, blanks at both ends removed.
-CString NormalizedName(const CString& name)
+CString NormalizedName(const CString &name)
 {
     CString normalized = name;
     normalized.MakeLower();
@@ -23,31 +23,31 @@ CString NormalizedName(const CString& name)
     return normalized;
 }
 
-bool IsOneOf(const CString& name, std::initializer_list<const char*> names)
+bool IsOneOf(const CString &name, std::initializer_list<const char *> names)
 {
     const CString normalized = NormalizedName(name);
-    for (const char* candidate : names) {
+    for (const char *candidate : names) {
         if (normalized == candidate)
             return true;
     }
     return false;
 }
 
-void MoveButton(CWnd* button, int x, int y)
+void MoveButton(CWnd *button, int x, int y)
 {
     button->SetWindowPos(nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-int WidthOf(CWnd* window)
+int WidthOf(CWnd *window)
 {
     CRect rect;
     window->GetWindowRect(&rect);
     return rect.Width();
 }
 
-}  // namespace
+} // namespace
 
-CString PrepareTextEditorValue(const CString& value)
+CString PrepareTextEditorValue(const CString &value)
 {
     CString text = value;
     text.Replace("\r", "\r\n");
@@ -58,7 +58,7 @@ CString PrepareTextEditorValue(const CString& value)
     return text.Left(end);
 }
 
-int NextItemNumber(const CString& text)
+int NextItemNumber(const CString &text)
 {
     // Longer runs of digits are no item number (and would not fit an int).
     const int maxDigits = 9;
@@ -73,18 +73,18 @@ int NextItemNumber(const CString& text)
     return 1;
 }
 
-bool CTextEditorDlg::IsCpvVariable(const CString& name)
+bool CTextEditorDlg::IsCpvVariable(const CString &name)
 {
-    return IsOneOf(name, {"kod cpv", "kod ze wspólnego słownika zamówień",
-                          "nazwy i kody z wspólnego słownika zamówień"});
+    return IsOneOf(name,
+                   {"kod cpv", "kod ze wspólnego słownika zamówień", "nazwy i kody z wspólnego słownika zamówień"});
 }
 
-bool CTextEditorDlg::IsContractDefinitionVariable(const CString& name)
+bool CTextEditorDlg::IsContractDefinitionVariable(const CString &name)
 {
     return IsOneOf(name, {"definicje umów", "definicje umow", "definicje umowy"});
 }
 
-bool CTextEditorDlg::IsContractScopeVariable(const CString& name)
+bool CTextEditorDlg::IsContractScopeVariable(const CString &name)
 {
     return IsOneOf(name, {"zakres usług świadczonych przez wykonawcę"});
 }
@@ -98,13 +98,13 @@ BEGIN_MESSAGE_MAP(CTextEditorDlg, CDialog)
     ON_COMMAND(ID_TEXT_EDITOR_PASTE, OnPaste)
 END_MESSAGE_MAP()
 
-CTextEditorDlg::CTextEditorDlg(CWnd* pParent) : CDialog(IDD_TEXT_EDITOR, pParent)
+CTextEditorDlg::CTextEditorDlg(CWnd *pParent) : CDialog(IDD_TEXT_EDITOR, pParent)
 {
     // The dialog template names the rich edit's window class.
     CRichEditCtrl::LoadLibrary();
 }
 
-void CTextEditorDlg::DoDataExchange(CDataExchange* pDX)
+void CTextEditorDlg::DoDataExchange(CDataExchange *pDX)
 {
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_EDITOR_VALUE, m_richEdit);
@@ -115,8 +115,7 @@ BOOL CTextEditorDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     SetWindowText("Edytor - " + m_strVariableName);
-    SetIcon((HICON)::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_EDITOR), IMAGE_ICON, 16, 16, 0),
-            FALSE);
+    SetIcon((HICON)::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_EDITOR), IMAGE_ICON, 16, 16, 0), FALSE);
 
     m_dictionaryButton.EnableWindow(FALSE);
     if (IsCpvVariable(m_strVariableName)) {
@@ -185,7 +184,7 @@ void CTextEditorDlg::RecalcLayout(int cx, int cy)
     const int top = cy - 25;
     MoveButton(GetDlgItem(IDOK), cx - 160, top);
     MoveButton(GetDlgItem(IDCANCEL), cx - 80, top);
-    CWnd* legalHelp = GetDlgItem(IDC_TEXT_EDITOR_LEGAL_HELP);
+    CWnd *legalHelp = GetDlgItem(IDC_TEXT_EDITOR_LEGAL_HELP);
     MoveButton(legalHelp, edit.left + 2, top);
     MoveButton(&m_dictionaryButton, edit.left + 2 + WidthOf(legalHelp) + 4, top);
     // The check box stands where the two buttons it replaces stood.

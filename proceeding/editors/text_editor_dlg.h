@@ -8,35 +8,35 @@
 
 // The value as the editor opens it: line ends made "\r\n" and trailing full stops removed
 // (an empty value is shown in the document as a row of full stops).
-CString PrepareTextEditorValue(const CString& value);
+CString PrepareTextEditorValue(const CString &value);
 
 // The number of the next item of a numbered list in the text: one more than the digits that
 // stand alone between a line start and the last ")" after them; 1 when there are none.
-int NextItemNumber(const CString& text);
+int NextItemNumber(const CString &text);
 
 class CTextEditorDlg : public CDialog {
 public:
-    explicit CTextEditorDlg(CWnd* pParent = nullptr);
+    explicit CTextEditorDlg(CWnd *pParent = nullptr);
 
     CString m_strHelpFolder;
     CString m_strHelpTopic;
     CString m_strVariableName;
-    CString m_strValue;            // in and out
-    int m_nKeyChar = 0;            // typed on the variable; 0 or less: none
-    int m_nClickOffset = 0;        // caret offset inside the variable's text
-    int m_nWindowWidth = 0;        // 0 keeps the resource size
-    int m_nPropagationIndex = -1;  // 0 or more shows the propagation check box
-    int m_nLineCountDelta = 0;     // lines at "&Zapisz" minus lines at the start
+    CString m_strValue;           // in and out
+    int m_nKeyChar = 0;           // typed on the variable; 0 or less: none
+    int m_nClickOffset = 0;       // caret offset inside the variable's text
+    int m_nWindowWidth = 0;       // 0 keeps the resource size
+    int m_nPropagationIndex = -1; // 0 or more shows the propagation check box
+    int m_nLineCountDelta = 0;    // lines at "&Zapisz" minus lines at the start
 
     CRichEditCtrl m_richEdit;
     CButton m_dictionaryButton;
 
-    static bool IsCpvVariable(const CString& name);
-    static bool IsContractDefinitionVariable(const CString& name);
-    static bool IsContractScopeVariable(const CString& name);
+    static bool IsCpvVariable(const CString &name);
+    static bool IsContractDefinitionVariable(const CString &name);
+    static bool IsContractScopeVariable(const CString &name);
 
     BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
+    void DoDataExchange(CDataExchange *pDX) override;
     void OnOK() override;
 
 protected:

@@ -22,14 +22,19 @@ const int kNewestFileVersion = 114;
 const char kNewestTemplatesFolder[] = "szablony_202509";
 
 // ProceedingKind of the view by the template that made the frame; -1 leaves it as it is.
-int KindOfTemplate(const CDocTemplate* docTemplate)
+int KindOfTemplate(const CDocTemplate *docTemplate)
 {
     switch (WhichProgramTemplate(docTemplate)) {
-    case ProgramTemplate::Proceeding: return 0;
-    case ProgramTemplate::Contracts: return 3;
-    case ProgramTemplate::Remedies: return 6;
-    case ProgramTemplate::Forms: return 8;
-    case ProgramTemplate::None: break;
+    case ProgramTemplate::Proceeding:
+        return 0;
+    case ProgramTemplate::Contracts:
+        return 3;
+    case ProgramTemplate::Remedies:
+        return 6;
+    case ProgramTemplate::Forms:
+        return 8;
+    case ProgramTemplate::None:
+        break;
     }
     return -1;
 }
@@ -39,7 +44,7 @@ bool IsSavableKind(int kind)
     return kind == 0 || kind == 3 || kind == 6 || kind == 8;
 }
 
-}  // namespace
+} // namespace
 
 IMPLEMENT_DYNCREATE(CChildFrame, CMDIChildWnd)
 
@@ -71,7 +76,7 @@ BEGIN_MESSAGE_MAP(CChildFrame, CMDIChildWnd)
     ON_UPDATE_COMMAND_UI(ID_ZMIEN_HASLO, OnUpdateKindZero)
     ON_COMMAND(ID_WLASNOSCI_DOKUMENTOW, OnDocumentProperties)
     ON_UPDATE_COMMAND_UI(ID_WLASNOSCI_DOKUMENTOW, OnUpdateKindZero)
-    ON_COMMAND(ID_FILE_PRINT_SETUP, OnPageSetup)  // 57606, the menu's "&Ustawienia strony"
+    ON_COMMAND(ID_FILE_PRINT_SETUP, OnPageSetup) // 57606, the menu's "&Ustawienia strony"
     ON_COMMAND(ID_WYSLIJ_EMAIL, OnSendByEmail)
     ON_COMMAND(ID_PRZENIES_DO_ARCHIWUM, OnMoveToArchive)
     ON_UPDATE_COMMAND_UI(ID_PRZENIES_DO_ARCHIWUM, OnUpdateKindZero)
@@ -81,7 +86,7 @@ END_MESSAGE_MAP()
 
 CChildFrame::~CChildFrame() = default;
 
-BOOL CChildFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext)
+BOOL CChildFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext *pContext)
 {
     m_nWrapMode = 2;
     m_pMainFrame = AfxGetTopLevelFrame(this);
@@ -89,23 +94,23 @@ BOOL CChildFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext)
     if (!m_wndSplitter.CreateStatic(this, 1, 2, WS_CHILD | WS_VISIBLE, AFX_IDW_PANE_FIRST))
         return FALSE;
     // The right pane is the view the template pairs with this frame.
-    CRuntimeClass* viewClass = pContext != nullptr ? pContext->m_pNewViewClass : nullptr;
-    if (viewClass == nullptr ||
-        !m_wndSplitter.CreateView(0, 0, RUNTIME_CLASS(CTreeLeftView), CSize(0, 0), pContext) ||
-        !m_wndSplitter.CreateView(0, 1, viewClass, CSize(100, 0), pContext)) {
+    CRuntimeClass *viewClass = pContext != nullptr ? pContext->m_pNewViewClass : nullptr;
+    if (viewClass == nullptr || !m_wndSplitter.CreateView(0, 0, RUNTIME_CLASS(CTreeLeftView), CSize(0, 0), pContext)
+        || !m_wndSplitter.CreateView(0, 1, viewClass, CSize(100, 0), pContext)) {
         m_wndSplitter.DestroyWindow();
         return FALSE;
     }
 
-    m_pTree = dynamic_cast<CTreeLeftView*>(m_wndSplitter.GetPane(0, 0));
+    m_pTree = dynamic_cast<CTreeLeftView *>(m_wndSplitter.GetPane(0, 0));
     SetActiveView(m_pTree);
-    m_pView = dynamic_cast<ProceedingWindowView*>(m_wndSplitter.GetPane(0, 1));
+    m_pView = dynamic_cast<ProceedingWindowView *>(m_wndSplitter.GetPane(0, 1));
     m_pTree->SetFrame(this);
     m_pTree->SetView(m_pView);
     if (m_pView != nullptr) {
         m_pView->SetTree(m_pTree);
         const int kind = KindOfTemplate(pContext->m_pNewDocTemplate);
-        if (kind >= 0) m_pView->SetProceedingKind(kind);
+        if (kind >= 0)
+            m_pView->SetProceedingKind(kind);
     }
 
     m_wndSplitter.SetColumnInfo(0, 150, 0);
@@ -122,9 +127,9 @@ BOOL CChildFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext)
 void CChildFrame::ActivateFrame(int nCmdShow)
 {
     HICON icon = (HICON)::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_EDITOR), IMAGE_ICON,
-                                     ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON),
-                                     LR_SHARED);
-    if (icon != nullptr) SetIcon(icon, FALSE);
+                                     ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), LR_SHARED);
+    if (icon != nullptr)
+        SetIcon(icon, FALSE);
     CMDIChildWnd::ActivateFrame(nCmdShow);
 }
 
@@ -134,23 +139,25 @@ void CChildFrame::OnDestroy()
     CMDIChildWnd::OnDestroy();
 }
 
-void CChildFrame::OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd)
+void CChildFrame::OnMDIActivate(BOOL bActivate, CWnd *pActivateWnd, CWnd *pDeactivateWnd)
 {
     CMDIChildWnd::OnMDIActivate(bActivate, pActivateWnd, pDeactivateWnd);
-    if (m_pView != nullptr) m_pView->UpdateStatusBar();
+    if (m_pView != nullptr)
+        m_pView->UpdateStatusBar();
 }
 
-BOOL CChildFrame::RouteToViewAndSelf(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+BOOL CChildFrame::RouteToViewAndSelf(UINT nID, int nCode, void *pExtra, AFX_CMDHANDLERINFO *pHandlerInfo)
 {
-    if (CMDIChildWnd::RouteToViewAndSelf(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
-    CView* documentView = dynamic_cast<CView*>(m_pView);
-    return documentView != nullptr && documentView != GetActiveView() &&
-           documentView->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+    if (CMDIChildWnd::RouteToViewAndSelf(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    CView *documentView = dynamic_cast<CView *>(m_pView);
+    return documentView != nullptr && documentView != GetActiveView()
+           && documentView->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
-MainWindowServices* CChildFrame::MainWindow() const
+MainWindowServices *CChildFrame::MainWindow() const
 {
-    return dynamic_cast<MainWindowServices*>(m_pMainFrame);
+    return dynamic_cast<MainWindowServices *>(m_pMainFrame);
 }
 
 // ---- Closing ------------------------------------------------------------------------------------
@@ -162,12 +169,14 @@ void CChildFrame::OnClose()
 
 void CChildFrame::CloseProceeding()
 {
-    if (auto* services = dynamic_cast<ProceedingViewServices*>(m_pView)) {
-        if (!services->SaveModifiedPrompt()) return;
+    if (auto *services = dynamic_cast<ProceedingViewServices *>(m_pView)) {
+        if (!services->SaveModifiedPrompt())
+            return;
     }
-    if (MainWindowServices* main = MainWindow()) {
+    if (MainWindowServices *main = MainWindow()) {
         main->SetProgressPos(0);
-        for (int pane = 0; pane < 4; ++pane) main->SetStatusText(pane, "");
+        for (int pane = 0; pane < 4; ++pane)
+            main->SetStatusText(pane, "");
     }
     CMDIChildWnd::OnClose();
 }
@@ -176,52 +185,57 @@ void CChildFrame::CloseProceeding()
 
 void CChildFrame::OnSave()
 {
-    if (auto* services = dynamic_cast<ProceedingViewServices*>(m_pView))
+    if (auto *services = dynamic_cast<ProceedingViewServices *>(m_pView))
         services->SaveProceeding(SaveOptions());
 }
 
-void CChildFrame::OnUpdateSave(CCmdUI* pCmdUI)
+void CChildFrame::OnUpdateSave(CCmdUI *pCmdUI)
 {
-    pCmdUI->Enable(m_pView != nullptr && IsSavableKind(m_pView->GetProceedingKind()) &&
-                   m_pView->IsModified());
+    pCmdUI->Enable(m_pView != nullptr && IsSavableKind(m_pView->GetProceedingKind()) && m_pView->IsModified());
 }
 
 void CChildFrame::OnSaveAs()
 {
-    if (m_pView != nullptr) m_pView->SaveProceedingAs();
+    if (m_pView != nullptr)
+        m_pView->SaveProceedingAs();
 }
 
-void CChildFrame::OnUpdateSaveAs(CCmdUI* pCmdUI)
+void CChildFrame::OnUpdateSaveAs(CCmdUI *pCmdUI)
 {
     pCmdUI->Enable(m_pView != nullptr && IsSavableKind(m_pView->GetProceedingKind()));
 }
 
 void CChildFrame::OnChangePassword()
 {
-    if (m_pView != nullptr) m_pView->ChangePassword();
+    if (m_pView != nullptr)
+        m_pView->ChangePassword();
 }
 
 void CChildFrame::OnDocumentProperties()
 {
-    if (m_pView != nullptr) m_pView->EditDocumentProperties();
+    if (m_pView != nullptr)
+        m_pView->EditDocumentProperties();
 }
 
 void CChildFrame::OnMoveToArchive()
 {
-    if (m_pView != nullptr) m_pView->MoveToArchive();
+    if (m_pView != nullptr)
+        m_pView->MoveToArchive();
 }
 
 void CChildFrame::OnTemplateEditor()
 {
-    if (m_pView != nullptr) m_pView->StartTemplateEditor();
+    if (m_pView != nullptr)
+        m_pView->StartTemplateEditor();
 }
 
 void CChildFrame::OnPageSetup()
 {
-    if (m_pView != nullptr) m_pView->GetPageSize();
+    if (m_pView != nullptr)
+        m_pView->GetPageSize();
 }
 
-void CChildFrame::OnUpdateKindZero(CCmdUI* pCmdUI)
+void CChildFrame::OnUpdateKindZero(CCmdUI *pCmdUI)
 {
     pCmdUI->Enable(m_pView != nullptr && m_pView->GetProceedingKind() == 0);
 }
@@ -233,11 +247,15 @@ void CChildFrame::ApplyWordWrap(int mode)
     HMENU menu = m_pMainFrame != nullptr ? ::GetMenu(m_pMainFrame->m_hWnd) : nullptr;
     const UINT ids[] = {ID_ZAWIJANIE_BRAK, ID_ZAWIJANIE_OKNO, ID_ZAWIJANIE_WYDRUK};
     if (menu != nullptr) {
-        for (UINT id : ids) ::CheckMenuItem(menu, id, MF_BYCOMMAND | MF_UNCHECKED);
-        if (mode != 0) ::CheckMenuItem(menu, ids[mode], MF_BYCOMMAND | MF_CHECKED);
+        for (UINT id : ids)
+            ::CheckMenuItem(menu, id, MF_BYCOMMAND | MF_UNCHECKED);
+        if (mode != 0)
+            ::CheckMenuItem(menu, ids[mode], MF_BYCOMMAND | MF_CHECKED);
     }
-    if (MainWindowServices* main = MainWindow()) main->ShowBar(0, 1);
-    if (mode == 0 && menu != nullptr) ::CheckMenuItem(menu, ids[0], MF_BYCOMMAND | MF_CHECKED);
+    if (MainWindowServices *main = MainWindow())
+        main->ShowBar(0, 1);
+    if (mode == 0 && menu != nullptr)
+        ::CheckMenuItem(menu, ids[0], MF_BYCOMMAND | MF_CHECKED);
     if (m_pView != nullptr) {
         m_pView->SetWordWrap(mode);
         // The check marks follow the mode in force.
@@ -245,30 +263,32 @@ void CChildFrame::ApplyWordWrap(int mode)
     }
 }
 
-void CChildFrame::OnUpdateWrapToWindow(CCmdUI* pCmdUI)
+void CChildFrame::OnUpdateWrapToWindow(CCmdUI *pCmdUI)
 {
     pCmdUI->SetCheck(m_nWrapMode == 1);
 }
 
-void CChildFrame::OnUpdateWrapToPrint(CCmdUI* pCmdUI)
+void CChildFrame::OnUpdateWrapToPrint(CCmdUI *pCmdUI)
 {
     pCmdUI->SetCheck(m_nWrapMode == 2);
 }
 
-void CChildFrame::OnUpdateDocumentTree(CCmdUI* pCmdUI)
+void CChildFrame::OnUpdateDocumentTree(CCmdUI *pCmdUI)
 {
     int width = 0;
     int minimum = 0;
-    if (m_wndSplitter.GetSafeHwnd() != nullptr) m_wndSplitter.GetColumnInfo(0, width, minimum);
+    if (m_wndSplitter.GetSafeHwnd() != nullptr)
+        m_wndSplitter.GetColumnInfo(0, width, minimum);
     pCmdUI->SetCheck(width != 0);
 }
 
 void CChildFrame::OnMultipartLayout()
 {
-    if (m_pView != nullptr) m_pView->RegenerateDocument();
+    if (m_pView != nullptr)
+        m_pView->RegenerateDocument();
 }
 
-void CChildFrame::OnUpdateMultipartLayout(CCmdUI* pCmdUI)
+void CChildFrame::OnUpdateMultipartLayout(CCmdUI *pCmdUI)
 {
     if (m_pView != nullptr)
         m_pView->OnUpdateMultipartLayout(pCmdUI);
@@ -276,40 +296,45 @@ void CChildFrame::OnUpdateMultipartLayout(CCmdUI* pCmdUI)
         pCmdUI->Enable(FALSE);
 }
 
-void CChildFrame::OnUpdateSpecificationWizard(CCmdUI* pCmdUI)
+void CChildFrame::OnUpdateSpecificationWizard(CCmdUI *pCmdUI)
 {
     const bool specification = m_pView != nullptr && m_pView->GetDocumentState(-1) == 2;
-    if (MainWindowServices* main = MainWindow()) main->ShowFormatBar(specification ? 1 : 0);
+    if (MainWindowServices *main = MainWindow())
+        main->ShowFormatBar(specification ? 1 : 0);
     pCmdUI->Enable(specification);
 }
 
 void CChildFrame::OnSpecificationWizard()
 {
-    if (m_pView != nullptr && m_pView->GetDocumentState(-1) == 2) m_pView->RunSpecificationWizard();
+    if (m_pView != nullptr && m_pView->GetDocumentState(-1) == 2)
+        m_pView->RunSpecificationWizard();
 }
 
 // ---- Documents ----------------------------------------------------------------------------------
 
 void CChildFrame::OnProtectDocument()
 {
-    if (m_pTree != nullptr) m_pTree->ProtectSelectedDocument();
+    if (m_pTree != nullptr)
+        m_pTree->ProtectSelectedDocument();
 }
 
-void CChildFrame::OnUpdateProtectDocument(CCmdUI* pCmdUI)
+void CChildFrame::OnUpdateProtectDocument(CCmdUI *pCmdUI)
 {
-    pCmdUI->Enable(m_pView != nullptr && m_pView->GetProceedingKind() == 0 && m_pTree != nullptr &&
-                   m_pTree->IsDocumentSelected());
+    pCmdUI->Enable(m_pView != nullptr && m_pView->GetProceedingKind() == 0 && m_pTree != nullptr
+                   && m_pTree->IsDocumentSelected());
 }
 
 void CChildFrame::OnHeaderFooter()
 {
-    if (m_pView == nullptr) return;
-    CProject& project = m_pView->GetProject();
+    if (m_pView == nullptr)
+        return;
+    CProject &project = m_pView->GetProject();
     CHeaderFootSettingsDlg dialog(this);
     dialog.m_strHeader = project.m_strHeader;
     dialog.m_strFooter = project.m_strFooter;
     dialog.m_nPageNumbering = project.m_nPageNumbering;
-    if (dialog.DoModal() != IDOK) return;
+    if (dialog.DoModal() != IDOK)
+        return;
     project.m_strHeader = dialog.m_strHeader;
     project.m_strFooter = dialog.m_strFooter;
     project.m_nPageNumbering = dialog.m_nPageNumbering;
@@ -328,14 +353,16 @@ void CChildFrame::OnMailMerge()
 
 void CChildFrame::OnSaveTreeAsText()
 {
-    if (m_pTree != nullptr) m_pTree->SaveTreeAsText("");
+    if (m_pTree != nullptr)
+        m_pTree->SaveTreeAsText("");
 }
 
 // ---- Templates ----------------------------------------------------------------------------------
 
 void CChildFrame::OnClearTemplates()
 {
-    if (m_pView == nullptr) return;
+    if (m_pView == nullptr)
+        return;
     const int version = m_pView->GetFileVersion();
     if (version < 0) {
         AfxShowMessageBox(m_hWnd, "Należy utworzyć nowe lub rozpocząć edycję postępowania przed edycją szablonów.",
@@ -345,7 +372,8 @@ void CChildFrame::OnClearTemplates()
     if (version == kNewestFileVersion) {
         if (AfxShowMessageBox(m_hWnd,
                               "Czy skasować wszystkie prywatne szablony?\nUwaga! Operacja ta jest nieodwracalna!",
-                              "Pytanie", MB_YESNO | MB_ICONQUESTION) == IDYES)
+                              "Pytanie", MB_YESNO | MB_ICONQUESTION)
+            == IDYES)
             RestoreOriginalTemplates();
         return;
     }
@@ -357,8 +385,9 @@ void CChildFrame::OnClearTemplates()
 
 void CChildFrame::RestoreOriginalTemplates()
 {
-    const AppSettings* settings = GetProgramSettings();
-    if (settings == nullptr) return;
+    const AppSettings *settings = GetProgramSettings();
+    if (settings == nullptr)
+        return;
     CWaitCursor wait;
     CopyFolder(settings->MainPath + "\\" + kNewestTemplatesFolder, settings->UserTemplatesPath, 1);
 }

@@ -18,7 +18,7 @@ public:
     ~CChildFrame() override;
 
     void ActivateFrame(int nCmdShow = -1) override;
-    BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
+    BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext *pContext) override;
 
     // Asks the view's closing question, clears the main window's status bar and closes the
     // frame; does nothing when the user chose to stay.
@@ -26,37 +26,37 @@ public:
     // Copies the installed templates of the newest law over the private ones.
     void RestoreOriginalTemplates();
 
-    CTreeLeftView* GetTree() const { return m_pTree; }
-    ProceedingWindowView* GetView() const { return m_pView; }
-    CSplitterWnd& GetSplitter() { return m_wndSplitter; }
+    CTreeLeftView *GetTree() const { return m_pTree; }
+    ProceedingWindowView *GetView() const { return m_pView; }
+    CSplitterWnd &GetSplitter() { return m_wndSplitter; }
     int GetWrapMode() const { return m_nWrapMode; }
 
     void OnClose();
     void OnDestroy();
-    void OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd);
+    void OnMDIActivate(BOOL bActivate, CWnd *pActivateWnd, CWnd *pDeactivateWnd);
 
     void OnSave();
-    void OnUpdateSave(CCmdUI* pCmdUI);
+    void OnUpdateSave(CCmdUI *pCmdUI);
     void OnSaveAs();
-    void OnUpdateSaveAs(CCmdUI* pCmdUI);
+    void OnUpdateSaveAs(CCmdUI *pCmdUI);
     void OnChangePassword();
     void OnDocumentProperties();
     void OnPageSetup();
     void OnMoveToArchive();
     void OnTemplateEditor();
-    void OnUpdateKindZero(CCmdUI* pCmdUI);
+    void OnUpdateKindZero(CCmdUI *pCmdUI);
     void OnWrapNone() { ApplyWordWrap(0); }
     void OnWrapToWindow() { ApplyWordWrap(1); }
     void OnWrapToPrint() { ApplyWordWrap(2); }
-    void OnUpdateWrapToWindow(CCmdUI* pCmdUI);
-    void OnUpdateWrapToPrint(CCmdUI* pCmdUI);
-    void OnUpdateDocumentTree(CCmdUI* pCmdUI);
+    void OnUpdateWrapToWindow(CCmdUI *pCmdUI);
+    void OnUpdateWrapToPrint(CCmdUI *pCmdUI);
+    void OnUpdateDocumentTree(CCmdUI *pCmdUI);
     void OnMultipartLayout();
-    void OnUpdateMultipartLayout(CCmdUI* pCmdUI);
+    void OnUpdateMultipartLayout(CCmdUI *pCmdUI);
     void OnProtectDocument();
-    void OnUpdateProtectDocument(CCmdUI* pCmdUI);
+    void OnUpdateProtectDocument(CCmdUI *pCmdUI);
     void OnClearTemplates();
-    void OnUpdateSpecificationWizard(CCmdUI* pCmdUI);
+    void OnUpdateSpecificationWizard(CCmdUI *pCmdUI);
     void OnSpecificationWizard();
     void OnHeaderFooter();
     void OnSaveTreeAsText();
@@ -70,15 +70,15 @@ public:
 protected:
     // After the active pane and the frame, the document view: print, export, copy-all and
     // the format bar act on the document while the tree has the focus.
-    BOOL RouteToViewAndSelf(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    BOOL RouteToViewAndSelf(UINT nID, int nCode, void *pExtra, AFX_CMDHANDLERINFO *pHandlerInfo) override;
 
 private:
     void ApplyWordWrap(int mode);
-    MainWindowServices* MainWindow() const;
+    MainWindowServices *MainWindow() const;
 
-    CFrameWnd* m_pMainFrame = nullptr;
+    CFrameWnd *m_pMainFrame = nullptr;
     CSplitterWnd m_wndSplitter;
-    CTreeLeftView* m_pTree = nullptr;
-    ProceedingWindowView* m_pView = nullptr;
+    CTreeLeftView *m_pTree = nullptr;
+    ProceedingWindowView *m_pView = nullptr;
     int m_nWrapMode = 2;
 };

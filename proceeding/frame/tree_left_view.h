@@ -17,11 +17,11 @@ public:
     CTreeLeftView() = default;
     ~CTreeLeftView() override;
 
-    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    BOOL PreCreateWindow(CREATESTRUCT &cs) override;
     void OnInitialUpdate() override;
 
-    void SetFrame(CChildFrame* frame) { m_pFrame = frame; }
-    void SetView(ProceedingWindowView* view) { m_pView = view; }
+    void SetFrame(CChildFrame *frame) { m_pFrame = frame; }
+    void SetView(ProceedingWindowView *view) { m_pView = view; }
     int GetSelectedCode() const { return m_nSelectedCode; }
 
     // ---- For the frame -------------------------------------------------------------------------
@@ -31,7 +31,7 @@ public:
     void ProtectSelectedDocument();
     // Writes the tree as indented text into "<root text>.txt" in the folder; an empty folder
     // asks for the file.
-    void SaveTreeAsText(const CString& folder);
+    void SaveTreeAsText(const CString &folder);
     // The item's line (depth TABs, text, a blank, the tag of its image) and its children's.
     CString WriteTreeLevel(HTREEITEM item, int depth) const;
 
@@ -42,9 +42,9 @@ public:
     // Removes the selected own file from the tree and the proceeding's file list.
     void RemoveSelectedItem();
 
-    void OnSelChanged(NMHDR* pNMHDR, LRESULT* pResult);
-    void OnDblClk(NMHDR* pNMHDR, LRESULT* pResult);
-    void OnContextMenu(CWnd* pWnd, CPoint point);
+    void OnSelChanged(NMHDR *pNMHDR, LRESULT *pResult);
+    void OnDblClk(NMHDR *pNMHDR, LRESULT *pResult);
+    void OnContextMenu(CWnd *pWnd, CPoint point);
     void OnRButtonDown(UINT nFlags, CPoint point);
 
     void OnPrevious();
@@ -54,10 +54,10 @@ public:
     void OnExpandAll();
     void OnCollapseAll();
     void OnAddDocument();
-    void OnUpdateAddDocument(CCmdUI* pCmdUI);
+    void OnUpdateAddDocument(CCmdUI *pCmdUI);
     void OnOpen();
     void OnRemove();
-    void OnUpdateOwnFile(CCmdUI* pCmdUI);
+    void OnUpdateOwnFile(CCmdUI *pCmdUI);
 
     DECLARE_MESSAGE_MAP()
 
@@ -72,9 +72,9 @@ private:
 
     CImageList m_imageList;
     CMenu m_contextMenu;
-    CChildFrame* m_pFrame = nullptr;
-    CFrameWnd* m_pMainFrame = nullptr;
-    ProceedingWindowView* m_pView = nullptr;
+    CChildFrame *m_pFrame = nullptr;
+    CFrameWnd *m_pMainFrame = nullptr;
+    ProceedingWindowView *m_pView = nullptr;
     int m_nSelectedCode = 0;
 };
 
@@ -82,4 +82,4 @@ private:
 CString TreeImageTag(int image);
 // The command line that opens a file document of that name at path with the word processor or
 // spreadsheet of the word-processor folder; "" when the shell should open it.
-CString FileDocumentCommandLine(const CString& wordFolder, const CString& name, const CString& path);
+CString FileDocumentCommandLine(const CString &wordFolder, const CString &name, const CString &path);

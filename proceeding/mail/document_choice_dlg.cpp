@@ -21,9 +21,7 @@ BEGIN_MESSAGE_MAP(CWyborDokumentow, CDialog)
     ON_BN_CLICKED(IDC_MAIL_UNTICK_ALL, OnUntickAll)
 END_MESSAGE_MAP()
 
-CWyborDokumentow::CWyborDokumentow(CWnd *pParent) : CDialog(IDD, pParent)
-{
-}
+CWyborDokumentow::CWyborDokumentow(CWnd *pParent) : CDialog(IDD, pParent) {}
 
 void CWyborDokumentow::DoDataExchange(CDataExchange *pDX)
 {
@@ -34,8 +32,7 @@ void CWyborDokumentow::DoDataExchange(CDataExchange *pDX)
 BOOL CWyborDokumentow::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_list.SetExtendedStyle(m_list.GetExtendedStyle() | LVS_EX_GRIDLINES | LVS_EX_CHECKBOXES |
-                            LVS_EX_FULLROWSELECT);
+    m_list.SetExtendedStyle(m_list.GetExtendedStyle() | LVS_EX_GRIDLINES | LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
     m_list.InsertColumn(kNameColumn, "Nazwa dokumentu", LVCFMT_LEFT, 350);
     m_list.InsertColumn(kFileColumn, "Nazwa pliku", LVCFMT_LEFT, 160);
 

@@ -21,8 +21,8 @@ public:
     void OnOK() override;
 
     DocumentSlot m_entries[kDocumentSlots];
-    int m_nEntries = 0;           // at most kDocumentSlots
-    std::vector<int> m_chosen;    // entry indexes of the ticked rows, in list order
+    int m_nEntries = 0;        // at most kDocumentSlots
+    std::vector<int> m_chosen; // entry indexes of the ticked rows, in list order
     CListCtrl m_list;
 
 protected:

@@ -31,9 +31,7 @@ CMapiSession::CMapiSession()
     LoadMapi();
 }
 
-CMapiSession::CMapiSession(const MapiEntryPoints &entryPoints) : m_entry(entryPoints)
-{
-}
+CMapiSession::CMapiSession(const MapiEntryPoints &entryPoints) : m_entry(entryPoints) {}
 
 CMapiSession::~CMapiSession()
 {

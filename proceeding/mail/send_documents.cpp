@@ -115,7 +115,7 @@ void SendDocumentsByEmail(CWnd *parent, ProceedingWindowView *proceedingView, co
     RemoveFiles(written);
     if (!sent && sender->GetLastError() != kMailUserAbort)
         AfxShowMessageBox(owner,
-                          "Nie udało się przekazać dokumentów do programu pocztowego: " +
-                              MailFailureReason(sender->GetLastError()) + ".",
+                          "Nie udało się przekazać dokumentów do programu pocztowego: "
+                              + MailFailureReason(sender->GetLastError()) + ".",
                           "Błąd", MB_OK | MB_ICONERROR);
 }

@@ -39,9 +39,7 @@ BEGIN_MESSAGE_MAP(CContractorListDlg, CDialog)
     ON_BN_CLICKED(IDC_CONTRACTOR_EDIT, OnEdit)
 END_MESSAGE_MAP()
 
-CContractorListDlg::CContractorListDlg(CWnd *pParent) : CDialog(IDD, pParent)
-{
-}
+CContractorListDlg::CContractorListDlg(CWnd *pParent) : CDialog(IDD, pParent) {}
 
 void CContractorListDlg::DoDataExchange(CDataExchange *pDX)
 {
@@ -58,7 +56,8 @@ BOOL CContractorListDlg::OnInitDialog()
     CRect client;
     m_list.GetClientRect(&client);
     for (int column = 0; column < static_cast<int>(sizeof(kColumns) / sizeof(kColumns[0])); ++column)
-        m_list.InsertColumn(column, kColumns[column].heading, LVCFMT_LEFT, client.Width() * kColumns[column].percent / 100);
+        m_list.InsertColumn(column, kColumns[column].heading, LVCFMT_LEFT,
+                            client.Width() * kColumns[column].percent / 100);
     LoadContractors();
     return TRUE;
 }

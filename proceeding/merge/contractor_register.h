@@ -9,8 +9,8 @@
 #include "framework/db/connection.h"
 
 struct Contractor {
-    int lp = 0;            // the table's key; 0 for a row not stored yet
-    CString fields[8];     // field1 .. field8: name, address, 3 to 5 unnamed, telephones, e-mail, contact
+    int lp = 0;        // the table's key; 0 for a row not stored yet
+    CString fields[8]; // field1 .. field8: name, address, 3 to 5 unnamed, telephones, e-mail, contact
 
     CString &Name() { return fields[0]; }
     const CString &Name() const { return fields[0]; }

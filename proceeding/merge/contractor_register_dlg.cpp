@@ -8,15 +8,15 @@ namespace {
 
 struct ShownField {
     int control;
-    int field;           // index into Contractor::fields
+    int field; // index into Contractor::fields
     const char *heading;
-    int percent;         // of the list's width; the rest is left for a scroll bar
+    int percent; // of the list's width; the rest is left for a scroll bar
 };
 
 // The register shows and edits the fields whose meaning the program knows; the others stay
 // as the registers program wrote them.
 const ShownField kShownFields[] = {
-    {IDC_CONTRACTOR_NAME, 0, "Nazwa wykonawcy", 27},   {IDC_CONTRACTOR_ADDRESS, 1, "Adres", 28},
+    {IDC_CONTRACTOR_NAME, 0, "Nazwa wykonawcy", 27},       {IDC_CONTRACTOR_ADDRESS, 1, "Adres", 28},
     {IDC_CONTRACTOR_PHONES, 5, "Telefony kontaktowe", 14}, {IDC_CONTRACTOR_EMAIL, 6, "Adres e-mail", 14},
     {IDC_CONTRACTOR_CONTACT, 7, "Osoba kontaktowa", 14},
 };
@@ -31,9 +31,7 @@ bool ConnectionOpen(HWND owner, const ContractorRegister &contractors)
 
 } // namespace
 
-CContractorDlg::CContractorDlg(CWnd *pParent) : CDialog(IDD, pParent)
-{
-}
+CContractorDlg::CContractorDlg(CWnd *pParent) : CDialog(IDD, pParent) {}
 
 void CContractorDlg::DoDataExchange(CDataExchange *pDX)
 {
@@ -63,9 +61,7 @@ BEGIN_MESSAGE_MAP(CContractorRegisterDlg, CDialog)
     ON_NOTIFY(NM_DBLCLK, IDC_REGISTER_LIST, OnDblClkList)
 END_MESSAGE_MAP()
 
-CContractorRegisterDlg::CContractorRegisterDlg(CWnd *pParent) : CDialog(IDD, pParent)
-{
-}
+CContractorRegisterDlg::CContractorRegisterDlg(CWnd *pParent) : CDialog(IDD, pParent) {}
 
 void CContractorRegisterDlg::DoDataExchange(CDataExchange *pDX)
 {

@@ -66,8 +66,8 @@ END_MESSAGE_MAP()
 
 CSeriesCorespondenceWizzard::CSeriesCorespondenceWizzard(CWnd *pParent) : CDialog(IDD, pParent)
 {
-    m_titleFont.CreateFont(-12, 0, 0, 0, FW_BOLD, 0, 0, 0, EASTEUROPE_CHARSET, OUT_DEFAULT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial");
+    m_titleFont.CreateFont(-12, 0, 0, 0, FW_BOLD, 0, 0, 0, EASTEUROPE_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial");
 }
 
 void CSeriesCorespondenceWizzard::DoDataExchange(CDataExchange *pDX)

@@ -14,7 +14,7 @@
 #include "res/resource.h"
 
 struct MergeDocument {
-    int number = 0;   // the document's slot
+    int number = 0; // the document's slot
     CString name;
 };
 
@@ -40,7 +40,7 @@ public:
     CColorLabel m_stepTitle;
     CListCtrl m_available;
     CListCtrl m_chosen;
-    int m_nStep = 0;          // 0 contractors, 1 documents
+    int m_nStep = 0; // 0 contractors, 1 documents
     int m_nColumns = 0;
     CString m_strStepTitle;
 

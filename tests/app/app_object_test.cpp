@@ -19,8 +19,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(LoadLibraryW(L"MSFTEDIT.DLL"));
-        m_edit = CreateWindowExW(0, L"RICHEDIT50W", L"", WS_POPUP | ES_MULTILINE, 0, 0, 400, 300, nullptr,
-                                 nullptr, nullptr, nullptr);
+        m_edit = CreateWindowExW(0, L"RICHEDIT50W", L"", WS_POPUP | ES_MULTILINE, 0, 0, 400, 300, nullptr, nullptr,
+                                 nullptr, nullptr);
         ASSERT_TRUE(m_edit);
         SendMessageW(m_edit, EM_EXLIMITTEXT, 0, 1 << 20);
     }
@@ -169,8 +169,7 @@ TEST(ApplicationObject, AboutCommandShowsTheBoxWithTheLinkToThePublisher)
         CString link;
         about.GetDlgItemText(IDC_ASK_PUBLISHER, link);
         EXPECT_EQ(link, "Zadaj pytanie wydawnictwu");
-        EXPECT_EQ(CWnd::FromHandlePermanent(about.GetDlgItem(IDC_ASK_PUBLISHER)->GetSafeHwnd()),
-                  &about.m_askPublisher);
+        EXPECT_EQ(CWnd::FromHandlePermanent(about.GetDlgItem(IDC_ASK_PUBLISHER)->GetSafeHwnd()), &about.m_askPublisher);
         EXPECT_EQ(about.m_askPublisher.GetURL().Left(7), "mailto:");
         CString button;
         about.GetDlgItemText(IDOK, button);

@@ -70,16 +70,10 @@ protected:
     }
 
     // Runs the statement on the main database outside the program's routines.
-    void Execute(const CString &sql)
-    {
-        m_app.GetMainConnection()->Execute(sql);
-    }
+    void Execute(const CString &sql) { m_app.GetMainConnection()->Execute(sql); }
 
     // The rows of the query, fields joined by "|", rows by ";".
-    std::string Rows(const CString &sql)
-    {
-        return QueryRows(m_app.GetMainConnection(), sql);
-    }
+    std::string Rows(const CString &sql) { return QueryRows(m_app.GetMainConnection(), sql); }
 
     TestFolder m_folder;
     CMorvelankApp m_app;

@@ -74,7 +74,8 @@ TEST_F(Connections, FailuresAreReportedWithThePathAndLeaveNoConnection)
         EXPECT_EQ(text.rfind(c.expectedStart, 0), 0u) << text;
         if (c.contents.empty()) {
             EXPECT_NE(text.find(std::string((LPCSTR)path) + " nie istnieje lub nie można go odczytać."),
-                      std::string::npos) << text;
+                      std::string::npos)
+                << text;
         }
         if (c.readOnly) {
             EXPECT_EQ(text, "Błąd otwarcia bazy danych.\nPlik " + std::string((LPCSTR)path)

@@ -23,12 +23,12 @@ TEST(LengthPrefixedString, ReadsWhatTheBytesSay)
         const char *text;
         long positionAfter;
     } cases[] = {
-        {std::string("\x03\0\0\0a\0b", 7), "a", 7},         // a zero byte ends the text, all bytes consumed
+        {std::string("\x03\0\0\0a\0b", 7), "a", 7}, // a zero byte ends the text, all bytes consumed
         {std::string("\0\0\0\0rest", 8), "", 4},
-        {std::string("\xFF\xFF\xFF\xFFrest", 8), "", 4},     // negative length
-        {std::string("\x10\0\0\0abc", 7), "abc", 7},        // lies about the length: what remains
-        {std::string("\xFF\xFF\xFF\x7F", 4), "", 4},        // huge length, nothing behind it
-        {std::string("\x02\0", 2), "", 2},                  // no whole length
+        {std::string("\xFF\xFF\xFF\xFFrest", 8), "", 4}, // negative length
+        {std::string("\x10\0\0\0abc", 7), "abc", 7},     // lies about the length: what remains
+        {std::string("\xFF\xFF\xFF\x7F", 4), "", 4},     // huge length, nothing behind it
+        {std::string("\x02\0", 2), "", 2},               // no whole length
         {std::string("\x04\0\0\0\xB9\xEA\xF3\xBF", 8), "ąęóż", 8},
     };
     TestFolder folder;

@@ -41,9 +41,14 @@ TEST(LawVersions, DataFilePaths)
         int code;
         const char *path;
     } cases[] = {
-        {0, "D:\\P\\data\\postepowanie1.wy"},   {60, "D:\\P\\data\\postepowanie61.wy"},
-        {196, "D:\\P\\data\\postepowanie97.wy"}, {95, "D:\\P\\data\\postepowanie96.wy"},
-        {61, ""}, {99, ""}, {24, ""}, {-1, ""},
+        {0, "D:\\P\\data\\postepowanie1.wy"},
+        {60, "D:\\P\\data\\postepowanie61.wy"},
+        {196, "D:\\P\\data\\postepowanie97.wy"},
+        {95, "D:\\P\\data\\postepowanie96.wy"},
+        {61, ""},
+        {99, ""},
+        {24, ""},
+        {-1, ""},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << "code " << c.code);
@@ -57,11 +62,9 @@ TEST(LawVersions, TemplateFolders)
         int lawVersion;
         const char *folder;
     } cases[] = {
-        {16, "D:\\P\\szablony"},          {24, "D:\\P\\szablony"},
-        {25, "D:\\P\\szablony_200607"},   {28, "D:\\P\\szablony_200702"},
-        {31, "D:\\P\\szablony_200711"},   {32, "D:\\P\\szablony_200711"},
-        {-5, "D:\\P\\szablony_202509"},   {114, "D:\\P\\szablony_202509"},
-        {115, "D:\\P\\szablony_moje"},
+        {16, "D:\\P\\szablony"},        {24, "D:\\P\\szablony"},         {25, "D:\\P\\szablony_200607"},
+        {28, "D:\\P\\szablony_200702"}, {31, "D:\\P\\szablony_200711"},  {32, "D:\\P\\szablony_200711"},
+        {-5, "D:\\P\\szablony_202509"}, {114, "D:\\P\\szablony_202509"}, {115, "D:\\P\\szablony_moje"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << "version " << c.lawVersion);
@@ -83,12 +86,18 @@ TEST(LawVersions, Names)
         int lawVersion;
         const char *name;
     } cases[] = {
-        {15, "wersja sprzed kwietnia 2004"}, {-3, "wersja sprzed kwietnia 2004"},
-        {16, "kwiecień 2004"},               {23, "kwiecien 2006"},
-        {24, "kwiecien 2006"},               {31, "listopad 2007"},
-        {32, "listopad 2007"},               {78, "luty 2018"},
-        {79, "luty 2018"},                   {96, "paźdzernik 2021"},
-        {114, "wrzesień 2025"},              {115, "(Nieznana wersja pliku)"},
+        {15, "wersja sprzed kwietnia 2004"},
+        {-3, "wersja sprzed kwietnia 2004"},
+        {16, "kwiecień 2004"},
+        {23, "kwiecien 2006"},
+        {24, "kwiecien 2006"},
+        {31, "listopad 2007"},
+        {32, "listopad 2007"},
+        {78, "luty 2018"},
+        {79, "luty 2018"},
+        {96, "paźdzernik 2021"},
+        {114, "wrzesień 2025"},
+        {115, "(Nieznana wersja pliku)"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << "version " << c.lawVersion);

@@ -9,9 +9,8 @@ TEST(NumberFormat, FormatAmountGroupsTheIntegerPart)
     const struct {
         const char *text, *shown;
     } cases[] = {
-        {"1234567,891", "1 234 567.891"}, {"123", "123"}, {"1234", "1 234"},
-        {"-123456", "- 123 456"},         {"", ""},       {"123456.5", "123 456.5"},
-        {".12345", ".12 345"}, // a leading point is not taken for the decimal point
+        {"1234567,891", "1 234 567.891"}, {"123", "123"},        {"1234", "1 234"}, {"-123456", "- 123 456"}, {"", ""},
+        {"123456.5", "123 456.5"},        {".12345", ".12 345"}, // a leading point is not taken for the decimal point
     };
     for (const auto &c : cases)
         EXPECT_STREQ(c.shown, FormatAmount(c.text)) << c.text;
@@ -23,8 +22,8 @@ TEST(NumberFormat, DoubleToStrCutsToThreeDecimals)
         double value;
         const char *shown;
     } cases[] = {
-        {1234.5, "1 234.5"}, {2.0, "2"}, {0.0004, "0"}, {1.9996, "1.999"},
-        {1234567.89, "1 234 567.89"}, {-1234.25, "-1 234.25"},
+        {1234.5, "1 234.5"},     {2.0, "2"}, {0.0004, "0"}, {1.9996, "1.999"}, {1234567.89, "1 234 567.89"},
+        {-1234.25, "-1 234.25"},
     };
     for (const auto &c : cases)
         EXPECT_STREQ(c.shown, DoubleToStr(c.value)) << c.value;
@@ -55,9 +54,10 @@ TEST(NumberFormat, NormalizeAmountScalesAndDropsFurtherDecimals)
         const char *text;
         int digits, value;
     } cases[] = {
-        {"4,1749", 4, 41749}, {"4.17", 4, 41700}, {"5", 4, 50000}, {"4.174999", 4, 41749},
-        {"12,5", 2, 1250},    {"abc", 4, 0},      {"-1,5", 4, -15000},
-        {"99999999999", 4, 2147483647}, // held at the limit instead of wrapping
+        {"4,1749", 4, 41749}, {"4.17", 4, 41700},
+        {"5", 4, 50000},      {"4.174999", 4, 41749},
+        {"12,5", 2, 1250},    {"abc", 4, 0},
+        {"-1,5", 4, -15000},  {"99999999999", 4, 2147483647}, // held at the limit instead of wrapping
     };
     for (const auto &c : cases)
         EXPECT_EQ(c.value, NormalizeAmount(c.text, c.digits)) << c.text;

@@ -55,7 +55,8 @@ const NameCase kNameCases[] = {
     // The current act names its own thresholds and articles, never art. 11 ust. 8 of the former.
     {114, 65, "Od roku 2021, Tryb podstawowy bez negocjacji (tylko poniżej progów unijnych)",
      "Od 2021r.,Tryb podst.bez negocj.(tylko poniżej progów unijnych)"},
-    {29, 71, "Od 2021r.,Zam.z w.ręki od progów unijnych (art. 214 ust. 1)", "Od 2021r.,Zam.z w.ręki od progów unijnych"},
+    {29, 71, "Od 2021r.,Zam.z w.ręki od progów unijnych (art. 214 ust. 1)",
+     "Od 2021r.,Zam.z w.ręki od progów unijnych"},
     {114, 60, "Usługi społeczne poniżej progów 750.000", "Usługi społeczne poniżej progów 750.000"},
 };
 
@@ -76,9 +77,9 @@ TEST(ProcedureCatalogue, OrderTypeFoldersOnlyForTheirKinds)
         int code, orderType;
         const char *folder;
     } cases[] = {
-        {0, 0, "dostawy\\"}, {1, 1, "uslugi\\"}, {15, 2, "roboty\\"}, {100, 1, "uslugi\\"},
-        {115, 0, "dostawy\\"}, {0, 3, ""}, {1, -1, ""}, {2, 0, ""}, {16, 1, ""}, {-100, 0, "dostawy\\"}, {-101, 0, ""},
-        {-1, 1, ""},
+        {0, 0, "dostawy\\"}, {1, 1, "uslugi\\"}, {15, 2, "roboty\\"}, {100, 1, "uslugi\\"}, {115, 0, "dostawy\\"},
+        {0, 3, ""},          {1, -1, ""},        {2, 0, ""},          {16, 1, ""},          {-100, 0, "dostawy\\"},
+        {-101, 0, ""},       {-1, 1, ""},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << "code " << c.code << ", order type " << c.orderType);

@@ -42,8 +42,18 @@ std::string RecordFile(int version)
 {
     ArchiveBytes bytes = Opening(version);
     if (version >= 4)
-        bytes.Raw(ArchiveBytes().Int(3).Str("d").Str("60").Str("").Int(0).Int(0).Int(1).Str("jakość").Str("40")
-                      .Str("sprawa").Bytes());
+        bytes.Raw(ArchiveBytes()
+                      .Int(3)
+                      .Str("d")
+                      .Str("60")
+                      .Str("")
+                      .Int(0)
+                      .Int(0)
+                      .Int(1)
+                      .Str("jakość")
+                      .Str("40")
+                      .Str("sprawa")
+                      .Bytes());
     if (version >= 5)
         bytes.Int(77);
     if (version >= 6)
@@ -111,11 +121,22 @@ TEST_F(ProjectRecord, WritesVersion9ByteForByte)
     EXPECT_GE(after, project.m_timeModified);
 
     const std::string expected = ArchiveBytes()
-                                     .Int(9).Str("Remont szkoły").Int(164).Int(2).Str("s").Int(1).Str("plan.pdf")
+                                     .Int(9)
+                                     .Str("Remont szkoły")
+                                     .Int(164)
+                                     .Int(2)
+                                     .Str("s")
+                                     .Int(1)
+                                     .Str("plan.pdf")
                                      .Raw(EmptyCriteria())
-                                     .Int(12).Raw(Time32(kAfter2038)).Raw(Time32(project.m_timeModified.GetTime()))
-                                     .Str("H").Raw(std::string("\xFF\xFF\x00", 3) + std::string(255, 'f'))
-                                     .Int(1).Int(114).Int(3)
+                                     .Int(12)
+                                     .Raw(Time32(kAfter2038))
+                                     .Raw(Time32(project.m_timeModified.GetTime()))
+                                     .Str("H")
+                                     .Raw(std::string("\xFF\xFF\x00", 3) + std::string(255, 'f'))
+                                     .Int(1)
+                                     .Int(114)
+                                     .Int(3)
                                      .Bytes();
     EXPECT_EQ(expected, bytes); // the password is not among them
 }
@@ -248,11 +269,33 @@ TEST_F(ProjectRecord, LyingCountsAndLengths)
         int attachedCount;
     } cases[] = {
         {"101 attached files", ArchiveBytes().Int(9).Str("n").Int(0).Int(0).Str("").Int(101).Bytes(), 0, 0},
-        {"a huge attached-file count", ArchiveBytes().Int(9).Str("n").Int(0).Int(0).Str("").Int(0x7FFFFFFF).Bytes(), 0, 0},
+        {"a huge attached-file count", ArchiveBytes().Int(9).Str("n").Int(0).Int(0).Str("").Int(0x7FFFFFFF).Bytes(), 0,
+         0},
         {"a negative attached-file count", ArchiveBytes().Int(2).Str("n").Int(0).Str("").Int(-5).Bytes(), 1, 0},
-        {"a name longer than the file", ArchiveBytes().Int(9).Raw("\xFF\xF0\xFF" "abc").Bytes(), 0, 0},
-        {"500 offers", ArchiveBytes().Int(4).Str("n").Int(0).Int(0).Str("").Int(0)
-                           .Int(3).Str("").Str("").Str("").Int(500).Int(0).Int(0).Bytes(), 0, 0},
+        {"a name longer than the file",
+         ArchiveBytes()
+             .Int(9)
+             .Raw("\xFF\xF0\xFF"
+                  "abc")
+             .Bytes(),
+         0, 0},
+        {"500 offers",
+         ArchiveBytes()
+             .Int(4)
+             .Str("n")
+             .Int(0)
+             .Int(0)
+             .Str("")
+             .Int(0)
+             .Int(3)
+             .Str("")
+             .Str("")
+             .Str("")
+             .Int(500)
+             .Int(0)
+             .Int(0)
+             .Bytes(),
+         0, 0},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);

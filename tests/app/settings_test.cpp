@@ -65,8 +65,8 @@ TEST_F(Settings, FirstStartGivesDefaultsAndWritesTheFoldersBack)
     EXPECT_TRUE(m_app.Greetings);
     EXPECT_EQ(m_app.WordPath, "");
     EXPECT_EQ(m_app.QuvPath, "");
-    const char *labels[9] = {"Nazwa zamawiającego", "Ulica", "Kod", "Miejscowość", "Telefon",
-                             "E-mail", "Strona WWW", "Godziny urzędowania", "Fax"};
+    const char *labels[9] = {"Nazwa zamawiającego", "Ulica", "Kod", "Miejscowość", "Telefon", "E-mail", "Strona WWW",
+                             "Godziny urzędowania", "Fax"};
     for (int i = 0; i < 9; ++i)
         EXPECT_EQ(m_app.BuyerData[i], labels[i]);
 
@@ -89,7 +89,8 @@ TEST_F(Settings, StoredValuesAndTheirEdges)
         {"EURO", "43210", [](const CMorvelankApp &a, const CString &) { EXPECT_EQ(a.EuroRate, 43210); }},
         {"EURO", "kurs", [](const CMorvelankApp &a, const CString &) { EXPECT_EQ(a.EuroRate, 0); }},
         // The default test sees the blanks, the trimming after it empties the folder.
-        {"ArchivePath", "   ", [](const CMorvelankApp &a, const CString &) {
+        {"ArchivePath", "   ",
+         [](const CMorvelankApp &a, const CString &) {
              EXPECT_EQ(a.ArchivePath, "");
              EXPECT_EQ(Stored("ArchivePath"), "   ");
          }},
@@ -97,17 +98,20 @@ TEST_F(Settings, StoredValuesAndTheirEdges)
          [](const CMorvelankApp &a, const CString &main) { EXPECT_EQ(a.SchedulePath, main + "\\terminarz"); }},
         {"WorkingPath", "D:\\Przetargi  ",
          [](const CMorvelankApp &a, const CString &) { EXPECT_EQ(a.WorkingPath, "D:\\Przetargi"); }},
-        {"AutoSave", " 15 ", [](const CMorvelankApp &a, const CString &) {
+        {"AutoSave", " 15 ",
+         [](const CMorvelankApp &a, const CString &) {
              EXPECT_EQ(a.AutoSaveOn, 1);
              EXPECT_EQ(a.AutoSaveInterval, 15);
          }},
-        {"AutoSave", "abc", [](const CMorvelankApp &a, const CString &) {
+        {"AutoSave", "abc",
+         [](const CMorvelankApp &a, const CString &) {
              EXPECT_EQ(a.AutoSaveOn, 1);
              EXPECT_EQ(a.AutoSaveInterval, 0);
          }},
         {"greetings", "0", [](const CMorvelankApp &a, const CString &) { EXPECT_FALSE(a.Greetings); }},
         {"greetings", "", [](const CMorvelankApp &a, const CString &) { EXPECT_TRUE(a.Greetings); }},
-        {"zamawiajacy4", "Łódź", [](const CMorvelankApp &a, const CString &) {
+        {"zamawiajacy4", "Łódź",
+         [](const CMorvelankApp &a, const CString &) {
              EXPECT_EQ(a.BuyerData[3], "Łódź");
              EXPECT_EQ(a.BuyerData[4], "Telefon");
          }},

@@ -49,12 +49,12 @@ TEST(OsVersion, CodesOfPlatformAndVersion)
         DWORD platform, major, minor;
         int code;
     } cases[] = {
-        {VER_PLATFORM_WIN32s, 3, 1, 0},        {VER_PLATFORM_WIN32_WINDOWS, 4, 0, 1},
+        {VER_PLATFORM_WIN32s, 3, 1, 0},         {VER_PLATFORM_WIN32_WINDOWS, 4, 0, 1},
         {VER_PLATFORM_WIN32_WINDOWS, 4, 10, 2}, {VER_PLATFORM_WIN32_WINDOWS, 4, 90, 3},
-        {VER_PLATFORM_WIN32_NT, 4, 0, 4},      {VER_PLATFORM_WIN32_NT, 5, 0, 5},
-        {VER_PLATFORM_WIN32_NT, 5, 1, 6},      {VER_PLATFORM_WIN32_NT, 5, 2, 7},
-        {VER_PLATFORM_WIN32_NT, 6, 3, 8},      {VER_PLATFORM_WIN32_NT, 10, 0, 5},
-        {VER_PLATFORM_WIN32_NT, 3, 51, 8},     {7, 1, 0, -1},
+        {VER_PLATFORM_WIN32_NT, 4, 0, 4},       {VER_PLATFORM_WIN32_NT, 5, 0, 5},
+        {VER_PLATFORM_WIN32_NT, 5, 1, 6},       {VER_PLATFORM_WIN32_NT, 5, 2, 7},
+        {VER_PLATFORM_WIN32_NT, 6, 3, 8},       {VER_PLATFORM_WIN32_NT, 10, 0, 5},
+        {VER_PLATFORM_WIN32_NT, 3, 51, 8},      {7, 1, 0, -1},
     };
     for (const auto &c : cases)
         EXPECT_EQ(c.code, ClassifyOsVersion(c.platform, c.major, c.minor))

@@ -19,7 +19,7 @@ struct RowPixels {
 // The list painted into a bitmap, so that the custom draw's effect is read from real pixels.
 class PaintedList {
 public:
-    explicit PaintedList(CListCtrl& list) : m_list(list)
+    explicit PaintedList(CListCtrl &list) : m_list(list)
     {
         RECT client;
         list.GetClientRect(&client);
@@ -35,7 +35,7 @@ public:
         HDC screen = ::GetDC(nullptr);
         m_dc = ::CreateCompatibleDC(screen);
         ::ReleaseDC(nullptr, screen);
-        m_bitmap = ::CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_bits), nullptr, 0);
+        m_bitmap = ::CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, reinterpret_cast<void **>(&m_bits), nullptr, 0);
         m_old = ::SelectObject(m_dc, m_bitmap);
         ::FillRect(m_dc, &client, (HBRUSH)::GetStockObject(WHITE_BRUSH));
         list.SendMessage(WM_PRINTCLIENT, (WPARAM)m_dc, PRF_CLIENT | PRF_ERASEBKGND);
@@ -66,9 +66,12 @@ public:
         const COLORREF background = pixels.empty() ? 0 : MostCommon(pixels);
         RowPixels counts;
         for (COLORREF pixel : pixels) {
-            if (pixel != background) ++counts.ink;
-            if (GetRValue(pixel) > 160 && GetGValue(pixel) < 90 && GetBValue(pixel) < 90) ++counts.red;
-            if (pixel == highlight) ++counts.highlight;
+            if (pixel != background)
+                ++counts.ink;
+            if (GetRValue(pixel) > 160 && GetGValue(pixel) < 90 && GetBValue(pixel) < 90)
+                ++counts.red;
+            if (pixel == highlight)
+                ++counts.highlight;
         }
         return counts;
     }
@@ -79,13 +82,14 @@ private:
         const DWORD bgra = m_bits[y * m_width + x];
         return RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
     }
-    static COLORREF MostCommon(const std::vector<COLORREF>& pixels)
+    static COLORREF MostCommon(const std::vector<COLORREF> &pixels)
     {
         COLORREF best = pixels[0];
         int bestCount = 0;
         for (COLORREF candidate : {pixels.front(), pixels.back(), pixels[pixels.size() / 2]}) {
             int count = 0;
-            for (COLORREF pixel : pixels) count += pixel == candidate;
+            for (COLORREF pixel : pixels)
+                count += pixel == candidate;
             if (count > bestCount) {
                 best = candidate;
                 bestCount = count;
@@ -94,13 +98,13 @@ private:
         return best;
     }
 
-    CListCtrl& m_list;
+    CListCtrl &m_list;
     int m_width = 0;
     int m_height = 0;
     HDC m_dc = nullptr;
     HBITMAP m_bitmap = nullptr;
     HGDIOBJ m_old = nullptr;
-    DWORD* m_bits = nullptr;
+    DWORD *m_bits = nullptr;
 };
 
 class ColorListCtrlTest : public ::testing::Test {
@@ -130,7 +134,7 @@ protected:
         list->SetItemFontStyle(1, ItemFormat::kBold);
         list->SetItemTextColor(1, kRed);
     }
-    void AddRow(const char* name, const char* points)
+    void AddRow(const char *name, const char *points)
     {
         const int row = list->InsertItem(list->GetItemCount(), name);
         list->SetItemText(row, 1, points);
@@ -177,7 +181,7 @@ TEST_F(ColorListCtrlTest, InsertedColumnKeepsSubItemRecordsWithTheirColumns)
 {
     AddRow("a", "1");
     AddRow("b", "2");
-    ItemFormat* oldSecondColumn[] = {list->GetSubItemFormat(0, 1), list->GetSubItemFormat(1, 1)};
+    ItemFormat *oldSecondColumn[] = {list->GetSubItemFormat(0, 1), list->GetSubItemFormat(1, 1)};
     ASSERT_NE(nullptr, oldSecondColumn[0]);
 
     ASSERT_EQ(1, list->InsertColumn(1, "nowa", LVCFMT_LEFT, 50));
@@ -209,7 +213,7 @@ TEST_F(ColorListCtrlTest, DeletingFreesEveryRecordOfTheItem)
 {
     FillPointsList();
     EXPECT_EQ(3 * 2 + 1, RecordsNow()); // item + one sub-item each, one row format
-    ItemFormat* last = list->GetItemFormat(2);
+    ItemFormat *last = list->GetItemFormat(2);
 
     EXPECT_TRUE(list->DeleteItem(1));
     EXPECT_EQ(2 * 2, RecordsNow());

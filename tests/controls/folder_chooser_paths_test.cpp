@@ -10,7 +10,8 @@
 
 namespace {
 
-CString TempFolderPath() {
+CString TempFolderPath()
+{
     wchar_t temp[MAX_PATH];
     ::GetTempPathW(MAX_PATH, temp);
     CString path = WideToCp1250(temp);
@@ -18,10 +19,11 @@ CString TempFolderPath() {
     return path;
 }
 
-TEST(WithoutTrailingSeparator, DropsClosingBackslashesButKeepsADriveRoot) {
+TEST(WithoutTrailingSeparator, DropsClosingBackslashesButKeepsADriveRoot)
+{
     const struct {
-        const char* given;
-        const char* expected;
+        const char *given;
+        const char *expected;
     } cases[] = {
         {"C:\\users\\root\\Documents\\", "C:\\users\\root\\Documents"},
         {"D:\\Dane\\\\", "D:\\Dane"},
@@ -30,14 +32,15 @@ TEST(WithoutTrailingSeparator, DropsClosingBackslashesButKeepsADriveRoot) {
         {"\\\\serwer\\udział\\", "\\\\serwer\\udział"},
         {"", ""},
     };
-    for (const auto& c : cases)
+    for (const auto &c : cases)
         EXPECT_STREQ(c.expected, CFolderDialog::WithoutTrailingSeparator(c.given)) << c.given;
 }
 
 class ExistingFolderTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        hook.onMessageBox = [this](const CString& text, const CString&, UINT) {
+    void SetUp() override
+    {
+        hook.onMessageBox = [this](const CString &text, const CString &, UINT) {
             boxes.push_back(text);
             return IDNO;
         };
@@ -48,19 +51,21 @@ protected:
 };
 
 // An existing folder in a form the creation checks refuse is still a folder the user can use.
-TEST_F(ExistingFolderTest, IsTakenWithoutAQuestionInAnyForm) {
+TEST_F(ExistingFolderTest, IsTakenWithoutAQuestionInAnyForm)
+{
     CFolderDialog dialog("Wybór", "Katalog", nullptr, nullptr);
-    for (const CString& path : {TempFolderPath() + "\\", TempFolderPath() + "\\.", CString("C:\\")}) {
+    for (const CString &path : {TempFolderPath() + "\\", TempFolderPath() + "\\.", CString("C:\\")}) {
         EXPECT_EQ(0, dialog.ConfirmFolder(path)) << (LPCTSTR)path;
     }
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(ExistingFolderTest, ChosenWithAClosingBackslashComesBackWithoutIt) {
+TEST_F(ExistingFolderTest, ChosenWithAClosingBackslashComesBackWithoutIt)
+{
     CFolderDialog chooser("Wybór", "Katalog", TempFolderPath() + "\\", nullptr);
     EXPECT_EQ(1, chooser.DoModal());
     EXPECT_STREQ(TempFolderPath(), chooser.GetPath());
     EXPECT_TRUE(boxes.empty());
 }
 
-}  // namespace
+} // namespace

@@ -8,7 +8,8 @@
 
 namespace {
 
-CString TempFolder() {
+CString TempFolder()
+{
     wchar_t temp[MAX_PATH];
     ::GetTempPathW(MAX_PATH, temp);
     CString path = WideToCp1250(temp);
@@ -16,7 +17,8 @@ CString TempFolder() {
     return path;
 }
 
-bool FolderExists(const CString& path) {
+bool FolderExists(const CString &path)
+{
     const DWORD attributes = ::GetFileAttributesW(Cp1250ToWide(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
@@ -24,31 +26,31 @@ bool FolderExists(const CString& path) {
 // A folder name of this test run under the temporary folder, removed afterwards (two levels).
 class FreshFolder {
 public:
-    FreshFolder() {
-        m_base.Format("%s\\morvelank_folder_test_%lu", (LPCTSTR)TempFolder(), ::GetCurrentProcessId());
-    }
-    ~FreshFolder() {
+    FreshFolder() { m_base.Format("%s\\morvelank_folder_test_%lu", (LPCTSTR)TempFolder(), ::GetCurrentProcessId()); }
+    ~FreshFolder()
+    {
         ::RemoveDirectoryW(Cp1250ToWide(m_base + "\\Część 2").c_str());
         ::RemoveDirectoryW(Cp1250ToWide(m_base).c_str());
     }
-    const CString& Base() const { return m_base; }
+    const CString &Base() const { return m_base; }
 
 private:
     CString m_base;
 };
 
-}  // namespace
+} // namespace
 
-TEST(CreateFolder, ChecksThePathWithoutCreating) {
+TEST(CreateFolder, ChecksThePathWithoutCreating)
+{
     struct Case {
-        const char* path;
+        const char *path;
         int outcome;
     };
     const Case cases[] = {
         {"C:\\", 0},
         {"z:\\", 0},
         {"C:\\Przetargi\\2025", 0},
-        {"C:\\Przetargi\\wersja 1.2", 0},  // a full stop inside a name is fine
+        {"C:\\Przetargi\\wersja 1.2", 0}, // a full stop inside a name is fine
         {"", 1},
         {"C:", 1},
         {"C:a", 1},
@@ -65,10 +67,12 @@ TEST(CreateFolder, ChecksThePathWithoutCreating) {
         {"C:\\a/b", 1},
         {"C:\\\"a\"", 1},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.outcome, CFolderDialog::CreateFolder(c.path, true)) << c.path;
+    for (const Case &c : cases)
+        EXPECT_EQ(c.outcome, CFolderDialog::CreateFolder(c.path, true)) << c.path;
 }
 
-TEST(CreateFolder, CreatesEveryMissingLevel) {
+TEST(CreateFolder, CreatesEveryMissingLevel)
+{
     FreshFolder folder;
     const CString path = folder.Base() + "\\Część 2";
     EXPECT_EQ(0, CFolderDialog::CreateFolder(path, false));
@@ -85,8 +89,9 @@ TEST(CreateFolder, CreatesEveryMissingLevel) {
 
 class ConfirmFolderTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        hook.onMessageBox = [this](const CString& text, const CString& caption, UINT type) {
+    void SetUp() override
+    {
+        hook.onMessageBox = [this](const CString &text, const CString &caption, UINT type) {
             boxes.push_back(text);
             captions.push_back(caption);
             types.push_back(type);
@@ -102,12 +107,14 @@ protected:
     FreshFolder folder;
 };
 
-TEST_F(ConfirmFolderTest, ExistingFolderIsTakenWithoutAQuestion) {
+TEST_F(ConfirmFolderTest, ExistingFolderIsTakenWithoutAQuestion)
+{
     EXPECT_EQ(0, dialog.ConfirmFolder(TempFolder()));
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(ConfirmFolderTest, MissingFolderIsCreatedOnlyAfterYes) {
+TEST_F(ConfirmFolderTest, MissingFolderIsCreatedOnlyAfterYes)
+{
     const CString path = folder.Base() + "\\Część 2";
     answer = IDNO;
     EXPECT_EQ(-1, dialog.ConfirmFolder(path));
@@ -121,7 +128,8 @@ TEST_F(ConfirmFolderTest, MissingFolderIsCreatedOnlyAfterYes) {
     EXPECT_TRUE(FolderExists(path));
 }
 
-TEST_F(ConfirmFolderTest, BadPathsAreReported) {
+TEST_F(ConfirmFolderTest, BadPathsAreReported)
+{
     EXPECT_EQ(1, dialog.ConfirmFolder("C:\\zły|katalog"));
     ASSERT_EQ(1u, boxes.size());
     EXPECT_STREQ("Katalog:\n\nC:\\zły|katalog\n\njest nieprawidłowy. Proszę wprowadzić inny katalog.", boxes[0]);
@@ -133,13 +141,14 @@ TEST_F(ConfirmFolderTest, BadPathsAreReported) {
     HANDLE handle = ::CreateFileW(Cp1250ToWide(file).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
     ::CloseHandle(handle);
-    EXPECT_EQ(2, dialog.ConfirmFolder(file));  // asked, then it cannot be made
+    EXPECT_EQ(2, dialog.ConfirmFolder(file)); // asked, then it cannot be made
     ::DeleteFileW(Cp1250ToWide(file).c_str());
     ASSERT_EQ(2u, boxes.size());
     EXPECT_STREQ("Katalog:\n\n" + file + "\n\nnie może być utworzony. Proszę wprowadzić inny katalog.", boxes[1]);
 }
 
-TEST_F(ConfirmFolderTest, DoModalUnderTheHookTakesTheInitialFolder) {
+TEST_F(ConfirmFolderTest, DoModalUnderTheHookTakesTheInitialFolder)
+{
     CFolderDialog chooser("Wybór", "Katalog", TempFolder(), nullptr);
     EXPECT_EQ(1, chooser.DoModal());
     EXPECT_STREQ(TempFolder(), chooser.GetPath());

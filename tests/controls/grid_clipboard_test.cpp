@@ -10,11 +10,13 @@
 namespace {
 
 // The bytes of the data object's CF_TEXT block, zeros included.
-std::string TextBlock(IDataObject* data) {
+std::string TextBlock(IDataObject *data)
+{
     FORMATETC format{CF_TEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
     STGMEDIUM medium{};
-    if (data->GetData(&format, &medium) != S_OK) return "<no CF_TEXT>";
-    const char* bytes = static_cast<const char*>(::GlobalLock(medium.hGlobal));
+    if (data->GetData(&format, &medium) != S_OK)
+        return "<no CF_TEXT>";
+    const char *bytes = static_cast<const char *>(::GlobalLock(medium.hGlobal));
     std::string block(bytes, ::GlobalSize(medium.hGlobal));
     ::GlobalUnlock(medium.hGlobal);
     ::ReleaseStgMedium(&medium);
@@ -22,26 +24,31 @@ std::string TextBlock(IDataObject* data) {
 }
 
 // The selection's text as it goes to the clipboard; "<none>" when nothing was offered.
-std::string Copied(CGridCtrl& grid) {
-    CGridDataSource* source = grid.CopyTextFromGrid();
-    if (source == nullptr) return "<none>";
+std::string Copied(CGridCtrl &grid)
+{
+    CGridDataSource *source = grid.CopyTextFromGrid();
+    if (source == nullptr)
+        return "<none>";
     std::string block = TextBlock(source);
     source->Release();
     return block.substr(0, block.find('\0'));
 }
 
 // Rows first..last of columns 1.., cells joined by "|", rows by "/".
-std::string Body(CGridCtrl& grid) {
+std::string Body(CGridCtrl &grid)
+{
     std::string text;
     for (int row = 1; row < grid.GetRowCount(); ++row) {
-        if (row > 1) text += "/";
+        if (row > 1)
+            text += "/";
         for (int col = 1; col < grid.GetColumnCount(); ++col)
             text += std::string(col > 1 ? "|" : "") + (LPCSTR)grid.GetItemText(row, col);
     }
     return text;
 }
 
-void SendCtrlKey(CGridCtrl& grid, UINT key) {
+void SendCtrlKey(CGridCtrl &grid, UINT key)
+{
     BYTE keys[256];
     ::GetKeyboardState(keys);
     keys[VK_CONTROL] = 0x80;
@@ -51,11 +58,12 @@ void SendCtrlKey(CGridCtrl& grid, UINT key) {
     ::SetKeyboardState(keys);
 }
 
-}  // namespace
+} // namespace
 
-TEST(GridClipboard, CopiedTextIsTheSelectionsRectangleByTabsAndLineEnds) {
+TEST(GridClipboard, CopiedTextIsTheSelectionsRectangleByTabsAndLineEnds)
+{
     GridInWindow<> g(5, 5);
-    CGridCtrl& grid = g.grid;
+    CGridCtrl &grid = g.grid;
     EXPECT_EQ("<none>", Copied(grid));
 
     grid.SetSelectedRange(1, 1, 2, 3);
@@ -68,14 +76,15 @@ TEST(GridClipboard, CopiedTextIsTheSelectionsRectangleByTabsAndLineEnds) {
     EXPECT_EQ("1,1\t\t\r\n\t\t\r\n\t\t3,3", Copied(grid));
 }
 
-TEST(GridClipboard, TheBlockIsZeroFilledAndTheUnicodeTextKeepsPolishLetters) {
+TEST(GridClipboard, TheBlockIsZeroFilledAndTheUnicodeTextKeepsPolishLetters)
+{
     GridInWindow<> g(3, 3);
-    CGridCtrl& grid = g.grid;
+    CGridCtrl &grid = g.grid;
     grid.SetItemText(1, 1, "Łódź");
-    grid.SetItemText(1, 2, std::string(4096 - 5, 'x').c_str());  // 4096 bytes with the tab
+    grid.SetItemText(1, 2, std::string(4096 - 5, 'x').c_str()); // 4096 bytes with the tab
     grid.SetSelectedRange(1, 1, 1, 2);
 
-    CGridDataSource* source = grid.CopyTextFromGrid();
+    CGridDataSource *source = grid.CopyTextFromGrid();
     ASSERT_NE(nullptr, source);
     const std::string block = TextBlock(source);
     // A text of whole 4096-byte steps still ends in a zero inside its block.
@@ -89,18 +98,19 @@ TEST(GridClipboard, TheBlockIsZeroFilledAndTheUnicodeTextKeepsPolishLetters) {
     FORMATETC unicode{CF_UNICODETEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
     STGMEDIUM medium{};
     ASSERT_EQ(S_OK, source->GetData(&unicode, &medium));
-    EXPECT_EQ(0, wcsncmp(L"\u0141\u00f3d\u017a\t", static_cast<const wchar_t*>(::GlobalLock(medium.hGlobal)), 5));
+    EXPECT_EQ(0, wcsncmp(L"\u0141\u00f3d\u017a\t", static_cast<const wchar_t *>(::GlobalLock(medium.hGlobal)), 5));
     ::GlobalUnlock(medium.hGlobal);
     ::ReleaseStgMedium(&medium);
     source->Release();
 }
 
-TEST(GridClipboard, PastedTextGoesFieldByFieldAndNeverOutsideTheBody) {
+TEST(GridClipboard, PastedTextGoesFieldByFieldAndNeverOutsideTheBody)
+{
     const struct {
         int row, col;
-        const char* text;
+        const char *text;
         BOOL result;
-        const char* body;  // rows 1..3, columns 1..3 afterwards
+        const char *body; // rows 1..3, columns 1..3 afterwards
     } cases[] = {
         {1, 1, "a\tb\tc", TRUE, "a|b|c/2,1|2,2|2,3/3,1|3,2|3,3"},
         // Only tabs separate fields: a comma is part of the text.
@@ -110,13 +120,13 @@ TEST(GridClipboard, PastedTextGoesFieldByFieldAndNeverOutsideTheBody) {
         {1, 2, "a\r\nb\nc\r\n", TRUE, "1,1|a|1,3/2,1|b|2,3/3,1|c|3,3"},
         // More rows and columns than fit: what fits is written, the rest dropped.
         {2, 2, "a\tb\tc\td\r\ne\tf\tg\r\nh\r\ni", TRUE, "1,1|1,2|1,3/2,1|a|b/3,1|e|f"},
-        {0, 1, "x", FALSE, "1,1|1,2|1,3/2,1|2,2|2,3/3,1|3,2|3,3"},  // heading row
-        {1, 0, "x", FALSE, "1,1|1,2|1,3/2,1|2,2|2,3/3,1|3,2|3,3"},  // heading column
-        {4, 1, "x", FALSE, "1,1|1,2|1,3/2,1|2,2|2,3/3,1|3,2|3,3"},  // outside
+        {0, 1, "x", FALSE, "1,1|1,2|1,3/2,1|2,2|2,3/3,1|3,2|3,3"}, // heading row
+        {1, 0, "x", FALSE, "1,1|1,2|1,3/2,1|2,2|2,3/3,1|3,2|3,3"}, // heading column
+        {4, 1, "x", FALSE, "1,1|1,2|1,3/2,1|2,2|2,3/3,1|3,2|3,3"}, // outside
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         GridInWindow<> g(4, 4);
-        CGridDataSource* source = CGridDataSource::Create(c.text);
+        CGridDataSource *source = CGridDataSource::Create(c.text);
         EXPECT_EQ(c.result, g.grid.PasteTextToGrid(c.row, c.col, source)) << c.text;
         source->Release();
         EXPECT_EQ(c.body, Body(g.grid)) << c.text;
@@ -125,9 +135,10 @@ TEST(GridClipboard, PastedTextGoesFieldByFieldAndNeverOutsideTheBody) {
     }
 }
 
-TEST(GridClipboard, CtrlKeysCutCopyAndPasteThroughTheClipboard) {
+TEST(GridClipboard, CtrlKeysCutCopyAndPasteThroughTheClipboard)
+{
     GridInWindow<> g(5, 4);
-    CGridCtrl& grid = g.grid;
+    CGridCtrl &grid = g.grid;
     grid.SetSelectedRange(1, 1, 1, 2);
     grid.SetFocusCell(1, 1);
     SendCtrlKey(grid, 'C');
@@ -163,14 +174,13 @@ namespace {
 
 class DropOnGrid {
 public:
-    explicit DropOnGrid(CGridCtrl& grid) : m_grid(grid) { grid.SetDragAndDrop(TRUE); }
+    explicit DropOnGrid(CGridCtrl &grid) : m_grid(grid) { grid.SetDragAndDrop(TRUE); }
 
     // The drop target OLE knows for the grid's window, as a source would reach it.
-    IDropTarget* Target() {
-        return static_cast<IDropTarget*>(::GetPropW(m_grid.m_hWnd, L"OleDropTargetInterface"));
-    }
+    IDropTarget *Target() { return static_cast<IDropTarget *>(::GetPropW(m_grid.m_hWnd, L"OleDropTargetInterface")); }
 
-    POINTL ScreenPointOf(int row, int col) {
+    POINTL ScreenPointOf(int row, int col)
+    {
         CRect rect;
         m_grid.GetCellRect(row, col, &rect);
         CPoint point = rect.CenterPoint();
@@ -178,12 +188,13 @@ public:
         return POINTL{point.x, point.y};
     }
 
-    CGridCtrl& m_grid;
+    CGridCtrl &m_grid;
 };
 
-}  // namespace
+} // namespace
 
-TEST(GridDrop, TheGridsWindowIsADropTargetFromItsCreationToItsEnd) {
+TEST(GridDrop, TheGridsWindowIsADropTargetFromItsCreationToItsEnd)
+{
     GridInWindow<> g(3, 3);
     EXPECT_TRUE(g.grid.IsDropTargetRegistered());
     EXPECT_NE(nullptr, ::GetPropW(g.grid.m_hWnd, L"OleDropTargetInterface"));
@@ -191,27 +202,28 @@ TEST(GridDrop, TheGridsWindowIsADropTargetFromItsCreationToItsEnd) {
     EXPECT_FALSE(g.grid.IsDropTargetRegistered());
 }
 
-TEST(GridDrop, AnEnteringDragIsAnsweredByTheCellUnderIt) {
+TEST(GridDrop, AnEnteringDragIsAnsweredByTheCellUnderIt)
+{
     GridInWindow<> g(4, 4);
-    CGridCtrl& grid = g.grid;
+    CGridCtrl &grid = g.grid;
     grid.SetDragAndDrop(TRUE);
-    CGridDataSource* text = CGridDataSource::Create("x");
+    CGridDataSource *text = CGridDataSource::Create("x");
     const CPoint body = g.CentreOf(2, 2);
     const struct {
         BOOL enabled;
-        IDataObject* data;
+        IDataObject *data;
         CPoint point;
         DWORD keys;
         DWORD effect;
     } cases[] = {
         {TRUE, text, body, 0, DROPEFFECT_MOVE},
         {TRUE, text, body, MK_CONTROL, DROPEFFECT_COPY},
-        {TRUE, text, g.CentreOf(0, 2), 0, DROPEFFECT_NONE},  // heading row
-        {TRUE, text, g.CentreOf(2, 0), 0, DROPEFFECT_NONE},  // heading column
-        {TRUE, text, CPoint(body.x, 190), 0, DROPEFFECT_NONE},  // below the last row
+        {TRUE, text, g.CentreOf(0, 2), 0, DROPEFFECT_NONE},    // heading row
+        {TRUE, text, g.CentreOf(2, 0), 0, DROPEFFECT_NONE},    // heading column
+        {TRUE, text, CPoint(body.x, 190), 0, DROPEFFECT_NONE}, // below the last row
         {FALSE, text, body, 0, DROPEFFECT_NONE},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         grid.SetDragAndDrop(c.enabled);
         EXPECT_EQ(c.effect, grid.OnDragEnter(c.data, c.keys, c.point)) << c.point.x << "," << c.point.y;
         const bool lit = (grid.GetItemState(2, 2) & GVIS_DROPHILITED) != 0;
@@ -222,13 +234,14 @@ TEST(GridDrop, AnEnteringDragIsAnsweredByTheCellUnderIt) {
     text->Release();
 }
 
-TEST(GridDrop, DroppingThroughTheTargetMovesTheHighlightAndPastesAtTheCell) {
+TEST(GridDrop, DroppingThroughTheTargetMovesTheHighlightAndPastesAtTheCell)
+{
     GridInWindow<> g(4, 4);
     g.parent.ShowWindow(SW_SHOWNOACTIVATE);
     DropOnGrid drop(g.grid);
-    IDropTarget* target = drop.Target();
+    IDropTarget *target = drop.Target();
     ASSERT_NE(nullptr, target);
-    CGridDataSource* text = CGridDataSource::Create("a\tb");
+    CGridDataSource *text = CGridDataSource::Create("a\tb");
 
     DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
     ASSERT_EQ(S_OK, target->DragEnter(text, 0, drop.ScreenPointOf(1, 1), &effect));
@@ -262,9 +275,10 @@ TEST(GridDrop, DroppingThroughTheTargetMovesTheHighlightAndPastesAtTheCell) {
     text->Release();
 }
 
-TEST(GridDrop, ADragOfSelectedCellsWithinTheGridMovesThemEvenOntoThemselves) {
+TEST(GridDrop, ADragOfSelectedCellsWithinTheGridMovesThemEvenOntoThemselves)
+{
     GridInWindow<> g(4, 5);
-    CGridCtrl& grid = g.grid;
+    CGridCtrl &grid = g.grid;
     grid.SetDragAndDrop(TRUE);
     g.parent.ShowWindow(SW_SHOW);
     grid.SetFocus();
@@ -283,12 +297,13 @@ TEST(GridDrop, ADragOfSelectedCellsWithinTheGridMovesThemEvenOntoThemselves) {
     EXPECT_EQ("|1,1|1,2|1,4/2,1|2,2|2,3|2,4/3,1|3,2|3,3|3,4", Body(grid));
 }
 
-TEST(GridDrop, TheDragImageIsTheFocusCell) {
+TEST(GridDrop, TheDragImageIsTheFocusCell)
+{
     GridInWindow<> g(3, 3);
     CPoint hotSpot;
     EXPECT_EQ(nullptr, g.grid.CreateDragImage(&hotSpot));
     g.grid.SetFocusCell(1, 2);
-    CImageList* image = g.grid.CreateDragImage(&hotSpot);
+    CImageList *image = g.grid.CreateDragImage(&hotSpot);
     ASSERT_NE(nullptr, image);
     EXPECT_EQ(1, image->GetImageCount());
     int cx = 0, cy = 0;

@@ -25,22 +25,29 @@ const int kPaperHeight = 1414;
 // A printer page recorded as a metafile, reporting the paper size the test gives it.
 class MetafilePage : public CDC {
 public:
-    MetafilePage() {
+    MetafilePage()
+    {
         Attach(::CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr));
         m_hAttribDC = m_hDC;
         m_bPrinting = TRUE;
     }
-    ~MetafilePage() override {
-        if (m_hDC != nullptr) ::DeleteEnhMetaFile(::CloseEnhMetaFile(Release()));
+    ~MetafilePage() override
+    {
+        if (m_hDC != nullptr)
+            ::DeleteEnhMetaFile(::CloseEnhMetaFile(Release()));
     }
-    int GetDeviceCaps(int index) const override {
-        if (index == HORZRES) return kPaperWidth;
-        if (index == VERTRES) return kPaperHeight;
+    int GetDeviceCaps(int index) const override
+    {
+        if (index == HORZRES)
+            return kPaperWidth;
+        if (index == VERTRES)
+            return kPaperHeight;
         return CDC::GetDeviceCaps(index);
     }
 
     // Ends the recording: the non-empty texts drawn, in order.
-    std::vector<std::string> Texts() {
+    std::vector<std::string> Texts()
+    {
         std::vector<std::string> texts;
         HENHMETAFILE metafile = ::CloseEnhMetaFile(Release());
         ::EnumEnhMetaFile(nullptr, metafile, CollectText, &texts, nullptr);
@@ -49,17 +56,19 @@ public:
     }
 
 private:
-    HDC Release() {
+    HDC Release()
+    {
         m_hAttribDC = nullptr;
         return Detach();
     }
-    static int CALLBACK CollectText(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM data) {
+    static int CALLBACK CollectText(HDC, HANDLETABLE *, const ENHMETARECORD *record, int, LPARAM data)
+    {
         if (record->iType == EMR_EXTTEXTOUTW) {
-            const auto* text = reinterpret_cast<const EMREXTTEXTOUTW*>(record);
-            const auto* chars = reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(record) +
-                                                                 text->emrtext.offString);
+            const auto *text = reinterpret_cast<const EMREXTTEXTOUTW *>(record);
+            const auto *chars =
+                reinterpret_cast<const wchar_t *>(reinterpret_cast<const BYTE *>(record) + text->emrtext.offString);
             if (text->emrtext.nChars > 0)
-                reinterpret_cast<std::vector<std::string>*>(data)->push_back(
+                reinterpret_cast<std::vector<std::string> *>(data)->push_back(
                     (LPCSTR)WideToCp1250(chars, (int)text->emrtext.nChars));
         }
         return 1;
@@ -69,7 +78,8 @@ private:
 using PageTexts = std::vector<std::string>;
 
 // The grid printed page by page as the print command does, each page on its own metafile.
-std::vector<PageTexts> PrintPages(CGridCtrl& grid) {
+std::vector<PageTexts> PrintPages(CGridCtrl &grid)
+{
     std::vector<PageTexts> pages;
     CPrintInfo info;
     MetafilePage measuring;
@@ -84,22 +94,26 @@ std::vector<PageTexts> PrintPages(CGridCtrl& grid) {
     return pages;
 }
 
-int Count(const PageTexts& texts, const std::string& text) {
+int Count(const PageTexts &texts, const std::string &text)
+{
     int count = 0;
-    for (const std::string& t : texts) count += t == text;
+    for (const std::string &t : texts)
+        count += t == text;
     return count;
 }
 
 // The page each body row's first cell ("r,1") is printed on; 0 when it is on none, -1 when on
 // more than one.
-std::vector<int> PageOfEachRow(CGridCtrl& grid, const std::vector<PageTexts>& pages) {
+std::vector<int> PageOfEachRow(CGridCtrl &grid, const std::vector<PageTexts> &pages)
+{
     std::vector<int> pageOf;
     for (int row = 1; row < grid.GetRowCount(); ++row) {
         const std::string text = (LPCSTR)grid.GetItemText(row, 1);
         int found = 0;
         for (size_t page = 0; page < pages.size(); ++page) {
             const int here = Count(pages[page], text);
-            if (here > 0) found = found == 0 && here == 1 ? (int)page + 1 : -1;
+            if (here > 0)
+                found = found == 0 && here == 1 ? (int)page + 1 : -1;
         }
         pageOf.push_back(found);
     }
@@ -110,16 +124,20 @@ std::vector<int> PageOfEachRow(CGridCtrl& grid, const std::vector<PageTexts>& pa
 class WidePaper : public PrintTestDC {
 public:
     WidePaper() : PrintTestDC(2 * kPaperWidth, kPaperHeight, 300, 300) { m_bPrinting = TRUE; }
-    int GetDeviceCaps(int index) const override {
-        if (index == HORZRES) return kPaperWidth;
-        if (index == VERTRES) return kPaperHeight;
+    int GetDeviceCaps(int index) const override
+    {
+        if (index == HORZRES)
+            return kPaperWidth;
+        if (index == VERTRES)
+            return kPaperHeight;
         return PrintTestDC::GetDeviceCaps(index);
     }
 };
 
-}  // namespace
+} // namespace
 
-TEST(GridPrint, BodyRowsAreSharedOutOverPagesEachOnceInOrderUnderTheHeadings) {
+TEST(GridPrint, BodyRowsAreSharedOutOverPagesEachOnceInOrderUnderTheHeadings)
+{
     GridInWindow<> g(80, 3);
     const std::vector<PageTexts> pages = PrintPages(g.grid);
     ASSERT_GT(pages.size(), 2u);
@@ -140,25 +158,28 @@ TEST(GridPrint, BodyRowsAreSharedOutOverPagesEachOnceInOrderUnderTheHeadings) {
     }
 }
 
-TEST(GridPrint, ARowTallerThanAPageGetsAPageOfItsOwnAndIsPrinted) {
+TEST(GridPrint, ARowTallerThanAPageGetsAPageOfItsOwnAndIsPrinted)
+{
     const struct {
         std::vector<int> heights;
-        std::vector<int> pages;  // of each body row
+        std::vector<int> pages; // of each body row
     } cases[] = {
         {{20, 100000, 20}, {1, 2, 3}},
         {{100000, 20}, {1, 2}},
         {{20, 20, 100000}, {1, 1, 2}},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         GridInWindow<> g((int)c.heights.size() + 1, 3);
-        for (size_t i = 0; i < c.heights.size(); ++i) g.grid.SetRowHeight((int)i + 1, c.heights[i]);
+        for (size_t i = 0; i < c.heights.size(); ++i)
+            g.grid.SetRowHeight((int)i + 1, c.heights[i]);
         const std::vector<PageTexts> pages = PrintPages(g.grid);
         EXPECT_EQ((size_t)c.pages.back(), pages.size());
         EXPECT_EQ(c.pages, PageOfEachRow(g.grid, pages));
     }
 }
 
-TEST(GridPrint, AGridOfHeadingsAlonePrintsNothing) {
+TEST(GridPrint, AGridOfHeadingsAlonePrintsNothing)
+{
     GridInWindow<> g(1, 3);
     EXPECT_TRUE(PrintPages(g.grid).empty());
 
@@ -166,11 +187,11 @@ TEST(GridPrint, AGridOfHeadingsAlonePrintsNothing) {
     int dialogs = 0;
     std::vector<std::string> messages;
     CTestHook hook;
-    hook.onCommonDialog = [&](CCommonDialog&) -> INT_PTR {
+    hook.onCommonDialog = [&](CCommonDialog &) -> INT_PTR {
         ++dialogs;
         return IDCANCEL;
     };
-    hook.onMessageBox = [&](const CString& text, const CString&, UINT) {
+    hook.onMessageBox = [&](const CString &text, const CString &, UINT) {
         messages.push_back(text.GetString());
         return IDOK;
     };
@@ -180,10 +201,12 @@ TEST(GridPrint, AGridOfHeadingsAlonePrintsNothing) {
     EXPECT_EQ(std::vector<std::string>{"Tabela nie zawiera wierszy do wydrukowania."}, messages);
 }
 
-TEST(GridPrint, NarrowAndWideGridsBothFillThePaperWidthAndStayOnIt) {
+TEST(GridPrint, NarrowAndWideGridsBothFillThePaperWidthAndStayOnIt)
+{
     for (int columns : {4, 14}) {
         GridInWindow<> g(5, columns);
-        for (int col = 0; col < columns; ++col) g.grid.SetColumnWidth(col, columns > 4 ? 200 : 50);
+        for (int col = 0; col < columns; ++col)
+            g.grid.SetColumnWidth(col, columns > 4 ? 200 : 50);
         CPrintInfo info;
         WidePaper paper;
         g.grid.OnBeginPrinting(&paper, &info);
@@ -200,7 +223,8 @@ TEST(GridPrint, NarrowAndWideGridsBothFillThePaperWidthAndStayOnIt) {
     }
 }
 
-TEST(GridPrint, TheCommandStartsNoDocumentWhenCancelledAndReportsAPrinterThatRefusesIt) {
+TEST(GridPrint, TheCommandStartsNoDocumentWhenCancelledAndReportsAPrinterThatRefusesIt)
+{
     GridInWindow<> g(4, 3);
     const struct {
         INT_PTR answer;
@@ -211,14 +235,15 @@ TEST(GridPrint, TheCommandStartsNoDocumentWhenCancelledAndReportsAPrinterThatRef
         // A memory DC stands for a printer that cannot start a document.
         {IDOK, true, {"Nie można rozpocząć drukowania."}},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         std::vector<std::string> messages;
         CTestHook hook;
-        hook.onCommonDialog = [&](CCommonDialog& dialog) -> INT_PTR {
-            if (c.memoryPrinter) dynamic_cast<CPrintDialog&>(dialog).m_pd.hDC = ::CreateCompatibleDC(nullptr);
+        hook.onCommonDialog = [&](CCommonDialog &dialog) -> INT_PTR {
+            if (c.memoryPrinter)
+                dynamic_cast<CPrintDialog &>(dialog).m_pd.hDC = ::CreateCompatibleDC(nullptr);
             return c.answer;
         };
-        hook.onMessageBox = [&](const CString& text, const CString&, UINT) {
+        hook.onMessageBox = [&](const CString &text, const CString &, UINT) {
             messages.push_back(text.GetString());
             return IDOK;
         };
@@ -229,17 +254,20 @@ TEST(GridPrint, TheCommandStartsNoDocumentWhenCancelledAndReportsAPrinterThatRef
     }
 }
 
-TEST(GridPrint, PrintsEveryPageOnTheChosenPrinter) {
-    const char* out = getenv("MORVELANK_PRINT_OUTPUT_DIR");
-    if (out == nullptr || *out == '\0') GTEST_SKIP() << "no PDF printer in this run";
+TEST(GridPrint, PrintsEveryPageOnTheChosenPrinter)
+{
+    const char *out = getenv("MORVELANK_PRINT_OUTPUT_DIR");
+    if (out == nullptr || *out == '\0')
+        GTEST_SKIP() << "no PDF printer in this run";
     std::wstring folder = L"Z:" + Cp1250ToWide(out);
-    for (wchar_t& c : folder) c = c == L'/' ? L'\\' : c;
+    for (wchar_t &c : folder)
+        c = c == L'/' ? L'\\' : c;
 
     GridInWindow<> g(150, 4);
     std::vector<std::string> messages;
     CTestHook hook;
-    hook.onCommonDialog = [](CCommonDialog&) -> INT_PTR { return IDOK; };
-    hook.onMessageBox = [&](const CString& text, const CString&, UINT) {
+    hook.onCommonDialog = [](CCommonDialog &) -> INT_PTR { return IDOK; };
+    hook.onMessageBox = [&](const CString &text, const CString &, UINT) {
         messages.push_back(text.GetString());
         return IDOK;
     };
@@ -251,11 +279,13 @@ TEST(GridPrint, PrintsEveryPageOnTheChosenPrinter) {
 
     std::string pdf;
     for (int tries = 0; tries < 300 && pdf.empty(); ++tries) {
-        for (const std::wstring& name : PdfFiles(folder)) {
+        for (const std::wstring &name : PdfFiles(folder)) {
             const std::string bytes = before.count(name) ? std::string() : ReadBytes(folder + L"\\" + name);
-            if (bytes.find("%%EOF") != std::string::npos) pdf = bytes;
+            if (bytes.find("%%EOF") != std::string::npos)
+                pdf = bytes;
         }
-        if (pdf.empty()) Sleep(100);
+        if (pdf.empty())
+            Sleep(100);
     }
     ASSERT_FALSE(pdf.empty()) << "no PDF printed";
     EXPECT_EQ(g.grid.GetPrintPageCount(), PdfPageCount(pdf));

@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-TEST(GridShape, FirstColumnOrRowBringsTheOtherAxisAlong) {
+TEST(GridShape, FirstColumnOrRowBringsTheOtherAxisAlong)
+{
     TestParentWindow parent;
     CGridCtrl grid;
     ASSERT_TRUE(grid.Create(CRect(0, 0, 300, 200), &parent, kGridId));
@@ -21,7 +22,8 @@ TEST(GridShape, FirstColumnOrRowBringsTheOtherAxisAlong) {
     EXPECT_GT(rows.GetRowHeight(0), 0);
 }
 
-TEST(GridShape, InsertedRowsTakeTheHeadingRowsFormatAndColumnsAreInsertedOrAppended) {
+TEST(GridShape, InsertedRowsTakeTheHeadingRowsFormatAndColumnsAreInsertedOrAppended)
+{
     TestParentWindow parent;
     CGridCtrl grid;
     ASSERT_TRUE(grid.Create(CRect(0, 0, 300, 200), &parent, kGridId));
@@ -39,11 +41,12 @@ TEST(GridShape, InsertedRowsTakeTheHeadingRowsFormatAndColumnsAreInsertedOrAppen
 }
 
 // Every index outside the grid is refused and nothing changes.
-TEST(GridShape, IndicesOutsideTheGridAreRefused) {
+TEST(GridShape, IndicesOutsideTheGridAreRefused)
+{
     GridInWindow<> g(4, 3);
-    CGridCtrl& grid = g.grid;
+    CGridCtrl &grid = g.grid;
     struct Case {
-        const char* what;
+        const char *what;
         std::function<bool()> refused;
     };
     const std::vector<Case> cases = {
@@ -75,11 +78,16 @@ TEST(GridShape, IndicesOutsideTheGridAreRefused) {
         {"SortTextItems low negative", [&] { return !grid.SortTextItems(0, TRUE, -1, 2); }},
         {"SortTextItems high past the rows", [&] { return !grid.SortTextItems(0, TRUE, 1, 4); }},
         {"SortTextItems low not below high", [&] { return !grid.SortTextItems(0, TRUE, 2, 2); }},
-        {"GetCellRect outside", [&] { CRect r; return !grid.GetCellRect(4, 0, &r); }},
+        {"GetCellRect outside",
+         [&] {
+             CRect r;
+             return !grid.GetCellRect(4, 0, &r);
+         }},
         {"AutoSizeRow outside", [&] { return !grid.AutoSizeRow(4); }},
         {"AutoSizeColumn outside", [&] { return !grid.AutoSizeColumn(-1); }},
     };
-    for (const Case& c : cases) EXPECT_TRUE(c.refused()) << c.what;
+    for (const Case &c : cases)
+        EXPECT_TRUE(c.refused()) << c.what;
     EXPECT_EQ(4, grid.GetRowCount());
     EXPECT_EQ(3, grid.GetColumnCount());
     EXPECT_STREQ("3,2", grid.GetItemText(3, 2));
@@ -89,9 +97,10 @@ TEST(GridShape, IndicesOutsideTheGridAreRefused) {
     EXPECT_EQ(CGridCellPos(), grid.GetFocusCell());
 }
 
-TEST(GridShape, DeletingAColumnMovesTheFocusAndKeepsTheOtherColumnsSizes) {
+TEST(GridShape, DeletingAColumnMovesTheFocusAndKeepsTheOtherColumnsSizes)
+{
     GridInWindow<> g(3, 5);
-    CGridCtrl& grid = g.grid;
+    CGridCtrl &grid = g.grid;
     for (int col = 0; col < 5; ++col) {
         grid.SetColumnWidth(col, 40 + col);
         grid.SetColumnEditType(col, col);
@@ -113,23 +122,27 @@ TEST(GridShape, DeletingAColumnMovesTheFocusAndKeepsTheOtherColumnsSizes) {
     EXPECT_EQ(0, grid.GetFixedColumnCount());
 }
 
-TEST(GridShape, DeletingARowKeepsEachRemainingRowsHeight) {
+TEST(GridShape, DeletingARowKeepsEachRemainingRowsHeight)
+{
     GridInWindow<> g(5, 2);
-    CGridCtrl& grid = g.grid;
-    for (int row = 0; row < 5; ++row) grid.SetRowHeight(row, 20 + row);
+    CGridCtrl &grid = g.grid;
+    for (int row = 0; row < 5; ++row)
+        grid.SetRowHeight(row, 20 + row);
     grid.SetFocusCell(3, 1);
     ASSERT_TRUE(grid.DeleteRow(1));
     EXPECT_EQ(CGridCellPos(2, 1), grid.GetFocusCell());
     const int heights[] = {20, 22, 23, 24};
-    for (int row = 0; row < 4; ++row) EXPECT_EQ(heights[row], grid.GetRowHeight(row));
+    for (int row = 0; row < 4; ++row)
+        EXPECT_EQ(heights[row], grid.GetRowHeight(row));
     EXPECT_STREQ("2,0", grid.GetItemText(1, 0));
 }
 
 // The selection names cells by position: when rows or columns move, it must name the cells
 // that are selected, or a cut would empty the wrong ones.
-TEST(GridShape, SelectionFollowsItsCellsWhenRowsAndColumnsMove) {
+TEST(GridShape, SelectionFollowsItsCellsWhenRowsAndColumnsMove)
+{
     GridInWindow<> g(8, 5);
-    CGridCtrl& grid = g.grid;
+    CGridCtrl &grid = g.grid;
     grid.SetSelectedRange(5, 2, 6, 3);
     ASSERT_TRUE(grid.DeleteRow(2));
     EXPECT_EQ(CGridCellRange(4, 2, 5, 3), grid.GetSelectedCellRange());
@@ -149,9 +162,10 @@ TEST(GridShape, SelectionFollowsItsCellsWhenRowsAndColumnsMove) {
     EXPECT_TRUE(grid.GetItemState(3, 2) & GVIS_FOCUSED);
 }
 
-TEST(GridShape, CountsShrinkAndGrow) {
+TEST(GridShape, CountsShrinkAndGrow)
+{
     GridInWindow<> g(3, 3);
-    CGridCtrl& grid = g.grid;
+    CGridCtrl &grid = g.grid;
     grid.SetFocusCell(2, 2);
     grid.SetSelectedRange(1, 1, 2, 2);
     ASSERT_TRUE(grid.SetRowCount(0));
@@ -173,9 +187,10 @@ TEST(GridShape, CountsShrinkAndGrow) {
     EXPECT_EQ(one.GetDefaultColumnWidth(), one.GetColumnWidth(3));
 }
 
-TEST(GridShape, ItemFieldsTravelByMaskAndStateAloneKeepsTheSelection) {
+TEST(GridShape, ItemFieldsTravelByMaskAndStateAloneKeepsTheSelection)
+{
     GridInWindow<> g(3, 3);
-    CGridCtrl& grid = g.grid;
+    CGridCtrl &grid = g.grid;
     CGridItem item;
     item.row = 1;
     item.col = 2;
@@ -193,7 +208,7 @@ TEST(GridShape, ItemFieldsTravelByMaskAndStateAloneKeepsTheSelection) {
     ASSERT_TRUE(grid.GetItem(&back));
     EXPECT_STREQ("Zażółć", back.strText);
     EXPECT_EQ(77, back.lParam);
-    EXPECT_EQ(-1, back.iImage);  // not asked for
+    EXPECT_EQ(-1, back.iImage); // not asked for
     EXPECT_EQ(4, grid.GetItemImage(1, 2));
     EXPECT_EQ((UINT)DT_RIGHT, grid.GetItemFormat(1, 2));
 
@@ -208,19 +223,22 @@ TEST(GridShape, ItemFieldsTravelByMaskAndStateAloneKeepsTheSelection) {
     EXPECT_EQ(0, grid.GetSelectedCount());
 }
 
-TEST(GridShape, TextRowHeightCountsLineBreaksAfterTheFirstCharacter) {
+TEST(GridShape, TextRowHeightCountsLineBreaksAfterTheFirstCharacter)
+{
     const struct {
-        const char* text;
+        const char *text;
         int height;
     } cases[] = {
         {"", 20}, {"jeden", 20}, {"a\nb", 33}, {"\n", 20}, {"\nb", 20}, {"a\nb\nc", 46}, {"a\r\nb\r\nc", 46},
     };
-    for (const auto& c : cases) EXPECT_EQ(c.height, CGridCtrl::GetTextRowHeight(c.text)) << c.text;
+    for (const auto &c : cases)
+        EXPECT_EQ(c.height, CGridCtrl::GetTextRowHeight(c.text)) << c.text;
 }
 
-TEST(GridShape, AutoSizeFitsTheWidestTextAndASetFontChangesTheDefaults) {
+TEST(GridShape, AutoSizeFitsTheWidestTextAndASetFontChangesTheDefaults)
+{
     GridInWindow<> g(3, 3);
-    CGridCtrl& grid = g.grid;
+    CGridCtrl &grid = g.grid;
     grid.SetItemText(2, 1, "bardzo długi tekst komórki");
     grid.AutoSize();
     EXPECT_GT(grid.GetColumnWidth(1), grid.GetColumnWidth(2));
@@ -236,13 +254,14 @@ TEST(GridShape, AutoSizeFitsTheWidestTextAndASetFontChangesTheDefaults) {
     LOGFONTW used{};
     ::GetObjectW((HFONT)grid.SendMessage(WM_GETFONT), sizeof used, &used);
     EXPECT_EQ(-40, used.lfHeight);
-    EXPECT_NE((HFONT)grid.SendMessage(WM_GETFONT), font);  // a copy: the caller keeps its own
+    EXPECT_NE((HFONT)grid.SendMessage(WM_GETFONT), font); // a copy: the caller keeps its own
     ::DeleteObject(font);
 }
 
-TEST(GridShape, OwnersColoursSurviveASystemColourChangeAndDefaultsFollowIt) {
+TEST(GridShape, OwnersColoursSurviveASystemColourChangeAndDefaultsFollowIt)
+{
     GridInWindow<> g(2, 2);
-    CGridCtrl& grid = g.grid;
+    CGridCtrl &grid = g.grid;
     grid.SetBkColor(0xE0FFFF);
     const int element = COLOR_WINDOWTEXT;
     const COLORREF original = ::GetSysColor(element);

@@ -6,37 +6,35 @@
 namespace {
 
 // Counts the messages of a kind posted to the window, taking them off the queue.
-std::vector<WPARAM> TakePosted(HWND window, UINT message) {
+std::vector<WPARAM> TakePosted(HWND window, UINT message)
+{
     std::vector<WPARAM> posted;
     MSG msg;
-    while (::PeekMessageW(&msg, window, message, message, PM_REMOVE)) posted.push_back(msg.wParam);
+    while (::PeekMessageW(&msg, window, message, message, PM_REMOVE))
+        posted.push_back(msg.wParam);
     return posted;
 }
 
-}  // namespace
+} // namespace
 
 // Cells are 50 x 20; heading row 0 and heading column 0.
-TEST(GridGeometry, PointsAtCellBordersHitTheCellWhoseSpanHoldsThem) {
+TEST(GridGeometry, PointsAtCellBordersHitTheCellWhoseSpanHoldsThem)
+{
     GridInWindow<> g(4, 3);
-    CGridCtrl& grid = g.grid;
+    CGridCtrl &grid = g.grid;
     const struct {
         int x, y;
         BOOL allowFixed;
         CGridCellPos cell;
     } cases[] = {
-        {0, 0, TRUE, {0, 0}},
-        {49, 19, TRUE, {0, 0}},
-        {50, 20, TRUE, {1, 1}},
-        {99, 39, TRUE, {1, 1}},
-        {100, 40, TRUE, {2, 2}},
-        {149, 79, TRUE, {3, 2}},
-        {250, 30, TRUE, {1, 2}},    // right of the last column: the last column
-        {60, 80, TRUE, {-1, 1}},    // below the last row: no row
-        {-1, 30, TRUE, {1, -1}},
-        {30, 30, FALSE, {1, -1}},   // heading column refused
-        {60, 10, FALSE, {-1, 1}},   // heading row refused
+        {0, 0, TRUE, {0, 0}},     {49, 19, TRUE, {0, 0}},   {50, 20, TRUE, {1, 1}},  {99, 39, TRUE, {1, 1}},
+        {100, 40, TRUE, {2, 2}},  {149, 79, TRUE, {3, 2}},  {250, 30, TRUE, {1, 2}}, // right of the last column: the
+                                                                                     // last column
+        {60, 80, TRUE, {-1, 1}},                                                     // below the last row: no row
+        {-1, 30, TRUE, {1, -1}},  {30, 30, FALSE, {1, -1}},                          // heading column refused
+        {60, 10, FALSE, {-1, 1}},                                                    // heading row refused
     };
-    for (const auto& c : cases)
+    for (const auto &c : cases)
         EXPECT_EQ(c.cell, grid.GetCellFromPt(CPoint(c.x, c.y), c.allowFixed)) << c.x << "," << c.y;
 
     CRect rect;
@@ -44,9 +42,10 @@ TEST(GridGeometry, PointsAtCellBordersHitTheCellWhoseSpanHoldsThem) {
     EXPECT_EQ(CRect(50, 40, 99, 59), rect);
 }
 
-TEST(GridGeometry, ScrollingMovesBodyCellsButNotHeadings) {
+TEST(GridGeometry, ScrollingMovesBodyCellsButNotHeadings)
+{
     GridInWindow<> g(30, 12, 300, 200);
-    CGridCtrl& grid = g.grid;
+    CGridCtrl &grid = g.grid;
     ASSERT_GT(grid.GetScrollMax(SB_VERT), 0);
     grid.SendMessage(WM_VSCROLL, SB_LINEDOWN);
     grid.SendMessage(WM_VSCROLL, SB_LINEDOWN);
@@ -56,13 +55,13 @@ TEST(GridGeometry, ScrollingMovesBodyCellsButNotHeadings) {
     EXPECT_EQ(CGridCellPos(3, 2), grid.GetFirstVisibleCell());
 
     CPoint origin;
-    EXPECT_FALSE(grid.GetCellOrigin(2, 2, &origin));  // scrolled out above
-    EXPECT_FALSE(grid.GetCellOrigin(3, 1, &origin));  // scrolled out left
+    EXPECT_FALSE(grid.GetCellOrigin(2, 2, &origin)); // scrolled out above
+    EXPECT_FALSE(grid.GetCellOrigin(3, 1, &origin)); // scrolled out left
     ASSERT_TRUE(grid.GetCellOrigin(3, 2, &origin));
     EXPECT_EQ(CPoint(50, 20), origin);
-    ASSERT_TRUE(grid.GetCellOrigin(0, 3, &origin));  // heading row stays at the top
+    ASSERT_TRUE(grid.GetCellOrigin(0, 3, &origin)); // heading row stays at the top
     EXPECT_EQ(CPoint(100, 0), origin);
-    ASSERT_TRUE(grid.GetCellOrigin(5, 0, &origin));  // heading column stays at the left
+    ASSERT_TRUE(grid.GetCellOrigin(5, 0, &origin)); // heading column stays at the left
     EXPECT_EQ(CPoint(0, 60), origin);
     EXPECT_EQ(CGridCellPos(4, 3), grid.GetCellFromPt(CPoint(110, 45)));
     EXPECT_EQ(CGridCellPos(0, 0), grid.GetCellFromPt(CPoint(10, 10)));
@@ -74,11 +73,12 @@ TEST(GridGeometry, ScrollingMovesBodyCellsButNotHeadings) {
     EXPECT_EQ(CGridCellPos(1, 2), grid.GetFirstVisibleCell());
 }
 
-TEST(GridGeometry, ScrollRangeCoversOnlyWhatDoesNotFit) {
+TEST(GridGeometry, ScrollRangeCoversOnlyWhatDoesNotFit)
+{
     GridInWindow<> fits(3, 3, 300, 200);
     EXPECT_EQ(0, fits.grid.GetScrollMax(SB_HORZ));
     EXPECT_EQ(0, fits.grid.GetScrollMax(SB_VERT));
-    EXPECT_FALSE(fits.grid.GetStyle() & WS_HSCROLL);  // a zero range hides the bar
+    EXPECT_FALSE(fits.grid.GetStyle() & WS_HSCROLL); // a zero range hides the bar
 
     GridInWindow<> tall(30, 3, 300, 200);
     // 29 body rows of 20 pixels do not fit: the range ends at the last body pixel.
@@ -86,9 +86,10 @@ TEST(GridGeometry, ScrollRangeCoversOnlyWhatDoesNotFit) {
     EXPECT_EQ(0, tall.grid.GetScrollMax(SB_HORZ));
 }
 
-TEST(GridGeometry, LineScrollsStopAtTheEnds) {
+TEST(GridGeometry, LineScrollsStopAtTheEnds)
+{
     GridInWindow<> g(4, 12, 300, 120);
-    CGridCtrl& grid = g.grid;
+    CGridCtrl &grid = g.grid;
     ASSERT_GT(grid.GetScrollMax(SB_HORZ), 0);
     grid.SendMessage(WM_HSCROLL, SB_LINELEFT);
     EXPECT_EQ(0, grid.GetScrollPos32(SB_HORZ));
@@ -109,19 +110,23 @@ TEST(GridGeometry, LineScrollsStopAtTheEnds) {
     EXPECT_EQ(0, grid.GetScrollPos32(SB_HORZ));
 }
 
-TEST(GridGeometry, WheelNotchesBecomeLineScrollsByTheWheelSetting) {
+TEST(GridGeometry, WheelNotchesBecomeLineScrollsByTheWheelSetting)
+{
     const struct {
-        const char* lines;
+        const char *lines;
         short delta;
         int up;
         int down;
     } cases[] = {
-        {"3", 120, 3, 0}, {"3", -240, 0, 6}, {"1", 60, 0, 0}, {"1", 120, 1, 0},
+        {"3", 120, 3, 0},
+        {"3", -240, 0, 6},
+        {"1", 60, 0, 0},
+        {"1", 120, 1, 0},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         HKEY key;
         ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyA(HKEY_CURRENT_USER, "Control Panel\\Desktop", &key));
-        ::RegSetValueExA(key, "WheelScrollLines", 0, REG_SZ, (const BYTE*)c.lines, 2);
+        ::RegSetValueExA(key, "WheelScrollLines", 0, REG_SZ, (const BYTE *)c.lines, 2);
         ::RegCloseKey(key);
         GridInWindow<> g(30, 3);
         g.grid.SendMessage(WM_SETTINGCHANGE);
@@ -137,7 +142,8 @@ namespace {
 // The grid painted into a bitmap through its own drawing.
 class PaintedGrid {
 public:
-    explicit PaintedGrid(CGridCtrl& grid) {
+    explicit PaintedGrid(CGridCtrl &grid)
+    {
         RECT client;
         grid.GetClientRect(&client);
         m_width = client.right;
@@ -152,25 +158,29 @@ public:
         HDC screen = ::GetDC(nullptr);
         m_dc.Attach(::CreateCompatibleDC(screen));
         ::ReleaseDC(nullptr, screen);
-        m_bitmap = ::CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_bits), nullptr, 0);
+        m_bitmap = ::CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, reinterpret_cast<void **>(&m_bits), nullptr, 0);
         m_old = ::SelectObject(m_dc, m_bitmap);
         grid.OnDraw(&m_dc);
         ::GdiFlush();
     }
-    ~PaintedGrid() {
+    ~PaintedGrid()
+    {
         ::SelectObject(m_dc, m_old);
         ::DeleteObject(m_bitmap);
     }
-    COLORREF Pixel(int x, int y) const {
+    COLORREF Pixel(int x, int y) const
+    {
         const DWORD bgra = m_bits[y * m_width + x];
         return RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
     }
     // Pixels of the colour inside the rectangle (exclusive end).
-    int Count(const CRect& rect, COLORREF colour) const {
+    int Count(const CRect &rect, COLORREF colour) const
+    {
         int count = 0;
         for (int y = rect.top; y < rect.bottom; ++y)
             for (int x = rect.left; x < rect.right; ++x)
-                if (Pixel(x, y) == colour) ++count;
+                if (Pixel(x, y) == colour)
+                    ++count;
         return count;
     }
 
@@ -178,17 +188,18 @@ private:
     CDC m_dc;
     HBITMAP m_bitmap = nullptr;
     HGDIOBJ m_old = nullptr;
-    DWORD* m_bits = nullptr;
+    DWORD *m_bits = nullptr;
     int m_width = 0;
     int m_height = 0;
 };
 
-}  // namespace
+} // namespace
 
 // Body cells 50 x 20 with the grid lines on their last pixels; outer area past the cells.
-TEST(GridPainting, CellsSelectionLinesAndTheOuterArea) {
+TEST(GridPainting, CellsSelectionLinesAndTheOuterArea)
+{
     GridInWindow<> g(3, 3, 300, 200);
-    CGridCtrl& grid = g.grid;
+    CGridCtrl &grid = g.grid;
     grid.SetBkColor(RGB(255, 255, 224));
     grid.SetGridColor(RGB(0, 128, 0));
     grid.SetSelectedRange(2, 2, 2, 2);
@@ -197,7 +208,7 @@ TEST(GridPainting, CellsSelectionLinesAndTheOuterArea) {
 
     EXPECT_EQ(RGB(255, 255, 224), painted.Pixel(52, 22));          // body cell (1, 1)
     EXPECT_EQ(highlight, painted.Pixel(102, 42));                  // selected cell (2, 2)
-    EXPECT_EQ(0, painted.Count(CRect(50, 40, 99, 59), highlight));  // (2, 1) is not selected
+    EXPECT_EQ(0, painted.Count(CRect(50, 40, 99, 59), highlight)); // (2, 1) is not selected
     EXPECT_EQ(RGB(0, 0, 0), painted.Pixel(99, 30));                // vertical line of column 1
     EXPECT_EQ(RGB(0, 0, 0), painted.Pixel(75, 39));                // horizontal line of row 1
     EXPECT_EQ(RGB(0, 128, 0), painted.Pixel(200, 30));             // right of the last column
@@ -207,9 +218,10 @@ TEST(GridPainting, CellsSelectionLinesAndTheOuterArea) {
 
 // The headings of the focus row and column are pressed (a dark top-left edge), the others raised
 // (a light one).
-TEST(GridPainting, HeadingsOfTheFocusRowAndColumnArePressed) {
+TEST(GridPainting, HeadingsOfTheFocusRowAndColumnArePressed)
+{
     GridInWindow<> g(3, 3, 300, 200);
-    CGridCtrl& grid = g.grid;
+    CGridCtrl &grid = g.grid;
     grid.SetFocusCell(2, 1);
     PaintedGrid painted(grid);
     const COLORREF light = ::GetSysColor(COLOR_BTNHIGHLIGHT);

@@ -4,7 +4,8 @@
 
 #include <gtest/gtest.h>
 
-TEST(HintLayout, BackslashNBreaksTheLine) {
+TEST(HintLayout, BackslashNBreaksTheLine)
+{
     const CString text = ExpandHintLineBreaks("Termin\\nskładania ofert");
     const std::vector<CString> lines = SplitHintLines(text);
     ASSERT_EQ(2u, lines.size());
@@ -13,26 +14,27 @@ TEST(HintLayout, BackslashNBreaksTheLine) {
     EXPECT_EQ(1u, SplitHintLines("bez podziału").size());
 }
 
-TEST(HintLayout, SizeOfTheText) {
+TEST(HintLayout, SizeOfTheText)
+{
     struct Case {
         std::vector<int> widths;
         CSize size;
     };
     const Case cases[] = {
-        {{100}, CSize(110, 17)},
-        {{100, 300, 40}, CSize(310, 49)},
-        {{440}, CSize(450, 17)},        // exactly the limit: no wrap
-        {{1000}, CSize(450, 17 + 24)},  // 1010 wraps twice
+        {{100}, CSize(110, 17)},       {{100, 300, 40}, CSize(310, 49)},
+        {{440}, CSize(450, 17)},       // exactly the limit: no wrap
+        {{1000}, CSize(450, 17 + 24)}, // 1010 wraps twice
         {{441}, CSize(450, 17 + 12)},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         const CSize size = HintTextSize(c.widths, 16);
         EXPECT_EQ(c.size.cx, size.cx) << c.widths[0];
         EXPECT_EQ(c.size.cy, size.cy) << c.widths[0];
     }
 }
 
-TEST(HintLayout, OpensBesideTheCursorOrToItsLeftAtTheScreenEdge) {
+TEST(HintLayout, OpensBesideTheCursorOrToItsLeftAtTheScreenEdge)
+{
     const CPoint offset(10, 5);
     const CRect right = HintWindowRect(CPoint(100, 200), CSize(110, 17), 1280, offset);
     EXPECT_EQ(CPoint(109, 208), right.TopLeft());
@@ -49,11 +51,13 @@ TEST(HintLayout, OpensBesideTheCursorOrToItsLeftAtTheScreenEdge) {
 
 class HintWndTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         ASSERT_TRUE(hint.Create(CHintWnd::IDD, &owner));
         ::SetCursorPos(300, 300);
     }
-    CRect WindowRect() {
+    CRect WindowRect()
+    {
         CRect rect;
         hint.GetWindowRect(&rect);
         return rect;
@@ -62,9 +66,10 @@ protected:
     CHintWnd hint{&owner};
 };
 
-TEST_F(HintWndTest, ShowsWhenTheCursorRestedAndHidesOnLeaving) {
+TEST_F(HintWndTest, ShowsWhenTheCursorRestedAndHidesOnLeaving)
+{
     hint.ShowAtCursor("Wartość zamówienia");
-    EXPECT_FALSE(hint.IsWindowVisible());  // nothing before the delay
+    EXPECT_FALSE(hint.IsWindowVisible()); // nothing before the delay
     hint.SendMessage(WM_TIMER, CHintWnd::IDT_HINT_DELAY);
     ASSERT_TRUE(hint.IsShown());
     EXPECT_TRUE(hint.IsWindowVisible());
@@ -85,7 +90,8 @@ TEST_F(HintWndTest, ShowsWhenTheCursorRestedAndHidesOnLeaving) {
     EXPECT_FALSE(hint.IsWindowVisible());
 }
 
-TEST_F(HintWndTest, CursorMovedDuringTheDelayShowsNothing) {
+TEST_F(HintWndTest, CursorMovedDuringTheDelayShowsNothing)
+{
     hint.ShowAtCursor("Podpowiedź");
     ::SetCursorPos(320, 310);
     hint.SendMessage(WM_TIMER, CHintWnd::IDT_HINT_DELAY);
@@ -93,7 +99,8 @@ TEST_F(HintWndTest, CursorMovedDuringTheDelayShowsNothing) {
     EXPECT_FALSE(hint.IsWindowVisible());
 }
 
-TEST_F(HintWndTest, TwoLinesMakeATallerPopup) {
+TEST_F(HintWndTest, TwoLinesMakeATallerPopup)
+{
     hint.ShowAtCursor("Jedna linia");
     hint.SendMessage(WM_TIMER, CHintWnd::IDT_HINT_DELAY);
     const int oneLine = WindowRect().Height();
@@ -103,19 +110,22 @@ TEST_F(HintWndTest, TwoLinesMakeATallerPopup) {
     EXPECT_STREQ("Pierwsza\r\nDruga", TextOf(*hint.GetDlgItem(CHintWnd::IDC_HINT_TEXT)));
 }
 
-TEST_F(HintWndTest, HidingDuringTheDelayCancelsTheHint) {
+TEST_F(HintWndTest, HidingDuringTheDelayCancelsTheHint)
+{
     hint.ShowAtCursor("Podpowiedź");
-    hint.HideHint();  // the view hides it on a key or a click before it showed
+    hint.HideHint(); // the view hides it on a key or a click before it showed
     const DWORD until = ::GetTickCount() + 800;
     MSG msg;
     while (::GetTickCount() < until) {
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageW(&msg);
         ::Sleep(10);
     }
     EXPECT_FALSE(hint.IsShown());
 }
 
-TEST_F(HintWndTest, ClickHides) {
+TEST_F(HintWndTest, ClickHides)
+{
     hint.ShowAtCursor("Podpowiedź");
     hint.SendMessage(WM_TIMER, CHintWnd::IDT_HINT_DELAY);
     ASSERT_TRUE(hint.IsShown());

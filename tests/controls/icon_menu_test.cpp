@@ -2,32 +2,32 @@
 
 #include <gtest/gtest.h>
 
-TEST(LightenColor, MovesEachChannelTowardsWhite) {
+TEST(LightenColor, MovesEachChannelTowardsWhite)
+{
     struct Case {
         COLORREF color;
         double factor;
         COLORREF lightened;
     };
     const Case cases[] = {
-        {RGB(0, 0, 0), 0.5, RGB(127, 127, 127)},
-        {RGB(10, 100, 255), 0.35, RGB(95, 154, 255)},
-        {RGB(10, 100, 255), 1.0, RGB(255, 255, 255)},
-        {RGB(10, 100, 255), 0.0, RGB(10, 100, 255)},
-        {RGB(10, 100, 255), 1.5, RGB(10, 100, 255)},
-        {RGB(10, 100, 255), -0.2, RGB(10, 100, 255)},
+        {RGB(0, 0, 0), 0.5, RGB(127, 127, 127)},      {RGB(10, 100, 255), 0.35, RGB(95, 154, 255)},
+        {RGB(10, 100, 255), 1.0, RGB(255, 255, 255)}, {RGB(10, 100, 255), 0.0, RGB(10, 100, 255)},
+        {RGB(10, 100, 255), 1.5, RGB(10, 100, 255)},  {RGB(10, 100, 255), -0.2, RGB(10, 100, 255)},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.lightened, LightenColor(c.color, c.factor)) << c.factor;
+    for (const Case &c : cases)
+        EXPECT_EQ(c.lightened, LightenColor(c.color, c.factor)) << c.factor;
 }
 
 class IconMenuTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(menu.LoadMenu(300)); }
-    const CIconMenu& File() const { return *menu.SubMenus()[0]; }
-    const CIconMenu& Edit() const { return *menu.SubMenus()[1]; }
+    const CIconMenu &File() const { return *menu.SubMenus()[0]; }
+    const CIconMenu &Edit() const { return *menu.SubMenus()[1]; }
     CIconMenu menu;
 };
 
-TEST_F(IconMenuTest, BarStaysTextAndSubmenusAreOwnerDrawn) {
+TEST_F(IconMenuTest, BarStaysTextAndSubmenusAreOwnerDrawn)
+{
     ASSERT_EQ(2u, menu.SubMenus().size());
     MENUITEMINFOW info{};
     info.cbSize = sizeof info;
@@ -47,14 +47,15 @@ TEST_F(IconMenuTest, BarStaysTextAndSubmenusAreOwnerDrawn) {
     EXPECT_EQ(&File(), CIconMenu::FromIconMenuHandle(File().m_hMenu));
 }
 
-TEST_F(IconMenuTest, AcceleratorsOfALevelStartInOneColumn) {
+TEST_F(IconMenuTest, AcceleratorsOfALevelStartInOneColumn)
+{
     HDC dc = ::GetDC(nullptr);
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
     HFONT font = ::CreateFontIndirectW(&metrics.lfMenuFont);
     HGDIOBJ old = ::SelectObject(dc, font);
-    auto labelWidth = [&](const std::wstring& text) {
+    auto labelWidth = [&](const std::wstring &text) {
         const std::wstring label = text.substr(0, text.find(L'\t'));
         SIZE size{};
         ::GetTextExtentPoint32W(dc, label.c_str(), (int)label.size(), &size);
@@ -70,10 +71,11 @@ TEST_F(IconMenuTest, AcceleratorsOfALevelStartInOneColumn) {
 
     EXPECT_NE(std::wstring::npos, File().Items()[0]->text.find(L"\tCtrl+N"));
     EXPECT_LE(std::abs(first - second), blank.cx);  // padded to the widest label
-    EXPECT_EQ(L"&Koniec", File().Items()[3]->text);  // no accelerator, no padding
+    EXPECT_EQ(L"&Koniec", File().Items()[3]->text); // no accelerator, no padding
 }
 
-TEST_F(IconMenuTest, SeparatorMeasuresHalfAMenuLine) {
+TEST_F(IconMenuTest, SeparatorMeasuresHalfAMenuLine)
+{
     MEASUREITEMSTRUCT measure{};
     measure.CtlType = ODT_MENU;
     measure.itemData = (ULONG_PTR)File().Items()[2].get();
@@ -87,9 +89,10 @@ TEST_F(IconMenuTest, SeparatorMeasuresHalfAMenuLine) {
     EXPECT_GE(measure.itemHeight, (UINT)CIconMenu::ICON_HEIGHT + 4);
 }
 
-TEST_F(IconMenuTest, ToolbarImagesReachTheCommandsInEverySubmenu) {
+TEST_F(IconMenuTest, ToolbarImagesReachTheCommandsInEverySubmenu)
+{
     ASSERT_TRUE(menu.LoadToolbar(301));
-    auto imageColour = [](const CIconMenuItem& item) {
+    auto imageColour = [](const CIconMenuItem &item) {
         HDC screen = ::GetDC(nullptr);
         HDC memory = ::CreateCompatibleDC(screen);
         HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 16, 15);
@@ -108,20 +111,22 @@ TEST_F(IconMenuTest, ToolbarImagesReachTheCommandsInEverySubmenu) {
     EXPECT_EQ(RGB(255, 0, 0), imageColour(*File().Items()[0]));
     EXPECT_EQ(RGB(255, 0, 0), imageColour(*Edit().Items()[0]));
     EXPECT_EQ(RGB(0, 255, 0), imageColour(*Edit().Items()[1]));
-    EXPECT_EQ(nullptr, File().Items()[1]->imageList);  // not on the toolbar
+    EXPECT_EQ(nullptr, File().Items()[1]->imageList); // not on the toolbar
     EXPECT_EQ(-1, File().Items()[3]->imageIndex);
 }
 
-TEST_F(IconMenuTest, DestroyForgetsEveryHandle) {
+TEST_F(IconMenuTest, DestroyForgetsEveryHandle)
+{
     const HMENU file = File().m_hMenu;
     const HMENU edit = Edit().m_hMenu;
     menu.DestroyMenu();
     EXPECT_EQ(nullptr, CIconMenu::FromIconMenuHandle(file));
     EXPECT_EQ(nullptr, CIconMenu::FromIconMenuHandle(edit));
-    EXPECT_FALSE(menu.LoadMenu(9999));  // a missing resource
+    EXPECT_FALSE(menu.LoadMenu(9999)); // a missing resource
 }
 
-TEST(IconMenu, AppendItemMakesSeparatorsAndOwnerDrawnCommands) {
+TEST(IconMenu, AppendItemMakesSeparatorsAndOwnerDrawnCommands)
+{
     CIconMenu menu;
     ASSERT_TRUE(menu.CreatePopupMenu());
     ASSERT_TRUE(menu.AppendItem("Zapisz", 0, 501));
@@ -130,9 +135,9 @@ TEST(IconMenu, AppendItemMakesSeparatorsAndOwnerDrawnCommands) {
     EXPECT_EQ((UINT)MF_OWNERDRAW, menu.Items()[0]->flags);
     EXPECT_EQ((UINT)(MF_OWNERDRAW | MF_SEPARATOR), menu.Items()[1]->flags);
     EXPECT_EQ(L"Zapisz", menu.Items()[0]->text);
-    EXPECT_EQ(1, menu.Items()[2]->imageIndex);  // its button's image on toolbar 301
+    EXPECT_EQ(1, menu.Items()[2]->imageIndex); // its button's image on toolbar 301
     EXPECT_EQ(301, menu.Items()[2]->bitmapId);
-    ASSERT_TRUE(menu.AppendItem("Brak", 0, 502, 777));  // no such bitmap: no image
+    ASSERT_TRUE(menu.AppendItem("Brak", 0, 502, 777)); // no such bitmap: no image
     EXPECT_EQ(-1, menu.Items()[3]->imageIndex);
     EXPECT_EQ(-1, menu.Items()[3]->bitmapId);
 }

@@ -16,8 +16,7 @@ protected:
     void SetUp() override
     {
         HWND window = ::CreateWindowExW(0, L"CMultilineList", L"", WS_CHILD | WS_VISIBLE, 10, 10, 300, 200,
-                                        parent.m_hWnd, (HMENU)(INT_PTR)kListId, ::GetModuleHandleW(nullptr),
-                                        nullptr);
+                                        parent.m_hWnd, (HMENU)(INT_PTR)kListId, ::GetModuleHandleW(nullptr), nullptr);
         ASSERT_NE(window, nullptr);
         ASSERT_TRUE(list.SubclassWindow(window));
         lineHeight = LineHeight();
@@ -185,8 +184,7 @@ TEST_F(MultilineListTest, ScrollingStopsWhereTheLastRowEndsAtTheBottomAndAtTheTo
     list.SendMessage(WM_VSCROLL, SB_PAGEDOWN);
     list.SetSize(1, 2);
     EXPECT_EQ(list.GetVerticalPosition(), 0);
-    EXPECT_FALSE(::GetWindowLongW(::GetDlgItem(list.m_hWnd, CMultilineList::kVerticalBarId), GWL_STYLE) &
-                 WS_VISIBLE);
+    EXPECT_FALSE(::GetWindowLongW(::GetDlgItem(list.m_hWnd, CMultilineList::kVerticalBarId), GWL_STYLE) & WS_VISIBLE);
 }
 
 TEST_F(MultilineListTest, ColumnsWiderThanTheViewScrollRightNoFurtherThanTheirEnd)
@@ -227,4 +225,4 @@ TEST_F(MultilineListTest, TheSelectedRowIsPaintedInTheSelectionColours)
     EXPECT_EQ(plain, ::GetSysColor(COLOR_WINDOW));
 }
 
-}  // namespace
+} // namespace

@@ -13,21 +13,28 @@
 
 namespace {
 
-CString FixturePath(const char* name) {
-    const char* folder = std::getenv("MORVELANK_TEST_SOURCE_DIR");
+CString FixturePath(const char *name)
+{
+    const char *folder = std::getenv("MORVELANK_TEST_SOURCE_DIR");
     CString path = CString("Z:") + (folder ? folder : "") + "/" + name;
     path.Replace('/', '\\');
     return path;
 }
 
-std::string Fixture() { return TestFolder::ReadBytes(FixturePath("print_2x2.bmp")); }
+std::string Fixture()
+{
+    return TestFolder::ReadBytes(FixturePath("print_2x2.bmp"));
+}
 
-void PutDword(std::string& bytes, size_t at, uint32_t value) {
-    for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+void PutDword(std::string &bytes, size_t at, uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
 // An old-style picture: 2 x 1 pixels, 1 bit, a core header and 3-byte palette entries red, blue.
-std::string CorePicture() {
+std::string CorePicture()
+{
     std::string bytes("BM", 2);
     bytes += std::string(12, '\0');
     PutDword(bytes, 2, 36);
@@ -41,20 +48,20 @@ std::string CorePicture() {
     return bytes;
 }
 
-}  // namespace
+} // namespace
 
-TEST(PrintBitmap, PictureIsStretchedIntoTheRectangle) {
+TEST(PrintBitmap, PictureIsStretchedIntoTheRectangle)
+{
     const std::string fixture = Fixture();
     ASSERT_EQ(70u, fixture.size());
     TestFolder folder;
     const struct {
-        const char* name;
+        const char *name;
         std::string bytes;
     } readable[] = {
-        {"whole.bmp", fixture},
-        {"bare.bmp", fixture.substr(14)},  // without the file header
+        {"whole.bmp", fixture}, {"bare.bmp", fixture.substr(14)}, // without the file header
     };
-    for (const auto& c : readable) {
+    for (const auto &c : readable) {
         SCOPED_TRACE(c.name);
         TestFolder::WriteBytes(folder / c.name, c.bytes);
         PrintTestDC dc(300, 300, 100, 150);
@@ -78,18 +85,19 @@ TEST(PrintBitmap, PictureIsStretchedIntoTheRectangle) {
     EXPECT_EQ(RGB(0, 0, 255), dc.Pixel(115, 155));
 }
 
-TEST(PrintBitmap, UnreadableFileDrawsNothing) {
+TEST(PrintBitmap, UnreadableFileDrawsNothing)
+{
     const std::string fixture = Fixture();
     std::string headerSize20 = fixture;
     PutDword(headerSize20, 14, 20);
-    std::string hugeWidth = fixture;  // a picture far larger than its bits
+    std::string hugeWidth = fixture; // a picture far larger than its bits
     PutDword(hugeWidth, 18, 100000);
     std::string offsetPastEnd = fixture;
     PutDword(offsetPastEnd, 10, 5000);
     std::string manyColours = fixture;
     PutDword(manyColours, 46, 100000);
     const struct {
-        const char* name;
+        const char *name;
         std::string bytes;
     } damaged[] = {
         {"empty.bmp", ""},
@@ -101,7 +109,7 @@ TEST(PrintBitmap, UnreadableFileDrawsNothing) {
         {"colours.bmp", manyColours},
     };
     TestFolder folder;
-    for (const auto& c : damaged) {
+    for (const auto &c : damaged) {
         SCOPED_TRACE(c.name);
         TestFolder::WriteBytes(folder / c.name, c.bytes);
         EXPECT_EQ(nullptr, LoadDib(folder / c.name));

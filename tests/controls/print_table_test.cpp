@@ -19,7 +19,8 @@ struct TablePage {
 };
 
 // Three equal columns between 1.0 and 7.5 inches, from 2.0 inches down.
-void DescribeThreeColumns(CPrintTableDef& table, int rows) {
+void DescribeThreeColumns(CPrintTableDef &table, int rows)
+{
     table.inInches = 1;
     table.columnCount = 3;
     table.rowCount = rows;
@@ -28,21 +29,24 @@ void DescribeThreeColumns(CPrintTableDef& table, int rows) {
     table.right = 7.5;
 }
 
-bool RowHasInkAcross(const PrintTestDC& dc, int y, int x1, int x2) {
+bool RowHasInkAcross(const PrintTestDC &dc, int y, int x1, int x2)
+{
     for (int x = x1; x < x2; ++x)
-        if (!dc.IsInk(x, y)) return false;
+        if (!dc.IsInk(x, y))
+            return false;
     return true;
 }
 
-}  // namespace
+} // namespace
 
-TEST(PrintTable, EqualColumnsTakeTheRemainderInTheLast) {
+TEST(PrintTable, EqualColumnsTakeTheRemainderInTheLast)
+{
     TablePage p;
     CPrintTableDef table;
     DescribeThreeColumns(table, 3);
     p.page.PrintTable(&table);
     ASSERT_NE(nullptr, table.printer);
-    EXPECT_EQ(216, table.columns[0].width);  // trunc(650 / 3)
+    EXPECT_EQ(216, table.columns[0].width); // trunc(650 / 3)
     EXPECT_EQ(216, table.columns[1].width);
     EXPECT_EQ(218, table.columns[2].width);
     // Frame, heading band and rows: 300 + 31 + 3 x 31 = 424 units, back in inches.
@@ -52,13 +56,15 @@ TEST(PrintTable, EqualColumnsTakeTheRemainderInTheLast) {
     EXPECT_EQ(300, ink.top);
     EXPECT_EQ(751, ink.right);
     EXPECT_EQ(425, ink.bottom);
-    for (int x : {316, 532}) EXPECT_TRUE(p.dc.IsInk(x, 400)) << "column rule at " << x;
+    for (int x : {316, 532})
+        EXPECT_TRUE(p.dc.IsInk(x, 400)) << "column rule at " << x;
     for (int y : {300 + ROW, 300 + 2 * ROW, 300 + 3 * ROW})
         EXPECT_TRUE(RowHasInkAcross(p.dc, y, 100, 751)) << "row rule at " << y;
-    EXPECT_FALSE(p.dc.IsInk(200, 300 + ROW + 15));  // inside a cell
+    EXPECT_FALSE(p.dc.IsInk(200, 300 + ROW + 15)); // inside a cell
 }
 
-TEST(PrintTable, ColumnsKeepTheirGivenWidths) {
+TEST(PrintTable, ColumnsKeepTheirGivenWidths)
+{
     TablePage p;
     CPrintTableDef table;
     table.inInches = 1;
@@ -74,7 +80,7 @@ TEST(PrintTable, ColumnsKeepTheirGivenWidths) {
     p.page.PrintTable(&table);
     EXPECT_EQ(150, table.columns[0].width);
     EXPECT_EQ(250, table.columns[1].width);
-    EXPECT_TRUE(p.dc.IsInk(350, 300 + ROW + 40));  // the rule between the columns
+    EXPECT_TRUE(p.dc.IsInk(350, 300 + ROW + 40)); // the rule between the columns
     EXPECT_FALSE(p.dc.IsInk(400, 300 + ROW + 40));
     // Each heading centred in its own cell of the heading band.
     const RECT first = p.dc.InkBounds(RECT{202, 302, 348, 300 + ROW - 1});
@@ -83,13 +89,14 @@ TEST(PrintTable, ColumnsKeepTheirGivenWidths) {
     EXPECT_NEAR(475, (second.left + second.right) / 2, 3);
 }
 
-TEST(PrintTable, RowLineIntervalRulesEveryNthRow) {
+TEST(PrintTable, RowLineIntervalRulesEveryNthRow)
+{
     TablePage p;
     CPrintTableDef table;
     DescribeThreeColumns(table, 7);
     table.rowLineInterval = 3;
     p.page.PrintTable(&table);
-    const int bodyTop = 300 + ROW;  // ruled anyway: the bottom of the heading band's box
+    const int bodyTop = 300 + ROW; // ruled anyway: the bottom of the heading band's box
     for (int rows = 1; rows < 7; ++rows) {
         const bool ruled = rows == 2 || rows == 5;
         EXPECT_EQ(ruled, RowHasInkAcross(p.dc, bodyTop + rows * ROW, 101, 750))
@@ -97,7 +104,8 @@ TEST(PrintTable, RowLineIntervalRulesEveryNthRow) {
     }
 }
 
-TEST(PrintTable, EmptyHeadingPrintsItsColumnNumber) {
+TEST(PrintTable, EmptyHeadingPrintsItsColumnNumber)
+{
     TablePage named;
     TablePage empty;
     CPrintTableDef namedTable;
@@ -114,7 +122,8 @@ TEST(PrintTable, EmptyHeadingPrintsItsColumnNumber) {
             ASSERT_EQ(named.dc.IsInk(x, y), empty.dc.IsInk(x, y)) << x << "," << y;
 }
 
-TEST(PrintTable, CellsPrintOnlyInsideALaidOutTable) {
+TEST(PrintTable, CellsPrintOnlyInsideALaidOutTable)
+{
     TablePage p;
     CPrintTableDef table;
     DescribeThreeColumns(table, 3);
@@ -126,7 +135,7 @@ TEST(PrintTable, CellsPrintOnlyInsideALaidOutTable) {
     const RECT cell{316, 300 + 2 * ROW, 532, 300 + 3 * ROW};
     const RECT text = p.dc.InkBounds(RECT{cell.left + 2, cell.top + 2, cell.right - 2, cell.bottom - 2});
     EXPECT_FALSE(::IsRectEmpty(&text));
-    EXPECT_LT(text.left, cell.left + 20);  // left-aligned
+    EXPECT_LT(text.left, cell.left + 20); // left-aligned
 
     // A row past the body: nothing in a ruled table, below it in a free layout.
     p.page.PrintTableCell(&table, 3, 0, 10, 32, "%s", "poza");
@@ -138,13 +147,14 @@ TEST(PrintTable, CellsPrintOnlyInsideALaidOutTable) {
     freeTable.freeLayout = 1;
     freeTable.noHeadings = 1;
     free.page.PrintTable(&freeTable);
-    EXPECT_TRUE(free.dc.Blank());  // no rules and no frames
+    EXPECT_TRUE(free.dc.Blank()); // no rules and no frames
     free.page.PrintTableCell(&freeTable, 3, 0, 10, 32, "%s", "poza");
     const RECT below = free.dc.InkBounds(RECT{0, 300 + 3 * ROW, 800, 300 + 4 * ROW});
     EXPECT_FALSE(::IsRectEmpty(&below));
 }
 
-TEST(PrintTable, TablePastTheRightEdgeIsNotPrinted) {
+TEST(PrintTable, TablePastTheRightEdgeIsNotPrinted)
+{
     TablePage p;
     p.page.SetRightEdge(500);
     CPrintTableDef table;
@@ -155,7 +165,8 @@ TEST(PrintTable, TablePastTheRightEdgeIsNotPrinted) {
     EXPECT_TRUE(p.dc.Blank());
 }
 
-TEST(PrintTable, LongCellTextIsCutAtTheCellBuffer) {
+TEST(PrintTable, LongCellTextIsCutAtTheCellBuffer)
+{
     const std::string longText(3 * CPrintPage::CELL_BUFFER_SIZE, 'i');
     const std::string kept(CPrintPage::CELL_BUFFER_SIZE - 1, 'i');
     double ends[2];

@@ -86,7 +86,7 @@ TEST(ConfigFile, SectionRowsFillTheirTables)
     EXPECT_EQ(0, tables->m_buyerDataMap[0][1]);
     EXPECT_EQ(2010, tables->m_buyerDataMap[1][0]); // an empty field takes no column
     EXPECT_EQ(2011, tables->m_buyerDataMap[1][1]);
-    EXPECT_EQ(1, tables->m_buyerDataMap[2][0]);    // at most eight per row
+    EXPECT_EQ(1, tables->m_buyerDataMap[2][0]); // at most eight per row
     EXPECT_EQ(8, tables->m_buyerDataMap[2][7]);
 
     // The incomplete row "2200;2201;" takes no place.

@@ -49,8 +49,7 @@ struct RefusalCase {
 std::vector<RefusalCase> RefusalCases()
 {
     std::vector<RefusalCase> cases = {
-        {"oldest format", std::string("\x00\x05\x00\x00", 4) + FileHeader().bytes.substr(4), kOldest,
-         "Informacja"},
+        {"oldest format", std::string("\x00\x05\x00\x00", 4) + FileHeader().bytes.substr(4), kOldest, "Informacja"},
         {"version 16", FileHeader(16).bytes, kSecondVersion, "Informacja"},
         {"version 22", FileHeader(22).bytes, kSecondVersion, "Informacja"},
         {"no templates", FileHeader().bytes, kNoTemplates, "Błąd", false, true},
@@ -60,23 +59,22 @@ std::vector<RefusalCase> RefusalCases()
          kWrongMarker, "Błąd"},
         {"variable number past the table", WithFirstRecord().Int(9000).Int(0).Str("x").bytes, kBadNumber, "Błąd"},
         {"negative variable number", WithFirstRecord().Int(-1).Int(0).Str("x").bytes, kBadNumber, "Błąd"},
-        {"variable 6000 of a 6000-variable version", WithFirstRecord(73).Int(6000).Int(0).Str("x").bytes,
-         kBadNumber, "Błąd"},
+        {"variable 6000 of a 6000-variable version", WithFirstRecord(73).Int(6000).Int(0).Str("x").bytes, kBadNumber,
+         "Błąd"},
         {"more instances than variables", WithAllRecords().Int(9001).bytes, kTooManyInstances, "Błąd"},
 
         // Counts and lengths that do not fit the file.
-        {"secured count past the documents", FileBytes().Int(114).Int(0).Int(111).Int(62).Int(141).bytes,
-         kDamaged, "Błąd"},
+        {"secured count past the documents", FileBytes().Int(114).Int(0).Int(111).Int(62).Int(141).bytes, kDamaged,
+         "Błąd"},
         {"negative secured count", FileBytes().Int(114).Int(0).Int(111).Int(62).Int(-1).bytes, kDamaged, "Błąd"},
         {"secured count beyond the file", FileBytes().Int(114).Int(0).Int(111).Int(62).Int(100).Str("a").bytes,
          kDamaged, "Błąd"},
         {"first protected text of 300 bytes",
-         FileBytes().Int(114).Int(0).Int(111).Int(62).Int(0).Int(300).Int(0).Raw(std::string(300, 'a')).bytes,
-         kDamaged, "Błąd"},
-        {"negative password length", FileBytes().Int(114).Int(0).Int(111).Int(62).Int(0).Int(0).Int(-1).bytes,
-         kDamaged, "Błąd"},
-        {"string longer than the file", WithFirstRecord().Int(1).Int(0).Int(1000).Raw("abc").bytes, kDamaged,
+         FileBytes().Int(114).Int(0).Int(111).Int(62).Int(0).Int(300).Int(0).Raw(std::string(300, 'a')).bytes, kDamaged,
          "Błąd"},
+        {"negative password length", FileBytes().Int(114).Int(0).Int(111).Int(62).Int(0).Int(0).Int(-1).bytes, kDamaged,
+         "Błąd"},
+        {"string longer than the file", WithFirstRecord().Int(1).Int(0).Int(1000).Raw("abc").bytes, kDamaged, "Błąd"},
         {"negative string length", WithFirstRecord().Int(1).Int(0).Int(-5).bytes, kDamaged, "Błąd"},
         {"101 parts", WithAllRecords().Int(3000).Int(101).bytes, kDamaged, "Błąd"},
         {"101 page breaks", WithAllRecords().Int(3000).Int(-1).Int(101).bytes, kDamaged, "Błąd"},
@@ -90,8 +88,7 @@ std::vector<RefusalCase> RefusalCases()
         {"end before the parts", WithAllRecords().Int(3000).bytes, kDamaged, "Błąd"},
         {"end inside the part names", WithAllRecords().Int(3000).Int(2).Str("Część 1").bytes, kDamaged, "Błąd"},
         {"end before the page breaks", WithAllRecords().Int(3000).Int(-1).bytes, kDamaged, "Błąd"},
-        {"end inside a page break", WithAllRecords().Int(3000).Int(-1).Int(1).Int(0).Int(5).bytes, kDamaged,
-         "Błąd"},
+        {"end inside a page break", WithAllRecords().Int(3000).Int(-1).Int(1).Int(0).Int(5).bytes, kDamaged, "Błąd"},
     };
     return cases;
 }
@@ -230,14 +227,14 @@ TEST(DataFileHeaderReader, PasswordAndRefusals)
         {"no password", FileHeader().bytes, 1, "", ""},
         {"password", FileBytes().Int(114).Int(0).Int(111).Int(62).Int(1).Str("a.rtf").Int(0).Int(3).Raw(secret).bytes,
          1, "abc", ""},
-        {"mask of version 24", FileBytes().Int(24).Int(0).Int(111).Int(62).Raw(std::string(10, '\x01')).Int(0).Int(3)
-                                   .Raw(secret).bytes,
-         1, "abc", ""},
+        {"mask of version 24",
+         FileBytes().Int(24).Int(0).Int(111).Int(62).Raw(std::string(10, '\x01')).Int(0).Int(3).Raw(secret).bytes, 1,
+         "abc", ""},
         {"oldest format", std::string("\x00\x05\x00\x00", 4), 0, "", kOldest},
         {"password of 300 bytes", FileBytes().Int(114).Int(0).Int(111).Int(62).Int(0).Int(0).Int(300).bytes, 0, "",
          kDamaged},
-        {"password past the end", FileBytes().Int(114).Int(0).Int(111).Int(62).Int(0).Int(0).Int(3).Raw("a").bytes,
-         0, "", kDamaged},
+        {"password past the end", FileBytes().Int(114).Int(0).Int(111).Int(62).Int(0).Int(0).Int(3).Raw("a").bytes, 0,
+         "", kDamaged},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);

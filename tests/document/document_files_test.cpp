@@ -141,8 +141,8 @@ TEST(FileKinds, ByExtension)
         int kind;
     };
     const Case cases[] = {
-        {"xls", 9}, {"XLT", 9}, {"doc", 10}, {"rtf", 10}, {"JPG", 11}, {"gif", 12}, {"bmp", 13},
-        {"txt", 14}, {"exe", 15}, {"rar", 16}, {"html", 17}, {"ppt", 18}, {"pdf", 20}, {"odt", 19}, {"", 19},
+        {"xls", 9},  {"XLT", 9},  {"doc", 10},  {"rtf", 10}, {"JPG", 11}, {"gif", 12}, {"bmp", 13}, {"txt", 14},
+        {"exe", 15}, {"rar", 16}, {"html", 17}, {"ppt", 18}, {"pdf", 20}, {"odt", 19}, {"", 19},
     };
     for (const Case &c : cases)
         EXPECT_EQ(c.kind, FileKindByExtension(c.extension)) << c.extension;

@@ -59,7 +59,8 @@ protected:
             return IDOK;
         };
         scope = std::make_unique<CTestHookScope>(hook);
-        ASSERT_TRUE(parent.CreateEx(0, nullptr, "postepowanie", WS_POPUP | WS_VISIBLE, 0, 0, 900, 600, nullptr, nullptr));
+        ASSERT_TRUE(
+            parent.CreateEx(0, nullptr, "postepowanie", WS_POPUP | WS_VISIBLE, 0, 0, 900, 600, nullptr, nullptr));
     }
 
     void TearDown() override
@@ -129,8 +130,7 @@ TEST_F(EditableTextSaveTest, SaveWritesTheTypedTextWhateverTheControlHoldsSince)
              view->ShowDocument(kPlain, -1);
          },
          kPlain},
-        {"another document shown",
-         [](CMorvelankView *view) { view->ShowDocument(kPlain, -1); }, kPlain},
+        {"another document shown", [](CMorvelankView *view) { view->ShowDocument(kPlain, -1); }, kPlain},
     };
     int serial = 0;
     for (const auto &c : cases) {

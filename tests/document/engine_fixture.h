@@ -39,8 +39,8 @@ protected:
 
     void SetUp() override
     {
-        control = CreateWindowExW(0, L"RICHEDIT50W", L"", WS_POPUP | ES_MULTILINE, 0, 0, 600, 400, nullptr,
-                                  nullptr, GetModuleHandleW(nullptr), nullptr);
+        control = CreateWindowExW(0, L"RICHEDIT50W", L"", WS_POPUP | ES_MULTILINE, 0, 0, 600, 400, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
         ASSERT_NE(nullptr, control);
         // Wine's control starts from the bold system font; the view's text is not bold.
         CHARFORMAT2W regular = {};

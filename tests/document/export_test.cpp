@@ -17,8 +17,14 @@
 
 namespace {
 
-std::string Int32(int32_t value) { return std::string(reinterpret_cast<const char *>(&value), 4); }
-std::string Text(const std::string &text) { return Int32(static_cast<int32_t>(text.size())) + text; }
+std::string Int32(int32_t value)
+{
+    return std::string(reinterpret_cast<const char *>(&value), 4);
+}
+std::string Text(const std::string &text)
+{
+    return Int32(static_cast<int32_t>(text.size())) + text;
+}
 
 class ExportFilesTest : public ::testing::Test {
 protected:
@@ -225,8 +231,7 @@ TEST(ConverterCommandLine, EveryPathQuoted)
 TEST_F(TextTablesTest, CleaningRemovesPageBreakLinesAndEmptyRuns)
 {
     const CString dots = "........................................................";
-    SetText("Tytuł\n ala\n Ala ma\nTreść końcowa\n" + dots + "podział strony" + dots +
-            "\nDalej\n\n\n\n\n\nKoniec");
+    SetText("Tytuł\n ala\n Ala ma\nTreść końcowa\n" + dots + "podział strony" + dots + "\nDalej\n\n\n\n\n\nKoniec");
     CleanExportText(text);
     EXPECT_EQ(CString("Tytuł\rala\rAla ma\rTreść końcowa\r") + PageBreakStandIn + "\rDalej\r\rKoniec",
               text.GetPlainText());

@@ -119,8 +119,9 @@ TEST(OutsideCommands, ProgramPathsAreQuotedAndTheShortNameIsOneArgument)
          "\"C:\\Program Files\\Zamówienia\\szablony.exe\" 60 1 szablony_202509 "
          "Usługi@społeczne@poniżej@progów@750.000"},
         // With no data file loaded the newest templates are meant, but the flag stays 0.
-        {"D:\\Prog", -1, 65, "\"D:\\Prog\\szablony.exe\" 65 0 szablony_202509 "
-                             "Od@2021r.,Tryb@podst.bez@negocj.(tylko@poniżej@progów@unijnych)"},
+        {"D:\\Prog", -1, 65,
+         "\"D:\\Prog\\szablony.exe\" 65 0 szablony_202509 "
+         "Od@2021r.,Tryb@podst.bez@negocj.(tylko@poniżej@progów@unijnych)"},
     };
     for (const auto &c : cases)
         EXPECT_STREQ(c.line, TemplateEditorCommandLine(c.mainPath, "", c.version, c.code));

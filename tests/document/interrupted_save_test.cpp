@@ -56,8 +56,7 @@ public:
         m_project.m_nProcedureCode = kCode;
         m_project.m_strName = "Przetarg";
         ProceedingOpen open(m_main, m_installation);
-        ASSERT_EQ(open.Load(kLoadNewProceeding, starting, m_project, DefaultValues(), *m_tables, m_header, nullptr),
-                  1);
+        ASSERT_EQ(open.Load(kLoadNewProceeding, starting, m_project, DefaultValues(), *m_tables, m_header, nullptr), 1);
         m_project.SetFolder(Folder());
         m_project.SetFileName("Przetarg", "dat");
         CreateDirectoryPath(Folder());
@@ -68,8 +67,8 @@ public:
     {
         ProceedingOpen open(m_main, m_installation);
         ASSERT_EQ(open.ReadRecord(m_project, Folder(), "Przetarg"), 1);
-        ASSERT_EQ(open.Load(kLoadOwnFile, m_project.GetDocumentPath(), m_project, DefaultValues(), *m_tables,
-                            m_header, nullptr),
+        ASSERT_EQ(open.Load(kLoadOwnFile, m_project.GetDocumentPath(), m_project, DefaultValues(), *m_tables, m_header,
+                            nullptr),
                   1);
     }
 
@@ -339,8 +338,7 @@ TEST_F(KilledSave, ChildKilledAtRandomMomentsLeavesAProceedingThatOpens)
         CloseHandle(ready);
         ExpectWholeVersion(newer);
     }
-    std::printf("child killed at %d random moments: %d opened new, %d old, none torn\n", kills, newer,
-                kills - newer);
+    std::printf("child killed at %d random moments: %d opened new, %d old, none torn\n", kills, newer, kills - newer);
 }
 
 // Run only as the child of the tests above.

@@ -30,10 +30,12 @@ protected:
         char temp[MAX_PATH];
         GetTempPathA(MAX_PATH, temp);
         view->m_proceeding.m_files.m_strMainPath.Format("%smorvelank_widok_%lu", temp, GetCurrentProcessId());
-        const CString templates = LawVersions::GetTemplateFolder(view->m_proceeding.m_files.m_strMainPath, "", -1) + "\\1";
+        const CString templates =
+            LawVersions::GetTemplateFolder(view->m_proceeding.m_files.m_strMainPath, "", -1) + "\\1";
         ASSERT_TRUE(CreateDirectoryPath(templates));
         for (const char *name : {"tags.rtf", "pagebreak.rtf"})
-            ASSERT_TRUE(CopyFileA(FixturePath((std::string("engine/") + name).c_str()), templates + "\\" + name, FALSE));
+            ASSERT_TRUE(
+                CopyFileA(FixturePath((std::string("engine/") + name).c_str()), templates + "\\" + name, FALSE));
 
         ViewTables &tables = *view->m_proceeding.m_tables;
         tables.m_documents[0].fileName = "tags.rtf";

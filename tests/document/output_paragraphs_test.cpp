@@ -106,9 +106,7 @@ TEST(OutputParagraphsTest, DisabledBlocksGoWholeAndListsCloseUp)
          {"1.\ta", "2.\t[-b]", "Tekst", "1.\tc", "2.\td"},
          {"1.\ta", "Tekst", "1.\tc", "2.\td"}},
         {"a number that is a value is no list number", {"[=25]. rok", "2.\tdalej"}, {"25. rok", "2.\tdalej"}},
-        {"nothing removed, nothing changes",
-         {"1.\ta", "3.\tc", "", "0,00"},
-         {"1.\ta", "3.\tc", "", "0,00"}},
+        {"nothing removed, nothing changes", {"1.\ta", "3.\tc", "", "0,00"}, {"1.\ta", "3.\tc", "", "0,00"}},
     };
     for (const auto &c : cases) {
         std::vector<std::string> expected;

@@ -110,7 +110,8 @@ protected:
         char temp[MAX_PATH];
         GetTempPathA(MAX_PATH, temp);
         view->m_proceeding.m_files.m_strMainPath.Format("%smorvelank_drukarka_%lu", temp, GetCurrentProcessId());
-        const CString templates = LawVersions::GetTemplateFolder(view->m_proceeding.m_files.m_strMainPath, "", -1) + "\\1";
+        const CString templates =
+            LawVersions::GetTemplateFolder(view->m_proceeding.m_files.m_strMainPath, "", -1) + "\\1";
         ASSERT_TRUE(CreateDirectoryPath(templates));
         ViewTables &tables = *view->m_proceeding.m_tables;
         const char *names[] = {"ogloszenie.rtf", "umowa.rtf", "protokol.rtf"};

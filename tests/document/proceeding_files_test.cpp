@@ -96,8 +96,8 @@ void ExpectSameTables(const ViewTables &saved, const ViewTables &read)
     for (int i = 0; i < kVariableSlots; ++i) {
         const VariableSlot &a = saved.m_variables[i];
         const VariableSlot &b = read.m_variables[i];
-        ASSERT_TRUE(a.value == b.value && a.type == b.type && a.groupNumber == b.groupNumber
-                    && a.selected == b.selected && a.extra == b.extra)
+        ASSERT_TRUE(a.value == b.value && a.type == b.type && a.groupNumber == b.groupNumber && a.selected == b.selected
+                    && a.extra == b.extra)
             << "variable " << i << ": " << (LPCSTR)a.value << " / " << (LPCSTR)b.value;
     }
     EXPECT_EQ(saved.m_nNextDynamicVariable, read.m_nNextDynamicVariable);
@@ -134,7 +134,8 @@ TEST_F(ProceedingFiles, SavedProceedingOpensAgainWithEveryTable)
 
     const CString rtf = "{\\rtf1 Opis przedmiotu zamówienia}";
     ProceedingSave save(*tables, project, [&](CProject &) { ++m_recorded; });
-    ASSERT_EQ(save.Save(Loaded(header, &rtf)), 1) << (save.GetMessages().empty() ? "" : (LPCSTR)save.GetMessages()[0].text);
+    ASSERT_EQ(save.Save(Loaded(header, &rtf)), 1)
+        << (save.GetMessages().empty() ? "" : (LPCSTR)save.GetMessages()[0].text);
     EXPECT_EQ(m_recorded, 1);
     EXPECT_STREQ(ReadFileToString(project.GetSpecPath()), rtf);
 
@@ -149,7 +150,8 @@ TEST_F(ProceedingFiles, SavedProceedingOpensAgainWithEveryTable)
 
     auto read = FreshTables();
     DataFileHeader readHeader;
-    ASSERT_EQ(open.Load(kLoadOwnFile, reopened.GetDocumentPath(), reopened, DefaultValues(), *read, readHeader, nullptr), 1);
+    ASSERT_EQ(
+        open.Load(kLoadOwnFile, reopened.GetDocumentPath(), reopened, DefaultValues(), *read, readHeader, nullptr), 1);
     EXPECT_STREQ(reopened.m_strPassword, "tajne");
     EXPECT_EQ(reopened.m_nLawVersion, kVersion);
     ExpectSameTables(*tables, *read);
@@ -239,7 +241,7 @@ TEST_F(ProceedingFiles, OpeningWhatCannotBeReadFailsWithAMessage)
 
     struct Case {
         const char *name;
-        std::string data;    // the data file's bytes, "" none
+        std::string data; // the data file's bytes, "" none
         bool removeConfig;
         const char *message; // how the last message begins
     };
@@ -262,9 +264,9 @@ TEST_F(ProceedingFiles, OpeningWhatCannotBeReadFailsWithAMessage)
         ASSERT_EQ(open.ReadRecord(reopened, folder, "Przetarg"), 1);
         auto read = FreshTables();
         DataFileHeader readHeader;
-        EXPECT_EQ(open.Load(kLoadOwnFile, reopened.GetDocumentPath(), reopened, DefaultValues(), *read, readHeader,
-                            nullptr),
-                  0);
+        EXPECT_EQ(
+            open.Load(kLoadOwnFile, reopened.GetDocumentPath(), reopened, DefaultValues(), *read, readHeader, nullptr),
+            0);
         ASSERT_FALSE(open.GetMessages().empty());
         EXPECT_EQ(open.GetMessages().back().text.Find(c.message), 0) << (LPCSTR)open.GetMessages().back().text;
         TestFolder::WriteBytes(config, configBytes);
@@ -304,9 +306,9 @@ TEST_F(ProceedingFiles, DocumentSetsAreSavedToTheirOwnFileAndReadBack)
         EXPECT_EQ(reopened.m_nProcedureCode, set.procedureCode);
         auto read = FreshTables();
         DataFileHeader readHeader;
-        ASSERT_EQ(open.Load(kLoadOwnFile, reopened.GetDocumentPath(), reopened, DefaultValues(), *read, readHeader,
-                            nullptr),
-                  1);
+        ASSERT_EQ(
+            open.Load(kLoadOwnFile, reopened.GetDocumentPath(), reopened, DefaultValues(), *read, readHeader, nullptr),
+            1);
         ExpectSameTables(*tables, *read);
     }
 }
@@ -315,7 +317,7 @@ struct ClosingCase {
     const char *name;
     int kind;
     bool modified;
-    int answer;     // 0: no question expected
+    int answer; // 0: no question expected
     int saveResult;
     bool mayClose;
     bool saved;
@@ -343,10 +345,13 @@ TEST(ClosingQuestion, WindowClosesOnlyWhenNothingIsLost)
         CTestHookScope scope(hook);
         bool saved = false;
         bool closing = false;
-        const bool mayClose = ConfirmClosing(c.kind, c.modified, "Przetarg", [&] {
-            saved = true;
-            return c.saveResult;
-        }, closing);
+        const bool mayClose = ConfirmClosing(
+            c.kind, c.modified, "Przetarg",
+            [&] {
+                saved = true;
+                return c.saveResult;
+            },
+            closing);
         EXPECT_EQ(mayClose, c.mayClose);
         EXPECT_EQ(saved, c.saved);
         EXPECT_EQ(asked.size(), c.answer ? 1u : 0u);

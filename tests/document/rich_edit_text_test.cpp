@@ -16,8 +16,8 @@ protected:
 
     void SetUp() override
     {
-        control = CreateWindowExW(0, L"RICHEDIT50W", L"", WS_POPUP | ES_MULTILINE, 0, 0, 600, 400, nullptr,
-                                  nullptr, GetModuleHandleW(nullptr), nullptr);
+        control = CreateWindowExW(0, L"RICHEDIT50W", L"", WS_POPUP | ES_MULTILINE, 0, 0, 600, 400, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
         ASSERT_NE(nullptr, control);
         text = RichEditText(control);
     }

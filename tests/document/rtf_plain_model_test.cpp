@@ -12,7 +12,8 @@ namespace {
 std::wstring ControlText(HWND control)
 {
     GETTEXTLENGTHEX request = {GTL_PRECISE | GTL_NUMCHARS, 1200};
-    const int length = static_cast<int>(SendMessageW(control, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&request), 0));
+    const int length =
+        static_cast<int>(SendMessageW(control, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&request), 0));
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
     GETTEXTEX get = {};
     get.cb = static_cast<DWORD>(text.size() * sizeof(wchar_t));
@@ -106,11 +107,13 @@ TEST_F(PlainModelTest, CountsAsTheControlCounts)
         "{\\rtf1 a\\par b\\par}",
         "{\\rtf1 a\\par b\\par\\par}",
         "{\\rtf1 a\\page b\\sect c\\par d}",
-        "{\\rtf1\\ansi\\ansicpg1250{\\fonttbl{\\f0\\fcharset0 Arial;}{\\f1\\fcharset238 Arial;}}\\f0\\'b3 \\f1\\'b3 \xb3}",
+        "{\\rtf1\\ansi\\ansicpg1250{\\fonttbl{\\f0\\fcharset0 Arial;}{\\f1\\fcharset238 Arial;}}\\f0\\'b3 \\f1\\'b3 "
+        "\xb3}",
         "{\\rtf1 a{\\v ukryty}b}",
         "{\\rtf1\\uc1 \\u261?\\u-10179?\\u-8704? x{\\uc2\\u322\\'b3\\'b3}y\\uc0\\u380 z}",
         "{\\rtf1 a{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt link}}b}",
-        "{\\rtf1 x\\par\\trowd\\cellx1000\\cellx2000\\intbl a\\cell b\\cell\\row\\intbl c\\cell\\cell\\row\\pard y\\par}",
+        "{\\rtf1 x\\par\\trowd\\cellx1000\\cellx2000\\intbl a\\cell b\\cell\\row\\intbl c\\cell\\cell\\row\\pard "
+        "y\\par}",
         "{\\rtf1 a\\cell b\\row c}",
         "{\\rtf1 a\\tab b\\emdash c\\~d\\{\\}\\\\e\\line f}",
         "{\\rtf1{\\*\\generator x;}{\\info{\\title t}}{\\stylesheet{\\s0 Normal;}}a\r\nb}",
@@ -124,8 +127,8 @@ TEST_F(PlainModelTest, CountsAsTheControlCounts)
 
 TEST_F(PlainModelTest, EveryFixtureGeneratesAsPredicted)
 {
-    const char *const fixtures[] = {"tags.rtf",      "blocks.rtf",  "division.rtf", "headings.rtf", "lists.rtf",
-                                    "pagebreak.rtf", "parts.rtf",   "dispatch.rtf", "tab_stops.rtf"};
+    const char *const fixtures[] = {"tags.rtf",      "blocks.rtf", "division.rtf", "headings.rtf", "lists.rtf",
+                                    "pagebreak.rtf", "parts.rtf",  "dispatch.rtf", "tab_stops.rtf"};
     for (const char *fixture : fixtures) {
         for (int parts : {-1, 2}) {
             SCOPED_TRACE(std::string(fixture) + (parts > 0 ? " in parts" : ""));

@@ -62,8 +62,8 @@ TEST(RtfTable, ShapesOfTableText)
     EXPECT_EQ((std::vector<std::vector<std::string>>{{"A", "B"}, {"", "b"}}),
               Rows(TableTextToRtf("2;-1;-1;A;1;x;B;1;x;;b", 1).GetString()));
 
-    const char *const noTable[] = {"1;-1;-1", "", "0;-1;-1;A;1;x;a;b", "-2;-1;-1;A;1;x;a;b",
-                                   "x;-1;-1;A;1;x", "9;-1;-1;A;1;x;a"};
+    const char *const noTable[] = {"1;-1;-1",        "", "0;-1;-1;A;1;x;a;b", "-2;-1;-1;A;1;x;a;b", "x;-1;-1;A;1;x",
+                                   "9;-1;-1;A;1;x;a"};
     for (const char *text : noTable)
         EXPECT_STREQ("", TableTextToRtf(text, 1)) << text;
 }

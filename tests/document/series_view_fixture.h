@@ -48,7 +48,8 @@ protected:
             return IDOK;
         };
         scope = std::make_unique<CTestHookScope>(hook);
-        ASSERT_TRUE(parent.CreateEx(0, nullptr, "postepowanie", WS_POPUP | WS_VISIBLE, 0, 0, 900, 300, nullptr, nullptr));
+        ASSERT_TRUE(
+            parent.CreateEx(0, nullptr, "postepowanie", WS_POPUP | WS_VISIBLE, 0, 0, 900, 300, nullptr, nullptr));
 
         view = MakeProceedingView(parent, tree, 300);
         ASSERT_NE(view, nullptr);
@@ -70,19 +71,22 @@ protected:
         ASSERT_TRUE(CreateDirectoryPath(GetParentFolder(config)));
         ASSERT_TRUE(WriteTextFile(config, "pismo.rtf;Pismo[KORESPONDENCJA]\r\nopis.rtf;Opis\r\n"
                                           "zaproszenie.rtf;Zaproszenie[KORESPONDENCJA]\r\n"));
-        const CString templates = LawVersions::GetTemplateFolder(app.MainPath, app.UserTemplatesPath, kVersion) + "\\63";
+        const CString templates =
+            LawVersions::GetTemplateFolder(app.MainPath, app.UserTemplatesPath, kVersion) + "\\63";
         ASSERT_TRUE(CreateDirectoryPath(templates));
         const char head[] = "{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset238 Arial;}}\\f0\\fs20 ";
-        ASSERT_TRUE(WriteTextFile(templates + "\\pismo.rtf",
-                                  CString(head) + "<$001>Adresat<?001>\\par\n"
-                                                  "Do: <!A05>odbiorca;Odbiorca [KORESPONDENCJA1]</A05>\\par\n"
-                                                  "<!A06>adres;Adres [KORESPONDENCJA2]</A06>\\par\n"
-                                                  "<$002>Tre\\'9c\\'e6<?002>\\par\n"
-                                                  "Szanowni <!A05>odbiorca;Odbiorca [KORESPONDENCJA1]</A05>, "
-                                                  "termin <!A07>termin;Termin</A07>.\\par\n}"));
+        ASSERT_TRUE(
+            WriteTextFile(templates + "\\pismo.rtf", CString(head)
+                                                         + "<$001>Adresat<?001>\\par\n"
+                                                           "Do: <!A05>odbiorca;Odbiorca [KORESPONDENCJA1]</A05>\\par\n"
+                                                           "<!A06>adres;Adres [KORESPONDENCJA2]</A06>\\par\n"
+                                                           "<$002>Tre\\'9c\\'e6<?002>\\par\n"
+                                                           "Szanowni <!A05>odbiorca;Odbiorca [KORESPONDENCJA1]</A05>, "
+                                                           "termin <!A07>termin;Termin</A07>.\\par\n}"));
         ASSERT_TRUE(WriteTextFile(templates + "\\opis.rtf", CString(head) + "Tu wpisz opis\\par\n}"));
-        ASSERT_TRUE(WriteTextFile(templates + "\\zaproszenie.rtf",
-                                  CString(head) + "Zaproszenie dla <!A05>odbiorca;Odbiorca [KORESPONDENCJA1]</A05>.\\par\n}"));
+        ASSERT_TRUE(
+            WriteTextFile(templates + "\\zaproszenie.rtf",
+                          CString(head) + "Zaproszenie dla <!A05>odbiorca;Odbiorca [KORESPONDENCJA1]</A05>.\\par\n}"));
         auto tables = FreshTables();
         const char *values[] = {"Zamawiający odbiorca", "ul. Długa 1", "2025-09-30"};
         for (int variable : {kRecipientVariable, kAddressVariable, kDateVariable}) {

@@ -120,13 +120,8 @@ TEST_F(GenerationTest, StylesTellTheStateOfEachValue)
     };
     const COLORREF grey = RGB(95, 95, 95), blue = RGB(0, 0, 255);
     const Case cases[] = {
-        {0, blue, 0},
-        {1, grey, CFE_STRIKEOUT},
-        {2, grey, CFE_STRIKEOUT},
-        {3, RGB(128, 128, 255), 0},
-        {4, blue, 0},
-        {6, RGB(0, 135, 0), 0},
-        {1001, RGB(0, 0, 0), CFE_BOLD},
+        {0, blue, 0}, {1, grey, CFE_STRIKEOUT}, {2, grey, CFE_STRIKEOUT},       {3, RGB(128, 128, 255), 0},
+        {4, blue, 0}, {6, RGB(0, 135, 0), 0},   {1001, RGB(0, 0, 0), CFE_BOLD},
     };
     RichEditText text(control);
     for (const Case &c : cases) {
@@ -223,8 +218,10 @@ TEST_F(GenerationTest, ListsAndTablesAndWhatFollowsThem)
     EXPECT_EQ("Lista: tytul\r  1. a\r  2. b\r|\r"
               "Litery: f)      a\rg)      b\rh)      c|\r"
               "Kreski: -      a\r-      b|\r"
-              "Tabela:\r" + table + "\r"
-              "Po tabeli: koniec|",
+              "Tabela:\r"
+                  + table
+                  + "\r"
+                    "Po tabeli: koniec|",
               plain);
     const Expected expected[] = {
         {0, 1013, "tytul\r  1. a\r  2. b\r", "", "tytul", 1, -1},

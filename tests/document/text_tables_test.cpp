@@ -35,12 +35,9 @@ TEST(TextTables, RowsAreRuledAndPadded)
 {
     const std::vector<std::string> lines = Lines(BuildDocumentTable("Cena|60\nTermin|40\n\nukryty|0", 0, -1));
     const std::vector<std::string> expected = {
-        kRule,
-        "| Nazwa kryterium                                                |Waga    |",
-        kRule,
-        "|Cena                                                            |60      |",
-        kRule,
-        "|Termin                                                          |40      |",
+        kRule, "| Nazwa kryterium                                                |Waga    |",
+        kRule, "|Cena                                                            |60      |",
+        kRule, "|Termin                                                          |40      |",
         kRule,
     };
     EXPECT_EQ(expected, lines);
@@ -52,9 +49,9 @@ TEST(TextTables, BodyWidthsPerKind)
         int kind, parts;
         size_t width;
     };
-    const Case cases[] = {{0, -1, 75}, {1, -1, 77}, {1, 2, 77}, {2, -1, 75}, {2, 2, 77}, {3, -1, 77},
-                          {4, -1, 77}, {5, -1, 77}, {6, -1, 77}, {8, -1, 77}, {9, -1, 77}, {10, -1, 75},
-                          {14, -1, 77}, {17, -1, 77}, {29, -1, 75}};
+    const Case cases[] = {{0, -1, 75}, {1, -1, 77},  {1, 2, 77},   {2, -1, 75},  {2, 2, 77},
+                          {3, -1, 77}, {4, -1, 77},  {5, -1, 77},  {6, -1, 77},  {8, -1, 77},
+                          {9, -1, 77}, {10, -1, 75}, {14, -1, 77}, {17, -1, 77}, {29, -1, 75}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.kind);
         const std::vector<std::string> lines = Lines(BuildDocumentTable("a|b|c|d|e|f", c.kind, c.parts));
@@ -93,8 +90,7 @@ TEST(TextTables, LongCellsWrapAtBreakCharacters)
 TEST(TextTables, ThreeWordsInAnElevenWideColumn)
 {
     // Kind 1 divided: widths 3, 31, 23, 11, 3; the date column is 11 wide.
-    const std::vector<std::string> lines =
-        Lines(BuildDocumentTable("1|n|a|aaaaaaa bbbbbbbbbb ccccccccc|2", 1, 3));
+    const std::vector<std::string> lines = Lines(BuildDocumentTable("1|n|a|aaaaaaa bbbbbbbbbb ccccccccc|2", 1, 3));
     ASSERT_EQ(7u, lines.size());
     EXPECT_EQ("|1  |n                              |a                      |aaaaaaa    |2  |", lines[3]);
     EXPECT_EQ("|   |                               |                       |bbbbbbbbbb |   |", lines[4]);
@@ -109,16 +105,11 @@ TEST(TextTables, OfferRowsGainMissingCells)
         const char *normalised;
     };
     const Case cases[] = {
-        {"n|a|d", 1, -1, "|n|a|d"},
-        {"1|n|a|d", 1, -1, "1|n|a|d"},
-        {"n|a|d|c", 2, -1, "|n|a|d|c"},
-        {"1|n|a|d|c", 2, -1, "1|n|a|d|c"},
-        {"n|a|d", 2, -1, "|n|a|d"},
-        {"n|a", 1, 0, "|n|a|"},
-        {"n|a|d", 1, 0, "|n|a|d|"},
-        {"1|n|a|d|2", 1, 0, "1|n|a|d|2"},
-        {"n|a|d|c", 2, 2, "|n|a|d|c|"},
-        {"x", 1, -1, "|x"},
+        {"n|a|d", 1, -1, "|n|a|d"},          {"1|n|a|d", 1, -1, "1|n|a|d"},
+        {"n|a|d|c", 2, -1, "|n|a|d|c"},      {"1|n|a|d|c", 2, -1, "1|n|a|d|c"},
+        {"n|a|d", 2, -1, "|n|a|d"},          {"n|a", 1, 0, "|n|a|"},
+        {"n|a|d", 1, 0, "|n|a|d|"},          {"1|n|a|d|2", 1, 0, "1|n|a|d|2"},
+        {"n|a|d|c", 2, 2, "|n|a|d|c|"},      {"x", 1, -1, "|x"},
         {"n|a|d\n\nn|a|d", 1, -1, "|n|a|d"},
     };
     for (const Case &c : cases)
@@ -172,12 +163,12 @@ TEST(TextTables, RecordList)
 {
     EXPECT_EQ("Komisja\n" + kRule + "\n\n\n", std::string(BuildRecordList("Komisja", "naglowek")));
     EXPECT_EQ(kRule + "\n\n\n", std::string(BuildRecordList("", "")));
-    const std::string list = BuildRecordList(
-        "K", "naglowek\nImie=Jan|Funkcja\\nw komisji=przewodniczacy{}sekretarz|bez etykiety")
-                                 .GetString();
-    const std::string expected = "K\n" + kRule + "\n\n" + "Imie: " + std::string(24, ' ') + "Jan\n" +
-                                 "Funkcja\nw komisji: " + std::string(19, ' ') + "przewodniczacy|sekretarz\n" +
-                                 "bez etykiety\n\n\n";
+    const std::string list =
+        BuildRecordList("K", "naglowek\nImie=Jan|Funkcja\\nw komisji=przewodniczacy{}sekretarz|bez etykiety")
+            .GetString();
+    const std::string expected = "K\n" + kRule + "\n\n" + "Imie: " + std::string(24, ' ') + "Jan\n"
+                                 + "Funkcja\nw komisji: " + std::string(19, ' ') + "przewodniczacy|sekretarz\n"
+                                 + "bez etykiety\n\n\n";
     EXPECT_EQ(expected, list);
 }
 

@@ -164,8 +164,13 @@ TEST_F(VariableDispatchTest, TextGoesIntoEveryOccurrenceAndLaterPositionsMove)
     EXPECT_EQ(0, tables->m_variables[1005].untouched);
     EXPECT_STREQ("Jan\rMaria\rNowak", tables->m_variables[1005].value);
     ExpectShownEverywhere(1005, "Jan\rMaria\rNowak");
-    ExpectTableInStep({{1, "inny"}, {3, "Nowak"}, {6, "100"}, {7, "24"}, {kFirstHeadingSlot + 2, "Drugi"},
-                       {9, "2025-03-03"}, {12, "2025-01-15"}});
+    ExpectTableInStep({{1, "inny"},
+                       {3, "Nowak"},
+                       {6, "100"},
+                       {7, "24"},
+                       {kFirstHeadingSlot + 2, "Drugi"},
+                       {9, "2025-03-03"},
+                       {12, "2025-01-15"}});
     EXPECT_EQ(0u, Plain().find("A Jan\rMaria\rNowak B inny C Jan\rMaria\rNowak\r"));
 
     // What the editor was given: a touched value opens with the typed key at the click.
@@ -218,7 +223,7 @@ TEST_F(VariableDispatchTest, UntouchedValueOpensAsTheBuyerDataOrEmpty)
     struct Case {
         const char *what;
         int procedureCode;
-        int mapped;          // the variable in column 2 of the buyer-data map
+        int mapped; // the variable in column 2 of the buyer-data map
         const char *value;
         int keyChar;
         int width;
@@ -265,7 +270,7 @@ TEST_F(VariableDispatchTest, RefusedPositionsChangeNoText)
         const char *what;
         int kind;
         int secured;
-        int position;        // -1: inside the slot below
+        int position; // -1: inside the slot below
         int slot;
         EditOutcome outcome;
         int modified;
@@ -308,8 +313,11 @@ TEST_F(VariableDispatchTest, TypesWithoutAnEditorOpenNothing)
     const struct {
         int type;
         EditOutcome outcome;
-    } cases[] = {{12, EditOutcome::NothingToDo}, {19, EditOutcome::NothingToDo},
-                 {22, EditOutcome::NothingToDo}, {29, EditOutcome::NothingToDo}, {37, EditOutcome::NothingToDo}};
+    } cases[] = {{12, EditOutcome::NothingToDo},
+                 {19, EditOutcome::NothingToDo},
+                 {22, EditOutcome::NothingToDo},
+                 {29, EditOutcome::NothingToDo},
+                 {37, EditOutcome::NothingToDo}};
     for (const auto &c : cases) {
         tables->m_variables[1012].type = static_cast<int16_t>(c.type);
         EXPECT_EQ(c.outcome, EditAt(Inside(8))) << c.type;
@@ -374,7 +382,7 @@ TEST_F(VariableDispatchTest, OfferDateSetsValidityAndDependentDate)
     EXPECT_STREQ("2025-03-03", editors.date.value);
     EXPECT_STREQ("C:\\terminarz", editors.date.schedulePath);
     ExpectShownEverywhere(1014, "2025-12-20");
-    ExpectShownEverywhere(1015, "2026-01-19");  // + 30 days, both occurrences
+    ExpectShownEverywhere(1015, "2026-01-19"); // + 30 days, both occurrences
     // + 14 days is Saturday 3 January: the dependent date ends a period the act caps (the
     // binding period), so it stays there rather than run past the cap.
     ExpectShownEverywhere(1017, "2026-01-03");
@@ -426,8 +434,13 @@ TEST_F(VariableDispatchTest, ListRowsGoIntoEveryOccurrenceAsTheirTable)
     NormalizeNewlines(table);
     ASSERT_GT(table.GetLength(), 100);
     ExpectShownEverywhere(1005, table.GetString());
-    ExpectTableInStep({{1, "inny"}, {3, "Nowak"}, {6, "100"}, {7, "24"}, {kFirstHeadingSlot + 2, "Drugi"},
-                       {9, "2025-03-03"}, {12, "2025-01-15"}});
+    ExpectTableInStep({{1, "inny"},
+                       {3, "Nowak"},
+                       {6, "100"},
+                       {7, "24"},
+                       {kFirstHeadingSlot + 2, "Drugi"},
+                       {9, "2025-03-03"},
+                       {12, "2025-01-15"}});
 
     // A table is set in the fixed-pitch face of tables.
     RichEditText text(control);
@@ -503,8 +516,8 @@ TEST_F(VariableDispatchTest, DocumentListsAreWrittenAsDashLetteredAndNumberedLis
     const struct {
         int type;
         std::string value;
-        std::string shown;      // slots 0 and 2, named "nazwa"
-        std::string shownLast;  // slot 5, renamed "spis"
+        std::string shown;     // slots 0 and 2, named "nazwa"
+        std::string shownLast; // slot 5, renamed "spis"
     } cases[] = {
         {13, "Wniosek|Oferta|", "-      Wniosek\r-      Oferta", "-      Wniosek\r-      Oferta"},
         {14, "Wniosek|Oferta|", "f)      Wniosek\rg)      Oferta", "f)      Wniosek\rg)      Oferta"},
@@ -527,7 +540,8 @@ TEST_F(VariableDispatchTest, DocumentListsAreWrittenAsDashLetteredAndNumberedLis
         EXPECT_EQ(c.shown, TextAt(Occurrence(0).position, Occurrence(0).length));
         EXPECT_EQ(c.shown, TextAt(Occurrence(2).position, Occurrence(2).length));
         EXPECT_EQ(c.shownLast.empty() ? c.shown : c.shownLast, TextAt(Occurrence(5).position, Occurrence(5).length));
-        ExpectTableInStep({{1, "inny"}, {3, "Nowak"}, {6, "100"}, {kFirstHeadingSlot + 2, "Drugi"}, {12, "2025-01-15"}});
+        ExpectTableInStep(
+            {{1, "inny"}, {3, "Nowak"}, {6, "100"}, {kFirstHeadingSlot + 2, "Drugi"}, {12, "2025-01-15"}});
     }
 }
 
@@ -556,8 +570,8 @@ TEST_F(VariableDispatchTest, GridTableIsShownAsTheRecordListOfEachOccurrence)
         int mode;
     } cases[] = {{30, 1}, {31, 0}, {36, 2}};
     const std::string rule(75, '-');
-    const std::string records = "Nazwa: " + std::string(23, ' ') + "Firma A\r" + "Adres: " + std::string(23, ' ') +
-                                "Polna 1\rul. 2\r\r\r";
+    const std::string records =
+        "Nazwa: " + std::string(23, ' ') + "Firma A\r" + "Adres: " + std::string(23, ' ') + "Polna 1\rul. 2\r\r\r";
     tables->m_occurrences.Block(0)->Variable(5)->name = "";
     for (const auto &c : cases) {
         SCOPED_TRACE(c.type);
@@ -575,7 +589,8 @@ TEST_F(VariableDispatchTest, GridTableIsShownAsTheRecordListOfEachOccurrence)
         EXPECT_EQ("nazwa\r" + rule + "\r\r" + records, TextAt(Occurrence(2).position, Occurrence(2).length));
         EXPECT_EQ(rule + "\r\r" + records, TextAt(Occurrence(5).position, Occurrence(5).length))
             << "an occurrence without a name has no heading";
-        ExpectTableInStep({{1, "inny"}, {3, "Nowak"}, {6, "100"}, {kFirstHeadingSlot + 2, "Drugi"}, {12, "2025-01-15"}});
+        ExpectTableInStep(
+            {{1, "inny"}, {3, "Nowak"}, {6, "100"}, {kFirstHeadingSlot + 2, "Drugi"}, {12, "2025-01-15"}});
     }
 }
 

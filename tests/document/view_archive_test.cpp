@@ -128,8 +128,8 @@ TEST_F(ProceedingArchiveTest, FileThatDoesNotCopyIsReportedAndTheRestGoOn)
 
     EXPECT_EQ(1, Move("ZP-2"));
     ASSERT_EQ(1u, messages.size());
-    EXPECT_STREQ("Informacja: Błąd kopiowania pliku:\n" + folder + "\\notatka.txt\ndo:\n" + archive +
-                     "\\ZP-2\\notatka.txt.",
+    EXPECT_STREQ("Informacja: Błąd kopiowania pliku:\n" + folder + "\\notatka.txt\ndo:\n" + archive
+                     + "\\ZP-2\\notatka.txt.",
                  messages[0]);
     EXPECT_FALSE(FileExists(archive + "\\ZP-2\\notatka.txt"));
     for (const char *file : {"Przetarg.baz", "Przetarg.dat", "załącznik 1.txt", "spec.dat"})

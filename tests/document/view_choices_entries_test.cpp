@@ -28,13 +28,13 @@ namespace {
 const int kCode = 162; // templates in the version's folder "63"
 const int kVersion = 114;
 
-const int kBidBondRequired = 101;   // option of group 101, chosen at the start
-const int kBidBondNone = 102;       // option of group 101
-const int kBidBondAmount = 103;     // text controlled by 101
-const int kPerformanceBond = 104;   // check box, cleared at the start
-const int kBankGuarantee = 105;     // option controlled by the check box, chosen at the start
+const int kBidBondRequired = 101; // option of group 101, chosen at the start
+const int kBidBondNone = 102;     // option of group 101
+const int kBidBondAmount = 103;   // text controlled by 101
+const int kPerformanceBond = 104; // check box, cleared at the start
+const int kBankGuarantee = 105;   // option controlled by the check box, chosen at the start
 const int kHelpLink = 106;
-const int kCommittee = 300;         // per-entry block
+const int kCommittee = 300; // per-entry block
 const int kMemberName = 301;
 const int kMemberRole = 302;
 
@@ -46,8 +46,9 @@ const char kChoices[] = "{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl{\\f0\\fswis
                         "<!106>art. 45</106> koniec\\par}";
 const char kCommitteeDoc[] = "{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset238 Arial;}}\\f0\\fs20 "
                              "Komisja:\\par\n<%300><!301>osoba</301> - <!302>funkcja</302>\\par\n<-300>Koniec\\par}";
-const char kMinutesDoc[] = "{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset238 Arial;}}\\f0\\fs20 "
-                           "Protok\\'f3\\'b3:\\par\n<%300>[<!301>osoba</301>, <!302>funkcja</302>]\\par\n<-300>Podpisy\\par}";
+const char kMinutesDoc[] =
+    "{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset238 Arial;}}\\f0\\fs20 "
+    "Protok\\'f3\\'b3:\\par\n<%300>[<!301>osoba</301>, <!302>funkcja</302>]\\par\n<-300>Podpisy\\par}";
 
 enum { kChoicesDocument, kCommitteeDocument, kMinutesDocument };
 
@@ -109,7 +110,8 @@ protected:
         scope = std::make_unique<CTestHookScope>(hook);
         SetValueEditorRunner(&answers);
         SetProceedingPrompts(&answers);
-        ASSERT_TRUE(parent.CreateEx(0, nullptr, "postepowanie", WS_POPUP | WS_VISIBLE, 0, 0, 900, 600, nullptr, nullptr));
+        ASSERT_TRUE(
+            parent.CreateEx(0, nullptr, "postepowanie", WS_POPUP | WS_VISIBLE, 0, 0, 900, 600, nullptr, nullptr));
         view = MakeView();
         ASSERT_NE(view, nullptr);
         ASSERT_EQ(1, view->CreateProceeding(1, "Przetarg", -1, 0, 0, DefaultValues()));
@@ -129,8 +131,10 @@ protected:
     {
         const CString config = LawVersions::GetConfigFilePath(app.MainPath, kVersion, kCode);
         ASSERT_TRUE(CreateDirectoryPath(GetParentFolder(config)));
-        ASSERT_TRUE(WriteTextFile(config, "wybory.rtf;Specyfikacja\r\nkomisja.rtf;Komisja\r\nprotokol.rtf;Protokół\r\n"));
-        const CString templates = LawVersions::GetTemplateFolder(app.MainPath, app.UserTemplatesPath, kVersion) + "\\63";
+        ASSERT_TRUE(
+            WriteTextFile(config, "wybory.rtf;Specyfikacja\r\nkomisja.rtf;Komisja\r\nprotokol.rtf;Protokół\r\n"));
+        const CString templates =
+            LawVersions::GetTemplateFolder(app.MainPath, app.UserTemplatesPath, kVersion) + "\\63";
         ASSERT_TRUE(CreateDirectoryPath(templates));
         ASSERT_TRUE(WriteTextFile(templates + "\\wybory.rtf", kChoices));
         ASSERT_TRUE(WriteTextFile(templates + "\\komisja.rtf", kCommitteeDoc));
@@ -144,11 +148,16 @@ protected:
             int selected;
             const char *value;
         } variables[] = {
-            {kBidBondRequired, 1, 101, 1, ""},   {kBidBondNone, 1, 101, 0, ""},
-            {kBidBondAmount, 0, -1, -1, "10 000 zł"}, {kPerformanceBond, 3, 104, 0, ""},
-            {kBankGuarantee, 1, 105, 1, ""},     {kHelpLink, 20, -1, -1, "art45.htm"},
-            {990, 0, -1, -1, ""},                {kCommittee, 0, -1, -1, "Kliknij, aby dodać członka|Członek komisji"},
-            {kMemberName, 0, -1, -1, "osoba"},   {kMemberRole, 0, -1, -1, "funkcja"},
+            {kBidBondRequired, 1, 101, 1, ""},
+            {kBidBondNone, 1, 101, 0, ""},
+            {kBidBondAmount, 0, -1, -1, "10 000 zł"},
+            {kPerformanceBond, 3, 104, 0, ""},
+            {kBankGuarantee, 1, 105, 1, ""},
+            {kHelpLink, 20, -1, -1, "art45.htm"},
+            {990, 0, -1, -1, ""},
+            {kCommittee, 0, -1, -1, "Kliknij, aby dodać członka|Członek komisji"},
+            {kMemberName, 0, -1, -1, "osoba"},
+            {kMemberRole, 0, -1, -1, "funkcja"},
         };
         for (const auto &v : variables) {
             VariableSlot &slot = tables->m_variables[v.number];
@@ -173,8 +182,8 @@ protected:
     // The first occurrence of the variable in the shown document, or of the named occurrence.
     const VariableOccurrence *Find(int variable, const char *name = nullptr) const
     {
-        const OccurrenceBlock *block =
-            static_cast<const OccurrenceTable &>(view->m_proceeding.m_tables->m_occurrences).Block(view->GetCurrentDocument());
+        const OccurrenceBlock *block = static_cast<const OccurrenceTable &>(view->m_proceeding.m_tables->m_occurrences)
+                                           .Block(view->GetCurrentDocument());
         for (int slot = 0; block && slot < kVariableOccurrences; ++slot) {
             const VariableOccurrence *o = block->Variable(slot);
             if (o->length > 0 && (name ? o->name == name : o->variable == variable))
@@ -185,8 +194,8 @@ protected:
     std::vector<const VariableOccurrence *> FindAll(int variable) const
     {
         std::vector<const VariableOccurrence *> found;
-        const OccurrenceBlock *block =
-            static_cast<const OccurrenceTable &>(view->m_proceeding.m_tables->m_occurrences).Block(view->GetCurrentDocument());
+        const OccurrenceBlock *block = static_cast<const OccurrenceTable &>(view->m_proceeding.m_tables->m_occurrences)
+                                           .Block(view->GetCurrentDocument());
         for (int slot = 0; block && slot < kVariableOccurrences; ++slot)
             if (block->Variable(slot)->length > 0 && block->Variable(slot)->variable == variable)
                 found.push_back(block->Variable(slot));
@@ -231,8 +240,8 @@ protected:
     std::vector<const VariableOccurrence *> AllInstancesOf(int templateVariable) const
     {
         std::vector<const VariableOccurrence *> found;
-        const OccurrenceBlock *block =
-            static_cast<const OccurrenceTable &>(view->m_proceeding.m_tables->m_occurrences).Block(view->GetCurrentDocument());
+        const OccurrenceBlock *block = static_cast<const OccurrenceTable &>(view->m_proceeding.m_tables->m_occurrences)
+                                           .Block(view->GetCurrentDocument());
         for (int slot = 0; block && slot < kVariableOccurrences; ++slot) {
             const VariableOccurrence *o = block->Variable(slot);
             const DynamicVariable *instance = view->m_proceeding.m_tables->FindDynamicVariable(o->variable);
@@ -357,11 +366,11 @@ TEST_F(ViewChoicesEntriesTest, VariableValueByNumberOrOccurrenceName)
         const char *tag;
         const char *value;
     } cases[] = {
-        {"103", "10 000 zł"},  // the number itself
-        {"kwota", "10 000 zł"}, // the name of an occurrence in the shown document
-        {"104", "zabezpieczenie"},   // an option's value is its text
-        {"103 ", ""},           // neither a number as written nor a name
-        {"9000", ""},           // outside the table
+        {"103", "10 000 zł"},      // the number itself
+        {"kwota", "10 000 zł"},    // the name of an occurrence in the shown document
+        {"104", "zabezpieczenie"}, // an option's value is its text
+        {"103 ", ""},              // neither a number as written nor a name
+        {"9000", ""},              // outside the table
         {"brak", ""},
     };
     for (const auto &c : cases)
@@ -422,7 +431,8 @@ TEST_F(ViewChoicesEntriesTest, EntryLeftOutGoesAndTheOthersMoveUp)
     const std::vector<std::string> two = {"Jan Nowak/funkcja", "Piotr Wrona/funkcja"};
     EXPECT_EQ(two, Members());
     EXPECT_EQ(pool, view->m_proceeding.m_tables->m_nNextDynamicVariable) << "nothing new was made";
-    EXPECT_EQ(Entries({{"A", 1}, {"Sekretarz", 1}}).names, CollectRepeatEntries(*view->m_proceeding.m_tables, kCommittee).names);
+    EXPECT_EQ(Entries({{"A", 1}, {"Sekretarz", 1}}).names,
+              CollectRepeatEntries(*view->m_proceeding.m_tables, kCommittee).names);
 
     // Another entry after the renumbering takes the next number, after the moved one.
     answers.entries = Entries({{"A", 1}, {"Sekretarz", 1}, {"D", 1}});
@@ -467,8 +477,12 @@ TEST_F(ViewChoicesEntriesTest, InstalledQuestionsTemplateGrowsAndItsCheckBoxSwit
         int number;
         int type;
         const char *value;
-    } variables[] = {{310, 0, "Kliknij, aby dodać kolejne pytanie|Pytanie"}, {311, 0, "treść pytania"},
-                     {312, 0, "treść odpowiedzi"}, {136, 3, ""}, {990, 0, ""}, {10, 0, "kierownik"}};
+    } variables[] = {{310, 0, "Kliknij, aby dodać kolejne pytanie|Pytanie"},
+                     {311, 0, "treść pytania"},
+                     {312, 0, "treść odpowiedzi"},
+                     {136, 3, ""},
+                     {990, 0, ""},
+                     {10, 0, "kierownik"}};
     for (const auto &v : variables) {
         tables->m_variables[v.number].type = static_cast<int16_t>(v.type);
         tables->m_variables[v.number].value = v.value;

@@ -75,7 +75,8 @@ protected:
         };
         scope = std::make_unique<CTestHookScope>(hook);
         ViewToolPrompts::Install(&prompts);
-        ASSERT_TRUE(parent.CreateEx(0, nullptr, "postepowanie", WS_POPUP | WS_VISIBLE, 0, 0, 900, 300, nullptr, nullptr));
+        ASSERT_TRUE(
+            parent.CreateEx(0, nullptr, "postepowanie", WS_POPUP | WS_VISIBLE, 0, 0, 900, 300, nullptr, nullptr));
 
         view = MakeProceedingView(parent, tree, 300);
         ASSERT_NE(view, nullptr);

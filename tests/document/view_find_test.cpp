@@ -17,14 +17,8 @@ TEST(TextFind, CaseOfPolishLettersFollowsTheChoice)
         bool matchCase;
         int expected;
     } cases[] = {
-        {"gęślą", 0, false, 7},
-        {"GĘŚLĄ", 0, true, 7},
-        {"gęślą", 0, true, 26},
-        {"ZAŻÓŁĆ", 1, false, 19},
-        {"JAŹŃ", 0, true, -1},
-        {"jaźń", 15, false, -1},
-        {"", 0, false, -1},
-        {"a", 99, false, -1},
+        {"gęślą", 0, false, 7}, {"GĘŚLĄ", 0, true, 7},   {"gęślą", 0, true, 26}, {"ZAŻÓŁĆ", 1, false, 19},
+        {"JAŹŃ", 0, true, -1},  {"jaźń", 15, false, -1}, {"", 0, false, -1},     {"a", 99, false, -1},
     };
     for (const auto &c : cases)
         EXPECT_EQ(c.expected, FindTextFrom(text, c.what, c.from, c.matchCase)) << c.what << " " << c.from;
@@ -39,12 +33,8 @@ TEST_F(ViewFindTest, MatchIsSelectedWithTheCaseAsChosen)
         int matchCase;
         const char *found; // as the document writes it; null when not found
     } cases[] = {
-        {"WSTĘP", 0, "Wstęp"},
-        {"zamawiający", 0, "Zamawiający"},
-        {"WARTOŚĆ", 0, "wartość"},
-        {"Wstęp", 1, "Wstęp"},
-        {"wstęp", 1, nullptr},
-        {"nie ma takiego", 0, nullptr},
+        {"WSTĘP", 0, "Wstęp"}, {"zamawiający", 0, "Zamawiający"}, {"WARTOŚĆ", 0, "wartość"}, {"Wstęp", 1, "Wstęp"},
+        {"wstęp", 1, nullptr}, {"nie ma takiego", 0, nullptr},
     };
     for (const auto &c : cases) {
         messages.clear();

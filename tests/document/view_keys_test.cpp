@@ -51,7 +51,8 @@ protected:
         hook.onMessageBox = [](const CString &, const CString &, UINT) { return IDOK; };
         scope = std::make_unique<CTestHookScope>(hook);
         SetValueEditorRunner(&editors);
-        ASSERT_TRUE(parent.CreateEx(0, nullptr, "postepowanie", WS_POPUP | WS_VISIBLE, 0, 0, 900, 300, nullptr, nullptr));
+        ASSERT_TRUE(
+            parent.CreateEx(0, nullptr, "postepowanie", WS_POPUP | WS_VISIBLE, 0, 0, 900, 300, nullptr, nullptr));
 
         view = MakeProceedingView(parent, tree, 300);
         ASSERT_NE(view, nullptr);
@@ -127,11 +128,11 @@ TEST_F(ViewKeysTest, TabSelectsTheNextVariableThatCanBeEdited)
         const VariableOccurrence *selected;
     } cases[] = {
         {0, -1, &a05},
-        {a05.position, -1, &a06},                 // the variable the caret is in is passed
+        {a05.position, -1, &a06}, // the variable the caret is in is passed
         {a05.position + a05.length, -1, &a06},
-        {a05.position + a05.length, 1, &a07},     // a disabled occurrence is skipped
-        {a07.position + 1, -1, &a05},             // after the last: back to the first
-        {a07.position + 1, 0, &a06},              // ... that can be edited
+        {a05.position + a05.length, 1, &a07}, // a disabled occurrence is skipped
+        {a07.position + 1, -1, &a05},         // after the last: back to the first
+        {a07.position + 1, 0, &a06},          // ... that can be edited
     };
     for (const auto &c : cases) {
         for (int slot = 0; slot < 3; ++slot)

@@ -28,8 +28,8 @@ using namespace pdf_output;
 
 // "Zażółć gęślą jaźń" in RTF escapes of code page 1250.
 const char kPolishRtf[] = "Za\\'bf\\'f3\\'b3\\'e6 g\\'ea\\'9cl\\'b9 ja\\'9f\\'f1";
-const int kCheckBox = 1010;  // <!A10>: an unticked check box, left out of every output
-const int kName = 1005;      // <!A05>: a plain value
+const int kCheckBox = 1010; // <!A10>: an unticked check box, left out of every output
+const int kName = 1005;     // <!A05>: a plain value
 
 // A document long enough for several pages: a value, an unticked check box and numbered
 // paragraphs with Polish letters.
@@ -80,7 +80,8 @@ protected:
         char temp[MAX_PATH];
         GetTempPathA(MAX_PATH, temp);
         view->m_proceeding.m_files.m_strMainPath.Format("%smorvelank_wydruk_%lu", temp, GetCurrentProcessId());
-        const CString templates = LawVersions::GetTemplateFolder(view->m_proceeding.m_files.m_strMainPath, "", -1) + "\\1";
+        const CString templates =
+            LawVersions::GetTemplateFolder(view->m_proceeding.m_files.m_strMainPath, "", -1) + "\\1";
         ASSERT_TRUE(CreateDirectoryPath(templates));
         ASSERT_TRUE(WriteTextFile(templates + "\\ogloszenie.rtf", LongTemplate("Og\\'b3oszenie").c_str()));
         ASSERT_TRUE(WriteTextFile(templates + "\\umowa.rtf", LongTemplate("Umowa").c_str()));
@@ -99,7 +100,7 @@ protected:
         tables.m_variables[kCheckBox].selected = 0;
 
         view->m_proceeding.m_project.m_strHeader = "Nagłówek: przetarg nieograniczony na dostawę sprzętu komputerowego "
-                                      "dla szkół podstawowych gminy, znak sprawy ZP.271.1.2025, KONIEC";
+                                                   "dla szkół podstawowych gminy, znak sprawy ZP.271.1.2025, KONIEC";
         view->m_proceeding.m_project.m_strFooter = "Stopka: Urząd Gminy Łódź";
         view->m_proceeding.m_project.m_nPageNumbering = 1;
 
@@ -219,8 +220,8 @@ TEST_F(ViewExportTest, UnwritableTargetIsToldAndTheDocumentShownAgain)
     const std::string before = Plain();
     const CString missing = view->m_proceeding.m_files.m_strMainPath + "\\brak\\eksport.rtf";
     EXPECT_EQ(0, view->ExportToFile(missing));
-    EXPECT_EQ(std::string("Błąd|Wystąpił błąd podczas zapisu pliku eksportu.\nProszę sprawdzić prawo do zapisu pliku: ") +
-                  missing.GetString(),
+    EXPECT_EQ(std::string("Błąd|Wystąpił błąd podczas zapisu pliku eksportu.\nProszę sprawdzić prawo do zapisu pliku: ")
+                  + missing.GetString(),
               std::string(told));
     EXPECT_EQ(before, Plain());
 }

@@ -132,12 +132,8 @@ TEST_F(ViewPageBreakTest, CommandsAreOfferedByWhatIsUnderTheMouse)
         int insert;
         int remove;
     } cases[] = {
-        {0, 0, 0, kStateGenerated, 1, 0},
-        {1, 0, 0, kStateGenerated, 0, 0},
-        {0, 1, 0, kStateGenerated, 0, 1},
-        {0, 1, 1, kStateGenerated, 0, 0},
-        {0, 0, 5, kStateGenerated, 0, 0},
-        {0, 0, 0, kStateEditable, 0, 0},
+        {0, 0, 0, kStateGenerated, 1, 0}, {1, 0, 0, kStateGenerated, 0, 0}, {0, 1, 0, kStateGenerated, 0, 1},
+        {0, 1, 1, kStateGenerated, 0, 0}, {0, 0, 5, kStateGenerated, 0, 0}, {0, 0, 0, kStateEditable, 0, 0},
     };
     for (const auto &c : cases) {
         view->m_bOverVariable = c.overVariable;

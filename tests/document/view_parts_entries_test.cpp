@@ -28,7 +28,7 @@ const int kVersion = 114;
 
 const int kPartsBlock = 200; // per-part block
 const int kPartScope = 201;
-const int kCommittee = 300;  // per-entry block
+const int kCommittee = 300; // per-entry block
 const int kMemberName = 301;
 const int kMemberRole = 302;
 
@@ -89,7 +89,8 @@ protected:
         scope = std::make_unique<CTestHookScope>(hook);
         SetValueEditorRunner(&answers);
         SetProceedingPrompts(&answers);
-        ASSERT_TRUE(parent.CreateEx(0, nullptr, "postepowanie", WS_POPUP | WS_VISIBLE, 0, 0, 900, 600, nullptr, nullptr));
+        ASSERT_TRUE(
+            parent.CreateEx(0, nullptr, "postepowanie", WS_POPUP | WS_VISIBLE, 0, 0, 900, 600, nullptr, nullptr));
         view = MakeProceedingView(parent, tree, 600);
         ASSERT_NE(view, nullptr);
         ASSERT_EQ(1, view->CreateProceeding(1, "Przetarg", 3, 0, 0, DefaultValues()));
@@ -109,7 +110,8 @@ protected:
         const CString config = LawVersions::GetConfigFilePath(app.MainPath, kVersion, kCode);
         ASSERT_TRUE(CreateDirectoryPath(GetParentFolder(config)));
         ASSERT_TRUE(WriteTextFile(config, "komisja.rtf;Komisja\r\nczesci.rtf;Części\r\n"));
-        const CString templates = LawVersions::GetTemplateFolder(app.MainPath, app.UserTemplatesPath, kVersion) + "\\63";
+        const CString templates =
+            LawVersions::GetTemplateFolder(app.MainPath, app.UserTemplatesPath, kVersion) + "\\63";
         ASSERT_TRUE(CreateDirectoryPath(templates));
         ASSERT_TRUE(WriteTextFile(templates + "\\komisja.rtf", kCommitteeDoc));
         ASSERT_TRUE(WriteTextFile(templates + "\\czesci.rtf", kPartsDoc));
@@ -119,7 +121,7 @@ protected:
             int number;
             const char *value;
         } variables[] = {
-            {kPartsBlock, "x|Część"}, {kPartScope, "zakres"},     {kCommittee, "Dodaj członka|Członek komisji"},
+            {kPartsBlock, "x|Część"}, {kPartScope, "zakres"},   {kCommittee, "Dodaj członka|Członek komisji"},
             {kMemberName, "osoba"},   {kMemberRole, "funkcja"},
         };
         for (const auto &v : variables) {
@@ -141,8 +143,8 @@ protected:
     std::vector<const VariableOccurrence *> InstancesOf(int templateVariable) const
     {
         std::vector<const VariableOccurrence *> found;
-        const OccurrenceBlock *block =
-            static_cast<const OccurrenceTable &>(view->m_proceeding.m_tables->m_occurrences).Block(view->GetCurrentDocument());
+        const OccurrenceBlock *block = static_cast<const OccurrenceTable &>(view->m_proceeding.m_tables->m_occurrences)
+                                           .Block(view->GetCurrentDocument());
         for (int slot = 0; block && slot < kVariableOccurrences; ++slot) {
             const VariableOccurrence *o = block->Variable(slot);
             const DynamicVariable *instance = view->m_proceeding.m_tables->FindDynamicVariable(o->variable);
@@ -159,8 +161,8 @@ protected:
         const auto names = InstancesOf(kMemberName);
         const auto roles = InstancesOf(kMemberRole);
         for (size_t i = 0; i < names.size() || i < roles.size(); ++i)
-            members.push_back((i < names.size() ? TextOf(*names[i]) : "?") + "/" +
-                              (i < roles.size() ? TextOf(*roles[i]) : "?"));
+            members.push_back((i < names.size() ? TextOf(*names[i]) : "?") + "/"
+                              + (i < roles.size() ? TextOf(*roles[i]) : "?"));
         return members;
     }
     void Type(const VariableOccurrence *o, const char *text)
@@ -171,8 +173,8 @@ protected:
     }
     void EditEntries(std::initializer_list<std::pair<const char *, int>> rows)
     {
-        const OccurrenceBlock *block =
-            static_cast<const OccurrenceTable &>(view->m_proceeding.m_tables->m_occurrences).Block(view->GetCurrentDocument());
+        const OccurrenceBlock *block = static_cast<const OccurrenceTable &>(view->m_proceeding.m_tables->m_occurrences)
+                                           .Block(view->GetCurrentDocument());
         for (int slot = 0; block && slot < kVariableOccurrences; ++slot) {
             const VariableOccurrence *o = block->Variable(slot);
             if (o->length > 0 && o->name == "TUTAJ NOWA ZMIENNA") {

@@ -86,7 +86,8 @@ protected:
         char temp[MAX_PATH];
         GetTempPathA(MAX_PATH, temp);
         view->m_proceeding.m_files.m_strMainPath.Format("%smorvelank_czesci_%lu", temp, GetCurrentProcessId());
-        const CString templates = LawVersions::GetTemplateFolder(view->m_proceeding.m_files.m_strMainPath, "", -1) + "\\1";
+        const CString templates =
+            LawVersions::GetTemplateFolder(view->m_proceeding.m_files.m_strMainPath, "", -1) + "\\1";
         ASSERT_TRUE(CreateDirectoryPath(templates));
         ASSERT_TRUE(CopyFileA(FixturePath("engine/parts.rtf"), templates + "\\parts.rtf", FALSE));
 

@@ -10,7 +10,8 @@ protected:
     int DocumentImage(int document)
     {
         CTreeCtrl &control = tree->GetTreeCtrl();
-        for (HTREEITEM item = control.GetChildItem(control.GetRootItem()); item; item = control.GetNextSiblingItem(item))
+        for (HTREEITEM item = control.GetChildItem(control.GetRootItem()); item;
+             item = control.GetNextSiblingItem(item))
             if (control.GetItemData(item) == static_cast<DWORD_PTR>(document) * 1000) {
                 TVITEMW info{};
                 info.mask = TVIF_IMAGE;
@@ -45,10 +46,8 @@ TEST_F(ViewSecuringTest, OtherKindsSetsAndStatesAreLeftAlone)
         int state;
         int modified;
     } cases[] = {
-        {"archive", 1, 162, kStateGenerated, 0},
-        {"example", 5, 162, kStateGenerated, 0},
-        {"contracts", 0, 198, kStateGenerated, 0},
-        {"legal remedies", 0, 196, kStateGenerated, 0},
+        {"archive", 1, 162, kStateGenerated, 0},          {"example", 5, 162, kStateGenerated, 0},
+        {"contracts", 0, 198, kStateGenerated, 0},        {"legal remedies", 0, 196, kStateGenerated, 0},
         {"editable document", 0, 162, kStateEditable, 1},
     };
     for (const auto &c : cases) {

@@ -26,8 +26,8 @@ TEST(ViewServices, MultipartLayoutEnabled)
         bool enabled;
     };
     const Case cases[] = {
-        {107, 2, true}, {104, 2, false}, {107, -1, false}, {0, 0, true}, {3, 1, true},
-        {9, 1, true},   {10, 1, false},  {-7, 2, false},  {200, 5, true},
+        {107, 2, true}, {104, 2, false}, {107, -1, false}, {0, 0, true},   {3, 1, true},
+        {9, 1, true},   {10, 1, false},  {-7, 2, false},   {200, 5, true},
     };
     for (const Case &c : cases)
         EXPECT_EQ(c.enabled, IsMultipartLayoutEnabled(c.code, c.parts)) << c.code << " " << c.parts;

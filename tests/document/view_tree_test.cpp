@@ -72,7 +72,8 @@ protected:
             return IDOK;
         };
         scope = std::make_unique<CTestHookScope>(hook);
-        ASSERT_TRUE(parent.CreateEx(0, nullptr, "postepowanie", WS_POPUP | WS_VISIBLE, 0, 0, 900, 600, nullptr, nullptr));
+        ASSERT_TRUE(
+            parent.CreateEx(0, nullptr, "postepowanie", WS_POPUP | WS_VISIBLE, 0, 0, 900, 600, nullptr, nullptr));
     }
 
     void TearDown() override
@@ -90,7 +91,8 @@ protected:
         ASSERT_TRUE(CreateDirectoryPath(GetParentFolder(config)));
         ASSERT_TRUE(WriteTextFile(config, "punkty.rtf;Specyfikacja\r\nuwagi.rtf;Uwagi\r\n"));
 
-        const CString templates = LawVersions::GetTemplateFolder(app.MainPath, app.UserTemplatesPath, kVersion) + "\\63";
+        const CString templates =
+            LawVersions::GetTemplateFolder(app.MainPath, app.UserTemplatesPath, kVersion) + "\\63";
         ASSERT_TRUE(CreateDirectoryPath(templates));
         ASSERT_TRUE(CopyFileA(FixturePath("engine/headings.rtf"), templates + "\\punkty.rtf", FALSE));
         ASSERT_TRUE(WriteTextFile(templates + "\\uwagi.rtf", "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0 "
@@ -379,15 +381,15 @@ TEST(HoverHit, OneLineAndSeveralLines)
     };
     const Case cases[] = {
         {{10, 20}, {60, 20}, 30, 25, true},
-        {{10, 20}, {60, 20}, 30, 34, true},   // within 15 below the line's top
+        {{10, 20}, {60, 20}, 30, 34, true}, // within 15 below the line's top
         {{10, 20}, {60, 20}, 30, 35, false},
-        {{10, 20}, {60, 20}, 10, 25, false},  // on the first character's left edge
+        {{10, 20}, {60, 20}, 10, 25, false}, // on the first character's left edge
         {{10, 20}, {60, 20}, 60, 25, false},
         {{10, 20}, {60, 20}, 30, 20, false},
         {{200, 20}, {40, 56}, 300, 30, true}, // right of the start on the first line
         {{200, 20}, {40, 56}, 100, 30, false},
-        {{200, 20}, {40, 56}, 5, 45, true},   // a whole line between
-        {{200, 20}, {40, 56}, 20, 60, true},  // left of the end on the last line
+        {{200, 20}, {40, 56}, 5, 45, true},  // a whole line between
+        {{200, 20}, {40, 56}, 20, 60, true}, // left of the end on the last line
         {{200, 20}, {40, 56}, 50, 60, false},
         {{200, 20}, {40, 56}, 20, 72, false},
     };

@@ -75,8 +75,9 @@ TEST(CpvDictionaryText, SearchFindsAFragmentOfTheCodeOrTheNameInAnyCase)
         const char *typed;
         std::vector<std::string> codes;
     } cases[] = {
-        {"", {"03000000-1", "03100000-2", "03110000-5", "03111000-2", "09000000-3", "09100000-0",
-              "15000000-8", "15800000-6"}},
+        {"",
+         {"03000000-1", "03100000-2", "03110000-5", "03111000-2", "09000000-3", "09100000-0", "15000000-8",
+          "15800000-6"}},
         {"  nasiona ", {"03111000-2"}},
         {"NASIONA", {"03111000-2"}},
         {"ŻYWNOŚĆ", {"15000000-8"}},
@@ -117,8 +118,8 @@ TEST(CpvDictionaryFile, MissingAndDamagedFilesAreReportedWithWhatCouldBeRead)
     file = ReadCpvDictionary(folder.Path(), kCpvMainDictionary, "");
     EXPECT_EQ(Codes(file.entries), (std::vector<std::string>{"A", "B"}));
     EXPECT_FALSE(file.missing);
-    EXPECT_EQ(file.problem, "Plik słownika CPV \"" + path +
-                                "\" jest uszkodzony. Lista zawiera tylko kody sprzed uszkodzenia.");
+    EXPECT_EQ(file.problem,
+              "Plik słownika CPV \"" + path + "\" jest uszkodzony. Lista zawiera tylko kody sprzed uszkodzenia.");
 
     // An empty dictionary is no damage: the list is simply empty.
     TestFolder::WriteBytes(path, "");
@@ -148,8 +149,14 @@ TEST(CpvTree, GroupsByTheFirstTwoThenTheThirdThenTheFourthCharacter)
 {
     const std::vector<CpvEntry> all = ReadCpvDictionary(FixtureProgramFolder(), kCpvMainDictionary, "").entries;
     ExpectTree(BuildCpvTree(all), all,
-               {{"03000000-1", -1}, {"03100000-2", 0}, {"03110000-5", 1}, {"03111000-2", 2},
-                {"09000000-3", -1}, {"09100000-0", 4}, {"15000000-8", -1}, {"15800000-6", 6}});
+               {{"03000000-1", -1},
+                {"03100000-2", 0},
+                {"03110000-5", 1},
+                {"03111000-2", 2},
+                {"09000000-3", -1},
+                {"09100000-0", 4},
+                {"15000000-8", -1},
+                {"15800000-6", 6}});
 
     // Filtered: a kept line that starts a group is at the root though it is not the group's
     // first line in the file.
@@ -241,7 +248,7 @@ TEST(CpvDialog, SearchAndTabChangeReloadAndCloseHandsBackNothing)
         d.SetDlgItemText(IDC_CPV_SEARCH_TEXT, "");
         ChooseTab(dialog, kCpvSupplementaryDictionary);
         supplementary = ListCodes(dialog);
-        DoubleClickRow(dialog, -1);  // no row selected: stays open
+        DoubleClickRow(dialog, -1); // no row selected: stays open
         noRowChosen.push_back(dialog.m_strResult.IsEmpty() ? "empty" : "chosen");
         DialogDriver::Press(d, IDC_CPV_CLOSE);
     });
@@ -277,13 +284,12 @@ TEST(CpvDialog, TreeModeShowsTheTreeByPrefixInsteadOfTheList)
     EXPECT_TRUE(treeShown);
     EXPECT_EQ(dialog.m_nViewMode, CCPVDlg::kTreeView);
     EXPECT_EQ(nodes, 8u);
-    EXPECT_EQ(roots, (std::vector<std::string>{
-                         "03000000-1 Produkty rolnictwa, hodowli, rybołówstwa, leśnictwa i podobne",
-                         "09000000-3 Produkty naftowe, paliwo, energia elektryczna",
-                         "15000000-8 Żywność, napoje, tytoń i podobne"}));
+    EXPECT_EQ(roots,
+              (std::vector<std::string>{"03000000-1 Produkty rolnictwa, hodowli, rybołówstwa, leśnictwa i podobne",
+                                        "09000000-3 Produkty naftowe, paliwo, energia elektryczna",
+                                        "15000000-8 Żywność, napoje, tytoń i podobne"}));
     EXPECT_EQ(under03, (std::vector<std::string>{"03100000-2 Produkty rolnictwa i ogrodnictwa",
-                                                 "03110000-5 Uprawy, produkty szklarniowe",
-                                                 "03111000-2 Nasiona"}));
+                                                 "03110000-5 Uprawy, produkty szklarniowe", "03111000-2 Nasiona"}));
 }
 
 TEST(CpvDialog, AMissingDictionaryIsExplainedOnceAndLeavesAnEmptyList)
@@ -301,8 +307,8 @@ TEST(CpvDialog, AMissingDictionaryIsExplainedOnceAndLeavesAnEmptyList)
     });
     EXPECT_EQ(rows, 0);
     ASSERT_EQ(driver.messages.size(), 2u);
-    EXPECT_EQ(driver.messages[0].text, "Nie znaleziono pliku słownika CPV \"" + folder.Path() +
-                                           "\\cpv\\cpv.dat\". Lista kodów jest pusta.");
+    EXPECT_EQ(driver.messages[0].text,
+              "Nie znaleziono pliku słownika CPV \"" + folder.Path() + "\\cpv\\cpv.dat\". Lista kodów jest pusta.");
     EXPECT_EQ(driver.messages[0].caption, "Informacja");
     EXPECT_EQ(driver.messages[0].type & MB_ICONMASK, (UINT)MB_ICONINFORMATION);
     EXPECT_GE(driver.messages[1].text.Find("cpv_uzup.dat"), 0);
@@ -321,10 +327,10 @@ TEST(TextEditorDictionary, NextItemNumberFollowsTheLastNumberedLine)
         {"1) a\r2) b", 3},
         {"Wstęp\r\n3) trzecia", 4},
         {"a\n7) b", 8},
-        {"1) a\r12a) b", 2},      // "12a" is no number: the search goes on backwards
+        {"1) a\r12a) b", 2}, // "12a" is no number: the search goes on backwards
         {"12a) b", 1},
-        {"2) a (zob. b)", 3},     // a bracket inside the line is passed over
-        {"x 5) y", 1},            // digits not at a line start
+        {"2) a (zob. b)", 3}, // a bracket inside the line is passed over
+        {"x 5) y", 1},        // digits not at a line start
         {"99999999999) a", 1},
     };
     for (const auto &c : cases)
@@ -369,7 +375,7 @@ DictionaryRun RunDictionaryButton(const char *variable, const char *value, long 
 TEST(TextEditorDictionary, CpvCodeReplacesTheSelectionAndClosingWithoutOneKeepsIt)
 {
     const struct {
-        int row;  // the row double-clicked; -1 closes with "Zamknij"
+        int row; // the row double-clicked; -1 closes with "Zamknij"
         const char *text;
     } cases[] = {
         {3, "Kod: 03111000-2\tNasiona\r koniec"},
@@ -442,4 +448,4 @@ TEST(TextEditorDictionary, OtherVariablesHaveTheButtonDisabled)
     EXPECT_EQ(run.text, "abc");
 }
 
-}  // namespace
+} // namespace

@@ -60,7 +60,7 @@ TEST(CriteriaList, RemovingANameMovesTheRestUpAndEmptiesTheTail)
     SetNames(dialog, 5);
     CriteriaListRun run;
     run.Run(dialog, [](CListaKryteriowDlg &d) {
-        DialogDriver::Press(d, IDC_CRITERIA_LIST_DELETE);  // nothing selected
+        DialogDriver::Press(d, IDC_CRITERIA_LIST_DELETE); // nothing selected
         d.m_list.SetCurSel(2);
         DialogDriver::Press(d, IDC_CRITERIA_LIST_DELETE);
         DialogDriver::Press(d, IDOK);
@@ -79,13 +79,13 @@ TEST(CriteriaList, EmptyNamesAreNeitherShownNorAddedNorWrittenOverAName)
     int shown = 0;
     run.Run(dialog, [&](CListaKryteriowDlg &d) {
         shown = d.m_list.GetCount();
-        DialogDriver::Press(d, IDC_CRITERIA_LIST_ADD);   // empty: not added
-        DialogDriver::Press(d, IDC_CRITERIA_LIST_ADD);   // cancelled
-        DialogDriver::Press(d, IDC_CRITERIA_LIST_EDIT);  // no selection: no dialog
+        DialogDriver::Press(d, IDC_CRITERIA_LIST_ADD);  // empty: not added
+        DialogDriver::Press(d, IDC_CRITERIA_LIST_ADD);  // cancelled
+        DialogDriver::Press(d, IDC_CRITERIA_LIST_EDIT); // no selection: no dialog
         d.m_list.SetCurSel(1);
-        DialogDriver::Press(d, IDC_CRITERIA_LIST_EDIT);  // "Gwarancja" replaces "Termin"
-        DialogDriver::Press(d, IDC_CRITERIA_LIST_EDIT);  // empty: the name stays
-        DialogDriver::Press(d, IDC_CRITERIA_LIST_EDIT);  // cancelled
+        DialogDriver::Press(d, IDC_CRITERIA_LIST_EDIT); // "Gwarancja" replaces "Termin"
+        DialogDriver::Press(d, IDC_CRITERIA_LIST_EDIT); // empty: the name stays
+        DialogDriver::Press(d, IDC_CRITERIA_LIST_EDIT); // cancelled
         DialogDriver::Press(d, IDOK);
     });
     EXPECT_EQ(shown, 2);
@@ -110,4 +110,4 @@ TEST(CriteriaList, CancelChangesNothing)
     EXPECT_EQ(Names(dialog), "K1;K2;K3;;;;;;;;");
 }
 
-}  // namespace
+} // namespace

@@ -78,10 +78,7 @@ TEST(DefinitionFileText, ChosenTextJoinsNameAndTextByMode)
 // A program folder with the configuration files given.
 class DefinitionFolder {
 public:
-    DefinitionFolder()
-    {
-        CreateDirectoryPath(folder / "cnf\\202509");
-    }
+    DefinitionFolder() { CreateDirectoryPath(folder / "cnf\\202509"); }
     void Write(int mode, const std::string &bytes)
     {
         TestFolder::WriteBytes(DefinitionFilePath(folder.Path(), mode), bytes);
@@ -99,8 +96,8 @@ TEST(DefinitionFileRead, MissingEmptyAndDamagedFilesAreReportedWithWhatCouldBeRe
 
     DefinitionFile file = ReadDefinitionFile(folder.Path() + "\\brak", kDefinitionsMode);
     EXPECT_TRUE(file.entries.empty());
-    EXPECT_EQ(file.problem, "Nie można odczytać pliku \"" + folder.Path() +
-                                "\\brak\\cnf\\202509\\definicje.cnf\". Lista jest pusta.");
+    EXPECT_EQ(file.problem, "Nie można odczytać pliku \"" + folder.Path()
+                                + "\\brak\\cnf\\202509\\definicje.cnf\". Lista jest pusta.");
 
     folder.Write(kDefinitionsMode, "A - a\nB - b\n");
     file = ReadDefinitionFile(folder.Path(), kDefinitionsMode);
@@ -115,8 +112,8 @@ TEST(DefinitionFileRead, MissingEmptyAndDamagedFilesAreReportedWithWhatCouldBeRe
     folder.Write(kDefinitionsMode, std::string("A - a\nB - b", 11) + std::string(1, '\0') + "\xFF\xFE - x\n");
     file = ReadDefinitionFile(folder.Path(), kDefinitionsMode);
     ExpectEntries(file.entries, {{"A", "a"}, {"B", "b"}});
-    EXPECT_EQ(file.problem, "Plik \"" + definitions +
-                                "\" jest uszkodzony. Lista zawiera tylko pozycje sprzed uszkodzenia.");
+    EXPECT_EQ(file.problem,
+              "Plik \"" + definitions + "\" jest uszkodzony. Lista zawiera tylko pozycje sprzed uszkodzenia.");
 
     folder.Write(kContractScopesMode, "Dostawa\r\nTekst dostawy\r\n|");
     file = ReadDefinitionFile(folder.Path(), kContractScopesMode);
@@ -149,7 +146,7 @@ TEST(DefinitionListDialog, DefinitionsModeListsTheFileAndHandsBackTheClickedDefi
         checked = d.IsDlgButtonChecked(IDC_DEFINITION_ADD_NUMBER) == BST_CHECKED;
         checkShown = DialogDriver::IsShown(d, IDC_DEFINITION_ADD_NUMBER);
         rows = dialog.m_list.GetRowCount();
-        DialogDriver::Press(d, IDC_DEFINITION_TAKE);  // nothing chosen yet: refused
+        DialogDriver::Press(d, IDC_DEFINITION_TAKE); // nothing chosen yet: refused
         ClickRow(dialog.m_list, 1);
         d.CheckDlgButton(IDC_DEFINITION_ADD_NUMBER, BST_UNCHECKED);
         DialogDriver::Press(d, IDC_DEFINITION_TAKE);
@@ -205,10 +202,10 @@ TEST(DefinitionListDialog, AMissingFileIsReportedAndLeavesAnEmptyListThatOnlyCan
     EXPECT_EQ(rows, 0);
     EXPECT_EQ(result, IDCANCEL);
     ASSERT_EQ(driver.messages.size(), 2u);
-    EXPECT_EQ(driver.messages[0].text, "Nie można odczytać pliku \"" + folder.Path() +
-                                           "\\cnf\\202509\\definicje.cnf\". Lista jest pusta.");
+    EXPECT_EQ(driver.messages[0].text,
+              "Nie można odczytać pliku \"" + folder.Path() + "\\cnf\\202509\\definicje.cnf\". Lista jest pusta.");
     EXPECT_EQ(driver.messages[1].text, "Nie wybrano żadnej definicji.");
     EXPECT_TRUE(dialog.m_strChosenText.IsEmpty());
 }
 
-}  // namespace
+} // namespace

@@ -95,14 +95,14 @@ TEST(DocumentListDialog, AddAndEditGoThroughTheNameDialogAndNeverStoreAnEmptyNam
     DocumentListRun run;
     run.answers = {"c|d", "", nullptr, "B2", "", nullptr};
     const INT_PTR result = run.Run(dialog, [&](CDocumentListDlg &d) {
-        DialogDriver::Press(d, IDC_DOCUMENT_LIST_ADD);   // "c|d"
-        DialogDriver::Press(d, IDC_DOCUMENT_LIST_ADD);   // empty: nothing added
-        DialogDriver::Press(d, IDC_DOCUMENT_LIST_ADD);   // cancelled
-        DialogDriver::Press(d, IDC_DOCUMENT_LIST_EDIT);  // no selection: no dialog
+        DialogDriver::Press(d, IDC_DOCUMENT_LIST_ADD);  // "c|d"
+        DialogDriver::Press(d, IDC_DOCUMENT_LIST_ADD);  // empty: nothing added
+        DialogDriver::Press(d, IDC_DOCUMENT_LIST_ADD);  // cancelled
+        DialogDriver::Press(d, IDC_DOCUMENT_LIST_EDIT); // no selection: no dialog
         d.m_list.SetCurSel(1);
-        DialogDriver::Press(d, IDC_DOCUMENT_LIST_EDIT);  // "B2"
-        DialogDriver::Press(d, IDC_DOCUMENT_LIST_EDIT);  // empty: the name stays
-        DialogDriver::Press(d, IDC_DOCUMENT_LIST_EDIT);  // cancelled
+        DialogDriver::Press(d, IDC_DOCUMENT_LIST_EDIT); // "B2"
+        DialogDriver::Press(d, IDC_DOCUMENT_LIST_EDIT); // empty: the name stays
+        DialogDriver::Press(d, IDC_DOCUMENT_LIST_EDIT); // cancelled
         DialogDriver::Press(d, IDOK);
     });
     EXPECT_EQ(result, IDOK);
@@ -118,12 +118,9 @@ TEST(DocumentListDialog, DeleteAndMovesActOnTheSelectedName)
         const char *saved;
         int selectedAfter;
     } cases[] = {
-        {1, IDC_DOCUMENT_LIST_UP, "b|a|c|", 0},
-        {1, IDC_DOCUMENT_LIST_DOWN, "a|c|b|", 2},
-        {0, IDC_DOCUMENT_LIST_UP, "a|b|c|", 0},
-        {2, IDC_DOCUMENT_LIST_DOWN, "a|b|c|", 2},
-        {-1, IDC_DOCUMENT_LIST_DOWN, "a|b|c|", -1},
-        {1, IDC_DOCUMENT_LIST_DELETE, "a|c|", -1},
+        {1, IDC_DOCUMENT_LIST_UP, "b|a|c|", 0},       {1, IDC_DOCUMENT_LIST_DOWN, "a|c|b|", 2},
+        {0, IDC_DOCUMENT_LIST_UP, "a|b|c|", 0},       {2, IDC_DOCUMENT_LIST_DOWN, "a|b|c|", 2},
+        {-1, IDC_DOCUMENT_LIST_DOWN, "a|b|c|", -1},   {1, IDC_DOCUMENT_LIST_DELETE, "a|c|", -1},
         {-1, IDC_DOCUMENT_LIST_DELETE, "a|b|c|", -1},
     };
     for (const auto &c : cases) {
@@ -177,4 +174,4 @@ TEST(DocumentListDialog, CancelKeepsTheValue)
     EXPECT_EQ(dialog.m_strValue, "a|b");
 }
 
-}  // namespace
+} // namespace

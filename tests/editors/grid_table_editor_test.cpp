@@ -112,10 +112,10 @@ TEST(GridTableText, ExportFileHoldsOneRecordPerCell)
 {
     TestFolder folder;
     ASSERT_TRUE(WriteGridExportFile(folder / "export.dat", {{"A"}, {"xy"}}));
-    const std::string expected = std::string("\0\0\0\0\0\0\0\0\1\0\0\0A", 13) + std::string(12, '\0') +
-                                 std::string("\xFF\xFF\xD5\0", 4) + std::string(8, '\0') +
-                                 std::string("\1\0\0\0\0\0\0\0\2\0\0\0xy", 14) + std::string(12, '\0') +
-                                 std::string("\xFF\xFF\xFF\0", 4) + std::string(8, '\0');
+    const std::string expected = std::string("\0\0\0\0\0\0\0\0\1\0\0\0A", 13) + std::string(12, '\0')
+                                 + std::string("\xFF\xFF\xD5\0", 4) + std::string(8, '\0')
+                                 + std::string("\1\0\0\0\0\0\0\0\2\0\0\0xy", 14) + std::string(12, '\0')
+                                 + std::string("\xFF\xFF\xFF\0", 4) + std::string(8, '\0');
     EXPECT_EQ(expected, TestFolder::ReadBytes(folder / "export.dat"));
     EXPECT_FALSE(WriteGridExportFile(folder / "brak\\export.dat", {{"A"}}));
 }
@@ -307,8 +307,9 @@ TEST_F(GridTableEditorTest, ChosenContractorGoesIntoTheFocusRowOrANewOne)
         d.m_grid.SetFocusCell(0, 1);
         Click(d, ID_GRID_TABLE_CONTRACTORS);
         Click(d, ID_GRID_TABLE_CONTRACTORS); // no name chosen: nothing changes
-        EXPECT_EQ((Rows{{"Lp", "Wykonawca"}, {"1", "Firma B, Polna 1, Jan Nowak"}, {"2", "Firma C, Polna 1, Jan Nowak"}}),
-                  Cells(d));
+        EXPECT_EQ(
+            (Rows{{"Lp", "Wykonawca"}, {"1", "Firma B, Polna 1, Jan Nowak"}, {"2", "Firma C, Polna 1, Jan Nowak"}}),
+            Cells(d));
     });
     EXPECT_TRUE(answers.empty());
 }
@@ -337,11 +338,11 @@ TEST_F(GridTableEditorTest, ColumnsAreAddedAndTheLastDeletedInModeTwoOnly)
         Click(d, ID_GRID_TABLE_ADD_COLUMN);
         EXPECT_EQ(GVET_TEXTDIALOG, d.m_grid.GetColumnEditType(1));
         EXPECT_EQ(120, d.m_grid.GetColumnWidth(1));
-        Click(d, ID_GRID_TABLE_ADD_COLUMN);        // a blank name is refused
-        Click(d, ID_GRID_TABLE_DELETE_COLUMN);     // "Nie"
+        Click(d, ID_GRID_TABLE_ADD_COLUMN);    // a blank name is refused
+        Click(d, ID_GRID_TABLE_DELETE_COLUMN); // "Nie"
         EXPECT_EQ(2, d.m_grid.GetColumnCount());
-        Click(d, ID_GRID_TABLE_DELETE_COLUMN);     // "Tak"
-        Click(d, ID_GRID_TABLE_DELETE_COLUMN);     // the only column stays
+        Click(d, ID_GRID_TABLE_DELETE_COLUMN); // "Tak"
+        Click(d, ID_GRID_TABLE_DELETE_COLUMN); // the only column stays
         EXPECT_EQ(1, d.m_grid.GetColumnCount());
         Click(d, ID_GRID_TABLE_ADD_COLUMN);
         Click(d, ID_GRID_TABLE_SAVE);
@@ -390,8 +391,10 @@ TEST_F(GridTableEditorTest, TooltipsNameTheButtons)
         const struct {
             int command;
             const wchar_t *tip;
-        } cases[] = {{ID_GRID_TABLE_ADD_ROW, L"Nowy dokument"}, {ID_GRID_TABLE_DELETE_ROW, L"Usuń wiersz"},
-                     {ID_GRID_TABLE_EXPORT, L"Eksport do formatu Excel"}, {ID_GRID_TABLE_EXIT, L"Wyjście z edytora"}};
+        } cases[] = {{ID_GRID_TABLE_ADD_ROW, L"Nowy dokument"},
+                     {ID_GRID_TABLE_DELETE_ROW, L"Usuń wiersz"},
+                     {ID_GRID_TABLE_EXPORT, L"Eksport do formatu Excel"},
+                     {ID_GRID_TABLE_EXIT, L"Wyjście z edytora"}};
         for (const auto &c : cases) {
             NMTTDISPINFOW info = {};
             info.hdr = {d.m_toolBar.m_hWnd, static_cast<UINT_PTR>(c.command), static_cast<UINT>(TTN_NEEDTEXTW)};

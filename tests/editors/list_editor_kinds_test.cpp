@@ -7,10 +7,10 @@
 
 namespace {
 
-std::vector<std::string> Joined(const std::vector<ListRow>& rows)
+std::vector<std::string> Joined(const std::vector<ListRow> &rows)
 {
     std::vector<std::string> lines;
-    for (const ListRow& row : rows) {
+    for (const ListRow &row : rows) {
         std::string line;
         for (size_t i = 0; i < row.size(); ++i)
             line += (i ? "|" : "") + std::string(row[i]);
@@ -31,21 +31,30 @@ TEST(ListKinds, ColumnsAndWidthsFollowTheKind)
     } cases[] = {
         {0, false, {"Nazwa kryterium", "Wartość (%)"}, {317, 78}},
         {1, false, {"Nr oferty", "Nazwa oferenta", "Adres oferenta", "Data złożenia"}, {51, 119, 118, 78}},
-        {1, true, {"Nr oferty", "Nazwa oferenta", "Adres oferenta", "Data złożenia", "Nr zadania"}, {51, 119, 118, 78, 78}},
-        {2, true, {"Nr oferty", "Nazwa oferenta", "Adres oferenta", "Cena", "Uwagi", "Nr zadania"}, {43, 119, 78, 38, 118, 38}},
+        {1,
+         true,
+         {"Nr oferty", "Nazwa oferenta", "Adres oferenta", "Data złożenia", "Nr zadania"},
+         {51, 119, 118, 78, 78}},
+        {2,
+         true,
+         {"Nr oferty", "Nazwa oferenta", "Adres oferenta", "Cena", "Uwagi", "Nr zadania"},
+         {43, 119, 78, 38, 118, 38}},
         {3, true, {"Nr oferenta", "Nazwa i adres oferenta"}, {39, 356}},
         {5, false, {"Nr", "Nazwa kryterium"}, {79, 317}},
         {6, false, {"Nr oferty", "Suma punktów"}, {59, 337}},
         {14, false, {"Nr kryterium", "Nazwa kryterium", "Wartość (%)", "Sposób punktowania"}, {67, 131, 78, 118}},
         {17, false, {"Lp", "Imię i nazwisko", "Zakres odpowiedzialności"}, {39, 158, 198}},
-        {29, false, {"Nr oferty", "Zadanie", "Nazwa oferenta", "Adres oferenta", "Cena", "Uwagi"}, {51, 51, 119, 78, 38, 118}},
+        {29,
+         false,
+         {"Nr oferty", "Zadanie", "Nazwa oferenta", "Adres oferenta", "Cena", "Uwagi"},
+         {51, 51, 119, 78, 38, 118}},
         {7, false, {}, {}},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.kind);
         std::vector<std::string> headings;
         std::vector<int> widths;
-        for (const ListColumn& column : ListKindColumns(c.kind, c.divided, 397)) {
+        for (const ListColumn &column : ListKindColumns(c.kind, c.divided, 397)) {
             headings.push_back(column.heading);
             widths.push_back(column.width);
         }
@@ -59,14 +68,16 @@ TEST(ListKinds, ColumnsAndWidthsFollowTheKind)
 TEST(ListKinds, RowsTextIsReadIntoTheColumns)
 {
     const struct {
-        const char* what;
-        const char* text;
+        const char *what;
+        const char *text;
         int columns;
         std::vector<std::string> rows;
     } cases[] = {
         {"empty text", "", 4, {}},
         {"short line fills the rightmost columns", "a|b", 4, {"||a|b"}},
-        {"cells trimmed, empty lines skipped", " 1 | Firma |Adres| 2024-01-02 \n\n\n2|X|Y|Z\n", 4,
+        {"cells trimmed, empty lines skipped",
+         " 1 | Firma |Adres| 2024-01-02 \n\n\n2|X|Y|Z\n",
+         4,
          {"1|Firma|Adres|2024-01-02", "2|X|Y|Z"}},
         {"an empty cell keeps its place", "1|Firma||2024-01-02\n", 4, {"1|Firma||2024-01-02"}},
         {"empty first and last cells", "|b|\n", 3, {"|b|"}},
@@ -74,7 +85,7 @@ TEST(ListKinds, RowsTextIsReadIntoTheColumns)
         {"CR LF line ends", "Cena|60\r\nTermin|40\r\n\r\n", 2, {"Cena|60", "Termin|40"}},
         {"a line without a bar is the last cell", "Kowalski\n", 3, {"||Kowalski"}},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(c.rows, Joined(ReadListRows(c.text, c.columns)));
     }
@@ -98,8 +109,8 @@ TEST(ListKinds, TypedTextCannotSplitACellOrARow)
 TEST(ListKinds, WeightsMustTotalExactlyOneHundred)
 {
     const struct {
-        std::vector<const char*> weights;
-        const char* total;
+        std::vector<const char *> weights;
+        const char *total;
         bool complete;
     } cases[] = {
         {{"60", "40"}, "100.00", true},
@@ -110,9 +121,9 @@ TEST(ListKinds, WeightsMustTotalExactlyOneHundred)
         {{"120"}, "120.00", false},
         {{"abc", "100"}, "100.00", true},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         std::vector<ListRow> rows;
-        for (const char* weight : c.weights)
+        for (const char *weight : c.weights)
             rows.push_back({"kryterium", weight});
         SCOPED_TRACE(c.total);
         EXPECT_STREQ(c.total, ListWeightTotal(rows, 1));

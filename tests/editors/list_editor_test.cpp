@@ -17,7 +17,7 @@ const char kMissingOnAdd[] = " Jedna z wymaganych wartości nie została podana 
 const char kMissingOnModify[] = " Jedna z wymaganych wartości nie została podana !\n Nie można zmienić danych.";
 const char kWeightsRefused[] = "Łączna suma wag kryteriów musi być równa 100";
 
-std::string Text(CWnd& dialog, int id)
+std::string Text(CWnd &dialog, int id)
 {
     CString text;
     dialog.GetDlgItemText(id, text);
@@ -28,12 +28,12 @@ std::string Text(CWnd& dialog, int id)
 // queued answer (none left: it stays open and ends as Cancel); message boxes are recorded.
 class ListEditorTest : public ::testing::Test {
 protected:
-    using Answer = std::function<void(CDialog&)>;
+    using Answer = std::function<void(CDialog &)>;
 
-    INT_PTR Run(const std::function<void(CListEditorDlg&)>& actions)
+    INT_PTR Run(const std::function<void(CListEditorDlg &)> &actions)
     {
         CTestHook hook;
-        hook.onDialog = [&](CDialog& d) {
+        hook.onDialog = [&](CDialog &d) {
             if (&d == &dialog) {
                 actions(dialog);
                 return;
@@ -45,7 +45,7 @@ protected:
             answers.pop_front();
             answer(d);
         };
-        hook.onMessageBox = [this](const CString& text, const CString& caption, UINT type) {
+        hook.onMessageBox = [this](const CString &text, const CString &caption, UINT type) {
             messages.push_back({text, caption, type});
             return IDOK;
         };
@@ -84,24 +84,24 @@ protected:
         return headings;
     }
     void Select(int row) { dialog.m_list.SetItemState(row, LVIS_SELECTED, LVIS_SELECTED); }
-    static void DoubleClick(CListEditorDlg& d)
+    static void DoubleClick(CListEditorDlg &d)
     {
         NMHDR notify = {d.m_list.m_hWnd, IDC_LIST_EDITOR_LIST, NM_DBLCLK};
         d.SendMessage(WM_NOTIFY, IDC_LIST_EDITOR_LIST, (LPARAM)&notify);
     }
     // Answers a criterion dialog with a name and a weight.
-    static Answer Criterion(const char* name, const char* weight)
+    static Answer Criterion(const char *name, const char *weight)
     {
-        return [=](CDialog& d) {
+        return [=](CDialog &d) {
             d.SetDlgItemText(IDC_CRITERION_INPUT_NAME, name);
             d.SetDlgItemText(IDC_CRITERION_INPUT_WEIGHT, weight);
             DialogDriver::Press(d, IDOK);
         };
     }
     // Answers the six-field dialog with the given values, field by field.
-    static Answer Offer(std::vector<const char*> values)
+    static Answer Offer(std::vector<const char *> values)
     {
-        return [=](CDialog& d) {
+        return [=](CDialog &d) {
             const int edits[] = {IDC_OFFER_INPUT_VALUE_1, IDC_OFFER_INPUT_VALUE_2, IDC_OFFER_INPUT_VALUE_3,
                                  IDC_OFFER_INPUT_VALUE_4, IDC_OFFER_INPUT_VALUE_5, IDC_OFFER_INPUT_VALUE_6};
             for (size_t i = 0; i < values.size(); ++i)
@@ -112,7 +112,7 @@ protected:
 
     CListEditorDlg dialog;
     std::deque<Answer> answers;
-    std::vector<CDialog*> inputs;
+    std::vector<CDialog *> inputs;
     std::vector<ShownMessage> messages;
 };
 
@@ -121,24 +121,31 @@ TEST_F(ListEditorTest, EachKindHasItsCaptionAndColumns)
     const struct {
         int kind;
         int parts;
-        const char* caption;
+        const char *caption;
         std::vector<std::string> headings;
     } cases[] = {
         {0, -1, "Kryteria oceny oferty", {"Nazwa kryterium", "Wartość (%)"}},
         {1, -1, "Lista ofert", {"Nr oferty", "Nazwa oferenta", "Adres oferenta", "Data złożenia"}},
         {1, 0, "Lista ofert", {"Nr oferty", "Nazwa oferenta", "Adres oferenta", "Data złożenia", "Nr zadania"}},
-        {2, 3, "Zbiorcze zestawienie ofert",
+        {2,
+         3,
+         "Zbiorcze zestawienie ofert",
          {"Nr oferty", "Nazwa oferenta", "Adres oferenta", "Cena", "Uwagi", "Nr zadania"}},
         {3, -1, "Wykaz ofert wstępnych", {"Nr oferenta", "Nazwa i adres oferenta"}},
-        {4, -1, "Spis ofert",
+        {4,
+         -1,
+         "Spis ofert",
          {"Nr oferenta", "Nazwa i adres oferenta", "Kryteria oceny ofert wstępnych", "Ocena ofert i uzasadnienie"}},
         {5, -1, "Lista", {"Nr", "Nazwa kryterium"}},
         {6, -1, "Streszczenie oceny i porównania złożonych ofert", {"Nr oferty", "Suma punktów"}},
         {14, -1, "Kryteria oceny oferty", {"Nr kryterium", "Nazwa kryterium", "Wartość (%)", "Sposób punktowania"}},
         {17, -1, "Wykaz osób do kontaktów z zamawiającymi", {"Lp", "Imię i nazwisko", "Zakres odpowiedzialności"}},
-        {29, 2, "Zbiorcze zestawienie ofert", {"Nr oferty", "Zadanie", "Nazwa oferenta", "Adres oferenta", "Cena", "Uwagi"}},
+        {29,
+         2,
+         "Zbiorcze zestawienie ofert",
+         {"Nr oferty", "Zadanie", "Nazwa oferenta", "Adres oferenta", "Cena", "Uwagi"}},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.kind);
         dialog.m_nListKind = c.kind;
         dialog.m_nPartCount = c.parts;
@@ -146,7 +153,7 @@ TEST_F(ListEditorTest, EachKindHasItsCaptionAndColumns)
         std::vector<std::string> headings;
         bool helpEnabled = true;
         DWORD extended = 0;
-        Run([&](CListEditorDlg& d) {
+        Run([&](CListEditorDlg &d) {
             CString title;
             d.GetWindowText(title);
             caption = title.GetString();
@@ -169,7 +176,7 @@ TEST_F(ListEditorTest, RowsTextComesBackAsItWasRead)
     dialog.m_nListKind = 1;
     dialog.m_strValue = "1|Firma A||2024-01-02\nFirma B|Adres B\n\n";
     std::vector<std::string> rows;
-    const INT_PTR result = Run([&](CListEditorDlg& d) {
+    const INT_PTR result = Run([&](CListEditorDlg &d) {
         rows = Rows();
         DialogDriver::Press(d, IDC_LIST_EDITOR_OK);
     });
@@ -183,7 +190,7 @@ TEST_F(ListEditorTest, CancelKeepsTheValue)
     dialog.m_nListKind = 3;
     dialog.m_strValue = "1|Firma\n";
     answers.push_back(Offer({"2", "Druga"}));
-    const INT_PTR result = Run([&](CListEditorDlg& d) {
+    const INT_PTR result = Run([&](CListEditorDlg &d) {
         DialogDriver::Press(d, IDC_LIST_EDITOR_ADD);
         DialogDriver::Press(d, IDCANCEL);
     });
@@ -198,7 +205,7 @@ TEST_F(ListEditorTest, CriteriaAreAddedChangedAndDeletedWithTheTotalFollowing)
     answers.push_back(Criterion("Termin", "30"));
     std::string shownName, shownWeight;
     bool scoringEnabled = true, offerEnabled = true;
-    answers.push_back([&](CDialog& d) {
+    answers.push_back([&](CDialog &d) {
         shownName = Text(d, IDC_CRITERION_INPUT_NAME);
         shownWeight = Text(d, IDC_CRITERION_INPUT_WEIGHT);
         scoringEnabled = DialogDriver::IsEnabled(d, IDC_CRITERION_INPUT_SCORING);
@@ -208,7 +215,7 @@ TEST_F(ListEditorTest, CriteriaAreAddedChangedAndDeletedWithTheTotalFollowing)
     answers.push_back(Criterion("Gwarancja", "10"));
     std::vector<std::string> sums;
     std::vector<std::string> rows;
-    const INT_PTR result = Run([&](CListEditorDlg& d) {
+    const INT_PTR result = Run([&](CListEditorDlg &d) {
         sums.push_back(Text(d, IDC_LIST_EDITOR_SUM));
         DialogDriver::Press(d, IDC_LIST_EDITOR_ADD);
         sums.push_back(Text(d, IDC_LIST_EDITOR_SUM));
@@ -238,7 +245,7 @@ TEST_F(ListEditorTest, WeightsNotTotallingOneHundredKeepTheDialogOpen)
 {
     const struct {
         int kind;
-        const char* value;
+        const char *value;
         bool accepted;
     } cases[] = {
         {0, "Cena|60\nTermin|40\n", true},
@@ -248,14 +255,14 @@ TEST_F(ListEditorTest, WeightsNotTotallingOneHundredKeepTheDialogOpen)
         {14, "1|Cena|60|wzór\n", false},
         {3, "1|60\n", true}, // no weights, no check
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.value);
         dialog.m_nListKind = c.kind;
         dialog.m_strValue = c.value;
         messages.clear();
         bool stayedOpen = false;
         std::string sumAfterRefusal;
-        const INT_PTR result = Run([&](CListEditorDlg& d) {
+        const INT_PTR result = Run([&](CListEditorDlg &d) {
             DialogDriver::Press(d, IDC_LIST_EDITOR_OK);
             stayedOpen = ::IsWindow(d.m_hWnd) && !messages.empty();
         });
@@ -278,7 +285,7 @@ TEST_F(ListEditorTest, TheSumFieldCannotBeTypedIntoOneHundred)
 {
     dialog.m_nListKind = 0;
     dialog.m_strValue = "Cena|50\n";
-    const INT_PTR result = Run([&](CListEditorDlg& d) {
+    const INT_PTR result = Run([&](CListEditorDlg &d) {
         d.SetDlgItemText(IDC_LIST_EDITOR_SUM, "100.00");
         DialogDriver::Press(d, IDC_LIST_EDITOR_OK);
     });
@@ -293,32 +300,32 @@ TEST_F(ListEditorTest, RequiredCriterionFieldsAreAskedFor)
         int kind;
         bool modify;
         Answer answer;
-        const char* message;
+        const char *message;
     } cases[] = {
         {0, false, Criterion("Cena", ""), kMissingOnAdd},
         {0, false, Criterion("", "20"), kMissingOnAdd},
         {0, true, Criterion("", "20"), kMissingOnModify},
         {14, false,
-         [](CDialog& d) {
+         [](CDialog &d) {
              d.SetDlgItemText(IDC_CRITERION_VALUE_NAME, "Cena");
              DialogDriver::Press(d, IDOK);
          },
          kMissingOnAdd},
         {14, true,
-         [](CDialog& d) {
+         [](CDialog &d) {
              d.SetDlgItemText(IDC_CRITERION_VALUE_NAME, "");
              DialogDriver::Press(d, IDOK);
          },
          kMissingOnModify},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.message);
         dialog.m_nListKind = c.kind;
         dialog.m_strValue = c.kind == 0 ? "Cena|100\n" : "1|Cena|100|wzór\n";
         messages.clear();
         answers.push_back(c.answer);
         std::vector<std::string> rows;
-        Run([&](CListEditorDlg& d) {
+        Run([&](CListEditorDlg &d) {
             Select(0);
             DialogDriver::Press(d, c.modify ? IDC_LIST_EDITOR_MODIFY : IDC_LIST_EDITOR_ADD);
             rows = Rows();
@@ -336,7 +343,7 @@ TEST_F(ListEditorTest, ModifyAndDeleteWantASelectedRow)
 {
     dialog.m_nListKind = 5;
     dialog.m_strValue = "1|Cena\n";
-    Run([&](CListEditorDlg& d) {
+    Run([&](CListEditorDlg &d) {
         DialogDriver::Press(d, IDC_LIST_EDITOR_MODIFY);
         DialogDriver::Press(d, IDC_LIST_EDITOR_DELETE);
         DialogDriver::Press(d, IDC_LIST_EDITOR_OK);
@@ -353,7 +360,7 @@ TEST_F(ListEditorTest, CriterionValuesFillFourColumnsAndSumTheThird)
 {
     dialog.m_nListKind = 14;
     dialog.m_strValue = "1|Cena|60|najniższa cena\n";
-    answers.push_back([](CDialog& d) {
+    answers.push_back([](CDialog &d) {
         d.SetDlgItemText(IDC_CRITERION_VALUE_NUMBER, "2");
         d.SetDlgItemText(IDC_CRITERION_VALUE_NAME, "Termin");
         d.SetDlgItemText(IDC_CRITERION_VALUE_VALUE, "40");
@@ -361,7 +368,7 @@ TEST_F(ListEditorTest, CriterionValuesFillFourColumnsAndSumTheThird)
         DialogDriver::Press(d, IDOK);
     });
     std::string sum;
-    const INT_PTR result = Run([&](CListEditorDlg& d) {
+    const INT_PTR result = Run([&](CListEditorDlg &d) {
         DialogDriver::Press(d, IDC_LIST_EDITOR_ADD);
         sum = Text(d, IDC_LIST_EDITOR_SUM);
         DialogDriver::Press(d, IDC_LIST_EDITOR_OK);
@@ -375,28 +382,28 @@ TEST_F(ListEditorTest, DividedOfferListAsksForThePartNumber)
 {
     const struct {
         int parts;
-        const char* value;
-        const char* fifthLabel;
+        const char *value;
+        const char *fifthLabel;
         bool fifthEnabled;
     } cases[] = {
         {-1, "1|Firma|Polna 1|2024-05-06\n", "", false},
         {0, "1|Firma|Polna 1|2024-05-06|2\n", "Nr zadania:", true},
         {4, "1|Firma|Polna 1|2024-05-06|2\n", "Nr zadania:", true},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.parts);
         dialog.m_nListKind = 1;
         dialog.m_nPartCount = c.parts;
         dialog.m_strValue = "";
         std::string fifthLabel;
         bool fifthEnabled = false, sixthEnabled = true;
-        answers.push_back([&](CDialog& d) {
+        answers.push_back([&](CDialog &d) {
             fifthLabel = Text(d, IDC_OFFER_INPUT_LABEL_5);
             fifthEnabled = DialogDriver::IsEnabled(d, IDC_OFFER_INPUT_VALUE_5);
             sixthEnabled = DialogDriver::IsEnabled(d, IDC_OFFER_INPUT_VALUE_6);
             Offer({"1", "Firma", "Polna 1", "2024-05-06", "2"})(d);
         });
-        Run([&](CListEditorDlg& d) {
+        Run([&](CListEditorDlg &d) {
             DialogDriver::Press(d, IDC_LIST_EDITOR_ADD);
             DialogDriver::Press(d, IDC_LIST_EDITOR_OK);
         });
@@ -413,9 +420,9 @@ TEST_F(ListEditorTest, CombinedSummaryPutsThePartSecondAndRelabelsOnModify)
     dialog.m_nPartCount = 2;
     dialog.m_strValue = "1|2|Firma|Polna 1|100.00|brak\n";
     std::vector<std::string> labels, values;
-    answers.push_back([&](CDialog& d) {
-        for (int id : {IDC_OFFER_INPUT_LABEL_1, IDC_OFFER_INPUT_LABEL_2, IDC_OFFER_INPUT_LABEL_3,
-                       IDC_OFFER_INPUT_LABEL_6})
+    answers.push_back([&](CDialog &d) {
+        for (int id :
+             {IDC_OFFER_INPUT_LABEL_1, IDC_OFFER_INPUT_LABEL_2, IDC_OFFER_INPUT_LABEL_3, IDC_OFFER_INPUT_LABEL_6})
             labels.push_back(Text(d, id));
         for (int id : {IDC_OFFER_INPUT_VALUE_1, IDC_OFFER_INPUT_VALUE_2, IDC_OFFER_INPUT_VALUE_6})
             values.push_back(Text(d, id));
@@ -423,7 +430,7 @@ TEST_F(ListEditorTest, CombinedSummaryPutsThePartSecondAndRelabelsOnModify)
         DialogDriver::Press(d, IDOK);
     });
     answers.push_back(Offer({"2", "Druga", "Leśna 2", "90.00", "", "2"}));
-    Run([&](CListEditorDlg& d) {
+    Run([&](CListEditorDlg &d) {
         Select(0);
         DialogDriver::Press(d, IDC_LIST_EDITOR_MODIFY);
         DialogDriver::Press(d, IDC_LIST_EDITOR_ADD);
@@ -438,12 +445,12 @@ TEST_F(ListEditorTest, ContactListTakesThreeFields)
 {
     dialog.m_nListKind = 17;
     bool thirdEnabled = false, fourthEnabled = true;
-    answers.push_back([&](CDialog& d) {
+    answers.push_back([&](CDialog &d) {
         thirdEnabled = DialogDriver::IsEnabled(d, IDC_OFFER_INPUT_VALUE_3);
         fourthEnabled = DialogDriver::IsEnabled(d, IDC_OFFER_INPUT_VALUE_4);
         Offer({"1", "Jan Kowalski", "sprawy\r\nformalne"})(d);
     });
-    Run([&](CListEditorDlg& d) {
+    Run([&](CListEditorDlg &d) {
         DialogDriver::Press(d, IDC_LIST_EDITOR_ADD);
         DialogDriver::Press(d, IDC_LIST_EDITOR_OK);
     });
@@ -456,7 +463,7 @@ TEST_F(ListEditorTest, UnknownKindClosesAtOnceKeepingTheValue)
 {
     dialog.m_nListKind = 7;
     dialog.m_strValue = "1|a\n";
-    EXPECT_EQ(IDCANCEL, Run([](CListEditorDlg&) {}));
+    EXPECT_EQ(IDCANCEL, Run([](CListEditorDlg &) {}));
     EXPECT_STREQ("1|a\n", dialog.m_strValue);
 }
 
@@ -469,11 +476,11 @@ TEST(CriterionInput, WeightFieldKeepsTheLastNumberTyped)
     std::string opened, typed;
     bool scoringEnabled = false;
     int caret = -1;
-    driver.Run(dialog, [&](CDialog& d) {
+    driver.Run(dialog, [&](CDialog &d) {
         opened = Text(d, IDC_CRITERION_INPUT_WEIGHT);
         scoringEnabled = DialogDriver::IsEnabled(d, IDC_CRITERION_INPUT_SCORING);
         d.SetDlgItemText(IDC_CRITERION_INPUT_WEIGHT, "");
-        for (const char* step : {"1", "12", "12a"})
+        for (const char *step : {"1", "12", "12a"})
             d.SetDlgItemText(IDC_CRITERION_INPUT_WEIGHT, step);
         typed = Text(d, IDC_CRITERION_INPUT_WEIGHT);
         DWORD start = 0;

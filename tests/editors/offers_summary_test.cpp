@@ -48,8 +48,7 @@ TEST(OffersSummaryText, ReadingTakesTheCriteriaFromTheFirstLine)
         // A criterion without "=" is named by its whole text and keeps its column.
         {"1 | Cena | Termin=5 | Suma=5", "[Cena,Termin] 1|Cena|5|5", true},
         // Short offers leave cells empty; a long one keeps the rest in its sum.
-        {"1 | A=1 | B=2 | Suma=3\n2 | A=4\n3 | A=1 | B=1 | Suma=2 | X=9\n",
-         "[A,B] 1|1|2|3 2|4|| 3|1|1|2 | X=9", false},
+        {"1 | A=1 | B=2 | Suma=3\n2 | A=4\n3 | A=1 | B=1 | Suma=2 | X=9\n", "[A,B] 1|1|2|3 2|4|| 3|1|1|2 | X=9", false},
         {"bez kolumn\n", "[] bez kolumn|", false},
     };
     for (const auto &c : cases) {
@@ -95,7 +94,8 @@ TEST(OffersSummaryText, SumsCountWhatIsNoNumberAsZero)
 
 TEST(OffersSummaryText, ChangedCriteriaKeepTheirPoints)
 {
-    const char *start = "1 | Cena=60 | Termin=30 | Gwarancja=10 | Suma=100\n2 | Cena=50 | Termin= | Gwarancja=5 | Suma=55\n";
+    const char *start =
+        "1 | Cena=60 | Termin=30 | Gwarancja=10 | Suma=100\n2 | Cena=50 | Termin= | Gwarancja=5 | Suma=55\n";
     const struct {
         std::vector<CString> names;
         const char *table;
@@ -128,9 +128,8 @@ TEST(OffersSummaryText, TypedTextsCannotSplitACell)
 
 using Answer = std::function<void(CDialog &)>;
 
-const int kCriterionEdits[] = {IDC_CRITERION_1, IDC_CRITERION_2, IDC_CRITERION_3, IDC_CRITERION_4,
-                               IDC_CRITERION_5, IDC_CRITERION_6, IDC_CRITERION_7, IDC_CRITERION_8,
-                               IDC_CRITERION_9, IDC_CRITERION_10};
+const int kCriterionEdits[] = {IDC_CRITERION_1, IDC_CRITERION_2, IDC_CRITERION_3, IDC_CRITERION_4, IDC_CRITERION_5,
+                               IDC_CRITERION_6, IDC_CRITERION_7, IDC_CRITERION_8, IDC_CRITERION_9, IDC_CRITERION_10};
 
 struct SummaryRun {
     // Each dialog the summary opens takes the next answer.
@@ -338,8 +337,7 @@ TEST(OffersSummaryDialog, CriteriaBeyondTheTenthAreKept)
     dialog.m_strText = line + " | Suma=11\n";
     SummaryRun run;
     int listed = 0;
-    run.answers = {run.Offer("2", {"2", "2", "2", "2", "2", "2", "2", "2", "2", "2"}),
-                   [&](CDialog &d) {
+    run.answers = {run.Offer("2", {"2", "2", "2", "2", "2", "2", "2", "2", "2", "2"}), [&](CDialog &d) {
                        listed = static_cast<CListaKryteriowDlg &>(d).m_list.GetCount();
                        DialogDriver::Press(d, IDOK);
                    }};

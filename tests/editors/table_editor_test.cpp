@@ -85,7 +85,7 @@ TEST(EditorTableText, ColumnsShareTheWidthByWeight)
         std::vector<int> widths;
     } cases[] = {
         {{10, 30}, {100, 300}},
-        {{0, 0}, {200, 200}},   // no weights: equal shares, never a division by zero
+        {{0, 0}, {200, 200}}, // no weights: equal shares, never a division by zero
         {{-5, 1}, {0, 400}},
         {{1, 1, 1}, {133, 133, 133}},
     };
@@ -232,7 +232,8 @@ TEST_F(TableEditorTest, TableOpensAsAListAndIsSavedWithItsPixelWidths)
         EXPECT_TRUE(d.m_bNumbered);
         EXPECT_FALSE(DialogDriver::IsShown(d, IDC_TABLE_EDITOR_CRITERIA));
         const DWORD extended = d.m_list.GetExtendedStyle();
-        EXPECT_EQ((DWORD)(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT), extended & (LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT));
+        EXPECT_EQ((DWORD)(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT),
+                  extended & (LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT));
         widths = {d.m_list.GetColumnWidth(0), d.m_list.GetColumnWidth(1)};
         DialogDriver::Press(d, IDOK);
     });
@@ -342,8 +343,7 @@ TEST_F(TableEditorTest, PriceFormFillsItsAmountsWhenAFieldIsLeft)
     answers.push_back([](CTableEditorItemDlg &d) {
         EXPECT_TRUE(d.m_bPriceForm);
         Fill({nullptr, "Papier", "2", "1000,5", nullptr, "460"}, 0)(d);
-        d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_TABLE_EDITOR_ITEM_FIRST + 3, EN_KILLFOCUS),
-                      (LPARAM)d.Edit(3)->m_hWnd);
+        d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_TABLE_EDITOR_ITEM_FIRST + 3, EN_KILLFOCUS), (LPARAM)d.Edit(3)->m_hWnd);
         EXPECT_EQ("1 000.50", Text(d, 3));
         EXPECT_EQ("2 001.00", Text(d, 4));
         EXPECT_EQ("460.00", Text(d, 5));

@@ -147,8 +147,9 @@ protected:
         ASSERT_TRUE(CreateDirectoryPath(folder / "specyfikacja"));
         TestFolder::WriteBytes(SpecificationHeadingsPath(folder.Path()),
                                "1. Wymagania ogólne\r\n2. Materiały\r\n\r\n3. Wykonanie dot. robót\r\n");
-        TestFolder::WriteBytes(SpecificationDefinitionsPath(folder.Path(), 1),
-                               "Wymagania ogólne|Zakres|Zakres robót.|Jakość|\r\nMateriały dobrej jakości\r\n|Bez tekstu");
+        TestFolder::WriteBytes(
+            SpecificationDefinitionsPath(folder.Path(), 1),
+            "Wymagania ogólne|Zakres|Zakres robót.|Jakość|\r\nMateriały dobrej jakości\r\n|Bez tekstu");
         TestFolder::WriteBytes(SpecificationDefinitionsPath(folder.Path(), 3), "Wykonanie|Odbiór|Odbiór robót.");
         wizard.m_strMainPath = folder.Path();
         wizard.m_insertText = view.Function();

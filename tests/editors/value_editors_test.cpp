@@ -17,7 +17,7 @@ TEST(PriceEditor, OpensWithTheValueWithoutBlanksAndWithAPoint)
     dialog.m_strCaption = "Cena brutto";
     DialogDriver driver;
     CString shown, caption;
-    driver.Run(dialog, [&](CDialog& d) {
+    driver.Run(dialog, [&](CDialog &d) {
         d.GetDlgItemText(IDC_EDITOR_VALUE, shown);
         d.GetWindowText(caption);
     });
@@ -29,21 +29,21 @@ TEST(PriceEditor, AcceptsAmountsAndRefusesAnythingElseKeepingTheDialogOpen)
 {
     // Leaving the edit for "Zapisz" groups the digits: the value comes back grouped.
     const struct {
-        const char* typed;
+        const char *typed;
         bool accepted;
-        const char* value;
+        const char *value;
     } cases[] = {
         {"1 234,5", true, "1 234.5"}, {"1234.56", true, "1 234.56"}, {"0", true, "0"},
         {"1.2.3", false, "7"},        {"12a", false, "7"},           {"-5", false, "7"},
         {"1e3", false, "7"},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.typed);
         CPriceEditorDlg dialog;
         dialog.m_strValue = "7";
         DialogDriver driver;
         bool stayedOpen = false;
-        const INT_PTR result = driver.Run(dialog, [&](CDialog& d) {
+        const INT_PTR result = driver.Run(dialog, [&](CDialog &d) {
             d.SetDlgItemText(IDC_EDITOR_VALUE, c.typed);
             DialogDriver::LeaveEdit(d, IDC_EDITOR_VALUE);
             DialogDriver::Press(d, IDOK);
@@ -68,7 +68,7 @@ TEST(PriceEditor, LeavingTheEditGroupsTheDigitsOnce)
     CPriceEditorDlg dialog;
     DialogDriver driver;
     CString shown;
-    driver.Run(dialog, [&](CDialog& d) {
+    driver.Run(dialog, [&](CDialog &d) {
         d.SetDlgItemText(IDC_EDITOR_VALUE, "1 234567,5");
         d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_EDITOR_VALUE, EN_KILLFOCUS),
                       (LPARAM)d.GetDlgItem(IDC_EDITOR_VALUE)->m_hWnd);
@@ -80,7 +80,7 @@ TEST(PriceEditor, LeavingTheEditGroupsTheDigitsOnce)
 
 // ---- Date editor ----------------------------------------------------------------------------
 
-SYSTEMTIME Picked(CDialog& d)
+SYSTEMTIME Picked(CDialog &d)
 {
     SYSTEMTIME time{};
     d.SendDlgItemMessage(IDC_DATE_PICKER, DTM_GETSYSTEMTIME, 0, (LPARAM)&time);
@@ -95,7 +95,7 @@ TEST(DateEditor, ShowsTheValueAndReturnsThePickedDay)
     DialogDriver driver;
     SYSTEMTIME shown{};
     CString caption;
-    const INT_PTR result = driver.Run(dialog, [&](CDialog& d) {
+    const INT_PTR result = driver.Run(dialog, [&](CDialog &d) {
         shown = Picked(d);
         d.GetWindowText(caption);
         SYSTEMTIME next = shown;
@@ -114,13 +114,13 @@ TEST(DateEditor, ShowsTheValueAndReturnsThePickedDay)
 
 TEST(DateEditor, AValueThatIsNoDayLeavesThePickerAtToday)
 {
-    for (const char* value : {"2024-3-15", "", "abcd-ef-gh"}) {
+    for (const char *value : {"2024-3-15", "", "abcd-ef-gh"}) {
         SCOPED_TRACE(value);
         CDateEditorDlg dialog;
         dialog.m_strValue = value;
         DialogDriver driver;
         SYSTEMTIME shown{};
-        driver.Run(dialog, [&](CDialog& d) { shown = Picked(d); });
+        driver.Run(dialog, [&](CDialog &d) { shown = Picked(d); });
         SYSTEMTIME today;
         GetLocalTime(&today);
         EXPECT_EQ(shown.wYear, today.wYear);
@@ -134,12 +134,12 @@ TEST(DateEditor, AcceptsYears1900To2100AndRefusesOthersKeepingTheDialogOpen)
         WORD year;
         bool accepted;
     } cases[] = {{1900, true}, {2100, true}, {1899, false}, {2101, false}};
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.year);
         CDateEditorDlg dialog;
         dialog.m_strValue = "2020-01-01";
         DialogDriver driver;
-        const INT_PTR result = driver.Run(dialog, [&](CDialog& d) {
+        const INT_PTR result = driver.Run(dialog, [&](CDialog &d) {
             SYSTEMTIME time{};
             time.wYear = c.year;
             time.wMonth = 1;
@@ -168,28 +168,26 @@ TEST(DateEditor, AcceptsYears1900To2100AndRefusesOthersKeepingTheDialogOpen)
 TEST(TextEditor, OpeningValueHasEditorLineEndsAndNoTrailingFullStops)
 {
     const struct {
-        const char* stored;
-        const char* shown;
+        const char *stored;
+        const char *shown;
     } cases[] = {
-        {"abc...", "abc"},         {"...", ""},
-        {"a\rb", "a\r\nb"},        {"a\r\nb", "a\r\nb"},
-        {"a.b.", "a.b"},           {"", ""},
+        {"abc...", "abc"}, {"...", ""}, {"a\rb", "a\r\nb"}, {"a\r\nb", "a\r\nb"}, {"a.b.", "a.b"}, {"", ""},
     };
-    for (const auto& c : cases)
+    for (const auto &c : cases)
         EXPECT_EQ(PrepareTextEditorValue(c.stored), c.shown) << c.stored;
 }
 
 struct TextEditorRun {
-    CString text;        // the control's text, paragraphs ended by "\r"
+    CString text; // the control's text, paragraphs ended by "\r"
     long caret = -1;
     INT_PTR result = 0;
 };
 
-TextEditorRun RunTextEditor(CTextEditorDlg& dialog, bool save)
+TextEditorRun RunTextEditor(CTextEditorDlg &dialog, bool save)
 {
     TextEditorRun run;
     DialogDriver driver;
-    run.result = driver.Run(dialog, [&](CDialog&) {
+    run.result = driver.Run(dialog, [&](CDialog &) {
         run.text = dialog.m_richEdit.GetTextEx();
         long end = 0;
         dialog.m_richEdit.GetSel(run.caret, end);
@@ -202,17 +200,17 @@ TextEditorRun RunTextEditor(CTextEditorDlg& dialog, bool save)
 TEST(TextEditor, TypedCharacterGoesInAtTheClickOrAtTheEnd)
 {
     const struct {
-        const char* value;
+        const char *value;
         int offset;
-        const char* text;
+        const char *text;
         long caret;
     } cases[] = {
         {"abcd", 2, "abxcd", 3},
         {"abcd", 10, "abcdx", 5},
-        {"ab\rcd", 4, "ab\rcxd", 5},   // a line end counts one character, as in the document
+        {"ab\rcd", 4, "ab\rcxd", 5}, // a line end counts one character, as in the document
         {"abcd", 0, "xabcd", 1},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.value);
         CTextEditorDlg dialog;
         dialog.m_strValue = c.value;
@@ -245,7 +243,7 @@ TEST(TextEditor, LineCountDeltaCountsTheLinesTheUserAdded)
     CTextEditorDlg dialog;
     dialog.m_strValue = "a\rb";
     DialogDriver driver;
-    driver.Run(dialog, [&](CDialog&) {
+    driver.Run(dialog, [&](CDialog &) {
         dialog.m_richEdit.SetSel(100, 100);
         dialog.m_richEdit.ReplaceSel("\rc\rd");
         DialogDriver::Press(dialog, IDOK);
@@ -257,9 +255,9 @@ TEST(TextEditor, LineCountDeltaCountsTheLinesTheUserAdded)
 TEST(TextEditor, CaptionAndButtonsFollowTheVariable)
 {
     const struct {
-        const char* name;
+        const char *name;
         int propagation;
-        const char* dictionaryLabel;
+        const char *dictionaryLabel;
         bool buttonsShown;
     } cases[] = {
         {"Nazwa zadania", -1, "Pobierz kod CPV", true},
@@ -267,7 +265,7 @@ TEST(TextEditor, CaptionAndButtonsFollowTheVariable)
         {"Zakres usług świadczonych przez wykonawcę", -1, "Przykład zakresu umowy", true},
         {"Nazwa zadania", 0, "Pobierz kod CPV", false},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         CTextEditorDlg dialog;
         dialog.m_strVariableName = c.name;
@@ -275,7 +273,7 @@ TEST(TextEditor, CaptionAndButtonsFollowTheVariable)
         DialogDriver driver;
         CString caption, label;
         bool propagationShown = false, helpShown = false, dictionaryShown = false;
-        driver.Run(dialog, [&](CDialog& d) {
+        driver.Run(dialog, [&](CDialog &d) {
             d.GetWindowText(caption);
             d.GetDlgItemText(IDC_EDITOR_DICTIONARY, label);
             propagationShown = DialogDriver::IsShown(d, IDC_TEXT_EDITOR_PROPAGATE);
@@ -306,7 +304,7 @@ TEST(TextEditor, WindowWidthResizesAndLaysTheButtonsOutAlongTheBottom)
     dialog.m_nWindowWidth = 580;
     DialogDriver driver;
     CRect window, client, save, cancel;
-    driver.Run(dialog, [&](CDialog& d) {
+    driver.Run(dialog, [&](CDialog &d) {
         d.GetWindowRect(&window);
         d.GetClientRect(&client);
         d.GetDlgItem(IDOK)->GetWindowRect(&save);
@@ -320,4 +318,4 @@ TEST(TextEditor, WindowWidthResizesAndLaysTheButtonsOutAlongTheBottom)
     EXPECT_EQ(save.top, client.Height() - 25);
 }
 
-}  // namespace
+} // namespace

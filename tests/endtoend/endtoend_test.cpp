@@ -73,8 +73,8 @@ struct ShownText {
         SendMessageTimeoutW(richEdit, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
         std::wstring text(length + 1, L'\0');
         DWORD_PTR copied = 0;
-        SendMessageTimeoutW(richEdit, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                            SMTO_ABORTIFHUNG, 5000, &copied);
+        SendMessageTimeoutW(richEdit, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                            5000, &copied);
         text.resize(copied);
         return {text};
     }
@@ -94,8 +94,8 @@ std::wstring WindowTree(HWND parent, int depth = 0)
 {
     std::wstring tree;
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        tree += std::wstring(depth * 2, L' ') + ClassOf(child) + L" \"" + TitleOf(child).substr(0, 40) + L"\" id " +
-                std::to_wstring(GetDlgCtrlID(child)) + (IsWindowVisible(child) ? L"" : L" hidden") + L"\n";
+        tree += std::wstring(depth * 2, L' ') + ClassOf(child) + L" \"" + TitleOf(child).substr(0, 40) + L"\" id "
+                + std::to_wstring(GetDlgCtrlID(child)) + (IsWindowVisible(child) ? L"" : L" hidden") + L"\n";
         tree += WindowTree(child, depth + 1);
     }
     return tree;
@@ -126,8 +126,8 @@ public:
         if (RegOpenKeyExW(HKEY_CURRENT_USER, m_path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
             return;
         HKEY aside;
-        if (RegCreateKeyExW(HKEY_CURRENT_USER, m_aside.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &aside,
-                            nullptr) == ERROR_SUCCESS) {
+        if (RegCreateKeyExW(HKEY_CURRENT_USER, m_aside.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &aside, nullptr)
+            == ERROR_SUCCESS) {
             m_saved = RegCopyTreeW(key, nullptr, aside) == ERROR_SUCCESS;
             RegCloseKey(aside);
         }
@@ -143,7 +143,8 @@ public:
         HKEY aside, key;
         if (RegOpenKeyExW(HKEY_CURRENT_USER, m_aside.c_str(), 0, KEY_READ, &aside) == ERROR_SUCCESS) {
             if (RegCreateKeyExW(HKEY_CURRENT_USER, m_path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                                nullptr) == ERROR_SUCCESS) {
+                                nullptr)
+                == ERROR_SUCCESS) {
                 RegCopyTreeW(aside, nullptr, key);
                 RegCloseKey(key);
             }
@@ -273,10 +274,7 @@ protected:
         PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
     }
 
-    static void Click(HWND button)
-    {
-        SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
-    }
+    static void Click(HWND button) { SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr); }
 
     static void SetText(HWND control, const std::wstring &text)
     {
@@ -413,10 +411,7 @@ protected:
         return exitCode;
     }
 
-    void Command(UINT id)
-    {
-        PostMessageW(m_mainWindow, WM_COMMAND, MAKEWPARAM(id, 0), 0);
-    }
+    void Command(UINT id) { PostMessageW(m_mainWindow, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
     std::wstring Questions() const
     {
@@ -486,7 +481,9 @@ TEST_F(EndToEnd, BackupProgramPacksTheCurrentProceedingsAndRestoresThem)
 {
     const fs::path proceeding = m_working / kName;
     fs::create_directories(proceeding);
-    const std::string bytes("dane\r\n\0\xB3\xF3" "d\x9F", 11);
+    const std::string bytes("dane\r\n\0\xB3\xF3"
+                            "d\x9F",
+                            11);
     std::ofstream(proceeding / "dane.baz", std::ios::binary) << bytes;
 
     StartTool(L"Carvinhold.exe", L"PACK");

@@ -115,9 +115,8 @@ protected:
     HWND StartWizard()
     {
         m_main = Start(L"morvelank.exe", L"");
-        return WaitForWindowOf(m_main.dwProcessId, 60000, [](HWND w) {
-            return IsDialog(w) && GetDlgItem(w, IDC_KREATOR_PLACEHOLDER) != nullptr;
-        });
+        return WaitForWindowOf(m_main.dwProcessId, 60000,
+                               [](HWND w) { return IsDialog(w) && GetDlgItem(w, IDC_KREATOR_PLACEHOLDER) != nullptr; });
     }
 
     // The visible page of the wizard that holds the control.
@@ -139,8 +138,7 @@ protected:
         m_main = Start(L"morvelank.exe", L"");
         HWND frame = nullptr;
         WaitUntil(60000, [&] {
-            frame = FindWindowOf(m_main.dwProcessId,
-                                 [](HWND w) { return TitleOf(w).rfind(kMainTitle, 0) == 0; });
+            frame = FindWindowOf(m_main.dwProcessId, [](HWND w) { return TitleOf(w).rfind(kMainTitle, 0) == 0; });
             if (HWND dialog = FindWindowOf(m_main.dwProcessId, IsDialog))
                 PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
             return frame && !FindWindowOf(m_main.dwProcessId, IsDialog);
@@ -209,9 +207,8 @@ TEST_F(SiblingPrograms, LegalHelpShowsTheTopicAndEndsWithItsWindow)
 {
     // The command line the specification's legal-help command builds.
     PROCESS_INFORMATION quv = Start(L"Quv.exe", L" 12");
-    HWND help = WaitForWindowOf(quv.dwProcessId, 20000, [](HWND w) {
-        return TitleOf(w) == L"XII. Opis sposobu przygotowania oferty";
-    });
+    HWND help = WaitForWindowOf(quv.dwProcessId, 20000,
+                                [](HWND w) { return TitleOf(w) == L"XII. Opis sposobu przygotowania oferty"; });
     ASSERT_NE(help, nullptr) << "no help window with topic 12";
     PostMessageW(help, WM_CLOSE, 0, 0);
     EXPECT_EQ(AnswerUntilEnd(quv.dwProcessId, quv.hProcess), 0u) << Messages();
@@ -223,8 +220,7 @@ TEST_F(SiblingPrograms, LegalHelpRefusesATopicThatIsNoNumber)
     PROCESS_INFORMATION quv = Start(L"Quv.exe", L" dwunasty");
     EXPECT_EQ(AnswerUntilEnd(quv.dwProcessId, quv.hProcess), 1u);
     ASSERT_EQ(m_messages.size(), 1u) << Messages();
-    EXPECT_NE(m_messages[0].find(L"Nieprawid\u0142owy numer tematu pomocy prawnej"), std::wstring::npos)
-        << Messages();
+    EXPECT_NE(m_messages[0].find(L"Nieprawid\u0142owy numer tematu pomocy prawnej"), std::wstring::npos) << Messages();
 }
 
 TEST_F(SiblingPrograms, MainWindowHelpCommandsShowTheirPages)
@@ -324,9 +320,8 @@ TEST_F(SiblingPrograms, ContractRegisterKeepsAnEntryAddedThroughItsWindow)
     DWORD registerId = 0;
     ASSERT_TRUE(WaitUntil(15000, [&] { return (registerId = FindProcess(L"Wendrix.exe")) != 0; }))
         << "the register did not start";
-    HWND window = WaitForWindowOf(registerId, 15000, [](HWND w) {
-        return TitleOf(w) == L"Ewidencja zam\u00f3wie\u0144 publicznych";
-    });
+    HWND window = WaitForWindowOf(registerId, 15000,
+                                  [](HWND w) { return TitleOf(w) == L"Ewidencja zam\u00f3wie\u0144 publicznych"; });
     ASSERT_NE(window, nullptr) << "no register window";
     auto field = [window](const wchar_t *label) {
         // Each field follows its label among the window's children.
@@ -352,11 +347,13 @@ TEST_F(SiblingPrograms, ContractRegisterKeepsAnEntryAddedThroughItsWindow)
     HWND list = FindDescendant(window, [](HWND w) { return ClassOf(w) == L"SysListView32"; });
     ASSERT_TRUE(add && list);
     PostMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(add), BN_CLICKED), reinterpret_cast<LPARAM>(add));
-    EXPECT_TRUE(WaitUntil(5000, [list] {
-        DWORD_PTR count = 0;
-        SendMessageTimeoutW(list, LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count);
-        return count == 1;
-    })) << "the entry is not in the list: " << StaticText(FindWindowOf(registerId, IsDialog));
+    EXPECT_TRUE(WaitUntil(5000,
+                          [list] {
+                              DWORD_PTR count = 0;
+                              SendMessageTimeoutW(list, LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count);
+                              return count == 1;
+                          }))
+        << "the entry is not in the list: " << StaticText(FindWindowOf(registerId, IsDialog));
 
     HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, registerId);
     ASSERT_NE(process, nullptr);

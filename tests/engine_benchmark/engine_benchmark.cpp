@@ -55,8 +55,8 @@ CString SyntheticTemplate(int occurrences)
 HWND CreateShownControl()
 {
     HWND control = CreateWindowExW(0, L"RICHEDIT50W", L"",
-                                   WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL,
-                                   0, 0, 900, 700, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+                                   WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL, 0, 0,
+                                   900, 700, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     CHARFORMAT2W regular = {};
     regular.cbSize = sizeof regular;
     regular.dwMask = CFM_BOLD;
@@ -136,7 +136,8 @@ public:
             return IDOK;
         };
         m_scope = std::make_unique<CTestHookScope>(m_hook);
-        m_parent.CreateEx(0, nullptr, "postepowanie", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 900, 700, nullptr, nullptr);
+        m_parent.CreateEx(0, nullptr, "postepowanie", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 900, 700, nullptr,
+                          nullptr);
     }
     ~InstallationBench()
     {
@@ -175,7 +176,8 @@ int FindSiwz(const ViewTables &tables)
     return -1;
 }
 
-template <typename Action> double Timed(Action action)
+template <typename Action>
+double Timed(Action action)
 {
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
@@ -272,8 +274,8 @@ int main(int argc, char **argv)
     }
     tables->m_nDocumentCount = 1;
 
-    printf("%12s %22s %22s %14s %10s\n", "occurrences", "ShowDocument min/med", "stream in min/med",
-           "ratio min/med", "text");
+    printf("%12s %22s %22s %14s %10s\n", "occurrences", "ShowDocument min/med", "stream in min/med", "ratio min/med",
+           "text");
     double least500 = 0;
     for (int occurrences : {500, 1000, 2000, 4000, 8000}) {
         MemoryHost host;

@@ -194,9 +194,7 @@ TEST_F(BalanceDialogTest, OfferWithoutPriceIsHiddenAndTakesNoPartAndVisibleRowsC
 TEST_F(BalanceDialogTest, NoOfferWithAPriceGivesItsOwnSentence)
 {
     data->m_nOfferCount = 2;
-    Run([&](CBilansPunktowyDlg &dialog) {
-        EXPECT_STREQ("Żadna z ofert nie ma podanej ceny brutto.", Result(dialog));
-    });
+    Run([&](CBilansPunktowyDlg &dialog) { EXPECT_STREQ("Żadna z ofert nie ma podanej ceny brutto.", Result(dialog)); });
 }
 
 TEST_F(BalanceDialogTest, RemovingTheSecondOfThreeCriteriaMovesThePoints)

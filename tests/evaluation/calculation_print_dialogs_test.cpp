@@ -20,7 +20,10 @@
 
 namespace {
 
-std::string S(const CString& text) { return text.GetString(); }
+std::string S(const CString &text)
+{
+    return text.GetString();
+}
 
 // Runs a dialog; act works on it once it is open. Print dialogs are answered by printDialog
 // (cancelled when it is empty) and counted.
@@ -29,18 +32,20 @@ struct DialogRun {
     std::vector<std::string> messages;
 
     template <class Dialog>
-    void operator()(Dialog& dialog, const std::function<void(Dialog&)>& act,
-                    const std::function<INT_PTR(CCommonDialog&)>& printDialog = nullptr) {
+    void operator()(Dialog &dialog, const std::function<void(Dialog &)> &act,
+                    const std::function<INT_PTR(CCommonDialog &)> &printDialog = nullptr)
+    {
         CTestHook hook;
-        hook.onDialog = [&](CDialog& shown) {
-            if (&shown == &dialog) act(dialog);
+        hook.onDialog = [&](CDialog &shown) {
+            if (&shown == &dialog)
+                act(dialog);
         };
-        hook.onCommonDialog = [&](CCommonDialog& common) -> INT_PTR {
+        hook.onCommonDialog = [&](CCommonDialog &common) -> INT_PTR {
             ++printDialogs;
-            EXPECT_NE(nullptr, dynamic_cast<CPrintDialog*>(&common));
+            EXPECT_NE(nullptr, dynamic_cast<CPrintDialog *>(&common));
             return printDialog ? printDialog(common) : IDCANCEL;
         };
-        hook.onMessageBox = [&](const CString& text, const CString&, UINT) {
+        hook.onMessageBox = [&](const CString &text, const CString &, UINT) {
             messages.push_back(S(text));
             return IDOK;
         };
@@ -49,12 +54,14 @@ struct DialogRun {
     }
 };
 
-void Press(CWnd& dialog, int id) {
+void Press(CWnd &dialog, int id)
+{
     dialog.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)dialog.GetDlgItem(id)->m_hWnd);
 }
 
 // Two offers of 100 and 200 at weight 80.
-std::unique_ptr<CCriteriaData> PriceRecord() {
+std::unique_ptr<CCriteriaData> PriceRecord()
+{
     auto data = std::make_unique<CCriteriaData>();
     data->m_strDate = "2026-05-04";
     data->m_strCaseNumber = "ZP.271.7.2026";
@@ -67,14 +74,15 @@ std::unique_ptr<CCriteriaData> PriceRecord() {
     return data;
 }
 
-}  // namespace
+} // namespace
 
-TEST(CalculationPrintDialogs, PricePrintoutTakesWhatTheDialogShows) {
+TEST(CalculationPrintDialogs, PricePrintoutTakesWhatTheDialogShows)
+{
     auto data = PriceRecord();
     CKryteriumCenaDlg dialog(data.get());
     DialogRun run;
     PriceCalculationPrint print;
-    run(dialog, std::function<void(CKryteriumCenaDlg&)>([&](CKryteriumCenaDlg& d) {
+    run(dialog, std::function<void(CKryteriumCenaDlg &)>([&](CKryteriumCenaDlg &d) {
             // A weight typed but not yet left counts as it is shown.
             d.SetDlgItemText(IDC_EVAL_WEIGHT, "60");
             print = PriceCalculationOf(d);
@@ -97,7 +105,8 @@ TEST(CalculationPrintDialogs, PricePrintoutTakesWhatTheDialogShows) {
     EXPECT_EQ("Dostawa|162.60|23|200.00\n", S(print.rows[1].components));
 }
 
-TEST(CalculationPrintDialogs, TermPrintoutNamesTheCheckedUnit) {
+TEST(CalculationPrintDialogs, TermPrintoutNamesTheCheckedUnit)
+{
     CCriteriaData data;
     data.m_strTermWeight = "20";
     data.m_nTermUnit = 2;
@@ -107,7 +116,7 @@ TEST(CalculationPrintDialogs, TermPrintoutNamesTheCheckedUnit) {
     CKryteriumTerminDlg dialog(&data);
     DialogRun run;
     TermCalculationPrint print;
-    run(dialog, std::function<void(CKryteriumTerminDlg&)>([&](CKryteriumTerminDlg& d) {
+    run(dialog, std::function<void(CKryteriumTerminDlg &)>([&](CKryteriumTerminDlg &d) {
             d.SetDlgItemText(IDC_EVAL_WEIGHT, "20");
             d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_EVAL_WEIGHT, EN_KILLFOCUS),
                           (LPARAM)d.GetDlgItem(IDC_EVAL_WEIGHT)->m_hWnd);
@@ -128,7 +137,8 @@ TEST(CalculationPrintDialogs, TermPrintoutNamesTheCheckedUnit) {
     EXPECT_EQ("10", S(print.rows[1].points));
 }
 
-TEST(CalculationPrintDialogs, BalancePrintoutTakesCriteriaRowsAndSentence) {
+TEST(CalculationPrintDialogs, BalancePrintoutTakesCriteriaRowsAndSentence)
+{
     CCriteriaData data;
     data.m_strCaseNumber = "ZP.271.8.2026";
     data.m_strPriceWeight = "60";
@@ -144,7 +154,7 @@ TEST(CalculationPrintDialogs, BalancePrintoutTakesCriteriaRowsAndSentence) {
     DialogRun run;
     BalancePrint print;
     CString shownSentence;
-    run(dialog, std::function<void(CBilansPunktowyDlg&)>([&](CBilansPunktowyDlg& d) {
+    run(dialog, std::function<void(CBilansPunktowyDlg &)>([&](CBilansPunktowyDlg &d) {
             print = BalanceOf(d);
             d.GetDlgItemText(IDC_BALANCE_RESULT, shownSentence);
             Press(d, IDC_BALANCE_PRINT);
@@ -171,17 +181,22 @@ TEST(CalculationPrintDialogs, BalancePrintoutTakesCriteriaRowsAndSentence) {
     EXPECT_EQ("80", S(print.rows[2].lines[2].points));
 }
 
-TEST(CalculationPrintDialogs, PriceDialogPrintsOnThePdfPrinter) {
-    const char* out = getenv("MORVELANK_PRINT_OUTPUT_DIR");
-    if (out == nullptr || *out == '\0') GTEST_SKIP() << "no PDF printer in this run";
+TEST(CalculationPrintDialogs, PriceDialogPrintsOnThePdfPrinter)
+{
+    const char *out = getenv("MORVELANK_PRINT_OUTPUT_DIR");
+    if (out == nullptr || *out == '\0')
+        GTEST_SKIP() << "no PDF printer in this run";
     std::wstring folder = L"Z:" + Cp1250ToWide(out);
-    for (wchar_t& c : folder) c = c == L'/' ? L'\\' : c;
+    for (wchar_t &c : folder)
+        c = c == L'/' ? L'\\' : c;
     auto countPdfs = [&] {
         int count = 0;
         WIN32_FIND_DATAW found;
         HANDLE search = FindFirstFileW((folder + L"\\*.pdf").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE) return 0;
-        do ++count;
+        if (search == INVALID_HANDLE_VALUE)
+            return 0;
+        do
+            ++count;
         while (FindNextFileW(search, &found));
         FindClose(search);
         return count;
@@ -191,8 +206,8 @@ TEST(CalculationPrintDialogs, PriceDialogPrintsOnThePdfPrinter) {
     CKryteriumCenaDlg dialog(data.get());
     DialogRun run;
     const int before = countPdfs();
-    run(dialog, std::function<void(CKryteriumCenaDlg&)>([&](CKryteriumCenaDlg& d) { Press(d, IDC_PRICE_PRINT); }),
-        [](CCommonDialog&) -> INT_PTR { return IDOK; });
+    run(dialog, std::function<void(CKryteriumCenaDlg &)>([&](CKryteriumCenaDlg &d) { Press(d, IDC_PRICE_PRINT); }),
+        [](CCommonDialog &) -> INT_PTR { return IDOK; });
     EXPECT_TRUE(run.messages.empty());
     int after = countPdfs();
     for (int tries = 0; tries < 300 && after == before; ++tries) {

@@ -24,25 +24,28 @@ struct Answers {
     std::vector<std::string> messages;
     CTestHook hook;
 
-    explicit Answers(std::function<INT_PTR(CPrintDialog&)> answer) {
-        hook.onCommonDialog = [this, answer](CCommonDialog& dialog) -> INT_PTR {
+    explicit Answers(std::function<INT_PTR(CPrintDialog &)> answer)
+    {
+        hook.onCommonDialog = [this, answer](CCommonDialog &dialog) -> INT_PTR {
             ++dialogs;
-            return answer(dynamic_cast<CPrintDialog&>(dialog));
+            return answer(dynamic_cast<CPrintDialog &>(dialog));
         };
-        hook.onMessageBox = [this](const CString& text, const CString&, UINT) {
+        hook.onMessageBox = [this](const CString &text, const CString &, UINT) {
             messages.push_back(text.GetString());
             return IDOK;
         };
     }
-    std::function<void(CalculationPages&)> Compose(const PriceCalculationPrint& print) {
-        return [this, &print](CalculationPages& pages) {
+    std::function<void(CalculationPages &)> Compose(const PriceCalculationPrint &print)
+    {
+        return [this, &print](CalculationPages &pages) {
             ++composed;
             ComposePriceCalculation(pages, print);
         };
     }
 };
 
-PriceCalculationPrint EightOffers() {
+PriceCalculationPrint EightOffers()
+{
     PriceCalculationPrint print;
     print.header.caseNumber = "ZP.271.9.2026";
     print.header.date = "2026-04-01";
@@ -53,11 +56,12 @@ PriceCalculationPrint EightOffers() {
     return print;
 }
 
-}  // namespace
+} // namespace
 
-TEST(CalculationPrintJob, CancelledDialogPrintsNothing) {
+TEST(CalculationPrintJob, CancelledDialogPrintsNothing)
+{
     const PriceCalculationPrint print = EightOffers();
-    Answers answers([](CPrintDialog&) -> INT_PTR { return IDCANCEL; });
+    Answers answers([](CPrintDialog &) -> INT_PTR { return IDCANCEL; });
     CTestHookScope scope(answers.hook);
     PrintCalculation(nullptr, answers.Compose(print));
     EXPECT_EQ(1, answers.dialogs);
@@ -65,10 +69,11 @@ TEST(CalculationPrintJob, CancelledDialogPrintsNothing) {
     EXPECT_TRUE(answers.messages.empty());
 }
 
-TEST(CalculationPrintJob, DeviceRefusingTheDocumentIsReportedAndNothingIsComposed) {
+TEST(CalculationPrintJob, DeviceRefusingTheDocumentIsReportedAndNothingIsComposed)
+{
     const PriceCalculationPrint print = EightOffers();
     // A memory DC stands for a printer that cannot start a document.
-    Answers answers([](CPrintDialog& dialog) -> INT_PTR {
+    Answers answers([](CPrintDialog &dialog) -> INT_PTR {
         dialog.m_pd.hDC = ::CreateCompatibleDC(nullptr);
         return IDOK;
     });
@@ -79,14 +84,17 @@ TEST(CalculationPrintJob, DeviceRefusingTheDocumentIsReportedAndNothingIsCompose
     EXPECT_EQ("Bład drukowania.", answers.messages[0]);
 }
 
-TEST(CalculationPrintJob, PrintsOnTheChosenPrinterPageByPage) {
-    const char* out = getenv("MORVELANK_PRINT_OUTPUT_DIR");
-    if (out == nullptr || *out == '\0') GTEST_SKIP() << "no PDF printer in this run";
+TEST(CalculationPrintJob, PrintsOnTheChosenPrinterPageByPage)
+{
+    const char *out = getenv("MORVELANK_PRINT_OUTPUT_DIR");
+    if (out == nullptr || *out == '\0')
+        GTEST_SKIP() << "no PDF printer in this run";
     std::wstring folder = L"Z:" + Cp1250ToWide(out);
-    for (wchar_t& c : folder) c = c == L'/' ? L'\\' : c;
+    for (wchar_t &c : folder)
+        c = c == L'/' ? L'\\' : c;
 
     const PriceCalculationPrint print = EightOffers();
-    Answers answers([](CPrintDialog&) -> INT_PTR { return IDOK; });
+    Answers answers([](CPrintDialog &) -> INT_PTR { return IDOK; });
     CTestHookScope scope(answers.hook);
     const std::set<std::wstring> before = PdfFiles(folder);
     PrintCalculation(nullptr, answers.Compose(print));
@@ -95,11 +103,13 @@ TEST(CalculationPrintJob, PrintsOnTheChosenPrinterPageByPage) {
 
     std::string pdf;
     for (int tries = 0; tries < 300 && pdf.empty(); ++tries) {
-        for (const std::wstring& name : PdfFiles(folder)) {
+        for (const std::wstring &name : PdfFiles(folder)) {
             const std::string bytes = before.count(name) ? std::string() : ReadBytes(folder + L"\\" + name);
-            if (bytes.find("%%EOF") != std::string::npos) pdf = bytes;
+            if (bytes.find("%%EOF") != std::string::npos)
+                pdf = bytes;
         }
-        if (pdf.empty()) Sleep(100);
+        if (pdf.empty())
+            Sleep(100);
     }
     ASSERT_FALSE(pdf.empty()) << "no PDF printed";
     // Eight price rows of 1.2 inches: six on the first page, two on the second; no empty page.

@@ -17,9 +17,18 @@ const int DPI_X = 100;
 const int DPI_Y = 120;
 const RECT PAGE = {0, 0, 8 * DPI_X, 11 * DPI_Y};
 
-int X(double inches) { return static_cast<int>(inches * DPI_X); }
-int Y(double inches) { return static_cast<int>(inches * DPI_Y); }
-int FontHeight(int points) { return -MulDiv(points, DPI_Y, 72); }
+int X(double inches)
+{
+    return static_cast<int>(inches * DPI_X);
+}
+int Y(double inches)
+{
+    return static_cast<int>(inches * DPI_Y);
+}
+int FontHeight(int points)
+{
+    return -MulDiv(points, DPI_Y, 72);
+}
 
 // One printout on a fresh recording; Done() ends it and reads the recording back.
 struct Printout {
@@ -27,42 +36,51 @@ struct Printout {
     RecordingPages sink{dc};
     std::unique_ptr<CalculationPages> pages = std::make_unique<CalculationPages>(&dc, PAGE, sink);
 
-    void Done() {
+    void Done()
+    {
         pages.reset();
         dc.Finish();
     }
     // The frames of the row blocks, in drawing order.
-    std::vector<RecordedBox> Blocks() const {
+    std::vector<RecordedBox> Blocks() const
+    {
         std::vector<RecordedBox> blocks;
-        for (const RecordedBox& box : dc.boxes)
-            if (box.bounds.left == 0 && box.bounds.right == X(7.4)) blocks.push_back(box);
+        for (const RecordedBox &box : dc.boxes)
+            if (box.bounds.left == 0 && box.bounds.right == X(7.4))
+                blocks.push_back(box);
         return blocks;
     }
-    const RecordedText& Only(const std::string& text) const {
+    const RecordedText &Only(const std::string &text) const
+    {
         static const RecordedText none;
         const std::vector<RecordedText> found = dc.Find(text);
         EXPECT_EQ(1u, found.size()) << text;
-        return found.empty() ? none : *std::find_if(dc.texts.begin(), dc.texts.end(),
-                                                     [&](const RecordedText& t) { return t.text == text; });
+        return found.empty() ? none : *std::find_if(dc.texts.begin(), dc.texts.end(), [&](const RecordedText &t) {
+            return t.text == text;
+        });
     }
-    bool Has(const std::string& text) const { return dc.Has(text); }
+    bool Has(const std::string &text) const { return dc.Has(text); }
     // The texts of the given font height run together without blanks, the title wrapped over
     // lines included.
-    std::string Joined(int height) const {
+    std::string Joined(int height) const
+    {
         std::string joined;
-        for (const RecordedText& t : dc.texts)
+        for (const RecordedText &t : dc.texts)
             if (t.height == height)
                 for (char ch : t.text)
-                    if (ch != ' ') joined += ch;
+                    if (ch != ' ')
+                        joined += ch;
         return joined;
     }
-    bool Contains(const std::string& part) const {
+    bool Contains(const std::string &part) const
+    {
         return std::any_of(dc.texts.begin(), dc.texts.end(),
-                           [&](const RecordedText& t) { return t.text.find(part) != std::string::npos; });
+                           [&](const RecordedText &t) { return t.text.find(part) != std::string::npos; });
     }
 };
 
-CalculationHeader Header() {
+CalculationHeader Header()
+{
     CalculationHeader header;
     header.caseNumber = "ZP.271.5.2026";
     header.date = "2026-03-15";
@@ -71,45 +89,54 @@ CalculationHeader Header() {
     return header;
 }
 
-PriceRowPrint PriceRow(int number, const char* components = "") {
+PriceRowPrint PriceRow(int number, const char *components = "")
+{
     return {IntToStr(number), "", "100.00", "100.00", "80.00", components};
 }
 
-TermRowPrint TermRow(int number) { return {IntToStr(number), "30", "30", "20"}; }
+TermRowPrint TermRow(int number)
+{
+    return {IntToStr(number), "30", "30", "20"};
+}
 
 // A balance offer listing "cena", the criteria and the total.
-BalanceRowPrint BalanceRow(int number, double price, int criterionCount) {
+BalanceRowPrint BalanceRow(int number, double price, int criterionCount)
+{
     BalanceRowPrint row;
     row.number = IntToStr(number);
     row.grossPrice = price;
     row.lines.push_back({"cena", "50"});
-    for (int k = 0; k < criterionCount; ++k) row.lines.push_back({"Kryterium " + IntToStr(k + 1), "10"});
+    for (int k = 0; k < criterionCount; ++k)
+        row.lines.push_back({"Kryterium " + IntToStr(k + 1), "10"});
     row.lines.push_back({"Suma punktów uzyskanych we wszystkich  kryteriach", "90"});
     return row;
 }
 
-BalancePrint Balance(int criterionCount, std::vector<double> prices) {
+BalancePrint Balance(int criterionCount, std::vector<double> prices)
+{
     BalancePrint print;
     print.caseNumber = "ZP.271.5.2026";
     print.date = "2026-03-15";
     print.priceWeight = "60";
     print.termWeight = "";
     print.offerCount = IntToStr(static_cast<int>(prices.size()));
-    for (int k = 0; k < criterionCount; ++k) print.criteria.push_back({"Kryterium " + IntToStr(k + 1), "10"});
+    for (int k = 0; k < criterionCount; ++k)
+        print.criteria.push_back({"Kryterium " + IntToStr(k + 1), "10"});
     for (size_t i = 0; i < prices.size(); ++i)
         print.rows.push_back(BalanceRow(static_cast<int>(i) + 1, prices[i], criterionCount));
     print.resultSentence = "Najkorzystniejszą ofertą jest oferta nr 1.";
     return print;
 }
 
-}  // namespace
+} // namespace
 
 // ---- Headers ------------------------------------------------------------------------------------
 
-TEST(CalculationPrintHeader, PriceCalculationWithoutOffersIsOneHeaderPage) {
+TEST(CalculationPrintHeader, PriceCalculationWithoutOffersIsOneHeaderPage)
+{
     Printout out;
     PriceCalculationPrint print{Header(), {}};
-    print.header.weight = "80%";  // a "%" typed into a field is printed as it is
+    print.header.weight = "80%"; // a "%" typed into a field is printed as it is
     ComposePriceCalculation(*out.pages, print);
     out.Done();
 
@@ -120,22 +147,22 @@ TEST(CalculationPrintHeader, PriceCalculationWithoutOffersIsOneHeaderPage) {
     EXPECT_FALSE(out.Contains("Oferta nr"));
 
     EXPECT_EQ("Obliczeniepunktacjiwzakresiekryteriumcena", out.Joined(FontHeight(20)));
-    const RecordedText& title = out.dc.texts.front();
+    const RecordedText &title = out.dc.texts.front();
     EXPECT_EQ(FontHeight(20), title.height);
     EXPECT_NEAR(Y(0.7), title.y, 1);
     EXPECT_NEAR(X(1), title.x, 1);
-    const RecordedText& number = out.Only("nr sprawy: ZP.271.5.2026");
+    const RecordedText &number = out.Only("nr sprawy: ZP.271.5.2026");
     EXPECT_NEAR(Y(0.3) + 1, number.y, 1);
     EXPECT_NEAR(X(0.2) + 1, number.x, 1);
-    const RecordedText& date = out.Only("2026-03-15");
+    const RecordedText &date = out.Only("2026-03-15");
     EXPECT_GT(date.x, X(6.5)) << "right-aligned at 7.3 inches";
     EXPECT_TRUE(out.Contains("Waga  kryterium:  80%"));
     EXPECT_TRUE(out.Contains("x 100 % x 80%"));
     EXPECT_TRUE(out.Has("cena  oferowana  minimalna  brutto"));
     EXPECT_TRUE(out.Has("cena  badanej  oferty  brutto"));
-    const RecordedText& count = out.Only("Liczba  ofert  podlegających  ocenie:  0");
+    const RecordedText &count = out.Only("Liczba  ofert  podlegających  ocenie:  0");
     EXPECT_NEAR(Y(2.4) + 1, count.y, 1);
-    for (const RecordedText& text : out.dc.texts) {
+    for (const RecordedText &text : out.dc.texts) {
         EXPECT_EQ("Arial CE", text.face) << text.text;
         EXPECT_EQ(0, text.page) << text.text;
         if (text.height != FontHeight(20)) {
@@ -144,7 +171,8 @@ TEST(CalculationPrintHeader, PriceCalculationWithoutOffersIsOneHeaderPage) {
     }
 }
 
-TEST(CalculationPrintHeader, TermCalculationNamesItsUnitAndMovesTheFormulaDown) {
+TEST(CalculationPrintHeader, TermCalculationNamesItsUnitAndMovesTheFormulaDown)
+{
     Printout out;
     TermCalculationPrint print{Header(), {TermRow(1)}};
     print.header.termUnit = TermUnitWord(1);
@@ -169,9 +197,10 @@ TEST(CalculationPrintHeader, TermCalculationNamesItsUnitAndMovesTheFormulaDown) 
 
 // ---- Price rows ---------------------------------------------------------------------------------
 
-TEST(CalculationPrintPriceRow, HeightFollowsTheComponentLines) {
+TEST(CalculationPrintPriceRow, HeightFollowsTheComponentLines)
+{
     struct Case {
-        const char* components;
+        const char *components;
         double top;
         double bottom;
     };
@@ -183,10 +212,10 @@ TEST(CalculationPrintPriceRow, HeightFollowsTheComponentLines) {
         // Never below 10 inches.
         {"a|1|23|1.23\nb|2|8|2.16\nc|3|0|3\n", 9.5, 10.0},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         SCOPED_TRACE(c.components);
         Printout out;
-        CPrintPage& page = out.pages->Open();
+        CPrintPage &page = out.pages->Open();
         EXPECT_NEAR(c.bottom, PrintPriceRow(page, c.top, PriceRow(1, c.components)), 1e-9);
         out.Done();
         const std::vector<RecordedBox> blocks = out.Blocks();
@@ -197,10 +226,12 @@ TEST(CalculationPrintPriceRow, HeightFollowsTheComponentLines) {
     EXPECT_NEAR(2.1, PriceRowHeight("a|1|23|1.23\nb|2|8|2.16\nc|3|0|3\n"), 1e-12);
 }
 
-TEST(CalculationPrintPriceRow, PrintsOfferContractorAndTheComponentsTable) {
+TEST(CalculationPrintPriceRow, PrintsOfferContractorAndTheComponentsTable)
+{
     Printout out;
-    PriceRowPrint row{"3", "Firma 50% Sp. z o.o.", "123.00", "100.00", "65.04",
-                      "Dostawa|100.00|23|123.00\nzla linia|1\n|5.00|8|5.40\n"};
+    PriceRowPrint row{"3",      "Firma 50% Sp. z o.o.",
+                      "123.00", "100.00",
+                      "65.04",  "Dostawa|100.00|23|123.00\nzla linia|1\n|5.00|8|5.40\n"};
     const double top = 1.0;
     PrintPriceRow(out.pages->Open(), top, row);
     out.Done();
@@ -211,28 +242,35 @@ TEST(CalculationPrintPriceRow, PrintsOfferContractorAndTheComponentsTable) {
     EXPECT_NEAR(X(4.4) + 1, out.Only("Cena brutto: 123.00").x, 1);
     EXPECT_TRUE(out.Has("Cena oferowana minimalna brutto: 100.00"));
     EXPECT_TRUE(out.Has("Liczba punktów wg wzoru: 65.04"));
-    const RecordedText& label = out.Only("Wykonawca:");
+    const RecordedText &label = out.Only("Wykonawca:");
     EXPECT_EQ(FW_BOLD, label.weight);
     EXPECT_TRUE(out.Contains("Firma 50% Sp. z o.o."));
 
-    const RecordedText& heading = out.Only("Elementy składowe ceny brutto");
+    const RecordedText &heading = out.Only("Elementy składowe ceny brutto");
     EXPECT_EQ(FW_BOLD, heading.weight);
     EXPECT_NEAR(inner + Y(1.0), heading.y, 1);
     struct Cell {
-        const char* text;
+        const char *text;
         double y, x;
         int weight;
     };
     const Cell cells[] = {
-        {"Pozycja", 1.18, 0.3, FW_BOLD}, {"Netto", 1.18, 2, FW_BOLD},  {"VAT", 1.18, 3, FW_BOLD},
-        {"Brutto", 1.18, 4, FW_BOLD},    {"Dostawa", 1.36, 0.3, FW_NORMAL}, {"100.00", 1.36, 2, FW_NORMAL},
-        {"23", 1.36, 3, FW_NORMAL},      {"123.00", 1.36, 4, FW_NORMAL},
+        {"Pozycja", 1.18, 0.3, FW_BOLD},
+        {"Netto", 1.18, 2, FW_BOLD},
+        {"VAT", 1.18, 3, FW_BOLD},
+        {"Brutto", 1.18, 4, FW_BOLD},
+        {"Dostawa", 1.36, 0.3, FW_NORMAL},
+        {"100.00", 1.36, 2, FW_NORMAL},
+        {"23", 1.36, 3, FW_NORMAL},
+        {"123.00", 1.36, 4, FW_NORMAL},
         // The short line is left out; a component without a name keeps its amounts in their columns.
-        {"5.00", 1.54, 2, FW_NORMAL},    {"8", 1.54, 3, FW_NORMAL},   {"5.40", 1.54, 4, FW_NORMAL},
+        {"5.00", 1.54, 2, FW_NORMAL},
+        {"8", 1.54, 3, FW_NORMAL},
+        {"5.40", 1.54, 4, FW_NORMAL},
     };
-    for (const Cell& cell : cells) {
+    for (const Cell &cell : cells) {
         SCOPED_TRACE(cell.text);
-        const RecordedText& text = out.Only(cell.text);
+        const RecordedText &text = out.Only(cell.text);
         EXPECT_NEAR(inner + Y(cell.y), text.y, 2);
         EXPECT_NEAR(X(cell.x) + 1, text.x, 1);
         EXPECT_EQ(cell.weight, text.weight);
@@ -240,7 +278,8 @@ TEST(CalculationPrintPriceRow, PrintsOfferContractorAndTheComponentsTable) {
     EXPECT_FALSE(out.Contains("zla linia"));
 }
 
-TEST(CalculationPrintPriceRow, NoContractorNoComponentsPrintNeither) {
+TEST(CalculationPrintPriceRow, NoContractorNoComponentsPrintNeither)
+{
     Printout out;
     PrintPriceRow(out.pages->Open(), 1.0, PriceRow(1, "tylko|dwa\n"));
     out.Done();
@@ -251,12 +290,13 @@ TEST(CalculationPrintPriceRow, NoContractorNoComponentsPrintNeither) {
 
 // ---- Pages --------------------------------------------------------------------------------------
 
-TEST(CalculationPrintPages, RowsGoOnToANewPageWhenTheyPassTenInches) {
+TEST(CalculationPrintPages, RowsGoOnToANewPageWhenTheyPassTenInches)
+{
     struct Case {
-        const char* name;
+        const char *name;
         int rows;
         int pages;
-        int lastOnFirstPage;  // the number of the last offer on the first page
+        int lastOnFirstPage; // the number of the last offer on the first page
     };
     // Price blocks of 1.2 inches from 2.8: the sixth ends exactly at 10 and the seventh would
     // pass it. Delivery-term blocks of 0.9 from 3.2: the eighth passes 10.
@@ -264,17 +304,19 @@ TEST(CalculationPrintPages, RowsGoOnToANewPageWhenTheyPassTenInches) {
         {"price", 6, 1, 6}, {"price", 7, 2, 6}, {"price", 20, 3, 6},
         {"term", 8, 1, 8},  {"term", 9, 2, 8},  {"term", 20, 3, 8},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << c.name << " x " << c.rows);
         Printout out;
         const bool price = std::string(c.name) == "price";
         if (price) {
             PriceCalculationPrint print{Header(), {}};
-            for (int i = 1; i <= c.rows; ++i) print.rows.push_back(PriceRow(i));
+            for (int i = 1; i <= c.rows; ++i)
+                print.rows.push_back(PriceRow(i));
             ComposePriceCalculation(*out.pages, print);
         } else {
             TermCalculationPrint print{Header(), {}};
-            for (int i = 1; i <= c.rows; ++i) print.rows.push_back(TermRow(i));
+            for (int i = 1; i <= c.rows; ++i)
+                print.rows.push_back(TermRow(i));
             ComposeTermCalculation(*out.pages, print);
         }
         EXPECT_FALSE(out.sink.open) << "every page ended";
@@ -297,12 +339,14 @@ TEST(CalculationPrintPages, RowsGoOnToANewPageWhenTheyPassTenInches) {
     }
 }
 
-TEST(CalculationPrintPages, ATallPriceRowStartsANewPageInsteadOfBeingCut) {
+TEST(CalculationPrintPages, ATallPriceRowStartsANewPageInsteadOfBeingCut)
+{
     Printout out;
     PriceCalculationPrint print{Header(), {PriceRow(1), PriceRow(2), PriceRow(3), PriceRow(4), PriceRow(5)}};
     // 2.8 + 4 x 1.2 = 7.6; a row of ten component lines (3.36 inches) would pass 10.
     CString components;
-    for (int i = 0; i < 10; ++i) components += "poz|1|23|1.23\n";
+    for (int i = 0; i < 10; ++i)
+        components += "poz|1|23|1.23\n";
     print.rows[4].components = components;
     ComposePriceCalculation(*out.pages, print);
     out.Done();
@@ -316,7 +360,8 @@ TEST(CalculationPrintPages, ATallPriceRowStartsANewPageInsteadOfBeingCut) {
 
 // ---- Points balance -----------------------------------------------------------------------------
 
-TEST(CalculationPrintBalance, PrintsOffersWithAPriceInBlocksAndTheResultAfterThem) {
+TEST(CalculationPrintBalance, PrintsOffersWithAPriceInBlocksAndTheResultAfterThem)
+{
     Printout out;
     // Offers 2 and 4 have no price above 0.
     ComposeBalance(*out.pages, Balance(4, {1000, 0, 800, -5}));
@@ -328,7 +373,7 @@ TEST(CalculationPrintBalance, PrintsOffersWithAPriceInBlocksAndTheResultAfterThe
     EXPECT_FALSE(out.Has("Oferta nr 4"));
 
     // Header: the criteria table and the count line below it.
-    for (const char* cell : {" cena", " 60", " termin realizacji", " Kryterium 1", " Kryterium 4", " 10"})
+    for (const char *cell : {" cena", " 60", " termin realizacji", " Kryterium 1", " Kryterium 4", " 10"})
         EXPECT_TRUE(out.Has(cell)) << cell;
     EXPECT_TRUE(out.Has("Kryteria:"));
     EXPECT_TRUE(out.Has("Waga kryterium:"));
@@ -364,25 +409,26 @@ TEST(CalculationPrintBalance, PrintsOffersWithAPriceInBlocksAndTheResultAfterThe
     // From 9.3 the sentence would run off the page: it goes to the top of a new one.
     EXPECT_EQ(2, out.sink.started);
     EXPECT_EQ(2, out.sink.ended);
-    const RecordedText& result = out.Only("Najkorzystniejszą ofertą jest oferta nr 1.");
+    const RecordedText &result = out.Only("Najkorzystniejszą ofertą jest oferta nr 1.");
     EXPECT_EQ(FW_BOLD, result.weight);
     EXPECT_EQ(1, result.page);
     EXPECT_NEAR(Y(0.3) + 1, result.y, 1);
 }
 
-TEST(CalculationPrintBalance, ResultSentenceGoesWhereThereIsRoomForIt) {
+TEST(CalculationPrintBalance, ResultSentenceGoesWhereThereIsRoomForIt)
+{
     struct Case {
         int offers;
         int pages;
-        double resultTop;  // on the last page
+        double resultTop; // on the last page
     };
     // No further criteria: blocks of 0.7 inches from 3.1.
     const Case cases[] = {
-        {7, 1, 8.0 + 1},   // its region ends at the page's bottom, 11 inches
-        {8, 2, 0.3},       // from 9.7 it would not fit: a new page, at its top
-        {10, 2, 0.3 + 1},  // the rows ended the page at 10.1: the sentence follows on a new one
+        {7, 1, 8.0 + 1},  // its region ends at the page's bottom, 11 inches
+        {8, 2, 0.3},      // from 9.7 it would not fit: a new page, at its top
+        {10, 2, 0.3 + 1}, // the rows ended the page at 10.1: the sentence follows on a new one
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         SCOPED_TRACE(c.offers);
         Printout out;
         ComposeBalance(*out.pages, Balance(0, std::vector<double>(c.offers, 100.0)));
@@ -391,13 +437,14 @@ TEST(CalculationPrintBalance, ResultSentenceGoesWhereThereIsRoomForIt) {
         EXPECT_EQ(c.pages, out.sink.started);
         EXPECT_EQ(c.pages, out.sink.ended);
         EXPECT_EQ(0, out.sink.misuses);
-        const RecordedText& result = out.Only("Najkorzystniejszą ofertą jest oferta nr 1.");
+        const RecordedText &result = out.Only("Najkorzystniejszą ofertą jest oferta nr 1.");
         EXPECT_EQ(c.pages - 1, result.page);
         EXPECT_NEAR(Y(c.resultTop) + 1, result.y, 1);
     }
 }
 
-TEST(CalculationPrintBalance, ABlockThatWouldRunOffThePageGoesOnTheNextOne) {
+TEST(CalculationPrintBalance, ABlockThatWouldRunOffThePageGoesOnTheNextOne)
+{
     Printout out;
     // 10 criteria: blocks of 2.7 inches from 8.6, which would end below the 11-inch page.
     ComposeBalance(*out.pages, Balance(10, {100, 200}));

@@ -158,9 +158,9 @@ TEST(CalendarDialog, TheDaysEntriesStandInTimeOrderWithTheirFlags)
         EXPECT_EQ(c.GridDay(), today.wDay);
     };
     run.Run(calendar);
-    EXPECT_EQ(rows, (std::vector<Row>{{"08:59", -1, -1, 0, "wcześniej"},
-                                      {"09:00", 1, -1, -1, "pierwszy"},
-                                      {"09:00", -1, 2, -1, "drugi"}}));
+    EXPECT_EQ(rows,
+              (std::vector<Row>{
+                  {"08:59", -1, -1, 0, "wcześniej"}, {"09:00", 1, -1, -1, "pierwszy"}, {"09:00", -1, 2, -1, "drugi"}}));
     EXPECT_EQ(entries, (std::vector<int>{4, 0, 2}));
     EXPECT_EQ(headings, (std::vector<CString>{"Godzina", "A", "P", "D", "Wiadomość"}));
     EXPECT_EQ(widths, (std::vector<int>{50, 24, 24, 24, 238}));
@@ -210,10 +210,10 @@ TEST(CalendarDialog, EntriesAreAddedEditedAndDeletedInBothFiles)
     EXPECT_EQ(shownMinute, 15);
     EXPECT_EQ(shownAlarm, BST_CHECKED);
     EXPECT_EQ(shownText, "Spotkanie");
-    EXPECT_EQ(edited, (std::vector<Row>{{"07:30", -1, -1, -1, "wcześniej"}, {"10:15", 1, 2, -1, "Spotkanie z wykonawcą"}}));
-    EXPECT_EQ(folder.Index(), Index({{1, y, m, d, 10, 15, 1, 9},
-                                     {1, y, m, d, 7, 30, 0, 9},
-                                     {0, y, m, d, 10, 15, 3, 21}}));
+    EXPECT_EQ(edited,
+              (std::vector<Row>{{"07:30", -1, -1, -1, "wcześniej"}, {"10:15", 1, 2, -1, "Spotkanie z wykonawcą"}}));
+    EXPECT_EQ(folder.Index(),
+              Index({{1, y, m, d, 10, 15, 1, 9}, {1, y, m, d, 7, 30, 0, 9}, {0, y, m, d, 10, 15, 3, 21}}));
     EXPECT_EQ(folder.Texts(), Texts(0, {"Spotkanie", "wcześniej", "Spotkanie z wykonawcą"}));
     EXPECT_TRUE(run.messages.empty());
 }

@@ -11,8 +11,8 @@ namespace {
 
 using namespace calendar_bytes;
 
-ScheduleNote Note(int year, int month, int day, int hour, int minute, const char *text, int alarm = 0,
-                  int priority = 0, int flagD = 0)
+ScheduleNote Note(int year, int month, int day, int hour, int minute, const char *text, int alarm = 0, int priority = 0,
+                  int flagD = 0)
 {
     ScheduleNote note;
     note.year = year;
@@ -48,9 +48,8 @@ TEST(CalendarFile, EntriesAreWrittenInTheLayoutTheAlarmCheckReads)
               ScheduleBook::AppendResult::Appended);
     ASSERT_TRUE(book.SaveHeader());
 
-    EXPECT_EQ(folder.Index(), Index({{0, 125, 5, 5, 9, 30, 1, 14},
-                                     {0, 126, 5, 5, 8, 0, 2, 0},
-                                     {0, 125, 5, 5, 23, 59, 7, 22}}));
+    EXPECT_EQ(folder.Index(),
+              Index({{0, 125, 5, 5, 9, 30, 1, 14}, {0, 126, 5, 5, 8, 0, 2, 0}, {0, 125, 5, 5, 23, 59, 7, 22}}));
     // The text file's header counts the entries there were when it was made: none.
     EXPECT_EQ(folder.Texts(), Texts(0, {"Otwarcie ofert", "", "Termin składania ofert"}));
 
@@ -220,8 +219,9 @@ TEST(CalendarFile, WritingFailuresLeaveTheFilesAsTheyWere)
     EXPECT_EQ(folder.Texts(), Texts(1, {"abc"}));
 
     // Dates a record cannot hold are refused.
-    for (const ScheduleNote &note : {Note(1899, 3, 1, 9, 0, "x"), Note(2156, 3, 1, 9, 0, "x"), Note(2025, 13, 1, 9, 0, "x"),
-                                     Note(2025, 3, 32, 9, 0, "x"), Note(2025, 2, 29, 9, 0, "x"), Note(2025, 3, 1, 24, 0, "x")})
+    for (const ScheduleNote &note :
+         {Note(1899, 3, 1, 9, 0, "x"), Note(2156, 3, 1, 9, 0, "x"), Note(2025, 13, 1, 9, 0, "x"),
+          Note(2025, 3, 32, 9, 0, "x"), Note(2025, 2, 29, 9, 0, "x"), Note(2025, 3, 1, 24, 0, "x")})
         EXPECT_EQ(book.AppendEntry(note), ScheduleBook::AppendResult::Failed);
     EXPECT_EQ(folder.Texts(), Texts(1, {"abc"}));
 

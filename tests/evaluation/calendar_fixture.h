@@ -32,8 +32,9 @@ inline std::string Index(const std::vector<Record> &records, int32_t count)
 {
     std::string bytes = Header(count);
     for (const Record &r : records) {
-        const char fixed[8] = {static_cast<char>(r.kind), static_cast<char>(r.year),  static_cast<char>(r.month),
-                               static_cast<char>(r.day),  static_cast<char>(r.hour),  static_cast<char>(r.minute),
+        const char fixed[8] = {static_cast<char>(r.kind),  static_cast<char>(r.year),
+                               static_cast<char>(r.month), static_cast<char>(r.day),
+                               static_cast<char>(r.hour),  static_cast<char>(r.minute),
                                static_cast<char>(r.flags), 0};
         bytes.append(fixed, 8);
         bytes += Int32(r.length);

@@ -10,8 +10,8 @@ TEST(CalendarMonth, WeekdaysAcrossCenturiesAndTheGregorianChange)
     const struct {
         int year, month, day, weekday;
     } cases[] = {
-        {2000, 1, 1, 6},   {2025, 6, 1, 0},    {2024, 2, 29, 4}, {2025, 3, 1, 6},   {1970, 1, 1, 4},
-        {1900, 3, 1, 4},   {2100, 1, 1, 5},    {2037, 12, 31, 4}, {1582, 10, 15, 5}, {1582, 10, 4, 4},
+        {2000, 1, 1, 6}, {2025, 6, 1, 0}, {2024, 2, 29, 4},  {2025, 3, 1, 6},   {1970, 1, 1, 4},
+        {1900, 3, 1, 4}, {2100, 1, 1, 5}, {2037, 12, 31, 4}, {1582, 10, 15, 5}, {1582, 10, 4, 4},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << c.year << "-" << c.month << "-" << c.day);

@@ -71,9 +71,20 @@ TEST(CriteriaData, WritesSchema3ByteForByte)
     data.m_strCaseNumber = "n";
 
     const std::string expected = ArchiveBytes()
-                                     .Int(3).Str("d").Str("60").Str("").Int(1).Int(2).Int(1)
-                                     .Str("k").Str("40")
-                                     .Str("W").Double(100.5).Double(3).Double(40).Str("c")
+                                     .Int(3)
+                                     .Str("d")
+                                     .Str("60")
+                                     .Str("")
+                                     .Int(1)
+                                     .Int(2)
+                                     .Int(1)
+                                     .Str("k")
+                                     .Str("40")
+                                     .Str("W")
+                                     .Double(100.5)
+                                     .Double(3)
+                                     .Double(40)
+                                     .Str("c")
                                      .Str("n")
                                      .Bytes();
     EXPECT_EQ(expected, StoredBytes([&](CArchive &ar) { data.Serialize(ar); }));
@@ -132,9 +143,9 @@ TEST(CriteriaData, TermWeightKeptOrDroppedWithoutANewCriterion)
         int criteria;
         const char *weightAfter;
     } cases[] = {
-        {"0", 2, "0"},   // "0" is no weight and survives as it is
+        {"0", 2, "0"}, // "0" is no weight and survives as it is
         {"", 2, ""},
-        {"20", 99, ""},  // no room: the weight is dropped
+        {"20", 99, ""}, // no room: the weight is dropped
         {"20", 100, ""},
     };
     for (const auto &c : cases) {
@@ -154,10 +165,25 @@ TEST(CriteriaData, ReadsOlderSchemas)
 {
     // Schema 1: net price and VAT rate instead of the gross price, no components, no case number.
     const std::string schema1 = ArchiveBytes()
-                                    .Int(1).Str("2004-01-01").Str("80").Str("").Int(2).Int(0).Int(1)
-                                    .Str("jakość").Str("20")
-                                    .Str("A").Double(100).Double(22).Double(10).Double(15)
-                                    .Str("B").Double(0).Double(22).Double(20).Double(5)
+                                    .Int(1)
+                                    .Str("2004-01-01")
+                                    .Str("80")
+                                    .Str("")
+                                    .Int(2)
+                                    .Int(0)
+                                    .Int(1)
+                                    .Str("jakość")
+                                    .Str("20")
+                                    .Str("A")
+                                    .Double(100)
+                                    .Double(22)
+                                    .Double(10)
+                                    .Double(15)
+                                    .Str("B")
+                                    .Double(0)
+                                    .Double(22)
+                                    .Double(20)
+                                    .Double(5)
                                     .Bytes();
     size_t unread = 1;
     auto one = ReadBack(schema1, &unread);
@@ -171,9 +197,8 @@ TEST(CriteriaData, ReadsOlderSchemas)
     EXPECT_STREQ("", one->m_strCaseNumber);
 
     // Schema 2: as schema 3 without the case number, which stays as it was.
-    const std::string schema2 = Header(2, "15", 1)
-                                    .Str("A").Double(99.99).Double(7).Double(1).Double(2).Str("komp")
-                                    .Bytes();
+    const std::string schema2 =
+        Header(2, "15", 1).Str("A").Double(99.99).Double(7).Double(1).Double(2).Str("komp").Bytes();
     auto two = std::make_unique<CCriteriaData>();
     two->m_strCaseNumber = "poprzedni";
     EXPECT_EQ(0u, LoadBytes(schema2, [&](CArchive &ar) { two->Read(ar); }));
@@ -192,11 +217,15 @@ TEST(CriteriaData, ReadsOlderSchemas)
 TEST(CriteriaData, DamagedRecordsThrow)
 {
     const std::string cases[] = {
-        Header(3, "", 101).Bytes(),                          // more offers than the table holds
+        Header(3, "", 101).Bytes(), // more offers than the table holds
         ArchiveBytes().Int(3).Str("").Str("").Str("").Int(-1).Int(0).Int(0).Bytes(),
         ArchiveBytes().Int(3).Str("").Str("").Str("").Int(0).Int(0).Int(101).Bytes(),
-        Header(3, "", 1).Str("A").Double(1).Bytes(),         // ends inside an offer
-        ArchiveBytes().Int(3).Raw("\x05" "ab").Bytes(),      // a text longer than the file
+        Header(3, "", 1).Str("A").Double(1).Bytes(), // ends inside an offer
+        ArchiveBytes()
+            .Int(3)
+            .Raw("\x05"
+                 "ab")
+            .Bytes(), // a text longer than the file
     };
     for (const std::string &bytes : cases) {
         CCriteriaData data;
@@ -216,7 +245,7 @@ TEST(CriteriaData, WriteErrorsReachTheCaller)
     CCriteriaData data;
     Fill(data);
     BYTE block[64] = {};
-    CMemFile full(block, sizeof block); // cannot grow: writing past 64 bytes fails
+    CMemFile full(block, sizeof block);       // cannot grow: writing past 64 bytes fails
     CArchive ar(&full, CArchive::store, 128); // the record is larger: it is written while stored
     bool threw = false;
     try {

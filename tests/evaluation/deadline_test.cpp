@@ -71,7 +71,7 @@ TEST(DeadlineCalendar, ParseDeadlineDateTakesRealDaysOf1970To2037)
         const char *text;
         bool valid;
     } cases[] = {
-        {"2024-03-15", true},  {"1970-01-01", true},  {"2037-12-31", true}, {"2024-02-29", true},
+        {"2024-03-15", true},  {"1970-01-01", true},  {"2037-12-31", true},  {"2024-02-29", true},
         {"1969-12-31", false}, {"2038-01-01", false}, {"2023-02-29", false}, {"2024-04-31", false},
         {"2024-13-01", false}, {"2024-00-10", false}, {"2024-03-00", false}, {"2024-3-15", false},
         {"2024/03/15", false}, {"2024-03-1x", false}, {"____-__-__", false}, {"", false},
@@ -96,10 +96,10 @@ TEST(DeadlineTerms, KindAndDaysByProcedureAndOption)
         int code;
         DeadlineKind kind;
     } kinds[] = {
-        {63, kDeadlineOffers},    {163, kDeadlineOffers},   {1, kDeadlineOffers},    {0, kDeadlineOffers},
-        {67, kDeadlineRequests},  {79, kDeadlineRequests},  {81, kDeadlineRequests}, {87, kDeadlineRequests},
-        {86, kDeadlineRequests},  {3, kDeadlineRequests},   {64, kDeadlineBasic},    {68, kDeadlineBasic},
-        {172, kDeadlineBasic},    {84, kDeadlineBasic},
+        {63, kDeadlineOffers},   {163, kDeadlineOffers},  {1, kDeadlineOffers},    {0, kDeadlineOffers},
+        {67, kDeadlineRequests}, {79, kDeadlineRequests}, {81, kDeadlineRequests}, {87, kDeadlineRequests},
+        {86, kDeadlineRequests}, {3, kDeadlineRequests},  {64, kDeadlineBasic},    {68, kDeadlineBasic},
+        {172, kDeadlineBasic},   {84, kDeadlineBasic},
     };
     for (const auto &k : kinds) {
         SCOPED_TRACE(k.code);

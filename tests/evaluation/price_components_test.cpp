@@ -13,16 +13,15 @@
 
 namespace {
 
-std::string Line(const PriceComponent& c)
+std::string Line(const PriceComponent &c)
 {
-    return std::string(c.name) + "|" + std::string(c.net) + "|" + std::string(c.vatRate) + "|" +
-           std::string(c.gross);
+    return std::string(c.name) + "|" + std::string(c.net) + "|" + std::string(c.vatRate) + "|" + std::string(c.gross);
 }
 
-std::vector<std::string> Lines(const std::vector<PriceComponent>& components)
+std::vector<std::string> Lines(const std::vector<PriceComponent> &components)
 {
     std::vector<std::string> lines;
-    for (const PriceComponent& c : components)
+    for (const PriceComponent &c : components)
         lines.push_back(Line(c));
     return lines;
 }
@@ -30,18 +29,19 @@ std::vector<std::string> Lines(const std::vector<PriceComponent>& components)
 TEST(PriceComponentsText, ReadsLinesOfFourFieldsAndSkipsTheRest)
 {
     const struct {
-        const char* text;
+        const char *text;
         std::vector<std::string> rows;
-        const char* netTotal;
-        const char* grossTotal;
+        const char *netTotal;
+        const char *grossTotal;
     } cases[] = {
         {"", {}, "0.00", "0.00"},
         {"\n\n \n", {}, "0.00", "0.00"},
         {"Roboty|100.00|23|123.00\nMateriały|50|8|54\n",
-         {"Roboty|100.00|23|123.00", "Materiały|50|8|54"}, "150.00", "177.00"},
+         {"Roboty|100.00|23|123.00", "Materiały|50|8|54"},
+         "150.00",
+         "177.00"},
         // blanks and line ends around a line go, short lines are skipped
-        {"  Dach|10|23|12.30 \r\n\nx|1|2\nPłot|1,5|0|1,5", {"Dach|10|23|12.30", "Płot|1,5|0|1,5"}, "11.50",
-         "13.80"},
+        {"  Dach|10|23|12.30 \r\n\nx|1|2\nPłot|1,5|0|1,5", {"Dach|10|23|12.30", "Płot|1,5|0|1,5"}, "11.50", "13.80"},
         // a fifth field is ignored
         {"a|1|5|1.05|reszta\n", {"a|1|5|1.05"}, "1.00", "1.05"},
         // amounts that are not numbers stay as written and count as 0
@@ -49,7 +49,7 @@ TEST(PriceComponentsText, ReadsLinesOfFourFieldsAndSkipsTheRest)
         // a component saved without a name keeps its amounts in their columns
         {"|10.00|23|12.30\n", {"|10.00|23|12.30"}, "10.00", "12.30"},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.text);
         const std::vector<PriceComponent> components = ReadPriceComponents(c.text);
         EXPECT_EQ(c.rows, Lines(components));
@@ -73,14 +73,14 @@ TEST(PriceComponentsText, ANameWithABarIsStoredWithACommaAndReadsBackWhole)
 TEST(PriceComponentsVat, ComboItemsAndStoredRates)
 {
     const struct {
-        const char* stored;
+        const char *stored;
         int index;
         int rate;
     } cases[] = {
-        {"23", 0, 23}, {"22", 0, 23}, {"8", 1, 8}, {"7", 1, 8}, {"5", 2, 5},
+        {"23", 0, 23}, {"22", 0, 23}, {"8", 1, 8}, {"7", 1, 8},    {"5", 2, 5},
         {"0", 3, 0},   {"15", 0, 23}, {"", 0, 23}, {"23%", 0, 23},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.stored);
         const int index = VatComboIndexForRate(c.stored);
         EXPECT_EQ(c.index, index);
@@ -97,7 +97,7 @@ TEST(PriceComponentsAmounts, NetAndGrossThroughTheRate)
         Direction direction;
         double amount;
         int rate;
-        const char* expected;
+        const char *expected;
     } cases[] = {
         {kNetToGross, 100, 23, "123.00"},
         {kNetToGross, 100, 0, "100.00"},
@@ -108,7 +108,7 @@ TEST(PriceComponentsAmounts, NetAndGrossThroughTheRate)
         {kGrossToNet, 10, 23, "8.13"},
         {kGrossToNet, -0.001, 5, "0.00"},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.amount);
         const double result =
             c.direction == kNetToGross ? GrossFromNet(c.amount, c.rate) : NetFromGross(c.amount, c.rate);
@@ -118,24 +118,24 @@ TEST(PriceComponentsAmounts, NetAndGrossThroughTheRate)
 
 // ---- the dialogs, answered through the test hook ----
 
-void Notify(CWnd& dialog, int id, int code)
+void Notify(CWnd &dialog, int id, int code)
 {
     dialog.SendMessage(WM_COMMAND, MAKEWPARAM(id, code), (LPARAM)dialog.GetDlgItem(id)->m_hWnd);
 }
 
-void Press(CWnd& dialog, int id)
+void Press(CWnd &dialog, int id)
 {
     Notify(dialog, id, BN_CLICKED);
 }
 
-CString Text(CWnd& dialog, int id)
+CString Text(CWnd &dialog, int id)
 {
     CString text;
     dialog.GetDlgItemText(id, text);
     return text;
 }
 
-void ChooseVat(CElementSkladowyCenyBrutto& dialog, int index)
+void ChooseVat(CElementSkladowyCenyBrutto &dialog, int index)
 {
     dialog.m_vat.SetCurSel(index);
     Notify(dialog, IDC_COMPONENT_VAT, CBN_SELCHANGE);
@@ -151,13 +151,13 @@ struct ShownComponent {
 // next answer queued (none left: it stays open and ends as Cancel).
 class PriceComponentsDialogTest : public ::testing::Test {
 protected:
-    using Answer = std::function<void(CElementSkladowyCenyBrutto&)>;
+    using Answer = std::function<void(CElementSkladowyCenyBrutto &)>;
 
-    INT_PTR Run(const std::function<void(CElementySkladoweKryteriumDlg&)>& actions)
+    INT_PTR Run(const std::function<void(CElementySkladoweKryteriumDlg &)> &actions)
     {
         CTestHook hook;
-        hook.onDialog = [&](CDialog& d) {
-            if (auto* single = dynamic_cast<CElementSkladowyCenyBrutto*>(&d)) {
+        hook.onDialog = [&](CDialog &d) {
+            if (auto *single = dynamic_cast<CElementSkladowyCenyBrutto *>(&d)) {
                 shown.push_back({(LPCSTR)Text(d, IDC_COMPONENT_NAME), (LPCSTR)Text(d, IDC_COMPONENT_NET),
                                  (LPCSTR)Text(d, IDC_COMPONENT_GROSS), single->m_vat.GetCurSel()});
                 if (answers.empty())
@@ -178,16 +178,16 @@ protected:
     {
         std::vector<std::string> rows;
         for (int row = 0; row < dialog.m_list.GetItemCount(); ++row)
-            rows.push_back(std::string(dialog.m_list.GetItemText(row, 0)) + "|" +
-                           std::string(dialog.m_list.GetItemText(row, 1)) + "|" +
-                           std::string(dialog.m_list.GetItemText(row, 2)) + "|" +
-                           std::string(dialog.m_list.GetItemText(row, 3)));
+            rows.push_back(std::string(dialog.m_list.GetItemText(row, 0)) + "|"
+                           + std::string(dialog.m_list.GetItemText(row, 1)) + "|"
+                           + std::string(dialog.m_list.GetItemText(row, 2)) + "|"
+                           + std::string(dialog.m_list.GetItemText(row, 3)));
         return rows;
     }
     std::string Totals()
     {
-        return std::string(Text(dialog, IDC_COMPONENTS_NET_TOTAL)) + " / " +
-               std::string(Text(dialog, IDC_COMPONENTS_GROSS_TOTAL));
+        return std::string(Text(dialog, IDC_COMPONENTS_NET_TOTAL)) + " / "
+               + std::string(Text(dialog, IDC_COMPONENTS_GROSS_TOTAL));
     }
     void Select(int row) { dialog.m_list.SetItemState(row, LVIS_SELECTED, LVIS_SELECTED); }
 
@@ -204,7 +204,7 @@ TEST_F(PriceComponentsDialogTest, OpensWithTheRowsAndTotalsAndOkGivesThemBack)
     std::vector<std::string> rows;
     std::string totals;
     int checked = -1;
-    const INT_PTR result = Run([&](CElementySkladoweKryteriumDlg& d) {
+    const INT_PTR result = Run([&](CElementySkladoweKryteriumDlg &d) {
         rows = Rows();
         totals = Totals();
         checked = (int)d.IsDlgButtonChecked(IDC_COMPONENTS_TRANSFER_GROSS);
@@ -223,7 +223,7 @@ TEST_F(PriceComponentsDialogTest, OpensWithTheRowsAndTotalsAndOkGivesThemBack)
 TEST_F(PriceComponentsDialogTest, EmptyTextGivesAnEmptyListAndZeroTotals)
 {
     std::string totals;
-    Run([&](CElementySkladoweKryteriumDlg& d) {
+    Run([&](CElementySkladoweKryteriumDlg &d) {
         totals = Totals();
         d.CheckDlgButton(IDC_COMPONENTS_TRANSFER_GROSS, BST_UNCHECKED);
         d.OnOK();
@@ -237,16 +237,16 @@ TEST_F(PriceComponentsDialogTest, EmptyTextGivesAnEmptyListAndZeroTotals)
 TEST_F(PriceComponentsDialogTest, AddAppendsTheTypedComponent)
 {
     dialog.m_strComponents = "Roboty|100.00|23|123.00\n";
-    answers.push_back([](CElementSkladowyCenyBrutto& d) {
+    answers.push_back([](CElementSkladowyCenyBrutto &d) {
         d.SetDlgItemText(IDC_COMPONENT_NAME, "Dach | pokrycie");
         d.SetDlgItemText(IDC_COMPONENT_NET, "200");
         Notify(d, IDC_COMPONENT_NET, EN_KILLFOCUS);
         ChooseVat(d, 1);
         d.OnOK();
     });
-    answers.push_back([](CElementSkladowyCenyBrutto&) {}); // cancelled: nothing added
+    answers.push_back([](CElementSkladowyCenyBrutto &) {}); // cancelled: nothing added
     std::string totals;
-    Run([&](CElementySkladoweKryteriumDlg& d) {
+    Run([&](CElementySkladoweKryteriumDlg &d) {
         Press(d, IDC_COMPONENTS_ADD);
         Press(d, IDC_COMPONENTS_ADD);
         totals = Totals();
@@ -263,8 +263,8 @@ TEST_F(PriceComponentsDialogTest, AddAppendsTheTypedComponent)
 TEST_F(PriceComponentsDialogTest, EditRewritesTheSelectedRowAndAStoredTwentyTwoBecomesTwentyThree)
 {
     dialog.m_strComponents = kTwoComponents;
-    answers.push_back([](CElementSkladowyCenyBrutto& d) { d.OnOK(); });
-    answers.push_back([](CElementSkladowyCenyBrutto& d) {
+    answers.push_back([](CElementSkladowyCenyBrutto &d) { d.OnOK(); });
+    answers.push_back([](CElementSkladowyCenyBrutto &d) {
         ChooseVat(d, 1);
         d.SetDlgItemText(IDC_COMPONENT_GROSS, "108");
         Notify(d, IDC_COMPONENT_GROSS, EN_KILLFOCUS);
@@ -272,7 +272,7 @@ TEST_F(PriceComponentsDialogTest, EditRewritesTheSelectedRowAndAStoredTwentyTwoB
     });
     std::vector<std::string> rows;
     std::string totals;
-    Run([&](CElementySkladoweKryteriumDlg& d) {
+    Run([&](CElementySkladoweKryteriumDlg &d) {
         Press(d, IDC_COMPONENTS_EDIT); // no selection: no dialog
         Select(1);
         Press(d, IDC_COMPONENTS_EDIT);
@@ -297,7 +297,7 @@ TEST_F(PriceComponentsDialogTest, DeleteRemovesTheSelectedRowWithoutAQuestion)
 {
     dialog.m_strComponents = kTwoComponents;
     std::string totals;
-    Run([&](CElementySkladoweKryteriumDlg& d) {
+    Run([&](CElementySkladoweKryteriumDlg &d) {
         Press(d, IDC_COMPONENTS_DELETE); // no selection: nothing
         Select(0);
         Press(d, IDC_COMPONENTS_DELETE);
@@ -311,7 +311,7 @@ TEST_F(PriceComponentsDialogTest, DeleteRemovesTheSelectedRowWithoutAQuestion)
 TEST_F(PriceComponentsDialogTest, CancelKeepsTheText)
 {
     dialog.m_strComponents = kTwoComponents;
-    const INT_PTR result = Run([&](CElementySkladoweKryteriumDlg& d) {
+    const INT_PTR result = Run([&](CElementySkladoweKryteriumDlg &d) {
         Select(0);
         Press(d, IDC_COMPONENTS_DELETE);
     });
@@ -323,53 +323,53 @@ TEST_F(PriceComponentsDialogTest, CancelKeepsTheText)
 TEST(PriceComponentDialog, AmountsFollowTheRate)
 {
     const struct {
-        const char* what;
-        std::function<void(CElementSkladowyCenyBrutto&)> actions;
-        const char* netShown; // before OK
-        const char* net;
-        const char* gross;
+        const char *what;
+        std::function<void(CElementSkladowyCenyBrutto &)> actions;
+        const char *netShown; // before OK
+        const char *net;
+        const char *gross;
         int rate;
     } cases[] = {
         {"net left at 23%",
-         [](CElementSkladowyCenyBrutto& d) {
+         [](CElementSkladowyCenyBrutto &d) {
              ChooseVat(d, 0);
              d.SetDlgItemText(IDC_COMPONENT_NET, "100");
              Notify(d, IDC_COMPONENT_NET, EN_KILLFOCUS);
          },
          "100.00", "100.00", "123.00", 23},
         {"rate changed leaves the net as typed",
-         [](CElementSkladowyCenyBrutto& d) {
+         [](CElementSkladowyCenyBrutto &d) {
              d.SetDlgItemText(IDC_COMPONENT_NET, "100,5");
              ChooseVat(d, 0);
          },
          "100,5", "100.50", "123.62", 23},
         {"gross left at 5%",
-         [](CElementSkladowyCenyBrutto& d) {
+         [](CElementSkladowyCenyBrutto &d) {
              ChooseVat(d, 2);
              d.SetDlgItemText(IDC_COMPONENT_GROSS, "210");
              Notify(d, IDC_COMPONENT_GROSS, EN_KILLFOCUS);
          },
          "200.00", "200.00", "210.00", 5},
         {"Enter while still in the net field",
-         [](CElementSkladowyCenyBrutto& d) {
+         [](CElementSkladowyCenyBrutto &d) {
              ChooseVat(d, 1);
              d.GetDlgItem(IDC_COMPONENT_NET)->SetFocus();
              d.SetDlgItemText(IDC_COMPONENT_NET, "50");
          },
          "50", "50.00", "54.00", 8},
         {"not a number reads as 0",
-         [](CElementSkladowyCenyBrutto& d) {
+         [](CElementSkladowyCenyBrutto &d) {
              d.SetDlgItemText(IDC_COMPONENT_NET, "sto");
              Notify(d, IDC_COMPONENT_NET, EN_KILLFOCUS);
          },
          "0.00", "0.00", "0.00", 0},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         CElementSkladowyCenyBrutto dialog;
         CString netShown;
         CTestHook hook;
-        hook.onDialog = [&](CDialog& d) {
+        hook.onDialog = [&](CDialog &d) {
             c.actions(dialog);
             netShown = Text(d, IDC_COMPONENT_NET);
             dialog.OnOK();

@@ -17,7 +17,7 @@ namespace {
 // Plain rows from the delivery-term row template; row `failing` throws while being made.
 class TestPanel : public COfferPanel {
 public:
-    TestPanel(CCriteriaData* data, CWnd* parent, int failing = -1)
+    TestPanel(CCriteriaData *data, CWnd *parent, int failing = -1)
         : COfferPanel(IDD_PANEL_CENA, data), m_failing(failing)
     {
         CreatePanel(parent);
@@ -28,7 +28,7 @@ public:
     int stored = 0;
 
 protected:
-    CDialog* CreateRow(int i) override
+    CDialog *CreateRow(int i) override
     {
         if (i == m_failing)
             throw std::runtime_error("row");
@@ -49,7 +49,7 @@ struct PanelHost : ::testing::Test {
     void SetUp() override { ASSERT_TRUE(host.Create(IDD_KRYTERIUM_CENA, nullptr)); }
     void TearDown() override { host.DestroyWindow(); }
 
-    int RowTop(TestPanel& panel, int i)
+    int RowTop(TestPanel &panel, int i)
     {
         CRect rect;
         panel.GetRow(i)->GetWindowRect(&rect);
@@ -80,7 +80,7 @@ TEST_F(PanelHost, StacksTheRowsAndSizesTheContentToThem)
     EXPECT_EQ(panel.grown, 1);
 }
 
-void VScroll(CWnd& panel, UINT code, int pos = 0)
+void VScroll(CWnd &panel, UINT code, int pos = 0)
 {
     panel.SendMessage(WM_VSCROLL, MAKEWPARAM(code, pos), 0);
 }

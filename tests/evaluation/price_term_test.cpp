@@ -20,7 +20,7 @@
 
 namespace {
 
-CString Text(const CWnd* window, int id)
+CString Text(const CWnd *window, int id)
 {
     CString text;
     window->GetDlgItemText(id, text);
@@ -28,23 +28,23 @@ CString Text(const CWnd* window, int id)
 }
 
 // Types into a field and leaves it, as the user does by moving on.
-void Enter(CWnd& window, int id, const char* text)
+void Enter(CWnd &window, int id, const char *text)
 {
     window.SetDlgItemText(id, text);
     window.SendMessage(WM_COMMAND, MAKEWPARAM(id, EN_KILLFOCUS), (LPARAM)window.GetDlgItem(id)->m_hWnd);
 }
 
 // Types into a field without leaving it (the dialog is then closed with Enter).
-void TypeOnly(CWnd& window, int id, const wchar_t* text)
+void TypeOnly(CWnd &window, int id, const wchar_t *text)
 {
     HWND edit = window.GetDlgItem(id)->m_hWnd;
     ::SendMessageW(edit, EM_SETSEL, 0, -1);
     ::SendMessageW(edit, EM_REPLACESEL, TRUE, (LPARAM)text);
 }
 
-CCriteriaData* Record(const char* weight, std::initializer_list<double> prices)
+CCriteriaData *Record(const char *weight, std::initializer_list<double> prices)
 {
-    auto* data = new CCriteriaData;
+    auto *data = new CCriteriaData;
     data->m_strPriceWeight = weight;
     data->m_nOfferCount = (int)prices.size();
     int i = 0;
@@ -63,7 +63,7 @@ TEST(OfferScoring, LowestValueAboveZeroAndPoints)
     } lowest[] = {
         {{100, 200, 0}, 100}, {{0, 250.5, -3, 199}, 199}, {{0, -1}, -1}, {{}, -1}, {{7, 7}, 7},
     };
-    for (const auto& c : lowest)
+    for (const auto &c : lowest)
         EXPECT_EQ(LowestPositive(c.values), c.lowest);
 
     EXPECT_DOUBLE_EQ(CriterionPoints(100, 200, 80), 40);
@@ -76,19 +76,19 @@ TEST(OfferScoring, LowestValueAboveZeroAndPoints)
 
 struct PriceDialog : ::testing::Test {
     // Runs the dialog on `data`; `act` works on the open dialog, which then closes.
-    void Run(const std::function<void(CKryteriumCenaDlg&)>& act)
+    void Run(const std::function<void(CKryteriumCenaDlg &)> &act)
     {
         CKryteriumCenaDlg dialog(data.get());
-        driver.Run(dialog, [&](CDialog&) { act(dialog); });
+        driver.Run(dialog, [&](CDialog &) { act(dialog); });
     }
-    static COfertaCenaDlg& Row(CKryteriumCenaDlg& dialog, int i)
+    static COfertaCenaDlg &Row(CKryteriumCenaDlg &dialog, int i)
     {
-        COfertaCenaDlg* row = dialog.GetPanel()->GetOfferRow(i);
+        COfertaCenaDlg *row = dialog.GetPanel()->GetOfferRow(i);
         EXPECT_NE(row, nullptr);
         return *row;
     }
     // Lowest price and points of every row.
-    static std::vector<CString> Scores(CKryteriumCenaDlg& dialog)
+    static std::vector<CString> Scores(CKryteriumCenaDlg &dialog)
     {
         std::vector<CString> shown;
         for (int i = 0; i < dialog.GetPanel()->GetRowCount(); ++i) {
@@ -108,7 +108,7 @@ TEST_F(PriceDialog, OpensWithTheRecordAndScoresEveryOfferAgainstTheLowestPrice)
     data->m_strDate = "2025-10-01";
     data->m_strCaseNumber = "ZP.1.2025";
     data->m_offers[1].contractor = "Firma B\r\nul. Krótka 2";
-    Run([&](CKryteriumCenaDlg& d) {
+    Run([&](CKryteriumCenaDlg &d) {
         EXPECT_EQ(Text(&d, IDC_EVAL_DATE), "2025-10-01");
         EXPECT_EQ(Text(&d, IDC_EVAL_CASE_NUMBER), "ZP.1.2025");
         EXPECT_EQ(Text(&d, IDC_EVAL_OFFER_COUNT), "3");
@@ -130,7 +130,7 @@ TEST_F(PriceDialog, OpensWithTheRecordAndScoresEveryOfferAgainstTheLowestPrice)
 TEST_F(PriceDialog, AnEditedPriceIsShownWithTwoDecimalsAndMovesTheLowestPrice)
 {
     data.reset(Record("80", {100, 200, 0}));
-    Run([&](CKryteriumCenaDlg& d) {
+    Run([&](CKryteriumCenaDlg &d) {
         Enter(Row(d, 2), IDC_PRICE_ROW_PRICE, "1234.5");
         EXPECT_EQ(Text(&Row(d, 2), IDC_PRICE_ROW_PRICE), "1234.50");
         Enter(Row(d, 1), IDC_PRICE_ROW_PRICE, "50");
@@ -152,16 +152,14 @@ TEST_F(PriceDialog, AnEditedPriceIsShownWithTwoDecimalsAndMovesTheLowestPrice)
 TEST_F(PriceDialog, NoPriceAboveZeroScoresNothing)
 {
     data.reset(Record("80", {0, 0}));
-    Run([&](CKryteriumCenaDlg& d) {
-        EXPECT_EQ(Scores(d), (std::vector<CString>{"0.00", "0.00", "0.00", "0.00"}));
-    });
+    Run([&](CKryteriumCenaDlg &d) { EXPECT_EQ(Scores(d), (std::vector<CString>{"0.00", "0.00", "0.00", "0.00"})); });
 }
 
 TEST_F(PriceDialog, FewerOffersAreStoredWhileTheRecordKeepsTheOthers)
 {
     data.reset(Record("80", {300, 200, 400, 100, 500}));
     data->m_offers[4].contractor = "Piąty";
-    Run([&](CKryteriumCenaDlg& d) {
+    Run([&](CKryteriumCenaDlg &d) {
         Enter(d, IDC_EVAL_OFFER_COUNT, "3");
         EXPECT_EQ(d.GetPanel()->GetRowCount(), 3);
         // The cheapest offer went with row 4: the rest score against 200 at once.
@@ -172,7 +170,7 @@ TEST_F(PriceDialog, FewerOffersAreStoredWhileTheRecordKeepsTheOthers)
     EXPECT_EQ(data->m_offers[3].grossPrice, 100);
     EXPECT_EQ(data->m_offers[4].contractor, "Piąty");
 
-    Run([&](CKryteriumCenaDlg& d) {
+    Run([&](CKryteriumCenaDlg &d) {
         Enter(d, IDC_EVAL_OFFER_COUNT, "5");
         EXPECT_EQ(Text(&Row(d, 4), IDC_PRICE_ROW_CONTRACTOR), "Piąty");
         EXPECT_EQ(Text(&Row(d, 4), IDC_EVAL_ROW_NUMBER), "5");
@@ -185,7 +183,7 @@ TEST_F(PriceDialog, FewerOffersAreStoredWhileTheRecordKeepsTheOthers)
 TEST_F(PriceDialog, AHundredOffersAreRefusedAndTheCountStays)
 {
     data.reset(Record("80", {100, 200}));
-    Run([&](CKryteriumCenaDlg& d) {
+    Run([&](CKryteriumCenaDlg &d) {
         Enter(d, IDC_EVAL_OFFER_COUNT, "100");
         EXPECT_EQ(Text(&d, IDC_EVAL_OFFER_COUNT), "2");
         EXPECT_EQ(d.GetPanel()->GetRowCount(), 2);
@@ -201,7 +199,7 @@ TEST_F(PriceDialog, AddedRowsScoreWithTheWeightInTheField)
 {
     data.reset(Record("80", {100, 200, 400}));
     data->m_nOfferCount = 1;
-    Run([&](CKryteriumCenaDlg& d) {
+    Run([&](CKryteriumCenaDlg &d) {
         Enter(d, IDC_EVAL_WEIGHT, "50");
         Enter(d, IDC_EVAL_OFFER_COUNT, "3");
         EXPECT_EQ(Scores(d), (std::vector<CString>{"100.00", "50.00", "100.00", "25.00", "100.00", "12.50"}));
@@ -211,7 +209,7 @@ TEST_F(PriceDialog, AddedRowsScoreWithTheWeightInTheField)
 TEST_F(PriceDialog, WithoutARecordItWorksAndStoresNothing)
 {
     CKryteriumCenaDlg dialog(nullptr);
-    driver.Run(dialog, [&](CDialog& d) {
+    driver.Run(dialog, [&](CDialog &d) {
         EXPECT_EQ(Text(&d, IDC_EVAL_OFFER_COUNT), "");
         Enter(d, IDC_EVAL_OFFER_COUNT, "2");
         Enter(d, IDC_EVAL_WEIGHT, "10");
@@ -223,12 +221,12 @@ TEST_F(PriceDialog, WithoutARecordItWorksAndStoresNothing)
 
 // The components dialog opened from a row is answered by `answer`.
 struct PriceComponents : PriceDialog {
-    void RunWithComponents(const std::function<void(CElementySkladoweKryteriumDlg&)>& answer)
+    void RunWithComponents(const std::function<void(CElementySkladoweKryteriumDlg &)> &answer)
     {
         CKryteriumCenaDlg dialog(data.get());
         CTestHook hook;
-        hook.onDialog = [&](CDialog& shown) {
-            if (auto* components = dynamic_cast<CElementySkladoweKryteriumDlg*>(&shown)) {
+        hook.onDialog = [&](CDialog &shown) {
+            if (auto *components = dynamic_cast<CElementySkladoweKryteriumDlg *>(&shown)) {
                 received = components->m_strComponents;
                 answer(*components);
             } else if (&shown == &dialog) {
@@ -250,7 +248,7 @@ TEST_F(PriceComponents, OkWithTransferSetsThePriceAndScoresAgain)
 {
     data.reset(Record("80", {100, 200}));
     data->m_offers[1].priceComponents = "stara|10|23|12.30\n";
-    RunWithComponents([](CElementySkladoweKryteriumDlg& c) {
+    RunWithComponents([](CElementySkladoweKryteriumDlg &c) {
         c.m_strComponents = "dostawa|40|23|49.20\n";
         c.m_strGrossTotal = "49.20";
         c.m_bTransferGross = TRUE;
@@ -268,16 +266,16 @@ TEST_F(PriceComponents, WithoutTransferOnlyTheComponentsChangeAndCancelChangesNo
     const struct {
         int result;
         BOOL transfer;
-        const char* components;
+        const char *components;
     } cases[] = {
         {IDOK, FALSE, "nowa|1|23|1.23\n"},
         {IDCANCEL, TRUE, "stara|10|23|12.30\n"},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.result);
         data.reset(Record("80", {100, 200}));
         data->m_offers[1].priceComponents = "stara|10|23|12.30\n";
-        RunWithComponents([&](CElementySkladoweKryteriumDlg& dlg) {
+        RunWithComponents([&](CElementySkladoweKryteriumDlg &dlg) {
             dlg.m_strComponents = "nowa|1|23|1.23\n";
             dlg.m_strGrossTotal = "1.23";
             dlg.m_bTransferGross = c.transfer;
@@ -292,18 +290,18 @@ TEST_F(PriceComponents, WithoutTransferOnlyTheComponentsChangeAndCancelChangesNo
 // ---- Delivery term ------------------------------------------------------------------------
 
 struct TermDialog : ::testing::Test {
-    void Run(const std::function<void(CKryteriumTerminDlg&)>& act)
+    void Run(const std::function<void(CKryteriumTerminDlg &)> &act)
     {
         CKryteriumTerminDlg dialog(&data);
-        driver.Run(dialog, [&](CDialog&) { act(dialog); });
+        driver.Run(dialog, [&](CDialog &) { act(dialog); });
     }
-    static COfertaTerminDlg& Row(CKryteriumTerminDlg& dialog, int i)
+    static COfertaTerminDlg &Row(CKryteriumTerminDlg &dialog, int i)
     {
-        COfertaTerminDlg* row = dialog.GetPanel()->GetOfferRow(i);
+        COfertaTerminDlg *row = dialog.GetPanel()->GetOfferRow(i);
         EXPECT_NE(row, nullptr);
         return *row;
     }
-    static std::vector<CString> Scores(CKryteriumTerminDlg& dialog)
+    static std::vector<CString> Scores(CKryteriumTerminDlg &dialog)
     {
         std::vector<CString> shown;
         for (int i = 0; i < dialog.GetPanel()->GetRowCount(); ++i) {
@@ -312,7 +310,7 @@ struct TermDialog : ::testing::Test {
         }
         return shown;
     }
-    void Terms(const char* weight, std::initializer_list<double> terms)
+    void Terms(const char *weight, std::initializer_list<double> terms)
     {
         data.m_strTermWeight = weight;
         data.m_nOfferCount = (int)terms.size();
@@ -328,7 +326,7 @@ struct TermDialog : ::testing::Test {
 TEST_F(TermDialog, ScoresEveryOfferAgainstTheShortestTerm)
 {
     const struct {
-        const char* weight;
+        const char *weight;
         std::initializer_list<double> terms;
         std::vector<CString> scores;
     } cases[] = {
@@ -336,10 +334,10 @@ TEST_F(TermDialog, ScoresEveryOfferAgainstTheShortestTerm)
         {"10", {7, 9}, {"7", "10", "7", "7.777"}},
         {"10", {0, 0}, {"0", "0", "0", "0"}},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.weight);
         Terms(c.weight, c.terms);
-        Run([&](CKryteriumTerminDlg& d) {
+        Run([&](CKryteriumTerminDlg &d) {
             EXPECT_EQ(Text(&d, IDC_EVAL_FORMULA_WEIGHT), c.weight);
             EXPECT_EQ(Scores(d), c.scores);
         });
@@ -349,7 +347,7 @@ TEST_F(TermDialog, ScoresEveryOfferAgainstTheShortestTerm)
 TEST_F(TermDialog, EditedTermsAndWeightScoreAgain)
 {
     Terms("20", {30, 60, 0});
-    Run([&](CKryteriumTerminDlg& d) {
+    Run([&](CKryteriumTerminDlg &d) {
         Enter(Row(d, 0), IDC_TERM_ROW_TERM, "");
         EXPECT_EQ(Scores(d), (std::vector<CString>{"60", "0", "60", "20", "60", "0"}));
         Enter(Row(d, 2), IDC_TERM_ROW_TERM, "15");
@@ -370,7 +368,7 @@ TEST_F(TermDialog, EditedTermsAndWeightScoreAgain)
 TEST_F(TermDialog, AStoredFractionIsShownWholeAndKeptUntilEdited)
 {
     Terms("10", {12.75, 20});
-    Run([&](CKryteriumTerminDlg& d) {
+    Run([&](CKryteriumTerminDlg &d) {
         EXPECT_EQ(Text(&Row(d, 0), IDC_TERM_ROW_TERM), "12");
         TypeOnly(Row(d, 1), IDC_TERM_ROW_TERM, L"25");
     });
@@ -383,7 +381,7 @@ TEST_F(TermDialog, TheChosenUnitAndTheFieldsAreStored)
     Terms("", {5});
     data.m_nTermUnit = 1;
     data.m_strDate = "2025-01-02";
-    Run([&](CKryteriumTerminDlg& d) {
+    Run([&](CKryteriumTerminDlg &d) {
         EXPECT_EQ(d.IsDlgButtonChecked(IDC_TERM_UNIT_MONTHS), (UINT)BST_CHECKED);
         EXPECT_EQ(Text(&Row(d, 0), IDC_EVAL_ROW_POINTS), "0");
         d.CheckDlgButton(IDC_TERM_UNIT_MONTHS, BST_UNCHECKED);
@@ -399,7 +397,7 @@ TEST_F(TermDialog, TheChosenUnitAndTheFieldsAreStored)
 TEST_F(TermDialog, AHundredOffersAreRefusedAndTheCountStays)
 {
     Terms("10", {5, 6, 7});
-    Run([&](CKryteriumTerminDlg& d) {
+    Run([&](CKryteriumTerminDlg &d) {
         Enter(d, IDC_EVAL_OFFER_COUNT, "150");
         EXPECT_EQ(Text(&d, IDC_EVAL_OFFER_COUNT), "3");
     });
@@ -411,7 +409,7 @@ TEST_F(TermDialog, AHundredOffersAreRefusedAndTheCountStays)
 TEST_F(TermDialog, WithoutARecordItWorksAndStoresNothing)
 {
     CKryteriumTerminDlg dialog(nullptr);
-    driver.Run(dialog, [&](CDialog& d) {
+    driver.Run(dialog, [&](CDialog &d) {
         Enter(d, IDC_EVAL_OFFER_COUNT, "2");
         Enter(d, IDC_EVAL_WEIGHT, "10");
         Enter(*dialog.GetPanel()->GetOfferRow(1), IDC_TERM_ROW_TERM, "4");

@@ -51,19 +51,24 @@ const ContentRule kRules[] = {
     {81, "formularz_oferty.rtf", {kQualifiedOnly}, kTrustedSignature},
     {87, "formularz_oferty.rtf", {kQualifiedOnly}, kTrustedSignature},
     {67, "wniosek.rtf", {kQualifiedOnly}, kTrustedSignature},
-    {83, "wniosek.rtf", {"kwalifikowany podpis elektroniczny osoby uprawnionej do reprezentowania uczestnika"},
+    {83,
+     "wniosek.rtf",
+     {"kwalifikowany podpis elektroniczny osoby uprawnionej do reprezentowania uczestnika"},
      kTrustedSignature},
     {67, "ogloszenie.rtf", {"opatrzone kwalifikowanym podpisem elektronicznym (art. 63 ust. 1"}, "podpisem zaufanym"},
     {63, "ogloszenie.rtf", {"opatrzone kwalifikowanym podpisem elektronicznym (art. 63 ust. 1"}, "podpisem zaufanym"},
     // Below them also the trusted or personal signature (art. 63 ust. 2).
     {64, "formularz_oferty.rtf", {"podpis zaufany lub podpis osobisty osoby uprawnionej"}, ""},
     {86, "formularz_oferty.rtf", {"podpis zaufany lub podpis osobisty osoby uprawnionej"}, ""},
-    {64, "oswiadczenie_125.rtf", {"podpis zaufany lub podpis osobisty wykonawcy", "podstaw wykluczenia"},
+    {64,
+     "oswiadczenie_125.rtf",
+     {"podpis zaufany lub podpis osobisty wykonawcy", "podstaw wykluczenia"},
      "przesłanek wykluczenia"},
     {64, "ogloszenie.rtf", {"podpisem zaufanym lub podpisem osobistym (art. 63 ust. 2"}, ""},
     // EU kinds: JEDZ and the sanctions statements instead of the national form (art. 125 ust. 3).
-    {63, "oswiadczenie_sankcje.rtf", {"JEDZ", "art. 5k ust. 1 rozporządzenia Rady (UE) nr 833/2014",
-                                   "kwalifikowany podpis elektroniczny wykonawcy"},
+    {63,
+     "oswiadczenie_sankcje.rtf",
+     {"JEDZ", "art. 5k ust. 1 rozporządzenia Rady (UE) nr 833/2014", "kwalifikowany podpis elektroniczny wykonawcy"},
      kTrustedSignature},
     {83, "oswiadczenie_sankcje.rtf", {"art. 7 ust. 1 ustawy z dnia 13 kwietnia 2022", "art. 5k ust. 1"}, ""},
     {63, "swz.rtf", {"JEDZ", "art. 5k ust. 1"}, ""},
@@ -76,9 +81,15 @@ const ContentRule kRules[] = {
     {64, "ogloszenie.rtf", {"art. 214 ust. 1 pkt 7", "Okres gwarancji", "Waga"}, "zgodnie z rozdziałem XVI"},
     {63, "ogloszenie.rtf", {"art. 214 ust. 1 pkt 7", "Cena"}, ""},
     // The notice states EU funding and lists the proofs.
-    {64, "ogloszenie.rtf", {"Zamówienie nie jest finansowane ze środków Unii Europejskiej.", "Podmiotowe środki dowodowe:",
-                            "ostatnich 3 lat"}, "Zamówienie jest finansowane"},
-    {67, "ogloszenie.rtf", {"Zamówienie nie jest finansowane ze środków Unii Europejskiej."}, "Zamówienie jest finansowane"},
+    {64,
+     "ogloszenie.rtf",
+     {"Zamówienie nie jest finansowane ze środków Unii Europejskiej.",
+      "Podmiotowe środki dowodowe:", "ostatnich 3 lat"},
+     "Zamówienie jest finansowane"},
+    {67,
+     "ogloszenie.rtf",
+     {"Zamówienie nie jest finansowane ze środków Unii Europejskiej."},
+     "Zamówienie jest finansowane"},
     // Wariant 2: negotiation announced, the notice before negotiations, additional offers.
     {68, "swz.rtf", {"zamawiający przewiduje taką możliwość"}, ""},
     {68, "informacja_negocjacje.rtf", {"art. 287 ust. 3", "łączna punktacja"}, ""},
@@ -89,18 +100,21 @@ const ContentRule kRules[] = {
     {72, "opis_potrzeb.rtf", {"OPIS POTRZEB I WYMAGAŃ", "ofert ostatecznych"}, ""},
     {72, "informacja_otwarcie_wstepne.rtf", {kBidderName, "art. 222 ust. 6"}, "176 418,90"},
     {72, "informacja_negocjacje.rtf", {"art. 287 ust. 4"}, ""},
-    {72, "zaproszenie_oferty_po_negocjacjach.rtf", {"ofert ostatecznych", "art. 295 ust. 1", "art. 277 ust. 2"},
+    {72,
+     "zaproszenie_oferty_po_negocjacjach.rtf",
+     {"ofert ostatecznych", "art. 295 ust. 1", "art. 277 ust. 2"},
      "ofert dodatkowych"},
     // Cancellation grounds of every kind; wolna ręka has its own (art. 255 pkt 1, 2, 8).
     {67, "uniewaznienie.rtf", {"nie złożono żadnego wniosku o dopuszczenie do udziału w postępowaniu albo żadnej"}, ""},
     {70, "uniewaznienie.rtf", {"art. 255 pkt 8"}, "art. 255 pkt 1"},
     {71, "uniewaznienie.rtf", {"art. 255 pkt 8"}, ""},
     // Contract form (art. 432), art. 436 pkt 4, a place name that reads right whatever it is.
-    {64, "umowa.rtf", {"w formie pisemnej albo w formie elektronicznej", "art. 436 pkt 4", "miejsce zawarcia umowy: "},
+    {64,
+     "umowa.rtf",
+     {"w formie pisemnej albo w formie elektronicznej", "art. 436 pkt 4", "miejsce zawarcia umowy: "},
      "w postaci elektronicznej"},
     // Works contracts carry the subcontracting clauses of art. 437 ust. 1; others do not.
-    {63, "umowa.rtf", {"art. 437 ust. 1", "nie może być dłuższy niż 30 dni", "art. 465"},
-     "", 158},
+    {63, "umowa.rtf", {"art. 437 ust. 1", "nie może być dłuższy niż 30 dni", "art. 465"}, "", 158},
     {64, "umowa.rtf", {}, "podwykonawstwa robót budowlanych"},
     {63, "umowa.rtf", {"nieprzedłożenia do zaakceptowania projektu umowy o podwykonawstwo"}, "", 158},
     // Impartiality (art. 56 ust. 2 pkt 3), the SWZ's communication points, proofs with years.
@@ -127,13 +141,21 @@ const ContentRule kRules[] = {
     {70, "protokol.rtf", {"art. 72 ust. 1 pkt 7", "art. 72 ust. 1 pkt 8", "art. 72 ust. 1 pkt 10"}, ""},
     // ... following the form of its mode (Dz.U. 2020 poz. 2434): the mode's own steps, and no notice
     // where the mode has none.
-    {63, "protokol.rtf", {"wzoru protokołu postępowania w trybie przetargu nieograniczonego", "art. 139 ust. 1",
-                          "Ogłoszenie opublikowano w"}, "nie publikował ogłoszenia"},
+    {63,
+     "protokol.rtf",
+     {"wzoru protokołu postępowania w trybie przetargu nieograniczonego", "art. 139 ust. 1",
+      "Ogłoszenie opublikowano w"},
+     "nie publikował ogłoszenia"},
     {64, "protokol.rtf", {"wzoru protokołu postępowania w trybie podstawowym", "art. 275 pkt 1"}, ""},
     {67, "protokol.rtf", {"w trybie przetargu ograniczonego", "wykonawcy zaproszeni do składania ofert"}, ""},
-    {70, "protokol.rtf", {"w trybie zamówienia z wolnej ręki", "Wykonawca, z którym prowadzono negocjacje",
-                          "Postępowanie wszczęto przekazaniem zaproszenia"}, "Ogłoszenie opublikowano"},
-    {77, "protokol.rtf", {"Wykonawcy zaproszeni do negocjacji", "nie publikował ogłoszenia o zamówieniu"},
+    {70,
+     "protokol.rtf",
+     {"w trybie zamówienia z wolnej ręki", "Wykonawca, z którym prowadzono negocjacje",
+      "Postępowanie wszczęto przekazaniem zaproszenia"},
+     "Ogłoszenie opublikowano"},
+    {77,
+     "protokol.rtf",
+     {"Wykonawcy zaproszeni do negocjacji", "nie publikował ogłoszenia o zamówieniu"},
      "Ogłoszenie opublikowano"},
     {79, "protokol.rtf", {"w trybie negocjacji z ogłoszeniem", "oferty ostateczne złożyli"}, ""},
     {72, "protokol.rtf", {"art. 275 pkt 3", "oferty ostateczne złożyli"}, ""},
@@ -146,8 +168,8 @@ const char *const kAfterNegotiation[] = {"swz.rtf", "informacja_kwota.rtf", "inf
 bool EndsWith(const CString &text, const char *suffix)
 {
     const int length = static_cast<int>(strlen(suffix));
-    return text.GetLength() >= length && text.Right(length).CompareNoCase(suffix) == 0 &&
-           (text.GetLength() == length || text[text.GetLength() - length - 1] == '\\');
+    return text.GetLength() >= length && text.Right(length).CompareNoCase(suffix) == 0
+           && (text.GetLength() == length || text[text.GetLength() - length - 1] == '\\');
 }
 
 class DocumentContent : public ::testing::Test {
@@ -165,8 +187,8 @@ protected:
         app.UserTemplatesPath = app.MainPath + "\\szablony_moje";
         hook.onMessageBox = [](const CString &, const CString &, UINT) { return IDOK; };
         scope = std::make_unique<CTestHookScope>(hook);
-        ASSERT_TRUE(parent.CreateEx(0, nullptr, "postepowanie", WS_POPUP | WS_VISIBLE, 0, 0, 900, 700, nullptr,
-                                    nullptr));
+        ASSERT_TRUE(
+            parent.CreateEx(0, nullptr, "postepowanie", WS_POPUP | WS_VISIBLE, 0, 0, 900, 700, nullptr, nullptr));
         for (int mode = 0; mode < kWizardModes; ++mode)
             for (int variant = 0; variant < 2; ++variant) {
                 const int code = NewProceedingCode(true, mode, variant);

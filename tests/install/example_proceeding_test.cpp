@@ -80,8 +80,7 @@ TEST(ExampleProceeding, OpensFromTheExampleFolderAsASavedBasicModeProceeding)
     EXPECT_EQ(LawVersions::kNewest, project.m_nLawVersion);
     EXPECT_EQ(0, project.m_nOrderType);
     EXPECT_EQ(0, project.m_nAttachedCount);
-    EXPECT_STREQ(mainFolder + "\\example\\" + kExampleName + "\\" + kExampleName + ".dat",
-                 project.GetDocumentPath());
+    EXPECT_STREQ(mainFolder + "\\example\\" + kExampleName + "\\" + kExampleName + ".dat", project.GetDocumentPath());
 
     // A password would stop a new user at the door.
     CString password = "?";
@@ -90,8 +89,7 @@ TEST(ExampleProceeding, OpensFromTheExampleFolderAsASavedBasicModeProceeding)
 
     auto tables = std::make_unique<ViewTables>();
     DataFileHeader header;
-    ASSERT_EQ(1, open.Load(kLoadOwnFile, project.GetDocumentPath(), project, DefaultValues(), *tables, header,
-                           nullptr))
+    ASSERT_EQ(1, open.Load(kLoadOwnFile, project.GetDocumentPath(), project, DefaultValues(), *tables, header, nullptr))
         << (open.GetMessages().empty() ? std::string() : std::string(open.GetMessages()[0].text));
     EXPECT_EQ(LawVersions::kNewest, header.version);
     EXPECT_EQ(kBasicModeCode, header.procedureCode);

@@ -20,10 +20,11 @@ TEST(KindSource, IncludedBlocksAreCompletedAndOverriddenInOrder)
                            u8"[A05]\ntyp = tabela-kolumny\nwiersz = a|b\nwiersz = c|d\n\n"
                            u8"[126]\ntyp = opcja\ngrupa = 126\n");
     TestFolder::WriteBytes(folder / "postepowanie63.txt",
-                           "\xEF\xBB\xBF" + kKindHeader + u8"wlacz = wspolne.txt\r\n\r\n"
-                           u8"[001]\nwartość = nadpisana\n\n"
-                           u8"[040]\ntyp = data-termin\nwartość = dzisiaj\n\n"
-                           u8"[060]\ntyp = kwota-zl\n\n[061]\ntyp = kwota-euro\nwartość = 12 000,00\n");
+                           "\xEF\xBB\xBF" + kKindHeader
+                               + u8"wlacz = wspolne.txt\r\n\r\n"
+                                 u8"[001]\nwartość = nadpisana\n\n"
+                                 u8"[040]\ntyp = data-termin\nwartość = dzisiaj\n\n"
+                                 u8"[060]\ntyp = kwota-zl\n\n[061]\ntyp = kwota-euro\nwartość = 12 000,00\n");
     KindSource kind;
     CString error;
     ASSERT_TRUE(ReadKindSource(folder / "postepowanie63.txt", kind, error)) << error;
@@ -57,7 +58,8 @@ TEST(KindSource, FaultsNameTheirFileAndLine)
         {u8"[a05]\n", "postepowanie63.txt:4: identyfikator zmiennej to trzy cyfry albo litera i dwie cyfry: [a05]"},
         {u8"[U00]\n", "postepowanie63.txt:4: numer zmiennej zajęty przez kopie bloków powtarzanych: [U00]"},
         {u8"[001\n", "postepowanie63.txt:4: nagłówek bloku bez zamykającego \"]\""},
-        {u8"[001]\ntyp = tekst\nwartość = Жук\n", "postepowanie63.txt:6: znak spoza strony kodowej 1250 albo błędny zapis UTF-8"},
+        {u8"[001]\ntyp = tekst\nwartość = Жук\n",
+         "postepowanie63.txt:6: znak spoza strony kodowej 1250 albo błędny zapis UTF-8"},
         {u8"[001]\ntyp = opcja\nzaznaczona = może\n", "postepowanie63.txt:6: zaznaczona = tak albo nie, nie: może"},
         {u8"[001]\ntyp = opcja\ngrupa = pierwsza\n", "postepowanie63.txt:6: oczekiwano liczby: pierwsza"},
         {u8"[030]\ntyp = data\nwartość = 2025-9-1\n",
@@ -90,9 +92,10 @@ TEST(KindSource, FaultsNameTheirFileAndLine)
 KindSource ReadSmallKind(const TestFolder &folder)
 {
     TestFolder::WriteBytes(folder / "postepowanie63.txt",
-                           kKindHeader + u8"[001]\ntyp = tekst\netykieta = Nazwa zamawiającego\nwartość = domyślna\n"
-                                         u8"[030]\ntyp = data\nwartość = dzisiaj\n"
-                                         u8"[126]\ntyp = opcja\ngrupa = 126\nzaznaczona = nie\n");
+                           kKindHeader
+                               + u8"[001]\ntyp = tekst\netykieta = Nazwa zamawiającego\nwartość = domyślna\n"
+                                 u8"[030]\ntyp = data\nwartość = dzisiaj\n"
+                                 u8"[126]\ntyp = opcja\ngrupa = 126\nzaznaczona = nie\n");
     KindSource kind;
     CString error;
     EXPECT_TRUE(ReadKindSource(folder / "postepowanie63.txt", kind, error)) << error;

@@ -37,8 +37,8 @@ const int kSetKinds[] = {kKindContracts, kKindRemedies, kKindContractorForms};
 // Texts that only a tag the engine did not replace leaves in the shown document: the openers
 // and closers of variables, links, headings, repeated and division blocks, and the repetition
 // number.
-const char *const kTagMarkers[] = {"<!", "</", "<*", "<+", "<|", "<\\", "<$", "<?", "<&", "<%", "<-", "<#>",
-                                   "<wielozadaniowy>", "<jednozadaniowy>"};
+const char *const kTagMarkers[] = {
+    "<!", "</", "<*", "<+", "<|", "<\\", "<$", "<?", "<&", "<%", "<-", "<#>", "<wielozadaniowy>", "<jednozadaniowy>"};
 // The name of the add-entry link; its value is what shows, never the name.
 const char *const kPlaceholders[] = {"TUTAJ NOWA ZMIENNA"};
 const char kPolishLetters[] = "ąćęłńóśźżĄĆĘŁŃÓŚŹŻ";
@@ -83,8 +83,8 @@ bool FindKind(const CString &mainPath, const CString &configFile, Kind &kind)
             kind.set = set;
         }
     }
-    return kind.code >= 0 &&
-           LawVersions::GetConfigFilePath(mainPath, LawVersions::kNewest, kind.code).CompareNoCase(configFile) == 0;
+    return kind.code >= 0
+           && LawVersions::GetConfigFilePath(mainPath, LawVersions::kNewest, kind.code).CompareNoCase(configFile) == 0;
 }
 
 CString Context(const CString &text, int position)
@@ -134,8 +134,8 @@ std::string ModelFaults(const CMorvelankView &view)
         int at = 0;
         while (at < predicted.GetLength() && at < shown.GetLength() && predicted[at] == shown[at])
             ++at;
-        return std::string(" model differs at ") + std::to_string(at) + ": \"" + (LPCSTR)Context(predicted, at) +
-               "\" against \"" + (LPCSTR)Context(shown, at) + "\";";
+        return std::string(" model differs at ") + std::to_string(at) + ": \"" + (LPCSTR)Context(predicted, at)
+               + "\" against \"" + (LPCSTR)Context(shown, at) + "\";";
     }
     for (const PredictedOccurrence &occurrence : engine->Prediction()) {
         if (occurrence.length == 0)
@@ -143,10 +143,11 @@ std::string ModelFaults(const CMorvelankView &view)
         control.SetSel(occurrence.position, occurrence.position + occurrence.length);
         const CHARFORMAT2W format = control.GetSelectionFormat();
         const DWORD effects = occurrence.format.dwMask & (CFM_BOLD | CFM_ITALIC | CFM_STRIKEOUT | CFM_IMPRINT);
-        const bool colourDiffers = (occurrence.format.dwMask & CFM_COLOR) &&
-                                   (!(format.dwMask & CFM_COLOR) || format.crTextColor != occurrence.format.crTextColor);
-        if (colourDiffers || (format.dwMask & effects) != effects ||
-            (format.dwEffects & effects) != (occurrence.format.dwEffects & effects))
+        const bool colourDiffers =
+            (occurrence.format.dwMask & CFM_COLOR)
+            && (!(format.dwMask & CFM_COLOR) || format.crTextColor != occurrence.format.crTextColor);
+        if (colourDiffers || (format.dwMask & effects) != effects
+            || (format.dwEffects & effects) != (occurrence.format.dwEffects & effects))
             return " format differs at " + std::to_string(occurrence.position) + ";";
     }
     return std::string();
@@ -172,8 +173,8 @@ protected:
             return IDOK;
         };
         scope = std::make_unique<CTestHookScope>(hook);
-        ASSERT_TRUE(parent.CreateEx(0, nullptr, "postepowanie", WS_POPUP | WS_VISIBLE, 0, 0, 900, 700, nullptr,
-                                    nullptr));
+        ASSERT_TRUE(
+            parent.CreateEx(0, nullptr, "postepowanie", WS_POPUP | WS_VISIBLE, 0, 0, 900, 700, nullptr, nullptr));
 
         const CString configFolder = GetParentFolder(
             LawVersions::GetConfigFilePath(app.MainPath, LawVersions::kNewest, NewProceedingCode(true, 0, 0)));
@@ -221,8 +222,8 @@ protected:
         const InstalledSets installation(app.MainPath, app.UserTemplatesPath);
         ProceedingOpen open(app.MainPath, installation);
         const int loaded = open.Load(kLoadNewProceeding, LawVersions::GetDataFilePath(app.MainPath, kind.code),
-                                     view.m_proceeding.m_project, DefaultValues(), *view.m_proceeding.m_tables, view.m_proceeding.m_header,
-                                     view.m_proceeding.m_pComments.get());
+                                     view.m_proceeding.m_project, DefaultValues(), *view.m_proceeding.m_tables,
+                                     view.m_proceeding.m_header, view.m_proceeding.m_pComments.get());
         for (const DataFileMessage &message : open.GetMessages())
             messages += CString(message.text) + "; ";
         view.m_proceeding.m_files.m_nFileVersion = view.m_proceeding.m_header.version;
@@ -251,7 +252,8 @@ protected:
             const ViewTables &tables = *view->m_proceeding.m_tables;
             int generated = 0;
             for (int document = 0; document < tables.m_nDocumentCount; ++document) {
-                const DocumentFiles files(*view->m_proceeding.m_tables, view->m_proceeding.m_project, view->m_proceeding.m_files);
+                const DocumentFiles files(*view->m_proceeding.m_tables, view->m_proceeding.m_project,
+                                          view->m_proceeding.m_files);
                 if (!files.IsTemplateDocument(document))
                     continue;
                 const std::string where = name + " " + (LPCSTR)tables.m_documents[document].fileName + ":";

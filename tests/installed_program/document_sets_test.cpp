@@ -39,8 +39,8 @@ const SetCommands kSets[] = {
      "umowy szkoły.um", "Umowy::"},
     {ID_SRODKI_NOWE, ID_SRODKI_OTWORZ, &CMorvelankApp::RemediesTemplate, &CMorvelankApp::RemediesWindow, 6, 196,
      "odwołania.opr", "Środki ochrony prawnej::"},
-    {ID_WZORY_NOWE, ID_WZORY_OTWORZ, &CMorvelankApp::FormsTemplate, &CMorvelankApp::FormsWindow, 8, 195,
-     "wzory.opw", "Wzory dokumentów dla wykonawców::"},
+    {ID_WZORY_NOWE, ID_WZORY_OTWORZ, &CMorvelankApp::FormsTemplate, &CMorvelankApp::FormsWindow, 8, 195, "wzory.opw",
+     "Wzory dokumentów dla wykonawców::"},
 };
 
 std::vector<std::string> TableLines(const ViewTables &tables)
@@ -138,7 +138,8 @@ TEST_F(DocumentSets, NewSetIsShownSavedClosedAndOpenedAgain)
         // A value of the user's own, so that reading the starting data again cannot pass for
         // reading the file.
         int changed = 0;
-        while (changed < view->m_proceeding.m_tables->GetVariableCount() && view->m_proceeding.m_tables->m_variables[changed].value.IsEmpty())
+        while (changed < view->m_proceeding.m_tables->GetVariableCount()
+               && view->m_proceeding.m_tables->m_variables[changed].value.IsEmpty())
             ++changed;
         ASSERT_LT(changed, view->m_proceeding.m_tables->GetVariableCount());
         VariableSlot &slot = view->m_proceeding.m_tables->m_variables[changed];

@@ -56,8 +56,7 @@ inline void CloseMainWindow(CMorvelankApp &app, CMainFrame *frame)
     if (frame && ::IsWindow(frame->GetSafeHwnd()))
         frame->DestroyWindow();
     MSG quit;
-    while (::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
+    while (::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
     app.CloseMainDB();
     app.CloseRejestryDB();
 }

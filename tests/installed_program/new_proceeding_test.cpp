@@ -24,8 +24,6 @@
 
 namespace {
 
-
-
 struct ShownMessage {
     CString text;
     CString caption;

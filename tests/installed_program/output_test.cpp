@@ -192,9 +192,8 @@ TEST_F(OutputRoad, EveryDocumentLeavesWithoutMarksMarkersOrLoneNumbers)
             for (int part = 0; part < parts; ++part) {
                 view->ShowDocument(i, parts > 1 ? part : -1);
                 const CString cleaned = Cleaned(*view);
-                EXPECT_EQ("", OutputFaults(cleaned))
-                    << (twoParts ? "two parts: " : "example: ") << tables.m_documents[i].fileName.GetString()
-                    << " part " << part;
+                EXPECT_EQ("", OutputFaults(cleaned)) << (twoParts ? "two parts: " : "example: ")
+                                                     << tables.m_documents[i].fileName.GetString() << " part " << part;
             }
         }
         app.ProceedingWindow->SendMessage(WM_CLOSE);
@@ -293,8 +292,8 @@ TEST_F(OutputRoad, UsersPageBreakStartsAPrintedPage)
     const std::string plain = control.GetPlainText().GetString();
     // The first paragraph start past the middle that takes a break (not a variable).
     std::string following;
-    for (size_t at = plain.find('\r', plain.size() / 2); at != std::string::npos && view->m_proceeding.m_tables->m_nPageBreaks == 0;
-         at = plain.find('\r', at + 1)) {
+    for (size_t at = plain.find('\r', plain.size() / 2);
+         at != std::string::npos && view->m_proceeding.m_tables->m_nPageBreaks == 0; at = plain.find('\r', at + 1)) {
         const size_t end = plain.find('\r', at + 1);
         following = plain.substr(at + 1, end == std::string::npos ? std::string::npos : end - at - 1);
         if (following.size() < 20 || following.find('\t') != std::string::npos)

@@ -96,10 +96,7 @@ protected:
 
     void Command(UINT id) { frame->SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
-    std::string Rows(const CString &sql)
-    {
-        return QueryRows(app.GetMainConnection(), sql);
-    }
+    std::string Rows(const CString &sql) { return QueryRows(app.GetMainConnection(), sql); }
 
     static CString ClipboardText()
     {
@@ -127,10 +124,14 @@ protected:
 
 TEST_F(ProceedingWindowRoad, EveryKindOfWindowShowsTheWholeMainMenu)
 {
-    const UINT everywhere[] = {ID_NOWY,         ID_OTWORZ,      ID_FILE_MRU_FILE1,       ID_APP_EXIT,
-                               ID_DOKUMENTY_ZP, ID_TERMINARZ,   ID_ZESTAWIENIE,          ID_POMOC,
-                               ID_ZAPISZ_JAKO,  ID_ZAMKNIJ_POSTEPOWANIE, ID_ZMIEN_HASLO, ID_NAGLOWEK_I_STOPKA,
-                               ID_EKSPORT_RTF,  ID_ZAWIJANIE_WYDRUK, ID_LISTA_OKIEN};
+    const UINT everywhere[] = {ID_NOWY,           ID_OTWORZ,
+                               ID_FILE_MRU_FILE1, ID_APP_EXIT,
+                               ID_DOKUMENTY_ZP,   ID_TERMINARZ,
+                               ID_ZESTAWIENIE,    ID_POMOC,
+                               ID_ZAPISZ_JAKO,    ID_ZAMKNIJ_POSTEPOWANIE,
+                               ID_ZMIEN_HASLO,    ID_NAGLOWEK_I_STOPKA,
+                               ID_EKSPORT_RTF,    ID_ZAWIJANIE_WYDRUK,
+                               ID_LISTA_OKIEN};
     const struct {
         const char *window;
         std::function<void()> open;
@@ -189,7 +190,8 @@ TEST_F(ProceedingWindowRoad, ASavedProceedingGivesTheSummaryItsCaseNumberAndProc
 
     CString where;
     where.Format(" from postepowanie where id=%d", id);
-    EXPECT_EQ(Rows("select [sygnatura], tryb, pole0, pole1" + where), "ZP.271.5.2026|64|ZP.271.5.2026|Remont dachu szkoły");
+    EXPECT_EQ(Rows("select [sygnatura], tryb, pole0, pole1" + where),
+              "ZP.271.5.2026|64|ZP.271.5.2026|Remont dachu szkoły");
 
     std::vector<std::vector<CString>> rows; // Sygnatura, dates, Tryb postępowania, Tryb
     std::vector<CString> dialogs;

@@ -64,10 +64,14 @@ TEST(LibraryOpening, DocumentsGoToTheirProgramOrTheShell)
     } cases[] = {
         {"C:\\M\\zp\\brak.doc", "C:\\Office", false, LibraryOpening::Missing, "C:\\M\\zp\\brak.doc"},
         {"C:\\M\\zp\\a.pdf", "C:\\Office", true, LibraryOpening::Shell, "C:\\M\\zp\\a.pdf"},
-        {"C:\\M\\zp\\a.xls", "C:\\Office", true, LibraryOpening::CommandLine, "C:\\Office\\Excel.exe \"C:\\M\\zp\\a.xls\""},
-        {"C:\\M\\zp\\A.XLS", "C:\\Office", true, LibraryOpening::CommandLine, "C:\\Office\\Excel.exe \"C:\\M\\zp\\A.XLS\""},
-        {"C:\\M\\zp\\a.doc", "C:\\Office", true, LibraryOpening::CommandLine, "C:\\Office\\WinWord.exe \"C:\\M\\zp\\a.doc\""},
-        {"C:\\M\\zp\\a.rtf", "C:\\Office", true, LibraryOpening::CommandLine, "C:\\Office\\WinWord.exe \"C:\\M\\zp\\a.rtf\""},
+        {"C:\\M\\zp\\a.xls", "C:\\Office", true, LibraryOpening::CommandLine,
+         "C:\\Office\\Excel.exe \"C:\\M\\zp\\a.xls\""},
+        {"C:\\M\\zp\\A.XLS", "C:\\Office", true, LibraryOpening::CommandLine,
+         "C:\\Office\\Excel.exe \"C:\\M\\zp\\A.XLS\""},
+        {"C:\\M\\zp\\a.doc", "C:\\Office", true, LibraryOpening::CommandLine,
+         "C:\\Office\\WinWord.exe \"C:\\M\\zp\\a.doc\""},
+        {"C:\\M\\zp\\a.rtf", "C:\\Office", true, LibraryOpening::CommandLine,
+         "C:\\Office\\WinWord.exe \"C:\\M\\zp\\a.rtf\""},
         {"C:\\M\\zp\\a.doc", "", true, LibraryOpening::Shell, "C:\\M\\zp\\a.doc"},
         {"C:\\M\\zp\\a.xls", "", true, LibraryOpening::Shell, "C:\\M\\zp\\a.xls"},
     };

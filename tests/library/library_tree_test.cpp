@@ -68,25 +68,22 @@ TEST_F(LibraryTreeTest, HeadingsLevelsAndMarksShapeTheTree)
         {"arkusz.XLS", "Kalkulacja"},
         {"  ", "Pusty"},
     });
-    EXPECT_EQ(Describe(tree.GetRootItem()),
-              "Dokumenty ZP(0 0){"
-              "Wstęp(4 o0) "
-              "Ustawa(1 1000){Tekst ustawy(20 o2)*{Komentarz(4 o3) } Zmiany(4 4000) } "
-              "Oddzielnik(1 5000) Kalkulacja(3 o6) "
-              "Pusty(1 7000) } ");
+    EXPECT_EQ(Describe(tree.GetRootItem()), "Dokumenty ZP(0 0){"
+                                            "Wstęp(4 o0) "
+                                            "Ustawa(1 1000){Tekst ustawy(20 o2)*{Komentarz(4 o3) } Zmiany(4 4000) } "
+                                            "Oddzielnik(1 5000) Kalkulacja(3 o6) "
+                                            "Pusty(1 7000) } ");
 
     const CString folder = "C:\\M\\zp\\";
-    const std::vector<CString> expected = {folder + "wstep.rtf", "", folder + "ustawa.pdf",
-                                           folder + "komentarz.doc", folder + "zmiany.htm", "",
-                                           folder + "arkusz.XLS", ""};
+    const std::vector<CString> expected = {folder + "wstep.rtf",  "", folder + "ustawa.pdf", folder + "komentarz.doc",
+                                           folder + "zmiany.htm", "", folder + "arkusz.XLS", ""};
     EXPECT_EQ(paths, expected);
 }
 
 TEST_F(LibraryTreeTest, PlainHeadingPutsTheDocumentsAfterItUnderTheRoot)
 {
     Fill({{"$", "Grupa"}, {"a.rtf", "A"}, {"x", "Sam nagłówek"}, {"b.rtf", "B"}});
-    EXPECT_EQ(Describe(tree.GetRootItem()),
-              "Dokumenty ZP(0 0){Grupa(1 0){A(4 o1) } Sam nagłówek(1 2000) B(4 o3) } ");
+    EXPECT_EQ(Describe(tree.GetRootItem()), "Dokumenty ZP(0 0){Grupa(1 0){A(4 o1) } Sam nagłówek(1 2000) B(4 o3) } ");
 }
 
 // Entries beyond the hundredth: their headings' data must never read as a document to open.

@@ -32,7 +32,7 @@ public:
 };
 
 struct Library {
-    UINT command;  // 0: reached through its template only
+    UINT command; // 0: reached through its template only
     CMultiDocTemplate *CMorvelankApp::*docTemplate;
     const char *configFile;
     const char *windowTitle;
@@ -76,8 +76,7 @@ protected:
         if (frame && ::IsWindow(frame->GetSafeHwnd()))
             frame->DestroyWindow();
         MSG quit;
-        while (::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
+        while (::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
         app.CloseMainDB();
         app.CloseRejestryDB();
     }
@@ -90,9 +89,10 @@ protected:
     // A library of a first document shown in the view, a group and one more document.
     void WriteLibrary(const Library &library)
     {
-        WriteConfig(library.configFile, CString("+wstep_") + library.configFile + ".rtf;Wstęp\n"
-                                                                                  "$;Grupa\n"
-                                                                                  "dalej.pdf;Dalej\n");
+        WriteConfig(library.configFile, CString("+wstep_") + library.configFile
+                                            + ".rtf;Wstęp\n"
+                                              "$;Grupa\n"
+                                              "dalej.pdf;Dalej\n");
         WriteLibraryFile(folder.Path() + "\\zp\\wstep_" + library.configFile + ".rtf",
                          SmallRtf("Tre\\'9c\\'e6 biblioteki"));
     }
@@ -140,8 +140,8 @@ TEST_F(LibraryWindowsTest, StartUpRegistersTheSevenTemplatesInFieldOrder)
         const char *frame;
         const char *view;
     } expected[] = {
-        {129, "CChildFrame", "CMorvelankView"},   {319, "CZPFrame", "CZPUmowyView"},
-        {318, "CChildFrame", "CMorvelankView"},   {320, "CCiekaweFrame", "CZPUmowyView"},
+        {129, "CChildFrame", "CMorvelankView"},       {319, "CZPFrame", "CZPUmowyView"},
+        {318, "CChildFrame", "CMorvelankView"},       {320, "CCiekaweFrame", "CZPUmowyView"},
         {320, "COrzeczeniaKIOFrame", "CZPUmowyView"}, {376, "CChildFrame", "CMorvelankView"},
         {379, "CChildFrame", "CMorvelankView"},
     };

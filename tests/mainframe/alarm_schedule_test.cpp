@@ -72,12 +72,12 @@ protected:
 TEST_F(AlarmScheduleTest, DueTableHoldsThisYearsAlarmsUpToToday)
 {
     // year 125 = 2025; flags bit 0 alarm.
-    Write("naglowek.dat", Index({{0, 125, 9, 15, 10, 30, 1, 3},    // today 10:30
-                                 {0, 125, 8, 2, 9, 0, 1, 3},       // an earlier month
-                                 {0, 124, 9, 15, 9, 0, 1, 3},      // last year
-                                 {0, 125, 9, 16, 9, 0, 1, 3},      // tomorrow
-                                 {0, 125, 9, 15, 8, 0, 0, 3},      // no alarm
-                                 {1, 125, 9, 14, 8, 0, 1, 3}}));   // deleted
+    Write("naglowek.dat", Index({{0, 125, 9, 15, 10, 30, 1, 3},  // today 10:30
+                                 {0, 125, 8, 2, 9, 0, 1, 3},     // an earlier month
+                                 {0, 124, 9, 15, 9, 0, 1, 3},    // last year
+                                 {0, 125, 9, 16, 9, 0, 1, 3},    // tomorrow
+                                 {0, 125, 9, 15, 8, 0, 0, 3},    // no alarm
+                                 {1, 125, 9, 14, 8, 0, 1, 3}})); // deleted
     ASSERT_EQ(schedule.Load(folder.Path(), kToday), AlarmSchedule::LoadResult::Loaded);
     ASSERT_EQ(schedule.Alarms().size(), 6u);
     std::vector<int> dueIndexes;

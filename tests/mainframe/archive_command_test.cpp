@@ -18,8 +18,8 @@ struct OpenCall {
     CString fileName;
     bool operator==(const OpenCall &other) const
     {
-        return folderKind == other.folderKind && sample == other.sample && folder == other.folder &&
-               fileName == other.fileName;
+        return folderKind == other.folderKind && sample == other.sample && folder == other.folder
+               && fileName == other.fileName;
     }
 };
 
@@ -66,8 +66,7 @@ protected:
         app.m_pMainWnd = nullptr;
         main->DestroyWindow();
         MSG quit;
-        while (::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
+        while (::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
     }
 
     // Runs the command; `act` works the browser.

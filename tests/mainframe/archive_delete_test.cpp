@@ -7,7 +7,10 @@ namespace {
 
 class ArchiveDeleteTest : public ArchiveFolderTest {
 protected:
-    static bool Exists(const CString &path) { return ::GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
+    static bool Exists(const CString &path)
+    {
+        return ::GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
 };
 
 TEST_F(ArchiveDeleteTest, OnlyPlainFolderNamesPass)
@@ -16,11 +19,24 @@ TEST_F(ArchiveDeleteTest, OnlyPlainFolderNamesPass)
         const char *name;
         bool accepted;
     } cases[] = {
-        {"Remont szkoły", true}, {"Przetarg 1.2024", true}, {"..a", true},
-        {"", false},          {".", false},          {"..", false},     {"...", false},
-        {"..\\biezace", false}, {"a\\b", false},       {"a/b", false},    {"/a", false},
-        {"C:\\Windows", false}, {"C:x", false},        {"\\\\serwer\\x", false},
-        {"*", false},         {"a?", false},         {"nazwa.", false}, {"nazwa ", false},
+        {"Remont szkoły", true},
+        {"Przetarg 1.2024", true},
+        {"..a", true},
+        {"", false},
+        {".", false},
+        {"..", false},
+        {"...", false},
+        {"..\\biezace", false},
+        {"a\\b", false},
+        {"a/b", false},
+        {"/a", false},
+        {"C:\\Windows", false},
+        {"C:x", false},
+        {"\\\\serwer\\x", false},
+        {"*", false},
+        {"a?", false},
+        {"nazwa.", false},
+        {"nazwa ", false},
     };
     for (const auto &c : cases)
         EXPECT_EQ(IsProceedingFolderName(c.name), c.accepted) << c.name;
@@ -48,14 +64,8 @@ TEST_F(ArchiveDeleteTest, RefusedNamesAndParentsDeleteNothing)
     const struct {
         CString parent, name;
     } cases[] = {
-        {current, ".."},
-        {current, "..\\archiwum"},
-        {current, archive},
-        {current, ""},
-        {current, "."},
-        {"", "biezace"},
-        {current, "nie ma"},
-        {current, "Remont\\Remont.baz"},
+        {current, ".."}, {current, "..\\archiwum"}, {current, archive},  {current, ""},
+        {current, "."},  {"", "biezace"},           {current, "nie ma"}, {current, "Remont\\Remont.baz"},
     };
     for (const auto &c : cases) {
         EXPECT_FALSE(DeleteProceedingFolder(c.parent, c.name)) << (LPCSTR)c.name;
@@ -82,7 +92,8 @@ TEST_F(ArchiveDeleteTest, FileInUseKeepsTheFolderAndReportsFailure)
 {
     MakeProceeding(current, "Remont", "Remont", 0, 114);
     const CString record = current + "\\Remont\\Remont.baz";
-    HANDLE open = ::CreateFileW(Wide(record).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE open =
+        ::CreateFileW(Wide(record).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(open, INVALID_HANDLE_VALUE);
     const bool deleted = DeleteProceedingFolder(current, "Remont");
     ::CloseHandle(open);

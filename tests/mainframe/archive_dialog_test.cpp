@@ -86,10 +86,7 @@ protected:
         return texts;
     }
 
-    static int ColumnCount(CArchiwumDlg &d)
-    {
-        return Header_GetItemCount(d.List().GetHeaderCtrl()->m_hWnd);
-    }
+    static int ColumnCount(CArchiwumDlg &d) { return Header_GetItemCount(d.List().GetHeaderCtrl()->m_hWnd); }
 
     static void ChooseKind(CArchiwumDlg &d, int index)
     {
@@ -154,8 +151,8 @@ TEST_F(ArchiveDialogTest, RowsCarryKindNamePathAndDate)
         record = Row(d, RowOf(d, "luźny.baz"), 4);
         pathWidth = d.List().GetColumnWidth(CArchiwumDlg::ColumnPath);
     });
-    EXPECT_EQ(remont, (std::vector<CString>{"Od 2021r.,Tryb podst.bez negocj.poniżej progów unijnych",
-                                            "Remont", "Remont\\Remont.baz", remontTime}));
+    EXPECT_EQ(remont, (std::vector<CString>{"Od 2021r.,Tryb podst.bez negocj.poniżej progów unijnych", "Remont",
+                                            "Remont\\Remont.baz", remontTime}));
     EXPECT_EQ(record[0], "Licytacja elektroniczna ");
     EXPECT_EQ(record[2], "luźny.baz");
     EXPECT_EQ(pathWidth, 0);
@@ -310,8 +307,8 @@ TEST_F(ArchiveDialogTest, MissingFolderIsToldAndListsNothing)
     Run(CArchiwumDlg::ModeArchive, [&](CArchiwumDlg &d) { rows = d.List().GetItemCount(); });
     EXPECT_EQ(rows, 0);
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "Nie znaleziono katalogu: " + app.ArchivePath +
-                                 ".\r\nKatalog można wskazać przyciskiem \"Zmień katalog\".");
+    EXPECT_EQ(boxes[0].text, "Nie znaleziono katalogu: " + app.ArchivePath
+                                 + ".\r\nKatalog można wskazać przyciskiem \"Zmień katalog\".");
     EXPECT_EQ(boxes[0].caption, "Błąd");
 }
 

@@ -97,7 +97,8 @@ TEST(BackupNames, NamesThatCannotAllBeWrittenAreRefusedBeforeTheFirstByte)
         const char *message;
     } cases[] = {
         {"a device name", Backup(2).File("dobry.dat", "1").File("a\\con.txt", "2").bytes, "", "spoza katalogu"},
-        {"a file where a folder must go", Backup(2).File("a", "1").File("a\\b.dat", "2").bytes, "", "o tej samej nazwie"},
+        {"a file where a folder must go", Backup(2).File("a", "1").File("a\\b.dat", "2").bytes, "",
+         "o tej samej nazwie"},
         {"a folder and a file of one name", Backup(2).Folder("a").File("A", "2").bytes, "", "o tej samej nazwie"},
         {"a file in the target where a folder must go", Backup(2).File("dobry.dat", "1").File("x\\b.dat", "2").bytes,
          "x", "Nie można zapisać pliku"},

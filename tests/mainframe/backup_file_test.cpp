@@ -40,16 +40,13 @@ struct BackupBytes {
         bytes.push_back(static_cast<char>(value));
         return *this;
     }
-    BackupBytes &Text(const std::string &text)  // short archive string
+    BackupBytes &Text(const std::string &text) // short archive string
     {
         Byte(static_cast<uint8_t>(text.size()));
         bytes += text;
         return *this;
     }
-    BackupBytes &Header(int32_t version = 1)
-    {
-        return Int32(version).Int64(1700000000).Text("opis").Int32(7);
-    }
+    BackupBytes &Header(int32_t version = 1) { return Int32(version).Int64(1700000000).Text("opis").Int32(7); }
     BackupBytes &File(const std::string &path, const std::string &content)
     {
         Byte(0).Text(path).Int64(static_cast<int64_t>(content.size()));
@@ -159,8 +156,8 @@ TEST(BackupHeader, StoredBytesFollowTheArchiveLayoutAndReadBack)
         const int lengthBytes = description.size() < 255 ? 1 : 3;
         ASSERT_EQ(bytes.size(), 4u + 8u + lengthBytes + description.size() + 4u);
         EXPECT_EQ(bytes.substr(0, 4), std::string("\x01\x00\x00\x00", 4));
-        const std::string length = lengthBytes == 1 ? std::string(1, static_cast<char>(description.size()))
-                                                    : std::string("\xff\x2c\x01", 3);
+        const std::string length =
+            lengthBytes == 1 ? std::string(1, static_cast<char>(description.size())) : std::string("\xff\x2c\x01", 3);
         EXPECT_EQ(bytes.substr(12, lengthBytes), length);
         EXPECT_EQ(bytes.substr(bytes.size() - 4), std::string("\xfb\xff\xff\xff", 4));
 
@@ -297,8 +294,8 @@ TEST(BackupFile, DamagedOrCutBackupChangesNothing)
         EXPECT_FALSE(asked) << c.what;
         const CString expected = c.what == std::string("newer version")
                                      ? CString("Nieobsługiwana wersja pliku archiwum.")
-                                     : "Plik kopii zapasowej jest uszkodzony lub niekompletny:\n" + (root / "kopia.bkp") +
-                                           "\n\nŻaden plik nie został zmieniony.";
+                                     : "Plik kopii zapasowej jest uszkodzony lub niekompletny:\n" + (root / "kopia.bkp")
+                                           + "\n\nŻaden plik nie został zmieniony.";
         EXPECT_EQ(result.message, expected) << c.what;
         EXPECT_EQ(Snapshot(target), before) << c.what;
         EXPECT_EQ(Names(root.Path()), "biezace|kopia.bkp") << c.what;
@@ -307,19 +304,21 @@ TEST(BackupFile, DamagedOrCutBackupChangesNothing)
 
 TEST(BackupFile, PathLeavingTheTargetIsRefusedBeforeAnythingIsWritten)
 {
-    const char *escaping[] = {"..\\poza.dat", "a\\..\\..\\poza.dat", "\\poza.dat", "C:\\poza.dat", "C:poza.dat",
-                              "a/../../poza.dat", "a\\. .\\poza.dat", "...\\poza.dat", "a\\\\b.dat", "x.dat:strumien"};
+    const char *escaping[] = {"..\\poza.dat", "a\\..\\..\\poza.dat", "\\poza.dat",       "C:\\poza.dat",
+                              "C:poza.dat",   "a/../../poza.dat",    "a\\. .\\poza.dat", "...\\poza.dat",
+                              "a\\\\b.dat",   "x.dat:strumien"};
     for (const char *path : escaping) {
         EXPECT_FALSE(IsSafeBackupPath(path)) << path;
         TestFolder root;
         const CString target = root / "biezace";
         MakeFolder(target);
         // A harmless entry first: it must not be written either.
-        root.WriteBytes(root / "kopia.bkp", BackupBytes().Header().Int32(2).File("dobry.dat", "1").File(path, "2").bytes);
+        root.WriteBytes(root / "kopia.bkp",
+                        BackupBytes().Header().Int32(2).File("dobry.dat", "1").File(path, "2").bytes);
         const BackupRestoreResult result = RestoreBackup(root / "kopia.bkp", target, kNeverAsked);
         EXPECT_FALSE(result.restored) << path;
-        EXPECT_EQ(result.message, CString("Kopia zapasowa zawiera ścieżkę spoza katalogu docelowego:\n") + path +
-                                      "\n\nŻaden plik nie został zmieniony.");
+        EXPECT_EQ(result.message, CString("Kopia zapasowa zawiera ścieżkę spoza katalogu docelowego:\n") + path
+                                      + "\n\nŻaden plik nie został zmieniony.");
         EXPECT_EQ(Names(root.Path()), "biezace|kopia.bkp") << path;
         EXPECT_EQ(Snapshot(target), "") << path;
     }
@@ -349,7 +348,7 @@ TEST(BackupFile, ExistingFilesAreReplacedOnlyAfterYes)
         EXPECT_EQ(result.cancelled, !yes);
         if (yes) {
             EXPECT_EQ(TestFolder::ReadBytes(working + "\\stary.npn"), "przetarg");
-            EXPECT_EQ(TestFolder::ReadBytes(working + "\\nowy.txt"), "dodany po kopii");  // not in the backup: kept
+            EXPECT_EQ(TestFolder::ReadBytes(working + "\\nowy.txt"), "dodany po kopii"); // not in the backup: kept
         } else {
             EXPECT_EQ(Snapshot(working), changed);
         }

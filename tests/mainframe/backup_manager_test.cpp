@@ -43,7 +43,8 @@ protected:
         app.ArchivePath = root / "archiwum";
         app.SchedulePath = root / "terminarz";
         app.ExportPath = root / "eksport";
-        for (const CString &folder : {app.WorkingPath, app.ArchivePath, app.SchedulePath, app.ExportPath, app.BackupPath})
+        for (const CString &folder :
+             {app.WorkingPath, app.ArchivePath, app.SchedulePath, app.ExportPath, app.BackupPath})
             ::CreateDirectoryW(Cp1250ToWide(folder).c_str(), nullptr);
         app.EuroRate = 41749;
         app.AutoSaveInterval = 10;
@@ -154,9 +155,14 @@ TEST_F(BackupManagerTest, ButtonsStartTheBackupProgramOnlyWhenConfirmed)
         bool select;
         int answer;
         std::vector<CString> questions;
-        CString arguments;  // empty: nothing started
+        CString arguments; // empty: nothing started
     } cases[] = {
-        {"backup yes", IDC_BACKUP_MAKE, false, IDYES, {"Czy wykonać kopię zapasową katalogu bieżących postępowań?"}, "PACK"},
+        {"backup yes",
+         IDC_BACKUP_MAKE,
+         false,
+         IDYES,
+         {"Czy wykonać kopię zapasową katalogu bieżących postępowań?"},
+         "PACK"},
         {"backup no", IDC_BACKUP_MAKE, false, IDNO, {"Czy wykonać kopię zapasową katalogu bieżących postępowań?"}, ""},
         {"restore nothing chosen", IDC_BACKUP_RESTORE, false, IDYES, {"Brak wybranych elementów."}, ""},
         {"restore yes", IDC_BACKUP_RESTORE, true, IDYES, {"Czy odtworzyć wskazaną kopię zapasową?"}, restoreArgument},

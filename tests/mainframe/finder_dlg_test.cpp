@@ -56,7 +56,7 @@ public:
     }
     BOOL PreTranslateAppMessage(MSG *) override { return FALSE; }
 
-    std::vector<CString> opened;  // "kind,sample,folder,name"
+    std::vector<CString> opened; // "kind,sample,folder,name"
     std::vector<std::pair<int, CString>> statusTexts;
 };
 
@@ -203,11 +203,13 @@ TEST(TextFindDialog, HandsBackTheTextAndTheCaseFlag)
 {
     CZnajdzDlg dialog;
     DialogDriver driver;
-    EXPECT_EQ(driver.Run(dialog, [](CDialog &shown) {
-        shown.SetDlgItemText(IDC_FIND_TEXT, "wadium");
-        shown.CheckDlgButton(IDC_FIND_MATCH_CASE, BST_CHECKED);
-        shown.OnOK();
-    }), IDOK);
+    EXPECT_EQ(driver.Run(dialog,
+                         [](CDialog &shown) {
+                             shown.SetDlgItemText(IDC_FIND_TEXT, "wadium");
+                             shown.CheckDlgButton(IDC_FIND_MATCH_CASE, BST_CHECKED);
+                             shown.OnOK();
+                         }),
+              IDOK);
     EXPECT_EQ(dialog.m_text, "wadium");
     EXPECT_EQ(dialog.m_matchCase, 1);
 }

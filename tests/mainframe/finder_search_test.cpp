@@ -44,10 +44,14 @@ TEST(FinderContent, MatchesThePrintableTextOfTheFile)
         {"case kept, same case", "Dostawa ABC", "ABC", true, true},
         {"Polish letters folded", "Zażółć gęślą jaźń", "ZAŻÓŁĆ GĘŚLĄ", false, true},
         {"line break dropped", "ab\r\ncd", "abcd", false, true},
-        {"control and 127 bytes dropped", std::string("a\x01\x7f" "b\0c", 6), "abc", true, true},
+        {"control and 127 bytes dropped",
+         std::string("a\x01\x7f"
+                     "b\0c",
+                     6),
+         "abc", true, true},
         {"across a block boundary", straddling, "abcd", false, true},
-        {"across a boundary after dropped bytes", std::string(kFinderBlock - 1, 'y') + "\n\n" + "zz" + "q",
-         "yzzq", true, true},
+        {"across a boundary after dropped bytes", std::string(kFinderBlock - 1, 'y') + "\n\n" + "zz" + "q", "yzzq",
+         true, true},
         {"absent", "Dostawa tonerów", "papier", false, false},
         {"empty file", "", "a", false, false},
     };
@@ -80,11 +84,11 @@ TEST(FinderFolders, CurrentFolderIsSearchedOneLevelDeep)
     root.WriteBytes(working + "\\inny.wpw", "mebli");
     root.WriteBytes(working + "\\notatka.txt", "mebli");
     root.WriteBytes(working + "\\bez.npw", "papier");
-    MakeFolder(working + "\\katalog.opn");  // a folder named like a proceeding file
+    MakeFolder(working + "\\katalog.opn"); // a folder named like a proceeding file
     MakeFolder(working + "\\Meble biurowe");
     root.WriteBytes(working + "\\Meble biurowe\\Meble biurowe.dat", "dostawa MEBLI");
     root.WriteBytes(working + "\\Meble biurowe\\Meble biurowe.baz", "");
-    root.WriteBytes(working + "\\Meble biurowe\\spec.dat", "mebli");  // no record: cannot be opened
+    root.WriteBytes(working + "\\Meble biurowe\\spec.dat", "mebli"); // no record: cannot be opened
     MakeFolder(working + "\\Meble biurowe\\glebiej");
     root.WriteBytes(working + "\\Meble biurowe\\glebiej\\x.dat", "mebli");
     root.WriteBytes(working + "\\Meble biurowe\\glebiej\\x.baz", "");
@@ -143,9 +147,12 @@ TEST(FinderDescriptions, OldKindsByExtension)
         const char *entry;
         const char *description;
     } cases[] = {
-        {"a.npn", "Przetarg nieogran. pon. 30000 EURO"}, {"a.NPW", "Przetarg nieogran. pow. 30000 EURO"},
-        {"a.opw", "Przetarg ogranicz. pow. 30000 EURO"}, {"a.dpw", "Przetarg dwustopn. pow. 30000 EURO"},
-        {"a.wpn", "Zam. z wolnej ręki pon. 30000 EURO"}, {"a.wpw", "Zam. z wolnej ręki pow. 30000 EURO"},
+        {"a.npn", "Przetarg nieogran. pon. 30000 EURO"},
+        {"a.NPW", "Przetarg nieogran. pow. 30000 EURO"},
+        {"a.opw", "Przetarg ogranicz. pow. 30000 EURO"},
+        {"a.dpw", "Przetarg dwustopn. pow. 30000 EURO"},
+        {"a.wpn", "Zam. z wolnej ręki pon. 30000 EURO"},
+        {"a.wpw", "Zam. z wolnej ręki pow. 30000 EURO"},
         {"P\\P.baz", ""},
     };
     for (const auto &c : cases)

@@ -66,7 +66,7 @@ TEST_F(SplashHandOverTest, StaysWhileTheMainWindowLoadsAndGoesOnceItIsUp)
     Tick();
     EXPECT_EQ(CSplashWnd::Current(), nullptr);
     ASSERT_FALSE(dialogs.empty());
-    EXPECT_EQ(dialogs[0], "Informacja");  // the start-up page, then the wizard
+    EXPECT_EQ(dialogs[0], "Informacja"); // the start-up page, then the wizard
 }
 
 class FirstStartSettingsTest : public MainFrameTest {
@@ -101,10 +101,11 @@ TEST_F(FirstStartSettingsTest, MissingDefaultFoldersTakeOneQuestion)
         answer = answerGiven;
         EXPECT_EQ(RunWithOk(folder.Path()), answerGiven == IDYES ? IDOK : IDCANCEL);
         ASSERT_EQ(messages.size(), 1u) << answerGiven;
-        EXPECT_EQ(messages[0].text, "Czy utworzyć katalogi :\n'" + app.ArchivePath + "'\n'" + app.SchedulePath +
-                                        "'\n'" + app.BackupPath + "' ?");
+        EXPECT_EQ(messages[0].text, "Czy utworzyć katalogi :\n'" + app.ArchivePath + "'\n'" + app.SchedulePath + "'\n'"
+                                        + app.BackupPath + "' ?");
         EXPECT_EQ(messages[0].caption, "Pytanie");
-        for (const CString &made : {folder.Path() + "\\archiwum", folder.Path() + "\\terminarz2", folder.Path() + "\\backup"})
+        for (const CString &made :
+             {folder.Path() + "\\archiwum", folder.Path() + "\\terminarz2", folder.Path() + "\\backup"})
             EXPECT_EQ(FolderExists(made), answerGiven == IDYES) << (LPCSTR)made;
         EXPECT_EQ(app.WorkingPath, answerGiven == IDYES ? folder.Path() : CString());
     }

@@ -45,7 +45,7 @@ public:
     bool fromArchive = false;
     bool promptAnswer = true;
     int prompts = 0;
-    std::vector<CString> saves;  // "<title> askPassword,saveAs,onlyIfModified"
+    std::vector<CString> saves; // "<title> askPassword,saveAs,onlyIfModified"
     std::function<void()> onSave;
 };
 
@@ -88,8 +88,7 @@ protected:
             frame->DestroyWindow();
         // The main window's end asks the message loop to stop; no later test may see that.
         MSG quit;
-        while (::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
+        while (::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
         app.CloseMainDB();
         app.CloseRejestryDB();
     }
@@ -107,9 +106,9 @@ protected:
     // A proceedings template whose documents show fake views.
     void AddProceedingTemplate()
     {
-        app.ProceedingTemplate = new CMultiDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(FakeProceedingDoc),
-                                                       RUNTIME_CLASS(FakeProceedingChild),
-                                                       RUNTIME_CLASS(FakeProceedingView));
+        app.ProceedingTemplate =
+            new CMultiDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(FakeProceedingDoc), RUNTIME_CLASS(FakeProceedingChild),
+                                  RUNTIME_CLASS(FakeProceedingView));
         app.AddDocTemplate(app.ProceedingTemplate);
     }
 

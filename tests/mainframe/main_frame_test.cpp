@@ -94,7 +94,7 @@ TEST_F(MainFrameTest, CreationRunsItsStepsInOrderAndGoesOnAfterARegistersFailure
     EXPECT_EQ(at.alarmsLoaded, 1);
     EXPECT_TRUE(at.mainOpen);
     EXPECT_TRUE(at.upgraded);
-    EXPECT_TRUE(at.splash);  // up from the start of loading
+    EXPECT_TRUE(at.splash); // up from the start of loading
     for (const char *column : {"sygnatura", "data_utworzenia", "data_ost_modyf"})
         EXPECT_TRUE(HasColumn(app.GetMainConnection(), column)) << column;
     EXPECT_EQ(app.GetRegistersConnection(), nullptr);
@@ -134,8 +134,11 @@ TEST_F(MainFrameTest, StatusPanesTakeTextsOnlyForPanesZeroToThree)
         int pane;
         const char *text;
         bool shown;
-    } cases[] = {{0, "Autozapis", true}, {1, "jeden", true}, {3, "Dostawa tonerów", true},
-                 {-1, "minus jeden", false}, {4, "cztery", false}};
+    } cases[] = {{0, "Autozapis", true},
+                 {1, "jeden", true},
+                 {3, "Dostawa tonerów", true},
+                 {-1, "minus jeden", false},
+                 {4, "cztery", false}};
     for (const auto &c : cases) {
         frame->SetStatusText(c.pane, c.text);
         bool found = false;
@@ -186,8 +189,8 @@ TEST_F(MainFrameTest, AutosaveTimerRunsOnlyWhenOnWithItsPeriodClamped)
         int minutes;
         bool running;
         int stored;
-    } cases[] = {{1, 3, true, 5}, {1, 5, true, 5}, {1, 30, true, 30}, {1, 60, true, 60},
-                 {1, 90, true, 60}, {0, 30, false, 30}};
+    } cases[] = {{1, 3, true, 5},   {1, 5, true, 5},   {1, 30, true, 30},
+                 {1, 60, true, 60}, {1, 90, true, 60}, {0, 30, false, 30}};
     for (const auto &c : cases) {
         app.AutoSaveOn = c.on;
         app.AutoSaveInterval = c.minutes;

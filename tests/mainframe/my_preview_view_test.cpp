@@ -15,9 +15,9 @@ namespace {
 class PagesView : public CView {
 public:
     explicit PagesView(UINT pages) : m_pages(pages) {}
-    BOOL OnPreparePrinting(CPrintInfo*) override { return TRUE; }
-    void OnBeginPrinting(CDC*, CPrintInfo* pInfo) override { pInfo->SetMaxPage(m_pages); }
-    void OnPrint(CDC*, CPrintInfo*) override {}
+    BOOL OnPreparePrinting(CPrintInfo *) override { return TRUE; }
+    void OnBeginPrinting(CDC *, CPrintInfo *pInfo) override { pInfo->SetMaxPage(m_pages); }
+    void OnPrint(CDC *, CPrintInfo *) override {}
 
 private:
     UINT m_pages;
@@ -25,48 +25,55 @@ private:
 
 class MyPreviewViewTest : public ::testing::Test {
 protected:
-    void Open(UINT pages) {
+    void Open(UINT pages)
+    {
         frame = new CFrameWnd;
         ASSERT_TRUE(frame->Create(nullptr, "Podgląd", WS_OVERLAPPEDWINDOW, CRect(0, 0, 800, 600)));
         view = new PagesView(pages);
-        ASSERT_TRUE(view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), frame,
-                                 AFX_IDW_PANE_FIRST));
+        ASSERT_TRUE(
+            view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), frame, AFX_IDW_PANE_FIRST));
         frame->SetActiveView(view, FALSE);
-        CPrintPreviewState* state = new CPrintPreviewState;
+        CPrintPreviewState *state = new CPrintPreviewState;
         ASSERT_TRUE(view->DoPrintPreview(IDD_PREVIEW_BAR, view, RUNTIME_CLASS(CMyPreviewView), state));
-        preview = dynamic_cast<CMyPreviewView*>(frame->GetActiveView());
+        preview = dynamic_cast<CMyPreviewView *>(frame->GetActiveView());
         ASSERT_NE(nullptr, preview);
     }
-    void TearDown() override {
-        if (frame != nullptr) frame->DestroyWindow();
+    void TearDown() override
+    {
+        if (frame != nullptr)
+            frame->DestroyWindow();
     }
     void Command(UINT id) { frame->SendMessage(WM_COMMAND, id, 0); }
-    bool TwoPageButtonEnabled() {
+    bool TwoPageButtonEnabled()
+    {
         preview->m_pToolBar->SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
         return preview->m_numPage.IsWindowEnabled() != FALSE;
     }
 
-    CFrameWnd* frame = nullptr;
-    PagesView* view = nullptr;
-    CMyPreviewView* preview = nullptr;
+    CFrameWnd *frame = nullptr;
+    PagesView *view = nullptr;
+    CMyPreviewView *preview = nullptr;
 };
 
-TEST_F(MyPreviewViewTest, EveryBarButtonHasItsPicture) {
+TEST_F(MyPreviewViewTest, EveryBarButtonHasItsPicture)
+{
     Open(3);
-    for (CMappedBitmapButton* button : {&preview->m_print, &preview->m_next, &preview->m_prev,
-                                        &preview->m_numPage, &preview->m_zoomIn, &preview->m_zoomOut}) {
+    for (CMappedBitmapButton *button : {&preview->m_print, &preview->m_next, &preview->m_prev, &preview->m_numPage,
+                                        &preview->m_zoomIn, &preview->m_zoomOut}) {
         EXPECT_NE(nullptr, button->GetImageList());
     }
     EXPECT_TRUE(preview->m_pToolBar->GetBarStyle() & CBRS_TOOLTIPS);
 }
 
-TEST_F(MyPreviewViewTest, OnePageDocumentKeepsTheTwoPageButtonDisabled) {
+TEST_F(MyPreviewViewTest, OnePageDocumentKeepsTheTwoPageButtonDisabled)
+{
     Open(1);
     EXPECT_FALSE(TwoPageButtonEnabled());
     EXPECT_EQ(0, preview->m_bTwoPage);
 }
 
-TEST_F(MyPreviewViewTest, TwoPagePictureFollowsThePagesShownAndZoomDisablesWithoutChangingIt) {
+TEST_F(MyPreviewViewTest, TwoPagePictureFollowsThePagesShownAndZoomDisablesWithoutChangingIt)
+{
     Open(3);
     EXPECT_TRUE(TwoPageButtonEnabled());
     EXPECT_EQ(0, preview->m_bTwoPage);
@@ -82,4 +89,4 @@ TEST_F(MyPreviewViewTest, TwoPagePictureFollowsThePagesShownAndZoomDisablesWitho
     EXPECT_EQ(0, preview->m_bTwoPage);
 }
 
-}  // namespace
+} // namespace

@@ -131,7 +131,7 @@ TEST_F(SettingsDialogTest, UnusableFolderKeepsTheDialogOpenWithNothingStored)
 // The application's folder question runs this dialog through the main window.
 TEST_F(SettingsDialogTest, ChoosingTheCurrentFolderRunsTheDialogOfTheMainWindow)
 {
-    EXPECT_EQ(app.ChooseCurrentFolder(), 0);  // no main window yet
+    EXPECT_EQ(app.ChooseCurrentFolder(), 0); // no main window yet
     CreateFrame();
     int focused = 0;
     hook.onDialog = [&](CDialog &dialog) {

@@ -83,7 +83,7 @@ protected:
 
 TEST_F(StartupTest, SplashTakesTheFirstKeyOrClickAndShowsTheStartUpPage)
 {
-    const UINT taken[] = {WM_KEYDOWN,    WM_SYSKEYDOWN,   WM_LBUTTONDOWN,  WM_RBUTTONDOWN,
+    const UINT taken[] = {WM_KEYDOWN,     WM_SYSKEYDOWN,    WM_LBUTTONDOWN,   WM_RBUTTONDOWN,
                           WM_MBUTTONDOWN, WM_NCLBUTTONDOWN, WM_NCRBUTTONDOWN, WM_NCMBUTTONDOWN};
     for (UINT message : taken) {
         pages.clear();

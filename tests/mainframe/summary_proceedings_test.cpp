@@ -38,8 +38,8 @@ struct ExportRecord {
 
 int32_t IntAt(const std::string &bytes, size_t at)
 {
-    return (int32_t)((uint8_t)bytes[at] | (uint8_t)bytes[at + 1] << 8 | (uint8_t)bytes[at + 2] << 16 |
-                     (uint32_t)(uint8_t)bytes[at + 3] << 24);
+    return (int32_t)((uint8_t)bytes[at] | (uint8_t)bytes[at + 1] << 8 | (uint8_t)bytes[at + 2] << 16
+                     | (uint32_t)(uint8_t)bytes[at + 3] << 24);
 }
 
 std::vector<ExportRecord> ReadExport(const std::string &bytes)
@@ -140,13 +140,13 @@ TEST_F(SummaryTest, ListsEveryProceedingByIdWithEmptyCellsForNulls)
         for (int col = 0; col < 6; ++col)
             EXPECT_EQ(widths[col], grid.GetColumnWidth(col)) << col;
 
-        EXPECT_EQ("1|ZP/3/2024|2024-01-05 08:00|2024-01-06 12:15|" +
-                      ProcedureCatalogue::GetProcedureName(114, 64) + "|",
+        EXPECT_EQ("1|ZP/3/2024|2024-01-05 08:00|2024-01-06 12:15|" + ProcedureCatalogue::GetProcedureName(114, 64)
+                      + "|",
                   Row(grid, 1));
         // A row the program never filled: empty texts, and its numbers read as 0.
         EXPECT_EQ("2||||" + ProcedureCatalogue::GetProcedureName(0, 0) + "|", Row(grid, 2));
-        EXPECT_EQ("3|ZP.271.7.2025|2025-03-01 09:30|2025-04-02 10:00|" +
-                      ProcedureCatalogue::GetProcedureName(114, 45) + "|",
+        EXPECT_EQ("3|ZP.271.7.2025|2025-03-01 09:30|2025-04-02 10:00|" + ProcedureCatalogue::GetProcedureName(114, 45)
+                      + "|",
                   Row(grid, 3));
     });
     EXPECT_TRUE(m_messages.empty());

@@ -42,13 +42,8 @@ TEST(LittleEndianReader, BytesAndSkipsStayInsideTheBuffer)
         const char *taken;
         size_t remainingAfter;
     } cases[] = {
-        {0, true, "", 6},
-        {2, true, "ab", 4},
-        {6, true, "abcdef", 0},
-        {7, false, "", 6},
-        {-1, false, "", 6},
-        {INT64_MAX, false, "", 6},
-        {INT64_MIN, false, "", 6},
+        {0, true, "", 6},   {2, true, "ab", 4},        {6, true, "abcdef", 0},    {7, false, "", 6},
+        {-1, false, "", 6}, {INT64_MAX, false, "", 6}, {INT64_MIN, false, "", 6},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << "count " << c.count);
@@ -77,7 +72,10 @@ TEST(LittleEndianReader, StringsAreReadWholeOrNotAtAll)
         {std::string("\x03\0\0\0abc", 7), true, "abc", 0},
         {std::string("\0\0\0\0x", 5), true, "", 1},
         {std::string("\x03\0\0\0ab", 6), false, "", 6},
-        {std::string("\xFF\xFF\xFF\xFF" "ab", 6), false, "", 6},
+        {std::string("\xFF\xFF\xFF\xFF"
+                     "ab",
+                     6),
+         false, "", 6},
         {std::string("\xFF\xFF\xFF\x7F", 4), false, "", 4},
         {std::string("\x01\0\0", 3), false, "", 3},
     };

@@ -63,15 +63,15 @@ TextLayout LayoutOf(HWND control)
     const std::wstring className = ClassOf(control);
     if (className == L"Static") {
         const LONG type = style & SS_TYPEMASK;
-        layout.checked = type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT || type == SS_LEFTNOWORDWRAP ||
-                         type == SS_SIMPLE;
+        layout.checked =
+            type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT || type == SS_LEFTNOWORDWRAP || type == SS_SIMPLE;
         layout.checked = layout.checked && !(style & (SS_ENDELLIPSIS | SS_PATHELLIPSIS | SS_WORDELLIPSIS));
         layout.wraps = type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT;
     } else if (className == L"Button") {
         const LONG type = style & BS_TYPEMASK;
         const bool push = type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
-        const bool mark = type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
-                          type == BS_AUTORADIOBUTTON || type == BS_3STATE || type == BS_AUTO3STATE;
+        const bool mark = type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON
+                          || type == BS_AUTORADIOBUTTON || type == BS_3STATE || type == BS_AUTO3STATE;
         layout.checked = push || mark;
         layout.wraps = (style & BS_MULTILINE) != 0;
         layout.reserved = push ? kPushButtonFrame : kCheckMark;
@@ -103,8 +103,8 @@ void CollectClipped(HWND dialog, int dialogId, std::vector<std::string> &clipped
         ReleaseDC(control, dc);
         if (needed.right > width || needed.bottom > client.bottom) {
             char line[1400];
-            snprintf(line, sizeof line, "%d/%d '%ls' needs %ldx%ld, has %dx%ld", dialogId,
-                     GetDlgCtrlID(control), shown.c_str(), needed.right, needed.bottom, width, client.bottom);
+            snprintf(line, sizeof line, "%d/%d '%ls' needs %ldx%ld, has %dx%ld", dialogId, GetDlgCtrlID(control),
+                     shown.c_str(), needed.right, needed.bottom, width, client.bottom);
             clipped.push_back(line);
         }
     }
@@ -139,8 +139,7 @@ TEST(DialogTexts, EveryLabelAndButtonOfEveryDialogShowsItsWholeText)
     for (int id : dialogs) {
         HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(id), (LPCWSTR)RT_DIALOG);
         auto *dialogTemplate = (LPCDLGTEMPLATEW)LockResource(LoadResource(module, resource));
-        HWND dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate, owner,
-                                                 PlainDialogProc, 0);
+        HWND dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate, owner, PlainDialogProc, 0);
         if (!dialog) {
             unmade.push_back(id);
             continue;

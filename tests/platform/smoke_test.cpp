@@ -24,8 +24,8 @@ bool IsMainFrame(HWND window)
 // The splash window: a captionless popup owned by the main window.
 bool IsSplash(HWND window)
 {
-    return (GetWindowLongW(window, GWL_STYLE) & WS_POPUP) && !(GetWindowLongW(window, GWL_STYLE) & WS_CAPTION) &&
-           GetWindow(window, GW_OWNER) != nullptr && ClassOf(window) != L"#32770";
+    return (GetWindowLongW(window, GWL_STYLE) & WS_POPUP) && !(GetWindowLongW(window, GWL_STYLE) & WS_CAPTION)
+           && GetWindow(window, GW_OWNER) != nullptr && ClassOf(window) != L"#32770";
 }
 
 // Looks every 10 ms: the splash is there only while the program loads.

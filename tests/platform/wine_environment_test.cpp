@@ -13,8 +13,7 @@ TEST(WineEnvironment, AnsiCodePageIs1250)
 TEST(WineEnvironment, PolishLiteralIsCp1250)
 {
     const std::string literal = "zażółć gęślą jaźń ZAŻÓŁĆ";
-    const std::string expected =
-        "za\xBF\xF3\xB3\xE6 g\xEA\x9Cl\xB9 ja\x9F\xF1 ZA\xAF\xD3\xA3\xC6";
+    const std::string expected = "za\xBF\xF3\xB3\xE6 g\xEA\x9Cl\xB9 ja\x9F\xF1 ZA\xAF\xD3\xA3\xC6";
     EXPECT_EQ(literal, expected);
 }
 

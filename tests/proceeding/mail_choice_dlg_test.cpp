@@ -18,14 +18,14 @@ struct Entry {
 
 // Offered: generated RTF documents, the extension in any letter case.
 const Entry kEntries[] = {
-    {"ogłoszenie.rtf", "Ogłoszenie o zamówieniu", kStateGenerated}, // 0
-    {"spec.rtf", "Specyfikacja techniczna", kStateEditable},        // 1
-    {"umowa.RTF", "Wzór umowy", kStateGenerated},                   // 2
-    {"zalacznik.doc", "Załącznik", kStateGenerated},                // 3
-    {"protokol.rtf", "Protokół", kStateNotGenerated},               // 4
-    {"rtf", "Bez rozszerzenia", kStateGenerated},                   // 5
+    {"ogłoszenie.rtf", "Ogłoszenie o zamówieniu", kStateGenerated},    // 0
+    {"spec.rtf", "Specyfikacja techniczna", kStateEditable},           // 1
+    {"umowa.RTF", "Wzór umowy", kStateGenerated},                      // 2
+    {"zalacznik.doc", "Załącznik", kStateGenerated},                   // 3
+    {"protokol.rtf", "Protokół", kStateNotGenerated},                  // 4
+    {"rtf", "Bez rozszerzenia", kStateGenerated},                      // 5
     {"zawiadomienie.rtf", "Zawiadomienie o wyborze", kStateGenerated}, // 6
-    {"poza.rtf", "Poza liczbą dokumentów", kStateGenerated},        // 7
+    {"poza.rtf", "Poza liczbą dokumentów", kStateGenerated},           // 7
 };
 
 class DocumentChoiceTest : public ::testing::Test {
@@ -52,8 +52,8 @@ TEST_F(DocumentChoiceTest, OnlyGeneratedRtfDocumentsAreOfferedWithTheirNames)
         CListCtrl &list = Choice(shown).m_list;
         EXPECT_EQ(list.GetExtendedStyle() & 0x25u, 0x25u); // grid lines, check boxes, full row
         for (int row = 0; row < list.GetItemCount(); ++row) {
-            rows.AppendFormat("%d|%s|%s\n", static_cast<int>(list.GetItemData(row)),
-                              (LPCSTR)list.GetItemText(row, 0), (LPCSTR)list.GetItemText(row, 1));
+            rows.AppendFormat("%d|%s|%s\n", static_cast<int>(list.GetItemData(row)), (LPCSTR)list.GetItemText(row, 0),
+                              (LPCSTR)list.GetItemText(row, 1));
             EXPECT_FALSE(list.GetCheck(row)) << row;
         }
         shown.EndDialog(IDCANCEL);
@@ -69,7 +69,11 @@ TEST_F(DocumentChoiceTest, OkHandsBackTheTickedDocumentsInListOrder)
         std::function<void(CDialog &)> tick;
         std::vector<int> chosen;
     } cases[] = {
-        {[](CDialog &shown) { Choice(shown).m_list.SetCheck(2); Choice(shown).m_list.SetCheck(0); }, {0, 6}},
+        {[](CDialog &shown) {
+             Choice(shown).m_list.SetCheck(2);
+             Choice(shown).m_list.SetCheck(0);
+         },
+         {0, 6}},
         {[](CDialog &shown) { Click(shown, IDC_MAIL_TICK_ALL); }, {0, 2, 6}},
     };
     for (const auto &c : cases) {

@@ -118,9 +118,8 @@ protected:
         TestFolder::WriteBytes(config, "ogłoszenie.rtf;Ogłoszenie o zamówieniu\r\n"
                                        "umowa.rtf;Wzór umowy\r\n"
                                        "wniosek.doc;Wniosek\r\n");
-        const CString folder =
-            LawVersions::GetTemplateFolder(app.MainPath, app.UserTemplatesPath, LawVersions::kNewest) + "\\" +
-            GetCodeSubfolder(kCode);
+        const CString folder = LawVersions::GetTemplateFolder(app.MainPath, app.UserTemplatesPath, LawVersions::kNewest)
+                               + "\\" + GetCodeSubfolder(kCode);
         ASSERT_TRUE(CreateDirectoryPath(folder));
         TestFolder::WriteBytes(folder + "\\ogłoszenie.rtf", "{\\rtf1\\ansi OGLOSZENIE-TRESC\\par}");
         TestFolder::WriteBytes(folder + "\\umowa.rtf", "{\\rtf1\\ansi UMOWA-TRESC\\par}");

@@ -38,8 +38,14 @@ struct MailProgram {
 
 MailProgram program;
 
-ULONG WINAPI FakeLogon(ULONG_PTR, LPSTR, LPSTR, FLAGS, ULONG, LPLHANDLE) { return MAPI_E_FAILURE; }
-ULONG WINAPI FakeLogoff(LHANDLE, ULONG_PTR, FLAGS, ULONG) { return SUCCESS_SUCCESS; }
+ULONG WINAPI FakeLogon(ULONG_PTR, LPSTR, LPSTR, FLAGS, ULONG, LPLHANDLE)
+{
+    return MAPI_E_FAILURE;
+}
+ULONG WINAPI FakeLogoff(LHANDLE, ULONG_PTR, FLAGS, ULONG)
+{
+    return SUCCESS_SUCCESS;
+}
 
 ULONG WINAPI FakeSendMail(LHANDLE session, ULONG_PTR, lpMapiMessage message, FLAGS flags, ULONG)
 {
@@ -51,8 +57,8 @@ ULONG WINAPI FakeSendMail(LHANDLE session, ULONG_PTR, lpMapiMessage message, FLA
     for (ULONG i = 0; i < message->nRecipCount; ++i)
         program.recipients.push_back({message->lpRecips[i].ulRecipClass, message->lpRecips[i].lpszName});
     for (ULONG i = 0; i < message->nFileCount; ++i)
-        program.files.push_back({message->lpFiles[i].nPosition, message->lpFiles[i].lpszPathName,
-                                 message->lpFiles[i].lpszFileName});
+        program.files.push_back(
+            {message->lpFiles[i].nPosition, message->lpFiles[i].lpszPathName, message->lpFiles[i].lpszFileName});
     return program.result;
 }
 

@@ -18,7 +18,10 @@
 namespace {
 
 const char *const kAwkwardTexts[] = {
-    "Przedsiębiorstwo „Żółć” Sp. z o.o.", "O'Brien & Syn", "\"cudzysłów\"; drop table rej_wykonawcow; --", "?",
+    "Przedsiębiorstwo „Żółć” Sp. z o.o.",
+    "O'Brien & Syn",
+    "\"cudzysłów\"; drop table rej_wykonawcow; --",
+    "?",
     "ąćęłńóśźż ĄĆĘŁŃÓŚŹŻ",
 };
 
@@ -249,8 +252,8 @@ TEST_F(RegisterTest, TheContractorListHandsOverTheChosenContractorsFiveTextsAndC
             Click(dialog, c.button);
         });
         EXPECT_EQ(run.result, c.result);
-        EXPECT_EQ(dialog.m_strName + "|" + dialog.m_strAddress + "|" + dialog.m_strPhones + "|" + dialog.m_strEmail +
-                      "|" + dialog.m_strContact,
+        EXPECT_EQ(dialog.m_strName + "|" + dialog.m_strAddress + "|" + dialog.m_strPhones + "|" + dialog.m_strEmail
+                      + "|" + dialog.m_strContact,
                   CString(c.texts));
     }
 }

@@ -28,7 +28,7 @@ protected:
             if (dynamic_cast<CTaskNameDlg *>(&d) != nullptr) {
                 ++nameDialogs;
                 ASSERT_FALSE(names.empty()) << "unexpected name dialog";
-                prefills.push_back((LPCSTR)static_cast<CTaskNameDlg &>(d).m_strName);
+                prefills.push_back((LPCSTR) static_cast<CTaskNameDlg &>(d).m_strName);
                 const char *name = names.front();
                 names.erase(names.begin());
                 if (name == nullptr)
@@ -45,8 +45,8 @@ protected:
     {
         std::vector<std::string> rows;
         for (int row = 0; row < layout->m_list.GetItemCount(); ++row)
-            rows.push_back(std::string(layout->m_list.GetItemText(row, 0)) + " " +
-                           std::string(layout->m_list.GetItemText(row, 1)));
+            rows.push_back(std::string(layout->m_list.GetItemText(row, 0)) + " "
+                           + std::string(layout->m_list.GetItemText(row, 1)));
         return rows;
     }
 

@@ -86,8 +86,8 @@ protected:
 TEST_F(DocumentPropertiesTest, ListsUsedSlotsWithTheirStates)
 {
     RunDialog(dialog, [&](CDialog &d) {
-        EXPECT_EQ(States(d), (std::vector<std::string>{"Odblokowany", "MS DOC", "Zablokowany", "Komentarz",
-                                                        "MS XLS", "Odblokowany"}));
+        EXPECT_EQ(States(d), (std::vector<std::string>{"Odblokowany", "MS DOC", "Zablokowany", "Komentarz", "MS XLS",
+                                                       "Odblokowany"}));
         EXPECT_STREQ(dialog.m_list.GetItemText(5, 1), "Umowa");
         EXPECT_EQ(dialog.m_list.GetItemData(5), 7u);
         EXPECT_FALSE(ArchiveEnabled(d));
@@ -125,8 +125,8 @@ TEST_F(DocumentPropertiesTest, WordExcelAndCommentsCannotBeLockedOrUnlocked)
             Click(d, IDC_SECURE_DOCUMENT);
         }
         Click(d, IDC_SECURE_ALL);
-        EXPECT_EQ(States(d), (std::vector<std::string>{"Zablokowany", "MS DOC", "Zablokowany", "Komentarz",
-                                                        "MS XLS", "Zablokowany"}));
+        EXPECT_EQ(States(d), (std::vector<std::string>{"Zablokowany", "MS DOC", "Zablokowany", "Komentarz", "MS XLS",
+                                                       "Zablokowany"}));
         EXPECT_TRUE(ArchiveEnabled(d));
         PressOk(d);
     });

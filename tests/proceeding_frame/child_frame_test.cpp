@@ -15,15 +15,15 @@ bool IsMenuChecked(HMENU menu, UINT id)
     return (::GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0;
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(ProceedingWindowTest, CreationSplitsTheFrameIntoTreeAndViewAndLinksThem)
 {
-    CSplitterWnd& splitter = child->GetSplitter();
+    CSplitterWnd &splitter = child->GetSplitter();
     EXPECT_EQ(splitter.GetRowCount(), 1);
     EXPECT_EQ(splitter.GetColumnCount(), 2);
     EXPECT_EQ(splitter.GetPane(0, 0), tree);
-    EXPECT_EQ(splitter.GetPane(0, 1), static_cast<CWnd*>(view));
+    EXPECT_EQ(splitter.GetPane(0, 1), static_cast<CWnd *>(view));
     int width = 0, minimum = -1;
     splitter.GetColumnInfo(0, width, minimum);
     EXPECT_EQ(width, 150);
@@ -41,19 +41,19 @@ TEST_F(ProceedingWindowTest, CreationSplitsTheFrameIntoTreeAndViewAndLinksThem)
 
 TEST_F(ProceedingWindowTest, TheViewTakesItsKindFromTheTemplateThatMadeTheWindow)
 {
-    CMultiDocTemplate* CMorvelankApp::*members[] = {&CMorvelankApp::ContractsTemplate, &CMorvelankApp::RemediesTemplate,
-                                                   &CMorvelankApp::FormsTemplate, &CMorvelankApp::ZpTemplate};
-    const int kinds[] = {3, 6, 8, -7};  // a template of no proceeding kind leaves the view's own
+    CMultiDocTemplate *CMorvelankApp::*members[] = {&CMorvelankApp::ContractsTemplate, &CMorvelankApp::RemediesTemplate,
+                                                    &CMorvelankApp::FormsTemplate, &CMorvelankApp::ZpTemplate};
+    const int kinds[] = {3, 6, 8, -7}; // a template of no proceeding kind leaves the view's own
     for (int i = 0; i < 4; ++i) {
-        auto* other = new CMultiDocTemplate(IDR_PROCEEDING, RUNTIME_CLASS(TestProceedingDoc), RUNTIME_CLASS(CChildFrame),
-                                            RUNTIME_CLASS(FakeProceedingView));
+        auto *other = new CMultiDocTemplate(IDR_PROCEEDING, RUNTIME_CLASS(TestProceedingDoc),
+                                            RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(FakeProceedingView));
         app.AddDocTemplate(other);
         app.*members[i] = other;
         ASSERT_NE(other->OpenDocumentFile(nullptr), nullptr);
-        auto* window = dynamic_cast<CChildFrame*>(frame->MDIGetActive());
+        auto *window = dynamic_cast<CChildFrame *>(frame->MDIGetActive());
         ASSERT_NE(window, nullptr);
         ASSERT_NE(window, child);
-        auto* otherView = dynamic_cast<FakeProceedingView*>(window->GetView());
+        auto *otherView = dynamic_cast<FakeProceedingView *>(window->GetView());
         ASSERT_NE(otherView, nullptr);
         EXPECT_EQ(otherView->kind, kinds[i]) << i;
         window->DestroyWindow();
@@ -70,10 +70,10 @@ TEST_F(ProceedingWindowTest, SaveAndTheKindZeroCommandsFollowTheKindAndTheModifi
         bool save;
         bool protect;
     } cases[] = {
-        {0, 1, true, true},   {0, 0, false, true},  {1, 1, false, false}, {3, 1, true, false},
-        {5, 1, false, false}, {6, 1, true, false},  {8, 1, true, false},  {8, 0, false, false},
+        {0, 1, true, true},   {0, 0, false, true}, {1, 1, false, false}, {3, 1, true, false},
+        {5, 1, false, false}, {6, 1, true, false}, {8, 1, true, false},  {8, 0, false, false},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         view->kind = c.kind;
         view->modified = c.modified;
         EXPECT_EQ(Update(ID_ZAPISZ_POSTEPOWANIE).enabled, c.save ? 1 : 0) << c.kind << "/" << c.modified;
@@ -98,7 +98,7 @@ TEST_F(ProceedingWindowTest, ProtectionActsOnTheSelectedDocumentOnly)
 
     // Own files, their folder and the reserved code are no documents.
     for (int code : {kItemOwnFile, kItemMyDocuments, kItemReserved}) {
-        CTreeCtrl& control = tree->GetTreeCtrl();
+        CTreeCtrl &control = tree->GetTreeCtrl();
         HTREEITEM item = control.InsertItem("x", 0, 0, root);
         control.SetItemData(item, code);
         control.SelectItem(item);
@@ -114,10 +114,11 @@ TEST_F(ProceedingWindowTest, SaveAsPasswordPropertiesArchiveAndPageSetUpReachThe
         int kind;
         bool saveAs;
         bool kindZero;
-    } cases[] = {{0, true, true}, {1, false, false}, {3, true, false}, {5, false, false}, {6, true, false}, {8, true, false}};
-    for (const auto& c : cases) {
+    } cases[] = {{0, true, true},   {1, false, false}, {3, true, false},
+                 {5, false, false}, {6, true, false},  {8, true, false}};
+    for (const auto &c : cases) {
         view->kind = c.kind;
-        view->modified = 0;  // Save As does not wait for a change
+        view->modified = 0; // Save As does not wait for a change
         EXPECT_EQ(Update(ID_ZAPISZ_JAKO).enabled, c.saveAs ? 1 : 0) << c.kind;
         EXPECT_EQ(Update(ID_ZMIEN_HASLO).enabled, c.kindZero ? 1 : 0) << c.kind;
         EXPECT_EQ(Update(ID_WLASNOSCI_DOKUMENTOW).enabled, c.kindZero ? 1 : 0) << c.kind;
@@ -127,7 +128,7 @@ TEST_F(ProceedingWindowTest, SaveAsPasswordPropertiesArchiveAndPageSetUpReachThe
     view->kind = 0;
     for (UINT id : {UINT(ID_ZAPISZ_JAKO), UINT(ID_ZMIEN_HASLO), UINT(ID_WLASNOSCI_DOKUMENTOW), UINT(57606),
                     UINT(ID_PRZENIES_DO_ARCHIWUM), UINT(ID_EDYTOR_SZABLONOW)})
-        Command(id);  // 57606: "&Ustawienia strony"
+        Command(id); // 57606: "&Ustawienia strony"
     const std::vector<CString> expected = {"SaveProceedingAs", "ChangePassword", "EditDocumentProperties",
                                            "GetPageSize",      "MoveToArchive",  "StartTemplateEditor"};
     EXPECT_EQ(view->commands, expected);
@@ -140,7 +141,7 @@ TEST_F(ProceedingWindowTest, WordWrapCommandsMarkTheModeInForce)
 
     Command(ID_ZAWIJANIE_OKNO);
     EXPECT_EQ(view->wrapModes, std::vector<int>{1});
-    EXPECT_EQ(frame->bars, std::vector<int>{1});  // main toolbar shown
+    EXPECT_EQ(frame->bars, std::vector<int>{1}); // main toolbar shown
     EXPECT_EQ(Update(ID_ZAWIJANIE_OKNO).checked, 1);
     EXPECT_EQ(Update(ID_ZAWIJANIE_WYDRUK).checked, 0);
     HMENU menu = ::GetMenu(frame->m_hWnd);
@@ -197,19 +198,22 @@ TEST_F(ProceedingWindowTest, ClearingTemplatesCopiesOnlyForTheNewestVersionAfter
     const struct {
         int version;
         int answer;
-        const char* text;
-        const char* caption;
+        const char *text;
+        const char *caption;
         bool copied;
     } cases[] = {
-        {-1, IDYES, "Należy utworzyć nowe lub rozpocząć edycję postępowania przed edycją szablonów.", "Informacja", false},
+        {-1, IDYES, "Należy utworzyć nowe lub rozpocząć edycję postępowania przed edycją szablonów.", "Informacja",
+         false},
         {113, IDYES,
          "Operację przywracania oryginalnych szablonów można przeprowadzić tylko dla najnowszej, ostatniej wersji "
          "dokumentacji.",
          "Informacja", false},
-        {114, IDNO, "Czy skasować wszystkie prywatne szablony?\nUwaga! Operacja ta jest nieodwracalna!", "Pytanie", false},
-        {114, IDYES, "Czy skasować wszystkie prywatne szablony?\nUwaga! Operacja ta jest nieodwracalna!", "Pytanie", true},
+        {114, IDNO, "Czy skasować wszystkie prywatne szablony?\nUwaga! Operacja ta jest nieodwracalna!", "Pytanie",
+         false},
+        {114, IDYES, "Czy skasować wszystkie prywatne szablony?\nUwaga! Operacja ta jest nieodwracalna!", "Pytanie",
+         true},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         messages.clear();
         answer = c.answer;
         view->fileVersion = c.version;
@@ -220,7 +224,7 @@ TEST_F(ProceedingWindowTest, ClearingTemplatesCopiesOnlyForTheNewestVersionAfter
         EXPECT_EQ(FileExists(restored), c.copied) << c.version << "/" << c.answer;
     }
     EXPECT_STREQ(ReadFileToString(restored), "{\\rtf1 oryginał}");
-    EXPECT_TRUE(FileExists(privateOnly));  // private templates with no installed twin stay
+    EXPECT_TRUE(FileExists(privateOnly)); // private templates with no installed twin stay
 }
 
 TEST_F(ProceedingWindowTest, ClosingAsksTheViewAndStaysWhenTheUserCancels)
@@ -248,7 +252,7 @@ TEST_F(ProceedingWindowTest, HeaderAndFooterGoIntoTheRecordOnlyOnOk)
     view->project.m_nPageNumbering = 0;
     CString shownHeader;
     for (bool ok : {false, true}) {
-        hook.onDialog = [&](CDialog& dialog) {
+        hook.onDialog = [&](CDialog &dialog) {
             dialog.GetDlgItemText(IDC_HEADER_TEXT, shownHeader);
             dialog.SetDlgItemText(IDC_HEADER_TEXT, "Gmina Dębowo");
             dialog.SetDlgItemText(IDC_FOOTER_TEXT, "Strona");
@@ -271,7 +275,7 @@ TEST_F(ProceedingWindowTest, HeaderAndFooterGoIntoTheRecordOnlyOnOk)
 TEST_F(ProceedingWindowTest, ActivatingTheWindowRefreshesTheViewsStatusPanes)
 {
     ASSERT_NE(proceedingTemplate->OpenDocumentFile(nullptr), nullptr);
-    auto* second = dynamic_cast<CChildFrame*>(frame->MDIGetActive());
+    auto *second = dynamic_cast<CChildFrame *>(frame->MDIGetActive());
     ASSERT_NE(second, child);
     const int before = view->statusUpdates;
     frame->MDIActivate(child);

@@ -11,23 +11,24 @@ IMPLEMENT_DYNCREATE(TestMainFrame, CMDIFrameWnd)
 IMPLEMENT_DYNCREATE(TestProceedingDoc, CRichEditDoc)
 IMPLEMENT_DYNCREATE(FakeProceedingView, CRichEditView)
 
-void TestMainFrame::SetStatusText(int pane, const CString& text)
+void TestMainFrame::SetStatusText(int pane, const CString &text)
 {
     CString entry;
-    entry.Format("%d:%s", pane, (const char*)text);
+    entry.Format("%d:%s", pane, (const char *)text);
     statusTexts.push_back(entry);
 }
 
 FakeProceedingView::FakeProceedingView() : tables(std::make_unique<ViewTables>()) {}
 
-void FakeProceedingView::OnUpdateMultipartLayout(CCmdUI* pCmdUI)
+void FakeProceedingView::OnUpdateMultipartLayout(CCmdUI *pCmdUI)
 {
     pCmdUI->Enable(multipartEnabled);
 }
 
 int FakeProceedingView::GetDocumentState(int n) const
 {
-    if (n < 0) n = currentDocument;
+    if (n < 0)
+        n = currentDocument;
     return n >= 0 && n < kDocumentSlots ? tables->m_documents[n].state : -1;
 }
 
@@ -46,7 +47,8 @@ void FakeProceedingView::ShowDocument(int document, int part)
     CString entry;
     entry.Format("%d/%d", document, part);
     shown.push_back(entry);
-    if (IsWindowVisible()) generatedWhileVisible = true;
+    if (IsWindowVisible())
+        generatedWhileVisible = true;
 
     CString text;
     for (int line = 0; line < 120; ++line) {
@@ -58,9 +60,9 @@ void FakeProceedingView::ShowDocument(int document, int part)
     currentDocument = document;
     currentPart = part;
     // As generation does: each heading's position is where the control put it.
-    if (OccurrenceBlock* block = tables->m_occurrences.Block(document)) {
+    if (OccurrenceBlock *block = tables->m_occurrences.Block(document)) {
         for (int point = 1; point < 10; ++point) {
-            if (VariableOccurrence* heading = block->Heading(kFirstHeadingSlot + point)) {
+            if (VariableOccurrence *heading = block->Heading(kFirstHeadingSlot + point)) {
                 if (heading->variable == kHeadingVariable)
                     heading->position = (int)SendMessage(EM_LINEINDEX, 10 * point);
             }
@@ -70,8 +72,8 @@ void FakeProceedingView::ShowDocument(int document, int part)
 
 int FakeProceedingView::GetHeadingPosition(int document, int slot) const
 {
-    const OccurrenceBlock* block = tables->m_occurrences.Block(document);
-    const VariableOccurrence* heading = block != nullptr ? block->Heading(slot) : nullptr;
+    const OccurrenceBlock *block = tables->m_occurrences.Block(document);
+    const VariableOccurrence *heading = block != nullptr ? block->Heading(slot) : nullptr;
     return heading != nullptr ? heading->position : -1;
 }
 
@@ -97,7 +99,8 @@ int FakeProceedingView::SaveProceeding(const SaveOptions &options)
 bool FakeProceedingView::SaveModifiedPrompt()
 {
     ++prompts;
-    if (modified == 0) return true;
+    if (modified == 0)
+        return true;
     const int answer = AfxShowMessageBox(m_hWnd, "Zachować zmiany w 'Przetarg'?", "Morvelank", MB_YESNOCANCEL);
     return answer != IDCANCEL;
 }
@@ -106,7 +109,7 @@ bool FakeProceedingView::SaveModifiedPrompt()
 
 void ProceedingWindowTest::SetUp()
 {
-    hook.onMessageBox = [this](const CString& text, const CString& caption, UINT type) {
+    hook.onMessageBox = [this](const CString &text, const CString &caption, UINT type) {
         messages.push_back({text, caption, type});
         return answer;
     };
@@ -125,17 +128,17 @@ void ProceedingWindowTest::SetUp()
     frame->ShowWindow(SW_SHOW);
 
     ASSERT_NE(proceedingTemplate->OpenDocumentFile(nullptr), nullptr);
-    child = dynamic_cast<CChildFrame*>(frame->MDIGetActive());
+    child = dynamic_cast<CChildFrame *>(frame->MDIGetActive());
     ASSERT_NE(child, nullptr);
     child->MDIMaximize();
     tree = child->GetTree();
-    view = dynamic_cast<FakeProceedingView*>(child->GetView());
+    view = dynamic_cast<FakeProceedingView *>(child->GetView());
     ASSERT_NE(tree, nullptr);
     ASSERT_NE(view, nullptr);
 
-    ViewTables& t = *view->tables;
+    ViewTables &t = *view->tables;
     const struct {
-        const char* name;
+        const char *name;
         int16_t state;
         uint8_t perPart;
         int points;
@@ -147,8 +150,8 @@ void ProceedingWindowTest::SetUp()
         {"Specyfikacja techniczna", 2, 0, 0},
         {"Protokół", 0, 0, 2},
     };
-    for (const auto& d : documents) {
-        DocumentSlot& slot = t.m_documents[t.m_nDocumentCount];
+    for (const auto &d : documents) {
+        DocumentSlot &slot = t.m_documents[t.m_nDocumentCount];
         slot.fileName = d.name;
         slot.displayName = d.name;
         slot.state = d.state;
@@ -158,21 +161,23 @@ void ProceedingWindowTest::SetUp()
         ++t.m_nDocumentCount;
     }
     t.m_nParts = 3;
-    for (int part = 0; part < t.m_nParts; ++part) t.m_partNames[part].Format("Część postępowania %d", part + 1);
+    for (int part = 0; part < t.m_nParts; ++part)
+        t.m_partNames[part].Format("Część postępowania %d", part + 1);
 
     view->project.SetFolder(TempFolder("proceeding"));
     view->project.SetFileName("Przetarg", "dat");
-    const char* ownFiles[] = {"a.txt", "b.txt", "c.txt", "d.txt", "e.txt"};
-    for (const char* name : ownFiles) view->project.m_strAttachedFiles[view->project.m_nAttachedCount++] = name;
+    const char *ownFiles[] = {"a.txt", "b.txt", "c.txt", "d.txt", "e.txt"};
+    for (const char *name : ownFiles)
+        view->project.m_strAttachedFiles[view->project.m_nAttachedCount++] = name;
 }
 
 void ProceedingWindowTest::TearDown()
 {
-    if (frame != nullptr && ::IsWindow(frame->m_hWnd)) frame->DestroyWindow();
+    if (frame != nullptr && ::IsWindow(frame->m_hWnd))
+        frame->DestroyWindow();
     hookScope.reset();
     MSG msg;
-    while (::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
+    while (::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
 }
 
 RecordingCmdUI ProceedingWindowTest::Update(UINT id)
@@ -185,8 +190,8 @@ RecordingCmdUI ProceedingWindowTest::Update(UINT id)
 
 void ProceedingWindowTest::FillTree()
 {
-    CTreeCtrl& control = tree->GetTreeCtrl();
-    const ViewTables& t = *view->tables;
+    CTreeCtrl &control = tree->GetTreeCtrl();
+    const ViewTables &t = *view->tables;
     root = control.InsertItem("Przetarg", 0, 0);
     control.SetItemData(root, kItemRoot);
     for (int d = 0; d < t.m_nDocumentCount; ++d) {
@@ -198,9 +203,10 @@ void ProceedingWindowTest::FillTree()
                 control.SetItemData(partItem, MakeItemCode(d, 0));
             }
         }
-        const OccurrenceBlock* block = t.m_occurrences.Block(d);
+        const OccurrenceBlock *block = t.m_occurrences.Block(d);
         for (int point = 1; block != nullptr && point < 10; ++point) {
-            if (block->Heading(kFirstHeadingSlot + point)->variable != kHeadingVariable) continue;
+            if (block->Heading(kFirstHeadingSlot + point)->variable != kHeadingVariable)
+                continue;
             CString text;
             text.Format("%d. Punkt", point);
             HTREEITEM pointItem = control.InsertItem(text, 2, 2, item);
@@ -218,15 +224,16 @@ void ProceedingWindowTest::FillTree()
 
 HTREEITEM ProceedingWindowTest::FindItem(int code, HTREEITEM parent, int nth)
 {
-    CTreeCtrl& control = tree->GetTreeCtrl();
+    CTreeCtrl &control = tree->GetTreeCtrl();
     for (HTREEITEM item = control.GetChildItem(parent != nullptr ? parent : root); item != nullptr;
          item = control.GetNextSiblingItem(item)) {
-        if ((int)control.GetItemData(item) == code && nth-- == 0) return item;
+        if ((int)control.GetItemData(item) == code && nth-- == 0)
+            return item;
     }
     return nullptr;
 }
 
-CString ProceedingWindowTest::TempFolder(const char* name)
+CString ProceedingWindowTest::TempFolder(const char *name)
 {
     wchar_t temp[MAX_PATH] = L"";
     ::GetTempPathW(MAX_PATH, temp);
@@ -235,7 +242,7 @@ CString ProceedingWindowTest::TempFolder(const char* name)
     folder += name;
     // Each test starts from an empty folder, whatever an earlier run left.
     std::wstring from = Cp1250ToWide(folder);
-    from.push_back(L'\0');  // the list of paths ends with an empty one
+    from.push_back(L'\0'); // the list of paths ends with an empty one
     SHFILEOPSTRUCTW operation{};
     operation.wFunc = FO_DELETE;
     operation.pFrom = from.c_str();

@@ -22,18 +22,18 @@ class TestMainFrame : public CMDIFrameWnd, public MainWindowServices {
 public:
     HMENU BuildMainMenu() override { return nullptr; }
     void SetAutosaveTimer() override {}
-    void SetStatusText(int pane, const CString& text) override;
+    void SetStatusText(int pane, const CString &text) override;
     void ShowProgress() override {}
     void SetProgressPos(int position) override { progress.push_back(position); }
     void SetProgressRange(int) override {}
     void ShowBar(int which, int show) override { bars.push_back(which * 10 + show); }
     void ShowFormatBar(int show) override { formatBar.push_back(show); }
-    void OpenProject(int, int, const CString&, const CString&) override {}
-    BOOL PreTranslateAppMessage(MSG*) override { return FALSE; }
+    void OpenProject(int, int, const CString &, const CString &) override {}
+    BOOL PreTranslateAppMessage(MSG *) override { return FALSE; }
 
-    std::vector<CString> statusTexts;  // "pane:text"
+    std::vector<CString> statusTexts; // "pane:text"
     std::vector<int> progress;
-    std::vector<int> bars;             // bar * 10 + show
+    std::vector<int> bars; // bar * 10 + show
     std::vector<int> formatBar;
 };
 
@@ -51,13 +51,13 @@ public:
     void SetProceedingKind(int value) override { kind = value; }
     bool IsModified() const override { return modified != 0; }
     void SetModified() override { modified = 1; }
-    void SetTree(CTreeView* value) override { tree = value; }
+    void SetTree(CTreeView *value) override { tree = value; }
     void SetWordWrap(int mode) override { wrapModes.push_back(mode); }
     void RegenerateDocument() override { ++regenerations; }
-    void OnUpdateMultipartLayout(CCmdUI* pCmdUI) override;
+    void OnUpdateMultipartLayout(CCmdUI *pCmdUI) override;
     int GetFileVersion() const override { return fileVersion; }
     void UpdateStatusBar() override { ++statusUpdates; }
-    CProject& GetProject() override { return project; }
+    CProject &GetProject() override { return project; }
     void SaveProceedingAs() override { commands.push_back("SaveProceedingAs"); }
     void ChangePassword() override { commands.push_back("ChangePassword"); }
     void EditDocumentProperties() override { commands.push_back("EditDocumentProperties"); }
@@ -81,7 +81,7 @@ public:
     void RunSpecificationWizard() override { ++specificationWizardRuns; }
 
     CString GetProceedingTitle() const override { return "Przetarg"; }
-    int OpenProceeding(int, int, const CString&, const CString&) override { return 1; }
+    int OpenProceeding(int, int, const CString &, const CString &) override { return 1; }
     bool IsFromArchive() const override { return false; }
     int SaveProceeding(const SaveOptions &options) override;
     bool SaveModifiedPrompt() override;
@@ -92,7 +92,7 @@ public:
     int modified = 0;
     int fileVersion = -1;
     bool syncing = false;
-    bool promptAnswer = true;   // what the closing question returns
+    bool promptAnswer = true; // what the closing question returns
     int currentDocument = -1;
     int currentPart = 0;
     int regenerations = 0;
@@ -100,14 +100,14 @@ public:
     int filesAdded = 0;
     int prompts = 0;
     bool multipartEnabled = false;
-    CTreeView* tree = nullptr;
+    CTreeView *tree = nullptr;
     HTREEITEM calculatorItems[3] = {nullptr, nullptr, nullptr};
     std::vector<int> wrapModes;
     std::vector<int> calculators;
     int specificationWizardRuns = 0;
-    std::vector<CString> saves;        // "askPassword,saveAs,onlyIfModified"
-    std::vector<CString> shown;        // "document/part"
-    std::vector<CString> commands;     // the view operations the frame relayed, by name
+    std::vector<CString> saves;    // "askPassword,saveAs,onlyIfModified"
+    std::vector<CString> shown;    // "document/part"
+    std::vector<CString> commands; // the view operations the frame relayed, by name
     bool generatedWhileVisible = false;
 };
 
@@ -115,7 +115,11 @@ public:
 struct RecordingCmdUI : CCmdUI {
     int enabled = -1;
     int checked = -1;
-    void Enable(BOOL bOn) override { enabled = bOn ? 1 : 0; m_bEnableChanged = TRUE; }
+    void Enable(BOOL bOn) override
+    {
+        enabled = bOn ? 1 : 0;
+        m_bEnableChanged = TRUE;
+    }
     void SetCheck(int nCheck) override { checked = nCheck; }
 };
 
@@ -133,7 +137,7 @@ protected:
     void FillTree();
     // The item with the code under the parent (the root's children when null); the nth match.
     HTREEITEM FindItem(int code, HTREEITEM parent = nullptr, int nth = 0);
-    CString TempFolder(const char* name);
+    CString TempFolder(const char *name);
 
     struct Message {
         CString text;
@@ -147,11 +151,11 @@ protected:
     std::unique_ptr<CTestHookScope> hookScope;
 
     CMorvelankApp app;
-    TestMainFrame* frame = nullptr;
-    CMultiDocTemplate* proceedingTemplate = nullptr;
-    CChildFrame* child = nullptr;
-    CTreeLeftView* tree = nullptr;
-    FakeProceedingView* view = nullptr;
+    TestMainFrame *frame = nullptr;
+    CMultiDocTemplate *proceedingTemplate = nullptr;
+    CChildFrame *child = nullptr;
+    CTreeLeftView *tree = nullptr;
+    FakeProceedingView *view = nullptr;
     HTREEITEM root = nullptr;
     HTREEITEM myDocuments = nullptr;
 };

@@ -13,19 +13,22 @@ namespace {
 
 class DocumentTreeTest : public ProceedingWindowTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         ProceedingWindowTest::SetUp();
         FillTree();
     }
-    CTreeCtrl& Control() { return tree->GetTreeCtrl(); }
+    CTreeCtrl &Control() { return tree->GetTreeCtrl(); }
     void Select(HTREEITEM item) { Control().SelectItem(item); }
-    void DoubleClick(HTREEITEM item) {
+    void DoubleClick(HTREEITEM item)
+    {
         Select(item);
         NMHDR header{tree->m_hWnd, (UINT_PTR)::GetDlgCtrlID(tree->m_hWnd), (UINT)NM_DBLCLK};
         child->GetSplitter().SendMessage(WM_NOTIFY, header.idFrom, (LPARAM)&header);
     }
     int FirstVisibleLine() { return (int)view->SendMessage(EM_GETFIRSTVISIBLELINE); }
-    CHARRANGE Selection() {
+    CHARRANGE Selection()
+    {
         CHARRANGE range{};
         view->SendMessage(EM_EXGETSEL, 0, (LPARAM)&range);
         return range;
@@ -33,18 +36,21 @@ protected:
     HTREEITEM Document(int document) { return FindItem(MakeItemCode(document, 0)); }
     HTREEITEM Point(int document, int point) { return FindItem(MakeItemCode(document, point), Document(document)); }
     HTREEITEM Part(int document, int part) { return FindItem(MakeItemCode(document, 0), Document(document), part); }
-    HTREEITEM OwnFile(const char* name) {
+    HTREEITEM OwnFile(const char *name)
+    {
         for (HTREEITEM item = Control().GetChildItem(myDocuments); item; item = Control().GetNextSiblingItem(item))
-            if (Control().GetItemText(item) == name) return item;
+            if (Control().GetItemText(item) == name)
+                return item;
         return nullptr;
     }
-    std::vector<CString> AttachedFiles() {
+    std::vector<CString> AttachedFiles()
+    {
         return std::vector<CString>(view->project.m_strAttachedFiles,
                                     view->project.m_strAttachedFiles + view->project.m_nAttachedCount);
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(DocumentTreeTest, SelectingAPointShowsItsDocumentOnceAndPutsTheHeadingOnTop)
 {
@@ -111,12 +117,13 @@ TEST_F(DocumentTreeTest, NothingOpensWhileTheViewMovesTheSelectionToTheCaret)
 
 TEST_F(DocumentTreeTest, CalculatorItemsOpenTheirCalculatorOnly)
 {
-    const char* names[] = {"Kryterium cena", "Kryterium termin", "Bilans punktowy"};
+    const char *names[] = {"Kryterium cena", "Kryterium termin", "Bilans punktowy"};
     for (int type = 0; type < 3; ++type) {
         view->calculatorItems[type] = Control().InsertItem(names[type], 5, 5, Document(5));
         Control().SetItemData(view->calculatorItems[type], MakeItemCode(5, 0));
     }
-    for (int type : {2, 0, 1}) Select(view->calculatorItems[type]);
+    for (int type : {2, 0, 1})
+        Select(view->calculatorItems[type]);
     EXPECT_EQ(view->calculators, (std::vector<int>{2, 0, 1}));
     EXPECT_TRUE(view->shown.empty());
 }
@@ -134,19 +141,19 @@ TEST_F(DocumentTreeTest, AFileDocumentThatIsNowhereIsReported)
 TEST(FileDocumentCommandLine, WordAndExcelOpenOnlyTheirLowerCaseExtensions)
 {
     const struct {
-        const char* folder;
-        const char* name;
-        const char* expected;
+        const char *folder;
+        const char *name;
+        const char *expected;
     } cases[] = {
         {"C:\\Office", "umowa.doc", "C:\\Office\\WinWord.exe \"D:\\p\\umowa.doc\""},
         {"C:\\Office", "wzor.dot", "C:\\Office\\WinWord.exe \"D:\\p\\wzor.dot\""},
         {"C:\\Office", "ceny.xls", "C:\\Office\\Excel.exe \"D:\\p\\ceny.xls\""},
-        {"C:\\Office", "UMOWA.DOC", ""},     // the shell opens it
+        {"C:\\Office", "UMOWA.DOC", ""}, // the shell opens it
         {"C:\\Office", "umowa.docx", ""},
-        {"C:\\Office", "doc", ""},           // too short to have an extension
-        {"", "umowa.doc", ""},               // no word processor set up
+        {"C:\\Office", "doc", ""}, // too short to have an extension
+        {"", "umowa.doc", ""},     // no word processor set up
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         const CString path = CString("D:\\p\\") + c.name;
         EXPECT_STREQ(FileDocumentCommandLine(c.folder, c.name, path), c.expected) << c.name;
     }
@@ -157,8 +164,8 @@ TEST_F(DocumentTreeTest, AMissingOwnFileMayBeRemovedFromTheProceeding)
     answer = IDNO;
     DoubleClick(OwnFile("c.txt"));
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_STREQ(messages[0].text, "Program nie może odnaleźć pliku: " + view->project.GetFolder() +
-                                       "\\c.txt.\nCzy chcesz usunąć plik z projektu?");
+    EXPECT_STREQ(messages[0].text, "Program nie może odnaleźć pliku: " + view->project.GetFolder()
+                                       + "\\c.txt.\nCzy chcesz usunąć plik z projektu?");
     EXPECT_EQ(view->project.m_nAttachedCount, 5);
 
     answer = IDYES;
@@ -179,7 +186,7 @@ TEST_F(DocumentTreeTest, RemovingAnOwnFileAsksAboutTheFileOnDisk)
         int answer;
         bool removed;
     } cases[] = {{IDNO, false}, {IDYES, true}};
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         messages.clear();
         answer = c.answer;
         Select(OwnFile("b.txt"));
@@ -220,7 +227,7 @@ TEST_F(DocumentTreeTest, OwnFileCommandsAreEnabledOnlyOnAnOwnFile)
     EXPECT_EQ(Update(ID_OTWORZ_PLIK).enabled, 1);
 
     // The context menu's choice comes back to the tree through the main window.
-    hook.onPopupMenu = [](CMenu& menu) {
+    hook.onPopupMenu = [](CMenu &menu) {
         EXPECT_EQ(menu.GetMenuItemID(0), (UINT)ID_DODAJ_DOKUMENT);
         return (UINT)ID_DODAJ_DOKUMENT;
     };
@@ -237,13 +244,14 @@ TEST_F(DocumentTreeTest, TheTextCopyListsEveryItemIndentedWithTheTagOfItsImage)
 
     const CString folder = TempFolder("text");
     tree->SaveTreeAsText(folder);
-    EXPECT_STREQ(ReadFileToString(folder + "\\Przetarg.txt"), "Przetarg \r\n\tUmowa [WORD]\r\n\t\t1. Strony [PUNKT]\r\n");
+    EXPECT_STREQ(ReadFileToString(folder + "\\Przetarg.txt"),
+                 "Przetarg \r\n\tUmowa [WORD]\r\n\t\t1. Strony [PUNKT]\r\n");
 
     // The frame's command asks for the file, proposing the root's name.
     CString proposed;
     const CString chosen = folder + "\\wybrany.txt";
-    hook.onCommonDialog = [&](CCommonDialog& dialog) {
-        auto& fileDialog = dynamic_cast<CFileDialog&>(dialog);
+    hook.onCommonDialog = [&](CCommonDialog &dialog) {
+        auto &fileDialog = dynamic_cast<CFileDialog &>(dialog);
         proposed = fileDialog.m_ofn.lpstrFile;
         lstrcpynA(fileDialog.m_ofn.lpstrFile, chosen, fileDialog.m_ofn.nMaxFile);
         return (INT_PTR)IDOK;
@@ -257,10 +265,12 @@ TEST(TreeImageTag, ImagesGiveTheirTags)
 {
     const struct {
         int image;
-        const char* tag;
-    } cases[] = {{0, ""}, {1, ""}, {2, "[PUNKT]"}, {3, "[EXCEL]"}, {9, "[EXCEL]"}, {4, "[WORD]"}, {10, "[WORD]"},
-                 {5, ""}, {6, ""}, {7, "[FOLDER]"}, {8, "[FOLDER]"}, {11, "[INNE]"}, {23, "[SPECYFIKACJA]"}};
-    for (const auto& c : cases) EXPECT_STREQ(TreeImageTag(c.image), c.tag) << c.image;
+        const char *tag;
+    } cases[] = {
+        {0, ""}, {1, ""}, {2, "[PUNKT]"},  {3, "[EXCEL]"},  {9, "[EXCEL]"}, {4, "[WORD]"},         {10, "[WORD]"},
+        {5, ""}, {6, ""}, {7, "[FOLDER]"}, {8, "[FOLDER]"}, {11, "[INNE]"}, {23, "[SPECYFIKACJA]"}};
+    for (const auto &c : cases)
+        EXPECT_STREQ(TreeImageTag(c.image), c.tag) << c.image;
 }
 
 TEST_F(DocumentTreeTest, ToolbarCommandsMoveAmongSiblingsAndFoldBranches)
@@ -269,7 +279,7 @@ TEST_F(DocumentTreeTest, ToolbarCommandsMoveAmongSiblingsAndFoldBranches)
     Command(ID_DRZEWO_NASTEPNY);
     EXPECT_EQ(Control().GetSelectedItem(), Document(1));
     Command(ID_DRZEWO_POPRZEDNI);
-    Command(ID_DRZEWO_POPRZEDNI);  // no sibling before the first
+    Command(ID_DRZEWO_POPRZEDNI); // no sibling before the first
     EXPECT_EQ(Control().GetSelectedItem(), Document(0));
 
     auto expanded = [&](HTREEITEM item) { return (Control().GetItemState(item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0; };

@@ -15,7 +15,10 @@ inline size_t &Largest()
     return largest;
 }
 
-inline void Reset() { Largest() = 0; }
+inline void Reset()
+{
+    Largest() = 0;
+}
 
 } // namespace largest_allocation
 

@@ -92,8 +92,8 @@ inline std::string TableRowFaults(const std::vector<RtfRow> &rows)
     std::string faults;
     for (size_t r = 0; r < rows.size(); ++r) {
         const RtfRow &row = rows[r];
-        bool whole = !row.edges.empty() && static_cast<int>(row.edges.size()) == row.cells &&
-                     row.edges.back() <= pageWidth;
+        bool whole =
+            !row.edges.empty() && static_cast<int>(row.edges.size()) == row.cells && row.edges.back() <= pageWidth;
         for (size_t c = 1; c < row.edges.size(); ++c)
             whole = whole && row.edges[c] > row.edges[c - 1];
         if (!whole) {

@@ -43,8 +43,8 @@ inline int PdfPageCount(const std::string &pdf)
     int pages = 0;
     for (size_t at = pdf.find("/Type"); at != std::string::npos; at = pdf.find("/Type", at + 1)) {
         const size_t name = pdf.find_first_not_of(" \r\n", at + 5);
-        if (name != std::string::npos && pdf.compare(name, 5, "/Page") == 0 &&
-            (name + 5 >= pdf.size() || pdf[name + 5] != 's'))
+        if (name != std::string::npos && pdf.compare(name, 5, "/Page") == 0
+            && (name + 5 >= pdf.size() || pdf[name + 5] != 's'))
             ++pages;
     }
     return pages;

@@ -15,8 +15,7 @@ public:
         wchar_t temp[MAX_PATH];
         GetTempPathW(MAX_PATH, temp);
         static int serial = 0;
-        m_path.Format("%smorvelank_app_test_%lu_%d", (LPCSTR)WideToCp1250(temp),
-                      GetCurrentProcessId(), ++serial);
+        m_path.Format("%smorvelank_app_test_%lu_%d", (LPCSTR)WideToCp1250(temp), GetCurrentProcessId(), ++serial);
         CreateDirectoryW(Cp1250ToWide(m_path).c_str(), nullptr);
     }
     ~TestFolder() { RemoveTree(m_path); }
@@ -36,8 +35,8 @@ public:
     static std::string ReadBytes(const CString &path)
     {
         std::string bytes;
-        HANDLE file = CreateFileW(Cp1250ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE file = CreateFileW(Cp1250ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE)
             return bytes;
         char buffer[4096];
@@ -69,7 +68,6 @@ public:
         }
         RemoveDirectoryW(Cp1250ToWide(folder).c_str());
     }
-
 
     // Names of the entries directly inside the folder, "." and ".." left out, joined by "|".
     std::string Listing() const

@@ -19,12 +19,15 @@
 
 namespace {
 
-std::string Int32(int32_t value) { return std::string(reinterpret_cast<const char *>(&value), 4); }
+std::string Int32(int32_t value)
+{
+    return std::string(reinterpret_cast<const char *>(&value), 4);
+}
 
 std::string Record(int32_t row, int32_t column, const std::string &text, int32_t colour = 0xFFFFFF)
 {
-    return Int32(row) + Int32(column) + Int32(static_cast<int32_t>(text.size())) + text + Int32(0) + Int32(0) +
-           Int32(0) + Int32(colour) + Int32(0) + Int32(0);
+    return Int32(row) + Int32(column) + Int32(static_cast<int32_t>(text.size())) + text + Int32(0) + Int32(0) + Int32(0)
+           + Int32(colour) + Int32(0) + Int32(0);
 }
 
 uint32_t Read32(const std::string &bytes, size_t at)
@@ -71,8 +74,8 @@ std::map<std::string, std::string> Unzip(const std::string &zip)
 
 TEST(QuendralRecords, ReadsCellsInRowOrderAndKeepsTheLastOfATwiceGivenCell)
 {
-    const std::string bytes = Record(1, 1, "b") + Record(0, 1, "Nazwa", 0xD5FFFF) + Record(1, 0, "a") +
-                              Record(0, 0, "Lp.", 0xD5FFFF) + Record(1, 1, "nowe");
+    const std::string bytes = Record(1, 1, "b") + Record(0, 1, "Nazwa", 0xD5FFFF) + Record(1, 0, "a")
+                              + Record(0, 0, "Lp.", 0xD5FFFF) + Record(1, 1, "nowe");
     std::vector<ExportCell> cells;
     std::string error;
     ASSERT_TRUE(ReadExportRecords(bytes, cells, error)) << error;
@@ -123,7 +126,9 @@ TEST(QuendralCellValue, TakesNumbersAsTheProgramWritesThemAndLeavesTheRestText)
         {"0,50", "0.50", NumberFormat::TwoPlaces},
         {"1234.56", "1234.56", NumberFormat::TwoPlaces},
         {"12 300,00", "12300.00", NumberFormat::TwoPlaces},
-        {"1\xA0" "200 300,10", "1200300.10", NumberFormat::TwoPlaces},
+        {"1\xA0"
+         "200 300,10",
+         "1200300.10", NumberFormat::TwoPlaces},
         {"12 300,00 z\xB3", "12300.00", NumberFormat::Zloty},
         {"130 000 z\xB3", "130000", NumberFormat::Zloty},
         {"601 234 567", nullptr, NumberFormat::General},
@@ -164,8 +169,10 @@ TEST(QuendralWorkbook, HoldsHeadingsNumbersColoursAndWidths)
         EXPECT_EQ(files.count(part), 1u) << part;
 
     const std::string &sheet = files["xl/worksheets/sheet1.xml"];
-    EXPECT_NE(sheet.find("<c r=\"B1\" s=\"1\" t=\"inlineStr\"><is><t xml:space=\"preserve\">Warto\xC5\x9B\xC4\x87 netto</t>"),
-              std::string::npos) << sheet;
+    EXPECT_NE(
+        sheet.find("<c r=\"B1\" s=\"1\" t=\"inlineStr\"><is><t xml:space=\"preserve\">Warto\xC5\x9B\xC4\x87 netto</t>"),
+        std::string::npos)
+        << sheet;
     EXPECT_NE(sheet.find(">ZP.271.1.2025 &lt;roboty&gt; &amp; &quot;drogi&quot;</t>"), std::string::npos) << sheet;
     EXPECT_NE(sheet.find("<c r=\"B2\" s=\"3\"><v>12300.00</v></c>"), std::string::npos) << sheet;
     EXPECT_NE(sheet.find(">linia pierwsza\nlinia</t>"), std::string::npos) << sheet;

@@ -98,8 +98,7 @@ TEST_F(ShippedData, HelpPagesLinkOnlyToPagesThatExist)
 
 TEST_F(ShippedData, EverySpecificationHeadingHasNamedDefinitions)
 {
-    const std::vector<std::string> headings =
-        Lines(Bytes(m_folder / "cnf" / "202509" / "specyfikacja_techniczna.cnf"));
+    const std::vector<std::string> headings = Lines(Bytes(m_folder / "cnf" / "202509" / "specyfikacja_techniczna.cnf"));
     ASSERT_EQ(headings.size(), 8u);
     for (size_t n = 1; n <= headings.size(); ++n) {
         const std::string text = Bytes(m_folder / "specyfikacja" / (std::to_string(n) + ".txt"));

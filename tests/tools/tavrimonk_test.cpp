@@ -17,7 +17,10 @@
 
 namespace {
 
-std::wstring Wide(const CString &text) { return Cp1250ToWide(text); }
+std::wstring Wide(const CString &text)
+{
+    return Cp1250ToWide(text);
+}
 
 CString WindowsPath(const char *linuxPath)
 {
@@ -47,10 +50,19 @@ void WriteBytes(const CString &path, const std::string &bytes)
     fclose(file);
 }
 
-bool Exists(const CString &path) { return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const CString &path)
+{
+    return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
-std::string Int32(int32_t value) { return std::string(reinterpret_cast<const char *>(&value), 4); }
-std::string Text(const std::string &text) { return Int32(static_cast<int32_t>(text.size())) + text; }
+std::string Int32(int32_t value)
+{
+    return std::string(reinterpret_cast<const char *>(&value), 4);
+}
+std::string Text(const std::string &text)
+{
+    return Int32(static_cast<int32_t>(text.size())) + text;
+}
 
 class ConverterTest : public ::testing::Test {
 protected:
@@ -159,8 +171,8 @@ TEST_F(ConverterTest, BadCommandLinesAreRefused)
 TEST_F(ConverterTest, ProgramsCommandLineRunsTheExeWithPathsHoldingBlanks)
 {
     // The program's folder holds blanks too: the exe is copied there.
-    ASSERT_TRUE(CopyFileW(Wide(WindowsPath(getenv("TAVRIMONK_EXE"))).c_str(), Wide(m_folder + "\\Tavrimonk.exe").c_str(),
-                          FALSE));
+    ASSERT_TRUE(CopyFileW(Wide(WindowsPath(getenv("TAVRIMONK_EXE"))).c_str(),
+                          Wide(m_folder + "\\Tavrimonk.exe").c_str(), FALSE));
     const CString target = m_folder + "\\wynik.html";
     CString commandLine = ConverterCommandLine(m_folder, 1, m_folder, target);
 
@@ -185,7 +197,8 @@ TEST_F(ConverterTest, ProgramsCommandLineRunsTheExeWithPathsHoldingBlanks)
 TEST(HtmlExportTest, IndentsAndPageBreaks)
 {
     const std::string html = DocumentToHtml(
-        RichTextDocument::FromRtf("{\\rtf1\\ansi \\pard\\qj\\li567\\fi-283 1.\\tab Punkt\\par\\pard\\page Dalej\\par}"), {});
+        RichTextDocument::FromRtf("{\\rtf1\\ansi \\pard\\qj\\li567\\fi-283 1.\\tab Punkt\\par\\pard\\page Dalej\\par}"),
+        {});
     EXPECT_NE(std::string::npos,
               html.find("<p style=\"text-align:justify;margin-left:28.35pt;text-indent:-14.15pt\">1. Punkt</p>"))
         << html;

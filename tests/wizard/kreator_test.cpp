@@ -12,17 +12,17 @@ class Kreator : public WizardTest {
 protected:
     // Runs the wizard; `answer` drives it (and any dialog it opens) and every message box is
     // recorded.
-    INT_PTR Run(const std::function<void(CKreatorDlg&)>& answer,
-                const std::function<void(CDialog&)>& nested = nullptr)
+    INT_PTR Run(const std::function<void(CKreatorDlg &)> &answer,
+                const std::function<void(CDialog &)> &nested = nullptr)
     {
         CTestHook hook;
-        hook.onDialog = [&](CDialog& shown) {
+        hook.onDialog = [&](CDialog &shown) {
             if (&shown == &m_run.m_wizard)
                 answer(m_run.m_wizard);
             else if (nested)
                 nested(shown);
         };
-        hook.onMessageBox = [this](const CString& text, const CString& caption, UINT type) {
+        hook.onMessageBox = [this](const CString &text, const CString &caption, UINT type) {
             m_messages.push_back({text, caption, type});
             return IDOK;
         };
@@ -34,10 +34,13 @@ protected:
     void Back() { DialogDriver::Press(m_run.m_wizard, IDC_WIZARD_BACK); }
     UINT Active() const
     {
-        CWizardPageBase* page = m_run.m_wizard.GetActivePage();
+        CWizardPageBase *page = m_run.m_wizard.GetActivePage();
         return page ? page->m_nResourceID : 0;
     }
-    void ChooseOperation(int radio) { m_run.m_page1.CheckRadioButton(IDC_OPERATION_OLD_FORMS, IDC_OPERATION_NEW, radio); }
+    void ChooseOperation(int radio)
+    {
+        m_run.m_page1.CheckRadioButton(IDC_OPERATION_OLD_FORMS, IDC_OPERATION_NEW, radio);
+    }
     void ChooseMode(int radio) { m_run.m_page2.CheckRadioButton(IDC_MODE_FIRST, IDC_MODE_LAST, radio); }
     // From page 1 to page 4 with the given act and mode radio.
     void ToProjectPage(int operationRadio, int modeRadio)
@@ -48,7 +51,7 @@ protected:
         Next();
         Next();
     }
-    void Name(const char* name) { m_run.m_page4.SetDlgItemText(IDC_PROJECT_NAME, name); }
+    void Name(const char *name) { m_run.m_page4.SetDlgItemText(IDC_PROJECT_NAME, name); }
     CString StepTitle() const
     {
         CString text;
@@ -63,11 +66,11 @@ protected:
 TEST_F(Kreator, NewProceedingRoadGivesTheCallerItsValuesAndCreatesTheFolder)
 {
     std::vector<CString> titles;
-    const INT_PTR result = Run([&](CKreatorDlg&) {
+    const INT_PTR result = Run([&](CKreatorDlg &) {
         titles.push_back(StepTitle());
-        Next();                              // "Nowe postępowanie" is the initial choice
+        Next(); // "Nowe postępowanie" is the initial choice
         titles.push_back(StepTitle());
-        ChooseMode(IDC_MODE_3);              // "Tryb podstawowy bez negocjacji poniżej"
+        ChooseMode(IDC_MODE_3); // "Tryb podstawowy bez negocjacji poniżej"
         Next();
         titles.push_back(StepTitle());
         Next();
@@ -96,12 +99,11 @@ TEST_F(Kreator, NewProceedingRoadGivesTheCallerItsValuesAndCreatesTheFolder)
 TEST_F(Kreator, StartMenuOffersWhatTheProgramCarriesOutAndAsksForAChoice)
 {
     bool enabled[kOperationCount] = {};
-    const int radios[kOperationCount] = {IDC_OPERATION_OLD_FORMS, IDC_OPERATION_NEW, IDC_OPERATION_OPEN,
-                                         IDC_OPERATION_ARCHIVE, IDC_OPERATION_FORMS_LIBRARY,
-                                         IDC_OPERATION_CONTRACTS, IDC_OPERATION_REGISTERS,
-                                         IDC_OPERATION_REPORT, IDC_OPERATION_REMEDIES};
+    const int radios[kOperationCount] = {IDC_OPERATION_OLD_FORMS, IDC_OPERATION_NEW,           IDC_OPERATION_OPEN,
+                                         IDC_OPERATION_ARCHIVE,   IDC_OPERATION_FORMS_LIBRARY, IDC_OPERATION_CONTRACTS,
+                                         IDC_OPERATION_REGISTERS, IDC_OPERATION_REPORT,        IDC_OPERATION_REMEDIES};
     UINT afterNext = 0;
-    Run([&](CKreatorDlg&) {
+    Run([&](CKreatorDlg &) {
         for (int i = 0; i < kOperationCount; ++i)
             enabled[i] = DialogDriver::IsEnabled(m_run.m_page1, radios[i]);
         m_run.m_page1.CheckRadioButton(IDC_OPERATION_OLD_FORMS, IDC_OPERATION_NEW, 0);
@@ -120,20 +122,22 @@ TEST_F(Kreator, ToolOperationsEndTheWizardOrJumpToTheirPage)
 {
     const struct {
         int radio;
-        UINT page;   // 0: the wizard ends at once
+        UINT page; // 0: the wizard ends at once
     } cases[] = {
-        {IDC_OPERATION_OPEN, 0},           {IDC_OPERATION_REGISTERS, 0},
-        {IDC_OPERATION_CONTRACTS, IDD_WIZARD_CONTRACTS}, {IDC_OPERATION_REPORT, IDD_WIZARD_REPORT},
+        {IDC_OPERATION_OPEN, 0},
+        {IDC_OPERATION_REGISTERS, 0},
+        {IDC_OPERATION_CONTRACTS, IDD_WIZARD_CONTRACTS},
+        {IDC_OPERATION_REPORT, IDD_WIZARD_REPORT},
         {IDC_OPERATION_REMEDIES, IDD_WIZARD_REMEDIES},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.radio);
         CNewProceedingWizard run;
         run.m_wizard.m_nEnabledOperations = ~0u;
         CTestHook hook;
         UINT shown = 0, backTo = 0;
         bool finishShown = false;
-        hook.onDialog = [&](CDialog&) {
+        hook.onDialog = [&](CDialog &) {
             run.m_page1.CheckRadioButton(IDC_OPERATION_OLD_FORMS, IDC_OPERATION_NEW, c.radio);
             DialogDriver::Press(run.m_wizard, IDC_WIZARD_NEXT);
             if (c.page == 0)
@@ -144,7 +148,9 @@ TEST_F(Kreator, ToolOperationsEndTheWizardOrJumpToTheirPage)
             backTo = run.m_wizard.GetActivePage()->m_nResourceID;
             DialogDriver::Press(run.m_wizard, IDC_WIZARD_NEXT);
             run.m_wizard.GetActivePage()->CheckRadioButton(c.page == IDD_WIZARD_CONTRACTS ? 1153 : 1158, 1203,
-                                                           c.page == IDD_WIZARD_REPORT ? 1159 : c.page == IDD_WIZARD_CONTRACTS ? 1154 : 1203);
+                                                           c.page == IDD_WIZARD_REPORT      ? 1159
+                                                           : c.page == IDD_WIZARD_CONTRACTS ? 1154
+                                                                                            : 1203);
             DialogDriver::Press(run.m_wizard, IDC_WIZARD_FINISH);
         };
         CTestHookScope scope(hook);
@@ -173,13 +179,14 @@ TEST_F(Kreator, ContractsOf2006AreOfferedOnlyWithTheirDataFile)
         SCOPED_TRACE(present);
         if (present) {
             CreateDirectoryA(m_folder + "\\umowy", nullptr);
-            CloseHandle(CreateFileA(m_folder + "\\umowy\\umowy.dat", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+            CloseHandle(
+                CreateFileA(m_folder + "\\umowy\\umowy.dat", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
         }
         CNewProceedingWizard run;
         run.m_wizard.m_nEnabledOperations = ~0u;
         CTestHook hook;
         bool enabled = !present;
-        hook.onDialog = [&](CDialog&) {
+        hook.onDialog = [&](CDialog &) {
             run.m_page1.CheckRadioButton(IDC_OPERATION_OLD_FORMS, IDC_OPERATION_NEW, IDC_OPERATION_CONTRACTS);
             DialogDriver::Press(run.m_wizard, IDC_WIZARD_NEXT);
             enabled = DialogDriver::IsEnabled(run.m_page7, IDC_CONTRACTS_OPEN_2006);
@@ -195,7 +202,7 @@ TEST_F(Kreator, ModePageCaptionsAndCodesFollowTheAct)
     const struct {
         int operation;
         int radio;
-        const char* caption;
+        const char *caption;
         int code;
         bool newRadiosShown;
     } cases[] = {
@@ -205,17 +212,18 @@ TEST_F(Kreator, ModePageCaptionsAndCodesFollowTheAct)
         {IDC_OPERATION_OLD_FORMS, IDC_MODE_9, "Partnerstwo innowacyjne", 8, false},
         {IDC_OPERATION_OLD_FORMS, IDC_MODE_12, "Usługi społeczne", 11, false},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.caption);
         CNewProceedingWizard run;
         CTestHook hook;
         CString caption;
         bool shown = !c.newRadiosShown;
-        hook.onDialog = [&](CDialog&) {
+        hook.onDialog = [&](CDialog &) {
             run.m_page1.CheckRadioButton(IDC_OPERATION_OLD_FORMS, IDC_OPERATION_NEW, c.operation);
             DialogDriver::Press(run.m_wizard, IDC_WIZARD_NEXT);
             run.m_page2.GetDlgItemText(c.radio, caption);
-            shown = DialogDriver::IsShown(run.m_page2, IDC_MODE_13) && DialogDriver::IsShown(run.m_page2, IDC_MODE_LAST);
+            shown =
+                DialogDriver::IsShown(run.m_page2, IDC_MODE_13) && DialogDriver::IsShown(run.m_page2, IDC_MODE_LAST);
             run.m_page2.CheckRadioButton(IDC_MODE_FIRST, IDC_MODE_LAST, c.radio);
             DialogDriver::Press(run.m_wizard, IDC_WIZARD_NEXT);
         };
@@ -237,33 +245,33 @@ TEST_F(Kreator, ValuePageOffersTheBandsOfTheProcedure)
         int chosenBand;
         bool belowEnabled, aboveEnabled;
         int band;
-        const char* threshold;  // nullptr: hidden
+        const char *threshold; // nullptr: hidden
     } cases[] = {
-        {IDC_OPERATION_NEW, IDC_MODE_FIRST, 0, false, true, 1, kEu2026},                  // code 0
-        {IDC_OPERATION_NEW, IDC_MODE_4, 1, true, false, 0, kEu2026},                      // 14
-        {IDC_OPERATION_NEW, IDC_MODE_6, 1, true, true, 0, kEu2026},                       // 16
-        {IDC_OPERATION_NEW, IDC_MODE_12, 1, true, true, 1, nullptr},                       // 21 keeps
-        {IDC_OPERATION_NEW, IDC_MODE_11, 0, true, true, 0, nullptr},                       // 20 keeps
-        {IDC_OPERATION_NEW, IDC_MODE_13, 1, true, true, 1, nullptr},                       // 22 keeps
-        {IDC_OPERATION_NEW, IDC_MODE_10, 0, false, true, 1, nullptr},                      // 19
-        {IDC_OPERATION_OLD_FORMS, IDC_MODE_12, 1, true, false, 0, "poniżej progów 750.000"},  // 11
-        {IDC_OPERATION_OLD_FORMS, IDC_MODE_6, 1, true, false, 0, nullptr},                 // 5
-        {IDC_OPERATION_OLD_FORMS, IDC_MODE_FIRST, 1, true, true, 1,
-         "progów ustalonych na podst.art.11 ust.8"},                                       // 0
+        {IDC_OPERATION_NEW, IDC_MODE_FIRST, 0, false, true, 1, kEu2026},                     // code 0
+        {IDC_OPERATION_NEW, IDC_MODE_4, 1, true, false, 0, kEu2026},                         // 14
+        {IDC_OPERATION_NEW, IDC_MODE_6, 1, true, true, 0, kEu2026},                          // 16
+        {IDC_OPERATION_NEW, IDC_MODE_12, 1, true, true, 1, nullptr},                         // 21 keeps
+        {IDC_OPERATION_NEW, IDC_MODE_11, 0, true, true, 0, nullptr},                         // 20 keeps
+        {IDC_OPERATION_NEW, IDC_MODE_13, 1, true, true, 1, nullptr},                         // 22 keeps
+        {IDC_OPERATION_NEW, IDC_MODE_10, 0, false, true, 1, nullptr},                        // 19
+        {IDC_OPERATION_OLD_FORMS, IDC_MODE_12, 1, true, false, 0, "poniżej progów 750.000"}, // 11
+        {IDC_OPERATION_OLD_FORMS, IDC_MODE_6, 1, true, false, 0, nullptr},                   // 5
+        {IDC_OPERATION_OLD_FORMS, IDC_MODE_FIRST, 1, true, true, 1, "progów ustalonych na podst.art.11 ust.8"}, // 0
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.modeRadio + (c.operation == IDC_OPERATION_NEW ? 2019 * 10000 : 2004 * 10000));
         CNewProceedingWizard run;
         CTestHook hook;
         bool below = false, above = false, thresholdShown = false;
         CString threshold;
-        hook.onDialog = [&](CDialog&) {
+        hook.onDialog = [&](CDialog &) {
             run.m_page1.CheckRadioButton(IDC_OPERATION_OLD_FORMS, IDC_OPERATION_NEW, c.operation);
             DialogDriver::Press(run.m_wizard, IDC_WIZARD_NEXT);
             run.m_page2.CheckRadioButton(IDC_MODE_FIRST, IDC_MODE_LAST, c.modeRadio);
             DialogDriver::Press(run.m_wizard, IDC_WIZARD_NEXT);
             // The user's band, then the page shown again from page 2.
-            run.m_page3.CheckRadioButton(IDC_VALUE_BELOW, IDC_VALUE_ABOVE, c.chosenBand ? IDC_VALUE_ABOVE : IDC_VALUE_BELOW);
+            run.m_page3.CheckRadioButton(IDC_VALUE_BELOW, IDC_VALUE_ABOVE,
+                                         c.chosenBand ? IDC_VALUE_ABOVE : IDC_VALUE_BELOW);
             // Page 2 of the 2019 act starts again from its first mode: choose it again.
             DialogDriver::Press(run.m_wizard, IDC_WIZARD_BACK);
             run.m_page2.CheckRadioButton(IDC_MODE_FIRST, IDC_MODE_LAST, c.modeRadio);
@@ -291,9 +299,9 @@ TEST_F(Kreator, ProjectPageRefusesBadNamesAndTaskCountsAndStaysOpen)
 {
     CreateDirectoryA(m_folder + "\\Istniejące", nullptr);
     const struct {
-        const char* name;
-        const char* count;   // nullptr: one task
-        const char* message;
+        const char *name;
+        const char *count; // nullptr: one task
+        const char *message;
     } cases[] = {
         {"", nullptr, "Proszę wprowadzić nazwę postępowania."},
         {"Istniejące", nullptr, "Katalog o nazwie: Istniejące już istnieje. Proszę wybrać inną nazwę postępowania."},
@@ -305,17 +313,17 @@ TEST_F(Kreator, ProjectPageRefusesBadNamesAndTaskCountsAndStaysOpen)
         {"zadanie.", nullptr, "Nazwa postępowania nie może kończyć się kropką ani spacją."},
         {"nul.txt", nullptr, "Nazwa postępowania nie może być nazwą urządzenia systemu."},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         CNewProceedingWizard run;
         CTestHook hook;
         UINT stayedOn = 0;
         std::vector<CString> messages;
-        hook.onMessageBox = [&](const CString& text, const CString&, UINT) {
+        hook.onMessageBox = [&](const CString &text, const CString &, UINT) {
             messages.push_back(text);
             return IDOK;
         };
-        hook.onDialog = [&](CDialog&) {
+        hook.onDialog = [&](CDialog &) {
             DialogDriver::Press(run.m_wizard, IDC_WIZARD_NEXT);
             DialogDriver::Press(run.m_wizard, IDC_WIZARD_NEXT);
             DialogDriver::Press(run.m_wizard, IDC_WIZARD_NEXT);
@@ -342,23 +350,23 @@ TEST_F(Kreator, TaskCountsAtTheBoundsPassAndUndividableModesHaveOneTask)
     const struct {
         int operation;
         int modeRadio;
-        const char* count;
+        const char *count;
         int taskCount;
         bool layoutShown;
     } cases[] = {
         {IDC_OPERATION_NEW, IDC_MODE_FIRST, "2", 2, true},
         {IDC_OPERATION_NEW, IDC_MODE_FIRST, "99", 99, true},
-        {IDC_OPERATION_OLD_FORMS, IDC_MODE_5, "5", -1, false},   // 2004 "Zamówienie z wolnej ręki", code 4
-        {IDC_OPERATION_NEW, IDC_MODE_5, "5", -1, false},         // code 15
+        {IDC_OPERATION_OLD_FORMS, IDC_MODE_5, "5", -1, false}, // 2004 "Zamówienie z wolnej ręki", code 4
+        {IDC_OPERATION_NEW, IDC_MODE_5, "5", -1, false},       // code 15
     };
     int serial = 0;
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.count);
         CNewProceedingWizard run;
         CTestHook hook;
         bool shown = !c.layoutShown;
-        hook.onMessageBox = [](const CString&, const CString&, UINT) { return IDOK; };
-        hook.onDialog = [&](CDialog&) {
+        hook.onMessageBox = [](const CString &, const CString &, UINT) { return IDOK; };
+        hook.onDialog = [&](CDialog &) {
             run.m_page1.CheckRadioButton(IDC_OPERATION_OLD_FORMS, IDC_OPERATION_NEW, c.operation);
             DialogDriver::Press(run.m_wizard, IDC_WIZARD_NEXT);
             run.m_page2.CheckRadioButton(IDC_MODE_FIRST, IDC_MODE_LAST, c.modeRadio);
@@ -386,7 +394,7 @@ TEST_F(Kreator, DefaultValuesDialogEditsTheDefaultsButBuyerDataComeBackOnReturn)
     CString afterDialog2, afterDialog0, afterReturn2, afterReturn0;
     CString offeredName;
     Run(
-        [&](CKreatorDlg&) {
+        [&](CKreatorDlg &) {
             Next();
             Next();
             Next();
@@ -398,8 +406,8 @@ TEST_F(Kreator, DefaultValuesDialogEditsTheDefaultsButBuyerDataComeBackOnReturn)
             afterReturn0 = m_run.m_page4.m_defaults.texts[0];
             afterReturn2 = m_run.m_page4.m_defaults.texts[2];
         },
-        [&](CDialog& nested) {
-            auto* defaults = dynamic_cast<CWartosciDomyslneDlg*>(&nested);
+        [&](CDialog &nested) {
+            auto *defaults = dynamic_cast<CWartosciDomyslneDlg *>(&nested);
             ASSERT_NE(defaults, nullptr);
             nested.GetDlgItemText(1172, offeredName);
             nested.SetDlgItemText(1170, "ZP.271.1.2025");
@@ -415,7 +423,7 @@ TEST_F(Kreator, DefaultValuesDialogEditsTheDefaultsButBuyerDataComeBackOnReturn)
 
 TEST_F(Kreator, CancelEndsWithoutCreatingAnything)
 {
-    const INT_PTR result = Run([&](CKreatorDlg&) {
+    const INT_PTR result = Run([&](CKreatorDlg &) {
         ToProjectPage(IDC_OPERATION_NEW, IDC_MODE_FIRST);
         Name("Anulowane");
         DialogDriver::Press(m_run.m_wizard, IDCANCEL);
@@ -424,4 +432,4 @@ TEST_F(Kreator, CancelEndsWithoutCreatingAnything)
     EXPECT_EQ(GetFileAttributesA(m_folder + "\\Anulowane"), INVALID_FILE_ATTRIBUTES);
 }
 
-}  // namespace
+} // namespace

@@ -12,7 +12,7 @@ namespace {
 // A page that answers as told and records what the wizard asked of it.
 class ScriptedPage : public CWizardPageBase {
 public:
-    ScriptedPage(UINT id, std::vector<std::string>& log) : CWizardPageBase(id), m_log(log) {}
+    ScriptedPage(UINT id, std::vector<std::string> &log) : CWizardPageBase(id), m_log(log) {}
 
     LRESULT next = 0;
     LRESULT back = 0;
@@ -35,7 +35,7 @@ public:
     }
 
 private:
-    std::vector<std::string>& m_log;
+    std::vector<std::string> &m_log;
 };
 
 // The container of the new-proceeding wizard holds the buttons; any child template is a page.
@@ -43,7 +43,7 @@ class Wizard : public ::testing::Test {
 protected:
     Wizard() : m_wizard(IDD_KREATOR, nullptr) { m_wizard.SetPlaceholderID(IDC_KREATOR_PLACEHOLDER); }
 
-    ScriptedPage& Add(UINT id)
+    ScriptedPage &Add(UINT id)
     {
         m_pages.emplace_back(new ScriptedPage(id, m_log));
         m_wizard.AddPage(m_pages.back().get(), id);
@@ -55,14 +55,14 @@ protected:
     };
     Buttons State() const
     {
-        CWnd& w = const_cast<CWizardDialog&>(m_wizard);
+        CWnd &w = const_cast<CWizardDialog &>(m_wizard);
         return {DialogDriver::IsEnabled(w, IDC_WIZARD_BACK),
                 DialogDriver::IsShown(w, IDC_WIZARD_NEXT) && DialogDriver::IsEnabled(w, IDC_WIZARD_NEXT),
                 DialogDriver::IsShown(w, IDC_WIZARD_FINISH) && DialogDriver::IsEnabled(w, IDC_WIZARD_FINISH)};
     }
     UINT Active() const
     {
-        CWizardPageBase* page = m_wizard.GetActivePage();
+        CWizardPageBase *page = m_wizard.GetActivePage();
         return page ? page->m_nResourceID : 0;
     }
 
@@ -76,7 +76,7 @@ TEST_F(Wizard, StartsOnTheFirstPageWithFinishOnlyForASinglePage)
 {
     Add(IDD_WIZARD_REPORT);
     Buttons single{};
-    m_driver.Run(m_wizard, [&](CDialog&) { single = State(); });
+    m_driver.Run(m_wizard, [&](CDialog &) { single = State(); });
     EXPECT_FALSE(single.back);
     EXPECT_FALSE(single.next);
     EXPECT_TRUE(single.finish);
@@ -87,7 +87,7 @@ TEST_F(Wizard, StartsOnTheFirstPageWithFinishOnlyForASinglePage)
     two.AddPage(&first, IDD_WIZARD_REPORT);
     two.AddPage(&second, IDD_WIZARD_REMEDIES);
     bool back = true, next = false, finish = true;
-    m_driver.Run(two, [&](CDialog& d) {
+    m_driver.Run(two, [&](CDialog &d) {
         back = DialogDriver::IsEnabled(d, IDC_WIZARD_BACK);
         next = DialogDriver::IsShown(d, IDC_WIZARD_NEXT);
         finish = DialogDriver::IsShown(d, IDC_WIZARD_FINISH);
@@ -104,7 +104,7 @@ TEST_F(Wizard, NextAndBackWalkTheListAndSwitchTheButtonsAtItsEnds)
     Add(IDD_WIZARD_CONTRACTS);
     std::vector<UINT> visited;
     Buttons onLast{}, backOnFirst{};
-    m_driver.Run(m_wizard, [&](CDialog& d) {
+    m_driver.Run(m_wizard, [&](CDialog &d) {
         DialogDriver::Press(d, IDC_WIZARD_NEXT);
         visited.push_back(Active());
         DialogDriver::Press(d, IDC_WIZARD_NEXT);
@@ -126,13 +126,13 @@ TEST_F(Wizard, NextAndBackWalkTheListAndSwitchTheButtonsAtItsEnds)
 
 TEST_F(Wizard, AJumpSkipsPagesAndBackFromThereGoesToTheListNeighbour)
 {
-    ScriptedPage& first = Add(IDD_WIZARD_REPORT);
+    ScriptedPage &first = Add(IDD_WIZARD_REPORT);
     Add(IDD_WIZARD_REMEDIES);
     Add(IDD_WIZARD_CONTRACTS);
     Add(IDD_WIZARD_OPERATION);
     first.next = IDD_WIZARD_CONTRACTS;
     UINT jumped = 0, back = 0;
-    m_driver.Run(m_wizard, [&](CDialog& d) {
+    m_driver.Run(m_wizard, [&](CDialog &d) {
         DialogDriver::Press(d, IDC_WIZARD_NEXT);
         jumped = Active();
         DialogDriver::Press(d, IDC_WIZARD_BACK);
@@ -145,11 +145,11 @@ TEST_F(Wizard, AJumpSkipsPagesAndBackFromThereGoesToTheListNeighbour)
 TEST_F(Wizard, StayUnknownTargetsAndARefusingPageKeepThePage)
 {
     const struct {
-        const char* name;
+        const char *name;
         LRESULT next;
         BOOL mayLeave;
     } cases[] = {{"stay", -1, TRUE}, {"unknown id", 4711, TRUE}, {"refuses to leave", 0, FALSE}};
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         CWizardDialog wizard(IDD_KREATOR, nullptr);
         wizard.SetPlaceholderID(IDC_KREATOR_PLACEHOLDER);
@@ -159,7 +159,7 @@ TEST_F(Wizard, StayUnknownTargetsAndARefusingPageKeepThePage)
         wizard.AddPage(&first, IDD_WIZARD_REPORT);
         wizard.AddPage(&second, IDD_WIZARD_REMEDIES);
         bool stayed = false;
-        const INT_PTR result = m_driver.Run(wizard, [&](CDialog& d) {
+        const INT_PTR result = m_driver.Run(wizard, [&](CDialog &d) {
             DialogDriver::Press(d, IDC_WIZARD_NEXT);
             stayed = wizard.GetActivePage() == &first;
             if (!c.mayLeave)
@@ -175,7 +175,7 @@ TEST_F(Wizard, FinishAndCancelAskOnlyThePagesThatWereShown)
     Add(IDD_WIZARD_REPORT);
     Add(IDD_WIZARD_REMEDIES);
     Add(IDD_WIZARD_CONTRACTS);
-    const INT_PTR finished = m_driver.Run(m_wizard, [&](CDialog& d) {
+    const INT_PTR finished = m_driver.Run(m_wizard, [&](CDialog &d) {
         DialogDriver::Press(d, IDC_WIZARD_NEXT);
         DialogDriver::Press(d, IDC_WIZARD_FINISH);
     });
@@ -190,7 +190,7 @@ TEST_F(Wizard, FinishAndCancelAskOnlyThePagesThatWereShown)
     wizard.AddPage(&first, IDD_WIZARD_REPORT);
     wizard.AddPage(&second, IDD_WIZARD_REMEDIES);
     bool stillOpen = false;
-    const INT_PTR cancelled = m_driver.Run(wizard, [&](CDialog& d) {
+    const INT_PTR cancelled = m_driver.Run(wizard, [&](CDialog &d) {
         DialogDriver::Press(d, IDCANCEL);
         stillOpen = wizard.GetActivePage() == &first;
         first.mayCancel = TRUE;
@@ -201,4 +201,4 @@ TEST_F(Wizard, FinishAndCancelAskOnlyThePagesThatWereShown)
     EXPECT_EQ(m_log, (std::vector<std::string>{"show 360", "cancel? 360", "cancel? 360"}));
 }
 
-}  // namespace
+} // namespace

@@ -24,7 +24,6 @@ protected:
     }
     void TearDown() override { TestFolder::RemoveTree(m_folder); }
 
-
     CMorvelankApp m_app;
     CString m_folder;
 };

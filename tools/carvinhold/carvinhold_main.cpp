@@ -33,6 +33,5 @@ CString ArgumentsAfterProgramName()
 
 int main()
 {
-    return RunBackupProgram(ArgumentsAfterProgramName(),
-                            ReadBackupProgramFolders(CMorvelankApp::GetProgramFolder()));
+    return RunBackupProgram(ArgumentsAfterProgramName(), ReadBackupProgramFolders(CMorvelankApp::GetProgramFolder()));
 }

@@ -33,8 +33,8 @@ void PrintError(const CString &text)
         MultiByteToWideChar(1250, 0, text, text.GetLength(), &result[0], length);
         return result;
     }();
-    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                           nullptr, nullptr);
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
     std::string utf8(static_cast<size_t>(length), '\0');
     WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &utf8[0], length, nullptr, nullptr);
     fprintf(stderr, "morvelank_datagen: %s\n", utf8.c_str());
@@ -146,7 +146,8 @@ int main(int argc, char **argv)
 {
     if (argc >= 2 && CString(argv[1]) == "--przyklad") {
         if (argc != 5) {
-            PrintError("użycie: morvelank_datagen --przyklad <folder przykładu> <postepowanie<N>.txt> <źródło przykładu>");
+            PrintError(
+                "użycie: morvelank_datagen --przyklad <folder przykładu> <postepowanie<N>.txt> <źródło przykładu>");
             return 2;
         }
         return WriteExample(argv[2], argv[3], argv[4]);

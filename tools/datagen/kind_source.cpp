@@ -68,15 +68,15 @@ bool ToCodePage1250(const std::string &utf8, CString &text)
     text.Empty();
     if (utf8.empty())
         return true;
-    const int wideLength = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(),
-                                               static_cast<int>(utf8.size()), nullptr, 0);
+    const int wideLength =
+        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
     if (wideLength <= 0)
         return false;
     std::wstring wide(static_cast<size_t>(wideLength), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0], wideLength);
     BOOL usedDefault = FALSE;
-    const int length = WideCharToMultiByte(1250, WC_NO_BEST_FIT_CHARS, wide.data(), wideLength, nullptr, 0,
-                                           nullptr, &usedDefault);
+    const int length =
+        WideCharToMultiByte(1250, WC_NO_BEST_FIT_CHARS, wide.data(), wideLength, nullptr, 0, nullptr, &usedDefault);
     if (length <= 0 || usedDefault)
         return false;
     char *buffer = text.GetBufferSetLength(length);
@@ -321,7 +321,8 @@ bool Complete(KindSource &kind, const CString &path, CString &error)
                 variable.value = kTodayValue;
             } else if (date.GetLength() != 10 || date[4] != '-' || date[7] != '-' || !IsDigits(date.Left(4))
                        || !IsDigits(date.Mid(5, 2)) || !IsDigits(date.Right(2))) {
-                error = (variable.valueWhere.IsEmpty() ? variable.where : variable.valueWhere) + ": data to \"dzisiaj\" albo RRRR-MM-DD, nie: " + date;
+                error = (variable.valueWhere.IsEmpty() ? variable.where : variable.valueWhere)
+                        + ": data to \"dzisiaj\" albo RRRR-MM-DD, nie: " + date;
                 return false;
             }
         }

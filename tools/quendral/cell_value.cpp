@@ -56,8 +56,8 @@ CellValue ReadCellValue(const std::string &text)
         if (IsDigit(rest[i])) {
             digits += rest[i];
             ++group;
-        } else if (IsBlank(rest[i]) && !digits.empty() && i + 1 < rest.size() && IsDigit(rest[i + 1]) &&
-                   (grouped ? group == 3 : group <= 3)) {
+        } else if (IsBlank(rest[i]) && !digits.empty() && i + 1 < rest.size() && IsDigit(rest[i + 1])
+                   && (grouped ? group == 3 : group <= 3)) {
             grouped = true;
             group = 0;
         } else {

@@ -28,8 +28,8 @@ bool ReadExportRecords(const std::string &bytes, std::vector<ExportCell> &cells,
     while (reader.Remaining() > 0) {
         ExportCell cell;
         if (!ReadRecord(reader, cell)) {
-            error = "Plik eksportu jest uszkodzony (komórka " + std::to_string(read.size() + 1) +
-                    "). Proszę wyeksportować tabelę ponownie.";
+            error = "Plik eksportu jest uszkodzony (komórka " + std::to_string(read.size() + 1)
+                    + "). Proszę wyeksportować tabelę ponownie.";
             return false;
         }
         read.push_back(std::move(cell));

@@ -8,7 +8,7 @@
 #include <vector>
 
 struct ExportCell {
-    int32_t row = 0;     // 0 is the heading row
+    int32_t row = 0; // 0 is the heading row
     int32_t column = 0;
     std::string text;    // code page 1250
     uint32_t colour = 0; // COLORREF: red in the lowest byte

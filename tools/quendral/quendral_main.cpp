@@ -39,8 +39,8 @@ int main()
         return Tell(Wide(error), MB_ICONERROR);
     const HINSTANCE opened = ShellExecuteW(nullptr, L"open", workbook.c_str(), nullptr, folder.c_str(), SW_SHOWNORMAL);
     if (reinterpret_cast<INT_PTR>(opened) <= 32)
-        return Tell(Wide("Arkusz zapisano w pliku:\n") + workbook +
-                        Wide("\nNie znaleziono programu, który otwiera arkusze (.xlsx)."),
+        return Tell(Wide("Arkusz zapisano w pliku:\n") + workbook
+                        + Wide("\nNie znaleziono programu, który otwiera arkusze (.xlsx)."),
                     MB_ICONINFORMATION);
     return 0;
 }

@@ -24,8 +24,8 @@ std::wstring ExportFolderSetting()
 {
     wchar_t value[MAX_PATH * 2] = L"";
     DWORD size = sizeof value;
-    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, L"ExportPath", RRF_RT_REG_SZ, nullptr, value, &size) !=
-        ERROR_SUCCESS)
+    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, L"ExportPath", RRF_RT_REG_SZ, nullptr, value, &size)
+        != ERROR_SUCCESS)
         return std::wstring();
     std::wstring folder = value;
     while (!folder.empty() && folder.back() == L'\\')
@@ -51,8 +51,8 @@ bool ExportToWorkbook(const std::wstring &folder, std::wstring &workbook, std::s
     }
     const std::wstring target = folder + L"\\export.xlsx";
     if (!WriteThroughTemporary(target, xlsx)) {
-        error = "Nie można zapisać arkusza:\n" + Cp1250(target) +
-                "\nJeśli jest otwarty w arkuszu kalkulacyjnym, proszę go zamknąć i wyeksportować ponownie.";
+        error = "Nie można zapisać arkusza:\n" + Cp1250(target)
+                + "\nJeśli jest otwarty w arkuszu kalkulacyjnym, proszę go zamknąć i wyeksportować ponownie.";
         return false;
     }
     workbook = target;

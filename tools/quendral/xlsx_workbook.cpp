@@ -18,8 +18,8 @@ const char kSheetName[] = "Zestawienie";
 std::string Utf8(const std::string &cp1250)
 {
     const std::wstring wide = Cp1250ToWide(cp1250.c_str(), static_cast<int>(cp1250.size()));
-    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), static_cast<int>(wide.size()), nullptr, 0,
-                                           nullptr, nullptr);
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
     std::string utf8(static_cast<size_t>(length > 0 ? length : 0), '\0');
     if (length > 0)
         WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), static_cast<int>(wide.size()), &utf8[0], length, nullptr,
@@ -34,11 +34,20 @@ std::string XmlText(const std::string &utf8)
     std::string out;
     for (char c : utf8) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\r': break;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\r':
+            break;
         default:
             if (static_cast<unsigned char>(c) >= 0x20 || c == '\n' || c == '\t')
                 out += c;
@@ -128,29 +137,31 @@ public:
             "<numFmts count=\"1\"><numFmt numFmtId=\"164\" formatCode=\"#,##0.00\\ &quot;z\xC5\x82&quot;\"/></numFmts>"
             "<fonts count=\"2\"><font><sz val=\"10\"/><name val=\"Arial\"/></font>"
             "<font><b/><sz val=\"10\"/><name val=\"Arial\"/></font></fonts>";
-        xml += "<fills count=\"" + std::to_string(m_colours.size() + 2) +
-               "\"><fill><patternFill patternType=\"none\"/></fill><fill><patternFill patternType=\"gray125\"/></fill>";
+        xml +=
+            "<fills count=\"" + std::to_string(m_colours.size() + 2)
+            + "\"><fill><patternFill patternType=\"none\"/></fill><fill><patternFill patternType=\"gray125\"/></fill>";
         for (uint32_t colour : m_colours)
-            xml += "<fill><patternFill patternType=\"solid\"><fgColor rgb=\"" + Hex(colour) +
-                   "\"/><bgColor indexed=\"64\"/></patternFill></fill>";
-        xml += "</fills><borders count=\"2\"><border><left/><right/><top/><bottom/><diagonal/></border>"
-               "<border><left style=\"thin\"><color auto=\"1\"/></left><right style=\"thin\"><color auto=\"1\"/></right>"
-               "<top style=\"thin\"><color auto=\"1\"/></top><bottom style=\"thin\"><color auto=\"1\"/></bottom>"
-               "<diagonal/></border></borders>"
-               "<cellStyleXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\"/></cellStyleXfs>";
-        xml += "<cellXfs count=\"" + std::to_string(m_styles.size() + 1) +
-               "\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\" xfId=\"0\"/>";
+            xml += "<fill><patternFill patternType=\"solid\"><fgColor rgb=\"" + Hex(colour)
+                   + "\"/><bgColor indexed=\"64\"/></patternFill></fill>";
+        xml +=
+            "</fills><borders count=\"2\"><border><left/><right/><top/><bottom/><diagonal/></border>"
+            "<border><left style=\"thin\"><color auto=\"1\"/></left><right style=\"thin\"><color auto=\"1\"/></right>"
+            "<top style=\"thin\"><color auto=\"1\"/></top><bottom style=\"thin\"><color auto=\"1\"/></bottom>"
+            "<diagonal/></border></borders>"
+            "<cellStyleXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\"/></cellStyleXfs>";
+        xml += "<cellXfs count=\"" + std::to_string(m_styles.size() + 1)
+               + "\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\" xfId=\"0\"/>";
         for (const auto &style : m_styles) {
             static const char *const formatIds[] = {"0", "4", "164"};
             const int fill = std::get<0>(style);
             const bool heading = std::get<1>(style);
             const int format = std::get<2>(style);
             const bool wrap = std::get<3>(style);
-            xml += std::string("<xf numFmtId=\"") + formatIds[format] + "\" fontId=\"" + (heading ? "1" : "0") +
-                   "\" fillId=\"" + std::to_string(fill) + "\" borderId=\"1\" xfId=\"0\" applyBorder=\"1\"" +
-                   (fill ? " applyFill=\"1\"" : "") + (heading ? " applyFont=\"1\"" : "") +
-                   (format ? " applyNumberFormat=\"1\"" : "") + " applyAlignment=\"1\"><alignment vertical=\"top\"" +
-                   (wrap ? " wrapText=\"1\"" : "") + "/></xf>";
+            xml += std::string("<xf numFmtId=\"") + formatIds[format] + "\" fontId=\"" + (heading ? "1" : "0")
+                   + "\" fillId=\"" + std::to_string(fill) + "\" borderId=\"1\" xfId=\"0\" applyBorder=\"1\""
+                   + (fill ? " applyFill=\"1\"" : "") + (heading ? " applyFont=\"1\"" : "")
+                   + (format ? " applyNumberFormat=\"1\"" : "") + " applyAlignment=\"1\"><alignment vertical=\"top\""
+                   + (wrap ? " wrapText=\"1\"" : "") + "/></xf>";
         }
         xml += "</cellXfs><cellStyles count=\"1\"><cellStyle name=\"Normal\" xfId=\"0\" builtinId=\"0\"/></cellStyles>"
                "</styleSheet>";
@@ -217,33 +228,37 @@ std::vector<std::pair<std::string, std::string>> WorkbookParts(const std::vector
     const std::string header = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
     return {
         {"[Content_Types].xml",
-         header + "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-                  "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
-                  "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
-                  "<Override PartName=\"/xl/workbook.xml\" "
-                  "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml\"/>"
-                  "<Override PartName=\"/xl/worksheets/sheet1.xml\" "
-                  "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\"/>"
-                  "<Override PartName=\"/xl/styles.xml\" "
-                  "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.styles+xml\"/>"
-                  "</Types>"},
+         header
+             + "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+               "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+               "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+               "<Override PartName=\"/xl/workbook.xml\" "
+               "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml\"/>"
+               "<Override PartName=\"/xl/worksheets/sheet1.xml\" "
+               "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\"/>"
+               "<Override PartName=\"/xl/styles.xml\" "
+               "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.styles+xml\"/>"
+               "</Types>"},
         {"_rels/.rels",
-         header + "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-                  "<Relationship Id=\"rId1\" "
-                  "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
-                  "Target=\"xl/workbook.xml\"/></Relationships>"},
-        {"xl/workbook.xml",
-         header + "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
-                  "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
-                  "<sheets><sheet name=\"" + std::string(kSheetName) + "\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>"},
+         header
+             + "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+               "<Relationship Id=\"rId1\" "
+               "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
+               "Target=\"xl/workbook.xml\"/></Relationships>"},
+        {"xl/workbook.xml", header
+                                + "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
+                                  "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
+                                  "<sheets><sheet name=\""
+                                + std::string(kSheetName) + "\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>"},
         {"xl/_rels/workbook.xml.rels",
-         header + "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-                  "<Relationship Id=\"rId1\" "
-                  "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet\" "
-                  "Target=\"worksheets/sheet1.xml\"/>"
-                  "<Relationship Id=\"rId2\" "
-                  "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles\" "
-                  "Target=\"styles.xml\"/></Relationships>"},
+         header
+             + "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+               "<Relationship Id=\"rId1\" "
+               "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet\" "
+               "Target=\"worksheets/sheet1.xml\"/>"
+               "<Relationship Id=\"rId2\" "
+               "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles\" "
+               "Target=\"styles.xml\"/></Relationships>"},
         {"xl/worksheets/sheet1.xml", sheet},
         {"xl/styles.xml", styles.Xml()},
     };

@@ -38,9 +38,9 @@ std::wstring LegalHelpFolder(const std::wstring &ownFolder)
         return ownFolder;
     wchar_t value[MAX_PATH * 2] = L"";
     DWORD size = sizeof value;
-    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, L"MainPath", RRF_RT_REG_SZ, nullptr, value, &size) ==
-            ERROR_SUCCESS &&
-        HasLegalHelp(value))
+    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, L"MainPath", RRF_RT_REG_SZ, nullptr, value, &size)
+            == ERROR_SUCCESS
+        && HasLegalHelp(value))
         return value;
     return ownFolder;
 }

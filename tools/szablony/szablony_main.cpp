@@ -91,9 +91,9 @@ bool SaveShown()
     text.resize(static_cast<size_t>(GetWindowTextW(g_editor.edit, &text[0], length + 1)));
     const std::string broken = FindBrokenTag(Cp1250(text));
     if (!broken.empty()) {
-        const std::wstring message = L"Szablon nie zosta\u0142 zapisany: znacznik \u201e" + Wide(broken) +
-                                     L"\u201d jest niepe\u0142ny albo nie ma pary.\nZnacznik ma posta\u0107 "
-                                     L"<!NNN>opis</NNN> z tym samym trzycyfrowym numerem.";
+        const std::wstring message = L"Szablon nie zosta\u0142 zapisany: znacznik \u201e" + Wide(broken)
+                                     + L"\u201d jest niepe\u0142ny albo nie ma pary.\nZnacznik ma posta\u0107 "
+                                       L"<!NNN>opis</NNN> z tym samym trzycyfrowym numerem.";
         MessageBoxW(g_editor.window, message.c_str(), kCaption, MB_OK | MB_ICONERROR);
         return false;
     }
@@ -118,8 +118,8 @@ bool MayLeaveShown()
 {
     if (!IsModified())
         return true;
-    const int answer = MessageBoxW(g_editor.window, L"Zapisa\u0107 zmiany w szablonie?", kCaption,
-                                   MB_YESNOCANCEL | MB_ICONQUESTION);
+    const int answer =
+        MessageBoxW(g_editor.window, L"Zapisa\u0107 zmiany w szablonie?", kCaption, MB_YESNOCANCEL | MB_ICONQUESTION);
     return answer == IDNO || (answer == IDYES && SaveShown());
 }
 
@@ -174,7 +174,8 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         SendMessageW(g_editor.edit, EM_EXLIMITTEXT, 0, 0x7FFFFFFF);
         for (const std::wstring &name : g_editor.templates)
             SendMessageW(g_editor.list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-        SetStatus(g_editor.templates.empty() ? L"Zestaw nie zawiera szablon\u00f3w RTF." : L"Prosz\u0119 wybra\u0107 szablon z listy.");
+        SetStatus(g_editor.templates.empty() ? L"Zestaw nie zawiera szablon\u00f3w RTF."
+                                             : L"Prosz\u0119 wybra\u0107 szablon z listy.");
         return 0;
     case WM_SIZE:
         Layout(LOWORD(lParam), HIWORD(lParam));

@@ -67,9 +67,10 @@ std::vector<std::wstring> ListTemplates(const TemplateSet &set)
     Collect(set.UserFolder(), std::wstring(), found);
     std::sort(found.begin(), found.end(),
               [](const std::wstring &a, const std::wstring &b) { return _wcsicmp(a.c_str(), b.c_str()) < 0; });
-    found.erase(std::unique(found.begin(), found.end(),
-                            [](const std::wstring &a, const std::wstring &b) { return _wcsicmp(a.c_str(), b.c_str()) == 0; }),
-                found.end());
+    found.erase(
+        std::unique(found.begin(), found.end(),
+                    [](const std::wstring &a, const std::wstring &b) { return _wcsicmp(a.c_str(), b.c_str()) == 0; }),
+        found.end());
     return found;
 }
 

@@ -26,8 +26,8 @@ std::string TagNumber(const std::string &text, size_t position)
 std::string Shown(const std::string &text, size_t position)
 {
     const size_t end = text.find('>', position);
-    const size_t length = end == std::string::npos || end - position + 1 > kShownLength ? kShownLength
-                                                                                        : end - position + 1;
+    const size_t length =
+        end == std::string::npos || end - position + 1 > kShownLength ? kShownLength : end - position + 1;
     std::string shown = text.substr(position, length);
     for (char &c : shown)
         if (c == '\r' || c == '\n')

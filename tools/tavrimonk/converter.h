@@ -7,4 +7,4 @@
 
 // Arguments after the program's name. Returns an empty string on success, otherwise the
 // Polish message that says what went wrong; the target is then left as it was.
-std::string RunConversion(const std::vector<std::wstring>& arguments);
+std::string RunConversion(const std::vector<std::wstring> &arguments);

@@ -8,20 +8,32 @@ namespace {
 
 const wchar_t kTablePlaceholder[] = L"<<table>>";
 
-void AppendEscaped(std::string& html, const std::string& cp1250) {
+void AppendEscaped(std::string &html, const std::string &cp1250)
+{
     for (char c : cp1250) {
         switch (c) {
-            case '&': html += "&amp;"; break;
-            case '<': html += "&lt;"; break;
-            case '>': html += "&gt;"; break;
-            case '"': html += "&quot;"; break;
-            default: html += c; break;
+        case '&':
+            html += "&amp;";
+            break;
+        case '<':
+            html += "&lt;";
+            break;
+        case '>':
+            html += "&gt;";
+            break;
+        case '"':
+            html += "&quot;";
+            break;
+        default:
+            html += c;
+            break;
         }
     }
 }
 
 // One character in code page 1250, or a numeric reference when the code page lacks it.
-void AppendCharacter(std::string& html, unsigned codePoint) {
+void AppendCharacter(std::string &html, unsigned codePoint)
+{
     if (codePoint < 0x80) {
         AppendEscaped(html, std::string(1, static_cast<char>(codePoint)));
         return;
@@ -30,8 +42,8 @@ void AppendCharacter(std::string& html, unsigned codePoint) {
         wchar_t wide = static_cast<wchar_t>(codePoint);
         char narrow[4];
         BOOL usedDefault = FALSE;
-        int length = ::WideCharToMultiByte(1250, WC_NO_BEST_FIT_CHARS, &wide, 1, narrow,
-                                           sizeof narrow, nullptr, &usedDefault);
+        int length =
+            ::WideCharToMultiByte(1250, WC_NO_BEST_FIT_CHARS, &wide, 1, narrow, sizeof narrow, nullptr, &usedDefault);
         if (length == 1 && !usedDefault) {
             html += narrow[0];
             return;
@@ -40,15 +52,15 @@ void AppendCharacter(std::string& html, unsigned codePoint) {
     html += "&#" + std::to_string(codePoint) + ";";
 }
 
-void AppendText(std::string& html, const std::wstring& text) {
+void AppendText(std::string &html, const std::wstring &text)
+{
     for (size_t i = 0; i < text.size(); ++i) {
         unsigned c = text[i];
         if (c == L'\n') {
             html += "<br>";
         } else if (c == L'\t') {
             html += ' ';
-        } else if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-                   text[i + 1] < 0xE000) {
+        } else if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
             AppendCharacter(html, 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00));
             ++i;
         } else {
@@ -57,18 +69,24 @@ void AppendText(std::string& html, const std::wstring& text) {
     }
 }
 
-const char* AlignmentStyle(RichTextAlignment alignment) {
+const char *AlignmentStyle(RichTextAlignment alignment)
+{
     switch (alignment) {
-        case RichTextAlignment::Center: return "text-align:center;";
-        case RichTextAlignment::Right: return "text-align:right;";
-        case RichTextAlignment::Justify: return "text-align:justify;";
-        case RichTextAlignment::Left: break;
+    case RichTextAlignment::Center:
+        return "text-align:center;";
+    case RichTextAlignment::Right:
+        return "text-align:right;";
+    case RichTextAlignment::Justify:
+        return "text-align:justify;";
+    case RichTextAlignment::Left:
+        break;
     }
     return "";
 }
 
 // Twips as CSS points, to the tenth.
-std::string Points(int twips) {
+std::string Points(int twips)
+{
     char text[32];
     snprintf(text, sizeof text, "%gpt", twips / 20.0);
     return text;
@@ -76,48 +94,67 @@ std::string Points(int twips) {
 
 // The paragraph's alignment, its indents (a numbered point's lines after the first stand under
 // its text) and a page break before it, as a style attribute; empty when it needs none.
-std::string ParagraphStyle(const RichTextParagraph& paragraph, bool pageBreakBefore) {
+std::string ParagraphStyle(const RichTextParagraph &paragraph, bool pageBreakBefore)
+{
     std::string style = AlignmentStyle(paragraph.alignment);
-    if (paragraph.leftIndent != 0) style += "margin-left:" + Points(paragraph.leftIndent) + ";";
-    if (paragraph.rightIndent != 0) style += "margin-right:" + Points(paragraph.rightIndent) + ";";
-    if (paragraph.firstLineIndent != 0) style += "text-indent:" + Points(paragraph.firstLineIndent) + ";";
-    if (pageBreakBefore) style += "page-break-before:always;";
-    if (style.empty()) return style;
+    if (paragraph.leftIndent != 0)
+        style += "margin-left:" + Points(paragraph.leftIndent) + ";";
+    if (paragraph.rightIndent != 0)
+        style += "margin-right:" + Points(paragraph.rightIndent) + ";";
+    if (paragraph.firstLineIndent != 0)
+        style += "text-indent:" + Points(paragraph.firstLineIndent) + ";";
+    if (pageBreakBefore)
+        style += "page-break-before:always;";
+    if (style.empty())
+        return style;
     style.pop_back();
     return " style=\"" + style + "\"";
 }
 
-std::wstring ParagraphText(const RichTextParagraph& paragraph) {
+std::wstring ParagraphText(const RichTextParagraph &paragraph)
+{
     std::wstring text;
-    for (const RichTextRun& run : paragraph.runs) text += run.text;
+    for (const RichTextRun &run : paragraph.runs)
+        text += run.text;
     return text;
 }
 
-bool IsTablePlaceholder(const RichTextParagraph& paragraph) {
+bool IsTablePlaceholder(const RichTextParagraph &paragraph)
+{
     std::wstring text = ParagraphText(paragraph);
     size_t first = text.find_first_not_of(L" \t");
     size_t last = text.find_last_not_of(L" \t");
     return first != std::wstring::npos && text.compare(first, last - first + 1, kTablePlaceholder) == 0;
 }
 
-void AppendParagraphContent(std::string& html, const RichTextParagraph& paragraph) {
+void AppendParagraphContent(std::string &html, const RichTextParagraph &paragraph)
+{
     bool any = false;
-    for (const RichTextRun& run : paragraph.runs) {
-        if (run.text.empty()) continue;
+    for (const RichTextRun &run : paragraph.runs) {
+        if (run.text.empty())
+            continue;
         any = true;
-        const RichTextCharFormat& f = run.format;
-        if (f.bold) html += "<b>";
-        if (f.italic) html += "<i>";
-        if (f.underline) html += "<u>";
+        const RichTextCharFormat &f = run.format;
+        if (f.bold)
+            html += "<b>";
+        if (f.italic)
+            html += "<i>";
+        if (f.underline)
+            html += "<u>";
         AppendText(html, run.text);
-        if (f.underline) html += "</u>";
-        if (f.italic) html += "</i>";
-        if (f.bold) html += "</b>";
+        if (f.underline)
+            html += "</u>";
+        if (f.italic)
+            html += "</i>";
+        if (f.bold)
+            html += "</b>";
     }
-    if (!any) html += "&nbsp;";
+    if (!any)
+        html += "&nbsp;";
 }
 
-void AppendParagraph(std::string& html, const RichTextParagraph& paragraph, bool pageBreakBefore) {
+void AppendParagraph(std::string &html, const RichTextParagraph &paragraph, bool pageBreakBefore)
+{
     html += "<p";
     html += ParagraphStyle(paragraph, pageBreakBefore);
     html += '>';
@@ -126,13 +163,16 @@ void AppendParagraph(std::string& html, const RichTextParagraph& paragraph, bool
 }
 
 // The cells of a text table end with a blank (continuation lines are joined by blanks).
-std::string TrimBlanks(const std::string& text) {
+std::string TrimBlanks(const std::string &text)
+{
     size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return std::string();
+    if (first == std::string::npos)
+        return std::string();
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-void AppendTextTable(std::string& html, const TextTable& table) {
+void AppendTextTable(std::string &html, const TextTable &table)
+{
     html += "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n";
     for (int row = 0; row < table.rows; ++row) {
         html += "<tr>";
@@ -151,12 +191,14 @@ void AppendTextTable(std::string& html, const TextTable& table) {
     html += "</table>\n";
 }
 
-void AppendRow(std::string& html, const RichTextRow& row) {
+void AppendRow(std::string &html, const RichTextRow &row)
+{
     html += "<tr>";
-    for (const RichTextCell& cell : row.cells) {
+    for (const RichTextCell &cell : row.cells) {
         html += "<td>";
         for (size_t i = 0; i < cell.paragraphs.size(); ++i) {
-            if (i > 0) html += "<br>";
+            if (i > 0)
+                html += "<br>";
             AppendParagraphContent(html, cell.paragraphs[i]);
         }
         html += "</td>";
@@ -164,19 +206,18 @@ void AppendRow(std::string& html, const RichTextRow& row) {
     html += "</tr>\n";
 }
 
-}  // namespace
+} // namespace
 
-std::string DocumentToHtml(const RichTextDocument& document, const std::vector<TextTable>& tables) {
-    std::string html =
-        "<!DOCTYPE html>\n<html>\n<head>\n"
-        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1250\">\n"
-        "</head>\n<body>\n";
+std::string DocumentToHtml(const RichTextDocument &document, const std::vector<TextTable> &tables)
+{
+    std::string html = "<!DOCTYPE html>\n<html>\n<head>\n"
+                       "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1250\">\n"
+                       "</head>\n<body>\n";
     size_t nextTable = 0;
     bool inRows = false;
-    for (const RichTextBlock& block : document.blocks) {
+    for (const RichTextBlock &block : document.blocks) {
         if (block.isRow != inRows) {
-            html += block.isRow ? "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n"
-                                : "</table>\n";
+            html += block.isRow ? "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n" : "</table>\n";
             inRows = block.isRow;
         }
         if (block.isRow) {
@@ -187,7 +228,8 @@ std::string DocumentToHtml(const RichTextDocument& document, const std::vector<T
             AppendParagraph(html, block.paragraph, block.pageBreakBefore);
         }
     }
-    if (inRows) html += "</table>\n";
+    if (inRows)
+        html += "</table>\n";
     html += "</body>\n</html>\n";
     return html;
 }

@@ -9,4 +9,4 @@
 #include <string>
 #include <vector>
 
-std::string DocumentToHtml(const RichTextDocument& document, const std::vector<TextTable>& tables);
+std::string DocumentToHtml(const RichTextDocument &document, const std::vector<TextTable> &tables);

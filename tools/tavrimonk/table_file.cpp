@@ -8,27 +8,33 @@ namespace {
 
 constexpr int32_t kTableFileMark = 43;
 
-bool ReadTable(LittleEndianReader& reader, TextTable& table) {
+bool ReadTable(LittleEndianReader &reader, TextTable &table)
+{
     int32_t rows = 0;
     int32_t columns = 0;
-    if (!reader.ReadInt32(rows) || !reader.ReadInt32(columns) || rows < 0 || columns < 0) return false;
+    if (!reader.ReadInt32(rows) || !reader.ReadInt32(columns) || rows < 0 || columns < 0)
+        return false;
     // Rows without a cell cost the file nothing but the output one line each: damage as well.
-    if (rows > 0 && columns == 0) return false;
+    if (rows > 0 && columns == 0)
+        return false;
     // Every cell takes at least its four length bytes: a count beyond that is damage.
     uint64_t cellCount = static_cast<uint64_t>(rows) * static_cast<uint64_t>(columns);
-    if (cellCount > reader.Remaining() / 4) return false;
+    if (cellCount > reader.Remaining() / 4)
+        return false;
     table.rows = rows;
     table.columns = columns;
     table.cells.resize(static_cast<size_t>(cellCount));
-    for (std::string& cell : table.cells) {
-        if (!reader.ReadString(cell)) return false;
+    for (std::string &cell : table.cells) {
+        if (!reader.ReadString(cell))
+            return false;
     }
     return true;
 }
 
-}  // namespace
+} // namespace
 
-bool ReadTableFile(const std::string& bytes, std::vector<TextTable>& tables, std::string& error) {
+bool ReadTableFile(const std::string &bytes, std::vector<TextTable> &tables, std::string &error)
+{
     tables.clear();
     LittleEndianReader reader(bytes);
     int32_t mark = 0;

@@ -9,11 +9,11 @@
 struct TextTable {
     int rows = 0;
     int columns = 0;
-    std::vector<std::string> cells;  // row by row
+    std::vector<std::string> cells; // row by row
 
-    const std::string& Cell(int row, int column) const { return cells[row * columns + column]; }
+    const std::string &Cell(int row, int column) const { return cells[row * columns + column]; }
 };
 
 // Reads every table of the file's bytes. A damaged file gives false and a Polish message in
 // error; tables is then left empty.
-bool ReadTableFile(const std::string& bytes, std::vector<TextTable>& tables, std::string& error);
+bool ReadTableFile(const std::string &bytes, std::vector<TextTable> &tables, std::string &error);

@@ -8,26 +8,28 @@
 
 namespace {
 
-std::wstring Wide(const std::string& cp1250) {
-    int length = ::MultiByteToWideChar(1250, 0, cp1250.c_str(), static_cast<int>(cp1250.size()),
-                                       nullptr, 0);
+std::wstring Wide(const std::string &cp1250)
+{
+    int length = ::MultiByteToWideChar(1250, 0, cp1250.c_str(), static_cast<int>(cp1250.size()), nullptr, 0);
     std::wstring wide(static_cast<size_t>(length), L'\0');
-    ::MultiByteToWideChar(1250, 0, cp1250.c_str(), static_cast<int>(cp1250.size()), &wide[0],
-                          length);
+    ::MultiByteToWideChar(1250, 0, cp1250.c_str(), static_cast<int>(cp1250.size()), &wide[0], length);
     return wide;
 }
 
-}  // namespace
+} // namespace
 
-int main() {
+int main()
+{
     int count = 0;
-    LPWSTR* argv = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    LPWSTR *argv = ::CommandLineToArgvW(::GetCommandLineW(), &count);
     std::vector<std::wstring> arguments;
-    for (int i = 1; argv != nullptr && i < count; ++i) arguments.emplace_back(argv[i]);
+    for (int i = 1; argv != nullptr && i < count; ++i)
+        arguments.emplace_back(argv[i]);
     ::LocalFree(argv);
 
     std::string error = RunConversion(arguments);
-    if (error.empty()) return 0;
+    if (error.empty())
+        return 0;
     ::MessageBoxW(nullptr, Wide(error).c_str(), L"Tavrimonk", MB_OK | MB_ICONERROR);
     return 1;
 }

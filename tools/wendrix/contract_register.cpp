@@ -24,8 +24,8 @@ bool IsDate(const CString &text)
         return false;
     static const int daysInMonth[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return year >= 1990 && year <= 2100 && month >= 1 && month <= 12 && day >= 1 &&
-           day <= (month == 2 && !leap ? 28 : daysInMonth[month - 1]);
+    return year >= 1990 && year <= 2100 && month >= 1 && month <= 12 && day >= 1
+           && day <= (month == 2 && !leap ? 28 : daysInMonth[month - 1]);
 }
 
 bool IsCpv(const CString &text)
@@ -54,7 +54,7 @@ ContractEntry EntryOf(const Recordset &rows)
 
 std::vector<Variant> Values(const ContractEntry &entry)
 {
-    return {Variant(entry.date),       Variant(entry.subject), Variant(entry.kind), Variant(entry.valueGrosze),
+    return {Variant(entry.date),       Variant(entry.subject), Variant(entry.kind),      Variant(entry.valueGrosze),
             Variant(entry.contractor), Variant(entry.cpv),     Variant(entry.caseNumber)};
 }
 
@@ -132,19 +132,19 @@ ContractRegister::ContractRegister(const ConnectionPtr &connection) : m_connecti
 
 void ContractRegister::EnsureTable()
 {
-    m_connection->Execute(CString("CREATE TABLE IF NOT EXISTS ") + kTable +
-                          " ([id] INTEGER PRIMARY KEY AUTOINCREMENT, [data] TEXT NOT NULL, [przedmiot] TEXT NOT NULL,"
-                          " [rodzaj] TEXT NOT NULL, [wartosc_netto_gr] INTEGER NOT NULL, [wykonawca] TEXT NOT NULL,"
-                          " [cpv] TEXT, [znak_sprawy] TEXT)");
+    m_connection->Execute(CString("CREATE TABLE IF NOT EXISTS ") + kTable
+                          + " ([id] INTEGER PRIMARY KEY AUTOINCREMENT, [data] TEXT NOT NULL, [przedmiot] TEXT NOT NULL,"
+                            " [rodzaj] TEXT NOT NULL, [wartosc_netto_gr] INTEGER NOT NULL, [wykonawca] TEXT NOT NULL,"
+                            " [cpv] TEXT, [znak_sprawy] TEXT)");
 }
 
 std::vector<ContractEntry> ContractRegister::Find(const CString &text) const
 {
     const CString pattern = "%" + text + "%";
     Recordset rows;
-    rows.Open(CString("SELECT * FROM ") + kTable +
-                  " WHERE ? = '' OR [przedmiot] LIKE ? OR [wykonawca] LIKE ? OR [cpv] LIKE ? OR [znak_sprawy] LIKE ?"
-                  " ORDER BY [data] DESC, [id] DESC",
+    rows.Open(CString("SELECT * FROM ") + kTable
+                  + " WHERE ? = '' OR [przedmiot] LIKE ? OR [wykonawca] LIKE ? OR [cpv] LIKE ? OR [znak_sprawy] LIKE ?"
+                    " ORDER BY [data] DESC, [id] DESC",
               m_connection, {Variant(text), Variant(pattern), Variant(pattern), Variant(pattern), Variant(pattern)});
     std::vector<ContractEntry> entries;
     for (; !rows.IsEOF(); rows.MoveNext())
@@ -154,10 +154,11 @@ std::vector<ContractEntry> ContractRegister::Find(const CString &text) const
 
 long long ContractRegister::Add(const ContractEntry &entry)
 {
-    m_connection->Execute(CString("INSERT INTO ") + kTable +
-                              " ([data], [przedmiot], [rodzaj], [wartosc_netto_gr], [wykonawca], [cpv], [znak_sprawy])"
-                              " VALUES (?, ?, ?, ?, ?, ?, ?)",
-                          Values(entry));
+    m_connection->Execute(
+        CString("INSERT INTO ") + kTable
+            + " ([data], [przedmiot], [rodzaj], [wartosc_netto_gr], [wykonawca], [cpv], [znak_sprawy])"
+              " VALUES (?, ?, ?, ?, ?, ?, ?)",
+        Values(entry));
     Recordset last;
     last.Open("SELECT last_insert_rowid() AS [id]", m_connection);
     return last.GetFieldValue("id").AsInt64();
@@ -167,10 +168,11 @@ void ContractRegister::Change(const ContractEntry &entry)
 {
     std::vector<Variant> values = Values(entry);
     values.push_back(Variant(entry.id));
-    m_connection->Execute(CString("UPDATE ") + kTable +
-                              " SET [data] = ?, [przedmiot] = ?, [rodzaj] = ?, [wartosc_netto_gr] = ?, [wykonawca] = ?,"
-                              " [cpv] = ?, [znak_sprawy] = ? WHERE [id] = ?",
-                          values);
+    m_connection->Execute(
+        CString("UPDATE ") + kTable
+            + " SET [data] = ?, [przedmiot] = ?, [rodzaj] = ?, [wartosc_netto_gr] = ?, [wykonawca] = ?,"
+              " [cpv] = ?, [znak_sprawy] = ? WHERE [id] = ?",
+        values);
 }
 
 void ContractRegister::Remove(long long id)

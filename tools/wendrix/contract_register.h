@@ -9,14 +9,14 @@
 #include <vector>
 
 struct ContractEntry {
-    long long id = 0;       // 0 for an entry not yet stored
-    CString date;           // "RRRR-MM-DD"
+    long long id = 0; // 0 for an entry not yet stored
+    CString date;     // "RRRR-MM-DD"
     CString subject;
-    CString kind;           // one of kContractKinds
+    CString kind; // one of kContractKinds
     long long valueGrosze = 0;
     CString contractor;
-    CString cpv;            // "NNNNNNNN-N", may be empty
-    CString caseNumber;     // the proceeding's case number, empty when there was none
+    CString cpv;        // "NNNNNNNN-N", may be empty
+    CString caseNumber; // the proceeding's case number, empty when there was none
 };
 
 extern const char *const kContractKinds[3];

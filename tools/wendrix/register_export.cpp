@@ -4,14 +4,14 @@
 
 std::vector<std::vector<CString>> RegisterTable(const std::vector<ContractEntry> &entries)
 {
-    std::vector<std::vector<CString>> table = {{"Lp.", "Data", "Przedmiot zamówienia", "Rodzaj", "Wartość netto (zł)",
-                                                "Wykonawca", "Kod CPV", "Znak sprawy"}};
+    std::vector<std::vector<CString>> table = {
+        {"Lp.", "Data", "Przedmiot zamówienia", "Rodzaj", "Wartość netto (zł)", "Wykonawca", "Kod CPV", "Znak sprawy"}};
     int number = 0;
     for (const ContractEntry &entry : entries) {
         CString lp;
         lp.Format("%d", ++number);
-        table.push_back({lp, entry.date, entry.subject, entry.kind, FormatValueNet(entry.valueGrosze),
-                         entry.contractor, entry.cpv, entry.caseNumber});
+        table.push_back({lp, entry.date, entry.subject, entry.kind, FormatValueNet(entry.valueGrosze), entry.contractor,
+                         entry.cpv, entry.caseNumber});
     }
     return table;
 }

@@ -25,7 +25,8 @@ bool PrintRegister(HWND owner, const std::vector<ContractEntry> &entries)
     const int height = GetDeviceCaps(dc, VERTRES);
     const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
     const int margin = dpi / 2;
-    HFONT font = CreateFontW(-MulDiv(7, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, EASTEUROPE_CHARSET, 0, 0, 0, 0, L"Arial");
+    HFONT font =
+        CreateFontW(-MulDiv(7, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, EASTEUROPE_CHARSET, 0, 0, 0, 0, L"Arial");
     HFONT bold = CreateFontW(-MulDiv(7, dpi, 72), 0, 0, 0, FW_BOLD, 0, 0, 0, EASTEUROPE_CHARSET, 0, 0, 0, 0, L"Arial");
     const int lineHeight = MulDiv(10, dpi, 72);
     DOCINFOW document{};
@@ -60,8 +61,8 @@ bool PrintRegister(HWND owner, const std::vector<ContractEntry> &entries)
     ok = ok && EndPage(dc) > 0 && EndDoc(dc) > 0;
     if (!ok) {
         AbortDoc(dc);
-        MessageBoxW(owner, L"Nie uda\u0142o si\u0119 wydrukowa\u0107 ewidencji.", L"Ewidencja zam\u00f3wie\u0144 publicznych",
-                    MB_OK | MB_ICONERROR);
+        MessageBoxW(owner, L"Nie uda\u0142o si\u0119 wydrukowa\u0107 ewidencji.",
+                    L"Ewidencja zam\u00f3wie\u0144 publicznych", MB_OK | MB_ICONERROR);
     }
     DeleteObject(font);
     DeleteObject(bold);

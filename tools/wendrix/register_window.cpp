@@ -16,32 +16,46 @@ namespace {
 const wchar_t kCaption[] = L"Ewidencja zam\u00f3wie\u0144 publicznych";
 
 enum ControlId {
-    kSearch = 100, kSearchButton, kList,
-    kDate, kKind, kValue, kCpv, kCase, kSubject, kContractor,
-    kAdd, kChange, kDelete, kExport, kPrint, kClose,
+    kSearch = 100,
+    kSearchButton,
+    kList,
+    kDate,
+    kKind,
+    kValue,
+    kCpv,
+    kCase,
+    kSubject,
+    kContractor,
+    kAdd,
+    kChange,
+    kDelete,
+    kExport,
+    kPrint,
+    kClose,
 };
 
 const struct {
     const char *heading;
     int width;
-} kColumns[] = {{"Lp.", 40}, {"Data", 80}, {"Przedmiot zamówienia", 260}, {"Rodzaj", 110},
-                {"Wartość netto (zł)", 120}, {"Wykonawca", 200}, {"Kod CPV", 90}, {"Znak sprawy", 110}};
+} kColumns[] = {
+    {"Lp.", 40},        {"Data", 80},    {"Przedmiot zamówienia", 260}, {"Rodzaj", 110}, {"Wartość netto (zł)", 120},
+    {"Wykonawca", 200}, {"Kod CPV", 90}, {"Znak sprawy", 110}};
 
 const struct {
     int id;
     const char *label;
     int x, y, width;
 } kFields[] = {
-    {kDate, "Data (RRRR-MM-DD):", 8, 0, 120},  {kKind, "Rodzaj:", 140, 0, 150},
+    {kDate, "Data (RRRR-MM-DD):", 8, 0, 120},     {kKind, "Rodzaj:", 140, 0, 150},
     {kValue, "Wartość netto (zł):", 302, 0, 130}, {kCpv, "Kod CPV:", 444, 0, 100},
-    {kCase, "Znak sprawy:", 556, 0, 150},      {kSubject, "Przedmiot zamówienia:", 8, 1, 500},
+    {kCase, "Znak sprawy:", 556, 0, 150},         {kSubject, "Przedmiot zamówienia:", 8, 1, 500},
     {kContractor, "Wykonawca:", 520, 1, 480},
 };
 
 const struct {
     int id;
     const char *text;
-} kButtons[] = {{kAdd, "Dodaj"}, {kChange, "Zmień"}, {kDelete, "Usuń"}, {kExport, "Eksport do arkusza"},
+} kButtons[] = {{kAdd, "Dodaj"},    {kChange, "Zmień"}, {kDelete, "Usuń"}, {kExport, "Eksport do arkusza"},
                 {kPrint, "Drukuj"}, {kClose, "Zamknij"}};
 
 const int kRowHeight = 46;
@@ -184,7 +198,8 @@ void Delete()
         return;
     }
     if (MessageBoxW(g_register.window, L"Usun\u0105\u0107 zaznaczony wpis z ewidencji?", kCaption,
-                    MB_YESNO | MB_ICONQUESTION) != IDYES)
+                    MB_YESNO | MB_ICONQUESTION)
+        != IDYES)
         return;
     try {
         g_register.contracts->Remove(g_register.shown[static_cast<size_t>(selected)].id);
@@ -210,8 +225,8 @@ void Export()
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
     if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started)) {
-        Tell("Nie można uruchomić programu eksportu do arkusza kalkulacyjnego " + g_register.programFolder +
-                 "\\Quendral.exe",
+        Tell("Nie można uruchomić programu eksportu do arkusza kalkulacyjnego " + g_register.programFolder
+                 + "\\Quendral.exe",
              MB_ICONERROR);
         return;
     }
@@ -224,8 +239,8 @@ void Create()
     Child(L"STATIC", "Szukaj (przedmiot, wykonawca, CPV, znak sprawy):", 0, 0, 8, 12, 270, 16);
     Child(L"EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, kSearch, 280, 8, 300, 22);
     Child(L"BUTTON", "Szukaj", WS_TABSTOP | BS_DEFPUSHBUTTON, kSearchButton, 590, 7, 90, 24);
-    HWND list = Child(WC_LISTVIEWW, "", WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
-                      kList, 8, 38, 100, 100);
+    HWND list = Child(WC_LISTVIEWW, "", WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, kList,
+                      8, 38, 100, 100);
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
     for (size_t i = 0; i < sizeof kColumns / sizeof kColumns[0]; ++i) {
         std::wstring heading = Cp1250ToWide(kColumns[i].heading);
@@ -238,8 +253,8 @@ void Create()
     for (const auto &field : kFields) {
         Child(L"STATIC", field.label, 0, 0, field.x, 0, field.width, 16);
         if (field.id == kKind) {
-            HWND kinds = Child(L"COMBOBOX", "", WS_TABSTOP | CBS_DROPDOWNLIST | WS_VSCROLL, kKind, field.x, 0,
-                               field.width, 120);
+            HWND kinds =
+                Child(L"COMBOBOX", "", WS_TABSTOP | CBS_DROPDOWNLIST | WS_VSCROLL, kKind, field.x, 0, field.width, 120);
             for (const char *kind : kContractKinds)
                 SendMessageW(kinds, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Cp1250ToWide(kind).c_str()));
         } else {
@@ -284,21 +299,35 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     case WM_NOTIFY: {
         const auto *notice = reinterpret_cast<const NMLISTVIEW *>(lParam);
-        if (notice->hdr.idFrom == kList && notice->hdr.code == LVN_ITEMCHANGED && (notice->uNewState & LVIS_SELECTED) &&
-            notice->iItem >= 0 && static_cast<size_t>(notice->iItem) < g_register.shown.size())
+        if (notice->hdr.idFrom == kList && notice->hdr.code == LVN_ITEMCHANGED && (notice->uNewState & LVIS_SELECTED)
+            && notice->iItem >= 0 && static_cast<size_t>(notice->iItem) < g_register.shown.size())
             ShowEntry(g_register.shown[static_cast<size_t>(notice->iItem)]);
         return 0;
     }
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDOK:
-        case kSearchButton: Reload(); break;
-        case kAdd: Store(false); break;
-        case kChange: Store(true); break;
-        case kDelete: Delete(); break;
-        case kExport: Export(); break;
-        case kPrint: PrintRegister(window, g_register.shown); break;
-        case kClose: DestroyWindow(window); break;
+        case kSearchButton:
+            Reload();
+            break;
+        case kAdd:
+            Store(false);
+            break;
+        case kChange:
+            Store(true);
+            break;
+        case kDelete:
+            Delete();
+            break;
+        case kExport:
+            Export();
+            break;
+        case kPrint:
+            PrintRegister(window, g_register.shown);
+            break;
+        case kClose:
+            DestroyWindow(window);
+            break;
         }
         return 0;
     case WM_DESTROY:

@@ -15,36 +15,42 @@
 struct TestPair {
     CString first;
     CString second;
-    bool operator==(const TestPair& other) const {
-        return first == other.first && second == other.second;
-    }
+    bool operator==(const TestPair &other) const { return first == other.first && second == other.second; }
 };
-CArchive& operator<<(CArchive& ar, const TestPair& pair) { return ar << pair.first << pair.second; }
-CArchive& operator>>(CArchive& ar, TestPair& pair) { return ar >> pair.first >> pair.second; }
+CArchive &operator<<(CArchive &ar, const TestPair &pair)
+{
+    return ar << pair.first << pair.second;
+}
+CArchive &operator>>(CArchive &ar, TestPair &pair)
+{
+    return ar >> pair.first >> pair.second;
+}
 
 namespace {
 
 using Bytes = std::vector<BYTE>;
 
-Bytes Store(CObject& collection) {
+Bytes Store(CObject &collection)
+{
     CMemFile file;
     CArchive ar(&file, CArchive::store);
     collection.Serialize(ar);
     ar.Close();
     const auto length = static_cast<size_t>(file.GetLength());
-    BYTE* data = file.Detach();
+    BYTE *data = file.Detach();
     Bytes bytes(data, data + length);
     std::free(data);
     return bytes;
 }
 
 // The archive cause, or -1 when loading succeeded.
-int Load(Bytes bytes, CObject& collection) {
+int Load(Bytes bytes, CObject &collection)
+{
     CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
     CArchive ar(&file, CArchive::load);
     try {
         collection.Serialize(ar);
-    } catch (CArchiveException* e) {
+    } catch (CArchiveException *e) {
         const int cause = e->m_cause;
         e->Delete();
         return cause;
@@ -52,29 +58,33 @@ int Load(Bytes bytes, CObject& collection) {
     return -1;
 }
 
-bool ThrowsInvalidArg(const std::function<void()>& action) {
+bool ThrowsInvalidArg(const std::function<void()> &action)
+{
     try {
         action();
-    } catch (CInvalidArgException* e) {
+    } catch (CInvalidArgException *e) {
         e->Delete();
         return true;
     }
     return false;
 }
 
-std::string Joined(const CStringArray& array) {
+std::string Joined(const CStringArray &array)
+{
     std::string text;
-    for (INT_PTR i = 0; i < array.GetSize(); ++i) text += std::string(array[i]) + ",";
+    for (INT_PTR i = 0; i < array.GetSize(); ++i)
+        text += std::string(array[i]) + ",";
     return text;
 }
 
-TEST(ArrayTest, GrowsInsertsAndRemovesAsTheLibraryDoes) {
+TEST(ArrayTest, GrowsInsertsAndRemovesAsTheLibraryDoes)
+{
     CStringArray array;
     EXPECT_EQ(0, array.Add("a"));
     EXPECT_EQ(1, array.Add("b"));
     array.InsertAt(0, "x", 2);
     EXPECT_EQ("x,x,a,b,", Joined(array));
-    array.InsertAt(6, "z");  // past the end: the gap is filled with empty strings
+    array.InsertAt(6, "z"); // past the end: the gap is filled with empty strings
     EXPECT_EQ("x,x,a,b,,,z,", Joined(array));
     array.RemoveAt(1, 3);
     EXPECT_EQ("x,,,z,", Joined(array));
@@ -86,10 +96,11 @@ TEST(ArrayTest, GrowsInsertsAndRemovesAsTheLibraryDoes) {
 
     CDWordArray numbers;
     numbers.SetSize(3);
-    EXPECT_EQ(0u, numbers[2]);  // new elements are zero
+    EXPECT_EQ(0u, numbers[2]); // new elements are zero
 }
 
-TEST(ArrayTest, IndexesOutsideTheArrayThrow) {
+TEST(ArrayTest, IndexesOutsideTheArrayThrow)
+{
     CUIntArray array;
     array.Add(1);
     EXPECT_TRUE(ThrowsInvalidArg([&] { array.GetAt(1); }));
@@ -100,7 +111,8 @@ TEST(ArrayTest, IndexesOutsideTheArrayThrow) {
     EXPECT_TRUE(array.IsEmpty());
 }
 
-TEST(ArrayTest, StoredFormIsCountThenElements) {
+TEST(ArrayTest, StoredFormIsCountThenElements)
+{
     CStringArray strings;
     strings.Add("ab");
     strings.Add("");
@@ -122,19 +134,21 @@ TEST(ArrayTest, StoredFormIsCountThenElements) {
     EXPECT_EQ(70000, manyLoaded.GetSize());
 }
 
-TEST(ArrayTest, ACountLargerThanTheFileIsRefusedBeforeAllocating) {
+TEST(ArrayTest, ACountLargerThanTheFileIsRefusedBeforeAllocating)
+{
     CDWordArray numbers;
     numbers.Add(5);
     // 0xFFFF then 0xFFFFFFFE elements of four bytes claimed, eight bytes present.
     EXPECT_EQ(CArchiveException::endOfFile,
               Load(Bytes{0xFF, 0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 1, 2, 3, 4, 5, 6, 7, 8}, numbers));
-    EXPECT_EQ(1, numbers.GetSize());  // a failed load leaves the array as it was
+    EXPECT_EQ(1, numbers.GetSize()); // a failed load leaves the array as it was
     CStringArray strings;
     EXPECT_EQ(CArchiveException::endOfFile, Load(Bytes{3, 0, 1, 'a', 0}, strings));
     EXPECT_TRUE(strings.IsEmpty());
 }
 
-TEST(ListTest, PositionsWalkInsertAndRemove) {
+TEST(ListTest, PositionsWalkInsertAndRemove)
+{
     CStringList list;
     list.AddTail("b");
     list.AddHead("a");
@@ -142,10 +156,12 @@ TEST(ListTest, PositionsWalkInsertAndRemove) {
     list.InsertBefore(c, "b2");
     list.InsertAfter(c, "d");
     std::string forward;
-    for (POSITION pos = list.GetHeadPosition(); pos;) forward += std::string(list.GetNext(pos));
+    for (POSITION pos = list.GetHeadPosition(); pos;)
+        forward += std::string(list.GetNext(pos));
     EXPECT_EQ("abb2cd", forward);
     std::string backward;
-    for (POSITION pos = list.GetTailPosition(); pos;) backward += std::string(list.GetPrev(pos));
+    for (POSITION pos = list.GetTailPosition(); pos;)
+        backward += std::string(list.GetPrev(pos));
     EXPECT_EQ("dcb2ba", backward);
 
     EXPECT_EQ(c, list.Find("c"));
@@ -164,21 +180,23 @@ TEST(ListTest, PositionsWalkInsertAndRemove) {
     EXPECT_TRUE(ThrowsInvalidArg([&] { list.GetTail(); }));
 }
 
-TEST(ListTest, PairListsAreStoredTwoStringsPerElement) {
-    CList<TestPair, const TestPair&> pairs;
+TEST(ListTest, PairListsAreStoredTwoStringsPerElement)
+{
+    CList<TestPair, const TestPair &> pairs;
     pairs.AddTail(TestPair{"x", "1"});
     pairs.AddTail(TestPair{"", "yz"});
     const Bytes bytes = Store(pairs);
     EXPECT_EQ((Bytes{2, 0, 1, 'x', 1, '1', 0, 2, 'y', 'z'}), bytes);
-    CList<TestPair, const TestPair&> loaded;
+    CList<TestPair, const TestPair &> loaded;
     EXPECT_EQ(-1, Load(bytes, loaded));
     ASSERT_EQ(2, loaded.GetCount());
     EXPECT_TRUE(loaded.GetTail() == (TestPair{"", "yz"}));
-    CList<TestPair, const TestPair&> cut;
+    CList<TestPair, const TestPair &> cut;
     EXPECT_EQ(CArchiveException::endOfFile, Load(Bytes(bytes.begin(), bytes.end() - 1), cut));
 }
 
-TEST(MapTest, LookupSetRemoveAndWalk) {
+TEST(MapTest, LookupSetRemoveAndWalk)
+{
     CMapStringToString map;
     map.SetAt("klucz", "wartość");
     map["drugi"] = "2";
@@ -189,7 +207,8 @@ TEST(MapTest, LookupSetRemoveAndWalk) {
     EXPECT_FALSE(map.Lookup("brak", value));
     EXPECT_EQ(2, map.GetCount());
 
-    for (int i = 0; i < 100; ++i) map[CString(std::to_string(i).c_str())] = "n";
+    for (int i = 0; i < 100; ++i)
+        map[CString(std::to_string(i).c_str())] = "n";
     std::map<std::string, std::string> walked;
     CString key;
     for (POSITION pos = map.GetStartPosition(); pos;) {
@@ -212,4 +231,4 @@ TEST(MapTest, LookupSetRemoveAndWalk) {
     EXPECT_EQ(9, found);
 }
 
-}  // namespace
+} // namespace

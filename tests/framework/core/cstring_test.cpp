@@ -8,8 +8,9 @@
 
 namespace {
 
-TEST(CStringTest, IsOnePointerWideAndEmptyStringsShareOneBlock) {
-    static_assert(sizeof(CString) == sizeof(void*), "CString must stay one pointer wide");
+TEST(CStringTest, IsOnePointerWideAndEmptyStringsShareOneBlock)
+{
+    static_assert(sizeof(CString) == sizeof(void *), "CString must stay one pointer wide");
     CString a;
     CString b("");
     CString c("x", 0);
@@ -19,7 +20,8 @@ TEST(CStringTest, IsOnePointerWideAndEmptyStringsShareOneBlock) {
     EXPECT_STREQ("", a);
 }
 
-TEST(CStringTest, CopiesShareUntilOneIsWritten) {
+TEST(CStringTest, CopiesShareUntilOneIsWritten)
+{
     CString a("zamówienie");
     CString b(a);
     EXPECT_EQ(a.GetString(), b.GetString());
@@ -33,7 +35,8 @@ TEST(CStringTest, CopiesShareUntilOneIsWritten) {
     EXPECT_STREQ("zamówienie!", b);
 }
 
-TEST(CStringTest, AppendingItselfAndFormattingItselfAreSafe) {
+TEST(CStringTest, AppendingItselfAndFormattingItselfAreSafe)
+{
     CString a("ab");
     a += a;
     EXPECT_STREQ("abab", a);
@@ -44,34 +47,37 @@ TEST(CStringTest, AppendingItselfAndFormattingItselfAreSafe) {
 }
 
 struct SliceCase {
-    const char* name;
-    CString (*slice)(const CString&);
-    const char* expected;
+    const char *name;
+    CString (*slice)(const CString &);
+    const char *expected;
 };
 
-TEST(CStringTest, SlicesClampOutOfRangeArguments) {
+TEST(CStringTest, SlicesClampOutOfRangeArguments)
+{
     const SliceCase cases[] = {
-        {"Left(-1)", [](const CString& s) { return s.Left(-1); }, ""},
-        {"Left(3)", [](const CString& s) { return s.Left(3); }, "abc"},
-        {"Left(99)", [](const CString& s) { return s.Left(99); }, "abcdef"},
-        {"Right(-5)", [](const CString& s) { return s.Right(-5); }, ""},
-        {"Right(2)", [](const CString& s) { return s.Right(2); }, "ef"},
-        {"Right(99)", [](const CString& s) { return s.Right(99); }, "abcdef"},
-        {"Mid(-2)", [](const CString& s) { return s.Mid(-2); }, "abcdef"},
-        {"Mid(4)", [](const CString& s) { return s.Mid(4); }, "ef"},
-        {"Mid(6)", [](const CString& s) { return s.Mid(6); }, ""},
-        {"Mid(99)", [](const CString& s) { return s.Mid(99); }, ""},
-        {"Mid(2,2)", [](const CString& s) { return s.Mid(2, 2); }, "cd"},
-        {"Mid(2,-1)", [](const CString& s) { return s.Mid(2, -1); }, ""},
-        {"Mid(4,99)", [](const CString& s) { return s.Mid(4, 99); }, "ef"},
-        {"Mid(-3,5)", [](const CString& s) { return s.Mid(-3, 5); }, "abcde"},
-        {"Mid(1,INT_MAX)", [](const CString& s) { return s.Mid(1, 0x7fffffff); }, "bcdef"},
+        {"Left(-1)", [](const CString &s) { return s.Left(-1); }, ""},
+        {"Left(3)", [](const CString &s) { return s.Left(3); }, "abc"},
+        {"Left(99)", [](const CString &s) { return s.Left(99); }, "abcdef"},
+        {"Right(-5)", [](const CString &s) { return s.Right(-5); }, ""},
+        {"Right(2)", [](const CString &s) { return s.Right(2); }, "ef"},
+        {"Right(99)", [](const CString &s) { return s.Right(99); }, "abcdef"},
+        {"Mid(-2)", [](const CString &s) { return s.Mid(-2); }, "abcdef"},
+        {"Mid(4)", [](const CString &s) { return s.Mid(4); }, "ef"},
+        {"Mid(6)", [](const CString &s) { return s.Mid(6); }, ""},
+        {"Mid(99)", [](const CString &s) { return s.Mid(99); }, ""},
+        {"Mid(2,2)", [](const CString &s) { return s.Mid(2, 2); }, "cd"},
+        {"Mid(2,-1)", [](const CString &s) { return s.Mid(2, -1); }, ""},
+        {"Mid(4,99)", [](const CString &s) { return s.Mid(4, 99); }, "ef"},
+        {"Mid(-3,5)", [](const CString &s) { return s.Mid(-3, 5); }, "abcde"},
+        {"Mid(1,INT_MAX)", [](const CString &s) { return s.Mid(1, 0x7fffffff); }, "bcdef"},
     };
     const CString text("abcdef");
-    for (const auto& c : cases) EXPECT_STREQ(c.expected, c.slice(text)) << c.name;
+    for (const auto &c : cases)
+        EXPECT_STREQ(c.expected, c.slice(text)) << c.name;
 }
 
-TEST(CStringTest, FindHonoursStartAndReportsMisses) {
+TEST(CStringTest, FindHonoursStartAndReportsMisses)
+{
     const CString s("a;b;;c");
     EXPECT_EQ(1, s.Find(';'));
     EXPECT_EQ(3, s.Find(';', 2));
@@ -88,7 +94,8 @@ TEST(CStringTest, FindHonoursStartAndReportsMisses) {
     EXPECT_EQ(-1, s.FindOneOf(""));
 }
 
-TEST(CStringTest, ReplaceRemoveInsertDelete) {
+TEST(CStringTest, ReplaceRemoveInsertDelete)
+{
     CString s("a||b||c");
     EXPECT_EQ(0, s.Replace("", "x"));
     EXPECT_STREQ("a||b||c", s);
@@ -118,7 +125,8 @@ TEST(CStringTest, ReplaceRemoveInsertDelete) {
     EXPECT_EQ(2, r.Delete(0, -1));
 }
 
-TEST(CStringTest, TrimBlanksOrAGivenSet) {
+TEST(CStringTest, TrimBlanksOrAGivenSet)
+{
     CString a(" \t E:\\P\\ \r\n");
     a.Trim();
     EXPECT_STREQ("E:\\P\\", a);
@@ -138,7 +146,8 @@ TEST(CStringTest, TrimBlanksOrAGivenSet) {
     EXPECT_STREQ("xx", e);
 }
 
-TEST(CStringTest, SpansAndTokens) {
+TEST(CStringTest, SpansAndTokens)
+{
     const CString s("123abc456");
     EXPECT_STREQ("123", s.SpanIncluding("0123456789"));
     EXPECT_STREQ("", s.SpanIncluding("abc"));
@@ -148,8 +157,7 @@ TEST(CStringTest, SpansAndTokens) {
     const CString list(";;a;bb;;c;");
     int start = 0;
     std::string seen;
-    for (CString token = list.Tokenize(";", start); start != -1;
-         token = list.Tokenize(";", start))
+    for (CString token = list.Tokenize(";", start); start != -1; token = list.Tokenize(";", start))
         seen += std::string(token) + "/";
     EXPECT_EQ("a/bb/c/", seen);
     int past = 99;
@@ -157,7 +165,8 @@ TEST(CStringTest, SpansAndTokens) {
     EXPECT_EQ(-1, past);
 }
 
-TEST(CStringTest, Cp1250CaseMappingCoversPolishLetters) {
+TEST(CStringTest, Cp1250CaseMappingCoversPolishLetters)
+{
     CString upper("zażółć gęślą jaźń ŁÓDŹ šťžľ");
     upper.MakeUpper();
     EXPECT_STREQ("ZAŻÓŁĆ GĘŚLĄ JAŹŃ ŁÓDŹ ŠŤŽĽ", upper);
@@ -171,7 +180,8 @@ TEST(CStringTest, Cp1250CaseMappingCoversPolishLetters) {
     EXPECT_TRUE("a" == CString("a"));
 }
 
-TEST(CStringTest, FormatTakesCStringsAndLongOutput) {
+TEST(CStringTest, FormatTakesCStringsAndLongOutput)
+{
     CString s;
     const CString name("Łódź");
     s.Format("%s: %d, %.2f, %c, %05d", name, 42, 3.14159, 'x', 7);
@@ -187,10 +197,11 @@ TEST(CStringTest, FormatTakesCStringsAndLongOutput) {
     EXPECT_STREQ("1234567890123", s);
 }
 
-TEST(CStringTest, BuffersSettleTheLength) {
+TEST(CStringTest, BuffersSettleTheLength)
+{
     CString s("abc");
     CString shared(s);
-    char* buffer = s.GetBuffer(10);
+    char *buffer = s.GetBuffer(10);
     std::strcpy(buffer, "abcdefgh");
     s.ReleaseBuffer();
     EXPECT_STREQ("abcdefgh", s);
@@ -198,13 +209,14 @@ TEST(CStringTest, BuffersSettleTheLength) {
     s.GetBuffer(0)[2] = '\0';
     s.ReleaseBuffer(5);
     EXPECT_EQ(5, s.GetLength());
-    char* fixed = s.GetBufferSetLength(2);
+    char *fixed = s.GetBufferSetLength(2);
     fixed[0] = 'X';
     s.ReleaseBuffer(2);
     EXPECT_STREQ("Xb", s);
 }
 
-TEST(CodePageTest, Cp1250AndUtf16RoundTrip) {
+TEST(CodePageTest, Cp1250AndUtf16RoundTrip)
+{
     const CString polish("Zażółć gęślą jaźń ĄĆĘŁŃÓŚŹŻ");
     const std::wstring wide = Cp1250ToWide(polish);
     EXPECT_EQ(L"Za\u017c\u00f3\u0142\u0107 g\u0119\u015bl\u0105 ja\u017a\u0144 "
@@ -215,7 +227,8 @@ TEST(CodePageTest, Cp1250AndUtf16RoundTrip) {
     EXPECT_TRUE(Cp1250ToWide(nullptr).empty());
 }
 
-TEST(CStringTest, LoadStringConvertsTheResourceToCp1250) {
+TEST(CStringTest, LoadStringConvertsTheResourceToCp1250)
+{
     CString s("unchanged");
     EXPECT_FALSE(s.LoadString(65000));
     EXPECT_STREQ("unchanged", s);
@@ -223,4 +236,4 @@ TEST(CStringTest, LoadStringConvertsTheResourceToCp1250) {
     EXPECT_STREQ("Nie można otworzyć pliku „zażółć”.", s);
 }
 
-}  // namespace
+} // namespace

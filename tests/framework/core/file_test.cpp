@@ -13,13 +13,15 @@ namespace {
 // A fresh folder with a Polish name under the temporary folder, removed with what it holds.
 class FileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         wchar_t temp[MAX_PATH];
         GetTempPathW(MAX_PATH, temp);
         m_folder = WideToCp1250(temp) + "żółw_" + CString(std::to_string(GetCurrentProcessId()).c_str());
         ASSERT_TRUE(CreateDirectoryW(Cp1250ToWide(m_folder).c_str(), nullptr));
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         CFileFind find;
         BOOL more = find.FindFile(m_folder + "\\*");
         while (more) {
@@ -32,20 +34,23 @@ protected:
         find.Close();
         RemoveDirectoryW(Cp1250ToWide(m_folder).c_str());
     }
-    CString PathOf(const char* name) const { return m_folder + "\\" + name; }
+    CString PathOf(const char *name) const { return m_folder + "\\" + name; }
 
     CString m_folder;
 };
 
-void WriteBytes(const CString& path, const char* text) {
+void WriteBytes(const CString &path, const char *text)
+{
     CFile file(path, CFile::modeCreate | CFile::modeWrite);
     file.Write(text, static_cast<UINT>(strlen(text)));
     file.Close();
 }
 
-TEST_F(FileTest, PolishNamesRoundTripThroughFileAndFind) {
-    const char* names[] = {"Zażółć gęślą jaźń.baz", "ŁÓDŹ ŚWIĘTO.dat", "umowa.rtf"};
-    for (const char* name : names) WriteBytes(PathOf(name), name);
+TEST_F(FileTest, PolishNamesRoundTripThroughFileAndFind)
+{
+    const char *names[] = {"Zażółć gęślą jaźń.baz", "ŁÓDŹ ŚWIĘTO.dat", "umowa.rtf"};
+    for (const char *name : names)
+        WriteBytes(PathOf(name), name);
 
     std::set<std::string> found;
     CFileFind find;
@@ -53,7 +58,8 @@ TEST_F(FileTest, PolishNamesRoundTripThroughFileAndFind) {
     ASSERT_TRUE(more);
     while (more) {
         more = find.FindNextFile();
-        if (find.IsDots()) continue;
+        if (find.IsDots())
+            continue;
         found.insert(std::string(find.GetFileName()));
         EXPECT_EQ(PathOf(find.GetFileName()), find.GetFilePath());
         EXPECT_EQ(CString(find.GetFileName()).GetLength(), static_cast<int>(find.GetLength()));
@@ -69,19 +75,21 @@ TEST_F(FileTest, PolishNamesRoundTripThroughFileAndFind) {
     EXPECT_EQ(0u, file.Read(buffer, sizeof buffer));
 }
 
-TEST_F(FileTest, FindWithAPatternAndWithoutMatches) {
+TEST_F(FileTest, FindWithAPatternAndWithoutMatches)
+{
     WriteBytes(PathOf("a.bkp"), "1");
     WriteBytes(PathOf("b.txt"), "2");
     CFileFind find;
     ASSERT_TRUE(find.FindFile(m_folder + "\\*.bkp"));
-    EXPECT_FALSE(find.FindNextFile());  // the only match is current and still readable
+    EXPECT_FALSE(find.FindNextFile()); // the only match is current and still readable
     EXPECT_STREQ("a.bkp", find.GetFileName());
     EXPECT_STREQ("a", find.GetFileTitle());
     EXPECT_EQ(m_folder, find.GetRoot());
     EXPECT_FALSE(find.FindFile(m_folder + "\\*.none"));
 }
 
-TEST_F(FileTest, StatusReportsSizeTimesAndAttributes) {
+TEST_F(FileTest, StatusReportsSizeTimesAndAttributes)
+{
     const CString path = PathOf("ścieżka.dat");
     WriteBytes(path, "12345");
     const CTime before = CTime::GetCurrentTime() - CTimeSpan(0, 0, 5, 0);
@@ -107,7 +115,8 @@ TEST_F(FileTest, StatusReportsSizeTimesAndAttributes) {
     EXPECT_TRUE(status.m_attribute & CFile::readOnly);
 }
 
-TEST_F(FileTest, FailuresCarryTheirCause) {
+TEST_F(FileTest, FailuresCarryTheirCause)
+{
     CFileException error;
     CFile file;
     EXPECT_FALSE(file.Open(PathOf("brak.dat"), CFile::modeRead, &error));
@@ -120,7 +129,7 @@ TEST_F(FileTest, FailuresCarryTheirCause) {
     int cause = -1;
     try {
         CFile::Remove(PathOf("brak.dat"));
-    } catch (CFileException* e) {
+    } catch (CFileException *e) {
         cause = e->m_cause;
         e->Delete();
     }
@@ -129,15 +138,16 @@ TEST_F(FileTest, FailuresCarryTheirCause) {
     cause = -1;
     try {
         CFile missingFolder(PathOf("nie ma\\x.dat"), CFile::modeCreate | CFile::modeWrite);
-    } catch (CException* e) {
+    } catch (CException *e) {
         if (e->IsKindOf(RUNTIME_CLASS(CFileException)))
-            cause = static_cast<CFileException*>(e)->m_cause;
+            cause = static_cast<CFileException *>(e)->m_cause;
         e->Delete();
     }
     EXPECT_EQ(CFileException::badPath, cause);
 }
 
-TEST_F(FileTest, SeekLengthRenameAndRemove) {
+TEST_F(FileTest, SeekLengthRenameAndRemove)
+{
     const CString path = PathOf("dane.dat");
     {
         CFile file(path, CFile::modeCreate | CFile::modeReadWrite);
@@ -160,7 +170,8 @@ TEST_F(FileTest, SeekLengthRenameAndRemove) {
     EXPECT_FALSE(CFile::GetStatus(PathOf("nowa nazwa ąę.dat"), status));
 }
 
-TEST_F(FileTest, TextFilesUseCrLfLines) {
+TEST_F(FileTest, TextFilesUseCrLfLines)
+{
     const CString path = PathOf("tekst.txt");
     {
         CStdioFile file(path, CFile::modeCreate | CFile::modeWrite | CFile::typeText);
@@ -178,7 +189,8 @@ TEST_F(FileTest, TextFilesUseCrLfLines) {
     const std::string longLine(2000, 'x');
     CString line;
     std::string lines;
-    while (file.ReadString(line)) lines += std::string(line) + "|";
+    while (file.ReadString(line))
+        lines += std::string(line) + "|";
     EXPECT_EQ("pierwsza linia|druga ż||ostatnia bez końca|", lines);
     EXPECT_TRUE(line.IsEmpty());
     file.Close();
@@ -193,4 +205,4 @@ TEST_F(FileTest, TextFilesUseCrLfLines) {
     EXPECT_FALSE(reread.ReadString(line));
 }
 
-}  // namespace
+} // namespace

@@ -9,21 +9,21 @@
 
 namespace {
 
-const char kSample[] =
-    "{\\rtf1\\ansi\\ansicpg1250\\uc1\\deff0{\\fonttbl{\\f0\\fcharset238 Arial;}{\\f1 Times New "
-    "Roman;}}"
-    "{\\colortbl;\\red255\\green0\\blue0;}{\\*\\generator x;}"
-    "\\pard\\qc\\li360\\fi-180\\sa120\\tx2000\\b\\fs28 Protok\\'f3\\'b3\\b0\\fs20\\par"
-    "\\pard\\qj {\\i Zamawiaj\\'b9cy}\\tab {\\v ukryte}\\u346?roda {\\cf1 czerwony}\\line "
-    "dalej\\par"
-    "\\trowd\\trgaph108\\clbrdrt\\brdrs\\cellx3000\\cellx7000\\pard\\intbl A\\cell B\\par "
-    "C\\cell\\row"
-    "\\pard\\page {\\pict\\bin2 {}}\\f1 Koniec\\par}";
+const char kSample[] = "{\\rtf1\\ansi\\ansicpg1250\\uc1\\deff0{\\fonttbl{\\f0\\fcharset238 Arial;}{\\f1 Times New "
+                       "Roman;}}"
+                       "{\\colortbl;\\red255\\green0\\blue0;}{\\*\\generator x;}"
+                       "\\pard\\qc\\li360\\fi-180\\sa120\\tx2000\\b\\fs28 Protok\\'f3\\'b3\\b0\\fs20\\par"
+                       "\\pard\\qj {\\i Zamawiaj\\'b9cy}\\tab {\\v ukryte}\\u346?roda {\\cf1 czerwony}\\line "
+                       "dalej\\par"
+                       "\\trowd\\trgaph108\\clbrdrt\\brdrs\\cellx3000\\cellx7000\\pard\\intbl A\\cell B\\par "
+                       "C\\cell\\row"
+                       "\\pard\\page {\\pict\\bin2 {}}\\f1 Koniec\\par}";
 
 // Deterministic, so a failure can be replayed.
 class Random {
 public:
-    uint32_t Next(uint32_t bound) {
+    uint32_t Next(uint32_t bound)
+    {
         m_state = m_state * 1664525u + 1013904223u;
         return (m_state >> 8) % bound;
     }
@@ -32,8 +32,9 @@ private:
     uint32_t m_state = 12345;
 };
 
-TEST(DamagedRtfTest, MutatedDocumentsLayOutWithoutCrashing) {
-    const char* const pieces[] = {"{",
+TEST(DamagedRtfTest, MutatedDocumentsLayOutWithoutCrashing)
+{
+    const char *const pieces[] = {"{",
                                   "}",
                                   "\\",
                                   "\\'",
@@ -70,37 +71,40 @@ TEST(DamagedRtfTest, MutatedDocumentsLayOutWithoutCrashing) {
         for (uint32_t i = 0; i < edits; ++i) {
             const size_t at = random.Next(static_cast<uint32_t>(rtf.size() + 1));
             switch (random.Next(3)) {
-                case 0:
-                    rtf.insert(at, pieces[random.Next(std::size(pieces))]);
-                    break;
-                case 1:
-                    rtf.erase(at, random.Next(12));
-                    break;
-                default:
-                    rtf.resize(at);
-                    break;
+            case 0:
+                rtf.insert(at, pieces[random.Next(std::size(pieces))]);
+                break;
+            case 1:
+                rtf.erase(at, random.Next(12));
+                break;
+            default:
+                rtf.resize(at);
+                break;
             }
         }
         const RichTextLayout layout = LayOut(rtf, SmallPage(6000, 4000, 700));
         ASSERT_GE(layout.PageCount(), 1) << rtf;
-        for (int page = 1; page <= layout.PageCount(); ++page) layout.PageText(page);
+        for (int page = 1; page <= layout.PageCount(); ++page)
+            layout.PageText(page);
     }
 }
 
-TEST(DamagedRtfTest, AbsurdPagesStillProgress) {
+TEST(DamagedRtfTest, AbsurdPagesStillProgress)
+{
     const RichTextPageSize pages[] = {
-        SmallPage(1000, 1000, 800),  // margins wider than the sheet
-        SmallPage(200, 200, 0),      // a line taller than the page
+        SmallPage(1000, 1000, 800), // margins wider than the sheet
+        SmallPage(200, 200, 0),     // a line taller than the page
         SmallPage(1, 1, 0),
     };
-    for (const RichTextPageSize& page : pages) {
+    for (const RichTextPageSize &page : pages) {
         const RichTextLayout layout = LayOut(kSample, page);
         std::wstring text;
-        for (int p = 1; p <= layout.PageCount(); ++p) text += layout.PageText(p);
+        for (int p = 1; p <= layout.PageCount(); ++p)
+            text += layout.PageText(p);
         EXPECT_NE(std::wstring::npos, text.find(L"K")) << page.width;
         MemoryDC dc;
         layout.DrawPage(dc, 1, RECT{0, 0, 10, 10});
     }
 }
 
-}  // namespace
+} // namespace

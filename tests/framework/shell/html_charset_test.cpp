@@ -13,15 +13,16 @@ const std::string utf8Text = u8"Zażółć gęślą jaźń";
 const std::wstring expected = L"Zażółć gęślą jaźń";
 
 struct CharsetCase {
-    const char* what;
+    const char *what;
     std::string bytes;
     UINT codePage;
 };
 
 class HtmlCharset : public testing::TestWithParam<CharsetCase> {};
 
-TEST_P(HtmlCharset, PolishTextComesOutRight) {
-    const CharsetCase& c = GetParam();
+TEST_P(HtmlCharset, PolishTextComesOutRight)
+{
+    const CharsetCase &c = GetParam();
     EXPECT_EQ(HtmlPageCodePage(c.bytes), c.codePage) << c.what;
     std::wstring page = DecodeHtmlPage(c.bytes);
     EXPECT_NE(page.find(expected), std::wstring::npos) << c.what;
@@ -40,23 +41,29 @@ const CharsetCase charsetCases[] = {
      "<meta name=author content=x><meta content='text/html;charset=utf-8'><p>" + utf8Text, CP_UTF8},
 };
 INSTANTIATE_TEST_SUITE_P(Table, HtmlCharset, testing::ValuesIn(charsetCases),
-                         [](const testing::TestParamInfo<CharsetCase>& info) {
+                         [](const testing::TestParamInfo<CharsetCase> &info) {
                              return "case" + std::to_string(info.index);
                          });
 
-TEST(HtmlCharsetFixed, Iso88592DecodesItsOwnLetters) {
+TEST(HtmlCharsetFixed, Iso88592DecodesItsOwnLetters)
+{
     // ą, ś, ź sit at other bytes in ISO 8859-2 than in code page 1250.
     EXPECT_EQ(DecodeHtmlPage("<meta charset=iso-8859-2>\xB1\xB6\xBC"), L"<meta charset=iso-8859-2>ąśź");
 }
 
-TEST(HtmlCharsetFixed, Utf16WithByteOrderMark) {
+TEST(HtmlCharsetFixed, Utf16WithByteOrderMark)
+{
     std::string bytes("\xFF\xFE<\0p\0>\0\x05\x01", 10);
     EXPECT_EQ(DecodeHtmlPage(bytes), L"<p>ą");
 }
 
-TEST(HtmlCharsetFixed, EmptyAndOddLengthInput) {
+TEST(HtmlCharsetFixed, EmptyAndOddLengthInput)
+{
     EXPECT_EQ(DecodeHtmlPage(""), L"");
-    EXPECT_EQ(DecodeHtmlPage(std::string("\xFF\xFE" "a", 3)), L"");
+    EXPECT_EQ(DecodeHtmlPage(std::string("\xFF\xFE"
+                                         "a",
+                                         3)),
+              L"");
 }
 
-}  // namespace
+} // namespace

@@ -15,8 +15,9 @@ namespace {
 
 class HtmlHelpTest : public testing::Test {
 protected:
-    HtmlHelpTest() {
-        m_hook.onMessageBox = [this](const CString& text, const CString&, UINT) {
+    HtmlHelpTest()
+    {
+        m_hook.onMessageBox = [this](const CString &text, const CString &, UINT) {
             messages.push_back(text);
             return IDOK;
         };
@@ -24,31 +25,35 @@ protected:
     ~HtmlHelpTest() override { HtmlHelpA(nullptr, nullptr, HH_CLOSE_ALL, 0); }
 
     // A help file of the fixtures, as the program names it (code page 1250).
-    static CString HelpFile(const wchar_t* name) { return WideToCp1250(FixturePath(std::wstring(L"help\\") + name)); }
+    static CString HelpFile(const wchar_t *name) { return WideToCp1250(FixturePath(std::wstring(L"help\\") + name)); }
 
-    static HWND RichEditOf(HWND window) {
+    static HWND RichEditOf(HWND window)
+    {
         HWND found = nullptr;
         ::EnumChildWindows(
             window,
             [](HWND child, LPARAM result) -> BOOL {
                 wchar_t className[64] = L"";
                 ::GetClassNameW(child, className, 64);
-                if (lstrcmpiW(className, L"RICHEDIT50W") != 0) return TRUE;
-                *reinterpret_cast<HWND*>(result) = child;
+                if (lstrcmpiW(className, L"RICHEDIT50W") != 0)
+                    return TRUE;
+                *reinterpret_cast<HWND *>(result) = child;
                 return FALSE;
             },
             (LPARAM)&found);
         return found;
     }
 
-    static std::wstring ShownText(HWND window) {
+    static std::wstring ShownText(HWND window)
+    {
         std::wstring text(4096, L'\0');
         GETTEXTEX request{(DWORD)(text.size() * sizeof(wchar_t)), GT_DEFAULT, 1200, nullptr, nullptr};
         text.resize(::SendMessageW(RichEditOf(window), EM_GETTEXTEX, (WPARAM)&request, (LPARAM)&text[0]));
         return text;
     }
 
-    static std::wstring Caption(HWND window) {
+    static std::wstring Caption(HWND window)
+    {
         wchar_t text[256] = L"";
         ::GetWindowTextW(window, text, 256);
         return text;
@@ -61,11 +66,12 @@ private:
     CTestHookScope m_scope{m_hook};
 };
 
-const wchar_t* const contentsText = L"Spis treści\r\x2022 Pierwsze kroki\r\x2022 Terminarz";
-const wchar_t* const firstStepsText = L"Pierwsze kroki\rNowe postępowanie zakłada się z menu Plik.\rSpis treści";
-const wchar_t* const calendarText = L"Terminarz\rTerminarz przypomina o zbliżających się terminach.";
+const wchar_t *const contentsText = L"Spis treści\r\x2022 Pierwsze kroki\r\x2022 Terminarz";
+const wchar_t *const firstStepsText = L"Pierwsze kroki\rNowe postępowanie zakłada się z menu Plik.\rSpis treści";
+const wchar_t *const calendarText = L"Terminarz\rTerminarz przypomina o zbliżających się terminach.";
 
-TEST_F(HtmlHelpTest, DisplayTopicShowsTheTopicInOurWindow) {
+TEST_F(HtmlHelpTest, DisplayTopicShowsTheTopicInOurWindow)
+{
     HWND window = HtmlHelpA(nullptr, HelpFile(L"pomoc.chm::/0.htm"), HH_DISPLAY_TOPIC, 0);
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(::IsWindowVisible(window));
@@ -74,13 +80,14 @@ TEST_F(HtmlHelpTest, DisplayTopicShowsTheTopicInOurWindow) {
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(HtmlHelpTest, CommandsChooseTheTopicAndReuseTheWindow) {
+TEST_F(HtmlHelpTest, CommandsChooseTheTopicAndReuseTheWindow)
+{
     const CString topicFive = "5.htm";
     struct {
-        const wchar_t* file;
+        const wchar_t *file;
         UINT command;
         DWORD_PTR data;
-        const wchar_t* shown;
+        const wchar_t *shown;
     } cases[] = {
         {L"pomoc.chm", HH_DISPLAY_TOC, 0, contentsText},
         {L"pomoc.chm::/0.htm", HH_DISPLAY_TOC, 0, firstStepsText},
@@ -91,17 +98,19 @@ TEST_F(HtmlHelpTest, CommandsChooseTheTopicAndReuseTheWindow) {
         {L"pomoc.chm", HH_HELP_CONTEXT, 77, contentsText},
     };
     HWND first = nullptr;
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         HWND window = HtmlHelp(nullptr, HelpFile(c.file), c.command, c.data);
         ASSERT_NE(window, nullptr) << c.file;
-        if (first == nullptr) first = window;
+        if (first == nullptr)
+            first = window;
         EXPECT_EQ(window, first) << c.file;
         EXPECT_EQ(ShownText(window), c.shown) << c.file << " " << c.command;
     }
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(HtmlHelpTest, CloseAllDestroysTheWindowAndANewOneOpensAfter) {
+TEST_F(HtmlHelpTest, CloseAllDestroysTheWindowAndANewOneOpensAfter)
+{
     HWND window = HtmlHelpA(nullptr, HelpFile(L"pomoc.chm"), HH_DISPLAY_TOC, 0);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(HtmlHelpA(nullptr, nullptr, HH_CLOSE_ALL, 0), nullptr);
@@ -111,7 +120,8 @@ TEST_F(HtmlHelpTest, CloseAllDestroysTheWindowAndANewOneOpensAfter) {
     EXPECT_TRUE(::IsWindow(again));
 }
 
-TEST_F(HtmlHelpTest, HelpWindowGoesWithItsOwner) {
+TEST_F(HtmlHelpTest, HelpWindowGoesWithItsOwner)
+{
     HWND owner = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     HWND window = HtmlHelpA(owner, HelpFile(L"pomoc.chm"), HH_DISPLAY_TOC, 0);
     ASSERT_NE(window, nullptr);
@@ -123,7 +133,8 @@ TEST_F(HtmlHelpTest, HelpWindowGoesWithItsOwner) {
     EXPECT_EQ(ShownText(again), firstStepsText);
 }
 
-TEST_F(HtmlHelpTest, ButtonsGoToTheContentsAndBack) {
+TEST_F(HtmlHelpTest, ButtonsGoToTheContentsAndBack)
+{
     HWND window = HtmlHelpA(nullptr, HelpFile(L"pomoc.chm::/0.htm"), HH_DISPLAY_TOPIC, 0);
     ASSERT_NE(window, nullptr);
     HWND contents = ::FindWindowExW(window, nullptr, L"Button", L"Spis treści");
@@ -139,17 +150,18 @@ TEST_F(HtmlHelpTest, ButtonsGoToTheContentsAndBack) {
     EXPECT_EQ(ShownText(window), firstStepsText);
 }
 
-TEST_F(HtmlHelpTest, MissingHelpIsToldInPolishAndShowsNothing) {
+TEST_F(HtmlHelpTest, MissingHelpIsToldInPolishAndShowsNothing)
+{
     struct {
-        const wchar_t* file;
-        const char* message;
-        const char* names;
+        const wchar_t *file;
+        const char *message;
+        const char *names;
     } cases[] = {
         {L"prawo.chm::/glowna.html", "Nie znaleziono pliku pomocy:\n", "prawo.chm"},
         {L"orzeczenia_kio.chm", "Nie znaleziono pliku pomocy:\n", "orzeczenia_kio.chm"},
         {L"pomoc.chm::/brak.htm", "Nie znaleziono tematu pomocy:\n", "brak.htm"},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         messages.clear();
         EXPECT_EQ(HtmlHelpA(nullptr, HelpFile(c.file), HH_DISPLAY_TOPIC, 0), nullptr) << c.message;
         ASSERT_EQ(messages.size(), 1u) << c.names;
@@ -158,4 +170,4 @@ TEST_F(HtmlHelpTest, MissingHelpIsToldInPolishAndShowsNothing) {
     }
 }
 
-}  // namespace
+} // namespace

@@ -7,18 +7,19 @@
 namespace {
 
 struct ResolveCase {
-    const wchar_t* base;
-    const wchar_t* href;
-    const wchar_t* resolved;
+    const wchar_t *base;
+    const wchar_t *href;
+    const wchar_t *resolved;
 };
 
 class HtmlUrlResolve : public testing::TestWithParam<ResolveCase> {};
 
-TEST_P(HtmlUrlResolve, LikeABrowser) {
+TEST_P(HtmlUrlResolve, LikeABrowser)
+{
     EXPECT_EQ(ResolveHtmlUrl(GetParam().base, GetParam().href), GetParam().resolved) << GetParam().href;
 }
 
-const wchar_t* const page = L"file:///C:/Morvelank/pomoc/index.htm";
+const wchar_t *const page = L"file:///C:/Morvelank/pomoc/index.htm";
 
 const ResolveCase resolveCases[] = {
     {page, L"0.htm", L"file:///C:/Morvelank/pomoc/0.htm"},
@@ -33,7 +34,7 @@ const ResolveCase resolveCases[] = {
     {page, L"D:\\Inny\\a.htm", L"file:///D:/Inny/a.htm"},
     {page, L"/glowna.htm", L"file:///C:/glowna.htm"},
     {page, L"a%20b%C5%BC.htm", L"file:///C:/Morvelank/pomoc/a bż.htm"},
-    {page, L"a%20b%BF.htm", L"file:///C:/Morvelank/pomoc/a bż.htm"},  // escapes in code page 1250
+    {page, L"a%20b%BF.htm", L"file:///C:/Morvelank/pomoc/a bż.htm"}, // escapes in code page 1250
     {page, L"../../../../x.htm", L"file:///C:/x.htm"},
     {page, L"100%.htm", L"file:///C:/Morvelank/pomoc/100%.htm"},
     {L"", L"file:///C:\\Morvelank\\reklama\\powitanie.htm", L"file:///C:/Morvelank/reklama/powitanie.htm"},
@@ -44,16 +45,19 @@ const ResolveCase resolveCases[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Table, HtmlUrlResolve, testing::ValuesIn(resolveCases));
 
-TEST(HtmlUrl, RelativeAddressWithoutAPageIsTakenFromTheCurrentFolder) {
+TEST(HtmlUrl, RelativeAddressWithoutAPageIsTakenFromTheCurrentFolder)
+{
     wchar_t folder[MAX_PATH];
     DWORD length = ::GetCurrentDirectoryW(MAX_PATH, folder);
     std::wstring expected = L"file:///" + std::wstring(folder, length) + L"\\reklama\\powitanie.htm";
-    for (wchar_t& c : expected)
-        if (c == L'\\') c = L'/';
+    for (wchar_t &c : expected)
+        if (c == L'\\')
+            c = L'/';
     EXPECT_EQ(ResolveHtmlUrl(L"", L"reklama\\powitanie.htm"), expected);
 }
 
-TEST(HtmlUrl, SchemesAndPaths) {
+TEST(HtmlUrl, SchemesAndPaths)
+{
     EXPECT_EQ(HtmlUrlScheme(L"App:x"), L"app");
     EXPECT_EQ(HtmlUrlScheme(L"C:\\x.htm"), L"");
     EXPECT_EQ(HtmlUrlScheme(L"a b:c"), L"");
@@ -65,4 +69,4 @@ TEST(HtmlUrl, SchemesAndPaths) {
     EXPECT_EQ(HtmlUrlFragment(L"a.htm"), L"");
 }
 
-}  // namespace
+} // namespace

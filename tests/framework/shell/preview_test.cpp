@@ -23,19 +23,24 @@ const CRect kMargins(1417, 1417, 1417, 1417);
 // Paginates its text with the page renderer, as the program's document view does.
 class PagedView : public CRichEditView {
 public:
-    BOOL OnPreparePrinting(CPrintInfo* pInfo) override {
+    BOOL OnPreparePrinting(CPrintInfo *pInfo) override
+    {
         ++prepared;
-        if (refuse) return FALSE;
+        if (refuse)
+            return FALSE;
         // Without asking for a printer the print info has none, as on a machine without one.
-        if (noPrinter) return TRUE;
+        if (noPrinter)
+            return TRUE;
         return DoPreparePrinting(pInfo);
     }
-    void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override {
+    void OnBeginPrinting(CDC *pDC, CPrintInfo *pInfo) override
+    {
         ++begun;
         pages.Paginate(m_hWnd, kPaper, kMargins, pDC->m_hAttribDC);
         pInfo->SetMaxPage(static_cast<UINT>(pages.PageCount()));
     }
-    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override {
+    void OnPrint(CDC *pDC, CPrintInfo *pInfo) override
+    {
         const int offsetX = pDC->GetDeviceCaps(PHYSICALOFFSETX);
         const int offsetY = pDC->GetDeviceCaps(PHYSICALOFFSETY);
         const RECT sheet = {-offsetX, -offsetY, pDC->GetDeviceCaps(PHYSICALWIDTH) - offsetX,
@@ -46,7 +51,7 @@ public:
         ppiSeen = pDC->GetDeviceCaps(LOGPIXELSX);
         previewFlagSeen = pInfo->m_bPreview;
     }
-    void OnEndPrinting(CDC*, CPrintInfo*) override { ++ended; }
+    void OnEndPrinting(CDC *, CPrintInfo *) override { ++ended; }
     void OnPrintCommand() { ++printCommands; }
 
     CRichEditPages pages;
@@ -71,69 +76,78 @@ class PreviewTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { ASSERT_NE(nullptr, LoadLibraryW(L"MSFTEDIT.DLL")); }
 
-    void SetUp() override {
+    void SetUp() override
+    {
         frame = new CFrameWnd;
         ASSERT_TRUE(frame->Create(nullptr, "Podgląd", WS_OVERLAPPEDWINDOW, CRect(0, 0, 800, 600)));
         menu = ::CreateMenu();
         ::AppendMenuW(menu, MF_STRING, ID_FILE_PRINT, L"Drukuj");
         ::SetMenu(frame->m_hWnd, menu);
         view = new PagedView;
-        ASSERT_TRUE(view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), frame,
-                                 AFX_IDW_PANE_FIRST));
+        ASSERT_TRUE(
+            view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), frame, AFX_IDW_PANE_FIRST));
         frame->SetActiveView(view, FALSE);
         frame->ShowWindow(SW_SHOW);
         frame->RecalcLayout();
     }
-    void TearDown() override {
-        if (frame != nullptr) frame->DestroyWindow();
+    void TearDown() override
+    {
+        if (frame != nullptr)
+            frame->DestroyWindow();
     }
 
-    void SetParagraphs(int count) {
+    void SetParagraphs(int count)
+    {
         std::wstring text;
-        for (int i = 1; i <= count; ++i) text += L"Akapit " + std::to_wstring(i) + L": Zażółć gęślą jaźń.\r";
+        for (int i = 1; i <= count; ++i)
+            text += L"Akapit " + std::to_wstring(i) + L": Zażółć gęślą jaźń.\r";
         ::SetWindowTextW(view->m_hWnd, text.c_str());
     }
     // The pages the same text makes on its own, measured on the screen.
-    int PagesOfText() {
+    int PagesOfText()
+    {
         CRichEditPages pages;
         HDC screen = ::GetDC(nullptr);
         pages.Paginate(view->m_hWnd, kPaper, kMargins, screen);
         ::ReleaseDC(nullptr, screen);
         return pages.PageCount();
     }
-    CPreviewView* StartPreview() {
+    CPreviewView *StartPreview()
+    {
         view->OnFilePrintPreview();
-        return dynamic_cast<CPreviewView*>(frame->GetActiveView());
+        return dynamic_cast<CPreviewView *>(frame->GetActiveView());
     }
     void Command(UINT id) { frame->SendMessage(WM_COMMAND, id, 0); }
-    HWND Button(UINT id) {
+    HWND Button(UINT id)
+    {
         HWND bar = ::GetDlgItem(frame->m_hWnd, AFX_IDW_PREVIEW_BAR);
-        if (bar == nullptr) return nullptr;
+        if (bar == nullptr)
+            return nullptr;
         ::SendMessageW(bar, WM_IDLEUPDATECMDUI, TRUE, 0);
         return ::GetDlgItem(bar, static_cast<int>(id));
     }
     bool Enabled(UINT id) { return ::IsWindowEnabled(Button(id)) != FALSE; }
-    std::wstring Text(UINT id) {
+    std::wstring Text(UINT id)
+    {
         wchar_t text[64] = L"";
         ::GetWindowTextW(Button(id), text, 64);
         return text;
     }
     // Paints the preview now, as the user would see it.
-    void Paint(CPreviewView* preview) {
-        preview->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    }
+    void Paint(CPreviewView *preview) { preview->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
 
-    CFrameWnd* frame = nullptr;
-    PagedView* view = nullptr;
+    CFrameWnd *frame = nullptr;
+    PagedView *view = nullptr;
     HMENU menu = nullptr;
 };
 
-TEST_F(PreviewTest, OpensOnTheFirstOfTheDocumentsPagesAndClosesBackToTheView) {
+TEST_F(PreviewTest, OpensOnTheFirstOfTheDocumentsPagesAndClosesBackToTheView)
+{
     SetParagraphs(150);
     const int pageCount = PagesOfText();
     ASSERT_GE(pageCount, 3);
 
-    CPreviewView* preview = StartPreview();
+    CPreviewView *preview = StartPreview();
     ASSERT_NE(nullptr, preview);
     EXPECT_EQ(1, view->begun);
     EXPECT_EQ(static_cast<UINT>(pageCount), preview->m_pPreviewInfo->GetMaxPage());
@@ -159,14 +173,16 @@ TEST_F(PreviewTest, OpensOnTheFirstOfTheDocumentsPagesAndClosesBackToTheView) {
     EXPECT_EQ(client.Width(), placed.Width());
 }
 
-TEST_F(PreviewTest, PagesThroughTheDocumentOneOrTwoAtATime) {
+TEST_F(PreviewTest, PagesThroughTheDocumentOneOrTwoAtATime)
+{
     SetParagraphs(150);
-    CPreviewView* preview = StartPreview();
+    CPreviewView *preview = StartPreview();
     ASSERT_NE(nullptr, preview);
     const UINT last = preview->m_pPreviewInfo->GetMaxPage();
     EXPECT_FALSE(Enabled(AFX_ID_PREVIEW_PREV));
     EXPECT_TRUE(Enabled(AFX_ID_PREVIEW_NEXT));
-    for (UINT page = 2; page <= last; ++page) Command(AFX_ID_PREVIEW_NEXT);
+    for (UINT page = 2; page <= last; ++page)
+        Command(AFX_ID_PREVIEW_NEXT);
     EXPECT_EQ(last, preview->m_nCurrentPage);
     EXPECT_FALSE(Enabled(AFX_ID_PREVIEW_NEXT));
     EXPECT_TRUE(Enabled(AFX_ID_PREVIEW_PREV));
@@ -196,9 +212,10 @@ TEST_F(PreviewTest, PagesThroughTheDocumentOneOrTwoAtATime) {
     EXPECT_TRUE(preview->GetPageRect(1).IsRectEmpty());
 }
 
-TEST_F(PreviewTest, ZoomsInStepByStepAndBackToTheShownPages) {
+TEST_F(PreviewTest, ZoomsInStepByStepAndBackToTheShownPages)
+{
     SetParagraphs(150);
-    CPreviewView* preview = StartPreview();
+    CPreviewView *preview = StartPreview();
     ASSERT_NE(nullptr, preview);
     Command(AFX_ID_PREVIEW_NUMPAGE);
     ASSERT_EQ(2u, preview->m_nPages);
@@ -218,7 +235,7 @@ TEST_F(PreviewTest, ZoomsInStepByStepAndBackToTheShownPages) {
         {AFX_ID_PREVIEW_ZOOMOUT, CPreviewView::ZOOM_OUT, 2, true, false, true},
     };
     int previousWidth = fitted;
-    for (const Step& step : steps) {
+    for (const Step &step : steps) {
         SCOPED_TRACE(testing::Message() << "zoom " << step.zoom);
         Command(step.command);
         EXPECT_EQ(step.zoom, preview->m_nZoomState);
@@ -247,9 +264,10 @@ TEST_F(PreviewTest, ZoomsInStepByStepAndBackToTheShownPages) {
     EXPECT_TRUE(preview->GetStyle() & WS_VSCROLL);
 }
 
-TEST_F(PreviewTest, OnePageDocumentKeepsPagingAndTwoPagesDisabled) {
+TEST_F(PreviewTest, OnePageDocumentKeepsPagingAndTwoPagesDisabled)
+{
     SetParagraphs(3);
-    CPreviewView* preview = StartPreview();
+    CPreviewView *preview = StartPreview();
     ASSERT_NE(nullptr, preview);
     EXPECT_EQ(1u, preview->m_pPreviewInfo->GetMaxPage());
     EXPECT_FALSE(Enabled(AFX_ID_PREVIEW_NEXT));
@@ -258,10 +276,11 @@ TEST_F(PreviewTest, OnePageDocumentKeepsPagingAndTwoPagesDisabled) {
     EXPECT_TRUE(Enabled(AFX_ID_PREVIEW_ZOOMIN));
 }
 
-TEST_F(PreviewTest, WithoutAPrinterShowsVirtualA4Sheets) {
+TEST_F(PreviewTest, WithoutAPrinterShowsVirtualA4Sheets)
+{
     SetParagraphs(150);
     view->noPrinter = true;
-    CPreviewView* preview = StartPreview();
+    CPreviewView *preview = StartPreview();
     ASSERT_NE(nullptr, preview);
     EXPECT_TRUE(preview->IsVirtualPage());
     // The renderer paginates the same at any resolution: the pages are those of the text.
@@ -278,7 +297,8 @@ TEST_F(PreviewTest, WithoutAPrinterShowsVirtualA4Sheets) {
     EXPECT_EQ(view, frame->GetActiveView());
 }
 
-TEST_F(PreviewTest, PrintCommandClosesThePreviewAndPrintsFromTheView) {
+TEST_F(PreviewTest, PrintCommandClosesThePreviewAndPrintsFromTheView)
+{
     SetParagraphs(20);
     ASSERT_NE(nullptr, StartPreview());
     Command(AFX_ID_PREVIEW_PRINT);
@@ -287,12 +307,13 @@ TEST_F(PreviewTest, PrintCommandClosesThePreviewAndPrintsFromTheView) {
     EXPECT_EQ(1, view->printCommands);
 }
 
-TEST_F(PreviewTest, RefusedPreparationLeavesTheFrameAndSaysSo) {
+TEST_F(PreviewTest, RefusedPreparationLeavesTheFrameAndSaysSo)
+{
     SetParagraphs(20);
     view->refuse = true;
     CTestHook hook;
     CString said;
-    hook.onMessageBox = [&](const CString& text, const CString&, UINT) {
+    hook.onMessageBox = [&](const CString &text, const CString &, UINT) {
         said = text;
         return IDOK;
     };
@@ -308,4 +329,4 @@ TEST_F(PreviewTest, RefusedPreparationLeavesTheFrameAndSaysSo) {
     EXPECT_EQ(menu, ::GetMenu(frame->m_hWnd));
 }
 
-}  // namespace
+} // namespace

@@ -26,7 +26,8 @@ class PrintingView : public CView {
 public:
     explicit PrintingView(HWND control) : m_control(control) {}
 
-    void OnBeginPrinting(CDC* pDC, CPrintInfo*) override {
+    void OnBeginPrinting(CDC *pDC, CPrintInfo *) override
+    {
         ++begun;
         m_pages.Paginate(m_control, CSize(11906, 16838), CRect(1417, 1417, 1417, 1417), pDC->m_hDC);
         m_pages.SetPageTexts([](int, int) { return CString("Nagłówek: Zażółć gęślą jaźń"); },
@@ -36,11 +37,13 @@ public:
                                  return text;
                              });
     }
-    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override {
+    void OnPrint(CDC *pDC, CPrintInfo *pInfo) override
+    {
         const int page = static_cast<int>(pInfo->m_nCurPage);
         m_pages.DrawPage(pDC->m_hDC, page, PrinterSheet(pDC->m_hDC));
         ++printed;
-        if (page >= m_pages.PageCount()) pInfo->SetMaxPage(page);
+        if (page >= m_pages.PageCount())
+            pInfo->SetMaxPage(page);
     }
 
     int PageCount() const { return m_pages.PageCount(); }
@@ -56,26 +59,34 @@ class PrintingTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { ASSERT_NE(nullptr, LoadLibraryW(L"MSFTEDIT.DLL")); }
 
-    void SetUp() override {
-        const char* out = getenv("MORVELANK_PRINT_OUTPUT_DIR");
-        if (out == nullptr || *out == '\0') GTEST_SKIP() << "no PDF printer in this run";
+    void SetUp() override
+    {
+        const char *out = getenv("MORVELANK_PRINT_OUTPUT_DIR");
+        if (out == nullptr || *out == '\0')
+            GTEST_SKIP() << "no PDF printer in this run";
         m_folder = L"Z:" + Cp1250ToWide(out);
-        for (wchar_t& c : m_folder) c = c == L'/' ? L'\\' : c;
-        m_control = CreateWindowExW(0, L"RICHEDIT50W", L"", WS_POPUP | ES_MULTILINE, 0, 0, 600, 400, nullptr,
-                                    nullptr, GetModuleHandleW(nullptr), nullptr);
+        for (wchar_t &c : m_folder)
+            c = c == L'/' ? L'\\' : c;
+        m_control = CreateWindowExW(0, L"RICHEDIT50W", L"", WS_POPUP | ES_MULTILINE, 0, 0, 600, 400, nullptr, nullptr,
+                                    GetModuleHandleW(nullptr), nullptr);
         std::wstring text;
-        for (int i = 1; i <= 150; ++i) text += L"Akapit " + std::to_wstring(i) + L": Zażółć gęślą jaźń.\r";
+        for (int i = 1; i <= 150; ++i)
+            text += L"Akapit " + std::to_wstring(i) + L": Zażółć gęślą jaźń.\r";
         SetWindowTextW(m_control, text.c_str());
     }
-    void TearDown() override {
-        if (m_control) DestroyWindow(m_control);
+    void TearDown() override
+    {
+        if (m_control)
+            DestroyWindow(m_control);
     }
 
     // The PDF the job left in the output folder, waited for until its size settles.
-    std::string NewPdf(const std::set<std::wstring>& before) {
+    std::string NewPdf(const std::set<std::wstring> &before)
+    {
         for (int tries = 0; tries < 300; ++tries) {
-            for (const std::wstring& name : PdfFiles(m_folder)) {
-                if (before.count(name)) continue;
+            for (const std::wstring &name : PdfFiles(m_folder)) {
+                if (before.count(name))
+                    continue;
                 std::string bytes = ReadBytes(m_folder + L"\\" + name);
                 if (bytes.find("%%EOF") != std::string::npos) {
                     m_lastPdf = m_folder + L"\\" + name;
@@ -92,7 +103,8 @@ protected:
     HWND m_control = nullptr;
 };
 
-TEST_F(PrintingTest, DirectPrintLandsAsPdfWithEveryPage) {
+TEST_F(PrintingTest, DirectPrintLandsAsPdfWithEveryPage)
+{
     PrintingView view(m_control);
     CPrintInfo info;
     info.m_bDirect = TRUE;
@@ -107,7 +119,7 @@ TEST_F(PrintingTest, DirectPrintLandsAsPdfWithEveryPage) {
     ASSERT_FALSE(pdf.empty()) << "no PDF appeared";
     EXPECT_EQ(view.PageCount(), PdfPageCount(pdf));
     // The text itself is read back with pdftotext by the check that follows this test.
-    FILE* note = _wfopen((m_folder + L"\\last-print-test.txt").c_str(), L"wb");
+    FILE *note = _wfopen((m_folder + L"\\last-print-test.txt").c_str(), L"wb");
     if (note) {
         const CString path = WideToCp1250(m_lastPdf.substr(m_folder.size() + 1));
         fprintf(note, "%s\n%d\n", path.GetString(), view.PageCount());
@@ -115,19 +127,24 @@ TEST_F(PrintingTest, DirectPrintLandsAsPdfWithEveryPage) {
     }
 }
 
-TEST_F(PrintingTest, CancelledPrintDialogPrintsNothing) {
+TEST_F(PrintingTest, CancelledPrintDialogPrintsNothing)
+{
     CTestHook hook;
-    hook.onCommonDialog = [](CCommonDialog&) -> INT_PTR { return IDCANCEL; };
+    hook.onCommonDialog = [](CCommonDialog &) -> INT_PTR { return IDCANCEL; };
     CTestHookScope scope(hook);
     PrintingView view(m_control);
     view.OnFilePrint();
     EXPECT_EQ(0, view.begun);
 }
 
-TEST_F(PrintingTest, AcceptedPrintDialogPrintsOnTheDefaultPrinter) {
+TEST_F(PrintingTest, AcceptedPrintDialogPrintsOnTheDefaultPrinter)
+{
     CTestHook hook;
     int asked = 0;
-    hook.onCommonDialog = [&](CCommonDialog&) -> INT_PTR { ++asked; return IDOK; };
+    hook.onCommonDialog = [&](CCommonDialog &) -> INT_PTR {
+        ++asked;
+        return IDOK;
+    };
     CTestHookScope scope(hook);
     PrintingView view(m_control);
     const std::set<std::wstring> before = PdfFiles(m_folder);
@@ -137,4 +154,4 @@ TEST_F(PrintingTest, AcceptedPrintDialogPrintsOnTheDefaultPrinter) {
     EXPECT_EQ(view.PageCount(), PdfPageCount(NewPdf(before)));
 }
 
-}  // namespace
+} // namespace

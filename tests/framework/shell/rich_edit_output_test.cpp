@@ -12,17 +12,20 @@
 
 namespace {
 
-std::string ReadFixture(const char* name) {
+std::string ReadFixture(const char *name)
+{
     char folder[MAX_PATH] = {};
     GetEnvironmentVariableA("MORVELANK_TEST_SOURCE_DIR", folder, MAX_PATH);
     std::string path = std::string("Z:") + folder + "/fixtures/" + name;
-    for (char& ch : path)
-        if (ch == '/') ch = '\\';
+    for (char &ch : path)
+        if (ch == '/')
+            ch = '\\';
     std::string content;
-    if (FILE* file = fopen(path.c_str(), "rb")) {
+    if (FILE *file = fopen(path.c_str(), "rb")) {
         char buffer[4096];
         size_t read = 0;
-        while ((read = fread(buffer, 1, sizeof(buffer), file)) > 0) content.append(buffer, read);
+        while ((read = fread(buffer, 1, sizeof(buffer), file)) > 0)
+            content.append(buffer, read);
         fclose(file);
     }
     return content;
@@ -33,8 +36,9 @@ struct Stream {
     size_t position = 0;
 };
 
-DWORD CALLBACK ReadStream(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) {
-    Stream& stream = *reinterpret_cast<Stream*>(cookie);
+DWORD CALLBACK ReadStream(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG *done)
+{
+    Stream &stream = *reinterpret_cast<Stream *>(cookie);
     const size_t count = std::min(static_cast<size_t>(size), stream.data.size() - stream.position);
     memcpy(buffer, stream.data.data() + stream.position, count);
     stream.position += count;
@@ -42,18 +46,21 @@ DWORD CALLBACK ReadStream(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done
     return 0;
 }
 
-DWORD CALLBACK WriteStream(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) {
-    reinterpret_cast<Stream*>(cookie)->data.append(reinterpret_cast<const char*>(buffer), size);
+DWORD CALLBACK WriteStream(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG *done)
+{
+    reinterpret_cast<Stream *>(cookie)->data.append(reinterpret_cast<const char *>(buffer), size);
     *done = size;
     return 0;
 }
 
 // Streams RTF into a real rich-edit 5.0 control and back out.
-std::string ThroughRichEdit(const std::string& rtf) {
+std::string ThroughRichEdit(const std::string &rtf)
+{
     LoadLibraryW(L"MSFTEDIT.DLL");
-    HWND edit = CreateWindowExW(0, L"RICHEDIT50W", L"", WS_POPUP | ES_MULTILINE, 0, 0, 600, 400,
-                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (!edit) return std::string();
+    HWND edit = CreateWindowExW(0, L"RICHEDIT50W", L"", WS_POPUP | ES_MULTILINE, 0, 0, 600, 400, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    if (!edit)
+        return std::string();
     Stream in{rtf};
     EDITSTREAM streamIn = {reinterpret_cast<DWORD_PTR>(&in), 0, ReadStream};
     SendMessageW(edit, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&streamIn));
@@ -64,7 +71,8 @@ std::string ThroughRichEdit(const std::string& rtf) {
     return out.data;
 }
 
-TEST(RichEditOutputTest, RendersWhatTheControlStreamsOut) {
+TEST(RichEditOutputTest, RendersWhatTheControlStreamsOut)
+{
     const std::string fixture = ReadFixture("protokol.rtf");
     ASSERT_FALSE(fixture.empty());
     const std::string rtf = ThroughRichEdit(fixture);
@@ -73,20 +81,20 @@ TEST(RichEditOutputTest, RendersWhatTheControlStreamsOut) {
 
     const std::wstring text = document.PlainText();
     EXPECT_NE(std::wstring::npos, text.find(L"Protokół postępowania\n"));
-    EXPECT_NE(
-        std::wstring::npos,
-        text.find(
-            L"Zamawiający ogłasza przetarg nieograniczony na dostawę sprzętu. Termin: Środa.\n"));
+    EXPECT_NE(std::wstring::npos,
+              text.find(L"Zamawiający ogłasza przetarg nieograniczony na dostawę sprzętu. Termin: Środa.\n"));
     EXPECT_NE(std::wstring::npos, text.find(L"Wartość:\t1000 zł\n"));
     EXPECT_EQ(std::wstring::npos, text.find(L"UKRYTY"));
 
     // Formats survive the control: the bold word, the red one, the centred title.
     bool boldFound = false;
     bool redFound = false;
-    for (const RichTextBlock& block : document.blocks) {
-        for (const RichTextRun& run : block.paragraph.runs) {
-            if (run.text == L"Zamawiający") boldFound = run.format.bold;
-            if (run.text.find(L"Środa") == 0) redFound = run.format.color == RGB(255, 0, 0);
+    for (const RichTextBlock &block : document.blocks) {
+        for (const RichTextRun &run : block.paragraph.runs) {
+            if (run.text == L"Zamawiający")
+                boldFound = run.format.bold;
+            if (run.text.find(L"Środa") == 0)
+                redFound = run.format.color == RGB(255, 0, 0);
         }
     }
     EXPECT_TRUE(boldFound);
@@ -96,8 +104,9 @@ TEST(RichEditOutputTest, RendersWhatTheControlStreamsOut) {
 
     // The table comes back as two rows of two cells with their edges.
     int rows = 0;
-    for (const RichTextBlock& block : document.blocks) {
-        if (!block.isRow) continue;
+    for (const RichTextBlock &block : document.blocks) {
+        if (!block.isRow)
+            continue;
         ++rows;
         ASSERT_EQ(2u, block.row.cells.size());
         EXPECT_EQ(3000, block.row.cells[0].right);
@@ -114,14 +123,15 @@ TEST(RichEditOutputTest, RendersWhatTheControlStreamsOut) {
 }
 
 // Indents read back as they went in, hanging ones (a numbered point) above all.
-TEST(RichEditOutputTest, IndentsSurviveTheControl) {
+TEST(RichEditOutputTest, IndentsSurviveTheControl)
+{
     struct Case {
         int left;
         int first;
     };
     const Case cases[] = {{567, -283}, {720, 0}, {0, 360}, {720, 360}, {567, -567}, {0, 0}};
     std::string rtf = "{\\rtf1\\ansi\\ansicpg1250 ";
-    for (const Case& c : cases)
+    for (const Case &c : cases)
         rtf += "\\pard\\li" + std::to_string(c.left) + "\\fi" + std::to_string(c.first) + " x\\par";
     rtf += "}";
     const RichTextDocument document = RichTextDocument::FromRtf(CorrectWineParagraphIndents(ThroughRichEdit(rtf)));
@@ -134,4 +144,4 @@ TEST(RichEditOutputTest, IndentsSurviveTheControl) {
     EXPECT_EQ(other, CorrectWineParagraphIndents(other)) << "only the control's own RTF is corrected";
 }
 
-}  // namespace
+} // namespace

@@ -13,7 +13,8 @@ namespace {
 // A white 32-bit bitmap selected into a memory DC.
 class Canvas {
 public:
-    Canvas(int width, int height) : m_width(width), m_height(height) {
+    Canvas(int width, int height) : m_width(width), m_height(height)
+    {
         BITMAPINFO info = {};
         info.bmiHeader.biSize = sizeof(info.bmiHeader);
         info.bmiHeader.biWidth = width;
@@ -21,26 +22,29 @@ public:
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
+        void *bits = nullptr;
         m_bitmap = CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        m_pixels = static_cast<const DWORD*>(bits);
+        m_pixels = static_cast<const DWORD *>(bits);
         m_old = SelectObject(m_dc, m_bitmap);
         RECT all = {0, 0, width, height};
         FillRect(m_dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     }
-    ~Canvas() {
+    ~Canvas()
+    {
         SelectObject(m_dc, m_old);
         DeleteObject(m_bitmap);
     }
     HDC dc() const { return m_dc; }
 
     // The smallest rectangle holding every pixel that is not white.
-    RECT Ink() const {
+    RECT Ink() const
+    {
         GdiFlush();
         RECT ink = {m_width, m_height, -1, -1};
         for (int y = 0; y < m_height; ++y) {
             for (int x = 0; x < m_width; ++x) {
-                if ((m_pixels[y * m_width + x] & 0xFFFFFF) == 0xFFFFFF) continue;
+                if ((m_pixels[y * m_width + x] & 0xFFFFFF) == 0xFFFFFF)
+                    continue;
                 ink.left = std::min<LONG>(ink.left, x);
                 ink.top = std::min<LONG>(ink.top, y);
                 ink.right = std::max<LONG>(ink.right, x + 1);
@@ -50,12 +54,14 @@ public:
         return ink;
     }
 
-    int RedPixels() const {
+    int RedPixels() const
+    {
         GdiFlush();
         int count = 0;
         for (int i = 0; i < m_width * m_height; ++i) {
-            const DWORD p = m_pixels[i];  // 0x00RRGGBB
-            if (((p >> 16) & 0xFF) > 200 && ((p >> 8) & 0xFF) < 80 && (p & 0xFF) < 80) ++count;
+            const DWORD p = m_pixels[i]; // 0x00RRGGBB
+            if (((p >> 16) & 0xFF) > 200 && ((p >> 8) & 0xFF) < 80 && (p & 0xFF) < 80)
+                ++count;
         }
         return count;
     }
@@ -66,17 +72,17 @@ private:
     MemoryDC m_dc;
     HBITMAP m_bitmap = nullptr;
     HGDIOBJ m_old = nullptr;
-    const DWORD* m_pixels = nullptr;
+    const DWORD *m_pixels = nullptr;
 };
 
-const char kPage[] =
-    "\\qc{\\b\\fs32 Protok\\'f3\\'b3 z post\\'eapowania}\\par\\pard "
-    "\\trowd\\trgaph108\\clbrdrl\\brdrs\\clbrdrt\\brdrs\\clbrdrr\\brdrs\\clbrdrb\\brdrs\\cellx3000"
-    "\\clbrdrl\\brdrs\\clbrdrt\\brdrs\\clbrdrr\\brdrs\\clbrdrb\\brdrs\\cellx9000"
-    " Wykonawca\\cell Cena brutto\\cell\\row "
-    "{\\cf1 Uwaga: termin up\\'b3ywa jutro.}\\par";
+const char kPage[] = "\\qc{\\b\\fs32 Protok\\'f3\\'b3 z post\\'eapowania}\\par\\pard "
+                     "\\trowd\\trgaph108\\clbrdrl\\brdrs\\clbrdrt\\brdrs\\clbrdrr\\brdrs\\clbrdrb\\brdrs\\cellx3000"
+                     "\\clbrdrl\\brdrs\\clbrdrt\\brdrs\\clbrdrr\\brdrs\\clbrdrb\\brdrs\\cellx9000"
+                     " Wykonawca\\cell Cena brutto\\cell\\row "
+                     "{\\cf1 Uwaga: termin up\\'b3ywa jutro.}\\par";
 
-TEST(RichTextDrawingTest, DrawsTheSamePageAtPrinterAndPreviewScale) {
+TEST(RichTextDrawingTest, DrawsTheSamePageAtPrinterAndPreviewScale)
+{
     const RichTextLayout layout = LayOut(Rtf(kPage));
     // A4 at 300 dpi and at 96 dpi.
     Canvas printer(2480, 3508);
@@ -98,7 +104,8 @@ TEST(RichTextDrawingTest, DrawsTheSamePageAtPrinterAndPreviewScale) {
     EXPECT_GT(preview.RedPixels(), 0);
 }
 
-TEST(RichTextDrawingTest, DrawsIntoTheTargetRectangleOnly) {
+TEST(RichTextDrawingTest, DrawsIntoTheTargetRectangleOnly)
+{
     const RichTextLayout layout = LayOut(Rtf(kPage));
     Canvas whole(794, 1123);
     layout.DrawPage(whole.dc(), 1, RECT{0, 0, 794, 1123});
@@ -123,29 +130,31 @@ TEST(RichTextDrawingTest, DrawsIntoTheTargetRectangleOnly) {
 }
 
 // A long document with every kind of block, for comparing layouts made at two resolutions.
-std::string LongDocument() {
+std::string LongDocument()
+{
     std::string body;
     for (int i = 1; i <= 80; ++i) {
-        body += "\\pard\\sa120\\qj{\\b Punkt " + std::to_string(i) +
-                ".} Zamawiaj\\'b9cy "
-                "{\\i wymaga} od wykonawc\\'f3w z\\'b3o\\'bfenia ofert w terminie, a oferty "
-                "z\\'b3o\\'bfone po terminie zwraca si\\'ea bez otwierania.\\par ";
+        body += "\\pard\\sa120\\qj{\\b Punkt " + std::to_string(i)
+                + ".} Zamawiaj\\'b9cy "
+                  "{\\i wymaga} od wykonawc\\'f3w z\\'b3o\\'bfenia ofert w terminie, a oferty "
+                  "z\\'b3o\\'bfone po terminie zwraca si\\'ea bez otwierania.\\par ";
         if (i % 10 == 0)
-            body += "\\trowd\\trgaph108\\cellx3000\\cellx9000 Lp. " + std::to_string(i) +
-                    "\\cell {\\fs28 Warto\\'9c\\'e6 zam\\'f3wienia netto i brutto}\\cell\\row ";
-        if (i % 35 == 0) body += "\\page ";
+            body += "\\trowd\\trgaph108\\cellx3000\\cellx9000 Lp. " + std::to_string(i)
+                    + "\\cell {\\fs28 Warto\\'9c\\'e6 zam\\'f3wienia netto i brutto}\\cell\\row ";
+        if (i % 35 == 0)
+            body += "\\page ";
     }
     return Rtf(body);
 }
 
-std::wstring Digest(const RichTextLayout& layout) {
+std::wstring Digest(const RichTextLayout &layout)
+{
     std::wstring digest;
     for (int page = 1; page <= layout.PageCount(); ++page) {
-        for (const RichTextLineInfo& line : layout.PageLines(page)) {
-            const RECT& b = line.box;
-            digest += std::to_wstring(page) + L" " + std::to_wstring(b.left) + L"," +
-                      std::to_wstring(b.top) + L"," + std::to_wstring(b.right) + L"," +
-                      std::to_wstring(b.bottom) + L" " + line.text + L"\n";
+        for (const RichTextLineInfo &line : layout.PageLines(page)) {
+            const RECT &b = line.box;
+            digest += std::to_wstring(page) + L" " + std::to_wstring(b.left) + L"," + std::to_wstring(b.top) + L","
+                      + std::to_wstring(b.right) + L"," + std::to_wstring(b.bottom) + L" " + line.text + L"\n";
         }
     }
     return digest;
@@ -154,14 +163,14 @@ std::wstring Digest(const RichTextLayout& layout) {
 const wchar_t kDigestFileVariable[] = L"MORVELANK_RICH_TEXT_DIGEST_FILE";
 
 // Run by the test below in a child process whose screen is set to 300 dpi.
-TEST(RichTextResolutionChild, DISABLED_WriteDigest) {
+TEST(RichTextResolutionChild, DISABLED_WriteDigest)
+{
     wchar_t path[MAX_PATH] = {};
     ASSERT_GT(GetEnvironmentVariableW(kDigestFileVariable, path, MAX_PATH), 0u);
     MemoryDC dc;
     const RichTextLayout layout(RichTextDocument::FromRtf(LongDocument()), A4Page(), dc);
-    const std::wstring digest =
-        std::to_wstring(GetDeviceCaps(dc, LOGPIXELSY)) + L"\n" + Digest(layout);
-    FILE* file = _wfopen(path, L"wb");
+    const std::wstring digest = std::to_wstring(GetDeviceCaps(dc, LOGPIXELSY)) + L"\n" + Digest(layout);
+    FILE *file = _wfopen(path, L"wb");
     ASSERT_NE(nullptr, file);
     fwrite(digest.data(), sizeof(wchar_t), digest.size(), file);
     fclose(file);
@@ -170,19 +179,19 @@ TEST(RichTextResolutionChild, DISABLED_WriteDigest) {
 // Sets the screen resolution that processes started from now on get; restores it when done.
 class ScreenResolution {
 public:
-    explicit ScreenResolution(DWORD dpi) {
-        RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0,
-                        KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &m_key, nullptr);
+    explicit ScreenResolution(DWORD dpi)
+    {
+        RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE,
+                        nullptr, &m_key, nullptr);
         DWORD size = sizeof(m_old);
-        m_hadOld = RegQueryValueExW(m_key, L"LogPixels", nullptr, nullptr,
-                                    reinterpret_cast<BYTE*>(&m_old), &size) == ERROR_SUCCESS;
-        RegSetValueExW(m_key, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
-                       sizeof(dpi));
+        m_hadOld = RegQueryValueExW(m_key, L"LogPixels", nullptr, nullptr, reinterpret_cast<BYTE *>(&m_old), &size)
+                   == ERROR_SUCCESS;
+        RegSetValueExW(m_key, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE *>(&dpi), sizeof(dpi));
     }
-    ~ScreenResolution() {
+    ~ScreenResolution()
+    {
         if (m_hadOld)
-            RegSetValueExW(m_key, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&m_old),
-                           sizeof(m_old));
+            RegSetValueExW(m_key, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE *>(&m_old), sizeof(m_old));
         else
             RegDeleteValueW(m_key, L"LogPixels");
         RegCloseKey(m_key);
@@ -194,7 +203,8 @@ private:
     bool m_hadOld = false;
 };
 
-TEST(RichTextResolutionTest, PaginatesTheSameAt300DpiAsAt96Dpi) {
+TEST(RichTextResolutionTest, PaginatesTheSameAt300DpiAsAt96Dpi)
+{
     MemoryDC dc;
     ASSERT_EQ(96, GetDeviceCaps(dc, LOGPIXELSY));
     const RichTextLayout layout(RichTextDocument::FromRtf(LongDocument()), A4Page(), dc);
@@ -207,16 +217,16 @@ TEST(RichTextResolutionTest, PaginatesTheSameAt300DpiAsAt96Dpi) {
     wchar_t path[MAX_PATH] = {};
     GetTempFileNameW(folder, L"rtl", 0, path);
     SetEnvironmentVariableW(kDigestFileVariable, path);
-    std::wstring command = L"\"" + std::wstring(self) +
-                           L"\" --gtest_filter=RichTextResolutionChild.DISABLED_WriteDigest"
-                           L" --gtest_also_run_disabled_tests";
+    std::wstring command = L"\"" + std::wstring(self)
+                           + L"\" --gtest_filter=RichTextResolutionChild.DISABLED_WriteDigest"
+                             L" --gtest_also_run_disabled_tests";
     {
         ScreenResolution printerLike(300);
         STARTUPINFOW startup = {};
         startup.cb = sizeof(startup);
         PROCESS_INFORMATION process = {};
-        ASSERT_TRUE(CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr,
-                                   nullptr, &startup, &process));
+        ASSERT_TRUE(
+            CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
         WaitForSingleObject(process.hProcess, 60000);
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
@@ -224,10 +234,11 @@ TEST(RichTextResolutionTest, PaginatesTheSameAt300DpiAsAt96Dpi) {
     SetEnvironmentVariableW(kDigestFileVariable, nullptr);
 
     std::wstring child;
-    if (FILE* file = _wfopen(path, L"rb")) {
+    if (FILE *file = _wfopen(path, L"rb")) {
         wchar_t buffer[4096];
         size_t read = 0;
-        while ((read = fread(buffer, sizeof(wchar_t), 4096, file)) > 0) child.append(buffer, read);
+        while ((read = fread(buffer, sizeof(wchar_t), 4096, file)) > 0)
+            child.append(buffer, read);
         fclose(file);
     }
     DeleteFileW(path);
@@ -235,4 +246,4 @@ TEST(RichTextResolutionTest, PaginatesTheSameAt300DpiAsAt96Dpi) {
     EXPECT_EQ(Digest(layout), child.substr(4));
 }
 
-}  // namespace
+} // namespace

@@ -9,19 +9,21 @@
 
 namespace {
 
-constexpr int kMargin = 1417;  // the left margin of A4Page()
+constexpr int kMargin = 1417; // the left margin of A4Page()
 
-std::vector<RichTextLineInfo> Lines(const std::string& body) {
+std::vector<RichTextLineInfo> Lines(const std::string &body)
+{
     return LayOut(Rtf(body)).PageLines(1);
 }
 
-TEST(RichTextPaperLayoutTest, CentreAndRightTabStopsPlaceTheTextAfterThem) {
+TEST(RichTextPaperLayoutTest, CentreAndRightTabStopsPlaceTheTextAfterThem)
+{
     // The body is 11906 - 2 * 1417 = 9072 twips wide.
     const struct {
-        const char* rtf;
+        const char *rtf;
         int lines;
-        int rightEdge;  // of the line, from the left margin; 0: not checked
-        int tolerance;  // how close
+        int rightEdge; // of the line, from the left margin; 0: not checked
+        int tolerance; // how close
     } cases[] = {
         // A place-and-date line: the date ends at the right stop, on the same line.
         {"\\tqr\\tx9072 Znak sprawy: ZP.271.1.2025\\tab Wierzbnica, dnia 12.03.2025 r.\\par", 1, 9072, 30},
@@ -33,7 +35,7 @@ TEST(RichTextPaperLayoutTest, CentreAndRightTabStopsPlaceTheTextAfterThem) {
         // A left stop stays where it was.
         {"\\tx6000 a\\tab bbbb\\par", 1, 0, 0},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         const std::vector<RichTextLineInfo> lines = Lines(c.rtf);
         ASSERT_EQ(static_cast<size_t>(c.lines), lines.size()) << c.rtf;
         if (c.rightEdge > 0) {
@@ -47,14 +49,15 @@ TEST(RichTextPaperLayoutTest, CentreAndRightTabStopsPlaceTheTextAfterThem) {
     EXPECT_NEAR(kMargin + 4536 + textWidth / 2, centred.box.right, 30);
 }
 
-TEST(RichTextPaperLayoutTest, HangingNumberLinesUpItsTextAtTheIndent) {
+TEST(RichTextPaperLayoutTest, HangingNumberLinesUpItsTextAtTheIndent)
+{
     // "1." hangs in front of the text; the text after the tab and every further line start at
     // the left indent, with or without an explicit stop there.
-    for (const char* stop : {"\\tx567", ""}) {
+    for (const char *stop : {"\\tx567", ""}) {
         std::string words;
-        for (int i = 0; i < 60; ++i) words += " wyraz";
-        const RichTextLayout layout =
-            LayOut(Rtf(std::string("\\li567\\fi-283") + stop + " 1.\\tab" + words + "\\par"));
+        for (int i = 0; i < 60; ++i)
+            words += " wyraz";
+        const RichTextLayout layout = LayOut(Rtf(std::string("\\li567\\fi-283") + stop + " 1.\\tab" + words + "\\par"));
         const std::vector<RichTextLineInfo> lines = layout.PageLines(1);
         ASSERT_GE(lines.size(), 2u) << stop;
         EXPECT_EQ(kMargin + 284, lines[0].box.left) << stop;
@@ -63,7 +66,8 @@ TEST(RichTextPaperLayoutTest, HangingNumberLinesUpItsTextAtTheIndent) {
     }
 }
 
-TEST(RichTextPaperLayoutTest, ParagraphsKeptWithTheNextMoveToItsPage) {
+TEST(RichTextPaperLayoutTest, ParagraphsKeptWithTheNextMoveToItsPage)
+{
     // A small page holds a few lines; the body fills it up to its last line.
     const RichTextPageSize page = SmallPage(8000, 4000, 1000);
     std::string filler;
@@ -77,19 +81,19 @@ TEST(RichTextPaperLayoutTest, ParagraphsKeptWithTheNextMoveToItsPage) {
     }
     ASSERT_GT(lines, 3);
     const struct {
-        const char* tail;  // the last line that fits, then one on the next page
-        const wchar_t* secondPageStarts;
+        const char *tail; // the last line that fits, then one on the next page
+        const wchar_t *secondPageStarts;
     } cases[] = {
         {"\\keepn Rozdzial\\par\\pard Tekst\\par", L"Rozdzial\n"},
         {"Rozdzial\\par\\pard Tekst\\par", L"Tekst\n"},
         // A signature line goes with its caption.
         {"\\qr ..........................\\par\\fs16 podpis wykonawcy\\par", L"..........................\n"},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         const RichTextLayout layout = LayOut(Rtf(filler + c.tail), page);
         ASSERT_EQ(2, layout.PageCount()) << c.tail;
         EXPECT_EQ(0u, layout.PageText(2).find(c.secondPageStarts)) << c.tail;
     }
 }
 
-}  // namespace
+} // namespace

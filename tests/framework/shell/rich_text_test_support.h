@@ -11,19 +11,21 @@ class MemoryDC {
 public:
     MemoryDC() : m_dc(CreateCompatibleDC(nullptr)) {}
     ~MemoryDC() { DeleteDC(m_dc); }
-    MemoryDC(const MemoryDC&) = delete;
-    MemoryDC& operator=(const MemoryDC&) = delete;
+    MemoryDC(const MemoryDC &) = delete;
+    MemoryDC &operator=(const MemoryDC &) = delete;
     operator HDC() const { return m_dc; }
 
 private:
     HDC m_dc;
 };
 
-inline RichTextPageSize A4Page() {
+inline RichTextPageSize A4Page()
+{
     return RichTextPageSize();
 }
 
-inline RichTextPageSize SmallPage(int width, int height, int margin) {
+inline RichTextPageSize SmallPage(int width, int height, int margin)
+{
     RichTextPageSize page;
     page.width = width;
     page.height = height;
@@ -31,15 +33,17 @@ inline RichTextPageSize SmallPage(int width, int height, int margin) {
     return page;
 }
 
-inline RichTextLayout LayOut(const std::string& rtf, const RichTextPageSize& page = A4Page()) {
+inline RichTextLayout LayOut(const std::string &rtf, const RichTextPageSize &page = A4Page())
+{
     MemoryDC dc;
     return RichTextLayout(RichTextDocument::FromRtf(rtf), page, dc);
 }
 
 // A document in Times New Roman (Liberation Serif here) with the given body.
-inline std::string Rtf(const std::string& body) {
+inline std::string Rtf(const std::string &body)
+{
     return "{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl{\\f0\\froman\\fcharset238 Times New "
            "Roman;}}"
-           "{\\colortbl;\\red255\\green0\\blue0;}" +
-           body + "}";
+           "{\\colortbl;\\red255\\green0\\blue0;}"
+           + body + "}";
 }

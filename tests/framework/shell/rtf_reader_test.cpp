@@ -7,35 +7,38 @@
 
 namespace {
 
-std::wstring Text(const std::string& rtf) {
+std::wstring Text(const std::string &rtf)
+{
     return RichTextDocument::FromRtf(rtf).PlainText();
 }
 
 // The format of every visible character, in order.
-std::vector<std::pair<wchar_t, RichTextCharFormat>> Characters(const RichTextDocument& document) {
+std::vector<std::pair<wchar_t, RichTextCharFormat>> Characters(const RichTextDocument &document)
+{
     std::vector<std::pair<wchar_t, RichTextCharFormat>> result;
-    for (const RichTextBlock& block : document.blocks)
-        for (const RichTextRun& run : block.paragraph.runs)
-            for (wchar_t ch : run.text) result.emplace_back(ch, run.format);
+    for (const RichTextBlock &block : document.blocks)
+        for (const RichTextRun &run : block.paragraph.runs)
+            for (wchar_t ch : run.text)
+                result.emplace_back(ch, run.format);
     return result;
 }
 
-TEST(RtfReaderTest, ReadsVisibleText) {
+TEST(RtfReaderTest, ReadsVisibleText)
+{
     const struct {
-        const char* rtf;
-        const wchar_t* text;
+        const char *rtf;
+        const wchar_t *text;
     } cases[] = {
         {"{\\rtf1\\ansi\\ansicpg1250 Za\\'bf\\'f3\\'b3\\'e6 g\\'ea\\'9cl\\'b9 ja\\'9f\\'f1\\par}",
          L"Zażółć gęślą jaźń\n"},
-        {"{\\rtf1 \\'a3\\'f3d\\'9f\\par}", L"Łódź\n"},  // code page 1250 when none is named
+        {"{\\rtf1 \\'a3\\'f3d\\'9f\\par}", L"Łódź\n"}, // code page 1250 when none is named
         {"{\\rtf1\\uc1 \\u321?\\u243?d\\u378?\\par}", L"Łódź\n"},
         {"{\\rtf1 {\\uc2\\u322 ab}c\\par}", L"łc\n"},
         {"{\\rtf1 \\u322\\'b3\\u-10179?\\u-8704?\\par}", L"ł\xD83D\xDE00\n"},
         {"{\\rtf1 \\uc0\\u8364 x\\par}", L"€x\n"},
         {"{\\rtf1 widoczny {\\v ukryty}koniec \\v tak\\v0 nie\\par}", L"widoczny koniec nie\n"},
-        {"{\\rtf1 \\{ \\} \\\\ a\\~b\\par}",
-         L"{ } \\ a\xA0"
-         L"b\n"},
+        {"{\\rtf1 \\{ \\} \\\\ a\\~b\\par}", L"{ } \\ a\xA0"
+                                             L"b\n"},
         {"{\\rtf1 a\\tab b\\line c\\par}", L"a\tb\nc\n"},
         {"{\\rtf1 {\\*\\foo bar}{\\stylesheet{\\s0 Normal;}}{\\info{\\title t}}x\\par}", L"x\n"},
         {"{\\rtf1 {\\pict\\bin2 }}}ok\\par}", L"ok\n"},
@@ -43,10 +46,12 @@ TEST(RtfReaderTest, ReadsVisibleText) {
         {"{\\rtf1 pierwszy\\par\r\ndrugi}", L"pierwszy\ndrugi\n"},
         {"{\\rtf1 \\par\\par}", L"\n\n"},
     };
-    for (const auto& c : cases) EXPECT_EQ(c.text, Text(c.rtf)) << c.rtf;
+    for (const auto &c : cases)
+        EXPECT_EQ(c.text, Text(c.rtf)) << c.rtf;
 }
 
-TEST(RtfReaderTest, ReadsCharacterFormats) {
+TEST(RtfReaderTest, ReadsCharacterFormats)
+{
     const RichTextDocument document = RichTextDocument::FromRtf(
         "{\\rtf1\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset238 Arial;}{\\f1\\froman Times New Roman;}}"
         "{\\colortbl;\\red255\\green0\\blue0;}"
@@ -68,14 +73,14 @@ TEST(RtfReaderTest, ReadsCharacterFormats) {
         {L'F', 1, 32, false, false, false, false, RGB(0, 0, 0)},
         {L'G', 1, 32, false, false, false, true, RGB(0, 0, 0)},
         {L'H', 1, 32, false, false, false, false, RGB(255, 0, 0)},
-        {L'I', 1, 32, false, false, false, false, RGB(0, 0, 0)},  // a colour the table lacks
+        {L'I', 1, 32, false, false, false, false, RGB(0, 0, 0)}, // a colour the table lacks
         {L'J', 0, 24, false, false, false, false, RGB(0, 0, 0)},
     };
     const auto characters = Characters(document);
     ASSERT_EQ(std::size(expected), characters.size());
     for (size_t i = 0; i < characters.size(); ++i) {
-        const Expected& e = expected[i];
-        const RichTextCharFormat& f = characters[i].second;
+        const Expected &e = expected[i];
+        const RichTextCharFormat &f = characters[i].second;
         EXPECT_EQ(e.ch, characters[i].first);
         EXPECT_EQ(e.font, f.font) << static_cast<char>(e.ch);
         EXPECT_EQ(e.halfPoints, f.halfPoints) << static_cast<char>(e.ch);
@@ -87,12 +92,13 @@ TEST(RtfReaderTest, ReadsCharacterFormats) {
     }
 }
 
-TEST(RtfReaderTest, ParagraphPropertiesHoldUntilPard) {
-    const RichTextDocument document = RichTextDocument::FromRtf(
-        "{\\rtf1\\qc\\li720\\ri360\\fi-360\\sb120\\sa240\\tx2880\\tx1440 a\\par"
-        "\\qj b\\par\\pard c\\par{\\qr d\\par}e\\par}");
+TEST(RtfReaderTest, ParagraphPropertiesHoldUntilPard)
+{
+    const RichTextDocument document =
+        RichTextDocument::FromRtf("{\\rtf1\\qc\\li720\\ri360\\fi-360\\sb120\\sa240\\tx2880\\tx1440 a\\par"
+                                  "\\qj b\\par\\pard c\\par{\\qr d\\par}e\\par}");
     ASSERT_EQ(5u, document.blocks.size());
-    const RichTextParagraph& first = document.blocks[0].paragraph;
+    const RichTextParagraph &first = document.blocks[0].paragraph;
     EXPECT_EQ(RichTextAlignment::Center, first.alignment);
     EXPECT_EQ(720, first.leftIndent);
     EXPECT_EQ(360, first.rightIndent);
@@ -102,7 +108,7 @@ TEST(RtfReaderTest, ParagraphPropertiesHoldUntilPard) {
     EXPECT_EQ((std::vector<int>{1440, 2880}), first.tabStops);
     EXPECT_EQ(RichTextAlignment::Justify, document.blocks[1].paragraph.alignment);
     EXPECT_EQ(720, document.blocks[1].paragraph.leftIndent);
-    const RichTextParagraph& reset = document.blocks[2].paragraph;
+    const RichTextParagraph &reset = document.blocks[2].paragraph;
     EXPECT_EQ(RichTextAlignment::Left, reset.alignment);
     EXPECT_EQ(0, reset.leftIndent);
     EXPECT_TRUE(reset.tabStops.empty());
@@ -110,16 +116,19 @@ TEST(RtfReaderTest, ParagraphPropertiesHoldUntilPard) {
     EXPECT_EQ(RichTextAlignment::Left, document.blocks[4].paragraph.alignment);
 }
 
-TEST(RtfReaderTest, PageBreaksStartTheNextBlock) {
-    const RichTextDocument document = RichTextDocument::FromRtf(
-        "{\\rtf1 a\\page b\\par c\\par\\pard\\pagebb d\\par\\pard\\page}");
+TEST(RtfReaderTest, PageBreaksStartTheNextBlock)
+{
+    const RichTextDocument document =
+        RichTextDocument::FromRtf("{\\rtf1 a\\page b\\par c\\par\\pard\\pagebb d\\par\\pard\\page}");
     ASSERT_EQ(4u, document.blocks.size());
     EXPECT_EQ(L"a\nb\nc\nd\n", document.PlainText());
     const bool breaks[] = {false, true, false, true};
-    for (size_t i = 0; i < 4; ++i) EXPECT_EQ(breaks[i], document.blocks[i].pageBreakBefore) << i;
+    for (size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(breaks[i], document.blocks[i].pageBreakBefore) << i;
 }
 
-TEST(RtfReaderTest, ReadsTableRowsWithAndWithoutIntbl) {
+TEST(RtfReaderTest, ReadsTableRowsWithAndWithoutIntbl)
+{
     // The first row as the rich-edit control writes it (no \intbl), the second with \intbl,
     // two paragraphs in a cell, borders, and a cell the row did not define.
     const RichTextDocument document = RichTextDocument::FromRtf(
@@ -132,14 +141,14 @@ TEST(RtfReaderTest, ReadsTableRowsWithAndWithoutIntbl) {
     ASSERT_EQ(4u, document.blocks.size());
     EXPECT_EQ(L"przed\nA1\tB1\t\nA2\ndruga\tB2\tC2\t\npo\n", document.PlainText());
 
-    const RichTextRow& first = document.blocks[1].row;
+    const RichTextRow &first = document.blocks[1].row;
     ASSERT_TRUE(document.blocks[1].isRow);
     EXPECT_EQ(108, first.gap);
     ASSERT_EQ(2u, first.cells.size());
     EXPECT_EQ(2000, first.cells[0].right);
     EXPECT_EQ(5000, first.cells[1].right);
 
-    const RichTextRow& second = document.blocks[2].row;
+    const RichTextRow &second = document.blocks[2].row;
     EXPECT_EQ(-108, second.left);
     ASSERT_EQ(3u, second.cells.size());
     EXPECT_EQ(2u, second.cells[0].paragraphs.size());
@@ -150,10 +159,11 @@ TEST(RtfReaderTest, ReadsTableRowsWithAndWithoutIntbl) {
     EXPECT_FALSE(document.blocks[3].isRow);
 }
 
-TEST(RtfReaderTest, DamagedInputNeverCrashesAndKeepsWhatItCan) {
+TEST(RtfReaderTest, DamagedInputNeverCrashesAndKeepsWhatItCan)
+{
     const struct {
         std::string rtf;
-        const wchar_t* text;
+        const wchar_t *text;
     } cases[] = {
         {"", L""},
         {"{", L""},
@@ -174,7 +184,7 @@ TEST(RtfReaderTest, DamagedInputNeverCrashesAndKeepsWhatItCan) {
         {"{\\rtf1 \\verylongcontrolwordthatnoreaderknowsaboutatallreally7 x\\par}", L"x\n"},
         {"{\\rtf1 " + std::string(3000, 'x') + "\\par}", nullptr},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         const RichTextDocument document = RichTextDocument::FromRtf(c.rtf);
         if (c.text) {
             EXPECT_EQ(c.text, document.PlainText()) << c.rtf.substr(0, 80);
@@ -183,4 +193,4 @@ TEST(RtfReaderTest, DamagedInputNeverCrashesAndKeepsWhatItCan) {
     EXPECT_TRUE(RichTextDocument::FromRtf(nullptr, 10).blocks.empty());
 }
 
-}  // namespace
+} // namespace

@@ -14,25 +14,29 @@ public:
     std::vector<UINT> preTranslated;
     LONG idleCalls = 0;
 
-    BOOL PreTranslateMessage(MSG* pMsg) override {
+    BOOL PreTranslateMessage(MSG *pMsg) override
+    {
         if (pMsg->message == WM_APP + 5) {
             preTranslated.push_back(pMsg->message);
-            return TRUE;  // eaten: never dispatched
+            return TRUE; // eaten: never dispatched
         }
         return CWinApp::PreTranslateMessage(pMsg);
     }
     // Ends the pump at the first idle time after the test message went through.
-    BOOL OnIdle(LONG lCount) override {
+    BOOL OnIdle(LONG lCount) override
+    {
         ++idleCalls;
-        if (!preTranslated.empty()) ::PostQuitMessage(3);
+        if (!preTranslated.empty())
+            ::PostQuitMessage(3);
         return CWinApp::OnIdle(lCount);
     }
 };
 
-TEST(Profile, SettingsRoundTripUnderTheApplicationKey) {
+TEST(Profile, SettingsRoundTripUnderTheApplicationKey)
+{
     TestApp app;
     EXPECT_EQ(AfxGetApp(), &app);
-    EXPECT_STREQ(app.GetProfileString("Ustawienia", "Ścieżka", "brak"), "brak");  // no key yet
+    EXPECT_STREQ(app.GetProfileString("Ustawienia", "Ścieżka", "brak"), "brak"); // no key yet
     EXPECT_FALSE(app.WriteProfileString("Ustawienia", "Ścieżka", "x"));
 
     app.SetRegistryKey("Dravo Test");
@@ -46,23 +50,24 @@ TEST(Profile, SettingsRoundTripUnderTheApplicationKey) {
     // Stored as UTF-16 text where other programs find it.
     wchar_t stored[64] = L"";
     DWORD size = sizeof stored;
-    ASSERT_EQ(::RegGetValueW(HKEY_CURRENT_USER, L"Software\\Dravo Test\\Próba\\Ustawienia",
-                             L"Ścieżka", RRF_RT_REG_SZ, nullptr, stored, &size),
+    ASSERT_EQ(::RegGetValueW(HKEY_CURRENT_USER, L"Software\\Dravo Test\\Próba\\Ustawienia", L"Ścieżka", RRF_RT_REG_SZ,
+                             nullptr, stored, &size),
               ERROR_SUCCESS);
     EXPECT_STREQ(stored, L"C:\\Przetargi\\Łódź");
 
-    EXPECT_TRUE(app.WriteProfileString("Ustawienia", "Ścieżka", nullptr));  // removes the entry
+    EXPECT_TRUE(app.WriteProfileString("Ustawienia", "Ścieżka", nullptr)); // removes the entry
     EXPECT_STREQ(app.GetProfileString("Ustawienia", "Ścieżka", "znów"), "znów");
-    EXPECT_TRUE(app.WriteProfileString("Ustawienia", nullptr, nullptr));  // removes the section
+    EXPECT_TRUE(app.WriteProfileString("Ustawienia", nullptr, nullptr)); // removes the section
     EXPECT_EQ(app.GetProfileInt("Ustawienia", "Liczba", 3), 3u);
 }
 
-TEST(CommandLine, ArgumentsSetTheShellCommand) {
+TEST(CommandLine, ArgumentsSetTheShellCommand)
+{
     struct Case {
-        std::vector<const char*> arguments;  // with the flag mark already taken off
+        std::vector<const char *> arguments; // with the flag mark already taken off
         std::vector<BOOL> flags;
         int command;
-        const char* file;
+        const char *file;
     } cases[] = {
         {{}, {}, CCommandLineInfo::FileNew, ""},
         {{"C:\\Przetargi\\przetarg.baz"}, {FALSE}, CCommandLineInfo::FileOpen, "C:\\Przetargi\\przetarg.baz"},
@@ -70,7 +75,7 @@ TEST(CommandLine, ArgumentsSetTheShellCommand) {
         {{"dde"}, {TRUE}, CCommandLineInfo::FileDDE, ""},
         {{"Embedding"}, {TRUE}, CCommandLineInfo::FileNew, ""},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         CCommandLineInfo info;
         for (size_t i = 0; i < c.arguments.size(); ++i)
             info.ParseParam(c.arguments[i], c.flags[i], i + 1 == c.arguments.size());
@@ -79,7 +84,8 @@ TEST(CommandLine, ArgumentsSetTheShellCommand) {
     }
 }
 
-TEST(Pump, PreTranslationEatsMessagesAndIdleRunsBetweenThem) {
+TEST(Pump, PreTranslationEatsMessagesAndIdleRunsBetweenThem)
+{
     TestApp app;
     CWnd window;
     ASSERT_TRUE(window.CreateEx(0, nullptr, "główne", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
@@ -91,4 +97,4 @@ TEST(Pump, PreTranslationEatsMessagesAndIdleRunsBetweenThem) {
     app.m_pMainWnd = nullptr;
 }
 
-}  // namespace
+} // namespace

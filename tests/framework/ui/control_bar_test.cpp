@@ -4,16 +4,18 @@
 
 namespace {
 
-CRect ClientRectIn(CWnd* frame, HWND window) {
+CRect ClientRectIn(CWnd *frame, HWND window)
+{
     CRect rect;
     ::GetWindowRect(window, &rect);
     frame->ScreenToClient(&rect);
     return rect;
 }
 
-}  // namespace
+} // namespace
 
-TEST_F(DocViewTest, BarsTakeTheirSidesAndTheClientGetsTheRest) {
+TEST_F(DocViewTest, BarsTakeTheirSidesAndTheClientGetsTheRest)
+{
     CRect client;
     frame->GetClientRect(&client);
     CRect toolbar = ClientRectIn(frame, frame->m_toolBar.m_hWnd);
@@ -55,12 +57,14 @@ TEST_F(DocViewTest, BarsTakeTheirSidesAndTheClientGetsTheRest) {
     EXPECT_TRUE(frame->m_statusBar.IsVisible());
 }
 
-TEST_F(DocViewTest, ToolbarComesFromItsResourceAndFollowsTheUpdateHandlers) {
-    CToolBar& bar = frame->m_toolBar;
-    CToolBarCtrl& control = bar.GetToolBarCtrl();
+TEST_F(DocViewTest, ToolbarComesFromItsResourceAndFollowsTheUpdateHandlers)
+{
+    CToolBar &bar = frame->m_toolBar;
+    CToolBarCtrl &control = bar.GetToolBarCtrl();
     ASSERT_EQ(control.GetButtonCount(), 4);
     const UINT ids[] = {ID_TEST_ROUTED, ID_SEPARATOR, ID_TEST_DROPDOWN, ID_TEST_DISABLED};
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(bar.GetItemID(i), ids[i]) << i;
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(bar.GetItemID(i), ids[i]) << i;
     EXPECT_TRUE(bar.GetButtonStyle(2) & TBBS_DROPDOWN);
 
     // Idle time: a handler disables one, no handler disables another, a handler enables one.
@@ -74,7 +78,7 @@ TEST_F(DocViewTest, ToolbarComesFromItsResourceAndFollowsTheUpdateHandlers) {
     bar.GetItemRect(0, &button);
     bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(button.CenterPoint().x, button.CenterPoint().y));
     bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(button.CenterPoint().x, button.CenterPoint().y));
-    ASSERT_EQ(TheCommandLog().entries.size(), 0u);  // no child: the view is not there to take it
+    ASSERT_EQ(TheCommandLog().entries.size(), 0u); // no child: the view is not there to take it
     namedTemplate->OpenDocumentFile(nullptr);
     bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(button.CenterPoint().x, button.CenterPoint().y));
     bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(button.CenterPoint().x, button.CenterPoint().y));
@@ -92,7 +96,8 @@ TEST_F(DocViewTest, ToolbarComesFromItsResourceAndFollowsTheUpdateHandlers) {
     EXPECT_EQ(frame->m_dropDowns[0], (UINT)ID_TEST_DROPDOWN);
 }
 
-TEST_F(DocViewTest, TipsAndPromptsComeFromTheCommandsStrings) {
+TEST_F(DocViewTest, TipsAndPromptsComeFromTheCommandsStrings)
+{
     NMTTDISPINFOW info{};
     info.hdr.hwndFrom = frame->m_toolBar.m_hWnd;
     info.hdr.idFrom = ID_TEST_ROUTED;
@@ -102,7 +107,7 @@ TEST_F(DocViewTest, TipsAndPromptsComeFromTheCommandsStrings) {
     EXPECT_EQ(std::wstring(info.lpszText), L"Polecenie testowe");
 
     // Fly-by: the prompt shows in pane 0 and the program's own text comes back after.
-    CStatusBar& status = frame->m_statusBar;
+    CStatusBar &status = frame->m_statusBar;
     status.SetPaneText(0, "Gotowe do pracy");
     NMTBHOTITEM hot{};
     hot.hdr.hwndFrom = frame->m_toolBar.m_hWnd;
@@ -119,22 +124,24 @@ TEST_F(DocViewTest, TipsAndPromptsComeFromTheCommandsStrings) {
     EXPECT_STREQ(status.GetPaneText(0), "Gotowe do pracy");
 }
 
-TEST_F(DocViewTest, StatusPanesHoldTheirTextsAndTheProgressBarStaysOverPaneOne) {
-    CStatusBar& status = frame->m_statusBar;
+TEST_F(DocViewTest, StatusPanesHoldTheirTextsAndTheProgressBarStaysOverPaneOne)
+{
+    CStatusBar &status = frame->m_statusBar;
     ASSERT_EQ(status.GetCount(), 3);
     EXPECT_EQ(status.CommandToIndex(ID_INDICATOR_TEST2), 2);
-    for (int pane = 0; pane < 3; ++pane) EXPECT_STREQ(status.GetPaneText(pane), "") << pane;
+    for (int pane = 0; pane < 3; ++pane)
+        EXPECT_STREQ(status.GetPaneText(pane), "") << pane;
 
     struct Case {
         int pane;
-        const char* text;
+        const char *text;
         BOOL accepted;
     };
     const Case cases[] = {{0, "Wczytuje plik konfiguracyjny...", TRUE},
                           {2, "Przetarg nieograniczony – dostawy", TRUE},
                           {3, "poza paskiem", FALSE},
                           {-1, "przed paskiem", FALSE}};
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         EXPECT_EQ(status.SetPaneText(c.pane, c.text), c.accepted) << c.pane;
         if (c.accepted) {
             EXPECT_STREQ(status.GetPaneText(c.pane), c.text);
@@ -162,7 +169,8 @@ TEST_F(DocViewTest, StatusPanesHoldTheirTextsAndTheProgressBarStaysOverPaneOne) 
     EXPECT_EQ(frame->m_progress.GetPos(), 40);
 }
 
-TEST_F(DocViewTest, DialogBarButtonsCommandTheFrameAndGreyWithoutAHandler) {
+TEST_F(DocViewTest, DialogBarButtonsCommandTheFrameAndGreyWithoutAHandler)
+{
     frame->m_dialogBar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
     EXPECT_TRUE(frame->m_dialogBar.GetDlgItem(ID_TEST_BAR_BUTTON)->IsWindowEnabled());
     EXPECT_FALSE(frame->m_dialogBar.GetDlgItem(ID_TEST_UNHANDLED)->IsWindowEnabled());

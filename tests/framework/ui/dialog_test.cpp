@@ -25,17 +25,19 @@ public:
     CTime date = CTime(2024, 3, 15, 0, 0, 0);
     CListBox listControl;
 
-    BOOL OnInitDialog() override {
-        for (const char* item : {"zero", "jeden", "dwa"}) {
+    BOOL OnInitDialog() override
+    {
+        for (const char *item : {"zero", "jeden", "dwa"}) {
             SendDlgItemMessage(IDC_COMBO_INDEX, CB_ADDSTRING, 0, (LPARAM)Cp1250ToWide(item).c_str());
             SendDlgItemMessage(IDC_LIST_INDEX, LB_ADDSTRING, 0, (LPARAM)Cp1250ToWide(item).c_str());
         }
-        for (const char* item : {"alfa", "beta", "gamma"})
+        for (const char *item : {"alfa", "beta", "gamma"})
             SendDlgItemMessage(IDC_LIST_TEXT, LB_ADDSTRING, 0, (LPARAM)Cp1250ToWide(item).c_str());
         SendDlgItemMessage(IDC_COMBO_TEXT, CB_ADDSTRING, 0, (LPARAM)L"Kraków");
         return CDialog::OnInitDialog();
     }
-    void DoDataExchange(CDataExchange* pDX) override {
+    void DoDataExchange(CDataExchange *pDX) override
+    {
         DDX_Text(pDX, IDC_NAME, name);
         DDV_MaxChars(pDX, name, 10);
         DDX_Text(pDX, IDC_COUNT, count);
@@ -55,23 +57,26 @@ public:
     }
 };
 
-CString ItemText(CWnd& dialog, int id) {
+CString ItemText(CWnd &dialog, int id)
+{
     CString text;
     dialog.GetDlgItemText(id, text);
     return text;
 }
 
-TEST(DialogExchange, MembersReachTheControlsAndComeBackChanged) {
+TEST(DialogExchange, MembersReachTheControlsAndComeBackChanged)
+{
     ExchangeDialog dialog;
     std::vector<CString> shown;
     CTestHook hook;
-    hook.onDialog = [&](CDialog& d) {
-        for (int id : {IDC_NAME, IDC_COUNT, IDC_UCOUNT, IDC_LONG, IDC_PRICE}) shown.push_back(ItemText(d, id));
+    hook.onDialog = [&](CDialog &d) {
+        for (int id : {IDC_NAME, IDC_COUNT, IDC_UCOUNT, IDC_LONG, IDC_PRICE})
+            shown.push_back(ItemText(d, id));
         EXPECT_EQ(d.IsDlgButtonChecked(IDC_CHECK), 1u);
         EXPECT_EQ(d.GetCheckedRadioButton(IDC_RADIO1, IDC_RADIO3), IDC_RADIO2);
         EXPECT_EQ(d.SendDlgItemMessage(IDC_COMBO_INDEX, CB_GETCURSEL), 2);
         EXPECT_EQ(d.SendDlgItemMessage(IDC_LIST_TEXT, LB_GETCURSEL), 2);
-        EXPECT_EQ(dialog.listControl.GetCurSel(), 1);  // DDX_Control bound the list box
+        EXPECT_EQ(dialog.listControl.GetCurSel(), 1); // DDX_Control bound the list box
         SYSTEMTIME time{};
         d.SendDlgItemMessage(IDC_DATE, DTM_GETSYSTEMTIME, 0, (LPARAM)&time);
         EXPECT_EQ(time.wYear * 10000 + time.wMonth * 100 + time.wDay, 20240315);
@@ -107,20 +112,21 @@ TEST(DialogExchange, MembersReachTheControlsAndComeBackChanged) {
     EXPECT_STREQ(dialog.listText, "alfa");
     EXPECT_EQ(dialog.listIndex, 2);
     EXPECT_EQ(dialog.date.GetDay(), 20);
-    EXPECT_EQ(dialog.m_hWnd, nullptr);  // destroyed after the modal run
+    EXPECT_EQ(dialog.m_hWnd, nullptr); // destroyed after the modal run
 }
 
 class OleDateDialog : public CDialog {
 public:
     OleDateDialog() : CDialog(IDD_EXCHANGE) {}
     COleDateTime date{2025, 12, 31, 0, 0, 0};
-    void DoDataExchange(CDataExchange* pDX) override { DDX_DateTimeCtrl(pDX, IDC_DATE, date); }
+    void DoDataExchange(CDataExchange *pDX) override { DDX_DateTimeCtrl(pDX, IDC_DATE, date); }
 };
 
-TEST(DialogExchange, OleDateGoesToThePickerAndBack) {
+TEST(DialogExchange, OleDateGoesToThePickerAndBack)
+{
     OleDateDialog dialog;
     CTestHook hook;
-    hook.onDialog = [&](CDialog& d) {
+    hook.onDialog = [&](CDialog &d) {
         SYSTEMTIME time{};
         d.SendDlgItemMessage(IDC_DATE, DTM_GETSYSTEMTIME, 0, (LPARAM)&time);
         EXPECT_EQ(time.wYear * 10000 + time.wMonth * 100 + time.wDay, 20251231);
@@ -135,11 +141,12 @@ TEST(DialogExchange, OleDateGoesToThePickerAndBack) {
     EXPECT_EQ(dialog.date.GetYear() * 10000 + dialog.date.GetMonth() * 100 + dialog.date.GetDay(), 20260102);
 }
 
-TEST(DialogExchange, RefusedInputKeepsTheDialogOpenWithFocusOnTheField) {
+TEST(DialogExchange, RefusedInputKeepsTheDialogOpenWithFocusOnTheField)
+{
     struct Case {
         int control;
-        const char* text;
-        const char* message;
+        const char *text;
+        const char *message;
     } cases[] = {
         {IDC_NAME, "Bardzo długa nazwa", "Wprowadź nie więcej niż 10 znaków."},
         {IDC_COUNT, "12abc", "Wprowadź liczbę całkowitą."},
@@ -149,17 +156,17 @@ TEST(DialogExchange, RefusedInputKeepsTheDialogOpenWithFocusOnTheField) {
         {IDC_PRICE, "12,5", "Wprowadź liczbę."},
         {IDC_PRICE, "1000.5", "Wprowadź liczbę z zakresu od 0 do 1000."},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         SCOPED_TRACE(c.text);
         ExchangeDialog dialog;
         std::vector<CString> messages;
         CTestHook hook;
-        hook.onMessageBox = [&](const CString& text, const CString&, UINT type) {
+        hook.onMessageBox = [&](const CString &text, const CString &, UINT type) {
             messages.push_back(text);
             EXPECT_EQ(type & MB_ICONMASK, (UINT)MB_ICONEXCLAMATION);
             return IDOK;
         };
-        hook.onDialog = [&](CDialog& d) {
+        hook.onDialog = [&](CDialog &d) {
             d.SetDlgItemText(c.control, c.text);
             d.SendMessage(WM_COMMAND, IDOK);
             EXPECT_TRUE(d.IsWindow());
@@ -172,14 +179,16 @@ TEST(DialogExchange, RefusedInputKeepsTheDialogOpenWithFocusOnTheField) {
     }
 }
 
-TEST(DialogHook, DialogTheHookLeavesOpenEndsCancelled) {
+TEST(DialogHook, DialogTheHookLeavesOpenEndsCancelled)
+{
     ExchangeDialog dialog;
-    CTestHook hook;  // no onDialog at all
+    CTestHook hook; // no onDialog at all
     CTestHookScope scope(hook);
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
 }
 
-TEST(DialogHook, MissingTemplateFailsWithoutHanging) {
+TEST(DialogHook, MissingTemplateFailsWithoutHanging)
+{
     CDialog dialog(9999);
     CTestHook hook;
     CTestHookScope scope(hook);
@@ -191,10 +200,12 @@ TEST(DialogHook, MissingTemplateFailsWithoutHanging) {
 class PlacedChild : public CDialog {
 public:
     // Creates the child from its template over the placeholder control of the parent.
-    BOOL CreateOver(UINT templateId, CDialog& parent, int placeholder) {
-        if (!Create(templateId, &parent)) return FALSE;
+    BOOL CreateOver(UINT templateId, CDialog &parent, int placeholder)
+    {
+        if (!Create(templateId, &parent))
+            return FALSE;
         RECT area{};
-        CWnd* place = parent.GetDlgItem(placeholder);
+        CWnd *place = parent.GetDlgItem(placeholder);
         place->GetWindowRect(&area);
         parent.ScreenToClient(&area);
         SetWindowPos(place, area.left, area.top, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
@@ -207,7 +218,8 @@ class GrandChild : public PlacedChild {};
 class Child : public PlacedChild {
 public:
     GrandChild grandChild;
-    BOOL OnInitDialog() override {
+    BOOL OnInitDialog() override
+    {
         CDialog::OnInitDialog();
         return grandChild.CreateOver(IDD_GRANDCHILD, *this, IDC_GRANDCHILD_PLACE);
     }
@@ -217,18 +229,20 @@ class HostDialog : public CDialog {
 public:
     HostDialog() : CDialog(IDD_HOST) {}
     Child child;
-    BOOL OnInitDialog() override {
+    BOOL OnInitDialog() override
+    {
         CDialog::OnInitDialog();
         return child.CreateOver(IDD_CHILD, *this, IDC_CHILD_PLACE);
     }
 };
 
-TEST(NestedDialogs, TabOrderRunsThroughChildAndGrandChild) {
+TEST(NestedDialogs, TabOrderRunsThroughChildAndGrandChild)
+{
     HostDialog host;
     std::vector<int> nextOrder;
     std::vector<int> tabOrder;
     CTestHook hook;
-    hook.onDialog = [&](CDialog& d) {
+    hook.onDialog = [&](CDialog &d) {
         EXPECT_TRUE(host.child.GetExStyle() & WS_EX_CONTROLPARENT);
         for (int step = 0; step < 4; ++step) {
             if (step == 0) {
@@ -252,17 +266,18 @@ TEST(NestedDialogs, TabOrderRunsThroughChildAndGrandChild) {
     std::vector<int> expected{IDC_FIRST, IDC_CHILD_EDIT, IDC_GRANDCHILD_EDIT, IDC_LAST};
     EXPECT_EQ(nextOrder, expected);
     EXPECT_EQ(tabOrder, std::vector<int>(expected.begin() + 1, expected.end()));
-    EXPECT_EQ(host.child.m_hWnd, nullptr);  // destroyed with the host
+    EXPECT_EQ(host.child.m_hWnd, nullptr); // destroyed with the host
 }
 
 // ---- Message boxes ---------------------------------------------------------------------------
 
-TEST(MessageBoxHook, HookGetsTextCaptionAndStyleAndAnswers) {
+TEST(MessageBoxHook, HookGetsTextCaptionAndStyleAndAnswers)
+{
     CString text;
     CString caption;
     UINT type = 0;
     CTestHook hook;
-    hook.onMessageBox = [&](const CString& t, const CString& c, UINT ty) {
+    hook.onMessageBox = [&](const CString &t, const CString &c, UINT ty) {
         text = t;
         caption = c;
         type = ty;
@@ -271,7 +286,7 @@ TEST(MessageBoxHook, HookGetsTextCaptionAndStyleAndAnswers) {
     CTestHookScope scope(hook);
     EXPECT_EQ(AfxMessageBox(IDS_SAVE_PROMPT, MB_YESNO), IDNO);
     EXPECT_STREQ(text, "Czy zapisać zmiany w pliku?");
-    EXPECT_STREQ(caption, "framework_ui_tests");  // no application object: the program's name
+    EXPECT_STREQ(caption, "framework_ui_tests"); // no application object: the program's name
     EXPECT_EQ(type, (UINT)(MB_YESNO | MB_ICONQUESTION));
 
     CWnd window;
@@ -280,23 +295,29 @@ TEST(MessageBoxHook, HookGetsTextCaptionAndStyleAndAnswers) {
     EXPECT_STREQ(caption, "Błąd");
 }
 
-TEST(MessageBoxHook, WithoutAnAnswerTheDefaultButtonIsTaken) {
+TEST(MessageBoxHook, WithoutAnAnswerTheDefaultButtonIsTaken)
+{
     CTestHook hook;
     CTestHookScope scope(hook);
     struct Case {
         UINT type;
         int answer;
-    } cases[] = {{MB_OK, IDOK}, {MB_YESNO, IDYES}, {MB_YESNOCANCEL | MB_DEFBUTTON3, IDCANCEL},
-                 {MB_OKCANCEL | MB_DEFBUTTON2, IDCANCEL}, {MB_RETRYCANCEL, IDRETRY}};
-    for (const Case& c : cases) EXPECT_EQ(AfxMessageBox("?", c.type), c.answer) << c.type;
+    } cases[] = {{MB_OK, IDOK},
+                 {MB_YESNO, IDYES},
+                 {MB_YESNOCANCEL | MB_DEFBUTTON3, IDCANCEL},
+                 {MB_OKCANCEL | MB_DEFBUTTON2, IDCANCEL},
+                 {MB_RETRYCANCEL, IDRETRY}};
+    for (const Case &c : cases)
+        EXPECT_EQ(AfxMessageBox("?", c.type), c.answer) << c.type;
 }
 
-TEST(CommonDialogHook, FileDialogTakesTheHooksFileAndCancelChangesNothing) {
+TEST(CommonDialogHook, FileDialogTakesTheHooksFileAndCancelChangesNothing)
+{
     CFileDialog save(FALSE, "rtf", "*.rtf", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
                      "Tekst sformatowany (*.rtf)|*.rtf||");
     CTestHook hook;
-    hook.onCommonDialog = [](CCommonDialog& dialog) {
-        auto& file = static_cast<CFileDialog&>(dialog);
+    hook.onCommonDialog = [](CCommonDialog &dialog) {
+        auto &file = static_cast<CFileDialog &>(dialog);
         lstrcpynA(file.m_ofn.lpstrFile, "C:\\Przetargi\\Umowa źródłowa.rtf", file.m_ofn.nMaxFile);
         return (INT_PTR)IDOK;
     };
@@ -311,7 +332,7 @@ TEST(CommonDialogHook, FileDialogTakesTheHooksFileAndCancelChangesNothing) {
     EXPECT_STREQ(save.GetFolderPath(), "C:\\Przetargi");
 
     CColorDialog colour(RGB(1, 2, 3));
-    CTestHook cancelling;  // no answer: Cancel
+    CTestHook cancelling; // no answer: Cancel
     CTestHookScope scope(cancelling);
     EXPECT_EQ(colour.DoModal(), IDCANCEL);
     EXPECT_EQ(colour.GetColor(), RGB(1, 2, 3));
@@ -319,8 +340,9 @@ TEST(CommonDialogHook, FileDialogTakesTheHooksFileAndCancelChangesNothing) {
 
 // ---- Polish text through Win32 ---------------------------------------------------------------
 
-TEST(PolishText, RoundTripsThroughWindowTextAsRealUnicode) {
-    const char* polish = "Zażółć gęślą jaźń ŻÓŁĆ";
+TEST(PolishText, RoundTripsThroughWindowTextAsRealUnicode)
+{
+    const char *polish = "Zażółć gęślą jaźń ŻÓŁĆ";
     CWnd window;
     ASSERT_TRUE(window.CreateEx(0, nullptr, polish, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
     EXPECT_EQ(WideWindowText(window.m_hWnd), L"Zażółć gęślą jaźń ŻÓŁĆ");
@@ -332,7 +354,8 @@ TEST(PolishText, RoundTripsThroughWindowTextAsRealUnicode) {
     EXPECT_STREQ(shortBuffer, "Zażół");
 }
 
-TEST(PolishText, RoundTripsThroughTheRichEdit) {
+TEST(PolishText, RoundTripsThroughTheRichEdit)
+{
     CWnd parent;
     ASSERT_TRUE(parent.CreateEx(0, nullptr, "rodzic", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr));
     CRichEditCtrl edit;
@@ -366,4 +389,4 @@ TEST(PolishText, RoundTripsThroughTheRichEdit) {
     EXPECT_TRUE(format.dwEffects & CFE_BOLD);
 }
 
-}  // namespace
+} // namespace

@@ -1,6 +1,7 @@
 #include "docview_fixture.h"
 
-CommandLog& TheCommandLog() {
+CommandLog &TheCommandLog()
+{
     static CommandLog log;
     return log;
 }
@@ -35,17 +36,18 @@ namespace {
 const UINT indicators[] = {ID_SEPARATOR, ID_INDICATOR_TEST1, ID_INDICATOR_TEST2};
 }
 
-int TestMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
-    if (CMDIFrameWnd::OnCreate(lpCreateStruct) == -1) return -1;
-    if (!m_toolBar.CreateEx(this, TBSTYLE_FLAT,
-                            WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_TOOLTIPS | CBRS_FLYBY) ||
-        !m_toolBar.LoadToolBar(IDR_TEST_MAINFRAME))
+int TestMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CMDIFrameWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    if (!m_toolBar.CreateEx(this, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_TOOLTIPS | CBRS_FLYBY)
+        || !m_toolBar.LoadToolBar(IDR_TEST_MAINFRAME))
         return -1;
     m_toolBar.GetToolBarCtrl().SetExtendedStyle(TBSTYLE_EX_DRAWDDARROWS);
     m_toolBar.SetButtonStyle(m_toolBar.CommandToIndex(ID_TEST_DROPDOWN),
-                             m_toolBar.GetButtonStyle(m_toolBar.CommandToIndex(ID_TEST_DROPDOWN)) |
-                                 TBBS_DROPDOWN);
-    if (!m_statusBar.Create(this) || !m_statusBar.SetIndicators(indicators, 3)) return -1;
+                             m_toolBar.GetButtonStyle(m_toolBar.CommandToIndex(ID_TEST_DROPDOWN)) | TBBS_DROPDOWN);
+    if (!m_statusBar.Create(this) || !m_statusBar.SetIndicators(indicators, 3))
+        return -1;
     if (!m_dialogBar.Create(this, IDD_TEST_DIALOGBAR, WS_CHILD | WS_VISIBLE | CBRS_LEFT, AFX_IDW_DIALOGBAR))
         return -1;
     m_toolBar.EnableDocking(CBRS_ALIGN_ANY);
@@ -58,7 +60,8 @@ int TestMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     return 0;
 }
 
-void TestMainFrame::OnSize(UINT nType, int cx, int cy) {
+void TestMainFrame::OnSize(UINT nType, int cx, int cy)
+{
     CMDIFrameWnd::OnSize(nType, cx, cy);
     if (m_progress.m_hWnd != nullptr && m_statusBar.m_hWnd != nullptr) {
         CRect pane;
@@ -67,17 +70,19 @@ void TestMainFrame::OnSize(UINT nType, int cx, int cy) {
     }
 }
 
-void TestMainFrame::OnDropDown(NMHDR* pNMHDR, LRESULT* pResult) {
-    m_dropDowns.push_back(reinterpret_cast<NMTOOLBARW*>(pNMHDR)->iItem);
+void TestMainFrame::OnDropDown(NMHDR *pNMHDR, LRESULT *pResult)
+{
+    m_dropDowns.push_back(reinterpret_cast<NMTOOLBARW *>(pNMHDR)->iItem);
     *pResult = TBDDRET_DEFAULT;
 }
 
-void DocViewTest::SetUp() {
+void DocViewTest::SetUp()
+{
     TheCommandLog().entries.clear();
-    namedTemplate = new CMultiDocTemplate(IDR_TEST_NAMED_DOC, RUNTIME_CLASS(TestDoc),
-                                          RUNTIME_CLASS(CMDIChildWnd), RUNTIME_CLASS(TestView));
-    plainTemplate = new CMultiDocTemplate(IDR_TEST_PLAIN_DOC, RUNTIME_CLASS(TestDoc),
-                                          RUNTIME_CLASS(CMDIChildWnd), RUNTIME_CLASS(TestView));
+    namedTemplate = new CMultiDocTemplate(IDR_TEST_NAMED_DOC, RUNTIME_CLASS(TestDoc), RUNTIME_CLASS(CMDIChildWnd),
+                                          RUNTIME_CLASS(TestView));
+    plainTemplate = new CMultiDocTemplate(IDR_TEST_PLAIN_DOC, RUNTIME_CLASS(TestDoc), RUNTIME_CLASS(CMDIChildWnd),
+                                          RUNTIME_CLASS(TestView));
     plainTemplate->SetContainerInfo(6);
     app.AddDocTemplate(plainTemplate);
     app.AddDocTemplate(namedTemplate);
@@ -89,10 +94,11 @@ void DocViewTest::SetUp() {
     frame->UpdateWindow();
 }
 
-void DocViewTest::TearDown() {
-    if (frame != nullptr && ::IsWindow(frame->m_hWnd)) frame->DestroyWindow();
+void DocViewTest::TearDown()
+{
+    if (frame != nullptr && ::IsWindow(frame->m_hWnd))
+        frame->DestroyWindow();
     // The main window's end posts WM_QUIT; it must not reach the next test's pump.
     MSG msg;
-    while (::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
+    while (::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
 }

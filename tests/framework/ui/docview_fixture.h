@@ -16,20 +16,22 @@
 // Records which object took each routed command.
 struct CommandLog {
     std::vector<CString> entries;
-    void Add(const char* who, UINT id) {
+    void Add(const char *who, UINT id)
+    {
         CString entry;
         entry.Format("%s:%u", who, id);
         entries.push_back(entry);
     }
 };
-CommandLog& TheCommandLog();
+CommandLog &TheCommandLog();
 
 class TestDoc : public CDocument {
     DECLARE_DYNCREATE(TestDoc)
 
 public:
     CString m_text;
-    void Serialize(CArchive& ar) override {
+    void Serialize(CArchive &ar) override
+    {
         if (ar.IsStoring()) {
             ar << m_text;
         } else {
@@ -46,12 +48,15 @@ class TestView : public CView {
 public:
     int m_nInitialUpdates = 0;
     int m_nActivations = 0;
-    void OnInitialUpdate() override {
+    void OnInitialUpdate() override
+    {
         ++m_nInitialUpdates;
         CView::OnInitialUpdate();
     }
-    void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView) override {
-        if (bActivate) ++m_nActivations;
+    void OnActivateView(BOOL bActivate, CView *pActivateView, CView *pDeactiveView) override
+    {
+        if (bActivate)
+            ++m_nActivations;
         CView::OnActivateView(bActivate, pActivateView, pDeactiveView);
     }
     void OnRouted() { TheCommandLog().Add("view", ID_TEST_ROUTED); }
@@ -71,9 +76,9 @@ public:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnSize(UINT nType, int cx, int cy);
     void OnFrameCommand() { TheCommandLog().Add("frame", ID_TEST_FRAME_CMD); }
-    void OnUpdateDisabled(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
-    void OnDropDown(NMHDR* pNMHDR, LRESULT* pResult);
-    void OnUpdateRouted(CCmdUI* pCmdUI) { pCmdUI->Enable(TRUE); }
+    void OnUpdateDisabled(CCmdUI *pCmdUI) { pCmdUI->Enable(FALSE); }
+    void OnDropDown(NMHDR *pNMHDR, LRESULT *pResult);
+    void OnUpdateRouted(CCmdUI *pCmdUI) { pCmdUI->Enable(TRUE); }
     void OnBarButton() { TheCommandLog().Add("frame", ID_TEST_BAR_BUTTON); }
     DECLARE_MESSAGE_MAP()
 };
@@ -92,7 +97,7 @@ protected:
     void TearDown() override;
 
     TestApp app;
-    TestMainFrame* frame = nullptr;
-    CMultiDocTemplate* namedTemplate = nullptr;  // TestDoc + CMDIChildWnd + TestView, ".mvt"
-    CMultiDocTemplate* plainTemplate = nullptr;  // no document strings
+    TestMainFrame *frame = nullptr;
+    CMultiDocTemplate *namedTemplate = nullptr; // TestDoc + CMDIChildWnd + TestView, ".mvt"
+    CMultiDocTemplate *plainTemplate = nullptr; // no document strings
 };

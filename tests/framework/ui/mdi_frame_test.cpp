@@ -7,7 +7,8 @@
 namespace {
 
 // A folder of the test's own under the temporary folder.
-CString TempFolder(const char* name) {
+CString TempFolder(const char *name)
+{
     wchar_t path[MAX_PATH] = L"";
     ::GetTempPathW(MAX_PATH, path);
     CString folder = WideToCp1250(path);
@@ -16,7 +17,8 @@ CString TempFolder(const char* name) {
     return folder;
 }
 
-CString WriteTestDocument(const CString& path, const CString& text) {
+CString WriteTestDocument(const CString &path, const CString &text)
+{
     CFile file(path, CFile::modeCreate | CFile::modeWrite);
     CArchive ar(&file, CArchive::store);
     ar << text;
@@ -24,24 +26,29 @@ CString WriteTestDocument(const CString& path, const CString& text) {
     return path;
 }
 
-int FilesIn(const CString& folder) {
+int FilesIn(const CString &folder)
+{
     WIN32_FIND_DATAW data;
     HANDLE find = ::FindFirstFileW(Cp1250ToWide(folder + "\\*").c_str(), &data);
     int count = 0;
-    if (find == INVALID_HANDLE_VALUE) return 0;
+    if (find == INVALID_HANDLE_VALUE)
+        return 0;
     do {
-        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) ++count;
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            ++count;
     } while (::FindNextFileW(find, &data));
     ::FindClose(find);
     return count;
 }
 
-TestView* ViewOf(CDocument* doc) {
+TestView *ViewOf(CDocument *doc)
+{
     POSITION pos = doc->GetFirstViewPosition();
-    return pos ? dynamic_cast<TestView*>(doc->GetNextView(pos)) : nullptr;
+    return pos ? dynamic_cast<TestView *>(doc->GetNextView(pos)) : nullptr;
 }
 
-int DocumentCount(CDocTemplate* docTemplate) {
+int DocumentCount(CDocTemplate *docTemplate)
+{
     int count = 0;
     POSITION pos = docTemplate->GetFirstDocPosition();
     while (pos != nullptr) {
@@ -51,25 +58,26 @@ int DocumentCount(CDocTemplate* docTemplate) {
     return count;
 }
 
-}  // namespace
+} // namespace
 
-TEST_F(DocViewTest, ChildrenOfTwoTemplatesOpenAndTheActiveOneTakesTheCommands) {
-    CDocument* first = plainTemplate->OpenDocumentFile(nullptr);
-    CDocument* second = namedTemplate->OpenDocumentFile(nullptr);
+TEST_F(DocViewTest, ChildrenOfTwoTemplatesOpenAndTheActiveOneTakesTheCommands)
+{
+    CDocument *first = plainTemplate->OpenDocumentFile(nullptr);
+    CDocument *second = namedTemplate->OpenDocumentFile(nullptr);
     ASSERT_NE(first, nullptr);
     ASSERT_NE(second, nullptr);
-    EXPECT_STREQ(first->GetTitle(), "Bez tytułu1");  // no document name: the default one
+    EXPECT_STREQ(first->GetTitle(), "Bez tytułu1"); // no document name: the default one
     EXPECT_STREQ(second->GetTitle(), "Dokument1");
 
-    TestView* firstView = ViewOf(first);
-    TestView* secondView = ViewOf(second);
+    TestView *firstView = ViewOf(first);
+    TestView *secondView = ViewOf(second);
     ASSERT_NE(firstView, nullptr);
     ASSERT_NE(secondView, nullptr);
     EXPECT_EQ(firstView->m_nInitialUpdates, 1);
     EXPECT_EQ(secondView->m_nInitialUpdates, 1);
     EXPECT_GE(secondView->m_nActivations, 1);
 
-    CMDIChildWnd* active = frame->MDIGetActive();
+    CMDIChildWnd *active = frame->MDIGetActive();
     ASSERT_NE(active, nullptr);
     EXPECT_EQ(active->GetActiveView(), secondView);
     EXPECT_EQ(frame->GetActiveDocument(), second);
@@ -80,7 +88,8 @@ TEST_F(DocViewTest, ChildrenOfTwoTemplatesOpenAndTheActiveOneTakesTheCommands) {
         frame->SendMessage(WM_COMMAND, id);
     std::vector<CString> expected = {"view:34000", "doc:34005", "frame:34007", "app:34006"};
     ASSERT_EQ(TheCommandLog().entries.size(), expected.size());
-    for (size_t i = 0; i < expected.size(); ++i) EXPECT_STREQ(TheCommandLog().entries[i], expected[i]);
+    for (size_t i = 0; i < expected.size(); ++i)
+        EXPECT_STREQ(TheCommandLog().entries[i], expected[i]);
 
     // Activating the other child moves the view command there.
     frame->MDIActivate(firstView->GetParentFrame());
@@ -95,11 +104,12 @@ TEST_F(DocViewTest, ChildrenOfTwoTemplatesOpenAndTheActiveOneTakesTheCommands) {
     CRect a, b;
     firstView->GetParentFrame()->GetWindowRect(&a);
     secondView->GetParentFrame()->GetWindowRect(&b);
-    EXPECT_EQ(a.top, b.top);  // side by side
+    EXPECT_EQ(a.top, b.top); // side by side
     EXPECT_NE(a.left, b.left);
 }
 
-TEST_F(DocViewTest, ClosingAChildAsksItsDocumentWhetherToSave) {
+TEST_F(DocViewTest, ClosingAChildAsksItsDocumentWhetherToSave)
+{
     CString folder = TempFolder("morvelank-zamykanie");
     CString path = folder + "\\zamknięcie.mvt";
     struct Case {
@@ -108,19 +118,19 @@ TEST_F(DocViewTest, ClosingAChildAsksItsDocumentWhetherToSave) {
         bool saved;
     };
     const Case cases[] = {{IDCANCEL, true, false}, {IDNO, false, false}, {IDYES, false, true}};
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         ::DeleteFileW(Cp1250ToWide(path).c_str());
-        TestDoc* doc = dynamic_cast<TestDoc*>(namedTemplate->OpenDocumentFile(nullptr));
+        TestDoc *doc = dynamic_cast<TestDoc *>(namedTemplate->OpenDocumentFile(nullptr));
         ASSERT_NE(doc, nullptr);
         doc->SetPathName(path, FALSE);
         doc->m_text = "treść do zapisania";
         doc->SetModifiedFlag();
-        CFrameWnd* child = ViewOf(doc)->GetParentFrame();
+        CFrameWnd *child = ViewOf(doc)->GetParentFrame();
         HWND childWindow = child->m_hWnd;
 
         CTestHook hook;
         CString asked;
-        hook.onMessageBox = [&](const CString& text, const CString&, UINT) {
+        hook.onMessageBox = [&](const CString &text, const CString &, UINT) {
             asked = text;
             return c.answer;
         };
@@ -130,8 +140,7 @@ TEST_F(DocViewTest, ClosingAChildAsksItsDocumentWhetherToSave) {
         EXPECT_STREQ(asked, "Czy zapisać zmiany w dokumencie zamknięcie.mvt?") << c.answer;
         EXPECT_EQ(::IsWindow(childWindow) != FALSE, c.windowStays) << c.answer;
         EXPECT_EQ(DocumentCount(namedTemplate), c.windowStays ? 1 : 0) << c.answer;
-        EXPECT_EQ(::GetFileAttributesW(Cp1250ToWide(path).c_str()) != INVALID_FILE_ATTRIBUTES, c.saved)
-            << c.answer;
+        EXPECT_EQ(::GetFileAttributesW(Cp1250ToWide(path).c_str()) != INVALID_FILE_ATTRIBUTES, c.saved) << c.answer;
         if (c.windowStays) {
             doc->SetModifiedFlag(FALSE);
             ::SendMessageW(childWindow, WM_CLOSE, 0, 0);
@@ -147,7 +156,8 @@ TEST_F(DocViewTest, ClosingAChildAsksItsDocumentWhetherToSave) {
     EXPECT_EQ(FilesIn(folder), 1);
 }
 
-TEST_F(DocViewTest, FilesOpenThroughTheTemplateThatFitsThemAndOnlyOnce) {
+TEST_F(DocViewTest, FilesOpenThroughTheTemplateThatFitsThemAndOnlyOnce)
+{
     CString folder = TempFolder("morvelank-otwieranie");
     CString named = WriteTestDocument(folder + "\\wniosek.MVT", "z szablonu z rozszerzeniem");
     CString other = WriteTestDocument(folder + "\\postępowanie.baz", "z pierwszego szablonu");
@@ -156,7 +166,7 @@ TEST_F(DocViewTest, FilesOpenThroughTheTemplateThatFitsThemAndOnlyOnce) {
     command.ParseParam(named, FALSE, TRUE);
     EXPECT_TRUE(app.ProcessShellCommand(command));
     EXPECT_EQ(DocumentCount(namedTemplate), 1);
-    TestDoc* doc = dynamic_cast<TestDoc*>(frame->GetActiveDocument());
+    TestDoc *doc = dynamic_cast<TestDoc *>(frame->GetActiveDocument());
     ASSERT_NE(doc, nullptr);
     EXPECT_STREQ(doc->m_text, "z szablonu z rozszerzeniem");
     EXPECT_STREQ(doc->GetTitle(), "wniosek.MVT");
@@ -176,22 +186,23 @@ TEST_F(DocViewTest, FilesOpenThroughTheTemplateThatFitsThemAndOnlyOnce) {
     EXPECT_EQ(DocumentCount(plainTemplate), 1);
 }
 
-TEST_F(DocViewTest, FileThatCannotBeReadLeavesNoWindowAndSaysWhy) {
+TEST_F(DocViewTest, FileThatCannotBeReadLeavesNoWindowAndSaysWhy)
+{
     CString folder = TempFolder("morvelank-uszkodzony");
     CString damaged = folder + "\\uszkodzony.mvt";
     {
         CFile file(damaged, CFile::modeCreate | CFile::modeWrite);
-        const char bytes[] = {'\xFF', '\x40', '\x00'};  // a length longer than the file
+        const char bytes[] = {'\xFF', '\x40', '\x00'}; // a length longer than the file
         file.Write(bytes, sizeof bytes);
     }
     struct Case {
         CString path;
     };
     const Case cases[] = {{folder + "\\brak.mvt"}, {damaged}};
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         std::vector<CString> messages;
         CTestHook hook;
-        hook.onMessageBox = [&](const CString& text, const CString&, UINT) {
+        hook.onMessageBox = [&](const CString &text, const CString &, UINT) {
             messages.push_back(text);
             return IDOK;
         };
@@ -209,15 +220,16 @@ TEST_F(DocViewTest, FileThatCannotBeReadLeavesNoWindowAndSaysWhy) {
     EXPECT_FALSE(app.ProcessShellCommand(command));
 }
 
-TEST_F(DocViewTest, ClosingTheMainWindowClosesEveryDocumentUnlessOneRefuses) {
-    TestDoc* doc = dynamic_cast<TestDoc*>(namedTemplate->OpenDocumentFile(nullptr));
+TEST_F(DocViewTest, ClosingTheMainWindowClosesEveryDocumentUnlessOneRefuses)
+{
+    TestDoc *doc = dynamic_cast<TestDoc *>(namedTemplate->OpenDocumentFile(nullptr));
     ASSERT_NE(doc, nullptr);
     plainTemplate->OpenDocumentFile(nullptr);
     doc->SetModifiedFlag();
     HWND main = frame->m_hWnd;
     {
         CTestHook hook;
-        hook.onMessageBox = [](const CString&, const CString&, UINT) { return IDCANCEL; };
+        hook.onMessageBox = [](const CString &, const CString &, UINT) { return IDCANCEL; };
         CTestHookScope scope(hook);
         ::SendMessageW(main, WM_CLOSE, 0, 0);
     }
@@ -225,7 +237,7 @@ TEST_F(DocViewTest, ClosingTheMainWindowClosesEveryDocumentUnlessOneRefuses) {
     EXPECT_EQ(DocumentCount(namedTemplate), 1);
     {
         CTestHook hook;
-        hook.onMessageBox = [](const CString&, const CString&, UINT) { return IDNO; };
+        hook.onMessageBox = [](const CString &, const CString &, UINT) { return IDNO; };
         CTestHookScope scope(hook);
         ::SendMessageW(main, WM_CLOSE, 0, 0);
     }
@@ -237,10 +249,11 @@ TEST_F(DocViewTest, ClosingTheMainWindowClosesEveryDocumentUnlessOneRefuses) {
 
 // A program that names its child window itself keeps that name through idle time; a new
 // document title still reaches the window.
-TEST_F(DocViewTest, ChildTitleSetByTheProgramSurvivesIdleUntilTheDocumentTitleChanges) {
-    CDocument* doc = plainTemplate->OpenDocumentFile(nullptr);
+TEST_F(DocViewTest, ChildTitleSetByTheProgramSurvivesIdleUntilTheDocumentTitleChanges)
+{
+    CDocument *doc = plainTemplate->OpenDocumentFile(nullptr);
     ASSERT_NE(doc, nullptr);
-    CFrameWnd* child = ViewOf(doc)->GetParentFrame();
+    CFrameWnd *child = ViewOf(doc)->GetParentFrame();
     child->SetWindowText("Postępowanie::przetarg");
     frame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
     frame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);

@@ -17,7 +17,7 @@ public:
     BOOL canSave = FALSE;
 
     void OnSave() { handled.push_back(ID_CMD_SAVE); }
-    void OnUpdateSave(CCmdUI* pCmdUI) { pCmdUI->Enable(canSave); }
+    void OnUpdateSave(CCmdUI *pCmdUI) { pCmdUI->Enable(canSave); }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -41,38 +41,39 @@ END_MESSAGE_MAP()
 
 class TestWindow : public BaseWindow {
 public:
-    Document* document = nullptr;
+    Document *document = nullptr;
     std::vector<UINT> rangeIds;
     int timerTicks = 0;
     LPARAM lastPing = 0;
     CString lastText;
 
-    BOOL Create() {
-        return CreateEx(0, nullptr, "Okno próbne", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr,
-                        nullptr);
-    }
+    BOOL Create() { return CreateEx(0, nullptr, "Okno próbne", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr); }
     // Routes to the document first, as a frame does to its active document.
-    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pInfo) override {
-        if (document && document->OnCmdMsg(nID, nCode, pExtra, pInfo)) return TRUE;
+    BOOL OnCmdMsg(UINT nID, int nCode, void *pExtra, AFX_CMDHANDLERINFO *pInfo) override
+    {
+        if (document && document->OnCmdMsg(nID, nCode, pExtra, pInfo))
+            return TRUE;
         return CWnd::OnCmdMsg(nID, nCode, pExtra, pInfo);
     }
 
     void OnOpen() { calls.push_back("derived:open"); }
     void OnRange(UINT nID) { rangeIds.push_back(nID); }
-    void OnTimer(UINT_PTR nIDEvent) {
-        if (nIDEvent == 7) ++timerTicks;
+    void OnTimer(UINT_PTR nIDEvent)
+    {
+        if (nIDEvent == 7)
+            ++timerTicks;
     }
-    LRESULT OnPing(WPARAM wParam, LPARAM lParam) {
+    LRESULT OnPing(WPARAM wParam, LPARAM lParam)
+    {
         lastPing = lParam;
         return wParam + 1;
     }
-    LRESULT OnUserText(WPARAM, LPARAM) {
+    LRESULT OnUserText(WPARAM, LPARAM)
+    {
         GetWindowText(lastText);
         return 0;
     }
-    void OnInitMenuPopup(CMenu* pPopupMenu, UINT, BOOL) {
-        AfxUpdateMenuCmdUI(pPopupMenu, this, TRUE);
-    }
+    void OnInitMenuPopup(CMenu *pPopupMenu, UINT, BOOL) { AfxUpdateMenuCmdUI(pPopupMenu, this, TRUE); }
     LRESULT OnThrow(WPARAM, LPARAM) { AfxThrowNotSupportedException(); }
     DECLARE_MESSAGE_MAP()
 };
@@ -94,20 +95,23 @@ protected:
     TestWindow window;
 };
 
-TEST_F(MessageMapTest, CommandsReachTheMostDerivedHandlerThenTheBase) {
+TEST_F(MessageMapTest, CommandsReachTheMostDerivedHandlerThenTheBase)
+{
     Command(ID_CMD_OPEN);
     Command(ID_CMD_CLOSE);
     EXPECT_EQ(window.calls, (std::vector<CString>{"derived:open", "base:close"}));
 }
 
-TEST_F(MessageMapTest, RangeHandlerGetsTheCommandId) {
+TEST_F(MessageMapTest, RangeHandlerGetsTheCommandId)
+{
     Command(ID_CMD_RANGE_FIRST);
     Command(ID_CMD_RANGE_LAST);
-    Command(ID_CMD_RANGE_LAST + 1);  // outside: nobody
+    Command(ID_CMD_RANGE_LAST + 1); // outside: nobody
     EXPECT_EQ(window.rangeIds, (std::vector<UINT>{ID_CMD_RANGE_FIRST, ID_CMD_RANGE_LAST}));
 }
 
-TEST_F(MessageMapTest, CommandIsRoutedToTheTargetThatHandlesIt) {
+TEST_F(MessageMapTest, CommandIsRoutedToTheTargetThatHandlesIt)
+{
     Document document;
     document.canSave = TRUE;
     window.document = &document;
@@ -117,7 +121,8 @@ TEST_F(MessageMapTest, CommandIsRoutedToTheTargetThatHandlesIt) {
     EXPECT_EQ(window.calls, (std::vector<CString>{"derived:open"}));
 }
 
-TEST_F(MessageMapTest, MenuCommandDisabledByItsUpdateHandlerIsNotRun) {
+TEST_F(MessageMapTest, MenuCommandDisabledByItsUpdateHandlerIsNotRun)
+{
     Document document;
     window.document = &document;
     Command(ID_CMD_SAVE);
@@ -127,17 +132,18 @@ TEST_F(MessageMapTest, MenuCommandDisabledByItsUpdateHandlerIsNotRun) {
     EXPECT_EQ(document.handled.size(), 1u);
 }
 
-TEST_F(MessageMapTest, UpdateHandlersEnableMenuItemsWhenThePopupOpens) {
+TEST_F(MessageMapTest, UpdateHandlersEnableMenuItemsWhenThePopupOpens)
+{
     Document document;
     window.document = &document;
     CMenu menu;
     ASSERT_TRUE(menu.LoadMenu(IDR_TEST_MENU));
-    CMenu* popup = menu.GetSubMenu(0);
+    CMenu *popup = menu.GetSubMenu(0);
     struct Case {
         BOOL canSave;
         UINT expectedSaveState;
     } cases[] = {{FALSE, MF_GRAYED}, {TRUE, MF_ENABLED}};
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         document.canSave = c.canSave;
         window.SendMessage(WM_INITMENUPOPUP, (WPARAM)popup->m_hMenu, 0);
         EXPECT_EQ(popup->GetMenuState(ID_CMD_SAVE, MF_BYCOMMAND) & MF_GRAYED, c.expectedSaveState);
@@ -146,7 +152,8 @@ TEST_F(MessageMapTest, UpdateHandlersEnableMenuItemsWhenThePopupOpens) {
     }
 }
 
-TEST_F(MessageMapTest, UserAndRegisteredMessagesReachTheirHandlers) {
+TEST_F(MessageMapTest, UserAndRegisteredMessagesReachTheirHandlers)
+{
     EXPECT_EQ(window.SendMessage(registeredPing, 41, 99), 42);
     EXPECT_EQ(window.lastPing, 99);
     window.SetWindowText("Zażółć gęślą jaźń");
@@ -154,13 +161,15 @@ TEST_F(MessageMapTest, UserAndRegisteredMessagesReachTheirHandlers) {
     EXPECT_STREQ(window.lastText, "Zażółć gęślą jaźń");
 }
 
-TEST_F(MessageMapTest, TimerFires) {
+TEST_F(MessageMapTest, TimerFires)
+{
     window.SetTimer(7, 10);
     EXPECT_TRUE(PumpUntil([&] { return window.timerTicks >= 2; }));
     window.KillTimer(7);
 }
 
-TEST_F(MessageMapTest, AcceleratorBecomesACommand) {
+TEST_F(MessageMapTest, AcceleratorBecomesACommand)
+{
     Document document;
     document.canSave = TRUE;
     window.document = &document;
@@ -175,10 +184,11 @@ TEST_F(MessageMapTest, AcceleratorBecomesACommand) {
     EXPECT_EQ(document.handled, (std::vector<UINT>{ID_CMD_SAVE}));
 }
 
-TEST_F(MessageMapTest, ExceptionInAHandlerIsReportedNotPropagated) {
+TEST_F(MessageMapTest, ExceptionInAHandlerIsReportedNotPropagated)
+{
     CString shown;
     CTestHook hook;
-    hook.onMessageBox = [&](const CString& text, const CString&, UINT) {
+    hook.onMessageBox = [&](const CString &text, const CString &, UINT) {
         shown = text;
         return IDOK;
     };
@@ -191,17 +201,18 @@ TEST_F(MessageMapTest, ExceptionInAHandlerIsReportedNotPropagated) {
 
 class SelfDeletingWindow : public CWnd {
 public:
-    explicit SelfDeletingWindow(bool& deleted) : m_deleted(deleted) {}
+    explicit SelfDeletingWindow(bool &deleted) : m_deleted(deleted) {}
     ~SelfDeletingWindow() override { m_deleted = true; }
     void PostNcDestroy() override { delete this; }
 
 private:
-    bool& m_deleted;
+    bool &m_deleted;
 };
 
-TEST(WindowThunk, HandleMapFollowsTheWindowsLife) {
+TEST(WindowThunk, HandleMapFollowsTheWindowsLife)
+{
     bool deleted = false;
-    auto* window = new SelfDeletingWindow(deleted);
+    auto *window = new SelfDeletingWindow(deleted);
     ASSERT_TRUE(window->CreateEx(0, nullptr, "x", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
     HWND hWnd = window->m_hWnd;
     EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), window);
@@ -211,10 +222,10 @@ TEST(WindowThunk, HandleMapFollowsTheWindowsLife) {
     EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), nullptr);
 }
 
-TEST(WindowThunk, TemporaryObjectsWrapForeignWindowsUntilTheTempMapIsCleared) {
-    HWND raw = ::CreateWindowExW(0, L"STATIC", L"obcy", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                 nullptr, nullptr);
-    CWnd* temporary = CWnd::FromHandle(raw);
+TEST(WindowThunk, TemporaryObjectsWrapForeignWindowsUntilTheTempMapIsCleared)
+{
+    HWND raw = ::CreateWindowExW(0, L"STATIC", L"obcy", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    CWnd *temporary = CWnd::FromHandle(raw);
     ASSERT_NE(temporary, nullptr);
     EXPECT_EQ(CWnd::FromHandlePermanent(raw), nullptr);
     EXPECT_EQ(CWnd::FromHandle(raw), temporary);
@@ -222,14 +233,15 @@ TEST(WindowThunk, TemporaryObjectsWrapForeignWindowsUntilTheTempMapIsCleared) {
     temporary->GetWindowText(text);
     EXPECT_STREQ(text, "obcy");
     CWnd::DeleteTempMap();
-    EXPECT_TRUE(::IsWindow(raw));  // a temporary never destroys what it wraps
+    EXPECT_TRUE(::IsWindow(raw)); // a temporary never destroys what it wraps
     ::DestroyWindow(raw);
 }
 
 class KeyCountingEdit : public CEdit {
 public:
     int chars = 0;
-    void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {
+    void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+    {
         ++chars;
         CEdit::OnChar(nChar, nRepCnt, nFlags);
     }
@@ -240,9 +252,9 @@ BEGIN_MESSAGE_MAP(KeyCountingEdit, CEdit)
     ON_WM_CHAR()
 END_MESSAGE_MAP()
 
-TEST(WindowThunk, SubclassedWindowRunsThroughTheMapAndKeepsItsOwnBehaviour) {
-    HWND raw = ::CreateWindowExW(0, L"EDIT", L"", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr,
-                                 nullptr, nullptr);
+TEST(WindowThunk, SubclassedWindowRunsThroughTheMapAndKeepsItsOwnBehaviour)
+{
+    HWND raw = ::CreateWindowExW(0, L"EDIT", L"", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr, nullptr, nullptr);
     KeyCountingEdit edit;
     ASSERT_TRUE(edit.SubclassWindow(raw));
     edit.SendMessage(WM_CHAR, 'a');
@@ -250,7 +262,7 @@ TEST(WindowThunk, SubclassedWindowRunsThroughTheMapAndKeepsItsOwnBehaviour) {
     EXPECT_EQ(edit.chars, 2);
     CString text;
     edit.GetWindowText(text);
-    EXPECT_STREQ(text, "ab");  // Default() reached the edit control's own procedure
+    EXPECT_STREQ(text, "ab"); // Default() reached the edit control's own procedure
     EXPECT_EQ(edit.UnsubclassWindow(), raw);
     ::SendMessageW(raw, WM_CHAR, 'c', 0);
     EXPECT_EQ(edit.chars, 2);
@@ -263,7 +275,8 @@ class ReflectingButton : public CButton {
 public:
     int clicks = 0;
     BOOL letParentSee = FALSE;
-    BOOL OnClicked() {
+    BOOL OnClicked()
+    {
         ++clicks;
         return !letParentSee;
     }
@@ -279,11 +292,12 @@ public:
     int notifications = 0;
     HBRUSH brush = ::CreateSolidBrush(RGB(1, 2, 3));
     ~ReflectingList() override { ::DeleteObject(brush); }
-    void OnItemChanged(NMHDR*, LRESULT* pResult) {
+    void OnItemChanged(NMHDR *, LRESULT *pResult)
+    {
         ++notifications;
         *pResult = 5;
     }
-    HBRUSH CtlColor(CDC*, UINT) { return brush; }
+    HBRUSH CtlColor(CDC *, UINT) { return brush; }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -297,7 +311,7 @@ public:
     int buttonClicks = 0;
     int listNotifications = 0;
     void OnButton() { ++buttonClicks; }
-    void OnListChanged(NMHDR*, LRESULT*) { ++listNotifications; }
+    void OnListChanged(NMHDR *, LRESULT *) { ++listNotifications; }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -308,9 +322,9 @@ END_MESSAGE_MAP()
 
 class ReflectionTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(parent.CreateEx(0, nullptr, "rodzic", WS_OVERLAPPEDWINDOW, 0, 0, 300, 300,
-                                    nullptr, nullptr));
+    void SetUp() override
+    {
+        ASSERT_TRUE(parent.CreateEx(0, nullptr, "rodzic", WS_OVERLAPPEDWINDOW, 0, 0, 300, 300, nullptr, nullptr));
         ASSERT_TRUE(button.Create("Przycisk", WS_VISIBLE | BS_PUSHBUTTON, RECT{0, 0, 80, 20}, &parent, 10));
         ASSERT_TRUE(list.Create(WS_VISIBLE | LVS_REPORT, RECT{0, 30, 200, 200}, &parent, 11));
     }
@@ -319,21 +333,23 @@ protected:
     ReflectingList list;
 };
 
-TEST_F(ReflectionTest, ControlNotificationGoesToTheControlFirst) {
+TEST_F(ReflectionTest, ControlNotificationGoesToTheControlFirst)
+{
     button.Click();
     EXPECT_EQ(button.clicks, 1);
     EXPECT_EQ(parent.buttonClicks, 0);
-    button.letParentSee = TRUE;  // the _EX form may pass it on
+    button.letParentSee = TRUE; // the _EX form may pass it on
     button.Click();
     EXPECT_EQ(button.clicks, 2);
     EXPECT_EQ(parent.buttonClicks, 1);
 }
 
-TEST_F(ReflectionTest, NotifyIsReflectedWithItsResult) {
+TEST_F(ReflectionTest, NotifyIsReflectedWithItsResult)
+{
     list.InsertColumn(0, "Nazwa", LVCFMT_LEFT, 100);
     list.InsertItem(0, "pierwszy");
     int before = list.notifications;
-    list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);  // the control sends LVN_ITEMCHANGED
+    list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED); // the control sends LVN_ITEMCHANGED
     EXPECT_GT(list.notifications, before);
     EXPECT_EQ(parent.listNotifications, 0);
 
@@ -341,11 +357,12 @@ TEST_F(ReflectionTest, NotifyIsReflectedWithItsResult) {
     EXPECT_EQ(parent.SendMessage(WM_NOTIFY, 11, (LPARAM)&header), 5);
 }
 
-TEST_F(ReflectionTest, ControlChoosesItsOwnColours) {
+TEST_F(ReflectionTest, ControlChoosesItsOwnColours)
+{
     HDC dc = ::GetDC(list.m_hWnd);
     LRESULT brush = parent.SendMessage(WM_CTLCOLOREDIT, (WPARAM)dc, (LPARAM)list.m_hWnd);
     ::ReleaseDC(list.m_hWnd, dc);
     EXPECT_EQ((HBRUSH)brush, list.brush);
 }
 
-}  // namespace
+} // namespace

@@ -8,18 +8,20 @@ public:
     RecentApp() : CWinApp("Testy listy plików") {}
 };
 
-TEST(RecentFiles, MostRecentFirstWithoutRepeatsAndKeptInTheProfile) {
+TEST(RecentFiles, MostRecentFirstWithoutRepeatsAndKeptInTheProfile)
+{
     RecentApp app;
     app.SetRegistryKey("Dravo Test");
     app.LoadStdProfileSettings(4);
     ASSERT_NE(app.m_pRecentFileList, nullptr);
-    for (const char* path : {"C:\\a.baz", "C:\\b.baz", "C:\\c.baz", "C:\\d.baz", "C:\\e.baz", "c:\\B.BAZ"})
+    for (const char *path : {"C:\\a.baz", "C:\\b.baz", "C:\\c.baz", "C:\\d.baz", "C:\\e.baz", "c:\\B.BAZ"})
         app.AddToRecentFileList(path);
-    CRecentFileList& list = *app.m_pRecentFileList;
+    CRecentFileList &list = *app.m_pRecentFileList;
     // The same file in other letters moves up under the spelling given last.
-    const char* expected[] = {"c:\\B.BAZ", "C:\\e.baz", "C:\\d.baz", "C:\\c.baz"};
+    const char *expected[] = {"c:\\B.BAZ", "C:\\e.baz", "C:\\d.baz", "C:\\c.baz"};
     ASSERT_EQ(list.GetCount(), 4);
-    for (int i = 0; i < 4; ++i) EXPECT_STREQ(list[i], expected[i]) << i;
+    for (int i = 0; i < 4; ++i)
+        EXPECT_STREQ(list[i], expected[i]) << i;
 
     app.SaveStdProfileSettings();
     EXPECT_STREQ(app.GetProfileString("Recent File List", "File1"), "c:\\B.BAZ");
@@ -30,12 +32,13 @@ TEST(RecentFiles, MostRecentFirstWithoutRepeatsAndKeptInTheProfile) {
     EXPECT_STREQ((*again.m_pRecentFileList)[3], "C:\\c.baz");
 }
 
-TEST(RecentFiles, MenuShowsTheEntriesOrItsOwnGreyedItemWhenEmpty) {
+TEST(RecentFiles, MenuShowsTheEntriesOrItsOwnGreyedItemWhenEmpty)
+{
     RecentApp app;
     app.LoadStdProfileSettings(4);
     CMenu menu;
     ASSERT_TRUE(menu.LoadMenu(IDR_TEST_MAINFRAME));
-    CMenu* file = menu.GetSubMenu(0);
+    CMenu *file = menu.GetSubMenu(0);
     ASSERT_NE(file, nullptr);
     AfxUpdateMenuCmdUI(file, &app, TRUE);
     EXPECT_EQ(file->GetMenuItemCount(), 2u);
@@ -53,17 +56,18 @@ TEST(RecentFiles, MenuShowsTheEntriesOrItsOwnGreyedItemWhenEmpty) {
     EXPECT_FALSE(file->GetMenuState(ID_FILE_MRU_FILE1, MF_BYCOMMAND) & MF_GRAYED);
 }
 
-TEST(RecentFiles, AnEmptyListKeepsAnOwnerDrawnItemAndGreysIt) {
+TEST(RecentFiles, AnEmptyListKeepsAnOwnerDrawnItemAndGreysIt)
+{
     RecentApp app;
     app.LoadStdProfileSettings(4);
     ASSERT_EQ(app.m_pRecentFileList->GetCount(), 0);
     CMenu menu;
     ASSERT_TRUE(menu.LoadMenu(IDR_TEST_MAINFRAME));
-    CMenu* file = menu.GetSubMenu(0);
+    CMenu *file = menu.GetSubMenu(0);
     ASSERT_NE(file, nullptr);
     // An icon menu draws the item itself from its own record, named by the item data.
-    ASSERT_TRUE(::ModifyMenuW(file->GetSafeHmenu(), ID_FILE_MRU_FILE1, MF_BYCOMMAND | MF_OWNERDRAW,
-                              ID_FILE_MRU_FILE1, (LPCWSTR)42));
+    ASSERT_TRUE(::ModifyMenuW(file->GetSafeHmenu(), ID_FILE_MRU_FILE1, MF_BYCOMMAND | MF_OWNERDRAW, ID_FILE_MRU_FILE1,
+                              (LPCWSTR)42));
     AfxUpdateMenuCmdUI(file, &app, TRUE);
     MENUITEMINFOW info{};
     info.cbSize = sizeof info;
@@ -74,4 +78,4 @@ TEST(RecentFiles, AnEmptyListKeepsAnOwnerDrawnItemAndGreysIt) {
     EXPECT_TRUE(info.fState & MFS_GRAYED);
 }
 
-}  // namespace
+} // namespace

@@ -9,7 +9,8 @@ class TestTreeView : public CTreeView {
 
 public:
     int m_nSelections = 0;
-    void OnSelChanged(NMHDR*, LRESULT* pResult) {
+    void OnSelChanged(NMHDR *, LRESULT *pResult)
+    {
         ++m_nSelections;
         *pResult = 0;
     }
@@ -30,14 +31,16 @@ class SplitChildFrame : public CMDIChildWnd {
 
 public:
     CSplitterWnd m_splitter;
-    BOOL OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext) override {
-        if (!m_splitter.CreateStatic(this, 1, 2)) return FALSE;
-        if (!m_splitter.CreateView(0, 0, RUNTIME_CLASS(TestTreeView), CSize(0, 0), pContext) ||
-            !m_splitter.CreateView(0, 1, RUNTIME_CLASS(CRichEditView), CSize(100, 0), pContext)) {
+    BOOL OnCreateClient(LPCREATESTRUCT, CCreateContext *pContext) override
+    {
+        if (!m_splitter.CreateStatic(this, 1, 2))
+            return FALSE;
+        if (!m_splitter.CreateView(0, 0, RUNTIME_CLASS(TestTreeView), CSize(0, 0), pContext)
+            || !m_splitter.CreateView(0, 1, RUNTIME_CLASS(CRichEditView), CSize(100, 0), pContext)) {
             m_splitter.DestroyWindow();
             return FALSE;
         }
-        SetActiveView(static_cast<CView*>(m_splitter.GetPane(0, 0)));
+        SetActiveView(static_cast<CView *>(m_splitter.GetPane(0, 0)));
         m_splitter.SetColumnInfo(0, 150, 0);
         return TRUE;
     }
@@ -46,29 +49,31 @@ IMPLEMENT_DYNCREATE(SplitChildFrame, CMDIChildWnd)
 
 class SplitterTest : public DocViewTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         DocViewTest::SetUp();
         splitTemplate = new CMultiDocTemplate(IDR_TEST_PLAIN_DOC, RUNTIME_CLASS(TestRichDoc),
                                               RUNTIME_CLASS(SplitChildFrame), RUNTIME_CLASS(CRichEditView));
         app.AddDocTemplate(splitTemplate);
-        doc = dynamic_cast<TestRichDoc*>(splitTemplate->OpenDocumentFile(nullptr));
+        doc = dynamic_cast<TestRichDoc *>(splitTemplate->OpenDocumentFile(nullptr));
         ASSERT_NE(doc, nullptr);
-        child = dynamic_cast<SplitChildFrame*>(frame->MDIGetActive());
+        child = dynamic_cast<SplitChildFrame *>(frame->MDIGetActive());
         ASSERT_NE(child, nullptr);
         child->MDIMaximize();
-        tree = dynamic_cast<TestTreeView*>(child->m_splitter.GetPane(0, 0));
-        rich = dynamic_cast<CRichEditView*>(child->m_splitter.GetPane(0, 1));
+        tree = dynamic_cast<TestTreeView *>(child->m_splitter.GetPane(0, 0));
+        rich = dynamic_cast<CRichEditView *>(child->m_splitter.GetPane(0, 1));
         ASSERT_NE(tree, nullptr);
         ASSERT_NE(rich, nullptr);
     }
-    CMultiDocTemplate* splitTemplate = nullptr;
-    TestRichDoc* doc = nullptr;
-    SplitChildFrame* child = nullptr;
-    TestTreeView* tree = nullptr;
-    CRichEditView* rich = nullptr;
+    CMultiDocTemplate *splitTemplate = nullptr;
+    TestRichDoc *doc = nullptr;
+    SplitChildFrame *child = nullptr;
+    TestTreeView *tree = nullptr;
+    CRichEditView *rich = nullptr;
 };
 
-TEST_F(SplitterTest, PanesSitSideBySideAtTheirSizes) {
+TEST_F(SplitterTest, PanesSitSideBySideAtTheirSizes)
+{
     EXPECT_EQ(doc->GetView(), rich);
     EXPECT_EQ(child->GetActiveView(), tree);
     int width = 0, minimum = -1;
@@ -99,8 +104,9 @@ TEST_F(SplitterTest, PanesSitSideBySideAtTheirSizes) {
     EXPECT_FALSE(tree->IsWindowVisible());
 }
 
-TEST_F(SplitterTest, TreeNotificationsComeBackToTheTreeViewAndClicksMakeAViewActive) {
-    CTreeCtrl& control = tree->GetTreeCtrl();
+TEST_F(SplitterTest, TreeNotificationsComeBackToTheTreeViewAndClicksMakeAViewActive)
+{
+    CTreeCtrl &control = tree->GetTreeCtrl();
     HTREEITEM root = control.InsertItem("Postępowanie");
     HTREEITEM item = control.InsertItem("Ogłoszenie", root);
     control.SelectItem(item);
@@ -112,7 +118,8 @@ TEST_F(SplitterTest, TreeNotificationsComeBackToTheTreeViewAndClicksMakeAViewAct
     EXPECT_EQ(frame->GetActiveDocument(), doc);
 }
 
-TEST_F(SplitterTest, RichTextIsSavedAndReadBackAsRtf) {
+TEST_F(SplitterTest, RichTextIsSavedAndReadBackAsRtf)
+{
     CString folder;
     {
         wchar_t path[MAX_PATH] = L"";
@@ -123,7 +130,7 @@ TEST_F(SplitterTest, RichTextIsSavedAndReadBackAsRtf) {
     rich->GetRichEditCtrl().SetTextEx("Zażółć gęślą jaźń");
     rich->GetRichEditCtrl().SetSel(0, 6);
     rich->OnCharBold();
-    EXPECT_TRUE(doc->IsModified());  // the control's change reached the document
+    EXPECT_TRUE(doc->IsModified()); // the control's change reached the document
     ASSERT_TRUE(doc->OnSaveDocument(path));
     EXPECT_FALSE(doc->IsModified());
 
@@ -136,12 +143,12 @@ TEST_F(SplitterTest, RichTextIsSavedAndReadBackAsRtf) {
     doc->CreateClientItem();
     EXPECT_EQ(doc->GetItemCount(), 1);
     ASSERT_TRUE(doc->OnOpenDocument(path));
-    EXPECT_EQ(doc->GetItemCount(), 0);  // the contents went, items with them
+    EXPECT_EQ(doc->GetItemCount(), 0); // the contents went, items with them
     EXPECT_STREQ(rich->GetRichEditCtrl().GetTextEx(), "Zażółć gęślą jaźń");
     rich->GetRichEditCtrl().SetSel(1, 2);
-    CHARFORMAT2A& format = rich->GetCharFormatSelection();
+    CHARFORMAT2A &format = rich->GetCharFormatSelection();
     EXPECT_TRUE(format.dwEffects & CFE_BOLD);
     ::DeleteFileW(Cp1250ToWide(path).c_str());
 }
 
-}  // namespace
+} // namespace

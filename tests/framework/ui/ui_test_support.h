@@ -11,7 +11,8 @@
 #include <string>
 
 // Processes this thread's messages until done() holds or the time runs out; returns done().
-inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 3000) {
+inline bool PumpUntil(const std::function<bool()> &done, DWORD timeoutMs = 3000)
+{
     DWORD start = ::GetTickCount();
     while (!done()) {
         MSG msg;
@@ -19,15 +20,18 @@ inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 3000)
             ::TranslateMessage(&msg);
             ::DispatchMessageW(&msg);
         }
-        if (done()) break;
-        if (::GetTickCount() - start > timeoutMs) return false;
+        if (done())
+            break;
+        if (::GetTickCount() - start > timeoutMs)
+            return false;
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
     return true;
 }
 
 // The UTF-16 text Win32 itself holds for a window.
-inline std::wstring WideWindowText(HWND hWnd) {
+inline std::wstring WideWindowText(HWND hWnd)
+{
     wchar_t text[256] = L"";
     ::GetWindowTextW(hWnd, text, 256);
     return text;
