@@ -2,8 +2,8 @@
 
 #include "tools/quendral/export_records.h"
 #include "tools/quendral/xlsx_workbook.h"
-#include "framework/core/codepage.h"
 #include "tools/common/whole_file.h"
+#include "tools/common/narrow_text.h"
 
 #include <windows.h>
 
@@ -12,11 +12,6 @@
 namespace {
 
 const wchar_t kSettingsKey[] = L"Software\\Dravo\\Morvelank4";
-
-std::string Cp1250(const std::wstring &text)
-{
-    return std::string(WideToCp1250(text).GetString());
-}
 
 } // namespace
 

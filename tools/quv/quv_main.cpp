@@ -2,9 +2,9 @@
 // "cnf\qox.cnf". It shows that topic of the legal help (the contents for an unknown one) and
 // ends when its window closes.
 
-#include "framework/core/codepage.h"
 #include "framework/shell/html_help.h"
 #include "tools/quv/legal_help_topic.h"
+#include "tools/common/narrow_text.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -20,11 +20,6 @@ std::wstring OwnFolder()
     const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH * 2);
     std::wstring folder(path, length);
     return folder.substr(0, folder.find_last_of(L'\\'));
-}
-
-std::string Cp1250(const std::wstring &text)
-{
-    return std::string(WideToCp1250(text).GetString());
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "tools/common/whole_file.h"
 #include "tools/szablony/template_store.h"
 #include "tools/szablony/template_tags.h"
+#include "tools/common/narrow_text.h"
 
 #include <windows.h>
 #include <richedit.h>
@@ -37,11 +38,6 @@ struct Editor {
 };
 
 Editor g_editor;
-
-std::string Cp1250(const std::wstring &text)
-{
-    return std::string(WideToCp1250(text).GetString());
-}
 
 std::wstring Wide(const std::string &cp1250)
 {
