@@ -7,7 +7,7 @@
 #include <memory>
 #include <tuple>
 
-#include "model/temp_file_save.h"
+#include "framework/core/temp_file_save.h"
 #include "framework/core/codepage.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "model/comment_table.h"
 #include "model/project.h"
-#include "model/temp_file_save.h"
+#include "framework/core/temp_file_save.h"
 #include "framework/core/file.h"
 
 namespace {

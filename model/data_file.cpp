@@ -7,7 +7,7 @@
 #include "model/comment_table.h"
 #include "model/law_versions.h"
 #include "model/little_endian_reader.h"
-#include "model/temp_file_save.h"
+#include "framework/core/temp_file_save.h"
 #include "model/clock.h"
 #include "model/config_file.h"
 #include "model/password_scramble.h"

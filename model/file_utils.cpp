@@ -9,7 +9,7 @@
 
 #include "model/little_endian_reader.h"
 #include "model/string_utils.h"
-#include "model/temp_file_save.h"
+#include "framework/core/temp_file_save.h"
 #include "framework/core/codepage.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "model/file_utils.h"
 #include "model/little_endian_reader.h"
-#include "model/temp_file_save.h"
+#include "framework/core/temp_file_save.h"
 #include "evaluation/calendar/calendar_month.h"
 #include "framework/core/file.h"
 

@@ -3,7 +3,7 @@
 #include "app/database_access.h"
 #include "model/file_utils.h"
 #include "app/procedure_catalogue.h"
-#include "model/temp_file_save.h"
+#include "framework/core/temp_file_save.h"
 #include "document/export_file.h"
 #include "framework/db/recordset.h"
 

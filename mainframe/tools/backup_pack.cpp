@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "model/file_utils.h"
-#include "model/temp_file_save.h"
+#include "framework/core/temp_file_save.h"
 #include "framework/core/archive.h"
 #include "framework/core/codepage.h"
 #include "framework/core/file.h"

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "model/file_utils.h"
-#include "model/temp_file_save.h"
+#include "framework/core/temp_file_save.h"
 #include "framework/core/archive.h"
 #include "framework/core/file.h"
 #include "mainframe/tools/backup_format.h"

@@ -1,4 +1,4 @@
-#include "model/temp_file_save.h"
+#include "framework/core/temp_file_save.h"
 
 #include <windows.h>
 
