@@ -4,7 +4,7 @@
 #include "framework/core/codepage.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/file.h"
-#include "framework/core/temp_file.h"
+#include "framework/core/temp_file_save.h"
 #include "framework/ui/commondlg.h"
 #include "framework/ui/doctemplate.h"
 #include "framework/ui/framewnd.h"
@@ -166,19 +166,17 @@ BOOL CDocument::OnOpenDocument(LPCTSTR lpszPathName)
 
 BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName)
 {
-    CString target = lpszPathName;
-    const CString temporaryPath = CreateTempFileBeside(target);
-    if (temporaryPath.IsEmpty()) {
-        const LONG osError = (LONG)::GetLastError();
-        CFileException error(CFileException::OsErrorToException(osError), osError, target);
-        ReportSaveLoadException(target, &error, TRUE);
-        return FALSE;
-    }
-    const std::wstring temporary = Cp1250ToWide(temporaryPath);
+    const CString target = lpszPathName;
+    TempFileSave save(target);
     CFile file;
     CFileException error;
-    if (!file.Open(temporaryPath, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive, &error)) {
-        ::DeleteFileW(temporary.c_str());
+    if (!save.IsReady()) {
+        const LONG osError = (LONG)::GetLastError();
+        CFileException createError(CFileException::OsErrorToException(osError), osError, target);
+        ReportSaveLoadException(target, &createError, TRUE);
+        return FALSE;
+    }
+    if (!file.Open(save.GetTempPath(), CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive, &error)) {
         ReportSaveLoadException(target, &error, TRUE);
         return FALSE;
     }
@@ -189,15 +187,12 @@ BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName)
         file.Close();
     } catch (CException *e) {
         file.Abort();
-        ::DeleteFileW(temporary.c_str());
         ReportSaveLoadException(target, e, TRUE);
         e->Delete();
         return FALSE;
     }
-    if (!::MoveFileExW(temporary.c_str(), Cp1250ToWide(target).c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        LONG osError = (LONG)::GetLastError();
-        ::DeleteFileW(temporary.c_str());
+    if (!save.Commit()) {
+        const LONG osError = (LONG)::GetLastError();
         CFileException moveError(CFileException::OsErrorToException(osError), osError, target);
         ReportSaveLoadException(target, &moveError, TRUE);
         return FALSE;
