@@ -26,7 +26,7 @@ function(morvelank_library name)
 endfunction()
 
 # One GoogleTest executable per tested folder, from every .cpp and .rc in it; ctest runs it
-# under Wine through the cross build's emulator.
+# under Wine in a session of its own (display, wineserver, registry).
 #   morvelank_test(<name> [DEPENDS <libraries>...] [ENVIRONMENT <VAR=value>...])
 function(morvelank_test name)
   cmake_parse_arguments(ARG "" "" "DEPENDS;ENVIRONMENT" ${ARGN})
@@ -35,7 +35,7 @@ function(morvelank_test name)
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE morvelank_options ${ARG_DEPENDS} gtest gtest_main)
   target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-  add_test(NAME ${name} COMMAND ${name})
+  add_test(NAME ${name} COMMAND ${PROJECT_SOURCE_DIR}/scripts/test-suite-session.sh $<TARGET_FILE:${name}>)
   # A message box no test answers would wait forever: the run fails it instead.
   set_tests_properties(${name} PROPERTIES TIMEOUT 900
     ENVIRONMENT "MORVELANK_TEST_SOURCE_DIR=${CMAKE_CURRENT_SOURCE_DIR};${ARG_ENVIRONMENT}")

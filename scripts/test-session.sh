@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Inside the virtual display: keep one wineserver for the whole run, then run ctest.
+# Prepares the run's Wine prefix and the print queue the suites share, then runs ctest; each
+# suite then starts its own display and wineserver over that prefix.
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
@@ -11,13 +12,12 @@ if start_print_scheduler && add_pdf_printer; then
   export MORVELANK_PRINT_OUTPUT_DIR
 fi
 
-"$WINESERVER" -p
-trap '"$WINESERVER" -k 2>/dev/null' EXIT
-# Start Wine's own services now, away from ctest's output pipes: a service started by the
-# first test would inherit them and ctest would wait for them to close.
-wine wineboot >/dev/null 2>&1 </dev/null
-# No window manager runs on the virtual display: Wine places and sizes windows itself, so a
-# maximised window really covers the screen.
+# Settings every suite's session starts from. No window manager runs on the virtual displays:
+# Wine places and sizes windows itself, so a maximised window really covers the screen. A
+# program that crashes ends with a backtrace on the suite's output, not in a crash dialog that
+# nobody answers.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
+wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 </dev/null
+"$WINESERVER" -w
 cd "$build"
 ctest --output-on-failure "$@"

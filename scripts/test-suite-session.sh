@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Runs one test suite (a Windows .exe) in a Wine session of its own: its own virtual display
+# and its own wineserver, so the focus, the foreground window, the pointer, the screen size and
+# the registry of one suite never reach a suite running beside it. Drive C: is the run's
+# prefix's, shared. The run's prefix is WINEPREFIX as test.sh sets it.
+#   test-suite-session.sh <suite.exe> [arguments...]
+set -uo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+run_prefix=$WINEPREFIX
+suite=$(basename "$1" .exe)
+export WINEPREFIX=$run_prefix-suites/$suite
+rm -rf "$WINEPREFIX"
+mkdir -p "$WINEPREFIX"
+cp -a "$run_prefix"/*.reg "$run_prefix"/.update-timestamp "$run_prefix"/dosdevices "$WINEPREFIX"/
+ln -s "$run_prefix/drive_c" "$WINEPREFIX/drive_c"
+# Process ids start afresh in every session, and tests name their temporary folders after
+# them: each suite gets a temporary folder of its own on the shared drive.
+sed -i "s|^\(\"TE\?MP\"=\".*\)\"\$|\1\\\\\\\\$suite\"|" "$WINEPREFIX/user.reg"
+temp_line=$(grep -m 1 '^"TEMP"="C:' "$WINEPREFIX/user.reg")
+windows_temp=${temp_line#\"TEMP\"=\"C:}
+windows_temp=${windows_temp%\"}
+unix_temp=$run_prefix/drive_c${windows_temp//\\\\//}
+mkdir -p "$unix_temp"
+
+display_file=$WINEPREFIX/display
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+xvfb=$!
+test_pid=
+
+end_session() {
+  [ -n "$test_pid" ] && kill "$test_pid" 2>/dev/null
+  "$WINESERVER" -k 2>/dev/null
+  "$WINESERVER" -w 2>/dev/null
+  kill "$xvfb" 2>/dev/null
+  wait "$xvfb" 2>/dev/null
+  rm -rf "$WINEPREFIX"
+}
+trap end_session EXIT
+# ctest ends a suite that runs out of time with a signal: the session goes with it.
+trap 'exit 124' TERM INT
+
+for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
+if [ ! -s "$display_file" ]; then
+  echo "test-suite-session: the virtual display did not start" >&2
+  exit 1
+fi
+export DISPLAY=:$(head -n 1 "$display_file")
+
+"$WINESERVER" -p
+# Wine's own services start now, away from ctest's output pipes: a service started by the
+# suite would inherit them and ctest would wait for them to close.
+wine wineboot >/dev/null 2>&1 </dev/null
+
+# In the background, so a signal from ctest is handled at once.
+"$repo/scripts/wine-exec" "$@" &
+test_pid=$!
+wait "$test_pid"
+status=$?
+test_pid=
+exit "$status"
