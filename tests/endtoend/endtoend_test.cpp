@@ -314,15 +314,21 @@ protected:
 
         HWND page = WaitForPage(wizard, IDC_OPERATION_NEW);
         ASSERT_NE(page, nullptr);
-        ASSERT_TRUE(IsWindowEnabled(GetDlgItem(page, IDC_OPERATION_NEW)));
-        Click(GetDlgItem(page, IDC_OPERATION_NEW));
+        HWND newProceeding = GetDlgItem(page, IDC_OPERATION_NEW);
+        ASSERT_TRUE(WaitUntil(5000, [&] { return IsWindowEnabled(newProceeding) != FALSE; }));
+        Click(newProceeding);
         Press(wizard, IDC_WIZARD_NEXT);
 
         page = WaitForPage(wizard, IDC_MODE_LAST);
         ASSERT_NE(page, nullptr) << "no procedure-mode page";
+        // The page shows before it has its captions: the act's captions come as it is set up,
+        // the last radio's last.
+        HWND last = GetDlgItem(page, IDC_MODE_LAST);
+        WaitUntil(5000, [&] { return TitleOf(last) == L"Procedura powodziowa - bez stosowania ustawy"; });
         HWND basic = GetDlgItem(page, IDC_MODE_3);
         EXPECT_EQ(TitleOf(basic), L"Tryb podstawowy bez negocjacji poni\u017cej");
         Click(basic);
+        ASSERT_TRUE(WaitUntil(5000, [&] { return SendMessageW(basic, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
         Press(wizard, IDC_WIZARD_NEXT);
 
         page = WaitForPage(wizard, IDC_VALUE_THRESHOLD);
@@ -331,10 +337,12 @@ protected:
 
         page = WaitForPage(wizard, IDC_PROJECT_NAME);
         ASSERT_NE(page, nullptr) << "no project page";
+        HWND manyTasks = GetDlgItem(page, IDC_PROJECT_MANY_TASKS);
+        ASSERT_TRUE(WaitUntil(5000, [&] { return IsWindowEnabled(manyTasks) != FALSE; }));
         SetText(GetDlgItem(page, IDC_PROJECT_NAME), kName);
-        ASSERT_TRUE(IsWindowEnabled(GetDlgItem(page, IDC_PROJECT_MANY_TASKS)));
-        Click(GetDlgItem(page, IDC_PROJECT_MANY_TASKS));
-        ASSERT_TRUE(IsWindowEnabled(GetDlgItem(page, IDC_PROJECT_COUNT)));
+        Click(manyTasks);
+        HWND count = GetDlgItem(page, IDC_PROJECT_COUNT);
+        ASSERT_TRUE(WaitUntil(5000, [&] { return IsWindowEnabled(count) != FALSE; }));
         SetText(GetDlgItem(page, IDC_PROJECT_COUNT), L"2");
         Press(wizard, IDC_WIZARD_NEXT);
         ASSERT_TRUE(WaitUntil(10000, [wizard] { return !IsWindow(wizard); })) << "the wizard did not end";
