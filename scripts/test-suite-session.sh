@@ -28,8 +28,10 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/
 xvfb=$!
 test_pid=
 
+errors=$WINEPREFIX/stderr
 end_session() {
   [ -n "$test_pid" ] && kill "$test_pid" 2>/dev/null
+  [ -f "$errors" ] && cat "$errors" >&2
   "$WINESERVER" -k 2>/dev/null
   "$WINESERVER" -w 2>/dev/null
   kill "$xvfb" 2>/dev/null
@@ -53,9 +55,14 @@ export DISPLAY=:$(head -n 1 "$display_file")
 wine wineboot >/dev/null 2>&1 </dev/null
 
 # In the background, so a signal from ctest is handled at once.
-"$repo/scripts/wine-exec" "$@" &
+"$repo/scripts/wine-exec" "$@" 2>"$errors" &
 test_pid=$!
 wait "$test_pid"
 status=$?
 test_pid=
+# A process of the session that crashed fails the suite, whatever exit code the debugger left.
+if grep -q '^wine: Unhandled' "$errors"; then
+  echo "test-suite-session: a program crashed during the suite" >&2
+  [ "$status" = 0 ] && status=1
+fi
 exit "$status"
