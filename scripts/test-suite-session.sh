@@ -40,7 +40,7 @@ end_session() {
 }
 trap end_session EXIT
 # ctest ends a suite that runs out of time with a signal: the session goes with it.
-trap 'exit 124' TERM INT
+trap 'echo "test-suite-session: $suite stopped by a signal" >&2; exit 124' TERM INT
 
 for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
 if [ ! -s "$display_file" ]; then
@@ -65,4 +65,5 @@ if grep -q '^wine: Unhandled' "$errors"; then
   echo "test-suite-session: a program crashed during the suite" >&2
   [ "$status" = 0 ] && status=1
 fi
+[ "$status" = 0 ] || echo "test-suite-session: $suite ended with exit status $status" >&2
 exit "$status"
