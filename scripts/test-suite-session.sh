@@ -16,12 +16,10 @@ cp -a "$run_prefix"/*.reg "$run_prefix"/.update-timestamp "$run_prefix"/dosdevic
 ln -s "$run_prefix/drive_c" "$WINEPREFIX/drive_c"
 # Process ids start afresh in every session, and tests name their temporary folders after
 # them: each suite gets a temporary folder of its own on the shared drive.
+# The registry file writes the folder as C:\\users\\<user>\\Temp.
+windows_temp=$(sed -n 's/^"TEMP"="C:\(.*\)"$/\1/p' "$run_prefix/user.reg")
+mkdir -p "$run_prefix/drive_c${windows_temp//\\\\//}/$suite"
 sed -i "s|^\(\"TE\?MP\"=\".*\)\"\$|\1\\\\\\\\$suite\"|" "$WINEPREFIX/user.reg"
-temp_line=$(grep -m 1 '^"TEMP"="C:' "$WINEPREFIX/user.reg")
-windows_temp=${temp_line#\"TEMP\"=\"C:}
-windows_temp=${windows_temp%\"}
-unix_temp=$run_prefix/drive_c${windows_temp//\\\\//}
-mkdir -p "$unix_temp"
 
 display_file=$WINEPREFIX/display
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
