@@ -8,7 +8,7 @@
 #include "app/system_utils.h"
 #include "framework/core/exceptions.h"
 #include "framework/ui/frameids.h"
-#include "document/document_sets.h"
+#include "document/files/document_sets.h"
 #include "document/proceeding_loader.h"
 #include "model/project.h"
 #include "framework/ui/msgbox.h"

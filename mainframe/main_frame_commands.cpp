@@ -4,7 +4,7 @@
 #include "model/file_utils.h"
 #include "app/morvelank_app.h"
 #include "app/system_utils.h"
-#include "document/document_sets.h"
+#include "document/files/document_sets.h"
 #include "document/proceeding_loader.h"
 #include "evaluation/calendar/calendar_command.h"
 #include "evaluation/deadline/deadline_command.h"

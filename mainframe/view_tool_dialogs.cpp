@@ -1,6 +1,6 @@
 #include "mainframe/view_tool_dialogs.h"
 
-#include "document/view_tool_prompts.h"
+#include "document/view/view_tool_prompts.h"
 #include "mainframe/tool_dialogs.h"
 #include "mainframe/tools/text_find_dlg.h"
 

@@ -1,8 +1,8 @@
 #include "program/document_templates.h"
 
 #include "app/morvelank_app.h"
-#include "document/morvelank_doc.h"
-#include "document/morvelank_view.h"
+#include "document/view/morvelank_doc.h"
+#include "document/view/morvelank_view.h"
 #include "framework/ui/doctemplate.h"
 #include "mainframe/library/library_frames.h"
 #include "mainframe/library/zp_umowy_view.h"

@@ -7,7 +7,7 @@
 #include <ole2.h>
 
 #include "app/morvelank_app.h"
-#include "document/morvelank_view.h"
+#include "document/view/morvelank_view.h"
 #include "framework/ui/msgbox.h"
 #include "mainframe/my_preview_view.h"
 #include "mainframe/schedule_folder_chooser.h"

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/number_format.h"
-#include "document/value_editor_runner.h"
+#include "document/view/value_editor_runner.h"
 #include "evaluation/criteria/balance_dlg.h"
 #include "evaluation/criteria/best_offer.h"
 #include "model/criteria_data.h"

@@ -4,7 +4,7 @@
 #include "model/file_utils.h"
 #include "app/procedure_catalogue.h"
 #include "framework/core/temp_file_save.h"
-#include "document/export_file.h"
+#include "document/output/export_file.h"
 #include "framework/db/recordset.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "document/proceeding_prompts.h"
+#include "document/view/proceeding_prompts.h"
 #include "evaluation/criteria/criteria_calculators.h"
 #include "proceeding/dialogs/document_properties_dlg.h"
 #include "proceeding/dialogs/multi_task_layout_dlg.h"

@@ -1,7 +1,7 @@
 // The value editors of the document view opened as their dialogs, parented to the main window.
 #pragma once
 
-#include "document/value_editor_runner.h"
+#include "document/view/value_editor_runner.h"
 
 class DialogEditorRunner : public ValueEditorRunner {
 public:

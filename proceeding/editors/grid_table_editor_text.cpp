@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "model/string_utils.h"
-#include "document/export_file.h"
+#include "document/output/export_file.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "document/proceeding_prompts.h"
+#include "document/view/proceeding_prompts.h"
 #include "framework/ui/controls.h"
 #include "framework/ui/dialog.h"
 #include "framework/ui/richedit.h"

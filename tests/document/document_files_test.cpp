@@ -7,7 +7,7 @@
 #include "model/file_utils.h"
 #include "model/law_versions.h"
 #include "model/project.h"
-#include "document/document_files.h"
+#include "document/files/document_files.h"
 #include "model/view_tables.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "document/template_engine.h"
+#include "document/engine/template_engine.h"
 #include "model/view_tables.h"
 #include "fixture_path.h"
 

@@ -8,11 +8,11 @@
 #include <cstdio>
 #include <string>
 
-#include "document/export_file.h"
-#include "document/export_tables.h"
-#include "document/export_text.h"
-#include "document/rich_edit_text.h"
-#include "document/text_tables.h"
+#include "document/output/export_file.h"
+#include "document/output/export_tables.h"
+#include "document/output/export_text.h"
+#include "document/engine/rich_edit_text.h"
+#include "document/engine/text_tables.h"
 #include "framework/core/codepage.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "model/file_utils.h"
-#include "document/help_topics.h"
-#include "document/outside_commands.h"
+#include "document/view/help_topics.h"
+#include "document/view/outside_commands.h"
 #include "tests/support/test_folder.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "document/output_paragraphs.h"
+#include "document/output/output_paragraphs.h"
 
 namespace {
 

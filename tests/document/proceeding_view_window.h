@@ -11,8 +11,8 @@
 #include "model/file_utils.h"
 #include "model/law_versions.h"
 #include "model/data_file.h"
-#include "document/morvelank_doc.h"
-#include "document/morvelank_view.h"
+#include "document/view/morvelank_doc.h"
+#include "document/view/morvelank_view.h"
 #include "tests/document/data_file_fixture.h"
 #include "tests/document/fixture_path.h"
 

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "document/point_headings.h"
-#include "document/repeated_blocks.h"
-#include "document/rich_edit_text.h"
+#include "document/engine/point_headings.h"
+#include "document/engine/repeated_blocks.h"
+#include "document/engine/rich_edit_text.h"
 #include "model/view_tables.h"
 #include "fixture_path.h"
 

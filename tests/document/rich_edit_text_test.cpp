@@ -3,9 +3,9 @@
 #include <cstring>
 #include <string>
 
-#include "document/rich_edit_text.h"
-#include "document/rtf_table.h"
-#include "document/text_styles.h"
+#include "document/engine/rich_edit_text.h"
+#include "document/engine/rtf_table.h"
+#include "document/engine/text_styles.h"
 
 namespace {
 

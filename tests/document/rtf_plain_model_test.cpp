@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "document/rtf_plain_model.h"
+#include "document/engine/rtf_plain_model.h"
 #include "engine_fixture.h"
 
 namespace {

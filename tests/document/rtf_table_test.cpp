@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "document/item_codes.h"
-#include "document/rtf_table.h"
+#include "document/engine/rtf_table.h"
 
 namespace {
 

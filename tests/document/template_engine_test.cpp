@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "document/text_styles.h"
+#include "document/engine/text_styles.h"
 #include "engine_fixture.h"
 #include "framework/ui/testhook.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "document/text_tables.h"
+#include "document/engine/text_tables.h"
 
 namespace {
 

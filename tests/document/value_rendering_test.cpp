@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "document/value_rendering.h"
+#include "document/engine/value_rendering.h"
 
 TEST(ValueRendering, Lists)
 {

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "model/project.h"
-#include "document/text_tables.h"
-#include "document/value_editor_runner.h"
-#include "document/value_rendering.h"
-#include "document/variable_dispatch.h"
+#include "document/engine/text_tables.h"
+#include "document/view/value_editor_runner.h"
+#include "document/engine/value_rendering.h"
+#include "document/view/variable_dispatch.h"
 #include "engine_fixture.h"
 
 namespace {

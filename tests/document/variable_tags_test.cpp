@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "document/variable_tags.h"
+#include "document/engine/variable_tags.h"
 #include "model/view_tables.h"
 
 namespace {

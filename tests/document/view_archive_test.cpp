@@ -6,7 +6,7 @@
 
 #include "model/archive_file.h"
 #include "model/project.h"
-#include "document/proceeding_archive.h"
+#include "document/files/proceeding_archive.h"
 #include "view_command_fixture.h"
 
 namespace {

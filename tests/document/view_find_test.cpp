@@ -1,7 +1,7 @@
 // Finding text in the shown document: letter case of Polish letters, matches one after the
 // other and the start again at the top, the find dialog when nothing was searched for, the
 // match selected and brought into view.
-#include "document/text_find.h"
+#include "document/view/text_find.h"
 #include "view_command_fixture.h"
 
 namespace {

@@ -11,8 +11,8 @@
 
 #include "model/file_utils.h"
 #include "model/law_versions.h"
-#include "document/morvelank_doc.h"
-#include "document/morvelank_view.h"
+#include "document/view/morvelank_doc.h"
+#include "document/view/morvelank_view.h"
 #include "framework/core/codepage.h"
 #include "framework/ui/commondlg.h"
 #include "framework/ui/framewnd.h"

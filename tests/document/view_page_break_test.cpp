@@ -1,7 +1,7 @@
 // Page breaks put at the caret and taken away again: the marker in the text, its mark, the
 // occurrences and headings after it moved, the places where none may go, and the marks kept
 // where they were when the document is generated again.
-#include "document/page_break_marker.h"
+#include "document/engine/page_break_marker.h"
 #include "framework/ui/cmdtarget.h"
 #include "view_command_fixture.h"
 

@@ -11,9 +11,9 @@
 #include "model/file_utils.h"
 #include "model/law_versions.h"
 #include "model/criteria_data.h"
-#include "document/morvelank_doc.h"
-#include "document/morvelank_view.h"
-#include "document/proceeding_prompts.h"
+#include "document/view/morvelank_doc.h"
+#include "document/view/morvelank_view.h"
+#include "document/view/proceeding_prompts.h"
 #include "fixture_path.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "model/comment_table.h"
-#include "document/view_services.h"
+#include "document/view/view_services.h"
 
 TEST(ViewServices, CommentTextByIdFirstEntryWins)
 {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "model/project.h"
-#include "document/document_sets.h"
-#include "document/window_title.h"
+#include "document/files/document_sets.h"
+#include "document/view/window_title.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "document/value_editor_runner.h"
+#include "document/view/value_editor_runner.h"
 #include "evaluation/criteria/balance_dlg.h"
 #include "evaluation/criteria/balance_panel.h"
 #include "model/criteria_data.h"

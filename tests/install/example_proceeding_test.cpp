@@ -11,7 +11,7 @@
 #include "model/law_versions.h"
 #include "model/project.h"
 #include "model/clock.h"
-#include "document/proceeding_open.h"
+#include "document/files/proceeding_open.h"
 #include "model/view_tables.h"
 #include "installation_folder.h"
 #include "template_variables.h"

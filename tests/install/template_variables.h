@@ -5,7 +5,7 @@
 #include <cctype>
 #include <set>
 
-#include "document/variable_tags.h"
+#include "document/engine/variable_tags.h"
 #include "framework/core/cstring.h"
 
 inline int HexDigit(char c)

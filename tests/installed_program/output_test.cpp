@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "model/file_utils.h"
-#include "document/morvelank_view.h"
-#include "document/export_text.h"
-#include "document/rich_edit_text.h"
+#include "document/view/morvelank_view.h"
+#include "document/output/export_text.h"
+#include "document/engine/rich_edit_text.h"
 #include "framework/core/codepage.h"
 #include "framework/shell/rich_text_layout.h"
 #include "framework/ui/testhook.h"

@@ -11,7 +11,7 @@
 #include "model/file_utils.h"
 #include "app/morvelank_app.h"
 #include "app/procedure_catalogue.h"
-#include "document/morvelank_view.h"
+#include "document/view/morvelank_view.h"
 #include "framework/core/codepage.h"
 #include "framework/db/db.h"
 #include "framework/ui/docmanager.h"

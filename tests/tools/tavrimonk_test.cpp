@@ -2,8 +2,8 @@
 // files and command lines refused with the target left alone, and a run of the real exe
 // with the command line the program builds.
 
-#include "document/export_tables.h"
-#include "document/string_table_2d.h"
+#include "document/output/export_tables.h"
+#include "document/engine/string_table_2d.h"
 #include "framework/core/codepage.h"
 #include "tools/tavrimonk/converter.h"
 #include "tools/tavrimonk/html_export.h"

@@ -8,7 +8,7 @@
 #include "model/file_utils.h"
 #include "model/data_file.h"
 #include "model/variable_type.h"
-#include "document/variable_tags.h"
+#include "document/engine/variable_tags.h"
 
 namespace {
 

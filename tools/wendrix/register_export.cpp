@@ -1,6 +1,6 @@
 #include "tools/wendrix/register_export.h"
 
-#include "document/export_file.h"
+#include "document/output/export_file.h"
 
 std::vector<std::vector<CString>> RegisterTable(const std::vector<ContractEntry> &entries)
 {
