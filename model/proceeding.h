@@ -8,7 +8,8 @@
 #include "model/comment_table.h"
 #include "model/data_file.h"
 #include "model/project.h"
-#include "model/view_tables.h"
+
+struct ViewTables;
 
 // What the paths of the documents' files depend on, and the editable document's text.
 struct DocumentFileState {
@@ -20,7 +21,12 @@ struct DocumentFileState {
 };
 
 struct Proceeding {
-    std::unique_ptr<ViewTables> m_tables{new ViewTables}; // large: kept off the stack and out of the object
+    Proceeding();
+    ~Proceeding();
+
+    // Large: kept off the stack and out of the object; a reader of the tables includes
+    // model/view_tables.h or the header of the one table it reads.
+    std::unique_ptr<ViewTables> m_tables;
     CProject m_project;
     DocumentFileState m_files;
     std::unique_ptr<CKomentarz2> m_pComments{new CKomentarz2}; // large; loaded with the proceeding

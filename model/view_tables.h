@@ -1,94 +1,24 @@
 // The proceeding view's tables: fixed records that the template engine, the configuration
-// reader, the data file and the value editors share. The view embeds one ViewTables.
+// reader, the data file and the value editors share. The view's proceeding holds one
+// ViewTables; a file that reads only one kind of table includes that table's own header.
 #pragma once
 
 #include <cstdint>
-#include <memory>
 
 #include "framework/core/cstring.h"
+#include "model/default_values.h"
+#include "model/document_slots.h"
+#include "model/occurrence_table.h"
+#include "model/repeat_instances.h"
+#include "model/variable_slots.h"
 
-const int kDocumentSlots = 140;
-const int kVariableSlots = 9000; // declared size; GetVariableCount says how many are in use
-const int kDynamicVariableSlots = 6000;
 const int kPartNames = 9000;
 const int kPageBreakMarks = 100;
-const int kIdTexts = 30;
 const int kDefaultTexts = 20;
-const int kDefaultValueTexts = 19;
 const int kMdbNames = 10;
 const int kBuyerDataRows = 100;
 const int kBuyerDataColumns = 8;
 const int kDateDefaultRows = 100;
-
-// Occurrence block of one document: variable occurrences numbered from 0 in text order, and
-// headings by their slot number, 1000 + the heading's decoded number. The two are kept apart so
-// that a document of more than 1000 variable tags cannot overwrite its headings.
-const int kVariableOccurrences = 9000;
-const int kFirstHeadingSlot = 1000;
-const int kHeadingSlotEnd = 5100;  // letter identifiers decode up to 4099
-const int kHeadingVariable = 9999; // variable number that marks a heading occurrence
-
-// Document states.
-const int kStateGenerated = 0;
-const int kStateEditable = 2;
-const int kStateNotGenerated = 3;
-const int kStateLink = 4;
-const int kStateExternal = 5;
-
-struct DocumentSlot {
-    CString fileName;
-    CString displayName;
-    int16_t state = 0;
-    uint8_t correspondence = 0;
-    uint8_t plus = 0;    // hangs under the nearest earlier document without "+"
-    uint8_t perPart = 0; // generated once per part
-    uint8_t secured = 0;
-};
-
-struct VariableSlot {
-    int16_t number = -1; // the number the configuration's lists use
-    CString value;
-    int16_t type = -1; // 0..36, -1 none
-    CString extraText;
-    int16_t labelNumber = -1;
-    int16_t groupNumber = -1; // options and price pairs of one group share it
-    int32_t selected = -1;    // 1 selected
-    int32_t untouched = 1;    // 1 while the value is still the template's default
-    int32_t extra = -1;
-    int32_t insertedLength = 0; // text the last generation inserted for this variable
-};
-
-const int kPerPartBlock = 0;
-const int kPerEntryBlock = 1;
-
-struct DynamicVariable {
-    int32_t blockVariable = 0; // the variable of the repeated block that made the instance
-    CString label;
-    int16_t repetition = 0;       // part or entry index
-    int32_t templateVariable = 0; // the variable whose tag was instantiated
-    int32_t blockKind = 0;        // kPerPartBlock or kPerEntryBlock
-};
-
-struct VariableOccurrence {
-    int16_t variable = 0; // kHeadingVariable for a heading
-    int32_t position = 0; // character position in the control
-    int32_t length = 0;
-    CString hint;
-    CString name;
-    int32_t enabled = -1; // 0 shown disabled
-    int32_t link = -1;    // variable that controls the occurrence
-};
-
-struct VariableTextPair {
-    int32_t number = 0;
-    CString first;
-    CString second;
-};
-
-struct IdText {
-    int32_t id = 0;
-    CString text;
-};
 
 struct PageBreakMark {
     int16_t document = 0;
@@ -96,44 +26,10 @@ struct PageBreakMark {
     int32_t length = 0;
 };
 
-struct DefaultValues {
-    CString texts[kDefaultValueTexts];
-    int32_t numbers[4] = {0, 0, 0, 0};
-};
-
 struct DateDefaultRow {
     int16_t source = 0; // date variable
     int16_t target = 0;
     int16_t days = 0;
-};
-
-// The occurrences of one document. Numbers outside the block give nullptr, never an index.
-class OccurrenceBlock {
-public:
-    VariableOccurrence *Variable(int index);
-    const VariableOccurrence *Variable(int index) const;
-    VariableOccurrence *Heading(int slot);
-    const VariableOccurrence *Heading(int slot) const;
-    // The state ResetVariables gives; hint texts stay as they are.
-    void Reset();
-
-private:
-    VariableOccurrence m_variables[kVariableOccurrences];
-    VariableOccurrence m_headings[kHeadingSlotEnd - kFirstHeadingSlot];
-};
-
-// Every document of the proceeding has its own block; a block is made the first time it is
-// asked for, so a proceeding of few documents does not carry 140 of them.
-class OccurrenceTable {
-public:
-    // nullptr for a document outside 0..139.
-    OccurrenceBlock *Block(int document);
-    // nullptr also when the document's block was never made.
-    const OccurrenceBlock *Block(int document) const;
-    void ResetAll();
-
-private:
-    std::unique_ptr<OccurrenceBlock> m_blocks[kDocumentSlots];
 };
 
 struct ViewTables {

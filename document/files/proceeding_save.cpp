@@ -4,7 +4,6 @@
 #include "model/project.h"
 #include "document/files/document_sets.h"
 #include "document/files/file_set_replace.h"
-#include "model/view_tables.h"
 #include "framework/core/archive.h"
 #include "framework/core/file.h"
 #include "framework/ui/msgbox.h"

@@ -2,7 +2,7 @@
 // selects next, and the heading of the point the caret stands in.
 #pragma once
 
-#include "model/view_tables.h"
+#include "model/occurrence_table.h"
 
 // The first occurrence after the caret that the user can edit: a variable (not plain text)
 // neither disabled nor empty. After the last one the first such occurrence of the document is

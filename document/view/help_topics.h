@@ -3,7 +3,7 @@
 // help program opens.
 #pragma once
 
-#include "model/view_tables.h"
+#include "model/variable_slots.h"
 #include "framework/core/cstring.h"
 
 // The topic file under the program folder.

@@ -5,6 +5,7 @@
 #include "res/document_ids.h"
 #include "res/mainframe_ids.h"
 #include "res/proceeding_ids.h"
+#include "model/view_tables.h"
 
 IMPLEMENT_DYNCREATE(CMorvelankView, CRichEditView)
 
@@ -44,6 +45,26 @@ BEGIN_MESSAGE_MAP(CMorvelankView, CRichEditView)
 END_MESSAGE_MAP()
 
 CMorvelankView::CMorvelankView() = default;
+
+int CMorvelankView::GetVariableCount() const
+{
+    return m_proceeding.m_tables->GetVariableCount();
+}
+
+int CMorvelankView::GetFirstVariableIndex() const
+{
+    return m_proceeding.m_tables->GetFirstVariableIndex();
+}
+
+const OccurrenceBlock *CMorvelankView::Occurrences(int document) const
+{
+    return static_cast<const OccurrenceTable &>(m_proceeding.m_tables->m_occurrences).Block(document);
+}
+
+int CMorvelankView::GetLastHeadingSlot() const
+{
+    return m_proceeding.m_tables->m_nLastHeadingSlot;
+}
 
 CMorvelankView::~CMorvelankView() = default;
 

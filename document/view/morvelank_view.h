@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "model/default_values.h"
+#include "model/document_slots.h"
 #include "model/proceeding.h"
 #include "app/main_window_services.h"
 #include "app/proceeding_view_services.h"
@@ -18,6 +20,7 @@
 #include "document/series_merge_target.h"
 
 class CMorvelankDoc;
+class OccurrenceBlock;
 
 class CMorvelankView : public CRichEditView,
                        public GenerationHost,
@@ -38,8 +41,12 @@ public:
     // Generates document index and shows it; see TemplateEngine::ShowDocument.
     void ShowDocument(int index, int part) override;
 
-    int GetVariableCount() const { return m_proceeding.m_tables->GetVariableCount(); }
-    int GetFirstVariableIndex() const { return m_proceeding.m_tables->GetFirstVariableIndex(); }
+    int GetVariableCount() const;
+    int GetFirstVariableIndex() const;
+    // The occurrences of a generated document; nullptr while it has none.
+    const OccurrenceBlock *Occurrences(int document) const;
+    // The slot of the shown document's last heading.
+    int GetLastHeadingSlot() const;
     // n below 0 means the shown document; -1 outside 0..139.
     int GetDocumentState(int n) const override;
     int IsPartDocument(int n) const override;

@@ -1,6 +1,7 @@
 // The view's way into variable editing: a double click or a key typed on a variable of an
 // ordinary document opens the variable's editor.
 #include "document/view/morvelank_view.h"
+#include "model/view_tables.h"
 
 #include "app/app_settings.h"
 

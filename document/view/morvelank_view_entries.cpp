@@ -3,6 +3,7 @@
 // document generated again with them. Other documents that repeat the block find the same
 // instances when they are generated.
 #include "document/view/morvelank_view.h"
+#include "model/view_tables.h"
 
 #include "document/view/proceeding_prompts.h"
 #include "document/view/repeat_entries.h"

@@ -3,6 +3,7 @@
 // document generated again afterwards, so the proceeding's data never change.
 
 #include "document/view/morvelank_view.h"
+#include "model/view_tables.h"
 
 #include "model/variable_type.h"
 #include "model/file_utils.h"

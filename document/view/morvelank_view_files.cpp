@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "model/file_utils.h"
+#include "model/view_tables.h"
 #include "app/app_settings.h"
 #include "app/program_databases.h"
 #include "app/working_folder.h"
@@ -201,7 +202,7 @@ void CMorvelankView::EditDocumentProperties()
     ProceedingPrompts *prompts = GetProceedingPrompts();
     int secured[kDocumentSlots] = {};
     bool archive = false;
-    if (!prompts || !prompts->EditDocumentProperties(GetParentFrame(), *m_proceeding.m_tables, secured, archive))
+    if (!prompts || !prompts->EditDocumentProperties(GetParentFrame(), m_proceeding.m_tables->m_documents, secured, archive))
         return;
     for (int slot = 0; slot < m_proceeding.m_tables->m_nDocumentCount && slot < kDocumentSlots; ++slot)
         m_proceeding.m_tables->m_documents[slot].secured = secured[slot] != 0 ? 1 : 0;

@@ -2,7 +2,7 @@
 // a generated document is made again from its template, so its formatting would not last.
 #include "document/view/morvelank_view.h"
 
-#include "model/view_tables.h"
+#include "model/document_slots.h"
 #include "res/document_ids.h"
 
 namespace {

@@ -45,8 +45,7 @@ BOOL CMorvelankView::PreTranslateMessage(MSG *pMsg)
             break;
         long start = 0, caret = 0;
         GetRichEditCtrl().GetSel(start, caret);
-        const OccurrenceBlock *block =
-            static_cast<const OccurrenceTable &>(m_proceeding.m_tables->m_occurrences).Block(GetCurrentDocument());
+        const OccurrenceBlock *block = Occurrences(GetCurrentDocument());
         if (!block)
             break;
         if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_TAB) {
@@ -58,8 +57,7 @@ BOOL CMorvelankView::PreTranslateMessage(MSG *pMsg)
             }
         }
         // Other keys have not moved the caret yet: the tree follows where it stands now.
-        const int heading =
-            HeadingSlotAtCaret(*block, m_proceeding.m_tables->m_nLastHeadingSlot, static_cast<int>(caret));
+        const int heading = HeadingSlotAtCaret(*block, GetLastHeadingSlot(), static_cast<int>(caret));
         if (heading > kFirstHeadingSlot && m_pTree) {
             if (HTREEITEM root = m_pTree->GetTreeCtrl().GetRootItem()) {
                 SyncTreeWithCaret(root, heading);

@@ -2,6 +2,7 @@
 // proceeding's template set, the legal help on the topic of the chosen heading of the
 // specification, and the colour of the selected text.
 #include "model/file_utils.h"
+#include "model/view_tables.h"
 #include "app/app_settings.h"
 #include "app/program_trace.h"
 #include "document/files/document_sets.h"

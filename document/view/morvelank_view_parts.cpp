@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/data_file.h"
+#include "model/view_tables.h"
 #include "document/view/morvelank_view.h"
 #include "document/view/proceeding_prompts.h"
 

@@ -3,6 +3,7 @@
 // document is generated again from its template once the printing ends.
 
 #include "document/view/morvelank_view.h"
+#include "model/view_tables.h"
 
 #include <algorithm>
 

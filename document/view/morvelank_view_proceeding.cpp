@@ -1,6 +1,7 @@
 // Filling the view: a new proceeding from the wizard's answers, or a saved one from its files;
 // the proceeding tree; the closing question. Saving itself: morvelank_view_files.cpp.
 #include "model/file_utils.h"
+#include "model/view_tables.h"
 #include "model/law_versions.h"
 #include "app/app_settings.h"
 #include "app/procedure_catalogue.h"

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "document/view/morvelank_view.h"
+#include "model/view_tables.h"
 #include "document/engine/rich_edit_text.h"
 #include "document/engine/text_styles.h"
 

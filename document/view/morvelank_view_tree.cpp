@@ -2,6 +2,7 @@
 // points, the proceeding's own files and the evaluation calculators; the comment table's
 // texts; the hint over variables.
 #include "model/file_utils.h"
+#include "model/view_tables.h"
 #include "app/app_settings.h"
 #include "document/files/attached_files.h"
 #include "document/view/hover_hit.h"

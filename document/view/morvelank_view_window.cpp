@@ -1,6 +1,7 @@
 // What the proceeding window's frame and tree ask of the view: word wrap, the status bar, the
 // frame title, headings and the secured flag of documents.
 #include "app/app_settings.h"
+#include "model/view_tables.h"
 #include "document/files/document_sets.h"
 #include "document/view/morvelank_view.h"
 #include "document/view/view_services.h"

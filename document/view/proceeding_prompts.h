@@ -6,8 +6,9 @@
 #include <functional>
 #include <vector>
 
-#include "model/view_tables.h"
 #include "framework/core/cstring.h"
+#include "model/document_slots.h"
+
 
 class CCriteriaData;
 class CWnd;
@@ -36,7 +37,7 @@ public:
     virtual bool AskNewPassword(CWnd *parent, const CString &storedPassword, CString &newPassword) = 0;
     // The secured flags of the documents as the user left them, and whether the proceeding is
     // to go to the archive; false on Cancel.
-    virtual bool EditDocumentProperties(CWnd *parent, const ViewTables &tables, int secured[kDocumentSlots],
+    virtual bool EditDocumentProperties(CWnd *parent, const DocumentSlot (&documents)[kDocumentSlots], int secured[kDocumentSlots],
                                         bool &archive) = 0;
     // The parts as the user left them; false on Cancel. With firstFixed the first part cannot
     // be marked deleted.

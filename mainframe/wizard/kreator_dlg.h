@@ -4,7 +4,7 @@
 #pragma once
 
 #include "controls/color_button.h"
-#include "model/view_tables.h"
+#include "model/default_values.h"
 #include "framework/ui/commctrls.h"
 #include "mainframe/wizard/wizard_dialog.h"
 

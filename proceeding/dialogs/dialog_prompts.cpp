@@ -1,4 +1,5 @@
 #include "proceeding/dialogs/dialog_prompts.h"
+#include "model/document_slots.h"
 
 #include <algorithm>
 #include <memory>
@@ -51,13 +52,13 @@ public:
         return true;
     }
 
-    bool EditDocumentProperties(CWnd *parent, const ViewTables &tables, int secured[kDocumentSlots],
+    bool EditDocumentProperties(CWnd *parent, const DocumentSlot (&documents)[kDocumentSlots], int secured[kDocumentSlots],
                                 bool &archive) override
     {
         // Large: kept off the stack.
         auto dialog = std::make_unique<CDocumentPropertiesDlg>(parent);
         for (int slot = 0; slot < kDocumentSlots; ++slot) {
-            const DocumentSlot &document = tables.m_documents[slot];
+            const DocumentSlot &document = documents[slot];
             dialog->m_strFileNames[slot] = document.fileName;
             dialog->m_strDocumentNames[slot] = document.displayName;
             dialog->m_nLocked[slot] = document.secured;

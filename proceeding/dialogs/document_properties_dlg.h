@@ -2,7 +2,7 @@
 // document is secured may be closed and moved to the archive from here.
 #pragma once
 
-#include "model/view_tables.h"
+#include "model/document_slots.h"
 #include "framework/ui/commctrls.h"
 #include "framework/ui/dialog.h"
 #include "res/resource.h"

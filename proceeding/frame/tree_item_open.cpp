@@ -5,7 +5,7 @@
 #include "model/project.h"
 #include "app/system_utils.h"
 #include "document/item_codes.h"
-#include "model/view_tables.h"
+#include "model/document_slots.h"
 #include "framework/ui/msgbox.h"
 #include "document/proceeding_window_view.h"
 #include "proceeding/frame/tree_left_view.h"

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "model/view_tables.h"
+#include "model/document_slots.h"
 #include "framework/ui/commctrls.h"
 #include "framework/ui/dialog.h"
 #include "res/resource.h"

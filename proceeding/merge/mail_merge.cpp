@@ -1,12 +1,12 @@
 #include "proceeding/merge/mail_merge.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "app/main_window_services.h"
 #include "app/program_databases.h"
 #include "document/proceeding_window_view.h"
 #include "document/series_merge_target.h"
-#include "model/view_tables.h"
 #include "framework/ui/msgbox.h"
 #include "proceeding/merge/contractor_register.h"
 #include "proceeding/merge/series_correspondence_wizard.h"
@@ -84,6 +84,7 @@ void GenerateSeries(CWnd *parent, SeriesMergeTarget &view, MainWindowServices *m
     }
 
     const int current = view.GetCurrentDocument();
+    const std::vector<MergeDocument> offered = CorrespondenceDocuments(view.GetTables());
     const std::vector<int> documents = SplitKeys(chosenDocuments);
     const std::vector<int> firms = SplitKeys(chosenContractors);
     const int total = static_cast<int>(documents.size() * firms.size());
@@ -93,7 +94,10 @@ void GenerateSeries(CWnd *parent, SeriesMergeTarget &view, MainWindowServices *m
     try {
         for (size_t i = 0; i < documents.size(); ++i) {
             const int document = documents[i];
-            if (document < 0 || document >= view.GetTables().m_nDocumentCount || document >= kDocumentSlots)
+            // Only a document the wizard could offer: a stale key never reaches the view.
+            const bool isOffered = std::any_of(offered.begin(), offered.end(),
+                                               [document](const MergeDocument &d) { return d.number == document; });
+            if (!isOffered)
                 continue;
             ShowDocumentHidden(view, document);
             const SeriesTextsKept kept(view);

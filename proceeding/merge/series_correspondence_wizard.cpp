@@ -1,4 +1,5 @@
 #include "proceeding/merge/series_correspondence_wizard.h"
+#include "model/view_tables.h"
 
 #include "framework/db/recordset.h"
 #include "framework/ui/ddx.h"

@@ -6,12 +6,13 @@
 #include <vector>
 
 #include "controls/color_label.h"
-#include "model/view_tables.h"
 #include "framework/db/connection.h"
 #include "framework/ui/commctrls.h"
 #include "framework/ui/dialog.h"
 #include "framework/ui/gdi.h"
 #include "res/resource.h"
+
+struct ViewTables;
 
 struct MergeDocument {
     int number = 0; // the document's slot

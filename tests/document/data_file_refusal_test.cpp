@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "data_file_fixture.h"
+#include "model/view_tables.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/archive_file.h"
+#include "model/view_tables.h"
 #include "model/comment_table.h"
 #include "data_file_fixture.h"
 #include "model/clock.h"

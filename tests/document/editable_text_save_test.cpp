@@ -11,6 +11,7 @@
 #include <string>
 
 #include "model/file_utils.h"
+#include "model/view_tables.h"
 #include "model/law_versions.h"
 #include "app/morvelank_app.h"
 #include "data_file_fixture.h"

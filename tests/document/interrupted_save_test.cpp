@@ -9,6 +9,7 @@
 #include <string>
 
 #include "model/file_utils.h"
+#include "model/view_tables.h"
 #include "model/law_versions.h"
 #include "model/project.h"
 #include "data_file_fixture.h"

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/file_utils.h"
+#include "model/view_tables.h"
 #include "model/law_versions.h"
 #include "model/project.h"
 #include "data_file_fixture.h"

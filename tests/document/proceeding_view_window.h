@@ -9,6 +9,7 @@
 #include <commctrl.h>
 
 #include "model/file_utils.h"
+#include "model/view_tables.h"
 #include "model/law_versions.h"
 #include "model/data_file.h"
 #include "document/view/morvelank_doc.h"

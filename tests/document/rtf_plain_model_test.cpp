@@ -5,6 +5,7 @@
 #include <string>
 
 #include "document/engine/rtf_plain_model.h"
+#include "model/view_tables.h"
 #include "engine_fixture.h"
 
 namespace {

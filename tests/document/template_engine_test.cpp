@@ -3,6 +3,7 @@
 #include <string>
 
 #include "document/engine/text_styles.h"
+#include "model/view_tables.h"
 #include "engine_fixture.h"
 #include "framework/ui/testhook.h"
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/project.h"
+#include "model/view_tables.h"
 #include "document/engine/text_tables.h"
 #include "document/view/value_editor_runner.h"
 #include "document/engine/value_rendering.h"

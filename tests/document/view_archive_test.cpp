@@ -5,6 +5,7 @@
 #include <map>
 
 #include "model/archive_file.h"
+#include "model/view_tables.h"
 #include "model/project.h"
 #include "document/files/proceeding_archive.h"
 #include "view_command_fixture.h"

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "model/file_utils.h"
+#include "model/view_tables.h"
 #include "model/law_versions.h"
 #include "app/morvelank_app.h"
 #include "data_file_fixture.h"
@@ -67,7 +68,7 @@ public:
     CString ChooseProtection(CWnd *) override { return CString(); }
     bool AskProceedingName(CWnd *, CString &) override { return false; }
     bool AskNewPassword(CWnd *, const CString &, CString &) override { return false; }
-    bool EditDocumentProperties(CWnd *, const ViewTables &, int[kDocumentSlots], bool &) override { return false; }
+    bool EditDocumentProperties(CWnd *, const DocumentSlot (&)[kDocumentSlots], int[kDocumentSlots], bool &) override { return false; }
     bool EditPartLayout(CWnd *, bool firstFixed, PartLayout &layout) override
     {
         asked.push_back(layout);

@@ -2,6 +2,7 @@
 // on the editable document, switched on and off again and shown as checked; greyed and without
 // effect on a generated document.
 #include "framework/ui/cmdtarget.h"
+#include "model/view_tables.h"
 #include "res/document_ids.h"
 #include "view_command_fixture.h"
 

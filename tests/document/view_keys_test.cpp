@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "res/mainframe_ids.h"
+#include "model/view_tables.h"
 
 #include <windows.h>
 

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "model/file_utils.h"
+#include "model/view_tables.h"
 #include "model/law_versions.h"
 #include "document/view/morvelank_doc.h"
 #include "document/view/morvelank_view.h"

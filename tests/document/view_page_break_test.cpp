@@ -2,6 +2,7 @@
 // occurrences and headings after it moved, the places where none may go, and the marks kept
 // where they were when the document is generated again.
 #include "document/engine/page_break_marker.h"
+#include "model/view_tables.h"
 #include "framework/ui/cmdtarget.h"
 #include "view_command_fixture.h"
 

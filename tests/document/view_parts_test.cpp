@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/file_utils.h"
+#include "model/view_tables.h"
 #include "model/law_versions.h"
 #include "model/criteria_data.h"
 #include "document/view/morvelank_doc.h"
@@ -25,7 +26,7 @@ public:
     CString ChooseProtection(CWnd *) override { return CString(); }
     bool AskProceedingName(CWnd *, CString &) override { return false; }
     bool AskNewPassword(CWnd *, const CString &, CString &) override { return false; }
-    bool EditDocumentProperties(CWnd *, const ViewTables &, int[kDocumentSlots], bool &) override { return false; }
+    bool EditDocumentProperties(CWnd *, const DocumentSlot (&)[kDocumentSlots], int[kDocumentSlots], bool &) override { return false; }
     bool EditPartLayout(CWnd *, bool firstFixed, PartLayout &layout) override
     {
         asked = layout;

@@ -2,6 +2,7 @@
 // proceeding toggles, its tree picture and the message follow, and the proceeding counts as
 // changed.
 #include "view_command_fixture.h"
+#include "model/view_tables.h"
 
 namespace {
 

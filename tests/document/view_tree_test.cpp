@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/archive_file.h"
+#include "model/view_tables.h"
 #include "model/file_utils.h"
 #include "model/law_versions.h"
 #include "app/morvelank_app.h"

@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "model/file_utils.h"
+#include "model/view_tables.h"
 #include "app/folder_copy.h"
 #include "app/morvelank_app.h"
 #include "document/view/morvelank_doc.h"

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/file_utils.h"
+#include "model/view_tables.h"
 #include "app/folder_copy.h"
 #include "model/law_versions.h"
 #include "app/morvelank_app.h"

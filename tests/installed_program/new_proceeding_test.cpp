@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/file_utils.h"
+#include "model/view_tables.h"
 #include "app/folder_copy.h"
 #include "app/morvelank_app.h"
 #include "document/view/morvelank_view.h"

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/file_utils.h"
+#include "model/view_tables.h"
 #include "document/view/morvelank_view.h"
 #include "document/output/export_text.h"
 #include "document/engine/rich_edit_text.h"

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/file_utils.h"
+#include "model/view_tables.h"
 #include "app/morvelank_app.h"
 #include "app/procedure_catalogue.h"
 #include "document/view/morvelank_view.h"

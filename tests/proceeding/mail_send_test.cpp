@@ -11,6 +11,7 @@
 #include "model/law_versions.h"
 #include "app/morvelank_app.h"
 #include "model/data_file.h"
+#include "model/view_tables.h"
 #include "document/files/document_files.h"
 #include "document/view/morvelank_doc.h"
 #include "document/view/morvelank_view.h"

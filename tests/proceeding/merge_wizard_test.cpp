@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/morvelank_app.h"
+#include "model/view_tables.h"
 #include "dialog_test_support.h"
 #include "merge_fixture.h"
 #include "proceeding/merge/series_correspondence_wizard.h"

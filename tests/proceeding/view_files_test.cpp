@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/file_utils.h"
+#include "model/view_tables.h"
 #include "model/law_versions.h"
 #include "app/morvelank_app.h"
 #include "dialog_test_support.h"

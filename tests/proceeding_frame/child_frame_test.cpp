@@ -1,6 +1,7 @@
 // The proceeding window's frame: its panes, the kind it gives the view, its update rules, the
 // word-wrap marks, the closing sequence, the template restoring and the header and footer.
 #include "frame_fixture.h"
+#include "model/view_tables.h"
 
 #include "model/file_utils.h"
 #include "document/item_codes.h"

@@ -1,4 +1,5 @@
 #include "frame_fixture.h"
+#include "model/view_tables.h"
 
 #include <shellapi.h>
 
