@@ -5,6 +5,7 @@
 #include "app/number_format.h"
 #include "app/working_days.h"
 #include "model/config_file.h"
+#include "model/order_kind.h"
 #include "document/control_write_guard.h"
 #include "document/rtf_table.h"
 #include "document/text_tables.h"
@@ -258,6 +259,7 @@ EditOutcome VariableDispatch::EditDate(int slot)
     const VariableType type = VariableTypeOf(variable.type);
     request.mode = type == VariableType::Date ? 0 : type == VariableType::ScheduleDate ? 1 : 2;
     request.procedureCode = m_context.procedureCode;
+    request.worksOrder = IsWorksOrder(m_tables);
     if (!m_editors->EditDate(request))
         return EditOutcome::Cancelled;
 
