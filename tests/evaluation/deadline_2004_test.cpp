@@ -60,15 +60,15 @@ TEST(Deadline2004Terms, KindAndBandByProcedureCode)
         Deadline2004Kind kind;
         bool above;
     } cases[] = {
-        {140, true, kDeadline2004Offers, false},      {141, true, kDeadline2004Offers, true},
-        {142, true, kDeadline2004Offers, false},      {144, true, kDeadline2004Offers, false},
-        {145, true, kDeadline2004Offers, false},      {146, true, kDeadline2004Requests, false},
-        {147, true, kDeadline2004Requests, true},     {148, true, kDeadline2004Offers, false},
-        {149, true, kDeadline2004Offers, true},       {150, true, kDeadline2004Negotiation, false},
-        {151, true, kDeadline2004Negotiation, true},  {160, true, kDeadline2004Offers, false},
-        {1, true, kDeadline2004Offers, true},         {3, true, kDeadline2004Requests, true},
-        {5, true, kDeadline2004Negotiation, true},    {14, true, kDeadline2004Offers, false},
-        {16, true, kDeadline2004Requests, true},      {0, true, kDeadline2004Offers, false},
+        {140, true, kDeadline2004Offers, false},     {141, true, kDeadline2004Offers, true},
+        {142, true, kDeadline2004Offers, false},     {144, true, kDeadline2004Offers, false},
+        {145, true, kDeadline2004Offers, false},     {146, true, kDeadline2004Requests, false},
+        {147, true, kDeadline2004Requests, true},    {148, true, kDeadline2004Offers, false},
+        {149, true, kDeadline2004Offers, true},      {150, true, kDeadline2004Negotiation, false},
+        {151, true, kDeadline2004Negotiation, true}, {160, true, kDeadline2004Offers, false},
+        {1, true, kDeadline2004Offers, true},        {3, true, kDeadline2004Requests, true},
+        {5, true, kDeadline2004Negotiation, true},   {14, true, kDeadline2004Offers, false},
+        {16, true, kDeadline2004Requests, true},     {0, true, kDeadline2004Offers, false},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.code);
