@@ -74,8 +74,8 @@ const ContentRule kRules[] = {
     {4, 1, "uzasadnienie.rtf", {"art. 67 ust. 1 pkt 1", "art. 10 ust. 2"}, ""},
     {1, 1, "zaproszenie.rtf", {"składania ofert", "art. 51"}, ""},
     {2, 0, "zaproszenie.rtf", {"składania ofert wstępnych"}, ""},
-    {6, 0, "zaproszenie.rtf", {"art. 78 ust. 2"}, ""},
-    {10, 0, "regulamin.rtf", {"art. 116", "art. 119"}, ""},
+    {6, 0, "zaproszenie.rtf", {"art. 78 ustawy Pzp", "minimalną wysokość postąpienia"}, ""},
+    {10, 0, "regulamin.rtf", {"art. 116", "anonimowość"}, ""},
     {7, 0, "zapytanie.rtf", {"art. 4 pkt 8"}, ""},
     {11, 0, "ogloszenie.rtf", {"art. 138o ust. 2"}, ""},
 };
