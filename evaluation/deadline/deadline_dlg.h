@@ -14,9 +14,17 @@
 class CObliczTerminDlg : public CDialog {
 public:
     enum { IDD = IDD_OBLICZ_TERMIN };
-    enum { kOptionCount = 8, kKindStep = 0, kTermStep = 1, kLastStep = 2 };
-    // Steps of the act of 2004: the way of sending, by post how soon, the term, the result.
-    enum { kSendStep2004 = 1, kPromptStep2004 = 2, kTermStep2004 = 3, kLastStep2004 = 4 };
+    enum {
+        kOptionCount = 8,
+        kKindStep = 0,
+        kTermStep = 1,
+        kLastStep = 2,
+        // Steps of the act of 2004: the way of sending, by post how soon, the term, the result.
+        kSendStep2004 = 1,
+        kPromptStep2004 = 2,
+        kTermStep2004 = 3,
+        kLastStep2004 = 4,
+    };
 
     explicit CObliczTerminDlg(CWnd *pParent = nullptr);
 

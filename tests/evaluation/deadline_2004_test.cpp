@@ -101,9 +101,10 @@ TEST(Deadline2004Terms, PublicationAndExpiryAcrossHolidaysAndYearEnds)
         {141, "2024-03-28", email, 0, 0, "2024-04-02", "2024-05-02"},
         {141, "2024-03-28", post, 0, 0, "2024-04-11", "2024-05-02"},
         {141, "2024-03-28", email, 0, 1, "2024-04-02", "2024-04-29"},
-        // Requests over Christmas and New Year: 30 days, and 15 days for urgency.
+        // Requests over Christmas and New Year: 30 days, and 15 days for urgency past the
+        // weekend and Epiphany.
         {147, "2024-12-20", email, 0, 5, "2024-12-27", "2025-01-20"},
-        {147, "2024-12-20", email, 0, 6, "2024-12-27", "2025-01-06"},
+        {147, "2024-12-20", email, 0, 6, "2024-12-27", "2025-01-07"},
         {151, "2024-12-20", email, 0, 0, "2024-12-27", "2025-01-20"},
         {150, "2024-12-20", email, 0, 0, "2024-12-20", "2024-12-27"},
     };
@@ -111,8 +112,8 @@ TEST(Deadline2004Terms, PublicationAndExpiryAcrossHolidaysAndYearEnds)
         SCOPED_TRACE(std::to_string(c.code) + " " + c.send);
         Deadline2004Dates dates;
         ASSERT_TRUE(ComputeDeadline2004Dates(c.send, c.code, c.way, c.promptness, c.option, dates));
-        EXPECT_EQ(dates.publication, c.publication);
-        EXPECT_EQ(dates.expiry, c.expiry);
+        EXPECT_STREQ(dates.publication, c.publication);
+        EXPECT_STREQ(dates.expiry, c.expiry);
     }
     Deadline2004Dates untouched;
     EXPECT_FALSE(ComputeDeadline2004Dates("2024-02-30", 140, email, 0, 0, untouched));

@@ -36,8 +36,9 @@ protected:
             DialogDriver::Press(run.m_wizard, IDC_WIZARD_NEXT);
             run.m_page4.SetDlgItemText(IDC_PROJECT_NAME, kName);
             DialogDriver::Press(run.m_wizard, IDC_WIZARD_NEXT);
+            // A refusal keeps the page open: cancel it as the user would.
             m_lastPage = run.m_wizard.GetActivePage()->m_nResourceID;
-            if (m_lastPage == IDD_WIZARD_PROJECT)
+            if (!m_messages.empty())
                 DialogDriver::Press(run.m_wizard, IDCANCEL);
         };
         CTestHookScope scope(hook);
