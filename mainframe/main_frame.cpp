@@ -587,6 +587,9 @@ void CMainFrame::NewProject()
                                    wizard.m_wizard.m_nProcedureCode, wizard.m_page3.m_bAboveThreshold,
                                    wizard.m_page4.m_defaults)) {
         doc->OnCloseDocument();
+        // The wizard made the folder; a proceeding that was not made leaves it empty, and an
+        // empty folder would refuse the same name next time. A folder with anything in it stays.
+        RemoveDirectoryA(App().WorkingPath + "\\" + wizard.m_page4.m_strName);
         return;
     }
     App().AddToRecentFileList(view->GetProject().GetProjectFilePath());

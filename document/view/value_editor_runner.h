@@ -30,6 +30,7 @@ struct DateEditRequest {
     CString value; // "RRRR-MM-DD", in and out
     int mode = 0;  // 0 date only, 1 with the calendar, 2 also the deadline calculator
     int procedureCode = 0;
+    bool worksOrder = false; // the proceeding's order is for works
 };
 
 struct ListEditRequest {

@@ -11,6 +11,7 @@
 #include "document/engine/value_rendering.h"
 #include "document/view/value_editor_runner.h"
 #include "document/view/view_services.h"
+#include "model/order_kind.h"
 #include "model/variable_type.h"
 #include "model/view_tables.h"
 #include "framework/core/oledatetime.h"
@@ -258,6 +259,7 @@ EditOutcome VariableDispatch::EditDate(int slot)
     const VariableType type = VariableTypeOf(variable.type);
     request.mode = type == VariableType::Date ? 0 : type == VariableType::ScheduleDate ? 1 : 2;
     request.procedureCode = m_context.procedureCode;
+    request.worksOrder = IsWorksOrder(m_tables);
     if (!m_editors->EditDate(request))
         return EditOutcome::Cancelled;
 

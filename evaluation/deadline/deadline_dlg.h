@@ -1,5 +1,7 @@
 // The deadline calculator: a small wizard from the day the contract notice is sent to the day
 // its publication is expected and the earliest day the time for offers (or requests) may run out.
+// A proceeding of the act of 2004 goes through that act's steps (the way the notice is sent,
+// then the term); everything else through the steps of the act of 2019.
 #pragma once
 
 #include "controls/color_button.h"
@@ -12,7 +14,17 @@
 class CObliczTerminDlg : public CDialog {
 public:
     enum { IDD = IDD_OBLICZ_TERMIN };
-    enum { kOptionCount = 8, kKindStep = 0, kTermStep = 1, kLastStep = 2 };
+    enum {
+        kOptionCount = 8,
+        kKindStep = 0,
+        kTermStep = 1,
+        kLastStep = 2,
+        // Steps of the act of 2004: the way of sending, by post how soon, the term, the result.
+        kSendStep2004 = 1,
+        kPromptStep2004 = 2,
+        kTermStep2004 = 3,
+        kLastStep2004 = 4,
+    };
 
     explicit CObliczTerminDlg(CWnd *pParent = nullptr);
 
@@ -20,8 +32,9 @@ public:
     int m_nDay = 0;
     int m_nMonth = 0;
     int m_nYear = 0;
-    int m_nProcedureCode = -1; // -1: none, the wizard asks for the kind of proceeding
-    CString m_strResultName;   // out: the proceeding's name, for the calendar
+    int m_nProcedureCode = -1;  // -1: none, the wizard asks for the kind of proceeding
+    bool m_bWorksOrder = false; // the proceeding's order is for works: its term is preselected
+    CString m_strResultName;    // out: the proceeding's name, for the calendar
 
     BOOL OnInitDialog() override;
     void OnOK() override;
@@ -33,6 +46,10 @@ protected:
 
 private:
     void ShowStep();
+    void ShowStep2004();
+    void ShowResult2004();
+    int LastStep() const { return m_bAct2004 ? kLastStep2004 : kLastStep; }
+    int TermStep() const { return m_bAct2004 ? kTermStep2004 : kTermStep; }
     void ShowOptions(const char *const texts[kOptionCount]);
     void SetToolTip(int option, const char *text);
     void ShowResult();
@@ -40,7 +57,8 @@ private:
 
     int m_nStep = 0;
     int m_nRadio = 0;
-    int m_answers[2] = {-1, -1}; // kind, term
+    bool m_bAct2004 = false;
+    int m_answers[4] = {-1, -1, -1, -1}; // 2019: kind, term; 2004: -, way, promptness, term
     CString m_strPublicationLabel;
     CString m_strExpiryLabel;
     CString m_strPublicationDate;

@@ -35,6 +35,7 @@ public:
     CColorButton m_stepTitle;
     BYTE m_bAct2019 = FALSE;
     int m_nProcedureCode = 0;
+    int m_bAboveThreshold = 0; // written by page 3
     // Bit n set: operation n is offered on the first page. The start menu offers only what the
     // program can carry out.
     UINT m_nEnabledOperations = (1u << kOperationOldForms) | (1u << kOperationNewProceeding) | (1u << kOperationOpen)

@@ -6,7 +6,9 @@
 #include "framework/ui/ddx.h"
 #include "framework/ui/msgbox.h"
 #include "framework/ui/msgmap.h"
+#include "document/files/new_proceeding_code.h"
 #include "mainframe/wizard/kreator_dlg.h"
+#include "mainframe/wizard/new_proceeding_set.h"
 #include "mainframe/wizard/proceeding_name.h"
 #include "proceeding/editors/small_value_dialogs.h"
 #include "res/wizard_ids.h"
@@ -173,6 +175,18 @@ BOOL CWizardPage4::CreateProceedingFolder()
                           "Katalog o nazwie: " + m_strName + " już istnieje. Proszę wybrać inną nazwę postępowania.",
                           "Informacja", MB_ICONINFORMATION);
         GetDlgItem(IDC_PROJECT_NAME)->SetFocus();
+        return FALSE;
+    }
+    // A kind whose set is missing or damaged gives no proceeding: its folder would stay behind
+    // empty and keep the name from being used again.
+    const AppSettings *settings = GetProgramSettings();
+    const int code =
+        NewProceedingCode(m_pKreator->m_bAct2019 != 0, m_pKreator->m_nProcedureCode, m_pKreator->m_bAboveThreshold);
+    const std::vector<DataFileMessage> refusals =
+        CheckNewProceedingSet(settings->MainPath, settings->UserTemplatesPath, code);
+    if (!refusals.empty()) {
+        for (const DataFileMessage &message : refusals)
+            AfxShowMessageBox(m_hWnd, message.text, message.caption, message.icon);
         return FALSE;
     }
     if (!CreateDirectoryA(path, nullptr)) {

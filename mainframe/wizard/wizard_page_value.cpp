@@ -100,6 +100,7 @@ LRESULT CWizardPage3::OnWizardNext()
     if (!EnsureWorkingFolder())
         return -1;
     m_bAboveThreshold = m_nValueBand != 0;
+    m_pKreator->m_bAboveThreshold = m_bAboveThreshold;
     return 0;
 }
 

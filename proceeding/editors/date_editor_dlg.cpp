@@ -111,6 +111,7 @@ void CDateEditorDlg::OnComputeDeadline()
     calculator.m_nMonth = month;
     calculator.m_nYear = year;
     calculator.m_nProcedureCode = m_nProcedureCode;
+    calculator.m_bWorksOrder = m_bWorksOrder;
     if (calculator.DoModal() != IDOK)
         return;
     RunScheduler(CTerminarzDlg::ModeAddDeadline, calculator.m_nYear, calculator.m_nMonth, calculator.m_nDay);

@@ -17,6 +17,7 @@ public:
     CString m_strValue; // "RRRR-MM-DD", in and out
     int m_nMode = 0;    // 0 date only, 1 with the calendar, 2 also the deadline calculator
     int m_nProcedureCode = 0;
+    bool m_bWorksOrder = false; // the deadline calculator preselects the works term
     // The picked day; an OLE date, since years before 1970 have to be refused, not lost.
     COleDateTime m_date;
     CDateTimeCtrl m_picker;

@@ -46,6 +46,7 @@ bool DialogEditorRunner::EditDate(DateEditRequest &request)
     dialog.m_strValue = request.value;
     dialog.m_nMode = request.mode;
     dialog.m_nProcedureCode = request.procedureCode;
+    dialog.m_bWorksOrder = request.worksOrder;
     if (dialog.DoModal() != IDOK)
         return false;
     request.value = dialog.m_strValue;

@@ -417,6 +417,20 @@ TEST_F(VariableDispatchTest, DateModeFollowsTheType)
     }
 }
 
+// The proceeding card's one choice of the order's kind tells the deadline calculator which
+// term to preselect.
+TEST_F(VariableDispatchTest, TheCardsWorksOptionReachesTheDeadlineCalculator)
+{
+    editors.confirm = false;
+    tables->m_variables[1016].type = 17;
+    tables->m_variables[158].type = 1;
+    for (int selected : {1, 0}) {
+        tables->m_variables[158].selected = selected;
+        EditAt(Inside(11));
+        EXPECT_EQ(selected == 1, editors.date.worksOrder) << selected;
+    }
+}
+
 TEST_F(VariableDispatchTest, ListRowsGoIntoEveryOccurrenceAsTheirTable)
 {
     tables->m_variables[1005].type = 5; // the list of offers

@@ -1,6 +1,7 @@
-// The shipped starting data and comment files against the reader and the templates: every
-// file the build generates opens, and every variable a template of a kind names is in that
-// kind's data file with a type and in its comment file with a label.
+// The shipped starting data and comment files of both acts against the reader and the
+// templates: every file the build generates opens in a law version the installation holds,
+// and every variable a template of a kind names is in that kind's data file with a type and in
+// its comment file with a label.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -55,7 +56,12 @@ TEST(InstallationData, EveryStartingDataFileReadsBackWithItsComments)
         auto kind = LoadKind(mainFolder, path);
         ASSERT_EQ(0, kind->result) << FirstMessage(kind->file);
         EXPECT_TRUE(kind->file.GetMessages().empty()) << FirstMessage(kind->file);
-        EXPECT_EQ(LawVersions::kNewest, kind->header.version);
+        bool installedVersion = false;
+        for (const InstalledLaw &law : kInstalledLaws)
+            installedVersion = installedVersion || law.version == kind->header.version;
+        EXPECT_TRUE(installedVersion) << kind->header.version;
+        EXPECT_TRUE(
+            FileExists(LawVersions::GetConfigFilePath(mainFolder, kind->header.version, kind->header.procedureCode)));
         EXPECT_EQ(KindFileNumber(path), kind->header.procedureCode + 1);
         EXPECT_GT(kind->comments->m_nCount, 0);
     }
@@ -65,34 +71,36 @@ TEST(InstallationData, EveryVariableATemplateNamesHasATypeAndALabel)
 {
     const CString mainFolder = InstallationFolder();
     ASSERT_FALSE(mainFolder.IsEmpty()) << "MORVELANK_INSTALLATION is not set";
-    const CString templateFolder = LawVersions::GetTemplateFolder(mainFolder, "", LawVersions::kNewest);
-    const std::vector<CString> configFiles = FindFiles(mainFolder + "\\cnf\\202509\\postepowanie*.cnf");
-    ASSERT_FALSE(configFiles.empty());
-
     std::string missing;
-    for (const CString &configPath : configFiles) {
-        SCOPED_TRACE(std::string(configPath));
-        auto kind = LoadKind(mainFolder, LawVersions::GetDataFilePath(mainFolder, KindFileNumber(configPath) - 1));
-        ASSERT_EQ(0, kind->result) << FirstMessage(kind->file);
-        ASSERT_TRUE(ReadConfigFile(configPath, -1, *kind->tables));
-        std::map<int, CString> labels;
-        for (int i = kind->comments->m_nCount - 1; i >= 0; --i)
-            labels[kind->comments->m_entries[i].id] = kind->comments->m_entries[i].text;
+    for (const InstalledLaw &law : kInstalledLaws) {
+        const CString templateFolder = LawVersions::GetTemplateFolder(mainFolder, "", law.version);
+        const std::vector<CString> configFiles = FindFiles(
+            GetParentFolder(LawVersions::GetConfigFilePath(mainFolder, law.version, 0)) + "\\postepowanie*.cnf");
+        ASSERT_FALSE(configFiles.empty());
+        for (const CString &configPath : configFiles) {
+            SCOPED_TRACE(std::string(configPath));
+            auto kind = LoadKind(mainFolder, LawVersions::GetDataFilePath(mainFolder, KindFileNumber(configPath) - 1));
+            ASSERT_EQ(0, kind->result) << FirstMessage(kind->file);
+            ASSERT_TRUE(ReadConfigFile(configPath, -1, *kind->tables));
+            std::map<int, CString> labels;
+            for (int i = kind->comments->m_nCount - 1; i >= 0; --i)
+                labels[kind->comments->m_entries[i].id] = kind->comments->m_entries[i].text;
 
-        for (int document = 0; document < kind->tables->m_nDocumentCount; ++document) {
-            const CString &fileName = kind->tables->m_documents[document].fileName;
-            if (!IsTemplate(fileName))
-                continue;
-            int failed = 0;
-            const CString rtf = ReadFileContents(templateFolder + "\\" + fileName, failed);
-            EXPECT_EQ(0, failed) << "no template " << fileName;
-            for (int number : TemplateVariables(RtfPlainText(rtf))) {
-                const std::string where = std::string(GetFileTitleNoExt(configPath)) + " " + std::string(fileName)
-                                          + ": variable " + std::to_string(number);
-                if (!kind->tables->IsVariableNumber(number) || kind->tables->m_variables[number].type < 0)
-                    missing += where + " has no type\n";
-                if (labels[number].IsEmpty())
-                    missing += where + " has no label\n";
+            for (int document = 0; document < kind->tables->m_nDocumentCount; ++document) {
+                const CString &fileName = kind->tables->m_documents[document].fileName;
+                if (!IsTemplate(fileName))
+                    continue;
+                int failed = 0;
+                const CString rtf = ReadFileContents(templateFolder + "\\" + fileName, failed);
+                EXPECT_EQ(0, failed) << "no template " << fileName;
+                for (int number : TemplateVariables(RtfPlainText(rtf))) {
+                    const std::string where = std::string(GetFileTitleNoExt(configPath)) + " " + std::string(fileName)
+                                              + ": variable " + std::to_string(number);
+                    if (!kind->tables->IsVariableNumber(number) || kind->tables->m_variables[number].type < 0)
+                        missing += where + " has no type\n";
+                    if (labels[number].IsEmpty())
+                        missing += where + " has no label\n";
+                }
             }
         }
     }

@@ -1,4 +1,4 @@
-// The build's installation folder as Wine sees it, and the files of the newest law's sets in it.
+// The build's installation folder as Wine sees it, and the files of the template sets in it.
 #pragma once
 
 #include <cstdlib>
@@ -6,6 +6,16 @@
 
 #include "framework/core/cstring.h"
 #include "framework/core/filefind.h"
+#include "model/law_versions.h"
+
+// The template sets the installation ships: the act of 2019 in the newest generation, and the
+// act of 2004 in the last generation issued while it was in force (listopad 2020), for
+// proceedings started before 2021.
+struct InstalledLaw {
+    bool act2019;
+    int version;
+};
+const InstalledLaw kInstalledLaws[] = {{true, LawVersions::kNewest}, {false, 92}};
 
 inline CString InstallationFolder()
 {

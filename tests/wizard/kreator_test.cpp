@@ -175,6 +175,7 @@ TEST_F(Kreator, ToolOperationsEndTheWizardOrJumpToTheirPage)
 
 TEST_F(Kreator, ContractsOf2006AreOfferedOnlyWithTheirDataFile)
 {
+    m_app.MainPath = m_folder; // a program folder with or without the contracts' data file
     for (bool present : {false, true}) {
         SCOPED_TRACE(present);
         if (present) {

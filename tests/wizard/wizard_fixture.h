@@ -1,7 +1,9 @@
 // The application object that the wizard reads (working folder, program folder, buyer data)
-// over a fresh working folder for each test.
+// over a fresh working folder for each test; the program folder is the build's installation,
+// whose template sets page 4 reads.
 #pragma once
 
+#include "tests/install/installation_folder.h"
 #include "tests/support/test_folder.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +20,7 @@ protected:
         m_folder.Format("%smorvelank_wizard_%lu_%d", temp, GetCurrentProcessId(), ++serial);
         CreateDirectoryA(m_folder, nullptr);
         m_app.WorkingPath = m_folder;
-        m_app.MainPath = m_folder;
+        m_app.MainPath = InstallationFolder();
         for (int i = 0; i < 9; ++i)
             m_app.BuyerData[i].Format("zamawiający %d", i);
     }
