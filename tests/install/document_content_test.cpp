@@ -129,7 +129,7 @@ const ContentRule kRules[] = {
     {64, "swz.rtf", {"art. 65 ust. 1, art. 66 i art. 69", "maksymalny rozmiar", "ostatnich 3 lat"}, ""},
     {63, "swz.rtf", {"Krajowego Rejestru Karnego", "grupy kapitałowej"}, ""},
     // Without parts the wadium amount ends its own point; the next point starts a paragraph.
-    {64, "swz.rtf", {"zł 2.\tWadium może być wnoszone"}, "", 126},
+    {64, "swz.rtf", {"zł. 2.\tWadium może być wnoszone"}, "", 126},
     {64, "formularz_oferty.rtf", {"W kryteriach oceny ofert innych niż cena"}, ""},
     // The standard letters and the result notice, with the article of the value band.
     {64, "przedluzenie_zwiazania.rtf", {"art. 307 ust. 2", "nie dłuższy niż 30 dni"}, ""},
@@ -186,11 +186,11 @@ const ContentRule kRules[] = {
     // are sentences of their own, the repeat orders are said once, values end their sentences
     // with a stop, a value ends with its dotted place where it has one.
     {64, "swz.rtf", {"Zamawiający nie przewiduje udzielenia zamówień, o których mowa w art. 214"}, "zamówień podobnych"},
-    {64, "swz.rtf", {"ustawy Pzp. 3.\tWykonawca może zostać wykluczony"}, "w przypadkach wskazanych poniżej"},
+    {64, "swz.rtf", {"narodowego. 3.\tWykonawca może zostać wykluczony"}, "w przypadkach wskazanych poniżej"},
     {64, "swz.rtf", {"3.\tZamawiający wykluczy z postępowania wykonawcę na podstawie art. 109 ust. 1 pkt 5"}, "", 141},
     {64, "ogloszenie.rtf", {"art. 108 ust. 1 ustawy Pzp, art. 109 ust. 1 pkt 5 ustawy Pzp, art. 7 ust. 1"}, "", 141},
     {64, "ogloszenie.rtf", {"Podstawy wykluczenia: art. 108 ust. 1 ustawy Pzp, art. 7 ust. 1"}, ""},
-    {64, "swz.rtf", {"w zakresie: ...................."}, "Zamawiający nie przewiduje", 130},
+    {64, "swz.rtf", {"w zakresie: ...................."}, "nie przewiduje udzielenia zamówień, o których mowa w art. 214", 130},
     {63, "swz.rtf", {"z zastrzeżeniem art. 223 ustawy Pzp.", "art. 264 ust. 2 ustawy Pzp."}, ""},
     {63, "protokol.rtf", {"(art. 139 ust. 1 ustawy Pzp): .................... (zastosowano", "NIP .................... (oferta nr 2)."}, ""},
     // One choice of the order's kind is every text that names it.

@@ -24,15 +24,11 @@
 #include "document/rich_edit_text.h"
 #include "framework/ui/testhook.h"
 #include "installation_folder.h"
+#include "newest_kinds.h"
 #include "tests/support/output_checks.h"
 #include "tests/support/test_folder.h"
 
 namespace {
-
-const int kWizardModes = 24;
-// Modes of the 2019 act for which the wizard offers no division into parts.
-const int kUndividedModes[] = {15, 17};
-const int kSetKinds[] = {kKindContracts, kKindRemedies, kKindContractorForms};
 
 // Texts that only a tag the engine did not replace leaves in the shown document: the openers
 // and closers of variables, links, headings, repeated and division blocks, and the repetition
@@ -43,49 +39,7 @@ const char *const kTagMarkers[] = {
 const char *const kPlaceholders[] = {"TUTAJ NOWA ZMIENNA"};
 const char kPolishLetters[] = "ąćęłńóśźżĄĆĘŁŃÓŚŹŻ";
 
-// A kind of the newest law as one of its configuration files gives it, with the way to create it.
-struct Kind {
-    CString configFile;
-    int code = -1;
-    int mode = -1; // wizard mode index; -1 for a document set
-    int variant = 0;
-    const DocumentSetKind *set = nullptr;
-    bool divisible = false;
-};
-
-bool IsUndividedMode(int mode)
-{
-    for (int undivided : kUndividedModes)
-        if (mode == undivided)
-            return true;
-    return false;
-}
-
-// The wizard choice or document set whose procedure code leads to the configuration file.
-bool FindKind(const CString &mainPath, const CString &configFile, Kind &kind)
-{
-    kind.configFile = configFile;
-    const int remainder = KindFileNumber(configFile) - 1;
-    for (int mode = 0; mode < kWizardModes && kind.code < 0; ++mode)
-        for (int variant = 0; variant < 2 && kind.code < 0; ++variant) {
-            const int code = NewProceedingCode(true, mode, variant);
-            if (code >= 0 && code % 100 == remainder) {
-                kind.code = code;
-                kind.mode = mode;
-                kind.variant = variant;
-                kind.divisible = !IsUndividedMode(mode);
-            }
-        }
-    for (int setKind : kSetKinds) {
-        const DocumentSetKind *set = FindDocumentSet(setKind);
-        if (kind.code < 0 && set->procedureCode % 100 == remainder) {
-            kind.code = set->procedureCode;
-            kind.set = set;
-        }
-    }
-    return kind.code >= 0
-           && LawVersions::GetConfigFilePath(mainPath, LawVersions::kNewest, kind.code).CompareNoCase(configFile) == 0;
-}
+using Kind = NewestKind;
 
 CString Context(const CString &text, int position)
 {
@@ -176,11 +130,9 @@ protected:
         ASSERT_TRUE(
             parent.CreateEx(0, nullptr, "postepowanie", WS_POPUP | WS_VISIBLE, 0, 0, 900, 700, nullptr, nullptr));
 
-        const CString configFolder = GetParentFolder(
-            LawVersions::GetConfigFilePath(app.MainPath, LawVersions::kNewest, NewProceedingCode(true, 0, 0)));
-        for (const CString &configFile : FindFiles(configFolder + "\\postepowanie*.cnf")) {
+        for (const CString &configFile : NewestConfigFiles(app.MainPath)) {
             Kind kind;
-            if (FindKind(app.MainPath, configFile, kind))
+            if (FindNewestKind(app.MainPath, configFile, kind))
                 kinds.push_back(kind);
             else
                 unreachable += std::string(" ") + (LPCSTR)configFile;
@@ -205,29 +157,9 @@ protected:
         return view;
     }
 
-    // A new proceeding of the kind as the wizard creates it, or a new document set as it is
-    // loaded from its starting data; 1 when it was.
     int CreateKind(CMorvelankView &view, const Kind &kind, int parts)
     {
-        if (!kind.set) {
-            CString name;
-            name.Format("Postępowanie %d w %d częściach", kind.code, parts);
-            return view.CreateProceeding(1, name, parts, kind.mode, kind.variant, DefaultValues());
-        }
-        view.m_proceeding.m_files.m_strMainPath = app.MainPath;
-        view.m_proceeding.m_files.m_strUserTemplatesPath = app.UserTemplatesPath;
-        view.SetProceedingKind(kind.set->kind);
-        view.m_proceeding.m_nProcedureCode = kind.code;
-        PrepareDocumentSet(*kind.set, "", view.m_proceeding.m_project);
-        const InstalledSets installation(app.MainPath, app.UserTemplatesPath);
-        ProceedingOpen open(app.MainPath, installation);
-        const int loaded = open.Load(kLoadNewProceeding, LawVersions::GetDataFilePath(app.MainPath, kind.code),
-                                     view.m_proceeding.m_project, DefaultValues(), *view.m_proceeding.m_tables,
-                                     view.m_proceeding.m_header, view.m_proceeding.m_pComments.get());
-        for (const DataFileMessage &message : open.GetMessages())
-            messages += CString(message.text) + "; ";
-        view.m_proceeding.m_files.m_nFileVersion = view.m_proceeding.m_header.version;
-        return loaded;
+        return CreateNewestKind(view, kind, parts, app, DefaultValues(), messages);
     }
 
     // Generates every template document of every kind (parts -1: undivided), checks each with
@@ -327,7 +259,7 @@ TEST_F(TemplateGeneration, EveryConfigurationFileIsAKindTheProgramCreates)
 {
     EXPECT_EQ("", unreachable);
     EXPECT_FALSE(kinds.empty());
-    for (int setKind : kSetKinds) {
+    for (int setKind : {kKindContracts, kKindRemedies, kKindContractorForms}) {
         bool found = false;
         for (const Kind &kind : kinds)
             found = found || kind.set == FindDocumentSet(setKind);
