@@ -22,6 +22,10 @@ struct AppSettings {
     int AutoSaveInterval = 0; // minutes
 };
 
+// Whether a text is the one a field of BuyerData holds until the user enters the field (field
+// 0..8): the field's own name, which no document prints as a value.
+bool IsBuyerDataPlaceholder(int field, const CString &text);
+
 // The running program's settings, for code that needs only its folders and options; null when
 // there is no application object.
 AppSettings *GetProgramSettings();

@@ -23,6 +23,15 @@ const char *const kBuyerDataLabels[9] = {
     "Godziny urzędowania", "Fax",
 };
 
+} // namespace
+
+bool IsBuyerDataPlaceholder(int field, const CString &text)
+{
+    return field >= 0 && field < 9 && text == kBuyerDataLabels[field];
+}
+
+namespace {
+
 CString CurrentDirectory()
 {
     wchar_t folder[kCurrentDirectoryBuffer] = L"";

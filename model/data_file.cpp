@@ -19,6 +19,9 @@ namespace {
 
 const int32_t kFormatMarker = 111;
 const int32_t kSectionMarker = 222;
+// Opens the list of variables never edited, which follows the page breaks; older files end
+// before it.
+const int32_t kUntouchedMarker = 333;
 const int32_t kOldestFormatVersion = 16;
 const int32_t kOldestReadableVersion = 23;
 const int32_t kLastSecuredMaskVersion = 24;
@@ -228,6 +231,7 @@ struct FileContents {
     int32_t parts = -1;
     std::vector<CString> partNames;
     std::vector<PageBreakMark> pageBreaks;
+    std::vector<int32_t> untouched; // numbers of the variables never edited
 };
 
 VariableRecord ReadVariableRecord(ByteReader &reader, int32_t number)
@@ -328,6 +332,16 @@ const char *ReadBody(ByteReader &reader, FileContents &contents)
         pageBreak.position = reader.Int32();
         pageBreak.length = reader.Int32();
         contents.pageBreaks.push_back(pageBreak);
+    }
+
+    if (reader.AtEnd() || reader.Int32() != kUntouchedMarker)
+        return nullptr;
+    const int32_t untouched = reader.Count(count, 4);
+    for (int32_t i = 0; i < untouched; ++i) {
+        const int32_t number = reader.Int32();
+        if (number < 0 || number >= count)
+            return "Błąd formatu pliku.";
+        contents.untouched.push_back(number);
     }
     return nullptr;
 }
@@ -477,6 +491,10 @@ void ApplyBody(const FileContents &contents, ViewTables &tables, DataFileHeader 
     header.storedAfterMarker = contents.storedAfterMarker;
     for (const VariableRecord &record : contents.variables)
         ApplyVariableRecord(record, tables);
+    // After the records, so that an opened proceeding keeps its own values: a value never
+    // edited is shown as a default again, as it was before the proceeding was saved.
+    for (int32_t number : contents.untouched)
+        tables.m_variables[number].untouched = 1;
 
     tables.m_nNextDynamicVariable = contents.nextDynamic;
     for (size_t k = 0; k < contents.dynamics.size(); ++k) {
@@ -502,7 +520,7 @@ void ApplyBody(const FileContents &contents, ViewTables &tables, DataFileHeader 
         tables.m_pageBreaks[mark] = contents.pageBreaks[mark];
 }
 
-// The bytes of the whole file, fields 1 to 18.
+// The bytes of the whole file, fields 1 to 18, and the variables never edited.
 std::string BuildDataFile(const CString &name, ViewTables &tables, const DataFileHeader &header)
 {
     ByteWriter out;
@@ -566,6 +584,14 @@ std::string BuildDataFile(const CString &name, ViewTables &tables, const DataFil
         out.Int32(tables.m_pageBreaks[mark].length);
     }
 
+    std::vector<int32_t> untouched;
+    for (int i = 0; i < count; ++i)
+        if (tables.m_variables[i].untouched == 1 && IsInTypeRange(VariableTypeOf(tables.m_variables[i].type)))
+            untouched.push_back(i);
+    out.Int32(kUntouchedMarker);
+    out.Int32(static_cast<int32_t>(untouched.size()));
+    for (int32_t number : untouched)
+        out.Int32(number);
     return out.Result();
 }
 

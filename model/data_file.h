@@ -1,6 +1,6 @@
 // The proceeding's data file: everything the user entered (variable values, variable instances,
-// part names, secured documents, page breaks and the password), read into and written from the
-// view's tables. The same format carries a proceeding ("<name>.dat"), the document sets
+// part names, secured documents, page breaks and the password) and which values the user never
+// edited, read into and written from the view's tables. The same format carries a proceeding ("<name>.dat"), the document sets
 // (".um", ".opr", ".opw") and the template sets' starting data ("data\postepowanie<N>.wy").
 #pragma once
 

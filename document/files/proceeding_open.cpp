@@ -6,7 +6,33 @@
 #include "model/project.h"
 #include "model/config_file.h"
 #include "document/files/file_set_replace.h"
+#include "model/variable_type.h"
 #include "model/view_tables.h"
+#include "app/app_settings.h"
+
+namespace {
+
+const int kEmptyValueDots = 30;
+
+// A proceeding made while the buyer's data were not entered may hold a field's own name as a
+// value: it goes back to its dotted place and counts as never edited again, so that its editor
+// offers the buyer's data entered since.
+void ClearBuyerPlaceholders(ViewTables &tables)
+{
+    for (int row = 0; row < tables.m_nBuyerDataRows && row < kBuyerDataRows; ++row)
+        for (int field = 0; field < kBuyerDataColumns; ++field) {
+            const int number = tables.m_buyerDataMap[row][field];
+            if (number <= 0 || number >= tables.GetVariableCount())
+                continue;
+            VariableSlot &slot = tables.m_variables[number];
+            if (VariableTypeOf(slot.type) == VariableType::Text && IsBuyerDataPlaceholder(field, slot.value)) {
+                slot.value = CString('.', kEmptyValueDots);
+                slot.untouched = 1;
+            }
+        }
+}
+
+} // namespace
 
 ProceedingOpen::ProceedingOpen(const CString &mainPath, const InstalledSets &installation)
     : m_mainPath(mainPath), m_installation(installation)
@@ -107,6 +133,8 @@ int ProceedingOpen::Load(int mode, const CString &dataPath, CProject &project, c
         return 0;
     }
     TakeMessages(file);
+    if (mode == kLoadOwnFile)
+        ClearBuyerPlaceholders(tables);
     project.m_strPassword = header.password;
     return 1;
 }

@@ -4,6 +4,7 @@
 #include <richedit.h>
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 
 #include "document/engine/rich_edit_text.h"
@@ -201,6 +202,27 @@ void Replace(const RichEditText &control, int start, int end, const CString &tex
 
 } // namespace
 
+std::vector<TextSpan> MarkerDeletions(const CString &text, std::vector<TextSpan> markers)
+{
+    std::sort(markers.begin(), markers.end(), [](const TextSpan &a, const TextSpan &b) { return a.start > b.start; });
+    const int length = text.GetLength();
+    std::vector<TextSpan> deletions;
+    for (size_t i = 0; i < markers.size();) {
+        TextSpan run = markers[i++];
+        while (i < markers.size() && markers[i].end >= run.start)
+            run.start = std::min(run.start, markers[i++].start);
+        run.end = std::min(run.end, length);
+        const char before = run.start > 0 ? text[run.start - 1] : '\t';
+        const char after = run.end < length ? text[run.end] : '\0';
+        if (after == ' ' && (before == ' ' || before == '\t'))
+            ++run.end;
+        else if (before == ' ' && (after == '\0' || strchr(".,;:)", after) != nullptr))
+            --run.start;
+        deletions.push_back(run);
+    }
+    return deletions;
+}
+
 void CleanOutputParagraphs(const RichEditText &control, const std::vector<OutputRange> &ranges)
 {
     const CString text = control.GetPlainText();
@@ -218,33 +240,20 @@ void CleanOutputParagraphs(const RichEditText &control, const std::vector<Output
     }
     const std::vector<OutputEdit> edits = PlanOutputParagraphs(paragraphs, ranges);
 
-    std::vector<OutputRange> markers;
-    for (const OutputRange &range : ranges)
-        if (range.kind == OutputRangeKind::Removed)
-            markers.push_back(range);
-    std::sort(markers.begin(), markers.end(),
-              [](const OutputRange &a, const OutputRange &b) { return a.start > b.start; });
-    auto marker = markers.begin();
-
     // From the end, so that the positions still to be edited stay where they were.
     for (size_t i = paragraphs.size(); i-- > 0;) {
         const OutputParagraph &paragraph = paragraphs[i];
         const int end = paragraph.start + paragraph.text.GetLength();
         if (edits[i].drop) {
-            while (marker != markers.end() && marker->start >= paragraph.start)
-                ++marker;
             Replace(control, paragraph.start, std::min(end + 1, text.GetLength()), "");
             continue;
         }
-        for (; marker != markers.end() && marker->start >= paragraph.start; ++marker) {
-            int from = marker->start;
-            int to = std::min(marker->end, end);
-            if (to < end && text[to] == ' ')
-                ++to;
-            else if (from > paragraph.start && text[from - 1] == ' ')
-                --from;
-            Replace(control, from, to, "");
-        }
+        std::vector<TextSpan> markers;
+        for (const OutputRange &range : ranges)
+            if (range.kind == OutputRangeKind::Removed && range.start >= paragraph.start && range.start <= end)
+                markers.push_back(TextSpan{range.start - paragraph.start, range.end - paragraph.start});
+        for (const TextSpan &deletion : MarkerDeletions(paragraph.text, markers))
+            Replace(control, paragraph.start + deletion.start, paragraph.start + deletion.end, "");
         if (edits[i].numberStart >= 0) {
             const int numberAt = paragraph.start + edits[i].numberStart;
             Replace(control, numberAt, numberAt + edits[i].numberLength, edits[i].number);

@@ -40,6 +40,18 @@ struct OutputEdit {
 std::vector<OutputEdit> PlanOutputParagraphs(const std::vector<OutputParagraph> &paragraphs,
                                              const std::vector<OutputRange> &ranges);
 
+// A span of a paragraph's text, as offsets in it.
+struct TextSpan {
+    int start = 0;
+    int end = 0;
+};
+
+// What to delete of a kept paragraph for the removal markers in it (spans of its text, in any
+// order), last first. Adjacent markers go as one run; a blank beside the run goes with it only
+// where two blanks would meet or a blank would stand at the paragraph's ends or before a
+// punctuation mark, so the words around it never run together.
+std::vector<TextSpan> MarkerDeletions(const CString &text, std::vector<TextSpan> markers);
+
 // Applies the plan to the control: drops paragraphs, writes new list numbers and takes the
 // removal markers of the kept paragraphs out with a blank beside them.
 void CleanOutputParagraphs(const RichEditText &control, const std::vector<OutputRange> &ranges);

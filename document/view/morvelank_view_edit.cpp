@@ -18,10 +18,15 @@ void CMorvelankView::InsertVariableAt(int position, int character)
     context.mainPath = m_proceeding.m_files.m_strMainPath;
     context.comments = m_proceeding.m_pComments.get();
     context.project = &m_proceeding.m_project;
+    CString buyerData[9];
     if (const AppSettings *settings = GetProgramSettings()) {
         context.schedulePath = settings->SchedulePath;
         context.euroRate = settings->EuroRate;
-        context.buyerData = settings->BuyerData;
+        // A field never entered offers nothing: its own name is no value.
+        for (int field = 0; field < 9; ++field)
+            if (!IsBuyerDataPlaceholder(field, settings->BuyerData[field]))
+                buyerData[field] = settings->BuyerData[field];
+        context.buyerData = buyerData;
     }
     VariableDispatch dispatch(m_hWnd, *m_proceeding.m_tables, context, GetValueEditorRunner(),
                               m_proceeding.m_bModified);

@@ -19,6 +19,17 @@ const DWORD_PTR kRootItemData = 1234570;
 const DWORD_PTR kAttachmentsItemData = 1234568;
 const DWORD_PTR kAttachedFileItemData = 1234567;
 
+// The wizard hands the buyer's data over as they stand; a field never entered holds its own
+// name, which becomes no value of a new proceeding: the value keeps its dotted place.
+void DropBuyerPlaceholders(DefaultValues &defaults)
+{
+    for (int field = 0; field < 9; ++field) {
+        CString &text = defaults.texts[field < 8 ? 2 + field : 11];
+        if (IsBuyerDataPlaceholder(field, text))
+            text.Empty();
+    }
+}
+
 bool IsFullPath(const CString &folder)
 {
     return (folder.GetLength() > 1 && folder[1] == ':') || folder.Left(2) == "\\\\";
@@ -90,6 +101,7 @@ int CMorvelankView::CreateProceeding(int act2019, const CString &name, int parts
     m_proceeding.m_nProcedureCode = code;
     m_proceeding.m_project.ResetCriteria();
     m_proceeding.m_project.m_nProcedureCode = code;
+    DropBuyerPlaceholders(defaults);
     // A kind whose starting data cannot be read gives no proceeding: an empty one saved now
     // would look like a proceeding and hold nothing.
     if (!LoadProceeding(kLoadNewProceeding, LawVersions::GetDataFilePath(settings->MainPath, code), defaults))

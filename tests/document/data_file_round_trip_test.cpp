@@ -173,6 +173,46 @@ TEST_F(DataFileRoundTrip, WholeProceedingComesBackTableByTable)
     EXPECT_EQ(129, read->m_pageBreaks[1].length);
 }
 
+// A value the user never edited is drawn as a default after the proceeding is opened again, as
+// it was before it was saved; a file written before the list existed opens with every value
+// as the user's.
+TEST_F(DataFileRoundTrip, ValuesNeverEditedStayDefaultsAcrossSaveAndOpen)
+{
+    auto tables = FreshTables();
+    for (int i : {5, 6, 40}) {
+        tables->m_variables[i].type = i == 40 ? 17 : 0;
+        tables->m_variables[i].value = i == 40 ? "2026-03-02" : "wartość";
+    }
+    tables->m_variables[6].untouched = 0;
+    DataFileHeader header;
+    header.version = 114;
+    header.procedureCode = 64;
+    ASSERT_EQ(1, m_file.Write(Path("u.dat"), "", *tables, header));
+
+    auto read = FreshTables();
+    for (int i = 0; i < read->GetVariableCount(); ++i)
+        read->m_variables[i].untouched = 0; // as opening an own file starts
+    DataFileHeader back;
+    ASSERT_EQ(0, m_file.Read(Path("u.dat"), false, m_installation, *read, back, nullptr));
+    EXPECT_EQ(1, read->m_variables[5].untouched);
+    EXPECT_EQ(0, read->m_variables[6].untouched);
+    EXPECT_EQ(1, read->m_variables[40].untouched);
+    EXPECT_EQ(0, read->m_variables[7].untouched) << "a variable without a type is not listed";
+
+    const std::string bytes = TestFolder::ReadBytes(Path("u.dat"));
+    const std::string list = Ints({333, 2, 5, 40});
+    ASSERT_EQ(list, bytes.substr(bytes.size() - list.size()));
+    TestFolder::WriteBytes(Path("old.dat"), bytes.substr(0, bytes.size() - list.size()));
+    read->m_variables[5].untouched = 0;
+    read->m_variables[40].untouched = 0;
+    ASSERT_EQ(0, m_file.Read(Path("old.dat"), false, m_installation, *read, back, nullptr));
+    EXPECT_EQ(0, read->m_variables[5].untouched);
+    EXPECT_EQ(0, read->m_variables[40].untouched);
+
+    TestFolder::WriteBytes(Path("bad.dat"), bytes.substr(0, bytes.size() - 4) + Ints({9000}));
+    EXPECT_EQ(-1, m_file.Read(Path("bad.dat"), false, m_installation, *read, back, nullptr));
+}
+
 // An instance pool filled up to the last variable number the engine can hand out reads back.
 TEST_F(DataFileRoundTrip, EveryInstanceTheEngineCanMakeReadsBack)
 {

@@ -119,4 +119,36 @@ TEST(OutputParagraphsTest, DisabledBlocksGoWholeAndListsCloseUp)
     }
 }
 
+// "^" marks a removal marker's character; the text as it is left once the markers go.
+std::string WithoutMarkers(const std::string &drawn)
+{
+    std::vector<TextSpan> markers;
+    for (size_t i = drawn.find('^'); i != std::string::npos; i = drawn.find('^', i + 5))
+        markers.push_back(TextSpan{static_cast<int>(i), static_cast<int>(i) + 5});
+    std::string text = drawn;
+    for (const TextSpan &deletion : MarkerDeletions(drawn.c_str(), markers))
+        text.erase(static_cast<size_t>(deletion.start), static_cast<size_t>(deletion.end - deletion.start));
+    return text;
+}
+
+TEST(OutputParagraphsTest, RemovedValuesLeaveTheWordsAroundThemApart)
+{
+    const struct {
+        const char *what;
+        const char *in; // each marker five characters
+        const char *out;
+    } cases[] = {
+        {"between two blanks, one blank goes", "Ala ^^^^^ kot", "Ala kot"},
+        {"the chosen alternative first", "na dostawy^^^^^^^^^^ pn.", "na dostawy pn."},
+        {"the chosen alternative last", "na ^^^^^^^^^^roboty pn.", "na roboty pn."},
+        {"before a stop", "w zakresie ^^^^^.", "w zakresie."},
+        {"at the end", "wadium ^^^^^", "wadium"},
+        {"at the start", "^^^^^ Zamawiający", "Zamawiający"},
+        {"after a list number's tab", "6.\t^^^^^^^^^^^^^^^Zamawiający nie", "6.\tZamawiający nie"},
+        {"glued to a word on one side only", "Pzp^^^^^ oraz", "Pzp oraz"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(c.out, WithoutMarkers(c.in)) << c.what;
+}
+
 } // namespace

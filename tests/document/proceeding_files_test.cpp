@@ -159,6 +159,34 @@ TEST_F(ProceedingFiles, SavedProceedingOpensAgainWithEveryTable)
     EXPECT_STREQ(read->m_variables[5].value, "Dostawa ławek");
 }
 
+// A proceeding made before the buyer's data were entered may hold a field's own name where the
+// buyer's telephone belongs: it opens as the dotted place, never edited, so that paper shows
+// the place and the editor offers the data entered since. The same word elsewhere stays.
+TEST_F(ProceedingFiles, BuyerFieldsOwnNameOpensAsItsDottedPlace)
+{
+    CProject project;
+    auto tables = FreshTables();
+    DataFileHeader header;
+    CreateProceeding(project, *tables, header);
+    for (int i = 0; i < tables->GetVariableCount(); ++i)
+        tables->m_variables[i].untouched = 0;
+    tables->m_variables[5].value = CString("Telefon"); // column 4 of the buyer-data row: the telephone
+    tables->m_variables[9].type = 0;
+    tables->m_variables[9].value = CString("Telefon"); // no buyer-data column
+    ProceedingSave save(*tables, project, [&](CProject &) { ++m_recorded; });
+    ASSERT_EQ(save.Save(Loaded(header)), 1);
+
+    auto read = FreshTables();
+    DataFileHeader readHeader;
+    ProceedingOpen open(m_main.Path(), m_installation);
+    ASSERT_EQ(open.Load(kLoadOwnFile, project.GetDocumentPath(), project, DefaultValues(), *read, readHeader, nullptr),
+              1);
+    EXPECT_STREQ(CString('.', 30), read->m_variables[5].value);
+    EXPECT_EQ(1, read->m_variables[5].untouched);
+    EXPECT_STREQ("Telefon", read->m_variables[9].value);
+    EXPECT_EQ(0, read->m_variables[9].untouched);
+}
+
 TEST_F(ProceedingFiles, SaveThatCannotReplaceAFileLeavesThePreviousSaveAndSaysSo)
 {
     CProject project;

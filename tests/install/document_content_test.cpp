@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "model/file_utils.h"
 #include "model/view_tables.h"
@@ -63,8 +64,9 @@ const ContentRule kRules[] = {
     {86, "formularz_oferty.rtf", {"podpis zaufany lub podpis osobisty osoby uprawnionej"}, ""},
     {64,
      "oswiadczenie_125.rtf",
-     {"podpis zaufany lub podpis osobisty wykonawcy", "podstaw wykluczenia"},
-     "przesłanek wykluczenia"},
+     {"podpis zaufany lub podpis osobisty wykonawcy", "podstaw wykluczenia",
+      "podstawy wykluczenia z postępowania określone w art. 7 ust. 1"},
+     "przesłank"},
     {64, "ogloszenie.rtf", {"podpisem zaufanym lub podpisem osobistym (art. 63 ust. 2"}, ""},
     // EU kinds: JEDZ and the sanctions statements instead of the national form (art. 125 ust. 3).
     {63,
@@ -92,7 +94,12 @@ const ContentRule kRules[] = {
      {"Zamówienie nie jest finansowane ze środków Unii Europejskiej."},
      "Zamówienie jest finansowane"},
     // Wariant 2: negotiation announced, the notice before negotiations, additional offers.
-    {68, "swz.rtf", {"zamawiający przewiduje taką możliwość"}, ""},
+    {68,
+     "swz.rtf",
+     {"Zamawiający przewiduje możliwość prowadzenia negocjacji", "do składania ofert dodatkowych w terminie",
+      "art. 296 ust. 2"},
+     ""},
+    {68, "ogloszenie.rtf", {"Zamawiający przewiduje możliwość prowadzenia negocjacji", "art. 275 pkt 2"}, ""},
     {68, "informacja_negocjacje.rtf", {"art. 287 ust. 3", "łączna punktacja"}, ""},
     {68, "zaproszenie_oferty_po_negocjacjach.rtf", {"ofert dodatkowych", "art. 296 ust. 1"}, "ofert ostatecznych"},
     {68, "zaproszenie_negocjacje.rtf", {"art. 289 ust. 1"}, ""},
@@ -123,7 +130,7 @@ const ContentRule kRules[] = {
     {64, "swz.rtf", {"art. 65 ust. 1, art. 66 i art. 69", "maksymalny rozmiar", "ostatnich 3 lat"}, ""},
     {63, "swz.rtf", {"Krajowego Rejestru Karnego", "grupy kapitałowej"}, ""},
     // Without parts the wadium amount ends its own point; the next point starts a paragraph.
-    {64, "swz.rtf", {"zł 2.\tWadium może być wnoszone"}, "", 126},
+    {64, "swz.rtf", {"zł. 2.\tWadium może być wnoszone"}, "", 126},
     {64, "formularz_oferty.rtf", {"W kryteriach oceny ofert innych niż cena"}, ""},
     // The standard letters and the result notice, with the article of the value band.
     {64, "przedluzenie_zwiazania.rtf", {"art. 307 ust. 2", "nie dłuższy niż 30 dni"}, ""},
@@ -160,10 +167,42 @@ const ContentRule kRules[] = {
      "Ogłoszenie opublikowano"},
     {79, "protokol.rtf", {"w trybie negocjacji z ogłoszeniem", "oferty ostateczne złożyli"}, ""},
     {72, "protokol.rtf", {"art. 275 pkt 3", "oferty ostateczne złożyli"}, ""},
+    // Modes that need a ground: the protocol states it and its circumstances (art. 72 ust. 1
+    // pkt 3), the notices of negocjacje z ogłoszeniem and dialog name it (art. 153, art. 170).
+    {70, "protokol.rtf", {"Przesłanka zastosowania trybu: ", "uzasadniające zastosowanie trybu (art. 72 ust. 1 pkt 3"}, ""},
+    {71, "protokol.rtf", {"Przesłanka zastosowania trybu: ", "uzasadniające zastosowanie trybu (art. 72 ust. 1 pkt 3"}, ""},
+    {76, "protokol.rtf", {"Przesłanka zastosowania trybu: ", "uzasadniające zastosowanie trybu (art. 72 ust. 1 pkt 3"}, ""},
+    {77, "protokol.rtf", {"Przesłanka zastosowania trybu: ", "uzasadniające zastosowanie trybu (art. 72 ust. 1 pkt 3"}, ""},
+    {79, "protokol.rtf", {"Przesłanka zastosowania trybu: ", "uzasadniające zastosowanie trybu (art. 72 ust. 1 pkt 3"}, ""},
+    {81, "protokol.rtf", {"Przesłanka zastosowania trybu: ", "uzasadniające zastosowanie trybu (art. 72 ust. 1 pkt 3"}, ""},
+    {64, "protokol.rtf", {"zastosowanie trybu podstawowego nie wymaga wystąpienia szczególnych okoliczności"}, ""},
+    {79, "ogloszenie.rtf", {"Podstawa zastosowania trybu: "}, ""},
+    {81, "ogloszenie.rtf", {"Podstawa zastosowania trybu: "}, ""},
+    // The opening of final offers says that it is one.
+    {72, "informacja_otwarcie_ostateczne.rtf", {"INFORMACJA Z OTWARCIA OFERT OSTATECZNYCH", "oferty ostateczne złożone"}, ""},
+    {79, "informacja_otwarcie_ostateczne.rtf", {"INFORMACJA Z OTWARCIA OFERT OSTATECZNYCH", "oferty ostateczne złożone"}, ""},
+    {86, "informacja_otwarcie_ostateczne.rtf", {"INFORMACJA Z OTWARCIA OFERT OSTATECZNYCH", "oferty ostateczne złożone"}, ""},
+    {87, "informacja_otwarcie_ostateczne.rtf", {"INFORMACJA Z OTWARCIA OFERT OSTATECZNYCH", "oferty ostateczne złożone"}, ""},
+    // Sentences that read right with the default choices and with others: the art. 109 grounds
+    // are sentences of their own, the repeat orders are said once, values end their sentences
+    // with a stop, a value ends with its dotted place where it has one.
+    {64, "swz.rtf", {"Zamawiający nie przewiduje udzielenia zamówień, o których mowa w art. 214"}, "zamówień podobnych"},
+    {64, "swz.rtf", {"narodowego. 3.\tWykonawca może zostać wykluczony"}, "w przypadkach wskazanych poniżej"},
+    {64, "swz.rtf", {"3.\tZamawiający wykluczy z postępowania wykonawcę na podstawie art. 109 ust. 1 pkt 5"}, "", 141},
+    {64, "ogloszenie.rtf", {"art. 108 ust. 1 ustawy Pzp, art. 109 ust. 1 pkt 5 ustawy Pzp, art. 7 ust. 1"}, "", 141},
+    {64, "ogloszenie.rtf", {"Podstawy wykluczenia: art. 108 ust. 1 ustawy Pzp, art. 7 ust. 1"}, ""},
+    {64, "swz.rtf", {"w zakresie: ...................."}, "nie przewiduje udzielenia zamówień, o których mowa w art. 214", 130},
+    {63, "swz.rtf", {"z zastrzeżeniem art. 223 ustawy Pzp.", "art. 264 ust. 2 ustawy Pzp."}, ""},
+    {63, "protokol.rtf", {"(art. 139 ust. 1 ustawy Pzp): .................... (zastosowano", "NIP .................... (oferta nr 2)."}, ""},
+    // One choice of the order's kind is every text that names it.
+    {64, "swz.rtf", {"prowadzonym w trybie podstawowym na dostawy pn."}, "usługi pn."},
+    {64, "swz.rtf", {"prowadzonym w trybie podstawowym na roboty budowlane pn."}, "dostawy pn.", 158},
+    {64, "protokol.rtf", {"Rodzaj zamówienia: usługi; kod CPV"}, "Rodzaj zamówienia: dostawy", 165},
+    {64, "karta.rtf", {"Rodzaj zamówienia: roboty budowlane"}, "Rodzaj zamówienia: dostawy", 158},
 };
 
 // Documents of wariant 3 that must come only after the negotiations, and the one that ends them.
-const char *const kAfterNegotiation[] = {"swz.rtf", "informacja_kwota.rtf", "informacja_otwarcie.rtf",
+const char *const kAfterNegotiation[] = {"swz.rtf", "informacja_kwota.rtf", "informacja_otwarcie_ostateczne.rtf",
                                          "zaproszenie_oferty_po_negocjacjach.rtf"};
 
 bool EndsWith(const CString &text, const char *suffix)
@@ -247,6 +286,21 @@ protected:
                 tables.m_variables[i].selected = i == option ? 1 : 0;
     }
 
+    static std::vector<int> SelectedFlags(CMorvelankView &view)
+    {
+        const ViewTables &tables = *view.m_proceeding.m_tables;
+        std::vector<int> flags;
+        for (int i = 0; i < tables.GetVariableCount(); ++i)
+            flags.push_back(tables.m_variables[i].selected);
+        return flags;
+    }
+
+    static void RestoreSelectedFlags(CMorvelankView &view, const std::vector<int> &flags)
+    {
+        for (size_t i = 0; i < flags.size(); ++i)
+            view.m_proceeding.m_tables->m_variables[i].selected = flags[i];
+    }
+
     // The document's text as export leaves it: options not chosen and unused values removed.
     static CString ExportedText(CMorvelankView &view, int document)
     {
@@ -283,9 +337,11 @@ TEST_F(DocumentContent, MainDocumentsOfEveryKindSayWhatTheActRequires)
             failures += where + " not in the set\n";
             continue;
         }
+        const std::vector<int> choices = SelectedFlags(*view);
         if (rule.chosen)
             ChooseOption(*view, rule.chosen);
         CString text = ExportedText(*view, document);
+        RestoreSelectedFlags(*view, choices);
         text.Replace("\r", " ");
         text.Replace("\n", " ");
         for (const char *must : rule.must)

@@ -109,6 +109,10 @@ int WriteExample(const CString &exampleFolder, const CString &kindPath, const CS
     }
     auto tables = std::make_unique<ViewTables>();
     FillTables(source, *tables, nullptr);
+    // The example's own values are what its user entered; the kind's defaults stay defaults.
+    for (const auto &entry : source.variables)
+        if (entry.second.valueWhere.Left(examplePath.GetLength() + 1) == examplePath + ":")
+            tables->m_variables[entry.first].untouched = 0;
 
     CProject project;
     project.m_strName = name;
