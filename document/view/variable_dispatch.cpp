@@ -302,10 +302,15 @@ EditOutcome VariableDispatch::EditOffersSummary(int slot)
 
     variable.untouched = 0;
     variable.value = request.value;
-    ControlWriteGuard guard(m_control.GetHwnd());
-    // The offers summary is shown as the text table of offers with their criterion points.
-    const int kind = TableKindOf(VariableType::OffersSummary);
-    WriteText(v, BuildDocumentTable(TableValueText(request.value), kind, m_tables.m_nParts), TextStyle::Table);
+    int badRows = 0;
+    {
+        ControlWriteGuard guard(m_control.GetHwnd());
+        // The offers summary is shown as the text table of offers with their criterion points.
+        const int kind = TableKindOf(VariableType::OffersSummary);
+        WriteText(v, BuildDocumentTable(TableValueText(request.value), kind, m_tables.m_nParts, &badRows),
+                  TextStyle::Table);
+    }
+    ReportBadSelectedOfferRows(GetAncestor(m_control.GetHwnd(), GA_ROOT), badRows);
     return EditOutcome::Written;
 }
 
