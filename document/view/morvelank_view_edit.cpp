@@ -17,6 +17,7 @@ void CMorvelankView::InsertVariableAt(int position, int character)
     context.mainPath = m_proceeding.m_files.m_strMainPath;
     context.comments = m_proceeding.m_pComments.get();
     context.project = &m_proceeding.m_project;
+    context.legalTopic = IsShownSiwz() ? LookUpTopic() : -1;
     if (const AppSettings *settings = GetProgramSettings()) {
         context.schedulePath = settings->SchedulePath;
         context.euroRate = settings->EuroRate;

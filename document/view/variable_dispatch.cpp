@@ -173,7 +173,8 @@ EditOutcome VariableDispatch::EditText(int slot, int position, int character)
 
     TextEditRequest request;
     request.helpFolder = m_context.mainPath;
-    request.helpTopic = Label(v);
+    request.label = Label(v);
+    request.legalTopic = m_context.legalTopic;
     request.variableName = occurrence.name;
     const bool stored = ShowsStoredValue(v);
     request.value = stored ? variable.value : BuyerDataText(v);
