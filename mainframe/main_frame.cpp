@@ -632,12 +632,15 @@ void CMainFrame::OpenAnnualReportForm()
 {
     const CString path = App().MainPath + "\\zp\\ZP-SR_2014.dot";
     const LibraryOpening opening = ChooseLibraryOpening(path, App().WordPath, FileExists(path));
-    if (opening.kind == LibraryOpening::Missing)
-        AfxShowMessageBox(m_hWnd, "Nie znaleziono formularza sprawozdania rocznego: " + path, "Błąd", MB_ICONERROR);
-    else if (opening.kind == LibraryOpening::CommandLine)
+    if (opening.kind == LibraryOpening::Missing) {
+        AfxShowMessageBox(m_hWnd, "Brak pliku: " + path, "Błąd", MB_ICONERROR);
+    } else if (opening.kind == LibraryOpening::CommandLine) {
+        SetStatusText(0, "Uruchamia MS Word ...");
         ::WinExec(opening.text, SW_SHOWNORMAL);
-    else
+        SetStatusText(0, "");
+    } else {
         OpenInShell(opening.text, SW_SHOWNORMAL);
+    }
 }
 
 // ---- Window list --------------------------------------------------------------------------------

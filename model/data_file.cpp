@@ -29,6 +29,9 @@ const int32_t kFirstPartsVersion = 26;
 const int kSecuredMaskBytes = 10;
 const int kSecuredMaskDocuments = 32;
 const int32_t kStoredUndivided = 255;
+// Above the 16 bits an instance number is read with: the instance's entry is left out. Only
+// where the record's flag holds a part's flag has the entry's flag no other place.
+const int32_t kLeftOutMark = 0x10000;
 const int kEmptyValueDots = 30;
 // A stored date of 1600-02-32 stands for the day the proceeding is made.
 const int32_t kTodayYear = 1600;
@@ -210,6 +213,7 @@ struct VariableRecord {
 struct DynamicRecord {
     int32_t blockVariable = 0;
     int16_t repetition = 0;
+    bool leftOutMark = false;
     int32_t templateVariable = 0;
     int32_t blockKind = 0;
     CString label;
@@ -304,7 +308,9 @@ const char *ReadBody(ByteReader &reader, FileContents &contents)
     for (int d = first; d < contents.nextDynamic; ++d) {
         DynamicRecord record;
         record.blockVariable = reader.Int32();
-        record.repetition = static_cast<int16_t>(reader.Int32());
+        const int32_t repetition = reader.Int32();
+        record.repetition = static_cast<int16_t>(repetition);
+        record.leftOutMark = (repetition & ~0xFFFF) == kLeftOutMark;
         record.templateVariable = reader.Int32();
         record.blockKind = reader.Int32();
         record.label = reader.String();
@@ -477,8 +483,8 @@ void ApplySecuredDocuments(const FileContents &contents, ViewTables &tables)
 }
 
 // Each pool record stores one flag. Files have always kept there, at the indexes of the parts,
-// whether the part is in use, and elsewhere whether the instance is. An instance is never taken
-// out of use, so a record at a part's index is a live one.
+// whether the part is in use, and elsewhere whether the instance's entry is shown (0 left
+// out). A left-out instance at a part's index carries the mark on its instance number.
 bool IsPartFlagIndex(int index, int parts)
 {
     return index < parts && index < kPartNames;
@@ -505,7 +511,8 @@ void ApplyBody(const FileContents &contents, ViewTables &tables, DataFileHeader 
         instance.templateVariable = record.templateVariable;
         instance.blockKind = record.blockKind;
         instance.label = record.label;
-        tables.m_instanceFlags[k] = IsPartFlagIndex(static_cast<int>(k), contents.parts) ? 1 : record.instanceFlag;
+        const bool partFlag = IsPartFlagIndex(static_cast<int>(k), contents.parts);
+        tables.m_instanceFlags[k] = record.leftOutMark ? 0 : partFlag ? 1 : record.instanceFlag;
     }
 
     tables.m_nParts = contents.parts;
@@ -563,12 +570,16 @@ std::string BuildDataFile(const CString &name, ViewTables &tables, const DataFil
     out.Int32(end);
     for (int k = 0; k < end - first; ++k) {
         const DynamicVariable &instance = tables.m_dynamicVariables[k];
+        const bool partFlag = IsPartFlagIndex(k, tables.m_nParts);
         out.Int32(instance.blockVariable);
-        out.Int32(instance.repetition);
+        if (partFlag && tables.m_instanceFlags[k] == 0)
+            out.Int32(kLeftOutMark | static_cast<uint16_t>(instance.repetition));
+        else
+            out.Int32(instance.repetition);
         out.Int32(instance.templateVariable);
         out.Int32(instance.blockKind);
         out.String(instance.label);
-        out.Int32(IsPartFlagIndex(k, tables.m_nParts) ? tables.m_partFlags[k] : tables.m_instanceFlags[k]);
+        out.Int32(partFlag ? tables.m_partFlags[k] : tables.m_instanceFlags[k]);
     }
 
     out.Int32(tables.m_nParts);

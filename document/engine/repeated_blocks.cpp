@@ -175,12 +175,17 @@ ExpandResult ExpandFirstBlock(const CString &plainText, int blockKind, bool perP
         return ExpandResult::Expanded;
     }
 
-    // Entries are numbered without a gap (an entry left out is taken off the block), so no
-    // entry number is skipped; the part flags have nothing to do with entries.
+    // An entry left out keeps its number and is passed over; the first entry is always shown.
+    // The part flags have nothing to do with entries.
     const int lastEntry = tables.m_nNextDynamicVariable - tables.GetFirstVariableIndex();
+    bool skipped = false;
     for (int j = 0; j <= lastEntry && j < kVariableSlots; ++j) {
-        if (j > 0 && !expander.LastTagFound())
+        if (j > 0 && !skipped && !expander.LastTagFound())
             break;
+        const int first = j > 0 ? FirstEntryInstance(tables, blockVariable, j) : -1;
+        skipped = first >= 0 && tables.m_instanceFlags[first] == 0;
+        if (skipped)
+            continue;
         if (!expander.Repeat(body, j, repetition))
             return ExpandResult::PoolExhausted;
         if (!expander.LastTagFound() && expander.AnyFound())
@@ -195,7 +200,22 @@ ExpandResult ExpandFirstBlock(const CString &plainText, int blockKind, bool perP
             value = value.Left(value.Find('|'));
     }
     expansion.addEntryLink = "<!" + id + ">TUTAJ NOWA ZMIENNA;" + label + "</" + id + ">";
+    // The link is a line of its own: the text after the block starts on the next one.
+    if (expansion.end < plainText.GetLength() && plainText[expansion.end] != '\r')
+        expansion.addEntryLink += "\r";
     return ExpandResult::Expanded;
+}
+
+int FirstEntryInstance(const ViewTables &tables, int blockVariable, int entry)
+{
+    const int poolEnd = tables.m_nNextDynamicVariable - tables.GetFirstVariableIndex();
+    for (int k = 0; k < poolEnd && k < kDynamicVariableSlots; ++k) {
+        const DynamicVariable &instance = tables.m_dynamicVariables[k];
+        if (instance.blockKind == kPerEntryBlock && instance.blockVariable == blockVariable
+            && instance.repetition == entry)
+            return k;
+    }
+    return -1;
 }
 
 bool ExpandRepeatedBlocks(const RichEditText &control, ViewTables &tables, bool perPartDocument, int part)

@@ -24,6 +24,10 @@ enum class ExpandResult { Expanded, NoBlock, PoolExhausted };
 ExpandResult ExpandFirstBlock(const CString &plainText, int blockKind, bool perPartDocument, int part,
                               ViewTables &tables, BlockExpansion &expansion);
 
+// The pool index of the first instance of the per-entry block's entry; -1 when the block has
+// no such entry. Its flag in m_instanceFlags is the entry's: 0 when the entry is left out.
+int FirstEntryInstance(const ViewTables &tables, int blockVariable, int entry);
+
 // Every block of the control's text expanded, per-part blocks first; each add-entry link is
 // given the add-entry style. False when the pool ran out (the control then holds the blocks
 // expanded so far).

@@ -31,8 +31,9 @@ struct VariableTag {
 // dealt with and is never searched again, and every replacement starts at the cursor.
 class TagReplacer {
 public:
-    TagReplacer(RtfDocumentBuilder &document, ViewTables &tables, OccurrenceBlock &block)
-        : m_document(document), m_tables(tables), m_block(block), m_text(document.PlainText())
+    TagReplacer(RtfDocumentBuilder &document, ViewTables &tables, OccurrenceBlock &block, int &badTableRows)
+        : m_document(document), m_tables(tables), m_block(block), m_text(document.PlainText()),
+          m_badTableRows(badTableRows)
     {
     }
 
@@ -51,6 +52,7 @@ private:
     ViewTables &m_tables;
     OccurrenceBlock &m_block;
     const CString m_text;
+    int &m_badTableRows;
     int m_cursor = 0;
     int m_nextOccurrence = 0;
     std::vector<TagPlacement> m_placements;
@@ -224,7 +226,8 @@ bool TagReplacer::ReplaceVariable(const VariableTag &tag, VariableOccurrence &oc
     } else if (IsTextTableType(type) || IsGridTableType(type)) {
         occurrence.enabled = linkOff ? 0 : 1;
         if (IsTextTableType(type)) {
-            text = BuildDocumentTable(TableValueText(variable.value), TableKindOf(type), m_tables.m_nParts);
+            text = BuildDocumentTable(TableValueText(variable.value), TableKindOf(type), m_tables.m_nParts,
+                                      &m_badTableRows);
         } else {
             text = BuildRecordList(tag.templateText, TableValueText(variable.value));
             NormalizeNewlines(text);
@@ -265,7 +268,8 @@ int TagReplacer::Replace(int end, const CString &text, TextStyle style, bool isR
 
 } // namespace
 
-std::vector<TagPlacement> ReplaceTags(RtfDocumentBuilder &document, ViewTables &tables, OccurrenceBlock &block)
+std::vector<TagPlacement> ReplaceTags(RtfDocumentBuilder &document, ViewTables &tables, OccurrenceBlock &block,
+                                      int &badTableRows)
 {
-    return TagReplacer(document, tables, block).Run();
+    return TagReplacer(document, tables, block, badTableRows).Run();
 }

@@ -19,4 +19,7 @@ struct TagPlacement {
     int replacement;
 };
 
-std::vector<TagPlacement> ReplaceTags(RtfDocumentBuilder &document, ViewTables &tables, OccurrenceBlock &block);
+// badTableRows receives the selected-offers rows laid out against the cell count of their
+// table's first row.
+std::vector<TagPlacement> ReplaceTags(RtfDocumentBuilder &document, ViewTables &tables, OccurrenceBlock &block,
+                                      int &badTableRows);

@@ -3,6 +3,7 @@
 #include "document/engine/repeated_blocks.h"
 #include "document/engine/rtf_document_builder.h"
 #include "document/engine/tag_replacement.h"
+#include "document/engine/text_tables.h"
 #include "document/engine/variable_tags.h"
 #include "document/engine/value_rendering.h"
 #include "model/view_tables.h"
@@ -81,7 +82,9 @@ void TemplateEngine::ShowDocument(int index, int part)
         return;
     }
     m_host.SetProgressPos(2);
-    const std::vector<TagPlacement> placements = ReplaceTags(document, m_tables, *m_tables.m_occurrences.Block(index));
+    int badTableRows = 0;
+    const std::vector<TagPlacement> placements =
+        ReplaceTags(document, m_tables, *m_tables.m_occurrences.Block(index), badTableRows);
     CString rtf = document.Build();
     m_shown = std::make_unique<RtfPlainModel>(rtf);
     for (const TagPlacement &placement : placements) {
@@ -108,6 +111,7 @@ void TemplateEngine::ShowDocument(int index, int part)
     m_bHoldsCurrent = true;
     m_host.SetProgressPos(kGenerationSteps);
     m_host.UpdateStatusBar();
+    ReportBadSelectedOfferRows(GetAncestor(m_control.GetHwnd(), GA_ROOT), badTableRows);
 }
 
 void TemplateEngine::ResolveDivisionBlocks(RtfDocumentBuilder &document)

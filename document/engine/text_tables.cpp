@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "framework/ui/msgbox.h"
 #include "model/string_utils.h"
 
 const char *const SeparatorLine = "---------------------------------------------------------------------------";
@@ -153,6 +154,12 @@ CString BuildSelectedOffersTable(CString text, int *badRows)
 }
 
 } // namespace
+
+void ReportBadSelectedOfferRows(HWND owner, int badRows)
+{
+    for (int row = 0; row < badRows; ++row)
+        AfxShowMessageBox(owner, "Błąd konwersji tabeli 'Lista wybranych ofert'", "Błąd", MB_OK | MB_ICONEXCLAMATION);
+}
 
 CString PadRight(const CString &text, int width)
 {

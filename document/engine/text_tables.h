@@ -1,6 +1,8 @@
 // Fixed-pitch text tables of table variables, and the indented list of label=value records.
 #pragma once
 
+#include <windows.h>
+
 #include "framework/core/cstring.h"
 
 // 75 hyphens: the rule line of every text table (the text export finds tables by it).
@@ -13,6 +15,9 @@ extern const char *const SeparatorLineNl;
 // proceeding's number of parts, -1 undivided. For kind 7, badRows (when given) receives the
 // number of rows whose cell count differs from the first row's; they are still laid out.
 CString BuildDocumentTable(const CString &text, int kind, int parts, int *badRows = nullptr);
+
+// Tells the user of each such row: "Błąd konwersji tabeli 'Lista wybranych ofert'".
+void ReportBadSelectedOfferRows(HWND owner, int badRows);
 
 // The record list of table types 30, 31 and 36: the heading, a rule, then per line after the
 // first its label=value cells, labels padded to 30 columns.

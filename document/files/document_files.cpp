@@ -78,10 +78,13 @@ CString DocumentFiles::GetDocumentFilePath(int document, bool noLinks, bool copy
         return noLinks ? CString() : slot.fileName;
 
     if (IsOfficeFile(slot.fileName)) {
+        const CString source = m_state.m_strMainPath + "\\zp\\" + slot.fileName;
+        // A set not yet saved has no folder: its office files stay where the installation has them.
+        if (m_project.GetFolder().IsEmpty())
+            return source;
         const CString target = m_project.GetFolder() + "\\" + slot.fileName;
         if (FileExists(target))
             return target;
-        const CString source = m_state.m_strMainPath + "\\zp\\" + slot.fileName;
         if (copyMissing && FileExists(source) && CopyOverwriting(source, target))
             return target;
         return source;
@@ -104,6 +107,12 @@ CString DocumentFiles::GetDocumentFilePath(int document, bool noLinks, bool copy
         base + "\\" + subfolder
         + ProcedureCatalogue::GetOrderTypeFolder(m_project.m_nProcedureCode, m_project.m_nOrderType) + slot.fileName;
     return FileExists(byOrderType) ? byOrderType : plain;
+}
+
+void DocumentFiles::CopyMissingOfficeFiles() const
+{
+    for (int document = 0; document < m_tables.m_nDocumentCount && document < kDocumentSlots; ++document)
+        GetDocumentFilePath(document, true, true);
 }
 
 bool DocumentFiles::IsTemplateDocument(int document) const

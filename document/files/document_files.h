@@ -21,6 +21,8 @@ public:
     // "" for a document without a file. An office file missing from the proceeding folder is
     // copied there from the installation's "zp" folder when copyMissing is set.
     CString GetDocumentFilePath(int document, bool noLinks, bool copyMissing) const;
+    // Every office file of the set that the proceeding folder lacks, copied there.
+    void CopyMissingOfficeFiles() const;
     // A generated or editable document whose file is an RTF template.
     bool IsTemplateDocument(int document) const;
     // The RTF the document is generated from; "" when there is none or it cannot be read (a

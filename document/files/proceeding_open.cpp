@@ -3,8 +3,10 @@
 #include "model/archive_file.h"
 #include "model/file_utils.h"
 #include "model/law_versions.h"
+#include "model/proceeding.h"
 #include "model/project.h"
 #include "model/config_file.h"
+#include "document/files/document_files.h"
 #include "document/files/file_set_replace.h"
 #include "model/variable_type.h"
 #include "model/view_tables.h"
@@ -127,6 +129,10 @@ int ProceedingOpen::Load(int mode, const CString &dataPath, CProject &project, c
         AddMessage("Błąd odczytu pliku konfiguracyjnego: " + configPath, "Błąd", MB_ICONERROR);
         return 0;
     }
+    // The set's office files become the proceeding's own: the user fills them in its folder.
+    DocumentFileState files;
+    files.m_strMainPath = m_mainPath;
+    DocumentFiles(tables, project, files).CopyMissingOfficeFiles();
     tables.m_defaults = defaults;
     if (file.Read(dataPath, false, m_installation, tables, header, comments) != 0) {
         TakeMessages(file);

@@ -261,6 +261,8 @@ private:
     void ShowFirstLines();
     void ShowMessages(const std::vector<DataFileMessage> &messages);
     MainWindowServices *MainWindow() const;
+    // Pane 0 of the main window's status bar, where the view says what it is doing.
+    void SetMainStatusText(const CString &text) const;
 
     CTreeView *m_pTree = nullptr;
 

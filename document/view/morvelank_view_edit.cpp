@@ -6,6 +6,7 @@
 #include "app/app_settings.h"
 
 #include "document/view/value_editor_runner.h"
+#include "document/view/scroll_keeper.h"
 #include "document/view/variable_dispatch.h"
 #include "document/engine/variable_tags.h"
 
@@ -19,6 +20,7 @@ void CMorvelankView::InsertVariableAt(int position, int character)
     context.comments = m_proceeding.m_pComments.get();
     context.project = &m_proceeding.m_project;
     CString buyerData[9];
+    context.legalTopic = IsShownSiwz() ? LookUpTopic() : -1;
     if (const AppSettings *settings = GetProgramSettings()) {
         context.schedulePath = settings->SchedulePath;
         context.euroRate = settings->EuroRate;
@@ -30,10 +32,13 @@ void CMorvelankView::InsertVariableAt(int position, int character)
     }
     VariableDispatch dispatch(m_hWnd, *m_proceeding.m_tables, context, GetValueEditorRunner(),
                               m_proceeding.m_bModified);
+    const ScrollKeeper scroll(m_hWnd, position);
     if (dispatch.EditVariableAt(position, character) == EditOutcome::EditEntries) {
         m_hint.HideHint();
         EditRepeatInstances(dispatch.EntriesBlock());
+        return;
     }
+    scroll.Restore();
 }
 
 void CMorvelankView::OnLButtonDblClk(UINT, CPoint)

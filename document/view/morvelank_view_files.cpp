@@ -148,7 +148,12 @@ int CMorvelankView::SaveProceeding(const SaveOptions &options)
     DatabaseRowValues rowValues(*m_proceeding.m_tables, GetCurrentDocument());
     ProceedingSave save(*m_proceeding.m_tables, m_proceeding.m_project,
                         [&rowValues](CProject &project) { ExportProceedingToDatabase(project, &rowValues); });
+    const bool writes = request.kind != kKindExample;
+    if (writes)
+        SetMainStatusText("Zapisuje plik");
     if (!save.Save(request)) {
+        if (writes)
+            SetMainStatusText("");
         ShowMessages(save.GetMessages());
         // The open proceeding stays what it was, so that "Zapisz" writes to the files it came from.
         if (renamed) {
@@ -161,6 +166,7 @@ int CMorvelankView::SaveProceeding(const SaveOptions &options)
         UpdateFrameTitle();
         return 0;
     }
+    SetMainStatusText("Zapisał plik");
     m_proceeding.m_bModified = 0;
     if (!set) {
         if (renamed) {

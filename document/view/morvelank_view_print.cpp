@@ -56,6 +56,7 @@ BOOL CMorvelankView::OnPreparePrinting(CPrintInfo *pInfo)
 
 void CMorvelankView::PrintProceeding()
 {
+    SetMainStatusText("Drukuje bieżące postępowanie");
     const int remembered = GetCurrentDocument();
     const int rememberedPart = GetCurrentPart();
     int printed = 0;
@@ -82,6 +83,7 @@ void CMorvelankView::PrintProceeding()
     ShowWindow(SW_HIDE);
     ShowDocument(remembered, rememberedPart);
     ShowWindow(SW_SHOW);
+    SetMainStatusText("");
 }
 
 CString CMorvelankView::GetPrintJobTitle() const

@@ -194,6 +194,7 @@ int CMorvelankView::LoadProceeding(int mode, const CString &dataPath, const Defa
     const int parts = m_proceeding.m_tables->m_nParts;
     std::vector<CString> partNames(m_proceeding.m_tables->m_partNames,
                                    m_proceeding.m_tables->m_partNames + (parts > 0 ? parts : 0));
+    SetMainStatusText("Dokument niezapisany");
     const int loaded = open.Load(mode, dataPath, m_proceeding.m_project, defaults, *m_proceeding.m_tables,
                                  m_proceeding.m_header, m_proceeding.m_pComments.get());
     ShowMessages(open.GetMessages());

@@ -14,6 +14,12 @@ MainWindowServices *CMorvelankView::MainWindow() const
     return GetProgramMainWindow();
 }
 
+void CMorvelankView::SetMainStatusText(const CString &text) const
+{
+    if (MainWindowServices *main = MainWindow())
+        main->SetStatusText(0, text);
+}
+
 void CMorvelankView::SetWordWrap(int mode)
 {
     m_nWordWrap = mode == 0 ? WrapNone : mode == 1 ? WrapToWindow : WrapToTargetDevice;

@@ -4,8 +4,8 @@
 
 namespace {
 
-// Pool indexes of the live instances of each entry of the block, in entry order, up to the
-// first entry number that has none.
+// Pool indexes of the instances of each entry of the block, in entry order, up to the first
+// entry number that has none.
 std::vector<std::vector<int>> EntryInstances(const ViewTables &tables, int blockVariable)
 {
     int poolEnd = tables.m_nNextDynamicVariable - tables.GetFirstVariableIndex();
@@ -16,8 +16,8 @@ std::vector<std::vector<int>> EntryInstances(const ViewTables &tables, int block
         std::vector<int> instances;
         for (int k = 0; k < poolEnd; ++k) {
             const DynamicVariable &instance = tables.m_dynamicVariables[k];
-            if (tables.m_instanceFlags[k] != 0 && instance.blockKind == kPerEntryBlock
-                && instance.blockVariable == blockVariable && instance.repetition == entry)
+            if (instance.blockKind == kPerEntryBlock && instance.blockVariable == blockVariable
+                && instance.repetition == entry)
                 instances.push_back(k);
         }
         if (instances.empty())
@@ -33,7 +33,7 @@ PartLayout CollectRepeatEntries(const ViewTables &tables, int blockVariable)
     PartLayout layout;
     for (const std::vector<int> &instances : EntryInstances(tables, blockVariable)) {
         layout.names.push_back(tables.m_dynamicVariables[instances.front()].label);
-        layout.active.push_back(1);
+        layout.active.push_back(tables.m_instanceFlags[instances.front()] != 0 ? 1 : 0);
     }
     return layout;
 }
@@ -47,9 +47,7 @@ EntriesResult ApplyRepeatEntries(ViewTables &tables, int blockVariable, const Pa
     if (existing == 0)
         return EntriesResult::Changed;
 
-    int added = 0;
-    for (int row = existing; row < rows; ++row)
-        added += edited.active[row] != 0 ? 1 : 0;
+    const int added = rows > existing ? rows - existing : 0;
     const int first = tables.GetFirstVariableIndex();
     const long needed = static_cast<long>(added) * static_cast<long>(entries.front().size());
     const int limit = tables.GetVariableCount() < first + kDynamicVariableSlots ? tables.GetVariableCount()
@@ -57,37 +55,30 @@ EntriesResult ApplyRepeatEntries(ViewTables &tables, int blockVariable, const Pa
     if (tables.m_nNextDynamicVariable + needed > limit)
         return EntriesResult::PoolFull;
 
-    int number = 0;
-    for (int entry = 0; entry < existing; ++entry) {
-        const bool kept = entry == 0 || entry >= rows || edited.active[entry] != 0;
+    for (int entry = 0; entry < existing && entry < rows; ++entry) {
+        const int shown = entry == 0 || edited.active[entry] != 0 ? 1 : 0;
         for (int k : entries[entry]) {
-            DynamicVariable &instance = tables.m_dynamicVariables[k];
-            instance.repetition = static_cast<int16_t>(kept ? number : kDetachedEntry);
-            if (kept && entry < rows)
-                instance.label = edited.names[entry];
+            tables.m_dynamicVariables[k].label = edited.names[entry];
+            tables.m_instanceFlags[k] = shown;
         }
-        number += kept ? 1 : 0;
     }
 
     // A new entry takes the instances of the first: the same variables of the template, whose
     // values the next generation sets up from the template as for any new instance.
     for (int row = existing; row < rows; ++row) {
-        if (edited.active[row] == 0)
-            continue;
         for (int k : entries.front()) {
             const DynamicVariable &model = tables.m_dynamicVariables[k];
             const int index = tables.m_nNextDynamicVariable - first;
             DynamicVariable &instance = tables.m_dynamicVariables[index];
             instance.blockVariable = blockVariable;
             instance.label = edited.names[row];
-            instance.repetition = static_cast<int16_t>(number);
+            instance.repetition = static_cast<int16_t>(row);
             instance.templateVariable = model.templateVariable;
             instance.blockKind = kPerEntryBlock;
-            tables.m_instanceFlags[index] = 1;
+            tables.m_instanceFlags[index] = edited.active[row] != 0 ? 1 : 0;
             tables.m_variables[tables.m_nNextDynamicVariable] = VariableSlot();
             ++tables.m_nNextDynamicVariable;
         }
-        ++number;
     }
     return EntriesResult::Changed;
 }

@@ -9,7 +9,8 @@ class CProject;
 
 struct TextEditRequest {
     CString helpFolder;        // folder that holds the legal help
-    CString helpTopic;         // the variable's comment text; may be empty
+    CString label;             // the variable's comment text; may be empty
+    int legalTopic = -1;       // topic of the legal help program, -1 none
     CString variableName;      // the clicked occurrence's name
     CString value;             // in and out; the editor hands line ends back as "\r\n"
     int keyChar = 0;           // typed on the variable; 0 none

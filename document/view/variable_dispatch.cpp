@@ -174,7 +174,8 @@ EditOutcome VariableDispatch::EditText(int slot, int position, int character)
 
     TextEditRequest request;
     request.helpFolder = m_context.mainPath;
-    request.helpTopic = Label(v);
+    request.label = Label(v);
+    request.legalTopic = m_context.legalTopic;
     request.variableName = occurrence.name;
     const bool stored = ShowsStoredValue(v);
     request.value = stored ? variable.value : BuyerDataText(v);
@@ -304,10 +305,15 @@ EditOutcome VariableDispatch::EditOffersSummary(int slot)
 
     variable.untouched = 0;
     variable.value = request.value;
-    ControlWriteGuard guard(m_control.GetHwnd());
-    // The offers summary is shown as the text table of offers with their criterion points.
-    const int kind = TableKindOf(VariableType::OffersSummary);
-    WriteText(v, BuildDocumentTable(TableValueText(request.value), kind, m_tables.m_nParts), TextStyle::Table);
+    int badRows = 0;
+    {
+        ControlWriteGuard guard(m_control.GetHwnd());
+        // The offers summary is shown as the text table of offers with their criterion points.
+        const int kind = TableKindOf(VariableType::OffersSummary);
+        WriteText(v, BuildDocumentTable(TableValueText(request.value), kind, m_tables.m_nParts, &badRows),
+                  TextStyle::Table);
+    }
+    ReportBadSelectedOfferRows(GetAncestor(m_control.GetHwnd(), GA_ROOT), badRows);
     return EditOutcome::Written;
 }
 

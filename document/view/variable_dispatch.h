@@ -28,6 +28,7 @@ struct DispatchContext {
     const CString *buyerData = nullptr; // the contracting authority's texts, 8 or more; may be null
     const CKomentarz2 *comments = nullptr;
     CProject *project = nullptr; // the open proceeding's record, for the table editor's criteria
+    int legalTopic = -1;         // the legal help's topic of the heading chosen in the specification
 };
 
 enum class EditOutcome {

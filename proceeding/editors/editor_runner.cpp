@@ -1,5 +1,7 @@
 #include "proceeding/editors/editor_runner.h"
 
+#include "app/app_settings.h"
+
 #include "proceeding/editors/date_editor_dlg.h"
 #include "proceeding/editors/document_list_dlg.h"
 #include "proceeding/editors/grid_table_editor_dlg.h"
@@ -13,7 +15,10 @@ bool DialogEditorRunner::EditText(TextEditRequest &request)
 {
     CTextEditorDlg dialog;
     dialog.m_strHelpFolder = request.helpFolder;
-    dialog.m_strHelpTopic = request.helpTopic;
+    dialog.m_strHelpTopic = request.label;
+    dialog.m_nLegalTopic = request.legalTopic;
+    if (const AppSettings *settings = GetProgramSettings())
+        dialog.m_strLegalHelpProgram = settings->QuvPath;
     dialog.m_strVariableName = request.variableName;
     dialog.m_strValue = request.value;
     dialog.m_nKeyChar = request.keyChar;

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <initializer_list>
 
+#include "document/view/outside_commands.h"
 #include "framework/core/module.h"
 #include "framework/shell/html_help.h"
 #include "framework/ui/ddx.h"
@@ -92,6 +93,7 @@ bool CTextEditorDlg::IsContractScopeVariable(const CString &name)
 BEGIN_MESSAGE_MAP(CTextEditorDlg, CDialog)
     ON_WM_SIZE()
     ON_BN_CLICKED(IDC_EDITOR_DICTIONARY, OnDictionaryButton)
+    ON_BN_CLICKED(IDC_TEXT_EDITOR_LEGAL_HELP, OnLegalHelp)
     ON_COMMAND(ID_TEXT_EDITOR_EXIT, OnOK)
     ON_COMMAND(ID_TEXT_EDITOR_COPY, OnCopy)
     ON_COMMAND(ID_TEXT_EDITOR_CUT, OnCut)
@@ -157,7 +159,7 @@ BOOL CTextEditorDlg::OnInitDialog()
         MoveWindow(&client);
     }
 
-    GetDlgItem(IDC_TEXT_EDITOR_LEGAL_HELP)->EnableWindow(FALSE);
+    GetDlgItem(IDC_TEXT_EDITOR_LEGAL_HELP)->EnableWindow(!LegalHelpCommand().IsEmpty());
     if (m_nPropagationIndex >= 0) {
         GetDlgItem(IDC_TEXT_EDITOR_PROPAGATE)->ShowWindow(SW_SHOW);
         GetDlgItem(IDC_TEXT_EDITOR_LEGAL_HELP)->ShowWindow(SW_HIDE);
@@ -205,6 +207,21 @@ void CTextEditorDlg::OnDictionaryButton()
     m_richEdit.SetFocus();
     if (!m_strHelpTopic.IsEmpty())
         HtmlHelp(nullptr, m_strHelpFolder + "\\prawo.chm::/" + m_strHelpTopic + ".html", HH_DISPLAY_TOC, 0);
+}
+
+CString CTextEditorDlg::LegalHelpCommand() const
+{
+    if (m_nLegalTopic < 0 || m_strLegalHelpProgram.IsEmpty())
+        return CString();
+    return LegalHelpCommandLine(m_strLegalHelpProgram, m_nLegalTopic);
+}
+
+void CTextEditorDlg::OnLegalHelp()
+{
+    const CString command = LegalHelpCommand();
+    if (!command.IsEmpty())
+        StartCommandLine(command);
+    m_richEdit.SetFocus();
 }
 
 void CTextEditorDlg::InsertCpvCode()

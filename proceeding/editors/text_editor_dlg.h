@@ -19,7 +19,9 @@ public:
     explicit CTextEditorDlg(CWnd *pParent = nullptr);
 
     CString m_strHelpFolder;
-    CString m_strHelpTopic;
+    CString m_strHelpTopic;        // the variable's comment text, a page of the help file
+    int m_nLegalTopic = -1;        // topic of the legal help program; -1 leaves "Pomoc prawna" disabled
+    CString m_strLegalHelpProgram; // the legal help program; empty when it is not installed
     CString m_strVariableName;
     CString m_strValue;           // in and out
     int m_nKeyChar = 0;           // typed on the variable; 0 or less: none
@@ -35,6 +37,9 @@ public:
     static bool IsContractDefinitionVariable(const CString &name);
     static bool IsContractScopeVariable(const CString &name);
 
+    // What "Pomoc prawna" starts: the legal help program on the topic; "" when there is none.
+    CString LegalHelpCommand() const;
+
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange *pDX) override;
     void OnOK() override;
@@ -42,6 +47,7 @@ public:
 protected:
     void OnSize(UINT nType, int cx, int cy);
     void OnDictionaryButton();
+    void OnLegalHelp();
     void OnCopy();
     void OnCut();
     void OnPaste();

@@ -213,6 +213,39 @@ TEST_F(DataFileRoundTrip, ValuesNeverEditedStayDefaultsAcrossSaveAndOpen)
     EXPECT_EQ(-1, m_file.Read(Path("bad.dat"), false, m_installation, *read, back, nullptr));
 }
 
+// The flag of a pool record at a part's index is the part's: an entry left out there is marked on
+// its instance number instead, and both flags come back. Elsewhere the record's own flag says it.
+TEST_F(DataFileRoundTrip, LeftOutEntriesComeBackBesideThePartFlags)
+{
+    auto tables = FreshTables();
+    tables->m_nParts = 2;
+    tables->m_partNames[0] = "Drogi";
+    tables->m_partNames[1] = "Mosty";
+    tables->m_partFlags[0] = 1;
+    tables->m_partFlags[1] = 0;
+    const struct {
+        int16_t repetition;
+        int32_t flag;
+    } instances[] = {{1, 0}, {0, 1}, {2, 0}, {-1, 1}}; // the last taken off its block long ago
+    for (int k = 0; k < 4; ++k) {
+        tables->m_dynamicVariables[k] = DynamicVariable{300, "Członek", instances[k].repetition, 301, kPerEntryBlock};
+        tables->m_instanceFlags[k] = instances[k].flag;
+    }
+    tables->m_nNextDynamicVariable = 3004;
+    DataFileHeader header;
+    header.version = 114;
+    ASSERT_EQ(1, m_file.Write(Path("wpisy.dat"), "", *tables, header));
+
+    auto read = FreshTables();
+    ASSERT_EQ(0, m_file.Read(Path("wpisy.dat"), false, m_installation, *read, header, nullptr));
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(instances[k].repetition, read->m_dynamicVariables[k].repetition) << k;
+        EXPECT_EQ(instances[k].flag, read->m_instanceFlags[k]) << k;
+    }
+    EXPECT_EQ(1, read->m_partFlags[0]);
+    EXPECT_EQ(0, read->m_partFlags[1]);
+}
+
 // An instance pool filled up to the last variable number the engine can hand out reads back.
 TEST_F(DataFileRoundTrip, EveryInstanceTheEngineCanMakeReadsBack)
 {

@@ -342,6 +342,40 @@ TEST_F(ProceedingFiles, DocumentSetsAreSavedToTheirOwnFileAndReadBack)
     }
 }
 
+// The set's office files are the proceeding's own: loading copies those the proceeding folder
+// lacks from the installation's "zp" folder and leaves the ones it has as the user made them.
+TEST_F(ProceedingFiles, OfficeFilesOfTheSetAreCopiedIntoTheProceedingFolder)
+{
+    const CString starting = InstallKind(kCode);
+    TestFolder::WriteBytes(LawVersions::GetConfigFilePath(m_main.Path(), kVersion, kCode),
+                           "ogloszenie.rtf;Ogłoszenie\nformularz.doc;Formularz ofertowy\nbrak.xls;Kosztorys\n");
+    CreateDirectoryPath(m_main / "zp");
+    TestFolder::WriteBytes(m_main / "zp\\formularz.doc", "wzór");
+    CProject project;
+    project.m_nProcedureCode = kCode;
+    project.SetFolder(m_working + "\\Przetarg");
+    project.SetFileName("Przetarg", "dat");
+    CreateDirectoryPath(project.GetFolder());
+    ProceedingOpen open(m_main.Path(), m_installation);
+    auto tables = FreshTables();
+    DataFileHeader header;
+
+    ASSERT_EQ(open.Load(kLoadNewProceeding, starting, project, DefaultValues(), *tables, header, nullptr), 1);
+    const CString copy = project.GetFolder() + "\\formularz.doc";
+    EXPECT_EQ(TestFolder::ReadBytes(copy), "wzór");
+    EXPECT_FALSE(FileExists(project.GetFolder() + "\\brak.xls")) << "not in the installation either";
+
+    TestFolder::WriteBytes(copy, "wypełniony");
+    ASSERT_EQ(open.Load(kLoadNewProceeding, starting, project, DefaultValues(), *tables, header, nullptr), 1);
+    EXPECT_EQ(TestFolder::ReadBytes(copy), "wypełniony") << "the user's copy stays";
+
+    // A new set has no folder yet: nothing is copied anywhere.
+    CProject set;
+    set.m_nProcedureCode = kCode;
+    ASSERT_EQ(open.Load(kLoadNewProceeding, starting, set, DefaultValues(), *tables, header, nullptr), 1);
+    EXPECT_FALSE(FileExists("\\formularz.doc"));
+}
+
 struct ClosingCase {
     const char *name;
     int kind;

@@ -92,20 +92,35 @@ TEST_F(RepeatedBlocksTest, PerEntryBlockAndItsAddEntryLink)
     EXPECT_EQ(3001, tables->m_nNextDynamicVariable);
 }
 
-TEST_F(RepeatedBlocksTest, EveryAddedEntryIsARepetition)
+TEST_F(RepeatedBlocksTest, EveryAddedEntryIsARepetitionUnlessItIsLeftOut)
 {
-    for (int entry = 0; entry < 2; ++entry) {
+    const char *labels[] = {"pierwszy", "drugi", "trzeci", "czwarty"};
+    for (int entry = 0; entry < 4; ++entry) {
         DynamicVariable &instance = tables->m_dynamicVariables[entry];
+        instance.blockVariable = 1101; // B01
         instance.blockKind = kPerEntryBlock;
         instance.templateVariable = 1005;
         instance.repetition = static_cast<int16_t>(entry);
-        instance.label = entry == 0 ? "pierwszy" : "drugi";
+        instance.label = labels[entry];
         tables->m_instanceFlags[entry] = 1;
     }
-    tables->m_nNextDynamicVariable = 3002;
-    EXPECT_STREQ("pierwszy <!03000>o</03000>;drugi <!03001>o</03001>;",
-                 Expand("<%B01><#> <!A05>o</A05>;<-B01>", kPerEntryBlock));
-    EXPECT_EQ(3002, tables->m_nNextDynamicVariable);
+    tables->m_nNextDynamicVariable = 3004;
+    const CString text = "<%B01><#> <!A05>o</A05>;<-B01>";
+    EXPECT_STREQ("pierwszy <!03000>o</03000>;drugi <!03001>o</03001>;trzeci <!03002>o</03002>;"
+                 "czwarty <!03003>o</03003>;",
+                 Expand(text, kPerEntryBlock));
+
+    // Entries left out keep their numbers and are passed over, two in a row as well; the
+    // entries after them are still shown and nothing new is made.
+    tables->m_instanceFlags[1] = 0;
+    tables->m_instanceFlags[2] = 0;
+    EXPECT_STREQ("pierwszy <!03000>o</03000>;czwarty <!03003>o</03003>;", Expand(text, kPerEntryBlock));
+    tables->m_instanceFlags[3] = 0;
+    EXPECT_STREQ("pierwszy <!03000>o</03000>;", Expand(text, kPerEntryBlock));
+    EXPECT_EQ(3004, tables->m_nNextDynamicVariable);
+    EXPECT_EQ(2, FirstEntryInstance(*tables, 1101, 2));
+    EXPECT_EQ(-1, FirstEntryInstance(*tables, 1101, 4));
+    EXPECT_EQ(-1, FirstEntryInstance(*tables, 1102, 0)) << "another block's entries";
 }
 
 TEST_F(RepeatedBlocksTest, TagsPointAtTheInstanceNumber)
@@ -162,7 +177,9 @@ TEST(RepeatedBlocksControl, ExpandsATemplateInTheControl)
     tables->m_variables[1101].value = "|Dodaj członka";
     ASSERT_TRUE(ExpandRepeatedBlocks(control, *tables, false, -1));
     const CString plain = control.GetPlainText();
-    EXPECT_STREQ("Komisja:\rCzłonek: <!03000>osoba</03000>\r<!B01>TUTAJ NOWA ZMIENNA;Dodaj członka</B01>Koniec", plain);
+    EXPECT_STREQ("Komisja:\rCzłonek: <!03000>osoba</03000>\r<!B01>TUTAJ NOWA ZMIENNA;Dodaj członka</B01>\rKoniec",
+                 plain)
+        << "the link is a line of its own";
 
     const int link = plain.Find("<!B01>");
     control.SetSel(link, link + 5);

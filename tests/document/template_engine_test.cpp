@@ -167,7 +167,7 @@ TEST_F(GenerationTest, RepeatedBlocksPerPartAndPerEntry)
     engine->ShowDocument(0, -1);
 
     const std::string plain = Plain();
-    EXPECT_EQ("Zadanie 1: 100\rZadanie 2: 100\rKomisja:\rOsoba: ..........\rDodaj osobeKoniec", plain);
+    EXPECT_EQ("Zadanie 1: 100\rZadanie 2: 100\rKomisja:\rOsoba: ..........\rDodaj osobe\rKoniec", plain);
     const Expected expected[] = {
         {0, 3000, "100", "", "cena", 1, -1},
         {1, 3001, "100", "", "cena", 1, -1},

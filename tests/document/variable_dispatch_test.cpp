@@ -10,6 +10,7 @@
 #include "document/engine/value_rendering.h"
 #include "document/view/variable_dispatch.h"
 #include "engine_fixture.h"
+#include "framework/ui/testhook.h"
 
 namespace {
 
@@ -519,6 +520,41 @@ TEST_F(VariableDispatchTest, OffersSummaryIsShownAsTheTableOfOffersAndTheirPoint
     EXPECT_NE(-1, table.Find("|    | Termin ")) << table.GetString();
     ExpectShownEverywhere(1005, table.GetString());
     ExpectTableInStep({{1, "inny"}, {3, "Nowak"}, {6, "100"}, {7, "24"}, {kFirstHeadingSlot + 2, "Drugi"}});
+}
+
+// A row of the selected offers with another number of cells than the first is reported, once
+// for each such row, when it is edited and when the document is generated; the table is shown
+// all the same.
+TEST_F(VariableDispatchTest, SelectedOfferRowsOfAnotherCellCountAreReportedAndStillShown)
+{
+    std::vector<CString> shown;
+    CTestHook hook;
+    hook.onMessageBox = [&](const CString &text, const CString &caption, UINT) {
+        shown.push_back(caption + ": " + text);
+        return IDOK;
+    };
+    CTestHookScope scope(hook);
+    const CString message = "Błąd: Błąd konwersji tabeli 'Lista wybranych ofert'";
+    const std::vector<CString> twice(2, message);
+    tables->m_variables[1005].type = 11;
+
+    editors.answer = "1 | Cena=90 | Termin=10 | Suma=100.00\n2 | Cena=70 | Suma=70.00\n"
+                     "3 | Cena=50 | Termin=5 | Gwarancja=5 | Suma=60.00\n";
+    EXPECT_EQ(EditOutcome::Written, EditAt(Inside(0)));
+    EXPECT_EQ(twice, shown);
+    CString table = BuildDocumentTable(TableValueText(editors.answer), 7, -1);
+    NormalizeNewlines(table);
+    ExpectShownEverywhere(1005, table.GetString());
+
+    shown.clear();
+    engine->ShowDocument(0, -1);
+    EXPECT_EQ(std::vector<CString>(6, message), shown) << "generation lays the table out in each of its three places";
+
+    shown.clear();
+    editors.answer = "1 | Cena=90 | Suma=90.00\n2 | Cena=70 | Suma=70.00\n";
+    EXPECT_EQ(EditOutcome::Written, EditAt(Inside(0)));
+    engine->ShowDocument(0, -1);
+    EXPECT_TRUE(shown.empty());
 }
 
 // Every occurrence of the variable shows the list its type makes; a numbered list is headed by

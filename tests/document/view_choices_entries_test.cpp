@@ -1,6 +1,6 @@
 // Variables that open no value dialog, through the view's dispatch on the real control: options
 // of a group, a check box and what hangs on them, a help link; the value of a variable by its
-// tag. The entries of a repeated block: added, renamed, left out and renumbered through the
+// tag. The entries of a repeated block: added, renamed, left out and taken in again through the
 // add-entry link, shown in both documents that repeat the block, kept by saving and reopening.
 #include <gtest/gtest.h>
 
@@ -318,6 +318,43 @@ TEST_F(ViewChoicesEntriesTest, OptionOfAGroupSwitchesWhatHangsOnIt)
     EXPECT_EQ(0u, Plain().find("Wadium:  [o] wymagane  [ ] niewymagane\rKwota 20 000 zł"));
 }
 
+// The options restyle text far from the click; the window keeps showing what the user clicked
+// where it was, and the caret stays on it.
+TEST_F(ViewChoicesEntriesTest, ChoosingAnOptionKeepsTheClickedPlaceInTheWindow)
+{
+    std::string rtf = "{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset238 Arial;}}\\f0\\fs20 "
+                      "Kwota <!103><+101>kwota</103>\\par\n";
+    for (int i = 1; i <= 160; ++i) {
+        rtf += "Akapit " + std::to_string(i) + "\\par\n";
+        if (i == 80)
+            rtf += "Wadium: <!101>wymagane</101> <!102>niewymagane</102>\\par\n";
+    }
+    const CString templates = LawVersions::GetTemplateFolder(app.MainPath, app.UserTemplatesPath, kVersion) + "\\63";
+    ASSERT_TRUE(WriteTextFile(templates + "\\wybory.rtf", (rtf + "}").c_str()));
+    view->ShowDocument(kChoicesDocument, -1);
+    const VariableOccurrence *none = Find(kBidBondNone);
+    ASSERT_NE(none, nullptr);
+    const int line = static_cast<int>(view->SendMessage(EM_LINEFROMCHAR, none->position, 0));
+    view->SendMessage(EM_LINESCROLL, 0, line - 10);
+    const auto top = [this](int position) {
+        POINTL point{};
+        view->SendMessage(EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&point), position);
+        return point.y;
+    };
+    const LONG before = top(none->position + 1);
+    CRect client;
+    view->GetClientRect(&client);
+    ASSERT_GT(before, 0);
+    ASSERT_LT(before, client.bottom);
+
+    Click(*none);
+    EXPECT_EQ(before, top(none->position + 1));
+    long start = 0, end = 0;
+    view->GetRichEditCtrl().GetSel(start, end);
+    EXPECT_EQ(none->position + 1, start);
+    EXPECT_TRUE(Greyed(*Find(kBidBondAmount))) << "the text at the top was restyled";
+}
+
 TEST_F(ViewChoicesEntriesTest, CheckBoxTogglesAndClearsTheOptionsThatDependOnIt)
 {
     const ViewTables &tables = *view->m_proceeding.m_tables;
@@ -414,7 +451,7 @@ TEST_F(ViewChoicesEntriesTest, EntriesAreAddedInEveryDocumentAndKeptBySaving)
               CollectRepeatEntries(*view->m_proceeding.m_tables, kCommittee).names);
 }
 
-TEST_F(ViewChoicesEntriesTest, EntryLeftOutGoesAndTheOthersMoveUp)
+TEST_F(ViewChoicesEntriesTest, EntryLeftOutStaysListedAndComesBackTickedAgain)
 {
     view->ShowDocument(kCommitteeDocument, -1);
     answers.entries = Entries({{"A", 1}, {"B", 1}, {"C", 1}});
@@ -425,28 +462,37 @@ TEST_F(ViewChoicesEntriesTest, EntryLeftOutGoesAndTheOthersMoveUp)
         Click(*AllInstancesOf(kMemberName)[entry]);
     }
 
-    // B left out, C renamed, and a new entry added and at once left out again.
+    // B left out, C renamed, and a new entry added left out.
     answers.entries = Entries({{"A", 1}, {"B", 0}, {"Sekretarz", 1}, {"X", 0}});
     const int pool = view->m_proceeding.m_tables->m_nNextDynamicVariable;
     ClickAddEntry();
     const std::vector<std::string> two = {"Jan Nowak/funkcja", "Piotr Wrona/funkcja"};
     EXPECT_EQ(two, Members());
-    EXPECT_EQ(pool, view->m_proceeding.m_tables->m_nNextDynamicVariable) << "nothing new was made";
-    EXPECT_EQ(Entries({{"A", 1}, {"Sekretarz", 1}}).names,
-              CollectRepeatEntries(*view->m_proceeding.m_tables, kCommittee).names);
+    EXPECT_EQ(pool + 2, view->m_proceeding.m_tables->m_nNextDynamicVariable) << "X has instances of its own";
+    const PartLayout listed = Entries({{"A", 1}, {"B", 0}, {"Sekretarz", 1}, {"X", 0}});
+    PartLayout collected = CollectRepeatEntries(*view->m_proceeding.m_tables, kCommittee);
+    EXPECT_EQ(listed.names, collected.names);
+    EXPECT_EQ(listed.active, collected.active);
 
-    // Another entry after the renumbering takes the next number, after the moved one.
-    answers.entries = Entries({{"A", 1}, {"Sekretarz", 1}, {"D", 1}});
-    ClickAddEntry();
-    answers.text = "Ewa Sowa";
-    Click(*AllInstancesOf(kMemberName)[2]);
-    const std::vector<std::string> three = {"Jan Nowak/funkcja", "Piotr Wrona/funkcja", "Ewa Sowa/funkcja"};
-    EXPECT_EQ(three, Members());
-
+    // The list reaches the dialog as it was left, also after saving and opening again.
     SaveAndReopen();
     view->ShowDocument(kMinutesDocument, -1);
-    EXPECT_EQ(three, Members());
+    EXPECT_EQ(two, Members());
     EXPECT_EQ(std::string::npos, Plain().find("Anna Lis"));
+    answers.asked.clear();
+    answers.entries = Entries({{"A", 1}, {"B", 1}, {"Sekretarz", 1}, {"X", 1}});
+    ClickAddEntry();
+    ASSERT_EQ(1u, answers.asked.size());
+    EXPECT_EQ(listed.names, answers.asked[0].names);
+    EXPECT_EQ(listed.active, answers.asked[0].active);
+
+    // Ticked again, B comes back with its values, in its place; X shows the template's.
+    const std::vector<std::string> four = {"Jan Nowak/funkcja", "Anna Lis/funkcja", "Piotr Wrona/funkcja",
+                                           "osoba/funkcja"};
+    EXPECT_EQ(four, Members());
+    SaveAndReopen();
+    view->ShowDocument(kCommitteeDocument, -1);
+    EXPECT_EQ(four, Members());
 }
 
 TEST_F(ViewChoicesEntriesTest, FullPoolRefusesNewEntriesAndKeepsTheOld)
@@ -512,7 +558,7 @@ TEST_F(ViewChoicesEntriesTest, InstalledQuestionsTemplateGrowsAndItsCheckBoxSwit
     EXPECT_EQ(std::vector<CString>{"Pytanie"}, answers.asked[0].names);
     EXPECT_EQ(2, count("Pytanie: treść pytania"));
     EXPECT_EQ(2, count("Odpowiedź: treść odpowiedzi"));
-    EXPECT_EQ(1, count("Kliknij, aby dodać kolejne pytanie"));
+    EXPECT_EQ(1, count("Kliknij, aby dodać kolejne pytanie\rUdzielone wyjaśnienia")) << "the link is a line of its own";
 
     const VariableOccurrence *dependent = FindAll(990).front();
     EXPECT_TRUE(Greyed(*dependent));

@@ -14,6 +14,7 @@
 #include "model/law_versions.h"
 #include "app/morvelank_app.h"
 #include "data_file_fixture.h"
+#include "document/engine/repeated_blocks.h"
 #include "document/view/morvelank_view.h"
 #include "document/view/proceeding_prompts.h"
 #include "document/view/repeat_entries.h"
@@ -247,6 +248,28 @@ TEST_F(ViewPartsEntriesTest, DeletedPartLeavesTheEntriesAndTheirInstancesAlone)
     EXPECT_EQ(four, Members());
     view->ShowDocument(kPartsDocument, -1);
     EXPECT_NE(std::string::npos, Plain().find("[1: zakres][2: zakres][3: zakres]")) << Plain();
+}
+
+// The pool record of an instance at a part's index keeps the part's flag: an entry left out
+// there stays left out after saving and reopening, and the part stays in use.
+TEST_F(ViewPartsEntriesTest, EntryLeftOutAtAPartsIndexStaysLeftOutAndThePartInUse)
+{
+    EditEntries({{"Przewodniczący", 1}, {"Członek 2", 1}});
+    Type(InstancesOf(kMemberName)[1], "Anna Lis");
+    ASSERT_LT(FirstEntryInstance(*view->m_proceeding.m_tables, kCommittee, 1), 3) << "the index of a part";
+    EditEntries({{"Przewodniczący", 1}, {"Członek 2", 0}});
+    EXPECT_EQ(std::vector<std::string>{"osoba/funkcja"}, Members());
+
+    SaveAndReopen();
+    EXPECT_EQ(std::vector<std::string>{"osoba/funkcja"}, Members());
+    EXPECT_EQ((std::vector<int>{1, 0}), CollectRepeatEntries(*view->m_proceeding.m_tables, kCommittee).active);
+    EXPECT_EQ(1, view->m_proceeding.m_tables->m_partFlags[2]);
+    view->ShowDocument(kPartsDocument, -1);
+    EXPECT_NE(std::string::npos, Plain().find("[1: zakres][2: zakres][3: zakres]")) << Plain();
+
+    view->ShowDocument(kCommitteeDocument, -1);
+    EditEntries({{"Przewodniczący", 1}, {"Członek 2", 1}});
+    EXPECT_EQ((std::vector<std::string>{"osoba/funkcja", "Anna Lis/funkcja"}), Members());
 }
 
 } // namespace

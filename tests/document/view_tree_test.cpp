@@ -43,12 +43,14 @@ class RecordingEditors : public ValueEditorRunner {
 public:
     bool EditText(TextEditRequest &request) override
     {
-        helpTopics.push_back(request.helpTopic);
+        labels.push_back(request.label);
+        topics.push_back(request.legalTopic);
         return false;
     }
     bool EditPrice(PriceEditRequest &) override { return false; }
     bool EditDate(DateEditRequest &) override { return false; }
-    std::vector<CString> helpTopics;
+    std::vector<CString> labels;
+    std::vector<int> topics;
 };
 
 class ViewTreeTest : public ::testing::Test {
@@ -332,8 +334,48 @@ TEST_F(ViewTreeTest, CommentTextsOfTheKindReachTheTextEditor)
     const VariableOccurrence *name = view->m_proceeding.m_tables->m_occurrences.Block(0)->Variable(0);
     ASSERT_EQ(kName, name->variable);
     view->InsertVariableAt(name->position + 1, 0);
-    ASSERT_EQ(1u, editors.helpTopics.size());
-    EXPECT_STREQ("Pełna nazwa zamawiającego", editors.helpTopics[0]);
+    ASSERT_EQ(1u, editors.labels.size());
+    EXPECT_STREQ("Pełna nazwa zamawiającego", editors.labels[0]);
+    EXPECT_EQ(-1, editors.topics[0]) << "no specification shown: no topic";
+}
+
+// In the specification the heading chosen in the tree gives the text editor the topic of the
+// legal help; in any other document, or on a heading the topic file does not list, there is none.
+TEST_F(ViewTreeTest, TextEditorGetsTheLegalTopicOfTheChosenHeadingOfTheSpecification)
+{
+    const CString config = LawVersions::GetConfigFilePath(app.MainPath, kVersion, kCode);
+    ASSERT_TRUE(WriteTextFile(config, "punkty.rtf;Specyfikacja istotnych warunków zamówienia\r\nuwagi.rtf;Uwagi\r\n"));
+    ASSERT_TRUE(CreateDirectoryPath(m_main / "cnf"));
+    ASSERT_TRUE(WriteTextFile(m_main / "cnf\\qox.cnf", "II. Drugi punkt;7\r\nInny rozdział;9\r\n"));
+    const CString templates = LawVersions::GetTemplateFolder(app.MainPath, app.UserTemplatesPath, kVersion) + "\\63";
+    ASSERT_TRUE(WriteTextFile(templates + "\\uwagi.rtf", "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0 "
+                                                         "<$001>Jedyny<?001> <!A05>nazwa</A05>\\par}"));
+    CMorvelankView *view = CreateProceeding();
+    RecordingEditors editors;
+    SetValueEditorRunner(&editors);
+    HTREEITEM specification = ChildWithData(Tree().GetRootItem(), 0);
+    ASSERT_NE(specification, nullptr);
+    const auto editName = [&] {
+        const OccurrenceBlock *block = view->m_proceeding.m_tables->m_occurrences.Block(view->GetCurrentDocument());
+        for (int slot = 0; slot < kVariableOccurrences; ++slot)
+            if (block->Variable(slot)->variable == kName && block->Variable(slot)->length > 0) {
+                view->InsertVariableAt(block->Variable(slot)->position + 1, 0);
+                return;
+            }
+        ADD_FAILURE() << "no name in document " << view->GetCurrentDocument();
+    };
+
+    Tree().SelectItem(ChildWithData(specification, 2)); // "Drugi punkt"
+    editName();
+    Tree().SelectItem(ChildWithData(specification, 5)); // "Piąty punkt": no topic of its own
+    editName();
+    Tree().SelectItem(ChildWithData(specification, 2));
+    view->ShowDocument(1, -1); // "Uwagi": no specification
+    editName();
+    const std::vector<int> topics = {7, -1, -1};
+    EXPECT_EQ(topics, editors.topics);
+    for (const CString &label : editors.labels)
+        EXPECT_STREQ("Pełna nazwa zamawiającego", label) << "the comment text stays the label";
 }
 
 TEST_F(ViewTreeTest, HintOverAVariableAndNotBesideIt)

@@ -288,6 +288,35 @@ TEST(TextEditor, CaptionAndButtonsFollowTheVariable)
     }
 }
 
+// "Pomoc prawna" opens the legal help program on the topic of the specification's heading, and
+// only when there is a topic and the program is installed.
+TEST(TextEditor, LegalHelpButtonStartsTheProgramOnTheTopic)
+{
+    const struct {
+        int topic;
+        const char *program;
+        bool enabled;
+        const char *command;
+    } cases[] = {
+        {7, "C:\\Program Files\\DRAVO\\Quv\\Quv.exe", true, "\"C:\\Program Files\\DRAVO\\Quv\\Quv.exe\" 7"},
+        {0, "C:\\Quv.exe", true, "\"C:\\Quv.exe\" 0"},
+        {-1, "C:\\Quv.exe", false, ""},
+        {7, "", false, ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.topic);
+        CTextEditorDlg dialog;
+        dialog.m_nLegalTopic = c.topic;
+        dialog.m_strLegalHelpProgram = c.program;
+        DialogDriver driver;
+        bool enabled = false;
+        driver.Run(dialog,
+                   [&](CDialog &d) { enabled = d.GetDlgItem(IDC_TEXT_EDITOR_LEGAL_HELP)->IsWindowEnabled() != FALSE; });
+        EXPECT_EQ(c.enabled, enabled);
+        EXPECT_EQ(CString(c.command), dialog.LegalHelpCommand());
+    }
+}
+
 TEST(TextEditor, VariableNameTestsIgnoreCaseAndOuterBlanksOnly)
 {
     EXPECT_TRUE(CTextEditorDlg::IsCpvVariable(" Kod CPV  "));

@@ -151,6 +151,53 @@ TEST_F(MainFrameTest, StatusPanesTakeTextsOnlyForPanesZeroToThree)
     }
 }
 
+// The main window opening the annual report's form: what it says in pane 0 while the word
+// processor starts, and the form it names when the installation lacks it.
+namespace {
+
+class ReportFormFrame : public CMainFrame {
+public:
+    using CMainFrame::OpenAnnualReportForm;
+};
+
+std::vector<CString> g_paneTexts;
+WNDPROC g_statusBarProc = nullptr;
+
+LRESULT CALLBACK RecordPaneText(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == SB_SETTEXTW && LOBYTE(LOWORD(wParam)) == 0)
+        g_paneTexts.push_back(WideToCp1250(reinterpret_cast<const wchar_t *>(lParam)));
+    return CallWindowProcW(g_statusBarProc, window, message, wParam, lParam);
+}
+
+} // namespace
+
+TEST_F(MainFrameTest, AnnualReportFormStartsTheWordProcessorSayingSo)
+{
+    auto *report = new ReportFormFrame;
+    frame = report;
+    app.m_pMainWnd = frame;
+    ASSERT_TRUE(frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW));
+    const CString form = folder.Path() + "\\zp\\ZP-SR_2014.dot";
+
+    report->OpenAnnualReportForm();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Brak pliku: " + form);
+    EXPECT_EQ(messages[0].caption, "Błąd");
+
+    ::CreateDirectoryW(Wide(folder.Path() + "\\zp").c_str(), nullptr);
+    WriteBytes(form, {'d', 'o', 't'});
+    app.WordPath = folder.Path() + "\\brak_edytora"; // the start fails quietly
+    HWND bar = frame->StatusBar().m_hWnd;
+    g_paneTexts.clear();
+    g_statusBarProc =
+        reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(bar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordPaneText)));
+    report->OpenAnnualReportForm();
+    ::SetWindowLongPtrW(bar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_statusBarProc));
+    EXPECT_EQ(g_paneTexts, (std::vector<CString>{"Uruchamia MS Word ...", ""}));
+    EXPECT_EQ(messages.size(), 1u);
+}
+
 TEST_F(MainFrameTest, ProgressControlLiesOnPaneOneOnceAndFollowsTheFrameSize)
 {
     CreateFrame();
