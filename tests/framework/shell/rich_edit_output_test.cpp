@@ -12,25 +12,6 @@
 
 namespace {
 
-std::string ReadFixture(const char *name)
-{
-    char folder[MAX_PATH] = {};
-    GetEnvironmentVariableA("MORVELANK_TEST_SOURCE_DIR", folder, MAX_PATH);
-    std::string path = std::string("Z:") + folder + "/fixtures/" + name;
-    for (char &ch : path)
-        if (ch == '/')
-            ch = '\\';
-    std::string content;
-    if (FILE *file = fopen(path.c_str(), "rb")) {
-        char buffer[4096];
-        size_t read = 0;
-        while ((read = fread(buffer, 1, sizeof(buffer), file)) > 0)
-            content.append(buffer, read);
-        fclose(file);
-    }
-    return content;
-}
-
 struct Stream {
     std::string data;
     size_t position = 0;
@@ -142,6 +123,23 @@ TEST(RichEditOutputTest, IndentsSurviveTheControl)
     }
     const std::string other = "{\\rtf1 \\pard\\li567\\fi-283 x\\par}";
     EXPECT_EQ(other, CorrectWineParagraphIndents(other)) << "only the control's own RTF is corrected";
+}
+
+// A picture the control holds comes out of it as an enhanced metafile in a shape's picture
+// group, and reaches the page at its size.
+TEST(RichEditOutputTest, PicturesInTheControlReachThePage)
+{
+    for (const char *fixture : {"picture_emf.rtf", "picture_wmf.rtf"}) {
+        const std::string rtf = ThroughRichEdit(ReadFixture(fixture));
+        const RichTextDocument document = RichTextDocument::FromRtf(rtf);
+        ASSERT_EQ(1u, document.pictures.size()) << fixture << "\n" << rtf.substr(0, 300);
+        MemoryDC dc;
+        const RichTextLayout layout(document, A4Page(), dc);
+        const std::vector<RichTextLineInfo> lines = layout.PageLines(1);
+        ASSERT_EQ(3u, lines.size()) << fixture;
+        EXPECT_EQ(L"\uFFFC", lines[1].text) << fixture;
+        EXPECT_NEAR(2268, lines[1].box.right - lines[1].box.left, 30) << fixture;
+    }
 }
 
 } // namespace
