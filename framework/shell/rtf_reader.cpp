@@ -718,6 +718,10 @@ bool RtfReader::OnParagraphProperty(const std::string &word, int parameter)
 bool RtfReader::OnTableProperty(const std::string &word, int parameter)
 {
     if (word == "trowd") {
+        // Cell paragraphs start from the default properties: the rich-edit control writes no
+        // \pard inside a row, so the properties before the row are not theirs.
+        m_state.paragraph = RichTextParagraph();
+        m_state.nextTabAlignment = RichTextTabAlignment::Left;
         m_rowDefinition = RichTextRow();
         m_rowOpen = true;
         m_borderSide = 0;

@@ -142,4 +142,35 @@ TEST(RichEditOutputTest, PicturesInTheControlReachThePage)
     }
 }
 
+// The criteria table of a notice after an indented paragraph, as the control writes it: its
+// narrow columns still hold their words.
+TEST(RichEditOutputTest, TablesAfterIndentedParagraphsKeepTheirColumns)
+{
+    std::string rtf = "{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset238 Arial;}}"
+                      "\\pard\\li567\\sa60\\f0\\fs20 Kryteria oceny ofert:\\par";
+    const char *const rows[] = {"\\b Lp.\\cell Nazwa kryterium\\cell Waga (%)\\cell Spos\\'f3b oceny\\cell\\b0",
+                                "1\\cell Cena\\cell 60\\cell (cena najni\\'bfsza / cena badanej oferty) x 60 pkt\\cell"};
+    for (const char *row : rows)
+        rtf += std::string("\\trowd\\trgaph108\\trleft-108\\cellx450\\cellx4050\\cellx4950\\cellx9000"
+                           "\\pard\\intbl ")
+               + row + "\\row";
+    rtf += "\\pard\\li567 Koniec.\\par}";
+    const std::string streamed = CorrectWineParagraphIndents(SeparateCellEdgesFromText(ThroughRichEdit(rtf), 11906));
+    MemoryDC dc;
+    CRichEditPages pages;
+    pages.Paginate(streamed, CSize(11906, 16838), CRect(1417, 1417, 1417, 1417), dc);
+    const std::vector<RichTextLineInfo> lines = pages.Layout()->PageLines(1);
+    auto lineStarting = [&](const std::wstring &text) {
+        for (const RichTextLineInfo &line : lines)
+            if (line.text.compare(0, text.size(), text) == 0)
+                return line;
+        ADD_FAILURE() << "no line starts with this text";
+        return RichTextLineInfo{};
+    };
+    EXPECT_EQ(1417, lineStarting(L"Lp.").box.left);
+    EXPECT_EQ(1417 + 4050 + 108, lineStarting(L"Waga").box.left);
+    for (const RichTextLineInfo &line : lines)
+        EXPECT_TRUE(line.text.size() > 2 || line.text == L"1" || line.text == L"60") << "a letter a line";
+}
+
 } // namespace

@@ -157,6 +157,16 @@ TEST(RtfReaderTest, ReadsTableRowsWithAndWithoutIntbl)
     EXPECT_EQ(0u, second.cells[1].borders);
     EXPECT_EQ(6000 + 1440, second.cells[2].right);
     EXPECT_FALSE(document.blocks[3].isRow);
+
+    // A row's cells do not take the properties of the paragraph before it, as the control
+    // writes them.
+    const RichTextDocument indented =
+        RichTextDocument::FromRtf("{\\rtf1\\pard\\li567\\qc\\tx900 a\\par\\trowd\\cellx2000 b\\cell\\row}");
+    ASSERT_EQ(2u, indented.blocks.size());
+    const RichTextParagraph &cell = indented.blocks[1].row.cells.at(0).paragraphs.at(0);
+    EXPECT_EQ(0, cell.leftIndent);
+    EXPECT_EQ(RichTextAlignment::Left, cell.alignment);
+    EXPECT_TRUE(cell.tabStops.empty());
 }
 
 TEST(RtfReaderTest, ReadsKeepsAndTabKinds)
