@@ -139,11 +139,12 @@ void CRichEditPages::Paginate(HWND control, CSize paperTwips, const CRect &margi
 
 void CRichEditPages::Paginate(const std::string &rtf, CSize paperTwips, const CRect &marginsTwips, HDC referenceDC)
 {
-    RichTextPageSize page;
-    page.width = paperTwips.cx;
-    page.height = paperTwips.cy;
-    page.margins = marginsTwips;
-    m_layout.reset(new RichTextLayout(RichTextDocument::FromRtf(rtf), page, referenceDC));
+    RichTextPageSize defaults;
+    defaults.width = paperTwips.cx;
+    defaults.height = paperTwips.cy;
+    defaults.margins = marginsTwips;
+    const RichTextDocument document = RichTextDocument::FromRtf(rtf);
+    m_layout.reset(new RichTextLayout(document, PageSizeOf(document.pageSetup, defaults), referenceDC));
 }
 
 void CRichEditPages::SetPageTexts(RichTextPageText header, RichTextPageText footer)

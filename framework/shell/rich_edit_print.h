@@ -14,7 +14,8 @@
 class CRichEditPages {
 public:
     // Lays out the control's whole text; the reference DC only measures (the printer's DC,
-    // or the screen's for a preview without a printer).
+    // or the screen's for a preview without a printer). Paper and margins are the RTF's where
+    // it states them (see Layout()->PageSize()), otherwise the ones given.
     void Paginate(HWND control, CSize paperTwips, const CRect &marginsTwips, HDC referenceDC);
     // The same for RTF already streamed out of the control (see StreamOutRichEditRtf).
     void Paginate(const std::string &rtf, CSize paperTwips, const CRect &marginsTwips, HDC referenceDC);

@@ -12,8 +12,9 @@
 
 enum class RichTextAlignment { Left, Center, Right, Justify };
 
-// Where the text after a tab stands: after the stop, centred on it or ending at it.
-enum class RichTextTabAlignment { Left, Center, Right };
+// Where the text after a tab stands: after the stop, centred on it, ending at it, or with its
+// decimal separator at it.
+enum class RichTextTabAlignment { Left, Center, Right, Decimal };
 
 struct RichTextCharFormat {
     int font = -1;       // index into RichTextDocument::fonts; -1: no font table, a default face
@@ -32,10 +33,40 @@ struct RichTextCharFormat {
     bool operator!=(const RichTextCharFormat &other) const { return !(*this == other); }
 };
 
-// Text of one format. L'\t' is a tab, L'\n' a line break inside the paragraph.
+// Text of one format. L'\t' is a tab, L'\n' a line break inside the paragraph. A picture is a
+// run of its own whose text is L"\uFFFC".
 struct RichTextRun {
     std::wstring text;
     RichTextCharFormat format;
+    int picture = -1; // index into RichTextDocument::pictures; -1: text
+};
+
+// A picture as the RTF holds it: its data undecoded, and the size it asks for.
+struct RichTextPicture {
+    enum class Kind { Png, Jpeg, Dib, Ddb, Wmf, Emf, Unknown };
+    Kind kind = Kind::Unknown;
+    std::vector<unsigned char> data;
+    int width = 0;  // \picw: pixels, or hundredths of a millimetre for a metafile
+    int height = 0; // \pich
+    int goalWidth = 0; // \picwgoal, \pichgoal in twips; 0: not stated
+    int goalHeight = 0;
+    int scaleX = 100; // \picscalex, \picscaley in per cent
+    int scaleY = 100;
+    int metafileMapping = 8;  // \wmetafileN: the mapping mode
+    int ddbBitsPerPixel = 1;  // \wbmbitspixel, \wbmplanes, \wbmwidthbytes of a device bitmap
+    int ddbPlanes = 1;
+    int ddbWidthBytes = 0;
+};
+
+// The paper and margins the RTF states; what it does not state stays 0 (paper) or -1 (margins).
+struct RichTextPageSetup {
+    int paperWidth = 0;
+    int paperHeight = 0;
+    int marginLeft = -1;
+    int marginTop = -1;
+    int marginRight = -1;
+    int marginBottom = -1;
+    bool landscape = false;
 };
 
 struct RichTextParagraph {
@@ -50,6 +81,7 @@ struct RichTextParagraph {
     std::vector<int> tabStops;                       // from the left edge of the text area, ascending
     std::vector<RichTextTabAlignment> tabAlignments; // by tab stop; a missing one is Left
     bool keepWithNext = false;                       // on the same page as the paragraph that follows
+    bool keepTogether = false;                       // all its lines on one page
 };
 
 // Border sides of a table cell.
@@ -93,5 +125,7 @@ public:
     std::vector<std::wstring> fonts; // face names
     int defaultFont = -1;            // index into fonts; -1 when there are none
     std::vector<RichTextBlock> blocks;
+    std::vector<RichTextPicture> pictures;
     int defaultTabWidth = 720;
+    RichTextPageSetup pageSetup;
 };

@@ -1,6 +1,7 @@
 #include "framework/shell/rich_text_layout.h"
 
 #include "framework/core/codepage.h"
+#include "framework/shell/rich_text_blocks.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,140 +13,6 @@ namespace {
 constexpr int kMinBodySize = 144; // a tenth of an inch: pages with absurd margins still fill
 constexpr int kDecorationGap = 120;
 constexpr int kDecorationHalfPoints = 20;
-
-// A laid-out block before it is put on pages: a paragraph or a table row.
-struct BlockLines {
-    std::vector<RichTextLine> lines; // x from the body's left edge, y from the block's top
-    int height = 0;
-    bool isRow = false;
-    bool pageBreakBefore = false;
-    bool keepWithNext = false;
-    std::vector<RECT> cells; // a row's cell edges, y from 0 to its height
-    std::vector<unsigned> cellBorders;
-    std::vector<int> cellBorderWidths;
-};
-
-BlockLines LayOutRow(const RichTextRow &row, int defaultTabWidth, RichTextMeasurer &measurer)
-{
-    BlockLines block;
-    block.isRow = true;
-    int left = row.left;
-    for (const RichTextCell &cell : row.cells) {
-        const int textLeft = left + row.gap;
-        const int textWidth = std::max(cell.right - row.gap - textLeft, 1);
-        int y = 0;
-        for (const RichTextParagraph &paragraph : cell.paragraphs) {
-            int height = 0;
-            for (RichTextLine &line : LayOutParagraph(paragraph, textWidth, defaultTabWidth, measurer, height)) {
-                line.x += textLeft;
-                line.y += y;
-                block.lines.push_back(std::move(line));
-            }
-            y += height;
-        }
-        block.height = std::max(block.height, y);
-        block.cells.push_back(RECT{left, 0, cell.right, 0});
-        block.cellBorders.push_back(cell.borders);
-        block.cellBorderWidths.push_back(cell.borderWidth);
-        left = cell.right;
-    }
-    for (RECT &cell : block.cells)
-        cell.bottom = block.height;
-    // Cells share the row's lines; pages take them from top to bottom.
-    std::stable_sort(block.lines.begin(), block.lines.end(),
-                     [](const RichTextLine &a, const RichTextLine &b) { return a.y < b.y; });
-    return block;
-}
-
-// Puts blocks on pages, breaking only between lines.
-class Paginator {
-public:
-    Paginator(const RichTextPageSize &page)
-        : m_left(page.margins.left), m_top(page.margins.top),
-          m_height(std::max<int>(page.height - page.margins.top - page.margins.bottom, kMinBodySize))
-    {
-        NewPage();
-    }
-
-    // `next` is the block that follows, or null.
-    void Place(const BlockLines &block, const BlockLines *next)
-    {
-        if (block.pageBreakBefore && m_pageUsed)
-            NewPage();
-        // A paragraph kept with the next one moves on when the next one's first line (a row:
-        // the whole row) would not follow it on this page.
-        if (block.keepWithNext && next != nullptr && !next->pageBreakBefore && m_pageUsed) {
-            const int following =
-                next->isRow || next->lines.empty() ? next->height : next->lines.front().y + next->lines.front().height;
-            const int together = block.height + following;
-            if (m_y + together > m_height && together <= m_height)
-                NewPage();
-        }
-        // A row that fits on a page is not split.
-        if (block.isRow && m_pageUsed && m_y + block.height > m_height && block.height <= m_height)
-            NewPage();
-        const size_t firstPage = m_pages.size() - 1;
-        const int firstY = m_y;
-        int offset = m_y;
-        for (const RichTextLine &line : block.lines) {
-            if (offset + line.y + line.height > m_height && (m_pageUsed || offset + line.y > 0)) {
-                NewPage();
-                offset = -line.y;
-            }
-            RichTextLine placed = line;
-            placed.x += m_left;
-            placed.y = m_top + offset + line.y;
-            m_pages.back().lines.push_back(std::move(placed));
-            m_pageUsed = true;
-        }
-        m_y = offset + block.height;
-        m_pageUsed = m_pageUsed || block.height > 0;
-        if (block.isRow)
-            AddBorders(block, firstPage, firstY);
-    }
-
-    std::vector<RichTextPageContent> TakePages() { return std::move(m_pages); }
-
-private:
-    void NewPage()
-    {
-        m_pages.emplace_back();
-        m_y = 0;
-        m_pageUsed = false;
-    }
-
-    // A row split over pages gets its sides on every page, its top and bottom once.
-    void AddBorders(const BlockLines &block, size_t firstPage, int firstY)
-    {
-        const size_t lastPage = m_pages.size() - 1;
-        for (size_t page = firstPage; page <= lastPage; ++page) {
-            const int top = m_top + (page == firstPage ? firstY : 0);
-            const int bottom = m_top + (page == lastPage ? m_y : m_height);
-            for (size_t i = 0; i < block.cells.size(); ++i) {
-                const unsigned sides = block.cellBorders[i];
-                const int w = block.cellBorderWidths[i];
-                const int left = m_left + block.cells[i].left;
-                const int right = m_left + block.cells[i].right;
-                std::vector<RECT> &borders = m_pages[page].borders;
-                if (sides & kRichTextBorderLeft)
-                    borders.push_back(RECT{left, top, left + w, bottom});
-                if (sides & kRichTextBorderRight)
-                    borders.push_back(RECT{right - w, top, right, bottom});
-                if ((sides & kRichTextBorderTop) && page == firstPage)
-                    borders.push_back(RECT{left, top, right, top + w});
-                if ((sides & kRichTextBorderBottom) && page == lastPage)
-                    borders.push_back(RECT{left, bottom - w, right, bottom});
-            }
-        }
-    }
-
-    const int m_left;
-    const int m_top;
-    const int m_height;
-    std::vector<RichTextPageContent> m_pages;
-    int m_y = 0;
-    bool m_pageUsed = false;
-};
 
 // A line of dots or underscores to sign on: its caption below it goes with it.
 bool IsSignatureLine(const RichTextParagraph &paragraph)
@@ -205,14 +72,25 @@ private:
     double m_y;
 };
 
+using FontCache = std::map<std::tuple<int, int, bool, bool, bool, bool>, HFONT>;
+using Images = std::vector<std::shared_ptr<const RichTextImage>>;
+
 void DrawLine(HDC dc, const RichTextLine &line, const SheetScale &scale, const std::vector<std::wstring> &fonts,
-              std::map<std::tuple<int, int, bool, bool, bool, bool>, HFONT> &cache)
+              const Images &images, FontCache &cache)
 {
     const int baseline = scale.Y(line.y + line.ascent);
     std::vector<INT> advances;
     for (const RichTextFragment &fragment : line.fragments) {
         if (fragment.text == L"\t")
             continue;
+        if (fragment.picture >= 0) {
+            const long long left = static_cast<long long>(line.x) + fragment.x;
+            const RECT box = {scale.X(left), scale.Y(line.y + line.ascent - fragment.pictureHeight),
+                              scale.X(left + fragment.width), baseline};
+            if (static_cast<size_t>(fragment.picture) < images.size() && images[static_cast<size_t>(fragment.picture)])
+                images[static_cast<size_t>(fragment.picture)]->Draw(dc, box);
+            continue;
+        }
         const RichTextCharFormat &format = fragment.format;
         if (!format.underline && !format.strikeOut && fragment.text.find_first_not_of(L' ') == std::wstring::npos)
             continue;
@@ -237,32 +115,85 @@ void DrawLine(HDC dc, const RichTextLine &line, const SheetScale &scale, const s
     }
 }
 
+// A paragraph with nothing to show.
+bool IsEmpty(const RichTextParagraph &paragraph)
+{
+    for (const RichTextRun &run : paragraph.runs)
+        if (run.picture >= 0 || run.text.find_first_not_of(L" ") != std::wstring::npos)
+            return false;
+    return true;
+}
+
 } // namespace
+
+RichTextPageSize PageSizeOf(const RichTextPageSetup &setup, const RichTextPageSize &defaults)
+{
+    RichTextPageSize page = defaults;
+    if (setup.paperWidth > 0)
+        page.width = setup.paperWidth;
+    if (setup.paperHeight > 0)
+        page.height = setup.paperHeight;
+    // Landscape paper given by its portrait sizes is turned.
+    if (setup.landscape && page.width < page.height)
+        std::swap(page.width, page.height);
+    const std::pair<LONG RECT::*, int> margins[] = {{&RECT::left, setup.marginLeft},
+                                                    {&RECT::top, setup.marginTop},
+                                                    {&RECT::right, setup.marginRight},
+                                                    {&RECT::bottom, setup.marginBottom}};
+    for (const auto &margin : margins) {
+        if (margin.second >= 0)
+            page.margins.*margin.first = margin.second;
+    }
+    return page;
+}
 
 RichTextLayout::RichTextLayout(const RichTextDocument &document, const RichTextPageSize &page, HDC referenceDC)
     : m_page(page), m_fonts(document.fonts), m_defaultFont(document.defaultFont)
 {
     const int bodyWidth = std::max<int>(page.width - page.margins.left - page.margins.right, kMinBodySize);
+    const int bodyHeight = std::max<int>(page.height - page.margins.top - page.margins.bottom, kMinBodySize);
+    // Pictures stand within the body: a larger one shrinks, keeping its proportions.
+    std::vector<SIZE> pictureSizes;
+    for (const RichTextPicture &picture : document.pictures) {
+        m_images.push_back(RichTextImage::Decode(picture));
+        SIZE size = m_images.back() ? m_images.back()->Size() : SIZE{0, 0};
+        if (size.cx > 0 && size.cy > 0) {
+            const double fit = std::min({1.0, static_cast<double>(bodyWidth) / size.cx,
+                                         static_cast<double>(bodyHeight) / size.cy});
+            size.cx = std::max(static_cast<LONG>(size.cx * fit), 1L);
+            size.cy = std::max(static_cast<LONG>(size.cy * fit), 1L);
+        }
+        pictureSizes.push_back(size);
+    }
     std::vector<BlockLines> laidOut;
     {
-        RichTextMeasurer measurer(referenceDC, m_fonts);
-        for (const RichTextBlock &block : document.blocks) {
+        RichTextMeasurer measurer(referenceDC, m_fonts, pictureSizes);
+        const std::vector<std::vector<int>> edges = FitTableColumns(document.blocks, bodyWidth, measurer);
+        bool breakPending = false;
+        for (size_t i = 0; i < document.blocks.size(); ++i) {
+            const RichTextBlock &block = document.blocks[i];
+            // The empty paragraph a page break stands in starts no page with an empty line.
+            if (block.pageBreakBefore && !block.isRow && IsEmpty(block.paragraph) && !breakPending) {
+                breakPending = true;
+                continue;
+            }
             BlockLines lines;
             if (block.isRow) {
-                lines = LayOutRow(block.row, document.defaultTabWidth, measurer);
+                lines = LayOutRow(block.row, edges[i], document.defaultTabWidth, measurer);
             } else {
                 lines.lines =
                     LayOutParagraph(block.paragraph, bodyWidth, document.defaultTabWidth, measurer, lines.height);
                 lines.keepWithNext = block.paragraph.keepWithNext || IsSignatureLine(block.paragraph);
+                lines.keepTogether = block.paragraph.keepTogether;
             }
-            lines.pageBreakBefore = block.pageBreakBefore;
+            lines.pageBreakBefore = block.pageBreakBefore || breakPending;
+            breakPending = false;
             laidOut.push_back(std::move(lines));
         }
     }
-    Paginator paginator(page);
-    for (size_t i = 0; i < laidOut.size(); ++i)
-        paginator.Place(laidOut[i], i + 1 < laidOut.size() ? &laidOut[i + 1] : nullptr);
-    m_pages = paginator.TakePages();
+    m_pages = PaginateBlocks(laidOut, page.margins.left, page.margins.top, bodyHeight);
+    if (m_pages.empty())
+        m_pages.emplace_back();
 }
 
 void RichTextLayout::SetPageTexts(RichTextPageText header, RichTextPageText footer)
@@ -317,13 +248,13 @@ void RichTextLayout::DrawPage(HDC dc, int page, const RECT &target) const
     IntersectClipRect(dc, target.left, target.top, target.right, target.bottom);
     SetBkMode(dc, TRANSPARENT);
     SetTextAlign(dc, TA_BASELINE | TA_LEFT | TA_NOUPDATECP);
-    std::map<std::tuple<int, int, bool, bool, bool, bool>, HFONT> fonts;
+    FontCache fonts;
     for (const RichTextLine &line : DecorationLines(page, false))
-        DrawLine(dc, line, scale, m_fonts, fonts);
+        DrawLine(dc, line, scale, m_fonts, m_images, fonts);
     for (const RichTextLine &line : sheet.lines)
-        DrawLine(dc, line, scale, m_fonts, fonts);
+        DrawLine(dc, line, scale, m_fonts, m_images, fonts);
     for (const RichTextLine &line : DecorationLines(page, true))
-        DrawLine(dc, line, scale, m_fonts, fonts);
+        DrawLine(dc, line, scale, m_fonts, m_images, fonts);
     HBRUSH black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     for (const RECT &border : sheet.borders) {
         // At least one device unit thick, or thin borders vanish from small previews.

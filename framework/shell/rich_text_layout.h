@@ -10,11 +10,13 @@
 
 #include "framework/core/cstring.h"
 #include "framework/shell/rich_text_document.h"
+#include "framework/shell/rich_text_image.h"
 #include "framework/shell/rich_text_lines.h"
 
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,9 @@ struct RichTextPageSize {
     int height = 16838;
     RECT margins = {1417, 1417, 1417, 1417}; // left, top, right, bottom
 };
+
+// The page the RTF sets up, where it says nothing the default's paper and margins.
+RichTextPageSize PageSizeOf(const RichTextPageSetup &setup, const RichTextPageSize &defaults);
 
 // Text of a page's header or footer, e.g. "strona 2 z 5"; may be empty.
 using RichTextPageText = std::function<CString(int page, int pageCount)>;
@@ -60,6 +65,7 @@ private:
     RichTextPageSize m_page;
     std::vector<std::wstring> m_fonts;
     int m_defaultFont = -1;
+    std::vector<std::shared_ptr<const RichTextImage>> m_images; // by picture index; null: not drawn
     std::vector<RichTextPageContent> m_pages;
     RichTextPageText m_header;
     RichTextPageText m_footer;

@@ -10,12 +10,13 @@ namespace {
 // Longer words are measured in pieces, which keeps every width far from overflowing.
 constexpr size_t kMaxPieceLength = 256;
 
-enum class AtomKind { Word, Space, Tab, Break };
+enum class AtomKind { Word, Space, Tab, Break, Picture };
 
 struct Atom {
     AtomKind kind;
     std::wstring text;
     const RichTextCharFormat *format;
+    int picture;
 };
 
 AtomKind KindOf(wchar_t ch)
@@ -33,6 +34,10 @@ std::vector<Atom> SplitIntoAtoms(const RichTextParagraph &paragraph)
 {
     std::vector<Atom> atoms;
     for (const RichTextRun &run : paragraph.runs) {
+        if (run.picture >= 0) {
+            atoms.push_back(Atom{AtomKind::Picture, run.text, &run.format, run.picture});
+            continue;
+        }
         for (size_t i = 0; i < run.text.size();) {
             const AtomKind kind = KindOf(run.text[i]);
             size_t end = i + 1;
@@ -40,7 +45,7 @@ std::vector<Atom> SplitIntoAtoms(const RichTextParagraph &paragraph)
                 while (end < run.text.size() && end - i < kMaxPieceLength && KindOf(run.text[end]) == kind)
                     ++end;
             }
-            atoms.push_back(Atom{kind, run.text.substr(i, end - i), &run.format});
+            atoms.push_back(Atom{kind, run.text.substr(i, end - i), &run.format, -1});
             i = end;
         }
     }
@@ -72,6 +77,9 @@ public:
             case AtomKind::Break:
                 EndLine(true);
                 StartLine();
+                break;
+            case AtomKind::Picture:
+                AddPicture(atom.picture, *atom.format);
                 break;
             }
         }
@@ -134,6 +142,34 @@ private:
             AddFragment(text, format, false);
     }
 
+    // A picture stands like a word of its own; one wider than the frame shrinks to it.
+    void AddPicture(int picture, const RichTextCharFormat &format)
+    {
+        SIZE size = m_measurer.PictureSize(picture);
+        if (size.cx <= 0 || size.cy <= 0)
+            return;
+        const int room = std::max(m_lineRight - m_start, 1);
+        if (size.cx > room) {
+            size.cy = std::max(MulDiv(size.cy, room, size.cx), 1);
+            size.cx = room;
+        }
+        if (m_x + size.cx > m_lineRight && !m_line.fragments.empty()) {
+            EndLine(false);
+            StartLine();
+        }
+        RichTextFragment fragment;
+        fragment.text = L"\uFFFC";
+        fragment.format = format;
+        fragment.x = m_x;
+        fragment.width = size.cx;
+        fragment.extents.assign(1, size.cx);
+        fragment.picture = picture;
+        fragment.pictureHeight = size.cy;
+        m_x += size.cx;
+        m_line.fragments.push_back(std::move(fragment));
+        m_breakAfter = m_line.fragments.size();
+    }
+
     // Moves the word being built, which began after the last space or tab, to a new line.
     void WrapAtLastBreak()
     {
@@ -185,8 +221,8 @@ private:
         m_breakAfter = m_line.fragments.size();
     }
 
-    // Widens a centre or right tab so that the text after it is centred on its stop or ends
-    // there, as far as the line has room.
+    // Widens a centre, right or decimal tab so that the text after it is centred on its stop,
+    // ends there or has its decimal separator there, as far as the line has room.
     void PlacePendingTab()
     {
         if (m_pendingTab == kNoPendingTab)
@@ -199,8 +235,11 @@ private:
         int textWidth = 0;
         for (size_t i = tab + 1; i < fragments.size(); ++i)
             textWidth += fragments[i].width;
-        const int wanted = m_pendingAlignment == RichTextTabAlignment::Right ? m_pendingStop - textWidth
-                                                                             : m_pendingStop - textWidth / 2;
+        int wanted = m_pendingStop - textWidth;
+        if (m_pendingAlignment == RichTextTabAlignment::Center)
+            wanted = m_pendingStop - textWidth / 2;
+        else if (m_pendingAlignment == RichTextTabAlignment::Decimal)
+            wanted = m_pendingStop - WidthBeforeSeparator(tab + 1, textWidth);
         const int start = fragments[tab].x;
         const int width = std::max(0, std::min(wanted, m_lineRight - textWidth) - start);
         fragments[tab].width = width;
@@ -208,6 +247,24 @@ private:
         for (size_t i = tab + 1; i < fragments.size(); ++i)
             fragments[i].x += width;
         m_x += width;
+    }
+
+    // The width of the text from fragment `first` up to its decimal separator: the first comma,
+    // or without one the first full stop; without either, the whole text.
+    int WidthBeforeSeparator(size_t first, int textWidth) const
+    {
+        const std::vector<RichTextFragment> &fragments = m_line.fragments;
+        for (wchar_t separator : {L',', L'.'}) {
+            int before = 0;
+            for (size_t i = first; i < fragments.size(); ++i) {
+                const RichTextFragment &fragment = fragments[i];
+                const size_t at = fragment.picture < 0 ? fragment.text.find(separator) : std::wstring::npos;
+                if (at != std::wstring::npos)
+                    return before + (at > 0 ? fragment.extents[at - 1] : 0);
+                before += fragment.width;
+            }
+        }
+        return textWidth;
     }
 
     void EndLine(bool lastOfParagraph)
@@ -231,7 +288,7 @@ private:
             int fragmentAscent = 0;
             int fragmentDescent = 0;
             m_measurer.Metrics(fragment.format, fragmentAscent, fragmentDescent);
-            ascent = std::max(ascent, fragmentAscent);
+            ascent = std::max({ascent, fragmentAscent, fragment.pictureHeight});
             descent = std::max(descent, fragmentDescent);
         }
         Align(lastOfParagraph);
@@ -323,4 +380,22 @@ std::vector<RichTextLine> LayOutParagraph(const RichTextParagraph &paragraph, in
                                           RichTextMeasurer &measurer, int &height)
 {
     return LineBuilder(paragraph, width, defaultTabWidth, measurer).Build(height);
+}
+
+int WidestWord(const RichTextParagraph &paragraph, RichTextMeasurer &measurer)
+{
+    int widest = 0;
+    int word = 0; // the word so far, which may run over several formats
+    std::vector<int> extents;
+    for (const Atom &atom : SplitIntoAtoms(paragraph)) {
+        if (atom.kind == AtomKind::Word) {
+            word += measurer.Measure(atom.text, *atom.format, extents);
+        } else {
+            widest = std::max(widest, word);
+            word = 0;
+        }
+    }
+    widest = std::max(widest, word);
+    const int indent = paragraph.leftIndent + std::max(paragraph.firstLineIndent, 0);
+    return widest + std::max(indent, 0) + std::max(paragraph.rightIndent, 0);
 }

@@ -10,13 +10,16 @@
 #include <tuple>
 #include <vector>
 
-// Text of one format placed on a line. A tab is a fragment L"\t" that only takes room.
+// Text of one format placed on a line. A tab is a fragment L"\t" that only takes room; a
+// picture is a fragment L"\uFFFC" standing on the baseline.
 struct RichTextFragment {
     std::wstring text;
     RichTextCharFormat format;
     int x = 0; // from the line's left edge
     int width = 0;
     std::vector<int> extents; // where each character ends, from the fragment's start
+    int picture = -1;         // index into the document's pictures; -1: text
+    int pictureHeight = 0;
 };
 
 struct RichTextLine {
@@ -40,10 +43,12 @@ std::wstring RichTextFace(const std::vector<std::wstring> &fonts, int font);
 HFONT CreateRichTextFont(const std::wstring &face, const RichTextCharFormat &format, int height);
 
 // Measures text on a DC with fonts of one logical unit per twip, so results are twips whatever
-// the DC's resolution. Restores the DC when destroyed.
+// the DC's resolution, and knows the pictures' sizes. Restores the DC when destroyed.
 class RichTextMeasurer {
 public:
-    RichTextMeasurer(HDC dc, const std::vector<std::wstring> &fonts);
+    // `pictureSizes` are by the document's picture index, in twips; an empty size is a picture
+    // that is not drawn.
+    RichTextMeasurer(HDC dc, const std::vector<std::wstring> &fonts, std::vector<SIZE> pictureSizes = {});
     ~RichTextMeasurer();
     RichTextMeasurer(const RichTextMeasurer &) = delete;
     RichTextMeasurer &operator=(const RichTextMeasurer &) = delete;
@@ -51,6 +56,7 @@ public:
     // Width of the text; `extents` gets where each character ends.
     int Measure(const std::wstring &text, const RichTextCharFormat &format, std::vector<int> &extents);
     void Metrics(const RichTextCharFormat &format, int &ascent, int &descent);
+    SIZE PictureSize(int picture) const;
 
 private:
     struct Font {
@@ -63,6 +69,7 @@ private:
     HDC m_dc;
     int m_savedDC;
     const std::vector<std::wstring> &m_fonts;
+    std::vector<SIZE> m_pictureSizes;
     std::map<std::tuple<int, int, bool, bool>, Font> m_cache;
 };
 
@@ -71,3 +78,7 @@ private:
 // spaces before and after it.
 std::vector<RichTextLine> LayOutParagraph(const RichTextParagraph &paragraph, int width, int defaultTabWidth,
                                           RichTextMeasurer &measurer, int &height);
+
+// The width of the paragraph's widest word with its indents: the narrowest frame that breaks
+// no word.
+int WidestWord(const RichTextParagraph &paragraph, RichTextMeasurer &measurer);

@@ -1,6 +1,7 @@
 #include "framework/shell/rich_text_lines.h"
 
 #include <algorithm>
+#include <utility>
 
 std::wstring RichTextFace(const std::vector<std::wstring> &fonts, int font)
 {
@@ -24,8 +25,8 @@ HFONT CreateRichTextFont(const std::wstring &face, const RichTextCharFormat &for
     return CreateFontIndirectW(&font);
 }
 
-RichTextMeasurer::RichTextMeasurer(HDC dc, const std::vector<std::wstring> &fonts)
-    : m_dc(dc), m_savedDC(SaveDC(dc)), m_fonts(fonts)
+RichTextMeasurer::RichTextMeasurer(HDC dc, const std::vector<std::wstring> &fonts, std::vector<SIZE> pictureSizes)
+    : m_dc(dc), m_savedDC(SaveDC(dc)), m_fonts(fonts), m_pictureSizes(std::move(pictureSizes))
 {
     SetMapMode(m_dc, MM_TEXT);
 }
@@ -83,4 +84,11 @@ void RichTextMeasurer::Metrics(const RichTextCharFormat &format, int &ascent, in
     const Font &font = Select(format);
     ascent = font.ascent;
     descent = font.descent;
+}
+
+SIZE RichTextMeasurer::PictureSize(int picture) const
+{
+    if (picture < 0 || static_cast<size_t>(picture) >= m_pictureSizes.size())
+        return SIZE{0, 0};
+    return m_pictureSizes[static_cast<size_t>(picture)];
 }

@@ -15,8 +15,10 @@ constexpr int kMaxHalfPoints = 3276;
 constexpr int kMaxTabStops = 64;
 constexpr int kMaxCellsInRow = 64;
 constexpr long long kParameterLimit = 1000000000;
+constexpr size_t kMaxPictureBytes = 64u * 1024 * 1024;
 
-enum class Destination { Text, FontTable, ColorTable, Skip };
+// Picture: a \pict's data and size. Shape: a drawing object, of which only its pictures show.
+enum class Destination { Text, FontTable, ColorTable, Picture, Shape, Skip };
 
 // What a group inherits from its parent and loses at its closing brace.
 struct GroupState {
@@ -35,7 +37,6 @@ struct GroupState {
 const char *const kSkippedDestinations[] = {
     "stylesheet",
     "info",
-    "pict",
     "header",
     "headerl",
     "headerr",
@@ -45,7 +46,6 @@ const char *const kSkippedDestinations[] = {
     "footerr",
     "footerf",
     "footnote",
-    "object",
     "xe",
     "tc",
     "listtable",
@@ -55,7 +55,6 @@ const char *const kSkippedDestinations[] = {
     "filetbl",
     "revtbl",
     "pn",
-    "shp",
     "nonshppict",
     "themedata",
     "datastore",
@@ -124,6 +123,10 @@ private:
     bool OnCharacterProperty(const std::string &word, bool hasParameter, int parameter);
     bool OnParagraphProperty(const std::string &word, int parameter);
     bool OnTableProperty(const std::string &word, int parameter);
+    bool OnPageProperty(const std::string &word, int parameter);
+    void OnPictureWord(const std::string &word, bool hasParameter, int parameter);
+    void OnPictureByte(unsigned char byte);
+    void EndPicture();
     void OnByte(unsigned char byte);
     void FlushBytes();
     void OnChar(wchar_t ch);
@@ -164,6 +167,13 @@ private:
     int m_cellBorderWidth = 15;
     RichTextCell m_cell; // paragraphs of the cell being read
     std::vector<RichTextCell> m_cells;
+
+    RichTextPicture m_picture; // the picture being read
+    int m_pictureNibble = -1;  // the high half of a byte whose low half is still to come
+    bool m_pictureTooLarge = false;
+
+    RichTextPageSetup m_sectionSetup; // of the first section, which overrides the document's
+    bool m_firstSection = true;
 };
 
 RichTextDocument RtfReader::Read()
@@ -199,6 +209,18 @@ RichTextDocument RtfReader::Read()
     if (!m_cell.paragraphs.empty() || !m_cells.empty())
         EndRow();
     m_document.defaultFont = FontIndex(-1);
+    RichTextPageSetup &setup = m_document.pageSetup;
+    const RichTextPageSetup &section = m_sectionSetup;
+    for (auto field : {&RichTextPageSetup::paperWidth, &RichTextPageSetup::paperHeight}) {
+        if (section.*field > 0)
+            setup.*field = section.*field;
+    }
+    for (auto field : {&RichTextPageSetup::marginLeft, &RichTextPageSetup::marginTop, &RichTextPageSetup::marginRight,
+                       &RichTextPageSetup::marginBottom}) {
+        if (section.*field >= 0)
+            setup.*field = section.*field;
+    }
+    setup.landscape = setup.landscape || section.landscape;
     return std::move(m_document);
 }
 
@@ -226,8 +248,11 @@ void RtfReader::CloseGroup()
         return; // an unbalanced closing brace
     if (m_state.destination == Destination::FontTable && !m_fontName.empty())
         OnFontTableChar(L';');
+    const bool endsPicture = m_state.destination == Destination::Picture;
     m_state = m_stack.back();
     m_stack.pop_back();
+    if (endsPicture && m_state.destination != Destination::Picture)
+        EndPicture();
 }
 
 void RtfReader::ReadControl()
@@ -295,6 +320,10 @@ void RtfReader::ReadHexEscape()
 
 void RtfReader::OnByte(unsigned char byte)
 {
+    if (m_state.destination == Destination::Picture) {
+        OnPictureByte(byte);
+        return;
+    }
     if (m_skipChars > 0) {
         --m_skipChars;
         return;
@@ -351,13 +380,48 @@ void RtfReader::OnControlWord(const std::string &word, bool hasParameter, int pa
 {
     const bool ignorable = m_ignorableNext;
     m_ignorableNext = false;
-    if (word == "bin") { // binary data: skip it whatever the destination
+    if (word == "bin") { // binary data: a picture's, or skipped whatever the destination
         const size_t left = static_cast<size_t>(m_end - m_pos);
-        m_pos += std::min(left, static_cast<size_t>(std::max(parameter, 0)));
+        const size_t count = std::min(left, static_cast<size_t>(std::max(parameter, 0)));
+        if (m_state.destination == Destination::Picture && m_pictureNibble < 0) {
+            if (m_picture.data.size() + count > kMaxPictureBytes)
+                m_pictureTooLarge = true;
+            else
+                m_picture.data.insert(m_picture.data.end(), m_pos, m_pos + count);
+        }
+        m_pos += count;
         return;
     }
     if (m_state.destination == Destination::Skip)
         return;
+    if (m_state.destination == Destination::Picture) {
+        if (ignorable)
+            m_state.destination = Destination::Skip;
+        else
+            OnPictureWord(word, hasParameter, parameter);
+        return;
+    }
+    // Pictures: a \pict anywhere text or a shape is read, the one of \shppict (the RTF gives
+    // \nonshppict, skipped, for readers without shapes) and an object's \result.
+    if (word == "pict") {
+        m_state.destination = Destination::Picture;
+        m_picture = RichTextPicture();
+        m_pictureNibble = -1;
+        m_pictureTooLarge = false;
+        return;
+    }
+    if (word == "shppict")
+        return;
+    if (m_state.destination == Destination::Shape) {
+        // A shape's text box and its result for readers without shapes are not shown.
+        if (word == "shptxt" || word == "shprslt")
+            m_state.destination = Destination::Skip;
+        return;
+    }
+    if (word == "shp" || word == "shpgrp") {
+        m_state.destination = Destination::Shape;
+        return;
+    }
     if (word == "fonttbl") {
         m_state.destination = Destination::FontTable;
         return;
@@ -421,6 +485,7 @@ void RtfReader::OnControlWord(const std::string &word, bool hasParameter, int pa
         return;
     }
     if (word == "sect") {
+        m_firstSection = false;
         if (!m_paragraph.runs.empty())
             EndParagraph(InRow());
         return;
@@ -449,7 +514,114 @@ void RtfReader::OnControlWord(const std::string &word, bool hasParameter, int pa
         return;
     if (OnParagraphProperty(word, parameter))
         return;
+    if (OnPageProperty(word, parameter))
+        return;
     OnTableProperty(word, parameter);
+}
+
+bool RtfReader::OnPageProperty(const std::string &word, int parameter)
+{
+    // Sizes of the document, or of its first section, which a word processor lets win.
+    const bool section = word.size() > 3 && word.compare(word.size() - 3, 3, "sxn") == 0;
+    if (section && !m_firstSection)
+        return true;
+    RichTextPageSetup &setup = section ? m_sectionSetup : m_document.pageSetup;
+    const std::string name = section ? word.substr(0, word.size() - 3) : word;
+    const int paper = Clamp(parameter, 0, kMaxLength);
+    const int margin = Clamp(parameter, 0, kMaxLength);
+    if (name == "paperw" || name == "pgw")
+        setup.paperWidth = paper;
+    else if (name == "paperh" || name == "pgh")
+        setup.paperHeight = paper;
+    else if (name == "margl")
+        setup.marginLeft = margin;
+    else if (name == "margr")
+        setup.marginRight = margin;
+    else if (name == "margt")
+        setup.marginTop = margin;
+    else if (name == "margb")
+        setup.marginBottom = margin;
+    else if (name == "landscape" || name == "lndscp")
+        setup.landscape = true;
+    else
+        return false;
+    return true;
+}
+
+void RtfReader::OnPictureWord(const std::string &word, bool hasParameter, int parameter)
+{
+    using Kind = RichTextPicture::Kind;
+    RichTextPicture &picture = m_picture;
+    const int size = Clamp(parameter, 0, kMaxLength);
+    if (word == "pngblip") {
+        picture.kind = Kind::Png;
+    } else if (word == "jpegblip") {
+        picture.kind = Kind::Jpeg;
+    } else if (word == "emfblip") {
+        picture.kind = Kind::Emf;
+    } else if (word == "wmetafile") {
+        picture.kind = Kind::Wmf;
+        picture.metafileMapping = hasParameter ? Clamp(parameter, 1, 8) : 8;
+    } else if (word == "dibitmap") {
+        picture.kind = Kind::Dib;
+    } else if (word == "wbitmap") {
+        picture.kind = Kind::Ddb;
+    } else if (word == "macpict" || word == "pmmetafile") {
+        picture.kind = Kind::Unknown;
+    } else if (word == "picw") {
+        picture.width = size;
+    } else if (word == "pich") {
+        picture.height = size;
+    } else if (word == "picwgoal") {
+        picture.goalWidth = size;
+    } else if (word == "pichgoal") {
+        picture.goalHeight = size;
+    } else if (word == "picscalex") {
+        picture.scaleX = Clamp(parameter, 1, 1000);
+    } else if (word == "picscaley") {
+        picture.scaleY = Clamp(parameter, 1, 1000);
+    } else if (word == "wbmbitspixel") {
+        picture.ddbBitsPerPixel = Clamp(parameter, 1, 32);
+    } else if (word == "wbmplanes") {
+        picture.ddbPlanes = Clamp(parameter, 1, 8);
+    } else if (word == "wbmwidthbytes") {
+        picture.ddbWidthBytes = size;
+    }
+}
+
+void RtfReader::OnPictureByte(unsigned char byte)
+{
+    const int digit = HexDigit(byte);
+    if (digit < 0)
+        return; // line ends and blanks between the digits
+    if (m_pictureNibble < 0) {
+        m_pictureNibble = digit;
+        return;
+    }
+    if (m_picture.data.size() < kMaxPictureBytes)
+        m_picture.data.push_back(static_cast<unsigned char>(m_pictureNibble * 16 + digit));
+    else
+        m_pictureTooLarge = true;
+    m_pictureNibble = -1;
+}
+
+// A picture goes into the text where its group ends, as a run of its own, unless it is hidden,
+// of a kind not drawn, or its data cannot be whole.
+void RtfReader::EndPicture()
+{
+    RichTextPicture picture = std::move(m_picture);
+    m_picture = RichTextPicture();
+    if (m_pictureTooLarge || picture.data.empty() || picture.kind == RichTextPicture::Kind::Unknown)
+        return;
+    if (m_state.destination != Destination::Text && m_state.destination != Destination::Shape)
+        return;
+    if (m_state.hidden)
+        return;
+    RichTextCharFormat format = m_state.format;
+    format.font = FontIndex(m_state.fontNumber);
+    m_paragraph.runs.push_back(
+        RichTextRun{L"\uFFFC", format, static_cast<int>(m_document.pictures.size())});
+    m_document.pictures.push_back(std::move(picture));
 }
 
 bool RtfReader::OnCharacterProperty(const std::string &word, bool hasParameter, int parameter)
@@ -515,6 +687,8 @@ bool RtfReader::OnParagraphProperty(const std::string &word, int parameter)
         m_state.nextTabAlignment = RichTextTabAlignment::Right;
     } else if (word == "tqc") {
         m_state.nextTabAlignment = RichTextTabAlignment::Center;
+    } else if (word == "tqdec") {
+        m_state.nextTabAlignment = RichTextTabAlignment::Decimal;
     } else if (word == "tx") {
         std::vector<int> &stops = paragraph.tabStops;
         std::vector<RichTextTabAlignment> &alignments = paragraph.tabAlignments;
@@ -529,6 +703,8 @@ bool RtfReader::OnParagraphProperty(const std::string &word, int parameter)
         m_state.nextTabAlignment = RichTextTabAlignment::Left;
     } else if (word == "keepn") {
         paragraph.keepWithNext = true;
+    } else if (word == "keep") {
+        paragraph.keepTogether = true;
     } else if (word == "intbl") {
         m_state.inTable = true;
     } else if (word == "pagebb") {
@@ -542,6 +718,10 @@ bool RtfReader::OnParagraphProperty(const std::string &word, int parameter)
 bool RtfReader::OnTableProperty(const std::string &word, int parameter)
 {
     if (word == "trowd") {
+        // Cell paragraphs start from the default properties: the rich-edit control writes no
+        // \pard inside a row, so the properties before the row are not theirs.
+        m_state.paragraph = RichTextParagraph();
+        m_state.nextTabAlignment = RichTextTabAlignment::Left;
         m_rowDefinition = RichTextRow();
         m_rowOpen = true;
         m_borderSide = 0;
@@ -597,6 +777,8 @@ void RtfReader::OnChar(wchar_t ch)
     case Destination::ColorTable:
         OnColorTableChar(ch);
         return;
+    case Destination::Picture:
+    case Destination::Shape:
     case Destination::Skip:
         return;
     }
@@ -605,7 +787,7 @@ void RtfReader::OnChar(wchar_t ch)
     RichTextCharFormat format = m_state.format;
     format.font = FontIndex(m_state.fontNumber);
     std::vector<RichTextRun> &runs = m_paragraph.runs;
-    if (runs.empty() || runs.back().format != format)
+    if (runs.empty() || runs.back().format != format || runs.back().picture >= 0)
         runs.push_back(RichTextRun{L"", format});
     runs.back().text += ch;
 }

@@ -12,25 +12,6 @@
 
 namespace {
 
-std::string ReadFixture(const char *name)
-{
-    char folder[MAX_PATH] = {};
-    GetEnvironmentVariableA("MORVELANK_TEST_SOURCE_DIR", folder, MAX_PATH);
-    std::string path = std::string("Z:") + folder + "/fixtures/" + name;
-    for (char &ch : path)
-        if (ch == '/')
-            ch = '\\';
-    std::string content;
-    if (FILE *file = fopen(path.c_str(), "rb")) {
-        char buffer[4096];
-        size_t read = 0;
-        while ((read = fread(buffer, 1, sizeof(buffer), file)) > 0)
-            content.append(buffer, read);
-        fclose(file);
-    }
-    return content;
-}
-
 struct Stream {
     std::string data;
     size_t position = 0;
@@ -142,6 +123,54 @@ TEST(RichEditOutputTest, IndentsSurviveTheControl)
     }
     const std::string other = "{\\rtf1 \\pard\\li567\\fi-283 x\\par}";
     EXPECT_EQ(other, CorrectWineParagraphIndents(other)) << "only the control's own RTF is corrected";
+}
+
+// A picture the control holds comes out of it as an enhanced metafile in a shape's picture
+// group, and reaches the page at its size.
+TEST(RichEditOutputTest, PicturesInTheControlReachThePage)
+{
+    for (const char *fixture : {"picture_emf.rtf", "picture_wmf.rtf"}) {
+        const std::string rtf = ThroughRichEdit(ReadFixture(fixture));
+        const RichTextDocument document = RichTextDocument::FromRtf(rtf);
+        ASSERT_EQ(1u, document.pictures.size()) << fixture << "\n" << rtf.substr(0, 300);
+        MemoryDC dc;
+        const RichTextLayout layout(document, A4Page(), dc);
+        const std::vector<RichTextLineInfo> lines = layout.PageLines(1);
+        ASSERT_EQ(3u, lines.size()) << fixture;
+        EXPECT_EQ(L"\uFFFC", lines[1].text) << fixture;
+        EXPECT_NEAR(2268, lines[1].box.right - lines[1].box.left, 30) << fixture;
+    }
+}
+
+// The criteria table of a notice after an indented paragraph, as the control writes it: its
+// narrow columns still hold their words.
+TEST(RichEditOutputTest, TablesAfterIndentedParagraphsKeepTheirColumns)
+{
+    std::string rtf = "{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset238 Arial;}}"
+                      "\\pard\\li567\\sa60\\f0\\fs20 Kryteria oceny ofert:\\par";
+    const char *const rows[] = {"\\b Lp.\\cell Nazwa kryterium\\cell Waga (%)\\cell Spos\\'f3b oceny\\cell\\b0",
+                                "1\\cell Cena\\cell 60\\cell (cena najni\\'bfsza / cena badanej oferty) x 60 pkt\\cell"};
+    for (const char *row : rows)
+        rtf += std::string("\\trowd\\trgaph108\\trleft-108\\cellx450\\cellx4050\\cellx4950\\cellx9000"
+                           "\\pard\\intbl ")
+               + row + "\\row";
+    rtf += "\\pard\\li567 Koniec.\\par}";
+    const std::string streamed = CorrectWineParagraphIndents(SeparateCellEdgesFromText(ThroughRichEdit(rtf), 11906));
+    MemoryDC dc;
+    CRichEditPages pages;
+    pages.Paginate(streamed, CSize(11906, 16838), CRect(1417, 1417, 1417, 1417), dc);
+    const std::vector<RichTextLineInfo> lines = pages.Layout()->PageLines(1);
+    auto lineStarting = [&](const std::wstring &text) {
+        for (const RichTextLineInfo &line : lines)
+            if (line.text.compare(0, text.size(), text) == 0)
+                return line;
+        ADD_FAILURE() << "no line starts with this text";
+        return RichTextLineInfo{};
+    };
+    EXPECT_EQ(1417, lineStarting(L"Lp.").box.left);
+    EXPECT_EQ(1417 + 4050 + 108, lineStarting(L"Waga").box.left);
+    for (const RichTextLineInfo &line : lines)
+        EXPECT_TRUE(line.text.size() > 2 || line.text == L"1" || line.text == L"60") << "a letter a line";
 }
 
 } // namespace

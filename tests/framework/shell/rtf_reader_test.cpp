@@ -157,6 +157,110 @@ TEST(RtfReaderTest, ReadsTableRowsWithAndWithoutIntbl)
     EXPECT_EQ(0u, second.cells[1].borders);
     EXPECT_EQ(6000 + 1440, second.cells[2].right);
     EXPECT_FALSE(document.blocks[3].isRow);
+
+    // A row's cells do not take the properties of the paragraph before it, as the control
+    // writes them.
+    const RichTextDocument indented =
+        RichTextDocument::FromRtf("{\\rtf1\\pard\\li567\\qc\\tx900 a\\par\\trowd\\cellx2000 b\\cell\\row}");
+    ASSERT_EQ(2u, indented.blocks.size());
+    const RichTextParagraph &cell = indented.blocks[1].row.cells.at(0).paragraphs.at(0);
+    EXPECT_EQ(0, cell.leftIndent);
+    EXPECT_EQ(RichTextAlignment::Left, cell.alignment);
+    EXPECT_TRUE(cell.tabStops.empty());
+}
+
+TEST(RtfReaderTest, ReadsKeepsAndTabKinds)
+{
+    const RichTextDocument document = RichTextDocument::FromRtf(
+        "{\\rtf1\\keepn a\\par\\keep b\\par\\pard\\tqr\\tx5000\\tqdec\\tx3000\\tqc\\tx4000\\tx1000 c\\par}");
+    ASSERT_EQ(3u, document.blocks.size());
+    EXPECT_TRUE(document.blocks[0].paragraph.keepWithNext);
+    EXPECT_FALSE(document.blocks[0].paragraph.keepTogether);
+    EXPECT_TRUE(document.blocks[1].paragraph.keepWithNext);
+    EXPECT_TRUE(document.blocks[1].paragraph.keepTogether);
+    const RichTextParagraph &tabs = document.blocks[2].paragraph;
+    EXPECT_FALSE(tabs.keepWithNext || tabs.keepTogether);
+    EXPECT_EQ((std::vector<int>{1000, 3000, 4000, 5000}), tabs.tabStops);
+    using Tab = RichTextTabAlignment;
+    EXPECT_EQ((std::vector<Tab>{Tab::Left, Tab::Decimal, Tab::Center, Tab::Right}), tabs.tabAlignments);
+}
+
+TEST(RtfReaderTest, ReadsThePageSetUp)
+{
+    const struct {
+        const char *words;
+        RichTextPageSetup setup;
+    } cases[] = {
+        {"", {0, 0, -1, -1, -1, -1, false}},
+        {"\\paperw11906\\paperh16838\\margl1134\\margr1135\\margt1136\\margb1137",
+         {11906, 16838, 1134, 1136, 1135, 1137, false}},
+        {"\\margl0\\landscape", {0, 0, 0, -1, -1, -1, true}},
+        // The first section's sizes win over the document's; later sections' are not read.
+        {"\\paperw12240\\margl1800\\sectd\\pgwsxn16838\\pghsxn11906\\lndscpsxn\\marglsxn700 a\\sect\\sectd\\pgwsxn5000",
+         {16838, 11906, 700, -1, -1, -1, true}},
+        {"\\paperw-5\\margl99999999", {0, 0, 1440 * 60, -1, -1, -1, false}},
+    };
+    for (const auto &c : cases) {
+        const RichTextPageSetup setup = RichTextDocument::FromRtf(std::string("{\\rtf1") + c.words + " x\\par}").pageSetup;
+        EXPECT_EQ(c.setup.paperWidth, setup.paperWidth) << c.words;
+        EXPECT_EQ(c.setup.paperHeight, setup.paperHeight) << c.words;
+        EXPECT_EQ(c.setup.marginLeft, setup.marginLeft) << c.words;
+        EXPECT_EQ(c.setup.marginTop, setup.marginTop) << c.words;
+        EXPECT_EQ(c.setup.marginRight, setup.marginRight) << c.words;
+        EXPECT_EQ(c.setup.marginBottom, setup.marginBottom) << c.words;
+        EXPECT_EQ(c.setup.landscape, setup.landscape) << c.words;
+    }
+}
+
+TEST(RtfReaderTest, ReadsPicturesWhereTheyShow)
+{
+    using Kind = RichTextPicture::Kind;
+    const struct {
+        const char *rtf;
+        std::vector<Kind> kinds; // the pictures read, in order
+        const wchar_t *text;
+    } cases[] = {
+        {"a{\\pict\\pngblip\\picw2\\pich3\\picwgoal30\\pichgoal45\\picscalex50\\picscaley200 0a0B\\par 0c}b\\par",
+         {Kind::Png},
+         L"a\uFFFCb\n"},
+        {"{\\pict\\jpegblip ff}{\\pict\\emfblip ff}{\\pict\\wmetafile8 ff}{\\pict\\dibitmap0 ff}{\\pict\\wbitmap0 ff}\\par",
+         {Kind::Jpeg, Kind::Emf, Kind::Wmf, Kind::Dib, Kind::Ddb},
+         L"\uFFFC\uFFFC\uFFFC\uFFFC\uFFFC\n"},
+        // Binary data, and a picture's own groups.
+        {"{\\pict{\\*\\blipuid 0102}\\pngblip\\bin3 {}\\}\\par", {Kind::Png}, L"\uFFFC\n"},
+        // The shape's picture, not its alternative for readers without shapes.
+        {"{\\*\\shppict{\\pict\\emfblip 01}}{\\nonshppict{\\pict\\wmetafile8 02}}\\par", {Kind::Emf}, L"\uFFFC\n"},
+        {"{\\shp{\\*\\shpinst\\shpleft0{\\sp{\\sn pib}{\\sv{\\pict\\pngblip 01}}}{\\shptxt ramka}}{\\shprslt{\\pict\\wmetafile8 02}}}x\\par",
+         {Kind::Png},
+         L"\uFFFCx\n"},
+        // An object shows its result.
+        {"{\\object\\objemb{\\*\\objclass Paint}{\\*\\objdata 0102}{\\result{\\pict\\jpegblip 03}}}\\par", {Kind::Jpeg}, L"\uFFFC\n"},
+        // Not shown: hidden, of a kind not drawn, without data.
+        {"{\\v{\\pict\\pngblip 01}}{\\pict\\macpict 01}{\\pict\\pngblip}{\\pict\\pngblip zz}x\\par", {}, L"x\n"},
+    };
+    for (const auto &c : cases) {
+        const RichTextDocument document = RichTextDocument::FromRtf(std::string("{\\rtf1 ") + c.rtf + "}");
+        std::vector<Kind> kinds;
+        for (const RichTextPicture &picture : document.pictures)
+            kinds.push_back(picture.kind);
+        EXPECT_EQ(c.kinds, kinds) << c.rtf;
+        EXPECT_EQ(c.text, document.PlainText()) << c.rtf;
+    }
+    const RichTextDocument first = RichTextDocument::FromRtf(std::string("{\\rtf1 ") + cases[0].rtf + "}");
+    ASSERT_EQ(1u, first.pictures.size());
+    const RichTextPicture &picture = first.pictures[0];
+    EXPECT_EQ((std::vector<unsigned char>{0x0A, 0x0B, 0x0C}), picture.data);
+    EXPECT_EQ(2, picture.width);
+    EXPECT_EQ(3, picture.height);
+    EXPECT_EQ(30, picture.goalWidth);
+    EXPECT_EQ(45, picture.goalHeight);
+    EXPECT_EQ(50, picture.scaleX);
+    EXPECT_EQ(200, picture.scaleY);
+    const RichTextRun &run = first.blocks[0].paragraph.runs.at(1);
+    EXPECT_EQ(0, run.picture);
+    const RichTextDocument binary =
+        RichTextDocument::FromRtf(std::string("{\\rtf1 ") + cases[2].rtf + "}");
+    EXPECT_EQ((std::vector<unsigned char>{'{', '}', '\\'}), binary.pictures.at(0).data);
 }
 
 TEST(RtfReaderTest, DamagedInputNeverCrashesAndKeepsWhatItCan)
