@@ -27,9 +27,11 @@ endfunction()
 
 # One GoogleTest executable per tested folder, from every .cpp and .rc in it; ctest runs it
 # under Wine in a session of its own (display, wineserver, registry).
-#   morvelank_test(<name> [DEPENDS <libraries>...] [ENVIRONMENT <VAR=value>...])
+#   morvelank_test(<name> [INSTALLATION] [DEPENDS <libraries>...] [ENVIRONMENT <VAR=value>...])
+# INSTALLATION: the suite reads an installation folder, named by MORVELANK_INSTALLATION: the
+# suites' own copy (tests/CMakeLists.txt), never the user's.
 function(morvelank_test name)
-  cmake_parse_arguments(ARG "" "" "DEPENDS;ENVIRONMENT" ${ARGN})
+  cmake_parse_arguments(ARG "INSTALLATION" "" "DEPENDS;ENVIRONMENT" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.rc)
   add_executable(${name} ${sources})
@@ -39,4 +41,9 @@ function(morvelank_test name)
   # A message box no test answers would wait forever: the run fails it instead.
   set_tests_properties(${name} PROPERTIES TIMEOUT 900
     ENVIRONMENT "MORVELANK_TEST_SOURCE_DIR=${CMAKE_CURRENT_SOURCE_DIR};${ARG_ENVIRONMENT}")
+  if(ARG_INSTALLATION)
+    add_dependencies(${name} installation_image)
+    set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT "MORVELANK_INSTALLATION=${MORVELANK_SUITES_INSTALLATION}")
+    set_property(TEST ${name} APPEND PROPERTY FIXTURES_REQUIRED suites_installation)
+  endif()
 endfunction()
