@@ -12,7 +12,7 @@
 #include "document/proceeding_loader.h"
 #include "model/project.h"
 #include "framework/ui/msgbox.h"
-#include "mainframe/library/library_config.h"
+#include "mainframe/outside_program.h"
 #include "mainframe/preview_dlg.h"
 #include "mainframe/wizard/kreator_dlg.h"
 #include "proceeding/frame/child_frame.h"
@@ -627,20 +627,30 @@ void CMainFrame::RunWizardTool(int operation, const CNewProceedingWizard &wizard
     }
 }
 
-// The form of the annual report on awarded contracts, in the word processor when one is known.
+// The form of the annual report on awarded contracts, in the word processor when one is known,
+// else in the program the shell has for it. Where neither opens it, the user is told where the
+// form lies, so that it can be opened by hand.
 void CMainFrame::OpenAnnualReportForm()
 {
     const CString path = App().MainPath + "\\zp\\ZP-SR_2014.dot";
-    const LibraryOpening opening = ChooseLibraryOpening(path, App().WordPath, FileExists(path));
-    if (opening.kind == LibraryOpening::Missing) {
+    if (!FileExists(path)) {
         AfxShowMessageBox(m_hWnd, "Brak pliku: " + path, "Błąd", MB_ICONERROR);
-    } else if (opening.kind == LibraryOpening::CommandLine) {
+        return;
+    }
+    bool opened = false;
+    if (!App().WordPath.IsEmpty()) {
         SetStatusText(0, "Uruchamia MS Word ...");
-        ::WinExec(opening.text, SW_SHOWNORMAL);
+        opened = ::WinExec(App().WordPath + "\\WinWord.exe \"" + path + "\"", SW_SHOWNORMAL) > 31;
         SetStatusText(0, "");
     } else {
-        OpenInShell(opening.text, SW_SHOWNORMAL);
+        opened = OpenDocumentInShell(path);
     }
+    if (!opened)
+        AfxShowMessageBox(m_hWnd,
+                          "Nie można otworzyć formularza sprawozdania rocznego: nie znaleziono programu, który "
+                          "otwiera pliki tego rodzaju.\nFormularz znajduje się w pliku:\n"
+                              + path,
+                          "Błąd", MB_ICONERROR);
 }
 
 // ---- Window list --------------------------------------------------------------------------------

@@ -1,6 +1,7 @@
 #include "mainframe/outside_program.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <string>
 
@@ -27,4 +28,11 @@ bool StartOutsideProgram(const CString &program, const CString &arguments)
     ::CloseHandle(process.hThread);
     ::CloseHandle(process.hProcess);
     return true;
+}
+
+bool OpenDocumentInShell(const CString &path)
+{
+    const HINSTANCE opened =
+        ::ShellExecuteW(nullptr, L"open", Cp1250ToWide(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    return reinterpret_cast<INT_PTR>(opened) > 32;
 }

@@ -8,3 +8,6 @@
 CString OutsideProgramCommandLine(const CString &program, const CString &arguments);
 // Starts it shown normally; false when it could not be started.
 bool StartOutsideProgram(const CString &program, const CString &arguments);
+// Opens the document with the program the shell has for its kind; false when there is none
+// or it could not be started.
+bool OpenDocumentInShell(const CString &path);

@@ -195,6 +195,17 @@ CString GetTemplateFolder(const CString &mainPath, const CString &userTemplatesP
     return folder;
 }
 
+CString GetUserTemplateFolder(const CString &userTemplatesPath, const CString &templateFolder)
+{
+    if (userTemplatesPath.IsEmpty())
+        return CString();
+    const CString set = templateFolder.Mid(templateFolder.ReverseFind('\\') + 1);
+    const CString newest = CString("szablony_") + kVersions[kNewest - kOldestNamed].folderSuffix;
+    if (set.CompareNoCase(newest) == 0 || templateFolder.CompareNoCase(userTemplatesPath) == 0)
+        return userTemplatesPath;
+    return userTemplatesPath + "\\" + set;
+}
+
 bool HasTemplatesForVersion(const CString &mainPath, const CString &userTemplatesPath, int lawVersion)
 {
     const CString folder = GetTemplateFolder(mainPath, userTemplatesPath, lawVersion);

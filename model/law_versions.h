@@ -21,6 +21,11 @@ CString GetConfigFilePath(const CString &mainPath, int lawVersion, int procedure
 // Versions above the newest are the user's own templates.
 CString GetTemplateFolder(const CString &mainPath, const CString &userTemplatesPath, int lawVersion);
 
+// Where the user's edited copies of a set's templates lie, under the same relative paths: the
+// user-templates folder for the newest set, which it mirrors, and for the user's own set; a
+// subfolder named after the set for any older one; empty without a user-templates folder.
+CString GetUserTemplateFolder(const CString &userTemplatesPath, const CString &templateFolder);
+
 bool HasTemplatesForVersion(const CString &mainPath, const CString &userTemplatesPath, int lawVersion);
 bool HasConfigForVersion(const CString &mainPath, int lawVersion, int procedureCode);
 

@@ -102,11 +102,17 @@ CString DocumentFiles::GetDocumentFilePath(int document, bool noLinks, bool copy
         LawVersions::GetTemplateFolder(m_state.m_strMainPath, m_state.m_strUserTemplatesPath, m_state.m_nFileVersion);
     if (base.IsEmpty() || !DirectoryExists(base))
         return CString();
-    const CString plain = base + "\\" + subfolder + slot.fileName;
-    const CString byOrderType =
-        base + "\\" + subfolder
-        + ProcedureCatalogue::GetOrderTypeFolder(m_project.m_nProcedureCode, m_project.m_nOrderType) + slot.fileName;
-    return FileExists(byOrderType) ? byOrderType : plain;
+    // A template the user edited (the template editor saves it to the user's folder) comes
+    // before the installed one, the order type's copy before the common one.
+    const CString own = LawVersions::GetUserTemplateFolder(m_state.m_strUserTemplatesPath, base);
+    const CString orderType = ProcedureCatalogue::GetOrderTypeFolder(m_project.m_nProcedureCode, m_project.m_nOrderType);
+    for (const CString &name : {subfolder + orderType + slot.fileName, subfolder + slot.fileName}) {
+        if (!own.IsEmpty() && FileExists(own + "\\" + name))
+            return own + "\\" + name;
+        if (FileExists(base + "\\" + name))
+            return base + "\\" + name;
+    }
+    return base + "\\" + subfolder + slot.fileName;
 }
 
 void DocumentFiles::CopyMissingOfficeFiles() const

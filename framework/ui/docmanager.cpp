@@ -204,6 +204,29 @@ void CDocManager::UnregisterShellFileTypes()
 
 // ---- CRecentFileList -----------------------------------------------------------------------
 
+CString AbbreviatePath(const CString &path, int maxLength)
+{
+    if (path.GetLength() <= maxLength)
+        return path;
+    std::vector<int> slashes;
+    for (int i = 0; i < path.GetLength(); ++i)
+        if (path[i] == '\\')
+            slashes.push_back(i);
+    const CString name = path.Mid(slashes.empty() ? 0 : slashes.back() + 1);
+    // The head, "C:\first" or "\\server\share", ends at the slash after the first two levels
+    // (a network path starts with two slashes).
+    const size_t head = path.Left(2) == "\\\\" ? 3 : 1;
+    const CString dots = "\\...";
+    // No folder between the head and the name, or no room after it for even the name: the name.
+    if (slashes.size() <= head + 1 || slashes[head] + dots.GetLength() + 1 + name.GetLength() > maxLength)
+        return name;
+    const int headEnd = slashes[head];
+    size_t tail = slashes.size() - 1;
+    while (tail - 1 > head && headEnd + dots.GetLength() + path.GetLength() - slashes[tail - 1] <= maxLength)
+        --tail;
+    return path.Left(headEnd) + dots + path.Mid(slashes[tail]);
+}
+
 CRecentFileList::CRecentFileList(UINT nStart, LPCTSTR lpszSection, LPCTSTR lpszEntryFormat, int nSize)
     : m_nStart(nStart), m_strSectionName(lpszSection), m_strEntryFormat(lpszEntryFormat),
       m_nSize(nSize < 1 ? 1 : (nSize > 16 ? 16 : nSize))
@@ -286,7 +309,9 @@ void CRecentFileList::UpdateMenu(CCmdUI *pCmdUI)
     }
     for (int i = 0; i < GetCount(); ++i) {
         CString text;
-        text.Format("&%d %s", i + 1, m_files[i]);
+        CString shown = AbbreviatePath(m_files[i], m_nMaxDisplayLength);
+        shown.Replace("&", "&&");
+        text.Format("&%d %s", i + 1, (LPCTSTR)shown);
         ::InsertMenuW(menu, pCmdUI->m_nIndex++, MF_BYPOSITION | MF_STRING, m_nStart + i, Cp1250ToWide(text).c_str());
     }
     // The update loop goes on after the last inserted item.

@@ -46,6 +46,11 @@ private:
     CPtrList m_templateList;
 };
 
+// How a recent file is named in the menu: a path longer than maxLength characters keeps its
+// drive (or \\server\share) with the first folder, then "\...", then as many of its last
+// levels as fit ("C:\Dokumenty\...\przetarg.baz"); the file name alone when not even that fits.
+CString AbbreviatePath(const CString &path, int maxLength);
+
 // The most recently used files, kept in the profile section "Recent File List" as
 // "File1".."FileN", most recent first. Paths compare without regard to letter case.
 class CRecentFileList {
@@ -65,6 +70,7 @@ public:
     virtual void WriteList();
 
     UINT m_nStart; // the command id of the first entry
+    int m_nMaxDisplayLength = 30; // characters of a path shown in the menu
 
 private:
     CString m_strSectionName;

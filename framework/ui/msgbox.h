@@ -10,3 +10,7 @@ int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
 
 // The one place a message box is shown; owner may be null.
 int AfxShowMessageBox(HWND hWndOwner, LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType);
+
+// The system's message box, with its text given room for every letter: Wine sizes the text to
+// what the font measures, and draws some letters wider than that, so the last one was cut off.
+int ShowSystemMessageBox(HWND owner, const wchar_t *text, const wchar_t *caption, UINT type);

@@ -1,5 +1,7 @@
 #include "mainframe/tools/backup_restore.h"
 
+#include <windows.h>
+
 #include <map>
 #include <string>
 
@@ -145,6 +147,17 @@ CString FindTargetClash(const std::vector<BackupEntry> &entries, const CString &
     return CString();
 }
 
+// The first entry whose path under target is too long for the system, leaving room for the
+// temporary file written beside it; "" when every one fits.
+CString FindTooLongPath(const std::vector<BackupEntry> &entries, const CString &target)
+{
+    const int temporarySuffix = 16; // ".mvk" + 8 hex digits + ".tmp"
+    for (const BackupEntry &entry : entries)
+        if (target.GetLength() + 1 + entry.path.GetLength() + temporarySuffix >= MAX_PATH)
+            return entry.path;
+    return CString();
+}
+
 } // namespace
 
 bool IsSafeBackupPath(const CString &path)
@@ -223,6 +236,12 @@ BackupRestoreResult RestoreBackup(const CString &backupPath, const CString &targ
     std::vector<BackupEntry> entries;
     if (!ReadBackupEntries(backupPath, entries, result.message))
         return result;
+    const CString tooLong = FindTooLongPath(entries, target);
+    if (!tooLong.IsEmpty()) {
+        result.message = "Ścieżka z kopii zapasowej jest za długa, by odtworzyć ją w katalogu:\n" + target + "\n\n"
+                         + tooLong + "\n\nŻaden plik nie został zmieniony.";
+        return result;
+    }
 
     int existing = 0;
     for (const BackupEntry &entry : entries)

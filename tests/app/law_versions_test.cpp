@@ -72,6 +72,28 @@ TEST(LawVersions, TemplateFolders)
     }
 }
 
+// The user's edited templates mirror the newest set in the user-templates folder itself; an
+// older set's go to a subfolder of their own, so that no edit reaches another set.
+TEST(LawVersions, UserTemplateFolders)
+{
+    const struct {
+        int lawVersion;
+        const char *folder;
+    } cases[] = {
+        {114, "D:\\P\\szablony_moje"},
+        {-1, "D:\\P\\szablony_moje"},
+        {115, "D:\\P\\szablony_moje"},
+        {25, "D:\\P\\szablony_moje\\szablony_200607"},
+        {16, "D:\\P\\szablony_moje\\szablony"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "version " << c.lawVersion);
+        const CString set = GetTemplateFolder("D:\\P", "D:\\P\\szablony_moje", c.lawVersion);
+        EXPECT_STREQ(c.folder, GetUserTemplateFolder("D:\\P\\szablony_moje", set));
+    }
+    EXPECT_STREQ("", GetUserTemplateFolder("", "D:\\P\\szablony_202509"));
+}
+
 TEST(LawVersions, SpacesEndingTheMainPathAreTrimmedOnlyFromTemplateFolders)
 {
     EXPECT_STREQ("D:\\P \\szablony_202509", GetTemplateFolder("D:\\P ", "", 114));

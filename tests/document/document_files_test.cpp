@@ -106,6 +106,25 @@ TEST_F(DocumentFilesTest, PathsByKindOfDocument)
     EXPECT_STREQ("", files->GetDocumentFilePath(3, false, false));
 }
 
+// The template editor saves an edited template to the user's folder; new documents use it,
+// an order type's own template still before a common one.
+TEST_F(DocumentFilesTest, ATemplateTheUserEditedComesBeforeTheInstalledOne)
+{
+    const CString own = state.m_strUserTemplatesPath;
+    ASSERT_TRUE(CreateDirectoryPath(own + "\\1\\dostawy"));
+    ASSERT_TRUE(WriteTextFile(own + "\\1\\szablon.rtf", "{\\rtf1 moj}"));
+    ASSERT_TRUE(WriteTextFile(own + "\\1\\dostawy.rtf", "{\\rtf1 moj ogolny}"));
+    Slot(3, "szablon.rtf", 0);
+    Slot(4, "dostawy.rtf", 0);
+    EXPECT_STREQ(own + "\\1\\szablon.rtf", files->GetDocumentFilePath(3, false, false));
+    EXPECT_STREQ("{\\rtf1 moj}", files->ReadDocumentTemplate(3));
+    EXPECT_STREQ(templates + "\\1\\dostawy\\dostawy.rtf", files->GetDocumentFilePath(4, false, false));
+    ASSERT_TRUE(WriteTextFile(own + "\\1\\dostawy\\dostawy.rtf", "{\\rtf1 moj dostawy}"));
+    EXPECT_STREQ(own + "\\1\\dostawy\\dostawy.rtf", files->GetDocumentFilePath(4, false, false));
+    for (const char *name : {"\\1\\szablon.rtf", "\\1\\dostawy.rtf", "\\1\\dostawy\\dostawy.rtf"})
+        DeleteFileA(own + name);
+}
+
 TEST_F(DocumentFilesTest, EditableDocumentPrefersTheTypedText)
 {
     Slot(0, "szablon.rtf", kStateEditable);

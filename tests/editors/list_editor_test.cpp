@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/clipped_texts.h"
+
 #include <deque>
 #include <functional>
 #include <string>
@@ -153,7 +155,9 @@ TEST_F(ListEditorTest, EachKindHasItsCaptionAndColumns)
         std::vector<std::string> headings;
         bool helpEnabled = true;
         DWORD extended = 0;
+        std::string clipped;
         Run([&](CListEditorDlg &d) {
+            clipped = clipped_texts::ClippedTexts(d.m_hWnd);
             CString title;
             d.GetWindowText(title);
             caption = title.GetString();
@@ -164,6 +168,7 @@ TEST_F(ListEditorTest, EachKindHasItsCaptionAndColumns)
         });
         EXPECT_EQ(c.caption, caption);
         EXPECT_EQ(c.headings, headings);
+        EXPECT_EQ(clipped, "");
         EXPECT_EQ("0.00", sum);
         EXPECT_FALSE(helpEnabled);
         EXPECT_EQ((DWORD)(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT),

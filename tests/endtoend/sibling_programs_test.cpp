@@ -363,23 +363,79 @@ TEST_F(SiblingPrograms, ContractRegisterKeepsAnEntryAddedThroughItsWindow)
     EXPECT_TRUE(m_messages.empty()) << Messages();
 }
 
-TEST_F(SiblingPrograms, StartMenuOpensTheAnnualReportForm)
+// The start menu's annual report opens the form in the program the shell has for it; where
+// there is none, or the form is missing, the user is told so and where the form lies.
+TEST_F(SiblingPrograms, StartMenuOpensTheAnnualReportFormOrSaysWhyNot)
 {
-    EXPECT_EQ(FileBytes(m_program / "zp" / "ZP-SR_2014.dot").substr(0, 6), "{\\rtf1");
-    HWND wizard = StartWizard();
-    ASSERT_NE(wizard, nullptr) << "no start menu";
-    HWND page = PageWith(wizard, IDC_OPERATION_REPORT);
-    ASSERT_NE(page, nullptr);
-    HWND report = GetDlgItem(page, IDC_OPERATION_REPORT);
-    ASSERT_TRUE(IsWindowEnabled(report)) << "the start menu does not offer the annual report";
-    SendMessageTimeoutW(report, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
-    PostMessageW(wizard, WM_COMMAND, MAKEWPARAM(IDC_WIZARD_NEXT, BN_CLICKED), 0);
-    ASSERT_NE(PageWith(wizard, IDC_REPORT_ZPSR), nullptr) << "no annual report page";
-    PostMessageW(wizard, WM_COMMAND, MAKEWPARAM(IDC_WIZARD_FINISH, BN_CLICKED), 0);
-    EXPECT_TRUE(WaitUntil(10000, [wizard] { return !IsWindow(wizard); })) << "the wizard stayed open";
-    Sleep(2000);
-    HWND box = FindWindowOf(m_main.dwProcessId, IsDialog);
-    EXPECT_EQ(box, nullptr) << "the form was not opened: " << (box ? StaticText(box) : std::wstring());
+    const fs::path form = m_program / "zp" / "ZP-SR_2014.dot";
+    EXPECT_EQ(FileBytes(form).substr(0, 6), "{\\rtf1");
+    const wchar_t kClasses[] = L"Software\\Classes\\.dot";
+    const wchar_t kFormKind[] = L"Software\\Classes\\MorvelankTestForm";
+    const struct {
+        const char *what;
+        bool program; // the shell has a program for ".dot"
+        bool missing; // the form is not in the installation
+        const wchar_t *message;
+    } cases[] = {
+        {"no program for the form", false, false, L"nie znaleziono programu"},
+        {"a program for the form", true, false, nullptr},
+        {"the form is missing", true, true, L"Brak pliku: "},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        RegDeleteTreeW(HKEY_CURRENT_USER, kClasses);
+        RegDeleteTreeW(HKEY_CURRENT_USER, kFormKind);
+        if (c.program) {
+            const std::wstring kind = L"MorvelankTestForm";
+            const std::wstring command = L"notepad.exe \"%1\"";
+            RegSetKeyValueW(HKEY_CURRENT_USER, kClasses, nullptr, REG_SZ, kind.c_str(),
+                            static_cast<DWORD>((kind.size() + 1) * sizeof(wchar_t)));
+            RegSetKeyValueW(HKEY_CURRENT_USER, (std::wstring(kFormKind) + L"\\shell\\open\\command").c_str(), nullptr,
+                            REG_SZ, command.c_str(), static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
+        }
+        if (c.missing)
+            fs::rename(form, form.wstring() + L".bak");
+
+        HWND wizard = StartWizard();
+        ASSERT_NE(wizard, nullptr) << "no start menu";
+        HWND page = PageWith(wizard, IDC_OPERATION_REPORT);
+        ASSERT_NE(page, nullptr);
+        HWND report = GetDlgItem(page, IDC_OPERATION_REPORT);
+        ASSERT_TRUE(IsWindowEnabled(report)) << "the start menu does not offer the annual report";
+        SendMessageTimeoutW(report, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+        PostMessageW(wizard, WM_COMMAND, MAKEWPARAM(IDC_WIZARD_NEXT, BN_CLICKED), 0);
+        ASSERT_NE(PageWith(wizard, IDC_REPORT_ZPSR), nullptr) << "no annual report page";
+        PostMessageW(wizard, WM_COMMAND, MAKEWPARAM(IDC_WIZARD_FINISH, BN_CLICKED), 0);
+        EXPECT_TRUE(WaitUntil(10000, [wizard] { return !IsWindow(wizard); })) << "the wizard stayed open";
+
+        HWND box = nullptr;
+        DWORD viewer = 0;
+        WaitUntil(15000, [&] {
+            box = FindWindowOf(m_main.dwProcessId, IsDialog);
+            viewer = FindProcess(L"notepad.exe");
+            return box != nullptr || viewer != 0;
+        });
+        const std::wstring said = box ? StaticText(box) : std::wstring();
+        if (c.message) {
+            EXPECT_NE(said.find(c.message), std::wstring::npos) << said;
+            EXPECT_NE(said.find(L"\\zp\\ZP-SR_2014.dot"), std::wstring::npos) << "where the form lies is not said";
+            EXPECT_EQ(viewer, 0u);
+        } else {
+            EXPECT_EQ(box, nullptr) << said;
+            EXPECT_NE(viewer, 0u) << "the form was not opened";
+        }
+        if (HANDLE opened = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, viewer)) {
+            TerminateProcess(opened, 0);
+            WaitForSingleObject(opened, 5000);
+            CloseHandle(opened);
+        }
+        TerminateProcess(m_main.hProcess, 0);
+        WaitForSingleObject(m_main.hProcess, 10000);
+        if (c.missing)
+            fs::rename(form.wstring() + L".bak", form);
+    }
+    RegDeleteTreeW(HKEY_CURRENT_USER, kClasses);
+    RegDeleteTreeW(HKEY_CURRENT_USER, kFormKind);
 }
 
 } // namespace

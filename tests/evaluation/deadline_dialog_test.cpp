@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/clipped_texts.h"
+
 #include "evaluation/deadline/deadline_command.h"
 #include "evaluation/deadline/deadline_dlg.h"
 #include "framework/core/oledatetime.h"
@@ -113,6 +115,7 @@ TEST(DeadlineDialog, BasicModeCodeStartsAtTheTermsAndCountsFromTheBzp)
         EXPECT_EQ(ShownOptions(d), (std::vector<int>{0, 1}));
         EXPECT_EQ(Text(d, IDC_DEADLINE_SEND_DATE), "2026-01-09");
         EXPECT_EQ(Text(d, IDC_DEADLINE_SEND_LABEL), "Podaj datę zamieszczenia ogłoszenia w BZP:\n(RRRR-MM-DD)");
+        EXPECT_EQ(clipped_texts::ClippedTexts(d.m_hWnd), "");
         Choose(d, 1); // works
 
         EXPECT_EQ(Text(d, IDC_DEADLINE_PUBLICATION_DATE), "2026-01-09");

@@ -120,20 +120,29 @@ TEST(BackupNames, NamesThatCannotAllBeWrittenAreRefusedBeforeTheFirstByte)
     }
 }
 
-TEST(BackupNames, APathLongerThanTheSystemTakesEndsInAMessage)
+TEST(BackupNames, APathLongerThanTheSystemTakesIsRefusedBeforeTheFirstByte)
 {
     std::string path;
-    while (path.size() < 598)
+    while (path.size() < 592)
         path += "folder_postepowania\\";
     path += "plik.dat";
     TestFolder root;
     const CString target = root / "biezace";
-    TestFolder::WriteBytes(root / "kopia.bkp", Backup(1).File(path, "treść").bytes);
+    TestFolder::WriteBytes(root / "kopia.bkp", Backup(2).File("dobry.dat", "1").File(path, "treść").bytes);
     const BackupRestoreResult result = RestoreBackup(root / "kopia.bkp", target, kYes);
-    if (!result.restored)
-        EXPECT_NE(result.message.Find("Nie można"), -1) << (LPCSTR)result.message;
-    else
-        EXPECT_EQ(TestFolder::ReadBytes(target + "\\" + path.c_str()), "treść");
+    EXPECT_FALSE(result.restored);
+    EXPECT_NE(result.message.Find("za długa"), -1) << (LPCSTR)result.message;
+    EXPECT_NE(result.message.Find("Żaden plik nie został zmieniony."), -1) << (LPCSTR)result.message;
+    EXPECT_EQ(Contents(target), "");
+
+    // A long path that still fits under the target is restored.
+    std::string fits;
+    while (fits.size() + target.GetLength() < 200)
+        fits += "folder\\";
+    fits += "plik.dat";
+    TestFolder::WriteBytes(root / "kopia2.bkp", Backup(1).File(fits, "treść").bytes);
+    EXPECT_TRUE(RestoreBackup(root / "kopia2.bkp", target, kYes).restored);
+    EXPECT_EQ(TestFolder::ReadBytes(target + "\\" + fits.c_str()), "treść");
 }
 
 TEST(BackupNames, DamagedCopiesRestoreWholeOrChangeNothing)

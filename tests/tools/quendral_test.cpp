@@ -113,7 +113,7 @@ TEST(QuendralRecords, RefusesDamagedFilesWithAMessageAndNoCells)
     }
 }
 
-TEST(QuendralCellValue, TakesNumbersAsTheProgramWritesThemAndLeavesTheRestText)
+TEST(QuendralCellValue, TakesNumbersAndDatesAsTheProgramWritesThemAndLeavesTheRestText)
 {
     const struct {
         const char *text;
@@ -133,7 +133,14 @@ TEST(QuendralCellValue, TakesNumbersAsTheProgramWritesThemAndLeavesTheRestText)
         {"130 000 z\xB3", "130000", NumberFormat::Zloty},
         {"601 234 567", nullptr, NumberFormat::General},
         {"007", nullptr, NumberFormat::General},
-        {"2025-01-05", nullptr, NumberFormat::General},
+        {"2025-01-05", "45662", NumberFormat::Date},
+        {"2024-02-29", "45351", NumberFormat::Date},
+        {"2025-09-12 14:30", "45912.6041666667", NumberFormat::DateTime},
+        {"2025-09-12 00:00:30", "45912.0003472222", NumberFormat::DateTime},
+        {"2025-02-29", nullptr, NumberFormat::General},
+        {"2025-13-01", nullptr, NumberFormat::General},
+        {"2025-09-12 24:00", nullptr, NumberFormat::General},
+        {"12.09.2025", nullptr, NumberFormat::General},
         {"12,", nullptr, NumberFormat::General},
         {"1 23,00", nullptr, NumberFormat::General},
         {"1234 567,00", nullptr, NumberFormat::General},
@@ -160,6 +167,7 @@ TEST(QuendralWorkbook, HoldsHeadingsNumbersColoursAndWidths)
         {1, 0, "ZP.271.1.2025 <roboty> & \"drogi\"\x01", 0xFFFFFF},
         {1, 1, "12 300,00 z\xB3", 0xFFFFFF},
         {2, 1, "linia pierwsza\r\nlinia", 0xFFFFFF},
+        {3, 0, "2025-09-12 14:30", 0xFFFFFF},
     };
     std::string bytes;
     ASSERT_TRUE(BuildXlsx(cells, bytes));
@@ -176,6 +184,7 @@ TEST(QuendralWorkbook, HoldsHeadingsNumbersColoursAndWidths)
     EXPECT_NE(sheet.find(">ZP.271.1.2025 &lt;roboty&gt; &amp; &quot;drogi&quot;</t>"), std::string::npos) << sheet;
     EXPECT_NE(sheet.find("<c r=\"B2\" s=\"3\"><v>12300.00</v></c>"), std::string::npos) << sheet;
     EXPECT_NE(sheet.find(">linia pierwsza\nlinia</t>"), std::string::npos) << sheet;
+    EXPECT_NE(sheet.find("<c r=\"A4\" s=\"5\"><v>45912.6041666667</v></c>"), std::string::npos) << sheet;
     EXPECT_NE(sheet.find("<row r=\"3\" ht=\"25.50\" customHeight=\"1\">"), std::string::npos) << sheet;
     EXPECT_NE(sheet.find("<row r=\"2\">"), std::string::npos) << sheet;
     EXPECT_NE(sheet.find("state=\"frozen\""), std::string::npos);
@@ -186,6 +195,9 @@ TEST(QuendralWorkbook, HoldsHeadingsNumbersColoursAndWidths)
     const std::string &styles = files["xl/styles.xml"];
     EXPECT_NE(styles.find("<fgColor rgb=\"FFFFFFD5\"/>"), std::string::npos) << styles;
     EXPECT_NE(styles.find("numFmtId=\"164\" fontId=\"0\""), std::string::npos) << styles;
+    EXPECT_NE(styles.find("<numFmt numFmtId=\"166\" formatCode=\"yyyy\\-mm\\-dd\\ hh:mm\"/>"), std::string::npos)
+        << styles;
+    EXPECT_NE(styles.find("numFmtId=\"166\" fontId=\"0\""), std::string::npos) << styles;
     EXPECT_NE(styles.find("wrapText=\"1\""), std::string::npos) << styles;
 }
 
@@ -203,14 +215,21 @@ protected:
         wchar_t temp[MAX_PATH];
         GetTempPathW(MAX_PATH, temp);
         m_folder = std::wstring(temp) + L"quendral eksport \u0142\u00f3d\u017a";
+        Clear();
         CreateDirectoryW(m_folder.c_str(), nullptr);
-        DeleteFileW((m_folder + L"\\export.dat").c_str());
-        DeleteFileW((m_folder + L"\\export.xlsx").c_str());
     }
-    void TearDown() override
+    void TearDown() override { Clear(); }
+
+    void Clear()
     {
-        DeleteFileW((m_folder + L"\\export.dat").c_str());
-        DeleteFileW((m_folder + L"\\export.xlsx").c_str());
+        WIN32_FIND_DATAW found;
+        HANDLE search = FindFirstFileW((m_folder + L"\\*").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            do
+                DeleteFileW((m_folder + L"\\" + found.cFileName).c_str());
+            while (FindNextFileW(search, &found));
+            FindClose(search);
+        }
         RemoveDirectoryW(m_folder.c_str());
     }
 
@@ -238,29 +257,57 @@ protected:
     std::wstring m_folder;
 };
 
-TEST_F(QuendralFolder, WritesTheWorkbookBesideTheExportFile)
+// Each export is named after what it holds, so the summary's and the register's never meet.
+TEST_F(QuendralFolder, AWorkbookIsNamedAfterWhatItHolds)
 {
-    Write(L"export.dat", Record(0, 0, "Lp.", 0xD5FFFF) + Record(1, 0, "1"));
-    std::wstring workbook;
-    std::string error;
-    ASSERT_TRUE(ExportToWorkbook(m_folder, workbook, error)) << error;
-    EXPECT_EQ(workbook, m_folder + L"\\export.xlsx");
-    EXPECT_NE(Unzip(Read(L"export.xlsx"))["xl/worksheets/sheet1.xml"].find("<v>1</v>"), std::string::npos);
+    const struct {
+        std::string headings;
+        const wchar_t *name;
+    } cases[] = {
+        {Record(0, 0, "") + Record(0, 1, "Sygnatura") + Record(0, 2, "Data utworzenia") + Record(0, 3, "Data modyfikacji")
+             + Record(0, 4, "Tryb post\xEApowania") + Record(0, 5, "Tryb"),
+         L"Zestawienie post\u0119powa\u0144"},
+        {Record(0, 0, "Lp.") + Record(0, 1, "Data") + Record(0, 2, "Przedmiot zam\xF3wienia") + Record(0, 5, "Wykonawca")
+             + Record(0, 7, "Znak sprawy"),
+         L"Ewidencja zam\u00f3wie\u0144 publicznych"},
+        {Record(0, 0, "Lp.") + Record(0, 1, "Nazwa"), L"Tabela"},
+    };
+    for (const auto &c : cases) {
+        Write(L"export.dat", c.headings + Record(1, 0, "1"));
+        Workbook workbook;
+        std::string error;
+        ASSERT_TRUE(ReadExportWorkbook(m_folder, workbook, error)) << error;
+        EXPECT_EQ(workbook.name, c.name);
+        EXPECT_NE(Unzip(workbook.bytes)["xl/worksheets/sheet1.xml"].find("<v>1</v>"), std::string::npos);
+    }
 }
 
-TEST_F(QuendralFolder, ADamagedOrMissingExportFileLeavesTheOldWorkbookAlone)
+TEST_F(QuendralFolder, AnEarlierWorkbookIsKeptUnderItsNameWhenAsked)
 {
-    std::wstring workbook;
+    const std::wstring name = L"Zestawienie post\u0119powa\u0144";
+    EXPECT_EQ(WorkbookPath(m_folder, name, true), m_folder + L"\\" + name + L".xlsx");
+    Write(name + L".xlsx", "zmieniony przez u\xBFytkownika");
+    Write(name + L" (2).xlsx", "drugi");
+    EXPECT_EQ(WorkbookPath(m_folder, name, false), m_folder + L"\\" + name + L".xlsx");
+    EXPECT_EQ(WorkbookPath(m_folder, name, true), m_folder + L"\\" + name + L" (3).xlsx");
+
+    Workbook workbook{name, "PK nowy"};
     std::string error;
-    EXPECT_FALSE(ExportToWorkbook(m_folder, workbook, error));
+    ASSERT_TRUE(WriteWorkbook(WorkbookPath(m_folder, name, true), workbook, error)) << error;
+    EXPECT_EQ(Read(name + L".xlsx"), "zmieniony przez u\xBFytkownika");
+    EXPECT_EQ(Read(name + L" (3).xlsx"), "PK nowy");
+}
+
+TEST_F(QuendralFolder, ADamagedOrMissingExportFileGivesAMessage)
+{
+    Workbook workbook;
+    std::string error;
+    EXPECT_FALSE(ReadExportWorkbook(m_folder, workbook, error));
     EXPECT_EQ(error.rfind("Nie można odczytać pliku eksportu:", 0), 0u) << error;
 
-    Write(L"export.xlsx", "poprzedni arkusz");
     Write(L"export.dat", Record(0, 0, "Lp.").substr(0, 20));
-    EXPECT_FALSE(ExportToWorkbook(m_folder, workbook, error));
+    EXPECT_FALSE(ReadExportWorkbook(m_folder, workbook, error));
     EXPECT_NE(error.find("uszkodzony"), std::string::npos) << error;
-    EXPECT_EQ(Read(L"export.xlsx"), "poprzedni arkusz");
-    EXPECT_TRUE(workbook.empty());
 }
 
 } // namespace

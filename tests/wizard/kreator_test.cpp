@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/clipped_texts.h"
+
 #include "tests/support/dialog_driver.h"
 #include "mainframe/wizard/kreator_dlg.h"
 #include "proceeding/editors/small_value_dialogs.h"
@@ -264,6 +266,7 @@ TEST_F(Kreator, ValuePageOffersTheBandsOfTheProcedure)
         CNewProceedingWizard run;
         CTestHook hook;
         bool below = false, above = false, thresholdShown = false;
+        std::string clipped;
         CString threshold;
         hook.onDialog = [&](CDialog &) {
             run.m_page1.CheckRadioButton(IDC_OPERATION_OLD_FORMS, IDC_OPERATION_NEW, c.operation);
@@ -281,6 +284,7 @@ TEST_F(Kreator, ValuePageOffersTheBandsOfTheProcedure)
             above = DialogDriver::IsEnabled(run.m_page3, IDC_VALUE_ABOVE);
             thresholdShown = DialogDriver::IsShown(run.m_page3, IDC_VALUE_THRESHOLD);
             run.m_page3.GetDlgItemText(IDC_VALUE_THRESHOLD, threshold);
+            clipped = clipped_texts::ClippedTexts(run.m_page3.m_hWnd);
             DialogDriver::Press(run.m_wizard, IDC_WIZARD_NEXT);
         };
         CTestHookScope scope(hook);
@@ -290,6 +294,7 @@ TEST_F(Kreator, ValuePageOffersTheBandsOfTheProcedure)
         EXPECT_EQ(run.m_page3.m_nValueBand, c.band);
         EXPECT_EQ(run.m_page3.m_bAboveThreshold, c.band);
         EXPECT_EQ(thresholdShown, c.threshold != nullptr);
+        EXPECT_EQ(clipped, "");
         if (c.threshold != nullptr) {
             EXPECT_EQ(threshold, c.threshold);
         }

@@ -1,5 +1,8 @@
 #include "tools/quendral/cell_value.h"
 
+#include <cstdio>
+#include <cstring>
+
 namespace {
 
 const char kNoBreakSpace = '\xA0';
@@ -32,11 +35,82 @@ bool EndsWith(const std::string &text, const std::string &suffix)
     return text.size() > suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
+// Days since 1 March of year 0 of the proleptic Gregorian calendar, for differences of dates.
+long DayNumber(int year, int month, int day)
+{
+    if (month <= 2) {
+        --year;
+        month += 12;
+    }
+    return 365L * year + year / 4 - year / 100 + year / 400 + (153 * (month - 3) + 2) / 5 + day - 1;
+}
+
+bool IsLeapYear(int year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+// The digits at text[at..at+count) as a number, or -1 when one of them is no digit.
+int Digits(const std::string &text, size_t at, size_t count)
+{
+    int number = 0;
+    for (size_t i = at; i < at + count; ++i) {
+        if (i >= text.size() || !IsDigit(text[i]))
+            return -1;
+        number = number * 10 + (text[i] - '0');
+    }
+    return number;
+}
+
+// "2025-09-12", "2025-09-12 14:30" or "2025-09-12 14:30:05" as the sheet's day number (days
+// since 30 December 1899) with the time of day as its fraction.
+bool ReadDate(const std::string &text, CellValue &value)
+{
+    const size_t kDateLength = 10;
+    if (text.size() != kDateLength && text.size() != kDateLength + 6 && text.size() != kDateLength + 9)
+        return false;
+    const int year = Digits(text, 0, 4);
+    const int month = Digits(text, 5, 2);
+    const int day = Digits(text, 8, 2);
+    static const int kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (text[4] != '-' || text[7] != '-' || year < 1900 || month < 1 || month > 12 || day < 1
+        || day > kMonthDays[month - 1] + (month == 2 && IsLeapYear(year) ? 1 : 0))
+        return false;
+    int seconds = 0;
+    if (text.size() > kDateLength) {
+        const int hour = Digits(text, 11, 2);
+        const int minute = Digits(text, 14, 2);
+        const int second = text.size() > kDateLength + 6 ? Digits(text, 17, 2) : 0;
+        if (text[10] != ' ' || text[13] != ':' || (text.size() > kDateLength + 6 && text[16] != ':') || hour < 0
+            || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59)
+            return false;
+        seconds = (hour * 60 + minute) * 60 + second;
+    }
+    const long days = DayNumber(year, month, day) - DayNumber(1899, 12, 30);
+    char number[48];
+    if (text.size() == kDateLength) {
+        snprintf(number, sizeof number, "%ld", days);
+    } else {
+        snprintf(number, sizeof number, "%.10f", static_cast<double>(days) + seconds / 86400.0);
+        char *end = number + strlen(number);
+        while (end[-1] == '0')
+            *--end = '\0';
+        if (end[-1] == '.')
+            end[-1] = '\0';
+    }
+    value.isNumber = true;
+    value.number = number;
+    value.format = text.size() == kDateLength ? NumberFormat::Date : NumberFormat::DateTime;
+    return true;
+}
+
 } // namespace
 
 CellValue ReadCellValue(const std::string &text)
 {
     CellValue value;
+    if (ReadDate(Trimmed(text), value))
+        return value;
     std::string rest = Trimmed(text);
     const bool zloty = EndsWith(rest, kZlotySuffix);
     if (zloty)

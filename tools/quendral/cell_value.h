@@ -1,6 +1,7 @@
 #pragma once
 // How a cell's text goes into the sheet: a number when it reads as one the way the program
-// writes numbers ("1234", "-12,5", "12 300,00 zł"), else text as it stands.
+// writes numbers ("1234", "-12,5", "12 300,00 zł"), a date when it reads as the program writes
+// dates ("2025-09-12", "2025-09-12 14:30"), else text as it stands.
 
 #include <string>
 
@@ -8,11 +9,13 @@ enum class NumberFormat {
     General,   // integers and decimals other than two places
     TwoPlaces, // "#,##0.00"
     Zloty,     // "#,##0.00 zł"
+    Date,      // "yyyy-mm-dd"
+    DateTime,  // "yyyy-mm-dd hh:mm"
 };
 
 struct CellValue {
     bool isNumber = false;
-    std::string number; // the value as the sheet stores it: "-12300.5"
+    std::string number; // the value as the sheet stores it: "-12300.5"; a date as its day number
     NumberFormat format = NumberFormat::General;
 };
 

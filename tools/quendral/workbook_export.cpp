@@ -1,5 +1,6 @@
 #include "tools/quendral/workbook_export.h"
 
+#include "framework/core/codepage.h"
 #include "tools/quendral/export_records.h"
 #include "tools/quendral/xlsx_workbook.h"
 #include "tools/common/whole_file.h"
@@ -7,11 +8,42 @@
 
 #include <windows.h>
 
-#include <cstdio>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
 const wchar_t kSettingsKey[] = L"Software\\Dravo\\Morvelank4";
+
+// What an export holds, told by headings its heading row has.
+const struct {
+    const char *headings[3];
+    const char *name;
+} kKnownExports[] = {
+    {{"Sygnatura", "Data utworzenia", "Tryb postępowania"}, "Zestawienie postępowań"},
+    {{"Przedmiot zamówienia", "Wykonawca", "Znak sprawy"}, "Ewidencja zamówień publicznych"},
+};
+const char kTableName[] = "Tabela";
+
+bool HasHeading(const std::vector<ExportCell> &cells, const char *heading)
+{
+    return std::any_of(cells.begin(), cells.end(),
+                       [heading](const ExportCell &cell) { return cell.row == 0 && cell.text == heading; });
+}
+
+std::wstring WorkbookName(const std::vector<ExportCell> &cells)
+{
+    for (const auto &known : kKnownExports)
+        if (std::all_of(std::begin(known.headings), std::end(known.headings),
+                        [&cells](const char *heading) { return HasHeading(cells, heading); }))
+            return Cp1250ToWide(known.name);
+    return Cp1250ToWide(kTableName);
+}
+
+bool Exists(const std::wstring &path)
+{
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 } // namespace
 
@@ -28,7 +60,7 @@ std::wstring ExportFolderSetting()
     return folder;
 }
 
-bool ExportToWorkbook(const std::wstring &folder, std::wstring &workbook, std::string &error)
+bool ReadExportWorkbook(const std::wstring &folder, Workbook &workbook, std::string &error)
 {
     const std::wstring source = folder + L"\\export.dat";
     std::string bytes;
@@ -39,17 +71,27 @@ bool ExportToWorkbook(const std::wstring &folder, std::wstring &workbook, std::s
     std::vector<ExportCell> cells;
     if (!ReadExportRecords(bytes, cells, error))
         return false;
-    std::string xlsx;
-    if (!BuildXlsx(cells, xlsx)) {
+    if (!BuildXlsx(cells, workbook.bytes)) {
         error = "Nie udało się utworzyć arkusza (błąd kompresji).";
         return false;
     }
-    const std::wstring target = folder + L"\\export.xlsx";
-    if (!WriteThroughTemporary(target, xlsx)) {
-        error = "Nie można zapisać arkusza:\n" + Cp1250(target)
-                + "\nJeśli jest otwarty w arkuszu kalkulacyjnym, proszę go zamknąć i wyeksportować ponownie.";
-        return false;
-    }
-    workbook = target;
+    workbook.name = WorkbookName(cells);
     return true;
+}
+
+std::wstring WorkbookPath(const std::wstring &folder, const std::wstring &name, bool keepExisting)
+{
+    std::wstring path = folder + L"\\" + name + L".xlsx";
+    for (int number = 2; keepExisting && Exists(path); ++number)
+        path = folder + L"\\" + name + L" (" + std::to_wstring(number) + L").xlsx";
+    return path;
+}
+
+bool WriteWorkbook(const std::wstring &path, const Workbook &workbook, std::string &error)
+{
+    if (WriteThroughTemporary(path, workbook.bytes))
+        return true;
+    error = "Nie można zapisać arkusza:\n" + Cp1250(path)
+            + "\nJeśli jest otwarty w arkuszu kalkulacyjnym, proszę go zamknąć i wyeksportować ponownie.";
+    return false;
 }

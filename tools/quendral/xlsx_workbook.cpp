@@ -134,7 +134,9 @@ public:
         std::string xml =
             "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
             "<styleSheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
-            "<numFmts count=\"1\"><numFmt numFmtId=\"164\" formatCode=\"#,##0.00\\ &quot;z\xC5\x82&quot;\"/></numFmts>"
+            "<numFmts count=\"3\"><numFmt numFmtId=\"164\" formatCode=\"#,##0.00\\ &quot;z\xC5\x82&quot;\"/>"
+            "<numFmt numFmtId=\"165\" formatCode=\"yyyy\\-mm\\-dd\"/>"
+            "<numFmt numFmtId=\"166\" formatCode=\"yyyy\\-mm\\-dd\\ hh:mm\"/></numFmts>"
             "<fonts count=\"2\"><font><sz val=\"10\"/><name val=\"Arial\"/></font>"
             "<font><b/><sz val=\"10\"/><name val=\"Arial\"/></font></fonts>";
         xml +=
@@ -152,7 +154,7 @@ public:
         xml += "<cellXfs count=\"" + std::to_string(m_styles.size() + 1)
                + "\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\" xfId=\"0\"/>";
         for (const auto &style : m_styles) {
-            static const char *const formatIds[] = {"0", "4", "164"};
+            static const char *const formatIds[] = {"0", "4", "164", "165", "166"};
             const int fill = std::get<0>(style);
             const bool heading = std::get<1>(style);
             const int format = std::get<2>(style);

@@ -2,10 +2,12 @@
 // open proceeding ("szablony.exe <code> <act flag> <set folder> <short name>"). The user picks
 // a template, edits it with its tags as they stand and saves it; the save goes to the private
 // templates folder "szablony_moje", never over the installation's set, and a template with a
-// broken tag is refused with the tag named.
+// broken tag is refused with the tag named. A save changes only the template's text: its RTF
+// stays as it was everywhere else (page set-up, indents, fonts).
 
 #include "framework/core/codepage.h"
 #include "tools/common/whole_file.h"
+#include "tools/szablony/rtf_text.h"
 #include "tools/szablony/template_store.h"
 #include "tools/szablony/template_tags.h"
 #include "tools/common/narrow_text.h"
@@ -34,6 +36,10 @@ struct Editor {
     TemplateSet set;
     std::vector<std::wstring> templates;
     int shown = -1;
+    std::string shownRtf; // the shown template's file as read or last saved
+    RtfText shownText;    // its text as the control showed it, with each character's place
+    bool readable = false; // the control showed exactly that text, so edits can go back into it
+    bool lastParagraph = false; // the file's last paragraph mark, which the control does not show
     HWND window = nullptr, list = nullptr, edit = nullptr, save = nullptr, close = nullptr, status = nullptr;
 };
 
@@ -60,16 +66,33 @@ DWORD CALLBACK StreamIn(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG *give
     return 0;
 }
 
-DWORD CALLBACK StreamOut(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG *taken)
-{
-    reinterpret_cast<StreamCursor *>(cookie)->bytes->append(reinterpret_cast<const char *>(buffer), count);
-    *taken = count;
-    return 0;
-}
-
 void SetStatus(const std::wstring &text)
 {
     SetWindowTextW(g_editor.status, text.c_str());
+}
+
+// The control's text with '\r' ending each paragraph, as the RTF's text reads.
+std::wstring ControlText()
+{
+    GETTEXTLENGTHEX lengthInfo{GTL_NUMCHARS | GTL_USECRLF, 1200};
+    const LRESULT length = SendMessageW(g_editor.edit, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&lengthInfo), 0);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    GETTEXTEX request{static_cast<DWORD>(text.size() * sizeof(wchar_t)), GT_DEFAULT, 1200, nullptr, nullptr};
+    const LRESULT copied =
+        SendMessageW(g_editor.edit, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request), reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(static_cast<size_t>(copied));
+    return text;
+}
+
+// The RTF of the shown template with the control's text in it; false when the template's RTF
+// holds what the editor cannot write back without changing it.
+bool RtfWithEdits(std::string &rtf)
+{
+    if (!g_editor.readable)
+        return false;
+    const std::wstring text = ControlText() + (g_editor.lastParagraph ? L"\r" : L"");
+    rtf = ReplaceRtfText(g_editor.shownRtf, g_editor.shownText, text);
+    return ReadRtfText(rtf).text == text;
 }
 
 bool IsModified()
@@ -82,10 +105,7 @@ bool SaveShown()
 {
     if (g_editor.shown < 0)
         return true;
-    const int length = GetWindowTextLengthW(g_editor.edit);
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(g_editor.edit, &text[0], length + 1)));
-    const std::string broken = FindBrokenTag(Cp1250(text));
+    const std::string broken = FindBrokenTag(Cp1250(ControlText()));
     if (!broken.empty()) {
         const std::wstring message = L"Szablon nie zosta\u0142 zapisany: znacznik \u201e" + Wide(broken)
                                      + L"\u201d jest niepe\u0142ny albo nie ma pary.\nZnacznik ma posta\u0107 "
@@ -93,19 +113,27 @@ bool SaveShown()
         MessageBoxW(g_editor.window, message.c_str(), kCaption, MB_OK | MB_ICONERROR);
         return false;
     }
-    std::string rtf;
-    StreamCursor cursor{&rtf, 0};
-    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&cursor), 0, StreamOut};
-    SendMessageW(g_editor.edit, EM_STREAMOUT, SF_RTF, reinterpret_cast<LPARAM>(&stream));
     const std::wstring &relative = g_editor.templates[static_cast<size_t>(g_editor.shown)];
+    std::string rtf;
+    if (!RtfWithEdits(rtf)) {
+        MessageBoxW(g_editor.window,
+                    (L"Szablonu nie zapisano: jego plik RTF zawiera elementy, kt\u00f3rych edytor nie potrafi "
+                     L"zapisa\u0107 bez zmiany formatowania.\n"
+                     + g_editor.set.ReadPath(relative))
+                        .c_str(),
+                    kCaption, MB_OK | MB_ICONERROR);
+        return false;
+    }
     const std::wstring target = g_editor.set.WritePath(relative);
-    if (stream.dwError != 0 || !SaveTemplate(target, rtf)) {
+    if (!SaveTemplate(target, rtf)) {
         MessageBoxW(g_editor.window, (L"Nie mo\u017cna zapisa\u0107 szablonu:\n" + target).c_str(), kCaption,
                     MB_OK | MB_ICONERROR);
         return false;
     }
+    g_editor.shownRtf = rtf;
+    g_editor.shownText = ReadRtfText(rtf);
     SendMessageW(g_editor.edit, EM_SETMODIFY, FALSE, 0);
-    SetStatus(L"Zapisano w szablonach u\u017cytkownika: szablony_moje\\" + relative);
+    SetStatus(L"Zapisano w szablonach u\u017cytkownika: " + target.substr(g_editor.set.mainPath.size() + 1));
     return true;
 }
 
@@ -133,6 +161,11 @@ void Show(int index)
     EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&cursor), 0, StreamIn};
     SendMessageW(g_editor.edit, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
     SendMessageW(g_editor.edit, EM_SETMODIFY, FALSE, 0);
+    g_editor.shownRtf = rtf;
+    g_editor.shownText = ReadRtfText(rtf);
+    const std::wstring shown = ControlText();
+    g_editor.lastParagraph = g_editor.shownText.text == shown + L"\r";
+    g_editor.readable = g_editor.lastParagraph || g_editor.shownText.text == shown;
     g_editor.shown = index;
     EnableWindow(g_editor.save, TRUE);
     SetStatus(path);

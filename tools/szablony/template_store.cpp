@@ -1,5 +1,7 @@
 #include "tools/szablony/template_store.h"
 
+#include "framework/core/codepage.h"
+#include "model/law_versions.h"
 #include "tools/common/whole_file.h"
 
 #include <windows.h>
@@ -53,6 +55,12 @@ bool MakeFolders(const std::wstring &path)
 }
 
 } // namespace
+
+std::wstring TemplateSet::UserFolder() const
+{
+    return Cp1250ToWide(LawVersions::GetUserTemplateFolder(WideToCp1250(mainPath + L"\\szablony_moje"),
+                                                           WideToCp1250(Folder())));
+}
 
 std::wstring TemplateSet::ReadPath(const std::wstring &relative) const
 {

@@ -1,7 +1,8 @@
 #pragma once
 // Where the template editor reads and writes: the installation's template set is only read;
-// a template the user edits is written to the private templates folder "szablony_moje" under
-// the same relative path, and read from there from then on.
+// a template the user edits is written to the private templates folder "szablony_moje" (for a
+// set older than the newest, to its subfolder named after the set) under the same relative
+// path, and read from there from then on, by the editor and by the program.
 
 #include <string>
 #include <vector>
@@ -11,7 +12,7 @@ struct TemplateSet {
     std::wstring folderName; // "szablony_202509", or "szablony_moje" itself
 
     std::wstring Folder() const { return mainPath + L"\\" + folderName; }
-    std::wstring UserFolder() const { return mainPath + L"\\szablony_moje"; }
+    std::wstring UserFolder() const;
     // The file the editor shows for a template: the user's copy when there is one.
     std::wstring ReadPath(const std::wstring &relative) const;
     // The file a save writes: always under the private folder.

@@ -1,6 +1,7 @@
 #include "tools/wendrix/register_print.h"
 
 #include "framework/core/codepage.h"
+#include "framework/ui/msgbox.h"
 #include "tools/wendrix/register_export.h"
 
 #include <commdlg.h>
@@ -61,7 +62,7 @@ bool PrintRegister(HWND owner, const std::vector<ContractEntry> &entries)
     ok = ok && EndPage(dc) > 0 && EndDoc(dc) > 0;
     if (!ok) {
         AbortDoc(dc);
-        MessageBoxW(owner, L"Nie uda\u0142o si\u0119 wydrukowa\u0107 ewidencji.",
+        ShowSystemMessageBox(owner, L"Nie uda\u0142o si\u0119 wydrukowa\u0107 ewidencji.",
                     L"Ewidencja zam\u00f3wie\u0144 publicznych", MB_OK | MB_ICONERROR);
     }
     DeleteObject(font);

@@ -1,6 +1,7 @@
 #include "tools/wendrix/register_window.h"
 
 #include "framework/core/codepage.h"
+#include "framework/ui/msgbox.h"
 #include "framework/db/com_error.h"
 #include "tools/quendral/workbook_export.h"
 #include "tools/wendrix/register_export.h"
@@ -90,7 +91,7 @@ void SetText(int id, const CString &text)
 
 void Tell(const CString &text, UINT icon)
 {
-    MessageBoxW(g_register.window, Cp1250ToWide(text).c_str(), kCaption, MB_OK | icon);
+    ShowSystemMessageBox(g_register.window, Cp1250ToWide(text).c_str(), kCaption, MB_OK | icon);
 }
 
 HWND Child(const wchar_t *className, const CString &text, DWORD style, int id, int x, int y, int width, int height)
@@ -197,7 +198,7 @@ void Delete()
         Tell("Proszę zaznaczyć na liście wpis do usunięcia.", MB_ICONINFORMATION);
         return;
     }
-    if (MessageBoxW(g_register.window, L"Usun\u0105\u0107 zaznaczony wpis z ewidencji?", kCaption,
+    if (ShowSystemMessageBox(g_register.window, L"Usun\u0105\u0107 zaznaczony wpis z ewidencji?", kCaption,
                     MB_YESNO | MB_ICONQUESTION)
         != IDYES)
         return;

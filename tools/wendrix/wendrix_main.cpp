@@ -3,6 +3,7 @@
 
 #include "framework/core/codepage.h"
 #include "framework/db/com_error.h"
+#include "framework/ui/msgbox.h"
 #include "tools/wendrix/contract_register.h"
 #include "tools/wendrix/register_window.h"
 
@@ -36,7 +37,7 @@ int main()
         return RunRegisterWindow(contracts, folder);
     } catch (const ComError &error) {
         const CString text = "Nie można otworzyć bazy rejestrów " + database + ":\n" + error.Description();
-        MessageBoxW(nullptr, Cp1250ToWide(text).c_str(), L"Ewidencja zam\u00f3wie\u0144 publicznych",
+        ShowSystemMessageBox(nullptr, Cp1250ToWide(text).c_str(), L"Ewidencja zam\u00f3wie\u0144 publicznych",
                     MB_OK | MB_ICONERROR);
         return 1;
     }

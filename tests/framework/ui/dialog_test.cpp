@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/clipped_texts.h"
+
 #include <vector>
 
 namespace {
@@ -293,6 +295,45 @@ TEST(MessageBoxHook, HookGetsTextCaptionAndStyleAndAnswers)
     ASSERT_TRUE(window.CreateEx(0, nullptr, "x", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
     EXPECT_EQ(window.MessageBox("Błąd zapisu", "Błąd", MB_OK | MB_ICONERROR), IDNO);
     EXPECT_STREQ(caption, "Błąd");
+}
+
+// What a shown message box cuts off of its text, measured once it is up; then it is closed.
+std::string g_clipped;
+bool g_measured = false;
+
+void CALLBACK MeasureShownBox(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    HWND box = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM found) -> BOOL {
+            if (clipped_texts::ClassName(window) != L"#32770" || !IsWindowVisible(window))
+                return TRUE;
+            *reinterpret_cast<HWND *>(found) = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&box));
+    if (!box)
+        return;
+    KillTimer(nullptr, timer);
+    g_clipped = clipped_texts::ClippedTexts(box);
+    g_measured = true;
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), 0);
+}
+
+// Wine sizes a box's text to what its font measures but draws some letters wider: the box
+// makes room for them, so no last letter is lost.
+TEST(SystemMessageBox, ShowsItsWholeText)
+{
+    for (const wchar_t *text : {L"Niepoprawnie wprowadzona warto\u015b\u0107", L"Usun\u0105\u0107 zaznaczony wpis z ewidencji?",
+                                L"Przetarg \u0142\u0105czy \u017c\u00f3\u0142te \u015bwiat\u0142a \u0144 \u0107 \u015b \u017a"}) {
+        g_measured = false;
+        g_clipped.clear();
+        SetTimer(nullptr, 0, 200, MeasureShownBox);
+        ShowSystemMessageBox(nullptr, text, L"B\u0142\u0105d", MB_YESNO | MB_ICONQUESTION);
+        EXPECT_TRUE(g_measured) << "no box was shown";
+        EXPECT_EQ(g_clipped, "");
+    }
 }
 
 TEST(MessageBoxHook, WithoutAnAnswerTheDefaultButtonIsTaken)

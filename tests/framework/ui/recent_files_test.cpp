@@ -78,4 +78,39 @@ TEST(RecentFiles, AnEmptyListKeepsAnOwnerDrawnItemAndGreysIt)
     EXPECT_TRUE(info.fState & MFS_GRAYED);
 }
 
+TEST(RecentFiles, ALongPathIsShortenedInItsMiddle)
+{
+    const struct {
+        const char *path;
+        const char *shown;
+    } cases[] = {
+        {"C:\\Dokumenty\\przetarg.baz", "C:\\Dokumenty\\przetarg.baz"},
+        {"C:\\Dokumenty\\Przetargi 2025\\Dostawa papieru\\przetarg.baz", "C:\\Dokumenty\\...\\przetarg.baz"},
+        {"C:\\Dok\\Przetargi 2025\\Papier\\a\\b.baz", "C:\\Dok\\...\\Papier\\a\\b.baz"},
+        {"\\\\serwer\\dane\\przetargi\\2025\\wrzesien\\x.baz", "\\\\serwer\\dane\\...\\x.baz"},
+        // No room for even the first folder and the name: the name alone, however long.
+        {"C:\\Bardzo dluga nazwa folderu\\dwa\\przetarg.baz", "przetarg.baz"},
+        {"C:\\Przetargi\\Dostawa papieru do biur gminy.baz", "Dostawa papieru do biur gminy.baz"},
+    };
+    for (const auto &c : cases)
+        EXPECT_STREQ(AbbreviatePath(c.path, 30), c.shown) << c.path;
+
+    RecentApp app;
+    app.LoadStdProfileSettings(4);
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(IDR_TEST_MAINFRAME));
+    CMenu *file = menu.GetSubMenu(0);
+    ASSERT_NE(file, nullptr);
+    app.AddToRecentFileList("C:\\Dokumenty\\Przetargi 2025\\Dostawa papieru & tonerów\\przetarg.baz");
+    app.AddToRecentFileList("C:\\B&R\\a.baz");
+    AfxUpdateMenuCmdUI(file, &app, TRUE);
+    CString text;
+    file->GetMenuString(ID_FILE_MRU_FILE1, text, MF_BYCOMMAND);
+    EXPECT_STREQ(text, "&1 C:\\B&&R\\a.baz"); // "&" of a name is no mnemonic
+    file->GetMenuString(ID_FILE_MRU_FILE1 + 1, text, MF_BYCOMMAND);
+    EXPECT_STREQ(text, "&2 C:\\Dokumenty\\...\\przetarg.baz");
+    // The full path still opens.
+    EXPECT_STREQ((*app.m_pRecentFileList)[1], "C:\\Dokumenty\\Przetargi 2025\\Dostawa papieru & tonerów\\przetarg.baz");
+}
+
 } // namespace

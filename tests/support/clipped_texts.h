@@ -1,0 +1,198 @@
+// Which texts of a window its controls cut off: labels, buttons, check boxes, radio buttons
+// and list-view column headings, each measured by the ink its font leaves when drawn as the
+// control draws it. Wine draws some letters (Polish ones among them) wider than it measures
+// them, so a text that measures as fitting can still lose its last letter on the screen.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace clipped_texts {
+
+// Room a push button's frame takes from its text, a check box's or radio button's mark, and
+// a column heading's margins.
+const int kPushButtonFrame = 6;
+const int kCheckMark = 16;
+const int kHeadingMargins = 12;
+
+// The shown text: "&&" is one ampersand, a single "&" only underlines.
+inline std::wstring ShownText(const std::wstring &text)
+{
+    std::wstring shown;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'&' && i + 1 < text.size())
+            ++i;
+        shown += text[i];
+    }
+    return shown;
+}
+
+inline std::wstring ClassName(HWND window)
+{
+    wchar_t name[128] = L"";
+    GetClassNameW(window, name, 128);
+    return name;
+}
+
+// How the control lays out its text: room for it on one line, or wrapped into its height.
+struct TextLayout {
+    bool checked = false;
+    bool wraps = false;
+    int reserved = 0; // width the control keeps for itself
+};
+
+inline TextLayout LayoutOf(HWND control)
+{
+    TextLayout layout;
+    const LONG style = GetWindowLongW(control, GWL_STYLE);
+    const std::wstring className = ClassName(control);
+    if (className == L"Static") {
+        const LONG type = style & SS_TYPEMASK;
+        layout.checked =
+            type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT || type == SS_LEFTNOWORDWRAP || type == SS_SIMPLE;
+        layout.checked = layout.checked && !(style & (SS_ENDELLIPSIS | SS_PATHELLIPSIS | SS_WORDELLIPSIS));
+        layout.wraps = type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT;
+    } else if (className == L"Button") {
+        const LONG type = style & BS_TYPEMASK;
+        const bool push = type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+        const bool mark = type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON
+                          || type == BS_AUTORADIOBUTTON || type == BS_3STATE || type == BS_AUTO3STATE;
+        layout.checked = push || mark;
+        layout.wraps = (style & BS_MULTILINE) != 0;
+        layout.reserved = push ? kPushButtonFrame : kCheckMark;
+    }
+    return layout;
+}
+
+// The size the text takes on the screen when drawn in the font into the given width: the
+// larger of what the font measures and what its ink covers.
+inline SIZE DrawnSize(HFONT font, const std::wstring &text, int width, bool wraps)
+{
+    const UINT format = DT_NOPREFIX | DT_NOCLIP | (wraps ? DT_WORDBREAK | DT_EDITCONTROL : DT_SINGLELINE);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    RECT measured{0, 0, width, 0};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured, format | DT_CALCRECT);
+    // The ink: the text drawn black on white, with room around it for what overflows.
+    const int canvasWidth = (measured.right > width ? measured.right : width) + 64;
+    const int canvasHeight = measured.bottom + 32;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = canvasWidth;
+    info.bmiHeader.biHeight = -canvasHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void *bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    RECT canvas{0, 0, canvasWidth, canvasHeight};
+    FillRect(dc, &canvas, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkMode(dc, TRANSPARENT);
+    RECT box{0, 0, width, measured.bottom};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, format);
+    GdiFlush();
+    SIZE size{measured.right, measured.bottom};
+    const auto *pixels = static_cast<const DWORD *>(bits);
+    for (int y = 0; y < canvasHeight; ++y)
+        for (int x = 0; x < canvasWidth; ++x)
+            if ((pixels[y * canvasWidth + x] & 0xFFFFFF) != 0xFFFFFF) {
+                size.cx = x + 1 > size.cx ? x + 1 : size.cx;
+                size.cy = y + 1 > size.cy ? y + 1 : size.cy;
+            }
+    SelectObject(dc, oldBitmap);
+    DeleteObject(bitmap);
+    SelectObject(dc, oldFont);
+    DeleteDC(dc);
+    return size;
+}
+
+inline void Report(std::vector<std::string> &clipped, const char *where, const std::wstring &text, SIZE needed, int width,
+                   int height)
+{
+    char line[1400];
+    snprintf(line, sizeof line, "%s '%ls' needs %ldx%ld, has %dx%d", where, text.c_str(), needed.cx, needed.cy, width,
+             height);
+    clipped.push_back(line);
+}
+
+// The column headings of a list view that do not fit their columns.
+inline void CollectClippedHeadings(HWND list, std::vector<std::string> &clipped, int &measured)
+{
+    HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+    if (!header)
+        return;
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(header, WM_GETFONT, 0, 0));
+    const int count = static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        wchar_t text[512] = L"";
+        HDITEMW item{};
+        item.mask = HDI_TEXT | HDI_WIDTH;
+        item.pszText = text;
+        item.cchTextMax = 512;
+        SendMessageW(header, HDM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        if (!*text)
+            continue;
+        ++measured;
+        const int width = item.cxy - kHeadingMargins;
+        const SIZE needed = DrawnSize(font, text, width, false);
+        if (needed.cx > width) {
+            char where[64];
+            snprintf(where, sizeof where, "heading %d of list %d", i, GetDlgCtrlID(list));
+            Report(clipped, where, text, needed, width, 0);
+        }
+    }
+}
+
+// "window/control 'text' needs WxH, has WxH" for each control of the window, and of the
+// dialogs inside it, whose text does not fit; measured counts the texts looked at.
+inline void CollectClipped(HWND window, int windowId, std::vector<std::string> &clipped, int &measured)
+{
+    for (HWND control = GetWindow(window, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+        const std::wstring className = ClassName(control);
+        if (className == L"#32770") {
+            CollectClipped(control, GetDlgCtrlID(control), clipped, measured);
+            continue;
+        }
+        if (className == L"SysListView32") {
+            CollectClippedHeadings(control, clipped, measured);
+            continue;
+        }
+        const TextLayout layout = LayoutOf(control);
+        wchar_t text[1024] = L"";
+        GetWindowTextW(control, text, 1024);
+        const std::wstring shown = ShownText(text);
+        if (!layout.checked || shown.empty())
+            continue;
+        ++measured;
+        RECT client{};
+        GetClientRect(control, &client);
+        const int width = client.right - layout.reserved;
+        HFONT font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+        const SIZE needed = DrawnSize(font ? font : static_cast<HFONT>(GetStockObject(SYSTEM_FONT)), shown, width,
+                                      layout.wraps);
+        if (needed.cx > width || needed.cy > client.bottom) {
+            char where[64];
+            snprintf(where, sizeof where, "%d/%d", windowId, GetDlgCtrlID(control));
+            Report(clipped, where, shown, needed, width, static_cast<int>(client.bottom));
+        }
+    }
+}
+
+// Every clipped text of the window, one line each; empty when all fit.
+inline std::string ClippedTexts(HWND window)
+{
+    std::vector<std::string> clipped;
+    int measured = 0;
+    CollectClipped(window, GetDlgCtrlID(window), clipped, measured);
+    std::string all;
+    for (const std::string &line : clipped)
+        all += line + "\n";
+    return all;
+}
+
+} // namespace clipped_texts
