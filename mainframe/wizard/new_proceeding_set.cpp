@@ -2,12 +2,10 @@
 
 #include <windows.h>
 
-#include <memory>
-
 #include "document/files/proceeding_open.h"
+#include "model/default_values.h"
 #include "model/law_versions.h"
-#include "model/project.h"
-#include "model/view_tables.h"
+#include "model/proceeding.h"
 
 std::vector<DataFileMessage> CheckNewProceedingSet(const CString &mainPath, const CString &userTemplatesPath,
                                                    int procedureCode)
@@ -16,12 +14,10 @@ std::vector<DataFileMessage> CheckNewProceedingSet(const CString &mainPath, cons
     // by reading it to its end.
     const InstalledSets installation(mainPath, userTemplatesPath);
     ProceedingOpen open(mainPath, installation);
-    CProject project;
-    project.m_nProcedureCode = procedureCode;
-    auto tables = std::make_unique<ViewTables>();
-    DataFileHeader header;
-    if (open.Load(kLoadNewProceeding, LawVersions::GetDataFilePath(mainPath, procedureCode), project, DefaultValues(),
-                  *tables, header, nullptr))
+    Proceeding proceeding;
+    proceeding.m_project.m_nProcedureCode = procedureCode;
+    if (open.Load(kLoadNewProceeding, LawVersions::GetDataFilePath(mainPath, procedureCode), proceeding.m_project,
+                  DefaultValues(), *proceeding.m_tables, proceeding.m_header, nullptr))
         return {};
     std::vector<DataFileMessage> messages = open.GetMessages();
     if (messages.empty())
