@@ -78,6 +78,8 @@ struct RichTextParagraph {
     int firstLineIndent = 0; // relative to leftIndent
     int spaceBefore = 0;
     int spaceAfter = 0;
+    int lineSpacing = 0; // \sl: 0 single; above 0 at least, below 0 exactly that much; see below
+    bool lineSpacingMultiple = false; // \slmult1: lineSpacing in 240ths of a single line
     std::vector<int> tabStops;                       // from the left edge of the text area, ascending
     std::vector<RichTextTabAlignment> tabAlignments; // by tab stop; a missing one is Left
     bool keepWithNext = false;                       // on the same page as the paragraph that follows

@@ -4,6 +4,7 @@
 #include "framework/shell/rich_text_lines.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -292,9 +293,19 @@ private:
             descent = std::max(descent, fragmentDescent);
         }
         Align(lastOfParagraph);
+        // Line spacing other than single changes the room above the text.
+        int height = std::max(ascent + descent, 1);
+        const int spacing = m_paragraph.lineSpacing;
+        if (spacing != 0 && m_paragraph.lineSpacingMultiple)
+            height = std::max(static_cast<int>(static_cast<long long>(height) * std::abs(spacing) / 240), 1);
+        else if (spacing > 0)
+            height = std::max(height, spacing);
+        else if (spacing < 0)
+            height = -spacing;
+        ascent = height - descent;
         m_line.y = m_y;
         m_line.ascent = ascent;
-        m_line.height = std::max(ascent + descent, 1);
+        m_line.height = height;
         m_y += m_line.height;
         m_lines.push_back(std::move(m_line));
     }

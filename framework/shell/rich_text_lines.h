@@ -55,6 +55,7 @@ public:
 
     // Width of the text; `extents` gets where each character ends.
     int Measure(const std::wstring &text, const RichTextCharFormat &format, std::vector<int> &extents);
+    // `descent` includes the font's line gap: ascent and descent make a single line's height.
     void Metrics(const RichTextCharFormat &format, int &ascent, int &descent);
     SIZE PictureSize(int picture) const;
 

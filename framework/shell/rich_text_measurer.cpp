@@ -51,8 +51,9 @@ const RichTextMeasurer::Font &RichTextMeasurer::Select(const RichTextCharFormat 
         SelectObject(m_dc, font.handle);
         TEXTMETRICW metrics = {};
         if (GetTextMetricsW(m_dc, &metrics)) {
+            // A single line takes the font's line gap too, as word processors space lines.
             font.ascent = metrics.tmAscent;
-            font.descent = metrics.tmDescent;
+            font.descent = metrics.tmDescent + metrics.tmExternalLeading;
         } else {
             font.ascent = format.halfPoints * 8;
             font.descent = format.halfPoints * 2;

@@ -683,6 +683,10 @@ bool RtfReader::OnParagraphProperty(const std::string &word, int parameter)
         paragraph.spaceBefore = Clamp(parameter, 0, kMaxLength);
     } else if (word == "sa") {
         paragraph.spaceAfter = Clamp(parameter, 0, kMaxLength);
+    } else if (word == "sl") {
+        paragraph.lineSpacing = ClampLength(parameter);
+    } else if (word == "slmult") {
+        paragraph.lineSpacingMultiple = parameter != 0;
     } else if (word == "tqr") {
         m_state.nextTabAlignment = RichTextTabAlignment::Right;
     } else if (word == "tqc") {

@@ -61,6 +61,32 @@ TEST(RichTextPaperLayoutTest, CentreAndRightTabStopsPlaceTheTextAfterThem)
     EXPECT_NEAR(kMargin + 6000 + fraction, rightEdge("\\tqdec\\tx6000 a\\tab 1234.56\\par"), 30);
 }
 
+// Single lines are as far apart as the font's ascent, descent and line gap (a 12-point Times New
+// Roman line: 13.8 points); line spacing in the RTF changes that.
+TEST(RichTextPaperLayoutTest, LinesAreSpacedAsTheParagraphSays)
+{
+    auto pitch = [](const std::string &properties) {
+        const std::vector<RichTextLineInfo> lines = Lines("\\pard" + properties + " a\\line b\\par");
+        return lines.at(1).box.top - lines.at(0).box.top;
+    };
+    const int single = pitch("");
+    EXPECT_NEAR(276, single, 3);
+    const struct {
+        const char *properties;
+        int pitch;
+    } cases[] = {
+        {"\\sl-240\\slmult1", single}, // what the control writes for single spacing
+        {"\\sl360\\slmult1", single * 3 / 2},
+        {"\\sl480\\slmult1", single * 2},
+        {"\\sl600", 600},                // at least
+        {"\\sl100", single},
+        {"\\sl-400", 400},               // exactly
+        {"\\sl-200", 200},
+    };
+    for (const auto &c : cases)
+        EXPECT_NEAR(c.pitch, pitch(c.properties), 2) << c.properties;
+}
+
 // A place-and-date line as the letters have it: the RTF's margins give the line its width, the
 // right stop at that width keeps the date on the line, flush right.
 TEST(RichTextPaperLayoutTest, RightTabLinesOfLettersStayOnOneLine)
