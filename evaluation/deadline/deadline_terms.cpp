@@ -5,8 +5,6 @@
 DeadlineKind DeadlineKindOfProcedure(int procedureCode)
 {
     switch (procedureCode % 100) {
-    case 3:  // restricted tender of the former act
-    case 5:  // two-stage tender of the former act
     case 67: // restricted tender
     case 79: // competitive negotiation
     case 81: // competitive dialogue

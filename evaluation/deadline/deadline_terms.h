@@ -11,7 +11,8 @@ enum DeadlineKind {
     kDeadlineBasic = 2,    // basic mode below EU thresholds: offers (art. 283)
 };
 
-// The kind a proceeding's procedure code asks for (only the code modulo 100 counts).
+// The kind a proceeding's procedure code asks for (only the code modulo 100 counts); kinds of
+// the act of 2004 have terms of their own (deadline_terms_2004.h).
 DeadlineKind DeadlineKindOfProcedure(int procedureCode);
 
 // Days from the notice's sending to its publication: an EU notice is published within 5 days;

@@ -98,8 +98,8 @@ TEST(DeadlineTerms, KindAndDaysByProcedureAndOption)
     } kinds[] = {
         {63, kDeadlineOffers},   {163, kDeadlineOffers},  {1, kDeadlineOffers},    {0, kDeadlineOffers},
         {67, kDeadlineRequests}, {79, kDeadlineRequests}, {81, kDeadlineRequests}, {87, kDeadlineRequests},
-        {86, kDeadlineRequests}, {3, kDeadlineRequests},  {64, kDeadlineBasic},    {68, kDeadlineBasic},
-        {172, kDeadlineBasic},   {84, kDeadlineBasic},
+        {86, kDeadlineRequests}, {64, kDeadlineBasic},    {68, kDeadlineBasic},    {172, kDeadlineBasic},
+        {84, kDeadlineBasic},
     };
     for (const auto &k : kinds) {
         SCOPED_TRACE(k.code);
