@@ -297,6 +297,11 @@ TEST_F(SiblingPrograms, TemplateEditorSavesToThePrivateFolderAndRefusesABrokenTa
     EXPECT_TRUE(WaitUntil(5000, [&] { return FileBytes(own).find("Uwaga:uwaga") != std::string::npos; }))
         << "the edited template is not in szablony_moje: " << FileBytes(own).substr(0, 300);
     EXPECT_EQ(FileBytes(m_program / "szablony_202509" / first), installed);
+    // Only the typed text is new: page set-up, indents and every other byte stay as they were.
+    std::string saved = FileBytes(own);
+    const size_t typed = saved.find("Uwaga:uwaga ");
+    ASSERT_NE(typed, std::string::npos);
+    EXPECT_EQ(saved.erase(typed, 12), installed);
 
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(AnswerUntilEnd(editor.dwProcessId, editor.hProcess), 0u) << Messages();
