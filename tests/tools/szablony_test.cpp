@@ -52,8 +52,8 @@ TEST(SzablonyRtf, TheShownTextComesFromTheBodyOnly)
     ASSERT_EQ(read.begin.size(), read.text.size());
     EXPECT_EQ(rtf.substr(read.begin[8], read.end[8] - read.begin[8]), "\\'b9");
     EXPECT_EQ(rtf.substr(read.begin[15], read.end[15] - read.begin[15]), "\\par");
-    EXPECT_EQ(rtf.substr(read.begin[18], read.end[18] - read.begin[18]), "\\tab ");
-    EXPECT_EQ(rtf.substr(read.begin[20], read.end[20] - read.begin[20]), "\\u8364?");
+    EXPECT_EQ(rtf.substr(read.begin[17], read.end[17] - read.begin[17]), "\\tab ");
+    EXPECT_EQ(rtf.substr(read.begin[19], read.end[19] - read.begin[19]), "\\u8364?");
     EXPECT_EQ(rtf[read.bodyEnd], '}');
 }
 
@@ -190,6 +190,12 @@ TEST_F(SzablonyFolder, ASavedTemplateGoesToThePrivateFolderAndIsReadFromThere)
     EXPECT_EQ(Read(m_set.Folder() + L"\\wspolne\\karta.rtf"), "{\\rtf1 instalacja}");
     EXPECT_EQ(m_set.ReadPath(L"wspolne\\karta.rtf"), target);
     EXPECT_EQ(Read(target), "{\\rtf1 moja}");
+
+    // An older set's edits keep to a folder of their own: the newest set's are what the
+    // private folder mirrors.
+    const TemplateSet older{m_set.mainPath, L"szablony_200607"};
+    EXPECT_EQ(older.WritePath(L"wspolne\\karta.rtf"),
+              m_set.mainPath + L"\\szablony_moje\\szablony_200607\\wspolne\\karta.rtf");
 
     // A template only the user has is listed once beside the set's.
     ASSERT_TRUE(SaveTemplate(m_set.WritePath(L"wlasne\\pismo.rtf"), "{\\rtf1 pismo}"));

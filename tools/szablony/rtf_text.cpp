@@ -211,11 +211,11 @@ RtfText ReadRtfText(const std::string &rtf)
             if (IsHiddenDestination(rtf, i))
                 groups.back().hidden = true;
         } else if (c == '}') {
-            groups.pop_back();
-            if (groups.empty()) {
+            if (groups.size() <= 2) { // the document's own group ends
                 result.bodyEnd = i;
                 break;
             }
+            groups.pop_back();
             ++i;
         } else if (c == '\r' || c == '\n') {
             ++i;
