@@ -243,9 +243,20 @@ void RichTextLayout::DrawPage(HDC dc, int page, const RECT &target) const
     if (page < 1 || page > PageCount())
         return;
     const RichTextPageContent &sheet = m_pages[static_cast<size_t>(page - 1)];
-    const SheetScale scale(m_page, target);
     const int saved = SaveDC(dc);
-    IntersectClipRect(dc, target.left, target.top, target.right, target.bottom);
+    // A landscape page on portrait paper (or the other way round) is turned a quarter to the
+    // left, as a printer puts it on the paper: its top runs along the sheet's left edge.
+    RECT area = target;
+    const LONG targetWidth = target.right - target.left;
+    const LONG targetHeight = target.bottom - target.top;
+    if ((m_page.width > m_page.height) != (targetWidth > targetHeight) && targetWidth != targetHeight) {
+        SetGraphicsMode(dc, GM_ADVANCED);
+        const XFORM turn = {0.0f, -1.0f, 1.0f, 0.0f, static_cast<FLOAT>(target.left), static_cast<FLOAT>(target.bottom)};
+        SetWorldTransform(dc, &turn);
+        area = RECT{0, 0, targetHeight, targetWidth};
+    }
+    const SheetScale scale(m_page, area);
+    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
     SetBkMode(dc, TRANSPARENT);
     SetTextAlign(dc, TA_BASELINE | TA_LEFT | TA_NOUPDATECP);
     FontCache fonts;

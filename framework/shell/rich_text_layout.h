@@ -51,7 +51,8 @@ public:
     void SetPageTexts(RichTextPageText header, RichTextPageText footer);
 
     // Draws page `page` (1..PageCount()) scaled into `target`, the whole sheet in the DC's
-    // logical units (MM_TEXT). Paints no background. Out-of-range pages draw nothing.
+    // logical units (MM_TEXT); a sheet turned against the page gets the page turned a quarter.
+    // Paints no background. Out-of-range pages draw nothing.
     void DrawPage(HDC dc, int page, const RECT &target) const;
 
     // Lines of the body, header and footer from top to bottom; empty out of range.

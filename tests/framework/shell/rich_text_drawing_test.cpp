@@ -64,6 +64,28 @@ TEST(RichTextDrawingTest, DrawsIntoTheTargetRectangleOnly)
     EXPECT_EQ(-1, none.Ink().right);
 }
 
+// A landscape page drawn on a portrait sheet is turned a quarter to the left: its first line
+// runs up the sheet's left edge. On a landscape sheet it stands as it is.
+TEST(RichTextDrawingTest, TurnsALandscapePageOntoPortraitPaper)
+{
+    const RichTextLayout layout = LayOut(Rtf("Pierwszy wiersz strony poziomej, do\\'9c\\'e6 d\\'b3ugi.\\par"),
+                                         SmallPage(16838, 11906, 1000));
+    Canvas portrait(1191, 1684);
+    layout.DrawPage(portrait.dc(), 1, RECT{0, 0, 1191, 1684});
+    const RECT turned = portrait.Ink();
+    ASSERT_LT(turned.left, turned.right);
+    EXPECT_GT(turned.bottom - turned.top, 4 * (turned.right - turned.left)) << "the line runs up the sheet";
+    EXPECT_NEAR(100, turned.left, 25) << "the page's top margin along the left edge";
+    EXPECT_NEAR(1684 - 100, turned.bottom, 5) << "the page's left margin at the bottom";
+
+    Canvas landscape(1684, 1191);
+    layout.DrawPage(landscape.dc(), 1, RECT{0, 0, 1684, 1191});
+    const RECT upright = landscape.Ink();
+    EXPECT_GT(upright.right - upright.left, 4 * (upright.bottom - upright.top));
+    EXPECT_NEAR(100, upright.left, 5);
+    EXPECT_NEAR(turned.bottom - turned.top, upright.right - upright.left, 3);
+}
+
 // A long document with every kind of block, for comparing layouts made at two resolutions.
 std::string LongDocument()
 {
