@@ -154,7 +154,7 @@ TEST_F(OutputRoad, SpecificationKeepsTheChosenOptionsAndDropsTheDisabledBlocks)
         EXPECT_EQ("", OutputFaults(cleaned)) << cleaned;
         for (const char *kept : {"\rZamawiający nie wymaga wniesienia wadium.\r",
                                  "\rZamawiający nie wymaga wniesienia zabezpieczenia należytego wykonania umowy.\r",
-                                 "\rZamawiający nie przewiduje udzielenia zamówień podobnych\r"})
+                                 "6.\tZamawiający nie przewiduje udzielenia zamówień, o których mowa w art. 214 ust. 1 pkt 7 ustawy Pzp.\r"})
             EXPECT_GE(cleaned.Find(kept), 0) << kept;
         for (const char *dropped : {"Zamawiający wymaga wniesienia wadium", "Wadium wnosi", "Wadium może",
                                     "część 1:", "Zabezpieczenie ustala", "w zakresie:", "2 000.00"})
