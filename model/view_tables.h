@@ -43,7 +43,7 @@ struct ViewTables {
     DocumentSlot m_documents[kDocumentSlots];
     CString m_partNames[kPartNames];
     int32_t m_partFlags[kPartNames] = {1};         // by part: 1 in use, 0 deleted; [0] also undivided
-    int32_t m_instanceFlags[kVariableSlots] = {1}; // by pool index: 1 the instance is in use
+    int32_t m_instanceFlags[kVariableSlots] = {1}; // by pool index: 1 the entry is shown, 0 left out
     PageBreakMark m_pageBreaks[kPageBreakMarks];
     DynamicVariable m_dynamicVariables[kDynamicVariableSlots];
     VariableSlot m_variables[kVariableSlots];
