@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/folder_copy.h"
+#include "model/view_tables.h"
 #include "app/morvelank_app.h"
 #include "document/view/morvelank_doc.h"
 #include "document/view/morvelank_view.h"

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/morvelank_app.h"
+#include "model/view_tables.h"
 #include "document/files/document_sets.h"
 #include "document/view/morvelank_view.h"
 #include "document/files/new_proceeding_code.h"
