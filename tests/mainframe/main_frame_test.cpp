@@ -187,7 +187,7 @@ TEST_F(MainFrameTest, AnnualReportFormStartsTheWordProcessorSayingSo)
 
     ::CreateDirectoryW(Wide(folder.Path() + "\\zp").c_str(), nullptr);
     WriteBytes(form, {'d', 'o', 't'});
-    app.WordPath = folder.Path() + "\\brak_edytora"; // the start fails quietly
+    app.WordPath = folder.Path() + "\\brak_edytora"; // no word processor there: the start fails
     HWND bar = frame->StatusBar().m_hWnd;
     g_paneTexts.clear();
     g_statusBarProc =
@@ -195,7 +195,8 @@ TEST_F(MainFrameTest, AnnualReportFormStartsTheWordProcessorSayingSo)
     report->OpenAnnualReportForm();
     ::SetWindowLongPtrW(bar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_statusBarProc));
     EXPECT_EQ(g_paneTexts, (std::vector<CString>{"Uruchamia MS Word ...", ""}));
-    EXPECT_EQ(messages.size(), 1u);
+    ASSERT_EQ(messages.size(), 2u) << "a form that could not be opened is said so";
+    EXPECT_NE(messages[1].text.Find(form), -1) << "and where it lies";
 }
 
 TEST_F(MainFrameTest, ProgressControlLiesOnPaneOneOnceAndFollowsTheFrameSize)
