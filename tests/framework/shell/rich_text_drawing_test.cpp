@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/own_child.h"
+
 namespace {
 
 // A white 32-bit bitmap selected into a memory DC.
@@ -217,6 +219,7 @@ TEST(RichTextResolutionTest, PaginatesTheSameAt300DpiAsAt96Dpi)
     wchar_t path[MAX_PATH] = {};
     GetTempFileNameW(folder, L"rtl", 0, path);
     SetEnvironmentVariableW(kDigestFileVariable, path);
+    StartChildrenUnsharded();
     std::wstring command = L"\"" + std::wstring(self)
                            + L"\" --gtest_filter=RichTextResolutionChild.DISABLED_WriteDigest"
                              L" --gtest_also_run_disabled_tests";
