@@ -25,25 +25,69 @@ function(morvelank_library name)
   target_compile_options(${name} PRIVATE ${MORVELANK_PROGRAM_WARNINGS})
 endfunction()
 
-# One GoogleTest executable per tested folder, from every .cpp and .rc in it; ctest runs it
-# under Wine in a session of its own (display, wineserver, registry).
-#   morvelank_test(<name> [INSTALLATION] [DEPENDS <libraries>...] [ENVIRONMENT <VAR=value>...])
+# One ctest test that runs a suite's executable, or a part of it, in a Wine session of its own
+# (display, wineserver, registry), named after the test.
+function(morvelank_suite_session test executable)
+  add_test(NAME ${test} COMMAND ${PROJECT_SOURCE_DIR}/scripts/test-suite-session.sh $<TARGET_FILE:${executable}>)
+  # A message box no test answers would wait forever: the run fails it instead.
+  set_tests_properties(${test} PROPERTIES TIMEOUT 900 ENVIRONMENT "MORVELANK_SESSION=${test};${ARGN}")
+endfunction()
+
+# One GoogleTest executable per tested folder, from every .cpp and .rc in it, run by ctest:
+#   morvelank_test(<name> [INSTALLATION] [SHARDS <n>] [PRINTING <test group>...] [COST <seconds>]
+#                  [DEPENDS <libraries>...] [ENVIRONMENT <VAR=value>...])
 # INSTALLATION: the suite reads an installation folder, named by MORVELANK_INSTALLATION: the
-# suites' own copy (tests/CMakeLists.txt), never the user's.
+#   suites' own copy (tests/CMakeLists.txt), never the user's.
+# SHARDS: a long suite runs as n tests, <name>_1 to <name>_n, each a share of its test cases
+#   (GoogleTest's sharding, so new cases are shared out too), side by side.
+# PRINTING: the test groups that print on the PDF printer run apart, as <name>_printing, which
+#   takes turns on the printer (RESOURCE_LOCK pdf_printer); the rest of the suite runs beside it.
+# COST: about how many seconds the whole suite takes on a quiet machine: ctest starts the costly
+#   tests first; without it, it goes by the times of earlier runs.
+# The names of the suite's ctest tests are left in <name>_TESTS.
 function(morvelank_test name)
-  cmake_parse_arguments(ARG "INSTALLATION" "" "DEPENDS;ENVIRONMENT" ${ARGN})
+  cmake_parse_arguments(ARG "INSTALLATION" "SHARDS;COST" "DEPENDS;ENVIRONMENT;PRINTING" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.rc)
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE morvelank_options ${ARG_DEPENDS} gtest gtest_main)
   target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-  add_test(NAME ${name} COMMAND ${PROJECT_SOURCE_DIR}/scripts/test-suite-session.sh $<TARGET_FILE:${name}>)
-  # A message box no test answers would wait forever: the run fails it instead.
-  set_tests_properties(${name} PROPERTIES TIMEOUT 900
-    ENVIRONMENT "MORVELANK_TEST_SOURCE_DIR=${CMAKE_CURRENT_SOURCE_DIR};${ARG_ENVIRONMENT}")
+
+  set(environment "MORVELANK_TEST_SOURCE_DIR=${CMAKE_CURRENT_SOURCE_DIR}" ${ARG_ENVIRONMENT})
   if(ARG_INSTALLATION)
     add_dependencies(${name} installation_image)
-    set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT "MORVELANK_INSTALLATION=${MORVELANK_SUITES_INSTALLATION}")
-    set_property(TEST ${name} APPEND PROPERTY FIXTURES_REQUIRED suites_installation)
+    list(APPEND environment "MORVELANK_INSTALLATION=${MORVELANK_SUITES_INSTALLATION}")
   endif()
+
+  set(tests)
+  set(others)
+  if(ARG_PRINTING)
+    list(JOIN ARG_PRINTING ".*:" groups)
+    morvelank_suite_session(${name}_printing ${name} ${environment} "MORVELANK_TEST_GROUPS=${groups}.*")
+    set_property(TEST ${name}_printing APPEND PROPERTY RESOURCE_LOCK pdf_printer)
+    list(APPEND tests ${name}_printing)
+    set(others "MORVELANK_TEST_GROUPS=-${groups}.*")
+  endif()
+  if(ARG_SHARDS AND ARG_SHARDS GREATER 1)
+    math(EXPR last "${ARG_SHARDS} - 1")
+    foreach(index RANGE ${last})
+      math(EXPR number "${index} + 1")
+      morvelank_suite_session(${name}_${number} ${name} ${environment} ${others}
+                              "GTEST_TOTAL_SHARDS=${ARG_SHARDS}" "GTEST_SHARD_INDEX=${index}")
+      list(APPEND tests ${name}_${number})
+    endforeach()
+  else()
+    morvelank_suite_session(${name} ${name} ${environment} ${others})
+    list(APPEND tests ${name})
+  endif()
+
+  if(ARG_INSTALLATION)
+    set_property(TEST ${tests} APPEND PROPERTY FIXTURES_REQUIRED suites_installation)
+  endif()
+  if(ARG_COST)
+    list(LENGTH tests parts)
+    math(EXPR cost "${ARG_COST} / ${parts}")
+    set_property(TEST ${tests} PROPERTY COST ${cost})
+  endif()
+  set(${name}_TESTS ${tests} PARENT_SCOPE)
 endfunction()

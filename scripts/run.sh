@@ -26,6 +26,16 @@ else
   echo "run: the print service cannot be started; the program will find no printer" >&2
 fi
 
+# Wine leaves the windows to the display's window manager, and each time one hides or closes it
+# waits up to two seconds for the manager to withdraw it. On a display without one (a virtual
+# display such as xvfb-run's) nobody would: there Wine places and closes the windows itself.
+managed=Y
+if command -v xprop >/dev/null && ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+  managed=N
+fi
+"$repo/scripts/wine-exec" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" /f \
+  >/dev/null 2>&1 </dev/null
+
 echo "run: starting Morvelank under Wine; its window appears in a few seconds"
 cd "$installation"
 exec "$repo/scripts/wine-exec" morvelank.exe "$@"

@@ -6,7 +6,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 packages=(
   cmake make git ca-certificates
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine wine64 xvfb xauth
+  wine wine64 xvfb xauth x11-utils
   googletest fonts-liberation sqlite3 locales
   cups printer-driver-cups-pdf poppler-utils
   libz-mingw-w64-dev

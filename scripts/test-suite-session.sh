@@ -4,11 +4,14 @@
 # the registry of one suite never reach a suite running beside it. Drive C: is the run's
 # prefix's, shared. The run's prefix is WINEPREFIX as test.sh sets it.
 #   test-suite-session.sh <suite.exe> [arguments...]
+# The session is named after MORVELANK_SESSION, the ctest test, or else the suite. A part of a
+# suite (morvelank_test's PRINTING) runs the test groups of the GoogleTest filter in
+# MORVELANK_TEST_GROUPS, within a GTEST_FILTER of the user's own.
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 run_prefix=$WINEPREFIX
-suite=$(basename "$1" .exe)
+suite=${MORVELANK_SESSION:-$(basename "$1" .exe)}
 export WINEPREFIX=$run_prefix-suites/$suite
 rm -rf "$WINEPREFIX"
 mkdir -p "$WINEPREFIX"
@@ -51,6 +54,11 @@ export DISPLAY=:$(head -n 1 "$display_file")
 # Wine's own services start now, away from ctest's output pipes: a service started by the
 # suite would inherit them and ctest would wait for them to close.
 wine wineboot >/dev/null 2>&1 </dev/null
+
+if [ -n "${MORVELANK_TEST_GROUPS:-}" ]; then
+  GTEST_FILTER=$("$repo/scripts/test-groups-filter.sh" "$MORVELANK_TEST_GROUPS" "$@") || exit 1
+  export GTEST_FILTER
+fi
 
 # In the background, so a signal from ctest is handled at once.
 "$repo/scripts/wine-exec" "$@" 2>"$errors" &

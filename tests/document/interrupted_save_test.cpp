@@ -19,6 +19,7 @@
 #include "fixture_path.h"
 #include "framework/core/codepage.h"
 #include "framework/core/file_steps.h"
+#include "tests/support/own_child.h"
 
 namespace {
 
@@ -267,6 +268,7 @@ protected:
         _putenv(environment);
         environment.Format("%s=%d", kKillStepVariable, killStep);
         _putenv(environment);
+        StartChildrenUnsharded();
         wchar_t program[32768];
         GetModuleFileNameW(nullptr, program, 32768);
         std::wstring command = L"\"" + std::wstring(program) + L"\" --gtest_also_run_disabled_tests --gtest_filter="

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/own_child.h"
+
 namespace {
 
 const char kPage[] = "\\qc{\\b\\fs32 Protok\\'f3\\'b3 z post\\'eapowania}\\par\\pard "
@@ -174,6 +176,7 @@ TEST(RichTextResolutionTest, PaginatesTheSameAt300DpiAsAt96Dpi)
     wchar_t path[MAX_PATH] = {};
     GetTempFileNameW(folder, L"rtl", 0, path);
     SetEnvironmentVariableW(kDigestFileVariable, path);
+    StartChildrenUnsharded();
     std::wstring command = L"\"" + std::wstring(self)
                            + L"\" --gtest_filter=RichTextResolutionChild.DISABLED_WriteDigest"
                              L" --gtest_also_run_disabled_tests";
