@@ -3,15 +3,14 @@
 #pragma once
 
 #include "framework/core/cstring.h"
-
-struct ViewTables;
+#include "model/document_slots.h"
 
 class ProceedingMailSource {
 public:
     virtual ~ProceedingMailSource() = default;
 
     virtual CString GetProceedingTitle() const = 0;
-    virtual const ViewTables &GetTables() const = 0;
+    virtual DocumentList GetDocuments() const = 0;
     // The shown document; -1 when none.
     virtual int GetCurrentDocument() const = 0;
     // Generates document (0..139) for the part (-1 the whole document) and shows it.

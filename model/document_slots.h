@@ -23,3 +23,10 @@ struct DocumentSlot {
     uint8_t perPart = 0; // generated once per part
     uint8_t secured = 0;
 };
+
+// The proceeding's documents as its readers outside the view see them: count slots from the
+// first, count within 0..kDocumentSlots.
+struct DocumentList {
+    const DocumentSlot *slots = nullptr;
+    int count = 0;
+};

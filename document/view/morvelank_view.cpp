@@ -1,5 +1,7 @@
 #include "document/view/morvelank_view.h"
 
+#include <algorithm>
+
 #include "document/view/morvelank_doc.h"
 #include "document/engine/value_rendering.h"
 #include "res/document_ids.h"
@@ -118,6 +120,12 @@ void CMorvelankView::ShowDocument(int index, int part)
 const DocumentSlot *CMorvelankView::Slot(int n) const
 {
     return n >= 0 && n < kDocumentSlots ? &m_proceeding.m_tables->m_documents[n] : nullptr;
+}
+
+DocumentList CMorvelankView::GetDocuments() const
+{
+    const int count = m_proceeding.m_tables->m_nDocumentCount;
+    return DocumentList{m_proceeding.m_tables->m_documents, count < 0 ? 0 : std::min(count, kDocumentSlots)};
 }
 
 int CMorvelankView::GetDocumentState(int n) const

@@ -53,7 +53,7 @@ public:
     int GetCurrentPart() const override { return m_engine ? m_engine->m_nCurrentPart : 0; }
     int GetCurrentDocument() const override { return m_engine ? m_engine->m_nCurrentDocument : -1; }
     const TemplateEngine *GetEngine() const { return m_engine.get(); }
-    const ViewTables &GetTables() const override { return *m_proceeding.m_tables; }
+    DocumentList GetDocuments() const override;
     void SetViewVisible(bool visible) override { ShowWindow(visible ? SW_SHOW : SW_HIDE); }
     CString GetDocumentName(int n) const override;
     // The first document whose file name is name, letter case counting; -1 when none.

@@ -6,7 +6,6 @@
 #include "app/app_settings.h"
 #include "document/proceeding_mail_source.h"
 #include "document/proceeding_window_view.h"
-#include "model/view_tables.h"
 #include "framework/core/codepage.h"
 #include "framework/core/exceptions.h"
 #include "framework/ui/msgbox.h"
@@ -35,7 +34,7 @@ bool WriteAttachments(ProceedingMailSource &view, const std::vector<int> &chosen
         view.SetViewVisible(false);
         view.ShowDocument(document, -1);
         view.SetViewVisible(false);
-        const CString path = AttachmentPath(folder, view.GetTables().m_documents[document].fileName);
+        const CString path = AttachmentPath(folder, view.GetDocuments().slots[document].fileName);
         if (!view.ExportToFile(path))
             return false;
         written.push_back(path);
@@ -75,11 +74,10 @@ void SendDocumentsByEmail(CWnd *parent, ProceedingWindowView *proceedingView, co
     const HWND owner = parent != nullptr ? parent->m_hWnd : nullptr;
 
     CWyborDokumentow dialog(parent);
-    const ViewTables &tables = view->GetTables();
-    const int count = tables.m_nDocumentCount;
-    dialog.m_nEntries = count < 0 ? 0 : (count > kDocumentSlots ? kDocumentSlots : count);
+    const DocumentList documents = view->GetDocuments();
+    dialog.m_nEntries = documents.count;
     for (int i = 0; i < dialog.m_nEntries; ++i)
-        dialog.m_entries[i] = tables.m_documents[i];
+        dialog.m_entries[i] = documents.slots[i];
     if (dialog.DoModal() != IDOK || dialog.m_chosen.empty())
         return;
 

@@ -62,7 +62,7 @@ void RunMailMerge(CWnd *parent, ProceedingWindowView *proceedingView, MainWindow
     const ConnectionPtr registers = GetRegistersDatabase();
     CSeriesCorespondenceWizzard wizard(parent);
     wizard.m_connection = registers;
-    wizard.m_pTables = &view.GetTables();
+    wizard.m_documents = view.GetDocuments();
     if (wizard.DoModal() != IDOK) {
         SetStatus(main, "");
         return;
@@ -84,7 +84,7 @@ void GenerateSeries(CWnd *parent, SeriesMergeTarget &view, MainWindowServices *m
     }
 
     const int current = view.GetCurrentDocument();
-    const std::vector<MergeDocument> offered = CorrespondenceDocuments(view.GetTables());
+    const std::vector<MergeDocument> offered = CorrespondenceDocuments(view.GetDocuments());
     const std::vector<int> documents = SplitKeys(chosenDocuments);
     const std::vector<int> firms = SplitKeys(chosenContractors);
     const int total = static_cast<int>(documents.size() * firms.size());

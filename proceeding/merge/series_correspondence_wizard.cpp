@@ -1,5 +1,4 @@
 #include "proceeding/merge/series_correspondence_wizard.h"
-#include "model/view_tables.h"
 
 #include "framework/db/recordset.h"
 #include "framework/ui/ddx.h"
@@ -41,11 +40,11 @@ std::vector<int> ItemData(const CListCtrl &list)
 
 } // namespace
 
-std::vector<MergeDocument> CorrespondenceDocuments(const ViewTables &tables)
+std::vector<MergeDocument> CorrespondenceDocuments(const DocumentList &list)
 {
     std::vector<MergeDocument> documents;
-    for (int d = 0; d < tables.m_nDocumentCount && d < kDocumentSlots; ++d) {
-        const DocumentSlot &slot = tables.m_documents[d];
+    for (int d = 0; d < list.count; ++d) {
+        const DocumentSlot &slot = list.slots[d];
         if (slot.state >= 0 && slot.correspondence != 0)
             documents.push_back({d, slot.displayName});
     }
@@ -142,8 +141,7 @@ void CSeriesCorespondenceWizzard::FillDocuments()
     GetDlgItem(IDC_MERGE_NEXT)->SetWindowText("Zakończ");
     ShowStepTitle("Krok 2. Lista dokumentów");
     ResetLists({{"Lp", 25}, {"Dokument", 260}});
-    if (m_pTables != nullptr)
-        for (const MergeDocument &document : CorrespondenceDocuments(*m_pTables))
+    for (const MergeDocument &document : CorrespondenceDocuments(m_documents))
             AppendRow(m_available, {document.name}, static_cast<DWORD_PTR>(document.number));
     m_nStep = 1;
     UpdateMoveButtons();

@@ -10,9 +10,8 @@
 #include "framework/ui/commctrls.h"
 #include "framework/ui/dialog.h"
 #include "framework/ui/gdi.h"
+#include "model/document_slots.h"
 #include "res/resource.h"
-
-struct ViewTables;
 
 struct MergeDocument {
     int number = 0; // the document's slot
@@ -21,7 +20,7 @@ struct MergeDocument {
 
 // The documents a series can be made of: every slot below the count with a state of 0 or more
 // and the correspondence flag.
-std::vector<MergeDocument> CorrespondenceDocuments(const ViewTables &tables);
+std::vector<MergeDocument> CorrespondenceDocuments(const DocumentList &list);
 
 class CSeriesCorespondenceWizzard : public CDialog {
 public:
@@ -30,9 +29,9 @@ public:
     explicit CSeriesCorespondenceWizzard(CWnd *pParent = nullptr);
     BOOL OnInitDialog() override;
 
-    // Set by the caller: the registers database and the proceeding's tables.
+    // Set by the caller: the registers database and the proceeding's documents.
     ConnectionPtr m_connection;
-    const ViewTables *m_pTables = nullptr;
+    DocumentList m_documents;
 
     CString m_strChosenContractors;
     CString m_strChosenDocuments;

@@ -38,7 +38,7 @@ protected:
             slot.correspondence = static_cast<uint8_t>(d.correspondence);
         }
         wizard.m_connection = app.GetRegistersConnection();
-        wizard.m_pTables = tables.get();
+        wizard.m_documents = DocumentList{tables->m_documents, tables->m_nDocumentCount};
     }
     void TearDown() override { app.CloseRejestryDB(); }
 
