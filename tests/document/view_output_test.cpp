@@ -15,6 +15,7 @@
 #include "document/view/morvelank_doc.h"
 #include "document/view/morvelank_view.h"
 #include "framework/core/codepage.h"
+#include "framework/shell/rich_text_document.h"
 #include "framework/ui/commondlg.h"
 #include "framework/ui/framewnd.h"
 #include "framework/ui/preview.h"
@@ -207,6 +208,69 @@ TEST_F(ViewExportTest, EditableDocumentKeepsItsOwnTextAfterExport)
     view->ShowDocument(0, -1);
     view->ShowDocument(2, -1);
     EXPECT_EQ(0u, Plain().find("Lista:\r-\rKoniec\r"));
+}
+
+// The text tables and the record list are drawn with blanks in a fixed-pitch face: they leave
+// in it, small enough that no line wraps between the page's margins.
+TEST_F(ViewExportTest, TextTablesLeaveInTheFixedPitchFaceAndFitBetweenTheMargins)
+{
+    const CString templates = LawVersions::GetTemplateFolder(view->m_proceeding.m_files.m_strMainPath, "", -1) + "\\1";
+    ASSERT_TRUE(
+        WriteTextFile(templates + "\\umowa.rtf",
+                      "{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl{\\f0 Arial;}}\\margl2268\\margr2268\\f0\\fs20 "
+                      "Osoby:\\par\\pard\\li567 <!A21>osoby</A21>\\par\\pard Kryteria:\\par <!A12>kryteria</A12>\\par"
+                      " <!A31>Dane wykonawcy</A31>\\par Koniec\\par}"));
+    ViewTables &tables = *view->m_proceeding.m_tables;
+    const struct {
+        int variable;
+        int type;
+        const char *value;
+    } tableValues[] = {
+        {1021, 21,
+         "1|Jan Kowalski|przewodniczący komisji, odpowiedzialny za całość postępowania\n2|Anna Nowak|sekretarz"},
+        {1012, 12, "1|Cena|60|najniższa cena otrzymuje 60 punktów\n2|Termin|40|najkrótszy termin"},
+        {1031, 31, "nagłówek\nNazwa=Biuro-Tech|Siedziba=Poznań"},
+    };
+    for (const auto &table : tableValues) {
+        tables.m_variables[table.variable].type = table.type;
+        tables.m_variables[table.variable].value = table.value;
+    }
+    view->ShowDocument(1, -1);
+    const CRect margins(2268, 1420, 2268, 1420);
+    view->SetMargins(margins);
+    ASSERT_EQ(1, view->ExportToFile(target));
+
+    const RichTextDocument exported = RichTextDocument::FromRtf(ReadFileToString(target).GetString());
+    const int textWidth = view->GetPaperSize().cx - margins.left - margins.right;
+    std::set<std::string> tableLines;
+    for (const RichTextBlock &block : exported.blocks) {
+        std::wstring text;
+        for (const RichTextRun &run : block.paragraph.runs)
+            text += run.text;
+        const bool tableLine = text.find(L"|") != std::wstring::npos || text.find(L"----------") != std::wstring::npos
+                               || text.find(L"Siedziba:") != std::wstring::npos;
+        if (!tableLine)
+            continue;
+        tableLines.insert(WideToCp1250(text).GetString());
+        for (const RichTextRun &run : block.paragraph.runs) {
+            if (run.text.empty())
+                continue;
+            ASSERT_GE(run.format.font, 0);
+            EXPECT_EQ(L"Courier New", exported.fonts[static_cast<size_t>(run.format.font)]) << WideToCp1250(text);
+            // A fixed-pitch character is 0.6 of the height wide; the height is in half points.
+            EXPECT_LE(static_cast<int>(text.size()) * run.format.halfPoints * 10 * 3,
+                      (textWidth - block.paragraph.leftIndent) * 5)
+                << WideToCp1250(text);
+        }
+    }
+    const auto holds = [&](const char *part) {
+        for (const std::string &line : tableLines)
+            if (line.find(part) != std::string::npos)
+                return true;
+        return false;
+    };
+    for (const char *part : {"Jan Kowalski", "najniższa cena", "Siedziba:"})
+        EXPECT_TRUE(holds(part)) << part;
 }
 
 TEST_F(ViewExportTest, UnwritableTargetIsToldAndTheDocumentShownAgain)
