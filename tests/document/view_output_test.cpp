@@ -22,6 +22,7 @@
 #include "framework/ui/printinfo.h"
 #include "framework/ui/testhook.h"
 #include "res/proceeding_ids.h"
+#include "fixture_path.h"
 #include "tests/support/pdf_output.h"
 
 namespace {
@@ -427,6 +428,45 @@ TEST_F(ViewPrintTest, PrintedDocumentLandsCleanWithHeaderFooterAndPageNumbers)
     ASSERT_NE(nullptr, note);
     fprintf(note, "%s\n%d\n", WideToCp1250(*printed.begin()).GetString(), view->pages);
     fclose(note);
+}
+
+// A landscape document prints on a landscape sheet, and the preview shows that sheet; the
+// printer's own setting stays, so the next portrait document prints upright.
+TEST_F(ViewPrintTest, LandscapeDocumentPrintsAndPreviewsOnALandscapeSheet)
+{
+    CTestHook hook;
+    hook.onCommonDialog = [](CCommonDialog &) -> INT_PTR { return IDOK; };
+    CTestHookScope scope(hook);
+    const CString templates = LawVersions::GetTemplateFolder(view->m_proceeding.m_files.m_strMainPath, "", -1) + "\\1";
+    ASSERT_TRUE(CopyFileA(FixturePath("landscape.rtf"), templates + "\\umowa.rtf", FALSE));
+    view->ShowDocument(1, -1);
+    // The page set-up the landscape template states.
+    view->SetPaperSize(CSize(16838, 11906));
+    view->SetMargins(CRect(1134, 1134, 1134, 1134));
+
+    frame->ShowWindow(SW_SHOW);
+    frame->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW, 0);
+    auto *preview = dynamic_cast<CPreviewView *>(frame->GetActiveView());
+    ASSERT_NE(nullptr, preview);
+    const CSize previewed = preview->m_pPreviewDC->m_page.sizePhysical;
+    frame->SendMessage(WM_COMMAND, AFX_ID_PREVIEW_CLOSE, 0);
+    EXPECT_GT(previewed.cx, previewed.cy);
+
+    std::set<std::wstring> before = PdfFiles(folder);
+    frame->SendMessage(WM_COMMAND, ID_FILE_PRINT, 0);
+    std::set<std::wstring> printed = NewPdfs(before, 1);
+    ASSERT_EQ(1u, printed.size());
+    const CSize landscape = FirstPageAsShown(ReadBytes(folder + L"\\" + *printed.begin()));
+    EXPECT_GT(landscape.cx, landscape.cy) << landscape.cx << " x " << landscape.cy;
+
+    view->ShowDocument(0, -1);
+    view->SetPaperSize(CSize(11906, 16838));
+    before = PdfFiles(folder);
+    frame->SendMessage(WM_COMMAND, ID_FILE_PRINT, 0);
+    printed = NewPdfs(before, 1);
+    ASSERT_EQ(1u, printed.size());
+    const CSize portrait = FirstPageAsShown(ReadBytes(folder + L"\\" + *printed.begin()));
+    EXPECT_LT(portrait.cx, portrait.cy) << portrait.cx << " x " << portrait.cy;
 }
 
 TEST_F(ViewPrintTest, PrintAllAsksOnceAndPrintsEveryGeneratedDocument)
