@@ -16,6 +16,7 @@
 #include "document/view/morvelank_view.h"
 #include "framework/core/codepage.h"
 #include "framework/shell/rich_text_document.h"
+#include "framework/shell/rich_text_layout.h"
 #include "framework/ui/commondlg.h"
 #include "framework/ui/framewnd.h"
 #include "framework/ui/preview.h"
@@ -183,6 +184,31 @@ TEST_F(ViewExportTest, RtfExportIsTheCleanedDocumentAndTheViewIsGeneratedAgain)
     const VariableOccurrence &nameAfter = *tables.m_occurrences.Block(0)->Variable(0);
     EXPECT_EQ(nameBefore.position, nameAfter.position);
     EXPECT_EQ(nameBefore.length, nameAfter.length);
+}
+
+// The user's page break leaves as a real break that starts the next paragraph: no empty line of
+// its marker opens the next page, in the file or on paper laid out from it.
+TEST_F(ViewExportTest, UsersPageBreakStartsTheNextPageWithTheNextParagraph)
+{
+    ASSERT_EQ(1, view->ExportToFile(target));
+    const RichTextDocument exported = RichTextDocument::FromRtf(ReadFileToString(target).GetString());
+    size_t broken = 0;
+    while (broken < exported.blocks.size() && !exported.blocks[broken].pageBreakBefore)
+        ++broken;
+    ASSERT_LT(broken, exported.blocks.size()) << "no page break in the export";
+    std::wstring text;
+    for (const RichTextRun &run : exported.blocks[broken].paragraph.runs)
+        text += run.text;
+    EXPECT_EQ(0u, text.find(L"Akapit 50:")) << WideToCp1250(text);
+
+    HDC screen = GetDC(nullptr);
+    const RichTextLayout layout(exported, RichTextPageSize(), screen);
+    ReleaseDC(nullptr, screen);
+    ASSERT_GE(layout.PageCount(), 2);
+    const std::vector<RichTextLineInfo> second = layout.PageLines(2);
+    ASSERT_FALSE(second.empty());
+    EXPECT_EQ(0u, second.front().text.find(L"Akapit 50:")) << WideToCp1250(second.front().text);
+    EXPECT_EQ(layout.PageSize().margins.top, second.front().box.top);
 }
 
 TEST_F(ViewExportTest, TickedCheckBoxIsExportedAsItsTextWithLaterValuesInPlace)
