@@ -244,9 +244,9 @@ protected:
         app.CloseMainDB();
     }
 
-    // A new undivided proceeding of the kind, with one bidder's offer opened; null when the
-    // wizard cannot create the kind.
-    CMorvelankView *CreateKind(int code)
+    // A new proceeding of the kind (undivided, or in that many parts), with one bidder's offer
+    // opened; null when the wizard cannot create the kind.
+    CMorvelankView *CreateKind(int code, int parts = -1)
     {
         const auto choice = wizardChoice.find(code);
         if (choice == wizardChoice.end())
@@ -259,7 +259,7 @@ protected:
         view->OnInitialUpdate();
         CString name;
         name.Format("Rodzaj %d", code);
-        if (!view->CreateProceeding(1, name, -1, choice->second.first, choice->second.second, DefaultValues())) {
+        if (!view->CreateProceeding(1, name, parts, choice->second.first, choice->second.second, DefaultValues())) {
             view->DestroyWindow();
             return nullptr;
         }
@@ -354,6 +354,32 @@ TEST_F(DocumentContent, MainDocumentsOfEveryKindSayWhatTheActRequires)
         if (entry.second)
             entry.second->DestroyWindow();
     EXPECT_EQ("", failures);
+}
+
+// A divided proceeding's SWZ lists the wadium of each part under the wadium point when the
+// wadium is required; when it is not (a new proceeding's choice), the point goes with its part
+// lines and no lone amount or "część" is left. Print and every export clean the text so.
+TEST_F(DocumentContent, TwoPartSwzListsEachPartsWadiumOnlyWhenTheWadiumIsRequired)
+{
+    CMorvelankView *view = CreateKind(64, 2);
+    ASSERT_NE(nullptr, view);
+    const int swz = FindDocument(*view, "swz.rtf");
+    ASSERT_GE(swz, 0);
+    const CString dots = "..............................";
+    const CString partLines =
+        "odrębnie dla każdej części:\rczęść 1: " + dots + " zł\rczęść 2: " + dots + " zł\r2.\tWadium";
+
+    const std::vector<int> choices = SelectedFlags(*view);
+    ChooseOption(*view, 126);
+    const CString required = ExportedText(*view, swz);
+    RestoreSelectedFlags(*view, choices);
+    EXPECT_GE(required.Find(partLines), 0) << (LPCSTR)required.Mid(required.Find("XVII. Wadium"), 600);
+
+    const CString notRequired = ExportedText(*view, swz);
+    const CString wadium = notRequired.Mid(notRequired.Find("XVII. Wadium"), 200);
+    EXPECT_EQ(0, wadium.Find("XVII. Wadium\rZamawiający nie wymaga wniesienia wadium.\rXVIII.")) << (LPCSTR)wadium;
+    EXPECT_LT(notRequired.Find("część 1: "), 0);
+    view->DestroyWindow();
 }
 
 TEST_F(DocumentContent, WariantThreeDisclosesNoPriceAndSetsNoSpecificationBeforeNegotiating)
