@@ -357,8 +357,9 @@ TEST_F(DocumentContent, MainDocumentsOfEveryKindSayWhatTheActRequires)
 }
 
 // A divided proceeding's SWZ lists the wadium of each part under the wadium point when the
-// wadium is required; when it is not (a new proceeding's choice), the point goes with its part
-// lines and no lone amount or "część" is left. Print and every export clean the text so.
+// wadium is required. When it is not (a new proceeding's choice) the part lines are struck out
+// on screen like the point they belong to, and print and every export leave them out with it,
+// no lone amount or "część" left behind.
 TEST_F(DocumentContent, TwoPartSwzListsEachPartsWadiumOnlyWhenTheWadiumIsRequired)
 {
     CMorvelankView *view = CreateKind(64, 2);
@@ -368,17 +369,27 @@ TEST_F(DocumentContent, TwoPartSwzListsEachPartsWadiumOnlyWhenTheWadiumIsRequire
     const CString dots = "..............................";
     const CString partLines =
         "odrębnie dla każdej części:\rczęść 1: " + dots + " zł\rczęść 2: " + dots + " zł\r2.\tWadium";
+    // The shown document, generated again after the output: is the first part line struck out?
+    const auto partLineStruckOut = [&] {
+        RichEditText control(view->GetSafeHwnd());
+        const int at = control.GetPlainText().Find("część 1: ");
+        EXPECT_GE(at, 0);
+        control.SetSel(at, at + 9);
+        return (control.GetSelectionFormat().dwEffects & CFE_STRIKEOUT) != 0;
+    };
 
     const std::vector<int> choices = SelectedFlags(*view);
     ChooseOption(*view, 126);
     const CString required = ExportedText(*view, swz);
-    RestoreSelectedFlags(*view, choices);
     EXPECT_GE(required.Find(partLines), 0) << (LPCSTR)required.Mid(required.Find("XVII. Wadium"), 600);
+    EXPECT_FALSE(partLineStruckOut());
+    RestoreSelectedFlags(*view, choices);
 
     const CString notRequired = ExportedText(*view, swz);
     const CString wadium = notRequired.Mid(notRequired.Find("XVII. Wadium"), 200);
     EXPECT_EQ(0, wadium.Find("XVII. Wadium\rZamawiający nie wymaga wniesienia wadium.\rXVIII.")) << (LPCSTR)wadium;
     EXPECT_LT(notRequired.Find("część 1: "), 0);
+    EXPECT_TRUE(partLineStruckOut());
     view->DestroyWindow();
 }
 
