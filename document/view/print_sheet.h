@@ -7,8 +7,8 @@
 #include "framework/shell/rich_text_layout.h"
 
 // Turns the printer's sheet to the page's orientation (landscape for a page wider than high)
-// through the job's device mode, between pages; nothing when the sheet already lies so, or
-// there is no printer or device mode. True when the sheet was turned.
+// through a copy of the job's device mode, before the job starts; nothing when the sheet
+// already lies so, or there is no printer or device mode. True when the sheet was turned.
 bool TurnSheetToPage(HDC printer, HGLOBAL deviceMode, const RichTextPageSize &page);
 
 // The margin lines of the page on the sheet (in the sheet's units), as the renderer stretches

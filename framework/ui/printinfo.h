@@ -5,8 +5,8 @@
 // The loop (CView::OnFilePrint): OnPreparePrinting (normally DoPreparePrinting: the print
 // dialog, or the default printer when m_bDirect), OnBeginPrinting (before the job starts, so
 // it may set the sheet up), then per page OnPrepareDC and OnPrint between StartPage and
-// EndPage, and OnEndPrinting. A view that learns its last
-// page while printing sets the maximum page; the loop stops there.
+// EndPage, and OnEndPrinting. A view that learns its last page while printing sets the
+// maximum page; the loop stops there.
 
 #include "framework/core/geometry.h"
 
