@@ -280,7 +280,9 @@ std::string DocumentToHtml(const RichTextDocument &document, const std::vector<T
     bool inRows = false;
     const RichTextParagraph *openBlock = nullptr; // the last line of the open preformatted block
     for (const RichTextBlock &block : document.blocks) {
-        const bool fixedPitchLine = !block.isRow && IsFixedPitchLine(document, block.paragraph);
+        // The placeholder keeps the table's face: it is the side file's table all the same.
+        const bool placeholder = !block.isRow && IsTablePlaceholder(block.paragraph) && nextTable < tables.size();
+        const bool fixedPitchLine = !block.isRow && !placeholder && IsFixedPitchLine(document, block.paragraph);
         if (openBlock != nullptr && !fixedPitchLine) {
             html += "</pre>\n";
             openBlock = nullptr;
@@ -289,12 +291,12 @@ std::string DocumentToHtml(const RichTextDocument &document, const std::vector<T
             html += block.isRow ? "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n" : "</table>\n";
             inRows = block.isRow;
         }
-        if (fixedPitchLine) {
+        if (placeholder) {
+            AppendTextTable(html, tables[nextTable++]);
+        } else if (fixedPitchLine) {
             AppendFixedPitchLine(html, block.paragraph, block.pageBreakBefore, openBlock);
         } else if (block.isRow) {
             AppendRow(html, block.row);
-        } else if (IsTablePlaceholder(block.paragraph) && nextTable < tables.size()) {
-            AppendTextTable(html, tables[nextTable++]);
         } else {
             AppendParagraph(html, block.paragraph, block.pageBreakBefore);
         }
