@@ -147,6 +147,21 @@ bool WriteTextWithTables(const RichEditText &control, const CString &path)
     return true;
 }
 
+int FittingTableHeight(const CString &table, int availableTwips, int heightTwips)
+{
+    int widest = 0;
+    int line = 0;
+    for (int i = 0; i < table.GetLength(); ++i) {
+        line = table[i] == '\r' || table[i] == '\n' ? 0 : line + 1;
+        widest = std::max(widest, line);
+    }
+    // A character of the fixed-pitch faces is 0.6 of the font's height wide.
+    if (widest == 0 || widest * heightTwips * 3 <= availableTwips * 5)
+        return heightTwips;
+    const int halfPoint = 10;
+    return std::max(halfPoint, availableTwips * 5 / (widest * 3) / halfPoint * halfPoint);
+}
+
 CString ConverterCommandLine(const CString &mainPath, int format, const CString &exportPath, const CString &target)
 {
     CString line;

@@ -30,6 +30,11 @@ bool ParseTextTable(const CString &block, StringTable2D &table);
 // is then untouched).
 bool WriteTextWithTables(const RichEditText &control, const CString &path);
 
+// The font height (twips) at which the widest line of a text table, in a fixed-pitch face,
+// fits the width available to it: the table's own height where it fits at that, otherwise the
+// next half point down. A row that wrapped would no longer line up with the others.
+int FittingTableHeight(const CString &table, int availableTwips, int heightTwips);
+
 // The converter's command line: the program in mainPath, the format (0 DOC, 1 HTML), then the
 // work RTF, the target and the table file; every path in double quotes, so folders with
 // blanks reach the converter whole.

@@ -32,6 +32,8 @@ void CleanExportText(const RichEditText &control)
         replace(find, "");
     const CString dots = Repeat(".", 56);
     replace(dots + "podział strony" + dots, PageBreakStandIn);
+    // The marker's empty paragraphs go: the break starts the next paragraph, not an empty line.
+    replace(CString("\r") + PageBreakStandIn + "\r\r", PageBreakStandIn);
     for (const char *find : {"\r -\r", "\r:\r", "\r-\r", "\r,\r"})
         replace(find, "\r");
     for (int blanks = 2; blanks <= 5; ++blanks)

@@ -15,6 +15,7 @@
 #include "document/engine/text_styles.h"
 #include "framework/ui/commondlg.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -45,10 +46,30 @@ CString WithoutOptionMark(const CString &shown)
     return mark == " [o] " || mark == " [x] " ? shown.Mid(5) : shown;
 }
 
-// The lists and the offers summary leave as tables of their rows.
+// The text tables and record lists leave in the fixed-pitch face they are shown in: their
+// columns stand only so.
 bool IsExportedAsTable(VariableType type)
 {
-    return IsListType(type) || type == VariableType::OffersSummary;
+    return IsTextTableType(type) || IsGridTableType(type);
+}
+
+// The selected table in a height at which its widest line fits beside its paragraph's indent.
+void FitTableToWidth(const RichEditText &control, int textWidthTwips)
+{
+    PARAFORMAT2 paragraph = {};
+    paragraph.cbSize = sizeof paragraph;
+    SendMessageW(control.GetHwnd(), EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&paragraph));
+    // The first line starts at dxStartIndent, the following lines dxOffset further.
+    const int indent = std::max(paragraph.dxStartIndent, paragraph.dxStartIndent + paragraph.dxOffset);
+    const CHARFORMAT2W shown = control.GetSelectionFormat();
+    const int height = FittingTableHeight(control.GetSelectedText(), textWidthTwips - indent, shown.yHeight);
+    if (height == shown.yHeight)
+        return;
+    CHARFORMAT2W size = {};
+    size.cbSize = sizeof size;
+    size.dwMask = CFM_SIZE;
+    size.yHeight = height;
+    control.SetSelectionFormat(size);
 }
 
 // Slots the last generation filled; the rest keep the reset state.
@@ -72,6 +93,7 @@ void CMorvelankView::PrepareExportText()
 
     const OccurrenceBlock *block = m_proceeding.m_tables->m_occurrences.Block(GetCurrentDocument());
     const int variableCount = GetVariableCount();
+    const int textWidth = GetPaperSize().cx - GetMargins().left - GetMargins().right;
     std::vector<OutputRange> ranges;
     int shift = 0;
     for (int slot = 0; block != nullptr && slot < kVariableOccurrences; ++slot) {
@@ -97,6 +119,7 @@ void CMorvelankView::PrepareExportText()
                 MakeTextStyle(occurrence.name == kPlainTextName ? TextStyle::ExportPlain : TextStyle::ExportText));
         } else if (IsExportedAsTable(type)) {
             control.SetSelectionFormat(MakeTextStyle(TextStyle::ExportTable));
+            FitTableToWidth(control, textWidth);
         }
         const int end = start + occurrence.length + control.GetTextLength() - lengthBefore;
         ranges.push_back(OutputRange{start, end, kind});

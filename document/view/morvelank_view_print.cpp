@@ -9,6 +9,7 @@
 
 #include "app/program_title.h"
 #include "document/output/export_text.h"
+#include "document/view/print_sheet.h"
 #include "framework/ui/winapp.h"
 #include "framework/ui/commondlg.h"
 #include "framework/ui/framewnd.h"
@@ -105,6 +106,10 @@ void CMorvelankView::OnBeginPrinting(CDC *pDC, CPrintInfo *pInfo)
     PrepareExportText();
     m_printPages.Paginate(StreamOutOutputRtf(m_hWnd, GetPaperSize().cx), GetPaperSize(), GetMargins(),
                           pDC->m_hAttribDC);
+    // A landscape document prints on a landscape sheet, not turned on a portrait one; the job
+    // starts after this, and the preview reads the turned sheet back from the printer.
+    if (const RichTextLayout *layout = m_printPages.Layout())
+        TurnSheetToPage(pDC->m_hAttribDC, pInfo->m_pPD->m_pd.hDevMode, layout->PageSize());
     const CString header = m_proceeding.m_project.m_strHeader;
     const CString footer = m_proceeding.m_project.m_strFooter;
     const bool numbering = m_proceeding.m_project.m_nPageNumbering != 0;
@@ -131,27 +136,21 @@ void CMorvelankView::OnPrint(CDC *pDC, CPrintInfo *pInfo)
 
 void CMorvelankView::DrawMarginGuides(CDC *pDC, CPrintInfo *)
 {
-    if (pDC->m_hAttribDC == nullptr)
+    const RichTextLayout *layout = m_printPages.Layout();
+    if (pDC->m_hAttribDC == nullptr || layout == nullptr)
         return;
-    // Device units of the printable area, as the renderer places the text.
+    // The page the renderer laid out, with the paper and margins the document states.
     const RECT sheet = SheetOf(*pDC);
-    const int ppiX = pDC->GetDeviceCaps(LOGPIXELSX);
-    const int ppiY = pDC->GetDeviceCaps(LOGPIXELSY);
-    const CSize paper = GetPaperSize();
-    const CRect margins = GetMargins();
-    const int left = sheet.left + MulDiv(margins.left, ppiX, kTwipsPerInch);
-    const int right = sheet.left + MulDiv(paper.cx - margins.right, ppiX, kTwipsPerInch);
-    const int top = sheet.top + MulDiv(margins.top, ppiY, kTwipsPerInch);
-    const int bottom = sheet.top + MulDiv(paper.cy - margins.bottom, ppiY, kTwipsPerInch);
+    const MarginGuides guides = MarginGuidesOnSheet(layout->PageSize(), sheet);
 
     HDC dc = pDC->m_hDC;
     HPEN pen = CreatePen(PS_DOT, 0, ::GetTextColor(dc));
     HGDIOBJ old = SelectObject(dc, pen);
-    for (int y : {top, bottom}) {
+    for (int y : {guides.top, guides.bottom}) {
         MoveToEx(dc, sheet.left, y, nullptr);
         LineTo(dc, sheet.right, y);
     }
-    for (int x : {left, right}) {
+    for (int x : {guides.left, guides.right}) {
         MoveToEx(dc, x, sheet.top, nullptr);
         LineTo(dc, x, sheet.bottom);
     }

@@ -136,6 +136,13 @@ BOOL CPreviewView::SetPrintView(CView *pPrintView)
     m_pPreviewDC->m_hDC = printer;
     pPrintView->OnBeginPrinting(m_pPreviewDC, m_pPreviewInfo);
     m_pPreviewDC->m_hDC = nullptr;
+    // The view may have turned the printer's sheet to its pages (ResetDC): the preview shows
+    // the sheet the job would print on.
+    if (!m_bVirtualPage) {
+        m_pPreviewDC->m_page = CPreviewPage::OfPrinter(printer);
+        m_pPreviewInfo->m_rectDraw.SetRect(0, 0, m_pPreviewDC->m_page.sizePrintable.cx,
+                                           m_pPreviewDC->m_page.sizePrintable.cy);
+    }
 
     // The print info says how many pages to show first.
     m_nPages = m_nZoomOutPages = std::max(1u, std::min(m_pPreviewInfo->m_nNumPreviewPages, m_nMaxPages));

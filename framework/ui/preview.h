@@ -6,7 +6,8 @@
 // CView::DoPrintPreview takes over the outermost frame: its pane, menu, accelerators and
 // control bars are put away (CPrintPreviewState) and a CPreviewView with the bar fills it.
 // The preview runs the view's print loop on a CPreviewDC: OnPreparePrinting (the default
-// printer; with none, a virtual A4 page), OnBeginPrinting once, OnPrepareDC and OnPrint for
+// printer; with none, a virtual A4 page), OnBeginPrinting once (the sheet read from the printer
+// after it, as the view may turn it to its pages), OnPrepareDC and OnPrint for
 // each page it paints, and OnEndPrinting through OnEndPrintPreview when it closes. A view
 // prints a preview page exactly as a printed one: in the printer's device units, measuring on
 // the attribute DC and asking the DC's GetDeviceCaps for the page's figures.

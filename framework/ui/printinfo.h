@@ -3,9 +3,10 @@
 // the page range, the page being printed and whether this run is a preview.
 //
 // The loop (CView::OnFilePrint): OnPreparePrinting (normally DoPreparePrinting: the print
-// dialog, or the default printer when m_bDirect), OnBeginPrinting, then per page OnPrepareDC
-// and OnPrint between StartPage and EndPage, and OnEndPrinting. A view that learns its last
-// page while printing sets the maximum page; the loop stops there.
+// dialog, or the default printer when m_bDirect), OnBeginPrinting (before the job starts, so
+// it may set the sheet up), then per page OnPrepareDC and OnPrint between StartPage and
+// EndPage, and OnEndPrinting. A view that learns its last page while printing sets the
+// maximum page; the loop stops there.
 
 #include "framework/core/geometry.h"
 

@@ -89,14 +89,18 @@ BOOL CView::PrintTo(CPrintInfo &info)
     DOCINFOW document{};
     document.cbSize = sizeof document;
     document.lpszDocName = title.c_str();
+    // The pages are prepared before the job starts: a view may set the sheet up for them
+    // (ResetDC), and the job's header states the sheet as it is at the start.
+    OnBeginPrinting(&dc, &info);
     if (::StartDocW(dc.m_hDC, &document) <= 0) {
+        OnEndPrinting(&dc, &info);
+        dc.m_hAttribDC = nullptr;
         dc.Detach();
         AfxMessageBox("Nie można rozpocząć drukowania.", MB_OK | MB_ICONEXCLAMATION);
         return FALSE;
     }
     if (CTestHook *hook = AfxGetTestHook(); hook && hook->onPrintJob)
         hook->onPrintJob(jobTitle);
-    OnBeginPrinting(&dc, &info);
     BOOL ok = TRUE;
     for (UINT page = info.GetFromPage();
          ok && info.m_bContinuePrinting && page <= info.GetToPage() && page <= info.GetMaxPage(); ++page) {

@@ -228,6 +228,32 @@ TEST(ConverterCommandLine, EveryPathQuoted)
                                    "C:\\Dokumenty\\Zawiadomienie o wyborze.html"));
 }
 
+// A text table's rows line up only while none wraps: its height comes down by half points
+// until its widest line fits the width beside its indent.
+TEST(FittingTableHeight, WidestLineFitsTheWidth)
+{
+    const CString table = BuildDocumentTable(kPeople, 9, -1); // its widest rows hold 77 characters
+    const struct {
+        const char *name;
+        CString text;
+        int available;
+        int height;
+        int fitting;
+    } cases[] = {
+        {"fits as it is", table, 10470 - 567, 200, 200},
+        {"A4 between 2.5 cm margins, indented", table, 9072 - 567, 200, 180},
+        {"exactly as wide as the width", CString('x', 50), 6000, 200, 200},
+        {"a little wider", CString('x', 51), 6000, 200, 190},
+        {"lines split by either line end", "ab\r" + CString('x', 100) + "\ncd", 6000, 200, 100},
+        {"never below half a point", CString('x', 100), 10, 200, 10},
+        {"no text", "", 100, 240, 240},
+    };
+    for (const auto &c : cases) {
+        const int fitting = FittingTableHeight(c.text, c.available, c.height);
+        EXPECT_EQ(c.fitting, fitting) << c.name;
+    }
+}
+
 TEST_F(TextTablesTest, CleaningRemovesPageBreakLinesAndEmptyRuns)
 {
     const CString dots = "........................................................";

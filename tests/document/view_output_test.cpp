@@ -15,12 +15,15 @@
 #include "document/view/morvelank_doc.h"
 #include "document/view/morvelank_view.h"
 #include "framework/core/codepage.h"
+#include "framework/shell/rich_text_document.h"
+#include "framework/shell/rich_text_layout.h"
 #include "framework/ui/commondlg.h"
 #include "framework/ui/framewnd.h"
 #include "framework/ui/preview.h"
 #include "framework/ui/printinfo.h"
 #include "framework/ui/testhook.h"
 #include "res/proceeding_ids.h"
+#include "fixture_path.h"
 #include "tests/support/pdf_output.h"
 
 namespace {
@@ -183,6 +186,31 @@ TEST_F(ViewExportTest, RtfExportIsTheCleanedDocumentAndTheViewIsGeneratedAgain)
     EXPECT_EQ(nameBefore.length, nameAfter.length);
 }
 
+// The user's page break leaves as a real break that starts the next paragraph: no empty line of
+// its marker opens the next page, in the file or on paper laid out from it.
+TEST_F(ViewExportTest, UsersPageBreakStartsTheNextPageWithTheNextParagraph)
+{
+    ASSERT_EQ(1, view->ExportToFile(target));
+    const RichTextDocument exported = RichTextDocument::FromRtf(ReadFileToString(target).GetString());
+    size_t broken = 0;
+    while (broken < exported.blocks.size() && !exported.blocks[broken].pageBreakBefore)
+        ++broken;
+    ASSERT_LT(broken, exported.blocks.size()) << "no page break in the export";
+    std::wstring text;
+    for (const RichTextRun &run : exported.blocks[broken].paragraph.runs)
+        text += run.text;
+    EXPECT_EQ(0u, text.find(L"Akapit 50:")) << WideToCp1250(text);
+
+    HDC screen = GetDC(nullptr);
+    const RichTextLayout layout(exported, RichTextPageSize(), screen);
+    ReleaseDC(nullptr, screen);
+    ASSERT_GE(layout.PageCount(), 2);
+    const std::vector<RichTextLineInfo> second = layout.PageLines(2);
+    ASSERT_FALSE(second.empty());
+    EXPECT_EQ(0u, second.front().text.find(L"Akapit 50:")) << WideToCp1250(second.front().text);
+    EXPECT_EQ(layout.PageSize().margins.top, second.front().box.top);
+}
+
 TEST_F(ViewExportTest, TickedCheckBoxIsExportedAsItsTextWithLaterValuesInPlace)
 {
     ViewTables &tables = *view->m_proceeding.m_tables;
@@ -207,6 +235,69 @@ TEST_F(ViewExportTest, EditableDocumentKeepsItsOwnTextAfterExport)
     view->ShowDocument(0, -1);
     view->ShowDocument(2, -1);
     EXPECT_EQ(0u, Plain().find("Lista:\r-\rKoniec\r"));
+}
+
+// The text tables and the record list are drawn with blanks in a fixed-pitch face: they leave
+// in it, small enough that no line wraps between the page's margins.
+TEST_F(ViewExportTest, TextTablesLeaveInTheFixedPitchFaceAndFitBetweenTheMargins)
+{
+    const CString templates = LawVersions::GetTemplateFolder(view->m_proceeding.m_files.m_strMainPath, "", -1) + "\\1";
+    ASSERT_TRUE(
+        WriteTextFile(templates + "\\umowa.rtf",
+                      "{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl{\\f0 Arial;}}\\margl2268\\margr2268\\f0\\fs20 "
+                      "Osoby:\\par\\pard\\li567 <!A21>osoby</A21>\\par\\pard Kryteria:\\par <!A12>kryteria</A12>\\par"
+                      " <!A31>Dane wykonawcy</A31>\\par Koniec\\par}"));
+    ViewTables &tables = *view->m_proceeding.m_tables;
+    const struct {
+        int variable;
+        int type;
+        const char *value;
+    } tableValues[] = {
+        {1021, 21,
+         "1|Jan Kowalski|przewodniczący komisji, odpowiedzialny za całość postępowania\n2|Anna Nowak|sekretarz"},
+        {1012, 12, "1|Cena|60|najniższa cena otrzymuje 60 punktów\n2|Termin|40|najkrótszy termin"},
+        {1031, 31, "nagłówek\nNazwa=Biuro-Tech|Siedziba=Poznań"},
+    };
+    for (const auto &table : tableValues) {
+        tables.m_variables[table.variable].type = table.type;
+        tables.m_variables[table.variable].value = table.value;
+    }
+    view->ShowDocument(1, -1);
+    const CRect margins(2268, 1420, 2268, 1420);
+    view->SetMargins(margins);
+    ASSERT_EQ(1, view->ExportToFile(target));
+
+    const RichTextDocument exported = RichTextDocument::FromRtf(ReadFileToString(target).GetString());
+    const int textWidth = view->GetPaperSize().cx - margins.left - margins.right;
+    std::set<std::string> tableLines;
+    for (const RichTextBlock &block : exported.blocks) {
+        std::wstring text;
+        for (const RichTextRun &run : block.paragraph.runs)
+            text += run.text;
+        const bool tableLine = text.find(L"|") != std::wstring::npos || text.find(L"----------") != std::wstring::npos
+                               || text.find(L"Siedziba:") != std::wstring::npos;
+        if (!tableLine)
+            continue;
+        tableLines.insert(WideToCp1250(text).GetString());
+        for (const RichTextRun &run : block.paragraph.runs) {
+            if (run.text.empty())
+                continue;
+            ASSERT_GE(run.format.font, 0);
+            EXPECT_EQ(L"Courier New", exported.fonts[static_cast<size_t>(run.format.font)]) << WideToCp1250(text);
+            // A fixed-pitch character is 0.6 of the height wide; the height is in half points.
+            EXPECT_LE(static_cast<int>(text.size()) * run.format.halfPoints * 10 * 3,
+                      (textWidth - block.paragraph.leftIndent) * 5)
+                << WideToCp1250(text);
+        }
+    }
+    const auto holds = [&](const char *part) {
+        for (const std::string &line : tableLines)
+            if (line.find(part) != std::string::npos)
+                return true;
+        return false;
+    };
+    for (const char *part : {"Jan Kowalski", "najniższa cena", "Siedziba:"})
+        EXPECT_TRUE(holds(part)) << part;
 }
 
 TEST_F(ViewExportTest, UnwritableTargetIsToldAndTheDocumentShownAgain)
@@ -363,6 +454,45 @@ TEST_F(ViewPrintTest, PrintedDocumentLandsCleanWithHeaderFooterAndPageNumbers)
     ASSERT_NE(nullptr, note);
     fprintf(note, "%s\n%d\n", WideToCp1250(*printed.begin()).GetString(), view->pages);
     fclose(note);
+}
+
+// A landscape document prints on a landscape sheet, and the preview shows that sheet; the
+// printer's own setting stays, so the next portrait document prints upright.
+TEST_F(ViewPrintTest, LandscapeDocumentPrintsAndPreviewsOnALandscapeSheet)
+{
+    CTestHook hook;
+    hook.onCommonDialog = [](CCommonDialog &) -> INT_PTR { return IDOK; };
+    CTestHookScope scope(hook);
+    const CString templates = LawVersions::GetTemplateFolder(view->m_proceeding.m_files.m_strMainPath, "", -1) + "\\1";
+    ASSERT_TRUE(CopyFileA(FixturePath("landscape.rtf"), templates + "\\umowa.rtf", FALSE));
+    view->ShowDocument(1, -1);
+    // The page set-up the landscape template states.
+    view->SetPaperSize(CSize(16838, 11906));
+    view->SetMargins(CRect(1134, 1134, 1134, 1134));
+
+    frame->ShowWindow(SW_SHOW);
+    frame->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW, 0);
+    auto *preview = dynamic_cast<CPreviewView *>(frame->GetActiveView());
+    ASSERT_NE(nullptr, preview);
+    const CSize previewed = preview->m_pPreviewDC->m_page.sizePhysical;
+    frame->SendMessage(WM_COMMAND, AFX_ID_PREVIEW_CLOSE, 0);
+    EXPECT_GT(previewed.cx, previewed.cy);
+
+    std::set<std::wstring> before = PdfFiles(folder);
+    frame->SendMessage(WM_COMMAND, ID_FILE_PRINT, 0);
+    std::set<std::wstring> printed = NewPdfs(before, 1);
+    ASSERT_EQ(1u, printed.size());
+    const CSize landscape = FirstPageAsShown(ReadBytes(folder + L"\\" + *printed.begin()));
+    EXPECT_GT(landscape.cx, landscape.cy) << landscape.cx << " x " << landscape.cy;
+
+    view->ShowDocument(0, -1);
+    view->SetPaperSize(CSize(11906, 16838));
+    before = PdfFiles(folder);
+    frame->SendMessage(WM_COMMAND, ID_FILE_PRINT, 0);
+    printed = NewPdfs(before, 1);
+    ASSERT_EQ(1u, printed.size());
+    const CSize portrait = FirstPageAsShown(ReadBytes(folder + L"\\" + *printed.begin()));
+    EXPECT_LT(portrait.cx, portrait.cy) << portrait.cx << " x " << portrait.cy;
 }
 
 TEST_F(ViewPrintTest, PrintAllAsksOnceAndPrintsEveryGeneratedDocument)

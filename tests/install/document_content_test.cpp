@@ -245,9 +245,9 @@ protected:
         app.CloseMainDB();
     }
 
-    // A new undivided proceeding of the kind, with one bidder's offer opened; null when the
-    // wizard cannot create the kind.
-    CMorvelankView *CreateKind(int code)
+    // A new proceeding of the kind (undivided, or in that many parts), with one bidder's offer
+    // opened; null when the wizard cannot create the kind.
+    CMorvelankView *CreateKind(int code, int parts = -1)
     {
         const auto choice = wizardChoice.find(code);
         if (choice == wizardChoice.end())
@@ -260,7 +260,7 @@ protected:
         view->OnInitialUpdate();
         CString name;
         name.Format("Rodzaj %d", code);
-        if (!view->CreateProceeding(1, name, -1, choice->second.first, choice->second.second, DefaultValues())) {
+        if (!view->CreateProceeding(1, name, parts, choice->second.first, choice->second.second, DefaultValues())) {
             view->DestroyWindow();
             return nullptr;
         }
@@ -365,6 +365,43 @@ std::vector<int> RuleCodes()
 
 INSTANTIATE_TEST_SUITE_P(Act2019, KindContent, ::testing::ValuesIn(RuleCodes()),
                          [](const ::testing::TestParamInfo<int> &info) { return "kind" + std::to_string(info.param); });
+
+// A divided proceeding's SWZ lists the wadium of each part under the wadium point when the
+// wadium is required. When it is not (a new proceeding's choice) the part lines are struck out
+// on screen like the point they belong to, and print and every export leave them out with it,
+// no lone amount or "część" left behind.
+TEST_F(DocumentContent, TwoPartSwzListsEachPartsWadiumOnlyWhenTheWadiumIsRequired)
+{
+    CMorvelankView *view = CreateKind(64, 2);
+    ASSERT_NE(nullptr, view);
+    const int swz = FindDocument(*view, "swz.rtf");
+    ASSERT_GE(swz, 0);
+    const CString dots = "..............................";
+    const CString partLines =
+        "odrębnie dla każdej części:\rczęść 1: " + dots + " zł\rczęść 2: " + dots + " zł\r2.\tWadium";
+    // The shown document, generated again after the output: is the first part line struck out?
+    const auto partLineStruckOut = [&] {
+        RichEditText control(view->GetSafeHwnd());
+        const int at = control.GetPlainText().Find("część 1: ");
+        EXPECT_GE(at, 0);
+        control.SetSel(at, at + 9);
+        return (control.GetSelectionFormat().dwEffects & CFE_STRIKEOUT) != 0;
+    };
+
+    const std::vector<int> choices = SelectedFlags(*view);
+    ChooseOption(*view, 126);
+    const CString required = ExportedText(*view, swz);
+    EXPECT_GE(required.Find(partLines), 0) << (LPCSTR)required.Mid(required.Find("XVII. Wadium"), 600);
+    EXPECT_FALSE(partLineStruckOut());
+    RestoreSelectedFlags(*view, choices);
+
+    const CString notRequired = ExportedText(*view, swz);
+    const CString wadium = notRequired.Mid(notRequired.Find("XVII. Wadium"), 200);
+    EXPECT_EQ(0, wadium.Find("XVII. Wadium\rZamawiający nie wymaga wniesienia wadium.\rXVIII.")) << (LPCSTR)wadium;
+    EXPECT_LT(notRequired.Find("część 1: "), 0);
+    EXPECT_TRUE(partLineStruckOut());
+    view->DestroyWindow();
+}
 
 TEST_F(DocumentContent, WariantThreeDisclosesNoPriceAndSetsNoSpecificationBeforeNegotiating)
 {

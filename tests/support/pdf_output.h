@@ -7,6 +7,8 @@
 #include <set>
 #include <string>
 
+#include "framework/core/geometry.h"
+
 namespace pdf_output {
 
 // The PDF files now in the folder.
@@ -48,6 +50,22 @@ inline int PdfPageCount(const std::string &pdf)
             ++pages;
     }
     return pages;
+}
+
+// The first page's size in points as a viewer shows it: its MediaBox turned by its /Rotate (a
+// landscape job lands as a portrait box turned a quarter). 0 x 0 when the page states no box.
+inline CSize FirstPageAsShown(const std::string &pdf)
+{
+    const size_t box = pdf.find("/MediaBox");
+    float left = 0, bottom = 0, right = 0, top = 0;
+    if (box == std::string::npos || sscanf(pdf.c_str() + box + 9, " [ %f %f %f %f", &left, &bottom, &right, &top) != 4)
+        return CSize(0, 0);
+    int rotate = 0;
+    const size_t rotation = pdf.find("/Rotate", box);
+    if (rotation != std::string::npos && rotation < pdf.find("/MediaBox", box + 1))
+        sscanf(pdf.c_str() + rotation + 7, " %d", &rotate);
+    const CSize size(static_cast<int>(right - left + 0.5f), static_cast<int>(top - bottom + 0.5f));
+    return rotate % 180 != 0 ? CSize(size.cy, size.cx) : size;
 }
 
 } // namespace pdf_output

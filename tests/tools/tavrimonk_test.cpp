@@ -204,3 +204,29 @@ TEST(HtmlExportTest, IndentsAndPageBreaks)
         << html;
     EXPECT_NE(std::string::npos, html.find("<p style=\"page-break-before:always\">Dalej</p>")) << html;
 }
+
+// A text table left in the text (its lines in a fixed-pitch face) keeps its blanks and lines
+// as one preformatted block per indent; other text ends the block. A placeholder in the
+// table's face is still the side file's table.
+TEST(HtmlExportTest, FixedPitchLinesStayAsOnePreformattedBlock)
+{
+    TextTable side;
+    side.rows = 1;
+    side.columns = 1;
+    side.cells = {"Cena "};
+    const std::string html =
+        DocumentToHtml(RichTextDocument::FromRtf("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}"
+                                                 "\\pard\\f0 Oferty:\\par"
+                                                 "\\pard\\li567\\f1 ------\\par |1 |a  b|\\par ------\\par"
+                                                 "\\pard\\f1 |2 |\\tab c|\\par"
+                                                 "\\pard\\f0 Dalej  za\\f1 |x|\\par"
+                                                 "\\pard\\f1\\par <<table>>\\par}"),
+                       {side});
+    for (const char *expected : {
+             "<p>Oferty:</p>\n<pre style=\"margin-left:28.35pt;font-family:'Courier New',monospace\">------\n"
+             "|1 |a  b|\n------</pre>\n",
+             "<pre style=\"font-family:'Courier New',monospace\">|2 |\tc|</pre>\n<p>Dalej  za|x|</p>\n<p>&nbsp;</p>\n"
+             "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n<tr><td>Cena</td></tr>\n</table>",
+         })
+        EXPECT_NE(std::string::npos, html.find(expected)) << expected << "\n" << html;
+}

@@ -3,10 +3,15 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cwctype>
 
 namespace {
 
 const wchar_t kTablePlaceholder[] = L"<<table>>";
+// Faces whose every character is as wide as the next: text tables drawn in them line up only
+// with their blanks and lines kept.
+const wchar_t *const kFixedPitchFaces[] = {L"Courier New", L"Courier", L"Lucida Console", L"Consolas",
+                                           L"Liberation Mono"};
 
 void AppendEscaped(std::string &html, const std::string &cp1250)
 {
@@ -52,11 +57,14 @@ void AppendCharacter(std::string &html, unsigned codePoint)
     html += "&#" + std::to_string(codePoint) + ";";
 }
 
-void AppendText(std::string &html, const std::wstring &text)
+// Preformatted text keeps its line breaks and tabs as they are.
+void AppendText(std::string &html, const std::wstring &text, bool preformatted)
 {
     for (size_t i = 0; i < text.size(); ++i) {
         unsigned c = text[i];
-        if (c == L'\n') {
+        if (preformatted && (c == L'\n' || c == L'\t')) {
+            html += static_cast<char>(c);
+        } else if (c == L'\n') {
             html += "<br>";
         } else if (c == L'\t') {
             html += ' ';
@@ -127,7 +135,41 @@ bool IsTablePlaceholder(const RichTextParagraph &paragraph)
     return first != std::wstring::npos && text.compare(first, last - first + 1, kTablePlaceholder) == 0;
 }
 
-void AppendParagraphContent(std::string &html, const RichTextParagraph &paragraph)
+bool SameFace(const std::wstring &a, const wchar_t *b)
+{
+    size_t i = 0;
+    for (; i < a.size() && b[i] != L'\0'; ++i)
+        if (std::towlower(a[i]) != std::towlower(b[i]))
+            return false;
+    return i == a.size() && b[i] == L'\0';
+}
+
+bool IsFixedPitch(const RichTextDocument &document, const RichTextCharFormat &format)
+{
+    const int font = format.font >= 0 ? format.font : document.defaultFont;
+    if (font < 0 || font >= static_cast<int>(document.fonts.size()))
+        return false;
+    for (const wchar_t *face : kFixedPitchFaces)
+        if (SameFace(document.fonts[static_cast<size_t>(font)], face))
+            return true;
+    return false;
+}
+
+// A line of a text table: text, all of it in a fixed-pitch face.
+bool IsFixedPitchLine(const RichTextDocument &document, const RichTextParagraph &paragraph)
+{
+    bool any = false;
+    for (const RichTextRun &run : paragraph.runs) {
+        if (run.text.empty())
+            continue;
+        if (run.picture >= 0 || !IsFixedPitch(document, run.format))
+            return false;
+        any = true;
+    }
+    return any;
+}
+
+void AppendParagraphContent(std::string &html, const RichTextParagraph &paragraph, bool preformatted = false)
 {
     bool any = false;
     for (const RichTextRun &run : paragraph.runs) {
@@ -141,7 +183,7 @@ void AppendParagraphContent(std::string &html, const RichTextParagraph &paragrap
             html += "<i>";
         if (f.underline)
             html += "<u>";
-        AppendText(html, run.text);
+        AppendText(html, run.text, preformatted);
         if (f.underline)
             html += "</u>";
         if (f.italic)
@@ -149,7 +191,7 @@ void AppendParagraphContent(std::string &html, const RichTextParagraph &paragrap
         if (f.bold)
             html += "</b>";
     }
-    if (!any)
+    if (!any && !preformatted)
         html += "&nbsp;";
 }
 
@@ -206,6 +248,27 @@ void AppendRow(std::string &html, const RichTextRow &row)
     html += "</tr>\n";
 }
 
+// Consecutive lines of a text table at one indent become one preformatted block in the
+// table's face, so that its columns stand as on screen.
+void AppendFixedPitchLine(std::string &html, const RichTextParagraph &paragraph, bool pageBreakBefore,
+                          const RichTextParagraph *&openBlock)
+{
+    if (openBlock != nullptr && !pageBreakBefore && openBlock->leftIndent == paragraph.leftIndent) {
+        html += '\n';
+    } else {
+        if (openBlock != nullptr)
+            html += "</pre>\n";
+        html += "<pre style=\"";
+        if (paragraph.leftIndent != 0)
+            html += "margin-left:" + Points(paragraph.leftIndent) + ";";
+        if (pageBreakBefore)
+            html += "page-break-before:always;";
+        html += "font-family:'Courier New',monospace\">";
+    }
+    openBlock = &paragraph;
+    AppendParagraphContent(html, paragraph, true);
+}
+
 } // namespace
 
 std::string DocumentToHtml(const RichTextDocument &document, const std::vector<TextTable> &tables)
@@ -215,19 +278,31 @@ std::string DocumentToHtml(const RichTextDocument &document, const std::vector<T
                        "</head>\n<body>\n";
     size_t nextTable = 0;
     bool inRows = false;
+    const RichTextParagraph *openBlock = nullptr; // the last line of the open preformatted block
     for (const RichTextBlock &block : document.blocks) {
+        // The placeholder keeps the table's face: it is the side file's table all the same.
+        const bool placeholder = !block.isRow && IsTablePlaceholder(block.paragraph) && nextTable < tables.size();
+        const bool fixedPitchLine = !block.isRow && !placeholder && IsFixedPitchLine(document, block.paragraph);
+        if (openBlock != nullptr && !fixedPitchLine) {
+            html += "</pre>\n";
+            openBlock = nullptr;
+        }
         if (block.isRow != inRows) {
             html += block.isRow ? "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n" : "</table>\n";
             inRows = block.isRow;
         }
-        if (block.isRow) {
-            AppendRow(html, block.row);
-        } else if (IsTablePlaceholder(block.paragraph) && nextTable < tables.size()) {
+        if (placeholder) {
             AppendTextTable(html, tables[nextTable++]);
+        } else if (fixedPitchLine) {
+            AppendFixedPitchLine(html, block.paragraph, block.pageBreakBefore, openBlock);
+        } else if (block.isRow) {
+            AppendRow(html, block.row);
         } else {
             AppendParagraph(html, block.paragraph, block.pageBreakBefore);
         }
     }
+    if (openBlock != nullptr)
+        html += "</pre>\n";
     if (inRows)
         html += "</table>\n";
     html += "</body>\n</html>\n";
