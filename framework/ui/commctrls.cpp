@@ -146,6 +146,12 @@ BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCTSTR lpszText)
     return (BOOL)SendMessage(LVM_SETITEMTEXTW, nItem, (LPARAM)&item);
 }
 
+int CListCtrl::GetStringWidth(LPCTSTR lpsz) const
+{
+    const std::wstring text = Cp1250ToWide(lpsz ? lpsz : "");
+    return (int)SendMessage(LVM_GETSTRINGWIDTHW, 0, (LPARAM)text.c_str());
+}
+
 CString CListCtrl::GetItemText(int nItem, int nSubItem) const
 {
     std::vector<wchar_t> text(itemTextCapacity, L'\0');
