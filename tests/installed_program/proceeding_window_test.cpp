@@ -219,6 +219,8 @@ TEST_F(ProceedingWindowRoad, ASavedProceedingGivesTheSummaryItsCaseNumberAndProc
     const CString procedure = ProcedureCatalogue::GetProcedureName(114, 64);
     EXPECT_FALSE(procedure.IsEmpty());
     EXPECT_EQ(rows[0][3], procedure);
+    EXPECT_EQ(rows[0][4], ProcedureCatalogue::GetProcedureShortName(114, 64));
+    EXPECT_FALSE(rows[0][4].IsEmpty());
 }
 
 // The specification of the act of 2019's set offers the legal help on each heading the topic
