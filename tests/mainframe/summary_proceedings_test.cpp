@@ -151,6 +151,10 @@ TEST_F(SummaryTest, ListsEveryProceedingByIdWithEmptyCellsForNulls)
         EXPECT_EQ("3|ZP.271.7.2025|2025-03-01 09:30|2025-04-02 10:00|" + ProcedureCatalogue::GetProcedureName(114, 45)
                       + "|" + ProcedureCatalogue::GetProcedureShortName(114, 45),
                   Row(grid, 3));
+        // Names too long for their columns show their start, not a piece of their middle.
+        for (int col : {4, 5})
+            EXPECT_EQ((UINT)(DT_LEFT | DT_END_ELLIPSIS), grid.GetItemFormat(1, col) & (DT_CENTER | DT_END_ELLIPSIS))
+                << col;
     });
     EXPECT_TRUE(m_messages.empty());
 }
