@@ -2,6 +2,7 @@
 
 #include "framework/core/codepage.h"
 #include "framework/core/module.h"
+#include "framework/ui/whole_headings.h"
 
 #include <string>
 #include <vector>
@@ -113,7 +114,9 @@ int CListCtrl::InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat, in
         column.mask |= LVCF_SUBITEM;
         column.iSubItem = nSubItem;
     }
-    return (int)SendMessage(LVM_INSERTCOLUMNW, nCol, (LPARAM)&column);
+    const int inserted = (int)SendMessage(LVM_INSERTCOLUMNW, nCol, (LPARAM)&column);
+    KeepHeadingsWhole(m_hWnd);
+    return inserted;
 }
 
 int CListCtrl::InsertItem(int nItem, LPCTSTR lpszItem)
