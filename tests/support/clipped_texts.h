@@ -74,7 +74,14 @@ inline TextLayout LayoutOf(HWND control)
 struct Drawn {
     SIZE measured;
     SIZE ink;
+    int inkPixels; // pixels of clear ink, the faint edges of letters left out
 };
+
+// Whether a pixel is clearly darker than the background: a letter's body, not its faint edge.
+inline bool ClearInk(DWORD pixel, DWORD background)
+{
+    return static_cast<int>(background & 0xFF) - static_cast<int>(pixel & 0xFF) > 40;
+}
 
 inline Drawn DrawnText(HFONT font, const std::wstring &text, int width, bool wraps)
 {
@@ -102,11 +109,12 @@ inline Drawn DrawnText(HFONT font, const std::wstring &text, int width, bool wra
     RECT box{0, 0, width, measured.bottom};
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, format);
     GdiFlush();
-    Drawn drawn{{measured.right, measured.bottom}, {0, 0}};
+    Drawn drawn{{measured.right, measured.bottom}, {0, 0}, 0};
     const auto *pixels = static_cast<const DWORD *>(bits);
     for (int y = 0; y < canvasHeight; ++y)
         for (int x = 0; x < canvasWidth; ++x)
             if ((pixels[y * canvasWidth + x] & 0xFFFFFF) != 0xFFFFFF) {
+                drawn.inkPixels += ClearInk(pixels[y * canvasWidth + x], 0xFFFFFF) ? 1 : 0;
                 drawn.ink.cx = x + 1 > drawn.ink.cx ? x + 1 : drawn.ink.cx;
                 drawn.ink.cy = y + 1 > drawn.ink.cy ? y + 1 : drawn.ink.cy;
             }
@@ -204,6 +212,38 @@ inline void CollectClippedHeadings(HWND list, std::vector<std::string> &clipped,
     DeleteDC(dc);
 }
 
+// The clear ink of a check box's or radio button's label as the button really draws it: the
+// button printed into a bitmap, its mark left out.
+inline int ShownLabelInk(HWND button)
+{
+    RECT client{};
+    GetClientRect(button, &client);
+    if (client.right <= kCheckMark || client.bottom <= 0)
+        return 0;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = client.right;
+    info.bmiHeader.biHeight = -client.bottom;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void *bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    SendMessageW(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    GdiFlush();
+    const auto *pixels = static_cast<const DWORD *>(bits);
+    const DWORD background = pixels[0];
+    int ink = 0;
+    for (int y = 0; y < client.bottom; ++y)
+        for (int x = kCheckMark; x < client.right; ++x)
+            ink += ClearInk(pixels[y * client.right + x], background) ? 1 : 0;
+    SelectObject(dc, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return ink;
+}
+
 // "window/control 'text' needs WxH, has WxH" for each control of the window, and of the
 // dialogs inside it, whose text does not fit; measured counts the texts looked at.
 inline void CollectClipped(HWND window, int windowId, std::vector<std::string> &clipped, int &measured)
@@ -231,10 +271,24 @@ inline void CollectClipped(HWND window, int windowId, std::vector<std::string> &
         HFONT font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
         const SIZE needed = DrawnSize(font ? font : static_cast<HFONT>(GetStockObject(SYSTEM_FONT)), shown, width,
                                       layout.wraps);
+        char where[64];
+        snprintf(where, sizeof where, "%d/%d", windowId, GetDlgCtrlID(control));
         if (needed.cx > width || needed.cy > client.bottom) {
-            char where[64];
-            snprintf(where, sizeof where, "%d/%d", windowId, GetDlgCtrlID(control));
             Report(clipped, where, shown, needed, width, static_cast<int>(client.bottom));
+            continue;
+        }
+        // A label that fits its button can still lose a letter where the button draws it: less ink
+        // shows than the text leaves (a focus rectangle only adds to what shows).
+        if (layout.reserved == kCheckMark && !layout.wraps) {
+            const Drawn drawn = DrawnText(font ? font : static_cast<HFONT>(GetStockObject(SYSTEM_FONT)), shown, width,
+                                          false);
+            const int shownInk = ShownLabelInk(control);
+            const int slack = drawn.inkPixels / 50 > 2 ? drawn.inkPixels / 50 : 2;
+            if (shownInk + slack < drawn.inkPixels) {
+                char lost[80];
+                snprintf(lost, sizeof lost, "%s (ink %d of %d pixels)", where, shownInk, drawn.inkPixels);
+                Report(clipped, lost, shown, needed, width, static_cast<int>(client.bottom));
+            }
         }
     }
 }
