@@ -1,5 +1,7 @@
 #include "framework/ui/whole_headings.h"
 
+#include "framework/ui/under_wine.h"
+
 #include <commctrl.h>
 
 namespace {
@@ -72,6 +74,8 @@ LRESULT CALLBACK HeaderProc(HWND header, UINT message, WPARAM wParam, LPARAM lPa
 
 void KeepHeadingsWhole(HWND list)
 {
+    if (!RunsUnderWine())
+        return;
     HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
     if (header)
         SetWindowSubclass(header, HeaderProc, kSubclassId, 0);

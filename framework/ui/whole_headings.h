@@ -8,5 +8,6 @@
 #include <windows.h>
 
 // Has the list's header draw its headings whole from now on; the list must have a header (the
-// report view). Calling it again changes nothing.
+// report view). Calling it again changes nothing, and nothing changes where the program does not
+// run under Wine.
 void KeepHeadingsWhole(HWND list);

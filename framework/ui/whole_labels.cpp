@@ -1,5 +1,7 @@
 #include "framework/ui/whole_labels.h"
 
+#include "framework/ui/under_wine.h"
+
 #include <commctrl.h>
 #include <uxtheme.h>
 #include <vssym32.h>
@@ -11,12 +13,6 @@ namespace {
 const UINT_PTR kSubclassId = 1;
 // Room for the ink past the measured text: more than any letter leaves.
 const int kInkRoom = 4;
-
-bool RunsUnderWine()
-{
-    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-    return ntdll && GetProcAddress(ntdll, "wine_get_version");
-}
 
 // A check box or radio button with its mark at the left and its text on one line.
 bool IsMarkedButton(HWND window)
@@ -151,8 +147,7 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
 
 void KeepLabelsWhole(HWND window)
 {
-    static const bool underWine = RunsUnderWine();
-    if (!underWine)
+    if (!RunsUnderWine())
         return;
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         if (IsMarkedButton(child))
