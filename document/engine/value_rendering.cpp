@@ -69,8 +69,16 @@ CString TableValueText(const CString &value)
 
 bool IsSiwzName(const CString &displayName)
 {
+    // The act of 2019 calls it the specification of terms; its set names it with the abbreviation.
+    static const char *const kNames[] = {
+        "specyfikacja istotnych warunków zamówienia", "specyfikacją istotnych warunków zamówienia",
+        "specyfikacja warunków zamówienia",           "specyfikacja warunków zamówienia (swz)",
+    };
     CString name = displayName;
     name.MakeLower();
     name.Trim();
-    return name == "specyfikacja istotnych warunków zamówienia" || name == "specyfikacją istotnych warunków zamówienia";
+    for (const char *known : kNames)
+        if (name == known)
+            return true;
+    return false;
 }

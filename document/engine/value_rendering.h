@@ -12,5 +12,6 @@ CString RenderNumberedList(const CString &templateText, const CString &value);
 // The value of a table type ready to be laid out: " | " made "|", trailing line ends removed.
 CString TableValueText(const CString &value);
 
-// The display name of the specification of essential terms (either grammatical case).
+// The display name of the specification of essential terms (either grammatical case), or of the
+// specification of terms of the act of 2019.
 bool IsSiwzName(const CString &displayName);

@@ -2,6 +2,7 @@
 
 #include "framework/core/codepage.h"
 #include "framework/core/module.h"
+#include "framework/ui/whole_headings.h"
 
 #include <string>
 #include <vector>
@@ -113,7 +114,9 @@ int CListCtrl::InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat, in
         column.mask |= LVCF_SUBITEM;
         column.iSubItem = nSubItem;
     }
-    return (int)SendMessage(LVM_INSERTCOLUMNW, nCol, (LPARAM)&column);
+    const int inserted = (int)SendMessage(LVM_INSERTCOLUMNW, nCol, (LPARAM)&column);
+    KeepHeadingsWhole(m_hWnd);
+    return inserted;
 }
 
 int CListCtrl::InsertItem(int nItem, LPCTSTR lpszItem)
@@ -144,6 +147,12 @@ BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCTSTR lpszText)
     item.iSubItem = nSubItem;
     item.pszText = &text[0];
     return (BOOL)SendMessage(LVM_SETITEMTEXTW, nItem, (LPARAM)&item);
+}
+
+int CListCtrl::GetStringWidth(LPCTSTR lpsz) const
+{
+    const std::wstring text = Cp1250ToWide(lpsz ? lpsz : "");
+    return (int)SendMessage(LVM_GETSTRINGWIDTHW, 0, (LPARAM)text.c_str());
 }
 
 CString CListCtrl::GetItemText(int nItem, int nSubItem) const

@@ -63,6 +63,8 @@ public:
     BOOL DeleteColumn(int nCol) { return (BOOL)SendMessage(LVM_DELETECOLUMN, nCol); }
     int GetColumnWidth(int nCol) const { return (int)SendMessage(LVM_GETCOLUMNWIDTH, nCol); }
     BOOL SetColumnWidth(int nCol, int cx) { return (BOOL)SendMessage(LVM_SETCOLUMNWIDTH, nCol, cx); }
+    // Width of the text in the list's font, in pixels.
+    int GetStringWidth(LPCTSTR lpsz) const;
     CWnd *GetHeaderCtrl() const { return CWnd::FromHandle((HWND)SendMessage(LVM_GETHEADER)); }
 
     int InsertItem(int nItem, LPCTSTR lpszItem);

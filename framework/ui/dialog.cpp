@@ -3,6 +3,7 @@
 #include "framework/core/codepage.h"
 #include "framework/core/module.h"
 #include "framework/ui/testhook.h"
+#include "framework/ui/whole_labels.h"
 #include "framework/ui/winapp.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
@@ -189,6 +190,7 @@ void CDialog::RunModalLoop()
 
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
 {
+    KeepLabelsWhole(m_hWnd);
     return OnInitDialog();
 }
 

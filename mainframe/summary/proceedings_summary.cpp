@@ -30,7 +30,6 @@ std::vector<ProceedingSummaryRow> ReadProceedingSummaries(const ConnectionPtr &c
         row.id = VariantToInt(records.GetFieldValue(0));
         row.lawVersion = VariantToInt(records.GetFieldValue(1));
         row.procedureCode = VariantToInt(records.GetFieldValue(2));
-        row.orderType = VariantToInt(records.GetFieldValue(3));
         row.signature = VariantToString(records.GetFieldValue(4));
         row.created = VariantToString(records.GetFieldValue(5));
         row.modified = VariantToString(records.GetFieldValue(6));
@@ -44,7 +43,7 @@ std::vector<CString> SummaryRowTexts(const ProceedingSummaryRow &row)
 {
     return {row.signature, row.created, row.modified,
             ProcedureCatalogue::GetProcedureName(row.lawVersion, row.procedureCode),
-            ProcedureCatalogue::GetOrderTypeWord(row.procedureCode, row.orderType)};
+            ProcedureCatalogue::GetProcedureShortName(row.lawVersion, row.procedureCode)};
 }
 
 bool WriteSummaryExport(const CString &path, const std::vector<std::vector<CString>> &cells)

@@ -11,7 +11,6 @@ struct ProceedingSummaryRow {
     int id = 0;
     int lawVersion = 0;
     int procedureCode = 0;
-    int orderType = 0;
     CString signature;
     CString created;
     CString modified;
@@ -22,7 +21,7 @@ struct ProceedingSummaryRow {
 std::vector<ProceedingSummaryRow> ReadProceedingSummaries(const ConnectionPtr &connection);
 
 // The shown texts of a row after its running number: signature, creation and modification
-// dates, the long procedure name and the order-type word.
+// dates, the long procedure name, and under "Tryb" the short one, as the archive's list shows it.
 std::vector<CString> SummaryRowTexts(const ProceedingSummaryRow &row);
 
 // The table (row 0 the headings) as the spreadsheet exporter's file: one record per cell, the

@@ -23,9 +23,9 @@ const char kExportFileName[] = "\\export.dat";
 const char kExporterName[] = "\\Quendral.exe";
 // "&" in a signature is text, not a mnemonic.
 const UINT kCellFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
-// Long procedure names read from their start and end in an ellipsis where they are cut.
+// Procedure names, long and short, read from their start and end in an ellipsis where they are cut.
 const UINT kNameFormat = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
-const int kNameColumn = 4;
+const int kNameColumns[] = {4, 5};
 
 const struct {
     const char *heading;
@@ -90,7 +90,8 @@ void CZestawieniePrzetargow::LoadList()
             const std::vector<CString> texts = SummaryRowTexts(record);
             for (size_t i = 0; i < texts.size(); ++i)
                 m_Grid.SetItemText(row, static_cast<int>(i) + 1, texts[i]);
-            m_Grid.SetItemFormat(row, kNameColumn, kNameFormat);
+            for (int column : kNameColumns)
+                m_Grid.SetItemFormat(row, column, kNameFormat);
             ++counter;
         }
     } catch (const ComError &error) {

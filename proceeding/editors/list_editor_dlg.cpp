@@ -12,6 +12,10 @@ namespace {
 const char kMissingOnAdd[] = " Jedna z wymaganych wartości nie została podana !\n Nie można dodać elementu do listy.";
 const char kMissingOnModify[] = " Jedna z wymaganych wartości nie została podana !\n Nie można zmienić danych.";
 
+// Room a column heading needs beside its text: the heading's margins on both sides, and two
+// pixels for letters whose ink reaches past their measured width.
+const int kHeadingRoom = 14;
+
 CString Cell(const ListRow &row, int column)
 {
     return column < static_cast<int>(row.size()) ? row[column] : CString();
@@ -53,7 +57,11 @@ BOOL CListEditorDlg::OnInitDialog()
 
     RECT client;
     m_list.GetClientRect(&client);
-    const std::vector<ListColumn> columns = ListKindColumns(m_nListKind, IsDivided(), client.right - client.left);
+    std::vector<ListColumn> columns = ListKindColumns(m_nListKind, IsDivided(), client.right - client.left);
+    std::vector<int> needed;
+    for (const ListColumn &column : columns)
+        needed.push_back(m_list.GetStringWidth(column.heading) + kHeadingRoom);
+    WidenToHeadings(columns, needed);
     m_nColumns = static_cast<int>(columns.size());
     for (int column = 0; column < m_nColumns; ++column)
         m_list.InsertColumn(column, columns[column].heading, LVCFMT_LEFT, columns[column].width);

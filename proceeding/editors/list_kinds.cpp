@@ -108,6 +108,25 @@ int ListKindColumnCount(int kind, bool divided)
     return static_cast<int>(ListKindColumns(kind, divided, 0).size());
 }
 
+void WidenToHeadings(std::vector<ListColumn> &columns, const std::vector<int> &needed)
+{
+    const size_t count = std::min(columns.size(), needed.size());
+    int added = 0;
+    for (size_t i = 0; i < count; ++i)
+        if (columns[i].width < needed[i]) {
+            added += needed[i] - columns[i].width;
+            columns[i].width = needed[i];
+        }
+    if (added == 0)
+        return;
+    size_t widest = 0;
+    for (size_t i = 1; i < count; ++i)
+        if (columns[i].width > columns[widest].width)
+            widest = i;
+    const int spare = std::max(columns[widest].width - needed[widest], 0);
+    columns[widest].width -= std::min(added, spare);
+}
+
 int ListWeightColumn(int kind)
 {
     return kind == 0 ? 1 : kind == 14 ? 2 : -1;

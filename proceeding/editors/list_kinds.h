@@ -22,6 +22,10 @@ const char *ListKindCaption(int kind);
 // have a part-number column too. Empty for an unknown kind.
 std::vector<ListColumn> ListKindColumns(int kind, bool divided, int width);
 int ListKindColumnCount(int kind, bool divided);
+// Widens each column narrower than its heading needs (`needed`, pixels, one per column) and takes
+// the room from the widest column, as far as that one can spare it, so the columns still fill
+// the list.
+void WidenToHeadings(std::vector<ListColumn> &columns, const std::vector<int> &needed);
 // The column whose values must total 100, -1 when the kind has none.
 int ListWeightColumn(int kind);
 

@@ -29,10 +29,25 @@ TEST(ValueRendering, Lists)
     }
 }
 
-TEST(ValueRendering, TableValueAndSiwzName)
+TEST(ValueRendering, TableValue)
 {
     EXPECT_STREQ("a|b\r\nc|d", TableValueText("a | b\r\nc | d\r\n\n"));
-    EXPECT_TRUE(IsSiwzName("  Specyfikacja Istotnych Warunków Zamówienia "));
-    EXPECT_TRUE(IsSiwzName("SPECYFIKACJĄ ISTOTNYCH WARUNKÓW ZAMÓWIENIA"));
-    EXPECT_FALSE(IsSiwzName("Specyfikacja techniczna"));
+}
+
+TEST(ValueRendering, SpecificationNamesOfBothActs)
+{
+    const struct {
+        const char *name;
+        bool specification;
+    } cases[] = {
+        {"  Specyfikacja Istotnych Warunków Zamówienia ", true},
+        {"SPECYFIKACJĄ ISTOTNYCH WARUNKÓW ZAMÓWIENIA", true},
+        {"Specyfikacja Warunków Zamówienia (SWZ)", true}, // the name in the set of the act of 2019
+        {"specyfikacja warunków zamówienia", true},
+        {"Specyfikacja techniczna", false},
+        {"Wyjaśnienia treści SWZ", false},
+        {"Specyfikacja Warunków Zamówienia (SWZ) - zmiana", false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(c.specification, IsSiwzName(c.name)) << c.name;
 }

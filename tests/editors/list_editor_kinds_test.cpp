@@ -65,6 +65,33 @@ TEST(ListKinds, ColumnsAndWidthsFollowTheKind)
     }
 }
 
+TEST(ListKinds, ANarrowColumnTakesTheRoomItsHeadingNeedsFromTheWidest)
+{
+    const struct {
+        const char *what;
+        std::vector<int> widths, needed, fitted;
+    } cases[] = {
+        {"every heading fits", {39, 356}, {30, 120}, {39, 356}},
+        {"the number column widened", {39, 356}, {67, 120}, {67, 328}},
+        {"two columns widened, the widest gives both",
+         {62, 171, 113, 56, 170, 56},
+         {66, 90, 90, 40, 50, 67},
+         {66, 156, 113, 56, 170, 67}},
+        {"the widest gives no more than it can spare", {20, 50}, {40, 40}, {40, 40}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<ListColumn> columns;
+        for (int width : c.widths)
+            columns.push_back({"", width});
+        WidenToHeadings(columns, c.needed);
+        std::vector<int> fitted;
+        for (const ListColumn &column : columns)
+            fitted.push_back(column.width);
+        EXPECT_EQ(c.fitted, fitted);
+    }
+}
+
 TEST(ListKinds, RowsTextIsReadIntoTheColumns)
 {
     const struct {

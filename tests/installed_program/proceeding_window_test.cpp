@@ -26,6 +26,7 @@
 #include "res/wizard_ids.h"
 #include "tests/installed_program/installed_main_window.h"
 #include "tests/support/dialog_driver.h"
+#include "tests/support/program_windows.h"
 #include "tests/support/query_rows.h"
 #include "tests/support/test_folder.h"
 
@@ -218,6 +219,57 @@ TEST_F(ProceedingWindowRoad, ASavedProceedingGivesTheSummaryItsCaseNumberAndProc
     const CString procedure = ProcedureCatalogue::GetProcedureName(114, 64);
     EXPECT_FALSE(procedure.IsEmpty());
     EXPECT_EQ(rows[0][3], procedure);
+    EXPECT_EQ(rows[0][4], ProcedureCatalogue::GetProcedureShortName(114, 64));
+    EXPECT_FALSE(rows[0][4].IsEmpty());
+}
+
+// The specification of the act of 2019's set offers the legal help on each heading the topic
+// file lists: the command is enabled there and starts the help on that heading's topic.
+TEST_F(ProceedingWindowRoad, TheSpecificationOffersTheLegalHelpOnItsHeadings)
+{
+    CMorvelankView *view = NewProceeding();
+    ASSERT_NE(view, nullptr) << messages;
+    const ViewTables &tables = *view->m_proceeding.m_tables;
+    int specification = -1;
+    for (int i = 0; i < tables.m_nDocumentCount && specification < 0; ++i)
+        if (tables.m_documents[i].displayName == "Specyfikacja Warunków Zamówienia (SWZ)")
+            specification = i;
+    ASSERT_GE(specification, 0);
+    auto *child = dynamic_cast<CChildFrame *>(app.ProceedingWindow);
+    CTreeCtrl &tree = child->GetTree()->GetTreeCtrl();
+    HTREEITEM document = nullptr;
+    for (HTREEITEM group = tree.GetChildItem(tree.GetRootItem()); group && !document;
+         group = tree.GetNextSiblingItem(group))
+        for (HTREEITEM item = tree.GetChildItem(group); item && !document; item = tree.GetNextSiblingItem(item))
+            if (tree.GetItemData(item) == static_cast<DWORD_PTR>(specification) * 1000)
+                document = item;
+    ASSERT_NE(document, nullptr);
+    HTREEITEM described = nullptr;
+    for (HTREEITEM heading = tree.GetChildItem(document); heading && !described;
+         heading = tree.GetNextSiblingItem(heading))
+        if (tree.GetItemText(heading).Find("Opis przedmiotu zamówienia") >= 0)
+            described = heading;
+    ASSERT_NE(described, nullptr);
+
+    // Choosing a heading shows its document at the heading.
+    tree.SelectItem(tree.GetChildItem(tree.GetRootItem())); // the card
+    EXPECT_EQ(Enabled(ID_POMOC_PRAWNA_TEMATU), 0) << "no specification shown";
+    tree.SelectItem(described);
+    EXPECT_EQ(view->GetCurrentDocument(), specification);
+    EXPECT_EQ(view->LookUpTopic(), 4);
+    ASSERT_EQ(Enabled(ID_POMOC_PRAWNA_TEMATU), 1);
+
+    app.QuvPath = app.MainPath + "\\Quv.exe";
+    Command(ID_POMOC_PRAWNA_TEMATU);
+    HWND help = nullptr;
+    EXPECT_TRUE(program_windows::WaitUntil(20000, [&help] {
+        help = ::FindWindowW(nullptr, Cp1250ToWide("IV. Opis przedmiotu zamówienia").c_str());
+        return help != nullptr;
+    })) << "no help window on topic 4";
+    if (help) {
+        ::PostMessageW(help, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(program_windows::WaitUntil(20000, [help] { return !::IsWindow(help); }));
+    }
 }
 
 TEST_F(ProceedingWindowRoad, RecentFilesNameTheRecordReadAndNeverTheExample)

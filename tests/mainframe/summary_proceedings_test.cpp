@@ -140,14 +140,21 @@ TEST_F(SummaryTest, ListsEveryProceedingByIdWithEmptyCellsForNulls)
         for (int col = 0; col < 6; ++col)
             EXPECT_EQ(widths[col], grid.GetColumnWidth(col)) << col;
 
-        EXPECT_EQ("1|ZP/3/2024|2024-01-05 08:00|2024-01-06 12:15|" + ProcedureCatalogue::GetProcedureName(114, 64)
-                      + "|",
+        // "Tryb" names the mode shortly, as the archive's list does.
+        EXPECT_EQ("1|ZP/3/2024|2024-01-05 08:00|2024-01-06 12:15|Od roku 2021, Tryb podstawowy bez negocjacji poniżej "
+                  "progów unijnych (art. 275 pkt 1)|Od 2021r.,Tryb podst.bez negocj.poniżej progów unijnych",
                   Row(grid, 1));
         // A row the program never filled: empty texts, and its numbers read as 0.
-        EXPECT_EQ("2||||" + ProcedureCatalogue::GetProcedureName(0, 0) + "|", Row(grid, 2));
+        EXPECT_EQ("2||||" + ProcedureCatalogue::GetProcedureName(0, 0) + "|"
+                      + ProcedureCatalogue::GetProcedureShortName(0, 0),
+                  Row(grid, 2));
         EXPECT_EQ("3|ZP.271.7.2025|2025-03-01 09:30|2025-04-02 10:00|" + ProcedureCatalogue::GetProcedureName(114, 45)
-                      + "|",
+                      + "|" + ProcedureCatalogue::GetProcedureShortName(114, 45),
                   Row(grid, 3));
+        // Names too long for their columns show their start, not a piece of their middle.
+        for (int col : {4, 5})
+            EXPECT_EQ((UINT)(DT_LEFT | DT_END_ELLIPSIS), grid.GetItemFormat(1, col) & (DT_CENTER | DT_END_ELLIPSIS))
+                << col;
     });
     EXPECT_TRUE(m_messages.empty());
 }
@@ -179,6 +186,7 @@ TEST_F(SummaryTest, ExportWritesEveryCellWithTheHeadingRowOnLightYellowThroughAT
     EXPECT_EQ("Data modyfikacji", records[3].text);
     EXPECT_EQ("1", records[6].text);
     EXPECT_EQ("ZP/3/2024", records[7].text);
+    EXPECT_EQ("Licytacja elektroniczna", records[11].text) << "the workbook's \"Tryb\" names the mode";
     // The old file was replaced whole and no temporary file is left beside it.
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA(m_app.ExportPath + "\\*", &found);

@@ -1,7 +1,8 @@
 // Which texts of a window its controls cut off: labels, buttons, check boxes, radio buttons
 // and list-view column headings, each measured by the ink its font leaves when drawn as the
 // control draws it. Wine draws some letters (Polish ones among them) wider than it measures
-// them, so a text that measures as fitting can still lose its last letter on the screen.
+// them, so a text that measures as fitting can still lose its last letter on the screen; a
+// list's header is looked at as it really draws its headings.
 #pragma once
 
 #include <windows.h>
@@ -68,9 +69,21 @@ inline TextLayout LayoutOf(HWND control)
     return layout;
 }
 
-// The size the text takes on the screen when drawn in the font into the given width: the
-// larger of what the font measures and what its ink covers.
-inline SIZE DrawnSize(HFONT font, const std::wstring &text, int width, bool wraps)
+// The text drawn in the font into the given width: the size the font measures, and the size
+// its ink covers from the box's top left corner.
+struct Drawn {
+    SIZE measured;
+    SIZE ink;
+    int inkPixels; // pixels of clear ink, the faint edges of letters left out
+};
+
+// Whether a pixel is clearly darker than the background: a letter's body, not its faint edge.
+inline bool ClearInk(DWORD pixel, DWORD background)
+{
+    return static_cast<int>(background & 0xFF) - static_cast<int>(pixel & 0xFF) > 40;
+}
+
+inline Drawn DrawnText(HFONT font, const std::wstring &text, int width, bool wraps)
 {
     const UINT format = DT_NOPREFIX | DT_NOCLIP | (wraps ? DT_WORDBREAK | DT_EDITCONTROL : DT_SINGLELINE);
     HDC dc = CreateCompatibleDC(nullptr);
@@ -96,19 +109,29 @@ inline SIZE DrawnSize(HFONT font, const std::wstring &text, int width, bool wrap
     RECT box{0, 0, width, measured.bottom};
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, format);
     GdiFlush();
-    SIZE size{measured.right, measured.bottom};
+    Drawn drawn{{measured.right, measured.bottom}, {0, 0}, 0};
     const auto *pixels = static_cast<const DWORD *>(bits);
     for (int y = 0; y < canvasHeight; ++y)
         for (int x = 0; x < canvasWidth; ++x)
             if ((pixels[y * canvasWidth + x] & 0xFFFFFF) != 0xFFFFFF) {
-                size.cx = x + 1 > size.cx ? x + 1 : size.cx;
-                size.cy = y + 1 > size.cy ? y + 1 : size.cy;
+                drawn.inkPixels += ClearInk(pixels[y * canvasWidth + x], 0xFFFFFF) ? 1 : 0;
+                drawn.ink.cx = x + 1 > drawn.ink.cx ? x + 1 : drawn.ink.cx;
+                drawn.ink.cy = y + 1 > drawn.ink.cy ? y + 1 : drawn.ink.cy;
             }
     SelectObject(dc, oldBitmap);
     DeleteObject(bitmap);
     SelectObject(dc, oldFont);
     DeleteDC(dc);
-    return size;
+    return drawn;
+}
+
+// The size the text takes on the screen when drawn in the font into the given width: the
+// larger of what the font measures and what its ink covers.
+inline SIZE DrawnSize(HFONT font, const std::wstring &text, int width, bool wraps)
+{
+    const Drawn drawn = DrawnText(font, text, width, wraps);
+    return {drawn.measured.cx > drawn.ink.cx ? drawn.measured.cx : drawn.ink.cx,
+            drawn.measured.cy > drawn.ink.cy ? drawn.measured.cy : drawn.ink.cy};
 }
 
 inline void Report(std::vector<std::string> &clipped, const char *where, const std::wstring &text, SIZE needed, int width,
@@ -120,13 +143,34 @@ inline void Report(std::vector<std::string> &clipped, const char *where, const s
     clipped.push_back(line);
 }
 
-// The column headings of a list view that do not fit their columns.
+// The headings of a list view that do not fit their columns, and those the header shows cut
+// though they fit: the header is printed into a bitmap, and a heading whose ink there stops short
+// of the ink of its whole text is cut.
 inline void CollectClippedHeadings(HWND list, std::vector<std::string> &clipped, int &measured)
 {
     HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
     if (!header)
         return;
     HFONT font = reinterpret_cast<HFONT>(SendMessageW(header, WM_GETFONT, 0, 0));
+    const int margin = static_cast<int>(SendMessageW(header, HDM_GETBITMAPMARGIN, 0, 0));
+    RECT client{};
+    GetClientRect(header, &client);
+    if (client.right <= 0 || client.bottom <= 0)
+        return;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = client.right;
+    info.bmiHeader.biHeight = -client.bottom;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void *bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    SendMessageW(header, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    GdiFlush();
+    const auto *pixels = static_cast<const DWORD *>(bits);
+    const int edge = 2; // the edge along each item's right and bottom
     const int count = static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
         wchar_t text[512] = L"";
@@ -138,14 +182,66 @@ inline void CollectClippedHeadings(HWND list, std::vector<std::string> &clipped,
         if (!*text)
             continue;
         ++measured;
+        char where[64];
+        snprintf(where, sizeof where, "heading %d of list %d", i, GetDlgCtrlID(list));
         const int width = item.cxy - kHeadingMargins;
-        const SIZE needed = DrawnSize(font, text, width, false);
-        if (needed.cx > width) {
-            char where[64];
-            snprintf(where, sizeof where, "heading %d of list %d", i, GetDlgCtrlID(list));
-            Report(clipped, where, text, needed, width, 0);
+        const Drawn drawn = DrawnText(font, text, width, false);
+        const int needed = drawn.measured.cx > drawn.ink.cx ? drawn.measured.cx : drawn.ink.cx;
+        if (needed > width) {
+            Report(clipped, where, text, {needed, drawn.measured.cy}, width, 0);
+            continue;
         }
+        RECT box{};
+        SendMessageW(header, HDM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&box));
+        if (box.right > client.right)
+            continue; // reached by scrolling the list
+        const int left = box.left + margin;
+        // The item's background, as it shows in the margin before the text.
+        const DWORD back = pixels[((box.top + box.bottom) / 2) * client.right + box.left + margin / 2] & 0xFFFFFF;
+        int shown = 0; // the ink's right end as the header shows it, from the text's left
+        for (int y = box.top; y < box.bottom - edge && y < client.bottom; ++y)
+            for (int x = left; x < box.right - edge && x < client.right; ++x)
+                if ((pixels[y * client.right + x] & 0xFFFFFF) != back && x - left + 1 > shown)
+                    shown = x - left + 1;
+        // A pixel of faint edge may fall either way.
+        if (shown + 1 < drawn.ink.cx)
+            Report(clipped, where, text, drawn.ink, shown, 0);
     }
+    SelectObject(dc, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+}
+
+// The clear ink of a check box's or radio button's label as the button really draws it: the
+// button printed into a bitmap, its mark left out.
+inline int ShownLabelInk(HWND button)
+{
+    RECT client{};
+    GetClientRect(button, &client);
+    if (client.right <= kCheckMark || client.bottom <= 0)
+        return 0;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = client.right;
+    info.bmiHeader.biHeight = -client.bottom;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void *bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    SendMessageW(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    GdiFlush();
+    const auto *pixels = static_cast<const DWORD *>(bits);
+    const DWORD background = pixels[0];
+    int ink = 0;
+    for (int y = 0; y < client.bottom; ++y)
+        for (int x = kCheckMark; x < client.right; ++x)
+            ink += ClearInk(pixels[y * client.right + x], background) ? 1 : 0;
+    SelectObject(dc, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return ink;
 }
 
 // "window/control 'text' needs WxH, has WxH" for each control of the window, and of the
@@ -175,10 +271,24 @@ inline void CollectClipped(HWND window, int windowId, std::vector<std::string> &
         HFONT font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
         const SIZE needed = DrawnSize(font ? font : static_cast<HFONT>(GetStockObject(SYSTEM_FONT)), shown, width,
                                       layout.wraps);
+        char where[64];
+        snprintf(where, sizeof where, "%d/%d", windowId, GetDlgCtrlID(control));
         if (needed.cx > width || needed.cy > client.bottom) {
-            char where[64];
-            snprintf(where, sizeof where, "%d/%d", windowId, GetDlgCtrlID(control));
             Report(clipped, where, shown, needed, width, static_cast<int>(client.bottom));
+            continue;
+        }
+        // A label that fits its button can still lose a letter where the button draws it: less ink
+        // shows than the text leaves (a focus rectangle only adds to what shows).
+        if (layout.reserved == kCheckMark && !layout.wraps) {
+            const Drawn drawn = DrawnText(font ? font : static_cast<HFONT>(GetStockObject(SYSTEM_FONT)), shown, width,
+                                          false);
+            const int shownInk = ShownLabelInk(control);
+            const int slack = drawn.inkPixels / 50 > 2 ? drawn.inkPixels / 50 : 2;
+            if (shownInk + slack < drawn.inkPixels) {
+                char lost[80];
+                snprintf(lost, sizeof lost, "%s (ink %d of %d pixels)", where, shownInk, drawn.inkPixels);
+                Report(clipped, lost, shown, needed, width, static_cast<int>(client.bottom));
+            }
         }
     }
 }

@@ -75,6 +75,8 @@ TEST(WendrixEntry, RefusesAnEntryWithTheFieldNamed)
         {[](ContractEntry &e) { e.kind = "inne"; }, "rodzaj"},
         {[](ContractEntry &e) { e.contractor = ""; }, "wykonawc"},
         {[](ContractEntry &e) { e.cpv = "3019763-1"; }, "CPV"},
+        // The example amount stays whole on one line of the message box.
+        {[](ContractEntry &e) { e.valueGrosze = -1; }, "netto musi być kwotą w złotych, np. 12\xA0" "300,00."},
     };
     for (const auto &c : cases) {
         ContractEntry entry = Entry();

@@ -4,6 +4,9 @@
 
 #include <cstdio>
 
+// The example amount's digit groups are joined by a no-break space: a message box wraps at blanks.
+const char kValueNetRefused[] = "Wartość netto musi być kwotą w złotych, np. 12\u00A0300,00.";
+
 const char *const kContractKinds[3] = {"roboty budowlane", "dostawy", "usługi"};
 
 namespace {
@@ -118,7 +121,7 @@ bool CheckEntry(const ContractEntry &entry, CString &error)
     else if (!knownKind)
         error = "Proszę wybrać rodzaj zamówienia: roboty budowlane, dostawy albo usługi.";
     else if (entry.valueGrosze < 0 || entry.valueGrosze > kMaxGrosze)
-        error = "Wartość netto musi być kwotą w złotych, np. 12 300,00.";
+        error = kValueNetRefused;
     else if (CString(entry.contractor).Trim().IsEmpty())
         error = "Proszę podać wykonawcę.";
     else if (!entry.cpv.IsEmpty() && !IsCpv(entry.cpv))

@@ -25,6 +25,8 @@ extern const char *const kContractKinds[3];
 bool ParseValueNet(const CString &text, long long &grosze);
 // "12 300,50".
 CString FormatValueNet(long long grosze);
+// Said of a net value that is no amount.
+extern const char kValueNetRefused[];
 
 // An entry the register may store; otherwise false and a Polish message naming the field.
 bool CheckEntry(const ContractEntry &entry, CString &error);

@@ -156,7 +156,7 @@ bool ReadForm(ContractEntry &entry)
     entry.cpv = TextOf(kCpv);
     entry.caseNumber = TextOf(kCase);
     if (!ParseValueNet(TextOf(kValue), entry.valueGrosze)) {
-        Tell("Wartość netto musi być kwotą w złotych, np. 12 300,00.", MB_ICONWARNING);
+        Tell(kValueNetRefused, MB_ICONWARNING);
         return false;
     }
     CString error;
