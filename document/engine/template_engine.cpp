@@ -9,6 +9,8 @@
 #include "model/view_tables.h"
 #include "framework/ui/msgbox.h"
 
+#include <algorithm>
+
 namespace {
 
 const int kGenerationSteps = 4;
@@ -106,6 +108,7 @@ void TemplateEngine::ShowDocument(int index, int part)
     m_host.SetProgressPos(3);
     m_control.StreamInRtf(rtf);
     ApplyFormats(formats);
+    ApplyParagraphLayouts();
     m_control.SetReadOnly(m_tables.m_documents[index].state != kStateEditable);
     m_control.SetSel(0, 0);
     m_bHoldsCurrent = true;
@@ -201,6 +204,31 @@ int TemplateEngine::MarkerOffset(int position, const CString &rtf) const
         return m_shown->DroppedEnd();
     const int lastBrace = rtf.ReverseFind('}');
     return lastBrace >= 0 ? lastBrace : rtf.GetLength();
+}
+
+// The control reads justified paragraphs as left-aligned, every tab stop as a left one and
+// keeps a paragraph with the next from the first \keepn on: each run of paragraphs of one
+// layout gets the template's.
+void TemplateEngine::ApplyParagraphLayouts()
+{
+    const std::vector<RtfParagraph> &paragraphs = m_shown->Paragraphs();
+    for (size_t first = 0; first < paragraphs.size();) {
+        size_t last = first;
+        while (last + 1 < paragraphs.size() && paragraphs[last + 1].start == paragraphs[last].end + 1
+               && paragraphs[last + 1].layout == paragraphs[first].layout)
+            ++last;
+        const RtfParagraphLayout &layout = paragraphs[first].layout;
+        PARAFORMAT2 format = {};
+        format.cbSize = sizeof format;
+        format.dwMask = PFM_ALIGNMENT | PFM_KEEP | PFM_KEEPNEXT | PFM_TABSTOPS;
+        format.wAlignment = layout.alignment;
+        format.wEffects = layout.effects;
+        format.cTabCount = static_cast<SHORT>(layout.tabs.size());
+        std::copy(layout.tabs.begin(), layout.tabs.end(), format.rgxTabs);
+        m_control.SetSel(paragraphs[first].start, paragraphs[last].end);
+        m_control.SetSelectionParagraphFormat(format);
+        first = last + 1;
+    }
 }
 
 void TemplateEngine::ApplyFormats(const std::vector<FormatRange> &formats)

@@ -1,6 +1,9 @@
 #include "document/view/morvelank_view.h"
 
 #include "document/view/morvelank_doc.h"
+
+#include <utility>
+
 #include "document/engine/value_rendering.h"
 #include "res/document_ids.h"
 #include "res/mainframe_ids.h"
@@ -8,6 +11,13 @@
 #include "model/view_tables.h"
 
 IMPLEMENT_DYNCREATE(CMorvelankView, CRichEditView)
+
+namespace {
+
+const CSize kA4(11906, 16838);
+const CRect kFirstMargins(720, 1420, 720, 1420);
+
+} // namespace
 
 BEGIN_MESSAGE_MAP(CMorvelankView, CRichEditView)
     ON_COMMAND(ID_FILE_PRINT, OnFilePrint)
@@ -90,8 +100,8 @@ void CMorvelankView::OnInitialUpdate()
     m_proceeding.m_tables->m_partFlags[0] = 1;
     if (!m_hint.GetSafeHwnd())
         m_hint.Create(CHintWnd::IDD, this);
-    SetMargins(CRect(720, 1420, 720, 1420));
-    SetPaperSize(CSize(11910, 16840));
+    SetMargins(kFirstMargins);
+    SetPaperSize(kA4);
     m_nWordWrap = WrapToTargetDevice;
     WrapChanged();
     m_proceeding.m_nProcedureCode = -1;
@@ -111,8 +121,35 @@ void CMorvelankView::OnInitialUpdate()
 
 void CMorvelankView::ShowDocument(int index, int part)
 {
-    if (m_engine)
-        m_engine->ShowDocument(index, part);
+    if (!m_engine)
+        return;
+    m_engine->ShowDocument(index, part);
+    AdoptTemplatePage();
+}
+
+void CMorvelankView::AdoptTemplatePage()
+{
+    const int document = GetCurrentDocument();
+    if (document < 0)
+        return;
+    const RichTextPageSetup setup = m_engine->ShownPageSetup();
+    CSize paper(setup.paperWidth > 0 ? setup.paperWidth : kA4.cx, setup.paperHeight > 0 ? setup.paperHeight : kA4.cy);
+    if (setup.landscape && paper.cx < paper.cy)
+        std::swap(paper.cx, paper.cy);
+    const auto stated = [](int margin, int first) { return margin >= 0 ? margin : first; };
+    const CRect margins(stated(setup.marginLeft, kFirstMargins.left), stated(setup.marginTop, kFirstMargins.top),
+                        stated(setup.marginRight, kFirstMargins.right),
+                        stated(setup.marginBottom, kFirstMargins.bottom));
+    if (document == m_nPageDocument && paper == m_templatePaper && margins == m_templateMargins)
+        return;
+    m_nPageDocument = document;
+    m_templatePaper = paper;
+    m_templateMargins = margins;
+    if (paper == GetPaperSize() && margins == GetMargins())
+        return;
+    SetPaperSize(paper);
+    SetMargins(margins);
+    WrapChanged();
 }
 
 const DocumentSlot *CMorvelankView::Slot(int n) const

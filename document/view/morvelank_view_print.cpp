@@ -103,7 +103,7 @@ CString CMorvelankView::GetPrintJobTitle() const
 void CMorvelankView::OnBeginPrinting(CDC *pDC, CPrintInfo *pInfo)
 {
     PrepareExportText();
-    m_printPages.Paginate(StreamOutOutputRtf(m_hWnd, GetPaperSize().cx), GetPaperSize(), GetMargins(),
+    m_printPages.Paginate(StreamOutOutputRtf(m_hWnd, GetPaperSize(), GetMargins()), GetPaperSize(), GetMargins(),
                           pDC->m_hAttribDC);
     const CString header = m_proceeding.m_project.m_strHeader;
     const CString footer = m_proceeding.m_project.m_strFooter;
