@@ -125,6 +125,7 @@ private:
     bool m_lastIsParagraphEnd = false;
     int m_lastParagraphEndAt = -1;
     RtfParagraphLayout m_layout;
+    std::string m_layoutWords;   // the paragraph's words since \pard
     LONG m_nextTabAlignment = 0; // set by \tqr, \tqc, \tqdec for the next \tx
     int m_paragraphStart = 0;
 };
@@ -192,7 +193,7 @@ void RtfPlainParser::EmitParagraphEnd(int start, int end)
 {
     StartRowIfNeeded(start);
     if (!m_inTableParagraph)
-        m_model.m_paragraphs.push_back(RtfParagraph{m_paragraphStart, m_model.GetLength(), m_layout});
+        m_model.m_paragraphs.push_back(RtfParagraph{m_paragraphStart, m_model.GetLength(), m_layout, m_layoutWords});
     const wchar_t paragraphEnd = L'\r';
     Emit(start, end, &paragraphEnd, 1);
     m_paragraphStart = m_model.GetLength();
@@ -244,16 +245,27 @@ bool RtfPlainParser::OnLayoutWord(const ControlWord &word)
     static const struct {
         const char *word;
         int RichTextPageSetup::*length;
-    } kPageLengths[] = {{"paperw", &RichTextPageSetup::paperWidth},  {"paperh", &RichTextPageSetup::paperHeight},
-                        {"margl", &RichTextPageSetup::marginLeft},   {"margr", &RichTextPageSetup::marginRight},
-                        {"margt", &RichTextPageSetup::marginTop},    {"margb", &RichTextPageSetup::marginBottom}};
+    } kPageLengths[] = {{"paperw", &RichTextPageSetup::paperWidth}, {"paperh", &RichTextPageSetup::paperHeight},
+                        {"margl", &RichTextPageSetup::marginLeft},  {"margr", &RichTextPageSetup::marginRight},
+                        {"margt", &RichTextPageSetup::marginTop},   {"margb", &RichTextPageSetup::marginBottom}};
 
+    static const char *const kParagraphWords[] = {
+        "ql", "qc",  "qr",  "qj",    "li", "ri",   "fi",    "sb",     "sa",        "sl",         "slmult",
+        "tx", "tqr", "tqc", "tqdec", "tb", "keep", "keepn", "pagebb", "widctlpar", "nowidctlpar"};
     const std::string &name = word.name;
     if (name == "pard") {
         m_layout = RtfParagraphLayout();
+        m_layoutWords.clear();
         m_nextTabAlignment = 0;
         return false; // the table state hears of it too
     }
+    for (const char *paragraphWord : kParagraphWords)
+        if (name == paragraphWord) {
+            m_layoutWords += "\\" + name;
+            if (word.hasParameter)
+                m_layoutWords += std::to_string(word.parameter);
+            break;
+        }
     for (const auto &alignment : kAlignments)
         if (name == alignment.word) {
             m_layout.alignment = alignment.alignment;
@@ -420,7 +432,7 @@ void RtfPlainParser::Run()
         m_model.m_tokens.pop_back();
         m_model.m_droppedEnd = m_lastParagraphEndAt;
     } else if (!m_inTableParagraph && m_paragraphStart < m_model.GetLength()) {
-        m_model.m_paragraphs.push_back(RtfParagraph{m_paragraphStart, m_model.GetLength(), m_layout});
+        m_model.m_paragraphs.push_back(RtfParagraph{m_paragraphStart, m_model.GetLength(), m_layout, m_layoutWords});
     }
 }
 

@@ -44,11 +44,13 @@ struct RtfParagraphLayout {
 };
 
 // A paragraph outside tables: its first character and its end (the paragraph end, or for the
-// last paragraph the text's end) as control positions.
+// last paragraph the text's end) as control positions, its layout, and the RTF words that
+// give it its layout after a \pard (alignment, indents, spacing, tab stops, keeping).
 struct RtfParagraph {
     int start = 0;
     int end = 0;
     RtfParagraphLayout layout;
+    std::string words;
 };
 
 class RtfPlainModel {

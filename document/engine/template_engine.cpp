@@ -1,5 +1,6 @@
 #include "document/engine/template_engine.h"
 
+#include "document/engine/paragraph_layouts.h"
 #include "document/engine/repeated_blocks.h"
 #include "document/engine/rtf_document_builder.h"
 #include "document/engine/tag_replacement.h"
@@ -8,8 +9,6 @@
 #include "document/engine/value_rendering.h"
 #include "model/view_tables.h"
 #include "framework/ui/msgbox.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -108,7 +107,7 @@ void TemplateEngine::ShowDocument(int index, int part)
     m_host.SetProgressPos(3);
     m_control.StreamInRtf(rtf);
     ApplyFormats(formats);
-    ApplyParagraphLayouts();
+    RestoreParagraphLayouts(m_control, *m_shown);
     m_control.SetReadOnly(m_tables.m_documents[index].state != kStateEditable);
     m_control.SetSel(0, 0);
     m_bHoldsCurrent = true;
@@ -161,7 +160,8 @@ bool TemplateEngine::ExpandBlocks(RtfDocumentBuilder &document, bool perPart, in
                 break;
             if (result == ExpandResult::PoolExhausted)
                 return false;
-            const int added = document.ReplaceText(expansion.start, expansion.end, expansion.text);
+            const int added = document.ReplaceByRepetitions(expansion.start, expansion.end, expansion.bodyStart,
+                                                            expansion.bodyEnd, expansion.text);
             if (!expansion.addEntryLink.IsEmpty())
                 document.InsertText(expansion.start + added, expansion.addEntryLink, TextStyle::AddEntry);
         }
@@ -204,31 +204,6 @@ int TemplateEngine::MarkerOffset(int position, const CString &rtf) const
         return m_shown->DroppedEnd();
     const int lastBrace = rtf.ReverseFind('}');
     return lastBrace >= 0 ? lastBrace : rtf.GetLength();
-}
-
-// The control reads justified paragraphs as left-aligned, every tab stop as a left one and
-// keeps a paragraph with the next from the first \keepn on: each run of paragraphs of one
-// layout gets the template's.
-void TemplateEngine::ApplyParagraphLayouts()
-{
-    const std::vector<RtfParagraph> &paragraphs = m_shown->Paragraphs();
-    for (size_t first = 0; first < paragraphs.size();) {
-        size_t last = first;
-        while (last + 1 < paragraphs.size() && paragraphs[last + 1].start == paragraphs[last].end + 1
-               && paragraphs[last + 1].layout == paragraphs[first].layout)
-            ++last;
-        const RtfParagraphLayout &layout = paragraphs[first].layout;
-        PARAFORMAT2 format = {};
-        format.cbSize = sizeof format;
-        format.dwMask = PFM_ALIGNMENT | PFM_KEEP | PFM_KEEPNEXT | PFM_TABSTOPS;
-        format.wAlignment = layout.alignment;
-        format.wEffects = layout.effects;
-        format.cTabCount = static_cast<SHORT>(layout.tabs.size());
-        std::copy(layout.tabs.begin(), layout.tabs.end(), format.rgxTabs);
-        m_control.SetSel(paragraphs[first].start, paragraphs[last].end);
-        m_control.SetSelectionParagraphFormat(format);
-        first = last + 1;
-    }
 }
 
 void TemplateEngine::ApplyFormats(const std::vector<FormatRange> &formats)

@@ -76,7 +76,6 @@ private:
     void ReinsertPageBreaks(int index, const CString &marker, CString &rtf, std::vector<FormatRange> &formats);
     int MarkerOffset(int position, const CString &rtf) const;
     void ApplyFormats(const std::vector<FormatRange> &formats);
-    void ApplyParagraphLayouts();
 
     RichEditText m_control;
     ViewTables &m_tables;

@@ -198,7 +198,10 @@ int CMorvelankView::CaptureEditableText()
 {
     if (GetDocumentState(-1) != kStateEditable)
         return 0;
-    m_proceeding.m_files.m_strEditableText = RichEditText(m_hWnd).StreamOutRtf();
+    // The user's text keeps the page it is shown on.
+    const std::string rtf = RichEditText(m_hWnd).StreamOutRtf().GetString();
+    m_proceeding.m_files.m_strEditableText =
+        WithDocumentWords(rtf, PageSetupWords(GetPaperSize(), GetMargins())).c_str();
     return 1;
 }
 

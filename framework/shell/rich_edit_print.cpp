@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -157,9 +158,12 @@ std::string StartWineTableCellParagraphs(const std::string &rtf)
 
 std::string PageSetupWords(CSize paperTwips, const CRect &marginsTwips)
 {
-    std::string words = "\\paperw" + std::to_string(paperTwips.cx) + "\\paperh" + std::to_string(paperTwips.cy)
-                        + "\\margl" + std::to_string(marginsTwips.left) + "\\margr" + std::to_string(marginsTwips.right)
-                        + "\\margt" + std::to_string(marginsTwips.top) + "\\margb" + std::to_string(marginsTwips.bottom);
+    const std::pair<const char *, LONG> lengths[] = {{"paperw", paperTwips.cx},    {"paperh", paperTwips.cy},
+                                                     {"margl", marginsTwips.left}, {"margr", marginsTwips.right},
+                                                     {"margt", marginsTwips.top},  {"margb", marginsTwips.bottom}};
+    std::string words;
+    for (const auto &length : lengths)
+        words += std::string("\\") + length.first + std::to_string(length.second);
     if (paperTwips.cx > paperTwips.cy)
         words += "\\landscape";
     return words;
