@@ -341,3 +341,47 @@ TEST_F(GenerationTest, ParagraphsTakeTheTemplatesLayout)
     EXPECT_EQ(567, page.marginBottom);
     EXPECT_TRUE(page.landscape);
 }
+
+// A repeated block's text goes in as text; each of its paragraphs is still laid out as the
+// template's paragraph it repeats, and the text after the block as its own.
+TEST_F(GenerationTest, RepeatedParagraphsKeepTheTemplatesLayout)
+{
+    UseTemplate("block_layout.rtf");
+    tables->m_nParts = 2;
+    tables->m_partFlags[1] = 1;
+    Variable(1005, 0, "100");
+    engine->ShowDocument(0, -1);
+
+    const std::string plain = Plain();
+    ASSERT_EQ("Umowa w częściach\rCzęść 1\r1.\tWynagrodzenie: 100 złotych brutto.\rCzęść 2\r"
+              "1.\tWynagrodzenie: 100 złotych brutto.\rKoniec",
+              plain);
+    struct Case {
+        size_t at;
+        WORD alignment;
+        WORD effects;
+        LONG firstLine; // the first line's start and the other lines' offset from it
+        LONG offset;
+        std::vector<LONG> tabs;
+    };
+    const size_t point = plain.find("1.");
+    const Case cases[] = {
+        {plain.find("Umowa"), PFA_LEFT, 0, 0, 0, {}},
+        {plain.find("Część 1"), PFA_CENTER, PFE_KEEPNEXT, 0, 0, {}},
+        {point, PFA_JUSTIFY, 0, 284, 283, {567}},
+        {plain.find("Część 2"), PFA_CENTER, PFE_KEEPNEXT, 0, 0, {}},
+        {plain.find("1.", point + 1), PFA_JUSTIFY, 0, 284, 283, {567}},
+        {plain.find("Koniec"), PFA_LEFT, 0, 0, 0, {}},
+    };
+    RichEditText text(control);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(plain.substr(c.at, 12));
+        text.SetSel(static_cast<int>(c.at), static_cast<int>(c.at));
+        const PARAFORMAT2 format = text.GetSelectionParagraphFormat();
+        EXPECT_EQ(c.alignment, format.wAlignment);
+        EXPECT_EQ(c.effects, format.wEffects & (PFE_KEEP | PFE_KEEPNEXT));
+        EXPECT_EQ(c.firstLine, format.dxStartIndent);
+        EXPECT_EQ(c.offset, format.dxOffset);
+        EXPECT_EQ(c.tabs, std::vector<LONG>(format.rgxTabs, format.rgxTabs + format.cTabCount));
+    }
+}

@@ -341,6 +341,26 @@ TEST_F(ViewOutputLayoutTest, ExportKeepsTheTemplatesPageAndParagraphs)
     EXPECT_EQ(1u, rows);
 }
 
+// The user's own text keeps its template's page and paragraphs through outputs and through
+// showing other documents.
+TEST_F(ViewOutputLayoutTest, EditableDocumentKeepsItsPageAndParagraphs)
+{
+    view->m_proceeding.m_tables->m_documents[3].state = kStateEditable;
+    view->ShowDocument(3, -1);
+    ASSERT_EQ(1, view->ExportToFile(target));
+    view->ShowDocument(0, -1);
+    view->ShowDocument(3, -1);
+    ASSERT_EQ(1, view->ExportToFile(target));
+    const RichTextDocument exported = RichTextDocument::FromRtf(ExportedRtf());
+    ExpectPage(exported.pageSetup, 16838, 11906, CRect(1417, 850, 1134, 567), true);
+    const RichTextParagraph *justified = Paragraph(exported, L"Tekst wyjustowany");
+    ASSERT_NE(nullptr, justified);
+    EXPECT_EQ(RichTextAlignment::Justify, justified->alignment);
+    const RichTextParagraph *plain = Paragraph(exported, L"Zwykły akapit");
+    ASSERT_NE(nullptr, plain);
+    EXPECT_FALSE(plain->keepWithNext);
+}
+
 TEST_F(ViewOutputLayoutTest, TemplateWithoutPageSetUpIsOutputOnA4)
 {
     view->ShowDocument(0, -1);
