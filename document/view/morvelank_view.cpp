@@ -1,14 +1,13 @@
 #include "document/view/morvelank_view.h"
 
 #include "document/view/morvelank_doc.h"
-
-#include <utility>
-
 #include "document/engine/value_rendering.h"
 #include "res/document_ids.h"
 #include "res/mainframe_ids.h"
 #include "res/proceeding_ids.h"
 #include "model/view_tables.h"
+
+#include <utility>
 
 IMPLEMENT_DYNCREATE(CMorvelankView, CRichEditView)
 

@@ -244,8 +244,8 @@ public:
 private:
     // The paper and margins the shown document's template states, A4 and the view's first
     // margins where it states none, become the view's page, which printing, preview, export
-    // and the text's width on screen follow. The page the user sets up holds until a document
-    // of another page set-up is shown.
+    // and the text's width on screen follow. The page the user sets up holds until another
+    // document is shown.
     void AdoptTemplatePage();
     int m_nPageDocument = -1; // the document whose template gave the page, and that page
     CSize m_templatePaper;
