@@ -9,6 +9,7 @@ packages=(
   wine wine64 xvfb xauth x11-utils
   googletest fonts-liberation sqlite3 locales
   cups printer-driver-cups-pdf poppler-utils
+  libreoffice-writer-nogui
   libz-mingw-w64-dev
 )
 command -v npm >/dev/null || packages+=(npm)

@@ -162,6 +162,8 @@ ExpandResult ExpandFirstBlock(const CString &plainText, int blockKind, bool perP
     expansion = BlockExpansion();
     expansion.start = opener;
     expansion.end = closer + kOpenerLength;
+    expansion.bodyStart = opener + kOpenerLength;
+    expansion.bodyEnd = closer;
     BlockExpander expander(tables, blockKind, blockVariable);
     CString repetition;
     if (blockKind == kPerPartBlock) {

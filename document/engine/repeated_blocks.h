@@ -12,6 +12,8 @@ struct ViewTables;
 struct BlockExpansion {
     int start = 0;        // the block in the plain text, from its opener
     int end = 0;          // to the end of its closer
+    int bodyStart = 0;    // what it repeats, between its opener and its closer
+    int bodyEnd = 0;
     CString text;         // its repetitions
     CString addEntryLink; // per-entry blocks: the link that follows the repetitions
 };

@@ -133,6 +133,19 @@ CHARFORMAT2W RichEditText::GetSelectionFormat() const
     return format;
 }
 
+void RichEditText::SetSelectionParagraphFormat(const PARAFORMAT2 &format) const
+{
+    SendMessageW(m_hWnd, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&format));
+}
+
+PARAFORMAT2 RichEditText::GetSelectionParagraphFormat() const
+{
+    PARAFORMAT2 format = {};
+    format.cbSize = sizeof format;
+    SendMessageW(m_hWnd, EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&format));
+    return format;
+}
+
 void RichEditText::SetReadOnly(bool readOnly) const
 {
     SendMessageW(m_hWnd, EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);

@@ -32,6 +32,9 @@ public:
 
     void SetSelectionFormat(const CHARFORMAT2W &format) const;
     CHARFORMAT2W GetSelectionFormat() const;
+    // The fields of the format's mask set on every paragraph the selection touches.
+    void SetSelectionParagraphFormat(const PARAFORMAT2 &format) const;
+    PARAFORMAT2 GetSelectionParagraphFormat() const;
     void SetReadOnly(bool readOnly) const;
 
     // Every match (case ignored unless matchCase) from start on replaced; the search goes on

@@ -216,10 +216,36 @@ int RtfDocumentBuilder::ReplaceText(int start, int end, const CString &text)
     if (origin.original >= 0)
         origin.chain = 0;
     origin.original = -1;
+    origin.paragraph = -1;
     m_plain = m_plain.Left(start) + inserted + m_plain.Mid(end);
     m_origins.erase(m_origins.begin() + start, m_origins.begin() + end);
     m_origins.insert(m_origins.begin() + start, inserted.GetLength(), origin);
     return inserted.GetLength();
+}
+
+int RtfDocumentBuilder::ParagraphSource(int at) const
+{
+    const Origin &origin = m_origins[at];
+    return origin.original >= 0 ? origin.original : origin.paragraph;
+}
+
+int RtfDocumentBuilder::ReplaceByRepetitions(int start, int end, int bodyStart, int bodyEnd, const CString &text)
+{
+    std::vector<int> sources;
+    for (int i = bodyStart; i < bodyEnd; ++i)
+        if (m_plain[i] == '\r')
+            sources.push_back(ParagraphSource(i));
+    const int length = ReplaceText(start, end, text);
+    std::vector<int> ends;
+    for (int i = start; i < start + length; ++i)
+        if (m_plain[i] == '\r')
+            ends.push_back(i);
+    // Text that does not repeat the body's paragraphs whole keeps the layout where it goes.
+    if (sources.empty() || ends.size() % sources.size() != 0)
+        return length;
+    for (size_t k = 0; k < ends.size(); ++k)
+        m_origins[ends[k]].paragraph = sources[k % sources.size()];
+    return length;
 }
 
 void RtfDocumentBuilder::InsertText(int at, const CString &text, TextStyle style)
@@ -228,6 +254,7 @@ void RtfDocumentBuilder::InsertText(int at, const CString &text, TextStyle style
     NormalizeNewlines(inserted);
     Origin origin = InsertionOrigin(at);
     origin.chain = ChainWith(origin.chain, style);
+    origin.paragraph = -1;
     m_plain = m_plain.Left(at) + inserted + m_plain.Mid(at);
     m_origins.insert(m_origins.begin() + at, inserted.GetLength(), origin);
 }
@@ -311,6 +338,29 @@ CString RtfDocumentBuilder::EscapedText(const CString &text) const
         }
     }
     return rtf;
+}
+
+CString RtfDocumentBuilder::InsertedRtf(int from, int to) const
+{
+    const std::vector<RtfParagraph> &paragraphs = m_model->Paragraphs();
+    CString rtf;
+    int chunk = from;
+    for (int i = from; i < to; ++i) {
+        const int source = m_plain[i] == '\r' ? ParagraphSource(i) : -1;
+        if (source < 0)
+            continue;
+        const auto paragraph =
+            std::lower_bound(paragraphs.begin(), paragraphs.end(), source,
+                             [](const RtfParagraph &candidate, int character) { return candidate.end < character; });
+        if (paragraph == paragraphs.end() || paragraph->end != source)
+            continue;
+        rtf += EscapedText(m_plain.Mid(chunk, i - chunk));
+        rtf += "\\pard";
+        rtf += paragraph->words.c_str();
+        rtf += "\\par ";
+        chunk = i + 1;
+    }
+    return rtf + EscapedText(m_plain.Mid(chunk, to - chunk));
 }
 
 CString RtfDocumentBuilder::EmbeddedBody(const CString &rtf, const CHARFORMAT2W *style) const
@@ -409,21 +459,14 @@ void RtfDocumentBuilder::CopyTo(int offset)
     }
 }
 
-int RtfDocumentBuilder::WriteGroup(int anchor, int chain, const CString &content, bool isRtf, int &outputEnd)
+int RtfDocumentBuilder::WriteGroup(int anchor, int chain, const CString &body, bool embedded, int &outputEnd)
 {
     CopyTo(anchor);
     const int start = static_cast<int>(m_output.size());
-    CString group = "{" + StyleWords(chain);
-    if (isRtf) {
-        const CHARFORMAT2W style = MakeTextStyle(m_chains[chain].back());
-        group += EmbeddedBody(content, &style);
-    } else {
-        group += EscapedText(content);
-    }
-    group += "}";
+    const CString group = "{" + StyleWords(chain) + body + "}";
     m_output.append(group.GetString(), group.GetLength());
     outputEnd = static_cast<int>(m_output.size());
-    if (isRtf)
+    if (embedded)
         m_outputFormats.push_back({start, outputEnd, MakeTextStyle(m_chains[chain].back())});
     if (HasImprint(chain)) {
         CHARFORMAT2W imprint = {};
@@ -468,8 +511,11 @@ CString RtfDocumentBuilder::Build()
     for (int i = 0; i < length;) {
         if (next < m_replacements.size() && m_replacements[next].start == i) {
             Replacement &replacement = m_replacements[next++];
-            replacement.outputStart = WriteGroup(replacement.anchor, replacement.chain, replacement.content,
-                                                 replacement.isRtf, replacement.outputEnd);
+            const CHARFORMAT2W style = MakeTextStyle(m_chains[replacement.chain].back());
+            const CString body =
+                replacement.isRtf ? EmbeddedBody(replacement.content, &style) : EscapedText(replacement.content);
+            replacement.outputStart =
+                WriteGroup(replacement.anchor, replacement.chain, body, replacement.isRtf, replacement.outputEnd);
             i = std::max(i + 1, replacement.end);
             continue;
         }
@@ -485,7 +531,7 @@ CString RtfDocumentBuilder::Build()
                && !(next < m_replacements.size() && m_replacements[next].start == j))
             ++j;
         int unused = 0;
-        WriteGroup(origin.anchor, origin.chain, m_plain.Mid(i, j - i), false, unused);
+        WriteGroup(origin.anchor, origin.chain, InsertedRtf(i, j), false, unused);
         i = j;
     }
     CopyTo(m_source.GetLength());

@@ -29,6 +29,9 @@ public:
     // The range replaced by plain text that keeps the format of the range's first character;
     // the length the text takes in the document.
     int ReplaceText(int start, int end, const CString &text);
+    // The same for text made of repetitions of the range's part from bodyStart to bodyEnd: the
+    // paragraphs the text ends are laid out in turn as those the body ends.
+    int ReplaceByRepetitions(int start, int end, int bodyStart, int bodyEnd, const CString &text);
     // Text inserted at the position in the style, on top of the format of what precedes it.
     void InsertText(int at, const CString &text, TextStyle style);
 
@@ -53,9 +56,10 @@ public:
 
 private:
     struct Origin {
-        int original; // the template's character, -1 for inserted text
-        int anchor;   // where inserted text goes in the template's RTF
-        int chain;    // the styles the inserted text was given, outermost first
+        int original;       // the template's character, -1 for inserted text
+        int anchor;         // where inserted text goes in the template's RTF
+        int chain;          // the styles the inserted text was given, outermost first
+        int paragraph = -1; // an inserted paragraph end: the template's one whose layout it takes
     };
     struct Replacement {
         int start;
@@ -74,6 +78,11 @@ private:
     void SetUpHeader();
     CString StyleWords(int chain) const;
     CString EscapedText(const CString &text) const;
+    // Inserted text from the plain text as RTF, each paragraph end that repeats one of the
+    // template's with that paragraph's layout.
+    CString InsertedRtf(int from, int to) const;
+    // The template's paragraph end of a paragraph end in the plain text; -1 when none is known.
+    int ParagraphSource(int at) const;
     // An RTF document's body, its colours and fonts made the document's own; words the style
     // sets are left out so that the style wins as it does when given after an insertion.
     CString EmbeddedBody(const CString &rtf, const CHARFORMAT2W *style) const;
@@ -84,7 +93,9 @@ private:
     // Writing: the template's RTF up to offset, leaving out what made deleted characters.
     void CopyTo(int offset);
     void CopyRaw(int from, int to);
-    int WriteGroup(int anchor, int chain, const CString &content, bool isRtf, int &outputEnd);
+    // The body (RTF) in a group of the chain's styles; an embedded document's gets their format
+    // after the stream-in too.
+    int WriteGroup(int anchor, int chain, const CString &body, bool embedded, int &outputEnd);
 
     CString m_source;
     std::unique_ptr<RtfPlainModel> m_model;

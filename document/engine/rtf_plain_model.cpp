@@ -101,6 +101,8 @@ private:
     // The offset where reading goes on.
     int OnControlWord(const ControlWord &word, int start);
     void OnFontTableWord(const ControlWord &word);
+    // A word of paragraph layout or page set-up; false for any other.
+    bool OnLayoutWord(const ControlWord &word);
     // Characters made by RTF from start to end.
     void Emit(int start, int end, const wchar_t *characters, int count);
     void EmitParagraphEnd(int start, int end);
@@ -122,6 +124,10 @@ private:
     bool m_inRow = false;
     bool m_lastIsParagraphEnd = false;
     int m_lastParagraphEndAt = -1;
+    RtfParagraphLayout m_layout;
+    std::string m_layoutWords;   // the paragraph's words since \pard
+    LONG m_nextTabAlignment = 0; // set by \tqr, \tqc, \tqdec for the next \tx
+    int m_paragraphStart = 0;
 };
 
 ControlWord RtfPlainParser::ReadControlWord(int at) const
@@ -186,8 +192,11 @@ void RtfPlainParser::Emit(int start, int end, const wchar_t *characters, int cou
 void RtfPlainParser::EmitParagraphEnd(int start, int end)
 {
     StartRowIfNeeded(start);
+    if (!m_inTableParagraph)
+        m_model.m_paragraphs.push_back(RtfParagraph{m_paragraphStart, m_model.GetLength(), m_layout, m_layoutWords});
     const wchar_t paragraphEnd = L'\r';
     Emit(start, end, &paragraphEnd, 1);
+    m_paragraphStart = m_model.GetLength();
     m_lastIsParagraphEnd = true;
     m_lastParagraphEndAt = start;
 }
@@ -219,6 +228,80 @@ void RtfPlainParser::OnFontTableWord(const ControlWord &word)
     }
 }
 
+bool RtfPlainParser::OnLayoutWord(const ControlWord &word)
+{
+    static const struct {
+        const char *word;
+        WORD alignment;
+    } kAlignments[] = {{"ql", PFA_LEFT}, {"qc", PFA_CENTER}, {"qr", PFA_RIGHT}, {"qj", PFA_JUSTIFY}};
+    static const struct {
+        const char *word;
+        LONG alignment;
+    } kTabAlignments[] = {{"tqc", 1}, {"tqr", 2}, {"tqdec", 3}};
+    static const struct {
+        const char *word;
+        WORD effect;
+    } kEffects[] = {{"keep", PFE_KEEP}, {"keepn", PFE_KEEPNEXT}};
+    static const struct {
+        const char *word;
+        int RichTextPageSetup::*length;
+    } kPageLengths[] = {{"paperw", &RichTextPageSetup::paperWidth}, {"paperh", &RichTextPageSetup::paperHeight},
+                        {"margl", &RichTextPageSetup::marginLeft},  {"margr", &RichTextPageSetup::marginRight},
+                        {"margt", &RichTextPageSetup::marginTop},   {"margb", &RichTextPageSetup::marginBottom}};
+
+    static const char *const kParagraphWords[] = {
+        "ql", "qc",  "qr",  "qj",    "li", "ri",   "fi",    "sb",     "sa",        "sl",         "slmult",
+        "tx", "tqr", "tqc", "tqdec", "tb", "keep", "keepn", "pagebb", "widctlpar", "nowidctlpar"};
+    const std::string &name = word.name;
+    if (name == "pard") {
+        m_layout = RtfParagraphLayout();
+        m_layoutWords.clear();
+        m_nextTabAlignment = 0;
+        return false; // the table state hears of it too
+    }
+    for (const char *paragraphWord : kParagraphWords)
+        if (name == paragraphWord) {
+            m_layoutWords += "\\" + name;
+            if (word.hasParameter)
+                m_layoutWords += std::to_string(word.parameter);
+            break;
+        }
+    for (const auto &alignment : kAlignments)
+        if (name == alignment.word) {
+            m_layout.alignment = alignment.alignment;
+            return true;
+        }
+    for (const auto &alignment : kTabAlignments)
+        if (name == alignment.word) {
+            m_nextTabAlignment = alignment.alignment;
+            return true;
+        }
+    if (name == "tx") {
+        if (word.parameter >= 0 && word.parameter < 0x1000000 && m_layout.tabs.size() < MAX_TAB_STOPS)
+            m_layout.tabs.push_back(word.parameter | (m_nextTabAlignment << 24));
+        m_nextTabAlignment = 0;
+        return true;
+    }
+    for (const auto &effect : kEffects)
+        if (name == effect.word) {
+            if (!word.hasParameter || word.parameter != 0)
+                m_layout.effects |= effect.effect;
+            else
+                m_layout.effects &= static_cast<WORD>(~effect.effect);
+            return true;
+        }
+    for (const auto &length : kPageLengths)
+        if (name == length.word) {
+            m_model.m_pageSetup.*length.length = std::max(0, word.parameter);
+            return true;
+        }
+    if (name == "landscape") {
+        m_model.m_pageSetup.landscape = true;
+        return true;
+    }
+    return false;
+}
+
 int RtfPlainParser::OnControlWord(const ControlWord &word, int start)
 {
     GroupState &state = State();
@@ -227,6 +310,8 @@ int RtfPlainParser::OnControlWord(const ControlWord &word, int start)
         return word.end;
     }
     if (state.destination != Destination::Text)
+        return word.end;
+    if (OnLayoutWord(word))
         return word.end;
     const std::string &name = word.name;
     if (name == "fonttbl") {
@@ -270,6 +355,7 @@ int RtfPlainParser::OnControlWord(const ControlWord &word, int start)
             const wchar_t rowEnd[] = L"\r\n";
             Emit(start, word.end, rowEnd, 2);
             m_inRow = false;
+            m_paragraphStart = m_model.GetLength();
         }
     } else if (const wchar_t special = SpecialCharacter(name)) {
         StartRowIfNeeded(start);
@@ -345,6 +431,8 @@ void RtfPlainParser::Run()
         m_model.m_charTokens.pop_back();
         m_model.m_tokens.pop_back();
         m_model.m_droppedEnd = m_lastParagraphEndAt;
+    } else if (!m_inTableParagraph && m_paragraphStart < m_model.GetLength()) {
+        m_model.m_paragraphs.push_back(RtfParagraph{m_paragraphStart, m_model.GetLength(), m_layout, m_layoutWords});
     }
 }
 

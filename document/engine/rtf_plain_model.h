@@ -5,12 +5,20 @@
 // a cell ends with one, while \cell and \row outside a table paragraph count nothing; hidden
 // text counts; \u characters count one each (a character outside the basic plane is two);
 // fields, pictures and the header's tables show nothing.
+//
+// It also keeps what the control loses of the layout when it reads RTF: each paragraph's
+// alignment (\qj is read as left), its tab stops' alignment (\tqr, \tqc, \tqdec are not read),
+// keep-together and keep-with-next (carried on past \pard), and the page set-up.
 #pragma once
+
+#include <windows.h>
+#include <richedit.h>
 
 #include <string>
 #include <vector>
 
 #include "framework/core/cstring.h"
+#include "framework/shell/rich_text_document.h"
 
 // RTF that makes characters: a literal, \'xx, \u with its fallback, \tab, a paragraph end, a
 // table mark. start == end for the two characters that start a table row.
@@ -19,6 +27,30 @@ struct RtfTextToken {
     int end = 0;
     int firstChar = 0;
     int charCount = 0;
+};
+
+// A paragraph's layout in the control's terms: a PFA_ alignment, PFE_KEEP and PFE_KEEPNEXT, and
+// the tab stops as rgxTabs holds them (position in twips, alignment in bits 24-27).
+struct RtfParagraphLayout {
+    WORD alignment = PFA_LEFT;
+    WORD effects = 0;
+    std::vector<LONG> tabs;
+
+    bool operator==(const RtfParagraphLayout &other) const
+    {
+        return alignment == other.alignment && effects == other.effects && tabs == other.tabs;
+    }
+    bool operator!=(const RtfParagraphLayout &other) const { return !(*this == other); }
+};
+
+// A paragraph outside tables: its first character and its end (the paragraph end, or for the
+// last paragraph the text's end) as control positions, its layout, and the RTF words that
+// give it its layout after a \pard (alignment, indents, spacing, tab stops, keeping).
+struct RtfParagraph {
+    int start = 0;
+    int end = 0;
+    RtfParagraphLayout layout;
+    std::string words;
 };
 
 class RtfPlainModel {
@@ -46,6 +78,11 @@ public:
     // The offset of the paragraph end that the control drops at the end, -1 when none.
     int DroppedEnd() const { return m_droppedEnd; }
 
+    // The paragraphs outside tables, in order, with the layout RTF gives them.
+    const std::vector<RtfParagraph> &Paragraphs() const { return m_paragraphs; }
+    // The paper, margins and orientation the document states (\paperw ... \landscape).
+    const RichTextPageSetup &PageSetup() const { return m_pageSetup; }
+
 private:
     std::wstring m_text;
     std::vector<RtfTextToken> m_tokens;
@@ -56,6 +93,8 @@ private:
     int m_colorCount = 0;
     int m_highestFont = -1;
     int m_droppedEnd = -1;
+    std::vector<RtfParagraph> m_paragraphs;
+    RichTextPageSetup m_pageSetup;
 
     friend class RtfPlainParser;
 };

@@ -1,5 +1,6 @@
 #include "document/engine/template_engine.h"
 
+#include "document/engine/paragraph_layouts.h"
 #include "document/engine/repeated_blocks.h"
 #include "document/engine/rtf_document_builder.h"
 #include "document/engine/tag_replacement.h"
@@ -106,6 +107,7 @@ void TemplateEngine::ShowDocument(int index, int part)
     m_host.SetProgressPos(3);
     m_control.StreamInRtf(rtf);
     ApplyFormats(formats);
+    RestoreParagraphLayouts(m_control, *m_shown);
     m_control.SetReadOnly(m_tables.m_documents[index].state != kStateEditable);
     m_control.SetSel(0, 0);
     m_bHoldsCurrent = true;
@@ -158,7 +160,8 @@ bool TemplateEngine::ExpandBlocks(RtfDocumentBuilder &document, bool perPart, in
                 break;
             if (result == ExpandResult::PoolExhausted)
                 return false;
-            const int added = document.ReplaceText(expansion.start, expansion.end, expansion.text);
+            const int added = document.ReplaceByRepetitions(expansion.start, expansion.end, expansion.bodyStart,
+                                                            expansion.bodyEnd, expansion.text);
             if (!expansion.addEntryLink.IsEmpty())
                 document.InsertText(expansion.start + added, expansion.addEntryLink, TextStyle::AddEntry);
         }

@@ -61,6 +61,9 @@ public:
     // The plain text the last generation streamed in, as the model counts it; null before.
     const RtfPlainModel *ShownModel() const { return m_shown.get(); }
     const std::vector<PredictedOccurrence> &Prediction() const { return m_prediction; }
+    // The paper, margins and orientation the shown document's template states; nothing stated
+    // before a generation.
+    RichTextPageSetup ShownPageSetup() const { return m_shown ? m_shown->PageSetup() : RichTextPageSetup(); }
 
     int m_nCurrentDocument = -1;
     int m_nCurrentPart = 0;

@@ -52,9 +52,9 @@ void CleanExportText(const RichEditText &control)
     replace(RemovalMarker, "");
 }
 
-std::string StreamOutOutputRtf(HWND control, int pageWidthTwips)
+std::string StreamOutOutputRtf(HWND control, CSize paperTwips, const CRect &marginsTwips)
 {
-    std::string rtf = StreamOutRichEditRtf(control, pageWidthTwips);
+    std::string rtf = StreamOutRichEditRtf(control, paperTwips, marginsTwips);
     const std::string standIn = PageBreakStandIn;
     for (size_t at = rtf.find(standIn); at != std::string::npos; at = rtf.find(standIn, at))
         rtf.replace(at, standIn.size(), "\\page ");

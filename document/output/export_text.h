@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "framework/core/geometry.h"
+
 #include <string>
 
 class RichEditText;
@@ -16,6 +18,6 @@ void CleanExportText(const RichEditText &control);
 
 extern const char *const PageBreakStandIn;
 
-// The cleaned control's text as RTF for paper and files, with a real page break at each line
-// the user's page breaks left.
-std::string StreamOutOutputRtf(HWND control, int pageWidthTwips);
+// The cleaned control's text as RTF for paper and files on the given page (see
+// StreamOutRichEditRtf), with a real page break at each line the user's page breaks left.
+std::string StreamOutOutputRtf(HWND control, CSize paperTwips, const CRect &marginsTwips);

@@ -9,7 +9,16 @@
 #include "res/proceeding_ids.h"
 #include "model/view_tables.h"
 
+#include <utility>
+
 IMPLEMENT_DYNCREATE(CMorvelankView, CRichEditView)
+
+namespace {
+
+const CSize kA4(11906, 16838);
+const CRect kFirstMargins(720, 1420, 720, 1420);
+
+} // namespace
 
 BEGIN_MESSAGE_MAP(CMorvelankView, CRichEditView)
     ON_COMMAND(ID_FILE_PRINT, OnFilePrint)
@@ -92,8 +101,8 @@ void CMorvelankView::OnInitialUpdate()
     m_proceeding.m_tables->m_partFlags[0] = 1;
     if (!m_hint.GetSafeHwnd())
         m_hint.Create(CHintWnd::IDD, this);
-    SetMargins(CRect(720, 1420, 720, 1420));
-    SetPaperSize(CSize(11910, 16840));
+    SetMargins(kFirstMargins);
+    SetPaperSize(kA4);
     m_nWordWrap = WrapToTargetDevice;
     WrapChanged();
     m_proceeding.m_nProcedureCode = -1;
@@ -113,8 +122,35 @@ void CMorvelankView::OnInitialUpdate()
 
 void CMorvelankView::ShowDocument(int index, int part)
 {
-    if (m_engine)
-        m_engine->ShowDocument(index, part);
+    if (!m_engine)
+        return;
+    m_engine->ShowDocument(index, part);
+    AdoptTemplatePage();
+}
+
+void CMorvelankView::AdoptTemplatePage()
+{
+    const int document = GetCurrentDocument();
+    if (document < 0)
+        return;
+    const RichTextPageSetup setup = m_engine->ShownPageSetup();
+    CSize paper(setup.paperWidth > 0 ? setup.paperWidth : kA4.cx, setup.paperHeight > 0 ? setup.paperHeight : kA4.cy);
+    if (setup.landscape && paper.cx < paper.cy)
+        std::swap(paper.cx, paper.cy);
+    const auto stated = [](int margin, int first) { return margin >= 0 ? margin : first; };
+    const CRect margins(stated(setup.marginLeft, kFirstMargins.left), stated(setup.marginTop, kFirstMargins.top),
+                        stated(setup.marginRight, kFirstMargins.right),
+                        stated(setup.marginBottom, kFirstMargins.bottom));
+    if (document == m_nPageDocument && paper == m_templatePaper && margins == m_templateMargins)
+        return;
+    m_nPageDocument = document;
+    m_templatePaper = paper;
+    m_templateMargins = margins;
+    if (paper == GetPaperSize() && margins == GetMargins())
+        return;
+    SetPaperSize(paper);
+    SetMargins(margins);
+    WrapChanged();
 }
 
 const DocumentSlot *CMorvelankView::Slot(int n) const
@@ -169,7 +205,10 @@ int CMorvelankView::CaptureEditableText()
 {
     if (GetDocumentState(-1) != kStateEditable)
         return 0;
-    m_proceeding.m_files.m_strEditableText = RichEditText(m_hWnd).StreamOutRtf();
+    // The user's text keeps the page it is shown on.
+    const std::string rtf = RichEditText(m_hWnd).StreamOutRtf().GetString();
+    m_proceeding.m_files.m_strEditableText =
+        WithDocumentWords(rtf, PageSetupWords(GetPaperSize(), GetMargins())).c_str();
     return 1;
 }
 

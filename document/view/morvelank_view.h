@@ -38,7 +38,8 @@ public:
     BOOL PreCreateWindow(CREATESTRUCT &cs) override;
     void OnInitialUpdate() override;
 
-    // Generates document index and shows it; see TemplateEngine::ShowDocument.
+    // Generates document index and shows it; see TemplateEngine::ShowDocument. A document
+    // shown in place of another takes its template's page (see AdoptTemplatePage).
     void ShowDocument(int index, int part) override;
 
     int GetVariableCount() const;
@@ -241,6 +242,15 @@ public:
     CString m_seriesTexts[4];
 
 private:
+    // The paper and margins the shown document's template states, A4 and the view's first
+    // margins where it states none, become the view's page, which printing, preview, export
+    // and the text's width on screen follow. The page the user sets up holds until another
+    // document is shown.
+    void AdoptTemplatePage();
+    int m_nPageDocument = -1; // the document whose template gave the page, and that page
+    CSize m_templatePaper;
+    CRect m_templateMargins;
+
     CRichEditPages m_printPages;
     CString m_strTextBeforeOutput;    // an editable document's own text while it is output
     bool m_bOutputInProgress = false; // the control holds the cleaned text of an output

@@ -12,6 +12,7 @@
 #include "document/output/export_tables.h"
 #include "document/output/export_text.h"
 #include "document/output/output_paragraphs.h"
+#include "document/engine/paragraph_layouts.h"
 #include "document/engine/text_styles.h"
 #include "framework/ui/commondlg.h"
 
@@ -134,7 +135,7 @@ void CMorvelankView::PrepareExportText()
 void CMorvelankView::EndOutput()
 {
     if (!m_strTextBeforeOutput.IsEmpty()) {
-        RichEditText(m_hWnd).StreamInRtf(m_strTextBeforeOutput);
+        StreamInRtfWithLayouts(RichEditText(m_hWnd), m_strTextBeforeOutput);
         m_strTextBeforeOutput.Empty();
     }
     m_bOutputInProgress = false;
@@ -161,7 +162,7 @@ int CMorvelankView::ExportToFile(const CString &path)
     PrepareExportText();
     RichEditText control(m_hWnd);
     control.SetSel(0, 0);
-    const bool written = WriteTextFile(path, StreamOutOutputRtf(m_hWnd, GetPaperSize().cx).c_str());
+    const bool written = WriteTextFile(path, StreamOutOutputRtf(m_hWnd, GetPaperSize(), GetMargins()).c_str());
     RegenerateAfterOutput();
     if (!written) {
         MessageBox(CString(kWriteFailed) + "pliku: " + path, "Błąd", MB_OK | MB_ICONERROR);
@@ -202,7 +203,8 @@ void CMorvelankView::EksportujDocHtml(int format, const CString &path)
     // A table file that cannot be made leaves the tables in the text; the export goes on.
     WriteTextWithTables(control, exportPath + kTableFile);
     control.SetSel(0, 0);
-    const bool written = WriteTextFile(exportPath + kWorkRtf, StreamOutOutputRtf(m_hWnd, GetPaperSize().cx).c_str());
+    const bool written =
+        WriteTextFile(exportPath + kWorkRtf, StreamOutOutputRtf(m_hWnd, GetPaperSize(), GetMargins()).c_str());
     RegenerateAfterOutput();
     if (!written) {
         MessageBox(CString(kWriteFailed) + "w katalogu " + exportPath, "Błąd", MB_OK | MB_ICONERROR);

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -127,14 +128,81 @@ std::string CorrectWineParagraphIndents(const std::string &rtf)
     return result;
 }
 
-std::string StreamOutRichEditRtf(HWND control, int pageWidthTwips)
+std::string StartWineTableCellParagraphs(const std::string &rtf)
 {
-    return CorrectWineParagraphIndents(SeparateCellEdgesFromText(StreamOutRtf(control), pageWidthTwips));
+    if (rtf.find("{\\*\\generator Wine Riched20") == std::string::npos)
+        return rtf;
+    static const char kRowStart[] = "\\trowd";
+    std::string result;
+    size_t copied = 0;
+    for (size_t at = rtf.find(kRowStart); at != std::string::npos; at = rtf.find(kRowStart, at + 1)) {
+        // The row's definition runs up to the first text, or to the first cell's own \pard.
+        size_t end = at;
+        ControlWord word;
+        while (ReadControlWord(rtf, end, word) && word.letters != "pard") {
+            end = word.end;
+            if (end < rtf.size() && rtf[end] == ' ')
+                ++end;
+            while (end < rtf.size() && (rtf[end] == '\r' || rtf[end] == '\n'))
+                ++end;
+        }
+        if (word.letters == "pard")
+            continue;
+        result.append(rtf, copied, end - copied);
+        result += "\\pard\\intbl ";
+        copied = end;
+    }
+    result.append(rtf, copied, std::string::npos);
+    return result;
+}
+
+std::string PageSetupWords(CSize paperTwips, const CRect &marginsTwips)
+{
+    const std::pair<const char *, LONG> lengths[] = {{"paperw", paperTwips.cx},    {"paperh", paperTwips.cy},
+                                                     {"margl", marginsTwips.left}, {"margr", marginsTwips.right},
+                                                     {"margt", marginsTwips.top},  {"margb", marginsTwips.bottom}};
+    std::string words;
+    for (const auto &length : lengths)
+        words += std::string("\\") + length.first + std::to_string(length.second);
+    if (paperTwips.cx > paperTwips.cy)
+        words += "\\landscape";
+    return words;
+}
+
+std::string WithDocumentWords(const std::string &rtf, const std::string &words)
+{
+    // The first \pard or \trowd outside the header's groups starts the text.
+    int depth = 0;
+    size_t at = 0;
+    for (; at < rtf.size(); ++at) {
+        const char c = rtf[at];
+        if (c == '{') {
+            ++depth;
+        } else if (c == '}') {
+            if (--depth == 0)
+                break;
+        } else if (c == '\\') {
+            ControlWord word;
+            if (depth == 1 && ReadControlWord(rtf, at, word) && (word.letters == "pard" || word.letters == "trowd"))
+                break;
+            ++at; // the escaped character or the word's first letter
+        }
+    }
+    if (at >= rtf.size())
+        return rtf;
+    return rtf.substr(0, at) + words + rtf.substr(at);
+}
+
+std::string StreamOutRichEditRtf(HWND control, CSize paperTwips, const CRect &marginsTwips)
+{
+    const std::string rtf = SeparateCellEdgesFromText(StreamOutRtf(control), paperTwips.cx);
+    return WithDocumentWords(CorrectWineParagraphIndents(StartWineTableCellParagraphs(rtf)),
+                             PageSetupWords(paperTwips, marginsTwips));
 }
 
 void CRichEditPages::Paginate(HWND control, CSize paperTwips, const CRect &marginsTwips, HDC referenceDC)
 {
-    Paginate(StreamOutRichEditRtf(control, paperTwips.cx), paperTwips, marginsTwips, referenceDC);
+    Paginate(StreamOutRichEditRtf(control, paperTwips, marginsTwips), paperTwips, marginsTwips, referenceDC);
 }
 
 void CRichEditPages::Paginate(const std::string &rtf, CSize paperTwips, const CRect &marginsTwips, HDC referenceDC)

@@ -40,9 +40,23 @@ std::string SeparateCellEdgesFromText(const std::string &rtf, int pageWidthTwips
 // control gets them back as a word processor reads them; other RTF is returned as it is.
 std::string CorrectWineParagraphIndents(const std::string &rtf);
 
-// The control's content as RTF, its cell edges separated from their text and its indents as
-// written by a word processor.
-std::string StreamOutRichEditRtf(HWND control, int pageWidthTwips);
+// Wine's control writes no \pard before a row's first cell when that cell's paragraph has the
+// layout of the paragraph before it, so a word processor gives the cell the indents of the
+// text before the table. RTF that says it comes from Wine's control gets a \pard\intbl
+// there; other RTF is returned as it is.
+std::string StartWineTableCellParagraphs(const std::string &rtf);
+
+// The page set-up as a document's header states it: \paperw, \paperh, the four margins, and
+// \landscape for paper wider than high.
+std::string PageSetupWords(CSize paperTwips, const CRect &marginsTwips);
+
+// The RTF with the document words put into its header, after the header's groups and before
+// the text; RTF without a text is returned as it is.
+std::string WithDocumentWords(const std::string &rtf, const std::string &words);
+
+// The control's content as RTF on the given page: its page set-up stated, its cell edges
+// separated from their text, its indents and table cells as written by a word processor.
+std::string StreamOutRichEditRtf(HWND control, CSize paperTwips, const CRect &marginsTwips);
 
 // The whole sheet of a printer DC in its device units: the printable area starts at the
 // physical offset, so the sheet starts before it.

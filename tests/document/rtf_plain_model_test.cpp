@@ -128,8 +128,9 @@ TEST_F(PlainModelTest, CountsAsTheControlCounts)
 
 TEST_F(PlainModelTest, EveryFixtureGeneratesAsPredicted)
 {
-    const char *const fixtures[] = {"tags.rtf",      "blocks.rtf", "division.rtf", "headings.rtf", "lists.rtf",
-                                    "pagebreak.rtf", "parts.rtf",  "dispatch.rtf", "tab_stops.rtf"};
+    const char *const fixtures[] = {"tags.rtf",      "blocks.rtf",    "division.rtf",    "headings.rtf",
+                                    "lists.rtf",     "pagebreak.rtf", "parts.rtf",       "dispatch.rtf",
+                                    "tab_stops.rtf", "layout.rtf",    "block_layout.rtf"};
     for (const char *fixture : fixtures) {
         for (int parts : {-1, 2}) {
             SCOPED_TRACE(std::string(fixture) + (parts > 0 ? " in parts" : ""));

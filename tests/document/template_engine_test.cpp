@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "document/engine/text_styles.h"
 #include "model/view_tables.h"
@@ -287,4 +288,100 @@ TEST_F(GenerationTest, EditableDocumentStaysWritable)
     tables->m_documents[0].state = kStateEditable;
     engine->ShowDocument(0, -1);
     EXPECT_EQ(0, GetWindowLongW(control, GWL_STYLE) & ES_READONLY);
+}
+
+// The control reads \qj as left, no tab stop's alignment and keeps every paragraph after the
+// first \keepn with the next: generation gives each paragraph the template's layout, and the
+// page set-up the template states is known.
+TEST_F(GenerationTest, ParagraphsTakeTheTemplatesLayout)
+{
+    UseTemplate("layout.rtf");
+    Variable(1001, 0, "ZP.271.1.2026");
+    Variable(1002, 0, "2026-12-11");
+    Variable(1003, 0, "tekst wartości");
+    engine->ShowDocument(0, -1);
+
+    const LONG rightTab = 9638 | (2 << 24);
+    struct Case {
+        const char *start; // the paragraph's first words
+        WORD alignment;
+        WORD effects;
+        std::vector<LONG> tabs;
+    };
+    const Case cases[] = {
+        {"Znak sprawy: ZP.271.1.2026\tWierzbnica, dnia 2026-12-11", PFA_LEFT, 0, {rightTab}},
+        {"TYTUŁ DOKUMENTU", PFA_CENTER, 0, {}},
+        {"Nagłówek trzymany", PFA_LEFT, PFE_KEEPNEXT, {}},
+        {"Tekst wyjustowany z wartością tekst wartości", PFA_JUSTIFY, 0, {}},
+        {"Drugi akapit", PFA_JUSTIFY, 0, {}},
+        {"1.\tPunkt przed tabelą", PFA_LEFT, 0, {567}},
+        {"Akapit trzymany", PFA_LEFT, PFE_KEEP, {}},
+        {"Podpis", PFA_RIGHT, 0, {}},
+        {"Zwykły akapit", PFA_LEFT, 0, {}},
+    };
+    const std::string plain = Plain();
+    RichEditText text(control);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.start);
+        const size_t at = plain.find(c.start);
+        ASSERT_NE(std::string::npos, at);
+        text.SetSel(static_cast<int>(at), static_cast<int>(at));
+        const PARAFORMAT2 format = text.GetSelectionParagraphFormat();
+        EXPECT_EQ(c.alignment, format.wAlignment);
+        EXPECT_EQ(c.effects, format.wEffects & (PFE_KEEP | PFE_KEEPNEXT));
+        EXPECT_EQ(c.tabs, std::vector<LONG>(format.rgxTabs, format.rgxTabs + format.cTabCount));
+    }
+
+    const RichTextPageSetup page = engine->ShownPageSetup();
+    EXPECT_EQ(16838, page.paperWidth);
+    EXPECT_EQ(11906, page.paperHeight);
+    EXPECT_EQ(1417, page.marginLeft);
+    EXPECT_EQ(1134, page.marginRight);
+    EXPECT_EQ(850, page.marginTop);
+    EXPECT_EQ(567, page.marginBottom);
+    EXPECT_TRUE(page.landscape);
+}
+
+// A repeated block's text goes in as text; each of its paragraphs is still laid out as the
+// template's paragraph it repeats, and the text after the block as its own.
+TEST_F(GenerationTest, RepeatedParagraphsKeepTheTemplatesLayout)
+{
+    UseTemplate("block_layout.rtf");
+    tables->m_nParts = 2;
+    tables->m_partFlags[1] = 1;
+    Variable(1005, 0, "100");
+    engine->ShowDocument(0, -1);
+
+    const std::string plain = Plain();
+    ASSERT_EQ("Umowa w częściach\rCzęść 1\r1.\tWynagrodzenie: 100 złotych brutto.\rCzęść 2\r"
+              "1.\tWynagrodzenie: 100 złotych brutto.\rKoniec",
+              plain);
+    struct Case {
+        size_t at;
+        WORD alignment;
+        WORD effects;
+        LONG firstLine; // the first line's start and the other lines' offset from it
+        LONG offset;
+        std::vector<LONG> tabs;
+    };
+    const size_t point = plain.find("1.");
+    const Case cases[] = {
+        {plain.find("Umowa"), PFA_LEFT, 0, 0, 0, {}},
+        {plain.find("Część 1"), PFA_CENTER, PFE_KEEPNEXT, 0, 0, {}},
+        {point, PFA_JUSTIFY, 0, 284, 283, {567}},
+        {plain.find("Część 2"), PFA_CENTER, PFE_KEEPNEXT, 0, 0, {}},
+        {plain.find("1.", point + 1), PFA_JUSTIFY, 0, 284, 283, {567}},
+        {plain.find("Koniec"), PFA_LEFT, 0, 0, 0, {}},
+    };
+    RichEditText text(control);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(plain.substr(c.at, 12));
+        text.SetSel(static_cast<int>(c.at), static_cast<int>(c.at));
+        const PARAFORMAT2 format = text.GetSelectionParagraphFormat();
+        EXPECT_EQ(c.alignment, format.wAlignment);
+        EXPECT_EQ(c.effects, format.wEffects & (PFE_KEEP | PFE_KEEPNEXT));
+        EXPECT_EQ(c.firstLine, format.dxStartIndent);
+        EXPECT_EQ(c.offset, format.dxOffset);
+        EXPECT_EQ(c.tabs, std::vector<LONG>(format.rgxTabs, format.rgxTabs + format.cTabCount));
+    }
 }

@@ -8,6 +8,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "model/file_utils.h"
 #include "model/view_tables.h"
@@ -25,6 +26,7 @@
 #include "res/proceeding_ids.h"
 #include "fixture_path.h"
 #include "tests/support/pdf_output.h"
+#include "fixture_path.h"
 
 namespace {
 
@@ -333,6 +335,154 @@ TEST_F(ViewExportTest, CancelledSaveDialogChangesNothing)
     EXPECT_EQ(2, asked);
     EXPECT_EQ(before, Plain());
     EXPECT_FALSE(FileExists(target));
+}
+
+// ---- Layout of the output ----------------------------------------------------------------------
+
+// Document 3 from the layout fixture: a landscape page, a right-tab line, centred, justified and
+// right-aligned paragraphs, a heading kept with the next, a point and a table after it.
+class ViewOutputLayoutTest : public ViewExportTest {
+protected:
+    void SetUp() override
+    {
+        ViewExportTest::SetUp();
+        const CString templates =
+            LawVersions::GetTemplateFolder(view->m_proceeding.m_files.m_strMainPath, "", -1) + "\\1";
+        ASSERT_TRUE(WriteTextFile(templates + "\\uklad.rtf", ReadFileToString(FixturePath("engine/layout.rtf"))));
+        ViewTables &tables = *view->m_proceeding.m_tables;
+        tables.m_documents[3].fileName = "uklad.rtf";
+        tables.m_nDocumentCount = 4;
+        view->ShowDocument(3, -1);
+    }
+
+    std::string ExportedRtf() const { return ReadFileToString(target).GetString(); }
+
+    // The exported paragraph that starts with the text.
+    static const RichTextParagraph *Paragraph(const RichTextDocument &document, const std::wstring &start)
+    {
+        for (const RichTextBlock &block : document.blocks) {
+            std::wstring text;
+            for (const RichTextRun &run : block.paragraph.runs)
+                text += run.text;
+            if (!block.isRow && text.compare(0, start.size(), start) == 0)
+                return &block.paragraph;
+        }
+        return nullptr;
+    }
+
+    static void ExpectPage(const RichTextPageSetup &page, int width, int height, const CRect &margins, bool landscape)
+    {
+        EXPECT_EQ(width, page.paperWidth);
+        EXPECT_EQ(height, page.paperHeight);
+        EXPECT_EQ(margins.left, page.marginLeft);
+        EXPECT_EQ(margins.top, page.marginTop);
+        EXPECT_EQ(margins.right, page.marginRight);
+        EXPECT_EQ(margins.bottom, page.marginBottom);
+        EXPECT_EQ(landscape, page.landscape);
+    }
+};
+
+TEST_F(ViewOutputLayoutTest, ExportKeepsTheTemplatesPageAndParagraphs)
+{
+    ASSERT_EQ(1, view->ExportToFile(target));
+    const std::string rtf = ExportedRtf();
+    const RichTextDocument exported = RichTextDocument::FromRtf(rtf);
+    ExpectPage(exported.pageSetup, 16838, 11906, CRect(1417, 850, 1134, 567), true);
+
+    using Alignment = RichTextAlignment;
+    struct Case {
+        const wchar_t *start;
+        Alignment alignment;
+        bool keepWithNext;
+        bool keepTogether;
+    };
+    const Case cases[] = {
+        {L"TYTUŁ DOKUMENTU", Alignment::Center, false, false},    {L"Nagłówek trzymany", Alignment::Left, true, false},
+        {L"Tekst wyjustowany", Alignment::Justify, false, false}, {L"Drugi akapit", Alignment::Justify, false, false},
+        {L"Akapit trzymany", Alignment::Left, false, true},       {L"Podpis", Alignment::Right, false, false},
+        {L"Zwykły akapit", Alignment::Left, false, false},
+    };
+    for (const Case &c : cases) {
+        const RichTextParagraph *paragraph = Paragraph(exported, c.start);
+        ASSERT_NE(nullptr, paragraph) << WideToCp1250(c.start).GetString();
+        EXPECT_EQ(c.alignment, paragraph->alignment) << WideToCp1250(c.start).GetString();
+        EXPECT_EQ(c.keepWithNext, paragraph->keepWithNext) << WideToCp1250(c.start).GetString();
+        EXPECT_EQ(c.keepTogether, paragraph->keepTogether) << WideToCp1250(c.start).GetString();
+    }
+
+    // The right tab keeps the place and the date flush right on the line of the case number.
+    const RichTextParagraph *caseNumber = Paragraph(exported, L"Znak sprawy:");
+    ASSERT_NE(nullptr, caseNumber);
+    EXPECT_EQ(std::vector<int>{9638}, caseNumber->tabStops);
+    EXPECT_EQ(std::vector<RichTextTabAlignment>{RichTextTabAlignment::Right}, caseNumber->tabAlignments);
+    const RichTextParagraph *point = Paragraph(exported, L"1.\tPunkt przed tabelą");
+    ASSERT_NE(nullptr, point);
+    EXPECT_EQ(std::vector<int>{567}, point->tabStops) << "the table's cell edges are not the point's tabs";
+
+    // Each row's first cell starts a paragraph of its own, not the point's indented one.
+    size_t rows = 0;
+    for (size_t row = rtf.find("\\trowd"); row != std::string::npos; row = rtf.find("\\trowd", row + 1)) {
+        ++rows;
+        size_t cell = rtf.find("\\cell", row);
+        while (cell != std::string::npos && rtf.compare(cell, 6, "\\cellx") == 0)
+            cell = rtf.find("\\cell", cell + 1);
+        const size_t paragraph = rtf.find("\\pard\\intbl", row);
+        EXPECT_LT(paragraph, cell) << rtf.substr(row, 200);
+    }
+    EXPECT_EQ(1u, rows);
+}
+
+// The user's own text keeps its template's page and paragraphs through outputs and through
+// showing other documents.
+TEST_F(ViewOutputLayoutTest, EditableDocumentKeepsItsPageAndParagraphs)
+{
+    view->m_proceeding.m_tables->m_documents[3].state = kStateEditable;
+    view->ShowDocument(3, -1);
+    ASSERT_EQ(1, view->ExportToFile(target));
+    view->ShowDocument(0, -1);
+    view->ShowDocument(3, -1);
+    ASSERT_EQ(1, view->ExportToFile(target));
+    const RichTextDocument exported = RichTextDocument::FromRtf(ExportedRtf());
+    ExpectPage(exported.pageSetup, 16838, 11906, CRect(1417, 850, 1134, 567), true);
+    const RichTextParagraph *justified = Paragraph(exported, L"Tekst wyjustowany");
+    ASSERT_NE(nullptr, justified);
+    EXPECT_EQ(RichTextAlignment::Justify, justified->alignment);
+    const RichTextParagraph *plain = Paragraph(exported, L"Zwykły akapit");
+    ASSERT_NE(nullptr, plain);
+    EXPECT_FALSE(plain->keepWithNext);
+}
+
+TEST_F(ViewOutputLayoutTest, TemplateWithoutPageSetUpIsOutputOnA4)
+{
+    view->ShowDocument(0, -1);
+    ASSERT_EQ(1, view->ExportToFile(target));
+    ExpectPage(RichTextDocument::FromRtf(ExportedRtf()).pageSetup, 11906, 16838, CRect(720, 1420, 720, 1420), false);
+}
+
+// The page set up by the user holds while the document is shown, generated again or output;
+// another document brings its own template's page.
+TEST_F(ViewOutputLayoutTest, PageSetUpHoldsUntilAnotherDocumentIsShown)
+{
+    CTestHook hook;
+    hook.onCommonDialog = [&](CCommonDialog &dialog) -> INT_PTR {
+        auto &setup = dynamic_cast<CPageSetupDialog &>(dialog);
+        setup.m_psd.rtMargin = RECT{2000, 2000, 2000, 2000};
+        setup.m_psd.ptPaperSize = POINT{29700, 21000};
+        return IDOK;
+    };
+    CTestHookScope scope(hook);
+    view->GetPageSize();
+    const CRect chosen(1130, 1130, 1130, 1130);
+    view->ShowDocument(3, -1);
+    ASSERT_EQ(1, view->ExportToFile(target));
+    ExpectPage(RichTextDocument::FromRtf(ExportedRtf()).pageSetup, 16840, 11910, chosen, true);
+
+    view->ShowDocument(0, -1);
+    EXPECT_EQ(CSize(11906, 16838), view->GetPaperSize());
+    EXPECT_EQ(CRect(720, 1420, 720, 1420), view->GetMargins());
+    view->ShowDocument(3, -1);
+    EXPECT_EQ(CSize(16838, 11906), view->GetPaperSize());
+    EXPECT_EQ(CRect(1417, 850, 1134, 567), view->GetMargins());
 }
 
 // ---- Page set-up ------------------------------------------------------------------------------

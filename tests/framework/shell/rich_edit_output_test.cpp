@@ -174,3 +174,45 @@ TEST(RichEditOutputTest, TablesAfterIndentedParagraphsKeepTheirColumns)
 }
 
 } // namespace
+
+// The page set-up goes into the header, before the text, whatever the text starts with; the
+// page renderer reads it back.
+TEST(RichEditOutputTest, PageSetUpIsStatedBeforeTheText)
+{
+    const std::string words = PageSetupWords(CSize(16838, 11906), CRect(1417, 850, 1134, 567));
+    EXPECT_EQ("\\paperw16838\\paperh11906\\margl1417\\margr1134\\margt850\\margb567\\landscape", words);
+    EXPECT_EQ(std::string::npos, PageSetupWords(CSize(11906, 16838), CRect()).find("landscape"));
+    struct Case {
+        std::string rtf;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"{\\rtf1{\\fonttbl{\\f0 Arial;}}\r\n{\\*\\generator Wine Riched20 2.0;}\r\n\\pard a\\par}",
+         "{\\rtf1{\\fonttbl{\\f0 Arial;}}\r\n{\\*\\generator Wine Riched20 2.0;}\r\n" + words + "\\pard a\\par}"},
+        {"{\\rtf1{\\colortbl;\\red0\\green0\\blue0;}\\trowd\\cellx900 a\\cell\\row}",
+         "{\\rtf1{\\colortbl;\\red0\\green0\\blue0;}" + words + "\\trowd\\cellx900 a\\cell\\row}"},
+        {"{\\rtf1\\ansi{\\fonttbl{\\f0 \\{\\pard\\}}}}", "{\\rtf1\\ansi{\\fonttbl{\\f0 \\{\\pard\\}}}" + words + "}"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(c.expected, WithDocumentWords(c.rtf, words)) << c.rtf;
+    const RichTextPageSetup page = RichTextDocument::FromRtf(WithDocumentWords(cases[0].rtf, words)).pageSetup;
+    EXPECT_EQ(16838, page.paperWidth);
+    EXPECT_EQ(567, page.marginBottom);
+    EXPECT_TRUE(page.landscape);
+}
+
+// The control writes no \pard before a row whose first cell's paragraph is laid out as the one
+// before it: a word processor would give the cells that paragraph's indents.
+TEST(RichEditOutputTest, EveryTableRowStartsItsFirstCellsParagraph)
+{
+    const std::string streamed =
+        ThroughRichEdit("{\\rtf1\\ansi\\pard Przed\\par\\trowd\\cellx1000\\cellx5000\\pard\\intbl Lp.\\cell Waga (%)"
+                        "\\cell\\row\\trowd\\cellx1000\\cellx5000\\pard\\intbl 1\\cell 60\\cell\\row\\pard Po\\par}");
+    const std::string rtf = StartWineTableCellParagraphs(SeparateCellEdgesFromText(streamed, 11906));
+    size_t rows = 0;
+    for (size_t row = rtf.find("\\trowd"); row != std::string::npos; row = rtf.find("\\trowd", row + 1), ++rows)
+        EXPECT_LT(rtf.find("\\pard\\intbl", row), rtf.find("\\cell ", row)) << rtf.substr(row, 80);
+    EXPECT_EQ(2u, rows) << rtf;
+    const std::string other = "{\\rtf1 \\trowd\\cellx900 a\\cell\\row}";
+    EXPECT_EQ(other, StartWineTableCellParagraphs(other)) << "only the control's own RTF is corrected";
+}
