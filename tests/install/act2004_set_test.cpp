@@ -7,18 +7,14 @@
 #include <memory>
 #include <string>
 
-#include "app/folder_copy.h"
 #include "model/view_tables.h"
 #include "app/morvelank_app.h"
-#include "document/view/morvelank_doc.h"
 #include "document/view/morvelank_view.h"
 #include "document/files/new_proceeding_code.h"
 #include "document/engine/rich_edit_text.h"
-#include "framework/ui/testhook.h"
-#include "installation_folder.h"
+#include "installed_view_test.h"
 #include "model/file_utils.h"
 #include "model/law_versions.h"
-#include "tests/support/test_folder.h"
 
 namespace {
 
@@ -88,46 +84,8 @@ bool EndsWith(const CString &text, const char *suffix)
            && (text.GetLength() == length || text[text.GetLength() - length - 1] == '\\');
 }
 
-class Act2004Set : public ::testing::Test {
+class Act2004Set : public InstalledViewTest {
 protected:
-    void SetUp() override
-    {
-        const CString installation = InstallationFolder();
-        ASSERT_FALSE(installation.IsEmpty()) << "MORVELANK_INSTALLATION is not set";
-        app.MainPath = m_root / "Morvelank";
-        ASSERT_TRUE(CreateDirectoryPath(app.MainPath));
-        CopyFolder(installation, app.MainPath, 1);
-        ASSERT_EQ(1, app.OpenMainDB());
-        app.WorkingPath = m_root / "prace";
-        ASSERT_TRUE(CreateDirectoryPath(app.WorkingPath));
-        app.UserTemplatesPath = app.MainPath + "\\szablony_moje";
-        hook.onMessageBox = [this](const CString &text, const CString &caption, UINT) {
-            messages += caption + ": " + text + "; ";
-            return IDOK;
-        };
-        scope = std::make_unique<CTestHookScope>(hook);
-        ASSERT_TRUE(
-            parent.CreateEx(0, nullptr, "postepowanie", WS_POPUP | WS_VISIBLE, 0, 0, 900, 700, nullptr, nullptr));
-    }
-
-    void TearDown() override
-    {
-        parent.DestroyWindow();
-        scope.reset();
-        app.CloseMainDB();
-    }
-
-    CMorvelankView *MakeView()
-    {
-        CCreateContext context;
-        context.m_pCurrentDoc = new CMorvelankDoc;
-        auto *view = new CMorvelankView;
-        EXPECT_TRUE(view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 900, 700}, &parent,
-                                 AFX_IDW_PANE_FIRST, &context));
-        view->OnInitialUpdate();
-        return view;
-    }
-
     static int FindDocument(CMorvelankView &view, const char *fileName)
     {
         for (int document = 0; document < view.m_proceeding.m_tables->m_nDocumentCount; ++document)
@@ -135,13 +93,6 @@ protected:
                 return document;
         return -1;
     }
-
-    TestFolder m_root;
-    CMorvelankApp app;
-    CTestHook hook;
-    std::unique_ptr<CTestHookScope> scope;
-    CWnd parent;
-    CString messages;
 };
 
 TEST_F(Act2004Set, EveryChoiceOfTheWizardHasItsSetInTheLastVersionOfTheAct)

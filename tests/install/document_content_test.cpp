@@ -16,15 +16,11 @@
 
 #include "model/file_utils.h"
 #include "model/view_tables.h"
-#include "app/folder_copy.h"
 #include "app/morvelank_app.h"
-#include "document/view/morvelank_doc.h"
 #include "document/view/morvelank_view.h"
 #include "document/files/new_proceeding_code.h"
 #include "document/engine/rich_edit_text.h"
-#include "framework/ui/testhook.h"
-#include "installation_folder.h"
-#include "tests/support/test_folder.h"
+#include "installed_view_test.h"
 
 namespace {
 
@@ -213,36 +209,19 @@ bool EndsWith(const CString &text, const char *suffix)
            && (text.GetLength() == length || text[text.GetLength() - length - 1] == '\\');
 }
 
-class DocumentContent : public ::testing::Test {
+class DocumentContent : public InstalledViewTest {
 protected:
     void SetUp() override
     {
-        const CString installation = InstallationFolder();
-        ASSERT_FALSE(installation.IsEmpty()) << "MORVELANK_INSTALLATION is not set";
-        app.MainPath = m_root / "Morvelank";
-        ASSERT_TRUE(CreateDirectoryPath(app.MainPath));
-        CopyFolder(installation, app.MainPath, 1);
-        ASSERT_EQ(1, app.OpenMainDB());
-        app.WorkingPath = m_root / "prace";
-        ASSERT_TRUE(CreateDirectoryPath(app.WorkingPath));
-        app.UserTemplatesPath = app.MainPath + "\\szablony_moje";
-        hook.onMessageBox = [](const CString &, const CString &, UINT) { return IDOK; };
-        scope = std::make_unique<CTestHookScope>(hook);
-        ASSERT_TRUE(
-            parent.CreateEx(0, nullptr, "postepowanie", WS_POPUP | WS_VISIBLE, 0, 0, 900, 700, nullptr, nullptr));
+        InstalledViewTest::SetUp();
+        if (HasFatalFailure())
+            return;
         for (int mode = 0; mode < kWizardModes; ++mode)
             for (int variant = 0; variant < 2; ++variant) {
                 const int code = NewProceedingCode(true, mode, variant);
                 if (code >= 0 && !wizardChoice.count(code % 100))
                     wizardChoice[code % 100] = {mode, variant};
             }
-    }
-
-    void TearDown() override
-    {
-        parent.DestroyWindow();
-        scope.reset();
-        app.CloseMainDB();
     }
 
     // A new proceeding of the kind (undivided, or in that many parts), with one bidder's offer
@@ -312,11 +291,6 @@ protected:
         return text;
     }
 
-    TestFolder m_root;
-    CMorvelankApp app;
-    CTestHook hook;
-    std::unique_ptr<CTestHookScope> scope;
-    CWnd parent;
     std::map<int, std::pair<int, int>> wizardChoice; // code % 100 -> wizard mode and variant
 };
 

@@ -17,16 +17,13 @@
 #include <string>
 #include <vector>
 
-#include "app/folder_copy.h"
 #include "document/files/document_files.h"
-#include "document/view/morvelank_doc.h"
 #include "document/engine/rich_edit_text.h"
 #include "document/view/view_services.h"
-#include "framework/ui/testhook.h"
 #include "model/config_file.h"
 #include "model/variable_type.h"
+#include "installed_view_test.h"
 #include "newest_kinds.h"
-#include "tests/support/test_folder.h"
 
 namespace {
 
@@ -146,46 +143,15 @@ std::vector<CString> Sentences(const CString &text)
     return sentences;
 }
 
-class DocumentReading : public ::testing::Test {
+class DocumentReading : public InstalledViewTest {
 protected:
     void SetUp() override
     {
-        const CString installation = InstallationFolder();
-        ASSERT_FALSE(installation.IsEmpty()) << "MORVELANK_INSTALLATION is not set";
-        app.MainPath = m_root / "Morvelank";
-        ASSERT_TRUE(CreateDirectoryPath(app.MainPath));
-        CopyFolder(installation, app.MainPath, 1);
-        ASSERT_EQ(1, app.OpenMainDB());
-        app.WorkingPath = m_root / "prace";
-        ASSERT_TRUE(CreateDirectoryPath(app.WorkingPath));
-        app.UserTemplatesPath = app.MainPath + "\\szablony_moje";
-        hook.onMessageBox = [this](const CString &text, const CString &caption, UINT) {
-            messages += caption + ": " + text + "; ";
-            return IDOK;
-        };
-        scope = std::make_unique<CTestHookScope>(hook);
-        ASSERT_TRUE(
-            parent.CreateEx(0, nullptr, "postepowanie", WS_POPUP | WS_VISIBLE, 0, 0, 900, 700, nullptr, nullptr));
+        InstalledViewTest::SetUp();
+        if (HasFatalFailure())
+            return;
         for (int field = 0; field < 9; ++field)
             wizardDefaults.texts[field < 8 ? 2 + field : 11] = kBuyerPlaceholders[field];
-    }
-
-    void TearDown() override
-    {
-        parent.DestroyWindow();
-        scope.reset();
-        app.CloseMainDB();
-    }
-
-    CMorvelankView *MakeView()
-    {
-        CCreateContext context;
-        context.m_pCurrentDoc = new CMorvelankDoc;
-        auto *view = new CMorvelankView;
-        EXPECT_TRUE(view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 900, 700}, &parent,
-                                 AFX_IDW_PANE_FIRST, &context));
-        view->OnInitialUpdate();
-        return view;
     }
 
     static std::vector<PrintedParagraph> PrintedParagraphs(const CString &text)
@@ -360,12 +326,6 @@ protected:
         return true;
     }
 
-    TestFolder m_root;
-    CMorvelankApp app;
-    CTestHook hook;
-    std::unique_ptr<CTestHookScope> scope;
-    CWnd parent;
-    CString messages;
     DefaultValues wizardDefaults;
 };
 

@@ -14,22 +14,18 @@
 #include <vector>
 
 #include "model/file_utils.h"
-#include "app/folder_copy.h"
 #include "model/law_versions.h"
 #include "model/view_tables.h"
 #include "app/morvelank_app.h"
 #include "document/files/document_files.h"
 #include "document/files/document_sets.h"
-#include "document/view/morvelank_doc.h"
 #include "document/view/morvelank_view.h"
 #include "document/files/new_proceeding_code.h"
 #include "document/files/proceeding_open.h"
 #include "document/engine/rich_edit_text.h"
-#include "framework/ui/testhook.h"
-#include "installation_folder.h"
+#include "installed_view_test.h"
 #include "tests/support/output_checks.h"
 #include "tests/support/output_layout_checks.h"
-#include "tests/support/test_folder.h"
 
 namespace {
 
@@ -186,63 +182,8 @@ std::vector<KindParam> KindTitles(int lawIndex)
     return titles;
 }
 
-class TemplateGeneration : public ::testing::Test {
+class TemplateGeneration : public InstalledViewTest {
 protected:
-    // One copy of the installation for all tests of the suite: creating a proceeding writes the
-    // database's id counter.
-    static void SetUpTestSuite()
-    {
-        const CString installation = InstallationFolder();
-        if (installation.IsEmpty())
-            return;
-        s_root = new TestFolder;
-        ASSERT_TRUE(CreateDirectoryPath(*s_root / "Morvelank"));
-        CopyFolder(installation, *s_root / "Morvelank", 1);
-        ASSERT_TRUE(CreateDirectoryPath(*s_root / "prace"));
-    }
-
-    static void TearDownTestSuite()
-    {
-        delete s_root;
-        s_root = nullptr;
-    }
-
-    void SetUp() override
-    {
-        ASSERT_FALSE(InstallationFolder().IsEmpty()) << "MORVELANK_INSTALLATION is not set";
-        ASSERT_NE(s_root, nullptr);
-        app.MainPath = *s_root / "Morvelank";
-        ASSERT_EQ(1, app.OpenMainDB()); // a saved proceeding is entered in it, as the main window opens it
-        app.WorkingPath = *s_root / "prace";
-        app.UserTemplatesPath = app.MainPath + "\\szablony_moje";
-
-        hook.onMessageBox = [this](const CString &text, const CString &caption, UINT) {
-            messages += caption + ": " + text + "; ";
-            return IDOK;
-        };
-        scope = std::make_unique<CTestHookScope>(hook);
-        ASSERT_TRUE(
-            parent.CreateEx(0, nullptr, "postepowanie", WS_POPUP | WS_VISIBLE, 0, 0, 900, 700, nullptr, nullptr));
-    }
-
-    void TearDown() override
-    {
-        parent.DestroyWindow(); // the views go with it, the documents with their last view
-        scope.reset();
-        app.CloseMainDB();
-    }
-
-    CMorvelankView *MakeView()
-    {
-        CCreateContext context;
-        context.m_pCurrentDoc = new CMorvelankDoc; // deletes itself with its view
-        auto *view = new CMorvelankView;
-        EXPECT_TRUE(view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 900, 700}, &parent,
-                                 AFX_IDW_PANE_FIRST, &context));
-        view->OnInitialUpdate();
-        return view;
-    }
-
     // A new proceeding of the kind as the wizard creates it, or a new document set as it is
     // loaded from its starting data; 1 when it was.
     int CreateKind(CMorvelankView &view, const Kind &kind, int parts)
@@ -321,6 +262,12 @@ public: // the tests name these checks
         return TextFaults(RichEditText(view.GetSafeHwnd()).GetPlainText()) + ModelFaults(view);
     }
 
+    // The shown document's text and model, then what printing and export leave of it.
+    std::string ShownAndOutputFaults(CMorvelankView &view, int document)
+    {
+        return ShownTextFaults(view, document) + OutputTextFaults(view, document);
+    }
+
     // The text printing and export clean each part's document to, and the rows of its RTF export.
     std::string OutputTextFaults(CMorvelankView &view, int document)
     {
@@ -330,7 +277,8 @@ public: // the tests name these checks
         const int parts = view.IsPartDocument(document) ? std::max(view.m_proceeding.m_tables->m_nParts, 1) : 1;
         for (int part = 0; part < parts; ++part) {
             const std::string where = parts > 1 ? " part " + std::to_string(part + 1) + ":" : std::string();
-            view.ShowDocument(document, parts > 1 ? part : -1);
+            if (parts > 1) // undivided, it is shown already
+                view.ShowDocument(document, part);
             view.PrepareExportText();
             const std::string cleaned = OutputFaults(RichEditText(view.GetSafeHwnd()).GetPlainText());
             view.RegenerateAfterOutput();
@@ -351,17 +299,8 @@ public: // the tests name these checks
         }
         return faults;
     }
-
-protected:
-    static TestFolder *s_root;
-    CMorvelankApp app;
-    CTestHook hook;
-    std::unique_ptr<CTestHookScope> scope;
-    CWnd parent;
-    CString messages;
 };
 
-TestFolder *TemplateGeneration::s_root = nullptr;
 
 TEST_F(TemplateGeneration, EveryConfigurationFileIsAKindTheProgramCreates)
 {
@@ -410,27 +349,18 @@ protected:
     Kind kind;
 };
 
-TEST_P(KindGeneration, EveryDocumentOfAnUndividedProceedingShowsPolishTextWithoutTags)
+// Each shows Polish text without tags, and leaves as printing and export leave it: no option
+// mark, page-break marker, lone list number or gap in a list's numbering, every exported table
+// row whole, and the export on the template's page with the template's justified paragraphs
+// justified. Both checks read one generation of each document.
+TEST_P(KindGeneration, EveryDocumentOfAnUndividedProceedingShowsPolishTextAndLeavesCleanForOutput)
 {
-    EXPECT_EQ("", Check(-1, &TemplateGeneration::ShownTextFaults));
+    EXPECT_EQ("", Check(-1, &TemplateGeneration::ShownAndOutputFaults));
 }
 
-TEST_P(KindGeneration, EveryDocumentOfAProceedingInTwoPartsShowsPolishTextWithoutTags)
+TEST_P(KindGeneration, EveryDocumentOfAProceedingInTwoPartsShowsPolishTextAndLeavesCleanForOutput)
 {
-    EXPECT_EQ("", Check(2, &TemplateGeneration::ShownTextFaults));
-}
-
-// Each left as printing and export leave it: no option mark, page-break marker, lone list number
-// or gap in a list's numbering, every exported table row whole, and the export on the template's
-// page with the template's justified paragraphs justified.
-TEST_P(KindGeneration, EveryDocumentOfAnUndividedProceedingLeavesCleanForOutput)
-{
-    EXPECT_EQ("", Check(-1, &TemplateGeneration::OutputTextFaults));
-}
-
-TEST_P(KindGeneration, EveryDocumentOfAProceedingInTwoPartsLeavesCleanForOutput)
-{
-    EXPECT_EQ("", Check(2, &TemplateGeneration::OutputTextFaults));
+    EXPECT_EQ("", Check(2, &TemplateGeneration::ShownAndOutputFaults));
 }
 
 // The two acts' folders may hold files of the same titles: each act is registered apart.
