@@ -112,6 +112,49 @@ CString UnicodeWord(unsigned char byte)
     return word;
 }
 
+// For each character of text made of repetitions of body, each changed only where a tag or a
+// number was rewritten, the index in body of the character it repeats. A rewritten stretch
+// repeats the body character it stands in place of.
+std::vector<int> RepeatedPositions(const CString &body, const CString &text)
+{
+    const int kWindow = 32; // the longest stretch a rewriting adds or takes away
+    const int kAgreement = 3;
+    std::vector<int> positions(text.GetLength(), -1);
+    const int n = body.GetLength();
+    if (n == 0)
+        return positions;
+    auto agree = [&](int b, int t) {
+        for (int k = 0; k < kAgreement && t + k < text.GetLength(); ++k)
+            if (text[t + k] != body[(b + k) % n])
+                return false;
+        return true;
+    };
+    int i = 0;
+    for (int j = 0; j < text.GetLength();) {
+        if (text[j] == body[i]) {
+            positions[j++] = i;
+            i = (i + 1) % n;
+            continue;
+        }
+        int skipBody = 0, skipText = 1;
+        for (int sum = 1; sum <= 2 * kWindow; ++sum) {
+            int found = -1;
+            for (int dt = std::max(0, sum - kWindow); dt <= std::min(sum, kWindow) && found < 0; ++dt)
+                if (j + dt <= text.GetLength() && agree(i + sum - dt, j + dt))
+                    found = dt;
+            if (found >= 0) {
+                skipBody = sum - found;
+                skipText = found;
+                break;
+            }
+        }
+        for (int k = 0; k < skipText && j < text.GetLength(); ++k)
+            positions[j++] = i;
+        i = (i + skipBody) % n;
+    }
+    return positions;
+}
+
 bool IsHeaderWord(const CString &name)
 {
     static const char *const kHeader[] = {"rtf", "ansi", "ansicpg", "deff", "deflang", "deflangfe", "viewkind", "uc"};
@@ -216,35 +259,35 @@ int RtfDocumentBuilder::ReplaceText(int start, int end, const CString &text)
     if (origin.original >= 0)
         origin.chain = 0;
     origin.original = -1;
-    origin.paragraph = -1;
+    origin.repeats = -1;
     m_plain = m_plain.Left(start) + inserted + m_plain.Mid(end);
     m_origins.erase(m_origins.begin() + start, m_origins.begin() + end);
     m_origins.insert(m_origins.begin() + start, inserted.GetLength(), origin);
     return inserted.GetLength();
 }
 
-int RtfDocumentBuilder::ParagraphSource(int at) const
+int RtfDocumentBuilder::SourceCharacter(int at) const
 {
     const Origin &origin = m_origins[at];
-    return origin.original >= 0 ? origin.original : origin.paragraph;
+    return origin.original >= 0 ? origin.original : origin.repeats;
+}
+
+CString RtfDocumentBuilder::CharacterWords(int source) const
+{
+    return source >= 0 ? CString(m_model->CharacterFormatOf(source).Words().c_str()) : CString();
 }
 
 int RtfDocumentBuilder::ReplaceByRepetitions(int start, int end, int bodyStart, int bodyEnd, const CString &text)
 {
+    const CString body = m_plain.Mid(bodyStart, bodyEnd - bodyStart);
     std::vector<int> sources;
     for (int i = bodyStart; i < bodyEnd; ++i)
-        if (m_plain[i] == '\r')
-            sources.push_back(ParagraphSource(i));
+        sources.push_back(SourceCharacter(i));
     const int length = ReplaceText(start, end, text);
-    std::vector<int> ends;
-    for (int i = start; i < start + length; ++i)
-        if (m_plain[i] == '\r')
-            ends.push_back(i);
-    // Text that does not repeat the body's paragraphs whole keeps the layout where it goes.
-    if (sources.empty() || ends.size() % sources.size() != 0)
-        return length;
-    for (size_t k = 0; k < ends.size(); ++k)
-        m_origins[ends[k]].paragraph = sources[k % sources.size()];
+    const std::vector<int> repeated = RepeatedPositions(body, m_plain.Mid(start, length));
+    for (int k = 0; k < length; ++k)
+        if (repeated[k] >= 0)
+            m_origins[start + k].repeats = sources[repeated[k]];
     return length;
 }
 
@@ -254,7 +297,7 @@ void RtfDocumentBuilder::InsertText(int at, const CString &text, TextStyle style
     NormalizeNewlines(inserted);
     Origin origin = InsertionOrigin(at);
     origin.chain = ChainWith(origin.chain, style);
-    origin.paragraph = -1;
+    origin.repeats = -1;
     m_plain = m_plain.Left(at) + inserted + m_plain.Mid(at);
     m_origins.insert(m_origins.begin() + at, inserted.GetLength(), origin);
 }
@@ -263,7 +306,8 @@ int RtfDocumentBuilder::AddReplacement(int start, int end, const CString &text, 
 {
     const Origin origin = start < end ? m_origins[start] : InsertionOrigin(start);
     const int chain = origin.original >= 0 ? 0 : origin.chain;
-    m_replacements.push_back({start, end, origin.anchor, text, false, ChainWith(chain, style)});
+    const int repeats = origin.original >= 0 ? -1 : origin.repeats;
+    m_replacements.push_back({start, end, origin.anchor, text, false, ChainWith(chain, style), repeats});
     return static_cast<int>(m_replacements.size()) - 1;
 }
 
@@ -340,14 +384,24 @@ CString RtfDocumentBuilder::EscapedText(const CString &text) const
     return rtf;
 }
 
-CString RtfDocumentBuilder::InsertedRtf(int from, int to) const
+CString RtfDocumentBuilder::InsertedRtf(int from, int to, int chain) const
 {
     const std::vector<RtfParagraph> &paragraphs = m_model->Paragraphs();
     CString rtf;
+    const RtfCharacterFormat *format = nullptr;
     int chunk = from;
     for (int i = from; i < to; ++i) {
-        const int source = m_plain[i] == '\r' ? ParagraphSource(i) : -1;
+        const int source = SourceCharacter(i);
         if (source < 0)
+            continue;
+        const RtfCharacterFormat &sourceFormat = m_model->CharacterFormatOf(source);
+        if (!format || sourceFormat != *format) {
+            rtf += EscapedText(m_plain.Mid(chunk, i - chunk));
+            rtf += CharacterWords(source) + StyleWords(chain);
+            format = &sourceFormat;
+            chunk = i;
+        }
+        if (m_plain[i] != '\r')
             continue;
         const auto paragraph =
             std::lower_bound(paragraphs.begin(), paragraphs.end(), source,
@@ -459,11 +513,12 @@ void RtfDocumentBuilder::CopyTo(int offset)
     }
 }
 
-int RtfDocumentBuilder::WriteGroup(int anchor, int chain, const CString &body, bool embedded, int &outputEnd)
+int RtfDocumentBuilder::WriteGroup(int anchor, const CString &characterWords, int chain, const CString &body,
+                                   bool embedded, int &outputEnd)
 {
     CopyTo(anchor);
     const int start = static_cast<int>(m_output.size());
-    const CString group = "{" + StyleWords(chain) + body + "}";
+    const CString group = "{" + characterWords + StyleWords(chain) + body + "}";
     m_output.append(group.GetString(), group.GetLength());
     outputEnd = static_cast<int>(m_output.size());
     if (embedded)
@@ -514,8 +569,8 @@ CString RtfDocumentBuilder::Build()
             const CHARFORMAT2W style = MakeTextStyle(m_chains[replacement.chain].back());
             const CString body =
                 replacement.isRtf ? EmbeddedBody(replacement.content, &style) : EscapedText(replacement.content);
-            replacement.outputStart =
-                WriteGroup(replacement.anchor, replacement.chain, body, replacement.isRtf, replacement.outputEnd);
+            replacement.outputStart = WriteGroup(replacement.anchor, CharacterWords(replacement.repeats),
+                                                 replacement.chain, body, replacement.isRtf, replacement.outputEnd);
             i = std::max(i + 1, replacement.end);
             continue;
         }
@@ -531,7 +586,7 @@ CString RtfDocumentBuilder::Build()
                && !(next < m_replacements.size() && m_replacements[next].start == j))
             ++j;
         int unused = 0;
-        WriteGroup(origin.anchor, origin.chain, InsertedRtf(i, j), false, unused);
+        WriteGroup(origin.anchor, CString(), origin.chain, InsertedRtf(i, j, origin.chain), false, unused);
         i = j;
     }
     CopyTo(m_source.GetLength());

@@ -59,7 +59,8 @@ private:
         int original;       // the template's character, -1 for inserted text
         int anchor;         // where inserted text goes in the template's RTF
         int chain;          // the styles the inserted text was given, outermost first
-        int paragraph = -1; // an inserted paragraph end: the template's one whose layout it takes
+        int repeats = -1;   // inserted text repeating the template: the character it repeats,
+                            // whose format (and, for a paragraph end, layout) it takes
     };
     struct Replacement {
         int start;
@@ -68,6 +69,7 @@ private:
         CString content;
         bool isRtf;
         int chain;
+        int repeats; // as Origin::repeats, for the replaced range's first character
         int outputStart = 0;
         int outputEnd = 0;
     };
@@ -78,11 +80,15 @@ private:
     void SetUpHeader();
     CString StyleWords(int chain) const;
     CString EscapedText(const CString &text) const;
-    // Inserted text from the plain text as RTF, each paragraph end that repeats one of the
-    // template's with that paragraph's layout.
-    CString InsertedRtf(int from, int to) const;
-    // The template's paragraph end of a paragraph end in the plain text; -1 when none is known.
-    int ParagraphSource(int at) const;
+    // Inserted text from the plain text as RTF in the chain's styles, each character that
+    // repeats one of the template's in that character's format, on which the styles stand, and
+    // each paragraph end that repeats one of the template's with that paragraph's layout.
+    CString InsertedRtf(int from, int to, int chain) const;
+    // The template's character that the character of the plain text is or repeats; -1 when
+    // none is known.
+    int SourceCharacter(int at) const;
+    // The words of the format of the template's character, "" for none.
+    CString CharacterWords(int source) const;
     // An RTF document's body, its colours and fonts made the document's own; words the style
     // sets are left out so that the style wins as it does when given after an insertion.
     CString EmbeddedBody(const CString &rtf, const CHARFORMAT2W *style) const;
@@ -93,9 +99,10 @@ private:
     // Writing: the template's RTF up to offset, leaving out what made deleted characters.
     void CopyTo(int offset);
     void CopyRaw(int from, int to);
-    // The body (RTF) in a group of the chain's styles; an embedded document's gets their format
-    // after the stream-in too.
-    int WriteGroup(int anchor, int chain, const CString &body, bool embedded, int &outputEnd);
+    // The body (RTF) in a group of the template's character format words and then the chain's
+    // styles; an embedded document's gets their format after the stream-in too.
+    int WriteGroup(int anchor, const CString &characterWords, int chain, const CString &body, bool embedded,
+                   int &outputEnd);
 
     CString m_source;
     std::unique_ptr<RtfPlainModel> m_model;

@@ -17,7 +17,7 @@ enum class Destination { Text, Skipped, FontTable, ColorTable };
 struct GroupState {
     Destination destination = Destination::Text;
     int unicodeSkip = 1;
-    int font = -1;
+    RtfCharacterFormat format;
 };
 
 struct ControlWord {
@@ -103,6 +103,8 @@ private:
     void OnFontTableWord(const ControlWord &word);
     // A word of paragraph layout or page set-up; false for any other.
     bool OnLayoutWord(const ControlWord &word);
+    // A word of character format; false for any other.
+    bool OnCharacterWord(const ControlWord &word);
     // Characters made by RTF from start to end.
     void Emit(int start, int end, const wchar_t *characters, int count);
     void EmitParagraphEnd(int start, int end);
@@ -120,6 +122,7 @@ private:
     UINT m_documentCodePage = 1252;
     std::map<int, int> m_fontCharsets;
     int m_tableFont = -1;
+    int m_defaultFont = -1;
     bool m_inTableParagraph = false;
     bool m_inRow = false;
     bool m_lastIsParagraphEnd = false;
@@ -156,7 +159,7 @@ ControlWord RtfPlainParser::ReadControlWord(int at) const
 wchar_t RtfPlainParser::Decode(unsigned char code) const
 {
     UINT codePage = m_documentCodePage;
-    const auto charset = m_fontCharsets.find(m_stack.back().font);
+    const auto charset = m_fontCharsets.find(m_stack.back().format.font);
     if (charset != m_fontCharsets.end())
         codePage = CharsetCodePage(charset->second, m_documentCodePage);
     wchar_t wide = L'?';
@@ -183,8 +186,10 @@ void RtfPlainParser::Emit(int start, int end, const wchar_t *characters, int cou
     token.firstChar = m_model.GetLength();
     token.charCount = count;
     m_model.m_text.append(characters, count);
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < count; ++i) {
         m_model.m_charTokens.push_back(static_cast<int>(m_model.m_tokens.size()));
+        m_model.m_charFormats.push_back(m_stack.back().format);
+    }
     m_model.m_tokens.push_back(token);
     m_lastIsParagraphEnd = false;
 }
@@ -302,6 +307,30 @@ bool RtfPlainParser::OnLayoutWord(const ControlWord &word)
     return false;
 }
 
+bool RtfPlainParser::OnCharacterWord(const ControlWord &word)
+{
+    RtfCharacterFormat &format = State().format;
+    const bool on = !word.hasParameter || word.parameter != 0;
+    const std::string &name = word.name;
+    if (name == "b")
+        format.bold = on;
+    else if (name == "i")
+        format.italic = on;
+    else if (name == "ul")
+        format.underline = on;
+    else if (name == "ulnone")
+        format.underline = false;
+    else if (name == "fs" && word.hasParameter && word.parameter > 0)
+        format.size = word.parameter;
+    else if (name == "f" && word.hasParameter)
+        format.font = word.parameter;
+    else if (name == "plain")
+        format = RtfCharacterFormat{false, false, false, 24, m_defaultFont};
+    else
+        return false;
+    return true;
+}
+
 int RtfPlainParser::OnControlWord(const ControlWord &word, int start)
 {
     GroupState &state = State();
@@ -311,7 +340,7 @@ int RtfPlainParser::OnControlWord(const ControlWord &word, int start)
     }
     if (state.destination != Destination::Text)
         return word.end;
-    if (OnLayoutWord(word))
+    if (OnLayoutWord(word) || OnCharacterWord(word))
         return word.end;
     const std::string &name = word.name;
     if (name == "fonttbl") {
@@ -326,9 +355,8 @@ int RtfPlainParser::OnControlWord(const ControlWord &word, int start)
     } else if (name == "ansicpg") {
         m_documentCodePage = static_cast<UINT>(word.parameter);
     } else if (name == "deff") {
-        state.font = word.parameter;
-    } else if (name == "f") {
-        state.font = word.parameter;
+        m_defaultFont = word.parameter;
+        state.format.font = word.parameter;
     } else if (name == "uc") {
         state.unicodeSkip = word.parameter;
     } else if (name == "u") {
@@ -429,6 +457,7 @@ void RtfPlainParser::Run()
     if (m_lastIsParagraphEnd) {
         m_model.m_text.pop_back();
         m_model.m_charTokens.pop_back();
+        m_model.m_charFormats.pop_back();
         m_model.m_tokens.pop_back();
         m_model.m_droppedEnd = m_lastParagraphEndAt;
     } else if (!m_inTableParagraph && m_paragraphStart < m_model.GetLength()) {
@@ -439,6 +468,17 @@ void RtfPlainParser::Run()
 RtfPlainModel::RtfPlainModel(const CString &rtf)
 {
     RtfPlainParser(rtf, *this).Run();
+}
+
+std::string RtfCharacterFormat::Words() const
+{
+    std::string words = bold ? "\\b" : "\\b0";
+    words += italic ? "\\i" : "\\i0";
+    words += underline ? "\\ul" : "\\ulnone";
+    words += "\\fs" + std::to_string(size);
+    if (font >= 0)
+        words += "\\f" + std::to_string(font);
+    return words;
 }
 
 CString RtfPlainModel::PlainText() const

@@ -8,7 +8,9 @@
 //
 // It also keeps what the control loses of the layout when it reads RTF: each paragraph's
 // alignment (\qj is read as left), its tab stops' alignment (\tqr, \tqc, \tqdec are not read),
-// keep-together and keep-with-next (carried on past \pard), and the page set-up.
+// keep-together and keep-with-next (carried on past \pard), and the page set-up. Each
+// character's format (bold, italic, underline, size, font) is kept so that text repeating it
+// can be written with it.
 #pragma once
 
 #include <windows.h>
@@ -43,6 +45,24 @@ struct RtfParagraphLayout {
     bool operator!=(const RtfParagraphLayout &other) const { return !(*this == other); }
 };
 
+// The character format RTF gives a character; font -1 when the document names none.
+struct RtfCharacterFormat {
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    int size = 24; // half points
+    int font = -1;
+
+    bool operator==(const RtfCharacterFormat &other) const
+    {
+        return bold == other.bold && italic == other.italic && underline == other.underline && size == other.size
+            && font == other.font;
+    }
+    bool operator!=(const RtfCharacterFormat &other) const { return !(*this == other); }
+    // The words that set every field, so that nothing is inherited from where they are written.
+    std::string Words() const;
+};
+
 // A paragraph outside tables: its first character and its end (the paragraph end, or for the
 // last paragraph the text's end) as control positions, its layout, and the RTF words that
 // give it its layout after a \pard (alignment, indents, spacing, tab stops, keeping).
@@ -65,6 +85,7 @@ public:
 
     const std::vector<RtfTextToken> &Tokens() const { return m_tokens; }
     const RtfTextToken &TokenOf(int character) const { return m_tokens[m_charTokens[character]]; }
+    const RtfCharacterFormat &CharacterFormatOf(int character) const { return m_charFormats[character]; }
     // The number of characters made by RTF before the byte offset.
     int CharactersBefore(int offset) const;
 
@@ -87,6 +108,7 @@ private:
     std::wstring m_text;
     std::vector<RtfTextToken> m_tokens;
     std::vector<int> m_charTokens;
+    std::vector<RtfCharacterFormat> m_charFormats;
     int m_fontTableEnd = -1;
     int m_colorTableEnd = -1;
     int m_headerStart = -1;

@@ -80,6 +80,11 @@ int CRichEditView::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (CCtrlView::OnCreate(lpCreateStruct) == -1)
         return -1;
     GetRichEditCtrl().SetEventMask(GetRichEditCtrl().GetEventMask() | ENM_CHANGE | ENM_SELCHANGE);
+    // Wine's control starts from the bold system font: text that states no weight would be bold.
+    CHARFORMAT2A regular = {};
+    regular.cbSize = sizeof regular;
+    regular.dwMask = CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE;
+    GetRichEditCtrl().SetDefaultCharFormat(regular);
     return 0;
 }
 

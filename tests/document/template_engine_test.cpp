@@ -385,3 +385,55 @@ TEST_F(GenerationTest, RepeatedParagraphsKeepTheTemplatesLayout)
         EXPECT_EQ(c.tabs, std::vector<LONG>(format.rgxTabs, format.rgxTabs + format.cTabCount));
     }
 }
+
+// A repeated block's characters keep the template's format, and so does a value inside a bold
+// run; text before the template's first bold stays regular.
+TEST_F(GenerationTest, RepeatedTextKeepsTheTemplatesCharacterFormat)
+{
+    UseTemplate("character_format.rtf");
+    tables->m_nParts = 2;
+    tables->m_partFlags[1] = 1;
+    Variable(1001, 0, "ZP.271.1.2026");
+    Variable(1005, 0, "Kowalski");
+    engine->ShowDocument(0, -1);
+
+    struct Case {
+        const char *text;
+        int occurrence; // which of the text's occurrences
+        bool bold, italic, underline;
+        LONG height; // twips
+        const wchar_t *face;
+    };
+    const Case cases[] = {
+        {"Znak sprawy", 0, false, false, false, 200, L"Arial"},
+        {"NAGŁÓWEK", 0, true, false, false, 200, L"Arial"},
+        {"Tekst zwykły", 0, false, false, false, 200, L"Arial"},
+        {"§ 1. Część", 0, true, false, false, 240, L"Arial"},
+        {"§ 2. Część", 0, true, false, false, 240, L"Arial"},
+        {"Kowalski", 0, true, false, false, 200, L"Arial"},
+        {"Kowalski", 1, true, false, false, 200, L"Arial"},
+        {"kursywa", 1, false, true, false, 200, L"Arial"},
+        {"podkreślenie", 1, false, false, true, 200, L"Arial"},
+        {"inna czcionka", 1, false, false, false, 280, L"Times New Roman"},
+        {"i zwykły tekst", 1, false, false, false, 200, L"Arial"},
+        {"Koniec", 0, false, false, false, 200, L"Arial"},
+    };
+    const std::string plain = Plain();
+    RichEditText text(control);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.text) + " " + std::to_string(c.occurrence));
+        size_t at = plain.find(c.text);
+        for (int k = 0; k < c.occurrence && at != std::string::npos; ++k)
+            at = plain.find(c.text, at + 1);
+        ASSERT_NE(std::string::npos, at);
+        text.SetSel(static_cast<int>(at), static_cast<int>(at + std::string(c.text).size()));
+        const CHARFORMAT2W format = text.GetSelectionFormat();
+        const DWORD mask = CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_SIZE | CFM_FACE;
+        ASSERT_EQ(mask, format.dwMask & mask) << "one format over the whole text";
+        EXPECT_EQ(c.bold, (format.dwEffects & CFE_BOLD) != 0);
+        EXPECT_EQ(c.italic, (format.dwEffects & CFE_ITALIC) != 0);
+        EXPECT_EQ(c.underline, (format.dwEffects & CFE_UNDERLINE) != 0);
+        EXPECT_EQ(c.height, format.yHeight);
+        EXPECT_STREQ(c.face, format.szFaceName);
+    }
+}

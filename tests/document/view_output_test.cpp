@@ -485,6 +485,47 @@ TEST_F(ViewOutputLayoutTest, PageSetUpHoldsUntilAnotherDocumentIsShown)
     EXPECT_EQ(CRect(1417, 850, 1134, 567), view->GetMargins());
 }
 
+// The export is bold only where the template says so: not from the document's start up to the
+// template's first \b0, and still in a repeated block's bold run.
+TEST_F(ViewExportTest, ExportIsBoldOnlyWhereTheTemplateSaysSo)
+{
+    const CString templates =
+        LawVersions::GetTemplateFolder(view->m_proceeding.m_files.m_strMainPath, "", -1) + "\\1";
+    ASSERT_TRUE(
+        WriteTextFile(templates + "\\znaki.rtf", ReadFileToString(FixturePath("engine/character_format.rtf"))));
+    ViewTables &tables = *view->m_proceeding.m_tables;
+    tables.m_documents[3].fileName = "znaki.rtf";
+    tables.m_nDocumentCount = 4;
+    tables.m_nParts = 1;
+    tables.m_partFlags[0] = 1;
+    view->ShowDocument(3, -1);
+    ASSERT_EQ(1, view->ExportToFile(target));
+
+    const RichTextDocument exported = RichTextDocument::FromRtf(ReadFileToString(target).GetString());
+    struct Case {
+        const wchar_t *text;
+        bool bold, italic, underline;
+    };
+    const Case cases[] = {
+        {L"Znak sprawy", false, false, false}, {L"NAGŁÓWEK", true, false, false},
+        {L"Tekst zwykły", false, false, false}, {L"§ 1. Część", true, false, false},
+        {L"Gmina Łódź", true, false, false},    {L"kursywa", false, true, false},
+        {L"podkreślenie", false, false, true},  {L"Koniec", false, false, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(WideToCp1250(c.text).GetString());
+        const RichTextRun *found = nullptr;
+        for (const RichTextBlock &block : exported.blocks)
+            for (const RichTextRun &run : block.paragraph.runs)
+                if (!found && run.text.find(c.text) != std::wstring::npos)
+                    found = &run;
+        ASSERT_NE(nullptr, found) << "the text is one run";
+        EXPECT_EQ(c.bold, found->format.bold);
+        EXPECT_EQ(c.italic, found->format.italic);
+        EXPECT_EQ(c.underline, found->format.underline);
+    }
+}
+
 // ---- Page set-up ------------------------------------------------------------------------------
 
 TEST(NearestTenTest, RoundsHalvesAwayFromZero)
