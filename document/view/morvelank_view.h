@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "model/default_values.h"
 #include "model/document_slots.h"
@@ -196,6 +197,8 @@ public:
     int ExportToFile(const CString &path) override;
     // Cleans the shown text for output and hides the view; RegenerateAfterOutput undoes both.
     void PrepareExportText();
+    // The text PrepareExportText left, as the RTF that paper and files get.
+    std::string OutputRtf() const;
     void RegenerateAfterOutput();
     // The output is over: saving is allowed again and an editable document has its text back.
     void EndOutput();

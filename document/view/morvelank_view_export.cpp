@@ -157,12 +157,16 @@ int CMorvelankView::ExportRtf()
     return 1;
 }
 
+std::string CMorvelankView::OutputRtf() const
+{
+    RichEditText(m_hWnd).SetSel(0, 0);
+    return StreamOutOutputRtf(m_hWnd, GetPaperSize(), GetMargins());
+}
+
 int CMorvelankView::ExportToFile(const CString &path)
 {
     PrepareExportText();
-    RichEditText control(m_hWnd);
-    control.SetSel(0, 0);
-    const bool written = WriteTextFile(path, StreamOutOutputRtf(m_hWnd, GetPaperSize(), GetMargins()).c_str());
+    const bool written = WriteTextFile(path, OutputRtf().c_str());
     RegenerateAfterOutput();
     if (!written) {
         MessageBox(CString(kWriteFailed) + "pliku: " + path, "Błąd", MB_OK | MB_ICONERROR);
@@ -202,9 +206,7 @@ void CMorvelankView::EksportujDocHtml(int format, const CString &path)
     RichEditText control(m_hWnd);
     // A table file that cannot be made leaves the tables in the text; the export goes on.
     WriteTextWithTables(control, exportPath + kTableFile);
-    control.SetSel(0, 0);
-    const bool written =
-        WriteTextFile(exportPath + kWorkRtf, StreamOutOutputRtf(m_hWnd, GetPaperSize(), GetMargins()).c_str());
+    const bool written = WriteTextFile(exportPath + kWorkRtf, OutputRtf().c_str());
     RegenerateAfterOutput();
     if (!written) {
         MessageBox(CString(kWriteFailed) + "w katalogu " + exportPath, "Błąd", MB_OK | MB_ICONERROR);

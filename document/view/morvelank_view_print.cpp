@@ -104,8 +104,7 @@ CString CMorvelankView::GetPrintJobTitle() const
 void CMorvelankView::OnBeginPrinting(CDC *pDC, CPrintInfo *pInfo)
 {
     PrepareExportText();
-    m_printPages.Paginate(StreamOutOutputRtf(m_hWnd, GetPaperSize(), GetMargins()), GetPaperSize(), GetMargins(),
-                          pDC->m_hAttribDC);
+    m_printPages.Paginate(OutputRtf(), GetPaperSize(), GetMargins(), pDC->m_hAttribDC);
     // A landscape document prints on a landscape sheet, not turned on a portrait one; the job
     // starts after this, and the preview reads the turned sheet back from the printer.
     if (const RichTextLayout *layout = m_printPages.Layout())
