@@ -13,17 +13,13 @@
 #include <memory>
 #include <string>
 
-#include "app/folder_copy.h"
 #include "app/morvelank_app.h"
-#include "document/view/morvelank_doc.h"
 #include "document/view/morvelank_view.h"
 #include "framework/ui/gdi.h"
 #include "framework/ui/printinfo.h"
-#include "framework/ui/testhook.h"
 #include "model/file_utils.h"
 #include "model/view_tables.h"
-#include "tests/install/installation_folder.h"
-#include "tests/support/test_folder.h"
+#include "tests/install/installed_view_test.h"
 
 namespace {
 
@@ -76,57 +72,18 @@ private:
     bool m_printer = false;
 };
 
-class PrintedLayout : public ::testing::Test {
+class PrintedLayout : public InstalledViewTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        const CString installation = InstallationFolder();
-        if (installation.IsEmpty())
-            return;
-        s_root = new TestFolder;
-        ASSERT_TRUE(CreateDirectoryPath(*s_root / "Morvelank"));
-        CopyFolder(installation, *s_root / "Morvelank", 1);
-        ASSERT_TRUE(CreateDirectoryPath(*s_root / "prace"));
-    }
-
-    static void TearDownTestSuite()
-    {
-        delete s_root;
-        s_root = nullptr;
-    }
-
     void SetUp() override
     {
-        ASSERT_FALSE(InstallationFolder().IsEmpty()) << "MORVELANK_INSTALLATION is not set";
+        InstalledViewTest::SetUp();
+        if (HasFatalFailure())
+            return;
         output = LayoutOutputFolder();
         ASSERT_FALSE(output.IsEmpty()) << "MORVELANK_LAYOUT_OUTPUT is not set";
         ASSERT_TRUE(CreateDirectoryPath(output));
-        ASSERT_NE(s_root, nullptr);
-        app.MainPath = *s_root / "Morvelank";
-        ASSERT_EQ(1, app.OpenMainDB());
-        app.WorkingPath = *s_root / "prace";
         app.ExamplePath = app.MainPath + "\\example";
-        app.UserTemplatesPath = app.MainPath + "\\szablony_moje";
-        hook.onMessageBox = [this](const CString &text, const CString &caption, UINT) {
-            messages += caption + ": " + text + "; ";
-            return IDOK;
-        };
-        scope = std::make_unique<CTestHookScope>(hook);
-        ASSERT_TRUE(
-            parent.CreateEx(0, nullptr, "postepowanie", WS_POPUP | WS_VISIBLE, 0, 0, 900, 700, nullptr, nullptr));
-        CCreateContext context;
-        context.m_pCurrentDoc = new CMorvelankDoc; // deletes itself with its view
-        view = new CMorvelankView;
-        ASSERT_TRUE(view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 900, 700}, &parent,
-                                 AFX_IDW_PANE_FIRST, &context));
-        view->OnInitialUpdate();
-    }
-
-    void TearDown() override
-    {
-        parent.DestroyWindow();
-        scope.reset();
-        app.CloseMainDB();
+        view = MakeView();
     }
 
     // The page count printing gives the shown document.
@@ -176,17 +133,9 @@ protected:
         RecordProperty("measured_with", reference.IsPrinter() ? "printer" : "screen");
     }
 
-    static TestFolder *s_root;
-    CMorvelankApp app;
-    CTestHook hook;
-    std::unique_ptr<CTestHookScope> scope;
-    CWnd parent;
     CMorvelankView *view = nullptr;
     CString output;
-    CString messages;
 };
-
-TestFolder *PrintedLayout::s_root = nullptr;
 
 TEST_F(PrintedLayout, ExampleProceeding)
 {
