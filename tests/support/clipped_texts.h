@@ -143,6 +143,54 @@ inline void Report(std::vector<std::string> &clipped, const char *where, const s
     clipped.push_back(line);
 }
 
+// A window's client area as WM_PRINTCLIENT draws it into a 32-bit bitmap, top row first.
+class PrintedClient {
+public:
+    explicit PrintedClient(HWND window)
+    {
+        RECT client{};
+        GetClientRect(window, &client);
+        width = client.right;
+        height = client.bottom;
+        if (width <= 0 || height <= 0)
+            return;
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        void *bits = nullptr;
+        m_dc = CreateCompatibleDC(nullptr);
+        m_bitmap = CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        m_old = SelectObject(m_dc, m_bitmap);
+        SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(m_dc), PRF_CLIENT | PRF_ERASEBKGND);
+        GdiFlush();
+        pixels = static_cast<const DWORD *>(bits);
+    }
+    ~PrintedClient()
+    {
+        if (!m_dc)
+            return;
+        SelectObject(m_dc, m_old);
+        DeleteObject(m_bitmap);
+        DeleteDC(m_dc);
+    }
+    PrintedClient(const PrintedClient &) = delete;
+    PrintedClient &operator=(const PrintedClient &) = delete;
+
+    DWORD At(int x, int y) const { return pixels[y * width + x] & 0xFFFFFF; }
+
+    int width = 0;
+    int height = 0;
+    const DWORD *pixels = nullptr; // null when the window has no client area
+
+private:
+    HDC m_dc = nullptr;
+    HBITMAP m_bitmap = nullptr;
+    HGDIOBJ m_old = nullptr;
+};
+
 // The headings of a list view that do not fit their columns, and those the header shows cut
 // though they fit: the header is printed into a bitmap, and a heading whose ink there stops short
 // of the ink of its whole text is cut.
@@ -153,23 +201,9 @@ inline void CollectClippedHeadings(HWND list, std::vector<std::string> &clipped,
         return;
     HFONT font = reinterpret_cast<HFONT>(SendMessageW(header, WM_GETFONT, 0, 0));
     const int margin = static_cast<int>(SendMessageW(header, HDM_GETBITMAPMARGIN, 0, 0));
-    RECT client{};
-    GetClientRect(header, &client);
-    if (client.right <= 0 || client.bottom <= 0)
+    const PrintedClient printed(header);
+    if (!printed.pixels)
         return;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = client.right;
-    info.bmiHeader.biHeight = -client.bottom;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void *bits = nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-    SendMessageW(header, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
-    GdiFlush();
-    const auto *pixels = static_cast<const DWORD *>(bits);
     const int edge = 2; // the edge along each item's right and bottom
     const int count = static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
@@ -193,54 +227,34 @@ inline void CollectClippedHeadings(HWND list, std::vector<std::string> &clipped,
         }
         RECT box{};
         SendMessageW(header, HDM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&box));
-        if (box.right > client.right)
+        if (box.right > printed.width)
             continue; // reached by scrolling the list
         const int left = box.left + margin;
         // The item's background, as it shows in the margin before the text.
-        const DWORD back = pixels[((box.top + box.bottom) / 2) * client.right + box.left + margin / 2] & 0xFFFFFF;
+        const DWORD back = printed.At(box.left + margin / 2, (box.top + box.bottom) / 2);
         int shown = 0; // the ink's right end as the header shows it, from the text's left
-        for (int y = box.top; y < box.bottom - edge && y < client.bottom; ++y)
-            for (int x = left; x < box.right - edge && x < client.right; ++x)
-                if ((pixels[y * client.right + x] & 0xFFFFFF) != back && x - left + 1 > shown)
+        for (int y = box.top; y < box.bottom - edge && y < printed.height; ++y)
+            for (int x = left; x < box.right - edge && x < printed.width; ++x)
+                if (printed.At(x, y) != back && x - left + 1 > shown)
                     shown = x - left + 1;
         // A pixel of faint edge may fall either way.
         if (shown + 1 < drawn.ink.cx)
             Report(clipped, where, text, drawn.ink, shown, 0);
     }
-    SelectObject(dc, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
 }
 
 // The clear ink of a check box's or radio button's label as the button really draws it: the
 // button printed into a bitmap, its mark left out.
 inline int ShownLabelInk(HWND button)
 {
-    RECT client{};
-    GetClientRect(button, &client);
-    if (client.right <= kCheckMark || client.bottom <= 0)
+    const PrintedClient printed(button);
+    if (!printed.pixels || printed.width <= kCheckMark)
         return 0;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = client.right;
-    info.bmiHeader.biHeight = -client.bottom;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void *bits = nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-    SendMessageW(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
-    GdiFlush();
-    const auto *pixels = static_cast<const DWORD *>(bits);
-    const DWORD background = pixels[0];
+    const DWORD background = printed.pixels[0];
     int ink = 0;
-    for (int y = 0; y < client.bottom; ++y)
-        for (int x = kCheckMark; x < client.right; ++x)
-            ink += ClearInk(pixels[y * client.right + x], background) ? 1 : 0;
-    SelectObject(dc, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
+    for (int y = 0; y < printed.height; ++y)
+        for (int x = kCheckMark; x < printed.width; ++x)
+            ink += ClearInk(printed.pixels[y * printed.width + x], background) ? 1 : 0;
     return ink;
 }
 
