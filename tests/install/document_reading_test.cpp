@@ -20,8 +20,8 @@
 #include "document/files/document_files.h"
 #include "document/engine/rich_edit_text.h"
 #include "document/view/view_services.h"
-#include "model/config_file.h"
 #include "model/variable_type.h"
+#include "earlier_kinds.h"
 #include "installed_view_test.h"
 #include "newest_kinds.h"
 
@@ -332,23 +332,7 @@ protected:
 // A template's choices are flipped in the first kind whose set lists it, as the others share its
 // text; every kind reads its own documents with the defaults and flips the choices its own data
 // links to them.
-class KindReading : public DocumentReading, public ::testing::WithParamInterface<std::string> {
-protected:
-    // The template files of the kinds before this one, read from their configuration files.
-    std::set<std::string> EarlierTemplates(const CString &configFile, int orderType)
-    {
-        std::set<std::string> earlier;
-        auto tables = std::make_unique<ViewTables>();
-        for (const CString &other : NewestConfigFiles(app.MainPath)) {
-            if (other.CompareNoCase(configFile) == 0)
-                break;
-            if (ReadConfigFile(other, orderType, *tables))
-                for (int d = 0; d < tables->m_nDocumentCount && d < kDocumentSlots; ++d)
-                    earlier.insert(std::string(tables->m_documents[d].fileName));
-        }
-        return earlier;
-    }
-};
+class KindReading : public DocumentReading, public ::testing::WithParamInterface<std::string> {};
 
 TEST_P(KindReading, EveryDocumentReadsRightWithAnyOneChoice)
 {
@@ -361,7 +345,8 @@ TEST_P(KindReading, EveryDocumentReadsRightWithAnyOneChoice)
     CMorvelankView *view = MakeView();
     ASSERT_TRUE(CreateNewestKind(*view, kind, -1, app, wizardDefaults, messages)) << (LPCSTR)messages;
     ViewTables &tables = *view->m_proceeding.m_tables;
-    const std::set<std::string> earlier = EarlierTemplates(configFile, view->m_proceeding.m_project.m_nOrderType);
+    const std::set<std::string> earlier =
+        EarlierDocumentFiles(NewestConfigFiles(app.MainPath), configFile, view->m_proceeding.m_project.m_nOrderType);
     std::string failures;
     int documents = 0, readings = 0;
     for (int document = 0; document < tables.m_nDocumentCount; ++document) {

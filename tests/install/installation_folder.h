@@ -17,14 +17,27 @@ struct InstalledLaw {
 };
 const InstalledLaw kInstalledLaws[] = {{true, LawVersions::kNewest}, {false, 92}};
 
-inline CString InstallationFolder()
+// The folder an environment variable names, as Wine sees it; "" when the variable is not set.
+inline CString FolderFromEnvironment(const char *name)
 {
-    const char *unixPath = std::getenv("MORVELANK_INSTALLATION");
+    const char *unixPath = std::getenv(name);
     if (!unixPath)
         return CString();
     CString path = CString("Z:") + unixPath;
     path.Replace('/', '\\');
     return path;
+}
+
+inline CString InstallationFolder()
+{
+    return FolderFromEnvironment("MORVELANK_INSTALLATION");
+}
+
+// Where a suite leaves its RTF exports and "<name>.pages" lists of their printed page counts
+// for a word processor's layout to be compared with them; "" when not asked to.
+inline CString LayoutOutputFolder()
+{
+    return FolderFromEnvironment("MORVELANK_LAYOUT_OUTPUT");
 }
 
 // Full paths of the files that match the pattern, in the order the folder lists them.

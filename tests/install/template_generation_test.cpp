@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,9 @@
 #include "document/files/new_proceeding_code.h"
 #include "document/files/proceeding_open.h"
 #include "document/engine/rich_edit_text.h"
+#include "earlier_kinds.h"
 #include "installed_view_test.h"
+#include "tests/support/printed_pages.h"
 #include "tests/support/output_checks.h"
 #include "tests/support/output_layout_checks.h"
 
@@ -286,6 +289,8 @@ public: // the tests name these checks
             view.RegenerateAfterOutput();
             if (!cleaned.empty())
                 faults += where + " cleaned: " + cleaned;
+            if (parts == 1)
+                LeaveForLayout(view, document, exported);
             const std::string rows = TableRowFaults(RtfRows(exported));
             if (!rows.empty())
                 faults += where + " exported table: " + rows;
@@ -295,6 +300,26 @@ public: // the tests name these checks
         }
         return faults;
     }
+
+    // An export of a template this test looks at closely, with its printed page count, for the
+    // word processor's layout to be compared with it.
+    void LeaveForLayout(CMorvelankView &view, int document, const std::string &exported)
+    {
+        const CString fileName = view.m_proceeding.m_tables->m_documents[document].fileName;
+        if (!m_layoutTemplates.count(std::string(fileName)))
+            return;
+        CString name;
+        name.Format("%s_%02d_%s.rtf", m_layoutName.c_str(), document, (LPCSTR)GetFileTitleNoExt(fileName));
+        const ReferenceDC reference;
+        const int printed = PrintedPages(view, reference);
+        if (WriteTextFile(LayoutOutputFolder() + "\\" + name, exported.c_str()))
+            m_layoutList += std::string(name) + "\t" + std::to_string(printed) + "\n";
+    }
+
+    // The templates whose exports LeaveForLayout leaves, under the name "<act>_<kind>".
+    std::set<std::string> m_layoutTemplates;
+    std::string m_layoutName;
+    std::string m_layoutList;
 };
 
 
@@ -351,7 +376,23 @@ protected:
 // justified. Both checks read one generation of each document.
 TEST_P(KindGeneration, EveryDocumentOfAnUndividedProceedingShowsPolishTextAndLeavesCleanForOutput)
 {
+    // The templates no earlier kind of the act lists leave their exports for the layout check.
+    const CString output = LayoutOutputFolder();
+    if (!output.IsEmpty() && CreateDirectoryPath(output)) {
+        const InstalledLaw &law = kInstalledLaws[GetParam().law];
+        const std::vector<CString> configFiles = FindFiles(ConfigFolder(app.MainPath, law) + "\\postepowanie*.cnf");
+        const std::set<std::string> earlier = EarlierDocumentFiles(configFiles, kind.configFile, 0);
+        auto tables = std::make_unique<ViewTables>();
+        if (ReadConfigFile(kind.configFile, 0, *tables))
+            for (int d = 0; d < tables->m_nDocumentCount && d < kDocumentSlots; ++d)
+                if (!earlier.count(std::string(tables->m_documents[d].fileName)))
+                    m_layoutTemplates.insert(std::string(tables->m_documents[d].fileName));
+        m_layoutName = std::string(law.act2019 ? "2019_" : "2004_") + GetParam().title;
+    }
     EXPECT_EQ("", Check(-1, &TemplateGeneration::ShownAndOutputFaults));
+    if (!m_layoutList.empty()) {
+        EXPECT_TRUE(WriteTextFile(output + "\\" + m_layoutName.c_str() + ".pages", m_layoutList.c_str()));
+    }
 }
 
 TEST_P(KindGeneration, EveryDocumentOfAProceedingInTwoPartsShowsPolishTextAndLeavesCleanForOutput)

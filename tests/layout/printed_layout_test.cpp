@@ -6,71 +6,22 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <commdlg.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <memory>
 #include <string>
 
 #include "app/morvelank_app.h"
 #include "document/view/morvelank_view.h"
-#include "framework/ui/gdi.h"
-#include "framework/ui/printinfo.h"
 #include "model/file_utils.h"
 #include "model/view_tables.h"
 #include "tests/install/installed_view_test.h"
+#include "tests/support/printed_pages.h"
 
 namespace {
 
 const char kExampleName[] = "Dostawa tonerów";
 const int kBasicMode = 13; // tryb podstawowy of the act of 2019
-
-CString LayoutOutputFolder()
-{
-    const char *unixPath = std::getenv("MORVELANK_LAYOUT_OUTPUT");
-    if (!unixPath)
-        return CString();
-    CString path = CString("Z:") + unixPath;
-    path.Replace('/', '\\');
-    return path;
-}
-
-// The default printer's information context, which printing measures with; the screen's when
-// the run has no printer.
-class ReferenceDC {
-public:
-    ReferenceDC()
-    {
-        PRINTDLGW dialog = {};
-        dialog.lStructSize = sizeof dialog;
-        dialog.Flags = PD_RETURNDEFAULT | PD_RETURNIC;
-        if (PrintDlgW(&dialog) && dialog.hDC) {
-            m_dc = dialog.hDC;
-            m_printer = true;
-        } else {
-            m_dc = GetDC(nullptr);
-        }
-        GlobalFree(dialog.hDevMode);
-        GlobalFree(dialog.hDevNames);
-    }
-    ~ReferenceDC()
-    {
-        if (m_printer)
-            DeleteDC(m_dc);
-        else
-            ReleaseDC(nullptr, m_dc);
-    }
-    ReferenceDC(const ReferenceDC &) = delete;
-    ReferenceDC &operator=(const ReferenceDC &) = delete;
-
-    HDC Handle() const { return m_dc; }
-    bool IsPrinter() const { return m_printer; }
-
-private:
-    HDC m_dc = nullptr;
-    bool m_printer = false;
-};
 
 class PrintedLayout : public InstalledViewTest {
 protected:
@@ -84,20 +35,6 @@ protected:
         ASSERT_TRUE(CreateDirectoryPath(output));
         app.ExamplePath = app.MainPath + "\\example";
         view = MakeView();
-    }
-
-    // The page count printing gives the shown document.
-    int PrintedPages(const ReferenceDC &reference)
-    {
-        CDC dc;
-        dc.m_hAttribDC = reference.Handle();
-        dc.m_bPrinting = TRUE;
-        CPrintInfo info;
-        view->OnBeginPrinting(&dc, &info);
-        const int pages = static_cast<int>(info.GetMaxPage());
-        view->OnEndPrinting(&dc, &info);
-        dc.m_hAttribDC = nullptr;
-        return pages;
     }
 
     // Every generated document, per-part ones for every part, as a print-all run prints them:
@@ -121,7 +58,7 @@ protected:
                 if (perPart)
                     name.AppendFormat("_%d", part + 1);
                 name += ".rtf";
-                const int printed = PrintedPages(reference);
+                const int printed = PrintedPages(*view, reference);
                 EXPECT_TRUE(view->ExportToFile(output + "\\" + name)) << name;
                 EXPECT_EQ("", std::string(messages)) << name;
                 EXPECT_GT(printed, 0) << name;
