@@ -23,7 +23,7 @@
 #include "model/variable_type.h"
 #include "earlier_kinds.h"
 #include "installed_view_test.h"
-#include "newest_kinds.h"
+#include "installed_kinds.h"
 
 namespace {
 
@@ -332,21 +332,20 @@ protected:
 // A template's choices are flipped in the first kind whose set lists it, as the others share its
 // text; every kind reads its own documents with the defaults and flips the choices its own data
 // links to them.
-class KindReading : public DocumentReading, public ::testing::WithParamInterface<std::string> {};
+class KindReading : public DocumentReading, public ::testing::WithParamInterface<KindParam> {};
 
 TEST_P(KindReading, EveryDocumentReadsRightWithAnyOneChoice)
 {
     const auto started = std::chrono::steady_clock::now();
-    const CString configFile = GetParentFolder(NewestConfigFiles(app.MainPath).front()) + "\\" + GetParam().c_str()
-                               + ".cnf";
-    NewestKind kind;
-    if (!FindNewestKind(app.MainPath, configFile, kind))
-        GTEST_SKIP() << "no wizard choice or set leads to " << GetParam() << "; the generation test names it";
+    const InstalledLaw &law = kInstalledLaws[GetParam().law];
+    const CString configFile = ConfigFolder(app.MainPath, law) + "\\" + GetParam().title.c_str() + ".cnf";
+    Kind kind;
+    ASSERT_TRUE(FindKind(app.MainPath, law, configFile, kind)) << "no wizard choice or set leads to " << GetParam().title;
     CMorvelankView *view = MakeView();
-    ASSERT_TRUE(CreateNewestKind(*view, kind, -1, app, wizardDefaults, messages)) << (LPCSTR)messages;
+    ASSERT_TRUE(CreateKind(*view, kind, -1, app, wizardDefaults, messages)) << (LPCSTR)messages;
     ViewTables &tables = *view->m_proceeding.m_tables;
     const std::set<std::string> earlier =
-        EarlierDocumentFiles(NewestConfigFiles(app.MainPath), configFile, view->m_proceeding.m_project.m_nOrderType);
+        EarlierDocumentFiles(KindConfigFiles(app.MainPath, law), configFile, view->m_proceeding.m_project.m_nOrderType);
     std::string failures;
     int documents = 0, readings = 0;
     for (int document = 0; document < tables.m_nDocumentCount; ++document) {
@@ -354,7 +353,7 @@ TEST_P(KindReading, EveryDocumentReadsRightWithAnyOneChoice)
         if (!files.IsTemplateDocument(document))
             continue;
         const std::string fileName(tables.m_documents[document].fileName);
-        const std::string where = GetParam() + " " + fileName;
+        const std::string where = GetParam().title + " " + fileName;
         ++documents;
         view->ShowDocument(document, -1);
         ++readings;
@@ -384,18 +383,6 @@ TEST_P(KindReading, EveryDocumentReadsRightWithAnyOneChoice)
     EXPECT_EQ("", failures);
 }
 
-// The newest law's kinds, found when the tests are registered.
-std::vector<std::string> NewestKindTitles()
-{
-    std::vector<std::string> titles;
-    const CString installation = InstallationFolder();
-    if (!installation.IsEmpty())
-        for (const CString &configFile : NewestConfigFiles(installation))
-            titles.push_back(std::string(GetFileTitleNoExt(configFile)));
-    return titles;
-}
-
-INSTANTIATE_TEST_SUITE_P(Act2019, KindReading, ::testing::ValuesIn(NewestKindTitles()),
-                         [](const ::testing::TestParamInfo<std::string> &info) { return info.param; });
+INSTANTIATE_TEST_SUITE_P(Act2019, KindReading, ::testing::ValuesIn(KindTitles(0)), KindTestName);
 
 } // namespace

@@ -25,18 +25,13 @@
 #include "document/files/proceeding_open.h"
 #include "document/engine/rich_edit_text.h"
 #include "earlier_kinds.h"
+#include "installed_kinds.h"
 #include "installed_view_test.h"
 #include "tests/support/printed_pages.h"
 #include "tests/support/output_checks.h"
 #include "tests/support/output_layout_checks.h"
 
 namespace {
-
-const int kWizardModes = 24;
-// Modes for which the wizard offers no division into parts: wolna ręka, licytacja, partnerstwo,
-// dialog, konkurs and usługi społeczne of the 2004 act; 15 and 17 of the 2019 act.
-const int kUndividedModes[] = {4, 6, 8, 9, 10, 11, 15, 17};
-const int kSetKinds[] = {kKindContracts, kKindRemedies, kKindContractorForms};
 
 // Texts that only a tag the engine did not replace leaves in the shown document: the openers
 // and closers of variables, links, headings, repeated and division blocks, and the repetition
@@ -46,58 +41,6 @@ const char *const kTagMarkers[] = {
 // The name of the add-entry link; its value is what shows, never the name.
 const char *const kPlaceholders[] = {"TUTAJ NOWA ZMIENNA"};
 const char kPolishLetters[] = "ąćęłńóśźżĄĆĘŁŃÓŚŹŻ";
-
-// A kind as one of the configuration files of an installed law gives it, with the way to create it.
-struct Kind {
-    CString configFile;
-    bool act2019 = true;
-    int code = -1;
-    int mode = -1; // wizard mode index; -1 for a document set
-    int variant = 0;
-    const DocumentSetKind *set = nullptr;
-    bool divisible = false;
-};
-
-bool IsUndividedMode(int mode)
-{
-    for (int undivided : kUndividedModes)
-        if (mode == undivided)
-            return true;
-    return false;
-}
-
-// The folder of an installed law's configuration files under a program folder.
-CString ConfigFolder(const CString &mainPath, const InstalledLaw &law)
-{
-    return GetParentFolder(LawVersions::GetConfigFilePath(mainPath, law.version, NewProceedingCode(law.act2019, 0, 0)));
-}
-
-// The wizard choice or document set whose procedure code leads to the configuration file.
-bool FindKind(const CString &mainPath, const InstalledLaw &law, const CString &configFile, Kind &kind)
-{
-    kind.configFile = configFile;
-    kind.act2019 = law.act2019;
-    const int remainder = KindFileNumber(configFile) - 1;
-    for (int mode = 0; mode < kWizardModes && kind.code < 0; ++mode)
-        for (int variant = 0; variant < 2 && kind.code < 0; ++variant) {
-            const int code = NewProceedingCode(law.act2019, mode, variant);
-            if (code >= 0 && code % 100 == remainder) {
-                kind.code = code;
-                kind.mode = mode;
-                kind.variant = variant;
-                kind.divisible = !IsUndividedMode(mode);
-            }
-        }
-    for (int setKind : kSetKinds) {
-        const DocumentSetKind *set = FindDocumentSet(setKind);
-        if (kind.code < 0 && law.act2019 && set->procedureCode % 100 == remainder) {
-            kind.code = set->procedureCode;
-            kind.set = set;
-        }
-    }
-    return kind.code >= 0
-           && LawVersions::GetConfigFilePath(mainPath, law.version, kind.code).CompareNoCase(configFile) == 0;
-}
 
 CString Context(const CString &text, int position)
 {
@@ -165,53 +108,8 @@ std::string ModelFaults(const CMorvelankView &view)
     return std::string();
 }
 
-// A kind of an installed law: the law's place in kInstalledLaws and the title of its
-// configuration file ("postepowanie65").
-struct KindParam {
-    int law = 0;
-    std::string title;
-};
-
-// The kinds of an installed law in the installation, found when the tests are registered.
-std::vector<KindParam> KindTitles(int lawIndex)
-{
-    const InstalledLaw &law = kInstalledLaws[lawIndex];
-    std::vector<KindParam> titles;
-    const CString installation = InstallationFolder();
-    if (installation.IsEmpty())
-        return titles;
-    for (const CString &configFile : FindFiles(ConfigFolder(installation, law) + "\\postepowanie*.cnf"))
-        titles.push_back({lawIndex, (LPCSTR)GetFileTitleNoExt(configFile)});
-    return titles;
-}
-
 class TemplateGeneration : public InstalledViewTest {
 protected:
-    // A new proceeding of the kind as the wizard creates it, or a new document set as it is
-    // loaded from its starting data; 1 when it was.
-    int CreateKind(CMorvelankView &view, const Kind &kind, int parts)
-    {
-        if (!kind.set) {
-            CString name;
-            name.Format("Postępowanie %d w %d częściach", kind.code, parts);
-            return view.CreateProceeding(kind.act2019, name, parts, kind.mode, kind.variant, DefaultValues());
-        }
-        view.m_proceeding.m_files.m_strMainPath = app.MainPath;
-        view.m_proceeding.m_files.m_strUserTemplatesPath = app.UserTemplatesPath;
-        view.SetProceedingKind(kind.set->kind);
-        view.m_proceeding.m_nProcedureCode = kind.code;
-        PrepareDocumentSet(*kind.set, "", view.m_proceeding.m_project);
-        const InstalledSets installation(app.MainPath, app.UserTemplatesPath);
-        ProceedingOpen open(app.MainPath, installation);
-        const int loaded = open.Load(kLoadNewProceeding, LawVersions::GetDataFilePath(app.MainPath, kind.code),
-                                     view.m_proceeding.m_project, DefaultValues(), *view.m_proceeding.m_tables,
-                                     view.m_proceeding.m_header, view.m_proceeding.m_pComments.get());
-        for (const DataFileMessage &message : open.GetMessages())
-            messages += CString(message.text) + "; ";
-        view.m_proceeding.m_files.m_nFileVersion = view.m_proceeding.m_header.version;
-        return loaded;
-    }
-
     // Generates every template document of the kind (parts -1: undivided), checks each with
     // `check` and names each document that fails.
     using DocumentCheck = std::string (TemplateGeneration::*)(CMorvelankView &view, int document);
@@ -221,7 +119,7 @@ protected:
         const std::string name = std::string(" ") + (LPCSTR)GetFileTitleNoExt(kind.configFile);
         messages.Empty();
         CMorvelankView *view = MakeView();
-        if (!CreateKind(*view, kind, parts)) {
+        if (!CreateKind(*view, kind, parts, app, DefaultValues(), messages)) {
             failures += name + ": not created: " + (LPCSTR)messages + "\n";
             view->DestroyWindow();
             return failures;
@@ -328,7 +226,7 @@ TEST_F(TemplateGeneration, EveryConfigurationFileIsAKindTheProgramCreates)
     std::string unreachable;
     std::vector<Kind> kinds;
     for (const InstalledLaw &law : kInstalledLaws)
-        for (const CString &configFile : FindFiles(ConfigFolder(app.MainPath, law) + "\\postepowanie*.cnf")) {
+        for (const CString &configFile : KindConfigFiles(app.MainPath, law)) {
             Kind kind;
             if (FindKind(app.MainPath, law, configFile, kind))
                 kinds.push_back(kind);
@@ -380,7 +278,7 @@ TEST_P(KindGeneration, EveryDocumentOfAnUndividedProceedingShowsPolishTextAndLea
     const CString output = LayoutOutputFolder();
     if (!output.IsEmpty() && CreateDirectoryPath(output)) {
         const InstalledLaw &law = kInstalledLaws[GetParam().law];
-        const std::vector<CString> configFiles = FindFiles(ConfigFolder(app.MainPath, law) + "\\postepowanie*.cnf");
+        const std::vector<CString> configFiles = KindConfigFiles(app.MainPath, law);
         const std::set<std::string> earlier = EarlierDocumentFiles(configFiles, kind.configFile, 0);
         auto tables = std::make_unique<ViewTables>();
         if (ReadConfigFile(kind.configFile, 0, *tables))
@@ -400,11 +298,6 @@ TEST_P(KindGeneration, EveryDocumentOfAProceedingInTwoPartsShowsPolishTextAndLea
     EXPECT_EQ("", Check(2, &TemplateGeneration::ShownAndOutputFaults));
 }
 
-// The two acts' folders may hold files of the same titles: each act is registered apart.
-std::string KindTestName(const ::testing::TestParamInfo<KindParam> &info)
-{
-    return info.param.title;
-}
 INSTANTIATE_TEST_SUITE_P(Act2019, KindGeneration, ::testing::ValuesIn(KindTitles(0)), KindTestName);
 INSTANTIATE_TEST_SUITE_P(Act2004, KindGeneration, ::testing::ValuesIn(KindTitles(1)), KindTestName);
 
