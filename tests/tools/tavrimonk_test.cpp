@@ -108,11 +108,26 @@ protected:
     CString m_tables;
 };
 
-TEST_F(ConverterTest, DocIsTheExportedRtfUnderTheTargetName)
+// The DOC is the exported rich text with the side file's table where its placeholder stood; a
+// placeholder with no table left for it stays as text.
+TEST_F(ConverterTest, DocIsTheExportedRtfWithItsTablesInPlace)
 {
     const CString target = m_folder + "\\wynik.doc";
     ASSERT_EQ("", Convert("0", target));
-    EXPECT_EQ(ReadBytes(m_rtf), ReadBytes(target));
+    const std::string rtf = ReadBytes(m_rtf);
+    const std::string doc = ReadBytes(target);
+    const size_t placeholder = rtf.find("<<table>>");
+    ASSERT_NE(std::string::npos, placeholder);
+    EXPECT_EQ(rtf.substr(0, placeholder), doc.substr(0, placeholder));
+    for (const char *expected : {
+             "\\trowd\\trgaph108\\clbrdrt\\brdrs\\brdrw10",
+             "\\pard\\intbl Lp.\\cell \\pard\\intbl Nazwa\\cell \\row ",
+             "\\pard\\intbl 1\\cell \\pard\\intbl \\'a3\\'f3d\\'9f <centrum>\\cell \\row ",
+         })
+        EXPECT_NE(std::string::npos, doc.find(expected)) << expected << "\n" << doc;
+    const size_t left = doc.find("<<table>>");
+    EXPECT_NE(std::string::npos, left);
+    EXPECT_EQ(std::string::npos, doc.find("<<table>>", left + 1));
 }
 
 TEST_F(ConverterTest, HtmlHoldsTheTextItsFormatsAndTheTables)

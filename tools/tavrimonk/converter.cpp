@@ -4,6 +4,7 @@
 #include "tools/common/whole_file.h"
 #include "tools/common/narrow_text.h"
 #include "tools/tavrimonk/html_export.h"
+#include "tools/tavrimonk/rtf_tables.h"
 #include "tools/tavrimonk/table_file.h"
 
 namespace {
@@ -27,20 +28,16 @@ std::string RunConversion(const std::vector<std::wstring> &arguments)
     if (!ReadWholeFile(rtfPath, rtf))
         return "Nie można odczytać pliku " + Cp1250(rtfPath);
 
-    std::string output;
-    if (format == FormatDoc) {
-        output = rtf;
-    } else {
-        std::vector<TextTable> tables;
-        std::string tableBytes;
-        // Without a table file the tables stay as their placeholders.
-        if (ReadWholeFile(tablesPath, tableBytes)) {
-            std::string error;
-            if (!ReadTableFile(tableBytes, tables, error))
-                return error;
-        }
-        output = DocumentToHtml(RichTextDocument::FromRtf(rtf), tables);
+    std::vector<TextTable> tables;
+    std::string tableBytes;
+    // Without a table file the tables stay as their placeholders.
+    if (ReadWholeFile(tablesPath, tableBytes)) {
+        std::string error;
+        if (!ReadTableFile(tableBytes, tables, error))
+            return error;
     }
+    const std::string output = format == FormatDoc ? RtfWithTables(rtf, tables)
+                                                   : DocumentToHtml(RichTextDocument::FromRtf(rtf), tables);
     if (!WriteThroughTemporary(targetPath, output))
         return "Nie można zapisać pliku " + Cp1250(targetPath);
     return std::string();
