@@ -249,6 +249,16 @@ int HimetricToTwips(long value)
     return static_cast<int>(std::min<long long>(static_cast<long long>(value) * 1440 / 2540, kMaxTwips));
 }
 
+// A metafile picture's size in twips: the document's own (hundredths of a millimetre), or the
+// frame the metafile gives.
+SIZE MetafileSize(HENHMETAFILE metafile, const RichTextPicture &picture)
+{
+    ENHMETAHEADER header = {};
+    GetEnhMetaFileHeader(metafile, sizeof header, &header);
+    return {HimetricToTwips(picture.width > 0 ? picture.width : header.rclFrame.right - header.rclFrame.left),
+            HimetricToTwips(picture.height > 0 ? picture.height : header.rclFrame.bottom - header.rclFrame.top)};
+}
+
 } // namespace
 
 std::shared_ptr<const RichTextImage> RichTextImage::Decode(const RichTextPicture &picture)
@@ -286,11 +296,7 @@ std::shared_ptr<const RichTextImage> RichTextImage::Decode(const RichTextPicture
         image->m_metafile = SetEnhMetaFileBits(static_cast<UINT>(picture.data.size()), picture.data.data());
         if (!image->m_metafile)
             return nullptr;
-        ENHMETAHEADER header = {};
-        GetEnhMetaFileHeader(image->m_metafile, sizeof header, &header);
-        natural.cx = HimetricToTwips(picture.width > 0 ? picture.width : header.rclFrame.right - header.rclFrame.left);
-        natural.cy =
-            HimetricToTwips(picture.height > 0 ? picture.height : header.rclFrame.bottom - header.rclFrame.top);
+        natural = MetafileSize(image->m_metafile, picture);
         break;
     }
     case Kind::Wmf: {
@@ -301,11 +307,7 @@ std::shared_ptr<const RichTextImage> RichTextImage::Decode(const RichTextPicture
         image->m_metafile = SetWinMetaFileBits(static_cast<UINT>(metafile.size()), metafile.data(), nullptr, &mapping);
         if (!image->m_metafile)
             return nullptr;
-        ENHMETAHEADER header = {};
-        GetEnhMetaFileHeader(image->m_metafile, sizeof header, &header);
-        natural.cx = HimetricToTwips(picture.width > 0 ? picture.width : header.rclFrame.right - header.rclFrame.left);
-        natural.cy =
-            HimetricToTwips(picture.height > 0 ? picture.height : header.rclFrame.bottom - header.rclFrame.top);
+        natural = MetafileSize(image->m_metafile, picture);
         break;
     }
     case Kind::Unknown:

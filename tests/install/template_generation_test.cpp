@@ -204,20 +204,21 @@ public: // the tests name these checks
     void LeaveForLayout(CMorvelankView &view, int document, const std::string &exported)
     {
         const CString fileName = view.m_proceeding.m_tables->m_documents[document].fileName;
-        if (!m_layoutTemplates.count(std::string(fileName)))
+        if (m_layoutName.empty() || m_earlierDocuments.count(std::string(fileName)))
             return;
         CString name;
         name.Format("%s_%02d_%s.rtf", m_layoutName.c_str(), document, (LPCSTR)GetFileTitleNoExt(fileName));
-        const ReferenceDC reference;
-        const int printed = PrintedPages(view, reference);
+        const int printed = PrintedPages(view, m_reference);
         if (WriteTextFile(LayoutOutputFolder() + "\\" + name, exported.c_str()))
             m_layoutList += std::string(name) + "\t" + std::to_string(printed) + "\n";
     }
 
-    // The templates whose exports LeaveForLayout leaves, under the name "<act>_<kind>".
-    std::set<std::string> m_layoutTemplates;
+    // LeaveForLayout leaves the exports of the templates no earlier kind lists, under the name
+    // "<act>_<kind>"; with no name it leaves none.
+    std::set<std::string> m_earlierDocuments;
     std::string m_layoutName;
     std::string m_layoutList;
+    ReferenceDC m_reference;
 };
 
 
@@ -278,13 +279,7 @@ TEST_P(KindGeneration, EveryDocumentOfAnUndividedProceedingShowsPolishTextAndLea
     const CString output = LayoutOutputFolder();
     if (!output.IsEmpty() && CreateDirectoryPath(output)) {
         const InstalledLaw &law = kInstalledLaws[GetParam().law];
-        const std::vector<CString> configFiles = KindConfigFiles(app.MainPath, law);
-        const std::set<std::string> earlier = EarlierDocumentFiles(configFiles, kind.configFile, 0);
-        auto tables = std::make_unique<ViewTables>();
-        if (ReadConfigFile(kind.configFile, 0, *tables))
-            for (int d = 0; d < tables->m_nDocumentCount && d < kDocumentSlots; ++d)
-                if (!earlier.count(std::string(tables->m_documents[d].fileName)))
-                    m_layoutTemplates.insert(std::string(tables->m_documents[d].fileName));
+        m_earlierDocuments = EarlierDocumentFiles(KindConfigFiles(app.MainPath, law), kind.configFile, 0);
         m_layoutName = std::string(law.act2019 ? "2019_" : "2004_") + GetParam().title;
     }
     EXPECT_EQ("", Check(-1, &TemplateGeneration::ShownAndOutputFaults));
