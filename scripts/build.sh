@@ -5,7 +5,8 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-if [ ! -f "$build/CMakeCache.txt" ]; then
+# Until a configure succeeds there is no Makefile, even where a failed one left its cache.
+if [ ! -f "$build/Makefile" ]; then
   echo "build: configuring the build folder $build"
   cmake -S "$repo" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64.cmake" \
         -DCMAKE_BUILD_TYPE=Release >/dev/null

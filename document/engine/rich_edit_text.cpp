@@ -1,37 +1,14 @@
 #include "document/engine/rich_edit_text.h"
 
-#include <cstring>
 #include <string>
 
 #include "framework/core/codepage.h"
+#include "framework/ui/richedit.h"
 
 namespace {
 
 const UINT kCodePage1250 = 1250;
 const UINT kCodePageUtf16 = 1200;
-
-struct ReadCursor {
-    const char *data;
-    LONG remaining;
-};
-
-DWORD CALLBACK ReadFromMemory(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG *done)
-{
-    ReadCursor *cursor = reinterpret_cast<ReadCursor *>(cookie);
-    const LONG count = wanted < cursor->remaining ? wanted : cursor->remaining;
-    memcpy(buffer, cursor->data, count);
-    cursor->data += count;
-    cursor->remaining -= count;
-    *done = count;
-    return 0;
-}
-
-DWORD CALLBACK WriteToString(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG *done)
-{
-    *reinterpret_cast<std::string *>(cookie) += std::string(reinterpret_cast<const char *>(buffer), count);
-    *done = count;
-    return 0;
-}
 
 } // namespace
 
@@ -102,22 +79,14 @@ int RichEditText::InsertRtf(const CString &rtf, bool replaceSelection) const
 
 bool RichEditText::StreamInRtf(const CString &rtf) const
 {
-    ReadCursor cursor = {rtf.GetString(), rtf.GetLength()};
-    EDITSTREAM stream = {};
-    stream.dwCookie = reinterpret_cast<DWORD_PTR>(&cursor);
-    stream.pfnCallback = ReadFromMemory;
-    SendMessageW(m_hWnd, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
-    return stream.dwError == 0;
+    DWORD error = 0;
+    StreamBytesIn(m_hWnd, SF_RTF, rtf, &error);
+    return error == 0;
 }
 
 CString RichEditText::StreamOutRtf() const
 {
-    std::string rtf;
-    EDITSTREAM stream = {};
-    stream.dwCookie = reinterpret_cast<DWORD_PTR>(&rtf);
-    stream.pfnCallback = WriteToString;
-    SendMessageW(m_hWnd, EM_STREAMOUT, SF_RTF, reinterpret_cast<LPARAM>(&stream));
-    return CString(rtf.c_str(), static_cast<int>(rtf.size()));
+    return StreamBytesOut(m_hWnd, SF_RTF);
 }
 
 void RichEditText::SetSelectionFormat(const CHARFORMAT2W &format) const

@@ -159,6 +159,19 @@ bool DibAsFile(const std::vector<unsigned char> &dib, std::vector<unsigned char>
     return true;
 }
 
+// Pixels as the decoder leaves them: 32-bit, first row at the top.
+BITMAPINFO TopDownRgbInfo(int width, int height)
+{
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
 // A device-dependent bitmap's rows, as GDI reads them back in 32 bits a pixel.
 bool DecodeDdb(const RichTextPicture &picture, std::vector<unsigned char> &pixels)
 {
@@ -178,13 +191,7 @@ bool DecodeDdb(const RichTextPicture &picture, std::vector<unsigned char> &pixel
     HBITMAP bitmap = CreateBitmap(width, height, 1, static_cast<UINT>(bits), rows.data());
     if (!bitmap)
         return false;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = TopDownRgbInfo(width, height);
     pixels.assign(static_cast<size_t>(width) * height * 4, 0);
     HDC screen = GetDC(nullptr);
     const int read = GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
@@ -342,13 +349,7 @@ void RichTextImage::Draw(HDC dc, const RECT &box) const
         PlayEnhMetaFile(dc, m_metafile, &box);
         return;
     }
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = m_width;
-    info.bmiHeader.biHeight = -m_height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = TopDownRgbInfo(m_width, m_height);
     const int oldMode = SetStretchBltMode(dc, HALFTONE);
     POINT oldOrigin = {};
     SetBrushOrgEx(dc, 0, 0, &oldOrigin);

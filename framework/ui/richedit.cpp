@@ -89,19 +89,32 @@ BOOL CRichEditCtrl::Create(DWORD dwStyle, const RECT &rect, CWnd *pParentWnd, UI
     return CWnd::Create("RICHEDIT50W", nullptr, dwStyle, rect, pParentWnd, nID);
 }
 
+long StreamBytesIn(HWND control, int nFormat, const CString &bytes, DWORD *error)
+{
+    StreamCursor cursor{bytes.GetString(), bytes.GetLength()};
+    EDITSTREAM stream{(DWORD_PTR)&cursor, 0, ReadFromString};
+    const long read = (long)::SendMessageW(control, EM_STREAMIN, nFormat, (LPARAM)&stream);
+    if (error)
+        *error = stream.dwError;
+    return read;
+}
+
+CString StreamBytesOut(HWND control, int nFormat)
+{
+    std::string bytes;
+    EDITSTREAM stream{(DWORD_PTR)&bytes, 0, WriteToString};
+    ::SendMessageW(control, EM_STREAMOUT, nFormat, (LPARAM)&stream);
+    return CString(bytes.data(), (int)bytes.size());
+}
+
 long CRichEditCtrl::StreamInText(int nFormat, const CString &text)
 {
-    StreamCursor cursor{text.GetString(), text.GetLength()};
-    EDITSTREAM stream{(DWORD_PTR)&cursor, 0, ReadFromString};
-    return StreamIn(nFormat, stream);
+    return StreamBytesIn(m_hWnd, nFormat, text);
 }
 
 CString CRichEditCtrl::StreamOutText(int nFormat)
 {
-    std::string bytes;
-    EDITSTREAM stream{(DWORD_PTR)&bytes, 0, WriteToString};
-    StreamOut(nFormat, stream);
-    return CString(bytes.data(), (int)bytes.size());
+    return StreamBytesOut(m_hWnd, nFormat);
 }
 
 CString CRichEditCtrl::GetTextEx(BOOL bSelection) const

@@ -8,6 +8,12 @@
 
 #include <richedit.h>
 
+// A rich edit control's text as bytes through EDITSTREAM, for callers that hold only its handle.
+// nFormat is SF_RTF or SF_TEXT, with SFF_SELECTION for the selection. Streaming in gives the
+// characters read and, with error, the stream's error code (0 when the control took it all).
+long StreamBytesIn(HWND control, int nFormat, const CString &bytes, DWORD *error = nullptr);
+CString StreamBytesOut(HWND control, int nFormat);
+
 class CRichEditCtrl : public CWnd {
     DECLARE_DYNAMIC(CRichEditCtrl)
 
