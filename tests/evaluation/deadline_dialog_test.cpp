@@ -3,55 +3,13 @@
 #include "tests/support/clipped_texts.h"
 
 #include "evaluation/deadline/deadline_command.h"
-#include "evaluation/deadline/deadline_dlg.h"
 #include "framework/core/oledatetime.h"
+#include "tests/evaluation/deadline_dialog_driver.h"
 #include "tests/support/dialog_driver.h"
 
 namespace {
 
-const int kOptions[] = {IDC_DEADLINE_OPTION0, IDC_DEADLINE_OPTION1, IDC_DEADLINE_OPTION2, IDC_DEADLINE_OPTION3,
-                        IDC_DEADLINE_OPTION4, IDC_DEADLINE_OPTION5, IDC_DEADLINE_OPTION6, IDC_DEADLINE_OPTION7};
-
-CString Text(CWnd &d, int id)
-{
-    CString text;
-    d.GetDlgItemText(id, text);
-    return text;
-}
-
-// The values of the radios shown, in order.
-std::vector<int> ShownOptions(CWnd &d)
-{
-    std::vector<int> shown;
-    for (int i = 0; i < 8; ++i)
-        if (DialogDriver::IsShown(d, kOptions[i]))
-            shown.push_back(i);
-    return shown;
-}
-
-int CheckedOption(CWnd &d)
-{
-    for (int i = 0; i < 8; ++i)
-        if (d.IsDlgButtonChecked(kOptions[i]))
-            return i;
-    return -1;
-}
-
-// Picks a radio and presses the main button.
-void Choose(CWnd &d, int option)
-{
-    d.CheckRadioButton(IDC_DEADLINE_OPTION0, IDC_DEADLINE_OPTION7, kOptions[option]);
-    DialogDriver::Press(d, IDOK);
-}
-
-// Opened for a proceeding, with its send date.
-void ForProceeding(CObliczTerminDlg &dialog, int code, int year, int month, int day)
-{
-    dialog.m_nProcedureCode = code;
-    dialog.m_nYear = year;
-    dialog.m_nMonth = month;
-    dialog.m_nDay = day;
-}
+using namespace deadline_dialog;
 
 TEST(DeadlineDialog, RestrictedKindsFromTheFirstStepToTheResult)
 {
