@@ -77,23 +77,7 @@ const ContentRule kRules[] = {
     {11, 0, "ogloszenie.rtf", {"art. 138o ust. 2"}, ""},
 };
 
-bool EndsWith(const CString &text, const char *suffix)
-{
-    const int length = static_cast<int>(strlen(suffix));
-    return text.GetLength() >= length && text.Right(length).CompareNoCase(suffix) == 0
-           && (text.GetLength() == length || text[text.GetLength() - length - 1] == '\\');
-}
-
-class Act2004Set : public InstalledViewTest {
-protected:
-    static int FindDocument(CMorvelankView &view, const char *fileName)
-    {
-        for (int document = 0; document < view.m_proceeding.m_tables->m_nDocumentCount; ++document)
-            if (EndsWith(view.m_proceeding.m_tables->m_documents[document].fileName, fileName))
-                return document;
-        return -1;
-    }
-};
+using Act2004Set = InstalledViewTest;
 
 TEST_F(Act2004Set, EveryChoiceOfTheWizardHasItsSetInTheLastVersionOfTheAct)
 {

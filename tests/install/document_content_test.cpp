@@ -202,13 +202,6 @@ const ContentRule kRules[] = {
 const char *const kAfterNegotiation[] = {"swz.rtf", "informacja_kwota.rtf", "informacja_otwarcie_ostateczne.rtf",
                                          "zaproszenie_oferty_po_negocjacjach.rtf"};
 
-bool EndsWith(const CString &text, const char *suffix)
-{
-    const int length = static_cast<int>(strlen(suffix));
-    return text.GetLength() >= length && text.Right(length).CompareNoCase(suffix) == 0
-           && (text.GetLength() == length || text[text.GetLength() - length - 1] == '\\');
-}
-
 class DocumentContent : public InstalledViewTest {
 protected:
     void SetUp() override
@@ -249,13 +242,6 @@ protected:
         return view;
     }
 
-    static int FindDocument(CMorvelankView &view, const char *fileName)
-    {
-        for (int document = 0; document < view.m_proceeding.m_tables->m_nDocumentCount; ++document)
-            if (EndsWith(view.m_proceeding.m_tables->m_documents[document].fileName, fileName))
-                return document;
-        return -1;
-    }
 
     // As a click on the option does: the others of its group are no longer chosen.
     static void ChooseOption(CMorvelankView &view, int option)

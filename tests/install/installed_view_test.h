@@ -14,6 +14,7 @@
 #include "framework/ui/testhook.h"
 #include "installation_folder.h"
 #include "model/file_utils.h"
+#include "model/view_tables.h"
 #include "tests/support/test_folder.h"
 
 class InstalledViewTest : public ::testing::Test {
@@ -70,6 +71,19 @@ protected:
                                  AFX_IDW_PANE_FIRST, &context));
         view->OnInitialUpdate();
         return view;
+    }
+
+    // The document of the view's list whose file is fileName (in any folder), or -1.
+    static int FindDocument(CMorvelankView &view, const char *fileName)
+    {
+        const CString suffix = CString("\\") + fileName;
+        for (int document = 0; document < view.m_proceeding.m_tables->m_nDocumentCount; ++document) {
+            const CString &path = view.m_proceeding.m_tables->m_documents[document].fileName;
+            if (path.CompareNoCase(fileName) == 0
+                || (path.GetLength() > suffix.GetLength() && path.Right(suffix.GetLength()).CompareNoCase(suffix) == 0))
+                return document;
+        }
+        return -1;
     }
 
     static inline TestFolder *s_root = nullptr;
