@@ -283,9 +283,13 @@ protected:
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESTDHANDLES;
         startup.hStdInput = startup.hStdOutput = startup.hStdError = nothing;
+        // Under heavy load Wine now and then fails to lay out a new process ("failed to map the
+        // shared user data") and the start fails before the child runs a line: start it again.
         PROCESS_INFORMATION process = {};
-        const BOOL started = CreateProcessW(nullptr, &command[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-                                            nullptr, &startup, &process);
+        BOOL started = FALSE;
+        for (int attempt = 0; attempt < 3 && !started; ++attempt)
+            started = CreateProcessW(nullptr, &command[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr,
+                                     &startup, &process);
         CloseHandle(nothing);
         if (!started)
             return nullptr;
