@@ -33,7 +33,9 @@ errors=$WINEPREFIX/stderr
 end_session() {
   [ -n "$test_pid" ] && kill "$test_pid" 2>/dev/null
   [ -f "$errors" ] && cat "$errors" >&2
-  "$WINESERVER" -k 2>/dev/null
+  # SIGINT alone ends the session's processes and the server; -w then returns the moment the
+  # server is gone. A plain -k polls for that in growing sleeps, up to a second and more a suite.
+  "$WINESERVER" -k2 2>/dev/null
   "$WINESERVER" -w 2>/dev/null
   kill "$xvfb" 2>/dev/null
   wait "$xvfb" 2>/dev/null
