@@ -18,6 +18,11 @@ fi
 # nobody answers.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 </dev/null
+# Every session boots Wine afresh: services the program never asks for (event log, network
+# drivers, device detection) start only on demand, not as each suite starts.
+for service in Eventlog NDIS nsiproxy PlugPlay; do
+  wine reg add "HKLM\\System\\CurrentControlSet\\Services\\$service" /v Start /t REG_DWORD /d 3 /f >/dev/null 2>&1 </dev/null
+done
 # The spooler registers the system's printers once, here: a session that finds them missing
 # copies the printer driver into the drive all sessions share, and a suite starting beside it
 # then loads a half-written driver and dies before its first line (exit status 5). Any program
