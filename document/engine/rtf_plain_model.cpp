@@ -247,12 +247,6 @@ bool RtfPlainParser::OnLayoutWord(const ControlWord &word)
         const char *word;
         WORD effect;
     } kEffects[] = {{"keep", PFE_KEEP}, {"keepn", PFE_KEEPNEXT}};
-    static const struct {
-        const char *word;
-        int RichTextPageSetup::*length;
-    } kPageLengths[] = {{"paperw", &RichTextPageSetup::paperWidth}, {"paperh", &RichTextPageSetup::paperHeight},
-                        {"margl", &RichTextPageSetup::marginLeft},  {"margr", &RichTextPageSetup::marginRight},
-                        {"margt", &RichTextPageSetup::marginTop},   {"margb", &RichTextPageSetup::marginBottom}};
 
     static const char *const kParagraphWords[] = {
         "ql", "qc",  "qr",  "qj",    "li", "ri",   "fi",    "sb",     "sa",        "sl",         "slmult",
@@ -295,16 +289,7 @@ bool RtfPlainParser::OnLayoutWord(const ControlWord &word)
                 m_layout.effects &= static_cast<WORD>(~effect.effect);
             return true;
         }
-    for (const auto &length : kPageLengths)
-        if (name == length.word) {
-            m_model.m_pageSetup.*length.length = std::max(0, word.parameter);
-            return true;
-        }
-    if (name == "landscape") {
-        m_model.m_pageSetup.landscape = true;
-        return true;
-    }
-    return false;
+    return ApplyPageSetupWord(m_model.m_pageSetup, name, word.parameter);
 }
 
 bool RtfPlainParser::OnCharacterWord(const ControlWord &word)

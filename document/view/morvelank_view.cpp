@@ -1,6 +1,7 @@
 #include "document/view/morvelank_view.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "document/view/morvelank_doc.h"
 #include "document/engine/value_rendering.h"
@@ -8,8 +9,6 @@
 #include "res/mainframe_ids.h"
 #include "res/proceeding_ids.h"
 #include "model/view_tables.h"
-
-#include <utility>
 
 IMPLEMENT_DYNCREATE(CMorvelankView, CRichEditView)
 

@@ -57,9 +57,7 @@ bool IsExportedAsTable(VariableType type)
 // The selected table in a height at which its widest line fits beside its paragraph's indent.
 void FitTableToWidth(const RichEditText &control, int textWidthTwips)
 {
-    PARAFORMAT2 paragraph = {};
-    paragraph.cbSize = sizeof paragraph;
-    SendMessageW(control.GetHwnd(), EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&paragraph));
+    const PARAFORMAT2 paragraph = control.GetSelectionParagraphFormat();
     // The first line starts at dxStartIndent, the following lines dxOffset further.
     const int indent = std::max(paragraph.dxStartIndent, paragraph.dxStartIndent + paragraph.dxOffset);
     const CHARFORMAT2W shown = control.GetSelectionFormat();

@@ -1,6 +1,7 @@
 #include "document/view/print_sheet.h"
 
 #include <cmath>
+#include <cstddef>
 #include <vector>
 
 namespace {
@@ -30,8 +31,14 @@ bool TurnSheetToPage(HDC printer, HGLOBAL deviceMode, const RichTextPageSize &pa
     if (mode == nullptr)
         return false;
     // The job's own copy: the printer's settings for later jobs stay as the user chose them.
+    // A mode that states more than its memory holds is not read past its end.
+    const size_t size = static_cast<size_t>(mode->dmSize) + mode->dmDriverExtra;
+    if (mode->dmSize < offsetof(DEVMODEW, dmOrientation) + sizeof(SHORT) || size > GlobalSize(deviceMode)) {
+        GlobalUnlock(deviceMode);
+        return false;
+    }
     const auto *bytes = reinterpret_cast<const BYTE *>(mode);
-    std::vector<BYTE> copy(bytes, bytes + mode->dmSize + mode->dmDriverExtra);
+    std::vector<BYTE> copy(bytes, bytes + size);
     GlobalUnlock(deviceMode);
     auto *turned = reinterpret_cast<DEVMODEW *>(copy.data());
     turned->dmFields |= DM_ORIENTATION;

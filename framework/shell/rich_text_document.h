@@ -69,6 +69,11 @@ struct RichTextPageSetup {
     bool landscape = false;
 };
 
+// A page set-up word of a document (\paperw, \paperh, \margl, \margr, \margt, \margb,
+// \landscape, and the section forms' names without "sxn": \pgw, \pgh, \lndscp) given to the
+// set-up, its length held between 0 and sixty inches; false for any other word.
+bool ApplyPageSetupWord(RichTextPageSetup &setup, const std::string &word, int parameter);
+
 struct RichTextParagraph {
     std::vector<RichTextRun> runs;
     RichTextCharFormat markFormat; // the paragraph mark's format: sizes an empty paragraph

@@ -526,26 +526,7 @@ bool RtfReader::OnPageProperty(const std::string &word, int parameter)
     if (section && !m_firstSection)
         return true;
     RichTextPageSetup &setup = section ? m_sectionSetup : m_document.pageSetup;
-    const std::string name = section ? word.substr(0, word.size() - 3) : word;
-    const int paper = Clamp(parameter, 0, kMaxLength);
-    const int margin = Clamp(parameter, 0, kMaxLength);
-    if (name == "paperw" || name == "pgw")
-        setup.paperWidth = paper;
-    else if (name == "paperh" || name == "pgh")
-        setup.paperHeight = paper;
-    else if (name == "margl")
-        setup.marginLeft = margin;
-    else if (name == "margr")
-        setup.marginRight = margin;
-    else if (name == "margt")
-        setup.marginTop = margin;
-    else if (name == "margb")
-        setup.marginBottom = margin;
-    else if (name == "landscape" || name == "lndscp")
-        setup.landscape = true;
-    else
-        return false;
-    return true;
+    return ApplyPageSetupWord(setup, section ? word.substr(0, word.size() - 3) : word, parameter);
 }
 
 void RtfReader::OnPictureWord(const std::string &word, bool hasParameter, int parameter)
@@ -898,6 +879,28 @@ void AppendParagraphText(const RichTextParagraph &paragraph, std::wstring &text)
 }
 
 } // namespace
+
+bool ApplyPageSetupWord(RichTextPageSetup &setup, const std::string &word, int parameter)
+{
+    const int length = Clamp(parameter, 0, kMaxLength);
+    if (word == "paperw" || word == "pgw")
+        setup.paperWidth = length;
+    else if (word == "paperh" || word == "pgh")
+        setup.paperHeight = length;
+    else if (word == "margl")
+        setup.marginLeft = length;
+    else if (word == "margr")
+        setup.marginRight = length;
+    else if (word == "margt")
+        setup.marginTop = length;
+    else if (word == "margb")
+        setup.marginBottom = length;
+    else if (word == "landscape" || word == "lndscp")
+        setup.landscape = true;
+    else
+        return false;
+    return true;
+}
 
 RichTextDocument RichTextDocument::FromRtf(const char *rtf, size_t length)
 {

@@ -15,22 +15,25 @@ const int kNarrowestColumn = 567;
 const char kCellBorders[] = "\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10"
                             "\\clbrdrb\\brdrs\\brdrw10\\clbrdrr\\brdrs\\brdrw10";
 
-// The value of the first control word `word` followed by a number, or fallback.
-int ControlValue(const std::string &rtf, const std::string &word, int fallback)
+// The value of the first control word `word` followed by a number, held between 0 and sixty
+// inches (more than any page), or 0 when the word is not there.
+int ControlLength(const std::string &rtf, const std::string &word)
 {
+    const long kMaxLength = 1440 * 60;
     const std::string control = "\\" + word;
     for (size_t at = rtf.find(control); at != std::string::npos; at = rtf.find(control, at + 1)) {
         const size_t digits = at + control.size();
         if (digits < rtf.size() && (isdigit(static_cast<unsigned char>(rtf[digits])) || rtf[digits] == '-'))
-            return atoi(rtf.c_str() + digits);
+            return static_cast<int>(std::clamp(strtol(rtf.c_str() + digits, nullptr, 10), 0L, kMaxLength));
     }
-    return fallback;
+    return 0;
 }
 
 int TextWidth(const std::string &rtf)
 {
-    const int width = ControlValue(rtf, "paperw", 0) - ControlValue(rtf, "margl", 0) - ControlValue(rtf, "margr", 0);
-    return width > 0 && ControlValue(rtf, "paperw", 0) > 0 ? width : kA4TextWidth;
+    const int paper = ControlLength(rtf, "paperw");
+    const int width = paper - ControlLength(rtf, "margl") - ControlLength(rtf, "margr");
+    return width > 0 && paper > 0 ? width : kA4TextWidth;
 }
 
 // A cell's code page 1250 text as RTF: the export's trailing blank goes, RTF's own characters
@@ -69,7 +72,7 @@ std::string TableRtf(const TextTable &table, int textWidth)
     std::string edges;
     int edge = 0;
     for (int length : longest) {
-        edge += std::max(kNarrowestColumn, textWidth * length / letters);
+        edge += std::max(kNarrowestColumn, static_cast<int>(static_cast<long long>(textWidth) * length / letters));
         edges += kCellBorders + std::string("\\cellx") + std::to_string(edge);
     }
     std::string rtf = "\\par ";
