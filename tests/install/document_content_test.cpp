@@ -224,12 +224,7 @@ protected:
         const auto choice = wizardChoice.find(code);
         if (choice == wizardChoice.end())
             return nullptr;
-        CCreateContext context;
-        context.m_pCurrentDoc = new CMorvelankDoc;
-        auto *view = new CMorvelankView;
-        EXPECT_TRUE(view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 900, 700}, &parent,
-                                 AFX_IDW_PANE_FIRST, &context));
-        view->OnInitialUpdate();
+        CMorvelankView *view = MakeView();
         CString name;
         name.Format("Rodzaj %d", code);
         if (!view->CreateProceeding(1, name, parts, choice->second.first, choice->second.second, DefaultValues())) {
@@ -241,7 +236,6 @@ protected:
             view->m_proceeding.m_tables->m_variables[list].value = offer;
         return view;
     }
-
 
     // As a click on the option does: the others of its group are no longer chosen.
     static void ChooseOption(CMorvelankView &view, int option)

@@ -83,6 +83,18 @@ inline bool ClearInk(DWORD pixel, DWORD background)
     return static_cast<int>(background & 0xFF) - static_cast<int>(pixel & 0xFF) > 40;
 }
 
+// A 32-bit bitmap for the DC, its top row first in *bits.
+inline HBITMAP CreateTopDownBitmap(HDC dc, int width, int height, void **bits)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    return CreateDIBSection(dc, &info, DIB_RGB_COLORS, bits, nullptr, 0);
+}
+
 inline Drawn DrawnText(HFONT font, const std::wstring &text, int width, bool wraps)
 {
     const UINT format = DT_NOPREFIX | DT_NOCLIP | (wraps ? DT_WORDBREAK | DT_EDITCONTROL : DT_SINGLELINE);
@@ -93,14 +105,8 @@ inline Drawn DrawnText(HFONT font, const std::wstring &text, int width, bool wra
     // The ink: the text drawn black on white, with room around it for what overflows.
     const int canvasWidth = (measured.right > width ? measured.right : width) + 64;
     const int canvasHeight = measured.bottom + 32;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = canvasWidth;
-    info.bmiHeader.biHeight = -canvasHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
     void *bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = CreateTopDownBitmap(dc, canvasWidth, canvasHeight, &bits);
     HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
     RECT canvas{0, 0, canvasWidth, canvasHeight};
     FillRect(dc, &canvas, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
@@ -154,15 +160,9 @@ public:
         height = client.bottom;
         if (width <= 0 || height <= 0)
             return;
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
         void *bits = nullptr;
         m_dc = CreateCompatibleDC(nullptr);
-        m_bitmap = CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        m_bitmap = CreateTopDownBitmap(m_dc, width, height, &bits);
         m_old = SelectObject(m_dc, m_bitmap);
         SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(m_dc), PRF_CLIENT | PRF_ERASEBKGND);
         GdiFlush();
